@@ -1,0 +1,18 @@
+#pragma once
+// Named settings. The two print settings live in the maker's store ("Tamrikwerk", "AXO2011.n") and
+// are read afresh on every access, so a change made by the sibling program is seen at once. The
+// application profile (recent files, column layouts) is a store of its own.
+
+#include <string>
+
+// Print settings store: an integer value, or the default when it is missing or not a number.
+int LeseEinstellungInt(const std::string& name, int vorgabe);
+void SchreibeEinstellungInt(const std::string& name, int wert);
+
+// Application profile, by section and key.
+std::string LeseProfilText(const std::string& abschnitt, const std::string& schluessel,
+                           const std::string& vorgabe = "");
+void SchreibeProfilText(const std::string& abschnitt, const std::string& schluessel,
+                        const std::string& wert);
+int LeseProfilInt(const std::string& abschnitt, const std::string& schluessel, int vorgabe);
+void SchreibeProfilInt(const std::string& abschnitt, const std::string& schluessel, int wert);
