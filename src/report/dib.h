@@ -8,9 +8,6 @@
 #include <string>
 #include <vector>
 
-class CDC;
-struct RECT;
-
 // Scrambles or descrambles a logo file in place; applying it twice restores the bytes.
 void EntschluesseleLogoPuffer(char* bytes, std::size_t laenge);
 
@@ -33,9 +30,6 @@ public:
     int PalettenGroesse() const;
     bool ErzeugePalette();
     const std::vector<Farbwert>& Palette() const { return m_palette; }
-
-    // Paints the source part (pixels, top row 0) into the destination; 0 when empty.
-    int Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const;
 
     // Reads a scrambled logo file; bytes taken, 0 when it is missing or not a usable bitmap.
     std::size_t LadeLogoDatei(const std::string& dateiname);

@@ -1,7 +1,10 @@
 #include "bmp_bauer.h"
+#include "platform/dateien.h"
 #include "report/dib.h"
+#include "report/firmenlogo.h"
 
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -15,6 +18,11 @@ constexpr CDib::Farbwert Weiss = 0xFFFFFF;
 constexpr CDib::Farbwert Rot = 0x0000FF;
 constexpr CDib::Farbwert Gruen = 0x00FF00;
 constexpr CDib::Farbwert Blau = 0xFF0000;
+
+std::size_t ZeilenBytes(int breite24)
+{
+    return std::size_t((breite24 * 24 + 31) / 32 * 4);
+}
 
 std::string Bytes(std::initializer_list<int> werte)
 {
@@ -221,6 +229,45 @@ TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
         EXPECT_TRUE(m_dib.Bildpunkte().empty());
     }
     EXPECT_EQ(m_dib.LadeLogoDatei(m_ordner.path().toStdString() + "/fehlt.sys"), 0u);
+}
+
+TEST_F(LogoDateien, NumberedLogoFileIsPreferredToTheDefaultOne)
+{
+    // The width tells which file was loaded.
+    const auto logo = [](int breite) {
+        BmpBauer bmp;
+        bmp.breite = breite;
+        bmp.bits = std::string(ZeilenBytes(breite), '\0');
+        return bmp.Datei();
+    };
+    const std::string ordner = m_ordner.path().toStdString();
+    const std::string vorher = ProgrammOrdner();
+    SetzeProgrammOrdner(ordner);
+
+    EXPECT_FALSE(LadeFirmenlogo(m_dib)) << "no logo file at all";
+    EXPECT_EQ(FindeLogoDatei(ordner), ordner + "/axo.sys");
+
+    SchreibeLogo("axo.sys", logo(1));
+    SchreibeLogo("axo12345.sys", logo(5)); // five characters are more than "????" matches
+    SchreibeLogo("axo0815.txt", logo(6));
+    EXPECT_TRUE(LadeFirmenlogo(m_dib));
+    EXPECT_EQ(m_dib.Breite(), 1);
+
+    SchreibeLogo("axo0815.sys", logo(2));
+    EXPECT_TRUE(LadeFirmenlogo(m_dib));
+    EXPECT_EQ(m_dib.Breite(), 2);
+
+    // A "?" before the dot may match nothing, so shorter numbers count as well.
+    std::filesystem::remove(ordner + "/axo0815.sys");
+    SchreibeLogo("axo7.sys", logo(3));
+    EXPECT_TRUE(LadeFirmenlogo(m_dib));
+    EXPECT_EQ(m_dib.Breite(), 3);
+
+    SchreibeLogo("axo7.sys", "kein Bitmap");
+    EXPECT_FALSE(LadeFirmenlogo(m_dib)) << "the numbered file is chosen even when it is damaged";
+    EXPECT_TRUE(m_dib.IstLeer());
+
+    SetzeProgrammOrdner(vorher);
 }
 
 TEST(BitmapDatei, WritesWhatItReadsAndRefusesOtherFiles)
