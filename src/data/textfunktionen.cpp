@@ -245,7 +245,8 @@ int StringZaehleFelder(const std::string& text, const std::string& trenner)
     if (trenner.empty())
         return 1;
     int anzahl = 1;
-    for (size_t p = text.find(trenner); p != nichtGefunden; p = text.find(trenner, p + trenner.size()))
+    for (size_t p = text.find(trenner); p != nichtGefunden;
+         p = text.find(trenner, p + trenner.size()))
         ++anzahl;
     return anzahl;
 }
@@ -328,7 +329,8 @@ int StringFindeRueckwaertsOhneGrossKlein(const std::string& text, const std::str
 {
     if (text.empty() || teil.empty())
         return -1;
-    return AlsIndex(KleinSchreiben(text).rfind(KleinSchreiben(teil), RueckwaertsBeginn(text, start)));
+    return AlsIndex(
+        KleinSchreiben(text).rfind(KleinSchreiben(teil), RueckwaertsBeginn(text, start)));
 }
 
 int StringFindeZeichenRueckwaerts(const std::string& text, char zeichen, int start)
@@ -399,7 +401,8 @@ int StringSucheErsetzeOhneGrossKlein(std::string& text, const std::string& suche
     for (const size_t p : treffer) {
         text.replace(static_cast<size_t>(static_cast<long long>(p) + verschiebung), suche.size(),
                      ersatz);
-        verschiebung += static_cast<long long>(ersatz.size()) - static_cast<long long>(suche.size());
+        verschiebung +=
+            static_cast<long long>(ersatz.size()) - static_cast<long long>(suche.size());
     }
     return static_cast<int>(treffer.size());
 }
@@ -513,7 +516,8 @@ std::string StringAlsHex(const std::string& text)
 {
     std::string hex;
     for (const char c : text)
-        hex += StringFormat("%2x", static_cast<unsigned>(static_cast<int>(static_cast<signed char>(c))));
+        hex += StringFormat("%2x",
+                            static_cast<unsigned>(static_cast<int>(static_cast<signed char>(c))));
     return hex;
 }
 
