@@ -1,0 +1,65 @@
+#include "platform/einstellungen.h"
+
+#include "platform/qtext.h"
+
+#include <QSettings>
+
+namespace {
+
+QSettings DruckEinstellungen()
+{
+    return QSettings(QStringLiteral("Tamrikwerk"), QStringLiteral("AXO2011.n"));
+}
+
+QSettings Profil()
+{
+    return QSettings(QStringLiteral("Tamrikwerk"), QStringLiteral("AXO Protokolluebersicht"));
+}
+
+QString Schluessel(const std::string& abschnitt, const std::string& schluessel)
+{
+    return AusCp1252(abschnitt) + u'/' + AusCp1252(schluessel);
+}
+
+int AlsInt(const QVariant& wert, int vorgabe)
+{
+    bool ok = false;
+    const int zahl = wert.toInt(&ok);
+    return ok ? zahl : vorgabe;
+}
+
+} // namespace
+
+int LeseEinstellungInt(const std::string& name, int vorgabe)
+{
+    // A fresh QSettings object reads the file again, so changes by other programs are seen.
+    return AlsInt(DruckEinstellungen().value(AusCp1252(name)), vorgabe);
+}
+
+void SchreibeEinstellungInt(const std::string& name, int wert)
+{
+    DruckEinstellungen().setValue(AusCp1252(name), wert);
+}
+
+std::string LeseProfilText(const std::string& abschnitt, const std::string& schluessel,
+                           const std::string& vorgabe)
+{
+    const QVariant wert = Profil().value(Schluessel(abschnitt, schluessel));
+    return wert.isValid() ? NachCp1252(wert.toString()) : vorgabe;
+}
+
+void SchreibeProfilText(const std::string& abschnitt, const std::string& schluessel,
+                        const std::string& wert)
+{
+    Profil().setValue(Schluessel(abschnitt, schluessel), AusCp1252(wert));
+}
+
+int LeseProfilInt(const std::string& abschnitt, const std::string& schluessel, int vorgabe)
+{
+    return AlsInt(Profil().value(Schluessel(abschnitt, schluessel)), vorgabe);
+}
+
+void SchreibeProfilInt(const std::string& abschnitt, const std::string& schluessel, int wert)
+{
+    Profil().setValue(Schluessel(abschnitt, schluessel), wert);
+}

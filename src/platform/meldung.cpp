@@ -1,0 +1,28 @@
+#include "platform/meldung.h"
+
+#include <cstdio>
+
+namespace {
+
+MeldungsAusgabe& Ausgabe()
+{
+    static MeldungsAusgabe ausgabe;
+    return ausgabe;
+}
+
+} // namespace
+
+void ZeigeMeldung(const std::string& text, MeldungsArt art)
+{
+    if (Ausgabe())
+        Ausgabe()(text, art);
+    else
+        std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+MeldungsAusgabe SetzeMeldungsAusgabe(MeldungsAusgabe ausgabe)
+{
+    MeldungsAusgabe vorher = std::move(Ausgabe());
+    Ausgabe() = std::move(ausgabe);
+    return vorher;
+}

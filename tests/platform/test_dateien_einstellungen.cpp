@@ -1,0 +1,81 @@
+#include "platform/dateien.h"
+#include "platform/einstellungen.h"
+#include "platform/meldung.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+void LegeDateiAn(const QTemporaryDir& ordner, const char* name, const std::string& inhalt = "x")
+{
+    std::ofstream(ordner.filePath(QString::fromLatin1(name)).toStdString(), std::ios::binary)
+        << inhalt;
+}
+
+} // namespace
+
+TEST(SucheDateien, MatchesWindowsWildcardsWithoutRegardToCase)
+{
+    QTemporaryDir ordner;
+    for (const char* name : {"axo.sys", "AXO0815.SYS", "axo12.sys", "axo12345.sys", "axoabcd.sysx"})
+        LegeDateiAn(ordner, name);
+    QDir(ordner.path()).mkdir(QStringLiteral("axo9999.sys")); // folders never match
+
+    const std::string pfad = ordner.path().toStdString();
+    EXPECT_EQ(SucheDateien(pfad, "axo????.sys"), (std::vector<std::string>{"AXO0815.SYS"}));
+    EXPECT_EQ(SucheDateien(pfad, "AXO.SYS"), (std::vector<std::string>{"axo.sys"}));
+    EXPECT_EQ(SucheDateien(pfad, "axo*.sys"),
+              (std::vector<std::string>{"axo.sys", "AXO0815.SYS", "axo12.sys", "axo12345.sys"}));
+    EXPECT_TRUE(SucheDateien(pfad + "/fehlt", "*").empty());
+}
+
+TEST(LeseGanzeDatei, ReadsBytesExactlyAndReportsMissingFiles)
+{
+    QTemporaryDir ordner;
+    const std::string bytes("a\0b\r\n\xFF", 6);
+    LegeDateiAn(ordner, "daten.bin", bytes);
+    std::string gelesen;
+    ASSERT_TRUE(LeseGanzeDatei(ordner.filePath(QStringLiteral("daten.bin")).toStdString(), gelesen));
+    EXPECT_EQ(gelesen, bytes);
+    EXPECT_FALSE(LeseGanzeDatei(ordner.filePath(QStringLiteral("fehlt")).toStdString(), gelesen));
+}
+
+TEST(Einstellungen, PrintSettingsAreReadAfreshAndFallBackToTheDefault)
+{
+    EXPECT_EQ(LeseEinstellungInt("nichtGesetzt", 7), 7);
+    SchreibeEinstellungInt("protokollnrDrucken", 0);
+    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken", 1), 0);
+
+    // Another program rewrites the store between two reads.
+    const std::string datei = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() +
+                              "/Tamrikwerk/AXO2011.n.conf";
+    std::ofstream(datei, std::ios::trunc) << "[General]\nprotokollnrDrucken=1\nanteilAlsProzent=abc\n";
+    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken", 0), 1);
+    EXPECT_EQ(LeseEinstellungInt("anteilAlsProzent", 0), 0);
+}
+
+TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)
+{
+    SchreibeProfilText("spaltenbreiten", "liste0", "80,120,Maß");
+    SchreibeProfilInt("spaltenbreiten", "anzahl", 3);
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "liste0"), "80,120,Maß");
+    EXPECT_EQ(LeseProfilInt("spaltenbreiten", "anzahl", 0), 3);
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "fehlt", "leer"), "leer");
+}
+
+TEST(Meldung, CapturedOutputReceivesTextAndKind)
+{
+    std::vector<std::string> texte;
+    MeldungsAusgabe vorher = SetzeMeldungsAusgabe(
+        [&](const std::string& text, MeldungsArt art) {
+            texte.push_back(text + (art == MeldungsArt::Fehler ? "!" : ""));
+        });
+    ZeigeMeldung("Datei nicht gefunden", MeldungsArt::Fehler);
+    ZeigeMeldung("Hinweis");
+    SetzeMeldungsAusgabe(std::move(vorher));
+    EXPECT_EQ(texte, (std::vector<std::string>{"Datei nicht gefunden!", "Hinweis"}));
+}
