@@ -10,7 +10,12 @@
 
 namespace {
 
-enum Zeichenart : unsigned char { kNormal, kLeerraum, kTrenner };
+enum Zeichenart : unsigned char
+{
+    kNormal,
+    kLeerraum,
+    kTrenner
+};
 
 constexpr std::array<unsigned char, 256> BaueZeichenarten()
 {
@@ -523,8 +528,8 @@ void CMarkup::VerschiebeOffsets(int ab, int delta)
 {
     for (int i = 1; i < m_naechsterFreier; ++i) {
         ElemPos& e = m_saetze[i];
-        for (int* offset : {&e.startTagAnfang, &e.startTagEnde, &e.endTagAnfang, &e.endTagEnde,
-                            &e.elementEnde}) {
+        for (int* offset :
+             {&e.startTagAnfang, &e.startTagEnde, &e.endTagAnfang, &e.endTagEnde, &e.elementEnde}) {
             if (*offset >= ab)
                 *offset += delta;
         }
@@ -569,8 +574,7 @@ int CMarkup::FuegeAlsKindEin(int eltern, int vorgaenger, std::string_view text)
         e.endTagAnfang = schraegstrich + static_cast<int>(oeffnung.size()) + laenge;
         return schraegstrich + static_cast<int>(oeffnung.size());
     }
-    const int ab =
-        eltern ? m_saetze[eltern].endTagAnfang : static_cast<int>(m_dokument.size());
+    const int ab = eltern ? m_saetze[eltern].endTagAnfang : static_cast<int>(m_dokument.size());
     Ersetze(ab, 0, text);
     VerschiebeOffsets(ab, laenge);
     return ab;
@@ -848,21 +852,21 @@ std::string CMarkup::BaueDiagnoseliste() const
 {
     const auto zeichenAn = [this](int offset) {
         return offset >= 0 && offset < static_cast<int>(m_dokument.size()) ? m_dokument[offset]
-                                                                            : '\0';
+                                                                           : '\0';
     };
     std::string liste;
     for (int i = 1; i < m_naechsterFreier; ++i) {
         const ElemPos& e = m_saetze[i];
         const char erwartet = e.IstLeer() ? '/' : '<';
-        const bool gueltig = zeichenAn(e.startTagAnfang) == '<' &&
-                             zeichenAn(e.startTagEnde) == '>' &&
-                             zeichenAn(e.endTagAnfang) == erwartet && zeichenAn(e.endTagEnde) == '>';
+        const bool gueltig =
+            zeichenAn(e.startTagAnfang) == '<' && zeichenAn(e.startTagEnde) == '>' &&
+            zeichenAn(e.endTagAnfang) == erwartet && zeichenAn(e.endTagEnde) == '>';
         const std::string name(TagName(i));
         char zeile[256];
-        std::snprintf(zeile, sizeof zeile, "Index %d %.32s\t%d %d %d %d %d [%s] p=%d n=%d c=%d\n", i,
-                      name.c_str(), e.startTagAnfang, e.startTagEnde, e.endTagAnfang, e.endTagEnde,
-                      e.elementEnde, gueltig ? "valid" : "UNSAFE", e.eltern, e.naechstes,
-                      e.erstesKind);
+        std::snprintf(zeile, sizeof zeile, "Index %d %.32s\t%d %d %d %d %d [%s] p=%d n=%d c=%d\n",
+                      i, name.c_str(), e.startTagAnfang, e.startTagEnde, e.endTagAnfang,
+                      e.endTagEnde, e.elementEnde, gueltig ? "valid" : "UNSAFE", e.eltern,
+                      e.naechstes, e.erstesKind);
         liste += zeile;
     }
     return liste;

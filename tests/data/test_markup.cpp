@@ -1,9 +1,7 @@
 #include "data/markup.h"
-
 #include "platform/exceptions.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace {
@@ -169,7 +167,7 @@ TEST(CMarkupNavigation, ChildSearchOnlyMovesForward)
     EXPECT_EQ(m.HoleKindUnterdokument(), "<zz/>");
     EXPECT_TRUE(m.VerlasseElement());
     EXPECT_EQ(m.HoleKindUnterdokument(), "<z><zz/></z>");
-    EXPECT_FALSE(m.VerlasseElement()); // at the top level
+    EXPECT_FALSE(m.VerlasseElement());  // at the top level
     EXPECT_FALSE(m.FindeKindElement()); // z was the last child
     // A new search at the main level resets the child position.
     ASSERT_TRUE(m.SetzeDokument(m.HoleDokument()));
@@ -285,7 +283,8 @@ TEST(CMarkupSchreiben, SubdocumentsAreInsertedOnlyWhenTheyParse)
     EXPECT_TRUE(m.FuegeKindUnterdokumentEin("vorweg <?xml version=\"1.0\"?>\r\n<erste>1</erste>"));
     EXPECT_EQ(m.HoleKindDaten(), "1");
     const std::string vorher = m.HoleDokument();
-    EXPECT_EQ(vorher, "<liste>\r\n<erste>1</erste><messung lfdNr=\"1\">[a|b]</messung>\r\n</liste>");
+    EXPECT_EQ(vorher,
+              "<liste>\r\n<erste>1</erste><messung lfdNr=\"1\">[a|b]</messung>\r\n</liste>");
 
     for (const char* kaputt : {"", "kein Element", "<x>", "<x></y>", "<!-- nur -->", "<x/><y/>",
                                "<x/><!-- danach -->", "</liste>"}) {
