@@ -2,6 +2,7 @@
 
 #include "data/textfunktionen.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -41,11 +42,8 @@ Platzierung PlatzierungFuer(int code)
 std::string TagsAlsEscapes(const std::string& text)
 {
     std::string ergebnis = text;
-    for (auto [tag, escape] : {std::pair{"<t>", "_t"},
-                               {"<h>", "_h"},
-                               {"<n>", "_n"},
-                               {"<fn>", "_N"},
-                               {"<fs>", "_S"}})
+    for (auto [tag, escape] :
+         {std::pair{"<t>", "_t"}, {"<h>", "_h"}, {"<n>", "_n"}, {"<fn>", "_N"}, {"<fs>", "_S"}})
         StringSucheErsetze(ergebnis, tag, escape, true);
     return ergebnis;
 }
@@ -64,8 +62,8 @@ void Waehle(CDC& dc, const CFont* schrift)
 
 } // namespace
 
-bool CSeitenAbbildung::Init(int offsetX, int offsetY, int ausdehnungX, int ausdehnungY,
-                            int spalten, int zeilen)
+bool CSeitenAbbildung::Init(int offsetX, int offsetY, int ausdehnungX, int ausdehnungY, int spalten,
+                            int zeilen)
 {
     m_offsetX = offsetX;
     m_offsetY = offsetY;
@@ -221,12 +219,12 @@ int CSeitenAbbildung::TextMitAuszeichnung(int code, double x, double y, const st
     dc.SetTextAlign(oben ? TA_TOP | TA_LEFT : TA_BOTTOM | TA_LEFT);
 
     const CFont vorher = dc.GetCurrentFont();
-    WaehleSchrift(m_normal);
+    Waehle(dc, m_normal);
     int px = p->x;
     if (code == 32) // a rough right alignment at 0.47 mm per character
         px -= 47 * static_cast<int>(escaped.size());
-    int xPos = code == 33 ? px - MessenAuszeichnungsText(dc, text, m_normal, m_symbol) / 2
-                          : px + 100;
+    int xPos =
+        code == 33 ? px - MessenAuszeichnungsText(dc, text, m_normal, m_symbol) / 2 : px + 100;
 
     int yPos = basis;
     for (size_t i = 0; i < escaped.size(); ++i) {
@@ -252,20 +250,15 @@ int CSeitenAbbildung::TextMitAuszeichnung(int code, double x, double y, const st
             xPos += kVersatzHochTief;
             break;
         case 'N':
-            WaehleSchrift(m_normal);
+            Waehle(dc, m_normal);
             break;
         case 'S':
-            WaehleSchrift(m_symbol);
+            Waehle(dc, m_symbol);
             break;
         }
     }
     dc.SelectObject(vorher);
     return 1;
-}
-
-void CSeitenAbbildung::WaehleSchrift(const CFont* schrift)
-{
-    Waehle(*m_dc, schrift);
 }
 
 int MessenAuszeichnungsText(CDC& dc, std::string_view text, const CFont* normal,
@@ -280,8 +273,7 @@ int MessenAuszeichnungsText(CDC& dc, std::string_view text, const CFont* normal,
             Waehle(dc, rest[2] == 'n' ? normal : symbol);
             const size_t ende = text.find('>', i);
             i = ende == std::string_view::npos ? text.size() : ende + 1;
-        } else if (rest.starts_with("<n>") || rest.starts_with("<t>") ||
-                   rest.starts_with("<h>")) {
+        } else if (rest.starts_with("<n>") || rest.starts_with("<t>") || rest.starts_with("<h>")) {
             i += 3;
         } else {
             const size_t ende = std::min(text.find('<', i + 1), text.size());
@@ -312,9 +304,8 @@ void ZeichneTextAusgerichtet(const CFont& normal, const CFont& symbol, CDC& dc, 
     while (i < text.size()) {
         if (text[i] == '<') {
             const size_t ende = text.find('>', i);
-            const std::string_view tag =
-                text.substr(i, ende == std::string_view::npos ? std::string_view::npos
-                                                              : ende - i + 1);
+            const std::string_view tag = text.substr(
+                i, ende == std::string_view::npos ? std::string_view::npos : ende - i + 1);
             if (tag == "<fn>") {
                 dc.SelectObject(normal);
                 schriftVersatz = 0;

@@ -51,7 +51,6 @@ private:
     std::optional<int> AbbildenX(double x) const;
     std::optional<int> AbbildenY(double y) const;
     std::optional<POINT> Abbilden(double x, double y) const;
-    void WaehleSchrift(const CFont* schrift);
 
     int m_ausdehnungX = 0;
     int m_ausdehnungY = 0;
