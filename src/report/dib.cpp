@@ -1,0 +1,371 @@
+#include "report/dib.h"
+
+#include "platform/cdc.h"
+#include "platform/dateien.h"
+
+#include <cstdlib>
+#include <istream>
+#include <iterator>
+#include <limits>
+#include <ostream>
+#include <string>
+
+namespace {
+
+// The logo files of this program are scrambled with this key; changing it orphans them.
+constexpr char Schluessel[] = "Gq7#Lm2!Tz9$Rb4";
+constexpr std::size_t SchluesselLaenge = sizeof Schluessel - 1;
+static_assert(SchluesselLaenge == 15);
+
+constexpr std::size_t DateiKopfGroesse = 14;
+constexpr std::size_t InfoKopfGroesse = 40;
+constexpr std::uint32_t BI_RGB = 0;
+constexpr std::uint32_t BI_RLE8 = 1;
+constexpr std::uint32_t BI_RLE4 = 2;
+// A logo never comes near this; it keeps a run-length file from asking for gigabytes.
+constexpr std::uint64_t HoechstzahlBildpunkte = 1u << 24;
+
+std::uint32_t LiesWort(const unsigned char* p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+           std::uint32_t(p[3]) << 24;
+}
+
+void SchreibWort(std::ostream& aus, std::uint32_t wert)
+{
+    const char bytes[4] = {char(wert), char(wert >> 8), char(wert >> 16), char(wert >> 24)};
+    aus.write(bytes, 4);
+}
+
+std::size_t ZeilenLaenge(std::uint64_t breite, unsigned bitsProBildpunkt)
+{
+    return std::size_t((breite * bitsProBildpunkt + 31) / 32 * 4);
+}
+
+// Writes the pixels of a run-length stream into an index image, bottom row first as stored.
+// Runs that leave the image are clipped; a stream that ends early leaves the rest at index 0.
+class CLauflaengenLeser
+{
+public:
+    CLauflaengenLeser(const unsigned char* daten, std::size_t laenge, int breite, int hoehe,
+                      bool vierBit)
+        : m_daten(daten), m_laenge(laenge), m_breite(breite), m_hoehe(hoehe), m_vierBit(vierBit),
+          m_indizes(std::size_t(breite) * std::size_t(hoehe), 0)
+    {
+    }
+
+    std::vector<unsigned char> Lies()
+    {
+        while (m_pos + 2 <= m_laenge) {
+            const unsigned anzahl = m_daten[m_pos];
+            const unsigned wert = m_daten[m_pos + 1];
+            m_pos += 2;
+            if (anzahl > 0)
+                Lauf(anzahl, wert);
+            else if (wert == 0)
+                NeueZeile();
+            else if (wert == 1)
+                break;
+            else if (wert == 2)
+                Versatz();
+            else
+                Unkomprimiert(wert);
+        }
+        return std::move(m_indizes);
+    }
+
+private:
+    void Setze(unsigned index)
+    {
+        if (m_x < m_breite && m_y < m_hoehe)
+            m_indizes[std::size_t(m_hoehe - 1 - m_y) * std::size_t(m_breite) + m_x] = index;
+        ++m_x;
+    }
+
+    void Lauf(unsigned anzahl, unsigned wert)
+    {
+        for (unsigned i = 0; i < anzahl; ++i)
+            Setze(m_vierBit ? (i % 2 == 0 ? wert >> 4 : wert & 0x0F) : wert);
+    }
+
+    void NeueZeile()
+    {
+        m_x = 0;
+        ++m_y;
+    }
+
+    void Versatz()
+    {
+        if (m_pos + 2 > m_laenge) {
+            m_pos = m_laenge;
+            return;
+        }
+        m_x += m_daten[m_pos];
+        m_y += m_daten[m_pos + 1];
+        m_pos += 2;
+    }
+
+    // Literal pixels, padded to a 16-bit boundary.
+    void Unkomprimiert(unsigned anzahl)
+    {
+        const std::size_t bytes = m_vierBit ? (anzahl + 1) / 2 : anzahl;
+        const std::size_t belegt = (bytes + 1) / 2 * 2;
+        if (m_pos + bytes > m_laenge) {
+            m_pos = m_laenge;
+            return;
+        }
+        for (unsigned i = 0; i < anzahl; ++i) {
+            const unsigned byte = m_daten[m_pos + (m_vierBit ? i / 2 : i)];
+            Setze(m_vierBit ? (i % 2 == 0 ? byte >> 4 : byte & 0x0F) : byte);
+        }
+        m_pos += belegt;
+    }
+
+    const unsigned char* m_daten;
+    std::size_t m_laenge;
+    std::size_t m_pos = 0;
+    int m_breite;
+    int m_hoehe;
+    bool m_vierBit;
+    // Position in stored order; may run past the image, where pixels are dropped.
+    std::int64_t m_x = 0;
+    std::int64_t m_y = 0;
+    std::vector<unsigned char> m_indizes;
+};
+
+} // namespace
+
+void EntschluesseleLogoPuffer(char* bytes, std::size_t laenge)
+{
+    for (std::size_t i = 0; i < laenge; ++i)
+        bytes[i] = char(bytes[i] ^ Schluessel[i % SchluesselLaenge]);
+}
+
+void CDib::Freigeben()
+{
+    m_kopf.clear();
+    m_bits.clear();
+    m_palette.clear();
+}
+
+std::uint32_t CDib::KopfWort(std::size_t stelle) const
+{
+    return LiesWort(m_kopf.data() + stelle);
+}
+
+std::uint16_t CDib::KopfHalbwort(std::size_t stelle) const
+{
+    return std::uint16_t(m_kopf[stelle] | m_kopf[stelle + 1] << 8);
+}
+
+int CDib::Breite() const
+{
+    return IstLeer() ? 0 : int(KopfWort(4));
+}
+
+int CDib::Hoehe() const
+{
+    return IstLeer() ? 0 : int(KopfWort(8));
+}
+
+unsigned CDib::AnzahlFarben() const
+{
+    if (IstLeer())
+        return 0;
+    if (const std::uint32_t benutzt = KopfWort(32))
+        return benutzt;
+    switch (KopfHalbwort(14)) {
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
+    }
+}
+
+int CDib::PalettenGroesse() const
+{
+    return int(AnzahlFarben() * 4);
+}
+
+bool CDib::ErzeugePalette()
+{
+    if (IstLeer())
+        return false;
+    m_palette.clear();
+    const std::size_t tabelle = KopfWort(0);
+    for (unsigned i = 0; i < (AnzahlFarben() & 0xFFFF); ++i) {
+        const unsigned char* quad = m_kopf.data() + tabelle + 4 * i;
+        m_palette.push_back(Farbwert(quad[2]) | Farbwert(quad[1]) << 8 | Farbwert(quad[0]) << 16);
+    }
+    return true;
+}
+
+std::size_t CDib::BitsGroesse() const
+{
+    const std::uint32_t kompression = KopfWort(16);
+    if (kompression == BI_RLE8 || kompression == BI_RLE4)
+        return KopfWort(20);
+    const std::uint64_t zeilen = std::uint64_t(std::abs(std::int64_t(std::int32_t(KopfWort(8)))));
+    return ZeilenLaenge(KopfWort(4), KopfHalbwort(14)) * zeilen;
+}
+
+// Everything the pixels are read by must lie inside what the file delivered.
+bool CDib::KopfIstGueltig() const
+{
+    if (m_kopf.size() < InfoKopfGroesse)
+        return false;
+    const std::uint32_t kopfGroesse = KopfWort(0);
+    const std::int32_t breite = std::int32_t(KopfWort(4));
+    const std::int32_t hoehe = std::int32_t(KopfWort(8));
+    const unsigned bits = KopfHalbwort(14);
+    const std::uint32_t kompression = KopfWort(16);
+    if (kopfGroesse < InfoKopfGroesse || kopfGroesse > m_kopf.size())
+        return false;
+    if (breite <= 0 || hoehe == 0 || hoehe == std::numeric_limits<std::int32_t>::min())
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
+        return false;
+    const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
+    if (kompression != BI_RGB && !(kompression == BI_RLE8 && bits == 8) &&
+        !(kompression == BI_RLE4 && bits == 4))
+        return false;
+    // Run-length bitmaps are stored bottom-up only.
+    if (rle && (hoehe < 0 || KopfWort(20) == 0))
+        return false;
+    if (std::uint64_t(breite) * std::uint64_t(std::abs(std::int64_t(hoehe))) >
+        HoechstzahlBildpunkte)
+        return false;
+    const std::uint64_t farben = AnzahlFarben();
+    if (farben > 256 || (bits <= 8 && farben > (1u << bits)))
+        return false;
+    if (kopfGroesse + 4 * farben > m_kopf.size())
+        return false;
+    return BitsGroesse() <= m_bits.size();
+}
+
+bool CDib::Uebernehme(const char* daten, std::size_t laenge)
+{
+    Freigeben();
+    if (laenge < DateiKopfGroesse)
+        return false;
+    const std::uint32_t bitsStelle = LiesWort(reinterpret_cast<const unsigned char*>(daten) + 10);
+    if (bitsStelle < DateiKopfGroesse || bitsStelle > laenge)
+        return false;
+    m_kopf.assign(daten + DateiKopfGroesse, daten + bitsStelle);
+    m_bits.assign(daten + bitsStelle, daten + laenge);
+    if (!KopfIstGueltig()) {
+        Freigeben();
+        return false;
+    }
+    ErzeugePalette();
+    return true;
+}
+
+std::size_t CDib::LadeLogoDatei(const std::string& dateiname)
+{
+    Freigeben();
+    std::string inhalt;
+    if (!LeseGanzeDatei(dateiname, inhalt))
+        return 0;
+    EntschluesseleLogoPuffer(inhalt.data(), inhalt.size());
+    return Uebernehme(inhalt.data(), inhalt.size()) ? inhalt.size() : 0;
+}
+
+std::size_t CDib::Lese(std::istream& datei)
+{
+    Freigeben();
+    const std::string inhalt{std::istreambuf_iterator<char>(datei),
+                             std::istreambuf_iterator<char>()};
+    if (inhalt.size() < DateiKopfGroesse || inhalt[0] != 'B' || inhalt[1] != 'M')
+        return 0;
+    return Uebernehme(inhalt.data(), inhalt.size()) ? inhalt.size() : 0;
+}
+
+// Writes the whole info header, whatever its size, so that the offset of the bits stays true.
+std::size_t CDib::Schreibe(std::ostream& datei) const
+{
+    if (IstLeer())
+        return 0;
+    const std::size_t kopfUndPalette = KopfWort(0) + std::size_t(PalettenGroesse());
+    const std::size_t bitsGroesse = BitsGroesse();
+    const std::size_t bitsStelle = DateiKopfGroesse + kopfUndPalette;
+
+    std::vector<unsigned char> kopf(m_kopf.begin(), m_kopf.begin() + kopfUndPalette);
+    const std::uint32_t kompression = KopfWort(16);
+    if (kompression != BI_RLE8 && kompression != BI_RLE4)
+        for (int i = 0; i < 4; ++i)
+            kopf[20 + i] = static_cast<unsigned char>(bitsGroesse >> (8 * i));
+
+    datei.write("BM", 2);
+    SchreibWort(datei, std::uint32_t(bitsStelle + bitsGroesse));
+    SchreibWort(datei, 0);
+    SchreibWort(datei, std::uint32_t(bitsStelle));
+    datei.write(reinterpret_cast<const char*>(kopf.data()), std::streamsize(kopf.size()));
+    datei.write(reinterpret_cast<const char*>(m_bits.data()), std::streamsize(bitsGroesse));
+    return datei ? bitsStelle + bitsGroesse : 0;
+}
+
+// The same call serves a copy of equal size: logical units are no pixels, so an unscaled copy
+// would make the picture's size depend on the printer's resolution.
+int CDib::Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const
+{
+    if (IstLeer())
+        return 0;
+    const DIB dib{m_kopf.data(), m_kopf.size(), m_bits.data(), m_bits.size()};
+    return dc->StretchDIBits(ziel->left, ziel->top, ziel->right - ziel->left,
+                             ziel->bottom - ziel->top, quelle->left,
+                             std::abs(Hoehe()) - quelle->bottom, quelle->right - quelle->left,
+                             quelle->bottom - quelle->top, dib);
+}
+
+std::vector<CDib::Farbwert> CDib::Bildpunkte() const
+{
+    if (IstLeer())
+        return {};
+    const int breite = Breite();
+    const int hoehe = std::abs(Hoehe());
+    const bool vonUnten = Hoehe() > 0;
+    const unsigned bits = KopfHalbwort(14);
+    const std::uint32_t kompression = KopfWort(16);
+    const auto farbe = [this](unsigned index) {
+        return index < m_palette.size() ? m_palette[index] : Farbwert(0);
+    };
+
+    std::vector<Farbwert> bild(std::size_t(breite) * std::size_t(hoehe));
+    if (kompression == BI_RLE8 || kompression == BI_RLE4) {
+        CLauflaengenLeser leser(m_bits.data(), BitsGroesse(), breite, hoehe,
+                                kompression == BI_RLE4);
+        const std::vector<unsigned char> indizes = leser.Lies();
+        for (std::size_t i = 0; i < bild.size(); ++i)
+            bild[i] = farbe(indizes[i]);
+        return bild;
+    }
+
+    const std::size_t zeilenLaenge = ZeilenLaenge(std::uint64_t(breite), bits);
+    for (int zeile = 0; zeile < hoehe; ++zeile) {
+        const unsigned char* quelle = m_bits.data() + std::size_t(zeile) * zeilenLaenge;
+        Farbwert* ziel = bild.data() + std::size_t(vonUnten ? hoehe - 1 - zeile : zeile) * breite;
+        for (int x = 0; x < breite; ++x) {
+            switch (bits) {
+            case 1:
+                ziel[x] = farbe((quelle[x / 8] >> (7 - x % 8)) & 1);
+                break;
+            case 4:
+                ziel[x] = farbe(x % 2 == 0 ? quelle[x / 2] >> 4 : quelle[x / 2] & 0x0F);
+                break;
+            case 8:
+                ziel[x] = farbe(quelle[x]);
+                break;
+            default: {
+                const unsigned char* bgr = quelle + 3 * x;
+                ziel[x] = Farbwert(bgr[2]) | Farbwert(bgr[1]) << 8 | Farbwert(bgr[0]) << 16;
+            }
+            }
+        }
+    }
+    return bild;
+}

@@ -1,0 +1,31 @@
+#include "report/firmenlogo.h"
+
+#include "platform/dateien.h"
+#include "report/dib.h"
+
+namespace {
+
+const std::string Standardname = "axo.sys";
+
+// "axo????.sys" in the Windows sense, where a "?" before the dot may also match nothing:
+// "axo", up to four characters, ".sys".
+bool IstLogoName(const std::string& name)
+{
+    return name.size() <= Standardname.size() + 4;
+}
+
+} // namespace
+
+std::string FindeLogoDatei(const std::string& ordner)
+{
+    for (const std::string& name : SucheDateien(ordner, "axo*.sys"))
+        if (IstLogoName(name) && name != Standardname)
+            return ordner + "/" + name;
+    return ordner + "/" + Standardname;
+}
+
+bool LadeFirmenlogo(CDib& logo)
+{
+    logo.LadeLogoDatei(FindeLogoDatei(ProgrammOrdner()));
+    return !logo.IstLeer();
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Builds plain bitmap files byte by byte, so that tests control every header field.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct BmpBauer
+{
+    std::int32_t breite = 1;
+    std::int32_t hoehe = 1;
+    std::uint16_t bitsProBildpunkt = 24;
+    std::uint32_t kompression = 0;
+    std::uint32_t bildGroesse = 0;
+    std::uint32_t farbenBenutzt = 0;
+    // Colour table as 0x00BBGGRR values, the form the bitmap hands its pixels back in.
+    std::vector<std::uint32_t> farben;
+    std::string bits;
+
+    static void Wort(std::string& aus, std::uint32_t wert, int bytes = 4)
+    {
+        for (int i = 0; i < bytes; ++i)
+            aus.push_back(char(wert >> (8 * i)));
+    }
+
+    std::string InfoKopf() const
+    {
+        std::string kopf;
+        Wort(kopf, 40);
+        Wort(kopf, std::uint32_t(breite));
+        Wort(kopf, std::uint32_t(hoehe));
+        Wort(kopf, 1, 2);
+        Wort(kopf, bitsProBildpunkt, 2);
+        Wort(kopf, kompression);
+        Wort(kopf, bildGroesse);
+        Wort(kopf, 2835);
+        Wort(kopf, 2835);
+        Wort(kopf, farbenBenutzt);
+        Wort(kopf, 0);
+        for (std::uint32_t farbe : farben) {
+            kopf.push_back(char(farbe >> 16));
+            kopf.push_back(char(farbe >> 8));
+            kopf.push_back(char(farbe));
+            kopf.push_back(0);
+        }
+        return kopf;
+    }
+
+    std::string Datei() const
+    {
+        const std::string kopf = InfoKopf();
+        std::string datei = "BM";
+        Wort(datei, std::uint32_t(14 + kopf.size() + bits.size()));
+        Wort(datei, 0);
+        Wort(datei, std::uint32_t(14 + kopf.size()));
+        return datei + kopf + bits;
+    }
+};

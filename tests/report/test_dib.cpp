@@ -1,0 +1,343 @@
+#include "bmp_bauer.h"
+#include "platform/dateien.h"
+#include "platform/recordingdc.h"
+#include "report/dib.h"
+#include "report/firmenlogo.h"
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+using Bild = std::vector<CDib::Farbwert>;
+
+constexpr CDib::Farbwert Schwarz = 0x000000;
+constexpr CDib::Farbwert Weiss = 0xFFFFFF;
+constexpr CDib::Farbwert Rot = 0x0000FF;
+constexpr CDib::Farbwert Gruen = 0x00FF00;
+constexpr CDib::Farbwert Blau = 0xFF0000;
+
+std::size_t ZeilenBytes(int breite24)
+{
+    return std::size_t((breite24 * 24 + 31) / 32 * 4);
+}
+
+std::string Bytes(std::initializer_list<int> werte)
+{
+    std::string s;
+    for (int w : werte)
+        s.push_back(char(w));
+    return s;
+}
+
+class LogoDateien : public ::testing::Test
+{
+protected:
+    // Writes the plain bitmap scrambled, as the program expects its logo files.
+    std::string SchreibeLogo(const std::string& name, std::string inhalt)
+    {
+        EntschluesseleLogoPuffer(inhalt.data(), inhalt.size());
+        const std::string pfad = m_ordner.path().toStdString() + "/" + name;
+        std::ofstream(pfad, std::ios::binary) << inhalt;
+        return pfad;
+    }
+
+    // Loads a plain bitmap the way the logo is loaded and hands back its pixels.
+    Bild Lade(const BmpBauer& bmp)
+    {
+        const std::string datei = bmp.Datei();
+        EXPECT_EQ(m_dib.LadeLogoDatei(SchreibeLogo("axo.sys", datei)), datei.size());
+        return m_dib.Bildpunkte();
+    }
+
+    QTemporaryDir m_ordner;
+    CDib m_dib;
+};
+
+TEST(LogoSchluessel, RepeatsEveryFifteenBytesAndRestoresWhenAppliedTwice)
+{
+    std::string nullen(20, '\0');
+    EntschluesseleLogoPuffer(nullen.data(), nullen.size());
+    EXPECT_EQ(nullen.substr(15), nullen.substr(0, 5));
+    EXPECT_EQ(nullen.substr(0, 15).find('\0'), std::string::npos) << "every key byte scrambles";
+
+    std::string text = "Erdbau-Pruefstelle, Blatt 3\x80\xff\x00 und mehr";
+    const std::string original = text;
+    EntschluesseleLogoPuffer(text.data(), text.size());
+    EXPECT_NE(text, original);
+    EntschluesseleLogoPuffer(text.data(), text.size());
+    EXPECT_EQ(text, original);
+
+    EntschluesseleLogoPuffer(nullptr, 0);
+}
+
+TEST_F(LogoDateien, PalettedBitmapsDecodeBottomRowFirstWithPaddedRows)
+{
+    BmpBauer einBit;
+    einBit.breite = 3;
+    einBit.hoehe = 2;
+    einBit.bitsProBildpunkt = 1;
+    einBit.farben = {Schwarz, Weiss};
+    einBit.bits = Bytes({0xA0, 0, 0, 0, 0x60, 0, 0, 0});
+    EXPECT_EQ(Lade(einBit), (Bild{Schwarz, Weiss, Weiss, Weiss, Schwarz, Weiss}));
+    EXPECT_EQ(m_dib.AnzahlFarben(), 2u);
+    EXPECT_EQ(m_dib.PalettenGroesse(), 8);
+
+    BmpBauer vierBit = einBit;
+    vierBit.bitsProBildpunkt = 4;
+    vierBit.farbenBenutzt = 4;
+    vierBit.farben = {Schwarz, Rot, Gruen, Blau};
+    vierBit.bits = Bytes({0x12, 0x30, 0, 0, 0x30, 0x10, 0, 0});
+    EXPECT_EQ(Lade(vierBit), (Bild{Blau, Schwarz, Rot, Rot, Gruen, Blau}));
+    EXPECT_EQ(m_dib.AnzahlFarben(), 4u);
+    EXPECT_EQ(m_dib.Palette(), (Bild{Schwarz, Rot, Gruen, Blau}));
+
+    // Index 7 lies beyond the three colours in use and paints black.
+    BmpBauer achtBit;
+    achtBit.breite = 2;
+    achtBit.hoehe = 2;
+    achtBit.bitsProBildpunkt = 8;
+    achtBit.farbenBenutzt = 3;
+    achtBit.farben = {Rot, Gruen, Blau};
+    achtBit.bits = Bytes({0, 1, 0, 0, 2, 7, 0, 0});
+    EXPECT_EQ(Lade(achtBit), (Bild{Blau, Schwarz, Rot, Gruen}));
+    EXPECT_EQ(m_dib.Breite(), 2);
+    EXPECT_EQ(m_dib.Hoehe(), 2);
+}
+
+TEST_F(LogoDateien, TrueColourBitmapsHaveNoPaletteAndMayBeStoredTopDown)
+{
+    BmpBauer bmp;
+    bmp.breite = 2;
+    bmp.hoehe = 2;
+    bmp.bits = Bytes({0, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0});
+    EXPECT_EQ(Lade(bmp), (Bild{Blau, Weiss, Rot, Gruen}));
+    EXPECT_EQ(m_dib.AnzahlFarben(), 0u);
+    EXPECT_EQ(m_dib.PalettenGroesse(), 0);
+    EXPECT_TRUE(m_dib.Palette().empty());
+
+    bmp.hoehe = -2;
+    EXPECT_EQ(Lade(bmp), (Bild{Rot, Gruen, Blau, Weiss}));
+    EXPECT_EQ(m_dib.Hoehe(), -2);
+}
+
+TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
+{
+    BmpBauer rle8;
+    rle8.breite = 4;
+    rle8.hoehe = 3;
+    rle8.bitsProBildpunkt = 8;
+    rle8.kompression = 1;
+    rle8.farbenBenutzt = 4;
+    rle8.farben = {Schwarz, Rot, Gruen, Blau};
+    rle8.bits = Bytes({3, 1, 1, 2, 0, 0,       // bottom row: a run of three, a run of one
+                       0, 3, 3, 2, 1, 0, 0, 0, // three literals, padded to a word; rest stays 0
+                       0, 2, 2, 0, 2, 3,       // jump two to the right, then a run of two
+                       3, 1, 0, 1});           // a run past the right edge is dropped; end
+    rle8.bildGroesse = std::uint32_t(rle8.bits.size());
+    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot,
+                                Rot, Rot, Gruen}));
+
+    BmpBauer rle4 = rle8;
+    rle4.breite = 5;
+    rle4.hoehe = 2;
+    rle4.bitsProBildpunkt = 4;
+    rle4.kompression = 2;
+    rle4.bits = Bytes({5, 0x12, 0, 0,          // alternating nibbles
+                       0, 3, 0x32, 0x10, 2, 0x30, 0, 1});
+    rle4.bildGroesse = std::uint32_t(rle4.bits.size());
+    EXPECT_EQ(Lade(rle4), (Bild{Blau, Gruen, Rot, Blau, Schwarz, Rot, Gruen, Rot, Gruen, Rot}));
+
+    // A stream that breaks off inside a literal run ends the picture there.
+    rle8.bits = Bytes({2, 3, 0, 5, 1, 2});
+    rle8.bildGroesse = std::uint32_t(rle8.bits.size());
+    Bild erwartet(12, Schwarz);
+    erwartet[8] = erwartet[9] = Blau;
+    EXPECT_EQ(Lade(rle8), erwartet);
+}
+
+TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
+{
+    BmpBauer gut;
+    gut.breite = 2;
+    gut.hoehe = 2;
+    gut.bits = std::string(16, '\x7f');
+    const std::string datei = gut.Datei();
+
+    const auto mitWort = [&](std::size_t stelle, std::uint32_t wert) {
+        std::string d = datei;
+        for (int i = 0; i < 4; ++i)
+            d[stelle + i] = char(wert >> (8 * i));
+        return d;
+    };
+    const auto mitBauer = [](auto aendern) {
+        BmpBauer b;
+        b.breite = 2;
+        b.hoehe = 2;
+        b.bitsProBildpunkt = 8;
+        b.farben = {Rot, Gruen};
+        b.bits = std::string(8, '\1');
+        aendern(b);
+        return b.Datei();
+    };
+
+    const std::vector<std::pair<const char*, std::string>> faelle = {
+        {"empty file", ""},
+        {"shorter than the file header", datei.substr(0, 13)},
+        {"bits offset inside the file header", mitWort(10, 10)},
+        {"bits offset past the end", mitWort(10, std::uint32_t(datei.size() + 1))},
+        {"info header cut short", mitWort(10, 14 + 20)},
+        {"info header size beyond the block", mitWort(14, 200)},
+        {"info header size below 40", mitWort(14, 12)},
+        {"pixel rows cut short", datei.substr(0, datei.size() - 1)},
+        {"zero width", mitWort(18, 0)},
+        {"negative width", mitWort(18, 0xFFFFFFFF)},
+        {"zero height", mitWort(22, 0)},
+        {"16 bits per pixel", mitWort(28, 16)},
+        {"bit fields compression", mitWort(30, 3)},
+        {"huge dimensions", mitWort(22, 0x7FFFFFFF)},
+        {"colour table beyond the header (default 256 colours)", mitBauer([](BmpBauer&) {})},
+        {"more colours than 8 bits can index",
+         mitBauer([](BmpBauer& b) { b.farbenBenutzt = 300; })},
+        {"run-length stream shorter than its stated size", mitBauer([](BmpBauer& b) {
+             b.kompression = 1;
+             b.farbenBenutzt = 2;
+             b.bildGroesse = 9;
+         })},
+        {"run-length stored top-down", mitBauer([](BmpBauer& b) {
+             b.kompression = 1;
+             b.farbenBenutzt = 2;
+             b.hoehe = -2;
+             b.bildGroesse = 8;
+         })},
+        {"run-length with 24 bits", mitWort(30, 1)},
+        {"run-length without a size", mitBauer([](BmpBauer& b) {
+             b.kompression = 1;
+             b.farbenBenutzt = 2;
+         })},
+    };
+    for (const auto& [fall, inhalt] : faelle) {
+        SCOPED_TRACE(fall);
+        m_dib.LadeLogoDatei(SchreibeLogo("axo.sys", datei));
+        ASSERT_FALSE(m_dib.IstLeer());
+        EXPECT_EQ(m_dib.LadeLogoDatei(SchreibeLogo("axo.sys", inhalt)), 0u);
+        EXPECT_TRUE(m_dib.IstLeer());
+        EXPECT_EQ(m_dib.Breite(), 0);
+        EXPECT_EQ(m_dib.AnzahlFarben(), 0u);
+        EXPECT_TRUE(m_dib.Bildpunkte().empty());
+    }
+    EXPECT_EQ(m_dib.LadeLogoDatei(m_ordner.path().toStdString() + "/fehlt.sys"), 0u);
+}
+
+TEST_F(LogoDateien, NumberedLogoFileIsPreferredToTheDefaultOne)
+{
+    // The width tells which file was loaded.
+    const auto logo = [](int breite) {
+        BmpBauer bmp;
+        bmp.breite = breite;
+        bmp.bits = std::string(ZeilenBytes(breite), '\0');
+        return bmp.Datei();
+    };
+    const std::string ordner = m_ordner.path().toStdString();
+    const std::string vorher = ProgrammOrdner();
+    SetzeProgrammOrdner(ordner);
+
+    EXPECT_FALSE(LadeFirmenlogo(m_dib)) << "no logo file at all";
+    EXPECT_EQ(FindeLogoDatei(ordner), ordner + "/axo.sys");
+
+    SchreibeLogo("axo.sys", logo(1));
+    SchreibeLogo("axo12345.sys", logo(5)); // five characters are more than "????" matches
+    SchreibeLogo("axo0815.txt", logo(6));
+    EXPECT_TRUE(LadeFirmenlogo(m_dib));
+    EXPECT_EQ(m_dib.Breite(), 1);
+
+    SchreibeLogo("axo0815.sys", logo(2));
+    EXPECT_TRUE(LadeFirmenlogo(m_dib));
+    EXPECT_EQ(m_dib.Breite(), 2);
+
+    // A "?" before the dot may match nothing, so shorter numbers count as well.
+    std::filesystem::remove(ordner + "/axo0815.sys");
+    SchreibeLogo("axo7.sys", logo(3));
+    EXPECT_TRUE(LadeFirmenlogo(m_dib));
+    EXPECT_EQ(m_dib.Breite(), 3);
+
+    SchreibeLogo("axo7.sys", "kein Bitmap");
+    EXPECT_FALSE(LadeFirmenlogo(m_dib)) << "the numbered file is chosen even when it is damaged";
+    EXPECT_TRUE(m_dib.IstLeer());
+
+    SetzeProgrammOrdner(vorher);
+}
+
+TEST_F(LogoDateien, PaintsTheWholePictureStretchedIntoTheDestination)
+{
+    RecordingDC dc{CFesteTextMetrik()};
+    const RECT ziel{2450, -1570, 19380, -3350};
+    const RECT ganz{0, 0, 3, 2};
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &ganz), 0) << "no logo loaded";
+    EXPECT_TRUE(dc.Eintraege().empty());
+
+    BmpBauer bmp;
+    bmp.breite = 3;
+    bmp.hoehe = 2;
+    bmp.bits = std::string(24, '\0');
+    Lade(bmp);
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &ganz), 2);
+    ASSERT_EQ(dc.Eintraege().size(), 1u);
+    const DCEintrag& bild = dc.Eintraege()[0];
+    EXPECT_EQ(bild.art, DCPrimitiv::Bild);
+    EXPECT_EQ(bild.rechteck, ziel);
+    EXPECT_EQ(bild.quelle, (RECT{0, 0, 3, 2}));
+    EXPECT_EQ(bild.bildBreite, 3);
+    EXPECT_EQ(bild.bildHoehe, 2);
+
+    // The upper row of a bitmap stored bottom-up is its last stored row.
+    const RECT obereZeile{0, 0, 3, 1};
+    dc.Leeren();
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &obereZeile), 1);
+    EXPECT_EQ(dc.Eintraege().at(0).quelle, (RECT{0, 1, 3, 2}));
+}
+
+TEST(BitmapDatei, WritesWhatItReadsAndRefusesOtherFiles)
+{
+    BmpBauer vierBit;
+    vierBit.breite = 3;
+    vierBit.hoehe = 2;
+    vierBit.bitsProBildpunkt = 4;
+    vierBit.farben = std::vector<CDib::Farbwert>(16, Gruen);
+    vierBit.bits = Bytes({0x12, 0x30, 0, 0, 0x30, 0x10, 0, 0});
+    vierBit.bildGroesse = 8;
+
+    BmpBauer rle8;
+    rle8.breite = 4;
+    rle8.hoehe = 1;
+    rle8.bitsProBildpunkt = 8;
+    rle8.kompression = 1;
+    rle8.farbenBenutzt = 2;
+    rle8.farben = {Rot, Blau};
+    rle8.bits = Bytes({4, 1, 0, 1});
+    rle8.bildGroesse = 4;
+
+    for (const BmpBauer& bmp : {vierBit, rle8}) {
+        const std::string datei = bmp.Datei();
+        std::istringstream ein(datei);
+        CDib dib;
+        EXPECT_EQ(dib.Lese(ein), datei.size());
+        std::ostringstream aus;
+        EXPECT_EQ(dib.Schreibe(aus), datei.size());
+        EXPECT_EQ(aus.str(), datei);
+    }
+
+    std::string keinBitmap = vierBit.Datei();
+    keinBitmap[1] = 'X';
+    std::istringstream ein(keinBitmap);
+    CDib dib;
+    EXPECT_EQ(dib.Lese(ein), 0u);
+    std::ostringstream aus;
+    EXPECT_EQ(dib.Schreibe(aus), 0u);
+    EXPECT_TRUE(aus.str().empty());
+}
+
+} // namespace
