@@ -6,7 +6,11 @@
 #include <array>
 
 // Alignment of a column's cell text.
-enum class Spaltenausrichtung { Links = 0, Rechts = 2 };
+enum class Spaltenausrichtung
+{
+    Links = 0,
+    Rechts = 2
+};
 
 struct MESSUNGSSPALTE
 {

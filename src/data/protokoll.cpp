@@ -26,26 +26,6 @@ int ZahlAusText(const std::string& text)
     return static_cast<int>(wert);
 }
 
-int ListenartVonPruefart(int pruefart)
-{
-    switch (pruefart) {
-    case 1000: return 7;
-    case 1001:
-    case 1002:
-    case 1007: return 1;
-    case 1006: return 10;
-    case 1008: return 4;
-    case 1009: return 2;
-    case 1010: return 3;
-    case 1013: return 9;
-    case 1015: return 6;
-    case 1016: return 8;
-    case 1017: return 5;
-    case 1020: return 11;
-    default: return 0;
-    }
-}
-
 std::string Gruppe(const std::string& daten, int n)
 {
     return StringHoleZwischen(daten, '{', '}', n);
@@ -61,23 +41,28 @@ bool IstMesswertSpalte(int spaltenId)
 // Header field of group 1 of the general data text shown by a column; -1 when none.
 int KopffeldDerSpalte(int spaltenId)
 {
-    switch (spaltenId) {
-    case 3: return 0;
-    case 7: return 4;
-    case 8: return 5;
-    case 9: return 6;
-    case 10: return 7;
-    case 13: return 10;
-    case 14: return 11;
-    case 15: return 12;
-    case 16: return 13;
-    default: return -1;
-    }
+    static constexpr struct
+    {
+        int spalte;
+        int feld;
+    } kKopffelder[] = {{3, 0},   {7, 4},   {8, 5},   {9, 6},  {10, 7},
+                       {13, 10}, {14, 11}, {15, 12}, {16, 13}};
+    for (const auto& eintrag : kKopffelder)
+        if (eintrag.spalte == spaltenId)
+            return eintrag.feld;
+    return -1;
 }
 
-// Where a column's value lies in the special data text of a test type.
-enum class Ueberkorn { Egal, Ohne, Mit }; // proctor values with or without oversize grain
+// Proctor values belong either to the columns with oversize grain or to those without.
+enum class Ueberkorn
+{
+    Egal,
+    Ohne,
+    Mit
+};
 constexpr int kGanzesFeld = -1;
+
+// Where a column's value lies in the special data text of a test type.
 
 struct Spaltenquelle
 {
@@ -200,6 +185,21 @@ void CProtokoll::SetzeDatentexte(const std::string& allgemein, const std::string
 {
     daten_allgemein = allgemein;
     daten_speziell = speziell;
+}
+
+int ListenartVonPruefart(int pruefart)
+{
+    static constexpr struct
+    {
+        int pruefart;
+        int art;
+    } kListenarten[] = {{1000, 7}, {1001, 1}, {1002, 1}, {1007, 1}, {1006, 10},
+                        {1008, 4}, {1009, 2}, {1010, 3}, {1013, 9}, {1015, 6},
+                        {1016, 8}, {1017, 5}, {1020, 11}};
+    for (const auto& eintrag : kListenarten)
+        if (eintrag.pruefart == pruefart)
+            return eintrag.art;
+    return 0;
 }
 
 void CProtokoll::GetMessung(int index, MESSUNG& messung) const

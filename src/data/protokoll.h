@@ -98,6 +98,9 @@ private:
     std::vector<MESSUNG> m_messungen;
 };
 
+// Measurement-list kind 0..11 of a test type; 0 for a type without a kind of its own.
+int ListenartVonPruefart(int pruefart);
+
 // Value of the first item "[key|value]" of a measurement data text with that key (compared
 // exactly); an empty item ends the search.
 std::string HoleMesswert(const std::string& daten, const std::string& schluessel);

@@ -47,7 +47,16 @@ const char* const kZeilen[] = {
     "1020|AN|Aktennotiz|Aktennotiz|1||Aktennotiz",
 };
 
-enum Feld { ID, KUERZEL, NAME, TITEL, UNTERART, UNTERART_TEXT, GRUPPENTITEL };
+enum Feld
+{
+    ID,
+    KUERZEL,
+    NAME,
+    TITEL,
+    UNTERART,
+    UNTERART_TEXT,
+    GRUPPENTITEL
+};
 
 bool HatUnterarten(const std::string& pruefart_ID)
 {
@@ -56,9 +65,9 @@ bool HatUnterarten(const std::string& pruefart_ID)
 
 PRUEFARTZEILE ZerlegeZeile(const std::string& zeile)
 {
-    return {StringHoleFeld(zeile, '|', ID),       StringHoleFeld(zeile, '|', KUERZEL),
-            StringHoleFeld(zeile, '|', NAME),     StringHoleFeld(zeile, '|', TITEL),
-            StringHoleFeld(zeile, '|', UNTERART), StringHoleFeld(zeile, '|', UNTERART_TEXT),
+    return {StringHoleFeld(zeile, '|', ID),          StringHoleFeld(zeile, '|', KUERZEL),
+            StringHoleFeld(zeile, '|', NAME),        StringHoleFeld(zeile, '|', TITEL),
+            StringHoleFeld(zeile, '|', UNTERART),    StringHoleFeld(zeile, '|', UNTERART_TEXT),
             StringHoleFeld(zeile, '|', GRUPPENTITEL)};
 }
 

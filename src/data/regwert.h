@@ -1,7 +1,7 @@
 #pragma once
-// One numeric print setting addressed by its old registry path ("Software\Tamrikwerk\AXO2011.n\
-// anteilAlsProzent"). The maker's key is our print settings store; a path under any other key
-// has no store and reads as its default.
+// One numeric print setting addressed by its old registry path, key and value name joined by
+// backslashes ("Software\Tamrikwerk\AXO2011.n" and "anteilAlsProzent"). The maker's key is our
+// print settings store; a path under any other key has no store and reads as its default.
 
 #include <cstdint>
 #include <string>

@@ -64,8 +64,7 @@ std::string HoleTagWert(const std::string& text, const std::string& schluessel)
     return text.substr(gleich + 1, ende - gleich - 1);
 }
 
-bool LeseTagWertAusDatei(const std::string& pfad, const std::string& schluessel,
-                         std::string& wert)
+bool LeseTagWertAusDatei(const std::string& pfad, const std::string& schluessel, std::string& wert)
 {
     std::ifstream datei(pfad);
     if (!datei)

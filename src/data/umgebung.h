@@ -18,8 +18,7 @@ std::string HoleArbeitsplatzKennung();
 // "" when there is none or it is not closed.
 std::string HoleTagWert(const std::string& text, const std::string& schluessel);
 // HoleTagWert on the first line of a file; false when the file cannot be opened.
-bool LeseTagWertAusDatei(const std::string& pfad, const std::string& schluessel,
-                         std::string& wert);
+bool LeseTagWertAusDatei(const std::string& pfad, const std::string& schluessel, std::string& wert);
 
 // Current local time as "%y%m%d%H%M%S" and as "%Y-%m-%d %H:%M".
 std::string HoleZeitstempel();

@@ -35,8 +35,7 @@ TEST(Messungsspalten, EveryKindHasTheCommonColumnsThenItsResultColumns)
         titel.push_back(Messungsspaltenkatalog[id].titel);
     const std::vector<std::string> ergebnis(titel.begin() + 17, titel.end());
     EXPECT_EQ(ergebnis, (std::vector<std::string>{"U", "D10", "D15", "D17", "D30", "D50", "D60",
-                                                    "D85", "D100", "T", "U", "S", "G", "X",
-                                                    "Phi"}));
+                                                  "D85", "D100", "T", "U", "S", "G", "X", "Phi"}));
 }
 
 TEST(Messungsspalten, CatalogueKeysTitlesAndAlignment)
@@ -63,10 +62,10 @@ TEST(ZusammenstellungSpaltentexte, RowsCarryTheirKindAndCaptionsInPlace)
     const Spaltentextzeile& korn = ZusammenstellungSpaltentexte[7];
     EXPECT_EQ(korn[1], "Siebweite bei den Durchgangssummen");
     EXPECT_EQ(korn[2], "Anteile der Kornfraktionen");
-    EXPECT_EQ(korn[9], "ungleichf.");      // symbol of column 10
-    EXPECT_EQ(korn[23], "<fs>j<fn>");      // symbol of column 24
-    EXPECT_EQ(korn[24], "u");              // unit of column 10
-    EXPECT_EQ(korn[38], "[\xB0]");         // unit of column 24
+    EXPECT_EQ(korn[9], "ungleichf."); // symbol of column 10
+    EXPECT_EQ(korn[23], "<fs>j<fn>"); // symbol of column 24
+    EXPECT_EQ(korn[24], "u");         // unit of column 10
+    EXPECT_EQ(korn[38], "[\xB0]");    // unit of column 24
 
     const Spaltentextzeile& proctor = ZusammenstellungSpaltentexte[1];
     EXPECT_EQ(proctor[2], "");

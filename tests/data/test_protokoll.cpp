@@ -11,7 +11,8 @@ std::string Feld(int g, int f)
 {
     std::string feld;
     for (int s = 0; s < 18; ++s)
-        feld += (s ? "@" : "") + std::to_string(g) + "." + std::to_string(f) + "." + std::to_string(s);
+        feld +=
+            (s ? "@" : "") + std::to_string(g) + "." + std::to_string(f) + "." + std::to_string(s);
     return feld;
 }
 
@@ -97,10 +98,9 @@ TEST(CProtokoll, ListKindFollowsTheTestType)
     {
         const char* id;
         int art;
-    } faelle[] = {{"1000", 7}, {"1001", 1}, {"1002", 1}, {"1003", 0}, {"1006", 10},
-                  {"1007", 1}, {"1008", 4}, {"1009", 2}, {"1010", 3}, {"1013", 9},
-                  {"1015", 6}, {"1016", 8}, {"1017", 5}, {"1018", 0}, {"1020", 11},
-                  {"abc", 0},  {"", 0}};
+    } faelle[] = {{"1000", 7}, {"1001", 1}, {"1002", 1},  {"1003", 0}, {"1006", 10}, {"1007", 1},
+                  {"1008", 4}, {"1009", 2}, {"1010", 3},  {"1013", 9}, {"1015", 6},  {"1016", 8},
+                  {"1017", 5}, {"1018", 0}, {"1020", 11}, {"abc", 0},  {"", 0}};
     for (const auto& fall : faelle) {
         const CProtokoll protokoll = ProtokollDerArt(fall.id);
         EXPECT_EQ(protokoll.GetArtIndex(), fall.art) << fall.id;
@@ -274,12 +274,10 @@ TEST(CProtokoll, KeyedColumnsReadTheMeasurementThenTheProtocol)
     EXPECT_EQ(HoleZelle(lastplatte, 18, MessungMit("[EV1|45.2][EV2|98]")),
               (Zelle{"98", "0000098.0000"}));
     EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[][EV1|45.2]")), (Zelle{"", ""}));
-    EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[EV1|0.0005]")),
-              (Zelle{"0.0005", "0.0005"}));
+    EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[EV1|0.0005]")), (Zelle{"0.0005", "0.0005"}));
     EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[EV1|0.002]")),
               (Zelle{"0.002", "0000000.0020"}));
-    EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[EV1|-3,5]")),
-              (Zelle{"-3,5", "-000003.5000"}));
+    EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[EV1|-3,5]")), (Zelle{"-3,5", "-000003.5000"}));
     EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[EV1|n.b.]")), (Zelle{"n.b.", "n.b."}));
     EXPECT_EQ(HoleZelle(lastplatte, 17, MessungMit("[ev1|1][EV1|4|5]")),
               (Zelle{"4", "0000004.0000"}));
@@ -293,8 +291,7 @@ TEST(CProtokoll, KeyedColumnsReadTheMeasurementThenTheProtocol)
     // The compaction ratio is never shown for a proctor test.
     const MESSUNG verdichtung = MessungMit("[VERDR|0.97]");
     EXPECT_EQ(HoleZelle(ProtokollDerArt("1001"), 29, verdichtung), (Zelle{"", ""}));
-    EXPECT_EQ(HoleZelle(ProtokollDerArt("1002"), 29, verdichtung),
-              (Zelle{"0.97", "0000000.9700"}));
+    EXPECT_EQ(HoleZelle(ProtokollDerArt("1002"), 29, verdichtung), (Zelle{"0.97", "0000000.9700"}));
 
     EXPECT_EQ(HoleMesswert("[A|1][B|2]", "B"), "2");
     EXPECT_EQ(HoleMesswert("[A|1][B|2]", "C"), "");
@@ -361,18 +358,18 @@ TEST(CProtokoll, ColumnsByIndexFollowTheListKind)
         const char* pruefart;
         std::string erwartet;
     } faelle[] = {
-        {"1003", "P-3"},            // kind 0: PV number of the measurement
-        {"1001", "P-3"},            // kind 1
-        {"1009", "P-3"},            // kind 2
-        {"1010", Feld(2, 0)},       // kind 3: LP number
-        {"1008", Feld(4, 9)},       // kind 4: grain density
-        {"1017", "4.27.0"},         // kind 5: permeability
-        {"1015", "2.4.5"},          // kind 6: filter
-        {"1000", "4.15.6"},         // kind 7: non-uniformity
-        {"1016", "12"},             // kind 8: lime content of the measurement
-        {"1013", Feld(4, 9)},       // kind 9: glow loss
-        {"1006", Feld(4, 8)},       // kind 10: liquid limit
-        {"1020", Feld(4, 1)},       // kind 11: subject
+        {"1003", "P-3"},      // kind 0: PV number of the measurement
+        {"1001", "P-3"},      // kind 1
+        {"1009", "P-3"},      // kind 2
+        {"1010", Feld(2, 0)}, // kind 3: LP number
+        {"1008", Feld(4, 9)}, // kind 4: grain density
+        {"1017", "4.27.0"},   // kind 5: permeability
+        {"1015", "2.4.5"},    // kind 6: filter
+        {"1000", "4.15.6"},   // kind 7: non-uniformity
+        {"1016", "12"},       // kind 8: lime content of the measurement
+        {"1013", Feld(4, 9)}, // kind 9: glow loss
+        {"1006", Feld(4, 8)}, // kind 10: liquid limit
+        {"1020", Feld(4, 1)}, // kind 11: subject
     };
     for (const auto& fall : faelle) {
         const CProtokoll protokoll = ProtokollDerArt(fall.pruefart, markiert);
@@ -387,14 +384,13 @@ TEST(CProtokoll, ColumnsByIndexFollowTheListKind)
     proctor.SetzeDatentexte(Kopfdaten("Los 1|||||||||||"), markiert);
     EXPECT_EQ(NachIndex(proctor, 3, messung), "Los 1");
     EXPECT_EQ(NachIndex(proctor, 20, messung), Feld(2, 7)); // the oversize grain
-    EXPECT_EQ(NachIndex(proctor, 35, messung), "");        // past the kind's columns
+    EXPECT_EQ(NachIndex(proctor, 35, messung), "");         // past the kind's columns
 }
 
 TEST(CProtokoll, OverviewLineJoinsNumberHeaderAndGroupThree)
 {
     CProtokoll protokoll = ProtokollDerArt("1005");
     protokoll.SetzeDatentexte(Kopfdaten("a|b|c|d|e|f|g|h|17|20240315"), "{0}{1}{2}{drei|x}");
-    EXPECT_EQ(protokoll.BildeUebersichtszeile(),
-              "[17][a|b|c|d|e|f|g|h|17|20240315][drei|x]");
+    EXPECT_EQ(protokoll.BildeUebersichtszeile(), "[17][a|b|c|d|e|f|g|h|17|20240315][drei|x]");
     EXPECT_EQ(CProtokoll().BildeUebersichtszeile(), "[][][]");
 }

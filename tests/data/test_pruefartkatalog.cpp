@@ -114,5 +114,6 @@ TEST(PruefartKatalog, TextsAreSingleByteWindowsText)
 {
     CPruefartKatalog katalog = GeladenerKatalog();
     ASSERT_TRUE(katalog.Waehle("1000", 0));
-    EXPECT_EQ(katalog.HoleName(), "Korngr\xF6\xDF" "enverteilung");
+    EXPECT_EQ(katalog.HoleName(), "Korngr\xF6\xDF"
+                                  "enverteilung");
 }
