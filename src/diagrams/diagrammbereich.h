@@ -1,0 +1,30 @@
+#pragma once
+// What the report diagrams share: the value range of one chart, read from the chart data text.
+//
+// The chart data text is a print table (rows at "|", cells at "@"): row 0 holds the x ticks,
+// row 1 the y ticks, first cell the axis minimum and last cell its maximum; the rows from 2 on
+// belong to each chart.
+
+#include <string>
+
+// Value range of one chart, held on the drawing function's stack for one call.
+struct CDiagrammBereich
+{
+    int anzahlStuetzstellen = 0; // sample intervals of a spline curve
+    double xMin = 999999999999999.0;
+    double xMax = 0;
+    double yMin = 999999999999999.0;
+    double yMax = 0;
+    double xFaktor = 1.0; // device units per x value unit
+    double yFaktor = 1.0; // negative for a rectangle with top above bottom
+    int letzterXStrich = 0;
+    int letzterYStrich = 0;
+    int anzahlReihe2 = 0;
+    int anzahlReihe6 = 0;
+
+    void Zuruecksetzen() { *this = CDiagrammBereich{}; }
+};
+
+// Whether a branch of the plate-load chart (0 first loading, 1 unloading, 2 reloading) has points
+// enough for a fitted curve.
+bool PruefePlattendruckAst(const std::string& daten, int ast);
