@@ -1,5 +1,6 @@
 #include "report/dib.h"
 
+#include "platform/cdc.h"
 #include "platform/dateien.h"
 
 #include <cstdlib>
@@ -306,6 +307,19 @@ std::size_t CDib::Schreibe(std::ostream& datei) const
     datei.write(reinterpret_cast<const char*>(kopf.data()), std::streamsize(kopf.size()));
     datei.write(reinterpret_cast<const char*>(m_bits.data()), std::streamsize(bitsGroesse));
     return datei ? bitsStelle + bitsGroesse : 0;
+}
+
+// The same call serves a copy of equal size: logical units are no pixels, so an unscaled copy
+// would make the picture's size depend on the printer's resolution.
+int CDib::Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const
+{
+    if (IstLeer())
+        return 0;
+    const DIB dib{m_kopf.data(), m_kopf.size(), m_bits.data(), m_bits.size()};
+    return dc->StretchDIBits(ziel->left, ziel->top, ziel->right - ziel->left,
+                             ziel->bottom - ziel->top, quelle->left,
+                             std::abs(Hoehe()) - quelle->bottom, quelle->right - quelle->left,
+                             quelle->bottom - quelle->top, dib);
 }
 
 std::vector<CDib::Farbwert> CDib::Bildpunkte() const

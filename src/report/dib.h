@@ -2,11 +2,15 @@
 // The company logo: a device-independent bitmap kept as the file stores it (info header with
 // colour table, pixel rows) and painted through the device context.
 
+#include "platform/gdi.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+class CDC;
 
 // Scrambles or descrambles a logo file in place; applying it twice restores the bytes.
 void EntschluesseleLogoPuffer(char* bytes, std::size_t laenge);
@@ -14,8 +18,7 @@ void EntschluesseleLogoPuffer(char* bytes, std::size_t laenge);
 class CDib
 {
 public:
-    // One pixel as 0x00BBGGRR, the device context's colour value.
-    using Farbwert = std::uint32_t;
+    using Farbwert = COLORREF;
 
     CDib() = default;
     CDib(const CDib&) = delete;
@@ -30,6 +33,10 @@ public:
     int PalettenGroesse() const;
     bool ErzeugePalette();
     const std::vector<Farbwert>& Palette() const { return m_palette; }
+
+    // Paints the source part (pixels, top row 0) stretched into the destination, which keeps
+    // the picture upright; the number of rows painted, 0 when empty.
+    int Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const;
 
     // Reads a scrambled logo file; bytes taken, 0 when it is missing or not a usable bitmap.
     std::size_t LadeLogoDatei(const std::string& dateiname);

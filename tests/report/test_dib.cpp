@@ -1,5 +1,6 @@
 #include "bmp_bauer.h"
 #include "platform/dateien.h"
+#include "platform/recordingdc.h"
 #include "report/dib.h"
 #include "report/firmenlogo.h"
 
@@ -268,6 +269,35 @@ TEST_F(LogoDateien, NumberedLogoFileIsPreferredToTheDefaultOne)
     EXPECT_TRUE(m_dib.IstLeer());
 
     SetzeProgrammOrdner(vorher);
+}
+
+TEST_F(LogoDateien, PaintsTheWholePictureStretchedIntoTheDestination)
+{
+    RecordingDC dc{CFesteTextMetrik()};
+    const RECT ziel{2450, -1570, 19380, -3350};
+    const RECT ganz{0, 0, 3, 2};
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &ganz), 0) << "no logo loaded";
+    EXPECT_TRUE(dc.Eintraege().empty());
+
+    BmpBauer bmp;
+    bmp.breite = 3;
+    bmp.hoehe = 2;
+    bmp.bits = std::string(24, '\0');
+    Lade(bmp);
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &ganz), 2);
+    ASSERT_EQ(dc.Eintraege().size(), 1u);
+    const DCEintrag& bild = dc.Eintraege()[0];
+    EXPECT_EQ(bild.art, DCPrimitiv::Bild);
+    EXPECT_EQ(bild.rechteck, ziel);
+    EXPECT_EQ(bild.quelle, (RECT{0, 0, 3, 2}));
+    EXPECT_EQ(bild.bildBreite, 3);
+    EXPECT_EQ(bild.bildHoehe, 2);
+
+    // The upper row of a bitmap stored bottom-up is its last stored row.
+    const RECT obereZeile{0, 0, 3, 1};
+    dc.Leeren();
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &obereZeile), 1);
+    EXPECT_EQ(dc.Eintraege().at(0).quelle, (RECT{0, 1, 3, 2}));
 }
 
 TEST(BitmapDatei, WritesWhatItReadsAndRefusesOtherFiles)
