@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QPainterPath>
 #include <QtEndian>
 #include <QtGlobal>
 #include <cmath>
@@ -116,6 +117,19 @@ void LeseZelle(const QRawFont& roh, double& aufstieg, double& abstieg)
     }
 }
 
+// A bold file whose "l" has the regular outline has no bold outlines of its own.
+bool HatNormaleUmrisse(const QRawFont& fett, const Gesicht& gesicht)
+{
+    const QRawFont normal = LadeRohschrift(ErsteVorhandene(gesicht.normal));
+    if (!normal.isValid())
+        return false;
+    const auto umriss = [](const QRawFont& roh) {
+        const QList<quint32> glyphe = roh.glyphIndexesForString(QStringLiteral("l"));
+        return glyphe.isEmpty() ? QRectF() : roh.pathForGlyph(glyphe.front()).boundingRect();
+    };
+    return umriss(fett) == umriss(normal);
+}
+
 std::unique_ptr<CSchriftschnitt> LadeSchnitt(const Gesicht& gesicht, bool fett)
 {
     const QString datei = ErsteVorhandene(fett ? gesicht.fett : gesicht.normal);
@@ -126,6 +140,8 @@ std::unique_ptr<CSchriftschnitt> LadeSchnitt(const Gesicht& gesicht, bool fett)
     if (!schnitt->rohschrift.isValid())
         return nullptr;
     schnitt->einheitenJeEm = schnitt->rohschrift.unitsPerEm();
+    if (fett && HatNormaleUmrisse(schnitt->rohschrift, gesicht))
+        schnitt->nachzeichnen = 0.05 * schnitt->einheitenJeEm;
 
     QRawFont zellSchrift = schnitt->rohschrift;
     if (const QString zellDatei = ErsteVorhandene(gesicht.zellDatei); !zellDatei.isEmpty())

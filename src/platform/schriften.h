@@ -24,6 +24,9 @@ struct CSchriftschnitt
     std::array<char16_t, 256> zeichen; // byte → Unicode character drawn
     std::array<quint32, 256> glyphe;   // byte → glyph of rohschrift
     std::array<double, 256> vorschub;  // byte → advance in design units
+    // Wine's Tahoma Bold carries bold advances but the regular outlines; such a face is drawn
+    // with its outlines thickened by this pen width in design units (0 for a true bold).
+    double nachzeichnen = 0;
 
     QString Unicode(std::string_view text) const;
 };
