@@ -138,15 +138,15 @@ TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
                        0, 2, 2, 0, 2, 3,       // jump two to the right, then a run of two
                        3, 1, 0, 1});           // a run past the right edge is dropped; end
     rle8.bildGroesse = std::uint32_t(rle8.bits.size());
-    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot,
-                                Rot, Rot, Gruen}));
+    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot, Rot,
+                                Rot, Gruen}));
 
     BmpBauer rle4 = rle8;
     rle4.breite = 5;
     rle4.hoehe = 2;
     rle4.bitsProBildpunkt = 4;
     rle4.kompression = 2;
-    rle4.bits = Bytes({5, 0x12, 0, 0,          // alternating nibbles
+    rle4.bits = Bytes({5, 0x12, 0, 0, // alternating nibbles
                        0, 3, 0x32, 0x10, 2, 0x30, 0, 1});
     rle4.bildGroesse = std::uint32_t(rle4.bits.size());
     EXPECT_EQ(Lade(rle4), (Bild{Blau, Gruen, Rot, Blau, Schwarz, Rot, Gruen, Rot, Gruen, Rot}));
