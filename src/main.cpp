@@ -2,6 +2,7 @@
 #include "app/versucheapp.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
+#include "platform/schriften.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -39,6 +40,7 @@ int main(int argc, char** argv)
     // Qt has set the numeric locale from the environment; numbers are read and written with ".".
     std::setlocale(LC_NUMERIC, "C");
     SetzeMeldungsAusgabe(ZeigeMeldungsfenster);
+    RegistriereSchriften();
 
     CVersucheApp app;
     if (!app.InitInstance(QApplication::arguments()))

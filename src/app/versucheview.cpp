@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -139,10 +140,14 @@ void CVersucheView::PasseRahmenAn()
     const CDialogEinheiten du(font());
     const QSize form(du.X(FormBreite), du.Y(FormHoehe));
     QWidget* rahmen = window();
-    if (rahmen != this)
-        rahmen->resize(rahmen->size() - size() + form);
-    else
+    if (rahmen == this) {
         resize(form);
+        return;
+    }
+    // Menu bar and status bar keep their room: place the view first, then measure what they take.
+    if (rahmen->layout() != nullptr)
+        rahmen->layout()->activate();
+    rahmen->resize(rahmen->size() - size() + form);
 }
 
 void CVersucheView::ZeigeSeite()

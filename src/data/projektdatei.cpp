@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -57,6 +58,27 @@ int64_t Suche(int datei, int64_t position, int woher)
     if (neu < 0)
         DateiFehler("Positionieren auf " + std::to_string(position));
     return neu;
+}
+
+// Only a regular file counts as a project file: a folder cannot be read and a device such as
+// /dev/zero would never end.
+int OeffneZumLesen(const std::string& pfad)
+{
+    const int datei = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    if (datei >= 0 && (::fstat(datei, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(datei);
+        return -1;
+    }
+    return datei;
+}
+
+// Whether the path names the file that is open under the descriptor.
+bool IstDieselbeDatei(int datei, const std::string& pfad)
+{
+    struct stat offen, andere;
+    return ::fstat(datei, &offen) == 0 && ::stat(pfad.c_str(), &andere) == 0 &&
+           offen.st_dev == andere.st_dev && offen.st_ino == andere.st_ino;
 }
 
 // Closes a descriptor of a class-level operation on every way out.
@@ -133,7 +155,7 @@ bool CProjektDatei::Oeffne()
         return true;
     }
     Schliesse();
-    m_datei = ::open(m_dateiname.c_str(), O_RDONLY | O_CLOEXEC);
+    m_datei = OeffneZumLesen(m_dateiname);
     return m_datei >= 0;
 }
 
@@ -378,7 +400,7 @@ bool CProjektDatei::EntferneEintrag(const std::string& kennung)
 
 bool CProjektDatei::PruefeDatei(const std::string& dateiname)
 {
-    const CDateiHalter datei(::open(dateiname.c_str(), O_RDONLY | O_CLOEXEC));
+    const CDateiHalter datei(OeffneZumLesen(dateiname));
     if (*datei < 0)
         return false;
     try {
@@ -400,8 +422,9 @@ bool CProjektDatei::PruefeDatei(const std::string& dateiname)
 
 bool CProjektDatei::KopiereLebendeSaetze(const std::string& quelle, const std::string& ziel)
 {
-    const CDateiHalter ein(::open(quelle.c_str(), O_RDONLY | O_CLOEXEC));
-    if (*ein < 0)
+    const CDateiHalter ein(OeffneZumLesen(quelle));
+    // Truncating the destination must never empty the source.
+    if (*ein < 0 || IstDieselbeDatei(*ein, ziel))
         return false;
     Satzkopf kopf;
     // First pass: a record too long to read is refused before anything is written.

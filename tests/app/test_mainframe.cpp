@@ -165,6 +165,11 @@ TEST_F(Hauptfenster, FrontRequestArrivesOnTheSocketNamedAfterTheWindowClass)
 
 TEST_F(Hauptfenster, ViewStartsOnTheProtocolsTabWithItsControls)
 {
+    const CDialogEinheiten du(m_ansicht->font());
+    EXPECT_EQ(m_ansicht->size(),
+              QSize(du.X(CVersucheView::FormBreite), du.Y(CVersucheView::FormHoehe)))
+        << "the frame fits the form";
+
     const QTabWidget* tabs = m_ansicht->HoleTabCtrl();
     ASSERT_EQ(tabs->count(), 2);
     EXPECT_EQ(tabs->tabText(0), u"   Protokolle   "_s);

@@ -78,6 +78,15 @@ TEST_F(ProjektDateiTest, EmptyAndMissingFiles)
     EXPECT_FALSE(fehlt.LeseIndex());
     EXPECT_FALSE(fehlt.Oeffne());
     EXPECT_FALSE(CProjektDatei::PruefeDatei(Pfad("gibtsnicht.axo")));
+    // Only regular files: a folder cannot be read, a device would never end.
+    for (const std::string& keineDatei : {m_ordner.string(), std::string("/dev/zero")}) {
+        CProjektDatei p;
+        p.SetzeDateiname(keineDatei);
+        EXPECT_FALSE(p.LeseIndex()) << keineDatei;
+        EXPECT_FALSE(p.Oeffne()) << keineDatei;
+        EXPECT_FALSE(CProjektDatei::PruefeDatei(keineDatei)) << keineDatei;
+        EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(keineDatei, Pfad("k.axo"))) << keineDatei;
+    }
     // Reading without an open file or at a root the file does not hold yields nothing.
     std::string text = "alt";
     EXPECT_FALSE(fehlt.LeseSatz(0, text));
@@ -278,6 +287,11 @@ TEST_F(ProjektDateiTest, CompactionDropsExactlyTheDeletedRecords)
     EXPECT_FALSE(std::filesystem::exists(Pfad("lz.axo")));
     EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(Pfad("fehlt.axo"), Pfad("fz.axo")));
     EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, Pfad("ordner/fehlt/z.axo")));
+    // Copying a file onto itself would truncate it first.
+    const std::string vorher = Inhalt(quelle);
+    EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, quelle));
+    EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, Pfad(".") + "/q.axo"));
+    EXPECT_EQ(Inhalt(quelle), vorher);
 }
 
 TEST_F(ProjektDateiTest, ConsistencyCheckWantsTheChainToEndAtTheEndOfTheFile)
