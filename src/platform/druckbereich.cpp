@@ -4,31 +4,13 @@
 #include <QPrinter>
 #include <cmath>
 
-namespace {
-
-// Pixels to hundredths of a millimetre, rounded as the conversion of device units to HIMETRIC.
-int PixelZuHundertstelMm(int pixel, int dpi)
-{
-    return static_cast<int>(std::lround(pixel * 2540.0 / dpi));
-}
-
-int PixelZuMm(int pixel, int dpi)
-{
-    return static_cast<int>(std::lround(pixel * 25.4 / dpi));
-}
-
-} // namespace
-
 DRUCKBEREICH LeseDruckbereich(const QPrinter& drucker)
 {
-    const int dpi = drucker.resolution();
-    if (dpi <= 0)
-        return {};
-    const QRect druckbar = drucker.pageLayout().paintRectPixels(dpi);
+    const QRectF druckbar = drucker.pageLayout().paintRect(QPageLayout::Millimeter);
     DRUCKBEREICH bereich;
-    bereich.versatzX = PixelZuHundertstelMm(druckbar.left(), dpi);
-    bereich.versatzY = PixelZuHundertstelMm(druckbar.top(), dpi);
-    bereich.breiteMm = PixelZuMm(druckbar.width(), dpi);
-    bereich.hoeheMm = PixelZuMm(druckbar.height(), dpi);
+    bereich.versatzX = static_cast<int>(std::lround(druckbar.left() * 100));
+    bereich.versatzY = static_cast<int>(std::lround(druckbar.top() * 100));
+    bereich.breiteMm = static_cast<int>(std::lround(druckbar.width()));
+    bereich.hoeheMm = static_cast<int>(std::lround(druckbar.height()));
     return bereich;
 }

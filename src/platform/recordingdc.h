@@ -36,11 +36,23 @@ struct DCEintrag
     CDC::Zustand zustand;       // font, pen, brush, alignment, colours, background mode, position
 };
 
-class RecordingDC : public CDC
+// Holds a stand-in metric handed over as a temporary, so that it lives as long as the context.
+struct FesteMetrikHalter
+{
+    CFesteTextMetrik festeMetrik;
+};
+
+class RecordingDC : private FesteMetrikHalter, public CDC
 {
 public:
     // Measures with the real fonts unless a metric is given (CFesteTextMetrik for layout tests).
+    // A metric given by reference must outlive the context; a CFesteTextMetrik may be a temporary.
     explicit RecordingDC(const CTextMetrik& metrik = SchriftMetrik()) : CDC(metrik) {}
+    explicit RecordingDC(CFesteTextMetrik&& metrik)
+        : FesteMetrikHalter{metrik}, CDC(festeMetrik)
+    {
+    }
+    explicit RecordingDC(const CTextMetrik&& metrik) = delete;
 
     const std::vector<DCEintrag>& Eintraege() const { return m_eintraege; }
     std::vector<DCEintrag> Texte() const;

@@ -1,0 +1,22 @@
+// Page bodies of the report printer that sit beside the diagrams.
+
+#include "report/protokolldruck.h"
+
+void CProtokollDruck::DruckeAltSeite3(CDC&, RECT, const std::string&, const std::string&,
+                                      const std::string&)
+{
+    Abbildung.SetzeTextSchriften(&Schriften[0], &Schriften[8], 50);
+}
+
+void CProtokollDruck::DruckeAltSeite4(CDC& dc, RECT seite, const std::string& eintrag1,
+                                      const std::string& eintrag2, const std::string& titel)
+{
+    DruckeAltSeite3(dc, seite, eintrag1, eintrag2, titel);
+}
+
+void CProtokollDruck::DruckeRahmenAlt(CDC&, RECT, const std::string&, const std::string&,
+                                      const std::string&)
+{
+    Abbildung.SetzeUrsprung(0, 6);
+    Abbildung.Rechteck(15, 0, 30, 50);
+}
