@@ -29,6 +29,9 @@ public:
                          const std::string& eintrag2, const std::string& titel);
     void DruckeAltSeite4(CDC& dc, RECT seite, const std::string& eintrag1,
                          const std::string& eintrag2, const std::string& titel);
+    // Code 25: the Proctor diagram of header entry 2 in an outlined frame.
+    void DruckeProctorAlt(CDC& dc, RECT seite, const std::string& eintrag1,
+                          const std::string& eintrag2, const std::string& titel);
     // An outline for a diagram beside a table; nothing reaches it.
     void DruckeRahmenAlt(CDC& dc, RECT seite, const std::string& eintrag1,
                          const std::string& eintrag2, const std::string& titel);

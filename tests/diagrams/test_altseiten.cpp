@@ -58,3 +58,18 @@ TEST_F(AltSeiten, FramePageOutlinesTheRightHalfBelowTheHeader)
                                                        {untenRechts, obenRechts},
                                                        {obenRechts, obenLinks}}));
 }
+
+TEST_F(AltSeiten, ProctorPageDrawsTheDiagramInItsFrame)
+{
+    druck.DruckeProctorAlt(dc, seite, "", "0.06@0.18|1.80@2.00|0.08@0.12|1.9@1.95", "");
+    const auto& e = dc.Eintraege();
+    ASSERT_GT(e.size(), 8u);
+    // Outline from grid (0, 6) to (30, 26), then the diagram frame from column 3, row 7 to
+    // column 29, row 23.
+    EXPECT_EQ(e[0].punkte, (std::vector<POINT>{{2500, -3948}, {2500, -11709}}));
+    EXPECT_EQ(e[4].punkte, (std::vector<POINT>{{4180, -4336}, {18740, -4336}}));
+    EXPECT_EQ(e[4].zustand.stift, druck.Stifte[1]);
+    EXPECT_EQ(e[6].punkte, (std::vector<POINT>{{18740, -10545}, {4180, -10545}}));
+    EXPECT_EQ(dc.Texte().front().text, "Wassergehalt [-]");
+    EXPECT_EQ(dc.Texte()[1].zustand.schrift, druck.Schriften[6]);
+}
