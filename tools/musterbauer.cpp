@@ -163,7 +163,8 @@ void FuelleMessungen(CProtokoll& protokoll, int nummer, int messungen)
     FuegeMessungenHinzu(protokoll, nummer, messungen);
 }
 
-// Test-specific fillers by test type; the report pages of each type add theirs here.
+// Test-specific fillers by test type. A type whose report pages need table or chart data gets a
+// filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
 {
     static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {

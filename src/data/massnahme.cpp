@@ -208,9 +208,10 @@ bool CMassnahme::LeseMassnahmeXml(CMarkup& xml)
 
 // ---- Metadata, defaults, protocols -----------------------------------------------------------
 
-std::string CMassnahme::HoleMetadatum(const std::string& tag)
+std::string CMassnahme::HoleMetadatum(const std::string& tag) const
 {
-    return m_metadaten[tag];
+    const auto wert = m_metadaten.find(tag);
+    return wert == m_metadaten.end() ? std::string() : wert->second;
 }
 
 void CMassnahme::SetzeMetadatum(const std::string& tag, const std::string& wert)
@@ -291,8 +292,7 @@ std::vector<std::string> CMassnahme::HoleProtokollnummern() const
 
 bool CMassnahme::IstNotizUnveraendert() const
 {
-    const auto notiz = m_metadaten.find("notiz");
-    return m_notiz == (notiz == m_metadaten.end() ? std::string() : notiz->second);
+    return m_notiz == HoleMetadatum("notiz");
 }
 
 // ---- Titles ----------------------------------------------------------------------------------
@@ -508,7 +508,7 @@ std::vector<std::string> CMassnahme::HoleTitelreihenfolge() const
 }
 
 std::vector<std::pair<std::string, std::string>>
-CMassnahme::HoleKopfwerte(const std::string& titelId)
+CMassnahme::HoleKopfwerte(const std::string& titelId) const
 {
     std::vector<std::pair<std::string, std::string>> werte;
     for (const char* tag :
@@ -564,7 +564,7 @@ void FuegeProtokollAusXmlHinzu(CProtokolle& protokolle, const std::string& xml)
 
 // ---- Overview hand-over document -------------------------------------------------------------
 
-std::string CMassnahme::BaueUebersichtXml(const std::string& titelId)
+std::string CMassnahme::BaueUebersichtXml(const std::string& titelId) const
 {
     CMarkup xml;
     xml.FuegeElementHinzu("protokolle4uebersicht");

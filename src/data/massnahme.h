@@ -33,8 +33,8 @@ public:
     // Parses the indexed record file; false when a root record stops the parsing early.
     bool LeseProjektDatei();
 
-    // An absent tag is added with an empty value.
-    std::string HoleMetadatum(const std::string& tag);
+    // "" for a tag the project does not hold.
+    std::string HoleMetadatum(const std::string& tag) const;
     void SetzeMetadatum(const std::string& tag, const std::string& wert);
     std::string HoleDateipfad() const { return m_dateipfad; }
     // The file's name without its folder and without the workstation identity that the sibling
@@ -90,7 +90,7 @@ public:
     bool LadeAusOrdner(const std::map<std::string, std::string>& werte, const std::string& ordner);
 
     // The overview hand-over document of a title and its sub-titles.
-    std::string BaueUebersichtXml(const std::string& titelId);
+    std::string BaueUebersichtXml(const std::string& titelId) const;
     // Hands header values, titles and the protocols of every title, in title order, to the
     // collection; the project holds no protocols afterwards.
     void UebernimmInProtokolle(CProtokolle& protokolle);
@@ -111,7 +111,8 @@ private:
     bool SchreibeWurzel(const std::string& xml, long (CProjektDatei::*schreiber)(std::string_view));
     int TitelEbene(int index) const;
     // The "massnahme_" header values, with the path of the given title, in hand-over order.
-    std::vector<std::pair<std::string, std::string>> HoleKopfwerte(const std::string& titelId);
+    std::vector<std::pair<std::string, std::string>>
+    HoleKopfwerte(const std::string& titelId) const;
 
     CProjektDatei m_datei;
     std::string m_notiz;

@@ -128,9 +128,10 @@ bool CProtokolle::LoescheProtokoll(const std::string& id)
 
 // ---- Header values ---------------------------------------------------------------------------
 
-std::string CProtokolle::HoleMassnahmeWert(const std::string& schluessel)
+std::string CProtokolle::HoleMassnahmeWert(const std::string& schluessel) const
 {
-    return m_werte[schluessel];
+    const auto wert = m_werte.find(schluessel);
+    return wert == m_werte.end() ? std::string() : wert->second;
 }
 
 void CProtokolle::SetzeMassnahmeWert(const std::string& schluessel, const std::string& wert)
@@ -252,7 +253,7 @@ bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
     if (!xml.FindeKindElement("protokolle"))
         return false;
     CProjektDatei datei;
-    datei.SetzeDateiname(m_werte["massnahme_dateipfad"]);
+    datei.SetzeDateiname(HoleMassnahmeWert("massnahme_dateipfad"));
     if (!datei.Oeffne())
         return false;
     xml.BetreteElement();

@@ -34,8 +34,8 @@ public:
     // The last protocol with that identifier; null when none.
     CProtokoll* FindeProtokoll(const std::string& id) const;
 
-    // An absent key is added with an empty value.
-    std::string HoleMassnahmeWert(const std::string& schluessel);
+    // "" for a key that no load has set.
+    std::string HoleMassnahmeWert(const std::string& schluessel) const;
     void SetzeMassnahmeWert(const std::string& schluessel, const std::string& wert);
 
     int GetAnzahlTitel() const { return static_cast<int>(m_titel.size()); }
