@@ -25,8 +25,14 @@ char ByteAusZeichen(char16_t u)
     return '?';
 }
 
-bool IstHoherSurrogat(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool IstNiedrigerSurrogat(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool IstHoherSurrogat(char16_t u)
+{
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IstNiedrigerSurrogat(char16_t u)
+{
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 } // namespace
 

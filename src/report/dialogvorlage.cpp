@@ -76,7 +76,7 @@ void SchreibeKopf(CSchreiber& s, VorlagenForm form, const std::vector<VorlagenEl
     s.Wort(0); // no title
     s.Wort(8); // point size
     if (form == VorlagenForm::Erweitert) {
-        s.Wort(400); // weight
+        s.Wort(400);    // weight
         s.Wort(0x0100); // not italic, default character set
     }
     s.Zeichenkette(kSchrift);
@@ -91,7 +91,7 @@ void SchreibeErstellungsdaten(CSchreiber& s, VorlagenForm form,
         return;
     }
     s.Wort(static_cast<std::uint16_t>(form == VorlagenForm::Erweitert ? daten.size()
-                                                                       : daten.size() + 2));
+                                                                      : daten.size() + 2));
     s.Bytes(daten);
 }
 

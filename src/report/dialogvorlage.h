@@ -44,6 +44,7 @@ enum class VorlagenForm
 std::vector<std::uint8_t> BaueDialogVorlage(const std::vector<VorlagenElement>& elemente,
                                             VorlagenForm form = VorlagenForm::Erweitert);
 
-// Finds the first control with the id and reads everything but its class and creation data. False when there is no
-// template, no such control, or the bytes end or contradict themselves before the control is read.
+// Finds the first control with the id and reads everything but its class and creation data. False
+// when there is no template, no such control, or the bytes end or contradict themselves before the
+// control is read.
 bool LeseDialogElement(DialogVorlage vorlage, int id, VorlagenElement& element);

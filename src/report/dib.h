@@ -2,11 +2,15 @@
 // The company logo: a device-independent bitmap kept as the file stores it (info header with
 // colour table, pixel rows) and painted through the device context.
 
+#include "platform/gdi.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+class CDC;
 
 // Scrambles or descrambles a logo file in place; applying it twice restores the bytes.
 void EntschluesseleLogoPuffer(char* bytes, std::size_t laenge);
@@ -14,8 +18,7 @@ void EntschluesseleLogoPuffer(char* bytes, std::size_t laenge);
 class CDib
 {
 public:
-    // One pixel as 0x00BBGGRR, the device context's colour value.
-    using Farbwert = std::uint32_t;
+    using Farbwert = COLORREF;
 
     CDib() = default;
     CDib(const CDib&) = delete;
@@ -31,6 +34,10 @@ public:
     bool ErzeugePalette();
     const std::vector<Farbwert>& Palette() const { return m_palette; }
 
+    // Paints the source part (pixels, top row 0) stretched into the destination, which keeps
+    // the picture upright; the number of rows painted, 0 when empty.
+    int Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const;
+
     // Reads a scrambled logo file; bytes taken, 0 when it is missing or not a usable bitmap.
     std::size_t LadeLogoDatei(const std::string& dateiname);
     // Plain bitmap file from the stream's current position; bytes read, 0 on failure.
@@ -38,19 +45,21 @@ public:
     // Plain bitmap file; bytes written, 0 when empty.
     std::size_t Schreibe(std::ostream& datei) const;
 
-    // The pixels, top row first, width × height values; empty when the bitmap is.
-    std::vector<Farbwert> Bildpunkte() const;
-
 private:
     bool Uebernehme(const char* daten, std::size_t laenge);
     bool KopfIstGueltig() const;
     std::uint32_t KopfWort(std::size_t stelle) const;
     std::uint16_t KopfHalbwort(std::size_t stelle) const;
     std::size_t BitsGroesse() const;
+    void EntpackeLauflaengen();
 
     // Info header and colour table as stored (everything between file header and bits).
     std::vector<unsigned char> m_kopf;
     std::vector<unsigned char> m_bits;
     // Colours of the colour table; empty when the bitmap has none.
     std::vector<Farbwert> m_palette;
+    // A run-length bitmap is painted from this copy with one byte per pixel, so that the drawing
+    // layer sees only plain rows and every pixel is defined.
+    std::vector<unsigned char> m_entpacktKopf;
+    std::vector<unsigned char> m_entpacktBits;
 };

@@ -10,8 +10,7 @@ std::string CDruckDatenBase::GetText(int zeile, int spalte) const
     return text;
 }
 
-void CDruckDaten::GetZellText(std::string& text, int zeile, int spalte,
-                              std::uint32_t& flags) const
+void CDruckDaten::GetZellText(std::string& text, int zeile, int spalte, std::uint32_t& flags) const
 {
     flags = DRUCK_ZENTRIERT;
     // The cell is searched only within its row, so a row without "@" is a one-cell row.

@@ -5,7 +5,8 @@
 namespace {
 
 // Written like the lines of a settings file; two sample entries (firm and project) stand among
-// them, which nothing looks up.
+// them, which nothing looks up. One entry per line, as written.
+// clang-format off
 constexpr const char* kStandardTexte[] = {
     "DIN_Plattendruck=      { Plattendruckversuch nach DIN 18134}",
     "DIN_Fallplatte=        { Dynamischer Plattendruckversuch nach TP BF-StB Teil B 8.3}",
@@ -67,6 +68,7 @@ constexpr const char* kStandardTexte[] = {
     "DIA_ACHS_BESCHR_ZUST_4_IP={Fließgrenze wl[%]|Plastizitätszahl Ip[%]||}",
     "DIA_ACHS_BESCHR_WASSDLK={Wasserdurchlässigkeits-|beiwert [ m/s ]|Zeit [ h ]}",
 };
+// clang-format on
 
 } // namespace
 

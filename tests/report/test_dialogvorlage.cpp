@@ -1,6 +1,5 @@
-#include "report/dialogvorlage.h"
-
 #include "platform/exceptions.h"
+#include "report/dialogvorlage.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,10 +9,16 @@ namespace {
 
 std::vector<VorlagenElement> ZweiFelder()
 {
-    VorlagenElement trocken{.id = 40101, .x = 10, .y = 20, .cx = 60, .cy = 9,
-                            .text = "Trockenmasse m€ä", .style = SS_CENTER, .exStyle = 0x20};
-    VorlagenElement leer{.id = 40102, .x = 70, .y = 20, .cx = 30, .cy = 9, .text = "",
-                         .style = SS_RIGHT};
+    VorlagenElement trocken{.id = 40101,
+                            .x = 10,
+                            .y = 20,
+                            .cx = 60,
+                            .cy = 9,
+                            .text = "Trockenmasse m€ä",
+                            .style = SS_CENTER,
+                            .exStyle = 0x20};
+    VorlagenElement leer{
+        .id = 40102, .x = 70, .y = 20, .cx = 30, .cy = 9, .text = "", .style = SS_RIGHT};
     return {trocken, leer};
 }
 

@@ -1,8 +1,12 @@
 #include "bmp_bauer.h"
 #include "platform/dateien.h"
+#include "platform/qtdc.h"
+#include "platform/recordingdc.h"
 #include "report/dib.h"
 #include "report/firmenlogo.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -44,12 +48,36 @@ protected:
         return pfad;
     }
 
-    // Loads a plain bitmap the way the logo is loaded and hands back its pixels.
+    // Loads a plain bitmap the way the logo is loaded, paints it and reads its pixels back.
     Bild Lade(const BmpBauer& bmp)
     {
         const std::string datei = bmp.Datei();
         EXPECT_EQ(m_dib.LadeLogoDatei(SchreibeLogo("axo.sys", datei)), datei.size());
-        return m_dib.Bildpunkte();
+        return Gemalt();
+    }
+
+    // Four image pixels per bitmap pixel; each is read at the centre of its square.
+    Bild Gemalt() const
+    {
+        const int breite = m_dib.Breite();
+        const int hoehe = std::abs(m_dib.Hoehe());
+        if (m_dib.IstLeer())
+            return {};
+        QImage bild(4 * breite, 4 * hoehe, QImage::Format_RGB32);
+        bild.fill(Qt::magenta);
+        QPainter maler(&bild);
+        QtDC dc(maler, 254, 254); // one image pixel is 0.1 mm, ten logical units
+        const RECT ziel{0, 0, 40 * breite, -40 * hoehe};
+        const RECT ganz{0, 0, breite, hoehe};
+        m_dib.Zeichne(&dc, &ziel, &ganz);
+        maler.end();
+        Bild punkte;
+        for (int y = 0; y < hoehe; ++y)
+            for (int x = 0; x < breite; ++x) {
+                const QRgb p = bild.pixel(4 * x + 2, 4 * y + 2);
+                punkte.push_back(RGB(qRed(p), qGreen(p), qBlue(p)));
+            }
+        return punkte;
     }
 
     QTemporaryDir m_ordner;
@@ -137,15 +165,15 @@ TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
                        0, 2, 2, 0, 2, 3,       // jump two to the right, then a run of two
                        3, 1, 0, 1});           // a run past the right edge is dropped; end
     rle8.bildGroesse = std::uint32_t(rle8.bits.size());
-    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot,
-                                Rot, Rot, Gruen}));
+    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot, Rot,
+                                Rot, Gruen}));
 
     BmpBauer rle4 = rle8;
     rle4.breite = 5;
     rle4.hoehe = 2;
     rle4.bitsProBildpunkt = 4;
     rle4.kompression = 2;
-    rle4.bits = Bytes({5, 0x12, 0, 0,          // alternating nibbles
+    rle4.bits = Bytes({5, 0x12, 0, 0, // alternating nibbles
                        0, 3, 0x32, 0x10, 2, 0x30, 0, 1});
     rle4.bildGroesse = std::uint32_t(rle4.bits.size());
     EXPECT_EQ(Lade(rle4), (Bild{Blau, Gruen, Rot, Blau, Schwarz, Rot, Gruen, Rot, Gruen, Rot}));
@@ -226,7 +254,7 @@ TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
         EXPECT_TRUE(m_dib.IstLeer());
         EXPECT_EQ(m_dib.Breite(), 0);
         EXPECT_EQ(m_dib.AnzahlFarben(), 0u);
-        EXPECT_TRUE(m_dib.Bildpunkte().empty());
+        EXPECT_TRUE(Gemalt().empty());
     }
     EXPECT_EQ(m_dib.LadeLogoDatei(m_ordner.path().toStdString() + "/fehlt.sys"), 0u);
 }
@@ -268,6 +296,35 @@ TEST_F(LogoDateien, NumberedLogoFileIsPreferredToTheDefaultOne)
     EXPECT_TRUE(m_dib.IstLeer());
 
     SetzeProgrammOrdner(vorher);
+}
+
+TEST_F(LogoDateien, PaintsTheWholePictureStretchedIntoTheDestination)
+{
+    RecordingDC dc{CFesteTextMetrik()};
+    const RECT ziel{2450, -1570, 19380, -3350};
+    const RECT ganz{0, 0, 3, 2};
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &ganz), 0) << "no logo loaded";
+    EXPECT_TRUE(dc.Eintraege().empty());
+
+    BmpBauer bmp;
+    bmp.breite = 3;
+    bmp.hoehe = 2;
+    bmp.bits = std::string(24, '\0');
+    Lade(bmp);
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &ganz), 2);
+    ASSERT_EQ(dc.Eintraege().size(), 1u);
+    const DCEintrag& bild = dc.Eintraege()[0];
+    EXPECT_EQ(bild.art, DCPrimitiv::Bild);
+    EXPECT_EQ(bild.rechteck, ziel);
+    EXPECT_EQ(bild.quelle, (RECT{0, 0, 3, 2}));
+    EXPECT_EQ(bild.bildBreite, 3);
+    EXPECT_EQ(bild.bildHoehe, 2);
+
+    // The upper row of a bitmap stored bottom-up is its last stored row.
+    const RECT obereZeile{0, 0, 3, 1};
+    dc.Leeren();
+    EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &obereZeile), 1);
+    EXPECT_EQ(dc.Eintraege().at(0).quelle, (RECT{0, 1, 3, 2}));
 }
 
 TEST(BitmapDatei, WritesWhatItReadsAndRefusesOtherFiles)

@@ -1,0 +1,84 @@
+#include "app/geschwistermeldung.h"
+
+#include "data/textfunktionen.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QtEndian>
+#include <cstring>
+
+namespace {
+
+constexpr const char* VordergrundText = "IN_DEN_VORDERGRUND";
+constexpr qint64 KopfLaenge = 8;
+
+} // namespace
+
+std::string LeseKopierdatenText(const char* daten, std::size_t laenge)
+{
+    if (daten == nullptr)
+        return {};
+    // The sender may leave out the terminating NUL: never look past the announced length.
+    const void* ende = std::memchr(daten, '\0', laenge);
+    return std::string(daten, ende ? static_cast<const char*>(ende) - daten : laenge);
+}
+
+bool IstVordergrundNachricht(const std::string& text)
+{
+    return StringFinde(text, VordergrundText, 0) == 0;
+}
+
+bool IstVordergrundAnfrageAn(const std::string& text, const std::string& eigeneKennung)
+{
+    return IstVordergrundNachricht(text) && StringHoleZwischen(text, '[', ']', 0) == eigeneKennung;
+}
+
+CGeschwisterVerbindung::CGeschwisterVerbindung(QObject* parent)
+    : QObject(parent), m_server(new QLocalServer(this))
+{
+    // Only programs of the same user may ask the viewer to come forward.
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this,
+            &CGeschwisterVerbindung::NimmVerbindungAn);
+}
+
+bool CGeschwisterVerbindung::Lausche(const QString& name)
+{
+    // Listening would replace the socket of a viewer that still runs: ask first.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(200))
+        return false;
+    QLocalServer::removeServer(name);
+    return m_server->listen(name);
+}
+
+QString CGeschwisterVerbindung::Name() const
+{
+    return m_server->fullServerName();
+}
+
+void CGeschwisterVerbindung::NimmVerbindungAn()
+{
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { LiesDaten(socket); });
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        LiesDaten(socket);
+    }
+}
+
+void CGeschwisterVerbindung::LiesDaten(QLocalSocket* socket)
+{
+    while (socket->bytesAvailable() >= KopfLaenge) {
+        const QByteArray kopf = socket->peek(KopfLaenge);
+        const quint32 laenge = qFromLittleEndian<quint32>(kopf.constData() + 4);
+        if (laenge > MaxDatenlaenge) {
+            socket->abort();
+            return;
+        }
+        if (socket->bytesAvailable() < KopfLaenge + laenge)
+            return;
+        socket->skip(KopfLaenge);
+        emit kopierdatenEmpfangen(socket->read(laenge));
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The one message that the sibling program of the product family sends: a request to bring the
+// viewer to the front. It arrives on a local socket named after the window class, as the record
+// of a copy-data message: a 32-bit data word (not looked at), a 32-bit byte count, then that many
+// bytes of text; both words little-endian.
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <cstddef>
+#include <string>
+
+class QLocalServer;
+class QLocalSocket;
+
+// The text of a copy-data record: the bytes up to the first NUL, never more than `laenge`.
+std::string LeseKopierdatenText(const char* daten, std::size_t laenge);
+
+// True when the text begins with "IN_DEN_VORDERGRUND" (case-sensitive).
+bool IstVordergrundNachricht(const std::string& text);
+// True for a front request whose identifier between the first "[" and the next "]" is exactly
+// `eigeneKennung`; anything after the "]" does not count.
+bool IstVordergrundAnfrageAn(const std::string& text, const std::string& eigeneKennung);
+
+// Receives copy-data records on a local socket and hands each complete one on.
+class CGeschwisterVerbindung : public QObject
+{
+    Q_OBJECT
+public:
+    // Records announcing more bytes than this are refused and their connection dropped.
+    static constexpr quint32 MaxDatenlaenge = 64 * 1024;
+
+    explicit CGeschwisterVerbindung(QObject* parent = nullptr);
+
+    // Listens under the name (a plain name or a full socket path). A socket left behind by an
+    // ended program is taken over; one that another running program answers on is left alone.
+    bool Lausche(const QString& name);
+    QString Name() const;
+
+signals:
+    void kopierdatenEmpfangen(const QByteArray& daten);
+
+private:
+    void NimmVerbindungAn();
+    void LiesDaten(QLocalSocket* socket);
+
+    QLocalServer* m_server;
+};

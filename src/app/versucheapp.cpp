@@ -1,0 +1,174 @@
+#include "app/versucheapp.h"
+
+#include "app/befehle.h"
+#include "app/mainframe.h"
+#include "app/versucheview.h"
+#include "platform/dateien.h"
+#include "platform/meldung.h"
+#include "platform/qtext.h"
+#include "report/firmenlogo.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CVersucheApp* g_app = nullptr;
+
+} // namespace
+
+CVersucheApp* HoleVersucheApp()
+{
+    return g_app;
+}
+
+bool ErmittleProgrammverzeichnis(std::string& ordner)
+{
+    const std::string gefunden = ProgrammOrdner();
+    if (gefunden.empty())
+        return false;
+    ordner = gefunden;
+    return true;
+}
+
+bool IstProjektArgument(const std::string& argument)
+{
+    return argument.ends_with(".axo");
+}
+
+bool CAxoApp::LadeFirmenlogo()
+{
+    return ::LadeFirmenlogo(m_firmenlogo);
+}
+
+CVersucheApp::CVersucheApp()
+{
+    g_app = this;
+    connect(&m_geschwister, &CGeschwisterVerbindung::kopierdatenEmpfangen, this,
+            [this](const QByteArray& daten) {
+                if (m_hauptfenster)
+                    m_hauptfenster->OnCopyData(daten.constData(), daten.size());
+            });
+}
+
+CVersucheApp::~CVersucheApp()
+{
+    // The windows go first: the lists still reach the application while they close.
+    m_hauptfenster.reset();
+    m_pMainView = nullptr;
+    g_app = nullptr;
+}
+
+bool CVersucheApp::InitInstance(const QStringList& argumente)
+{
+    StarteGeschwisterVerbindung();
+    // Seam: the data path is read here (CPfade::LeseDatenpfad) once the settings object exists.
+    WechsleInsProgrammverzeichnis();
+    const std::string projekt = argumente.size() > 1 ? NachCp1252(argumente[1]) : std::string();
+    if (!LadeFirmenlogo())
+        ZeigeMeldung("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!");
+    if (IstProjektArgument(projekt))
+        LadeMassnahme(projekt);
+    // Seam: the test-type catalogue is loaded here (CPruefartKatalog::Lade); failure ends start-up.
+    m_dateiVerlauf.Lade();
+    if (!OnFileNew())
+        return false;
+    m_hauptfenster->show();
+    return true;
+}
+
+void CVersucheApp::StarteGeschwisterVerbindung()
+{
+    // A second viewer, or one whose socket cannot be made, runs without the sibling link.
+    m_geschwister.Lausche(QString::fromUtf16(FensterKlasse));
+}
+
+void CVersucheApp::WechsleInsProgrammverzeichnis()
+{
+    // The logo is looked for there; a failure leaves the directory as it is.
+    std::string ordner;
+    if (ErmittleProgrammverzeichnis(ordner))
+        QDir::setCurrent(AusCp1252(ordner));
+}
+
+bool CVersucheApp::OnFileNew()
+{
+    if (!m_hauptfenster) {
+        m_hauptfenster = std::make_unique<CMainFrame>(m_dokument);
+        CMainFrame* rahmen = m_hauptfenster.get();
+        connect(rahmen->Aktion(ID_FILE_NEW), &QAction::triggered, this, [this] { OnFileNew(); });
+        connect(rahmen->Aktion(ID_FILE_OPEN), &QAction::triggered, this, &CVersucheApp::OnFileOpen);
+        connect(rahmen->Aktion(ID_FILE_PRINT_SETUP), &QAction::triggered, this,
+                &CVersucheApp::OnFilePrintSetup);
+    }
+    m_dokument.OnNewDocument();
+    m_hauptfenster->HoleAnsicht()->OnInitialUpdate();
+    return true;
+}
+
+void CVersucheApp::OnFileOpen()
+{
+    const QString pfad = QFileDialog::getOpenFileName(m_hauptfenster.get(), u"Öffnen"_s, QString(),
+                                                      u"AXO Dateien (*.axo)"_s);
+    if (!pfad.isEmpty())
+        OeffneDokument(NachCp1252(pfad));
+}
+
+void CVersucheApp::OeffneDokument(const std::string& pfad)
+{
+    m_dateiVerlauf.Hinzufuegen(pfad);
+    m_dokument.OnOpenDocument(pfad);
+    m_hauptfenster->HoleAnsicht()->OnInitialUpdate();
+}
+
+void CVersucheApp::OnFilePrintSetup()
+{
+    QPageSetupDialog einrichtung(&HoleDrucker(), m_hauptfenster.get());
+    einrichtung.exec();
+}
+
+void CVersucheApp::SetzeQuerformat(bool querformat)
+{
+    HoleDrucker().setPageOrientation(querformat ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+QPrinter& CVersucheApp::HoleDrucker()
+{
+    if (!m_drucker)
+        m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_drucker;
+}
+
+void CVersucheApp::LadeMassnahme(const std::string&)
+{
+    // Seam: loads the project into the protocol collection (CProtokolle::LadeMassnahme).
+}
+
+std::string CVersucheApp::HoleMassnahmeWert(const std::string&) const
+{
+    // Seam: reads the header value from the protocol collection (CProtokolle::HoleMassnahmeWert).
+    return {};
+}
+
+void CVersucheApp::OnAppAbout()
+{
+    QDialog info(m_hauptfenster.get());
+    info.setWindowTitle(u"Info"_s);
+    auto* layout = new QVBoxLayout(&info);
+    for (const QString& zeile : {u"AXO Reader 4.0"_s, u"AXO Protokollübersicht"_s,
+                                 u"Anzeige und Druck von Prüfprotokollen"_s})
+        layout->addWidget(new QLabel(zeile, &info));
+    auto* knopf = new QDialogButtonBox(QDialogButtonBox::Ok, &info);
+    connect(knopf, &QDialogButtonBox::accepted, &info, &QDialog::accept);
+    layout->addWidget(knopf);
+    info.exec();
+}

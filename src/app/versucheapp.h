@@ -1,0 +1,93 @@
+#pragma once
+// The application object: one for the whole run. It owns what outlasts a window (the company
+// logo, the test-type catalogue, the loaded project) and runs the start-up, File New, File Open
+// and the printer set-up.
+
+#include "app/dateiverlauf.h"
+#include "app/geschwistermeldung.h"
+#include "app/versuchedoc.h"
+#include "report/dib.h"
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+class CMainFrame;
+class CVersucheView;
+class QPrinter;
+
+// The application part shared with the sibling program: the company logo.
+class CAxoApp : public QObject
+{
+    Q_OBJECT
+public:
+    // Loads the logo from the program folder; false when there is none.
+    bool LadeFirmenlogo();
+    const CDib& HoleFirmenlogo() const { return m_firmenlogo; }
+
+private:
+    CDib m_firmenlogo;
+};
+
+class CVersucheApp : public CAxoApp
+{
+    Q_OBJECT
+public:
+    // The name of the local socket the sibling program sends its front request to.
+    static constexpr const char16_t* FensterKlasse = u"protokolluebersicht_class";
+
+    CVersucheApp();
+    ~CVersucheApp() override;
+    CVersucheApp(const CVersucheApp&) = delete;
+    CVersucheApp& operator=(const CVersucheApp&) = delete;
+
+    // Start-up; false ends the program before the event loop. `argumente` as the command line,
+    // the program first.
+    bool InitInstance(const QStringList& argumente);
+
+    // File New: the document names no project; the view reloads and empties its lists.
+    bool OnFileNew();
+    // File Open: asks for a project file, then opens it.
+    void OnFileOpen();
+    void OeffneDokument(const std::string& pfad);
+    // Printer set-up dialog on the application's printer settings.
+    void OnFilePrintSetup();
+    void OnAppAbout();
+
+    // Orientation of the application's printer settings: landscape or portrait.
+    void SetzeQuerformat(bool querformat);
+    QPrinter& HoleDrucker();
+
+    // Loads a project into the protocol collection; the outcome is not looked at.
+    void LadeMassnahme(const std::string& pfad);
+    // A header value of the loaded project ("massnahme_bezeichnung" ...); "" when there is none.
+    std::string HoleMassnahmeWert(const std::string& name) const;
+
+    CMainFrame* HoleHauptfenster() const { return m_hauptfenster.get(); }
+    const CDateiVerlauf& HoleDateiVerlauf() const { return m_dateiVerlauf; }
+    const CGeschwisterVerbindung& HoleGeschwisterVerbindung() const { return m_geschwister; }
+
+    // Set by the view's first update; the pages and lists reach the view through it.
+    CVersucheView* m_pMainView = nullptr;
+
+private:
+    void StarteGeschwisterVerbindung();
+    void WechsleInsProgrammverzeichnis();
+
+    CVersucheDoc m_dokument;
+    std::unique_ptr<CMainFrame> m_hauptfenster;
+    CDateiVerlauf m_dateiVerlauf{4};
+    CGeschwisterVerbindung m_geschwister;
+    std::unique_ptr<QPrinter> m_drucker;
+};
+
+// The one application object of the run (nullptr before it is made and after it is gone).
+CVersucheApp* HoleVersucheApp();
+
+// The folder of the program file, without a trailing separator; false (and the text unchanged)
+// when it cannot be found.
+bool ErmittleProgrammverzeichnis(std::string& ordner);
+
+// Only a first argument ending exactly in ".axo" names a project to load.
+bool IstProjektArgument(const std::string& argument);

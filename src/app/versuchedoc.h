@@ -1,0 +1,19 @@
+#pragma once
+// The document of the viewer holds no data of its own: the project lives in the application's
+// protocol collection. It only remembers the path of the opened project.
+
+#include <string>
+
+class CVersucheDoc
+{
+public:
+    // File New: the document no longer names a project.
+    void OnNewDocument() { m_pfad.clear(); }
+    // File Open: the document takes the chosen path.
+    void OnOpenDocument(const std::string& pfad) { m_pfad = pfad; }
+
+    const std::string& GetPathName() const { return m_pfad; }
+
+private:
+    std::string m_pfad;
+};

@@ -1,0 +1,262 @@
+#include "app/versucheview.h"
+
+#include "app/dialogeinheiten.h"
+#include "app/mainframe.h"
+#include "app/versucheapp.h"
+#include "app/versuchedoc.h"
+#include "platform/qtext.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+std::string BildeFenstertitel(const std::string& bezeichnung, const std::string& auftraggeber)
+{
+    if (bezeichnung.empty())
+        return "AXO Reader 4.0";
+    return " Protokolle der Maßnahme: " + bezeichnung + ", Auftraggeber: " + auftraggeber;
+}
+
+namespace {
+
+template <typename Steuerelement>
+Steuerelement* Platziere(Steuerelement* element, const CDialogEinheiten& du, int x, int y,
+                         int breite, int hoehe)
+{
+    element->setGeometry(du.Rechteck(x, y, breite, hoehe));
+    return element;
+}
+
+QPushButton* Schaltflaeche(QWidget* ansicht, const QString& text)
+{
+    auto* knopf = new QPushButton(text, ansicht);
+    // Buttons of a form take the keyboard focus only by Tab, as dialog buttons do.
+    knopf->setAutoDefault(false);
+    return knopf;
+}
+
+QWidget* VerborgenerRahmen(QWidget* ansicht)
+{
+    auto* rahmen = new QWidget(ansicht);
+    rahmen->hide();
+    return rahmen;
+}
+
+} // namespace
+
+CVersucheView::CVersucheView(CVersucheDoc& dokument, QWidget* parent)
+    : QWidget(parent), m_dokument(dokument)
+{
+    ErzeugeSteuerelemente();
+}
+
+void CVersucheView::ErzeugeSteuerelemente()
+{
+    const CDialogEinheiten du(font());
+    m_band = Platziere(new QWidget(this), du, 0, 0, 519, 25);
+    m_notizBeschriftung =
+        Platziere(new QLabel(u" interne  Notiz zum    Protokoll"_s, this), du, 3, 3, 64, 19);
+    m_notizBeschriftung->setWordWrap(true);
+    m_notizFeld = Platziere(new QPlainTextEdit(this), du, 69, 3, 188, 19);
+    m_notizFeld->setReadOnly(true);
+    m_neu = Platziere(Schaltflaeche(this, u"Neu"_s), du, 259, 3, 64, 19);
+    m_drucken = Platziere(Schaltflaeche(this, u"&Drucken"_s), du, 324, 3, 64, 19);
+    m_oeffnen = Platziere(Schaltflaeche(this, u"&Öffnen"_s), du, 388, 3, 64, 19);
+    m_schliessen = Platziere(Schaltflaeche(this, u"&Schließen"_s), du, 452, 3, 64, 19);
+
+    m_tabelle = Platziere(new QWidget(this), du, 3, 43, 383, 78);
+    m_eckdatenListe = Platziere(new QTreeWidget(this), du, 389, 43, 126, 78);
+    m_eckdatenListe->setHeaderHidden(true);
+    m_eckdatenListe->setRootIsDecorated(false);
+    m_titelBeschriftung = Platziere(new QLabel(u" Titel:"_s, this), du, 7, 99, 64, 10);
+    m_titel = Platziere(new QLabel(this), du, 3, 123, 512, 10);
+    m_titel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (QWidget* anfangsVerborgen : {m_tabelle, static_cast<QWidget*>(m_eckdatenListe),
+                                      static_cast<QWidget*>(m_titelBeschriftung)})
+        anfangsVerborgen->hide();
+
+    m_tabCtrl = new QTabWidget(this);
+    m_rahmenProtokolle = Platziere(VerborgenerRahmen(this), du, 0, 133, 514, 195);
+    m_rahmenMessungen = Platziere(VerborgenerRahmen(this), du, 0, 43, 514, 14);
+
+    connect(m_tabCtrl, &QTabWidget::currentChanged, this, [this] { ZeigeSeite(); });
+    connect(m_drucken, &QPushButton::clicked, this, [this] {
+        // Printing goes the same way as the menu command, after the click has been handled.
+        QMetaObject::invokeMethod(this, &CVersucheView::OnFilePrint, Qt::QueuedConnection);
+    });
+    connect(m_oeffnen, &QPushButton::clicked, this, &CVersucheView::OnFilePrintPreview);
+    connect(m_schliessen, &QPushButton::clicked, this, [this] { window()->close(); });
+}
+
+void CVersucheView::OnInitialUpdate()
+{
+    if (m_page1 == nullptr)
+        ErsteAktualisierung();
+    else
+        HoleVersucheApp()->LadeMassnahme(m_dokument.GetPathName());
+
+    m_tabCtrl->setCurrentIndex(0);
+    ZeigeSeite();
+    // The protocol and measurement lists are set up with the protocol-number prefix and filled
+    // here once the list pages exist.
+    SetzeFenstertitel();
+    SetzeTitelFarben();
+    ZeigeProtokollDetails();
+}
+
+void CVersucheView::ErsteAktualisierung()
+{
+    m_neu->setEnabled(false);
+    HoleVersucheApp()->m_pMainView = this;
+    m_eckdatenListe->setColumnCount(2);
+    m_eckdatenListe->setHeaderLabels({u"a"_s, u"b"_s});
+    m_eckdatenListe->setColumnWidth(0, 70);
+    m_eckdatenListe->setColumnWidth(1, 70);
+
+    // The pages are shown over the tab control, which only draws the tabs and the frame.
+    {
+        const QSignalBlocker blocker(m_tabCtrl);
+        m_tabCtrl->addTab(new QWidget, u"   Protokolle   "_s);
+        m_tabCtrl->addTab(new QWidget, u"   Messungen   "_s);
+    }
+    // Protocol page (protocol list) and measurements page (test-type choice and measurement
+    // list); their contents come with the list controls.
+    m_page1 = new QWidget(this);
+    m_page3 = new QWidget(this);
+
+    PasseRahmenAn();
+    OnSize();
+}
+
+void CVersucheView::PasseRahmenAn()
+{
+    // The frame fits the form, growing as well as shrinking; the form never scrolls.
+    const CDialogEinheiten du(font());
+    const QSize form(du.X(FormBreite), du.Y(FormHoehe));
+    QWidget* rahmen = window();
+    if (rahmen == this) {
+        resize(form);
+        return;
+    }
+    // Menu bar and status bar keep their room: place the view first, then measure what they take.
+    if (rahmen->layout() != nullptr)
+        rahmen->layout()->activate();
+    rahmen->resize(rahmen->size() - size() + form);
+}
+
+void CVersucheView::ZeigeSeite()
+{
+    switch (m_tabCtrl->currentIndex()) {
+    case 0:
+        m_page1->show();
+        m_page3->hide();
+        break;
+    case 1:
+        m_page1->hide();
+        m_page3->show();
+        break;
+    default:
+        break;
+    }
+    ZeigeSteuerelemente();
+    ZeigeProtokollDetails();
+    m_tabCtrl->setFocus();
+    if (auto* rahmen = qobject_cast<CMainFrame*>(window()))
+        rahmen->AktualisiereBefehle();
+}
+
+void CVersucheView::ZeigeSteuerelemente()
+{
+    const bool protokollseite = IstProtokollseiteAktiv();
+    for (QWidget* element :
+         {static_cast<QWidget*>(m_titelBeschriftung), static_cast<QWidget*>(m_titel), m_tabelle,
+          static_cast<QWidget*>(m_eckdatenListe)})
+        element->setVisible(protokollseite);
+}
+
+bool CVersucheView::IstProtokollseiteAktiv() const
+{
+    return m_tabCtrl->currentIndex() == 0;
+}
+
+void CVersucheView::ZeigeProtokollDetails()
+{
+    // The details of the selected protocol fill the title, the key-data table, the key-data list
+    // and the note once the protocol list can be selected from.
+}
+
+bool CVersucheView::BearbeiteNachricht(const std::string&)
+{
+    return true;
+}
+
+void CVersucheView::OnFilePrint()
+{
+    // Printing the selected reports or measurements comes with the print job.
+}
+
+void CVersucheView::OnFilePrintPreview()
+{
+    // The print preview comes with the print job.
+}
+
+void CVersucheView::OnSpaltenZuruecksetzen()
+{
+    // Each page resets the column layout of its own list; the lists come with the list controls.
+}
+
+void CVersucheView::SetzeFenstertitel()
+{
+    CVersucheApp* app = HoleVersucheApp();
+    const std::string titel = BildeFenstertitel(app->HoleMassnahmeWert("massnahme_bezeichnung"),
+                                                app->HoleMassnahmeWert("massnahme_auftraggeber"));
+    window()->setWindowTitle(AusCp1252(titel));
+}
+
+void CVersucheView::SetzeTitelFarben()
+{
+    QPalette farben = m_titel->palette();
+    farben.setColor(QPalette::WindowText, QColor(255, 255, 192));
+    m_titel->setPalette(farben);
+    QFont schrift = m_titel->font();
+    schrift.setFamilies({u"MS Sans Serif"_s});
+    schrift.setBold(false);
+    m_titel->setFont(schrift);
+
+    farben = m_titelBeschriftung->palette();
+    farben.setColor(QPalette::WindowText, Qt::black);
+    m_titelBeschriftung->setPalette(farben);
+}
+
+void CVersucheView::resizeEvent(QResizeEvent* ereignis)
+{
+    QWidget::resizeEvent(ereignis);
+    OnSize();
+}
+
+void CVersucheView::OnSize()
+{
+    const int breite = width();
+    const int unten = height();
+    const int b = m_band->geometry().bottom() + 1;
+    m_tabCtrl->setGeometry(0, b + 2, breite, unten - b - 4);
+    m_tabCtrl->lower();
+    m_tabCtrl->show();
+    const int t = m_tabCtrl->geometry().bottom() + 1;
+    PlatziereSeite(m_rahmenProtokolle, m_page1, t);
+    PlatziereSeite(m_rahmenMessungen, m_page3, t);
+}
+
+void CVersucheView::PlatziereSeite(QWidget* rahmen, QWidget* seite, int unten)
+{
+    const int oben = rahmen->geometry().top();
+    rahmen->setGeometry(5, oben, width() - 10, unten - oben - 5);
+    if (seite != nullptr)
+        seite->setGeometry(rahmen->geometry());
+}

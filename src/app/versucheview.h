@@ -1,0 +1,82 @@
+#pragma once
+// The main view: a form with the note and the buttons across the top, the details of the selected
+// protocol, and a tab control with the pages "Protokolle" and "Messungen".
+
+#include <QWidget>
+#include <string>
+
+class CVersucheDoc;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+
+// Caption of the main window for the project's name and client.
+std::string BildeFenstertitel(const std::string& bezeichnung, const std::string& auftraggeber);
+
+class CVersucheView : public QWidget
+{
+    Q_OBJECT
+public:
+    // Size of the form in dialog units.
+    static constexpr int FormBreite = 519;
+    static constexpr int FormHoehe = 328;
+
+    explicit CVersucheView(CVersucheDoc& dokument, QWidget* parent = nullptr);
+
+    CVersucheDoc& GetDocument() const { return m_dokument; }
+
+    // After File New and File Open: builds the pages on the first call, reloads the project on
+    // every later one, then shows the protocols page and the project in the caption.
+    void OnInitialUpdate();
+
+    void ZeigeSeite();
+    void ZeigeSteuerelemente();
+    void ZeigeProtokollDetails();
+    bool IstProtokollseiteAktiv() const;
+
+    // Texts of the sibling program other than a front request: ignored.
+    bool BearbeiteNachricht(const std::string& text);
+
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnSpaltenZuruecksetzen();
+
+    QTabWidget* HoleTabCtrl() const { return m_tabCtrl; }
+    QWidget* HoleProtokollseite() const { return m_page1; }
+    QWidget* HoleMessungsseite() const { return m_page3; }
+
+protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    void ErzeugeSteuerelemente();
+    void ErsteAktualisierung();
+    void PasseRahmenAn();
+    void SetzeFenstertitel();
+    void SetzeTitelFarben();
+    void OnSize();
+    void PlatziereSeite(QWidget* rahmen, QWidget* seite, int unten);
+
+    CVersucheDoc& m_dokument;
+
+    // Pages of the tabs, created by the first update.
+    QWidget* m_page1 = nullptr;
+    QWidget* m_page3 = nullptr;
+
+    QWidget* m_band;                 // 100: its bottom edge anchors the tab control
+    QLabel* m_notizBeschriftung;     // 111
+    QPlainTextEdit* m_notizFeld;     // 112
+    QPushButton* m_neu;              // 101
+    QPushButton* m_drucken;          // 102
+    QPushButton* m_oeffnen;          // 103
+    QPushButton* m_schliessen;       // 104
+    QWidget* m_tabelle;              // 1036: key-data table
+    QTreeWidget* m_eckdatenListe;    // 1049: key-data list
+    QLabel* m_titelBeschriftung;     // 1050
+    QLabel* m_titel;                 // 213
+    QTabWidget* m_tabCtrl = nullptr; // 1000
+    QWidget* m_rahmenProtokolle;     // 1001: anchor of the protocols page
+    QWidget* m_rahmenMessungen;      // 1002: anchor of the measurements page
+};

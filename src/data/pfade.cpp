@@ -1,0 +1,81 @@
+#include "data/pfade.h"
+
+#include "data/regwert.h"
+#include "data/textfunktionen.h"
+#include "data/umgebung.h"
+#include "platform/dateien.h"
+#include "platform/text.h"
+
+#include <algorithm>
+
+CPfade g_pfade;
+
+namespace {
+
+constexpr const char* kLeerzeichen = " \t\n\v\f\r";
+
+std::string OhneFolgendeTrenner(std::string pfad)
+{
+    pfad.erase(pfad.find_last_not_of("\\/") + 1);
+    return pfad;
+}
+
+std::string Getrimmt(const std::string& text)
+{
+    const std::size_t anfang = text.find_first_not_of(kLeerzeichen);
+    if (anfang == std::string::npos)
+        return "";
+    return text.substr(anfang, text.find_last_not_of(kLeerzeichen) + 1 - anfang);
+}
+
+bool LeseErsteZeile(const std::string& pfad, std::string& zeile)
+{
+    std::string inhalt;
+    if (!LeseGanzeDatei(pfad, inhalt))
+        return false;
+    zeile = inhalt.substr(0, inhalt.find('\n'));
+    return true;
+}
+
+} // namespace
+
+bool CPfade::LeseDatenpfad()
+{
+    std::string ordner;
+    HoleProgrammordner(ordner);
+    m_programmordner = OhneFolgendeTrenner(ordner);
+
+    std::string zeile;
+    if (!LeseErsteZeile(m_programmordner + "/datapfad.dat", zeile)) {
+        m_datenpfad = m_programmordner + "/data";
+        return true;
+    }
+    // Leading blanks belong to the path; trailing blanks and separators do not.
+    zeile.erase(zeile.find_last_not_of(kLeerzeichen) + 1);
+    m_datenpfad = OhneFolgendeTrenner(zeile);
+    return true;
+}
+
+void CPfade::LeseRegistry()
+{
+    CRegDWORDWert anteil("Software\\Tamrikwerk\\AXO2011.n\\anteilAlsProzent", 0, true);
+    anteilAlsProzent = anteil.HoleWert() != 0;
+    CRegDWORDWert nummer("Software\\Tamrikwerk\\AXO2011.n\\protokollnrDrucken", 1, true);
+    protokollnrDrucken = nummer.HoleWert() != 0;
+}
+
+std::string CPfade::FormatiereAnteil(const std::string& anteil) const
+{
+    if (!anteilAlsProzent)
+        return anteil;
+    std::string text = Getrimmt(anteil);
+    if (text.find_first_of("0123456789") != std::string::npos)
+        return StringFormat("%.1f", StringZuDouble(text) * 100.0);
+    std::replace(text.begin(), text.end(), '-', '%');
+    return text;
+}
+
+std::string CPfade::HoleProzentEinheit() const
+{
+    return anteilAlsProzent ? " %" : "";
+}

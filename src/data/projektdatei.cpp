@@ -1,0 +1,450 @@
+#include "data/projektdatei.h"
+
+#include "platform/exceptions.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void DateiFehler(const std::string& was)
+{
+    throw CFileException(was + ": " + std::strerror(errno));
+}
+
+// Reads up to `anzahl` bytes; fewer only at the end of the file.
+int64_t LiesVoll(int datei, void* ziel, int64_t anzahl)
+{
+    if (datei < 0)
+        throw CFileException("Lesen: Datei ist nicht geöffnet");
+    int64_t gelesen = 0;
+    while (gelesen < anzahl) {
+        const ssize_t n = ::read(datei, static_cast<char*>(ziel) + gelesen, anzahl - gelesen);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            DateiFehler("Lesen");
+        if (n == 0)
+            break;
+        gelesen += n;
+    }
+    return gelesen;
+}
+
+void SchreibeVoll(int datei, std::string_view bytes)
+{
+    if (datei < 0)
+        throw CFileException("Schreiben: Datei ist nicht geöffnet");
+    size_t geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        const ssize_t n = ::write(datei, bytes.data() + geschrieben, bytes.size() - geschrieben);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            DateiFehler("Schreiben");
+        geschrieben += n;
+    }
+}
+
+int64_t Suche(int datei, int64_t position, int woher)
+{
+    if (datei < 0)
+        throw CFileException("Positionieren: Datei ist nicht geöffnet");
+    const off_t neu = ::lseek(datei, position, woher);
+    if (neu < 0)
+        DateiFehler("Positionieren auf " + std::to_string(position));
+    return neu;
+}
+
+// Only a regular file counts as a project file: a folder cannot be read and a device such as
+// /dev/zero would never end.
+int OeffneZumLesen(const std::string& pfad)
+{
+    const int datei = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    if (datei >= 0 && (::fstat(datei, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(datei);
+        return -1;
+    }
+    return datei;
+}
+
+// Whether the path names the file that is open under the descriptor.
+bool IstDieselbeDatei(int datei, const std::string& pfad)
+{
+    struct stat offen, andere;
+    return ::fstat(datei, &offen) == 0 && ::stat(pfad.c_str(), &andere) == 0 &&
+           offen.st_dev == andere.st_dev && offen.st_ino == andere.st_ino;
+}
+
+// Closes a descriptor of a class-level operation on every way out.
+class CDateiHalter
+{
+public:
+    explicit CDateiHalter(int datei) : m_datei(datei) {}
+    ~CDateiHalter()
+    {
+        if (m_datei >= 0)
+            ::close(m_datei);
+    }
+    CDateiHalter(const CDateiHalter&) = delete;
+    CDateiHalter& operator=(const CDateiHalter&) = delete;
+    int operator*() const { return m_datei; }
+
+private:
+    int m_datei;
+};
+
+uint32_t LeseU32(const unsigned char* bytes)
+{
+    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// A stored text ends at its first zero byte.
+std::string_view BisNull(std::string_view text)
+{
+    return text.substr(0, std::min(text.find('\0'), text.size()));
+}
+
+std::string SatzBytes(uint8_t art, std::string_view text)
+{
+    const auto laenge = static_cast<uint32_t>(text.size());
+    std::string bytes;
+    bytes.reserve(CProjektDatei::kKopfLaenge + text.size());
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>(laenge >> (8 * i) & 0xFF);
+    bytes += static_cast<char>(art);
+    bytes += '\0';
+    bytes += text;
+    return bytes;
+}
+
+// Reads the 6-byte record header at the current position of a descriptor; false when the file
+// ends before it is complete.
+bool LeseKopfAus(int datei, CProjektDatei::Satzkopf& kopf)
+{
+    unsigned char bytes[CProjektDatei::kKopfLaenge];
+    if (LiesVoll(datei, bytes, sizeof bytes) < static_cast<int64_t>(sizeof bytes))
+        return false;
+    kopf = {LeseU32(bytes), bytes[4], bytes[5]};
+    return true;
+}
+
+} // namespace
+
+CProjektDatei::~CProjektDatei()
+{
+    Schliesse();
+}
+
+bool CProjektDatei::SetzeDateiname(const std::string& dateiname)
+{
+    m_dateiname = dateiname;
+    GibPufferFrei();
+    return true;
+}
+
+bool CProjektDatei::Oeffne()
+{
+    if (HatPuffer()) {
+        m_pufferPosition = 0;
+        return true;
+    }
+    Schliesse();
+    m_datei = OeffneZumLesen(m_dateiname);
+    return m_datei >= 0;
+}
+
+bool CProjektDatei::Schliesse()
+{
+    if (m_datei >= 0)
+        ::close(m_datei);
+    m_datei = -1;
+    return true;
+}
+
+bool CProjektDatei::OeffneZumSchreiben()
+{
+    Schliesse();
+    m_datei = ::open(m_dateiname.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    return m_datei >= 0;
+}
+
+// ---- Reading
+
+int CProjektDatei::LeseBytes(void* ziel, int anzahl)
+{
+    if (anzahl <= 0)
+        return 0;
+    if (HatPuffer()) {
+        const int vorhanden = static_cast<int>(m_puffer.size()) - m_pufferPosition;
+        const int n = m_pufferPosition < 0 ? 0 : std::max(0, std::min(anzahl, vorhanden));
+        if (n > 0) {
+            std::memcpy(ziel, m_puffer.data() + m_pufferPosition, n);
+            m_pufferPosition += n;
+        }
+        return n;
+    }
+    return static_cast<int>(LiesVoll(m_datei, ziel, anzahl));
+}
+
+void CProjektDatei::SetzeLesePosition(long position)
+{
+    if (HatPuffer())
+        m_pufferPosition = static_cast<int>(position);
+    else
+        Suche(m_datei, position, SEEK_SET);
+}
+
+long CProjektDatei::HoleLesePosition()
+{
+    return HatPuffer() ? m_pufferPosition : Suche(m_datei, 0, SEEK_CUR);
+}
+
+void CProjektDatei::SetzePuffer(std::string_view inhalt)
+{
+    m_puffer.assign(inhalt.begin(), inhalt.end());
+    m_pufferPosition = 0;
+}
+
+void CProjektDatei::GibPufferFrei()
+{
+    m_puffer.clear();
+    m_puffer.shrink_to_fit();
+    m_pufferPosition = 0;
+}
+
+bool CProjektDatei::LeseKopf(Satzkopf& kopf)
+{
+    unsigned char bytes[kKopfLaenge];
+    if (LeseBytes(bytes, kKopfLaenge) < kKopfLaenge)
+        return false;
+    kopf = {LeseU32(bytes), bytes[4], bytes[5]};
+    return true;
+}
+
+// A text cut off by the end of the file is not read: a partial text would pass for a whole one.
+bool CProjektDatei::LeseText(uint32_t laenge, std::string& text)
+{
+    text.assign(laenge, '\0');
+    if (LeseBytes(text.data(), static_cast<int>(laenge)) < static_cast<int>(laenge))
+        return false;
+    text.resize(BisNull(text).size());
+    return true;
+}
+
+void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string text)
+{
+    if (kopf.geloescht)
+        return;
+    switch (kopf.art) {
+    case kProtokoll:
+        m_positionen.Setze(position, std::move(text));
+        break;
+    case kMetadaten:
+        m_metadatenPosition = position;
+        break;
+    case kTitelliste:
+        m_titellistePosition = position;
+        break;
+    case kVorgabedaten:
+        m_vorgabedatenPosition = position;
+        break;
+    default:
+        break;
+    }
+}
+
+bool CProjektDatei::LeseIndex()
+{
+    GibPufferFrei();
+    if (!Oeffne())
+        return false;
+    long position = 0;
+    Satzkopf kopf;
+    std::string text;
+    // An over-long or cut-off record ends the scan; the records before it stay indexed.
+    while (LeseKopf(kopf) && kopf.laenge < kTextGrenze && LeseText(kopf.laenge, text)) {
+        NimmInIndex(position, kopf, std::move(text));
+        position = HoleLesePosition();
+    }
+    Schliesse();
+    return true;
+}
+
+bool CProjektDatei::LeseSatz(long position, std::string& text)
+{
+    text.clear();
+    // A root the file does not hold has position -1; nothing to read there.
+    if (position < 0 || (!HatPuffer() && m_datei < 0))
+        return false;
+    SetzeLesePosition(position);
+    Satzkopf kopf;
+    if (!LeseKopf(kopf) || kopf.laenge >= kTextGrenze || !LeseText(kopf.laenge, text)) {
+        text.clear();
+        return false;
+    }
+    return true;
+}
+
+std::string CProjektDatei::LeseWurzelSatz(long position)
+{
+    std::string text;
+    LeseSatz(position, text);
+    return text;
+}
+
+std::string CProjektDatei::LeseMetadatenSatz()
+{
+    return LeseWurzelSatz(m_metadatenPosition);
+}
+
+std::string CProjektDatei::LeseTitellisteSatz()
+{
+    return LeseWurzelSatz(m_titellistePosition);
+}
+
+std::string CProjektDatei::LeseVorgabedatenSatz()
+{
+    return LeseWurzelSatz(m_vorgabedatenPosition);
+}
+
+// ---- Writing
+
+long CProjektDatei::SchreibeSatz(uint8_t art, std::string_view text, long altePosition)
+{
+    const std::string_view gespeichert = BisNull(text);
+    if (gespeichert.size() >= kTextGrenze)
+        return -1;
+    const long position = Suche(m_datei, 0, SEEK_END);
+    SchreibeVoll(m_datei, SatzBytes(art, gespeichert));
+    if (altePosition >= 0)
+        MarkiereGeloescht(altePosition);
+    return position;
+}
+
+bool CProjektDatei::HaengeSatzAn(uint8_t art, std::string_view text)
+{
+    return SchreibeSatz(art, text, -1) >= 0;
+}
+
+long CProjektDatei::SchreibeWurzelSatz(uint8_t art, std::string_view text, long& wurzel)
+{
+    const long position = SchreibeSatz(art, text, wurzel);
+    if (position >= 0)
+        wurzel = position;
+    return position;
+}
+
+long CProjektDatei::SchreibeMetadatenSatz(std::string_view text)
+{
+    return SchreibeWurzelSatz(kMetadaten, text, m_metadatenPosition);
+}
+
+long CProjektDatei::SchreibeTitellisteSatz(std::string_view text)
+{
+    return SchreibeWurzelSatz(kTitelliste, text, m_titellistePosition);
+}
+
+long CProjektDatei::SchreibeVorgabedatenSatz(std::string_view text)
+{
+    return SchreibeWurzelSatz(kVorgabedaten, text, m_vorgabedatenPosition);
+}
+
+// Only the deleted byte at position + 5 changes. A position without a whole record header in
+// the file is refused, so that no write lands beyond the end and stretches the file.
+bool CProjektDatei::MarkiereGeloescht(long position)
+{
+    const long laenge = Suche(m_datei, 0, SEEK_END);
+    if (position < 0 || position > laenge - kKopfLaenge)
+        return false;
+    Suche(m_datei, position + 5, SEEK_SET);
+    SchreibeVoll(m_datei, std::string_view("\1", 1));
+    return true;
+}
+
+long CProjektDatei::FuegeEintragHinzu(const std::string& kennung, std::string_view text)
+{
+    const long position = SchreibeSatz(kProtokoll, text, -1);
+    if (position >= 0)
+        m_kennungen[kennung] = position;
+    return position;
+}
+
+// A key that is not mapped has no old record to mark; the new one is simply added.
+long CProjektDatei::ErsetzeEintrag(const std::string& kennung, std::string_view text)
+{
+    const auto alt = m_kennungen.find(kennung);
+    const long position =
+        SchreibeSatz(kProtokoll, text, alt == m_kennungen.end() ? -1 : alt->second);
+    if (position >= 0)
+        m_kennungen[kennung] = position;
+    return position;
+}
+
+bool CProjektDatei::EntferneEintrag(const std::string& kennung)
+{
+    const auto eintrag = m_kennungen.find(kennung);
+    if (eintrag == m_kennungen.end())
+        return false;
+    MarkiereGeloescht(eintrag->second);
+    m_kennungen.erase(eintrag);
+    return true;
+}
+
+// ---- Class-level operations
+
+bool CProjektDatei::PruefeDatei(const std::string& dateiname)
+{
+    const CDateiHalter datei(OeffneZumLesen(dateiname));
+    if (*datei < 0)
+        return false;
+    try {
+        const int64_t laenge = Suche(*datei, 0, SEEK_END);
+        Suche(*datei, 0, SEEK_SET);
+        int64_t summe = 0;
+        Satzkopf kopf;
+        while (LeseKopfAus(*datei, kopf)) {
+            summe += kopf.laenge + kKopfLaenge;
+            if (summe >= laenge)
+                break;
+            Suche(*datei, kopf.laenge, SEEK_CUR);
+        }
+        return summe == laenge;
+    } catch (const CFileException&) {
+        return false;
+    }
+}
+
+bool CProjektDatei::KopiereLebendeSaetze(const std::string& quelle, const std::string& ziel)
+{
+    const CDateiHalter ein(OeffneZumLesen(quelle));
+    // Truncating the destination must never empty the source.
+    if (*ein < 0 || IstDieselbeDatei(*ein, ziel))
+        return false;
+    Satzkopf kopf;
+    // First pass: a record too long to read is refused before anything is written.
+    while (LeseKopfAus(*ein, kopf)) {
+        if (kopf.laenge >= kTextGrenze)
+            return false;
+        Suche(*ein, kopf.laenge, SEEK_CUR);
+    }
+    const CDateiHalter aus(::open(ziel.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (*aus < 0)
+        return false;
+    Suche(*ein, 0, SEEK_SET);
+    std::string text;
+    // A record cut off by the end of the file is not copied.
+    while (LeseKopfAus(*ein, kopf)) {
+        text.resize(kopf.laenge);
+        if (LiesVoll(*ein, text.data(), kopf.laenge) < kopf.laenge)
+            break;
+        if (!kopf.geloescht)
+            SchreibeVoll(*aus, SatzBytes(kopf.art, text));
+    }
+    return true;
+}

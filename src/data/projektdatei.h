@@ -1,0 +1,106 @@
+#pragma once
+// The project file: a chain of records, each a u32 text length (little-endian), a kind byte, a
+// deleted byte and the text. Records are only ever appended; replacing one appends the new
+// record and sets the old one's deleted byte.
+
+#include "data/positionsmap.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CProjektDatei
+{
+public:
+    // Record kinds this program reads; any other kind is skipped.
+    enum Satzart : uint8_t
+    {
+        kProtokoll = 1,
+        kMetadaten = 2,
+        kTitelliste = 3,
+        kVorgabedaten = 6,
+    };
+    // Every text must be shorter than this; a longer record is unreadable.
+    static constexpr uint32_t kTextGrenze = 16384;
+    static constexpr long kKopfLaenge = 6;
+
+    struct Satzkopf
+    {
+        uint32_t laenge = 0;
+        uint8_t art = 0;
+        uint8_t geloescht = 0; // any value but 0 means deleted
+    };
+
+    CProjektDatei() = default;
+    ~CProjektDatei();
+    CProjektDatei(const CProjektDatei&) = delete;
+    CProjektDatei& operator=(const CProjektDatei&) = delete;
+
+    bool SetzeDateiname(const std::string& dateiname);
+    const std::string& HoleDateiname() const { return m_dateiname; }
+
+    // Scans the whole file into the position map and the root positions; false only when the
+    // file cannot be opened.
+    bool LeseIndex();
+    bool Oeffne();
+    bool Schliesse();
+    // False with an empty text when no readable record stands at the position.
+    bool LeseSatz(long position, std::string& text);
+    std::string LeseMetadatenSatz();
+    std::string LeseTitellisteSatz();
+    std::string LeseVorgabedatenSatz();
+
+    const CPositionsMap& HolePositionen() const { return m_positionen; }
+    // Protocol identifier → record position; filled by whoever parses the protocols.
+    std::map<std::string, long>& HoleKennungen() { return m_kennungen; }
+    long HoleMetadatenPosition() const { return m_metadatenPosition; }
+    long HoleTitellistePosition() const { return m_titellistePosition; }
+    long HoleVorgabedatenPosition() const { return m_vorgabedatenPosition; }
+
+    // Reading from the open file, or from the memory buffer when one is set.
+    int LeseBytes(void* ziel, int anzahl);
+    void SetzeLesePosition(long position);
+    long HoleLesePosition();
+    void SetzePuffer(std::string_view inhalt);
+    void GibPufferFrei();
+
+    // Writers; they expect the file to be open for writing. A text of kTextGrenze bytes or more
+    // is refused: nothing is written and the position result is -1.
+    bool OeffneZumSchreiben();
+    long SchreibeSatz(uint8_t art, std::string_view text, long altePosition);
+    bool HaengeSatzAn(uint8_t art, std::string_view text);
+    long SchreibeMetadatenSatz(std::string_view text);
+    long SchreibeTitellisteSatz(std::string_view text);
+    long SchreibeVorgabedatenSatz(std::string_view text);
+    // False, writing nothing, when no record header stands at the position.
+    bool MarkiereGeloescht(long position);
+    long FuegeEintragHinzu(const std::string& kennung, std::string_view text);
+    long ErsetzeEintrag(const std::string& kennung, std::string_view text);
+    bool EntferneEintrag(const std::string& kennung);
+
+    // Whether the record chain ends exactly at the end of the file.
+    static bool PruefeDatei(const std::string& dateiname);
+    // Writes a copy holding only the live records; false, creating nothing, when the source
+    // holds a record too long to read.
+    static bool KopiereLebendeSaetze(const std::string& quelle, const std::string& ziel);
+
+private:
+    bool HatPuffer() const { return !m_puffer.empty(); }
+    bool LeseKopf(Satzkopf& kopf);
+    bool LeseText(uint32_t laenge, std::string& text);
+    void NimmInIndex(long position, const Satzkopf& kopf, std::string text);
+    std::string LeseWurzelSatz(long position);
+    long SchreibeWurzelSatz(uint8_t art, std::string_view text, long& wurzel);
+
+    CPositionsMap m_positionen;
+    std::map<std::string, long> m_kennungen;
+    int m_datei = -1; // file descriptor, -1 when closed
+    std::string m_dateiname;
+    long m_vorgabedatenPosition = -1;
+    long m_metadatenPosition = -1;
+    long m_titellistePosition = -1;
+    std::vector<char> m_puffer;
+    int m_pufferPosition = 0;
+};

@@ -1,0 +1,290 @@
+#include "dib_muster.h"
+#include "platform/druckbereich.h"
+#include "platform/qtdc.h"
+#include "platform/recordingdc.h"
+#include "platform/schriften.h"
+
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+CFont Schrift(const char* name, int hoehe, int escapement = 0, int gewicht = FW_NORMAL)
+{
+    CFont schrift;
+    schrift.CreateFont(hoehe, 0, escapement, escapement, gewicht, 0, 0, 0, 0, 0, 16, 0, 48, name);
+    return schrift;
+}
+
+// At 2540 dpi one pixel is one logical unit; logical (x, y) is pixel (x, −y).
+constexpr double kEinheitDpi = 2540;
+
+struct Leinwand
+{
+    QImage bild;
+    explicit Leinwand(int breite = 3000, int hoehe = 2000, double dpi = kEinheitDpi)
+        : bild(breite, hoehe, QImage::Format_RGB32)
+    {
+        bild.fill(Qt::white);
+        bild.setDotsPerMeterX(qRound(dpi / 0.0254));
+        bild.setDotsPerMeterY(qRound(dpi / 0.0254));
+    }
+
+    template <typename Zeichnen> void Male(Zeichnen zeichnen)
+    {
+        QPainter painter(&bild);
+        QtDC dc(painter);
+        zeichnen(dc);
+    }
+
+    // Bounding box of the dark pixels, in pixels.
+    QRect Tinte(int schwelle = 128) const
+    {
+        QRect box;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                if (qGray(bild.pixel(x, y)) < schwelle)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
+};
+
+// The ink of a text drawn with one alignment at (1000, −1000).
+QRect TintenBox(const char* text, unsigned ausrichtung, const CFont& schrift)
+{
+    Leinwand leinwand;
+    leinwand.Male([&](CDC& dc) {
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectObject(schrift);
+        dc.SetTextAlign(ausrichtung);
+        dc.TextOut(1000, -1000, text);
+    });
+    return leinwand.Tinte();
+}
+
+} // namespace
+
+TEST(QtDC, EachAlignmentAnchorsTheTextAtItsPoint)
+{
+    const CFont tahoma = Schrift("Tahoma", 300);
+    RecordingDC messung;
+    messung.SelectObject(tahoma);
+    TEXTMETRIC tm;
+    messung.GetTextMetrics(tm);
+    const int breite = messung.GetTextExtent("HHH").cx;
+
+    // "H" sits on the baseline; its ink starts a side bearing right of the pen position.
+    const QRect grund = TintenBox("HHH", TA_LEFT | TA_BASELINE, tahoma);
+    EXPECT_NEAR(grund.bottom(), 1000, 1);
+    EXPECT_NEAR(grund.left(), 1000 + 20, 12);
+    EXPECT_NEAR(grund.right(), 1000 + breite - 20, 12);
+
+    // Top and bottom anchor the cell's Windows ascent and descent; centre and right the width.
+    const QRect oben = TintenBox("HHH", TA_LEFT | TA_TOP, tahoma);
+    const QRect unten = TintenBox("HHH", TA_LEFT | TA_BOTTOM, tahoma);
+    EXPECT_EQ(oben.translated(0, -tm.tmAscent), grund);
+    EXPECT_EQ(unten.translated(0, tm.tmDescent), grund);
+    const QRect mitte = TintenBox("HHH", TA_CENTER | TA_BASELINE, tahoma);
+    const QRect rechts = TintenBox("HHH", TA_RIGHT | TA_BASELINE, tahoma);
+    EXPECT_NEAR(mitte.left() + breite / 2.0, grund.left(), 1);
+    EXPECT_NEAR(rechts.left() + breite, grund.left(), 1);
+    EXPECT_NEAR(mitte.top(), grund.top(), 1);
+}
+
+TEST(QtDC, UpdateCpPutsTheNextRunWhereTheLastEnded)
+{
+    const CFont tahoma = Schrift("Tahoma", 300);
+    Leinwand getrennt;
+    getrennt.Male([&](CDC& dc) {
+        dc.SelectObject(tahoma);
+        dc.SetTextAlign(TA_BOTTOM | TA_LEFT | TA_UPDATECP);
+        dc.MoveTo(500, -1000);
+        dc.TextOut(0, 0, "HH");
+        dc.TextOut(0, 0, "HHH");
+    });
+    Leinwand zusammen;
+    zusammen.Male([&](CDC& dc) {
+        dc.SelectObject(tahoma);
+        dc.SetTextAlign(TA_BOTTOM | TA_LEFT);
+        dc.TextOut(500, -1000, "HHHHH");
+    });
+    // The position is an int: the second run may start one unit off the unbroken text.
+    const QRect a = getrennt.Tinte();
+    const QRect b = zusammen.Tinte();
+    EXPECT_EQ(a.top(), b.top());
+    EXPECT_EQ(a.left(), b.left());
+    EXPECT_NEAR(a.right(), b.right(), 1);
+}
+
+TEST(QtDC, TurnedFontsRunInTheirDirection)
+{
+    // 2700: down the page, glyph tops toward +x; 900: up the page, tops toward −x.
+    const QRect runter = TintenBox("HHHH", TA_LEFT | TA_BASELINE, Schrift("Tahoma", 300, 2700));
+    EXPECT_GT(runter.height(), 3 * runter.width());
+    EXPECT_NEAR(runter.top(), 1000 + 20, 12);
+    EXPECT_NEAR(runter.left(), 1000, 1);
+    const QRect hoch = TintenBox("HHHH", TA_LEFT | TA_BASELINE, Schrift("Tahoma", 300, 900));
+    EXPECT_GT(hoch.height(), 3 * hoch.width());
+    EXPECT_NEAR(hoch.bottom(), 1000 - 20, 12);
+    EXPECT_NEAR(hoch.right(), 1000, 1);
+
+    // A tenth of a degree is drawn as such: almost level.
+    const QRect fast = TintenBox("HHHHHHHH", TA_LEFT | TA_BASELINE, Schrift("Symbol", 335, 1));
+    EXPECT_GT(fast.width(), 5 * fast.height());
+}
+
+TEST(QtDC, SymbolAndCp1252CharactersDrawTheirGlyphs)
+{
+    EXPECT_EQ(SymbolZeichen('r'), u'\u03C1'); // rho
+    EXPECT_EQ(SymbolZeichen('a'), u'\u03B1');
+    EXPECT_EQ(SymbolZeichen('b'), u'\u03B2');
+    EXPECT_EQ(SymbolZeichen('g'), u'\u03B3');
+    EXPECT_EQ(SymbolZeichen('w'), u'\u03C9');
+    EXPECT_EQ(SymbolZeichen('j'), u'\u03D5');
+    EXPECT_EQ(SymbolZeichen('D'), u'\u0394');
+    EXPECT_EQ(SymbolZeichen('1'), u'1');
+    EXPECT_EQ(SymbolZeichen(0xB0), u'\u00B0');
+    EXPECT_EQ(SymbolZeichen(0xF8), u'\u00F8'); // no symbol there: stays CP1252
+    EXPECT_EQ(Schriftschnitt(Schrift("Symbol", 335).GetLogFont()).Unicode("rho"), QString::fromUtf16(u"\u03C1\u03B7\u03BF"));
+
+    // ρ reaches below the baseline, a Latin r does not.
+    const QRect rho = TintenBox("r", TA_LEFT | TA_BASELINE, Schrift("Symbol", 335));
+    const QRect r = TintenBox("r", TA_LEFT | TA_BASELINE, Schrift("Times New Roman", 335));
+    EXPECT_GT(rho.bottom(), 1000 + 40);
+    EXPECT_LE(r.bottom(), 1001);
+
+    // "²" is one CP1252 byte and draws a raised two, not a missing-glyph box on the baseline.
+    const std::string quadrat = "²";
+    ASSERT_EQ(quadrat.size(), 1u);
+    const QRect hoch = TintenBox("²", TA_LEFT | TA_BASELINE, Schrift("Tahoma", 300));
+    EXPECT_LT(hoch.bottom(), 1000 - 60);
+    EXPECT_GT(hoch.height(), 50);
+}
+
+TEST(QtDC, BitmapsStayUprightInAYUpRectangle)
+{
+    const DibMuster muster = ErzeugeDibMuster(64, 32);
+    Leinwand leinwand(1000, 1000);
+    int zeilen = 0;
+    leinwand.Male([&](CDC& dc) {
+        // As a logo is painted: from the upper-left corner with a negative height.
+        zeilen = dc.StretchDIBits(100, -100, 640, -320, 0, 0, 64, 32, muster.Sicht());
+    });
+    EXPECT_EQ(zeilen, 32);
+    const QImage& b = leinwand.bild;
+    EXPECT_EQ(b.pixelColor(400, 150), QColor(Qt::red));    // upper half
+    EXPECT_EQ(b.pixelColor(400, 380), QColor(Qt::blue));   // lower half
+    EXPECT_EQ(b.pixelColor(103, 200), QColor(Qt::black));  // first column on the left
+    EXPECT_EQ(b.pixelColor(735, 200), QColor(Qt::red));
+    EXPECT_EQ(b.pixelColor(400, 430), QColor(Qt::white));  // nothing below the rectangle
+
+    // The source rectangle counts its rows from the bottom: rows 0..15 are the blue half.
+    Leinwand unten(1000, 1000);
+    unten.Male([&](CDC& dc) { dc.StretchDIBits(100, -100, 640, -320, 0, 0, 64, 16, muster.Sicht()); });
+    EXPECT_EQ(unten.bild.pixelColor(400, 250), QColor(Qt::blue));
+
+    // A garbled bitmap draws nothing.
+    DibMuster kaputt = muster;
+    kaputt.info[14] = 13; // no such bit depth
+    Leinwand leer(200, 200);
+    leer.Male([&](CDC& dc) {
+        EXPECT_EQ(dc.StretchDIBits(0, 0, 100, -100, 0, 0, 64, 32, kaputt.Sicht()), 0);
+    });
+    EXPECT_TRUE(leer.Tinte(250).isNull());
+}
+
+TEST(QtDC, PensDrawHairlinesDotsAndWideSolidLines)
+{
+    // 254 dpi: ten logical units per pixel.
+    const auto linie = [](const CPen& stift, int& dunkel, int& zeilen) {
+        Leinwand leinwand(400, 100, 254);
+        leinwand.Male([&](CDC& dc) {
+            dc.SelectObject(stift);
+            dc.MoveTo(0, -500);
+            dc.LineTo(4000, -500);
+        });
+        dunkel = 0;
+        for (int x = 0; x < 400; ++x)
+            dunkel += qGray(leinwand.bild.pixel(x, 50)) < 128;
+        zeilen = leinwand.Tinte().height();
+    };
+    int dunkel = 0;
+    int zeilen = 0;
+    linie(CPen(PS_SOLID, 1, 0), dunkel, zeilen);
+    EXPECT_EQ(zeilen, 1);
+    EXPECT_GE(dunkel, 399);
+    linie(CPen(PS_SOLID, 0, 0), dunkel, zeilen);
+    EXPECT_EQ(zeilen, 1);
+    linie(CPen(PS_DOT, 1, 0), dunkel, zeilen);
+    EXPECT_EQ(zeilen, 1);
+    EXPECT_GT(dunkel, 100);
+    EXPECT_LT(dunkel, 300);
+    linie(CPen(PS_DOT, 40, 0), dunkel, zeilen); // wide dotted pens draw solid
+    EXPECT_EQ(zeilen, 4);
+    EXPECT_GE(dunkel, 399);
+    linie(CPen(PS_NULL, 0, 0), dunkel, zeilen);
+    EXPECT_EQ(zeilen, 0);
+}
+
+TEST(QtDC, ShapesFillWithTheBrushAndTextBackgroundIsOpaqueByDefault)
+{
+    Leinwand leinwand(1000, 1000, 254);
+    leinwand.Male([&](CDC& dc) {
+        dc.SelectObject(CBrush(RGB(0, 0, 255)));
+        dc.Polygon(std::vector<POINT>{{1000, -1000}, {3000, -1000}, {2000, -3000}});
+        dc.Rectangle(5000, -1000, 7000, -3000);
+        dc.FillRect({1000, -5000, 3000, -7000}, CBrush(RGB(255, 0, 0)));
+        dc.SetBkColor(RGB(0, 255, 0));
+        dc.TextOut(5000, -5000, "ii");
+    });
+    const QImage& b = leinwand.bild;
+    EXPECT_EQ(b.pixelColor(200, 120), QColor(Qt::blue));
+    EXPECT_EQ(b.pixelColor(600, 200), QColor(Qt::blue));
+    EXPECT_EQ(b.pixelColor(500, 200), QColor(Qt::black)); // the outline
+    EXPECT_EQ(b.pixelColor(200, 600), QColor(Qt::red));
+    EXPECT_EQ(b.pixelColor(501, 501), QColor(Qt::green)); // the cell behind the text
+}
+
+TEST(QtDC, TextMeasuresTheSameOnAPdfWriterAndAnImage)
+{
+    QTemporaryDir ordner;
+    QPdfWriter pdf(ordner.filePath(QStringLiteral("mass.pdf")));
+    pdf.setResolution(300);
+    QPainter pdfMaler(&pdf);
+    QtDC pdfDc(pdfMaler);
+    Leinwand leinwand(10, 10, 96);
+    QPainter bildMaler(&leinwand.bild);
+    QtDC bildDc(bildMaler);
+    const char* texte[] = {"Zusammenstellung der Prüfergebnisse", "Wassergehalt w = 12,5 %",
+                           "iiiiiiiiii", "WWW"};
+    for (const CFont& schrift : {Schrift("Tahoma", 260), Schrift("Tahoma", 360, 0, 600),
+                                 Schrift("Courier New", 335), Schrift("Arial", 335)}) {
+        pdfDc.SelectObject(schrift);
+        bildDc.SelectObject(schrift);
+        for (const char* text : texte) {
+            const SIZE a = pdfDc.GetTextExtent(text);
+            const SIZE b = bildDc.GetTextExtent(text);
+            EXPECT_NEAR(a.cx, b.cx, 1) << text;
+            EXPECT_EQ(a.cy, b.cy);
+        }
+    }
+}
+
+TEST(QtDC, PrintableAreaComesInHundredthsAndWholeMillimetres)
+{
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    drucker.setPageMargins(QMarginsF(4.2, 5, 6, 7.5), QPageLayout::Millimeter);
+    const DRUCKBEREICH bereich = LeseDruckbereich(drucker);
+    EXPECT_NEAR(bereich.versatzX, 420, 1);
+    EXPECT_NEAR(bereich.versatzY, 500, 1);
+    EXPECT_EQ(bereich.breiteMm, 200); // 210 − 4.2 − 6 = 199.8
+    EXPECT_EQ(bereich.hoeheMm, 285);  // 297 − 5 − 7.5 = 284.5, rounded
+}
