@@ -42,19 +42,21 @@ std::size_t ZeilenLaenge(std::uint64_t breite, unsigned bitsProBildpunkt)
     return std::size_t((breite * bitsProBildpunkt + 31) / 32 * 4);
 }
 
-// Writes the pixels of a run-length stream into an index image, bottom row first as stored.
-// Runs that leave the image are clipped; a stream that ends early leaves the rest at index 0.
+// Expands a run-length stream into rows of one byte per pixel, bottom row first as stored.
+// Runs that leave the image are clipped; pixels that the stream skips or never reaches keep
+// index 0.
 class CLauflaengenLeser
 {
 public:
     CLauflaengenLeser(const unsigned char* daten, std::size_t laenge, int breite, int hoehe,
                       bool vierBit)
         : m_daten(daten), m_laenge(laenge), m_breite(breite), m_hoehe(hoehe), m_vierBit(vierBit),
-          m_indizes(std::size_t(breite) * std::size_t(hoehe), 0)
+          m_zeilenLaenge(ZeilenLaenge(std::uint64_t(breite), 8)),
+          m_indizes(m_zeilenLaenge * std::size_t(hoehe), 0)
     {
     }
 
-    std::vector<unsigned char> Lies()
+    std::vector<unsigned char> Entpacke()
     {
         while (m_pos + 2 <= m_laenge) {
             const unsigned anzahl = m_daten[m_pos];
@@ -78,7 +80,7 @@ private:
     void Setze(unsigned index)
     {
         if (m_x < m_breite && m_y < m_hoehe)
-            m_indizes[std::size_t(m_hoehe - 1 - m_y) * std::size_t(m_breite) + m_x] = index;
+            m_indizes[std::size_t(m_y) * m_zeilenLaenge + std::size_t(m_x)] = index;
         ++m_x;
     }
 
@@ -127,6 +129,7 @@ private:
     int m_breite;
     int m_hoehe;
     bool m_vierBit;
+    std::size_t m_zeilenLaenge;
     // Position in stored order; may run past the image, where pixels are dropped.
     std::int64_t m_x = 0;
     std::int64_t m_y = 0;
@@ -146,6 +149,8 @@ void CDib::Freigeben()
     m_kopf.clear();
     m_bits.clear();
     m_palette.clear();
+    m_entpacktKopf.clear();
+    m_entpacktBits.clear();
 }
 
 std::uint32_t CDib::KopfWort(std::size_t stelle) const
@@ -262,7 +267,29 @@ bool CDib::Uebernehme(const char* daten, std::size_t laenge)
         return false;
     }
     ErzeugePalette();
+    EntpackeLauflaengen();
     return true;
+}
+
+void CDib::EntpackeLauflaengen()
+{
+    const std::uint32_t kompression = KopfWort(16);
+    if (kompression != BI_RLE8 && kompression != BI_RLE4)
+        return;
+    CLauflaengenLeser leser(m_bits.data(), BitsGroesse(), Breite(), Hoehe(),
+                            kompression == BI_RLE4);
+    m_entpacktBits = leser.Entpacke();
+    m_entpacktKopf = m_kopf;
+    const auto setzeWort = [this](std::size_t stelle, std::uint32_t wert) {
+        for (int i = 0; i < 4; ++i)
+            m_entpacktKopf[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
+    };
+    m_entpacktKopf[14] = 8;
+    m_entpacktKopf[15] = 0;
+    setzeWort(16, BI_RGB);
+    setzeWort(20, std::uint32_t(m_entpacktBits.size()));
+    // Four bits had 16 colours by default, eight bits have 256.
+    setzeWort(32, AnzahlFarben());
 }
 
 std::size_t CDib::LadeLogoDatei(const std::string& dateiname)
@@ -315,57 +342,12 @@ int CDib::Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const
 {
     if (IstLeer())
         return 0;
-    const DIB dib{m_kopf.data(), m_kopf.size(), m_bits.data(), m_bits.size()};
+    const bool entpackt = !m_entpacktKopf.empty();
+    const auto& kopf = entpackt ? m_entpacktKopf : m_kopf;
+    const auto& bits = entpackt ? m_entpacktBits : m_bits;
+    const DIB dib{kopf.data(), kopf.size(), bits.data(), bits.size()};
     return dc->StretchDIBits(ziel->left, ziel->top, ziel->right - ziel->left,
                              ziel->bottom - ziel->top, quelle->left,
                              std::abs(Hoehe()) - quelle->bottom, quelle->right - quelle->left,
                              quelle->bottom - quelle->top, dib);
-}
-
-std::vector<CDib::Farbwert> CDib::Bildpunkte() const
-{
-    if (IstLeer())
-        return {};
-    const int breite = Breite();
-    const int hoehe = std::abs(Hoehe());
-    const bool vonUnten = Hoehe() > 0;
-    const unsigned bits = KopfHalbwort(14);
-    const std::uint32_t kompression = KopfWort(16);
-    const auto farbe = [this](unsigned index) {
-        return index < m_palette.size() ? m_palette[index] : Farbwert(0);
-    };
-
-    std::vector<Farbwert> bild(std::size_t(breite) * std::size_t(hoehe));
-    if (kompression == BI_RLE8 || kompression == BI_RLE4) {
-        CLauflaengenLeser leser(m_bits.data(), BitsGroesse(), breite, hoehe,
-                                kompression == BI_RLE4);
-        const std::vector<unsigned char> indizes = leser.Lies();
-        for (std::size_t i = 0; i < bild.size(); ++i)
-            bild[i] = farbe(indizes[i]);
-        return bild;
-    }
-
-    const std::size_t zeilenLaenge = ZeilenLaenge(std::uint64_t(breite), bits);
-    for (int zeile = 0; zeile < hoehe; ++zeile) {
-        const unsigned char* quelle = m_bits.data() + std::size_t(zeile) * zeilenLaenge;
-        Farbwert* ziel = bild.data() + std::size_t(vonUnten ? hoehe - 1 - zeile : zeile) * breite;
-        for (int x = 0; x < breite; ++x) {
-            switch (bits) {
-            case 1:
-                ziel[x] = farbe((quelle[x / 8] >> (7 - x % 8)) & 1);
-                break;
-            case 4:
-                ziel[x] = farbe(x % 2 == 0 ? quelle[x / 2] >> 4 : quelle[x / 2] & 0x0F);
-                break;
-            case 8:
-                ziel[x] = farbe(quelle[x]);
-                break;
-            default: {
-                const unsigned char* bgr = quelle + 3 * x;
-                ziel[x] = Farbwert(bgr[2]) | Farbwert(bgr[1]) << 8 | Farbwert(bgr[0]) << 16;
-            }
-            }
-        }
-    }
-    return bild;
 }

@@ -45,19 +45,21 @@ public:
     // Plain bitmap file; bytes written, 0 when empty.
     std::size_t Schreibe(std::ostream& datei) const;
 
-    // The pixels, top row first, width × height values; empty when the bitmap is.
-    std::vector<Farbwert> Bildpunkte() const;
-
 private:
     bool Uebernehme(const char* daten, std::size_t laenge);
     bool KopfIstGueltig() const;
     std::uint32_t KopfWort(std::size_t stelle) const;
     std::uint16_t KopfHalbwort(std::size_t stelle) const;
     std::size_t BitsGroesse() const;
+    void EntpackeLauflaengen();
 
     // Info header and colour table as stored (everything between file header and bits).
     std::vector<unsigned char> m_kopf;
     std::vector<unsigned char> m_bits;
     // Colours of the colour table; empty when the bitmap has none.
     std::vector<Farbwert> m_palette;
+    // A run-length bitmap is painted from this copy with one byte per pixel, so that the drawing
+    // layer sees only plain rows and every pixel is defined.
+    std::vector<unsigned char> m_entpacktKopf;
+    std::vector<unsigned char> m_entpacktBits;
 };

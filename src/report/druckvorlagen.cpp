@@ -66,7 +66,8 @@ std::vector<std::uint8_t> Sedimentation()
          {{"Ablesezeit", "Aräometerablesung", "Temperatur", "Korngröße", "Korrekturwert",
            "Masseanteile"}},
          false},
-        {30701, {{"Zeitspanne", "R'", "R = R' + Cm", "T", "d", "C<t>T", "R + C<t>T", "a", "atot"}},
+        {30701,
+         {{"Zeitspanne", "R'", "R = R' + Cm", "T", "d", "C<t>T", "R + C<t>T", "a", "atot"}},
          false},
         {30801,
          {{"Stunden", "Minuten", "[ g ]", "[ g ]", "[ °C ]", "[ mm ]", "[ g ]", "[ g ]", "[ % ]",
@@ -105,24 +106,24 @@ std::vector<std::uint8_t> Filterregel()
 // Lime content: five part tests beside caption, symbol and unit; one mean across them.
 std::vector<std::uint8_t> Kalkgehalt()
 {
-    return Vorlage({{40101,
-                     {
-                         {"", "", "", "1", "2", "3", "4", "5"},
-                         {"Trockenmasse", "m<t>d", "[ g ]", "", "", "", "", ""},
-                         {"Temperatur", "T", "[ °C ]", "", "", "", "", ""},
-                         {"abs. Luftdruck", "P <t>abs", "[ kPa ]", "", "", "", "", ""},
-                         {"Ablesung nach 30 s", "V '<t>G", "[ cm³ ]", "", "", "", "", ""},
-                         {"Ablesung nach Versuchsende", "V <t>G", "[ cm³ ]", "", "", "", "", ""},
-                         {"Volumen des Gases", "V <t>0", "[ cm³ ]", "", "", "", "", ""},
-                         {"Masse Karbonat", "m <t>Ca", "[ g ]", "", "", "", "", ""},
-                         {"Volumen CO<t>2<n> - Gas (nach 30 s)", "V '<t>0", "[ cm³ ]", "", "",
-                          "", "", ""},
-                         {"Masse Kalzit", "m '<t>Ca", "[ g ]", "", "", "", "", ""},
-                         {"Kalzitanteil", "V '<t>Ca", "[ --- ]", "", "", "", "", ""},
-                         {"Dolomitanteil", "V ''<t>Ca", "[ --- ]", "", "", "", "", ""},
-                         {"Kalkgehalt", "V <t>Ca", "[ % ]", "", "", "", "", ""},
-                         {"Kalkgehalt ( i.M.)", "V <t>Ca", "[ % ]", "", Keine, Keine, Keine, Keine},
-                     }}});
+    return Vorlage(
+        {{40101,
+          {
+              {"", "", "", "1", "2", "3", "4", "5"},
+              {"Trockenmasse", "m<t>d", "[ g ]", "", "", "", "", ""},
+              {"Temperatur", "T", "[ °C ]", "", "", "", "", ""},
+              {"abs. Luftdruck", "P <t>abs", "[ kPa ]", "", "", "", "", ""},
+              {"Ablesung nach 30 s", "V '<t>G", "[ cm³ ]", "", "", "", "", ""},
+              {"Ablesung nach Versuchsende", "V <t>G", "[ cm³ ]", "", "", "", "", ""},
+              {"Volumen des Gases", "V <t>0", "[ cm³ ]", "", "", "", "", ""},
+              {"Masse Karbonat", "m <t>Ca", "[ g ]", "", "", "", "", ""},
+              {"Volumen CO<t>2<n> - Gas (nach 30 s)", "V '<t>0", "[ cm³ ]", "", "", "", "", ""},
+              {"Masse Kalzit", "m '<t>Ca", "[ g ]", "", "", "", "", ""},
+              {"Kalzitanteil", "V '<t>Ca", "[ --- ]", "", "", "", "", ""},
+              {"Dolomitanteil", "V ''<t>Ca", "[ --- ]", "", "", "", "", ""},
+              {"Kalkgehalt", "V <t>Ca", "[ % ]", "", "", "", "", ""},
+              {"Kalkgehalt ( i.M.)", "V <t>Ca", "[ % ]", "", Keine, Keine, Keine, Keine},
+          }}});
 }
 
 // Permeability: the characteristic values of the sample, each value spanning to the right edge.

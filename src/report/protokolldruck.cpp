@@ -57,8 +57,8 @@ bool CProtokollDruck::ErzeugeGdiObjekte(CVirtVersuch* versuch)
     Versuch = versuch;
     for (std::size_t i = 0; i < Schriftarten.size(); ++i) {
         const Schriftart& art = Schriftarten[i];
-        Schriften[i].CreateFont(art.hoehe, 0, art.richtung, art.neigung, art.gewicht, 0, 0, 0, 0,
-                                0, CLIP_LH_ANGLES, 0, FF_MODERN, art.name);
+        Schriften[i].CreateFont(art.hoehe, 0, art.richtung, art.neigung, art.gewicht, 0, 0, 0, 0, 0,
+                                CLIP_LH_ANGLES, 0, FF_MODERN, art.name);
     }
     for (std::size_t i = 0; i < Stiftarten.size(); ++i)
         Stifte[i].CreatePen(Stiftarten[i].stil, Stiftarten[i].breite, Stiftarten[i].farbe);

@@ -20,6 +20,19 @@ public:
     // Creates the fonts and pens and loads the catalogue; the result is the catalogue's load.
     bool ErzeugeGdiObjekte(CVirtVersuch* versuch);
 
+    // Page bodies of the older page numbering, reached only through the dispatcher's low codes
+    // 3 and 4: they set the mark-up fonts and draw nothing.
+    void DruckeAltSeite3(CDC& dc, RECT seite, const std::string& eintrag1,
+                         const std::string& eintrag2, const std::string& titel);
+    void DruckeAltSeite4(CDC& dc, RECT seite, const std::string& eintrag1,
+                         const std::string& eintrag2, const std::string& titel);
+    // Code 25: the Proctor diagram of header entry 2 in an outlined frame.
+    void DruckeProctorAlt(CDC& dc, RECT seite, const std::string& eintrag1,
+                          const std::string& eintrag2, const std::string& titel);
+    // An outline for a diagram beside a table; nothing reaches it.
+    void DruckeRahmenAlt(CDC& dc, RECT seite, const std::string& eintrag1,
+                         const std::string& eintrag2, const std::string& titel);
+
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;
     std::array<CPen, AnzahlStifte> Stifte;

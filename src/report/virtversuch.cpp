@@ -29,8 +29,8 @@ int BegrenzteZahl(const std::string& text, int obergrenze)
 int GanzeZahl(const std::string& text)
 {
     const long wert = std::strtol(text.c_str(), nullptr, 10);
-    return int(std::clamp<long>(wert, std::numeric_limits<int>::min(),
-                                std::numeric_limits<int>::max()));
+    return int(
+        std::clamp<long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace

@@ -65,7 +65,6 @@ public:
 protected:
     CVirtVersuch(const std::string& kuerzel, const std::string& titel, int seitencodeBasis);
 
-
 private:
     int m_seitencodeBasis;
 };

@@ -1,6 +1,10 @@
 #include "diagrams/diagrammbereich.h"
+#include "diagrams/siebreihenfolge.h"
+#include "platform/exceptions.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 TEST(PruefePlattendruckAst, CountsTheCellsOfTheBranchRow)
 {
@@ -87,4 +91,17 @@ TEST(LeseDiagrammBereich, AnAxisWithoutRangeCannotPlaceValues)
     EXPECT_EQ(fallend.GeraetePunkt(rechteck, 5, 1), (POINT{1000, -10000}));
     // Values far outside the range cannot be placed either.
     EXPECT_EQ(fallend.GeraetePunkt(rechteck, 1e300, 1), std::nullopt);
+}
+
+TEST(HoleSiebReihenfolge, MapsEachOfTheEighteenCellsOnce)
+{
+    EXPECT_EQ(HoleSiebReihenfolge(0), 6);
+    EXPECT_EQ(HoleSiebReihenfolge(9), 0);
+    EXPECT_EQ(HoleSiebReihenfolge(17), 9);
+    std::vector<bool> gesehen(18, false);
+    for (int i = 0; i < 18; ++i)
+        gesehen.at(static_cast<std::size_t>(HoleSiebReihenfolge(i))) = true;
+    EXPECT_EQ(std::count(gesehen.begin(), gesehen.end(), true), 18);
+    EXPECT_THROW(HoleSiebReihenfolge(18), CInvalidArgException);
+    EXPECT_THROW(HoleSiebReihenfolge(-1), CInvalidArgException);
 }

@@ -1,9 +1,12 @@
 #include "bmp_bauer.h"
 #include "platform/dateien.h"
+#include "platform/qtdc.h"
 #include "platform/recordingdc.h"
 #include "report/dib.h"
 #include "report/firmenlogo.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -45,12 +48,36 @@ protected:
         return pfad;
     }
 
-    // Loads a plain bitmap the way the logo is loaded and hands back its pixels.
+    // Loads a plain bitmap the way the logo is loaded, paints it and reads its pixels back.
     Bild Lade(const BmpBauer& bmp)
     {
         const std::string datei = bmp.Datei();
         EXPECT_EQ(m_dib.LadeLogoDatei(SchreibeLogo("axo.sys", datei)), datei.size());
-        return m_dib.Bildpunkte();
+        return Gemalt();
+    }
+
+    // Four image pixels per bitmap pixel; each is read at the centre of its square.
+    Bild Gemalt() const
+    {
+        const int breite = m_dib.Breite();
+        const int hoehe = std::abs(m_dib.Hoehe());
+        if (m_dib.IstLeer())
+            return {};
+        QImage bild(4 * breite, 4 * hoehe, QImage::Format_RGB32);
+        bild.fill(Qt::magenta);
+        QPainter maler(&bild);
+        QtDC dc(maler, 254, 254); // one image pixel is 0.1 mm, ten logical units
+        const RECT ziel{0, 0, 40 * breite, -40 * hoehe};
+        const RECT ganz{0, 0, breite, hoehe};
+        m_dib.Zeichne(&dc, &ziel, &ganz);
+        maler.end();
+        Bild punkte;
+        for (int y = 0; y < hoehe; ++y)
+            for (int x = 0; x < breite; ++x) {
+                const QRgb p = bild.pixel(4 * x + 2, 4 * y + 2);
+                punkte.push_back(RGB(qRed(p), qGreen(p), qBlue(p)));
+            }
+        return punkte;
     }
 
     QTemporaryDir m_ordner;
@@ -138,15 +165,15 @@ TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
                        0, 2, 2, 0, 2, 3,       // jump two to the right, then a run of two
                        3, 1, 0, 1});           // a run past the right edge is dropped; end
     rle8.bildGroesse = std::uint32_t(rle8.bits.size());
-    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot,
-                                Rot, Rot, Gruen}));
+    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot, Rot,
+                                Rot, Gruen}));
 
     BmpBauer rle4 = rle8;
     rle4.breite = 5;
     rle4.hoehe = 2;
     rle4.bitsProBildpunkt = 4;
     rle4.kompression = 2;
-    rle4.bits = Bytes({5, 0x12, 0, 0,          // alternating nibbles
+    rle4.bits = Bytes({5, 0x12, 0, 0, // alternating nibbles
                        0, 3, 0x32, 0x10, 2, 0x30, 0, 1});
     rle4.bildGroesse = std::uint32_t(rle4.bits.size());
     EXPECT_EQ(Lade(rle4), (Bild{Blau, Gruen, Rot, Blau, Schwarz, Rot, Gruen, Rot, Gruen, Rot}));
@@ -227,7 +254,7 @@ TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
         EXPECT_TRUE(m_dib.IstLeer());
         EXPECT_EQ(m_dib.Breite(), 0);
         EXPECT_EQ(m_dib.AnzahlFarben(), 0u);
-        EXPECT_TRUE(m_dib.Bildpunkte().empty());
+        EXPECT_TRUE(Gemalt().empty());
     }
     EXPECT_EQ(m_dib.LadeLogoDatei(m_ordner.path().toStdString() + "/fehlt.sys"), 0u);
 }

@@ -46,8 +46,8 @@ std::unique_ptr<CPruefVersuch> VersuchMitSeiten(const std::string& kuerzel, cons
 TEST(Versuch, PageCountComesFromTheProtocolAndIsBounded)
 {
     const std::vector<std::pair<const char*, int>> faelle = {
-        {"3", 3},   {"0", 0},         {"drei", 0}, {"-2", 0},  {" 7 Seiten", 7},
-        {"99", 99}, {"100", 99},      {"12345678901234567890", 99},
+        {"3", 3},         {"0", 0},   {"drei", 0}, {"-2", 0},
+        {" 7 Seiten", 7}, {"99", 99}, {"100", 99}, {"12345678901234567890", 99},
     };
     for (const auto& [text, seiten] : faelle) {
         SCOPED_TRACE(text);
@@ -112,8 +112,7 @@ TEST(Versuch, HeaderTextsOfAFullAndOfAnEmptyProtocol)
     voll.daten_allgemein = "{|Seite eins}{P1|Labor|01.02.2024}{|Bemerkung}";
     voll.daten_speziell = "{}{}{}{}{a@b|c}{1@2}";
     voll.SetzeKopfdaten("B 27 Ortsumgehung||Landesbetrieb|NW-", "Fuß 1|Fuß 2");
-    EXPECT_EQ(voll.Kopfdaten(),
-              (std::vector<std::string>{"|P1@Labor@01.02.2024", "a@b|c", "1@2"}));
+    EXPECT_EQ(voll.Kopfdaten(), (std::vector<std::string>{"|P1@Labor@01.02.2024", "a@b|c", "1@2"}));
     EXPECT_EQ(voll.Kopffelder(), "B 27 Ortsumgehung|Bemerkung|Landesbetrieb|NW-");
     EXPECT_EQ(voll.Zusatztext(), "Fuß 1|Fuß 2");
     EXPECT_EQ(voll.Seitentitel(), "Seite eins");
