@@ -3,13 +3,14 @@
 
 #include "data/pfade.h"
 #include "diagrams/proctordiagramm.h"
+#include "pages/seitenkoerper.h"
 #include "report/druckdaten.h"
 #include "report/protokolldruck.h"
 
 namespace {
 
 constexpr int Teilversuche = 10;
-constexpr int Normal = 0, Fett = 1, TitelSchrift = 3, SenkrechteSchrift = 6, Symbol = 8;
+constexpr int Normal = 0, Fett = 1, SenkrechteSchrift = 6;
 constexpr int FeinerStift = 0, KraeftigerStift = 1, GepunkteterStift = 4;
 // Placement codes of the page grid.
 constexpr int UntenLinks = 3, UntenMitte = 6, UntenRechts = 9, Auszeichnung = 22,
@@ -18,12 +19,13 @@ constexpr int UntenLinks = 3, UntenMitte = 6, UntenRechts = 9, Auszeichnung = 22
 class CProctorSeite
 {
 public:
-    CProctorSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten)
-        : m_druck(druck), m_dc(dc), m_daten(tabellenDaten)
+    CProctorSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
+                  const std::string& titel)
+        : m_druck(druck), m_dc(dc),
+          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
     {
     }
 
-    void Titel(const std::string& titel);
     void Versuchszylinder();
     void Taramassen();
     void Zylindermassen();
@@ -98,21 +100,11 @@ void CProctorSeite::Teilversuchswerte(int feld, double y, bool rechtsbuendig, bo
     }
 }
 
-void CProctorSeite::Titel(const std::string& titel)
+void CProctorSeite::Versuchszylinder()
 {
-    m_druck.Abbildung.SetzeTextSchriften(&m_druck.Schriften[Normal], &m_druck.Schriften[Symbol],
-                                         50);
-    WaehleSchrift(TitelSchrift);
-    Ursprung(0, 16);
-    Text(UntenLinks, 0, 0.4, titel);
     Ursprung(0, 17);
     WaehleStift(KraeftigerStift);
     WaehleSchrift(Normal);
-}
-
-void CProctorSeite::Versuchszylinder()
-{
-    WaehleStift(KraeftigerStift);
     Rechteck(0, 0, 30, 4);
     Linie(10, 1, 30, 1);
     WaehleStift(FeinerStift);
@@ -337,8 +329,7 @@ void CProctorSeite::Diagramm(const std::string& diagrammDaten)
 void CProtokollDruck::DruckeProctor(CDC& dc, RECT, const std::string& tabellenDaten,
                                     const std::string& diagrammDaten, const std::string& titel)
 {
-    CProctorSeite seite(*this, dc, tabellenDaten);
-    seite.Titel(titel);
+    CProctorSeite seite(*this, dc, tabellenDaten, titel);
     seite.Versuchszylinder();
     seite.Taramassen();
     seite.Zylindermassen();

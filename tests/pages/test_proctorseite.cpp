@@ -1,14 +1,11 @@
 // The Proctor report page on the recording device context, and rendered once as
 // proctorseite.png into the working directory so that a person can look at it.
 
-#include "data/pfade.h"
 #include "platform/qtdc.h"
-#include "platform/recordingdc.h"
-#include "report/protokolldruck.h"
+#include "seitentest.h"
 
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -35,7 +32,7 @@ std::string Tabellendaten()
         "2.650",                              // 13 grain density of the oversize grain
         "0.085@0.101@0.118@0.135@0.152",      // 14 corrected water content
         "1.862@1.921@1.957@1.934@1.880",      // 15 corrected dry density
-        "2.650",                              // 16 grain density
+        "2.68",                               // 16 grain density
         "",
         "",
         "0.120@0.097@0.143@0.092@0.149@0.084@0.158@0.999", // 19 water content per degree
@@ -66,43 +63,23 @@ const std::string diagrammDaten = "0.06@0.08@0.10@0.12@0.14@0.16@0.18|1.80@1.85@
                                   "0.085@0.101@0.118@0.135@0.152|1.862@1.921@1.957@1.934@1.880|"
                                   "0.118|1.957";
 
-struct ProctorSeite : ::testing::Test
+class ProctorSeite : public Seitentest
 {
-    ProctorSeite()
-    {
-        druck.ErzeugeGdiObjekte(nullptr);
-        druck.Abbildung.Init(2500, -1620, 16800, 26000, 30, 67);
-        druck.Abbildung.SetzeDC(&dc);
-    }
-    ~ProctorSeite() override { g_pfade.anteilAlsProzent = false; }
+protected:
+    ProctorSeite() { Gitter(); }
 
     void Drucke(const std::string& tabelle, const std::string& diagramm)
     {
         dc.Leeren();
         druck.DruckeProctor(dc, seite, tabelle, diagramm, "Proctorversuch nach DIN 18127");
     }
-    std::vector<DCEintrag> Texte(const std::string& text) const
-    {
-        std::vector<DCEintrag> treffer;
-        for (const DCEintrag& e : dc.Texte())
-            if (e.text == text)
-                treffer.push_back(e);
-        return treffer;
-    }
-    std::optional<DCEintrag> Text(const std::string& text) const
+    std::optional<DCEintrag> Einmal(const std::string& text) const
     {
         const auto treffer = Texte(text);
         if (treffer.size() != 1)
             return std::nullopt;
         return treffer[0];
     }
-    // Device x of a grid column; the page mapper's own scale.
-    static int GitterX(double x) { return 2500 + static_cast<int>(16800.0 / 30 * x); }
-
-    CFesteTextMetrik metrik;
-    RecordingDC dc{metrik};
-    CProtokollDruck druck;
-    const RECT seite{0, 0, 19000, -27700};
 };
 
 } // namespace
@@ -111,10 +88,10 @@ TEST_F(ProctorSeite, TestRowsShowTheirFieldsInTheirColumns)
 {
     Drucke(Tabellendaten(), diagrammDaten);
     // The moist row shows field 2 and the dry row field 1.
-    const auto feucht = Text("Taramasse + Feuchtmasse");
-    const auto trocken = Text("Taramasse + Trockenmasse");
-    const auto feuchtWert = Text("792.6");
-    const auto trockenWert = Text("750.1");
+    const auto feucht = Einmal("Taramasse + Feuchtmasse");
+    const auto trocken = Einmal("Taramasse + Trockenmasse");
+    const auto feuchtWert = Einmal("792.6");
+    const auto trockenWert = Einmal("750.1");
     ASSERT_TRUE(feucht && trocken && feuchtWert && trockenWert);
     EXPECT_EQ(feuchtWert->punkte[0].y, feucht->punkte[0].y);
     EXPECT_EQ(trockenWert->punkte[0].y, trocken->punkte[0].y);
@@ -123,31 +100,48 @@ TEST_F(ProctorSeite, TestRowsShowTheirFieldsInTheirColumns)
     // Masses stand right-aligned 1 mm inside the right edge of their column (test 1: 10 to 12),
     // densities and water contents centred in it.
     EXPECT_EQ(trockenWert->ausrichtung, TA_BOTTOM | TA_RIGHT);
-    EXPECT_EQ(trockenWert->punkte[0].x, GitterX(12) - 100);
-    const auto zweiteMasse = Text("799.2");
+    EXPECT_EQ(trockenWert->punkte[0].x, GX(12) - 100);
+    const auto zweiteMasse = Einmal("799.2");
     ASSERT_TRUE(zweiteMasse);
-    EXPECT_EQ(zweiteMasse->punkte[0].x, GitterX(14) - 100);
+    EXPECT_EQ(zweiteMasse->punkte[0].x, GX(14) - 100);
     const auto dichte = Texte("2.020");
     ASSERT_EQ(dichte.size(), 1u);
     EXPECT_EQ(dichte[0].ausrichtung, TA_BOTTOM | TA_CENTER);
-    EXPECT_EQ(dichte[0].punkte[0].x, GitterX(11));
+    EXPECT_EQ(dichte[0].punkte[0].x, GX(11));
 
     // The designation twice, the cylinder values once each under their symbols.
     EXPECT_EQ(Texte("Proctortopf 1").size(), 2u);
-    EXPECT_TRUE(Text("31.5"));
+    EXPECT_TRUE(Einmal("31.5"));
     // Only seven water contents and air pores per degree of compaction print.
     EXPECT_TRUE(Texte("0.999").empty());
     EXPECT_TRUE(Texte("0.777").empty());
-    EXPECT_TRUE(Text("0.158"));
+    EXPECT_TRUE(Einmal("0.158"));
     // The fifth column carries values but no head.
-    EXPECT_TRUE(Text("1.500"));
-    EXPECT_TRUE(Text("0.333"));
+    EXPECT_TRUE(Einmal("1.500"));
+    EXPECT_TRUE(Einmal("0.333"));
     for (const char* kopf : {"98", "97", "95"})
-        EXPECT_TRUE(Text(kopf)) << kopf;
+        EXPECT_TRUE(Einmal(kopf)) << kopf;
     EXPECT_EQ(Texte("100").size(), 2u); // the head and the cylinder diameter
     // The diagram with its axis captions.
-    EXPECT_TRUE(Text("Trockendichte [g/cm³]"));
-    EXPECT_TRUE(Text("Wassergehalt [-]"));
+    EXPECT_TRUE(Einmal("Trockendichte [g/cm³]"));
+    EXPECT_TRUE(Einmal("Wassergehalt [-]"));
+    // The grain density stands in the top right corner of the diagram frame.
+    EXPECT_EQ(Punkt("2.68"), Anker(6, 29, 41.1));
+    EXPECT_TRUE(HatLinie({GX(0), GY(40)}, {GX(0), GY(57.6)}));
+}
+
+TEST_F(ProctorSeite, DispatcherReachesTheProctorBodies)
+{
+    const std::vector<std::string> kopfdaten{"|", Tabellendaten(), diagrammDaten};
+    for (int code : {10011, 2, 25}) {
+        dc.Leeren();
+        druck.DruckeSeite(&dc, seite, code, kopfdaten, "", "", "Titel");
+        EXPECT_TRUE(Einmal("Trockendichte [g/cm³]")) << code;
+        EXPECT_EQ(Hat("Proctortopf 1"), code != 25) << code;
+    }
+    dc.Leeren();
+    druck.DruckeSeite(&dc, seite, 10012, kopfdaten, "", "", "Titel");
+    EXPECT_FALSE(Hat("Trockendichte [g/cm³]"));
 }
 
 TEST_F(ProctorSeite, PercentDisplayChangesOnlyTheFractions)
@@ -156,16 +150,16 @@ TEST_F(ProctorSeite, PercentDisplayChangesOnlyTheFractions)
     Drucke(Tabellendaten(), diagrammDaten);
     EXPECT_EQ(Texte("15.2").size(), 2u); // fields 3 and 14
     EXPECT_TRUE(Texte("0.152").empty());
-    EXPECT_TRUE(Text("26.2")); // total pores at 100 %
-    EXPECT_TRUE(Text("1.0"));  // water content of the oversize grain
+    EXPECT_TRUE(Einmal("26.2")); // total pores at 100 %
+    EXPECT_TRUE(Einmal("1.0"));  // water content of the oversize grain
     // Densities and the cylinder values print as stored.
     EXPECT_EQ(Texte("1.957").size(), 3u); // fields 10, 15 and 20
-    EXPECT_EQ(Texte("2.650").size(), 2u);
+    EXPECT_TRUE(Einmal("2.650"));
     EXPECT_EQ(Texte("942.5").size(), 6u);
     // Fraction units in percent, the unit of the degree of compaction as it is.
     EXPECT_EQ(Texte("[%]").size(), 1u + 2u + 2u + 3u + 1u);
     EXPECT_TRUE(Texte("[-]").empty());
-    EXPECT_TRUE(Text("Wassergehalt [%]"));
+    EXPECT_TRUE(Einmal("Wassergehalt [%]"));
 }
 
 TEST_F(ProctorSeite, EmptyTablePrintsTheLayoutWithoutValues)
