@@ -6,6 +6,7 @@
 #include "platform/text.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -163,6 +164,169 @@ void FuelleMessungen(CProtokoll& protokoll, int nummer, int messungen)
     FuegeMessungenHinzu(protokoll, nummer, messungen);
 }
 
+// ---- Note, water content and grain density: table data in group 4 of the special data text ----
+
+// Values of one field, one "@" sub-value per sample or partial test.
+std::string Unterwerte(const std::vector<std::string>& werte)
+{
+    std::string feld;
+    for (size_t i = 0; i < werte.size(); ++i)
+        feld += (i ? "@" : "") + werte[i];
+    return feld;
+}
+
+std::string Felder(const std::vector<std::string>& felder)
+{
+    std::string gruppe;
+    for (size_t i = 0; i < felder.size(); ++i)
+        gruppe += (i ? "|" : "") + felder[i];
+    return gruppe;
+}
+
+// A site-meeting note of two pages: more than the fifty lines of the first page.
+const std::vector<const char*>& Notiztext()
+{
+    static const std::vector<const char*> zeilen = {
+        "Teilnehmer: Bauherr (Herr Albers), Bauleitung Tiefbau Kranich",
+        "(Frau Decker), Prüflabor (Herr Brenner, Frau Lindholm)",
+        "",
+        "1. Stand der Erdarbeiten",
+        "   Die Dammschüttung zwischen km 0+350 und km 0+620 ist bis",
+        "   etwa 0,8 m unter Planum hergestellt. Eingebaut wird Boden",
+        "   aus der Seitenentnahme (GU, erdfeucht).",
+        "   Der Abschnitt km 0+620 bis km 0+800 ruht wegen Nässe.",
+        "",
+        "2. Ergebnisse der Eigenüberwachung",
+        "   Die Verdichtungsprüfungen der letzten Woche erreichen im",
+        "   Mittel einen Verdichtungsgrad von 98,6 %. Zwei Werte bei",
+        "   km 0+410 liegen mit 96,1 % und 96,4 % unter der Anforderung.",
+        "   Die Lage wird dort nachverdichtet und erneut geprüft.",
+        "   Die Wassergehalte liegen 1 bis 2 % über dem optimalen",
+        "   Wassergehalt des Proctorversuchs.",
+        "",
+        "3. Witterung",
+        "   Bei anhaltendem Regen ist der Einbau einzustellen. Die",
+        "   Oberfläche ist am Abend mit Gefälle abzuwalzen, damit",
+        "   Niederschlag abläuft.",
+        "",
+        "4. Bodenaustausch Brücke BW 3",
+        "   Die Aushubsohle zeigt bindigen Boden (TL) in weicher bis",
+        "   steifer Konsistenz. Der Austausch wird auf 0,60 m Dicke",
+        "   festgelegt; als Ersatz dient Kiessand 0/32 aus dem",
+        "   Kieswerk Auental. Nach dem Einbau sind je 500 m² ein",
+        "   statischer Plattendruckversuch und zwei dynamische",
+        "   Plattendruckversuche durchzuführen.",
+        "",
+        "5. Kalkbehandlung",
+        "   Für den Abschnitt Süd wird eine Bodenverbesserung mit",
+        "   Mischbinder geprüft. Das Labor legt bis zur nächsten",
+        "   Besprechung die Eignungsprüfung mit drei Bindemittel-",
+        "   gehalten vor (2, 3 und 4 %).",
+        "",
+        "6. Probenahme",
+        "   Proben für Wassergehalt und Korndichte werden je Lage",
+        "   und Abschnitt entnommen und im Labor Nord untersucht.",
+        "   Die Probenbehälter sind mit Station und Lage zu",
+        "   beschriften.",
+        "",
+        "7. Termine",
+        "   Nächste Baubesprechung am Dienstag, 09:00 Uhr, im",
+        "   Baucontainer an der Anschlussstelle West.",
+        "   Die Ergebnisse der Nachprüfung bei km 0+410 werden bis",
+        "   Freitag übermittelt.",
+        "",
+        "8. Verschiedenes",
+        "   Die Zufahrt über den Wirtschaftsweg ist für Fahrzeuge über",
+        "   7,5 t gesperrt; Transporte fahren über die B 417.",
+        "   Die Beweissicherung an den Nachbargebäuden ist abgeschlossen.",
+        "",
+        "Aufgestellt: S. Lindholm",
+        "Verteiler: Teilnehmer, Bauakte",
+    };
+    return zeilen;
+}
+
+void FuelleNotiz(CProtokoll& protokoll, int nummer, int)
+{
+    std::string text;
+    for (const char* zeile : Notiztext())
+        text += (text.empty() ? "" : "#CRLF#") + std::string(zeile);
+    const int seiten = static_cast<int>((Notiztext().size() + 49) / 50);
+    protokoll.SetzeFeld(3, 0, std::to_string(seiten));
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Auswahl(kBereiche, nummer, 1), "Baubesprechung Nr. 14",
+                   "Verdichtung Dammschüttung und Bodenaustausch", "014", Pruefdatum(nummer),
+                   "S. Lindholm", text,
+                   "Lageplan Prüfstellen#CRLF#Prüfprotokolle KW 11#CRLF#Fotodokumentation#CRLF#"
+                   "Terminplan Erdbau",
+                   "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
+}
+
+void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kProben = 6;
+    std::vector<std::string> probe, entnahme, tiefe, tara, feucht, trocken, wasser;
+    double summe = 0;
+    for (int s = 0; s < kProben; ++s) {
+        const double mt = 38.0 + 12.0 * Streuwert(nummer, s, 21);
+        const double md = 180.0 + 120.0 * Streuwert(nummer, s, 22);
+        const double w = 0.06 + 0.12 * Streuwert(nummer, s, 23);
+        const double dry = mt + md;
+        const double moist = dry + md * w;
+        // The water content as the sibling program stores it: from the rounded masses.
+        const double wGerundet = (std::round(moist * 100) - std::round(dry * 100)) /
+                                 (std::round(dry * 100) - std::round(mt * 100));
+        summe += wGerundet;
+        probe.push_back(StringFormat("W%d", s + 1));
+        entnahme.push_back(s % 3 == 2
+                               ? std::string("Schurf ") + std::to_string(s / 3 + 1) + "#CRLF#Sohle"
+                               : Station(nummer, s));
+        tiefe.push_back(StringFormat("%.1f", 0.3 + 0.4 * s));
+        tara.push_back(StringFormat("%.2f", mt));
+        feucht.push_back(StringFormat("%.2f", moist));
+        trocken.push_back(StringFormat("%.2f", dry));
+        wasser.push_back(StringFormat("%.3f", wGerundet));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Unterwerte(probe), Unterwerte(entnahme), Unterwerte(tiefe), Unterwerte(tara),
+                   Unterwerte(feucht), Unterwerte(trocken), "Probe", "Entnahmestelle", "Tiefe [m]",
+                   Unterwerte(wasser), StringFormat("%.3f", summe / kProben)}));
+}
+
+void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kTeilversuche = 3;
+    std::vector<std::string> kolben, m1, volumen, temperatur, dichteWasser, m2, m3, rohdichte;
+    double summe = 0;
+    for (int j = 0; j < kTeilversuche; ++j) {
+        const double masseKolben = 92.0 + 8.0 * Streuwert(nummer, j, 31);
+        const double v = 249.9 + 0.4 * Streuwert(nummer, j, 32);
+        const double t = 19.5 + 1.5 * Streuwert(nummer, j, 33);
+        // Density of water near 20 °C, enough for a sample.
+        const double rhoW = 0.99820 - 0.00021 * (t - 20.0);
+        const double probe = 48.0 + 8.0 * Streuwert(nummer, j, 34);
+        const double rho = 2.62 + 0.08 * Streuwert(nummer, j, 35);
+        const double mitProbe = masseKolben + probe;
+        const double mitWasser = mitProbe + (v - probe / rho) * rhoW;
+        const double gemessen = probe / (v - (mitWasser - mitProbe) / rhoW);
+        summe += gemessen;
+        kolben.push_back(StringFormat("P%02d", 3 + j * 4));
+        m1.push_back(StringFormat("%.3f", masseKolben));
+        volumen.push_back(StringFormat("%.2f", v));
+        temperatur.push_back(StringFormat("%.1f", t));
+        dichteWasser.push_back(StringFormat("%.4f", rhoW));
+        m2.push_back(StringFormat("%.3f", mitProbe));
+        m3.push_back(StringFormat("%.3f", mitWasser));
+        rohdichte.push_back(StringFormat("%.3f", gemessen));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Unterwerte(kolben), Unterwerte(m1), Unterwerte(volumen), Unterwerte(temperatur),
+                   Unterwerte(dichteWasser), Unterwerte(m2), Unterwerte(m3), Unterwerte(rohdichte),
+                   "", StringFormat("%.3f", summe / kTeilversuche)}));
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -170,6 +334,9 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
     static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {
         std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> tabelle;
         tabelle.fill(FuelleMessungen);
+        tabelle[1008 - kErstePruefart] = FuelleKorndichte;
+        tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
+        tabelle[1020 - kErstePruefart] = FuelleNotiz;
         return tabelle;
     }();
     return fueller;

@@ -4,6 +4,8 @@
 #include "app/mainframe.h"
 #include "app/versucheview.h"
 #include "data/pfade.h"
+#include "pages/seitenlogo.h"
+#include "pages/seitenlogo.h"
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
@@ -48,6 +50,8 @@ bool IstProjektArgument(const std::string& argument)
 
 bool CAxoApp::LadeFirmenlogo()
 {
+    // The report pages paint the logo from here for the whole run.
+    SetzeSeitenlogo(&m_firmenlogo);
     return ::LadeFirmenlogo(m_firmenlogo);
 }
 
