@@ -46,7 +46,7 @@ const std::array<const char*, 3> kPruefer = {"K. Brenner", "S. Lindholm", "M. Or
 // Station as the sibling program writes it: kilometre "+" metres with a decimal comma.
 std::string Station(int nummer, int index)
 {
-    const int zentimeter = (nummer * 3700 + index * 2500) % 240000;
+    const int zentimeter = (nummer * 3713 + index * 2537) % 240000;
     return StringFormat("%d+%03d,%02d", zentimeter / 100000, zentimeter / 100 % 1000,
                         zentimeter % 100);
 }
@@ -466,7 +466,8 @@ MusterProjekt BaueMusterprojekt()
                                  "10", "9",  "10", "10", "0", "10", "10", "0", "0",  "0"};
     int nummer = 0;
     for (int pruefart = kErstePruefart; pruefart <= kLetztePruefart; ++pruefart) {
-        const int messungen = PruefartVon(pruefart).messgroessen.empty() ? 0 : 3;
+        // Comparisons and notes refer to other protocols and measure nothing themselves.
+        const int messungen = pruefart >= 1018 ? 0 : 3;
         projekt.protokolle.push_back(
             BaueProtokoll(pruefart, nummer++, titelDerArt[pruefart - kErstePruefart], messungen));
     }
