@@ -5,7 +5,6 @@
 #include "app/versucheview.h"
 #include "data/pfade.h"
 #include "pages/seitenlogo.h"
-#include "pages/seitenlogo.h"
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
