@@ -142,6 +142,8 @@ std::string Messdaten(const std::vector<Messgroesse>& groessen, int nummer, int 
     return daten;
 }
 
+// Measurements with the test type's measured quantities; enough for the types without
+// test-specific data so far, and the start of every filler of its own.
 void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
 {
     const Pruefart& art = PruefartVon(protokoll.GetPruefart());
@@ -157,19 +159,13 @@ void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
     }
 }
 
-// Filler of the types without test-specific data so far: the measurements alone.
-void FuelleMessungen(CProtokoll& protokoll, int nummer, int messungen)
-{
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
-}
-
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
 {
     static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {
         std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> tabelle;
-        tabelle.fill(FuelleMessungen);
+        tabelle.fill(FuegeMessungenHinzu);
         return tabelle;
     }();
     return fueller;
