@@ -143,6 +143,8 @@ std::string Messdaten(const std::vector<Messgroesse>& groessen, int nummer, int 
     return daten;
 }
 
+// Measurements with the test type's measured quantities; enough for the types without
+// test-specific data so far, and the start of every filler of its own.
 void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
 {
     const Pruefart& art = PruefartVon(protokoll.GetPruefart());
@@ -156,12 +158,6 @@ void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
         messung.daten = Messdaten(art.messgroessen, nummer, i);
         protokoll.FuegeMessungHinzu(messung);
     }
-}
-
-// Filler of the types without test-specific data so far: the measurements alone.
-void FuelleMessungen(CProtokoll& protokoll, int nummer, int messungen)
-{
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
 }
 
 // ---- Note, water content and grain density: table data in group 4 of the special data text ----
@@ -333,7 +329,7 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
 {
     static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {
         std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> tabelle;
-        tabelle.fill(FuelleMessungen);
+        tabelle.fill(FuegeMessungenHinzu);
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;
