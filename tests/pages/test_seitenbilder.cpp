@@ -150,3 +150,14 @@ TEST_F(Seitenbilder, WaterContentAndGrainDensityTablesAreFilled)
     EXPECT_GT(Tinte(korndichte, 95, Zeile(20.2), 130, Zeile(21.9)), 100);
     EXPECT_GT(Tinte(korndichte, 25, Zeile(28.7), 90, Zeile(29.5)), 50);
 }
+
+TEST_F(Seitenbilder, ProctorPageShowsTablesAndTheCurve)
+{
+    const QImage proctor =
+        Seite(Protokoll(1001), 10011, " Proctorversuch nach DIN 18127", "proctor");
+    // Values of the first partial test in the tare rows, and the degree-of-compaction table.
+    EXPECT_GT(Tinte(proctor, 25 + 10 * 5.6, Zeile(22.4), 25 + 12 * 5.6, Zeile(26.2)), 100);
+    EXPECT_GT(Tinte(proctor, 25 + 10 * 5.6, Zeile(58.2), 25 + 30 * 5.6, Zeile(62.9)), 300);
+    // Inside the chart, clear of its frame: the markers and the curve.
+    EXPECT_GT(Tinte(proctor, 25 + 3 * 5.6, Zeile(42), 25 + 28.5 * 5.6, Zeile(54)), 2000);
+}
