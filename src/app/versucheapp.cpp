@@ -153,15 +153,14 @@ QPrinter& CVersucheApp::HoleDrucker()
     return *m_drucker;
 }
 
-void CVersucheApp::LadeMassnahme(const std::string&)
+void CVersucheApp::LadeMassnahme(const std::string& pfad)
 {
-    // Seam: loads the project into the protocol collection (CProtokolle::LadeMassnahme).
+    m_protokolle.LadeMassnahme(pfad);
 }
 
-std::string CVersucheApp::HoleMassnahmeWert(const std::string&) const
+std::string CVersucheApp::HoleMassnahmeWert(const std::string& name) const
 {
-    // Seam: reads the header value from the protocol collection (CProtokolle::HoleMassnahmeWert).
-    return {};
+    return m_protokolle.HoleMassnahmeWert(name);
 }
 
 void CVersucheApp::OnAppAbout()
