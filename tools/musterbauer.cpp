@@ -5,6 +5,7 @@
 #include "data/projektdatei.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -323,6 +324,133 @@ void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
                    "", StringFormat("%.3f", summe / kTeilversuche)}));
 }
 
+// ---- Proctor test: five compaction points around a clear optimum --------------------------------
+
+std::string Zahlen(const std::vector<double>& werte, const char* format)
+{
+    std::vector<std::string> texte;
+    for (double w : werte)
+        texte.push_back(StringFormat(format, w));
+    return Unterwerte(texte);
+}
+
+// Tick values from the multiple of `schritt` below `von` to the one above `bis`.
+std::string Striche(double von, double bis, double schritt, const char* format)
+{
+    std::vector<double> werte;
+    for (double w = std::floor(von / schritt) * schritt; w < bis + schritt * 0.999; w += schritt)
+        werte.push_back(w);
+    return Zahlen(werte, format);
+}
+
+void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kPunkte = 5;
+    constexpr double kVolumen = 942.5; // cylinder of 100 mm by 120 mm, cm³
+    constexpr double kKorndichte = 2.65;
+    const double zylinder = 4200 + 40 * Streuwert(nummer, 0, 41);
+    const double wOpt = 0.085 + 0.03 * Streuwert(nummer, 0, 42);
+    const double dichteMax = 1.85 + 0.10 * Streuwert(nummer, 0, 43);
+    // Dry density falls off as a parabola on both sides of the optimum, on the wet side a few
+    // percent of air pores short of saturation.
+    constexpr double kKruemmung = 80.0;
+    const auto Dichte = [&](double w) { return dichteMax - kKruemmung * (w - wOpt) * (w - wOpt); };
+
+    std::vector<double> tara, taraTrocken, taraFeucht, w, zylinderMassen, hoehe, volumen,
+        feuchtMitZylinder, trockenMitZylinder, dichteFeucht, dichteTrocken;
+    for (int i = 0; i < kPunkte; ++i) {
+        const double wi = wOpt + 0.016 * (i - 2) + 0.003 * (Streuwert(nummer, i, 44) - 0.5);
+        const double rho = Dichte(wi) + 0.004 * (Streuwert(nummer, i, 45) - 0.5);
+        const double trocken = rho * kVolumen;
+        const double mt = 245 + 10 * Streuwert(nummer, i, 46);
+        tara.push_back(mt);
+        taraTrocken.push_back(mt + 500);
+        taraFeucht.push_back(mt + 500 * (1 + wi));
+        w.push_back(wi);
+        zylinderMassen.push_back(zylinder);
+        hoehe.push_back(120.0);
+        volumen.push_back(kVolumen);
+        feuchtMitZylinder.push_back(trocken * (1 + wi) + zylinder);
+        trockenMitZylinder.push_back(trocken + zylinder);
+        dichteFeucht.push_back(rho * (1 + wi));
+        dichteTrocken.push_back(rho);
+    }
+
+    // Per degree of compaction: the water contents where the curve reaches it (one at 100 %, a
+    // dry and a wet one below), the density, total and air pores.
+    std::vector<double> wasserJeGrad{wOpt}, dichteJeGrad, poren, luftporen;
+    const double grade[] = {1.00, 0.98, 0.97, 0.95};
+    for (double grad : grade) {
+        const double dichte = grad * dichteMax;
+        dichteJeGrad.push_back(dichte);
+        poren.push_back(1 - dichte / kKorndichte);
+        if (grad < 1) {
+            const double abstand = std::sqrt((1 - grad) * dichteMax / kKruemmung);
+            wasserJeGrad.push_back(wOpt - abstand);
+            wasserJeGrad.push_back(wOpt + abstand);
+        }
+    }
+    for (size_t j = 0; j < wasserJeGrad.size(); ++j) {
+        const double dichte = dichteJeGrad[(j + 1) / 2];
+        luftporen.push_back(std::max(0.0, 1 - dichte / kKorndichte - wasserJeGrad[j] * dichte));
+    }
+
+    protokoll.SetzeSpeziellGruppe(4, Felder({Zahlen(tara, "%.1f"),
+                                             Zahlen(taraTrocken, "%.1f"),
+                                             Zahlen(taraFeucht, "%.1f"),
+                                             Zahlen(w, "%.3f"),
+                                             Zahlen(zylinderMassen, "%.0f"),
+                                             Zahlen(hoehe, "%.1f"),
+                                             Zahlen(volumen, "%.1f"),
+                                             Zahlen(feuchtMitZylinder, "%.1f"),
+                                             Zahlen(trockenMitZylinder, "%.1f"),
+                                             Zahlen(dichteFeucht, "%.3f"),
+                                             Zahlen(dichteTrocken, "%.3f"),
+                                             "0.000",
+                                             "",
+                                             "",
+                                             Zahlen(w, "%.3f"),
+                                             Zahlen(dichteTrocken, "%.3f"),
+                                             StringFormat("%.2f", kKorndichte),
+                                             "",
+                                             "",
+                                             Zahlen(wasserJeGrad, "%.3f"),
+                                             Zahlen(dichteJeGrad, "%.3f"),
+                                             Zahlen(poren, "%.3f"),
+                                             Zahlen(luftporen, "%.3f"),
+                                             "",
+                                             "",
+                                             "Proctortopf 100 mm",
+                                             "100",
+                                             "120",
+                                             "942.5",
+                                             StringFormat("%.0f", zylinder),
+                                             "450",
+                                             "4.5",
+                                             "3",
+                                             "25",
+                                             "31.5",
+                                             "0"}));
+
+    // Chart: ticks around the points, the points, the optimum marked again, and the saturation
+    // line (no air pores) as the second curve.
+    const double wMin = w.front() - 0.02, wMax = w.back() + 0.02;
+    const double dichteMin = *std::min_element(dichteTrocken.begin(), dichteTrocken.end());
+    std::vector<double> wSaettigung, dichteSaettigung;
+    for (int i = 0; i <= 4; ++i) {
+        const double wi = wMin + (wMax - wMin) * i / 4;
+        wSaettigung.push_back(wi);
+        dichteSaettigung.push_back(kKorndichte / (1 + wi * kKorndichte));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({Striche(wMin, wMax, 0.02, "%.2f"),
+                   Striche(dichteMin - 0.03, dichteMax + 0.03, 0.05, "%.2f"), Zahlen(w, "%.3f"),
+                   Zahlen(dichteTrocken, "%.3f"), StringFormat("%.3f", wOpt),
+                   StringFormat("%.3f", dichteMax), Zahlen(wSaettigung, "%.3f"),
+                   Zahlen(dichteSaettigung, "%.3f")}));
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -330,6 +458,7 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
     static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {
         std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> tabelle;
         tabelle.fill(FuegeMessungenHinzu);
+        tabelle[1001 - kErstePruefart] = FuelleProctor;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;
