@@ -68,6 +68,7 @@ public:
     const CPruefartKatalog& HolePruefartKatalog() const { return m_katalog; }
     // The loaded project; owned for the whole run.
     CProtokolle& HoleProtokolle() { return m_protokolle; }
+    const CProtokolle& HoleProtokolle() const { return m_protokolle; }
     CMainFrame* HoleHauptfenster() const { return m_hauptfenster.get(); }
     const CDateiVerlauf& HoleDateiVerlauf() const { return m_dateiVerlauf; }
     const CGeschwisterVerbindung& HoleGeschwisterVerbindung() const { return m_geschwister; }
