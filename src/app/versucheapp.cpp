@@ -3,6 +3,7 @@
 #include "app/befehle.h"
 #include "app/mainframe.h"
 #include "app/versucheview.h"
+#include "data/pfade.h"
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
@@ -71,14 +72,15 @@ CVersucheApp::~CVersucheApp()
 bool CVersucheApp::InitInstance(const QStringList& argumente)
 {
     StarteGeschwisterVerbindung();
-    // Seam: the data path is read here (CPfade::LeseDatenpfad) once the settings object exists.
+    g_pfade.LeseDatenpfad();
     WechsleInsProgrammverzeichnis();
     const std::string projekt = argumente.size() > 1 ? NachCp1252(argumente[1]) : std::string();
     if (!LadeFirmenlogo())
         ZeigeMeldung("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!");
     if (IstProjektArgument(projekt))
         LadeMassnahme(projekt);
-    // Seam: the test-type catalogue is loaded here (CPruefartKatalog::Lade); failure ends start-up.
+    if (!m_katalog.Lade())
+        return false;
     m_dateiVerlauf.Lade();
     if (!OnFileNew())
         return false;

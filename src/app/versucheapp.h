@@ -6,6 +6,7 @@
 #include "app/dateiverlauf.h"
 #include "app/geschwistermeldung.h"
 #include "app/versuchedoc.h"
+#include "data/pruefartkatalog.h"
 #include "report/dib.h"
 
 #include <QObject>
@@ -64,6 +65,7 @@ public:
     // A header value of the loaded project ("massnahme_bezeichnung" ...); "" when there is none.
     std::string HoleMassnahmeWert(const std::string& name) const;
 
+    const CPruefartKatalog& HolePruefartKatalog() const { return m_katalog; }
     CMainFrame* HoleHauptfenster() const { return m_hauptfenster.get(); }
     const CDateiVerlauf& HoleDateiVerlauf() const { return m_dateiVerlauf; }
     const CGeschwisterVerbindung& HoleGeschwisterVerbindung() const { return m_geschwister; }
@@ -75,6 +77,7 @@ private:
     void StarteGeschwisterVerbindung();
     void WechsleInsProgrammverzeichnis();
 
+    CPruefartKatalog m_katalog;
     CVersucheDoc m_dokument;
     std::unique_ptr<CMainFrame> m_hauptfenster;
     CDateiVerlauf m_dateiVerlauf{4};

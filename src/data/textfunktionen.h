@@ -107,7 +107,7 @@ std::string StringAlsHex(const std::string& text);
 
 // ---- Times and dates -------------------------------------------------------------------------
 
-// "JJJJMMTT" → "TT.MM.JJJJ"; a text of another length comes back unchanged.
+// "JJJJMMTT" → "TT.MM.JJJJ"; any text other than eight digits comes back unchanged.
 std::string StringDatumJJJJMMTTZuTTMMJJJJ(const std::string& text);
 // Reads "h:m:s", ":m:s" or "::s", rewrites the text as "hh:mm:ss" and returns the seconds.
 int StringZeitHMSZuSekunden(std::string& text);

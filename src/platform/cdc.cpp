@@ -39,8 +39,8 @@ std::optional<int> Summe(int a, int b)
 
 std::int32_t LeseInt32(const unsigned char* p)
 {
-    return std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
-                        std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+    return std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+                        std::uint32_t(p[3]) << 24);
 }
 
 // "&&" prints one "&"; a single "&" only marks the next character and prints nothing.

@@ -35,7 +35,8 @@ public:
     POINT GetCurrentPosition() const { return m_zustand.position; }
     bool Polyline(const POINT* punkte, int anzahl); // at least two points
     bool Polyline(const std::vector<POINT>& punkte);
-    bool Polygon(const POINT* punkte, int anzahl); // closed, filled (alternate), at least two points
+    bool Polygon(const POINT* punkte,
+                 int anzahl); // closed, filled (alternate), at least two points
     bool Polygon(const std::vector<POINT>& punkte);
     bool Rectangle(int left, int top, int right, int bottom);
     bool Rectangle(const RECT& r) { return Rectangle(r.left, r.top, r.right, r.bottom); }
@@ -51,7 +52,8 @@ public:
     // draws nothing, sets right to left + the widest line and bottom to top − the height.
     int DrawText(std::string_view text, RECT& rechteck, unsigned format);
     int DrawText(std::string_view text, const RECT& rechteck, unsigned format);
-    // Width of the text and the cell height of the font; GetTextExtent("X").cy is the height of "X".
+    // Width of the text and the cell height of the font; GetTextExtent("X").cy is the height of
+    // "X".
     SIZE GetTextExtent(std::string_view text) const;
     bool GetTextMetrics(TEXTMETRIC& metrik) const;
 

@@ -167,7 +167,8 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
                                   zelle.aufstieg + zelle.abstieg),
                            Farbe(zustand.hintergrundFarbe));
 
-    // Glyphs are placed by the same advances the metric measured, so drawn and measured widths agree.
+    // Glyphs are placed by the same advances the metric measured, so drawn and measured widths
+    // agree.
     const double skala = zelle.em / schnitt.einheitenJeEm;
     QList<quint32> glyphe;
     QList<QPointF> positionen;
@@ -182,7 +183,8 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
     lauf.setRawFont(schnitt.rohschrift);
     lauf.setGlyphIndexes(glyphe);
     lauf.setPositions(positionen);
-    m_painter.setTransform(QTransform::fromScale(skala, skala) * textRahmen * m_einheiten * m_basis);
+    m_painter.setTransform(QTransform::fromScale(skala, skala) * textRahmen * m_einheiten *
+                           m_basis);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setPen(Farbe(zustand.textFarbe));
     m_painter.drawGlyphRun(QPointF(0, 0), lauf);

@@ -13,27 +13,27 @@ enum class DCPrimitiv
     Polygon,
     Rechteck,
     Ellipse,
-    Flaeche,   // FillRect
-    Text,      // TextOut, and each line DrawText draws
-    Bild,      // StretchDIBits
+    Flaeche, // FillRect
+    Text,    // TextOut, and each line DrawText draws
+    Bild,    // StretchDIBits
 };
 
 struct DCEintrag
 {
     DCPrimitiv art = DCPrimitiv::Linienzug;
-    std::vector<POINT> punkte;  // Linienzug, Polygon; Text: the anchor
-    RECT rechteck{};            // Rechteck, Ellipse, Flaeche, Bild: destination (top > bottom);
-                                // Text from DrawText: the rectangle of the call
+    std::vector<POINT> punkte; // Linienzug, Polygon; Text: the anchor
+    RECT rechteck{};           // Rechteck, Ellipse, Flaeche, Bild: destination (top > bottom);
+                               // Text from DrawText: the rectangle of the call
     std::string text;
-    unsigned ausrichtung = 0;   // Text: the alignment that placed it (DrawText lines: left, top)
-    int breite = 0;             // Text: measured width
-    unsigned format = 0;        // Text from DrawText: its format; 0 for TextOut
+    unsigned ausrichtung = 0; // Text: the alignment that placed it (DrawText lines: left, top)
+    int breite = 0;           // Text: measured width
+    unsigned format = 0;      // Text from DrawText: its format; 0 for TextOut
     bool ausDrawText = false;
-    CBrush fuellung;            // Flaeche: the brush given
-    RECT quelle{};              // Bild: source pixels, y from the bottom row
+    CBrush fuellung; // Flaeche: the brush given
+    RECT quelle{};   // Bild: source pixels, y from the bottom row
     int bildBreite = 0;
     int bildHoehe = 0;
-    CDC::Zustand zustand;       // font, pen, brush, alignment, colours, background mode, position
+    CDC::Zustand zustand; // font, pen, brush, alignment, colours, background mode, position
 };
 
 // Holds a stand-in metric handed over as a temporary, so that it lives as long as the context.
@@ -48,10 +48,7 @@ public:
     // Measures with the real fonts unless a metric is given (CFesteTextMetrik for layout tests).
     // A metric given by reference must outlive the context; a CFesteTextMetrik may be a temporary.
     explicit RecordingDC(const CTextMetrik& metrik = SchriftMetrik()) : CDC(metrik) {}
-    explicit RecordingDC(CFesteTextMetrik&& metrik)
-        : FesteMetrikHalter{metrik}, CDC(festeMetrik)
-    {
-    }
+    explicit RecordingDC(CFesteTextMetrik&& metrik) : FesteMetrikHalter{metrik}, CDC(festeMetrik) {}
     explicit RecordingDC(const CTextMetrik&& metrik) = delete;
 
     const std::vector<DCEintrag>& Eintraege() const { return m_eintraege; }

@@ -1,8 +1,8 @@
 #include "platform/schriften.h"
 
 #include "platform/qtext.h"
-#include "platform/textmetrik.h"
 #include "platform/text.h"
+#include "platform/textmetrik.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -75,9 +75,11 @@ const std::vector<Gesicht>& Gesichter()
 
 const Gesicht& Ersatzgesicht()
 {
-    static const Gesicht ersatz = {
-        "DejaVu Sans", {Pfad(kDejaVu, "DejaVuSans.ttf")}, {Pfad(kDejaVu, "DejaVuSans-Bold.ttf")},
-        {}, false};
+    static const Gesicht ersatz = {"DejaVu Sans",
+                                   {Pfad(kDejaVu, "DejaVuSans.ttf")},
+                                   {Pfad(kDejaVu, "DejaVuSans-Bold.ttf")},
+                                   {},
+                                   false};
     return ersatz;
 }
 
@@ -187,7 +189,8 @@ public:
         SCHRIFTZELLE zelle;
         if (hoehe > 0) {
             zelle.em = hoehe / zelleJeEm;
-            zelle.aufstieg = static_cast<int>(std::lround(hoehe * schnitt.aufstiegJeEm / zelleJeEm));
+            zelle.aufstieg =
+                static_cast<int>(std::lround(hoehe * schnitt.aufstiegJeEm / zelleJeEm));
             zelle.abstieg = hoehe - zelle.aufstieg;
         } else {
             zelle.em = -double(hoehe);

@@ -17,7 +17,7 @@ void RegistriereSchriften();
 // One face in one weight, loaded unhinted at its design size.
 struct CSchriftschnitt
 {
-    QRawFont rohschrift;               // pixel size = units per em
+    QRawFont rohschrift; // pixel size = units per em
     double einheitenJeEm = 2048;
     double aufstiegJeEm = 0;           // usWinAscent of the face that sets the cell, per em
     double abstiegJeEm = 0;            // usWinDescent, per em

@@ -7,12 +7,13 @@
 #include <string_view>
 
 // The cell of a font in the Windows sense: ascent and descent from the face's OS/2 usWinAscent
-// and usWinDescent, scaled so that a positive height is the whole cell and a negative height the em.
+// and usWinDescent, scaled so that a positive height is the whole cell and a negative height the
+// em.
 struct SCHRIFTZELLE
 {
-    int aufstieg = 0;   // ascent: baseline to cell top
-    int abstieg = 0;    // descent: baseline to cell bottom
-    double em = 0;      // em size in logical units
+    int aufstieg = 0; // ascent: baseline to cell top
+    int abstieg = 0;  // descent: baseline to cell bottom
+    double em = 0;    // em size in logical units
 };
 
 class CTextMetrik
@@ -29,12 +30,12 @@ public:
 const CTextMetrik& SchriftMetrik();
 
 // A deterministic stand-in for layout tests: a cell of |height| (a height of 0 counts as 300),
-// ascent four fifths of it, every character zeichenBreite per mille of the cell wide.
+// ascent four fifths of it, every character zeichenBreitePromille thousandths of the cell wide
+// (integer units, 150 for a cell of 300 by default).
 class CFesteTextMetrik : public CTextMetrik
 {
 public:
-    explicit CFesteTextMetrik(int zeichenBreitePromille = 500)
-        : m_promille(zeichenBreitePromille)
+    explicit CFesteTextMetrik(int zeichenBreitePromille = 500) : m_promille(zeichenBreitePromille)
     {
     }
     SCHRIFTZELLE Zelle(const LOGFONT& schrift) const override;

@@ -8,7 +8,10 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+class CDC;
+class CDruckDatenBase;
 class CVirtVersuch;
 
 class CProtokollDruck
@@ -32,6 +35,29 @@ public:
     // An outline for a diagram beside a table; nothing reaches it.
     void DruckeRahmenAlt(CDC& dc, RECT seite, const std::string& eintrag1,
                          const std::string& eintrag2, const std::string& titel);
+
+    // Page layouts (src/pages). The header fields are "project|remark|client|number prefix", the
+    // footer text four lines and a font switch; the header texts hold header values, table data
+    // and chart data. A body or header that needs a missing entry throws CInvalidArgException.
+    void DruckeSeite(CDC* dc, RECT seite, int seitencode, const std::vector<std::string>& kopfdaten,
+                     const std::string& kopffelder, const std::string& zusatztext,
+                     const std::string& titel);
+    void DruckeKopf(CDC* dc, RECT seite, int seitencode, const std::vector<std::string>& kopfdaten,
+                    const std::string& kopffelder, std::string zusatztext);
+    void DruckeKopfblock0(CDC& dc, RECT seite, const std::string& kopffelder,
+                          const std::string& zusatztext, bool mitBemerkung);
+    void DruckeKopfblock1(CDC& dc, RECT seite, const std::string& kopfwerte);
+    // A grid table at the current origin: columns + 1 x positions, one grid row per table row.
+    void ZeichneTabelle(const CDruckDatenBase* tabelle, const double* spaltenX, int ersteZeile,
+                        int spalten, int zeilen, bool rahmen);
+    // The whole page grid, numbered: a layout aid.
+    void ZeichneHilfsraster();
+    void DruckeNotiz(CDC& dc, RECT seite, const std::string& tabelle, const std::string& diagramm,
+                     int lokaleSeite);
+    void DruckeWassergehalt(CDC& dc, RECT seite, const std::string& tabelle,
+                            const std::string& diagramm, const std::string& titel);
+    void DruckeKorndichte(CDC& dc, RECT seite, const std::string& tabelle,
+                          const std::string& diagramm, const std::string& titel);
 
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;

@@ -22,6 +22,10 @@ public:
     void SetzeUrsprung(double x, double y);
     // Fonts of the mark-up text, not owned; the step raises "<h>" and lowers "<t>".
     void SetzeTextSchriften(const CFont* normal, const CFont* symbol, int schritt);
+    CDC* HoleDC() const { return m_dc; }
+    const CFont* NormaleSchrift() const { return m_normal; }
+    const CFont* SymbolSchrift() const { return m_symbol; }
+    int SchrittHochTief() const { return m_hoch; }
 
     // Each product is truncated toward zero; one that is not finite or does not fit counts as 0.
     POINT Transformiere(double x, double y) const;

@@ -4,6 +4,7 @@
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "app_umgebung.h"
+#include "data/pfade.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
 
@@ -73,6 +74,17 @@ TEST_F(Start, LogoIsFoundInTheProgramFolderFromAnyWorkingDirectory)
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(m_programmOrdner.path()).canonicalPath());
     // A project that cannot be read leaves the viewer empty, without a message.
     EXPECT_EQ(app.HoleHauptfenster()->windowTitle(), QStringLiteral("AXO Reader 4.0"));
+}
+
+TEST_F(Start, DataPathAndTestTypeCatalogueAreReadBeforeTheWindowOpens)
+{
+    std::ofstream(m_programmOrdner.filePath(QStringLiteral("datapfad.dat")).toStdString())
+        << "/mnt/labor/daten\r\n";
+    CVersucheApp app;
+    EXPECT_EQ(app.HolePruefartKatalog().HoleAnzahl(), 0);
+    ASSERT_TRUE(app.InitInstance(Kommandozeile({})));
+    EXPECT_EQ(g_pfade.HoleDatenpfad(), "/mnt/labor/daten");
+    EXPECT_EQ(app.HolePruefartKatalog().HoleAnzahl(), 22);
 }
 
 TEST(Projektargument, OnlyAnArgumentEndingExactlyInDotAxoNamesAProject)

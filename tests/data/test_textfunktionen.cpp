@@ -365,5 +365,8 @@ TEST(Zeiten, DatesGetTheCenturyAndStayStoredWhenIncomplete)
 
     EXPECT_EQ(StringDatumJJJJMMTTZuTTMMJJJJ("20240305"), "05.03.2024");
     EXPECT_EQ(StringDatumJJJJMMTTZuTTMMJJJJ("2024035"), "2024035");
+    // Eight characters that are not all digits are no stored date.
+    EXPECT_EQ(StringDatumJJJJMMTTZuTTMMJJJJ("1.1.2020"), "1.1.2020");
+    EXPECT_EQ(StringDatumJJJJMMTTZuTTMMJJJJ("2024 3 5"), "2024 3 5");
     EXPECT_EQ(StringDatumJJJJMMTTZuTTMMJJJJ(""), "");
 }

@@ -39,7 +39,8 @@ inline DibMuster ErzeugeDibMuster(int breite, int hoehe)
     for (int zeileVonUnten = 0; zeileVonUnten < hoehe; ++zeileVonUnten) {
         const bool obereHaelfte = zeileVonUnten >= hoehe / 2;
         for (int x = 0; x < breite; ++x) {
-            unsigned char* bgr = &muster.bits[static_cast<std::size_t>(zeileVonUnten * zeilenLaenge + x * 3)];
+            unsigned char* bgr =
+                &muster.bits[static_cast<std::size_t>(zeileVonUnten * zeilenLaenge + x * 3)];
             if (x == 0)
                 continue; // black
             bgr[0] = obereHaelfte ? 0 : 255;

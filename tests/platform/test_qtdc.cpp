@@ -150,7 +150,8 @@ TEST(QtDC, SymbolAndCp1252CharactersDrawTheirGlyphs)
     EXPECT_EQ(SymbolZeichen('1'), u'1');
     EXPECT_EQ(SymbolZeichen(0xB0), u'\u00B0');
     EXPECT_EQ(SymbolZeichen(0xF8), u'\u00F8'); // no symbol there: stays CP1252
-    EXPECT_EQ(Schriftschnitt(Schrift("Symbol", 335).GetLogFont()).Unicode("rho"), QString::fromUtf16(u"\u03C1\u03B7\u03BF"));
+    EXPECT_EQ(Schriftschnitt(Schrift("Symbol", 335).GetLogFont()).Unicode("rho"),
+              QString::fromUtf16(u"\u03C1\u03B7\u03BF"));
 
     // ρ reaches below the baseline, a Latin r does not.
     const QRect rho = TintenBox("r", TA_LEFT | TA_BASELINE, Schrift("Symbol", 335));
@@ -177,15 +178,16 @@ TEST(QtDC, BitmapsStayUprightInAYUpRectangle)
     });
     EXPECT_EQ(zeilen, 32);
     const QImage& b = leinwand.bild;
-    EXPECT_EQ(b.pixelColor(400, 150), QColor(Qt::red));    // upper half
-    EXPECT_EQ(b.pixelColor(400, 380), QColor(Qt::blue));   // lower half
-    EXPECT_EQ(b.pixelColor(103, 200), QColor(Qt::black));  // first column on the left
+    EXPECT_EQ(b.pixelColor(400, 150), QColor(Qt::red));   // upper half
+    EXPECT_EQ(b.pixelColor(400, 380), QColor(Qt::blue));  // lower half
+    EXPECT_EQ(b.pixelColor(103, 200), QColor(Qt::black)); // first column on the left
     EXPECT_EQ(b.pixelColor(735, 200), QColor(Qt::red));
-    EXPECT_EQ(b.pixelColor(400, 430), QColor(Qt::white));  // nothing below the rectangle
+    EXPECT_EQ(b.pixelColor(400, 430), QColor(Qt::white)); // nothing below the rectangle
 
     // The source rectangle counts its rows from the bottom: rows 0..15 are the blue half.
     Leinwand unten(1000, 1000);
-    unten.Male([&](CDC& dc) { dc.StretchDIBits(100, -100, 640, -320, 0, 0, 64, 16, muster.Sicht()); });
+    unten.Male(
+        [&](CDC& dc) { dc.StretchDIBits(100, -100, 640, -320, 0, 0, 64, 16, muster.Sicht()); });
     EXPECT_EQ(unten.bild.pixelColor(400, 250), QColor(Qt::blue));
 
     // A garbled bitmap draws nothing.

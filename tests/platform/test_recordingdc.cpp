@@ -210,7 +210,8 @@ TEST(RecordingDC, CalcRectMeasuresWithoutDrawing)
 {
     FesterDC dc;
     RECT rechteck{0, 0, 1000, -10000};
-    EXPECT_EQ(dc.DrawText("Kies Sand Schluff", rechteck, DT_CALCRECT | DT_WORDBREAK | DT_CENTER), 900);
+    EXPECT_EQ(dc.DrawText("Kies Sand Schluff", rechteck, DT_CALCRECT | DT_WORDBREAK | DT_CENTER),
+              900);
     EXPECT_EQ(rechteck, (RECT{0, 0, 1050, -900})); // widened to "Schluff", 7 characters
     EXPECT_TRUE(dc.Eintraege().empty());
 
@@ -238,7 +239,7 @@ TEST(RecordingDC, SingleLineCentresVerticallyAndAlignsRight)
     ASSERT_EQ(texte.size(), 3u);
     EXPECT_EQ(Anker(texte[0]), POINT(10000 - 13 * 150, -1000 - (700 - 300) / 2));
     EXPECT_EQ(texte[1].text, "A & B");
-    EXPECT_EQ(texte[2].text, "A & B x"); // without DT_NOPREFIX "&" marks a mnemonic
+    EXPECT_EQ(texte[2].text, "A & B x");         // without DT_NOPREFIX "&" marks a mnemonic
     EXPECT_EQ(Anker(texte[2]), POINT(0, -1000)); // without DT_VCENTER at the top
 }
 

@@ -5,11 +5,11 @@
 #include "dib_muster.h"
 #include "platform/qtdc.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,9 +77,10 @@ void Auszeichnung(CDC& dc)
         int versatz;
         const char* text;
     };
-    const Lauf laeufe[] = {{&symbol, 40, "r"}, {&normal, -60, "d"}, {&normal, 0, " = 1,85 g/cm³  E"},
-                           {&normal, -60, "v2"}, {&normal, 0, " = 45 MN/m²  "},
-                           {&symbol, 40, "j"}, {&normal, 0, " = 32,5°"}};
+    const Lauf laeufe[] = {
+        {&symbol, 40, "r"},      {&normal, -60, "d"},           {&normal, 0, " = 1,85 g/cm³  E"},
+        {&normal, -60, "v2"},    {&normal, 0, " = 45 MN/m²  "}, {&symbol, 40, "j"},
+        {&normal, 0, " = 32,5°"}};
     for (const Lauf& lauf : laeufe) {
         dc.SelectObject(*lauf.schrift);
         dc.MoveTo(x, y + lauf.versatz);
@@ -99,25 +100,27 @@ void Schriften(CDC& dc)
         int hoehe;
         int gewicht;
     };
-    const Muster muster[] = {{"Tahoma", 300, 400},      {"Tahoma", 335, 700},
-                             {"Tahoma", 525, 400},      {"Arial", 335, 400},
-                             {"Courier New", 335, 600}, {"Times New Roman", 310, 400},
+    const Muster muster[] = {{"Tahoma", 300, 400},       {"Tahoma", 335, 700},
+                             {"Tahoma", 525, 400},       {"Arial", 335, 400},
+                             {"Courier New", 335, 600},  {"Times New Roman", 310, 400},
                              {"Gibt es nicht", 300, 400}};
     dc.SetTextAlign(TA_LEFT | TA_BASELINE);
     int y = -10500;
     for (const Muster& m : muster) {
         dc.SelectObject(Schrift(m.name, m.hoehe, m.gewicht));
-        dc.TextOut(2000, y, std::string(m.name) + " " + std::to_string(m.hoehe) + "/" +
-                                std::to_string(m.gewicht) + ": Baumaßnahme Prüfer ÄÖÜ äöü € – m²");
+        dc.TextOut(2000, y,
+                   std::string(m.name) + " " + std::to_string(m.hoehe) + "/" +
+                       std::to_string(m.gewicht) + ": Baumaßnahme Prüfer ÄÖÜ äöü € – m²");
         y -= 600;
     }
 }
 
 void Stifte(CDC& dc)
 {
-    const CPen stifte[] = {CPen(PS_SOLID, 1, RGB(100, 100, 100)), CPen(PS_SOLID, 20, 0),
-                           CPen(PS_SOLID, 40, 0), CPen(PS_DOT, 20, RGB(220, 220, 220)),
-                           CPen(PS_DOT, 1, 0), CPen(PS_NULL, 0, 0), CPen(PS_SOLID, 0, RGB(0, 0, 255))};
+    const CPen stifte[] = {
+        CPen(PS_SOLID, 1, RGB(100, 100, 100)), CPen(PS_SOLID, 20, 0), CPen(PS_SOLID, 40, 0),
+        CPen(PS_DOT, 20, RGB(220, 220, 220)),  CPen(PS_DOT, 1, 0),    CPen(PS_NULL, 0, 0),
+        CPen(PS_SOLID, 0, RGB(0, 0, 255))};
     dc.SelectObject(Schrift("Tahoma", 260));
     dc.SetTextAlign(TA_LEFT | TA_BASELINE);
     int y = -15200;
@@ -126,8 +129,9 @@ void Stifte(CDC& dc)
         dc.MoveTo(2000, y);
         dc.LineTo(9000, y);
         dc.LineTo(9500, y - 300);
-        dc.TextOut(10000, y, "Stil " + std::to_string(stift.Stil()) + ", Breite " +
-                                 std::to_string(stift.Breite()));
+        dc.TextOut(10000, y,
+                   "Stil " + std::to_string(stift.Stil()) + ", Breite " +
+                       std::to_string(stift.Breite()));
         y -= 500;
     }
 }

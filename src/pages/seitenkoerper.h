@@ -1,0 +1,35 @@
+#pragma once
+// What the page bodies share: the opening of a body and the reading of stored texts.
+
+#include "report/druckdaten.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+class CDC;
+class CProtokollDruck;
+
+// Note pages 1 to 9 carry no second header block and a body of their own.
+constexpr int kErsteNotizseite = 10201;
+constexpr int kLetzteNotizseite = 10209;
+inline bool IstNotizseite(int seitencode)
+{
+    return seitencode >= kErsteNotizseite && seitencode <= kLetzteNotizseite;
+}
+
+// Entry n of the page's header texts; a missing entry is an invalid argument.
+const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n);
+
+// Opens a body: the mark-up fonts when the body prints symbols, font 3 and the title in the
+// header's title band (page row 16.4). Returns the table data to read the values from.
+CDruckDaten BeginneSeitenkoerper(CProtokollDruck& druck, CDC& dc, const std::string& tabelle,
+                                 const std::string& titel, bool mitAuszeichnung);
+
+// A whole number that steers the layout (a page total, a count): its leading digits, 0 when
+// there are none or they do not fit.
+int LeseSteuerzahl(const std::string& text);
+
+// Piece n of a text whose line breaks are stored as "#CRLF#"; "" beyond the last.
+std::string Zeilenstueck(const std::string& text, int n);
+bool HatZeilenumbruch(const std::string& text);

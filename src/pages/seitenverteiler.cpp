@@ -1,0 +1,45 @@
+#include "pages/seitenkoerper.h"
+#include "report/protokolldruck.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using Seitenkoerper = void (CProtokollDruck::*)(CDC&, RECT, const std::string&, const std::string&,
+                                                const std::string&);
+
+struct Seitenzuordnung
+{
+    int seitencode;
+    Seitenkoerper koerper;
+};
+
+// Page 1 of each test type has a body; every other code prints the header alone. Codes below 100
+// are the older numbering, kept for the bodies that still exist.
+constexpr std::array kSeiten{
+    Seitenzuordnung{10081, &CProtokollDruck::DruckeKorndichte},
+    Seitenzuordnung{10111, &CProtokollDruck::DruckeWassergehalt},
+    Seitenzuordnung{3, &CProtokollDruck::DruckeAltSeite3},
+    Seitenzuordnung{4, &CProtokollDruck::DruckeAltSeite4},
+    Seitenzuordnung{27, &CProtokollDruck::DruckeKorndichte},
+    Seitenzuordnung{30, &CProtokollDruck::DruckeWassergehalt},
+};
+
+} // namespace
+
+void CProtokollDruck::DruckeSeite(CDC* dc, RECT seite, int seitencode,
+                                  const std::vector<std::string>& kopfdaten,
+                                  const std::string& kopffelder, const std::string& zusatztext,
+                                  const std::string& titel)
+{
+    DruckeKopf(dc, seite, seitencode, kopfdaten, kopffelder, zusatztext);
+
+    const auto eintrag = std::ranges::find(kSeiten, seitencode, &Seitenzuordnung::seitencode);
+    if (eintrag != kSeiten.end())
+        (this->*eintrag->koerper)(*dc, seite, KopfdatenEintrag(kopfdaten, 1),
+                                  KopfdatenEintrag(kopfdaten, 2), titel);
+    else if (IstNotizseite(seitencode))
+        DruckeNotiz(*dc, seite, KopfdatenEintrag(kopfdaten, 1), KopfdatenEintrag(kopfdaten, 2),
+                    seitencode - (kErsteNotizseite - 1));
+}

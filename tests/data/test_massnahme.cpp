@@ -1,0 +1,526 @@
+#include "data/markup.h"
+#include "data/massnahme.h"
+#include "data/positionsmap.h"
+#include "data/protokolle.h"
+#include "data/titelverwaltung.h"
+#include "data/umgebung.h"
+#include "musterbauer.h"
+#include "platform/exceptions.h"
+#include "platform/meldung.h"
+#include "projektdatei_bauer.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace projektdatei_bauer;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+struct Protokollsatz
+{
+    long position;
+    std::string id;
+    std::string titelId;
+};
+
+// The live protocol records of a file in file order, read without the project classes.
+std::vector<Protokollsatz> ProtokollsaetzeIn(const std::string& bytes)
+{
+    std::vector<Protokollsatz> saetze;
+    size_t position = 0;
+    while (position + 6 <= bytes.size()) {
+        const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data() + position);
+        const size_t laenge = kopf[0] | kopf[1] << 8 | kopf[2] << 16 | size_t{kopf[3]} << 24;
+        if (position + 6 + laenge > bytes.size())
+            break;
+        CProtokoll protokoll;
+        if (kopf[4] == 1 && kopf[5] == 0 && protokoll.LeseXML(bytes.substr(position + 6, laenge)))
+            saetze.push_back(
+                {static_cast<long>(position), protokoll.GetID(), protokoll.GetTitelID()});
+        position += 6 + laenge;
+    }
+    return saetze;
+}
+
+// Expected order of protocols within one title: hash buckets of the record position in turn,
+// within a bucket the later record first.
+std::vector<std::string> ErwarteteReihenfolge(std::vector<Protokollsatz> saetze,
+                                              const std::string& titelId)
+{
+    std::erase_if(saetze, [&](const Protokollsatz& s) { return s.titelId != titelId; });
+    std::stable_sort(saetze.begin(), saetze.end(), [](const auto& a, const auto& b) {
+        const auto fach = [](long p) { return (static_cast<unsigned long>(p) >> 4) % 17; };
+        return fach(a.position) != fach(b.position) ? fach(a.position) < fach(b.position)
+                                                    : a.position > b.position;
+    });
+    std::vector<std::string> ids;
+    for (const auto& satz : saetze)
+        ids.push_back(satz.id);
+    return ids;
+}
+
+std::vector<std::string> IdsDerSammlung(const CProtokolle& protokolle)
+{
+    std::vector<std::string> ids;
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i)
+        ids.push_back(protokolle.GetProtokoll(i)->GetID());
+    return ids;
+}
+
+std::vector<std::string> IdsDerMassnahme(const CMassnahme& massnahme)
+{
+    std::vector<std::string> ids;
+    for (int i = 0; i < massnahme.HoleAnzahlProtokolle(); ++i)
+        ids.push_back(massnahme.HoleProtokoll(i)->GetID());
+    return ids;
+}
+
+class Laden : public MitOrdner
+{
+protected:
+    std::string SchreibeMuster(const std::string& name = "Musterprojekt.axo")
+    {
+        const std::string pfad = Pfad(name);
+        EXPECT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+        return pfad;
+    }
+};
+
+} // namespace
+
+TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
+{
+    const std::string pfad = SchreibeMuster();
+    const MusterProjekt muster = BaueMusterprojekt();
+    CProtokolle protokolle;
+    protokolle.LadeMassnahme(pfad);
+
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_ID"), "M-2026-017");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"),
+              "Ortsumgehung Lindenfeld, B 417 Bauabschnitt 2");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_auftraggeber"),
+              "Landesstraßenbauamt Musterland, Birkenstadt");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_protNrPraefix"), "OL");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_fusstext"), muster.metadaten.at("fusstext"));
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_unterschrift"), "Dipl.-Ing. P. Muster");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_pfad"), "");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateiname"), "Musterprojekt.axo");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateipfad"), pfad);
+
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 10);
+    EXPECT_EQ(protokolle.BildeTitelPfad("3"),
+              "Erdbau -> Bauabschnitt Nord -> Dammschüttung km 0+000 bis 0+800");
+    EXPECT_EQ(protokolle.HoleTitelText("10"), "Laborversuche");
+
+    // Every protocol once: the root's first, then each title's in title-list order, and within
+    // a title in the order of the record file's position map.
+    ASSERT_EQ(protokolle.GetAnzahl(), static_cast<int>(muster.protokolle.size()));
+    const auto saetze = ProtokollsaetzeIn(LeseDatei(pfad));
+    std::vector<std::string> erwartet;
+    for (const char* titel : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}) {
+        const auto ids = ErwarteteReihenfolge(saetze, titel);
+        erwartet.insert(erwartet.end(), ids.begin(), ids.end());
+    }
+    EXPECT_EQ(IdsDerSammlung(protokolle), erwartet);
+
+    // Each test type is there with its header record and measurements.
+    for (int pruefart = kErstePruefart; pruefart <= kLetztePruefart; ++pruefart) {
+        const CProtokoll& vorlage = muster.protokolle[pruefart - kErstePruefart];
+        const CProtokoll* geladen = protokolle.FindeProtokoll(vorlage.GetID());
+        ASSERT_NE(geladen, nullptr) << pruefart;
+        EXPECT_EQ(geladen->GetPruefart(), pruefart);
+        EXPECT_EQ(geladen->GetTitelID(), vorlage.GetTitelID());
+        EXPECT_EQ(geladen->GetDatenAllgemein(), vorlage.GetDatenAllgemein());
+        EXPECT_EQ(geladen->GetAnzahlMessungen(), vorlage.GetAnzahlMessungen());
+        EXPECT_EQ(geladen->SchreibeXML(), vorlage.SchreibeXML());
+    }
+    const CProtokoll* lastplatte = protokolle.FindeProtokoll("P000006");
+    ASSERT_NE(lastplatte, nullptr);
+    EXPECT_EQ(lastplatte->HoleProtokollnummer(), "00006LP");
+    EXPECT_EQ(lastplatte->HoleFeld(1, 9).size(), 8u);
+    MESSUNG messung;
+    lastplatte->GetMessung(0, messung);
+    EXPECT_NE(HoleMesswert(messung.daten, "EV2"), "");
+    EXPECT_EQ(protokolle.FindeProtokoll("P999999"), nullptr);
+}
+
+TEST_F(Laden, ProjectRecordHoldsMetadataTitlesDefaultsAndProtocols)
+{
+    const std::string pfad = SchreibeMuster();
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(pfad));
+    EXPECT_EQ(massnahme.HoleMetadatum("auftragnr"), "A-2026-0415");
+    EXPECT_EQ(massnahme.HoleMetadatum("datumBeendet"), "");
+    EXPECT_TRUE(massnahme.IstNotizUnveraendert());
+    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 10);
+    EXPECT_EQ(massnahme.HoleAnzahlVorgaben(), 3);
+    EXPECT_EQ(massnahme.HoleVorgabe("bemerkung"), "Prüfung nach ZTV E-StB.\r\nWerte vorläufig.");
+    EXPECT_EQ(massnahme.HoleVorgabe("fehlt"), "");
+    EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), 29);
+    EXPECT_EQ(massnahme.ZaehleProtokolleMitTitel("4"), 4);
+    // Title 2 with its sections 3 and 4.
+    EXPECT_EQ(massnahme.ZaehleProtokolleUnterTitel("2"), 8);
+    EXPECT_EQ(massnahme.HoleProtokollnummern().size(), 29u);
+    std::string f0, f1, f2, f3;
+    EXPECT_TRUE(massnahme.HoleTitelFelder(2, f0, f1, f2, f3));
+    EXPECT_EQ(f0 + "/" + f2 + "/" + f3, "3/3/");
+    EXPECT_THROW(massnahme.HoleTitelFelder(10, f0, f1, f2, f3), CInvalidArgException);
+    EXPECT_THROW(massnahme.HoleProtokoll(-1), CInvalidArgException);
+}
+
+TEST_F(Laden, MetadataTagsAreSearchedForwardOnly)
+{
+    const std::string metadaten =
+        "<metadaten><notiz>n</notiz><ID>i</ID><bezeichnung>b</bezeichnung></metadaten>";
+    const std::string pfad = Schreibe("p.axo", Satz(2, metadaten));
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(pfad));
+    EXPECT_EQ(massnahme.HoleMetadatum("ID"), "i");
+    EXPECT_EQ(massnahme.HoleMetadatum("bezeichnung"), "b");
+    // "notiz" stands before "bezeichnung", which was found first; nothing follows it.
+    EXPECT_EQ(massnahme.HoleMetadatum("notiz"), "");
+    EXPECT_EQ(massnahme.HoleMetadatum("unterschrift"), "");
+}
+
+TEST_F(Laden, DefaultsGainCarriageReturnsBeforeBareLineFeedsOnly)
+{
+    const std::string vorgaben = "<vorgabedaten>"
+                                 "<vorgabe ID=\"a\">eins\nzwei</vorgabe>"
+                                 "<vorgabe ID=\"b\">drei\r\nvier\n</vorgabe>"
+                                 "<vorgabe ID=\"c\">\nfuenf\rsechs</vorgabe>"
+                                 "<vorgabe ID=\"d\">alt</vorgabe>"
+                                 "<vorgabe ID=\"d\">neu</vorgabe>"
+                                 "</vorgabedaten>";
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(Schreibe("p.axo", Satz(6, vorgaben))));
+    EXPECT_EQ(massnahme.HoleVorgabe("a"), "eins\r\nzwei");
+    EXPECT_EQ(massnahme.HoleVorgabe("b"), "drei\r\nvier\r\n");
+    EXPECT_EQ(massnahme.HoleVorgabe("c"), "\r\nfuenf\rsechs");
+    EXPECT_EQ(massnahme.HoleVorgabe("d"), "neu");
+    EXPECT_EQ(MitCrLf(MitCrLf("x\ny")), "x\r\ny");
+}
+
+TEST_F(Laden, SubTitlesAndTitlePathsFollowTheTree)
+{
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(
+        Schreibe("p.axo", TitelSatz({"1|A|1", "2|B|2", "3|C|3", "4|D|2", "5|E|1"}))));
+    std::vector<std::string> ids;
+    EXPECT_TRUE(massnahme.HoleUntertitel("2", ids));
+    EXPECT_THAT(ids, ElementsAre("3"));
+    ids.clear();
+    EXPECT_TRUE(massnahme.HoleUntertitel("1", ids));
+    EXPECT_THAT(ids, ElementsAre("2", "3", "4"));
+    ids.clear();
+    EXPECT_TRUE(massnahme.HoleUntertitel("0", ids));
+    EXPECT_THAT(ids, ElementsAre("1", "2", "3", "4", "5"));
+    ids.clear();
+    EXPECT_FALSE(massnahme.HoleUntertitel("9", ids));
+    EXPECT_THAT(ids, IsEmpty());
+
+    std::vector<std::string> pfad{"alt"};
+    massnahme.HoleTitelPfad("3", pfad);
+    EXPECT_THAT(pfad, ElementsAre("A", "B", "C"));
+    massnahme.HoleTitelPfad("4", pfad);
+    EXPECT_THAT(pfad, ElementsAre("A", "D"));
+    massnahme.HoleTitelPfad("9", pfad);
+    EXPECT_THAT(pfad, IsEmpty());
+
+    massnahme.BaueTitelbaumZeilen();
+    EXPECT_EQ(massnahme.HoleBaumzeile(0), "300000000000000");
+    EXPECT_EQ(massnahme.HoleBaumzeile(1), "130000000000000");
+    EXPECT_EQ(massnahme.HoleBaumzeile(2), "112000000000000");
+    EXPECT_EQ(massnahme.HoleBaumzeile(3), "120000000000000");
+    EXPECT_EQ(massnahme.HoleBaumzeile(4), "200000000000000");
+}
+
+TEST_F(Laden, MissingRootRecordsLoadAsEmptyValues)
+{
+    // No root records at all: the protocols still load; those under titles the file does not
+    // name stay out of the collection.
+    const std::string nurProtokolle = ProtokollSatz("A", "0") + ProtokollSatz("B", "1");
+    CMassnahme ohneWurzeln;
+    ASSERT_TRUE(ohneWurzeln.Lade(Schreibe("a.axo", nurProtokolle)));
+    EXPECT_EQ(ohneWurzeln.HoleMetadatum("bezeichnung"), "");
+    EXPECT_EQ(ohneWurzeln.HoleAnzahlTitel(), 0);
+    EXPECT_EQ(ohneWurzeln.HoleAnzahlVorgaben(), 0);
+    EXPECT_EQ(ohneWurzeln.HoleAnzahlProtokolle(), 2);
+    CProtokolle protokolle;
+    protokolle.LadeMassnahme(Pfad("a.axo"));
+    EXPECT_THAT(IdsDerSammlung(protokolle), ElementsAre("A"));
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"), "");
+
+    // Metadata without a title list, and titles without metadata.
+    CMassnahme ohneTitel;
+    ASSERT_TRUE(ohneTitel.Lade(
+        Schreibe("b.axo", MetadatenSatz({{"bezeichnung", "X"}}) + ProtokollSatz("A", "0"))));
+    EXPECT_EQ(ohneTitel.HoleMetadatum("bezeichnung"), "X");
+    EXPECT_EQ(ohneTitel.HoleAnzahlProtokolle(), 1);
+    CMassnahme ohneMetadaten;
+    ASSERT_TRUE(
+        ohneMetadaten.Lade(Schreibe("c.axo", TitelSatz({"1|T|1"}) + ProtokollSatz("B", "1"))));
+    EXPECT_EQ(ohneMetadaten.HoleAnzahlTitel(), 1);
+    EXPECT_EQ(ohneMetadaten.HoleAnzahlProtokolle(), 1);
+
+    // A root record that is there but holds no element of its kind stops the parsing.
+    CMassnahme kaputt;
+    ASSERT_TRUE(kaputt.Lade(
+        Schreibe("d.axo", Satz(2, "<andere/>") + TitelSatz({"1|T|1"}) + ProtokollSatz("A", "0"))));
+    EXPECT_FALSE(kaputt.LeseProjektDatei());
+    EXPECT_EQ(kaputt.HoleAnzahlTitel(), 0);
+    EXPECT_EQ(kaputt.HoleAnzahlProtokolle(), 0);
+
+    CMassnahme leer;
+    EXPECT_TRUE(leer.Lade(Schreibe("e.axo", "")));
+    EXPECT_EQ(leer.HoleAnzahlProtokolle(), 0);
+    CMassnahme fehlt;
+    EXPECT_FALSE(fehlt.Lade(Pfad("fehlt.axo")));
+    protokolle.LadeMassnahme(Pfad("fehlt.axo"));
+    EXPECT_EQ(protokolle.GetAnzahl(), 0);
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 0);
+}
+
+TEST_F(Laden, DamagedFilesLoadWhatPrecedesTheDamage)
+{
+    const std::string muster = LeseDatei(SchreibeMuster());
+    const auto saetze = ProtokollsaetzeIn(muster);
+    ASSERT_EQ(saetze.size(), 29u);
+
+    // Cut anywhere: exactly the protocols whose records end before the cut are there.
+    for (size_t schnitt = 0; schnitt < muster.size(); schnitt += 37) {
+        const std::string teil = muster.substr(0, schnitt);
+        std::vector<std::string> erwartet;
+        for (const auto& satz : ProtokollsaetzeIn(teil))
+            erwartet.push_back(satz.id);
+        CMassnahme massnahme;
+        ASSERT_TRUE(massnahme.Lade(Schreibe("cut.axo", teil)));
+        std::vector<std::string> geladen = IdsDerMassnahme(massnahme);
+        std::sort(geladen.begin(), geladen.end());
+        std::sort(erwartet.begin(), erwartet.end());
+        EXPECT_EQ(geladen, erwartet) << "cut at " << schnitt;
+        CProtokolle protokolle;
+        protokolle.LadeMassnahme(Pfad("cut.axo"));
+        EXPECT_LE(protokolle.GetAnzahl(), massnahme.HoleAnzahlProtokolle());
+    }
+
+    // An over-long record in the middle ends the index there.
+    const long mitte = saetze[10].position;
+    std::string ueberlang =
+        muster.substr(0, mitte) + Satz(1, std::string(20000, 'x')) + muster.substr(mitte);
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(Schreibe("lang.axo", ueberlang)));
+    EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), 10);
+
+    // A length field overwritten with garbage does the same.
+    std::string garbage = muster;
+    garbage.replace(mitte, 4, "\xff\xff\xff\x7f");
+    CMassnahme mitMuell;
+    ASSERT_TRUE(mitMuell.Lade(Schreibe("muell.axo", garbage)));
+    EXPECT_EQ(mitMuell.HoleAnzahlProtokolle(), 10);
+
+    // Scrambled bytes anywhere never crash the load.
+    uint32_t zufall = 12345;
+    for (int versuch = 0; versuch < 200; ++versuch) {
+        std::string verdorben = muster;
+        for (int k = 0; k < 8; ++k) {
+            zufall = zufall * 1103515245u + 12345u;
+            verdorben[(zufall >> 8) % verdorben.size()] = static_cast<char>(zufall >> 24);
+        }
+        CProtokolle protokolle;
+        protokolle.LadeMassnahme(Schreibe("verdorben.axo", verdorben));
+        EXPECT_LE(protokolle.GetAnzahl(), 29);
+    }
+}
+
+TEST_F(Laden, LoadingLeavesTheFileUnchangedAndClosed)
+{
+    const std::string pfad = SchreibeMuster();
+    const std::string vorher = LeseDatei(pfad);
+    const auto zeitVorher = std::filesystem::last_write_time(pfad);
+    const int offenVorher = OffeneDateien();
+
+    CProtokolle protokolle;
+    protokolle.LadeMassnahme(pfad);
+    EXPECT_EQ(protokolle.GetAnzahl(), 29);
+    EXPECT_EQ(LeseDatei(pfad), vorher);
+    EXPECT_EQ(std::filesystem::last_write_time(pfad), zeitVorher);
+    EXPECT_EQ(OffeneDateien(), offenVorher);
+
+    // Also when the parsing stops early or the file is no project at all.
+    for (const std::string& inhalt :
+         {Satz(2, "<andere/>") + ProtokollSatz("A", "0"),
+          MetadatenSatz({}) + Satz(3, "kein xml") + ProtokollSatz("A", "0"), std::string("\x01"),
+          std::string()}) {
+        CMassnahme massnahme;
+        massnahme.Lade(Schreibe("x.axo", inhalt));
+        EXPECT_EQ(OffeneDateien(), offenVorher);
+        protokolle.LadeMassnahme(Pfad("x.axo"));
+        EXPECT_EQ(OffeneDateien(), offenVorher);
+    }
+}
+
+TEST_F(Laden, ProtocolsLoadInTitleOrderAndEachOnce)
+{
+    // Titles "1" and "2" ("1" listed twice); protocols under "0", "2", "1" and the unknown "9".
+    const std::string pfad = Schreibe(
+        "p.axo", TitelSatz({"1|Eins|1", "2|Zwei|1", "1|Eins nochmal|1"}) + ProtokollSatz("Z", "2") +
+                     ProtokollSatz("E", "1") + ProtokollSatz("N", "9") + ProtokollSatz("W", "0"));
+    CProtokolle protokolle;
+    protokolle.LadeMassnahme(pfad);
+    EXPECT_THAT(IdsDerSammlung(protokolle), ElementsAre("W", "E", "Z"));
+    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "0||0");
+    EXPECT_TRUE(protokolle.IstTitelGewaehlt("2"));
+    EXPECT_FALSE(protokolle.IstTitelGewaehlt("9"));
+}
+
+TEST_F(Laden, RecordsSharingAnIdentifierStayTwoProtocols)
+{
+    // Two live records with identifier "A" under different titles, as a copy in the sibling
+    // program leaves them.
+    CProtokoll zweiter;
+    zweiter.Initialisiere("A", "0", "1003");
+    zweiter.SetzeProtokollnummer("zwei");
+    const std::string pfad = Schreibe("p.axo", TitelSatz({"1|Eins|1"}) + ProtokollSatz("A", "1") +
+                                                   Satz(1, zweiter.SchreibeXML()));
+
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(pfad));
+    ASSERT_EQ(massnahme.HoleAnzahlProtokolle(), 2);
+    // The identifier map keeps the record visited last.
+    EXPECT_EQ(massnahme.HoleProjektDatei().HoleKennungen().at("A"),
+              massnahme.HoleProtokollPosition(1));
+
+    // Both reach the collection, not twice the one the identifier map names.
+    CProtokolle protokolle;
+    protokolle.LadeMassnahme(pfad);
+    ASSERT_EQ(protokolle.GetAnzahl(), 2);
+    EXPECT_EQ(protokolle.GetProtokoll(0)->HoleProtokollnummer(), "zwei");
+    EXPECT_EQ(protokolle.GetProtokoll(1)->HoleProtokollnummer(), "Nr A");
+    EXPECT_EQ(protokolle.FindeProtokoll("A"), protokolle.GetProtokoll(1));
+}
+
+TEST_F(Laden, RootWritersAppendNewRecordsAndRetireTheOldOnes)
+{
+    const std::string pfad = SchreibeMuster();
+    const long alteMetadaten = [&] {
+        CProjektDatei datei;
+        datei.SetzeDateiname(pfad);
+        datei.LeseIndex();
+        return datei.HoleMetadatenPosition();
+    }();
+    {
+        CMassnahme massnahme;
+        ASSERT_TRUE(massnahme.Lade(pfad));
+        massnahme.SetzeMetadatum("bezeichnung", "Neu <1>");
+        EXPECT_TRUE(massnahme.SchreibeMetadaten());
+        massnahme.SetzeVorgabe("neu", "a\r\nb");
+        EXPECT_TRUE(massnahme.SchreibeVorgabedaten());
+        const auto groesse = std::filesystem::file_size(pfad);
+        massnahme.ErsetzeTitel({"1|nur einer|1"});
+        EXPECT_EQ(std::filesystem::file_size(pfad), groesse);
+        std::vector<std::string> titel;
+        for (int i = 0; i < massnahme.HoleAnzahlTitel(); ++i)
+            titel.push_back(massnahme.HoleTitel(i));
+        titel[0] = "1|Erdarbeiten|1";
+        massnahme.ErsetzeTitel(titel);
+    }
+    EXPECT_EQ(LeseDatei(pfad)[alteMetadaten + 5], 1);
+    CMassnahme neu;
+    ASSERT_TRUE(neu.Lade(pfad));
+    EXPECT_EQ(neu.HoleMetadatum("bezeichnung"), "Neu <1>");
+    EXPECT_EQ(neu.HoleMetadatum("ID"), "M-2026-017");
+    EXPECT_EQ(neu.HoleVorgabe("neu"), "a\r\nb");
+    EXPECT_EQ(neu.HoleVorgabe("ev2_soll"), "45");
+    EXPECT_EQ(neu.HoleTitel(0), "1|Erdarbeiten|1");
+    EXPECT_EQ(neu.HoleAnzahlProtokolle(), 29);
+}
+
+TEST_F(Laden, OverviewDocumentCarriesTheChosenTitlesProtocols)
+{
+    const std::string pfad = SchreibeMuster();
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(pfad));
+    const std::string uebersicht = massnahme.BaueUebersichtXml("2");
+    CMarkup xml;
+    ASSERT_TRUE(xml.SetzeDokument(uebersicht));
+    ASSERT_TRUE(xml.FindeElement("protokolle4uebersicht"));
+    EXPECT_EQ(xml.HoleAttribut("version"), "0.0.1");
+    ASSERT_TRUE(xml.FindeKindElement("massnahme_pfad"));
+    EXPECT_EQ(xml.HoleKindDaten(), " --> Erdbau --> Bauabschnitt Nord");
+
+    CProtokolle protokolle;
+    ASSERT_TRUE(protokolle.LadeUebersicht(Schreibe("u.xml", uebersicht)));
+    EXPECT_EQ(protokolle.GetAnzahl(), massnahme.ZaehleProtokolleUnterTitel("2"));
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
+        const std::string titel = protokolle.GetProtokoll(i)->GetTitelID();
+        EXPECT_TRUE(titel == "2" || titel == "3" || titel == "4") << titel;
+    }
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 10);
+    EXPECT_TRUE(protokolle.IstTitelGewaehlt("3"));
+    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "2|Bauabschnitt Nord|2");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateipfad"), pfad);
+    // The reader looks for the file name first, which the document holds after the path.
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_pfad"), "");
+
+    std::vector<std::string> meldungen;
+    const auto vorher = SetzeMeldungsAusgabe(
+        [&](const std::string& text, MeldungsArt) { meldungen.push_back(text); });
+    CProtokolle kaputt;
+    EXPECT_FALSE(kaputt.LadeUebersicht(Schreibe("k.xml", "<a>")));
+    EXPECT_FALSE(kaputt.LadeUebersicht(Pfad("fehlt.xml")));
+    SetzeMeldungsAusgabe(vorher);
+    EXPECT_THAT(meldungen, ElementsAre("m_xml.SetDoc() fehlgeschlagen"));
+}
+
+TEST_F(Laden, WholeProjectXmlAndSmallerHelpers)
+{
+    const std::string dokument =
+        "<massnahme><ID>7</ID><fusstext>F</fusstext>"
+        "<titel_liste><titel>1|A|1</titel></titel_liste>"
+        "<protokolle>" +
+        ProtokollXml("P", "1") + "<protokoll>" + "</protokoll>" +
+        "</protokolle><vorgabedaten><vorgabe ID=\"v\">x\ny</vorgabe></vorgabedaten></massnahme>";
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.LadeXmlDatei(Schreibe("m.xml", dokument)));
+    EXPECT_EQ(massnahme.HoleMetadatum("ID"), "7");
+    EXPECT_EQ(massnahme.HoleMetadatum("fusstext"), "F");
+    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 1);
+    EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), 2);
+    EXPECT_EQ(massnahme.HoleVorgabe("v"), "x\r\ny");
+    CMarkup ohneProtokolle;
+    ohneProtokolle.SetzeDokument("<massnahme><titel_liste/></massnahme>");
+    EXPECT_FALSE(CMassnahme().LeseMassnahmeXml(ohneProtokolle));
+
+    EXPECT_EQ(BildeAuftraggeber("Firma|x|Ort"), "Firma, Ort");
+    EXPECT_EQ(BildeAuftraggeber("Firma||"), "Firma");
+    EXPECT_EQ(BildeAuftraggeber(""), "");
+
+    CMassnahme ausOrdner;
+    const std::string kennung = HoleArbeitsplatzKennung();
+    const std::string name = "Projekt" + kennung + ".axo";
+    Schreibe(name, MetadatenSatz({{"notiz", "n"}}) + TitelSatz({"1|A|1"}));
+    EXPECT_TRUE(ausOrdner.LadeAusOrdner({{"dateiname", name}}, m_ordner.string()));
+    EXPECT_EQ(ausOrdner.HoleDateiname(), "Projekt.axo");
+    EXPECT_EQ(ausOrdner.HoleMetadatum("notiz"), "n");
+    EXPECT_EQ(ausOrdner.HoleAnzahlTitel(), 0);
+
+    CMassnahme liste;
+    ASSERT_TRUE(liste.Lade(SchreibeMuster()));
+    liste.SchreibeProtokollListe(1, Pfad("liste.txt"));
+    const std::string zeilen = LeseDatei(Pfad("liste.txt"));
+    EXPECT_EQ(std::count(zeilen.begin(), zeilen.end(), '\n'), 1);
+    EXPECT_EQ(zeilen.rfind("[00002PV][", 0), 0u);
+}
+
+TEST(Titelverwaltung, MapsEachTitleToItsFullPath)
+{
+    CTitelVerwaltung titel;
+    EXPECT_FALSE(titel.Lade("<andere/>"));
+    ASSERT_TRUE(titel.Lade(BaueTitellisteXml({"1|A|1", "2|B|2", "3|C|3", "4|D|2", "5|E|1"})));
+    EXPECT_EQ(titel.HoleTitelPfad("3"), "A -> B -> C");
+    EXPECT_EQ(titel.HoleTitelPfad("4"), "A -> D");
+    EXPECT_EQ(titel.HoleTitelPfad("5"), "E");
+    EXPECT_EQ(titel.HoleTitelPfad("9"), "(Fehler)");
+}

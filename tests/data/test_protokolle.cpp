@@ -1,0 +1,105 @@
+#include "data/protokolle.h"
+#include "platform/exceptions.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+std::unique_ptr<CProtokoll> Protokoll(const std::string& id, const std::string& titelId,
+                                      const std::string& nummer = "")
+{
+    auto protokoll = std::make_unique<CProtokoll>();
+    protokoll->Initialisiere(id, titelId, "1005");
+    protokoll->SetzeProtokollnummer(nummer);
+    return protokoll;
+}
+
+std::vector<std::string> Nummern(const CProtokolle& protokolle)
+{
+    std::vector<std::string> nummern;
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i)
+        nummern.push_back(protokolle.GetProtokoll(i)->HoleProtokollnummer());
+    return nummern;
+}
+
+} // namespace
+
+TEST(Protokollsammlung, ParentsAndPathsFollowTheLevels)
+{
+    CProtokolle protokolle;
+    for (const char* eintrag : {"1|A|1", "2|B|2", "3|C|2", "4|D|1"})
+        protokolle.FuegeTitelHinzu(eintrag);
+    EXPECT_EQ(protokolle.HoleElternTitel("3"), "1");
+    EXPECT_EQ(protokolle.HoleElternTitel("2"), "1");
+    EXPECT_EQ(protokolle.HoleElternTitel("4"), "");
+    EXPECT_EQ(protokolle.HoleElternTitel("9"), "");
+    EXPECT_EQ(protokolle.BildeTitelPfad("3"), "A -> C");
+    EXPECT_EQ(protokolle.BildeTitelPfad("4"), "D");
+    EXPECT_EQ(protokolle.BildeTitelPfad("9"), "");
+    EXPECT_EQ(protokolle.HoleTitelText("2"), "B");
+    EXPECT_EQ(protokolle.HoleTitelText("0"), "");
+
+    // A title two levels below the one before has no parent.
+    CProtokolle luecke;
+    luecke.FuegeTitelHinzu("1|A|1");
+    luecke.FuegeTitelHinzu("2|B|3");
+    EXPECT_EQ(luecke.HoleElternTitel("2"), "");
+    EXPECT_EQ(luecke.BildeTitelPfad("2"), "B");
+}
+
+TEST(Protokollsammlung, FindsCountsChangesAndDeletesByIdentifier)
+{
+    CProtokolle protokolle;
+    protokolle.FuegeHinzu(Protokoll("A", "1", "erster"));
+    protokolle.FuegeHinzu(Protokoll("B", "2", "b"));
+    protokolle.FuegeHinzu(Protokoll("A", "1", "zweiter"));
+
+    ASSERT_NE(protokolle.FindeProtokoll("A"), nullptr);
+    EXPECT_EQ(protokolle.FindeProtokoll("A")->HoleProtokollnummer(), "zweiter");
+    EXPECT_EQ(protokolle.FindeProtokoll("a"), nullptr);
+    EXPECT_EQ(protokolle.ZaehleProtokolleMitTitel("1"), 2);
+    std::vector<std::string> ids{"x"};
+    EXPECT_TRUE(protokolle.HoleProtokollIDsMitTitel("1", ids));
+    EXPECT_THAT(ids, ElementsAre("x", "A", "A"));
+
+    EXPECT_TRUE(protokolle.SetzeTitelID("A", "7"));
+    EXPECT_EQ(protokolle.ZaehleProtokolleMitTitel("7"), 2);
+    EXPECT_FALSE(protokolle.SetzeTitelID("C", "7"));
+    EXPECT_TRUE(protokolle.SetzeDatentexte("B", "{x}", "{y}"));
+    EXPECT_EQ(protokolle.FindeProtokoll("B")->GetDatenSpeziell(), "{y}");
+
+    EXPECT_THROW(protokolle.GetProtokoll(3), CInvalidArgException);
+    EXPECT_THROW(protokolle.GetProtokoll(-1), CInvalidArgException);
+
+    EXPECT_TRUE(protokolle.LoescheProtokoll("A"));
+    EXPECT_FALSE(protokolle.LoescheProtokoll("A"));
+    EXPECT_THAT(Nummern(protokolle), ElementsAre(""));
+}
+
+TEST(Protokollsammlung, HeaderValuesChosenTitlesAndClearing)
+{
+    CProtokolle protokolle;
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"), "");
+    protokolle.SetzeMassnahmeWert("massnahme_bezeichnung", "B 417");
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"), "B 417");
+
+    protokolle.FuegeTitelHinzu("1|A|1");
+    protokolle.FuegeTitelHinzu("2|B|1");
+    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "");
+    protokolle.MerkeGewaehltenTitel("2");
+    protokolle.MerkeGewaehltenTitel("1");
+    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "1|A|1");
+    protokolle.MerkeGewaehltenTitel("0");
+    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "0||0");
+
+    protokolle.FuegeHinzu(Protokoll("A", "1"));
+    protokolle.Leere();
+    EXPECT_EQ(protokolle.GetAnzahl(), 0);
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 0);
+    EXPECT_FALSE(protokolle.IstTitelGewaehlt("1"));
+    EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"), "");
+    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "");
+}

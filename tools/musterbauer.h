@@ -1,0 +1,45 @@
+#pragma once
+// Builds sample projects in memory and writes them as project files through the data classes'
+// own writers: the sample project of the build folder, test fixtures and the large synthetic
+// projects of the benchmarks.
+
+#include "data/protokoll.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+struct MusterProjekt
+{
+    std::map<std::string, std::string> metadaten;
+    std::vector<std::string> titel; // "identifier|text|level"
+    std::map<std::string, std::string> vorgaben;
+    std::vector<CProtokoll> protokolle;
+};
+
+// Test types of the sample: 1000 to 1020, each at least once.
+constexpr int kErstePruefart = 1000;
+constexpr int kLetztePruefart = 1020;
+
+// Fills the test-specific part of a protocol of one test type: the special data text and
+// `messungen` measurements. `nummer` counts the protocols of the project, for varied values.
+using PruefartFueller = std::function<void(CProtokoll& protokoll, int nummer, int messungen)>;
+// The filler of a test type; types without one of their own get measurements with plausible
+// key values only.
+const PruefartFueller& FuellerFuer(int pruefart);
+
+// A protocol of the given test type with a header record (group 1 of the general data text),
+// `messungen` measurements and its test-specific data.
+CProtokoll BaueProtokoll(int pruefart, int nummer, const std::string& titelId, int messungen);
+
+// The sample project: metadata, a title tree of three levels, defaults and protocols of every
+// test type with measurements.
+MusterProjekt BaueMusterprojekt();
+// A synthetic project of that many protocols and measurements in all, spread over the test
+// types and a title tree of three levels.
+MusterProjekt BaueGrossesProjekt(int anzahlProtokolle, int anzahlMessungen);
+
+// Writes the project file anew: metadata, title list and defaults records, then one record per
+// protocol. False when the file cannot be written or a record is too long.
+bool SchreibeProjektDatei(const MusterProjekt& projekt, const std::string& pfad);
