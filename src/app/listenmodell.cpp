@@ -4,34 +4,8 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
-
-namespace {
-
-struct Kleinbuchstaben
-{
-    std::array<unsigned char, 256> zeichen{};
-    Kleinbuchstaben()
-    {
-        for (int b = 0; b < 256; ++b)
-            zeichen[b] = static_cast<unsigned char>(KleinZeichen(static_cast<char>(b)));
-    }
-};
-
-} // namespace
-
-int VergleicheSortierTexte(std::string_view a, std::string_view b)
-{
-    static const Kleinbuchstaben klein;
-    const size_t laenge = std::min(a.size(), b.size());
-    for (size_t i = 0; i < laenge; ++i) {
-        const int x = klein.zeichen[static_cast<unsigned char>(a[i])];
-        const int y = klein.zeichen[static_cast<unsigned char>(b[i])];
-        if (x != y)
-            return x - y;
-    }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
 
 CListenModell::CListenModell(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -83,18 +57,26 @@ void CListenModell::SetzeSpalten(std::vector<LISTENSPALTE> spalten)
 {
     beginResetModel();
     m_zeilen.clear();
+    m_reihenfolge.clear();
+    VerwirfSortierbloecke();
     m_spalten = std::move(spalten);
     endResetModel();
 }
 
-void CListenModell::SetzeZeilen(std::vector<std::unique_ptr<LISTENZEILE>> zeilen)
+void CListenModell::SetzeZeilen(std::vector<LISTENZEILE> zeilen, std::vector<int> reihenfolge)
 {
-    // Rows go out and come in one by one block, so the header keeps its widths and order.
+    // Rows go out and come in as one block each, so the header keeps its widths and order.
     Leere();
     if (zeilen.empty())
         return;
+    if (reihenfolge.empty()) {
+        reihenfolge.resize(zeilen.size());
+        std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
+    }
     beginInsertRows({}, 0, static_cast<int>(zeilen.size()) - 1);
     m_zeilen = std::move(zeilen);
+    m_reihenfolge = std::move(reihenfolge);
+    VerwirfSortierbloecke();
     endInsertRows();
 }
 
@@ -104,6 +86,8 @@ void CListenModell::Leere()
         return;
     beginRemoveRows({}, 0, rowCount() - 1);
     m_zeilen.clear();
+    m_reihenfolge.clear();
+    VerwirfSortierbloecke();
     endRemoveRows();
 }
 
@@ -115,35 +99,82 @@ void CListenModell::Sortiere(int parameter)
         return;
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    std::vector<int> reihenfolge(m_zeilen.size());
-    std::iota(reihenfolge.begin(), reihenfolge.end(), 0);
-    std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](int a, int b) {
-        const std::string& textA = m_zeilen[a]->info.sortierTexte[spalte];
-        const std::string& textB = m_zeilen[b]->info.sortierTexte[spalte];
-        return absteigend ? VergleicheSortierTexte(textB, textA) < 0
-                          : VergleicheSortierTexte(textA, textB) < 0;
+    const std::vector<int> vorher = m_reihenfolge;
+    std::vector<int> bisherigeZeile(m_zeilen.size());
+    for (size_t zeile = 0; zeile < vorher.size(); ++zeile)
+        bisherigeZeile[vorher[zeile]] = static_cast<int>(zeile);
+
+    // Each key carries what the comparison needs, so the sort touches little else.
+    const SORTIERBLOCK& block = HoleSortierblock(spalte);
+    struct Schluessel
+    {
+        std::string_view text;
+        int bisherigeZeile;
+        int eintrag;
+    };
+    std::vector<Schluessel> schluessel;
+    schluessel.reserve(m_zeilen.size());
+    for (size_t eintrag = 0; eintrag < m_zeilen.size(); ++eintrag)
+        schluessel.push_back({std::string_view(block.texte)
+                                  .substr(block.anfang[eintrag],
+                                          block.anfang[eintrag + 1] - block.anfang[eintrag]),
+                              bisherigeZeile[eintrag], static_cast<int>(eintrag)});
+    // Equal texts keep their order.
+    std::sort(schluessel.begin(), schluessel.end(), [absteigend](const Schluessel& a,
+                                                                 const Schluessel& b) {
+        const int vergleich = a.text.compare(b.text);
+        if (vergleich != 0)
+            return absteigend ? vergleich > 0 : vergleich < 0;
+        return a.bisherigeZeile < b.bisherigeZeile;
     });
+    for (size_t zeile = 0; zeile < schluessel.size(); ++zeile)
+        m_reihenfolge[zeile] = schluessel[zeile].eintrag;
 
-    std::vector<std::unique_ptr<LISTENZEILE>> sortiert(m_zeilen.size());
     std::vector<int> neueZeile(m_zeilen.size());
-    for (size_t neu = 0; neu < reihenfolge.size(); ++neu) {
-        sortiert[neu] = std::move(m_zeilen[reihenfolge[neu]]);
-        neueZeile[reihenfolge[neu]] = static_cast<int>(neu);
-    }
-    m_zeilen = std::move(sortiert);
+    for (size_t zeile = 0; zeile < m_reihenfolge.size(); ++zeile)
+        neueZeile[m_reihenfolge[zeile]] = static_cast<int>(zeile);
 
-    const QModelIndexList vorher = persistentIndexList();
-    QModelIndexList nachher;
-    nachher.reserve(vorher.size());
-    for (const QModelIndex& alt : vorher)
-        nachher.append(index(neueZeile[alt.row()], alt.column()));
-    changePersistentIndexList(vorher, nachher);
+    const QModelIndexList alt = persistentIndexList();
+    QModelIndexList neu;
+    neu.reserve(alt.size());
+    for (const QModelIndex& index : alt)
+        neu.append(this->index(neueZeile[vorher[index.row()]], index.column()));
+    changePersistentIndexList(alt, neu);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+const CListenModell::SORTIERBLOCK& CListenModell::HoleSortierblock(int spalte)
+{
+    // Lower-cased once per fill and kept together in one block, the texts of a column compare
+    // as plain bytes close to each other instead of deep inside their rows.
+    static const std::array<char, 256> klein = [] {
+        std::array<char, 256> tabelle{};
+        for (int b = 0; b < 256; ++b)
+            tabelle[b] = KleinZeichen(static_cast<char>(b));
+        return tabelle;
+    }();
+    SORTIERBLOCK& block = m_sortierbloecke[spalte];
+    if (!block.anfang.empty())
+        return block;
+    block.anfang.reserve(m_zeilen.size() + 1);
+    for (const LISTENZEILE& zeile : m_zeilen) {
+        block.anfang.push_back(block.texte.size());
+        for (char c : zeile.info.sortierTexte[spalte])
+            block.texte.push_back(klein[static_cast<unsigned char>(c)]);
+    }
+    block.anfang.push_back(block.texte.size());
+    return block;
+}
+
+void CListenModell::VerwirfSortierbloecke()
+{
+    for (SORTIERBLOCK& block : m_sortierbloecke)
+        block = {};
 }
 
 const LISTENZEILE* CListenModell::HoleZeile(int zeile) const
 {
     if (zeile < 0 || zeile >= rowCount())
         return nullptr;
-    return m_zeilen[static_cast<size_t>(zeile)].get();
+    return &m_zeilen[static_cast<size_t>(m_reihenfolge[static_cast<size_t>(zeile)])];
 }

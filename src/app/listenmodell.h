@@ -4,7 +4,6 @@
 
 #include <QAbstractTableModel>
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,9 +35,6 @@ struct LISTENSPALTE
 // The sort parameter of a column head: the column, plus this for descending order.
 inline constexpr int kAbsteigend = 100;
 
-// Case-insensitive order of two sort texts, byte by byte after lower-casing (<0, 0, >0).
-int VergleicheSortierTexte(std::string_view a, std::string_view b);
-
 class CListenModell : public QAbstractTableModel
 {
     Q_OBJECT
@@ -60,12 +56,14 @@ public:
 
     // New columns; the rows go.
     void SetzeSpalten(std::vector<LISTENSPALTE> spalten);
-    // Replaces the rows; the columns and the header's widths and order stay.
-    void SetzeZeilen(std::vector<std::unique_ptr<LISTENZEILE>> zeilen);
+    // Replaces the rows; the columns and the header's widths and order stay. `reihenfolge` names
+    // the row of `zeilen` shown in each row of the list (empty: as they come).
+    void SetzeZeilen(std::vector<LISTENZEILE> zeilen, std::vector<int> reihenfolge = {});
     void Leere();
 
     // Sorts by the sort texts of column `parameter` (ascending), or of `parameter` - 100
-    // (descending) from 100 on. Rows with equal texts keep their order.
+    // (descending) from 100 on, without regard to case: the texts compare byte by byte after
+    // lower-casing. Rows with equal texts keep their order.
     void Sortiere(int parameter);
 
     // Null for a row outside the list.
@@ -73,6 +71,17 @@ public:
     const LISTENSPALTE& HoleSpalte(int spalte) const { return m_spalten.at(spalte); }
 
 private:
+    // The sort texts of one column, lower-cased, one after another in the order of m_zeilen.
+    struct SORTIERBLOCK
+    {
+        std::string texte;
+        std::vector<size_t> anfang; // one per row and one past the end; empty until first use
+    };
+    const SORTIERBLOCK& HoleSortierblock(int spalte);
+    void VerwirfSortierbloecke();
+
     std::vector<LISTENSPALTE> m_spalten;
-    std::vector<std::unique_ptr<LISTENZEILE>> m_zeilen;
+    std::vector<LISTENZEILE> m_zeilen; // as filled
+    std::vector<int> m_reihenfolge;    // list row -> element of m_zeilen
+    std::array<SORTIERBLOCK, kAnzahlSortierTexte> m_sortierbloecke;
 };

@@ -63,6 +63,13 @@ private:
     int m_schritt = 0;
 };
 
+// Columns whose cell is the same for every measurement of a protocol: its header fields but the
+// measurement's own station, layer and position, and its note.
+bool IstProtokollspalte(int id)
+{
+    return (id >= 3 && id <= 16 && (id < 4 || id > 6)) || id == 28;
+}
+
 } // namespace
 
 std::vector<int> OrdneEinfuegungen(const std::vector<int>& positionen)
@@ -134,75 +141,90 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle,
     SetzeArt(pruefartId);
     BaueSpalten();
 
+    const auto gewaehlt = [&pruefartId](const CProtokoll& protokoll) {
+        return pruefartId.empty() || pruefartId == protokoll.GetPruefartID();
+    };
+    // Rows are large: room for all of them first, so none is moved while the list grows.
+    size_t hoechstens = 0;
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
+        if (const CProtokoll& protokoll = *protokolle.GetProtokoll(i); gewaehlt(protokoll))
+            hoechstens += static_cast<size_t>(protokoll.GetAnzahlMessungen());
+    }
+    std::vector<LISTENZEILE> zeilen;
+    std::vector<int> positionen;
+    zeilen.reserve(hoechstens);
+    positionen.reserve(hoechstens);
+
     CPruefartKatalog auswahl = katalog;
-    std::vector<NeueZeile> neu;
     for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
         const CProtokoll& protokoll = *protokolle.GetProtokoll(i);
-        if (!pruefartId.empty() && pruefartId != protokoll.GetPruefartID())
+        if (!gewaehlt(protokoll))
             continue;
         // A type the catalogue does not hold leaves the name empty.
         auswahl.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER());
         FuegeMessungenHinzu(i, protokoll, auswahl.HoleName(),
-                            HoleTitelPfad(protokolle, protokoll.GetTitelID()), filter, neu);
+                            HoleTitelPfad(protokolle, protokoll.GetTitelID()), filter, zeilen,
+                            positionen);
     }
-
-    std::vector<int> positionen;
-    positionen.reserve(neu.size());
-    for (const NeueZeile& zeile : neu)
-        positionen.push_back(zeile.position);
-    std::vector<std::unique_ptr<LISTENZEILE>> zeilen;
-    zeilen.reserve(neu.size());
-    for (int einfuegung : OrdneEinfuegungen(positionen))
-        zeilen.push_back(std::move(neu[einfuegung].zeile));
-    HoleModell().SetzeZeilen(std::move(zeilen));
+    std::vector<int> reihenfolge = OrdneEinfuegungen(positionen);
+    HoleModell().SetzeZeilen(std::move(zeilen), std::move(reihenfolge));
 }
 
 void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,
                                             const std::string& pruefartName,
                                             const std::string& titel,
                                             const MessungsFilter& filter,
-                                            std::vector<NeueZeile>& zeilen)
+                                            std::vector<LISTENZEILE>& zeilen,
+                                            std::vector<int>& positionen)
 {
     const int anzahl = protokoll.GetAnzahlMessungen();
+    LISTENZEILE vorlage = BaueProtokollzeile(protokoll, pruefartName, titel);
+    vorlage.info.mehrereMessungen = anzahl > 1;
     MESSUNG messung;
     for (int j = 0; j < anzahl; ++j) {
         protokoll.GetMessung(j, messung);
         if (filter && !filter(protokoll, messung))
             continue;
         // Each row goes in at the protocol's index, or at the end when the list is shorter.
-        const int position = std::min(protokollIndex, static_cast<int>(zeilen.size()));
-        auto zeile = BaueZeile(protokoll, messung, pruefartName, titel);
-        zeile->info.mehrereMessungen = anzahl > 1;
-        zeilen.push_back({std::move(zeile), position});
+        positionen.push_back(std::min(protokollIndex, static_cast<int>(zeilen.size())));
+        zeilen.push_back(vorlage);
+        FuelleMesswerte(zeilen.back(), protokoll, messung);
     }
 }
 
-std::unique_ptr<LISTENZEILE> CMessungsListCtrl::BaueZeile(const CProtokoll& protokoll,
-                                                          const MESSUNG& messung,
-                                                          const std::string& pruefartName,
-                                                          const std::string& titel) const
+LISTENZEILE CMessungsListCtrl::BaueProtokollzeile(const CProtokoll& protokoll,
+                                                 const std::string& pruefartName,
+                                                 const std::string& titel) const
 {
-    auto zeile = std::make_unique<LISTENZEILE>();
-    zeile->info.schluessel = protokoll.GetID();
-    zeile->info.messungsId = messung.lfdNr;
+    LISTENZEILE zeile;
+    zeile.info.schluessel = protokoll.GetID();
     const int spalten = HoleSpaltenanzahl();
-    zeile->texte.resize(static_cast<size_t>(spalten));
+    zeile.texte.resize(static_cast<size_t>(spalten));
     for (int spalte = 1; spalte < spalten; ++spalte) {
-        std::string& text = zeile->texte[spalte];
-        std::string& sortierText = zeile->info.sortierTexte[spalte];
-        switch (const int id = HoleSpaltenID(spalte)) {
-        case 1:
+        std::string& text = zeile.texte[spalte];
+        std::string& sortierText = zeile.info.sortierTexte[spalte];
+        const int id = HoleSpaltenID(spalte);
+        if (id == 1) {
             text = protokoll.GetPruefunterartKuerzel() + "  " + pruefartName;
             sortierText = GrossSchreiben(pruefartName);
-            break;
-        case 2:
+        } else if (id == 2) {
             text = titel;
             sortierText = GrossSchreiben(titel);
-            break;
-        default:
-            protokoll.HoleMessungsSpalte(HolePraefix(), id, messung, text, sortierText);
-            break;
+        } else if (IstProtokollspalte(id)) {
+            protokoll.HoleMessungsSpalte(HolePraefix(), id, MESSUNG(), text, sortierText);
         }
     }
     return zeile;
+}
+
+void CMessungsListCtrl::FuelleMesswerte(LISTENZEILE& zeile, const CProtokoll& protokoll,
+                                        const MESSUNG& messung) const
+{
+    zeile.info.messungsId = messung.lfdNr;
+    for (int spalte = 1; spalte < HoleSpaltenanzahl(); ++spalte) {
+        const int id = HoleSpaltenID(spalte);
+        if (id > 2 && !IstProtokollspalte(id))
+            protokoll.HoleMessungsSpalte(HolePraefix(), id, messung, zeile.texte[spalte],
+                                         zeile.info.sortierTexte[spalte]);
+    }
 }

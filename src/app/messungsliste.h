@@ -42,15 +42,14 @@ public:
                      const std::string& pruefartId, const MessungsFilter& filter = {});
 
 private:
-    struct NeueZeile
-    {
-        std::unique_ptr<LISTENZEILE> zeile;
-        int position;
-    };
+    // Appends the rows of one protocol and, for each, the list row it is inserted at.
     void FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,
                              const std::string& pruefartName, const std::string& titel,
-                             const MessungsFilter& filter, std::vector<NeueZeile>& zeilen);
-    std::unique_ptr<LISTENZEILE> BaueZeile(const CProtokoll& protokoll, const MESSUNG& messung,
-                                           const std::string& pruefartName,
-                                           const std::string& titel) const;
+                             const MessungsFilter& filter, std::vector<LISTENZEILE>& zeilen,
+                             std::vector<int>& positionen);
+    // A row with the cells that all measurement rows of the protocol share.
+    LISTENZEILE BaueProtokollzeile(const CProtokoll& protokoll, const std::string& pruefartName,
+                                   const std::string& titel) const;
+    void FuelleMesswerte(LISTENZEILE& zeile, const CProtokoll& protokoll,
+                         const MESSUNG& messung) const;
 };

@@ -78,26 +78,26 @@ void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle,
 {
     LeereTitelCache();
     CPruefartKatalog auswahl = katalog;
-    std::vector<std::unique_ptr<LISTENZEILE>> zeilen;
+    std::vector<LISTENZEILE> zeilen;
     zeilen.reserve(static_cast<size_t>(protokolle.GetAnzahl()));
     for (int i = 0; i < protokolle.GetAnzahl(); ++i)
         zeilen.push_back(BaueZeile(*protokolle.GetProtokoll(i), protokolle, auswahl));
     HoleModell().SetzeZeilen(std::move(zeilen));
 }
 
-std::unique_ptr<LISTENZEILE> CProtokollListCtrl::BaueZeile(const CProtokoll& protokoll,
-                                                           const CProtokolle& protokolle,
-                                                           CPruefartKatalog& katalog)
+LISTENZEILE CProtokollListCtrl::BaueZeile(const CProtokoll& protokoll,
+                                          const CProtokolle& protokolle,
+                                          CPruefartKatalog& katalog)
 {
-    auto zeile = std::make_unique<LISTENZEILE>();
-    zeile->info.schluessel = protokoll.GetID();
-    zeile->texte.resize(AnzahlSpalten);
+    LISTENZEILE zeile;
+    zeile.info.schluessel = protokoll.GetID();
+    zeile.texte.resize(AnzahlSpalten);
 
     if (katalog.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER()))
-        SetzeZelle(*zeile, 1, protokoll.GetPruefunterartKuerzel() + "  " + katalog.HoleName(),
+        SetzeZelle(zeile, 1, protokoll.GetPruefunterartKuerzel() + "  " + katalog.HoleName(),
                    GrossSchreiben(katalog.HoleName()));
     const std::string& titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
-    SetzeZelle(*zeile, 2, titel, GrossSchreiben(titel));
+    SetzeZelle(zeile, 2, titel, GrossSchreiben(titel));
 
     for (int feld = 0; feld < kAnzahlKopffelder; ++feld) {
         const std::string wert = protokoll.HoleFeld(1, feld);
@@ -109,10 +109,10 @@ std::unique_ptr<LISTENZEILE> CProtokollListCtrl::BaueZeile(const CProtokoll& pro
             text = HolePraefix() + "-" + wert;
         else if (feld == 9)
             text = StringDatumJJJJMMTTZuTTMMJJJJ(wert);
-        SetzeZelle(*zeile, kErsteKopffeldSpalte + feld, std::move(text), std::move(sortierText));
+        SetzeZelle(zeile, kErsteKopffeldSpalte + feld, std::move(text), std::move(sortierText));
     }
     const std::string notiz = protokoll.HoleFeld(2, 0);
-    SetzeZelle(*zeile, 19, notiz, GrossSchreiben(notiz));
+    SetzeZelle(zeile, 19, notiz, GrossSchreiben(notiz));
     return zeile;
 }
 

@@ -28,9 +28,8 @@ public:
     void FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog);
 
 private:
-    std::unique_ptr<LISTENZEILE> BaueZeile(const CProtokoll& protokoll,
-                                           const CProtokolle& protokolle,
-                                           CPruefartKatalog& katalog);
+    LISTENZEILE BaueZeile(const CProtokoll& protokoll, const CProtokolle& protokolle,
+                          CPruefartKatalog& katalog);
 };
 
 // The page of the "Protokolle" tab: the protocol list over the whole page.

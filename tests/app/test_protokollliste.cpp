@@ -256,17 +256,39 @@ TEST_F(Protokollliste, SortierenPerSpaltenkopf)
     EXPECT_EQ(gewaehlt[0].row(), 2);
 }
 
-TEST(Sortiertexte, VergleichOhneGrossKlein)
+TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
 {
-    EXPECT_EQ(VergleicheSortierTexte("abc", "ABC"), 0);
-    EXPECT_LT(VergleicheSortierTexte("ab", "abc"), 0);
-    EXPECT_GT(VergleicheSortierTexte("b", "ABC"), 0);
-    EXPECT_EQ(VergleicheSortierTexte("ÄRGER", "ärger"), 0);
-    // Bytes count unsigned: umlauts after the letters.
-    EXPECT_GT(VergleicheSortierTexte("Ä", "Z"), 0);
-    // Compared as lower case: "_" comes before the letters.
-    EXPECT_LT(VergleicheSortierTexte("A_", "AA"), 0);
-    EXPECT_EQ(VergleicheSortierTexte("", ""), 0);
+    CListenModell modell;
+    QAbstractItemModelTester pruefer(&modell, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    modell.SetzeSpalten({{"a"}, {"b"}});
+    std::vector<LISTENZEILE> zeilen;
+    for (const char* text : {"zebra", "abc", "Ärger", "ABC", "A_", "AA", "ab", ""}) {
+        LISTENZEILE zeile;
+        zeile.texte = {"", text};
+        zeile.info.sortierTexte[1] = text;
+        zeilen.push_back(std::move(zeile));
+    }
+    modell.SetzeZeilen(std::move(zeilen));
+    auto texte = [&] {
+        std::vector<std::string> ergebnis;
+        for (int zeile = 0; zeile < modell.rowCount(); ++zeile)
+            ergebnis.push_back(modell.HoleZeile(zeile)->texte[1]);
+        return ergebnis;
+    };
+    // Lower case decides, so "_" comes before the letters; bytes count unsigned, so umlauts
+    // follow "z"; equal texts keep their order both ways.
+    modell.Sortiere(1);
+    EXPECT_EQ(texte(), (std::vector<std::string>{"", "A_", "AA", "ab", "abc", "ABC", "zebra",
+                                                 "Ärger"}));
+    modell.Sortiere(1 + kAbsteigend);
+    EXPECT_EQ(texte(), (std::vector<std::string>{"Ärger", "zebra", "abc", "ABC", "ab", "AA", "A_",
+                                                 ""}));
+    // Columns without sort texts, and parameters beyond them, change nothing.
+    modell.Sortiere(0);
+    EXPECT_EQ(texte().front(), "Ärger");
+    modell.Sortiere(kAnzahlSortierTexte);
+    modell.Sortiere(-1);
+    EXPECT_EQ(texte().front(), "Ärger");
 }
 
 TEST_F(Protokollliste, KontextmenueNurAufZeilen)
