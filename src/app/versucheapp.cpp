@@ -4,6 +4,7 @@
 #include "app/mainframe.h"
 #include "app/versucheview.h"
 #include "data/pfade.h"
+#include "pages/seitenlogo.h"
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
@@ -48,6 +49,8 @@ bool IstProjektArgument(const std::string& argument)
 
 bool CAxoApp::LadeFirmenlogo()
 {
+    // The report pages paint the logo from here for the whole run.
+    SetzeSeitenlogo(&m_firmenlogo);
     return ::LadeFirmenlogo(m_firmenlogo);
 }
 
@@ -150,15 +153,14 @@ QPrinter& CVersucheApp::HoleDrucker()
     return *m_drucker;
 }
 
-void CVersucheApp::LadeMassnahme(const std::string&)
+void CVersucheApp::LadeMassnahme(const std::string& pfad)
 {
-    // Seam: loads the project into the protocol collection (CProtokolle::LadeMassnahme).
+    m_protokolle.LadeMassnahme(pfad);
 }
 
-std::string CVersucheApp::HoleMassnahmeWert(const std::string&) const
+std::string CVersucheApp::HoleMassnahmeWert(const std::string& name) const
 {
-    // Seam: reads the header value from the protocol collection (CProtokolle::HoleMassnahmeWert).
-    return {};
+    return m_protokolle.HoleMassnahmeWert(name);
 }
 
 void CVersucheApp::OnAppAbout()

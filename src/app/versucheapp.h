@@ -6,6 +6,7 @@
 #include "app/dateiverlauf.h"
 #include "app/geschwistermeldung.h"
 #include "app/versuchedoc.h"
+#include "data/protokolle.h"
 #include "data/pruefartkatalog.h"
 #include "report/dib.h"
 
@@ -66,6 +67,7 @@ public:
     std::string HoleMassnahmeWert(const std::string& name) const;
 
     const CPruefartKatalog& HolePruefartKatalog() const { return m_katalog; }
+    const CProtokolle& HoleProtokolle() const { return m_protokolle; }
     CMainFrame* HoleHauptfenster() const { return m_hauptfenster.get(); }
     const CDateiVerlauf& HoleDateiVerlauf() const { return m_dateiVerlauf; }
     const CGeschwisterVerbindung& HoleGeschwisterVerbindung() const { return m_geschwister; }
@@ -78,6 +80,7 @@ private:
     void WechsleInsProgrammverzeichnis();
 
     CPruefartKatalog m_katalog;
+    CProtokolle m_protokolle;
     CVersucheDoc m_dokument;
     std::unique_ptr<CMainFrame> m_hauptfenster;
     CDateiVerlauf m_dateiVerlauf{4};

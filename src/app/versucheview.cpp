@@ -196,16 +196,6 @@ bool CVersucheView::BearbeiteNachricht(const std::string&)
     return true;
 }
 
-void CVersucheView::OnFilePrint()
-{
-    // Printing the selected reports or measurements comes with the print job.
-}
-
-void CVersucheView::OnFilePrintPreview()
-{
-    // The print preview comes with the print job.
-}
-
 void CVersucheView::OnSpaltenZuruecksetzen()
 {
     // Each page resets the column layout of its own list; the lists come with the list controls.

@@ -23,6 +23,11 @@ public:
     // Creates the fonts and pens and loads the catalogue; the result is the catalogue's load.
     bool ErzeugeGdiObjekte(CVirtVersuch* versuch);
 
+    // Page 1 of a Proctor test report: test tables from the table data, the diagram of the
+    // diagram data and the degrees of compaction.
+    void DruckeProctor(CDC& dc, RECT seite, const std::string& tabellenDaten,
+                       const std::string& diagrammDaten, const std::string& titel);
+
     // Page bodies of the older page numbering, reached only through the dispatcher's low codes
     // 3 and 4: they set the mark-up fonts and draw nothing.
     void DruckeAltSeite3(CDC& dc, RECT seite, const std::string& eintrag1,

@@ -2,6 +2,7 @@
 
 #include "data/markup.h"
 #include "data/textfunktionen.h"
+#include "report/protokolldruck.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -105,4 +106,22 @@ std::string CVirtVersuch::Kopffelder() const
 std::string CVirtVersuch::Seitentitel() const
 {
     return HoleFeld(0, 1);
+}
+
+void CVirtVersuch::DruckeStandardseite(CDC* dc, RECT seite, int seitencode)
+{
+    const std::vector<std::string> kopfdaten = Kopfdaten();
+    CProtokollDruck drucker;
+    drucker.ErzeugeGdiObjekte(this);
+    drucker.DruckeSeite(dc, seite, seitencode, kopfdaten, Kopffelder(), Zusatztext(),
+                        Seitentitel());
+}
+
+void CVirtVersuch::DruckeKopf(CDC* dc, RECT seite, int seitencode, CProtokollDruck* drucker,
+                              std::vector<std::string>* kopfdaten)
+{
+    for (std::string& text : Kopfdaten())
+        kopfdaten->push_back(std::move(text));
+    drucker->ErzeugeGdiObjekte(this);
+    drucker->DruckeKopf(dc, seite, seitencode, *kopfdaten, Kopffelder(), Zusatztext());
 }

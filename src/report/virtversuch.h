@@ -9,6 +9,7 @@
 #include <vector>
 
 class CDC;
+class CProtokollDruck;
 
 // The project's header texts as every page of a report prints them.
 struct KOPFSATZ
@@ -64,6 +65,13 @@ public:
 
 protected:
     CVirtVersuch(const std::string& kuerzel, const std::string& titel, int seitencodeBasis);
+
+    // The page of a test type whose pages the page dispatcher lays out.
+    void DruckeStandardseite(CDC* dc, RECT seite, int seitencode);
+    // Sets up the caller's printer and prints the header of a table page; appends the three
+    // header texts to `kopfdaten`.
+    void DruckeKopf(CDC* dc, RECT seite, int seitencode, CProtokollDruck* drucker,
+                    std::vector<std::string>* kopfdaten);
 
 private:
     int m_seitencodeBasis;

@@ -1,0 +1,152 @@
+#pragma once
+// The test types, one class per type: report title, two-letter code and the page code base that
+// selects the layout of its pages.
+
+#include "report/ppdruckdaten.h"
+#include "report/virtversuch.h"
+
+// A test type whose pages the page dispatcher lays out.
+class CStandardVersuch : public CVirtVersuch
+{
+public:
+    void Drucken(int lokaleSeite, CDC* dc, RECT seite) override;
+
+protected:
+    using CVirtVersuch::CVirtVersuch;
+};
+
+// A test type that prints a table page of its own below the page header, on every page.
+class CTabellenVersuch : public CVirtVersuch
+{
+public:
+    void Drucken(int lokaleSeite, CDC* dc, RECT seite) override;
+
+protected:
+    using CVirtVersuch::CVirtVersuch;
+};
+
+class CV_kornsummenlinie : public CStandardVersuch
+{
+public:
+    CV_kornsummenlinie();
+};
+
+class CV_proctor : public CStandardVersuch
+{
+public:
+    CV_proctor();
+};
+
+class CV_verdichtung : public CStandardVersuch
+{
+public:
+    CV_verdichtung();
+};
+
+class CV_lastplatte : public CStandardVersuch
+{
+public:
+    CV_lastplatte();
+};
+
+class CV_rammsondierung : public CStandardVersuch
+{
+public:
+    CV_rammsondierung();
+};
+
+class CV_plattendruck : public CStandardVersuch
+{
+public:
+    CV_plattendruck();
+};
+
+class CV_zustandsgrenzen : public CStandardVersuch
+{
+public:
+    CV_zustandsgrenzen();
+};
+
+class CV_troxler : public CStandardVersuch
+{
+public:
+    CV_troxler();
+};
+
+class CV_korndichte : public CStandardVersuch
+{
+public:
+    CV_korndichte();
+};
+
+class CV_bindemittelmenge : public CStandardVersuch
+{
+public:
+    CV_bindemittelmenge();
+};
+
+class CV_bodenaustauschdicke : public CStandardVersuch
+{
+public:
+    CV_bodenaustauschdicke();
+};
+
+class CV_wassergehalt : public CStandardVersuch
+{
+public:
+    CV_wassergehalt();
+};
+
+class CV_lastplatte15kg : public CStandardVersuch
+{
+public:
+    CV_lastplatte15kg();
+};
+
+// Compares several Proctor curves (sub-type 2) or grain-size curves (any other sub-type).
+class CV_Grafikmisch : public CStandardVersuch
+{
+public:
+    explicit CV_Grafikmisch(int untertyp);
+};
+
+class CV_Notiz : public CStandardVersuch
+{
+public:
+    CV_Notiz();
+};
+
+class CV_Glueverlust : public CTabellenVersuch
+{
+public:
+    CV_Glueverlust();
+};
+
+class CV_Sedimentation : public CTabellenVersuch
+{
+public:
+    CV_Sedimentation();
+    CPPDruckDaten Raster;
+};
+
+class CV_Terzaghi : public CTabellenVersuch
+{
+public:
+    CV_Terzaghi();
+    CPPDruckDaten Raster;
+};
+
+class CV_Kalkgehalt : public CTabellenVersuch
+{
+public:
+    CV_Kalkgehalt();
+    CPPDruckDaten Raster;
+};
+
+class CV_Wasserdlkb : public CTabellenVersuch
+{
+public:
+    // The page takes the sub-type from the protocol (Untertyp), not from here.
+    explicit CV_Wasserdlkb(int untertyp);
+    CPPDruckDaten Raster;
+};
