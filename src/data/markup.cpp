@@ -443,35 +443,67 @@ std::string CMarkup::HoleKindDaten() const
     return m_kind ? HoleDaten(m_kind) : std::string();
 }
 
-// Walks the start tag's tokens behind the name; the quoted token two behind a matching name
-// is the value. A single-quoted value is not recognised.
-bool CMarkup::FindeAttributWert(int satz, std::string_view name, Token& wert) const
+// Walks the start tag's tokens behind the name once for all names. For each name, the first
+// unquoted token other than "=" that equals it marks the attribute, and the quoted token two
+// behind it is the value (none when that token is not quoted); an unquoted ">" or "/" ends the
+// walk. A single-quoted value is not recognised.
+uint32_t CMarkup::FindeAttributWerte(int satz, std::span<const std::string_view> namen,
+                                     Token* werte) const
 {
-    if (name.empty())
-        return false;
+    if (namen.size() > kHoechstensAttribute)
+        throw CInvalidArgException("CMarkup: zu viele Attribute auf einmal");
+    uint32_t offen = 0;
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (!namen[i].empty())
+            offen |= uint32_t{1} << i;
+    }
+    uint32_t gefunden = 0;
     int pos = m_saetze[satz].startTagAnfang + 1;
     Token token;
-    if (!LiesToken(pos, token))
-        return false;
-    while (LiesToken(pos, token)) {
+    if (!offen || !LiesToken(pos, token))
+        return gefunden;
+    while (offen && LiesToken(pos, token)) {
         if (IstZeichen(token, '>') || IstZeichen(token, '/'))
-            return false;
-        if (!token.inAnfuehrung && !IstZeichen(token, '=') && TokenText(token) == name) {
-            if (!LiesToken(pos, token) || !LiesToken(pos, token) || !token.inAnfuehrung)
-                return false;
-            wert = token;
-            return true;
+            break;
+        if (token.inAnfuehrung || IstZeichen(token, '='))
+            continue;
+        const std::string_view text = TokenText(token);
+        for (size_t i = 0; i < namen.size(); ++i) {
+            const uint32_t bit = uint32_t{1} << i;
+            if (!(offen & bit) || namen[i] != text)
+                continue;
+            offen &= ~bit;
+            int wertPos = pos;
+            Token wert;
+            if (LiesToken(wertPos, wert) && LiesToken(wertPos, wert) && wert.inAnfuehrung) {
+                werte[i] = wert;
+                gefunden |= bit;
+            }
         }
     }
-    return false;
+    return gefunden;
+}
+
+void CMarkup::HoleAttributeVon(int satz, std::span<const std::string_view> namen,
+                               std::span<std::string> werte) const
+{
+    if (werte.size() < namen.size())
+        throw CInvalidArgException("CMarkup: weniger Werte als Attributnamen");
+    std::array<Token, kHoechstensAttribute> tokens;
+    const uint32_t gefunden = satz ? FindeAttributWerte(satz, namen, tokens.data()) : 0;
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (gefunden & uint32_t{1} << i)
+            werte[i] = Demaskiere(TokenText(tokens[i]));
+        else
+            werte[i].clear();
+    }
 }
 
 std::string CMarkup::HoleAttributVon(int satz, std::string_view name) const
 {
-    Token wert;
-    if (!satz || !FindeAttributWert(satz, name, wert))
-        return {};
-    return Demaskiere(TokenText(wert));
+    std::string wert;
+    HoleAttributeVon(satz, {&name, 1}, {&wert, 1});
+    return wert;
 }
 
 std::string CMarkup::HoleAttribut(std::string_view name) const
@@ -482,6 +514,18 @@ std::string CMarkup::HoleAttribut(std::string_view name) const
 std::string CMarkup::HoleKindAttribut(std::string_view name) const
 {
     return HoleAttributVon(m_kind, name);
+}
+
+void CMarkup::HoleAttribute(std::span<const std::string_view> namen,
+                            std::span<std::string> werte) const
+{
+    HoleAttributeVon(m_haupt, namen, werte);
+}
+
+void CMarkup::HoleKindAttribute(std::span<const std::string_view> namen,
+                                std::span<std::string> werte) const
+{
+    HoleAttributeVon(m_kind, namen, werte);
 }
 
 std::string CMarkup::HoleKindUnterdokument() const
@@ -729,7 +773,7 @@ bool CMarkup::SetzeAttributVon(int satz, std::string_view name, std::string_view
     if (!satz)
         return false;
     Token alt;
-    if (!FindeAttributWert(satz, name, alt))
+    if (!FindeAttributWerte(satz, {&name, 1}, &alt))
         return FuegeAttributEin(satz, name, wert);
     // A value whose quote is not closed inside the start tag cannot be replaced safely.
     if (alt.ende >= m_saetze[satz].startTagEnde)
