@@ -14,7 +14,8 @@ enum Zeichenart : unsigned char
 {
     kNormal,
     kLeerraum,
-    kTrenner
+    kTrenner,
+    kAnfuehrung
 };
 
 constexpr std::array<unsigned char, 256> BaueZeichenarten()
@@ -24,6 +25,7 @@ constexpr std::array<unsigned char, 256> BaueZeichenarten()
         arten[static_cast<unsigned char>(c)] = kLeerraum;
     for (char c : std::string_view("<>=\\/?!"))
         arten[static_cast<unsigned char>(c)] = kTrenner;
+    arten['"'] = kAnfuehrung;
     return arten;
 }
 constexpr std::array<unsigned char, 256> kZeichenarten = BaueZeichenarten();
@@ -85,32 +87,31 @@ std::string MaskiereAttribut(std::string_view text)
     return Maskiere(text, kEntities.size());
 }
 
+const Entity* EntityAm(std::string_view text)
+{
+    for (const Entity& e : kEntities) {
+        if (text.substr(0, e.name.size()) == e.name)
+            return &e;
+    }
+    return nullptr;
+}
+
 // One pass: "&amp;amp;" becomes "&amp;". Unknown and numeric references stay as they are.
 std::string Demaskiere(std::string_view text)
 {
+    size_t und = text.find('&');
+    if (und == std::string_view::npos)
+        return std::string(text);
     std::string ergebnis;
     ergebnis.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c == '&') {
-            const std::string_view rest = text.substr(i + 1);
-            const Entity* treffer = nullptr;
-            for (const Entity& e : kEntities) {
-                if (rest.substr(0, e.name.size()) == e.name) {
-                    treffer = &e;
-                    break;
-                }
-            }
-            if (treffer) {
-                ergebnis += treffer->zeichen;
-                i += 1 + treffer->name.size();
-                continue;
-            }
-        }
-        ergebnis += c;
-        ++i;
+    size_t kopiertBis = 0;
+    for (; und != std::string_view::npos; und = text.find('&', kopiertBis)) {
+        ergebnis.append(text.substr(kopiertBis, und - kopiertBis));
+        const Entity* entity = EntityAm(text.substr(und + 1));
+        ergebnis += entity ? entity->zeichen : '&';
+        kopiertBis = und + 1 + (entity ? entity->name.size() : 0);
     }
+    ergebnis.append(text.substr(kopiertBis));
     return ergebnis;
 }
 
@@ -164,7 +165,7 @@ int CMarkup::NimmSatz()
 
 // Tokens inside tags: a double-quoted string (to the end of the text when the quote is not
 // closed), one delimiter, or a run of other characters. White space separates them.
-bool CMarkup::LiesToken(int& pos, Token& token) const
+inline bool CMarkup::LiesToken(int& pos, Token& token) const
 {
     const int laenge = static_cast<int>(m_dokument.size());
     const char* d = m_dokument.data();
@@ -174,7 +175,7 @@ bool CMarkup::LiesToken(int& pos, Token& token) const
         ++pos;
     if (pos >= laenge)
         return false;
-    if (d[pos] == '"') {
+    if (Art(d[pos]) == kAnfuehrung) {
         token.inAnfuehrung = true;
         token.anfang = pos + 1;
         const void* zu = std::memchr(d + token.anfang, '"', laenge - token.anfang);
@@ -187,19 +188,19 @@ bool CMarkup::LiesToken(int& pos, Token& token) const
     if (Art(d[pos]) == kTrenner) {
         pos += 1;
     } else {
-        while (pos < laenge && Art(d[pos]) == kNormal && d[pos] != '"')
+        while (pos < laenge && Art(d[pos]) == kNormal)
             ++pos;
     }
     token.ende = pos;
     return true;
 }
 
-std::string_view CMarkup::TokenText(const Token& token) const
+inline std::string_view CMarkup::TokenText(const Token& token) const
 {
     return std::string_view(m_dokument).substr(token.anfang, token.ende - token.anfang);
 }
 
-bool CMarkup::IstZeichen(const Token& token, char c) const
+inline bool CMarkup::IstZeichen(const Token& token, char c) const
 {
     return !token.inAnfuehrung && token.ende == token.anfang + 1 && m_dokument[token.anfang] == c;
 }
@@ -426,11 +427,12 @@ std::string CMarkup::HoleDaten(int satz) const
     const int anfang = e.startTagEnde + 1;
     const std::string_view inhalt =
         std::string_view(m_dokument).substr(anfang, e.endTagAnfang - anfang);
+    // Content that opens with a CDATA section (blanks before it allowed) is taken raw.
     int pos = anfang;
-    Token token;
-    if (LiesToken(pos, token) && token.anfang < e.endTagAnfang && IstZeichen(token, '<') &&
-        m_dokument.compare(token.anfang, kCdataAnfang.size(), kCdataAnfang) == 0) {
-        const int cdata = token.anfang + static_cast<int>(kCdataAnfang.size());
+    while (pos < e.endTagAnfang && Art(m_dokument[pos]) == kLeerraum)
+        ++pos;
+    if (pos < e.endTagAnfang && m_dokument.compare(pos, kCdataAnfang.size(), kCdataAnfang) == 0) {
+        const int cdata = pos + static_cast<int>(kCdataAnfang.size());
         const size_t ende = m_dokument.find(kCdataEnde, cdata);
         if (ende != std::string::npos && static_cast<int>(ende) < e.endTagAnfang)
             return m_dokument.substr(cdata, ende - cdata);
