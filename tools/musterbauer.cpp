@@ -5,7 +5,9 @@
 #include "data/projektdatei.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 
@@ -159,6 +161,296 @@ void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
     }
 }
 
+// ---- Note, water content and grain density: table data in group 4 of the special data text ----
+
+// Values of one field, one "@" sub-value per sample or partial test.
+std::string Unterwerte(const std::vector<std::string>& werte)
+{
+    std::string feld;
+    for (size_t i = 0; i < werte.size(); ++i)
+        feld += (i ? "@" : "") + werte[i];
+    return feld;
+}
+
+std::string Felder(const std::vector<std::string>& felder)
+{
+    std::string gruppe;
+    for (size_t i = 0; i < felder.size(); ++i)
+        gruppe += (i ? "|" : "") + felder[i];
+    return gruppe;
+}
+
+// A site-meeting note of two pages: more than the fifty lines of the first page.
+const std::vector<const char*>& Notiztext()
+{
+    static const std::vector<const char*> zeilen = {
+        "Teilnehmer: Bauherr (Herr Albers), Bauleitung Tiefbau Kranich",
+        "(Frau Decker), Prüflabor (Herr Brenner, Frau Lindholm)",
+        "",
+        "1. Stand der Erdarbeiten",
+        "   Die Dammschüttung zwischen km 0+350 und km 0+620 ist bis",
+        "   etwa 0,8 m unter Planum hergestellt. Eingebaut wird Boden",
+        "   aus der Seitenentnahme (GU, erdfeucht).",
+        "   Der Abschnitt km 0+620 bis km 0+800 ruht wegen Nässe.",
+        "",
+        "2. Ergebnisse der Eigenüberwachung",
+        "   Die Verdichtungsprüfungen der letzten Woche erreichen im",
+        "   Mittel einen Verdichtungsgrad von 98,6 %. Zwei Werte bei",
+        "   km 0+410 liegen mit 96,1 % und 96,4 % unter der Anforderung.",
+        "   Die Lage wird dort nachverdichtet und erneut geprüft.",
+        "   Die Wassergehalte liegen 1 bis 2 % über dem optimalen",
+        "   Wassergehalt des Proctorversuchs.",
+        "",
+        "3. Witterung",
+        "   Bei anhaltendem Regen ist der Einbau einzustellen. Die",
+        "   Oberfläche ist am Abend mit Gefälle abzuwalzen, damit",
+        "   Niederschlag abläuft.",
+        "",
+        "4. Bodenaustausch Brücke BW 3",
+        "   Die Aushubsohle zeigt bindigen Boden (TL) in weicher bis",
+        "   steifer Konsistenz. Der Austausch wird auf 0,60 m Dicke",
+        "   festgelegt; als Ersatz dient Kiessand 0/32 aus dem",
+        "   Kieswerk Auental. Nach dem Einbau sind je 500 m² ein",
+        "   statischer Plattendruckversuch und zwei dynamische",
+        "   Plattendruckversuche durchzuführen.",
+        "",
+        "5. Kalkbehandlung",
+        "   Für den Abschnitt Süd wird eine Bodenverbesserung mit",
+        "   Mischbinder geprüft. Das Labor legt bis zur nächsten",
+        "   Besprechung die Eignungsprüfung mit drei Bindemittel-",
+        "   gehalten vor (2, 3 und 4 %).",
+        "",
+        "6. Probenahme",
+        "   Proben für Wassergehalt und Korndichte werden je Lage",
+        "   und Abschnitt entnommen und im Labor Nord untersucht.",
+        "   Die Probenbehälter sind mit Station und Lage zu",
+        "   beschriften.",
+        "",
+        "7. Termine",
+        "   Nächste Baubesprechung am Dienstag, 09:00 Uhr, im",
+        "   Baucontainer an der Anschlussstelle West.",
+        "   Die Ergebnisse der Nachprüfung bei km 0+410 werden bis",
+        "   Freitag übermittelt.",
+        "",
+        "8. Verschiedenes",
+        "   Die Zufahrt über den Wirtschaftsweg ist für Fahrzeuge über",
+        "   7,5 t gesperrt; Transporte fahren über die B 417.",
+        "   Die Beweissicherung an den Nachbargebäuden ist abgeschlossen.",
+        "",
+        "Aufgestellt: S. Lindholm",
+        "Verteiler: Teilnehmer, Bauakte",
+    };
+    return zeilen;
+}
+
+void FuelleNotiz(CProtokoll& protokoll, int nummer, int)
+{
+    std::string text;
+    for (const char* zeile : Notiztext())
+        text += (text.empty() ? "" : "#CRLF#") + std::string(zeile);
+    const int seiten = static_cast<int>((Notiztext().size() + 49) / 50);
+    protokoll.SetzeFeld(3, 0, std::to_string(seiten));
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Auswahl(kBereiche, nummer, 1), "Baubesprechung Nr. 14",
+                   "Verdichtung Dammschüttung und Bodenaustausch", "014", Pruefdatum(nummer),
+                   "S. Lindholm", text,
+                   "Lageplan Prüfstellen#CRLF#Prüfprotokolle KW 11#CRLF#Fotodokumentation#CRLF#"
+                   "Terminplan Erdbau",
+                   "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
+}
+
+void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kProben = 6;
+    std::vector<std::string> probe, entnahme, tiefe, tara, feucht, trocken, wasser;
+    double summe = 0;
+    for (int s = 0; s < kProben; ++s) {
+        const double mt = 38.0 + 12.0 * Streuwert(nummer, s, 21);
+        const double md = 180.0 + 120.0 * Streuwert(nummer, s, 22);
+        const double w = 0.06 + 0.12 * Streuwert(nummer, s, 23);
+        const double dry = mt + md;
+        const double moist = dry + md * w;
+        // The water content as the sibling program stores it: from the rounded masses.
+        const double wGerundet = (std::round(moist * 100) - std::round(dry * 100)) /
+                                 (std::round(dry * 100) - std::round(mt * 100));
+        summe += wGerundet;
+        probe.push_back(StringFormat("W%d", s + 1));
+        entnahme.push_back(s % 3 == 2
+                               ? std::string("Schurf ") + std::to_string(s / 3 + 1) + "#CRLF#Sohle"
+                               : Station(nummer, s));
+        tiefe.push_back(StringFormat("%.1f", 0.3 + 0.4 * s));
+        tara.push_back(StringFormat("%.2f", mt));
+        feucht.push_back(StringFormat("%.2f", moist));
+        trocken.push_back(StringFormat("%.2f", dry));
+        wasser.push_back(StringFormat("%.3f", wGerundet));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Unterwerte(probe), Unterwerte(entnahme), Unterwerte(tiefe), Unterwerte(tara),
+                   Unterwerte(feucht), Unterwerte(trocken), "Probe", "Entnahmestelle", "Tiefe [m]",
+                   Unterwerte(wasser), StringFormat("%.3f", summe / kProben)}));
+}
+
+void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kTeilversuche = 3;
+    std::vector<std::string> kolben, m1, volumen, temperatur, dichteWasser, m2, m3, rohdichte;
+    double summe = 0;
+    for (int j = 0; j < kTeilversuche; ++j) {
+        const double masseKolben = 92.0 + 8.0 * Streuwert(nummer, j, 31);
+        const double v = 249.9 + 0.4 * Streuwert(nummer, j, 32);
+        const double t = 19.5 + 1.5 * Streuwert(nummer, j, 33);
+        // Density of water near 20 °C, enough for a sample.
+        const double rhoW = 0.99820 - 0.00021 * (t - 20.0);
+        const double probe = 48.0 + 8.0 * Streuwert(nummer, j, 34);
+        const double rho = 2.62 + 0.08 * Streuwert(nummer, j, 35);
+        const double mitProbe = masseKolben + probe;
+        const double mitWasser = mitProbe + (v - probe / rho) * rhoW;
+        const double gemessen = probe / (v - (mitWasser - mitProbe) / rhoW);
+        summe += gemessen;
+        kolben.push_back(StringFormat("P%02d", 3 + j * 4));
+        m1.push_back(StringFormat("%.3f", masseKolben));
+        volumen.push_back(StringFormat("%.2f", v));
+        temperatur.push_back(StringFormat("%.1f", t));
+        dichteWasser.push_back(StringFormat("%.4f", rhoW));
+        m2.push_back(StringFormat("%.3f", mitProbe));
+        m3.push_back(StringFormat("%.3f", mitWasser));
+        rohdichte.push_back(StringFormat("%.3f", gemessen));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Unterwerte(kolben), Unterwerte(m1), Unterwerte(volumen), Unterwerte(temperatur),
+                   Unterwerte(dichteWasser), Unterwerte(m2), Unterwerte(m3), Unterwerte(rohdichte),
+                   "", StringFormat("%.3f", summe / kTeilversuche)}));
+}
+
+// ---- Proctor test: five compaction points around a clear optimum --------------------------------
+
+std::string Zahlen(const std::vector<double>& werte, const char* format)
+{
+    std::vector<std::string> texte;
+    for (double w : werte)
+        texte.push_back(StringFormat(format, w));
+    return Unterwerte(texte);
+}
+
+// Tick values from the multiple of `schritt` below `von` to the one above `bis`.
+std::string Striche(double von, double bis, double schritt, const char* format)
+{
+    std::vector<double> werte;
+    for (double w = std::floor(von / schritt) * schritt; w < bis + schritt * 0.999; w += schritt)
+        werte.push_back(w);
+    return Zahlen(werte, format);
+}
+
+void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kPunkte = 5;
+    constexpr double kVolumen = 942.5; // cylinder of 100 mm by 120 mm, cm³
+    constexpr double kKorndichte = 2.65;
+    const double zylinder = 4200 + 40 * Streuwert(nummer, 0, 41);
+    const double wOpt = 0.085 + 0.03 * Streuwert(nummer, 0, 42);
+    const double dichteMax = 1.85 + 0.10 * Streuwert(nummer, 0, 43);
+    // Dry density falls off as a parabola on both sides of the optimum, on the wet side a few
+    // percent of air pores short of saturation.
+    constexpr double kKruemmung = 80.0;
+    const auto Dichte = [&](double w) { return dichteMax - kKruemmung * (w - wOpt) * (w - wOpt); };
+
+    std::vector<double> tara, taraTrocken, taraFeucht, w, zylinderMassen, hoehe, volumen,
+        feuchtMitZylinder, trockenMitZylinder, dichteFeucht, dichteTrocken;
+    for (int i = 0; i < kPunkte; ++i) {
+        const double wi = wOpt + 0.016 * (i - 2) + 0.003 * (Streuwert(nummer, i, 44) - 0.5);
+        const double rho = Dichte(wi) + 0.004 * (Streuwert(nummer, i, 45) - 0.5);
+        const double trocken = rho * kVolumen;
+        const double mt = 245 + 10 * Streuwert(nummer, i, 46);
+        tara.push_back(mt);
+        taraTrocken.push_back(mt + 500);
+        taraFeucht.push_back(mt + 500 * (1 + wi));
+        w.push_back(wi);
+        zylinderMassen.push_back(zylinder);
+        hoehe.push_back(120.0);
+        volumen.push_back(kVolumen);
+        feuchtMitZylinder.push_back(trocken * (1 + wi) + zylinder);
+        trockenMitZylinder.push_back(trocken + zylinder);
+        dichteFeucht.push_back(rho * (1 + wi));
+        dichteTrocken.push_back(rho);
+    }
+
+    // Per degree of compaction: the water contents where the curve reaches it (one at 100 %, a
+    // dry and a wet one below), the density, total and air pores.
+    std::vector<double> wasserJeGrad{wOpt}, dichteJeGrad, poren, luftporen;
+    const double grade[] = {1.00, 0.98, 0.97, 0.95};
+    for (double grad : grade) {
+        const double dichte = grad * dichteMax;
+        dichteJeGrad.push_back(dichte);
+        poren.push_back(1 - dichte / kKorndichte);
+        if (grad < 1) {
+            const double abstand = std::sqrt((1 - grad) * dichteMax / kKruemmung);
+            wasserJeGrad.push_back(wOpt - abstand);
+            wasserJeGrad.push_back(wOpt + abstand);
+        }
+    }
+    for (size_t j = 0; j < wasserJeGrad.size(); ++j) {
+        const double dichte = dichteJeGrad[(j + 1) / 2];
+        luftporen.push_back(std::max(0.0, 1 - dichte / kKorndichte - wasserJeGrad[j] * dichte));
+    }
+
+    protokoll.SetzeSpeziellGruppe(4, Felder({Zahlen(tara, "%.1f"),
+                                             Zahlen(taraTrocken, "%.1f"),
+                                             Zahlen(taraFeucht, "%.1f"),
+                                             Zahlen(w, "%.3f"),
+                                             Zahlen(zylinderMassen, "%.0f"),
+                                             Zahlen(hoehe, "%.1f"),
+                                             Zahlen(volumen, "%.1f"),
+                                             Zahlen(feuchtMitZylinder, "%.1f"),
+                                             Zahlen(trockenMitZylinder, "%.1f"),
+                                             Zahlen(dichteFeucht, "%.3f"),
+                                             Zahlen(dichteTrocken, "%.3f"),
+                                             "0.000",
+                                             "",
+                                             "",
+                                             Zahlen(w, "%.3f"),
+                                             Zahlen(dichteTrocken, "%.3f"),
+                                             StringFormat("%.2f", kKorndichte),
+                                             "",
+                                             "",
+                                             Zahlen(wasserJeGrad, "%.3f"),
+                                             Zahlen(dichteJeGrad, "%.3f"),
+                                             Zahlen(poren, "%.3f"),
+                                             Zahlen(luftporen, "%.3f"),
+                                             "",
+                                             "",
+                                             "Proctortopf 100 mm",
+                                             "100",
+                                             "120",
+                                             "942.5",
+                                             StringFormat("%.0f", zylinder),
+                                             "450",
+                                             "4.5",
+                                             "3",
+                                             "25",
+                                             "31.5",
+                                             "0"}));
+
+    // Chart: ticks around the points, the points, the optimum marked again, and the saturation
+    // line (no air pores) as the second curve.
+    const double wMin = w.front() - 0.02, wMax = w.back() + 0.02;
+    const double dichteMin = *std::min_element(dichteTrocken.begin(), dichteTrocken.end());
+    std::vector<double> wSaettigung, dichteSaettigung;
+    for (int i = 0; i <= 4; ++i) {
+        const double wi = wMin + (wMax - wMin) * i / 4;
+        wSaettigung.push_back(wi);
+        dichteSaettigung.push_back(kKorndichte / (1 + wi * kKorndichte));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({Striche(wMin, wMax, 0.02, "%.2f"),
+                   Striche(dichteMin - 0.03, dichteMax + 0.03, 0.05, "%.2f"), Zahlen(w, "%.3f"),
+                   Zahlen(dichteTrocken, "%.3f"), StringFormat("%.3f", wOpt),
+                   StringFormat("%.3f", dichteMax), Zahlen(wSaettigung, "%.3f"),
+                   Zahlen(dichteSaettigung, "%.3f")}));
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -166,6 +458,10 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
     static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {
         std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> tabelle;
         tabelle.fill(FuegeMessungenHinzu);
+        tabelle[1001 - kErstePruefart] = FuelleProctor;
+        tabelle[1008 - kErstePruefart] = FuelleKorndichte;
+        tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
+        tabelle[1020 - kErstePruefart] = FuelleNotiz;
         return tabelle;
     }();
     return fueller;

@@ -4,6 +4,7 @@
 #include "app/mainframe.h"
 #include "app/versucheview.h"
 #include "data/pfade.h"
+#include "pages/seitenlogo.h"
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
@@ -46,6 +47,18 @@ bool IstProjektArgument(const std::string& argument)
     return argument.ends_with(".axo");
 }
 
+CAxoApp::CAxoApp()
+{
+    // The report pages paint the logo from here for the whole run.
+    SetzeSeitenlogo(&m_firmenlogo);
+}
+
+CAxoApp::~CAxoApp()
+{
+    if (Seitenlogo() == &m_firmenlogo)
+        SetzeSeitenlogo(nullptr);
+}
+
 bool CAxoApp::LadeFirmenlogo()
 {
     return ::LadeFirmenlogo(m_firmenlogo);
@@ -78,7 +91,7 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
     if (!LadeFirmenlogo())
         ZeigeMeldung("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!");
     if (IstProjektArgument(projekt))
-        LadeMassnahme(projekt);
+        m_protokolle.LadeMassnahme(projekt);
     if (!m_katalog.Lade())
         return false;
     m_dateiVerlauf.Lade();
@@ -148,17 +161,6 @@ QPrinter& CVersucheApp::HoleDrucker()
     if (!m_drucker)
         m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_drucker;
-}
-
-void CVersucheApp::LadeMassnahme(const std::string&)
-{
-    // Seam: loads the project into the protocol collection (CProtokolle::LadeMassnahme).
-}
-
-std::string CVersucheApp::HoleMassnahmeWert(const std::string&) const
-{
-    // Seam: reads the header value from the protocol collection (CProtokolle::HoleMassnahmeWert).
-    return {};
 }
 
 void CVersucheApp::OnAppAbout()

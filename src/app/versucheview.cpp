@@ -99,7 +99,7 @@ void CVersucheView::OnInitialUpdate()
     if (m_page1 == nullptr)
         ErsteAktualisierung();
     else
-        HoleVersucheApp()->LadeMassnahme(m_dokument.GetPathName());
+        HoleVersucheApp()->HoleProtokolle().LadeMassnahme(m_dokument.GetPathName());
 
     m_tabCtrl->setCurrentIndex(0);
     ZeigeSeite();
@@ -196,16 +196,6 @@ bool CVersucheView::BearbeiteNachricht(const std::string&)
     return true;
 }
 
-void CVersucheView::OnFilePrint()
-{
-    // Printing the selected reports or measurements comes with the print job.
-}
-
-void CVersucheView::OnFilePrintPreview()
-{
-    // The print preview comes with the print job.
-}
-
 void CVersucheView::OnSpaltenZuruecksetzen()
 {
     // Each page resets the column layout of its own list; the lists come with the list controls.
@@ -213,9 +203,10 @@ void CVersucheView::OnSpaltenZuruecksetzen()
 
 void CVersucheView::SetzeFenstertitel()
 {
-    CVersucheApp* app = HoleVersucheApp();
-    const std::string titel = BildeFenstertitel(app->HoleMassnahmeWert("massnahme_bezeichnung"),
-                                                app->HoleMassnahmeWert("massnahme_auftraggeber"));
+    const CProtokolle& protokolle = HoleVersucheApp()->HoleProtokolle();
+    const std::string titel =
+        BildeFenstertitel(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"),
+                          protokolle.HoleMassnahmeWert("massnahme_auftraggeber"));
     window()->setWindowTitle(AusCp1252(titel));
 }
 

@@ -2,12 +2,16 @@
 // The main view: a form with the note and the buttons across the top, the details of the selected
 // protocol, and a tab control with the pages "Protokolle" and "Messungen".
 
+#include "app/protokolldruckauftrag.h"
+
 #include <QWidget>
 #include <string>
+#include <vector>
 
 class CVersucheDoc;
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -39,8 +43,19 @@ public:
     // Texts of the sibling program other than a front request: ignored.
     bool BearbeiteNachricht(const std::string& text);
 
+    // Print through the print dialog, preview through the print preview; both draw the pages
+    // with the same routine.
     void OnFilePrint();
     void OnFilePrintPreview();
+    // The steps of both: the selection check and the orientation; the page rectangle and the
+    // job; the pages. The job's test objects stay until the next job, for the preview's redraws.
+    bool OnPreparePrinting();
+    void OnBeginPrinting(const QPrinter& drucker);
+    void OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten);
+    void OnEndPrinting() {}
+    // Identifiers of the protocols of the selected rows of the protocol list, in list order.
+    std::vector<std::string> GewaehlteProtokolle() const;
+    const CProtokolldruckAuftrag& HoleDruckauftrag() const { return m_druckauftrag; }
     void OnSpaltenZuruecksetzen();
 
     QTabWidget* HoleTabCtrl() const { return m_tabCtrl; }
@@ -79,4 +94,6 @@ private:
     QTabWidget* m_tabCtrl = nullptr; // 1000
     QWidget* m_rahmenProtokolle;     // 1001: anchor of the protocols page
     QWidget* m_rahmenMessungen;      // 1002: anchor of the measurements page
+
+    CProtokolldruckAuftrag m_druckauftrag;
 };

@@ -526,8 +526,8 @@ std::string StringAlsHex(const std::string& text)
 std::string StringDatumJJJJMMTTZuTTMMJJJJ(const std::string& text)
 {
     // Only eight digits are a stored date; "1.1.2020" has eight characters too.
-    const bool nurZiffern = std::all_of(text.begin(), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    const bool nurZiffern =
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (text.size() != 8 || !nurZiffern)
         return text;
     return text.substr(6, 2) + "." + text.substr(4, 2) + "." + text.substr(0, 4);

@@ -59,6 +59,11 @@ protected:
         return gefunden.empty() ? DCEintrag{} : gefunden.front();
     }
     POINT Punkt(const std::string& text) const { return Text(text).punkte.at(0); }
+    bool HatBei(const std::string& text, POINT p) const
+    {
+        return std::ranges::any_of(Texte(text),
+                                   [&](const DCEintrag& e) { return e.punkte.at(0) == p; });
+    }
 
     std::vector<DCEintrag> Linien() const
     {
@@ -72,6 +77,12 @@ protected:
     {
         return std::ranges::any_of(Linien(), [&](const DCEintrag& e) {
             return e.punkte == std::vector<POINT>{von, bis};
+        });
+    }
+    bool HatLinie(POINT von, POINT bis, const CPen& stift) const
+    {
+        return std::ranges::any_of(Linien(), [&](const DCEintrag& e) {
+            return e.punkte == std::vector<POINT>{von, bis} && e.zustand.stift == stift;
         });
     }
     DCEintrag Linie(POINT von, POINT bis) const

@@ -1,0 +1,161 @@
+// Renders one page of each kind from the sample project on an image, as the printer would. With
+// AXO_SEITENBILDER naming a folder the pages are also written there as PNG files to look at:
+//   AXO_SEITENBILDER=/tmp/seiten build/tests/test_pages --gtest_filter='Seitenbilder.*'
+
+#include "data/pfade.h"
+#include "musterbauer.h"
+#include "pages/seitenlogo.h"
+#include "platform/qtdc.h"
+#include "report/dib.h"
+#include "report/versuchstypen.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+constexpr double kDpi = 150;
+constexpr int kBreite = static_cast<int>(210 / 25.4 * kDpi);
+constexpr int kHoehe = static_cast<int>(297 / 25.4 * kDpi);
+
+// Pixels that are not white within a rectangle of the page, given in millimetres from the top
+// left of the printable area.
+int Tinte(const QImage& bild, double linksMm, double obenMm, double rechtsMm, double untenMm)
+{
+    const double px = kDpi / 25.4;
+    int anzahl = 0;
+    for (int y = static_cast<int>(obenMm * px); y < static_cast<int>(untenMm * px); ++y)
+        for (int x = static_cast<int>(linksMm * px); x < static_cast<int>(rechtsMm * px); ++x)
+            if (qGray(bild.pixel(x, y)) < 200)
+                ++anzahl;
+    return anzahl;
+}
+
+// A small banner as the company logo, read the way the logo file's bitmap is.
+void LadeLogo(CDib& logo)
+{
+    QImage banner(400, 40, QImage::Format_RGB888);
+    banner.fill(QColor(30, 70, 140));
+    QPainter maler(&banner);
+    maler.fillRect(10, 10, 120, 20, Qt::white);
+    maler.end();
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    banner.save(&puffer, "BMP");
+    std::istringstream datei(puffer.data().toStdString());
+    logo.Lese(datei);
+}
+
+class Seitenbilder : public ::testing::Test
+{
+protected:
+    Seitenbilder() : projekt(BaueMusterprojekt())
+    {
+        LadeLogo(logo);
+        g_pfade.protokollnrDrucken = true;
+    }
+    ~Seitenbilder() override { g_pfade = vorher; }
+
+    const CProtokoll& Protokoll(int pruefart) const
+    {
+        for (const CProtokoll& p : projekt.protokolle)
+            if (p.GetPruefart() == pruefart)
+                return p;
+        throw std::runtime_error("keine Prüfart " + std::to_string(pruefart));
+    }
+
+    // The page as a print job makes it: the protocol read into its test object, which
+    // assembles the header texts and prints its local page.
+    QImage Seite(CVirtVersuch& versuch, int pruefart, int lokaleSeite, const std::string& name)
+    {
+        versuch.LeseProtokollXml(Protokoll(pruefart).SchreibeXML(), false);
+        versuch.SetzeKopfdaten(projekt.metadaten.at("bezeichnung") +
+                                   "||Landesstraßenbauamt Musterland, Birkenstadt|" +
+                                   projekt.metadaten.at("protNrPraefix"),
+                               projekt.metadaten.at("fusstext"));
+        QImage bild(kBreite, kHoehe, QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        QPainter maler(&bild);
+        maler.setRenderHint(QPainter::Antialiasing);
+        QtDC dc(maler, kDpi, kDpi);
+        SetzeSeitenlogo(&logo);
+        versuch.Drucken(lokaleSeite, &dc, RECT{0, 0, 19600, -28500});
+        SetzeSeitenlogo(nullptr);
+        maler.end();
+        if (const QString ordner = qEnvironmentVariable("AXO_SEITENBILDER"); !ordner.isEmpty()) {
+            QDir().mkpath(ordner);
+            bild.save(ordner + "/" + QString::fromStdString(name) + ".png");
+        }
+        return bild;
+    }
+
+    const CPfade vorher = g_pfade;
+    const MusterProjekt projekt;
+    CDib logo;
+};
+
+} // namespace
+
+// Page rows in millimetres below the printable area's top: 16.2 mm + row × 3.88 mm.
+double Zeile(double zeile)
+{
+    return 16.2 + zeile * 26000.0 / 67 / 100;
+}
+
+TEST_F(Seitenbilder, HeaderOnlyPageHasLogoFrameAndEmptyBody)
+{
+    CV_proctor proctor;
+    const QImage bild = Seite(proctor, 1001, 2, "kopf");
+    // The logo band is mostly blue.
+    EXPECT_GT(Tinte(bild, 30, Zeile(-1.2), 180, Zeile(2.6)), 10000);
+    // Header values, footer lines, and nothing between the title band and the remark line.
+    EXPECT_GT(Tinte(bild, 25, Zeile(6), 130, Zeile(14)), 500);
+    EXPECT_GT(Tinte(bild, 25, Zeile(65.5), 130, Zeile(67.9)), 200);
+    EXPECT_EQ(Tinte(bild, 26, Zeile(17), 190, Zeile(63.5)), 0);
+}
+
+TEST_F(Seitenbilder, NotePagesShowTheirSlicesAndTheAttachmentsOnTheLast)
+{
+    CV_Notiz notiz;
+    const QImage erste = Seite(notiz, 1020, 1, "notiz1");
+    const QImage zweite = Seite(notiz, 1020, 2, "notiz2");
+    EXPECT_EQ(notiz.HoleSeitenzahl(), 2);
+    // Both pages carry text lines from row 13; the first page runs to its last row.
+    EXPECT_GT(Tinte(erste, 30, Zeile(12.2), 190, Zeile(62.1)), 5000);
+    EXPECT_GT(Tinte(erste, 30, Zeile(61.2), 190, Zeile(62.1)), 0);
+    EXPECT_GT(Tinte(zweite, 30, Zeile(12.2), 190, Zeile(13.1)), 0);
+    // No remark line on note pages, so the body area reaches row 65.4.
+    EXPECT_EQ(Tinte(erste, 26, Zeile(63.5), 190, Zeile(65.0)), 0);
+}
+
+TEST_F(Seitenbilder, WaterContentAndGrainDensityTablesAreFilled)
+{
+    CV_wassergehalt wassergehalt;
+    const QImage wasser = Seite(wassergehalt, 1011, 1, "wassergehalt");
+    // The title band holds the report title of the test type.
+    EXPECT_GT(Tinte(wasser, 30, Zeile(15.4), 120, Zeile(16.6)), 300);
+    // Values in the first sample row of the mass columns.
+    EXPECT_GT(Tinte(wasser, 127, Zeile(27.2), 175, Zeile(28.7)), 100);
+    // The mean box.
+    EXPECT_GT(Tinte(wasser, 158, Zeile(45.5), 193, Zeile(46.3)), 50);
+
+    CV_korndichte korndichteVersuch;
+    const QImage korndichte = Seite(korndichteVersuch, 1008, 1, "korndichte");
+    EXPECT_GT(Tinte(korndichte, 95, Zeile(20.2), 130, Zeile(21.9)), 100);
+    EXPECT_GT(Tinte(korndichte, 25, Zeile(28.7), 90, Zeile(29.5)), 50);
+}
+
+TEST_F(Seitenbilder, ProctorPageShowsTablesAndTheCurve)
+{
+    CV_proctor versuch;
+    const QImage proctor = Seite(versuch, 1001, 1, "proctor");
+    // Values of the first partial test in the tare rows, and the degree-of-compaction table.
+    EXPECT_GT(Tinte(proctor, 25 + 10 * 5.6, Zeile(22.4), 25 + 12 * 5.6, Zeile(26.2)), 100);
+    EXPECT_GT(Tinte(proctor, 25 + 10 * 5.6, Zeile(58.2), 25 + 30 * 5.6, Zeile(62.9)), 300);
+    // Inside the chart, clear of its frame: the markers and the curve.
+    EXPECT_GT(Tinte(proctor, 25 + 3 * 5.6, Zeile(42), 25 + 28.5 * 5.6, Zeile(54)), 2000);
+}
