@@ -2,6 +2,7 @@
 // column head, beside std::stable_sort of the same rows' sort texts: the floor of any sort.
 
 #include "app/messungsliste.h"
+
 #include "data/protokolle.h"
 #include "data/pruefartkatalog.h"
 #include "musterbauer.h"

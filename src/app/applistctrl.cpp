@@ -6,6 +6,7 @@
 #include "platform/text.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <algorithm>
 #include <climits>
@@ -170,6 +171,18 @@ const ITEMINFOS* CAppListCtrl::HoleInfo(int zeile) const
 {
     const LISTENZEILE* eintrag = m_modell->HoleZeile(zeile);
     return eintrag != nullptr ? &eintrag->info : nullptr;
+}
+
+std::vector<const ITEMINFOS*> CAppListCtrl::HoleAusgewaehlteInfos() const
+{
+    std::vector<int> zeilen;
+    for (const QModelIndex& zeile : selectionModel()->selectedRows())
+        zeilen.push_back(zeile.row());
+    std::sort(zeilen.begin(), zeilen.end());
+    std::vector<const ITEMINFOS*> infos;
+    for (int zeile : zeilen)
+        infos.push_back(HoleInfo(zeile));
+    return infos;
 }
 
 void CAppListCtrl::SortiereNachSpalte(int parameter)

@@ -10,6 +10,7 @@
 #include <QTreeView>
 #include <map>
 #include <string>
+#include <vector>
 
 class CProtokolle;
 
@@ -70,6 +71,8 @@ public:
     CListenModell& HoleModell() const { return *m_modell; }
     // Null for a row outside the list.
     const ITEMINFOS* HoleInfo(int zeile) const;
+    // The records of the selected rows, top to bottom.
+    std::vector<const ITEMINFOS*> HoleAusgewaehlteInfos() const;
 
     // Sort parameter: column (ascending) or column + 100 (descending).
     void SortiereNachSpalte(int parameter);

@@ -115,18 +115,18 @@ void CListenModell::Sortiere(int parameter)
     std::vector<Schluessel> schluessel;
     schluessel.reserve(m_zeilen.size());
     for (size_t eintrag = 0; eintrag < m_zeilen.size(); ++eintrag)
-        schluessel.push_back({std::string_view(block.texte)
-                                  .substr(block.anfang[eintrag],
-                                          block.anfang[eintrag + 1] - block.anfang[eintrag]),
-                              bisherigeZeile[eintrag], static_cast<int>(eintrag)});
+        schluessel.push_back(
+            {std::string_view(block.texte)
+                 .substr(block.anfang[eintrag], block.anfang[eintrag + 1] - block.anfang[eintrag]),
+             bisherigeZeile[eintrag], static_cast<int>(eintrag)});
     // Equal texts keep their order.
-    std::sort(schluessel.begin(), schluessel.end(), [absteigend](const Schluessel& a,
-                                                                 const Schluessel& b) {
-        const int vergleich = a.text.compare(b.text);
-        if (vergleich != 0)
-            return absteigend ? vergleich > 0 : vergleich < 0;
-        return a.bisherigeZeile < b.bisherigeZeile;
-    });
+    std::sort(schluessel.begin(), schluessel.end(),
+              [absteigend](const Schluessel& a, const Schluessel& b) {
+                  const int vergleich = a.text.compare(b.text);
+                  if (vergleich != 0)
+                      return absteigend ? vergleich > 0 : vergleich < 0;
+                  return a.bisherigeZeile < b.bisherigeZeile;
+              });
     for (size_t zeile = 0; zeile < schluessel.size(); ++zeile)
         m_reihenfolge[zeile] = schluessel[zeile].eintrag;
 

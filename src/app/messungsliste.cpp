@@ -132,8 +132,7 @@ void CMessungsListCtrl::BaueSpalten()
                        vorgabeBreiten);
 }
 
-void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle,
-                                    const CPruefartKatalog& katalog,
+void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog,
                                     const std::string& pruefartId, const MessungsFilter& filter)
 {
     LeereTitelCache();
@@ -172,8 +171,7 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle,
 
 void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,
                                             const std::string& pruefartName,
-                                            const std::string& titel,
-                                            const MessungsFilter& filter,
+                                            const std::string& titel, const MessungsFilter& filter,
                                             std::vector<LISTENZEILE>& zeilen,
                                             std::vector<int>& positionen)
 {
@@ -193,8 +191,8 @@ void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll
 }
 
 LISTENZEILE CMessungsListCtrl::BaueProtokollzeile(const CProtokoll& protokoll,
-                                                 const std::string& pruefartName,
-                                                 const std::string& titel) const
+                                                  const std::string& pruefartName,
+                                                  const std::string& titel) const
 {
     LISTENZEILE zeile;
     zeile.info.schluessel = protokoll.GetID();

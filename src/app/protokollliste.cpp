@@ -29,13 +29,29 @@ constexpr LISTENAUSSEHEN kProtokollAussehen{
 };
 
 constexpr std::array<const char*, CProtokollListCtrl::AnzahlSpalten> kSpaltenkoepfe = {
-    "",           "Prüfart",       "Titel",        "Bereich/Bauabschnitt",
-    "Station/Profil", "Schicht/Höhe", "Lage zur Achse", "Bodenart",
-    "Bodenherkunft", "Bodenzustand", "",             "Protokoll-Nr.",
-    "Prüfdatum",  "von",           "bis",          "Prüfer",
-    "Bearbeiter", "",              "",             "interne Notiz"};
+    "",
+    "Prüfart",
+    "Titel",
+    "Bereich/Bauabschnitt",
+    "Station/Profil",
+    "Schicht/Höhe",
+    "Lage zur Achse",
+    "Bodenart",
+    "Bodenherkunft",
+    "Bodenzustand",
+    "",
+    "Protokoll-Nr.",
+    "Prüfdatum",
+    "von",
+    "bis",
+    "Prüfer",
+    "Bearbeiter",
+    "",
+    "",
+    "interne Notiz"};
 
-constexpr const char* kVorgabeBreiten = "25;116;163;113;73;80;101;61;90;82;0;82;64;66;81;0;0;0;0;100";
+constexpr const char* kVorgabeBreiten =
+    "25;116;163;113;73;80;101;61;90;82;0;82;64;66;81;0;0;0;0;100";
 constexpr int kErsteKopffeldSpalte = 3;
 constexpr int kAnzahlKopffelder = 16;
 
@@ -73,8 +89,7 @@ void CProtokollListCtrl::InitSpalten(int modus, const std::string& praefix)
                        kVorgabeBreiten);
 }
 
-void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle,
-                                     const CPruefartKatalog& katalog)
+void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog)
 {
     LeereTitelCache();
     CPruefartKatalog auswahl = katalog;
@@ -86,8 +101,7 @@ void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle,
 }
 
 LISTENZEILE CProtokollListCtrl::BaueZeile(const CProtokoll& protokoll,
-                                          const CProtokolle& protokolle,
-                                          CPruefartKatalog& katalog)
+                                          const CProtokolle& protokolle, CPruefartKatalog& katalog)
 {
     LISTENZEILE zeile;
     zeile.info.schluessel = protokoll.GetID();
@@ -115,7 +129,6 @@ LISTENZEILE CProtokollListCtrl::BaueZeile(const CProtokoll& protokoll,
     SetzeZelle(zeile, 19, notiz, GrossSchreiben(notiz));
     return zeile;
 }
-
 
 CPage1::CPage1(QWidget* parent) : QWidget(parent), m_liste(new CProtokollListCtrl(this))
 {

@@ -103,9 +103,9 @@ TEST_F(Messungsliste, SpaltenJeListenart)
 TEST_F(Messungsliste, ZeilenStehenAmIndexIhresProtokolls)
 {
     CProtokolle protokolle;
-    FuegeProtokolleHinzu(protokolle, {{.id = "P0", .messungen = {Messung("1"), Messung("2"),
-                                                                  Messung("3")}},
-                                      {.id = "P1", .messungen = {Messung("1"), Messung("2")}}});
+    FuegeProtokolleHinzu(protokolle,
+                         {{.id = "P0", .messungen = {Messung("1"), Messung("2"), Messung("3")}},
+                          {.id = "P1", .messungen = {Messung("1"), Messung("2")}}});
     CMessungsListCtrl liste;
     liste.FuelleListe(protokolle, m_katalog, "");
     EXPECT_EQ(Zeilen(liste), (std::vector<std::string>{"P0-3", "P1-2", "P1-1", "P0-2", "P0-1"}));
@@ -113,11 +113,11 @@ TEST_F(Messungsliste, ZeilenStehenAmIndexIhresProtokolls)
     // A skipped protocol keeps its index: later rows go in at their collection index, or at
     // the end while the list is shorter.
     CProtokolle gemischt;
-    FuegeProtokolleHinzu(gemischt,
-                         {{.id = "A", .pruefartId = "1001", .messungen = {Messung("1"), Messung("2")}},
-                          {.id = "B", .pruefartId = "1000", .messungen = {Messung("1")}},
-                          {.id = "C", .pruefartId = "1001", .messungen = {Messung("1"), Messung("2")}},
-                          {.id = "D", .pruefartId = "1001"}});
+    FuegeProtokolleHinzu(
+        gemischt, {{.id = "A", .pruefartId = "1001", .messungen = {Messung("1"), Messung("2")}},
+                   {.id = "B", .pruefartId = "1000", .messungen = {Messung("1")}},
+                   {.id = "C", .pruefartId = "1001", .messungen = {Messung("1"), Messung("2")}},
+                   {.id = "D", .pruefartId = "1001"}});
     liste.FuelleListe(gemischt, m_katalog, "1001");
     EXPECT_EQ(Zeilen(liste), (std::vector<std::string>{"A-2", "A-1", "C-2", "C-1"}));
     liste.FuelleListe(gemischt, m_katalog, "1000");
@@ -127,10 +127,9 @@ TEST_F(Messungsliste, ZeilenStehenAmIndexIhresProtokolls)
     EXPECT_EQ(liste.HoleModell().rowCount(), 0);
 
     // A filter drops measurements; "several" still counts all of the protocol's measurements.
-    liste.FuelleListe(gemischt, m_katalog, "1001",
-                      [](const CProtokoll& p, const MESSUNG& m) {
-                          return p.GetID() == "C" && m.lfdNr == "2";
-                      });
+    liste.FuelleListe(gemischt, m_katalog, "1001", [](const CProtokoll& p, const MESSUNG& m) {
+        return p.GetID() == "C" && m.lfdNr == "2";
+    });
     ASSERT_EQ(Zeilen(liste), (std::vector<std::string>{"C-2"}));
     EXPECT_TRUE(liste.HoleInfo(0)->mehrereMessungen);
 }
@@ -157,17 +156,16 @@ TEST_F(Messungsliste, ZeilentexteUndMehrfachmarke)
     protokolle.FuegeTitelHinzu("1|Erdbau|0");
     protokolle.FuegeTitelHinzu("2|Damm|1");
     FuegeProtokolleHinzu(
-        protokolle,
-        {{.id = "P0",
-          .titelId = "2",
-          .pruefartId = "1001",
-          .kopffelder = {"Nord", "kopf", "", "", "gu", "", "", "", "17", "20110523"},
-          .unterartKuerzel = "PV",
-          .messungen = {Messung("1", "0+120", "[RPR|1,95][WOPT|0.5]")}},
-         {.id = "P1",
-          .titelId = "1",
-          .pruefartId = "4711",
-          .messungen = {Messung("1", "a"), Messung("2", "b")}}});
+        protokolle, {{.id = "P0",
+                      .titelId = "2",
+                      .pruefartId = "1001",
+                      .kopffelder = {"Nord", "kopf", "", "", "gu", "", "", "", "17", "20110523"},
+                      .unterartKuerzel = "PV",
+                      .messungen = {Messung("1", "0+120", "[RPR|1,95][WOPT|0.5]")}},
+                     {.id = "P1",
+                      .titelId = "1",
+                      .pruefartId = "4711",
+                      .messungen = {Messung("1", "a"), Messung("2", "b")}}});
     CMessungsListCtrl liste;
     liste.SetzeModus(2, "B12");
     liste.FuelleListe(protokolle, m_katalog, "");
@@ -211,14 +209,19 @@ TEST_F(Messungsliste, SortierenNachStationDatumUndTitel)
     protokolle.FuegeTitelHinzu("1|beta|0");
     protokolle.FuegeTitelHinzu("2|Alpha|0");
     protokolle.FuegeTitelHinzu("3|Gamma|0");
-    FuegeProtokolleHinzu(
-        protokolle,
-        {{.id = "P0", .titelId = "1", .kopffelder = Kopffelder("", "20110215"),
-          .messungen = {Messung("1", "10", "[RPR|9.25]"), Messung("2", "-1,5", "[RPR|10.5]")}},
-         {.id = "P1", .titelId = "2", .kopffelder = Kopffelder("", "20101231"),
-          .messungen = {Messung("1", "2", "[RPR|0.0001]")}},
-         {.id = "P2", .titelId = "3", .kopffelder = Kopffelder("", "20110101"),
-          .messungen = {Messung("1", "Achse", "[RPR|1.2]")}}});
+    FuegeProtokolleHinzu(protokolle, {{.id = "P0",
+                                       .titelId = "1",
+                                       .kopffelder = Kopffelder("", "20110215"),
+                                       .messungen = {Messung("1", "10", "[RPR|9.25]"),
+                                                     Messung("2", "-1,5", "[RPR|10.5]")}},
+                                      {.id = "P1",
+                                       .titelId = "2",
+                                       .kopffelder = Kopffelder("", "20101231"),
+                                       .messungen = {Messung("1", "2", "[RPR|0.0001]")}},
+                                      {.id = "P2",
+                                       .titelId = "3",
+                                       .kopffelder = Kopffelder("", "20110101"),
+                                       .messungen = {Messung("1", "Achse", "[RPR|1.2]")}}});
     CMessungsListCtrl liste;
     QAbstractItemModelTester pruefer(&liste.HoleModell(),
                                      QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -231,11 +234,11 @@ TEST_F(Messungsliste, SortierenNachStationDatumUndTitel)
     EXPECT_EQ(Spalte(liste, 4), (std::vector<std::string>{"Achse", "10", "2", "-1,5"}));
 
     liste.SortiereNachSpalte(12);
-    EXPECT_EQ(Spalte(liste, 12), (std::vector<std::string>{"31.12.2010", "01.01.2011",
-                                                           "15.02.2011", "15.02.2011"}));
+    EXPECT_EQ(Spalte(liste, 12),
+              (std::vector<std::string>{"31.12.2010", "01.01.2011", "15.02.2011", "15.02.2011"}));
     liste.SortiereNachSpalte(12 + kAbsteigend);
-    EXPECT_EQ(Spalte(liste, 12), (std::vector<std::string>{"15.02.2011", "15.02.2011",
-                                                           "01.01.2011", "31.12.2010"}));
+    EXPECT_EQ(Spalte(liste, 12),
+              (std::vector<std::string>{"15.02.2011", "15.02.2011", "01.01.2011", "31.12.2010"}));
 
     liste.SortiereNachSpalte(2);
     EXPECT_EQ(Spalte(liste, 2), (std::vector<std::string>{"Alpha", "beta", "beta", "Gamma"}));
@@ -297,9 +300,8 @@ TEST(ListenNachDateiOeffnen, NichtsVomErstenProjektBleibt)
                  {{.id = "A1", .titelId = "1", .messungen = {Messung("1"), Messung("2")}},
                   {.id = "A2", .titelId = "1", .messungen = {Messung("1")}}});
     // The same titel_ID with another text.
-    const std::string zweites =
-        schreibe("b.axo", "Titel von B",
-                 {{.id = "B1", .titelId = "1", .messungen = {Messung("1")}}});
+    const std::string zweites = schreibe(
+        "b.axo", "Titel von B", {{.id = "B1", .titelId = "1", .messungen = {Messung("1")}}});
 
     const CPruefartKatalog katalog = GeladenerKatalog();
     CProtokolle protokolle;

@@ -58,8 +58,10 @@ TEST_F(Protokollliste, ZeilentexteUndSortiertexteDerKopffelder)
                          "20110523", "8:00", "9:00", "Meier", "Müller", "f14", "f15"},
           .notiz = "wichtig",
           .unterartKuerzel = ""},
-         {.id = "P2", .titelId = "7", .pruefartId = "4711", .kopffelder = {"", "", "", "", "", "",
-                                                                            "", "", "", "2011"}}});
+         {.id = "P2",
+          .titelId = "7",
+          .pruefartId = "4711",
+          .kopffelder = {"", "", "", "", "", "", "", "", "", "2011"}}});
     auto liste = NeueListe();
     liste->FuelleListe(protokolle, m_katalog);
     ASSERT_EQ(liste->HoleModell().rowCount(), 2);
@@ -124,8 +126,8 @@ TEST_F(Protokollliste, SpaltenUndZweiteEinrichtung)
     EXPECT_EQ(liste->HolePraefix(), "X9");
     EXPECT_EQ(liste->header()->sectionSize(3), 150);
     CProtokolle protokolle;
-    FuegeProtokolleHinzu(protokolle, {{.id = "P", .kopffelder = {"", "", "", "", "", "", "", "",
-                                                                 "5"}}});
+    FuegeProtokolleHinzu(protokolle,
+                         {{.id = "P", .kopffelder = {"", "", "", "", "", "", "", "", "5"}}});
     liste->FuelleListe(protokolle, m_katalog);
     EXPECT_EQ(Zelle(*liste, 0, 11), "X9-5");
     // Filling keeps the widths.
@@ -172,9 +174,9 @@ TEST_F(Protokollliste, UnbrauchbaresGespeichertesLayout)
     doppelt.reset();
 
     // Out of range, negative, or too short (missing fields read 0): ignored too.
-    for (const char* ordnung : {"19;18;17;16;15;14;13;12;11;10;9;8;7;6;5;4;3;2;1;20;",
-                                "-1;0;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;",
-                                "19;18;17;"}) {
+    for (const char* ordnung :
+         {"19;18;17;16;15;14;13;12;11;10;9;8;7;6;5;4;3;2;1;20;",
+          "-1;0;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;", "19;18;17;"}) {
         SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1", alleBreiten);
         SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1_Order", ordnung);
         auto liste = NeueListe();
@@ -214,11 +216,16 @@ TEST_F(Protokollliste, SortierenPerSpaltenkopf)
     protokolle.FuegeTitelHinzu("1|Bbb|0");
     protokolle.FuegeTitelHinzu("2|aaa|0");
     protokolle.FuegeTitelHinzu("3|Ccc|0");
-    FuegeProtokolleHinzu(
-        protokolle,
-        {{.id = "P1", .titelId = "1", .kopffelder = {"", "", "10", "", "", "", "", "", "", "20110102"}},
-         {.id = "P2", .titelId = "2", .kopffelder = {"", "", "9", "", "", "", "", "", "", "20101231"}},
-         {.id = "P3", .titelId = "3", .kopffelder = {"", "", "-2", "", "", "", "", "", "", "20110101"}}});
+    FuegeProtokolleHinzu(protokolle,
+                         {{.id = "P1",
+                           .titelId = "1",
+                           .kopffelder = {"", "", "10", "", "", "", "", "", "", "20110102"}},
+                          {.id = "P2",
+                           .titelId = "2",
+                           .kopffelder = {"", "", "9", "", "", "", "", "", "", "20101231"}},
+                          {.id = "P3",
+                           .titelId = "3",
+                           .kopffelder = {"", "", "-2", "", "", "", "", "", "", "20110101"}}});
     auto liste = NeueListe();
     QAbstractItemModelTester pruefer(&liste->HoleModell(),
                                      QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -259,7 +266,8 @@ TEST_F(Protokollliste, SortierenPerSpaltenkopf)
 TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
 {
     CListenModell modell;
-    QAbstractItemModelTester pruefer(&modell, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester pruefer(&modell,
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     modell.SetzeSpalten({{"a"}, {"b"}});
     std::vector<LISTENZEILE> zeilen;
     for (const char* text : {"zebra", "abc", "Ärger", "ABC", "A_", "AA", "ab", ""}) {
@@ -278,11 +286,11 @@ TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
     // Lower case decides, so "_" comes before the letters; bytes count unsigned, so umlauts
     // follow "z"; equal texts keep their order both ways.
     modell.Sortiere(1);
-    EXPECT_EQ(texte(), (std::vector<std::string>{"", "A_", "AA", "ab", "abc", "ABC", "zebra",
-                                                 "Ärger"}));
+    EXPECT_EQ(texte(),
+              (std::vector<std::string>{"", "A_", "AA", "ab", "abc", "ABC", "zebra", "Ärger"}));
     modell.Sortiere(1 + kAbsteigend);
-    EXPECT_EQ(texte(), (std::vector<std::string>{"Ärger", "zebra", "abc", "ABC", "ab", "AA", "A_",
-                                                 ""}));
+    EXPECT_EQ(texte(),
+              (std::vector<std::string>{"Ärger", "zebra", "abc", "ABC", "ab", "AA", "A_", ""}));
     // Columns without sort texts, and parameters beyond them, change nothing.
     modell.Sortiere(0);
     EXPECT_EQ(texte().front(), "Ärger");
@@ -310,9 +318,9 @@ TEST_F(Protokollliste, KontextmenueNurAufZeilen)
         eintraege << eintrag->text();
         EXPECT_FALSE(eintrag->isEnabled());
     }
-    EXPECT_EQ(eintraege, (QStringList{u"Löschen"_s, u"Zuordnung ändern"_s,
-                                      u"Protokollnummer ändern"_s,
-                                      u"Prüfdatum des Protokolls ändern"_s}));
+    EXPECT_EQ(eintraege,
+              (QStringList{u"Löschen"_s, u"Zuordnung ändern"_s, u"Protokollnummer ändern"_s,
+                           u"Prüfdatum des Protokolls ändern"_s}));
     // Below the last row: no menu.
     const QRect letzteZeile = liste.visualRect(liste.HoleModell().index(1, 1));
     EXPECT_EQ(seite.BaueKontextmenue(QPoint(letzteZeile.center().x(), letzteZeile.bottom() + 20)),
