@@ -47,10 +47,20 @@ bool IstProjektArgument(const std::string& argument)
     return argument.ends_with(".axo");
 }
 
-bool CAxoApp::LadeFirmenlogo()
+CAxoApp::CAxoApp()
 {
     // The report pages paint the logo from here for the whole run.
     SetzeSeitenlogo(&m_firmenlogo);
+}
+
+CAxoApp::~CAxoApp()
+{
+    if (Seitenlogo() == &m_firmenlogo)
+        SetzeSeitenlogo(nullptr);
+}
+
+bool CAxoApp::LadeFirmenlogo()
+{
     return ::LadeFirmenlogo(m_firmenlogo);
 }
 
@@ -81,7 +91,7 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
     if (!LadeFirmenlogo())
         ZeigeMeldung("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!");
     if (IstProjektArgument(projekt))
-        LadeMassnahme(projekt);
+        m_protokolle.LadeMassnahme(projekt);
     if (!m_katalog.Lade())
         return false;
     m_dateiVerlauf.Lade();
@@ -151,17 +161,6 @@ QPrinter& CVersucheApp::HoleDrucker()
     if (!m_drucker)
         m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_drucker;
-}
-
-void CVersucheApp::LadeMassnahme(const std::string&)
-{
-    // Seam: loads the project into the protocol collection (CProtokolle::LadeMassnahme).
-}
-
-std::string CVersucheApp::HoleMassnahmeWert(const std::string&) const
-{
-    // Seam: reads the header value from the protocol collection (CProtokolle::HoleMassnahmeWert).
-    return {};
 }
 
 void CVersucheApp::OnAppAbout()

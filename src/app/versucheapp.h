@@ -6,6 +6,7 @@
 #include "app/dateiverlauf.h"
 #include "app/geschwistermeldung.h"
 #include "app/versuchedoc.h"
+#include "data/protokolle.h"
 #include "data/pruefartkatalog.h"
 #include "report/dib.h"
 
@@ -23,6 +24,12 @@ class CAxoApp : public QObject
 {
     Q_OBJECT
 public:
+    // The logo is the one the report pages paint from the start, empty until it is loaded.
+    CAxoApp();
+    ~CAxoApp() override;
+    CAxoApp(const CAxoApp&) = delete;
+    CAxoApp& operator=(const CAxoApp&) = delete;
+
     // Loads the logo from the program folder; false when there is none.
     bool LadeFirmenlogo();
     const CDib& HoleFirmenlogo() const { return m_firmenlogo; }
@@ -40,8 +47,6 @@ public:
 
     CVersucheApp();
     ~CVersucheApp() override;
-    CVersucheApp(const CVersucheApp&) = delete;
-    CVersucheApp& operator=(const CVersucheApp&) = delete;
 
     // Start-up; false ends the program before the event loop. `argumente` as the command line,
     // the program first.
@@ -60,12 +65,10 @@ public:
     void SetzeQuerformat(bool querformat);
     QPrinter& HoleDrucker();
 
-    // Loads a project into the protocol collection; the outcome is not looked at.
-    void LadeMassnahme(const std::string& pfad);
-    // A header value of the loaded project ("massnahme_bezeichnung" ...); "" when there is none.
-    std::string HoleMassnahmeWert(const std::string& name) const;
-
     const CPruefartKatalog& HolePruefartKatalog() const { return m_katalog; }
+    // The loaded project; owned for the whole run.
+    CProtokolle& HoleProtokolle() { return m_protokolle; }
+    const CProtokolle& HoleProtokolle() const { return m_protokolle; }
     CMainFrame* HoleHauptfenster() const { return m_hauptfenster.get(); }
     const CDateiVerlauf& HoleDateiVerlauf() const { return m_dateiVerlauf; }
     const CGeschwisterVerbindung& HoleGeschwisterVerbindung() const { return m_geschwister; }
@@ -78,6 +81,7 @@ private:
     void WechsleInsProgrammverzeichnis();
 
     CPruefartKatalog m_katalog;
+    CProtokolle m_protokolle;
     CVersucheDoc m_dokument;
     std::unique_ptr<CMainFrame> m_hauptfenster;
     CDateiVerlauf m_dateiVerlauf{4};

@@ -2,12 +2,19 @@
 // The main view: a form with the note and the buttons across the top, the details of the selected
 // protocol, and a tab control with the pages "Protokolle" and "Messungen".
 
+#include "app/messungsliste.h"
+#include "app/protokolldruckauftrag.h"
+
 #include <QWidget>
 #include <string>
+#include <vector>
 
+class CPage1;
+class CProtokollListCtrl;
 class CVersucheDoc;
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QTreeWidget;
@@ -39,13 +46,29 @@ public:
     // Texts of the sibling program other than a front request: ignored.
     bool BearbeiteNachricht(const std::string& text);
 
+    // Print through the print dialog, preview through the print preview; both draw the pages
+    // with the same routine.
     void OnFilePrint();
     void OnFilePrintPreview();
+    // The steps of both: the selection check and the orientation; the page rectangle and the
+    // job; the pages. The job's test objects stay until the next job, for the preview's redraws.
+    bool OnPreparePrinting();
+    void OnBeginPrinting(const QPrinter& drucker);
+    void OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten);
+    void OnEndPrinting() {}
+    // Identifiers of the protocols of the selected rows of the protocol list, in list order.
+    std::vector<std::string> GewaehlteProtokolle() const;
+    const CProtokolldruckAuftrag& HoleDruckauftrag() const { return m_druckauftrag; }
     void OnSpaltenZuruecksetzen();
 
     QTabWidget* HoleTabCtrl() const { return m_tabCtrl; }
-    QWidget* HoleProtokollseite() const { return m_page1; }
+    QWidget* HoleProtokollseite() const;
     QWidget* HoleMessungsseite() const { return m_page3; }
+    CProtokollListCtrl* HoleProtokollListe() const;
+    CMessungsListCtrl* HoleMessungsListe() const { return m_messungsListe; }
+
+    // Rebuilds the measurement list for a test-type ID ("" for all types).
+    void FuelleMessungsListe(const std::string& pruefartId, const MessungsFilter& filter = {});
 
 protected:
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -53,6 +76,8 @@ protected:
 private:
     void ErzeugeSteuerelemente();
     void ErsteAktualisierung();
+    // Both lists with the project's prefix, filled and sorted by column 1.
+    void FuelleListen();
     void PasseRahmenAn();
     void SetzeFenstertitel();
     void SetzeTitelFarben();
@@ -62,8 +87,9 @@ private:
     CVersucheDoc& m_dokument;
 
     // Pages of the tabs, created by the first update.
-    QWidget* m_page1 = nullptr;
+    CPage1* m_page1 = nullptr;
     QWidget* m_page3 = nullptr;
+    CMessungsListCtrl* m_messungsListe = nullptr;
 
     QWidget* m_band;                 // 100: its bottom edge anchors the tab control
     QLabel* m_notizBeschriftung;     // 111
@@ -79,4 +105,6 @@ private:
     QTabWidget* m_tabCtrl = nullptr; // 1000
     QWidget* m_rahmenProtokolle;     // 1001: anchor of the protocols page
     QWidget* m_rahmenMessungen;      // 1002: anchor of the measurements page
+
+    CProtokolldruckAuftrag m_druckauftrag;
 };

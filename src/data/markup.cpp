@@ -14,7 +14,8 @@ enum Zeichenart : unsigned char
 {
     kNormal,
     kLeerraum,
-    kTrenner
+    kTrenner,
+    kAnfuehrung
 };
 
 constexpr std::array<unsigned char, 256> BaueZeichenarten()
@@ -24,6 +25,7 @@ constexpr std::array<unsigned char, 256> BaueZeichenarten()
         arten[static_cast<unsigned char>(c)] = kLeerraum;
     for (char c : std::string_view("<>=\\/?!"))
         arten[static_cast<unsigned char>(c)] = kTrenner;
+    arten['"'] = kAnfuehrung;
     return arten;
 }
 constexpr std::array<unsigned char, 256> kZeichenarten = BaueZeichenarten();
@@ -85,32 +87,31 @@ std::string MaskiereAttribut(std::string_view text)
     return Maskiere(text, kEntities.size());
 }
 
+const Entity* EntityAm(std::string_view text)
+{
+    for (const Entity& e : kEntities) {
+        if (text.substr(0, e.name.size()) == e.name)
+            return &e;
+    }
+    return nullptr;
+}
+
 // One pass: "&amp;amp;" becomes "&amp;". Unknown and numeric references stay as they are.
 std::string Demaskiere(std::string_view text)
 {
+    size_t und = text.find('&');
+    if (und == std::string_view::npos)
+        return std::string(text);
     std::string ergebnis;
     ergebnis.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c == '&') {
-            const std::string_view rest = text.substr(i + 1);
-            const Entity* treffer = nullptr;
-            for (const Entity& e : kEntities) {
-                if (rest.substr(0, e.name.size()) == e.name) {
-                    treffer = &e;
-                    break;
-                }
-            }
-            if (treffer) {
-                ergebnis += treffer->zeichen;
-                i += 1 + treffer->name.size();
-                continue;
-            }
-        }
-        ergebnis += c;
-        ++i;
+    size_t kopiertBis = 0;
+    for (; und != std::string_view::npos; und = text.find('&', kopiertBis)) {
+        ergebnis.append(text.substr(kopiertBis, und - kopiertBis));
+        const Entity* entity = EntityAm(text.substr(und + 1));
+        ergebnis += entity ? entity->zeichen : '&';
+        kopiertBis = und + 1 + (entity ? entity->name.size() : 0);
     }
+    ergebnis.append(text.substr(kopiertBis));
     return ergebnis;
 }
 
@@ -164,7 +165,7 @@ int CMarkup::NimmSatz()
 
 // Tokens inside tags: a double-quoted string (to the end of the text when the quote is not
 // closed), one delimiter, or a run of other characters. White space separates them.
-bool CMarkup::LiesToken(int& pos, Token& token) const
+inline bool CMarkup::LiesToken(int& pos, Token& token) const
 {
     const int laenge = static_cast<int>(m_dokument.size());
     const char* d = m_dokument.data();
@@ -174,7 +175,7 @@ bool CMarkup::LiesToken(int& pos, Token& token) const
         ++pos;
     if (pos >= laenge)
         return false;
-    if (d[pos] == '"') {
+    if (Art(d[pos]) == kAnfuehrung) {
         token.inAnfuehrung = true;
         token.anfang = pos + 1;
         const void* zu = std::memchr(d + token.anfang, '"', laenge - token.anfang);
@@ -187,19 +188,19 @@ bool CMarkup::LiesToken(int& pos, Token& token) const
     if (Art(d[pos]) == kTrenner) {
         pos += 1;
     } else {
-        while (pos < laenge && Art(d[pos]) == kNormal && d[pos] != '"')
+        while (pos < laenge && Art(d[pos]) == kNormal)
             ++pos;
     }
     token.ende = pos;
     return true;
 }
 
-std::string_view CMarkup::TokenText(const Token& token) const
+inline std::string_view CMarkup::TokenText(const Token& token) const
 {
     return std::string_view(m_dokument).substr(token.anfang, token.ende - token.anfang);
 }
 
-bool CMarkup::IstZeichen(const Token& token, char c) const
+inline bool CMarkup::IstZeichen(const Token& token, char c) const
 {
     return !token.inAnfuehrung && token.ende == token.anfang + 1 && m_dokument[token.anfang] == c;
 }
@@ -426,11 +427,12 @@ std::string CMarkup::HoleDaten(int satz) const
     const int anfang = e.startTagEnde + 1;
     const std::string_view inhalt =
         std::string_view(m_dokument).substr(anfang, e.endTagAnfang - anfang);
+    // Content that opens with a CDATA section (blanks before it allowed) is taken raw.
     int pos = anfang;
-    Token token;
-    if (LiesToken(pos, token) && token.anfang < e.endTagAnfang && IstZeichen(token, '<') &&
-        m_dokument.compare(token.anfang, kCdataAnfang.size(), kCdataAnfang) == 0) {
-        const int cdata = token.anfang + static_cast<int>(kCdataAnfang.size());
+    while (pos < e.endTagAnfang && Art(m_dokument[pos]) == kLeerraum)
+        ++pos;
+    if (pos < e.endTagAnfang && m_dokument.compare(pos, kCdataAnfang.size(), kCdataAnfang) == 0) {
+        const int cdata = pos + static_cast<int>(kCdataAnfang.size());
         const size_t ende = m_dokument.find(kCdataEnde, cdata);
         if (ende != std::string::npos && static_cast<int>(ende) < e.endTagAnfang)
             return m_dokument.substr(cdata, ende - cdata);
@@ -443,35 +445,67 @@ std::string CMarkup::HoleKindDaten() const
     return m_kind ? HoleDaten(m_kind) : std::string();
 }
 
-// Walks the start tag's tokens behind the name; the quoted token two behind a matching name
-// is the value. A single-quoted value is not recognised.
-bool CMarkup::FindeAttributWert(int satz, std::string_view name, Token& wert) const
+// Walks the start tag's tokens behind the name once for all names. For each name, the first
+// unquoted token other than "=" that equals it marks the attribute, and the quoted token two
+// behind it is the value (none when that token is not quoted); an unquoted ">" or "/" ends the
+// walk. A single-quoted value is not recognised.
+uint32_t CMarkup::FindeAttributWerte(int satz, std::span<const std::string_view> namen,
+                                     Token* werte) const
 {
-    if (name.empty())
-        return false;
+    if (namen.size() > kHoechstensAttribute)
+        throw CInvalidArgException("CMarkup: zu viele Attribute auf einmal");
+    uint32_t offen = 0;
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (!namen[i].empty())
+            offen |= uint32_t{1} << i;
+    }
+    uint32_t gefunden = 0;
     int pos = m_saetze[satz].startTagAnfang + 1;
     Token token;
-    if (!LiesToken(pos, token))
-        return false;
-    while (LiesToken(pos, token)) {
+    if (!offen || !LiesToken(pos, token))
+        return gefunden;
+    while (offen && LiesToken(pos, token)) {
         if (IstZeichen(token, '>') || IstZeichen(token, '/'))
-            return false;
-        if (!token.inAnfuehrung && !IstZeichen(token, '=') && TokenText(token) == name) {
-            if (!LiesToken(pos, token) || !LiesToken(pos, token) || !token.inAnfuehrung)
-                return false;
-            wert = token;
-            return true;
+            break;
+        if (token.inAnfuehrung || IstZeichen(token, '='))
+            continue;
+        const std::string_view text = TokenText(token);
+        for (size_t i = 0; i < namen.size(); ++i) {
+            const uint32_t bit = uint32_t{1} << i;
+            if (!(offen & bit) || namen[i] != text)
+                continue;
+            offen &= ~bit;
+            int wertPos = pos;
+            Token wert;
+            if (LiesToken(wertPos, wert) && LiesToken(wertPos, wert) && wert.inAnfuehrung) {
+                werte[i] = wert;
+                gefunden |= bit;
+            }
         }
     }
-    return false;
+    return gefunden;
+}
+
+void CMarkup::HoleAttributeVon(int satz, std::span<const std::string_view> namen,
+                               std::span<std::string> werte) const
+{
+    if (werte.size() < namen.size())
+        throw CInvalidArgException("CMarkup: weniger Werte als Attributnamen");
+    std::array<Token, kHoechstensAttribute> tokens;
+    const uint32_t gefunden = satz ? FindeAttributWerte(satz, namen, tokens.data()) : 0;
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (gefunden & uint32_t{1} << i)
+            werte[i] = Demaskiere(TokenText(tokens[i]));
+        else
+            werte[i].clear();
+    }
 }
 
 std::string CMarkup::HoleAttributVon(int satz, std::string_view name) const
 {
-    Token wert;
-    if (!satz || !FindeAttributWert(satz, name, wert))
-        return {};
-    return Demaskiere(TokenText(wert));
+    std::string wert;
+    HoleAttributeVon(satz, {&name, 1}, {&wert, 1});
+    return wert;
 }
 
 std::string CMarkup::HoleAttribut(std::string_view name) const
@@ -482,6 +516,18 @@ std::string CMarkup::HoleAttribut(std::string_view name) const
 std::string CMarkup::HoleKindAttribut(std::string_view name) const
 {
     return HoleAttributVon(m_kind, name);
+}
+
+void CMarkup::HoleAttribute(std::span<const std::string_view> namen,
+                            std::span<std::string> werte) const
+{
+    HoleAttributeVon(m_haupt, namen, werte);
+}
+
+void CMarkup::HoleKindAttribute(std::span<const std::string_view> namen,
+                                std::span<std::string> werte) const
+{
+    HoleAttributeVon(m_kind, namen, werte);
 }
 
 std::string CMarkup::HoleKindUnterdokument() const
@@ -729,7 +775,7 @@ bool CMarkup::SetzeAttributVon(int satz, std::string_view name, std::string_view
     if (!satz)
         return false;
     Token alt;
-    if (!FindeAttributWert(satz, name, alt))
+    if (!FindeAttributWerte(satz, {&name, 1}, &alt))
         return FuegeAttributEin(satz, name, wert);
     // A value whose quote is not closed inside the start tag cannot be replaced safely.
     if (alt.ende >= m_saetze[satz].startTagEnde)

@@ -3,7 +3,9 @@
 // Writing inserts into the text and moves the offsets behind the insertion; the text is never
 // rebuilt from the records, so the bytes of a stored document are exactly the bytes written.
 
+#include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +55,14 @@ public:
     std::string HoleKindDaten() const;
     std::string HoleKindAttribut(std::string_view name) const;
     std::string HoleAttribut(std::string_view name) const;
+    // Several attributes of the main element (of the current child) from one walk over its
+    // start tag: werte[i] becomes what HoleAttribut (HoleKindAttribut) gives for namen[i]. At
+    // most kHoechstensAttribute names; more, or fewer values than names, raise
+    // CInvalidArgException.
+    static constexpr size_t kHoechstensAttribute = 32;
+    void HoleAttribute(std::span<const std::string_view> namen, std::span<std::string> werte) const;
+    void HoleKindAttribute(std::span<const std::string_view> namen,
+                           std::span<std::string> werte) const;
     std::string HoleKindUnterdokument() const;
     std::string HoleAttributName(int n) const;
     bool HoleElementBereich(int& anfang, int& ende) const;
@@ -111,7 +121,11 @@ private:
     int VorigesGeschwister(int satz) const;
     std::string HoleDaten(int satz) const;
     std::string HoleAttributVon(int satz, std::string_view name) const;
-    bool FindeAttributWert(int satz, std::string_view name, Token& wert) const;
+    void HoleAttributeVon(int satz, std::span<const std::string_view> namen,
+                          std::span<std::string> werte) const;
+    // Bit i of the result is set when namen[i] has a value; its token is then werte[i].
+    uint32_t FindeAttributWerte(int satz, std::span<const std::string_view> namen,
+                                Token* werte) const;
 
     void VerschiebeOffsets(int ab, int delta);
     int FuegeAlsKindEin(int eltern, int vorgaenger, std::string_view text);

@@ -104,6 +104,26 @@ uint32_t LeseU32(const unsigned char* bytes)
     return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
+CProjektDatei::Satzkopf KopfAus(const unsigned char* bytes)
+{
+    return {LeseU32(bytes), bytes[4], bytes[5]};
+}
+
+// The rest of the file from the current position, in as few reads as its size allows.
+std::string LiesBisEnde(int datei)
+{
+    struct stat info;
+    std::string inhalt;
+    if (::fstat(datei, &info) == 0 && info.st_size > 0)
+        inhalt.resize(static_cast<size_t>(info.st_size));
+    inhalt.resize(LiesVoll(datei, inhalt.data(), static_cast<int64_t>(inhalt.size())));
+    // A file that grows while it is read is read on to its end.
+    char block[64 * 1024];
+    for (int64_t n; (n = LiesVoll(datei, block, sizeof block)) > 0;)
+        inhalt.append(block, n);
+    return inhalt;
+}
+
 // A stored text ends at its first zero byte.
 std::string_view BisNull(std::string_view text)
 {
@@ -130,7 +150,7 @@ bool LeseKopfAus(int datei, CProjektDatei::Satzkopf& kopf)
     unsigned char bytes[CProjektDatei::kKopfLaenge];
     if (LiesVoll(datei, bytes, sizeof bytes) < static_cast<int64_t>(sizeof bytes))
         return false;
-    kopf = {LeseU32(bytes), bytes[4], bytes[5]};
+    kopf = KopfAus(bytes);
     return true;
 }
 
@@ -223,7 +243,7 @@ bool CProjektDatei::LeseKopf(Satzkopf& kopf)
     unsigned char bytes[kKopfLaenge];
     if (LeseBytes(bytes, kKopfLaenge) < kKopfLaenge)
         return false;
-    kopf = {LeseU32(bytes), bytes[4], bytes[5]};
+    kopf = KopfAus(bytes);
     return true;
 }
 
@@ -237,13 +257,13 @@ bool CProjektDatei::LeseText(uint32_t laenge, std::string& text)
     return true;
 }
 
-void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string text)
+void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string_view text)
 {
     if (kopf.geloescht)
         return;
     switch (kopf.art) {
     case kProtokoll:
-        m_positionen.Setze(position, std::move(text));
+        m_positionen.Setze(position, std::string(BisNull(text)));
         break;
     case kMetadaten:
         m_metadatenPosition = position;
@@ -259,20 +279,26 @@ void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string
     }
 }
 
+// The file is read whole in one go and its records are taken from memory.
 bool CProjektDatei::LeseIndex()
 {
     GibPufferFrei();
     if (!Oeffne())
         return false;
-    long position = 0;
-    Satzkopf kopf;
-    std::string text;
-    // An over-long or cut-off record ends the scan; the records before it stay indexed.
-    while (LeseKopf(kopf) && kopf.laenge < kTextGrenze && LeseText(kopf.laenge, text)) {
-        NimmInIndex(position, kopf, std::move(text));
-        position = HoleLesePosition();
-    }
+    const std::string inhalt = LiesBisEnde(m_datei);
     Schliesse();
+    const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
+    size_t position = 0;
+    // An over-long or cut-off record ends the scan; the records before it stay indexed.
+    while (inhalt.size() - position >= kKopfLaenge) {
+        const Satzkopf kopf = KopfAus(bytes + position);
+        const size_t textAnfang = position + kKopfLaenge;
+        if (kopf.laenge >= kTextGrenze || inhalt.size() - textAnfang < kopf.laenge)
+            break;
+        NimmInIndex(static_cast<long>(position), kopf,
+                    std::string_view(inhalt).substr(textAnfang, kopf.laenge));
+        position = textAnfang + kopf.laenge;
+    }
     return true;
 }
 

@@ -90,7 +90,7 @@ private:
     bool HatPuffer() const { return !m_puffer.empty(); }
     bool LeseKopf(Satzkopf& kopf);
     bool LeseText(uint32_t laenge, std::string& text);
-    void NimmInIndex(long position, const Satzkopf& kopf, std::string text);
+    void NimmInIndex(long position, const Satzkopf& kopf, std::string_view text);
     std::string LeseWurzelSatz(long position);
     long SchreibeWurzelSatz(uint8_t art, std::string_view text, long& wurzel);
 

@@ -6,6 +6,7 @@
 #include "platform/exceptions.h"
 #include "platform/text.h"
 
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -13,6 +14,12 @@
 namespace {
 
 constexpr const char* kAktuelleVersion = "0.0.2";
+
+// The attributes of the "protokoll" and "messung" elements, in written order.
+constexpr std::array<std::string_view, 6> kProtokollAttribute = {
+    "version", "ID", "titel_ID", "pruefart_ID", "pruefart_VER", "pruefunterartKuerzel"};
+constexpr std::array<std::string_view, 4> kMessungsAttribute = {"lfdNr", "station", "schicht",
+                                                                "lage"};
 
 // Integer value of a text: leading blanks and a sign allowed, 0 when it does not start with a
 // number, clamped to the int range.
@@ -222,13 +229,15 @@ bool CProtokoll::LeseXML(const std::string& xml)
     if (!dokument.SetzeDokument(xml) || !dokument.FindeElement("protokoll"))
         return false;
 
-    m_version = dokument.HoleAttribut("version");
-    m_id = dokument.HoleAttribut("ID");
-    m_titelId = dokument.HoleAttribut("titel_ID");
-    m_pruefartId = dokument.HoleAttribut("pruefart_ID");
+    std::array<std::string, kProtokollAttribute.size()> werte;
+    dokument.HoleAttribute(kProtokollAttribute, werte);
+    m_version = std::move(werte[0]);
+    m_id = std::move(werte[1]);
+    m_titelId = std::move(werte[2]);
+    m_pruefartId = std::move(werte[3]);
     m_pruefart = ZahlAusText(m_pruefartId);
-    m_pruefartVer = ZahlAusText(dokument.HoleAttribut("pruefart_VER"));
-    m_pruefunterartKuerzel = dokument.HoleAttribut("pruefunterartKuerzel");
+    m_pruefartVer = ZahlAusText(werte[4]);
+    m_pruefunterartKuerzel = std::move(werte[5]);
     SetzeArtIndex();
 
     if (!dokument.FindeKindElement("daten"))
@@ -247,12 +256,14 @@ bool CProtokoll::LeseXML(const std::string& xml)
     if (dokument.FindeKindElement("daten_messungen")) {
         dokument.BetreteElement();
         while (dokument.FindeKindElement("messung")) {
+            std::array<std::string, kMessungsAttribute.size()> werte;
+            dokument.HoleKindAttribute(kMessungsAttribute, werte);
             MESSUNG messung;
-            messung.lfdNr = dokument.HoleKindAttribut("lfdNr");
+            messung.lfdNr = std::move(werte[0]);
             messung.lfdNrWert = ZahlAusText(messung.lfdNr);
-            messung.station = dokument.HoleKindAttribut("station");
-            messung.schicht = dokument.HoleKindAttribut("schicht");
-            messung.lage = dokument.HoleKindAttribut("lage");
+            messung.station = std::move(werte[1]);
+            messung.schicht = std::move(werte[2]);
+            messung.lage = std::move(werte[3]);
             messung.daten = dokument.HoleKindDaten();
             m_messungen.push_back(std::move(messung));
         }

@@ -1,7 +1,6 @@
 #include "pages/seitenkoerper.h"
 
 #include "data/textfunktionen.h"
-#include "pages/seitenlogo.h"
 #include "platform/exceptions.h"
 #include "report/protokolldruck.h"
 
@@ -11,19 +10,7 @@ namespace {
 
 const char* const kZeilenumbruch = "#CRLF#";
 
-const CDib* g_seitenlogo = nullptr;
-
 } // namespace
-
-void SetzeSeitenlogo(const CDib* logo)
-{
-    g_seitenlogo = logo;
-}
-
-const CDib* Seitenlogo()
-{
-    return g_seitenlogo;
-}
 
 const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n)
 {

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPainterPath>
 #include <QtEndian>
 #include <QtGlobal>
@@ -105,6 +106,30 @@ QRawFont LadeRohschrift(const QString& pfad)
     return roh;
 }
 
+// The same face as the font database's engine, which knows its file: a PDF then embeds the face
+// and its text stays searchable, where a face read from bare data is drawn as outlines. Only
+// when the database hands out that very file; otherwise the face as read.
+QRawFont MitDateiImPdf(const QString& pfad, const QRawFont& gelesen)
+{
+    if (QGuiApplication::instance() == nullptr)
+        return gelesen;
+    const QStringList familien =
+        QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(pfad));
+    if (familien.isEmpty())
+        return gelesen;
+    QFont schrift(familien.front());
+    schrift.setStyleName(gelesen.styleName());
+    schrift.setPixelSize(gelesen.unitsPerEm());
+    schrift.setHintingPreference(QFont::PreferNoHinting);
+    schrift.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont ausDatenbank = QRawFont::fromFont(schrift);
+    if (!ausDatenbank.isValid() || ausDatenbank.pixelSize() != gelesen.pixelSize() ||
+        ausDatenbank.fontTable("head") != gelesen.fontTable("head") ||
+        ausDatenbank.fontTable("cmap") != gelesen.fontTable("cmap"))
+        return gelesen;
+    return ausDatenbank;
+}
+
 // usWinAscent and usWinDescent from the OS/2 table; the hhea values when it is missing.
 void LeseZelle(const QRawFont& roh, double& aufstieg, double& abstieg)
 {
@@ -141,6 +166,7 @@ std::unique_ptr<CSchriftschnitt> LadeSchnitt(const Gesicht& gesicht, bool fett)
     schnitt->rohschrift = LadeRohschrift(datei);
     if (!schnitt->rohschrift.isValid())
         return nullptr;
+    schnitt->rohschrift = MitDateiImPdf(datei, schnitt->rohschrift);
     schnitt->einheitenJeEm = schnitt->rohschrift.unitsPerEm();
     if (fett && HatNormaleUmrisse(schnitt->rohschrift, gesicht))
         schnitt->nachzeichnen = 0.05 * schnitt->einheitenJeEm;

@@ -5,9 +5,12 @@
 #include "app/versucheview.h"
 #include "app_umgebung.h"
 #include "data/pfade.h"
+#include "musterbauer.h"
+#include "pages/seitenlogo.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
 
+#include <QFile>
 #include <QPrinter>
 #include <QTabWidget>
 #include <fstream>
@@ -30,6 +33,25 @@ QStringList Kommandozeile(std::initializer_list<const char*> argumente)
 class Start : public AppUmgebung
 {
 protected:
+    // A small project file in the program folder; returns its path.
+    std::string SchreibeProjekt(const char* name, const std::string& bezeichnung,
+                                const std::string& auftraggeber, int protokolle)
+    {
+        MusterProjekt projekt;
+        projekt.metadaten = {{"bezeichnung", bezeichnung}, {"auftraggeber", auftraggeber}};
+        projekt.titel = {"1|Erdbau|1"};
+        for (int nummer = 1; nummer <= protokolle; ++nummer)
+            projekt.protokolle.push_back(BaueProtokoll(1000, nummer, "1", 2));
+        const std::string pfad = ProgrammOrdnerText() + "/" + name;
+        EXPECT_TRUE(SchreibeProjektDatei(projekt, pfad));
+        return pfad;
+    }
+
+    static std::string Titel(const CVersucheApp& app)
+    {
+        return NachCp1252(app.HoleHauptfenster()->windowTitle());
+    }
+
     void SchreibeLogo()
     {
         BmpBauer bmp;
@@ -55,6 +77,7 @@ TEST_F(Start, WithoutLogoTheMessageComesBeforeTheWindowAndStartUpGoesOn)
     EXPECT_EQ(m_meldungen, std::vector<std::string>{LogoMeldung});
     EXPECT_FALSE(fensterBeiMeldung);
     EXPECT_TRUE(app.HoleFirmenlogo().IstLeer());
+    EXPECT_EQ(Seitenlogo(), &app.HoleFirmenlogo()) << "the pages paint the application's logo";
     ASSERT_NE(app.HoleHauptfenster(), nullptr);
     EXPECT_TRUE(app.HoleHauptfenster()->isVisible());
     EXPECT_EQ(app.HoleHauptfenster()->windowTitle(), QStringLiteral("AXO Reader 4.0"));
@@ -100,25 +123,69 @@ TEST(Projektargument, OnlyAnArgumentEndingExactlyInDotAxoNamesAProject)
     EXPECT_FALSE(IstProjektArgument(""));
 }
 
-TEST_F(Start, FileOpenReplacesTheProjectAndShowsTheProtocolsAgain)
+TEST_F(Start, ProjectArgumentIsLoadedBeforeTheWindowAndShownInTheCaption)
 {
+    const std::string pfad = SchreibeProjekt("Baustelle.axo", "B 27 Ortsumgehung", "Stadt Ulm", 3);
     CVersucheApp app;
-    ASSERT_TRUE(app.InitInstance(Kommandozeile({})));
-    CVersucheView* ansicht = app.HoleHauptfenster()->HoleAnsicht();
+    ASSERT_TRUE(app.InitInstance(Kommandozeile({pfad.c_str(), "anderes.axo"})));
+    EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 3);
+    EXPECT_EQ(Titel(app), " Protokolle der Maßnahme: B 27 Ortsumgehung, Auftraggeber: Stadt Ulm");
+}
 
-    app.OeffneDokument("/daten/erstes.axo");
+TEST_F(Start, ArgumentsOtherThanAFirstDotAxoPathAreIgnored)
+{
+    const std::string pfad = SchreibeProjekt("Baustelle.axo", "B 27 Ortsumgehung", "Stadt Ulm", 3);
+    QFile::copy(AusCp1252(pfad), AusCp1252(ProgrammOrdnerText() + "/GROSS.AXO"));
+    for (const std::string& erstes : {ProgrammOrdnerText() + "/GROSS.AXO", std::string("-x")}) {
+        CVersucheApp app;
+        ASSERT_TRUE(app.InitInstance(Kommandozeile({erstes.c_str(), pfad.c_str()})));
+        EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 0) << erstes;
+        EXPECT_EQ(Titel(app), "AXO Reader 4.0");
+    }
+}
+
+TEST_F(Start, CaptionNeedsTheProjectNameButNotTheClient)
+{
+    const std::string ohneName = SchreibeProjekt("ohneName.axo", "", "Stadt Ulm", 1);
+    const std::string ohneAuftraggeber = SchreibeProjekt("ohneAG.axo", "Deich Süd", "", 1);
+    CVersucheApp app;
+    ASSERT_TRUE(app.InitInstance(Kommandozeile({ohneName.c_str()})));
+    EXPECT_EQ(Titel(app), "AXO Reader 4.0");
+    app.OeffneDokument(ohneAuftraggeber);
+    EXPECT_EQ(Titel(app), " Protokolle der Maßnahme: Deich Süd, Auftraggeber: ");
+}
+
+TEST_F(Start, FileOpenReplacesTheProjectAndFileNewEmptiesIt)
+{
+    const std::string erstes = SchreibeProjekt("erstes.axo", "Erstes Projekt", "A", 4);
+    const std::string zweites = SchreibeProjekt("zweites.axo", "Zweites Projekt", "B", 2);
+    CVersucheApp app;
+    ASSERT_TRUE(app.InitInstance(Kommandozeile({erstes.c_str()})));
+    CVersucheView* ansicht = app.HoleHauptfenster()->HoleAnsicht();
+    EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 4);
+
     ansicht->HoleTabCtrl()->setCurrentIndex(1);
-    app.OeffneDokument("/daten/zweites.axo");
-    EXPECT_EQ(ansicht->GetDocument().GetPathName(), "/daten/zweites.axo");
+    app.OeffneDokument(zweites);
+    EXPECT_EQ(ansicht->GetDocument().GetPathName(), zweites);
+    EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 2);
+    EXPECT_EQ(Titel(app), " Protokolle der Maßnahme: Zweites Projekt, Auftraggeber: B");
     EXPECT_EQ(ansicht->HoleTabCtrl()->currentIndex(), 0);
     EXPECT_TRUE(ansicht->HoleProtokollseite()->isVisible());
     EXPECT_FALSE(ansicht->HoleMessungsseite()->isVisible());
-    EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(),
-              (std::vector<std::string>{"/daten/zweites.axo", "/daten/erstes.axo"}));
+    // The project given at start-up is loaded without the document, so only File Open counts.
+    EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(), std::vector<std::string>{zweites});
 
+    // A file that cannot be read empties the viewer without a message.
+    app.OeffneDokument(ProgrammOrdnerText() + "/fehlt.axo");
+    EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 0);
+    EXPECT_EQ(Titel(app), "AXO Reader 4.0");
+    EXPECT_EQ(m_meldungen, std::vector<std::string>{LogoMeldung}) << "only the start-up message";
+
+    app.OeffneDokument(zweites);
     ASSERT_TRUE(app.OnFileNew());
     EXPECT_EQ(ansicht->GetDocument().GetPathName(), "");
-    EXPECT_EQ(app.HoleHauptfenster()->windowTitle(), QStringLiteral("AXO Reader 4.0"));
+    EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 0);
+    EXPECT_EQ(Titel(app), "AXO Reader 4.0");
     // File New keeps the one window and view.
     EXPECT_EQ(app.HoleHauptfenster()->HoleAnsicht(), ansicht);
 }
@@ -144,8 +211,19 @@ TEST_F(Start, RecentFileListKeepsFourDistinctPathsNewestFirstAcrossRuns)
 TEST(Druckereinstellung, QuerformatSwitchesTheApplicationsPrinterOrientation)
 {
     CVersucheApp app;
+    EXPECT_EQ(HoleVersucheApp(), &app);
     app.SetzeQuerformat(true);
     EXPECT_EQ(app.HoleDrucker().pageLayout().orientation(), QPageLayout::Landscape);
     app.SetzeQuerformat(false);
     EXPECT_EQ(app.HoleDrucker().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST(Anwendungsobjekt, LogoRegistrationEndsWithTheApplication)
+{
+    {
+        CVersucheApp app;
+        EXPECT_EQ(Seitenlogo(), &app.HoleFirmenlogo());
+    }
+    EXPECT_EQ(Seitenlogo(), nullptr);
+    EXPECT_EQ(HoleVersucheApp(), nullptr);
 }

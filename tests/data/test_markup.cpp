@@ -146,6 +146,50 @@ TEST(CMarkupLesen, AttributesNeedDoubleQuotesAndAnExactName)
     EXPECT_EQ(m.HoleKindAttribut("zwei"), ""); // no child position
 }
 
+TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
+{
+    const struct
+    {
+        const char* dokument;
+        std::vector<std::string_view> namen;
+        std::vector<std::string> erwartet;
+    } faelle[] = {
+        // A repeated attribute gives its first value; an unquoted value is none, and the next
+        // name behind it ("w") is first met as that value.
+        {"<a x=\"1\" y=\"2\" x=\"3\" z=w w=\"4\"/>",
+         {"x", "y", "z", "w", "", "x", "fehlt"},
+         {"1", "2", "", "", "", "1", ""}},
+        // A name just before the tag end takes the quoted token behind the ">".
+        {"<a k>\"v\"</a>", {"k", "a"}, {"v", ""}},
+        {"<a lage=\"&lt;A&gt;\" lfdNr=\"7\"/>", {"lfdNr", "lage"}, {"7", "<A>"}},
+    };
+    for (const auto& fall : faelle) {
+        CMarkup m;
+        ASSERT_TRUE(m.SetzeDokument(fall.dokument)) << fall.dokument;
+        ASSERT_TRUE(m.FindeElement());
+        std::vector<std::string> werte(fall.namen.size(), "alt");
+        m.HoleAttribute(fall.namen, werte);
+        EXPECT_EQ(werte, fall.erwartet) << fall.dokument;
+        for (size_t i = 0; i < fall.namen.size(); ++i)
+            EXPECT_EQ(m.HoleAttribut(fall.namen[i]), fall.erwartet[i]) << fall.namen[i];
+        m.HoleKindAttribute(fall.namen, werte); // no child position: all empty
+        EXPECT_EQ(werte, std::vector<std::string>(fall.namen.size()));
+    }
+
+    CMarkup m;
+    ASSERT_TRUE(m.SetzeDokument("<a><b s=\"1\" t=\"2\"/></a>"));
+    ASSERT_TRUE(m.FindeKindElement("b"));
+    std::vector<std::string> werte(2);
+    m.HoleKindAttribute(std::vector<std::string_view>{"t", "s"}, werte);
+    EXPECT_EQ(werte, (std::vector<std::string>{"2", "1"}));
+    EXPECT_THROW(m.HoleKindAttribute(std::vector<std::string_view>{"t", "s"},
+                                     std::span<std::string>(werte.data(), 1)),
+                 CInvalidArgException);
+    const std::vector<std::string_view> zuViele(CMarkup::kHoechstensAttribute + 1, "s");
+    std::vector<std::string> vieleWerte(zuViele.size());
+    EXPECT_THROW(m.HoleKindAttribute(zuViele, vieleWerte), CInvalidArgException);
+}
+
 TEST(CMarkupNavigation, ChildSearchOnlyMovesForward)
 {
     CMarkup m;

@@ -1,6 +1,12 @@
+#include "pages/seitenlogo.h"
 #include "platform/exceptions.h"
+#include "report/dib.h"
 #include "report/druckdaten.h"
 #include "seitentest.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <sstream>
 
 namespace {
 
@@ -116,6 +122,40 @@ TEST_F(Kopf, NormalPageDrawsBothBlocksWithTheirFontsPensAndPoints)
     EXPECT_FALSE(Hat("bis"));
     // No body on a page that is not the first.
     EXPECT_FALSE(Hat("Titel"));
+}
+
+TEST_F(Kopf, LogoFillsTheBandHalfAMillimetreInside)
+{
+    QImage banner(40, 8, QImage::Format_RGB888);
+    banner.fill(Qt::blue);
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    banner.save(&puffer, "BMP");
+    std::istringstream datei(puffer.data().toStdString());
+    CDib logo;
+    ASSERT_GT(logo.Lese(datei), 0u);
+
+    SetzeSeitenlogo(&logo);
+    Seite(10002);
+    SetzeSeitenlogo(nullptr);
+    std::vector<DCEintrag> bilder;
+    for (const DCEintrag& e : dc.Eintraege())
+        if (e.art == DCPrimitiv::Bild)
+            bilder.push_back(e);
+    ASSERT_EQ(bilder.size(), 1u);
+    EXPECT_EQ(bilder[0].rechteck,
+              RECT(GX(-0.16) + 50, GY(-1.6) - 50, GX(30.26) - 50, GY(3.0) + 50));
+    EXPECT_EQ(bilder[0].quelle, RECT(0, 0, 40, 8));
+
+    // Without a logo, or with an empty one, the band stays empty.
+    dc.Leeren();
+    Seite(10002);
+    const CDib leer;
+    SetzeSeitenlogo(&leer);
+    Seite(10002);
+    SetzeSeitenlogo(nullptr);
+    EXPECT_TRUE(std::ranges::none_of(dc.Eintraege(),
+                                     [](const DCEintrag& e) { return e.art == DCPrimitiv::Bild; }));
 }
 
 TEST_F(Kopf, NotePageHasNeitherRemarkNorSecondBlock)

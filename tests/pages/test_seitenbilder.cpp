@@ -7,8 +7,7 @@
 #include "pages/seitenlogo.h"
 #include "platform/qtdc.h"
 #include "report/dib.h"
-#include "report/druckdaten.h"
-#include "report/protokolldruck.h"
+#include "report/versuchstypen.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -69,26 +68,22 @@ protected:
         throw std::runtime_error("keine Prüfart " + std::to_string(pruefart));
     }
 
-    // The page as the test's standard page routine assembles it.
-    QImage Seite(const CProtokoll& protokoll, int seitencode, const std::string& titel,
-                 const std::string& name)
+    // The page as a print job makes it: the protocol read into its test object, which
+    // assembles the header texts and prints its local page.
+    QImage Seite(CVirtVersuch& versuch, int pruefart, int lokaleSeite, const std::string& name)
     {
+        versuch.LeseProtokollXml(Protokoll(pruefart).SchreibeXML(), false);
+        versuch.SetzeKopfdaten(projekt.metadaten.at("bezeichnung") +
+                                   "||Landesstraßenbauamt Musterland, Birkenstadt|" +
+                                   projekt.metadaten.at("protNrPraefix"),
+                               projekt.metadaten.at("fusstext"));
         QImage bild(kBreite, kHoehe, QImage::Format_RGB32);
         bild.fill(Qt::white);
         QPainter maler(&bild);
         maler.setRenderHint(QPainter::Antialiasing);
         QtDC dc(maler, kDpi, kDpi);
-        CProtokollDruck druck;
-        druck.ErzeugeGdiObjekte(nullptr);
-        const std::vector<std::string> kopfdaten{protokoll.HoleKopfblock(),
-                                                 protokoll.HoleSpeziellBlock4(),
-                                                 protokoll.HoleSpeziellBlock5()};
-        const std::string kopffelder =
-            projekt.metadaten.at("bezeichnung") + "|" + protokoll.HoleFeld(2, 1) + "|" +
-            "Landesstraßenbauamt Musterland, Birkenstadt|" + projekt.metadaten.at("protNrPraefix");
         SetzeSeitenlogo(&logo);
-        druck.DruckeSeite(&dc, RECT{0, 0, 19600, -28500}, seitencode, kopfdaten, kopffelder,
-                          projekt.metadaten.at("fusstext"), titel);
+        versuch.Drucken(lokaleSeite, &dc, RECT{0, 0, 19600, -28500});
         SetzeSeitenlogo(nullptr);
         maler.end();
         if (const QString ordner = qEnvironmentVariable("AXO_SEITENBILDER"); !ordner.isEmpty()) {
@@ -113,7 +108,8 @@ double Zeile(double zeile)
 
 TEST_F(Seitenbilder, HeaderOnlyPageHasLogoFrameAndEmptyBody)
 {
-    const QImage bild = Seite(Protokoll(1001), 10012, " Proctorversuch nach DIN 18127", "kopf");
+    CV_proctor proctor;
+    const QImage bild = Seite(proctor, 1001, 2, "kopf");
     // The logo band is mostly blue.
     EXPECT_GT(Tinte(bild, 30, Zeile(-1.2), 180, Zeile(2.6)), 10000);
     // Header values, footer lines, and nothing between the title band and the remark line.
@@ -124,9 +120,10 @@ TEST_F(Seitenbilder, HeaderOnlyPageHasLogoFrameAndEmptyBody)
 
 TEST_F(Seitenbilder, NotePagesShowTheirSlicesAndTheAttachmentsOnTheLast)
 {
-    const CProtokoll& notiz = Protokoll(1020);
-    const QImage erste = Seite(notiz, 10201, " Aktennotiz", "notiz1");
-    const QImage zweite = Seite(notiz, 10202, " Aktennotiz", "notiz2");
+    CV_Notiz notiz;
+    const QImage erste = Seite(notiz, 1020, 1, "notiz1");
+    const QImage zweite = Seite(notiz, 1020, 2, "notiz2");
+    EXPECT_EQ(notiz.HoleSeitenzahl(), 2);
     // Both pages carry text lines from row 13; the first page runs to its last row.
     EXPECT_GT(Tinte(erste, 30, Zeile(12.2), 190, Zeile(62.1)), 5000);
     EXPECT_GT(Tinte(erste, 30, Zeile(61.2), 190, Zeile(62.1)), 0);
@@ -137,24 +134,25 @@ TEST_F(Seitenbilder, NotePagesShowTheirSlicesAndTheAttachmentsOnTheLast)
 
 TEST_F(Seitenbilder, WaterContentAndGrainDensityTablesAreFilled)
 {
-    const QImage wasser = Seite(Protokoll(1011), 10111,
-                                " Bestimmung des Wassergehaltes nach DIN 18121", "wassergehalt");
+    CV_wassergehalt wassergehalt;
+    const QImage wasser = Seite(wassergehalt, 1011, 1, "wassergehalt");
+    // The title band holds the report title of the test type.
+    EXPECT_GT(Tinte(wasser, 30, Zeile(15.4), 120, Zeile(16.6)), 300);
     // Values in the first sample row of the mass columns.
     EXPECT_GT(Tinte(wasser, 127, Zeile(27.2), 175, Zeile(28.7)), 100);
     // The mean box.
     EXPECT_GT(Tinte(wasser, 158, Zeile(45.5), 193, Zeile(46.3)), 50);
 
-    const QImage korndichte =
-        Seite(Protokoll(1008), 10081,
-              " Bestimmung der Rohdichte mit Pyknometer nach TPMin-StB Teil 3.2.1/2", "korndichte");
+    CV_korndichte korndichteVersuch;
+    const QImage korndichte = Seite(korndichteVersuch, 1008, 1, "korndichte");
     EXPECT_GT(Tinte(korndichte, 95, Zeile(20.2), 130, Zeile(21.9)), 100);
     EXPECT_GT(Tinte(korndichte, 25, Zeile(28.7), 90, Zeile(29.5)), 50);
 }
 
 TEST_F(Seitenbilder, ProctorPageShowsTablesAndTheCurve)
 {
-    const QImage proctor =
-        Seite(Protokoll(1001), 10011, " Proctorversuch nach DIN 18127", "proctor");
+    CV_proctor versuch;
+    const QImage proctor = Seite(versuch, 1001, 1, "proctor");
     // Values of the first partial test in the tare rows, and the degree-of-compaction table.
     EXPECT_GT(Tinte(proctor, 25 + 10 * 5.6, Zeile(22.4), 25 + 12 * 5.6, Zeile(26.2)), 100);
     EXPECT_GT(Tinte(proctor, 25 + 10 * 5.6, Zeile(58.2), 25 + 30 * 5.6, Zeile(62.9)), 300);

@@ -177,3 +177,17 @@ TEST_F(Tabelle, EmptyShapesDrawOnlyTheFrame)
     EXPECT_TRUE(dc.Texte().empty());
     EXPECT_TRUE(HatLinie({GX(0), GY(1.0)}, {GX(0), GY(1.0)}));
 }
+
+TEST_F(Tabelle, LayoutGridNumbersEveryRowAndColumn)
+{
+    druck.Abbildung.SetzeUrsprung(3, 4);
+    druck.ZeichneHilfsraster();
+    EXPECT_EQ(Linien().size(), 69u + 31);
+    EXPECT_EQ(Linien().front().zustand.stift, Stift(3));
+    // From the page origin, whatever origin was set before.
+    EXPECT_TRUE(HatLinie({GX(-0.5), GY(68)}, {GX(31.0), GY(68)}));
+    EXPECT_TRUE(HatLinie({GX(30), GY(-1.0)}, {GX(30), GY(68.5)}));
+    EXPECT_TRUE(HatBei("68", Anker(9, -0.5, 68.5)));
+    EXPECT_TRUE(HatBei("30", Anker(6, 30, -1.0)));
+    EXPECT_EQ(dc.Texte().size(), 69u + 31);
+}

@@ -1,0 +1,153 @@
+#include "app/protokolldruckauftrag.h"
+
+#include "data/pfade.h"
+#include "data/protokolle.h"
+#include "platform/meldung.h"
+#include "platform/qtdc.h"
+#include "platform/qtext.h"
+#include "report/versuchstypen.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <array>
+
+namespace {
+
+using Erzeuger = std::unique_ptr<CVirtVersuch> (*)(int version);
+
+template <typename Versuch> std::unique_ptr<CVirtVersuch> Neu(int)
+{
+    return std::make_unique<Versuch>();
+}
+
+template <typename Versuch> std::unique_ptr<CVirtVersuch> NeuMitVersion(int version)
+{
+    return std::make_unique<Versuch>(version);
+}
+
+constexpr int kErstePruefart = 1000;
+
+// Indexed by test type - 1000; null for a type that prints no report.
+constexpr std::array<Erzeuger, 21> kErzeuger = {
+    Neu<CV_kornsummenlinie>,       // 1000
+    Neu<CV_proctor>,               // 1001
+    Neu<CV_verdichtung>,           // 1002
+    Neu<CV_lastplatte>,            // 1003
+    Neu<CV_rammsondierung>,        // 1004
+    Neu<CV_plattendruck>,          // 1005
+    Neu<CV_zustandsgrenzen>,       // 1006
+    Neu<CV_troxler>,               // 1007
+    Neu<CV_korndichte>,            // 1008
+    Neu<CV_bindemittelmenge>,      // 1009
+    Neu<CV_bodenaustauschdicke>,   // 1010
+    Neu<CV_wassergehalt>,          // 1011
+    Neu<CV_lastplatte15kg>,        // 1012
+    Neu<CV_Glueverlust>,           // 1013
+    Neu<CV_Sedimentation>,         // 1014
+    Neu<CV_Terzaghi>,              // 1015
+    Neu<CV_Kalkgehalt>,            // 1016
+    NeuMitVersion<CV_Wasserdlkb>,  // 1017
+    NeuMitVersion<CV_Grafikmisch>, // 1018
+    nullptr,                       // 1019
+    Neu<CV_Notiz>,                 // 1020
+};
+
+// The header record: designation, an empty field, client, protocol-number prefix.
+std::string BildeKopfsatz(const CProtokolle& protokolle)
+{
+    return protokolle.HoleMassnahmeWert("massnahme_bezeichnung") + "||" +
+           protokolle.HoleMassnahmeWert("massnahme_auftraggeber") + "|" +
+           protokolle.HoleMassnahmeWert("massnahme_protNrPraefix");
+}
+
+} // namespace
+
+std::unique_ptr<CVirtVersuch> ErzeugeVersuch(int pruefart, int version)
+{
+    const long index = long(pruefart) - kErstePruefart;
+    if (index < 0 || index >= long(kErzeuger.size()) || kErzeuger[std::size_t(index)] == nullptr)
+        return nullptr;
+    return kErzeuger[std::size_t(index)](version);
+}
+
+RECT BildeSeitenrechteck(const DRUCKBEREICH& bereich)
+{
+    return {1000 - bereich.versatzX, -1000 - bereich.versatzY, bereich.breiteMm * 100,
+            100 - bereich.hoeheMm * 100};
+}
+
+bool PruefeDruckauswahl(bool protokollseite, bool ausgewaehlt)
+{
+    if (ausgewaehlt)
+        return true;
+    ZeigeMeldung(protokollseite ? "Die zu druckenden Protokolle müssen vorher ausgewählt werden!"
+                                : "Die zu druckenden Messungen müssen vorher ausgewählt werden!",
+                 MeldungsArt::Warnung);
+    return false;
+}
+
+void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protokolle,
+                                                      const std::vector<std::string>& schluessel)
+{
+    m_seiten.AlleEntfernen();
+    const std::string kopfsatz = BildeKopfsatz(protokolle);
+    const std::string fusstext = protokolle.HoleMassnahmeWert("massnahme_fusstext");
+    for (const std::string& id : schluessel) {
+        const CProtokoll* protokoll = protokolle.FindeProtokoll(id);
+        if (protokoll == nullptr)
+            continue;
+        std::unique_ptr<CVirtVersuch> versuch =
+            ErzeugeVersuch(protokoll->GetPruefart(), protokoll->GetPruefartVER());
+        if (!versuch)
+            continue;
+        versuch->LeseProtokollXml(protokoll->SchreibeXML(), false);
+        versuch->SetzeKopfdaten(kopfsatz, fusstext);
+        m_seiten.FuegeVersuchHinzu(std::move(versuch));
+    }
+}
+
+bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
+{
+    if (seite < 1 || seite > GetSeitenzahl())
+        return false;
+    // A setting changed while the job runs takes effect with the next page.
+    g_pfade.LeseRegistry();
+    try {
+        m_seiten.DruckeSeite(seite, &dc, m_seitenRechteck);
+        return true;
+    } catch (const std::exception& fehler) {
+        qWarning("Druckseite %d abgebrochen: %s", seite, qUtf8Printable(AusCp1252(fehler.what())));
+    } catch (...) {
+        qWarning("Druckseite %d abgebrochen", seite);
+    }
+    return false;
+}
+
+bool CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte)
+{
+    const QPageRanges bereiche = nurGewaehlte && drucker.printRange() == QPrinter::PageRange
+                                     ? drucker.pageRanges()
+                                     : QPageRanges();
+    std::vector<int> seiten;
+    for (int seite = 1; seite <= GetSeitenzahl(); ++seite)
+        if (bereiche.isEmpty() || bereiche.contains(seite))
+            seiten.push_back(seite);
+    // Without a page to print the printer is not even started, so no empty sheet comes out.
+    if (seiten.empty())
+        return true;
+
+    QPainter maler;
+    if (!maler.begin(&drucker))
+        return false;
+    for (int seite : seiten) {
+        if (seite != seiten.front())
+            drucker.newPage();
+        // Each page starts from a fresh device context, whatever the last one left selected.
+        maler.save();
+        QtDC dc(maler);
+        DruckeSeite(seite, dc);
+        maler.restore();
+    }
+    maler.end();
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The report job of the main view: one test object per selected protocol, the page rectangle
+// taken from the printer, and the one page routine that printing, the preview and a PDF file
+// all draw with.
+
+#include "platform/druckbereich.h"
+#include "platform/gdi.h"
+#include "report/druckseitenverwaltung.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CDC;
+class CProtokolle;
+class CVirtVersuch;
+class QPrinter;
+
+// The test object of a test type; null for a type that prints no report (1019 and any number
+// outside 1000..1020). `version` is the protocol's test-type version.
+std::unique_ptr<CVirtVersuch> ErzeugeVersuch(int pruefart, int version);
+
+// The page in hundredths of a millimetre from the corner of the printable area, y upward: 10 mm
+// in from the sheet's left and top edges, to the right edge of the printable area and 1 mm
+// above its bottom edge.
+RECT BildeSeitenrechteck(const DRUCKBEREICH& bereich);
+
+// False, after the message, when the list of the shown tab has no selected row.
+bool PruefeDruckauswahl(bool protokollseite, bool ausgewaehlt);
+
+class CProtokolldruckAuftrag
+{
+public:
+    // Empties the job, then makes the test objects of the selected protocols in list order
+    // (`schluessel`: the rows' protocol identifiers). A row whose protocol is no longer in the
+    // collection, or whose test type prints no report, adds no pages.
+    void BereiteProtokolldruckVor(const CProtokolle& protokolle,
+                                  const std::vector<std::string>& schluessel);
+
+    void SetzeSeitenrechteck(const RECT& rechteck) { m_seitenRechteck = rechteck; }
+    const RECT& HoleSeitenrechteck() const { return m_seitenRechteck; }
+    int GetSeitenzahl() const { return m_seiten.GetSeitenzahl(); }
+
+    // Draws job page n (from 1) with the print settings as they are stored at this moment. A
+    // failure while drawing ends only this page, which keeps what it got; false then, and for
+    // a page the job does not have.
+    bool DruckeSeite(int seite, CDC& dc);
+
+    // Draws pages 1 to the page count on the printer, one sheet each; with `nurGewaehlte` only
+    // those of the page ranges chosen in the print dialog. A job without pages prints nothing.
+    // False when the printer cannot be started (a PDF file that cannot be written).
+    bool DruckeSeiten(QPrinter& drucker, bool nurGewaehlte);
+
+private:
+    CDruckseitenVerwaltung m_seiten;
+    RECT m_seitenRechteck{};
+};

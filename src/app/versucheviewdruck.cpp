@@ -1,0 +1,69 @@
+// The main view's print and preview commands.
+#include "app/protokollliste.h"
+#include "app/versucheapp.h"
+#include "app/versucheview.h"
+#include "platform/meldung.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+void CVersucheView::OnFilePrint()
+{
+    if (!OnPreparePrinting())
+        return;
+    QPrinter& drucker = HoleVersucheApp()->HoleDrucker();
+    QPrintDialog dialog(&drucker, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    OnBeginPrinting(drucker);
+    OnPrint(drucker, true);
+    OnEndPrinting();
+}
+
+void CVersucheView::OnFilePrintPreview()
+{
+    if (!OnPreparePrinting())
+        return;
+    QPrinter& drucker = HoleVersucheApp()->HoleDrucker();
+    OnBeginPrinting(drucker);
+    QPrintPreviewDialog vorschau(&drucker, this);
+    // The preview asks for the pages again whenever its page set-up changes.
+    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* seiten) {
+        m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(*seiten)));
+        OnPrint(*seiten, false);
+    });
+    vorschau.exec();
+    OnEndPrinting();
+}
+
+bool CVersucheView::OnPreparePrinting()
+{
+    const bool protokollseite = IstProtokollseiteAktiv();
+    // The measurements page has no selection to print until the summary table comes.
+    if (!PruefeDruckauswahl(protokollseite, protokollseite && !GewaehlteProtokolle().empty()))
+        return false;
+    HoleVersucheApp()->SetzeQuerformat(!protokollseite);
+    return true;
+}
+
+void CVersucheView::OnBeginPrinting(const QPrinter& drucker)
+{
+    m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(drucker)));
+    m_druckauftrag.BereiteProtokolldruckVor(HoleVersucheApp()->HoleProtokolle(),
+                                            GewaehlteProtokolle());
+}
+
+void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten)
+{
+    if (!m_druckauftrag.DruckeSeiten(drucker, nurGewaehlteSeiten))
+        ZeigeMeldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Fehler);
+}
+
+std::vector<std::string> CVersucheView::GewaehlteProtokolle() const
+{
+    std::vector<std::string> ids;
+    for (const ITEMINFOS* info : HoleProtokollListe()->HoleAusgewaehlteInfos())
+        ids.push_back(info->schluessel);
+    return ids;
+}

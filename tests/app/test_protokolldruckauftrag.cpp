@@ -1,0 +1,336 @@
+// Report jobs: the test-type factory, the job of the selected protocols, the page rectangle, and
+// the pages as they come out of a PDF printer, read back with poppler's tools.
+#include "app/mainframe.h"
+#include "app/protokolldruckauftrag.h"
+#include "app/versucheapp.h"
+#include "app/versucheview.h"
+#include "app_umgebung.h"
+#include "data/pfade.h"
+#include "data/protokolle.h"
+#include "musterbauer.h"
+#include "platform/einstellungen.h"
+#include "platform/exceptions.h"
+#include "platform/meldung.h"
+#include "platform/qtext.h"
+#include "platform/recordingdc.h"
+#include "report/versuchstypen.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <climits>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Output of one of poppler's command-line tools on a file.
+QString Poppler(const QString& programm, QStringList argumente)
+{
+    QProcess prozess;
+    prozess.start(programm, argumente);
+    if (!prozess.waitForFinished(30000) || prozess.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(prozess.readAllStandardOutput());
+}
+
+int PdfSeitenzahl(const QString& pdf)
+{
+    for (const QString& zeile : Poppler(u"pdfinfo"_s, {pdf}).split(u'\n'))
+        if (zeile.startsWith(u"Pages:"_s))
+            return zeile.mid(6).trimmed().toInt();
+    return -1;
+}
+
+QString PdfSeitentext(const QString& pdf, int seite)
+{
+    const QString nummer = QString::number(seite);
+    return Poppler(u"pdftotext"_s, {u"-f"_s, nummer, u"-l"_s, nummer, pdf, u"-"_s});
+}
+
+// The texts a recording context got, as one string per text output.
+std::vector<std::string> Texte(const RecordingDC& dc)
+{
+    std::vector<std::string> texte;
+    for (const DCEintrag& eintrag : dc.Texte())
+        texte.push_back(eintrag.text);
+    return texte;
+}
+
+bool EnthaeltText(const RecordingDC& dc, const std::string& text)
+{
+    const std::vector<std::string> texte = Texte(dc);
+    return std::find(texte.begin(), texte.end(), text) != texte.end();
+}
+
+// A context that fails on its first text, as a page that meets broken data would.
+class AbbrechenderDC : public RecordingDC
+{
+protected:
+    void ZeichneText(const TextAusgabe&) override
+    {
+        throw CInvalidArgException("Text nicht darstellbar");
+    }
+};
+
+class Druckauftrag : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_vorherigeAusgabe = SetzeMeldungsAusgabe(
+            [this](const std::string& text, MeldungsArt) { m_meldungen.push_back(text); });
+        m_vorherigePfade = g_pfade;
+        SchreibeEinstellungInt("protokollnrDrucken", 1);
+        SchreibeEinstellungInt("anteilAlsProzent", 0);
+
+        m_protokolle.SetzeMassnahmeWert("massnahme_bezeichnung", "Ortsumgehung Lindenfeld");
+        m_protokolle.SetzeMassnahmeWert("massnahme_auftraggeber", "Straßenbauamt Nord");
+        m_protokolle.SetzeMassnahmeWert("massnahme_protNrPraefix", "OL");
+        m_protokolle.SetzeMassnahmeWert("massnahme_fusstext", "Musterlabor GmbH|Musterstadt");
+        FuegeHinzu(BaueProtokoll(1001, 1, "0", 3));               // P000002, one page
+        FuegeHinzu(BaueProtokoll(1001, 4, "0", 3));               // P000005, one page
+        CProtokoll ohneBericht = BaueProtokoll(1019, 19, "0", 0); // P000020
+        ohneBericht.SetzeFeld(3, 0, "4"); // would add four pages if it were printed
+        FuegeHinzu(std::move(ohneBericht));
+        FuegeHinzu(BaueProtokoll(1020, 20, "0", 0)); // P000021, two pages
+    }
+
+    void TearDown() override
+    {
+        SetzeMeldungsAusgabe(m_vorherigeAusgabe);
+        g_pfade = m_vorherigePfade;
+    }
+
+    void FuegeHinzu(CProtokoll protokoll)
+    {
+        m_protokolle.FuegeHinzu(std::make_unique<CProtokoll>(std::move(protokoll)));
+    }
+
+    // An A4 PDF printer whose page rectangle the job takes, as the view does.
+    void RichtePdfEin(QPrinter& drucker, const QString& datei)
+    {
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(datei);
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        drucker.setPageOrientation(QPageLayout::Portrait);
+        m_auftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(drucker)));
+    }
+
+    CProtokolle m_protokolle;
+    CProtokolldruckAuftrag m_auftrag;
+    std::vector<std::string> m_meldungen;
+    QTemporaryDir m_ordner;
+
+private:
+    MeldungsAusgabe m_vorherigeAusgabe;
+    CPfade m_vorherigePfade;
+};
+
+} // namespace
+
+TEST(Versuchsfabrik, EveryTestTypeGetsItsClassAndTheOthersNone)
+{
+    const auto ist = [](int pruefart, auto* muster) {
+        std::unique_ptr<CVirtVersuch> versuch = ErzeugeVersuch(pruefart, 0);
+        return dynamic_cast<decltype(muster)>(versuch.get()) != nullptr;
+    };
+    EXPECT_TRUE(ist(1000, (CV_kornsummenlinie*)nullptr));
+    EXPECT_TRUE(ist(1001, (CV_proctor*)nullptr));
+    EXPECT_TRUE(ist(1002, (CV_verdichtung*)nullptr));
+    EXPECT_TRUE(ist(1003, (CV_lastplatte*)nullptr));
+    EXPECT_TRUE(ist(1004, (CV_rammsondierung*)nullptr));
+    EXPECT_TRUE(ist(1005, (CV_plattendruck*)nullptr));
+    EXPECT_TRUE(ist(1006, (CV_zustandsgrenzen*)nullptr));
+    EXPECT_TRUE(ist(1007, (CV_troxler*)nullptr));
+    EXPECT_TRUE(ist(1008, (CV_korndichte*)nullptr));
+    EXPECT_TRUE(ist(1009, (CV_bindemittelmenge*)nullptr));
+    EXPECT_TRUE(ist(1010, (CV_bodenaustauschdicke*)nullptr));
+    EXPECT_TRUE(ist(1011, (CV_wassergehalt*)nullptr));
+    EXPECT_TRUE(ist(1012, (CV_lastplatte15kg*)nullptr));
+    EXPECT_TRUE(ist(1013, (CV_Glueverlust*)nullptr));
+    EXPECT_TRUE(ist(1014, (CV_Sedimentation*)nullptr));
+    EXPECT_TRUE(ist(1015, (CV_Terzaghi*)nullptr));
+    EXPECT_TRUE(ist(1016, (CV_Kalkgehalt*)nullptr));
+    EXPECT_TRUE(ist(1017, (CV_Wasserdlkb*)nullptr));
+    EXPECT_TRUE(ist(1018, (CV_Grafikmisch*)nullptr));
+    EXPECT_TRUE(ist(1020, (CV_Notiz*)nullptr));
+
+    for (int ohneKlasse : {1019, 999, 1021, 0, -1, INT_MIN, INT_MAX})
+        EXPECT_EQ(ErzeugeVersuch(ohneKlasse, 0), nullptr) << ohneKlasse;
+}
+
+TEST(Seitenrechteck, StartsTenMillimetresIntoTheSheetAndEndsAboveThePrintableBottom)
+{
+    // A4 with a printable area 4.23 mm and 5 mm in from the sheet's edges, 201 x 287 mm large.
+    EXPECT_EQ(BildeSeitenrechteck({423, 500, 201, 287}), (RECT{577, -1500, 20100, -28600}));
+    // A borderless sheet.
+    EXPECT_EQ(BildeSeitenrechteck({0, 0, 210, 297}), (RECT{1000, -1000, 21000, -29600}));
+}
+
+TEST_F(Druckauftrag, NothingSelectedShowsTheTabsMessageAndStartsNoJob)
+{
+    EXPECT_FALSE(PruefeDruckauswahl(true, false));
+    EXPECT_FALSE(PruefeDruckauswahl(false, false));
+    EXPECT_TRUE(PruefeDruckauswahl(true, true));
+    EXPECT_EQ(m_meldungen, (std::vector<std::string>{
+                               "Die zu druckenden Protokolle müssen vorher ausgewählt werden!",
+                               "Die zu druckenden Messungen müssen vorher ausgewählt werden!"}));
+
+    // An empty selection makes an empty job, which neither draws nor starts the printer.
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002"});
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {});
+    EXPECT_EQ(m_auftrag.GetSeitenzahl(), 0);
+    RecordingDC dc;
+    EXPECT_FALSE(m_auftrag.DruckeSeite(1, dc));
+    EXPECT_TRUE(dc.Eintraege().empty());
+    const QString datei = m_ordner.filePath(u"leer.pdf"_s);
+    QPrinter drucker(QPrinter::HighResolution);
+    RichtePdfEin(drucker, datei);
+    EXPECT_TRUE(m_auftrag.DruckeSeiten(drucker, false));
+    EXPECT_FALSE(QFile::exists(datei));
+}
+
+TEST_F(Druckauftrag, OnlyProtocolsWithAReportAndStillInTheCollectionAddPages)
+{
+    // Proctor (1 page), no report (1019), note (2 pages), and a row whose protocol is gone.
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000020", "P000021", "P999999"});
+    ASSERT_EQ(m_auftrag.GetSeitenzahl(), 3);
+
+    // Proctor first, then the note's pages, each with the project's header.
+    RecordingDC proctor, notiz1, notiz2;
+    EXPECT_TRUE(m_auftrag.DruckeSeite(1, proctor));
+    EXPECT_TRUE(m_auftrag.DruckeSeite(2, notiz1));
+    EXPECT_TRUE(m_auftrag.DruckeSeite(3, notiz2));
+    EXPECT_TRUE(EnthaeltText(proctor, "OL-00002PV"));
+    EXPECT_TRUE(EnthaeltText(notiz1, "Seite 1 von 2"));
+    EXPECT_TRUE(EnthaeltText(notiz2, "Seite 2 von 2"));
+    for (const RecordingDC* seite : {&proctor, &notiz1, &notiz2})
+        EXPECT_TRUE(EnthaeltText(*seite, "Ortsumgehung Lindenfeld"));
+
+    // Pages outside the job draw nothing.
+    RecordingDC ausserhalb;
+    EXPECT_FALSE(m_auftrag.DruckeSeite(0, ausserhalb));
+    EXPECT_FALSE(m_auftrag.DruckeSeite(4, ausserhalb));
+    EXPECT_TRUE(ausserhalb.Eintraege().empty());
+
+    // The next job replaces the previous one.
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000020"});
+    EXPECT_EQ(m_auftrag.GetSeitenzahl(), 0);
+}
+
+TEST_F(Druckauftrag, ThePrintSettingsAreReadAgainBeforeEveryPage)
+{
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000005"});
+    ASSERT_EQ(m_auftrag.GetSeitenzahl(), 2);
+    g_pfade.protokollnrDrucken = false;
+
+    RecordingDC erste, zweite;
+    EXPECT_TRUE(m_auftrag.DruckeSeite(1, erste));
+    SchreibeEinstellungInt("protokollnrDrucken", 0);
+    EXPECT_TRUE(m_auftrag.DruckeSeite(2, zweite));
+
+    EXPECT_TRUE(EnthaeltText(erste, "Protokoll Nr."));
+    EXPECT_TRUE(EnthaeltText(erste, "OL-00002PV"));
+    EXPECT_FALSE(EnthaeltText(zweite, "Protokoll Nr."));
+    EXPECT_FALSE(EnthaeltText(zweite, "OL-00005PV"));
+    EXPECT_TRUE(EnthaeltText(zweite, "Ortsumgehung Lindenfeld"));
+}
+
+TEST_F(Druckauftrag, AFailingPageKeepsWhatItDrewAndTheJobGoesOn)
+{
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000005"});
+    AbbrechenderDC bricht;
+    RecordingDC naechste;
+    EXPECT_FALSE(m_auftrag.DruckeSeite(1, bricht));
+    EXPECT_FALSE(bricht.Eintraege().empty()) << "the frame drawn before the failure is kept";
+    EXPECT_TRUE(m_auftrag.DruckeSeite(2, naechste));
+    EXPECT_TRUE(EnthaeltText(naechste, "OL-00005PV"));
+}
+
+TEST_F(Druckauftrag, APdfOfTheJobHoldsEveryPageWithItsTexts)
+{
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000020", "P000021"});
+    const QString datei = m_ordner.filePath(u"bericht.pdf"_s);
+    QPrinter drucker(QPrinter::HighResolution);
+    RichtePdfEin(drucker, datei);
+    ASSERT_TRUE(m_auftrag.DruckeSeiten(drucker, false));
+
+    ASSERT_EQ(PdfSeitenzahl(datei), 3);
+    const QString proctor = PdfSeitentext(datei, 1);
+    EXPECT_TRUE(proctor.contains(u"Proctorversuch nach DIN 18127"_s)) << proctor.toStdString();
+    EXPECT_TRUE(proctor.contains(u"Ortsumgehung Lindenfeld"_s));
+    EXPECT_TRUE(proctor.contains(u"OL-00002PV"_s));
+    EXPECT_TRUE(PdfSeitentext(datei, 2).contains(u"Teilnehmer: Bauherr"_s));
+    EXPECT_TRUE(PdfSeitentext(datei, 3).contains(u"Aufgestellt: S. Lindholm"_s));
+}
+
+TEST_F(Druckauftrag, ThePrintDialogsPageRangeSelectsPagesOnlyWhenAsked)
+{
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000021"});
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPrintRange(QPrinter::PageRange);
+    drucker.setFromTo(3, 3);
+
+    const QString gewaehlt = m_ordner.filePath(u"gewaehlt.pdf"_s);
+    RichtePdfEin(drucker, gewaehlt);
+    ASSERT_TRUE(m_auftrag.DruckeSeiten(drucker, true));
+    ASSERT_EQ(PdfSeitenzahl(gewaehlt), 1);
+    EXPECT_TRUE(PdfSeitentext(gewaehlt, 1).contains(u"Aufgestellt: S. Lindholm"_s));
+
+    // The preview shows the whole job whatever range the dialog left.
+    const QString alle = m_ordner.filePath(u"alle.pdf"_s);
+    RichtePdfEin(drucker, alle);
+    ASSERT_TRUE(m_auftrag.DruckeSeiten(drucker, false));
+    EXPECT_EQ(PdfSeitenzahl(alle), 3);
+
+    // A range beyond the job prints nothing at all.
+    const QString jenseits = m_ordner.filePath(u"jenseits.pdf"_s);
+    drucker.setFromTo(5, 6);
+    RichtePdfEin(drucker, jenseits);
+    EXPECT_TRUE(m_auftrag.DruckeSeiten(drucker, true));
+    EXPECT_FALSE(QFile::exists(jenseits));
+}
+
+TEST_F(Druckauftrag, APdfThatCannotBeWrittenIsReported)
+{
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002"});
+    QPrinter drucker(QPrinter::HighResolution);
+    RichtePdfEin(drucker, m_ordner.filePath(u"fehlt/bericht.pdf"_s));
+    EXPECT_FALSE(m_auftrag.DruckeSeiten(drucker, false));
+}
+
+class Druckbefehle : public AppUmgebung
+{
+protected:
+    void SetUp() override
+    {
+        AppUmgebung::SetUp();
+        ASSERT_TRUE(m_app.InitInstance({u"axo-reader"_s}));
+        m_ansicht = m_app.HoleHauptfenster()->HoleAnsicht();
+        m_meldungen.clear(); // the start-up's own, such as the missing logo
+    }
+
+    CVersucheApp m_app;
+    CVersucheView* m_ansicht = nullptr;
+};
+
+TEST_F(Druckbefehle, WithoutSelectionNeitherPrintNorPreviewStarts)
+{
+    m_app.SetzeQuerformat(true);
+    m_ansicht->OnFilePrintPreview(); // would block in its dialog if it started
+    m_ansicht->OnFilePrint();
+    EXPECT_EQ(m_meldungen, std::vector<std::string>(
+                               2, "Die zu druckenden Protokolle müssen vorher ausgewählt werden!"));
+    EXPECT_EQ(m_ansicht->HoleDruckauftrag().GetSeitenzahl(), 0);
+    EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Landscape)
+        << "a refused job leaves the printer as it was";
+
+    m_meldungen.clear();
+    m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+    m_ansicht->OnFilePrintPreview();
+    EXPECT_EQ(m_meldungen, std::vector<std::string>{
+                               "Die zu druckenden Messungen müssen vorher ausgewählt werden!"});
+}

@@ -1,0 +1,74 @@
+// The row text of one measurement for the summary table and the export.
+#include "app/zusammenstellungszeile.h"
+#include "data/protokoll.h"
+#include "data/textfunktionen.h"
+#include "musterbauer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> Felder(const std::string& zeile)
+{
+    std::vector<std::string> felder;
+    std::size_t anfang = 0;
+    for (std::size_t ende; (ende = zeile.find('|', anfang)) != std::string::npos; anfang = ende + 1)
+        felder.push_back(zeile.substr(anfang, ende - anfang));
+    EXPECT_EQ(anfang, zeile.size()) << "every field ends in \"|\"";
+    return felder;
+}
+
+// A density test with header fields that name themselves, and measurement "1" twice.
+CProtokoll Dichtepruefung()
+{
+    CProtokoll protokoll = BaueProtokoll(1002, 3, "0", 2);
+    const char* kopf[] = {"Damm Nord",      "0+000",        "Planum", "Achse", "GU*",
+                          "Seitenentnahme", "100%s feucht", "",       "00017", "20260412"};
+    for (int feld = 0; feld < 10; ++feld)
+        protokoll.SetzeFeld(1, feld, kopf[feld]);
+    protokoll.SetzePruefunterartKuerzel("DE");
+    MESSUNG zweite;
+    protokoll.GetMessung(0, zweite);
+    zweite.station = "9+999";
+    protokoll.FuegeMessungHinzu(zweite);
+    return protokoll;
+}
+
+} // namespace
+
+TEST(Zusammenstellungszeile, HeaderFieldsMeasurementAndListColumnsInTheirPlaces)
+{
+    const CProtokoll protokoll = Dichtepruefung();
+    MESSUNG erste;
+    protokoll.GetMessung(0, erste);
+    ASSERT_EQ(erste.lfdNr, "1");
+
+    const std::vector<std::string> felder = Felder(BildeZusammenstellungszeile(protokoll, "1"));
+    ASSERT_EQ(felder.size(), 25u);
+    const std::vector<std::string> anfang(felder.begin(), felder.begin() + 10);
+    // The first measurement "1" in stored order, not the later one with the same number.
+    EXPECT_EQ(anfang, (std::vector<std::string>{"00017", "20260412", "Damm Nord", erste.station,
+                                                erste.schicht, erste.lage, "GU*", "Seitenentnahme",
+                                                "100%s feucht", "DE"}));
+    bool einWert = false;
+    for (int spalte = 17; spalte <= 31; ++spalte) {
+        std::string text;
+        protokoll.HoleMessungsSpalteNachIndex(text, spalte, erste);
+        EXPECT_EQ(felder[std::size_t(spalte - 7)], text) << "column " << spalte;
+        einWert = einWert || !text.empty();
+    }
+    EXPECT_TRUE(einWert) << "the measured values reach the row";
+}
+
+TEST(Zusammenstellungszeile, AnUnknownMeasurementLeavesItsFieldsEmpty)
+{
+    const CProtokoll protokoll = Dichtepruefung();
+    // "11" is no measurement, though "1" is its start.
+    const std::vector<std::string> felder = Felder(BildeZusammenstellungszeile(protokoll, "11"));
+    ASSERT_EQ(felder.size(), 25u);
+    EXPECT_EQ(felder[0], "00017");
+    EXPECT_EQ(felder[3], "");
+    EXPECT_EQ(felder[4], "");
+    EXPECT_EQ(felder[5], "");
+    EXPECT_EQ(felder[9], "DE");
+}
