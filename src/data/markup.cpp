@@ -470,18 +470,27 @@ uint32_t CMarkup::FindeAttributWerte(int satz, std::span<const std::string_view>
         if (token.inAnfuehrung || IstZeichen(token, '='))
             continue;
         const std::string_view text = TokenText(token);
+        uint32_t treffer = 0;
         for (size_t i = 0; i < namen.size(); ++i) {
-            const uint32_t bit = uint32_t{1} << i;
-            if (!(offen & bit) || namen[i] != text)
-                continue;
-            offen &= ~bit;
-            int wertPos = pos;
-            Token wert;
-            if (LiesToken(wertPos, wert) && LiesToken(wertPos, wert) && wert.inAnfuehrung) {
-                werte[i] = wert;
-                gefunden |= bit;
-            }
+            if (offen & uint32_t{1} << i && namen[i] == text)
+                treffer |= uint32_t{1} << i;
         }
+        if (!treffer)
+            continue;
+        offen &= ~treffer;
+        int wertPos = pos;
+        Token zwischen, wert;
+        if (!LiesToken(wertPos, zwischen) || !LiesToken(wertPos, wert) || !wert.inAnfuehrung)
+            continue;
+        for (size_t i = 0; i < namen.size(); ++i) {
+            if (treffer & uint32_t{1} << i)
+                werte[i] = wert;
+        }
+        gefunden |= treffer;
+        // A "=" or quoted token can neither name an attribute nor end the walk, so the usual
+        // '= "value"' is passed over at once.
+        if (zwischen.inAnfuehrung || IstZeichen(zwischen, '='))
+            pos = wertPos;
     }
     return gefunden;
 }

@@ -159,6 +159,8 @@ TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
         {"<a x=\"1\" y=\"2\" x=\"3\" z=w w=\"4\"/>",
          {"x", "y", "z", "w", "", "x", "fehlt"},
          {"1", "2", "", "", "", "1", ""}},
+        // The value is the quoted token two behind the name, whatever stands between.
+        {"<a x y \"v\" z \"q\" \"w\"/>", {"x", "y", "z", "q"}, {"v", "", "w", ""}},
         // A name just before the tag end takes the quoted token behind the ">".
         {"<a k>\"v\"</a>", {"k", "a"}, {"v", ""}},
         {"<a lage=\"&lt;A&gt;\" lfdNr=\"7\"/>", {"lfdNr", "lage"}, {"7", "<A>"}},
