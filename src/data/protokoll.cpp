@@ -251,6 +251,13 @@ bool CProtokoll::LeseXML(const std::string& xml)
     if (dokument.FindeKindElement("daten_speziell"))
         daten_speziell = dokument.HoleKindDaten();
     if (dokument.FindeKindElement("daten_messungen")) {
+        // Counted first, so that the measurements are stored without being moved around.
+        dokument.BetreteElement();
+        size_t anzahl = 0;
+        while (dokument.FindeKindElement("messung"))
+            ++anzahl;
+        m_messungen.reserve(anzahl);
+        dokument.VerlasseElement();
         dokument.BetreteElement();
         while (dokument.FindeKindElement("messung")) {
             MESSUNG& messung = m_messungen.emplace_back();
