@@ -2,6 +2,7 @@
 
 #include "app/dialogeinheiten.h"
 #include "app/mainframe.h"
+#include "app/protokollliste.h"
 #include "app/versucheapp.h"
 #include "app/versuchedoc.h"
 #include "platform/qtext.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -103,8 +105,7 @@ void CVersucheView::OnInitialUpdate()
 
     m_tabCtrl->setCurrentIndex(0);
     ZeigeSeite();
-    // The protocol and measurement lists are set up with the protocol-number prefix and filled
-    // here once the list pages exist.
+    FuelleListen();
     SetzeFenstertitel();
     SetzeTitelFarben();
     ZeigeProtokollDetails();
@@ -125,10 +126,14 @@ void CVersucheView::ErsteAktualisierung()
         m_tabCtrl->addTab(new QWidget, u"   Protokolle   "_s);
         m_tabCtrl->addTab(new QWidget, u"   Messungen   "_s);
     }
-    // Protocol page (protocol list) and measurements page (test-type choice and measurement
-    // list); their contents come with the list controls.
-    m_page1 = new QWidget(this);
+    // Protocol page (protocol list) and measurements page (measurement list; its test-type
+    // choice comes with the page of its own).
+    m_page1 = new CPage1(this);
     m_page3 = new QWidget(this);
+    m_messungsListe = new CMessungsListCtrl(m_page3);
+    auto* messungsLayout = new QVBoxLayout(m_page3);
+    messungsLayout->setContentsMargins(0, 0, 0, 0);
+    messungsLayout->addWidget(m_messungsListe);
 
     PasseRahmenAn();
     OnSize();
@@ -198,7 +203,47 @@ bool CVersucheView::BearbeiteNachricht(const std::string&)
 
 void CVersucheView::OnSpaltenZuruecksetzen()
 {
-    // Each page resets the column layout of its own list; the lists come with the list controls.
+    switch (m_tabCtrl->currentIndex()) {
+    case 0:
+        m_page1->OnSpaltenZuruecksetzen();
+        break;
+    case 1:
+        m_messungsListe->SetzeSpaltenlayoutZurueck();
+        break;
+    default:
+        break;
+    }
+}
+
+QWidget* CVersucheView::HoleProtokollseite() const
+{
+    return m_page1;
+}
+
+CProtokollListCtrl* CVersucheView::HoleProtokollListe() const
+{
+    return m_page1 != nullptr ? &m_page1->HoleListe() : nullptr;
+}
+
+void CVersucheView::FuelleListen()
+{
+    const CVersucheApp* app = HoleVersucheApp();
+    const std::string praefix = app->HoleProtokolle().HoleMassnahmeWert("massnahme_protNrPraefix");
+    CProtokollListCtrl& protokollListe = m_page1->HoleListe();
+    protokollListe.InitSpalten(1, praefix);
+    m_messungsListe->SetzeModus(2, praefix);
+    protokollListe.FuelleListe(app->HoleProtokolle(), app->HolePruefartKatalog());
+    FuelleMessungsListe("");
+    protokollListe.SortiereNachSpalte(1);
+    m_messungsListe->SortiereNachSpalte(1);
+}
+
+void CVersucheView::FuelleMessungsListe(const std::string& pruefartId,
+                                        const MessungsFilter& filter)
+{
+    const CVersucheApp* app = HoleVersucheApp();
+    m_messungsListe->FuelleListe(app->HoleProtokolle(), app->HolePruefartKatalog(), pruefartId,
+                                 filter);
 }
 
 void CVersucheView::SetzeFenstertitel()

@@ -2,12 +2,15 @@
 // The main view: a form with the note and the buttons across the top, the details of the selected
 // protocol, and a tab control with the pages "Protokolle" and "Messungen".
 
+#include "app/messungsliste.h"
 #include "app/protokolldruckauftrag.h"
 
 #include <QWidget>
 #include <string>
 #include <vector>
 
+class CPage1;
+class CProtokollListCtrl;
 class CVersucheDoc;
 class QLabel;
 class QPlainTextEdit;
@@ -59,8 +62,13 @@ public:
     void OnSpaltenZuruecksetzen();
 
     QTabWidget* HoleTabCtrl() const { return m_tabCtrl; }
-    QWidget* HoleProtokollseite() const { return m_page1; }
+    QWidget* HoleProtokollseite() const;
     QWidget* HoleMessungsseite() const { return m_page3; }
+    CProtokollListCtrl* HoleProtokollListe() const;
+    CMessungsListCtrl* HoleMessungsListe() const { return m_messungsListe; }
+
+    // Rebuilds the measurement list for a test-type ID ("" for all types).
+    void FuelleMessungsListe(const std::string& pruefartId, const MessungsFilter& filter = {});
 
 protected:
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -68,6 +76,8 @@ protected:
 private:
     void ErzeugeSteuerelemente();
     void ErsteAktualisierung();
+    // Both lists with the project's prefix, filled and sorted by column 1.
+    void FuelleListen();
     void PasseRahmenAn();
     void SetzeFenstertitel();
     void SetzeTitelFarben();
@@ -77,8 +87,9 @@ private:
     CVersucheDoc& m_dokument;
 
     // Pages of the tabs, created by the first update.
-    QWidget* m_page1 = nullptr;
+    CPage1* m_page1 = nullptr;
     QWidget* m_page3 = nullptr;
+    CMessungsListCtrl* m_messungsListe = nullptr;
 
     QWidget* m_band;                 // 100: its bottom edge anchors the tab control
     QLabel* m_notizBeschriftung;     // 111

@@ -1,4 +1,5 @@
 // The main view's print and preview commands.
+#include "app/protokollliste.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "platform/meldung.h"
@@ -61,6 +62,8 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten)
 
 std::vector<std::string> CVersucheView::GewaehlteProtokolle() const
 {
-    // The rows of the protocol list come with the list controls.
-    return {};
+    std::vector<std::string> ids;
+    for (const ITEMINFOS* info : HoleProtokollListe()->HoleAusgewaehlteInfos())
+        ids.push_back(info->schluessel);
+    return ids;
 }

@@ -1,0 +1,119 @@
+#pragma once
+// The two report lists share this chain: CPersListCtrl keeps a list's column widths and column
+// order in the application profile; CAppListCtrl adds the rows with their sort texts, sorting by a
+// click on a column head, and the owner-drawn look of the rows.
+
+#include "app/listenmodell.h"
+#include "platform/gdi.h"
+
+#include <QStyledItemDelegate>
+#include <QTreeView>
+#include <map>
+#include <string>
+#include <vector>
+
+class CProtokolle;
+
+class CPersListCtrl : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit CPersListCtrl(QWidget* parent = nullptr);
+    // Stores the layout: the list's window goes with the program's end.
+    ~CPersListCtrl() override;
+
+    // Remembers where the layout lives and applies the stored one; `vorgabeBreiten` ("25;116;...")
+    // serves when the profile has none.
+    void SetzeSpaltenlayout(const std::string& abschnitt, const std::string& eintrag,
+                            const std::string& vorgabeBreiten);
+    // Back to the default widths in creation order, in the profile too.
+    void SetzeSpaltenlayoutZurueck();
+    // Writes the current widths and order, as long as a layout has been set.
+    void SpeichereSpaltenlayout() const;
+
+    const std::string& HoleLayoutEintrag() const { return m_eintrag; }
+
+private:
+    void WendeSpaltenlayoutAn();
+
+    std::string m_abschnitt;
+    std::string m_eintrag;
+    std::string m_vorgabeBreiten;
+};
+
+// Colours of a list's rows (0x00BBGGRR) and how its cells are laid out.
+struct LISTENAUSSEHEN
+{
+    COLORREF ungeradeZeile;
+    COLORREF geradeZeile;
+    COLORREF trennlinie;
+    int rechterTextabstand;      // the text keeps this many pixels from the cell's right edge
+    bool mehrereMessungenMarke;  // "M" in column 0 of a row whose protocol has several
+    bool trennlinienUnterZeilen; // separators run on below the last row
+};
+
+class CAppListCtrl : public CPersListCtrl
+{
+    Q_OBJECT
+public:
+    CAppListCtrl(const LISTENAUSSEHEN& aussehen, QWidget* parent = nullptr);
+
+    // Mode (1 protocol list, 2 measurement list) and the protocol-number prefix.
+    void SetzeModus(int modus, const std::string& praefix);
+    // One field per column, separated by "|": "1" marks a column with a filter.
+    void SetzeFiltermarken(const std::string& marken);
+    bool HatFiltermarke(int spalte) const;
+
+    int HoleModus() const { return m_modus; }
+    const std::string& HolePraefix() const { return m_praefix; }
+    int HoleArt() const { return m_art; }
+
+    CListenModell& HoleModell() const { return *m_modell; }
+    // Null for a row outside the list.
+    const ITEMINFOS* HoleInfo(int zeile) const;
+    // The records of the selected rows, top to bottom.
+    std::vector<const ITEMINFOS*> HoleAusgewaehlteInfos() const;
+
+    // Sort parameter: column (ascending) or column + 100 (descending).
+    void SortiereNachSpalte(int parameter);
+    // A click on a column head: the list's one direction flips, descending first.
+    void OnColumnclick(int spalte);
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+
+    // Title path of a titel_ID, looked up once per fill.
+    const std::string& HoleTitelPfad(const CProtokolle& protokolle, const std::string& titelId);
+    // Every fill starts afresh, so no title of an earlier project remains.
+    void LeereTitelCache() { m_titelCache.clear(); }
+
+    int m_modus = 0;
+    std::string m_praefix;
+    std::string m_filtermarken;
+    int m_art = 0;
+
+private:
+    void ZeichneTrennlinienUnterZeilen();
+
+    LISTENAUSSEHEN m_aussehen;
+    CListenModell* m_modell;
+    std::map<std::string, std::string> m_titelCache;
+    int m_sortierRichtung = 0;
+};
+
+// Draws one cell of a report list as the list's look says.
+class CListenDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    CListenDelegate(const CAppListCtrl& liste, const LISTENAUSSEHEN& aussehen);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    const CAppListCtrl& m_liste;
+    LISTENAUSSEHEN m_aussehen;
+};
+
+QColor AlsQColor(COLORREF farbe);

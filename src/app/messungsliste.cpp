@@ -1,0 +1,228 @@
+#include "app/messungsliste.h"
+
+#include "data/messungsspalten.h"
+#include "data/protokoll.h"
+#include "data/protokolle.h"
+#include "data/pruefartkatalog.h"
+#include "platform/text.h"
+
+#include <QHeaderView>
+#include <cstdlib>
+
+namespace {
+
+constexpr LISTENAUSSEHEN kMessungsAussehen{
+    .ungeradeZeile = 0x82DCDC,
+    .geradeZeile = 0x92ECEC,
+    .trennlinie = 0x62BCBC,
+    .rechterTextabstand = 3,
+    .mehrereMessungenMarke = true,
+    .trennlinienUnterZeilen = false,
+};
+
+Qt::Alignment Ausrichtung(Spaltenausrichtung ausrichtung)
+{
+    return ausrichtung == Spaltenausrichtung::Rechts ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+// Counts the free slots of a row order, to find the n-th free one quickly.
+class CFreiePlaetze
+{
+public:
+    explicit CFreiePlaetze(int anzahl) : m_baum(static_cast<size_t>(anzahl) + 1, 0)
+    {
+        for (int platz = 0; platz < anzahl; ++platz)
+            Aendere(platz, 1);
+        for (m_schritt = 1; m_schritt * 2 <= anzahl;)
+            m_schritt *= 2;
+    }
+
+    // Takes the free slot with `n` free slots before it.
+    int Belege(int n)
+    {
+        int platz = 0;
+        for (int schritt = m_schritt; schritt > 0; schritt /= 2) {
+            const int weiter = platz + schritt;
+            if (weiter < static_cast<int>(m_baum.size()) && m_baum[weiter] <= n) {
+                platz = weiter;
+                n -= m_baum[weiter];
+            }
+        }
+        Aendere(platz, -1);
+        return platz;
+    }
+
+private:
+    void Aendere(int platz, int wert)
+    {
+        for (int i = platz + 1; i < static_cast<int>(m_baum.size()); i += i & -i)
+            m_baum[i] += wert;
+    }
+
+    std::vector<int> m_baum;
+    int m_schritt = 0;
+};
+
+// Columns whose cell is the same for every measurement of a protocol: its header fields but the
+// measurement's own station, layer and position, and its note.
+bool IstProtokollspalte(int id)
+{
+    return (id >= 3 && id <= 16 && (id < 4 || id > 6)) || id == 28;
+}
+
+} // namespace
+
+std::vector<int> OrdneEinfuegungen(const std::vector<int>& positionen)
+{
+    // Going backwards, each row takes the slot its position names among those that later rows
+    // have left free.
+    const int anzahl = static_cast<int>(positionen.size());
+    std::vector<int> reihenfolge(positionen.size());
+    CFreiePlaetze frei(anzahl);
+    for (int einfuegung = anzahl - 1; einfuegung >= 0; --einfuegung)
+        reihenfolge[frei.Belege(positionen[einfuegung])] = einfuegung;
+    return reihenfolge;
+}
+
+CMessungsListCtrl::CMessungsListCtrl(QWidget* parent) : CAppListCtrl(kMessungsAussehen, parent)
+{
+    m_modus = 2;
+}
+
+void CMessungsListCtrl::SetzeArt(const std::string& pruefartId)
+{
+    m_art = ListenartVonPruefart(std::atoi(pruefartId.c_str()));
+}
+
+int CMessungsListCtrl::HoleSpaltenanzahl(int art)
+{
+    static const std::array<int, kAnzahlListenarten> anzahlen = [] {
+        std::array<int, kAnzahlListenarten> ergebnis{};
+        for (int a = 0; a < kAnzahlListenarten; ++a) {
+            int spalten = 1;
+            while (spalten < kSpaltenJeListenart && Messungsspaltentabelle[a][spalten] != 0)
+                ++spalten;
+            ergebnis[a] = spalten;
+        }
+        return ergebnis;
+    }();
+    return anzahlen.at(static_cast<size_t>(art));
+}
+
+int CMessungsListCtrl::HoleSpaltenID(int spalte) const
+{
+    const bool inDerZeile = spalte >= 0 && spalte < kSpaltenJeListenart;
+    return Messungsspaltentabelle[m_art][inDerZeile ? spalte : 0];
+}
+
+void CMessungsListCtrl::BaueSpalten()
+{
+    std::vector<LISTENSPALTE> spalten;
+    std::string vorgabeBreiten;
+    for (int spalte = 0; spalte < HoleSpaltenanzahl(); ++spalte) {
+        const MESSUNGSSPALTE& eintrag = Messungsspaltenkatalog[HoleSpaltenID(spalte)];
+        spalten.push_back({eintrag.titel, Ausrichtung(eintrag.ausrichtung)});
+        vorgabeBreiten += StringFormat("%d;", eintrag.breite);
+    }
+    HoleModell().SetzeSpalten(std::move(spalten));
+    for (int spalte = 0; spalte < HoleSpaltenanzahl(); ++spalte)
+        header()->resizeSection(spalte, Messungsspaltenkatalog[HoleSpaltenID(spalte)].breite);
+    SetzeSpaltenlayout("spaltenbreiten",
+                       StringFormat("Messungsuebersicht_%d_%d", HoleModus(), HoleArt()),
+                       vorgabeBreiten);
+}
+
+void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog,
+                                    const std::string& pruefartId, const MessungsFilter& filter)
+{
+    LeereTitelCache();
+    HoleModell().Leere();
+    SetzeArt(pruefartId);
+    BaueSpalten();
+
+    const auto gewaehlt = [&pruefartId](const CProtokoll& protokoll) {
+        return pruefartId.empty() || pruefartId == protokoll.GetPruefartID();
+    };
+    // Rows are large: room for all of them first, so none is moved while the list grows.
+    size_t hoechstens = 0;
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
+        if (const CProtokoll& protokoll = *protokolle.GetProtokoll(i); gewaehlt(protokoll))
+            hoechstens += static_cast<size_t>(protokoll.GetAnzahlMessungen());
+    }
+    std::vector<LISTENZEILE> zeilen;
+    std::vector<int> positionen;
+    zeilen.reserve(hoechstens);
+    positionen.reserve(hoechstens);
+
+    CPruefartKatalog auswahl = katalog;
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
+        const CProtokoll& protokoll = *protokolle.GetProtokoll(i);
+        if (!gewaehlt(protokoll))
+            continue;
+        // A type the catalogue does not hold leaves the name empty.
+        auswahl.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER());
+        FuegeMessungenHinzu(i, protokoll, auswahl.HoleName(),
+                            HoleTitelPfad(protokolle, protokoll.GetTitelID()), filter, zeilen,
+                            positionen);
+    }
+    std::vector<int> reihenfolge = OrdneEinfuegungen(positionen);
+    HoleModell().SetzeZeilen(std::move(zeilen), std::move(reihenfolge));
+}
+
+void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,
+                                            const std::string& pruefartName,
+                                            const std::string& titel, const MessungsFilter& filter,
+                                            std::vector<LISTENZEILE>& zeilen,
+                                            std::vector<int>& positionen)
+{
+    const int anzahl = protokoll.GetAnzahlMessungen();
+    LISTENZEILE vorlage = BaueProtokollzeile(protokoll, pruefartName, titel);
+    vorlage.info.mehrereMessungen = anzahl > 1;
+    MESSUNG messung;
+    for (int j = 0; j < anzahl; ++j) {
+        protokoll.GetMessung(j, messung);
+        if (filter && !filter(protokoll, messung))
+            continue;
+        // Each row goes in at the protocol's index, or at the end when the list is shorter.
+        positionen.push_back(std::min(protokollIndex, static_cast<int>(zeilen.size())));
+        zeilen.push_back(vorlage);
+        FuelleMesswerte(zeilen.back(), protokoll, messung);
+    }
+}
+
+LISTENZEILE CMessungsListCtrl::BaueProtokollzeile(const CProtokoll& protokoll,
+                                                  const std::string& pruefartName,
+                                                  const std::string& titel) const
+{
+    LISTENZEILE zeile;
+    zeile.info.schluessel = protokoll.GetID();
+    const int spalten = HoleSpaltenanzahl();
+    zeile.texte.resize(static_cast<size_t>(spalten));
+    for (int spalte = 1; spalte < spalten; ++spalte) {
+        std::string& text = zeile.texte[spalte];
+        std::string& sortierText = zeile.info.sortierTexte[spalte];
+        const int id = HoleSpaltenID(spalte);
+        if (id == 1) {
+            text = protokoll.GetPruefunterartKuerzel() + "  " + pruefartName;
+            sortierText = GrossSchreiben(pruefartName);
+        } else if (id == 2) {
+            text = titel;
+            sortierText = GrossSchreiben(titel);
+        } else if (IstProtokollspalte(id)) {
+            protokoll.HoleMessungsSpalte(HolePraefix(), id, MESSUNG(), text, sortierText);
+        }
+    }
+    return zeile;
+}
+
+void CMessungsListCtrl::FuelleMesswerte(LISTENZEILE& zeile, const CProtokoll& protokoll,
+                                        const MESSUNG& messung) const
+{
+    zeile.info.messungsId = messung.lfdNr;
+    for (int spalte = 1; spalte < HoleSpaltenanzahl(); ++spalte) {
+        const int id = HoleSpaltenID(spalte);
+        if (id > 2 && !IstProtokollspalte(id))
+            protokoll.HoleMessungsSpalte(HolePraefix(), id, messung, zeile.texte[spalte],
+                                         zeile.info.sortierTexte[spalte]);
+    }
+}

@@ -1,0 +1,330 @@
+// The protocol list: row texts and sort texts, the stored column layout, sorting by a column head,
+// the context menu and a second project after the first.
+#include "app/protokollliste.h"
+#include "listen_fixtur.h"
+#include "platform/einstellungen.h"
+
+#include <QAbstractItemModelTester>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const std::vector<int> kVorgabeBreiten = {25, 116, 163, 113, 73, 80, 101, 61, 90, 82,
+                                          0,  82,  64,  66,  81, 0,  0,   0,  0,  100};
+
+std::vector<int> Schrittfolge(int anzahl)
+{
+    std::vector<int> folge(static_cast<size_t>(anzahl));
+    for (int i = 0; i < anzahl; ++i)
+        folge[i] = i;
+    return folge;
+}
+
+class Protokollliste : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_katalog = GeladenerKatalog(); }
+
+    // The layout entry follows the mode: tests that need a profile of their own, also when all
+    // run in one process, take a mode of their own.
+    static std::unique_ptr<CProtokollListCtrl> NeueListe(const std::string& praefix = "B12",
+                                                         int modus = 1)
+    {
+        auto liste = std::make_unique<CProtokollListCtrl>();
+        liste->InitSpalten(modus, praefix);
+        return liste;
+    }
+
+    CPruefartKatalog m_katalog;
+};
+
+} // namespace
+
+TEST_F(Protokollliste, ZeilentexteUndSortiertexteDerKopffelder)
+{
+    // Header fields 0..15: area, station, layer, position, soil, origin, state, (7), number,
+    // date, from, to, tester, editor, 14, 15.
+    CProtokolle protokolle;
+    protokolle.FuegeTitelHinzu("7|Damm|0");
+    FuegeProtokolleHinzu(
+        protokolle,
+        {{.id = "P1",
+          .titelId = "7",
+          .pruefartId = "1001",
+          .kopffelder = {"Nord", "0+120", "2,5", "links", "gu", "Grube", "feucht", "x", "17",
+                         "20110523", "8:00", "9:00", "Meier", "Müller", "f14", "f15"},
+          .notiz = "wichtig",
+          .unterartKuerzel = ""},
+         {.id = "P2",
+          .titelId = "7",
+          .pruefartId = "4711",
+          .kopffelder = {"", "", "", "", "", "", "", "", "", "2011"}}});
+    auto liste = NeueListe();
+    liste->FuelleListe(protokolle, m_katalog);
+    ASSERT_EQ(liste->HoleModell().rowCount(), 2);
+
+    CPruefartKatalog katalog = m_katalog;
+    ASSERT_TRUE(katalog.Waehle("1001", 0));
+    const std::string name = katalog.HoleName();
+    // No sub-type code: two blanks, then the name; the sort text is the name alone.
+    EXPECT_EQ(Zelle(*liste, 0, 0), "");
+    EXPECT_EQ(Zelle(*liste, 0, 1), "  " + name);
+    const ITEMINFOS& info = *liste->HoleInfo(0);
+    EXPECT_EQ(info.schluessel, "P1");
+    EXPECT_EQ(info.sortierTexte[1], GrossSchreiben(name));
+    EXPECT_EQ(Zelle(*liste, 0, 2), "Damm");
+    EXPECT_EQ(info.sortierTexte[2], "DAMM");
+    EXPECT_EQ(Zelle(*liste, 0, 3), "Nord");
+    EXPECT_EQ(info.sortierTexte[3], "NORD");
+    // The layer sorts by its number key.
+    EXPECT_EQ(Zelle(*liste, 0, 5), "2,5");
+    EXPECT_EQ(info.sortierTexte[5], "00002.5000");
+    EXPECT_EQ(info.sortierTexte[7], "GU");
+    // Protocol number with the prefix, sorted by the number alone.
+    EXPECT_EQ(Zelle(*liste, 0, 11), "B12-17");
+    EXPECT_EQ(info.sortierTexte[11], "17");
+    // Stored YYYYMMDD shows as DD.MM.YYYY and sorts as stored.
+    EXPECT_EQ(Zelle(*liste, 0, 12), "23.05.2011");
+    EXPECT_EQ(info.sortierTexte[12], "20110523");
+    EXPECT_EQ(Zelle(*liste, 0, 16), "Müller");
+    EXPECT_EQ(info.sortierTexte[16], "MÜLLER");
+    EXPECT_EQ(Zelle(*liste, 0, 18), "f15");
+    EXPECT_EQ(Zelle(*liste, 0, 19), "wichtig");
+    EXPECT_EQ(info.sortierTexte[19], "WICHTIG");
+
+    // A type the catalogue does not hold leaves column 1 empty; a short date stays as it is;
+    // missing fields are empty.
+    EXPECT_EQ(Zelle(*liste, 1, 1), "");
+    EXPECT_EQ(liste->HoleInfo(1)->sortierTexte[1], "");
+    EXPECT_EQ(Zelle(*liste, 1, 12), "2011");
+    EXPECT_EQ(Zelle(*liste, 1, 11), "B12-");
+    EXPECT_EQ(Zelle(*liste, 1, 19), "");
+    EXPECT_EQ(liste->HoleInfo(2), nullptr);
+    EXPECT_EQ(liste->HoleInfo(-1), nullptr);
+}
+
+TEST_F(Protokollliste, SpaltenUndZweiteEinrichtung)
+{
+    auto liste = NeueListe("B12", 31);
+    EXPECT_EQ(liste->HoleLayoutEintrag(), "protokolluebersicht_31");
+    const CListenModell& modell = liste->HoleModell();
+    ASSERT_EQ(modell.columnCount(), 20);
+    EXPECT_EQ(NachCp1252(modell.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString()),
+              "Prüfart");
+    EXPECT_EQ(NachCp1252(modell.headerData(19, Qt::Horizontal, Qt::DisplayRole).toString()),
+              "interne Notiz");
+    // First start: the default widths in creation order.
+    EXPECT_EQ(Breiten(*liste), kVorgabeBreiten);
+    EXPECT_EQ(Reihenfolge(*liste), Schrittfolge(20));
+
+    // A second set-up changes the prefix of later fills, not the columns or widths.
+    liste->header()->resizeSection(3, 150);
+    liste->InitSpalten(31, "X9");
+    EXPECT_EQ(liste->HolePraefix(), "X9");
+    EXPECT_EQ(liste->header()->sectionSize(3), 150);
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle,
+                         {{.id = "P", .kopffelder = {"", "", "", "", "", "", "", "", "5"}}});
+    liste->FuelleListe(protokolle, m_katalog);
+    EXPECT_EQ(Zelle(*liste, 0, 11), "X9-5");
+    // Filling keeps the widths.
+    EXPECT_EQ(liste->header()->sectionSize(3), 150);
+}
+
+TEST_F(Protokollliste, GespeichertesLayoutUeberstehtNeustart)
+{
+    {
+        auto liste = NeueListe("", 32);
+        liste->header()->resizeSection(2, 300);
+        liste->header()->moveSection(5, 0); // column 5 first
+    }
+    // Widths and order as "%d;" each, written when the list goes.
+    const std::string breiten = LeseProfilText("spaltenbreiten", "protokolluebersicht_32");
+    EXPECT_EQ(breiten, "25;116;300;113;73;80;101;61;90;82;0;82;64;66;81;0;0;0;0;100;");
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "protokolluebersicht_32_Order"),
+              "5;0;1;2;3;4;6;7;8;9;10;11;12;13;14;15;16;17;18;19;");
+
+    auto liste = NeueListe("", 32);
+    EXPECT_EQ(liste->header()->sectionSize(2), 300);
+    EXPECT_EQ(liste->header()->logicalIndex(0), 5);
+    EXPECT_EQ(liste->header()->logicalIndex(1), 0);
+
+    // Reset: defaults in creation order, in the profile too.
+    liste->SetzeSpaltenlayoutZurueck();
+    EXPECT_EQ(Breiten(*liste), kVorgabeBreiten);
+    EXPECT_EQ(Reihenfolge(*liste), Schrittfolge(20));
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "protokolluebersicht_32_Order", "?"), "");
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "protokolluebersicht_32"),
+              "25;116;163;113;73;80;101;61;90;82;0;82;64;66;81;0;0;0;0;100");
+}
+
+TEST_F(Protokollliste, UnbrauchbaresGespeichertesLayout)
+{
+    const std::string alleBreiten = "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;";
+    // An order naming a column twice is no order: the columns keep their creation order.
+    SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1", alleBreiten);
+    SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1_Order",
+                       "1;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;");
+    auto doppelt = NeueListe();
+    EXPECT_EQ(doppelt->header()->sectionSize(19), 20);
+    EXPECT_EQ(Reihenfolge(*doppelt), Schrittfolge(20));
+    doppelt.reset();
+
+    // Out of range, negative, or too short (missing fields read 0): ignored too.
+    for (const char* ordnung :
+         {"19;18;17;16;15;14;13;12;11;10;9;8;7;6;5;4;3;2;1;20;",
+          "-1;0;1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;", "19;18;17;"}) {
+        SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1", alleBreiten);
+        SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1_Order", ordnung);
+        auto liste = NeueListe();
+        EXPECT_EQ(Reihenfolge(*liste), Schrittfolge(20)) << ordnung;
+    }
+
+    // Fewer widths than columns: the rest keep their creation widths (200, "Titel" 220), and a
+    // stored order of the full count is not applied.
+    SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1", "30;40;50");
+    SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1_Order",
+                       "19;18;17;16;15;14;13;12;11;10;9;8;7;6;5;4;3;2;1;0;");
+    auto kurz = NeueListe();
+    EXPECT_EQ(Breiten(*kurz)[0], 30);
+    EXPECT_EQ(Breiten(*kurz)[2], 50);
+    EXPECT_EQ(Breiten(*kurz)[3], 200);
+    EXPECT_EQ(Reihenfolge(*kurz), Schrittfolge(20));
+    kurz.reset();
+
+    // Only the leading number counts; an empty first field applies nothing; widths that read
+    // negative apply none.
+    SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1", "77px;abc;-5;65537");
+    SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1_Order", "");
+    auto seltsam = NeueListe();
+    EXPECT_EQ(Breiten(*seltsam)[0], 77);
+    EXPECT_EQ(Breiten(*seltsam)[1], 0);
+    EXPECT_EQ(Breiten(*seltsam)[2], 0);
+    EXPECT_EQ(Breiten(*seltsam)[3], 1); // low 16 bits
+    seltsam.reset();
+    SchreibeProfilText("spaltenbreiten", "protokolluebersicht_1", ";80");
+    auto leer = NeueListe();
+    EXPECT_EQ(Breiten(*leer)[1], 200);
+}
+
+TEST_F(Protokollliste, SortierenPerSpaltenkopf)
+{
+    CProtokolle protokolle;
+    protokolle.FuegeTitelHinzu("1|Bbb|0");
+    protokolle.FuegeTitelHinzu("2|aaa|0");
+    protokolle.FuegeTitelHinzu("3|Ccc|0");
+    FuegeProtokolleHinzu(protokolle,
+                         {{.id = "P1",
+                           .titelId = "1",
+                           .kopffelder = {"", "", "10", "", "", "", "", "", "", "20110102"}},
+                          {.id = "P2",
+                           .titelId = "2",
+                           .kopffelder = {"", "", "9", "", "", "", "", "", "", "20101231"}},
+                          {.id = "P3",
+                           .titelId = "3",
+                           .kopffelder = {"", "", "-2", "", "", "", "", "", "", "20110101"}}});
+    auto liste = NeueListe();
+    QAbstractItemModelTester pruefer(&liste->HoleModell(),
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
+    liste->FuelleListe(protokolle, m_katalog);
+
+    // The first click on any head sorts descending, the next (on any head) ascending.
+    liste->OnColumnclick(2);
+    EXPECT_EQ(Spalte(*liste, 2), (std::vector<std::string>{"Ccc", "Bbb", "aaa"}));
+    liste->OnColumnclick(12);
+    EXPECT_EQ(Spalte(*liste, 12),
+              (std::vector<std::string>{"31.12.2010", "01.01.2011", "02.01.2011"}));
+    liste->OnColumnclick(12);
+    EXPECT_EQ(Spalte(*liste, 12),
+              (std::vector<std::string>{"02.01.2011", "01.01.2011", "31.12.2010"}));
+    // Layer by number, not by text: 9 before 10.
+    liste->OnColumnclick(5);
+    EXPECT_EQ(Spalte(*liste, 5), (std::vector<std::string>{"-2", "9", "10"}));
+
+    // A click on the head goes the same way.
+    liste->header()->sectionClicked(2);
+    EXPECT_EQ(Spalte(*liste, 2), (std::vector<std::string>{"Ccc", "Bbb", "aaa"}));
+    // The view's own sort by column 1 leaves the direction alone.
+    liste->SortiereNachSpalte(2);
+    EXPECT_EQ(Spalte(*liste, 2), (std::vector<std::string>{"aaa", "Bbb", "Ccc"}));
+    liste->OnColumnclick(2);
+    EXPECT_EQ(Spalte(*liste, 2), (std::vector<std::string>{"aaa", "Bbb", "Ccc"}));
+
+    // Selection follows its rows through a sort.
+    liste->selectionModel()->select(liste->HoleModell().index(0, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    liste->SortiereNachSpalte(2 + kAbsteigend);
+    const QModelIndexList gewaehlt = liste->selectionModel()->selectedRows();
+    ASSERT_EQ(gewaehlt.size(), 1);
+    EXPECT_EQ(liste->HoleInfo(gewaehlt[0].row())->schluessel, "P2");
+    EXPECT_EQ(gewaehlt[0].row(), 2);
+}
+
+TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
+{
+    CListenModell modell;
+    QAbstractItemModelTester pruefer(&modell,
+                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
+    modell.SetzeSpalten({{"a"}, {"b"}});
+    std::vector<LISTENZEILE> zeilen;
+    for (const char* text : {"zebra", "abc", "Ärger", "ABC", "A_", "AA", "ab", ""}) {
+        LISTENZEILE zeile;
+        zeile.texte = {"", text};
+        zeile.info.sortierTexte[1] = text;
+        zeilen.push_back(std::move(zeile));
+    }
+    modell.SetzeZeilen(std::move(zeilen));
+    auto texte = [&] {
+        std::vector<std::string> ergebnis;
+        for (int zeile = 0; zeile < modell.rowCount(); ++zeile)
+            ergebnis.push_back(modell.HoleZeile(zeile)->texte[1]);
+        return ergebnis;
+    };
+    // Lower case decides, so "_" comes before the letters; bytes count unsigned, so umlauts
+    // follow "z"; equal texts keep their order both ways.
+    modell.Sortiere(1);
+    EXPECT_EQ(texte(),
+              (std::vector<std::string>{"", "A_", "AA", "ab", "abc", "ABC", "zebra", "Ärger"}));
+    modell.Sortiere(1 + kAbsteigend);
+    EXPECT_EQ(texte(),
+              (std::vector<std::string>{"Ärger", "zebra", "abc", "ABC", "ab", "AA", "A_", ""}));
+    // Columns without sort texts, and parameters beyond them, change nothing.
+    modell.Sortiere(0);
+    EXPECT_EQ(texte().front(), "Ärger");
+    modell.Sortiere(kAnzahlSortierTexte);
+    modell.Sortiere(-1);
+    EXPECT_EQ(texte().front(), "Ärger");
+}
+
+TEST_F(Protokollliste, KontextmenueNurAufZeilen)
+{
+    CPage1 seite;
+    seite.resize(600, 300);
+    CProtokollListCtrl& liste = seite.HoleListe();
+    liste.InitSpalten(1, "");
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle, {{.id = "P1"}, {.id = "P2"}});
+    liste.FuelleListe(protokolle, m_katalog);
+    seite.show();
+
+    const QRect ersteZeile = liste.visualRect(liste.HoleModell().index(0, 1));
+    std::unique_ptr<QMenu> menue = seite.BaueKontextmenue(ersteZeile.center());
+    ASSERT_NE(menue, nullptr);
+    QStringList eintraege;
+    for (const QAction* eintrag : menue->actions()) {
+        eintraege << eintrag->text();
+        EXPECT_FALSE(eintrag->isEnabled());
+    }
+    EXPECT_EQ(eintraege,
+              (QStringList{u"Löschen"_s, u"Zuordnung ändern"_s, u"Protokollnummer ändern"_s,
+                           u"Prüfdatum des Protokolls ändern"_s}));
+    // Below the last row: no menu.
+    const QRect letzteZeile = liste.visualRect(liste.HoleModell().index(1, 1));
+    EXPECT_EQ(seite.BaueKontextmenue(QPoint(letzteZeile.center().x(), letzteZeile.bottom() + 20)),
+              nullptr);
+    // The list covers the page.
+    EXPECT_EQ(liste.geometry(), seite.rect());
+}
