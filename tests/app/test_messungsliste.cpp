@@ -258,24 +258,37 @@ TEST_F(Messungsliste, LayoutJeListenartUeberstehtNeustart)
         CMessungsListCtrl liste;
         liste.SetzeModus(9, "");
         liste.FuelleListe(keine, m_katalog, "1000");
-        liste.header()->resizeSection(17, 99);
-        liste.header()->moveSection(31, 1);
-        // Changes to another kind's layout are dropped by the rebuild.
-        liste.FuelleListe(keine, m_katalog, "");
-        liste.header()->resizeSection(17, 44);
-        liste.FuelleListe(keine, m_katalog, "1000");
         EXPECT_EQ(liste.header()->sectionSize(17), 55);
         liste.header()->resizeSection(17, 99);
         liste.header()->moveSection(31, 1);
+        // Changing the kind keeps the layout of the one shown before.
+        liste.FuelleListe(keine, m_katalog, "");
+        EXPECT_EQ(liste.header()->sectionSize(17), 82);
+        liste.header()->resizeSection(17, 44);
+        liste.FuelleListe(keine, m_katalog, "1000");
+        EXPECT_EQ(liste.header()->sectionSize(17), 99);
+        EXPECT_EQ(liste.header()->logicalIndex(1), 31);
+        liste.header()->resizeSection(18, 77);
     }
-    EXPECT_EQ(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_0", "keiner"), "keiner");
-    EXPECT_EQ(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_7").substr(0, 20),
-              "25;116;163;113;73;80");
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_0").substr(0, 23),
+              "25;116;163;113;73;80;10");
+    EXPECT_NE(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_0").find(";44;"),
+              std::string::npos);
+
     CMessungsListCtrl liste;
     liste.SetzeModus(9, "");
     liste.FuelleListe(keine, m_katalog, "1000");
     EXPECT_EQ(liste.header()->sectionSize(17), 99);
+    EXPECT_EQ(liste.header()->sectionSize(18), 77);
     EXPECT_EQ(liste.header()->logicalIndex(1), 31);
+    liste.FuelleListe(keine, m_katalog, "");
+    EXPECT_EQ(liste.header()->sectionSize(17), 44);
+
+    // Reset touches only the kind shown.
+    liste.SetzeSpaltenlayoutZurueck();
+    EXPECT_EQ(liste.header()->sectionSize(17), 82);
+    liste.FuelleListe(keine, m_katalog, "1000");
+    EXPECT_EQ(liste.header()->sectionSize(17), 99);
     liste.SetzeSpaltenlayoutZurueck();
     EXPECT_EQ(liste.header()->sectionSize(17), 55);
     EXPECT_EQ(liste.header()->logicalIndex(1), 1);
