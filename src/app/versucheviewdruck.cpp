@@ -40,10 +40,15 @@ void CVersucheView::OnFilePrintPreview()
 bool CVersucheView::OnPreparePrinting()
 {
     const bool protokollseite = IstProtokollseiteAktiv();
-    // The measurements page has no selection to print until the summary table comes.
-    if (!PruefeDruckauswahl(protokollseite, protokollseite && !GewaehlteProtokolle().empty()))
+    const CAppListCtrl* liste = protokollseite
+                                    ? static_cast<const CAppListCtrl*>(HoleProtokollListe())
+                                    : HoleMessungsListe();
+    if (!PruefeDruckauswahl(protokollseite, !liste->HoleAusgewaehlteInfos().empty()))
         return false;
-    HoleVersucheApp()->SetzeQuerformat(!protokollseite);
+    // Selected measurements print as the summary table, which is not built yet.
+    if (!protokollseite)
+        return false;
+    HoleVersucheApp()->SetzeQuerformat(false);
     return true;
 }
 

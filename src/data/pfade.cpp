@@ -28,15 +28,6 @@ std::string Getrimmt(const std::string& text)
     return text.substr(anfang, text.find_last_not_of(kLeerzeichen) + 1 - anfang);
 }
 
-bool LeseErsteZeile(const std::string& pfad, std::string& zeile)
-{
-    std::string inhalt;
-    if (!LeseGanzeDatei(pfad, inhalt))
-        return false;
-    zeile = inhalt.substr(0, inhalt.find('\n'));
-    return true;
-}
-
 } // namespace
 
 bool CPfade::LeseDatenpfad()

@@ -7,6 +7,8 @@
 #include "report/druckdaten.h"
 #include "report/protokolldruck.h"
 
+#include <span>
+
 namespace {
 
 constexpr int Teilversuche = 10;
@@ -15,6 +17,18 @@ constexpr int FeinerStift = 0, KraeftigerStift = 1, GepunkteterStift = 4;
 // Placement codes of the page grid.
 constexpr int UntenLinks = 3, UntenMitte = 6, UntenRechts = 9, Auszeichnung = 22,
               AuszeichnungRechts = 32;
+
+// A row of the test table whose caption, symbol and unit are fixed texts.
+struct Messzeile
+{
+    double y;
+    const char* titel;
+    int titelCode;
+    const char* symbol;
+    int symbolCode;
+    const char* einheit;
+    int feld;
+};
 
 class CProctorSeite
 {
@@ -62,6 +76,7 @@ private:
     void Senkrechte(int xVon, int xBis, int schritt, double y1, double y2);
     void Beschriftung(const char* schluessel, double y, bool fetterTitel, bool einheitAlsAnteil);
     void Teilversuchswerte(int feld, double y, bool rechtsbuendig, bool alsAnteil);
+    void Messzeilen(std::span<const Messzeile> zeilen);
 
     CProtokollDruck& m_druck;
     CDC& m_dc;
@@ -139,17 +154,6 @@ void CProctorSeite::Versuchszylinder()
         Text(UntenMitte, 11 + 2 * j, 4, Feld(26 + j));
 }
 
-struct Messzeile
-{
-    double y;
-    const char* titel;
-    int titelCode;
-    const char* symbol;
-    int symbolCode;
-    const char* einheit;
-    int feld;
-};
-
 // The moist row shows field 2 and the dry row field 1.
 constexpr Messzeile Tarazeilen[] = {
     {2.3, "Taramasse", UntenLinks, "mT", UntenLinks, "[g]", 0},
@@ -163,6 +167,17 @@ constexpr Messzeile Zylinderzeilen[] = {
     {4.6, "Feuchtmasse    + m<t>z", Auszeichnung, "m<t>z<n> + m<t>f", Auszeichnung, "[g]", 7},
     {5.6, "Trockenmasse  + m<t>z", Auszeichnung, "m<t>z<n> + m<t>d", Auszeichnung, "[g]", 8},
 };
+
+// Fixed caption, symbol and unit, and the masses of the ten partial tests right-aligned.
+void CProctorSeite::Messzeilen(std::span<const Messzeile> zeilen)
+{
+    for (const Messzeile& z : zeilen) {
+        Text(z.titelCode, 0, z.y, z.titel);
+        Text(z.symbolCode, 6, z.y, z.symbol);
+        Text(UntenRechts, 10, z.y, z.einheit);
+        Teilversuchswerte(z.feld, z.y, true, false);
+    }
+}
 
 void CProctorSeite::Taramassen()
 {
@@ -180,12 +195,7 @@ void CProctorSeite::Taramassen()
     WaehleSchrift(Normal);
     for (int i = 0; i < Teilversuche; ++i)
         Text(UntenMitte, 11 + 2 * i, 1.3, Katalog("PROCTOR_VERSUCHSNUMMERN", i));
-    for (const Messzeile& z : Tarazeilen) {
-        Text(z.titelCode, 0, z.y, z.titel);
-        Text(z.symbolCode, 6, z.y, z.symbol);
-        Text(UntenRechts, 10, z.y, z.einheit);
-        Teilversuchswerte(z.feld, z.y, true, false);
-    }
+    Messzeilen(Tarazeilen);
     Beschriftung("WASSERGEHALT", 5.3, true, true);
     Teilversuchswerte(3, 5.3, false, true);
 }
@@ -205,12 +215,7 @@ void CProctorSeite::Zylindermassen()
     WaehleSchrift(Normal);
     Beschriftung("PROCTOR_ZYLINDER_MASSE", 1.6, false, false);
     Teilversuchswerte(4, 1.6, true, false);
-    for (const Messzeile& z : Zylinderzeilen) {
-        Text(z.titelCode, 0, z.y, z.titel);
-        Text(z.symbolCode, 6, z.y, z.symbol);
-        Text(UntenRechts, 10, z.y, z.einheit);
-        Teilversuchswerte(z.feld, z.y, true, false);
-    }
+    Messzeilen(Zylinderzeilen);
     Beschriftung("DICHTE_FEUCHT", 6.6, false, false);
     Teilversuchswerte(9, 6.6, false, false);
     Beschriftung("DICHTE_TROCKEN", 7.6, true, false);

@@ -130,6 +130,101 @@ TEST_F(ProctorSeite, TestRowsShowTheirFieldsInTheirColumns)
     EXPECT_TRUE(HatLinie({GX(0), GY(40)}, {GX(0), GY(57.6)}));
 }
 
+// Frames and group boundaries in the thick pen, the rows and columns inside a group in the thin
+// one; positions are absolute grid rows (block origin + row).
+TEST_F(ProctorSeite, TableLinesCarryTheirPens)
+{
+    Drucke(Tabellendaten(), diagrammDaten);
+    constexpr int Duenn = 0, Dick = 1;
+    struct Strich
+    {
+        double x1, y1, x2, y2;
+        int stift;
+    };
+    const Strich striche[] = {
+        // Cylinder table, origin row 17.
+        {0, 17, 0, 21, Dick},
+        {10, 18, 30, 18, Dick},
+        {10, 19, 30, 19, Duenn},
+        {0, 20, 30, 20, Dick},
+        {10, 17, 10, 21, Dick},
+        {12, 18, 12, 21, Duenn},
+        {18, 17, 18, 21, Dick},
+        {22, 17, 22, 21, Dick},
+        // Tare rows, origin 21.
+        {0, 22.3, 30, 22.3, Dick},
+        {0, 23.3, 30, 23.3, Duenn},
+        {0, 25.3, 30, 25.3, Dick},
+        {28, 21.3, 28, 26.3, Dick},
+        // Cylinder rows and densities, origin 26.
+        {0, 27.6, 30, 27.6, Duenn},
+        {0, 31.6, 30, 31.6, Duenn},
+        {0, 32.6, 30, 32.6, Dick},
+        {10, 26.6, 10, 33.6, Dick},
+        // Oversize grain, origin 34.
+        {0, 35, 12, 35, Duenn},
+        {10, 34, 10, 37, Dick},
+        // Corrected values, origin 37.
+        {0, 38.5, 30, 38.5, Duenn},
+        {20, 37.5, 20, 39.5, Dick},
+        // Degrees of compaction, origin 58.
+        {0, 59, 30, 59, Dick},
+        {0, 60, 30, 60, Duenn},
+        {0, 61, 30, 61, Dick},
+        {0, 62, 30, 62, Duenn},
+        {14, 58, 14, 63, Dick},
+        {26, 58, 26, 63, Dick},
+        {16, 60, 16, 62, Duenn},
+        {28, 60, 28, 62, Duenn},
+        // Diagram frame, origin 40.
+        {0, 57.6, 30, 57.6, Dick},
+    };
+    for (const Strich& s : striche)
+        EXPECT_TRUE(HatLinie({GX(s.x1), GY(s.y1)}, {GX(s.x2), GY(s.y2)}, Stift(s.stift)))
+            << s.x1 << "," << s.y1 << " - " << s.x2 << "," << s.y2;
+    // No half-columns under the 100 % head.
+    EXPECT_FALSE(HatLinie({GX(12), GY(60)}, {GX(12), GY(62)}));
+}
+
+// Bold: the block head, the designation, the water content and dry density captions of the test
+// table, both corrected captions and the whole 100 % column; the rest in the normal font.
+TEST_F(ProctorSeite, CaptionsAndTheOptimumColumnAreBold)
+{
+    Drucke(Tabellendaten(), diagrammDaten);
+    constexpr int Normal = 0, Fett = 1;
+    const std::pair<const char*, int> schriften[] = {
+        {"Versuchszylinder / Verdichtungsgerät", Fett},
+        {"Versuchsbedingungen", Normal},
+        {"Taramasse", Normal},
+        {"Trockendichte", Fett},
+        {"Feuchtdichte", Normal},
+        {"Trockendichte '", Fett},
+        {"Wassergehalt '", Fett},
+        {"Überkornanteil", Normal},
+        {"Verdichtungsgrad", Normal},
+        {"Proctordichte", Normal},
+        {"98", Normal},
+        {"0.262", Fett}, // total pores at 100 %
+        {"0.276", Normal},
+        {"0.120", Fett}, // water content at 100 %
+        {"0.143", Normal},
+        {"0.027", Fett}, // air pores at 100 %
+        {"0.090", Normal},
+        {"Korndichte", Normal},
+        {"2.68", Normal},
+    };
+    for (const auto& [text, schrift] : schriften)
+        EXPECT_EQ(Text(text).zustand.schrift, Schrift(schrift)) << text;
+    for (const DCEintrag& e : Texte("Proctortopf 1"))
+        EXPECT_EQ(e.zustand.schrift, Schrift(Fett));
+    // The water content caption: bold in the test table, normal in the compaction table.
+    const auto wassergehalt = Texte("Wassergehalt");
+    ASSERT_EQ(wassergehalt.size(), 2u);
+    EXPECT_EQ(wassergehalt[0].zustand.schrift, Schrift(Fett));
+    EXPECT_EQ(wassergehalt[1].zustand.schrift, Schrift(Normal));
+    EXPECT_EQ(Text("Proctorversuch nach DIN 18127").zustand.schrift, Schrift(3));
+}
+
 TEST_F(ProctorSeite, DispatcherReachesTheProctorBodies)
 {
     const std::vector<std::string> kopfdaten{"|", Tabellendaten(), diagrammDaten};
