@@ -28,6 +28,8 @@ void CVersucheView::OnFilePrintPreview()
     QPrinter& drucker = HoleVersucheApp()->HoleDrucker();
     OnBeginPrinting(drucker);
     QPrintPreviewDialog vorschau(&drucker, this);
+    // The preview takes the place of the main window, as large as it is.
+    vorschau.resize(window()->size());
     // The preview asks for the pages again whenever its page set-up changes.
     connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* seiten) {
         m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(*seiten)));

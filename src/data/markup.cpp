@@ -99,12 +99,12 @@ const Entity* EntityAm(std::string_view text)
 // One pass: "&amp;amp;" becomes "&amp;". Unknown and numeric references stay as they are.
 void DemaskiereNach(std::string_view text, std::string& ergebnis)
 {
+    ergebnis.clear();
     size_t und = text.find('&');
     if (und == std::string_view::npos) {
-        ergebnis.assign(text);
+        ergebnis.append(text);
         return;
     }
-    ergebnis.clear();
     ergebnis.reserve(text.size());
     size_t kopiertBis = 0;
     for (; und != std::string_view::npos; und = text.find('&', kopiertBis)) {
@@ -218,6 +218,9 @@ int CMarkup::FindeZeichen(char c, int ab) const
     const int laenge = static_cast<int>(m_dokument.size());
     if (ab < 0 || ab >= laenge)
         return -1;
+    // The parser mostly looks for the "<" it already stands on.
+    if (m_dokument[ab] == c)
+        return ab;
     const void* treffer = std::memchr(m_dokument.data() + ab, c, laenge - ab);
     return treffer ? static_cast<int>(static_cast<const char*>(treffer) - m_dokument.data()) : -1;
 }
@@ -246,6 +249,7 @@ int CMarkup::ParseElement(int eltern, int ab)
     const int wurzel = LiesStartTag(eltern, lauf);
     if (wurzel <= 0)
         return wurzel;
+    // Behind a parsed child the parse goes on at its element end, the next "<".
     std::vector<Offen> offen;
     if (!m_saetze[wurzel].IstLeer())
         offen.push_back({wurzel, m_saetze[wurzel].startTagEnde + 1, 0});
@@ -262,7 +266,7 @@ int CMarkup::ParseElement(int eltern, int ab)
                 m_saetze[o.letztesKind].naechstes = kind;
             o.letztesKind = kind;
             if (m_saetze[kind].IstLeer())
-                o.lauf = m_saetze[kind].endTagEnde + 1;
+                o.lauf = m_saetze[kind].elementEnde;
             else
                 offen.push_back({kind, m_saetze[kind].startTagEnde + 1, 0});
             continue;
@@ -271,7 +275,7 @@ int CMarkup::ParseElement(int eltern, int ab)
             return kFehler;
         offen.pop_back();
         if (!offen.empty())
-            offen.back().lauf = m_saetze[satz].endTagEnde + 1;
+            offen.back().lauf = m_saetze[satz].elementEnde;
     }
     return wurzel;
 }
