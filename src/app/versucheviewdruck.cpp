@@ -28,6 +28,8 @@ void CVersucheView::OnFilePrintPreview()
     QPrinter& drucker = HoleVersucheApp()->HoleDrucker();
     OnBeginPrinting(drucker);
     QPrintPreviewDialog vorschau(&drucker, this);
+    // The preview takes the place of the main window, as large as it is.
+    vorschau.resize(window()->size());
     // The preview asks for the pages again whenever its page set-up changes.
     connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* seiten) {
         m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(*seiten)));
@@ -40,10 +42,15 @@ void CVersucheView::OnFilePrintPreview()
 bool CVersucheView::OnPreparePrinting()
 {
     const bool protokollseite = IstProtokollseiteAktiv();
-    // The measurements page has no selection to print until the summary table comes.
-    if (!PruefeDruckauswahl(protokollseite, protokollseite && !GewaehlteProtokolle().empty()))
+    const CAppListCtrl* liste = protokollseite
+                                    ? static_cast<const CAppListCtrl*>(HoleProtokollListe())
+                                    : HoleMessungsListe();
+    if (!PruefeDruckauswahl(protokollseite, !liste->HoleAusgewaehlteInfos().empty()))
         return false;
-    HoleVersucheApp()->SetzeQuerformat(!protokollseite);
+    // Selected measurements print as the summary table, which is not built yet.
+    if (!protokollseite)
+        return false;
+    HoleVersucheApp()->SetzeQuerformat(false);
     return true;
 }
 

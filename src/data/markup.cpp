@@ -97,12 +97,14 @@ const Entity* EntityAm(std::string_view text)
 }
 
 // One pass: "&amp;amp;" becomes "&amp;". Unknown and numeric references stay as they are.
-std::string Demaskiere(std::string_view text)
+void DemaskiereNach(std::string_view text, std::string& ergebnis)
 {
+    ergebnis.clear();
     size_t und = text.find('&');
-    if (und == std::string_view::npos)
-        return std::string(text);
-    std::string ergebnis;
+    if (und == std::string_view::npos) {
+        ergebnis.append(text);
+        return;
+    }
     ergebnis.reserve(text.size());
     size_t kopiertBis = 0;
     for (; und != std::string_view::npos; und = text.find('&', kopiertBis)) {
@@ -112,6 +114,12 @@ std::string Demaskiere(std::string_view text)
         kopiertBis = und + 1 + (entity ? entity->name.size() : 0);
     }
     ergebnis.append(text.substr(kopiertBis));
+}
+
+std::string Demaskiere(std::string_view text)
+{
+    std::string ergebnis;
+    DemaskiereNach(text, ergebnis);
     return ergebnis;
 }
 
@@ -210,6 +218,9 @@ int CMarkup::FindeZeichen(char c, int ab) const
     const int laenge = static_cast<int>(m_dokument.size());
     if (ab < 0 || ab >= laenge)
         return -1;
+    // The parser mostly looks for the "<" it already stands on.
+    if (m_dokument[ab] == c)
+        return ab;
     const void* treffer = std::memchr(m_dokument.data() + ab, c, laenge - ab);
     return treffer ? static_cast<int>(static_cast<const char*>(treffer) - m_dokument.data()) : -1;
 }
@@ -238,6 +249,7 @@ int CMarkup::ParseElement(int eltern, int ab)
     const int wurzel = LiesStartTag(eltern, lauf);
     if (wurzel <= 0)
         return wurzel;
+    // Behind a parsed child the parse goes on at its element end, the next "<".
     std::vector<Offen> offen;
     if (!m_saetze[wurzel].IstLeer())
         offen.push_back({wurzel, m_saetze[wurzel].startTagEnde + 1, 0});
@@ -254,7 +266,7 @@ int CMarkup::ParseElement(int eltern, int ab)
                 m_saetze[o.letztesKind].naechstes = kind;
             o.letztesKind = kind;
             if (m_saetze[kind].IstLeer())
-                o.lauf = m_saetze[kind].endTagEnde + 1;
+                o.lauf = m_saetze[kind].elementEnde;
             else
                 offen.push_back({kind, m_saetze[kind].startTagEnde + 1, 0});
             continue;
@@ -263,7 +275,7 @@ int CMarkup::ParseElement(int eltern, int ab)
             return kFehler;
         offen.pop_back();
         if (!offen.empty())
-            offen.back().lauf = m_saetze[satz].endTagEnde + 1;
+            offen.back().lauf = m_saetze[satz].elementEnde;
     }
     return wurzel;
 }
@@ -470,24 +482,33 @@ uint32_t CMarkup::FindeAttributWerte(int satz, std::span<const std::string_view>
         if (token.inAnfuehrung || IstZeichen(token, '='))
             continue;
         const std::string_view text = TokenText(token);
+        uint32_t treffer = 0;
         for (size_t i = 0; i < namen.size(); ++i) {
-            const uint32_t bit = uint32_t{1} << i;
-            if (!(offen & bit) || namen[i] != text)
-                continue;
-            offen &= ~bit;
-            int wertPos = pos;
-            Token wert;
-            if (LiesToken(wertPos, wert) && LiesToken(wertPos, wert) && wert.inAnfuehrung) {
-                werte[i] = wert;
-                gefunden |= bit;
-            }
+            if (offen & uint32_t{1} << i && namen[i] == text)
+                treffer |= uint32_t{1} << i;
         }
+        if (!treffer)
+            continue;
+        offen &= ~treffer;
+        int wertPos = pos;
+        Token zwischen, wert;
+        if (!LiesToken(wertPos, zwischen) || !LiesToken(wertPos, wert) || !wert.inAnfuehrung)
+            continue;
+        for (size_t i = 0; i < namen.size(); ++i) {
+            if (treffer & uint32_t{1} << i)
+                werte[i] = wert;
+        }
+        gefunden |= treffer;
+        // A "=" or quoted token can neither name an attribute nor end the walk, so the usual
+        // '= "value"' is passed over at once.
+        if (zwischen.inAnfuehrung || IstZeichen(zwischen, '='))
+            pos = wertPos;
     }
     return gefunden;
 }
 
 void CMarkup::HoleAttributeVon(int satz, std::span<const std::string_view> namen,
-                               std::span<std::string> werte) const
+                               std::span<std::string* const> werte) const
 {
     if (werte.size() < namen.size())
         throw CInvalidArgException("CMarkup: weniger Werte als Attributnamen");
@@ -495,16 +516,17 @@ void CMarkup::HoleAttributeVon(int satz, std::span<const std::string_view> namen
     const uint32_t gefunden = satz ? FindeAttributWerte(satz, namen, tokens.data()) : 0;
     for (size_t i = 0; i < namen.size(); ++i) {
         if (gefunden & uint32_t{1} << i)
-            werte[i] = Demaskiere(TokenText(tokens[i]));
+            DemaskiereNach(TokenText(tokens[i]), *werte[i]);
         else
-            werte[i].clear();
+            werte[i]->clear();
     }
 }
 
 std::string CMarkup::HoleAttributVon(int satz, std::string_view name) const
 {
     std::string wert;
-    HoleAttributeVon(satz, {&name, 1}, {&wert, 1});
+    std::string* const ziel = &wert;
+    HoleAttributeVon(satz, {&name, 1}, {&ziel, 1});
     return wert;
 }
 
@@ -519,13 +541,13 @@ std::string CMarkup::HoleKindAttribut(std::string_view name) const
 }
 
 void CMarkup::HoleAttribute(std::span<const std::string_view> namen,
-                            std::span<std::string> werte) const
+                            std::span<std::string* const> werte) const
 {
     HoleAttributeVon(m_haupt, namen, werte);
 }
 
 void CMarkup::HoleKindAttribute(std::span<const std::string_view> namen,
-                                std::span<std::string> werte) const
+                                std::span<std::string* const> werte) const
 {
     HoleAttributeVon(m_kind, namen, werte);
 }

@@ -56,13 +56,14 @@ public:
     std::string HoleKindAttribut(std::string_view name) const;
     std::string HoleAttribut(std::string_view name) const;
     // Several attributes of the main element (of the current child) from one walk over its
-    // start tag: werte[i] becomes what HoleAttribut (HoleKindAttribut) gives for namen[i]. At
+    // start tag: *werte[i] becomes what HoleAttribut (HoleKindAttribut) gives for namen[i]. At
     // most kHoechstensAttribute names; more, or fewer values than names, raise
     // CInvalidArgException.
     static constexpr size_t kHoechstensAttribute = 32;
-    void HoleAttribute(std::span<const std::string_view> namen, std::span<std::string> werte) const;
+    void HoleAttribute(std::span<const std::string_view> namen,
+                       std::span<std::string* const> werte) const;
     void HoleKindAttribute(std::span<const std::string_view> namen,
-                           std::span<std::string> werte) const;
+                           std::span<std::string* const> werte) const;
     std::string HoleKindUnterdokument() const;
     std::string HoleAttributName(int n) const;
     bool HoleElementBereich(int& anfang, int& ende) const;
@@ -122,7 +123,7 @@ private:
     std::string HoleDaten(int satz) const;
     std::string HoleAttributVon(int satz, std::string_view name) const;
     void HoleAttributeVon(int satz, std::span<const std::string_view> namen,
-                          std::span<std::string> werte) const;
+                          std::span<std::string* const> werte) const;
     // Bit i of the result is set when namen[i] has a value; its token is then werte[i].
     uint32_t FindeAttributWerte(int satz, std::span<const std::string_view> namen,
                                 Token* werte) const;

@@ -6,9 +6,9 @@
 #include "data/positionsmap.h"
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CProjektDatei
@@ -54,7 +54,7 @@ public:
 
     const CPositionsMap& HolePositionen() const { return m_positionen; }
     // Protocol identifier → record position; filled by whoever parses the protocols.
-    std::map<std::string, long>& HoleKennungen() { return m_kennungen; }
+    std::unordered_map<std::string, long>& HoleKennungen() { return m_kennungen; }
     long HoleMetadatenPosition() const { return m_metadatenPosition; }
     long HoleTitellistePosition() const { return m_titellistePosition; }
     long HoleVorgabedatenPosition() const { return m_vorgabedatenPosition; }
@@ -95,7 +95,7 @@ private:
     long SchreibeWurzelSatz(uint8_t art, std::string_view text, long& wurzel);
 
     CPositionsMap m_positionen;
-    std::map<std::string, long> m_kennungen;
+    std::unordered_map<std::string, long> m_kennungen;
     int m_datei = -1; // file descriptor, -1 when closed
     std::string m_dateiname;
     long m_vorgabedatenPosition = -1;

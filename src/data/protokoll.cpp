@@ -229,15 +229,12 @@ bool CProtokoll::LeseXML(const std::string& xml)
     if (!dokument.SetzeDokument(xml) || !dokument.FindeElement("protokoll"))
         return false;
 
-    std::array<std::string, kProtokollAttribute.size()> werte;
+    std::string pruefartVer;
+    const std::array<std::string*, kProtokollAttribute.size()> werte = {
+        &m_version, &m_id, &m_titelId, &m_pruefartId, &pruefartVer, &m_pruefunterartKuerzel};
     dokument.HoleAttribute(kProtokollAttribute, werte);
-    m_version = std::move(werte[0]);
-    m_id = std::move(werte[1]);
-    m_titelId = std::move(werte[2]);
-    m_pruefartId = std::move(werte[3]);
     m_pruefart = ZahlAusText(m_pruefartId);
-    m_pruefartVer = ZahlAusText(werte[4]);
-    m_pruefunterartKuerzel = std::move(werte[5]);
+    m_pruefartVer = ZahlAusText(pruefartVer);
     SetzeArtIndex();
 
     if (!dokument.FindeKindElement("daten"))
@@ -254,18 +251,22 @@ bool CProtokoll::LeseXML(const std::string& xml)
     if (dokument.FindeKindElement("daten_speziell"))
         daten_speziell = dokument.HoleKindDaten();
     if (dokument.FindeKindElement("daten_messungen")) {
+        // The children are counted first (a bound for the measurements), so that the
+        // measurements are stored without being moved around.
+        dokument.BetreteElement();
+        size_t anzahl = 0;
+        while (dokument.FindeKindElement())
+            ++anzahl;
+        m_messungen.reserve(anzahl);
+        dokument.VerlasseElement();
         dokument.BetreteElement();
         while (dokument.FindeKindElement("messung")) {
-            std::array<std::string, kMessungsAttribute.size()> werte;
+            MESSUNG& messung = m_messungen.emplace_back();
+            const std::array<std::string*, kMessungsAttribute.size()> werte = {
+                &messung.lfdNr, &messung.station, &messung.schicht, &messung.lage};
             dokument.HoleKindAttribute(kMessungsAttribute, werte);
-            MESSUNG messung;
-            messung.lfdNr = std::move(werte[0]);
             messung.lfdNrWert = ZahlAusText(messung.lfdNr);
-            messung.station = std::move(werte[1]);
-            messung.schicht = std::move(werte[2]);
-            messung.lage = std::move(werte[3]);
             messung.daten = dokument.HoleKindDaten();
-            m_messungen.push_back(std::move(messung));
         }
     }
     return true;

@@ -3,7 +3,6 @@
 #include "data/markup.h"
 #include "data/textfunktionen.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -17,8 +16,10 @@ bool CTitelVerwaltung::Lade(const std::string& xml)
     while (dokument.FindeKindElement("titel")) {
         const std::string eintrag = dokument.HoleKindDaten();
         const long ebene = std::strtol(StringHoleFeld(eintrag, '|', 2).c_str(), nullptr, 10);
-        if (ebene <= vorigeEbene && vorfahren.size() > static_cast<size_t>(std::max(ebene - 1, 0L)))
-            vorfahren.resize(std::max(ebene - 1, 0L));
+        // The titles above this one; a level below 1 (even LONG_MIN from a damaged entry) has none.
+        const size_t vorfahrenAnzahl = ebene > 0 ? static_cast<size_t>(ebene - 1) : 0;
+        if (ebene <= vorigeEbene && vorfahren.size() > vorfahrenAnzahl)
+            vorfahren.resize(vorfahrenAnzahl);
         vorigeEbene = ebene;
         vorfahren.push_back(StringHoleFeld(eintrag, '|', 1));
 

@@ -66,11 +66,9 @@ std::string HoleTagWert(const std::string& text, const std::string& schluessel)
 
 bool LeseTagWertAusDatei(const std::string& pfad, const std::string& schluessel, std::string& wert)
 {
-    std::ifstream datei(pfad);
-    if (!datei)
-        return false;
     std::string zeile;
-    std::getline(datei, zeile);
+    if (!LeseErsteZeile(pfad, zeile))
+        return false;
     wert = HoleTagWert(zeile, schluessel);
     return true;
 }

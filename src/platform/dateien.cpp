@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -59,11 +60,33 @@ void SetzeProgrammOrdner(const std::string& ordner)
 
 bool LeseGanzeDatei(const std::string& pfad, std::string& inhalt)
 {
-    std::ifstream datei(AusCp1252(pfad).toStdString(), std::ios::binary);
-    if (!datei)
+    const std::filesystem::path datei = AusCp1252(pfad).toStdString();
+    // A folder opens as a stream but fails on the first read; a device may never end.
+    std::error_code fehler;
+    if (!std::filesystem::is_regular_file(datei, fehler))
         return false;
-    inhalt.assign(std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>());
-    return !datei.bad();
+    std::ifstream strom(datei, std::ios::binary);
+    if (!strom)
+        return false;
+    try {
+        std::string gelesen{std::istreambuf_iterator<char>(strom),
+                            std::istreambuf_iterator<char>()};
+        inhalt = std::move(gelesen);
+    } catch (const std::ios_base::failure&) {
+        return false; // the stream buffer reports read errors by throwing
+    }
+    return true;
+}
+
+bool LeseErsteZeile(const std::string& pfad, std::string& zeile)
+{
+    std::string inhalt;
+    if (!LeseGanzeDatei(pfad, inhalt))
+        return false;
+    zeile = inhalt.substr(0, inhalt.find('\n'));
+    if (zeile.ends_with('\r'))
+        zeile.pop_back();
+    return true;
 }
 
 std::vector<std::string> SucheDateien(const std::string& ordner, const std::string& muster)

@@ -1,7 +1,9 @@
 // Report jobs: the test-type factory, the job of the selected protocols, the page rectangle, and
 // the pages as they come out of a PDF printer, read back with poppler's tools.
 #include "app/mainframe.h"
+#include "app/messungsliste.h"
 #include "app/protokolldruckauftrag.h"
+#include "app/protokollliste.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "app_umgebung.h"
@@ -15,12 +17,14 @@
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
 
+#include <QItemSelectionModel>
 #include <QPrinter>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <climits>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -333,4 +337,68 @@ TEST_F(Druckbefehle, WithoutSelectionNeitherPrintNorPreviewStarts)
     m_ansicht->OnFilePrintPreview();
     EXPECT_EQ(m_meldungen, std::vector<std::string>{
                                "Die zu druckenden Messungen müssen vorher ausgewählt werden!"});
+}
+
+namespace {
+
+// Selects the rows of a list whose protocols have these identifiers.
+void Waehle(CAppListCtrl& liste, const std::set<std::string>& ids)
+{
+    liste.clearSelection();
+    for (int zeile = 0; zeile < liste.HoleModell().rowCount(); ++zeile)
+        if (ids.count(liste.HoleInfo(zeile)->schluessel) != 0)
+            liste.selectionModel()->select(liste.HoleModell().index(zeile, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+} // namespace
+
+TEST_F(Druckbefehle, SelectedProtocolsPrintInPortraitInListOrder)
+{
+    const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
+    ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+    m_app.OeffneDokument(pfad);
+    m_meldungen.clear();
+    m_app.SetzeQuerformat(true);
+
+    // Proctor, a comparison sheet without report, and the two-page note.
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020", "P000021"});
+    const std::vector<const ITEMINFOS*> auswahl =
+        m_ansicht->HoleProtokollListe()->HoleAusgewaehlteInfos();
+    ASSERT_EQ(auswahl.size(), 3u);
+    ASSERT_EQ(auswahl[1]->schluessel, "P000021");
+    ASSERT_EQ(auswahl[2]->schluessel, "P000002");
+    ASSERT_TRUE(m_ansicht->OnPreparePrinting());
+    EXPECT_TRUE(m_meldungen.empty());
+    EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Portrait);
+
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(u"bericht.pdf"_s);
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(datei);
+    m_ansicht->OnBeginPrinting(drucker);
+    EXPECT_EQ(m_ansicht->HoleDruckauftrag().GetSeitenzahl(), 3);
+    m_ansicht->OnPrint(drucker, true);
+    ASSERT_EQ(PdfSeitenzahl(datei), 3);
+    // The list, sorted by test type, shows the comparison sheet (no pages), the note, the
+    // Proctor test.
+    const QString notiz = PdfSeitentext(datei, 1);
+    EXPECT_TRUE(notiz.contains(u"Aktennotiz Baubesprechung"_s));
+    EXPECT_TRUE(notiz.contains(u"Seite 1 von 2"_s));
+    EXPECT_TRUE(PdfSeitentext(datei, 2).contains(u"Seite 2 von 2"_s));
+    const QString proctor = PdfSeitentext(datei, 3);
+    EXPECT_TRUE(proctor.contains(u"Proctorversuch nach DIN 18127"_s));
+    EXPECT_TRUE(proctor.contains(u"Ortsumgehung Lindenfeld, B 417 Bauabschnitt 2"_s));
+    EXPECT_TRUE(proctor.contains(u"OL-00002PV"_s));
+
+    // Selected measurements wait for the summary table: no message, no job, no orientation.
+    m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+    CMessungsListCtrl& messungen = *m_ansicht->HoleMessungsListe();
+    ASSERT_GT(messungen.HoleModell().rowCount(), 0);
+    messungen.selectionModel()->select(messungen.HoleModell().index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_FALSE(m_ansicht->OnPreparePrinting());
+    EXPECT_TRUE(m_meldungen.empty());
+    EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Portrait);
 }

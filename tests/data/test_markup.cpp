@@ -24,6 +24,15 @@ void BeschreibeBaum(CMarkup& m, std::string& aus, int tiefe)
     }
 }
 
+// Where each of the texts is to be written.
+std::vector<std::string*> Ziele(std::vector<std::string>& texte)
+{
+    std::vector<std::string*> ziele;
+    for (std::string& text : texte)
+        ziele.push_back(&text);
+    return ziele;
+}
+
 std::string BaumNachNeuemParsen(const std::string& dokument)
 {
     CMarkup frisch;
@@ -159,6 +168,8 @@ TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
         {"<a x=\"1\" y=\"2\" x=\"3\" z=w w=\"4\"/>",
          {"x", "y", "z", "w", "", "x", "fehlt"},
          {"1", "2", "", "", "", "1", ""}},
+        // The value is the quoted token two behind the name, whatever stands between.
+        {"<a x y \"v\" z \"q\" \"w\"/>", {"x", "y", "z", "q"}, {"v", "", "w", ""}},
         // A name just before the tag end takes the quoted token behind the ">".
         {"<a k>\"v\"</a>", {"k", "a"}, {"v", ""}},
         {"<a lage=\"&lt;A&gt;\" lfdNr=\"7\"/>", {"lfdNr", "lage"}, {"7", "<A>"}},
@@ -168,11 +179,11 @@ TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
         ASSERT_TRUE(m.SetzeDokument(fall.dokument)) << fall.dokument;
         ASSERT_TRUE(m.FindeElement());
         std::vector<std::string> werte(fall.namen.size(), "alt");
-        m.HoleAttribute(fall.namen, werte);
+        m.HoleAttribute(fall.namen, Ziele(werte));
         EXPECT_EQ(werte, fall.erwartet) << fall.dokument;
         for (size_t i = 0; i < fall.namen.size(); ++i)
             EXPECT_EQ(m.HoleAttribut(fall.namen[i]), fall.erwartet[i]) << fall.namen[i];
-        m.HoleKindAttribute(fall.namen, werte); // no child position: all empty
+        m.HoleKindAttribute(fall.namen, Ziele(werte)); // no child position: all empty
         EXPECT_EQ(werte, std::vector<std::string>(fall.namen.size()));
     }
 
@@ -180,14 +191,14 @@ TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
     ASSERT_TRUE(m.SetzeDokument("<a><b s=\"1\" t=\"2\"/></a>"));
     ASSERT_TRUE(m.FindeKindElement("b"));
     std::vector<std::string> werte(2);
-    m.HoleKindAttribute(std::vector<std::string_view>{"t", "s"}, werte);
+    const std::vector<std::string_view> namen = {"t", "s"};
+    m.HoleKindAttribute(namen, Ziele(werte));
     EXPECT_EQ(werte, (std::vector<std::string>{"2", "1"}));
-    EXPECT_THROW(m.HoleKindAttribute(std::vector<std::string_view>{"t", "s"},
-                                     std::span<std::string>(werte.data(), 1)),
-                 CInvalidArgException);
+    const std::vector<std::string*> ziele = Ziele(werte);
+    EXPECT_THROW(m.HoleKindAttribute(namen, std::span(ziele).first(1)), CInvalidArgException);
     const std::vector<std::string_view> zuViele(CMarkup::kHoechstensAttribute + 1, "s");
     std::vector<std::string> vieleWerte(zuViele.size());
-    EXPECT_THROW(m.HoleKindAttribute(zuViele, vieleWerte), CInvalidArgException);
+    EXPECT_THROW(m.HoleKindAttribute(zuViele, Ziele(vieleWerte)), CInvalidArgException);
 }
 
 TEST(CMarkupNavigation, ChildSearchOnlyMovesForward)

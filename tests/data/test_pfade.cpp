@@ -65,6 +65,12 @@ TEST(CPfade, DataPathComesFromTheFirstLineOfTheDataPathFile)
     SchreibeDatei(Ordner(ordner) + "/datapfad.dat", "");
     pfade.LeseDatenpfad();
     EXPECT_EQ(pfade.HoleDatenpfad(), "");
+
+    // A folder of that name is no data-path file: the default, and no exception at start-up.
+    std::filesystem::remove(Ordner(ordner) + "/datapfad.dat");
+    std::filesystem::create_directory(Ordner(ordner) + "/datapfad.dat");
+    EXPECT_TRUE(pfade.LeseDatenpfad());
+    EXPECT_EQ(pfade.HoleDatenpfad(), Ordner(ordner) + "/data");
 }
 
 TEST(CPfade, PrintSettingsAreReadAfreshOnEveryCall)
@@ -159,7 +165,11 @@ TEST(Umgebung, TagValuesAreFoundByExactKey)
     EXPECT_EQ(wert, "7");
     wert = "alt";
     EXPECT_FALSE(LeseTagWertAusDatei(Ordner(ordner) + "/fehlt.txt", "ID", wert));
+    EXPECT_FALSE(LeseTagWertAusDatei(Ordner(ordner), "ID", wert));
     EXPECT_EQ(wert, "alt");
+    SchreibeDatei(datei, "[ID=9\r\n]");
+    EXPECT_TRUE(LeseTagWertAusDatei(datei, "ID", wert));
+    EXPECT_EQ(wert, ""); // the tag ends with its line
 }
 
 TEST(Umgebung, WorkstationIdentityAndTimeStamps)

@@ -39,9 +39,41 @@ TEST(LeseGanzeDatei, ReadsBytesExactlyAndReportsMissingFiles)
     const std::string bytes("a\0b\r\n\xFF", 6);
     LegeDateiAn(ordner, "daten.bin", bytes);
     std::string gelesen;
-    ASSERT_TRUE(LeseGanzeDatei(ordner.filePath(QStringLiteral("daten.bin")).toStdString(), gelesen));
+    ASSERT_TRUE(
+        LeseGanzeDatei(ordner.filePath(QStringLiteral("daten.bin")).toStdString(), gelesen));
     EXPECT_EQ(gelesen, bytes);
     EXPECT_FALSE(LeseGanzeDatei(ordner.filePath(QStringLiteral("fehlt")).toStdString(), gelesen));
+}
+
+TEST(LeseGanzeDatei, FoldersAndDevicesAreNoFilesToRead)
+{
+    // A folder opens as a stream and throws on the first read; a device such as /dev/zero never
+    // ends. Neither may escape or hang.
+    QTemporaryDir ordner;
+    std::string gelesen = "alt";
+    EXPECT_FALSE(LeseGanzeDatei(ordner.path().toStdString(), gelesen));
+    EXPECT_FALSE(LeseGanzeDatei("/dev/zero", gelesen));
+    std::string zeile;
+    EXPECT_FALSE(LeseErsteZeile(ordner.path().toStdString(), zeile));
+}
+
+TEST(LeseErsteZeile, GivesTheFirstLineWithoutItsLineEnd)
+{
+    QTemporaryDir ordner;
+    const auto pfad = [&](const char* name) {
+        return ordner.filePath(QString::fromLatin1(name)).toStdString();
+    };
+    std::string zeile;
+    LegeDateiAn(ordner, "crlf.txt", "erste \r\nzweite\r\n");
+    ASSERT_TRUE(LeseErsteZeile(pfad("crlf.txt"), zeile));
+    EXPECT_EQ(zeile, "erste ");
+    LegeDateiAn(ordner, "ohne.txt", "nur eine");
+    ASSERT_TRUE(LeseErsteZeile(pfad("ohne.txt"), zeile));
+    EXPECT_EQ(zeile, "nur eine");
+    LegeDateiAn(ordner, "leer.txt", "");
+    ASSERT_TRUE(LeseErsteZeile(pfad("leer.txt"), zeile));
+    EXPECT_EQ(zeile, "");
+    EXPECT_FALSE(LeseErsteZeile(pfad("fehlt.txt"), zeile));
 }
 
 TEST(Einstellungen, PrintSettingsAreReadAfreshAndFallBackToTheDefault)
@@ -51,9 +83,10 @@ TEST(Einstellungen, PrintSettingsAreReadAfreshAndFallBackToTheDefault)
     EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken", 1), 0);
 
     // Another program rewrites the store between two reads.
-    const std::string datei = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() +
-                              "/Tamrikwerk/AXO2011.n.conf";
-    std::ofstream(datei, std::ios::trunc) << "[General]\nprotokollnrDrucken=1\nanteilAlsProzent=abc\n";
+    const std::string datei =
+        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/AXO2011.n.conf";
+    std::ofstream(datei, std::ios::trunc)
+        << "[General]\nprotokollnrDrucken=1\nanteilAlsProzent=abc\n";
     EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken", 0), 1);
     EXPECT_EQ(LeseEinstellungInt("anteilAlsProzent", 0), 0);
 }
@@ -70,10 +103,9 @@ TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)
 TEST(Meldung, CapturedOutputReceivesTextAndKind)
 {
     std::vector<std::string> texte;
-    MeldungsAusgabe vorher = SetzeMeldungsAusgabe(
-        [&](const std::string& text, MeldungsArt art) {
-            texte.push_back(text + (art == MeldungsArt::Fehler ? "!" : ""));
-        });
+    MeldungsAusgabe vorher = SetzeMeldungsAusgabe([&](const std::string& text, MeldungsArt art) {
+        texte.push_back(text + (art == MeldungsArt::Fehler ? "!" : ""));
+    });
     ZeigeMeldung("Datei nicht gefunden", MeldungsArt::Fehler);
     ZeigeMeldung("Hinweis");
     SetzeMeldungsAusgabe(std::move(vorher));
