@@ -318,7 +318,7 @@ void CProctorSeite::Diagramm(const std::string& diagrammDaten)
     WaehleStift(KraeftigerStift);
     Rechteck(0, 0, 30, 17.6);
     // A data text beginning with "|||" holds no chart.
-    if (diagrammDaten.rfind("|||", 0) == 0)
+    if (diagrammDaten.starts_with("|||"))
         return;
     const CSeitenAbbildung& abbildung = m_druck.Abbildung;
     const RECT rechteck{abbildung.TransformiereX(2.5), abbildung.TransformiereY(1.2),

@@ -1,9 +1,10 @@
-// The Proctor report page on the recording device context, and rendered once as
-// proctorseite.png into the working directory so that a person can look at it.
+// The Proctor report page on the recording device context, and rendered once on an image; with
+// AXO_SEITENBILDER naming a folder it is also written there as proctorseite.png to look at.
 
 #include "platform/qtdc.h"
 #include "seitentest.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -292,7 +293,10 @@ TEST_F(ProctorSeite, RendersAsPng)
         druck.DruckeProctor(qtdc, seite, Tabellendaten(), diagrammDaten,
                             "Proctorversuch nach DIN 18127");
     }
-    ASSERT_TRUE(bild.save(QStringLiteral("proctorseite.png")));
+    if (const QString ordner = qEnvironmentVariable("AXO_SEITENBILDER"); !ordner.isEmpty()) {
+        QDir().mkpath(ordner);
+        ASSERT_TRUE(bild.save(ordner + QStringLiteral("/proctorseite.png")));
+    }
     // Something was drawn in the diagram area (grid row 50, the middle of the chart).
     int dunkel = 0;
     for (int x = 0; x < bild.width(); ++x)
