@@ -99,12 +99,12 @@ const Entity* EntityAm(std::string_view text)
 // One pass: "&amp;amp;" becomes "&amp;". Unknown and numeric references stay as they are.
 void DemaskiereNach(std::string_view text, std::string& ergebnis)
 {
+    ergebnis.clear();
     size_t und = text.find('&');
     if (und == std::string_view::npos) {
-        ergebnis.assign(text);
+        ergebnis.append(text);
         return;
     }
-    ergebnis.clear();
     ergebnis.reserve(text.size());
     size_t kopiertBis = 0;
     for (; und != std::string_view::npos; und = text.find('&', kopiertBis)) {

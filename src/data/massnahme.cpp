@@ -121,6 +121,10 @@ void CMassnahme::LeseMetadaten(CMarkup& xml)
 
 void CMassnahme::LeseProtokolle()
 {
+    const size_t anzahl = m_datei.HolePositionen().Anzahl();
+    m_datei.HoleKennungen().reserve(anzahl);
+    m_protokolle.reserve(anzahl);
+    m_protokollPositionen.reserve(anzahl);
     for (const CPositionsMap::Eintrag& satz : m_datei.HolePositionen()) {
         auto protokoll = std::make_unique<CProtokoll>();
         if (!protokoll->LeseXML(satz.text))

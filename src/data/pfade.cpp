@@ -20,14 +20,6 @@ std::string OhneFolgendeTrenner(std::string pfad)
     return pfad;
 }
 
-std::string Getrimmt(const std::string& text)
-{
-    const std::size_t anfang = text.find_first_not_of(kLeerzeichen);
-    if (anfang == std::string::npos)
-        return "";
-    return text.substr(anfang, text.find_last_not_of(kLeerzeichen) + 1 - anfang);
-}
-
 } // namespace
 
 bool CPfade::LeseDatenpfad()
@@ -59,7 +51,7 @@ std::string CPfade::FormatiereAnteil(const std::string& anteil) const
 {
     if (!anteilAlsProzent)
         return anteil;
-    std::string text = Getrimmt(anteil);
+    std::string text = StringGetrimmt(anteil);
     if (text.find_first_of("0123456789") != std::string::npos)
         return StringFormat("%.1f", StringZuDouble(text) * 100.0);
     std::replace(text.begin(), text.end(), '-', '%');

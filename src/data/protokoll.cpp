@@ -251,10 +251,11 @@ bool CProtokoll::LeseXML(const std::string& xml)
     if (dokument.FindeKindElement("daten_speziell"))
         daten_speziell = dokument.HoleKindDaten();
     if (dokument.FindeKindElement("daten_messungen")) {
-        // Counted first, so that the measurements are stored without being moved around.
+        // The children are counted first (a bound for the measurements), so that the
+        // measurements are stored without being moved around.
         dokument.BetreteElement();
         size_t anzahl = 0;
-        while (dokument.FindeKindElement("messung"))
+        while (dokument.FindeKindElement())
             ++anzahl;
         m_messungen.reserve(anzahl);
         dokument.VerlasseElement();

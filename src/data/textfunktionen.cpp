@@ -58,17 +58,6 @@ bool IstLeerraum(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string Getrimmt(const std::string& text)
-{
-    size_t anfang = 0;
-    size_t ende = text.size();
-    while (anfang < ende && IstLeerraum(text[anfang]))
-        ++anfang;
-    while (ende > anfang && IstLeerraum(text[ende - 1]))
-        --ende;
-    return text.substr(anfang, ende - anfang);
-}
-
 // Where the walk over a number ends: a tab, or a letter and anything coded after it.
 bool BeendetZahlenlauf(char c)
 {
@@ -415,6 +404,17 @@ std::string StringMitErsetzung(const std::string& text, const std::string& suche
     return kopie;
 }
 
+std::string StringGetrimmt(const std::string& text)
+{
+    size_t anfang = 0;
+    size_t ende = text.size();
+    while (anfang < ende && IstLeerraum(text[anfang]))
+        ++anfang;
+    while (ende > anfang && IstLeerraum(text[ende - 1]))
+        --ende;
+    return text.substr(anfang, ende - anfang);
+}
+
 std::string StringTrennerZuPunkt(const std::string& text)
 {
     std::string kopie = text;
@@ -500,7 +500,7 @@ std::string StringFormatInt(const char* format, int wert)
 
 std::string StringZahlNormieren(const std::string& text, int nachkomma)
 {
-    const std::string getrimmt = Getrimmt(text);
+    const std::string getrimmt = StringGetrimmt(text);
     if (getrimmt.empty())
         return "";
     return StringAusDoubleMitNachkomma(StringZuDouble(StringTrennerZuPunkt(getrimmt)), nachkomma);

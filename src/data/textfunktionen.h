@@ -79,6 +79,8 @@ int StringSucheErsetzeOhneGrossKlein(std::string& text, const std::string& suche
                                      const std::string& ersatz, bool alle);
 std::string StringMitErsetzung(const std::string& text, const std::string& suche,
                                const std::string& ersatz);
+// A copy without white space (" \t\n\v\f\r") at either end.
+std::string StringGetrimmt(const std::string& text);
 // Every ",", ":" and ";" becomes ".".
 std::string StringTrennerZuPunkt(const std::string& text);
 

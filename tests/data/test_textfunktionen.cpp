@@ -205,6 +205,8 @@ TEST(Suchen, ReplacingResumesAfterTheInsertedText)
 
     EXPECT_EQ(StringMitErsetzung("1,2,3", ",", ", "), "1, 2, 3");
     EXPECT_EQ(StringTrennerZuPunkt("1,2:3;4.5"), "1.2.3.4.5");
+    EXPECT_EQ(StringGetrimmt(" \t a b\v\r\n"), "a b");
+    EXPECT_EQ(StringGetrimmt(" \f "), "");
 }
 
 TEST(Zahlen, ReadsCommaAndPointAndStopsAtLetters)
