@@ -32,7 +32,7 @@ int ProfilZahl(const std::string& feld)
     return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
 }
 
-// A width reaches the header as its low 16 bits; what reads as negative applies no width.
+// A width reaches the header as its low 16 bits; what reads as negative becomes 0.
 int Spaltenbreite(const std::string& feld)
 {
     const auto breite = static_cast<std::int16_t>(static_cast<std::uint16_t>(ProfilZahl(feld)));
@@ -231,8 +231,8 @@ void CAppListCtrl::ZeichneTrennlinienUnterZeilen()
     }
 }
 
-CListenDelegate::CListenDelegate(const CAppListCtrl& liste, const LISTENAUSSEHEN& aussehen)
-    : QStyledItemDelegate(const_cast<CAppListCtrl*>(&liste)), m_liste(liste), m_aussehen(aussehen)
+CListenDelegate::CListenDelegate(CAppListCtrl& liste, const LISTENAUSSEHEN& aussehen)
+    : QStyledItemDelegate(&liste), m_liste(liste), m_aussehen(aussehen)
 {
 }
 

@@ -106,7 +106,7 @@ class CListenDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:
-    CListenDelegate(const CAppListCtrl& liste, const LISTENAUSSEHEN& aussehen);
+    CListenDelegate(CAppListCtrl& liste, const LISTENAUSSEHEN& aussehen);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

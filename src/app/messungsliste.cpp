@@ -117,6 +117,9 @@ int CMessungsListCtrl::HoleSpaltenID(int spalte) const
 
 void CMessungsListCtrl::BaueSpalten()
 {
+    // The layout of the kind shown so far is kept before its columns go, so changes made to it
+    // are not lost when another test type is chosen.
+    SpeichereSpaltenlayout();
     std::vector<LISTENSPALTE> spalten;
     std::string vorgabeBreiten;
     for (int spalte = 0; spalte < HoleSpaltenanzahl(); ++spalte) {

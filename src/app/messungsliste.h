@@ -35,7 +35,8 @@ public:
     // column 0.
     int HoleSpaltenID(int spalte) const;
 
-    // New columns for the current kind and the kind's stored layout.
+    // Stores the layout of the columns shown so far, then builds the columns of the current kind
+    // with its stored layout.
     void BaueSpalten();
     // Rebuilds the list for a test-type ID ("" for all types) from the collection.
     void FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog,

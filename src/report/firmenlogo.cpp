@@ -1,6 +1,7 @@
 #include "report/firmenlogo.h"
 
 #include "platform/dateien.h"
+#include "platform/text.h"
 #include "report/dib.h"
 
 namespace {
@@ -18,10 +19,16 @@ bool IstLogoName(const std::string& name)
 
 std::string FindeLogoDatei(const std::string& ordner)
 {
-    for (const std::string& name : SucheDateien(ordner, "axo*.sys"))
-        if (IstLogoName(name) && name != Standardname)
+    // Names compare without regard to case, as on the file systems the logo files come from.
+    std::string standard = Standardname;
+    for (const std::string& name : SucheDateien(ordner, "axo*.sys")) {
+        if (!IstLogoName(name))
+            continue;
+        if (GrossSchreiben(name) != GrossSchreiben(Standardname))
             return ordner + "/" + name;
-    return ordner + "/" + Standardname;
+        standard = name;
+    }
+    return ordner + "/" + standard;
 }
 
 bool LadeFirmenlogo(CDib& logo)

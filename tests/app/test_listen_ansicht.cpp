@@ -8,6 +8,7 @@
 #include "app_umgebung.h"
 #include "listen_fixtur.h"
 #include "musterbauer.h"
+#include "platform/einstellungen.h"
 
 #include <QItemSelectionModel>
 #include <QTabWidget>
@@ -114,9 +115,9 @@ TEST_F(ListenImViewer, ZuruecksetzenNurFuerDieGezeigteSeiteUndDruckauswahl)
         {{.id = "X", .titelId = "1", .kopffelder = Nummer("2"), .messungen = {Messung("1")}},
          {.id = "Y", .titelId = "1", .kopffelder = Nummer("1"), .messungen = {Messung("1")}},
          {.id = "Z", .titelId = "1", .kopffelder = Nummer("3"), .messungen = {Messung("1")}}});
-    CVersucheApp app;
-    ASSERT_TRUE(app.InitInstance(Kommandozeile(projekt)));
-    CVersucheView* ansicht = app.HoleHauptfenster()->HoleAnsicht();
+    auto app = std::make_unique<CVersucheApp>();
+    ASSERT_TRUE(app->InitInstance(Kommandozeile(projekt)));
+    CVersucheView* ansicht = app->HoleHauptfenster()->HoleAnsicht();
     CProtokollListCtrl& protokolle = *ansicht->HoleProtokollListe();
     CMessungsListCtrl& messungen = *ansicht->HoleMessungsListe();
 
@@ -140,4 +141,13 @@ TEST_F(ListenImViewer, ZuruecksetzenNurFuerDieGezeigteSeiteUndDruckauswahl)
     auswahl.select(protokolle.HoleModell().index(0, 0),
                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
     EXPECT_EQ(ansicht->GewaehlteProtokolle(), (std::vector<std::string>{"Y", "Z"}));
+
+    // The layouts are written as the program ends.
+    protokolle.header()->resizeSection(4, 74);
+    messungen.header()->resizeSection(4, 75);
+    app.reset();
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "protokolluebersicht_1").substr(0, 19),
+              "25;116;163;113;74;8");
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "Messungsuebersicht_2_0").substr(0, 19),
+              "25;116;163;113;75;8");
 }

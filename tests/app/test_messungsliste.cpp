@@ -258,24 +258,37 @@ TEST_F(Messungsliste, LayoutJeListenartUeberstehtNeustart)
         CMessungsListCtrl liste;
         liste.SetzeModus(9, "");
         liste.FuelleListe(keine, m_katalog, "1000");
-        liste.header()->resizeSection(17, 99);
-        liste.header()->moveSection(31, 1);
-        // Changes to another kind's layout are dropped by the rebuild.
-        liste.FuelleListe(keine, m_katalog, "");
-        liste.header()->resizeSection(17, 44);
-        liste.FuelleListe(keine, m_katalog, "1000");
         EXPECT_EQ(liste.header()->sectionSize(17), 55);
         liste.header()->resizeSection(17, 99);
         liste.header()->moveSection(31, 1);
+        // Changing the kind keeps the layout of the one shown before.
+        liste.FuelleListe(keine, m_katalog, "");
+        EXPECT_EQ(liste.header()->sectionSize(17), 82);
+        liste.header()->resizeSection(17, 44);
+        liste.FuelleListe(keine, m_katalog, "1000");
+        EXPECT_EQ(liste.header()->sectionSize(17), 99);
+        EXPECT_EQ(liste.header()->logicalIndex(1), 31);
+        liste.header()->resizeSection(18, 77);
     }
-    EXPECT_EQ(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_0", "keiner"), "keiner");
-    EXPECT_EQ(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_7").substr(0, 20),
-              "25;116;163;113;73;80");
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_0").substr(0, 23),
+              "25;116;163;113;73;80;10");
+    EXPECT_NE(LeseProfilText("spaltenbreiten", "Messungsuebersicht_9_0").find(";44;"),
+              std::string::npos);
+
     CMessungsListCtrl liste;
     liste.SetzeModus(9, "");
     liste.FuelleListe(keine, m_katalog, "1000");
     EXPECT_EQ(liste.header()->sectionSize(17), 99);
+    EXPECT_EQ(liste.header()->sectionSize(18), 77);
     EXPECT_EQ(liste.header()->logicalIndex(1), 31);
+    liste.FuelleListe(keine, m_katalog, "");
+    EXPECT_EQ(liste.header()->sectionSize(17), 44);
+
+    // Reset touches only the kind shown.
+    liste.SetzeSpaltenlayoutZurueck();
+    EXPECT_EQ(liste.header()->sectionSize(17), 82);
+    liste.FuelleListe(keine, m_katalog, "1000");
+    EXPECT_EQ(liste.header()->sectionSize(17), 99);
     liste.SetzeSpaltenlayoutZurueck();
     EXPECT_EQ(liste.header()->sectionSize(17), 55);
     EXPECT_EQ(liste.header()->logicalIndex(1), 1);
@@ -330,4 +343,37 @@ TEST(ListenNachDateiOeffnen, NichtsVomErstenProjektBleibt)
     fuelle(NachCp1252(ordner.path()) + "/fehlt.axo");
     EXPECT_EQ(protokollListe.HoleModell().rowCount(), 0);
     EXPECT_EQ(messungsListe.HoleModell().rowCount(), 0);
+}
+
+TEST_F(Messungsliste, ZeilenfarbenTrennlinienAuswahlUndFiltermarken)
+{
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle, {{.id = "P0", .messungen = {Messung("1"), Messung("2"),
+                                                                  Messung("3")}}});
+    CMessungsListCtrl liste;
+    liste.resize(900, 300);
+    liste.FuelleListe(protokolle, m_katalog, "");
+    liste.show();
+    liste.SetzeFiltermarken("||||||1|");
+    liste.selectionModel()->select(liste.HoleModell().index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QImage bild = liste.viewport()->grab().toImage();
+    auto farbe = [&](int zeile, int spalte, int dx) {
+        const QRect zelle = liste.visualRect(liste.HoleModell().index(zeile, spalte));
+        return bild.pixelColor(zelle.left() + dx, zelle.center().y()).rgb() & 0xFFFFFF;
+    };
+    // 0x00BBGGRR: even rows 0x92ECEC, odd rows 0x82DCDC; separators 0x62BCBC at each cell's left.
+    EXPECT_EQ(farbe(0, 7, 20), 0xECEC92u);
+    EXPECT_EQ(farbe(1, 7, 20), 0xDCDC82u);
+    EXPECT_EQ(farbe(0, 7, 0), 0xBCBC62u);
+    // A column with a filter is tinted (even 0x3DFFFF, odd 0x2DEFEF), not in a selected row.
+    EXPECT_EQ(farbe(0, 6, 20), 0xFFFF3Du);
+    EXPECT_EQ(farbe(1, 6, 20), 0xEFEF2Du);
+    EXPECT_EQ(farbe(2, 6, 20), 0x0000FFu);
+    // Selected rows are blue, with white text.
+    EXPECT_EQ(farbe(2, 7, 20), 0x0000FFu);
+    // Where there are no rows the list shows its odd-row colour.
+    const QRect letzte = liste.visualRect(liste.HoleModell().index(2, 7));
+    EXPECT_EQ(bild.pixelColor(letzte.left() + 20, letzte.bottom() + 20).rgb() & 0xFFFFFF,
+              0xDCDC82u);
 }

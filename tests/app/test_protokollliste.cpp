@@ -328,3 +328,26 @@ TEST_F(Protokollliste, KontextmenueNurAufZeilen)
     // The list covers the page.
     EXPECT_EQ(liste.geometry(), seite.rect());
 }
+
+TEST_F(Protokollliste, ZeilenfarbenUndTrennlinienBisUnterDieZeilen)
+{
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle, {{.id = "P1"}, {.id = "P2"}});
+    auto liste = NeueListe("", 33);
+    liste->resize(900, 300);
+    liste->FuelleListe(protokolle, m_katalog);
+    liste->show();
+    const QImage bild = liste->viewport()->grab().toImage();
+    const QRect zelle0 = liste->visualRect(liste->HoleModell().index(0, 3));
+    const QRect zelle1 = liste->visualRect(liste->HoleModell().index(1, 3));
+    auto farbe = [&](int x, int y) { return bild.pixelColor(x, y).rgb() & 0xFFFFFF; };
+    EXPECT_EQ(farbe(zelle0.left() + 50, zelle0.center().y()), 0xFFFFFFu);
+    EXPECT_EQ(farbe(zelle1.left() + 50, zelle1.center().y()), 0xEFEFEFu);
+    EXPECT_EQ(farbe(zelle1.left(), zelle1.center().y()), 0xBFBFBFu);
+    // The separators run on below the last row; the rest is the odd-row grey.
+    EXPECT_EQ(farbe(zelle1.left(), zelle1.bottom() + 30), 0xBFBFBFu);
+    EXPECT_EQ(farbe(zelle1.left() + 50, zelle1.bottom() + 30), 0xEFEFEFu);
+    // Column 0 at the first position draws no separator.
+    const QRect erste = liste->visualRect(liste->HoleModell().index(0, 0));
+    EXPECT_EQ(farbe(erste.left(), erste.center().y()), 0xFFFFFFu);
+}

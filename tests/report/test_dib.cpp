@@ -275,6 +275,11 @@ TEST_F(LogoDateien, NumberedLogoFileIsPreferredToTheDefaultOne)
     EXPECT_FALSE(LadeFirmenlogo(m_dib)) << "no logo file at all";
     EXPECT_EQ(FindeLogoDatei(ordner), ordner + "/axo.sys");
 
+    // The default name in other letter case is still the default, not a numbered file.
+    SchreibeLogo("AXO.SYS", logo(4));
+    EXPECT_EQ(FindeLogoDatei(ordner), ordner + "/AXO.SYS");
+    std::filesystem::remove(ordner + "/AXO.SYS");
+
     SchreibeLogo("axo.sys", logo(1));
     SchreibeLogo("axo12345.sys", logo(5)); // five characters are more than "????" matches
     SchreibeLogo("axo0815.txt", logo(6));
