@@ -451,6 +451,161 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
                    Zahlen(dichteSaettigung, "%.3f")}));
 }
 
+// ---- Grain-size distribution: sieve analysis and sedimentation of a sandy gravel 0/32 ---------
+
+struct Sieb
+{
+    double weite;     // mm
+    double durchgang; // passing in %
+    const char* min;  // grading range of a frost protection layer 0/32, "" where it sets none
+    const char* max;
+};
+
+const Sieb kSiebe[] = {
+    {0.063, 4.2, "0", "5"},    {0.125, 7.9, "", ""},      {0.25, 14.6, "", ""},
+    {0.5, 23.8, "5", "35"},    {1, 32.5, "", ""},         {2, 41.0, "15", "55"},
+    {4, 52.3, "25", "65"},     {8, 65.8, "35", "78"},     {16, 81.4, "55", "90"},
+    {31.5, 96.2, "90", "100"}, {63, 100.0, "100", "100"},
+};
+
+// Sedimentation of the fines, largest size first as the chart data stores it.
+const std::pair<double, double> kSchlaemmung[] = {{0.06, 4.1}, {0.03, 3.4},  {0.02, 3.0},
+                                                  {0.01, 2.3}, {0.006, 1.8}, {0.002, 1.1}};
+
+// The size at a passing, interpolated in log size between the sieves.
+double KornBeiDurchgang(double prozent)
+{
+    for (size_t i = 1; i < std::size(kSiebe); ++i) {
+        const Sieb& unten = kSiebe[i - 1];
+        const Sieb& oben = kSiebe[i];
+        if (oben.durchgang >= prozent) {
+            const double t = (prozent - unten.durchgang) / (oben.durchgang - unten.durchgang);
+            return std::pow(10.0, std::log10(unten.weite) +
+                                      t * (std::log10(oben.weite) - std::log10(unten.weite)));
+        }
+    }
+    return kSiebe[std::size(kSiebe) - 1].weite;
+}
+
+double DurchgangBei(double weite)
+{
+    for (const Sieb& sieb : kSiebe)
+        if (sieb.weite == weite)
+            return sieb.durchgang;
+    return 0;
+}
+
+// A characteristic value of the page's table. Index j of fields 12 to 15 stands on the row the
+// page gives it: soil group and fractions first, then d10 .. d60, uniformity and curvature.
+struct Kennwert
+{
+    size_t index;
+    std::string name, symbol, einheit, wert;
+};
+
+std::string KennwertFeld(const std::vector<Kennwert>& werte, std::string Kennwert::*teil)
+{
+    std::vector<std::string> felder(18);
+    for (const Kennwert& k : werte)
+        felder[k.index] = k.*teil;
+    return Unterwerte(felder);
+}
+
+std::vector<Kennwert> Kornkennwerte()
+{
+    const double ton = kSchlaemmung[std::size(kSchlaemmung) - 1].second;
+    const double feinkorn = DurchgangBei(0.063);
+    const double d10 = KornBeiDurchgang(10), d30 = KornBeiDurchgang(30), d60 = KornBeiDurchgang(60);
+    const auto Prozent = [](double wert) { return StringFormat("%.1f", wert); };
+    return {
+        {6, "Bodengruppe nach DIN 18196", "", "", "GU"},
+        {10, "Tonanteil", "", "[M.-%]", Prozent(ton)},
+        {11, "Schluffanteil", "", "[M.-%]", Prozent(feinkorn - ton)},
+        {12, "Sandanteil", "", "[M.-%]", Prozent(DurchgangBei(2) - feinkorn)},
+        {13, "Kiesanteil", "", "[M.-%]", Prozent(DurchgangBei(63) - DurchgangBei(2))},
+        {14, "Steinanteil", "", "[M.-%]", Prozent(100 - DurchgangBei(63))},
+        {1, "Korngröße bei 10 %", "d<t>10", "[mm]", StringFormat("%.3f", d10)},
+        {0, "Korngröße bei 30 %", "d<t>30", "[mm]", StringFormat("%.3f", d30)},
+        {2, "Korngröße bei 60 %", "d<t>60", "[mm]", StringFormat("%.3f", d60)},
+        {3, "Ungleichförmigkeitszahl", "C<t>U", "[-]", StringFormat("%.1f", d60 / d10)},
+        {4, "Krümmungszahl", "C<t>C", "[-]", StringFormat("%.2f", d30 * d30 / (d10 * d60))},
+        {17, "Frostempfindlichkeit", "", "", "F1"},
+    };
+}
+
+void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr double kEinwaage = 5124.6;
+    constexpr double kVerlust = 6.3;
+    const double gesiebt = kEinwaage - kVerlust;
+    const size_t siebe = std::size(kSiebe);
+
+    // Pan first, then the sieves from the finest up: each sieve retains what passes the next
+    // larger one but not itself, the pan what passes the finest.
+    std::vector<std::string> rueckstand, anteil;
+    for (size_t i = 0; i <= siebe; ++i) {
+        const double prozent = i == 0      ? kSiebe[0].durchgang
+                               : i < siebe ? kSiebe[i].durchgang - kSiebe[i - 1].durchgang
+                                           : 100 - kSiebe[siebe - 1].durchgang;
+        rueckstand.push_back(StringFormat("%.1f", gesiebt * prozent / 100));
+        anteil.push_back(StringFormat("%.1f", prozent));
+    }
+    // The rows of the sieves alone; the pan's cell stays empty in the table.
+    std::vector<std::string> weite, summe, min, max, abweichung;
+    std::vector<std::string> grenzeOben, durchgangOben, grenzeUnten, durchgangUnten;
+    for (const Sieb& sieb : kSiebe) {
+        weite.push_back(StringFormat("%g", sieb.weite));
+        summe.push_back(StringFormat("%.1f", sieb.durchgang));
+        min.push_back(sieb.min);
+        max.push_back(sieb.max);
+        abweichung.push_back(*sieb.min ? "0.0" : "");
+        if (*sieb.max) {
+            grenzeOben.push_back(StringFormat("%g", sieb.weite));
+            durchgangOben.push_back(sieb.max);
+        }
+        if (*sieb.min && StringZuDoubleC(sieb.min) > 0) {
+            grenzeUnten.push_back(StringFormat("%g", sieb.weite));
+            durchgangUnten.push_back(sieb.min);
+        }
+    }
+    const std::vector<Kennwert> kennwerte = Kornkennwerte();
+    protokoll.SetzeSpeziellGruppe(4, Felder({"@" + Unterwerte(weite),
+                                             Unterwerte(rueckstand),
+                                             Unterwerte(anteil),
+                                             "@" + Unterwerte(summe),
+                                             "@" + Unterwerte(min),
+                                             "@" + Unterwerte(max),
+                                             "@" + Unterwerte(abweichung),
+                                             StringFormat("%.1f", kEinwaage),
+                                             StringFormat("%.1f", kVerlust),
+                                             "Nasssiebung mit Sedimentation",
+                                             "",
+                                             "",
+                                             KennwertFeld(kennwerte, &Kennwert::name),
+                                             KennwertFeld(kennwerte, &Kennwert::symbol),
+                                             KennwertFeld(kennwerte, &Kennwert::einheit),
+                                             KennwertFeld(kennwerte, &Kennwert::wert),
+                                             "",
+                                             "Frostschutzschicht",
+                                             "0",
+                                             "32"}));
+
+    // Chart: the class band, the sieve curve with its legend sample, the grading range as
+    // triangle marks above (upper limit) and below (lower limit), and the sedimentation curve.
+    std::vector<std::string> feinWeite, feinDurchgang;
+    for (const auto& [w, d] : kSchlaemmung) {
+        feinWeite.push_back(StringFormat("%g", w));
+        feinDurchgang.push_back(StringFormat("%.1f", d));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
+                   "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(weite), Unterwerte(summe),
+                   Unterwerte(grenzeOben), Unterwerte(durchgangOben), Unterwerte(grenzeUnten),
+                   Unterwerte(durchgangUnten), "1", "(1@0.002@0.006)", Unterwerte(feinWeite), "",
+                   Unterwerte(feinDurchgang)}));
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -458,6 +613,7 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
     static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {
         std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> tabelle;
         tabelle.fill(FuegeMessungenHinzu);
+        tabelle[1000 - kErstePruefart] = FuelleKornverteilung;
         tabelle[1001 - kErstePruefart] = FuelleProctor;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;

@@ -1,5 +1,6 @@
 // Page bodies of the report printer that sit beside the diagrams.
 
+#include "diagrams/kornverteilungsdiagramm.h"
 #include "diagrams/proctordiagramm.h"
 #include "report/protokolldruck.h"
 
@@ -13,6 +14,17 @@ void CProtokollDruck::DruckeAltSeite4(CDC& dc, RECT seite, const std::string& ei
                                       const std::string& eintrag2, const std::string& titel)
 {
     DruckeAltSeite3(dc, seite, eintrag1, eintrag2, titel);
+}
+
+void CProtokollDruck::DruckeKornverteilungAlt(CDC& dc, RECT, const std::string&,
+                                              const std::string& eintrag2, const std::string&)
+{
+    Abbildung.SetzeUrsprung(0, 6);
+    const RECT diagramm{Abbildung.TransformiereX(3), Abbildung.TransformiereY(1),
+                        Abbildung.TransformiereX(29), Abbildung.TransformiereY(17)};
+    Abbildung.Rechteck(0, 0, 30, 20);
+    ZeichneKornverteilungsDiagramm(dc, diagramm, eintrag2, Texte, Stifte[1], Stifte[4],
+                                   Schriften[0], Schriften[6], false);
 }
 
 void CProtokollDruck::DruckeProctorAlt(CDC& dc, RECT, const std::string&,

@@ -27,6 +27,12 @@ struct CDiagrammBereich
     int anzahlReihe6 = 0;
 
     void Zuruecksetzen() { *this = CDiagrammBereich{}; }
+    // The grain-size diagram keeps its marker half-size in letzterYStrich: 100 in colour, else 80.
+    CDiagrammBereich& SetzeMarkergroesse(bool farbig)
+    {
+        letzterYStrich = farbig ? 100 : 80;
+        return *this;
+    }
 
     // False when an axis has no usable range (first and last tick equal, not numbers, or too
     // wide for a double): values then cannot be placed, and a chart leaves its points and curves

@@ -18,12 +18,15 @@ struct Seitenzuordnung
 // Page 1 of each test type has a body; every other code prints the header alone. Codes below 100
 // are the older numbering, kept for the bodies that still exist.
 constexpr std::array kSeiten{
+    Seitenzuordnung{10001, &CProtokollDruck::DruckeKornsummenlinie},
     Seitenzuordnung{10011, &CProtokollDruck::DruckeProctor},
     Seitenzuordnung{10081, &CProtokollDruck::DruckeKorndichte},
     Seitenzuordnung{10111, &CProtokollDruck::DruckeWassergehalt},
     Seitenzuordnung{2, &CProtokollDruck::DruckeProctor},
     Seitenzuordnung{3, &CProtokollDruck::DruckeAltSeite3},
     Seitenzuordnung{4, &CProtokollDruck::DruckeAltSeite4},
+    Seitenzuordnung{6, &CProtokollDruck::DruckeKornsummenlinie},
+    Seitenzuordnung{24, &CProtokollDruck::DruckeKornverteilungAlt},
     Seitenzuordnung{25, &CProtokollDruck::DruckeProctorAlt},
     Seitenzuordnung{27, &CProtokollDruck::DruckeKorndichte},
     Seitenzuordnung{30, &CProtokollDruck::DruckeWassergehalt},

@@ -37,6 +37,9 @@ public:
     // Code 25: the Proctor diagram of header entry 2 in an outlined frame.
     void DruckeProctorAlt(CDC& dc, RECT seite, const std::string& eintrag1,
                           const std::string& eintrag2, const std::string& titel);
+    // Code 24: the grain-size diagram of header entry 2 in an outlined frame.
+    void DruckeKornverteilungAlt(CDC& dc, RECT seite, const std::string& eintrag1,
+                                 const std::string& eintrag2, const std::string& titel);
     // An outline for a diagram beside a table; nothing reaches it.
     void DruckeRahmenAlt(CDC& dc, RECT seite, const std::string& eintrag1,
                          const std::string& eintrag2, const std::string& titel);
@@ -63,6 +66,8 @@ public:
                             const std::string& diagramm, const std::string& titel);
     void DruckeKorndichte(CDC& dc, RECT seite, const std::string& tabelle,
                           const std::string& diagramm, const std::string& titel);
+    void DruckeKornsummenlinie(CDC& dc, RECT seite, const std::string& tabelle,
+                               const std::string& diagramm, const std::string& titel);
 
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;

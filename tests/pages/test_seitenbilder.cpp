@@ -159,3 +159,14 @@ TEST_F(Seitenbilder, ProctorPageShowsTablesAndTheCurve)
     // Inside the chart, clear of its frame: the markers and the curve.
     EXPECT_GT(Tinte(proctor, 25 + 3 * 5.6, Zeile(42), 25 + 28.5 * 5.6, Zeile(54)), 2000);
 }
+
+TEST_F(Seitenbilder, GrainSizePageShowsTablesAndTheCurves)
+{
+    CV_kornsummenlinie versuch;
+    const QImage bild = Seite(versuch, 1000, 1, "kornverteilung");
+    // Values in the sieve rows and in the table of characteristic values.
+    EXPECT_GT(Tinte(bild, 25 + 3.2 * 5.6, Zeile(25.1), 25 + 9.8 * 5.6, Zeile(35.9)), 500);
+    EXPECT_GT(Tinte(bild, 25 + 16.3 * 5.6, Zeile(22.1), 25 + 29.8 * 5.6, Zeile(33.9)), 500);
+    // Inside the chart below the class band: the grading curve and its markers.
+    EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(48), 25 + 28.5 * 5.6, Zeile(59.5)), 2000);
+}
