@@ -595,8 +595,8 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                                              "0",
                                              "32"}));
 
-    // Chart: the class band, the sieve curve with its legend sample, the grading range as
-    // triangle marks above (upper limit) and below (lower limit), and the sedimentation curve.
+    // Chart: the class band, the sieve curve, the grading range as triangle marks above (upper
+    // limit) and below (lower limit), and the sedimentation curve.
     std::vector<std::string> feinWeite, feinDurchgang;
     for (const auto& [w, d] : kSchlaemmung) {
         feinWeite.push_back(StringFormat("%g", w));
@@ -606,7 +606,7 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
         5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
                    "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(weite), Unterwerte(summe),
                    Unterwerte(grenzeOben), Unterwerte(durchgangOben), Unterwerte(grenzeUnten),
-                   Unterwerte(durchgangUnten), "1", "(1@0.002@0.006)", Unterwerte(feinWeite), "",
+                   Unterwerte(durchgangUnten), "1", "", Unterwerte(feinWeite), "",
                    Unterwerte(feinDurchgang)}));
 }
 
