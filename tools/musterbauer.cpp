@@ -146,19 +146,23 @@ std::string Messdaten(const std::vector<Messgroesse>& groessen, int nummer, int 
 
 // Measurements with the test type's measured quantities; enough for the types without
 // test-specific data so far, and the start of every filler of its own.
+MESSUNG NeueMessung(int nummer, int i, std::string daten)
+{
+    MESSUNG messung;
+    messung.lfdNr = std::to_string(i + 1);
+    messung.lfdNrWert = i + 1;
+    messung.station = Station(nummer, i);
+    messung.schicht = Auswahl(kSchichten, nummer + i, 11);
+    messung.lage = Auswahl(kLagen, nummer + i, 12);
+    messung.daten = std::move(daten);
+    return messung;
+}
+
 void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
 {
     const Pruefart& art = PruefartVon(protokoll.GetPruefart());
-    for (int i = 0; i < anzahl; ++i) {
-        MESSUNG messung;
-        messung.lfdNr = std::to_string(i + 1);
-        messung.lfdNrWert = i + 1;
-        messung.station = Station(nummer, i);
-        messung.schicht = Auswahl(kSchichten, nummer + i, 11);
-        messung.lage = Auswahl(kLagen, nummer + i, 12);
-        messung.daten = Messdaten(art.messgroessen, nummer, i);
-        protokoll.FuegeMessungHinzu(messung);
-    }
+    for (int i = 0; i < anzahl; ++i)
+        protokoll.FuegeMessungHinzu(NeueMessung(nummer, i, Messdaten(art.messgroessen, nummer, i)));
 }
 
 // ---- Note, water content and grain density: table data in group 4 of the special data text ----
@@ -591,8 +595,8 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                                              "0",
                                              "32"}));
 
-    // Chart: the class band, the sieve curve with its legend sample, the grading range as
-    // triangle marks above (upper limit) and below (lower limit), and the sedimentation curve.
+    // Chart: the class band, the sieve curve, the grading range as triangle marks above (upper
+    // limit) and below (lower limit), and the sedimentation curve.
     std::vector<std::string> feinWeite, feinDurchgang;
     for (const auto& [w, d] : kSchlaemmung) {
         feinWeite.push_back(StringFormat("%g", w));
@@ -602,8 +606,252 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
         5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
                    "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(weite), Unterwerte(summe),
                    Unterwerte(grenzeOben), Unterwerte(durchgangOben), Unterwerte(grenzeUnten),
-                   Unterwerte(durchgangUnten), "1", "(1@0.002@0.006)", Unterwerte(feinWeite), "",
+                   Unterwerte(durchgangUnten), "1", "", Unterwerte(feinWeite), "",
                    Unterwerte(feinDurchgang)}));
+}
+
+// ---- Plate load tests: a static test on a 300 mm plate, dynamic tests of 10 and 15 kg -----------
+
+constexpr double kPlattenradius = 150; // mm
+
+// Least-squares parabola y = a0 + a1·x + a2·x² by its normal equations.
+std::array<double, 3> Parabel(const std::vector<double>& x, const std::vector<double>& y)
+{
+    std::array<double, 5> summeX{};
+    std::array<double, 3> summeXY{};
+    for (size_t i = 0; i < x.size(); ++i) {
+        double potenz = 1;
+        for (size_t k = 0; k < summeX.size(); ++k) {
+            summeX[k] += potenz;
+            if (k < summeXY.size())
+                summeXY[k] += potenz * y[i];
+            potenz *= x[i];
+        }
+    }
+    using Matrix = std::array<std::array<double, 3>, 3>;
+    const auto Det = [](const Matrix& m) {
+        return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+               m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+               m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+    };
+    Matrix m;
+    for (size_t r = 0; r < 3; ++r)
+        for (size_t c = 0; c < 3; ++c)
+            m[r][c] = summeX[r + c];
+    const double d = Det(m);
+    std::array<double, 3> a{};
+    for (size_t k = 0; k < 3; ++k) {
+        Matrix mk = m;
+        for (size_t r = 0; r < 3; ++r)
+            mk[r][k] = summeXY[r];
+        a[k] = Det(mk) / d;
+    }
+    return a;
+}
+
+// Static plate load test after the standard load steps up to 0.5 MN/m²: the dial reads through
+// a lever, so the settlement is the reading times the transmission factor.
+constexpr double kSpannungMax = 0.5;
+constexpr double kUebersetzung = 2.0;
+
+struct Laststufen
+{
+    std::vector<double> spannung; // MN/m²
+    std::vector<double> ablesung; // dial, 0.01 mm
+    std::vector<double> setzung;  // 0.01 mm
+    void Lese(double p, double setzungMm)
+    {
+        const double a = std::round(setzungMm * 100 / kUebersetzung);
+        spannung.push_back(p);
+        ablesung.push_back(a);
+        setzung.push_back(a * kUebersetzung);
+    }
+};
+
+struct Plattendruckversuch
+{
+    Laststufen erst, ent, zweit;
+    std::array<double, 3> a, b; // fitted curves, settlement in mm
+    double ev1, ev2;
+};
+
+double Verformungsmodul(const std::array<double, 3>& kurve)
+{
+    return 1.5 * kPlattenradius / (kurve[1] + kurve[2] * kSpannungMax);
+}
+
+// A branch with its starting point, settlements in mm, for the fit.
+std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
+{
+    std::vector<double> x{p0}, y{s0};
+    for (size_t i = 0; i < ast.spannung.size(); ++i) {
+        x.push_back(ast.spannung[i]);
+        y.push_back(ast.setzung[i] / 100);
+    }
+    return Parabel(x, y);
+}
+
+Plattendruckversuch Plattendruck(int nummer, int index)
+{
+    // The first loading stiffens under load; the second is nearly straight and two to two and a
+    // half times as stiff.
+    const double ev1 = 35 + 25 * Streuwert(nummer, index, 51);
+    const double ev2 = ev1 * (2.0 + 0.45 * Streuwert(nummer, index, 52));
+    const double a2 = -2.0 - 2.0 * Streuwert(nummer, index, 53);
+    const double a1 = 1.5 * kPlattenradius / ev1 - a2 * kSpannungMax;
+    const double a0 = 0.02 + 0.05 * Streuwert(nummer, index, 54);
+    const double b2 = -0.6 * Streuwert(nummer, index, 55);
+    const double b1 = 1.5 * kPlattenradius / ev2 - b2 * kSpannungMax;
+    const double sMax = a0 + a1 * kSpannungMax + a2 * kSpannungMax * kSpannungMax;
+    const double rest = sMax - b1 * kSpannungMax - b2 * kSpannungMax * kSpannungMax;
+
+    Plattendruckversuch v;
+    for (double p : {0.08, 0.16, 0.25, 0.33, 0.42, 0.50})
+        v.erst.Lese(p, a0 + a1 * p + a2 * p * p);
+    for (double p : {0.25, 0.125, 0.0})
+        v.ent.Lese(p, rest + (sMax - rest) * std::pow(p / kSpannungMax, 0.7));
+    // Reloading up to the last step but one.
+    for (double p : {0.08, 0.16, 0.25, 0.33, 0.42})
+        v.zweit.Lese(p, rest + b1 * p + b2 * p * p);
+    v.a = PasseAn(0, 0, v.erst);
+    v.b = PasseAn(0, v.ent.setzung.back() / 100, v.zweit);
+    v.ev1 = Verformungsmodul(v.a);
+    v.ev2 = Verformungsmodul(v.b);
+    return v;
+}
+
+void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
+{
+    for (int i = 0; i < messungen; ++i) {
+        const Plattendruckversuch m = Plattendruck(nummer, i);
+        protokoll.FuegeMessungHinzu(NeueMessung(
+            nummer, i,
+            StringFormat("[EV1|%.1f][EV2|%.1f][EV2EV1|%.2f][EV2_SOLL|45][EV2EV1_SOLL|2.5]", m.ev1,
+                         m.ev2, m.ev2 / m.ev1)));
+    }
+    const Plattendruckversuch v = Plattendruck(nummer, 0);
+    const auto Anzahl = [](const Laststufen& l) { return std::to_string(l.spannung.size()); };
+    protokoll.SetzeSpeziellGruppe(4, Felder({Anzahl(v.erst),
+                                             Zahlen(v.erst.spannung, "%.3f"),
+                                             Zahlen(v.erst.ablesung, "%.0f"),
+                                             Zahlen(v.erst.setzung, "%.0f"),
+                                             Anzahl(v.ent),
+                                             Zahlen(v.ent.spannung, "%.3f"),
+                                             Zahlen(v.ent.ablesung, "%.0f"),
+                                             Zahlen(v.ent.setzung, "%.0f"),
+                                             Anzahl(v.zweit),
+                                             Zahlen(v.zweit.spannung, "%.3f"),
+                                             Zahlen(v.zweit.ablesung, "%.0f"),
+                                             Zahlen(v.zweit.setzung, "%.0f"),
+                                             "",
+                                             "",
+                                             StringFormat("%.4f", v.a[0]),
+                                             StringFormat("%.4f", v.a[1]),
+                                             StringFormat("%.4f", v.a[2]),
+                                             StringFormat("%.1f", v.ev1),
+                                             StringFormat("%.4f", v.b[0]),
+                                             StringFormat("%.4f", v.b[1]),
+                                             StringFormat("%.4f", v.b[2]),
+                                             StringFormat("%.1f", v.ev2),
+                                             StringFormat("%.2f", v.ev2 / v.ev1),
+                                             "",
+                                             "",
+                                             StringFormat("%.2f", kUebersetzung),
+                                             "300",
+                                             "Sandbett",
+                                             "Widerlager Lkw 26 t",
+                                             "PDG 300 H",
+                                             "PD-0417",
+                                             "Messuhr",
+                                             "MU 2208",
+                                             "",
+                                             "45",
+                                             "2.5"}));
+
+    // Chart: the unloading runs from the top of the first loading, the reloading from the end
+    // of the unloading.
+    const double hoechste = v.erst.setzung.back();
+    std::vector<double> entLast{kSpannungMax}, entSetzung{hoechste};
+    entLast.insert(entLast.end(), v.ent.spannung.begin(), v.ent.spannung.end());
+    entSetzung.insert(entSetzung.end(), v.ent.setzung.begin(), v.ent.setzung.end());
+    std::vector<double> zweitLast{0}, zweitSetzung{v.ent.setzung.back()};
+    zweitLast.insert(zweitLast.end(), v.zweit.spannung.begin(), v.zweit.spannung.end());
+    zweitSetzung.insert(zweitSetzung.end(), v.zweit.setzung.begin(), v.zweit.setzung.end());
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0@0,1@0,2@0,3@0,4@0,5", Striche(0, hoechste, hoechste > 400 ? 100 : 50, "%.0f"),
+                   Zahlen(v.erst.spannung, "%.3f"), Zahlen(v.erst.setzung, "%.0f"),
+                   Zahlen(entLast, "%.3f"), Zahlen(entSetzung, "%.0f"), Zahlen(zweitLast, "%.3f"),
+                   Zahlen(zweitSetzung, "%.0f")}));
+}
+
+// Dynamic plate load test: three drops after three preloading ones; the mean settlement gives
+// Evd = 1.5 · r · σ / s.
+struct Fallgewicht
+{
+    const char* geraet;
+    const char* gewicht; // kg
+    const char* hoehe;   // cm
+    double spannung;     // MN/m² under the plate at the peak force
+    double evdSoll;
+};
+
+const Fallgewicht kFallgewicht10{"LFG 10", "10", "72", 0.1, 40};
+const Fallgewicht kFallgewicht15{"LFG 15", "15", "75", 0.15, 50};
+
+// Decimal comma, as the sibling program prints heights.
+std::string Hoehe(double meter)
+{
+    const int zentimeter = static_cast<int>(std::lround(meter * 100));
+    return StringFormat("%d,%02d m NN", zentimeter / 100, zentimeter % 100);
+}
+
+void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fallgewicht& art)
+{
+    std::array<std::vector<std::string>, 21> felder;
+    for (int i = 0; i < messungen; ++i) {
+        // Most points pass; about one in seven falls short of the required modulus.
+        const double ziel = art.evdSoll * (0.9 + 0.7 * Streuwert(nummer, i, 61));
+        const double mittel = 1.5 * kPlattenradius * art.spannung / ziel;
+        double summe = 0;
+        for (size_t s = 0; s < 3; ++s) {
+            const double setzung =
+                std::round(mittel * (1.03 - 0.03 * s + 0.02 * Streuwert(nummer, i, 62 + int(s))) *
+                           1000) /
+                1000;
+            summe += setzung;
+            felder[3 + s].push_back(StringFormat("%.3f", setzung));
+        }
+        const double mittelGemessen = std::round(summe / 3 * 1000) / 1000;
+        const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
+        const MESSUNG messung =
+            NeueMessung(nummer, i, StringFormat("[EVD|%.1f][EVD_SOLL|%.0f]", evd, art.evdSoll));
+        felder[0].push_back(messung.station + StringFormat("#CRLF#Profil %d", 12 + 2 * i));
+        felder[1].push_back(messung.schicht + "#CRLF#" +
+                            Hoehe(112.4 + 0.35 * Streuwert(nummer, i, 66)));
+        felder[2].push_back(messung.lage);
+        felder[6].push_back(StringFormat("%.3f", mittelGemessen));
+        felder[7].push_back(StringFormat("%.1f", evd));
+        felder[8].push_back(StringFormat("%.0f", art.evdSoll));
+        felder[20].push_back(StringFormat("%.1f", 1.8 + 1.6 * Streuwert(nummer, i, 67)));
+        protokoll.FuegeMessungHinzu(messung);
+    }
+    std::vector<std::string> gruppe;
+    for (const std::vector<std::string>& feld : felder)
+        gruppe.push_back(Unterwerte(feld));
+    const std::string geraet[] = {art.geraet, art.gewicht, art.hoehe, "300",     "4711-3", "15",
+                                  "70",       "0,2-2,0",   "Sand",    "geeicht", "01/2026"};
+    std::copy(std::begin(geraet), std::end(geraet), gruppe.begin() + 9);
+    protokoll.SetzeSpeziellGruppe(4, Felder(gruppe));
+}
+
+void FuelleDynPlatte10(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht10);
+}
+
+void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht15);
 }
 
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
@@ -615,8 +863,11 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle.fill(FuegeMessungenHinzu);
         tabelle[1000 - kErstePruefart] = FuelleKornverteilung;
         tabelle[1001 - kErstePruefart] = FuelleProctor;
+        tabelle[1003 - kErstePruefart] = FuelleDynPlatte10;
+        tabelle[1005 - kErstePruefart] = FuellePlattendruck;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
+        tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;
         return tabelle;
     }();

@@ -170,3 +170,27 @@ TEST_F(Seitenbilder, GrainSizePageShowsTablesAndTheCurves)
     // Inside the chart below the class band: the grading curve and its markers.
     EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(48), 25 + 28.5 * 5.6, Zeile(59.5)), 2000);
 }
+
+TEST_F(Seitenbilder, StaticPlateLoadPageShowsTableDiagramAndModuli)
+{
+    CV_plattendruck versuch;
+    const QImage bild = Seite(versuch, 1005, 1, "plattendruck");
+    // The first-loading rows of the load table and the moduli in the results block.
+    EXPECT_GT(Tinte(bild, 25.5, Zeile(24.2), 25 + 5.9 * 5.6, Zeile(30.9)), 300);
+    EXPECT_GT(Tinte(bild, 25 + 17 * 5.6, Zeile(60.2), 25 + 25 * 5.6, Zeile(62.9)), 100);
+    // Inside the chart, clear of its frame: crosses, curves and the unloading line.
+    EXPECT_GT(Tinte(bild, 25 + 9.5 * 5.6, Zeile(24.5), 25 + 28.8 * 5.6, Zeile(56.8)), 1000);
+}
+
+TEST_F(Seitenbilder, DynamicPlateLoadPagesShowTheirTestPoints)
+{
+    CV_lastplatte zehn;
+    const QImage bild = Seite(zehn, 1003, 1, "lastplatte");
+    // Device rows, and the values of the first test point.
+    EXPECT_GT(Tinte(bild, 25, Zeile(17.2), 190, Zeile(21.1)), 1000);
+    EXPECT_GT(Tinte(bild, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
+
+    CV_lastplatte15kg fuenfzehn;
+    const QImage bild15 = Seite(fuenfzehn, 1012, 1, "lastplatte15kg");
+    EXPECT_GT(Tinte(bild15, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
+}
