@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <numbers>
 
 namespace {
 
@@ -610,6 +611,278 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                    Unterwerte(feinDurchgang)}));
 }
 
+// ---- Field density and nuclear gauge: up to five test points side by side -----------------------
+
+// The reference Proctor test and the soil of a density protocol.
+struct Dichtebezug
+{
+    double proctordichte;
+    double wOpt;
+    double korndichte;
+    double ueberkornDichte;
+    double ueberkornWasser;
+    std::string proctorNr;
+    const char* soll;
+};
+
+Dichtebezug BezugFuer(int nummer)
+{
+    const double proctordichte = 1.90 + 0.06 * Streuwert(nummer, 0, 51);
+    constexpr double kKorndichte = 2.65;
+    // At the optimum some 7 % of the volume are air pores.
+    const double wOpt = (0.93 - proctordichte / kKorndichte) / proctordichte;
+    return {proctordichte, wOpt, kKorndichte, 2.68, 0.012, "OL-00002PV", nummer % 2 ? "100" : "98"};
+}
+
+struct Dichtepunkt
+{
+    double w;
+    double trockendichte;
+    double ueberkorn;
+};
+
+double ProctordichteMitUeberkorn(const Dichtebezug& b, double ueberkorn)
+{
+    return 1 / ((1 - ueberkorn) / b.proctordichte + ueberkorn / b.ueberkornDichte);
+}
+
+double WOptMitUeberkorn(const Dichtebezug& b, double ueberkorn)
+{
+    return (1 - ueberkorn) * b.wOpt + ueberkorn * b.ueberkornWasser;
+}
+
+// A test point near the optimum, compacted to 96 to 102 % of the reference density; every
+// second one holds some oversize grain.
+Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i)
+{
+    const double ueberkorn = i % 2 ? 0.04 + 0.08 * Streuwert(nummer, i, 52) : 0.0;
+    const double w = WOptMitUeberkorn(b, ueberkorn) - 0.02 + 0.025 * Streuwert(nummer, i, 53);
+    const double grad = 0.96 + 0.06 * Streuwert(nummer, i, 54);
+    return {w, grad * ProctordichteMitUeberkorn(b, ueberkorn), ueberkorn};
+}
+
+// The soil parameters, reference Proctor test, oversize grain and degrees of compaction, one
+// field each in the order both pages store them (the field density page from field 17, the gauge
+// page from field 13).
+std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
+                                        const std::vector<Dichtepunkt>& punkte)
+{
+    std::vector<double> korndichte, poren, luftporen, wasserporen, porenzahl, saettigung,
+        proctordichte, wOpt, ueberkorn, wUeberkorn, dichteUeberkorn, proctordichteStrich,
+        wOptStrich, grad;
+    std::vector<std::string> proctorNr, soll;
+    for (const Dichtepunkt& p : punkte) {
+        const double n = 1 - p.trockendichte / b.korndichte;
+        const double e = b.korndichte / p.trockendichte - 1;
+        korndichte.push_back(b.korndichte);
+        poren.push_back(n);
+        wasserporen.push_back(p.w * p.trockendichte);
+        luftporen.push_back(n - p.w * p.trockendichte);
+        porenzahl.push_back(e);
+        saettigung.push_back(p.w * b.korndichte / e);
+        proctorNr.push_back(b.proctorNr);
+        proctordichte.push_back(b.proctordichte);
+        wOpt.push_back(b.wOpt);
+        ueberkorn.push_back(p.ueberkorn);
+        wUeberkorn.push_back(b.ueberkornWasser);
+        dichteUeberkorn.push_back(b.ueberkornDichte);
+        const double bezugsdichte = ProctordichteMitUeberkorn(b, p.ueberkorn);
+        proctordichteStrich.push_back(bezugsdichte);
+        wOptStrich.push_back(WOptMitUeberkorn(b, p.ueberkorn));
+        grad.push_back(100 * p.trockendichte / bezugsdichte);
+        soll.push_back(b.soll);
+    }
+    return {Zahlen(korndichte, "%.3f"),
+            Zahlen(poren, "%.3f"),
+            Zahlen(luftporen, "%.3f"),
+            Zahlen(wasserporen, "%.3f"),
+            Zahlen(porenzahl, "%.3f"),
+            Zahlen(saettigung, "%.2f"),
+            "",
+            Unterwerte(proctorNr),
+            Zahlen(proctordichte, "%.3f"),
+            Zahlen(wOpt, "%.3f"),
+            Zahlen(ueberkorn, "%.3f"),
+            Zahlen(wUeberkorn, "%.3f"),
+            Zahlen(dichteUeberkorn, "%.3f"),
+            Zahlen(proctordichteStrich, "%.3f"),
+            Zahlen(wOptStrich, "%.3f"),
+            Zahlen(grad, "%.1f"),
+            Unterwerte(soll)};
+}
+
+// Station and profile, layer and height, position: fields 0 to 2 of both pages.
+std::vector<std::string> Beschreibungsfelder(int nummer, int punkte)
+{
+    static const std::array<const char*, 4> schichten = {"Dammschüttung", "Erdplanum",
+                                                         "Frostschutz", "Bodenaustausch"};
+    std::vector<std::string> station, schicht, lage;
+    for (int i = 0; i < punkte; ++i) {
+        station.push_back(Station(nummer, i) + StringFormat("#CRLF#Profil %d", 40 + 3 * i));
+        schicht.push_back(std::string(Auswahl(schichten, nummer + i, 55)) +
+                          StringFormat("#CRLF#%d. Lage", 1 + (nummer + i) % 4));
+        lage.push_back(Auswahl(kLagen, nummer + i, 56));
+    }
+    return {Unterwerte(station), Unterwerte(schicht), Unterwerte(lage)};
+}
+
+// The volume of the hole by each method: the three measured values and the volume.
+struct Volumenmessung
+{
+    std::string a, b, c;
+    double volumen;
+};
+
+Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
+{
+    const double s = Streuwert(nummer, i, 57);
+    switch (verfahren) {
+    case 3001: {
+        const double l = std::round((19.5 + 1.5 * s) * 10) / 10, h = 12.0 + (i % 3) * 0.5;
+        return {StringFormat("%.1f", l), "20.0", StringFormat("%.1f", h), l * 20.0 * h};
+    }
+    case 3002:
+        return {"10.0", "12.0", "", std::numbers::pi / 4 * 10.0 * 10.0 * 12.0};
+    case 3003: {
+        // A balloon cylinder of 12 cm bore: readings before and after, a small correction.
+        const double l0 = std::round((1.5 + 0.8 * s) * 100) / 100;
+        const double l1 = std::round((l0 + 12.5 + 1.5 * Streuwert(nummer, i, 58)) * 100) / 100;
+        const double ausgleich = -std::round(5 + 10 * s);
+        return {StringFormat("%.2f", l0), StringFormat("%.2f", l1), StringFormat("%.0f", ausgleich),
+                (l1 - l0) * std::numbers::pi / 4 * 12.0 * 12.0 + ausgleich};
+    }
+    default: {
+        // Replacement by calibrated sand.
+        const double dichte = 1.452, masse = std::round((3900 + 500 * s) * 10) / 10;
+        return {StringFormat("%.3f", dichte), StringFormat("%.1f", masse), "", masse / dichte};
+    }
+    }
+}
+
+// Every field density protocol of a sample measures its volumes by one method, in turn.
+void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const int verfahren = 3001 + nummer % 4;
+    const int anzahl = 3 + nummer % 3;
+    const Dichtebezug bezug = BezugFuer(nummer);
+    std::vector<Dichtepunkt> punkte;
+    std::vector<std::string> tara, feucht, trocken, wasser, a, b, c, volumen, taraProbe,
+        feuchtProbe, feuchtdichte, trockendichte;
+    for (int i = 0; i < anzahl; ++i) {
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        // The water content as stored: from the rounded masses of the dish.
+        const double mt = std::round((35.0 + 10.0 * Streuwert(nummer, i, 59)) * 100) / 100;
+        const double md = std::round((160.0 + 80.0 * Streuwert(nummer, i, 60)) * 100) / 100;
+        const double mf = std::round(md * (1 + ziel.w) * 100) / 100;
+        const double w = std::round((mf - md) / md * 1000) / 1000;
+        const Volumenmessung v = MesseVolumen(verfahren, nummer, i);
+        const double eimer = std::round((480.0 + 40.0 * Streuwert(nummer, i, 61)) * 10) / 10;
+        const double masse = std::round(ziel.trockendichte * (1 + w) * v.volumen * 10) / 10;
+        const double dichte = std::round(masse / v.volumen * 1000) / 1000;
+        const double dichteTrocken = std::round(dichte / (1 + w) * 1000) / 1000;
+        punkte.push_back({w, dichteTrocken, ziel.ueberkorn});
+        tara.push_back(StringFormat("%.2f", mt));
+        feucht.push_back(StringFormat("%.2f", mt + mf));
+        trocken.push_back(StringFormat("%.2f", mt + md));
+        wasser.push_back(StringFormat("%.3f", w));
+        a.push_back(v.a);
+        b.push_back(v.b);
+        c.push_back(v.c);
+        volumen.push_back(StringFormat("%.1f", v.volumen));
+        taraProbe.push_back(StringFormat("%.1f", eimer));
+        feuchtProbe.push_back(StringFormat("%.1f", eimer + masse));
+        feuchtdichte.push_back(StringFormat("%.3f", dichte));
+        trockendichte.push_back(StringFormat("%.3f", dichteTrocken));
+    }
+    std::vector<std::string> felder = Beschreibungsfelder(nummer, anzahl);
+    for (const auto* werte : {&tara, &feucht, &trocken, &wasser, &a, &b, &c, &volumen, &taraProbe})
+        felder.push_back(Unterwerte(*werte));
+    felder.push_back(""); // 12
+    felder.push_back(Unterwerte(feuchtdichte));
+    felder.push_back(Unterwerte(trockendichte));
+    felder.push_back(""); // 15
+    felder.push_back(""); // 16
+    for (const std::string& feld : Kennwertfelder(bezug, punkte))
+        felder.push_back(feld);                // 17 to 33
+    felder.push_back(Unterwerte(feuchtProbe)); // 34
+    felder.push_back("");
+    felder.push_back("");
+    felder.push_back(std::to_string(verfahren)); // 37
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+}
+
+// Three readings around a value, as a gauge shows them.
+std::vector<double> Ablesungen(double wert, double streuung, int nummer, int i, int art)
+{
+    std::vector<double> werte;
+    for (int k = 0; k < 3; ++k)
+        werte.push_back(wert + streuung * (Streuwert(nummer, i * 3 + k, art) - 0.5));
+    return werte;
+}
+
+double Mittel(const std::vector<double>& werte, double stellen)
+{
+    double summe = 0;
+    for (double w : werte)
+        summe += std::round(w * stellen) / stellen;
+    return std::round(summe / static_cast<double>(werte.size()) * stellen) / stellen;
+}
+
+// The gauge protocols of a sample take the three methods in turn: water content and wet
+// density, both densities, water content and dry density.
+void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const int verfahren = nummer % 3;
+    const int anzahl = 3 + nummer % 3;
+    const Dichtebezug bezug = BezugFuer(nummer);
+    std::vector<Dichtepunkt> punkte;
+    std::vector<std::string> erste[3], zweite[3];
+    std::vector<double> wasser, trocken, feucht;
+    for (int i = 0; i < anzahl; ++i) {
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        const std::vector<double> w = Ablesungen(ziel.w, 0.004, nummer, i, 62);
+        const std::vector<double> rhoF =
+            Ablesungen(ziel.trockendichte * (1 + ziel.w), 0.015, nummer, i, 63);
+        const std::vector<double> rhoD = Ablesungen(ziel.trockendichte, 0.015, nummer, i, 64);
+        const std::vector<double>& a = verfahren == 2 ? rhoF : w;
+        const std::vector<double>& b = verfahren == 1 ? rhoF : rhoD;
+        for (int k = 0; k < 3; ++k) {
+            erste[k].push_back(StringFormat("%.3f", a[k]));
+            zweite[k].push_back(StringFormat("%.3f", b[k]));
+        }
+        double wi = Mittel(w, 1000), rd = Mittel(rhoD, 1000), rf = Mittel(rhoF, 1000);
+        if (verfahren == 1)
+            rd = std::round(rf / (1 + wi) * 1000) / 1000;
+        else if (verfahren == 2)
+            wi = std::round((rf / rd - 1) * 1000) / 1000;
+        else
+            rf = std::round(rd * (1 + wi) * 1000) / 1000;
+        wasser.push_back(wi);
+        trocken.push_back(rd);
+        feucht.push_back(rf);
+        punkte.push_back({wi, rd, ziel.ueberkorn});
+    }
+    std::vector<std::string> felder = Beschreibungsfelder(nummer, anzahl);
+    for (const auto& ablesung : erste)
+        felder.push_back(Unterwerte(ablesung)); // 3 to 5
+    felder.push_back(Zahlen(wasser, "%.3f"));   // 6
+    for (const auto& ablesung : zweite)
+        felder.push_back(Unterwerte(ablesung)); // 7 to 9
+    felder.push_back(Zahlen(trocken, "%.3f"));  // 10
+    felder.push_back("");
+    felder.push_back("");
+    for (const std::string& feld : Kennwertfelder(bezug, punkte))
+        felder.push_back(feld); // 13 to 29
+    felder.push_back("");
+    for (const char* geraet : {"Nr. 38714", "IS 4640-B", "Cs-137", "Am-241:Be"})
+        felder.push_back(geraet);                // 31 to 34
+    felder.push_back(Zahlen(feucht, "%.3f"));    // 35
+    felder.push_back(std::to_string(verfahren)); // 36
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+}
+
 // ---- Plate load tests: a static test on a 300 mm plate, dynamic tests of 10 and 15 kg -----------
 
 constexpr double kPlattenradius = 150; // mm
@@ -863,6 +1136,8 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle.fill(FuegeMessungenHinzu);
         tabelle[1000 - kErstePruefart] = FuelleKornverteilung;
         tabelle[1001 - kErstePruefart] = FuelleProctor;
+        tabelle[1002 - kErstePruefart] = FuelleVerdichtung;
+        tabelle[1007 - kErstePruefart] = FuelleTroxler;
         tabelle[1003 - kErstePruefart] = FuelleDynPlatte10;
         tabelle[1005 - kErstePruefart] = FuellePlattendruck;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
@@ -1008,6 +1283,11 @@ MusterProjekt BaueMusterprojekt()
         projekt.protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 5));
         projekt.protokolle.push_back(BaueProtokoll(1003, nummer++, titel, 8));
     }
+    // Field density by every method of measuring the volume, the gauge by each of its methods.
+    for (int i = 0; i < 4; ++i)
+        projekt.protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5));
+    for (int i = 0; i < 3; ++i)
+        projekt.protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5));
     return projekt;
 }
 

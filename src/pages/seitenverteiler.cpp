@@ -20,6 +20,8 @@ struct Seitenzuordnung
 constexpr std::array kSeiten{
     Seitenzuordnung{10001, &CProtokollDruck::DruckeKornsummenlinie},
     Seitenzuordnung{10011, &CProtokollDruck::DruckeProctor},
+    Seitenzuordnung{10021, &CProtokollDruck::DruckeVerdichtung},
+    Seitenzuordnung{10071, &CProtokollDruck::DruckeTroxler},
     Seitenzuordnung{10031, &CProtokollDruck::DruckeLastplatte},
     Seitenzuordnung{10051, &CProtokollDruck::DruckePlattendruck},
     Seitenzuordnung{10081, &CProtokollDruck::DruckeKorndichte},
@@ -29,6 +31,8 @@ constexpr std::array kSeiten{
     Seitenzuordnung{3, &CProtokollDruck::DruckeAltSeite3},
     Seitenzuordnung{4, &CProtokollDruck::DruckeAltSeite4},
     Seitenzuordnung{6, &CProtokollDruck::DruckeKornsummenlinie},
+    Seitenzuordnung{20, &CProtokollDruck::DruckeVerdichtung},
+    Seitenzuordnung{23, &CProtokollDruck::DruckeTroxler},
     Seitenzuordnung{12, &CProtokollDruck::DruckeLastplatte},
     Seitenzuordnung{15, &CProtokollDruck::DruckePlattendruck},
     Seitenzuordnung{24, &CProtokollDruck::DruckeKornverteilungAlt},

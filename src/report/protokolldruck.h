@@ -66,6 +66,11 @@ public:
                             const std::string& diagramm, const std::string& titel);
     void DruckeKorndichte(CDC& dc, RECT seite, const std::string& tabelle,
                           const std::string& diagramm, const std::string& titel);
+    // Field density and nuclear gauge: up to five test points side by side.
+    void DruckeVerdichtung(CDC& dc, RECT seite, const std::string& tabelle,
+                           const std::string& diagramm, const std::string& titel);
+    void DruckeTroxler(CDC& dc, RECT seite, const std::string& tabelle,
+                       const std::string& diagramm, const std::string& titel);
     void DruckeKornsummenlinie(CDC& dc, RECT seite, const std::string& tabelle,
                                const std::string& diagramm, const std::string& titel);
     // Static plate load test: load table, load–settlement diagram and strain moduli.
