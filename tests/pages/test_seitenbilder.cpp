@@ -170,3 +170,12 @@ TEST_F(Seitenbilder, GrainSizePageShowsTablesAndTheCurves)
     // Inside the chart below the class band: the grading curve and its markers.
     EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(48), 25 + 28.5 * 5.6, Zeile(59.5)), 2000);
 }
+
+TEST_F(Seitenbilder, DynamicProbingShowsTableAndBars)
+{
+    CV_rammsondierung rammsondierung;
+    const QImage bild = Seite(rammsondierung, 1004, 1, "rammsondierung");
+    // Blow counts in the first column block, grey bars right of the diagram's axis.
+    EXPECT_GT(Tinte(bild, 30, Zeile(22.2), 45, Zeile(31.9)), 100);
+    EXPECT_GT(Tinte(bild, 143, Zeile(24.5), 190, Zeile(40)), 2000);
+}
