@@ -240,6 +240,13 @@ TEST_F(Laden, SubTitlesAndTitlePathsFollowTheTree)
     EXPECT_EQ(massnahme.HoleBaumzeile(2), "112000000000000");
     EXPECT_EQ(massnahme.HoleBaumzeile(3), "120000000000000");
     EXPECT_EQ(massnahme.HoleBaumzeile(4), "200000000000000");
+
+    // The fifteenth column continues like every other.
+    CMassnahme tief;
+    ASSERT_TRUE(tief.Lade(Schreibe("tief.axo", TitelSatz({"1|A|15", "2|B|15"}))));
+    tief.BaueTitelbaumZeilen();
+    EXPECT_EQ(tief.HoleBaumzeile(0), "000000000000003");
+    EXPECT_EQ(tief.HoleBaumzeile(1), "000000000000002");
 }
 
 TEST_F(Laden, MissingRootRecordsLoadAsEmptyValues)
