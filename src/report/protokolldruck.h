@@ -68,6 +68,8 @@ public:
                           const std::string& diagramm, const std::string& titel);
     void DruckeKornsummenlinie(CDC& dc, RECT seite, const std::string& tabelle,
                                const std::string& diagramm, const std::string& titel);
+    void DruckeZustandsgrenzen(CDC& dc, RECT seite, const std::string& tabelle,
+                               const std::string& diagramm, const std::string& titel);
 
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;
