@@ -238,8 +238,7 @@ void CVersucheView::FuelleListen()
     m_messungsListe->SortiereNachSpalte(1);
 }
 
-void CVersucheView::FuelleMessungsListe(const std::string& pruefartId,
-                                        const MessungsFilter& filter)
+void CVersucheView::FuelleMessungsListe(const std::string& pruefartId, const MessungsFilter& filter)
 {
     const CVersucheApp* app = HoleVersucheApp();
     m_messungsListe->FuelleListe(app->HoleProtokolle(), app->HolePruefartKatalog(), pruefartId,

@@ -251,6 +251,7 @@ int CMarkup::ParseElement(int eltern, int ab)
         return wurzel;
     // Behind a parsed child the parse goes on at its element end, the next "<".
     std::vector<Offen> offen;
+    offen.reserve(8); // deeper than protocols nest
     if (!m_saetze[wurzel].IstLeer())
         offen.push_back({wurzel, m_saetze[wurzel].startTagEnde + 1, 0});
     while (!offen.empty()) {

@@ -91,9 +91,11 @@ void ZeichneBandzeile(CDC& dc, const CDiagrammBereich& bereich, const RECT& plot
     for (std::size_t k = 0; k < zeile.namen.size(); ++k) {
         const auto links = GroesseX(bereich, plot, zeile.grenzen[k]);
         const auto rechts = GroesseX(bereich, plot, zeile.grenzen[k + 1]);
-        if (links && rechts && *zeile.namen[k])
-            dc.TextOut(*links + (*rechts - *links) / 2, zeile.linieY + BandSchriftHoeher,
-                       zeile.namen[k]);
+        if (!links || !rechts || !*zeile.namen[k])
+            continue;
+        // Halved toward zero; far-apart positions of a strange range must not overflow.
+        const long long mitte = *links + (static_cast<long long>(*rechts) - *links) / 2;
+        dc.TextOut(static_cast<int>(mitte), zeile.linieY + BandSchriftHoeher, zeile.namen[k]);
     }
 }
 

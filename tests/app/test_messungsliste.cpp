@@ -348,8 +348,8 @@ TEST(ListenNachDateiOeffnen, NichtsVomErstenProjektBleibt)
 TEST_F(Messungsliste, ZeilenfarbenTrennlinienAuswahlUndFiltermarken)
 {
     CProtokolle protokolle;
-    FuegeProtokolleHinzu(protokolle, {{.id = "P0", .messungen = {Messung("1"), Messung("2"),
-                                                                  Messung("3")}}});
+    FuegeProtokolleHinzu(protokolle,
+                         {{.id = "P0", .messungen = {Messung("1"), Messung("2"), Messung("3")}}});
     CMessungsListCtrl liste;
     liste.resize(900, 300);
     liste.FuelleListe(protokolle, m_katalog, "");

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -72,7 +73,12 @@ protected:
     // assembles the header texts and prints its local page.
     QImage Seite(CVirtVersuch& versuch, int pruefart, int lokaleSeite, const std::string& name)
     {
-        versuch.LeseProtokollXml(Protokoll(pruefart).SchreibeXML(), false);
+        return SeiteVon(versuch, Protokoll(pruefart), lokaleSeite, name);
+    }
+    QImage SeiteVon(CVirtVersuch& versuch, const CProtokoll& protokoll, int lokaleSeite,
+                    const std::string& name)
+    {
+        versuch.LeseProtokollXml(protokoll.SchreibeXML(), false);
         versuch.SetzeKopfdaten(projekt.metadaten.at("bezeichnung") +
                                    "||Landesstraßenbauamt Musterland, Birkenstadt|" +
                                    projekt.metadaten.at("protNrPraefix"),
@@ -183,4 +189,54 @@ TEST_F(Seitenbilder, AtterbergPageShowsTablesAndFourDiagrams)
     EXPECT_GT(Tinte(seite, 3 * spalte, Zeile(26), 18 * spalte, Zeile(31.5)), 500);
     EXPECT_GT(Tinte(seite, 1 * spalte, Zeile(41.6), 14 * spalte, Zeile(42.4)), 1000);
     EXPECT_GT(Tinte(seite, 3 * spalte, Zeile(47), 18 * spalte, Zeile(61)), 2000);
+}
+
+TEST_F(Seitenbilder, FieldDensityAndGaugePagesFillAllBlocksForEveryMethod)
+{
+    int seiten = 0;
+    for (const CProtokoll& p : projekt.protokolle) {
+        const int art = p.GetPruefart();
+        if (art != 1002 && art != 1007)
+            continue;
+        std::unique_ptr<CVirtVersuch> versuch;
+        if (art == 1002)
+            versuch = std::make_unique<CV_verdichtung>();
+        else
+            versuch = std::make_unique<CV_troxler>();
+        const std::string name = (art == 1002 ? "felddichte_" : "isotopensonde_") + p.GetID();
+        const QImage bild = SeiteVon(*versuch, p, 1, name);
+        ++seiten;
+        // Values in the first test point's column from the description to the compaction.
+        EXPECT_GT(Tinte(bild, 25 + 10.3 * 5.6, Zeile(art == 1002 ? 21.2 : 25.2), 25 + 13.8 * 5.6,
+                        Zeile(30)),
+                  300)
+            << name;
+        EXPECT_GT(Tinte(bild, 25 + 10.3 * 5.6, Zeile(43.2), 25 + 13.8 * 5.6, Zeile(62.9)), 500)
+            << name;
+    }
+    EXPECT_GE(seiten, 6);
+}
+
+TEST_F(Seitenbilder, StaticPlateLoadPageShowsTableDiagramAndModuli)
+{
+    CV_plattendruck versuch;
+    const QImage bild = Seite(versuch, 1005, 1, "plattendruck");
+    // The first-loading rows of the load table and the moduli in the results block.
+    EXPECT_GT(Tinte(bild, 25.5, Zeile(24.2), 25 + 5.9 * 5.6, Zeile(30.9)), 300);
+    EXPECT_GT(Tinte(bild, 25 + 17 * 5.6, Zeile(60.2), 25 + 25 * 5.6, Zeile(62.9)), 100);
+    // Inside the chart, clear of its frame: crosses, curves and the unloading line.
+    EXPECT_GT(Tinte(bild, 25 + 9.5 * 5.6, Zeile(24.5), 25 + 28.8 * 5.6, Zeile(56.8)), 1000);
+}
+
+TEST_F(Seitenbilder, DynamicPlateLoadPagesShowTheirTestPoints)
+{
+    CV_lastplatte zehn;
+    const QImage bild = Seite(zehn, 1003, 1, "lastplatte");
+    // Device rows, and the values of the first test point.
+    EXPECT_GT(Tinte(bild, 25, Zeile(17.2), 190, Zeile(21.1)), 1000);
+    EXPECT_GT(Tinte(bild, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
+
+    CV_lastplatte15kg fuenfzehn;
+    const QImage bild15 = Seite(fuenfzehn, 1012, 1, "lastplatte15kg");
+    EXPECT_GT(Tinte(bild15, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
 }
