@@ -739,6 +739,63 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
                 StringFormat("%.2f", ic), "", StringFormat("%.3f", wl), StringFormat("%.3f", ip)}));
 }
 
+// ---- Dynamic probing: heavy probe through fill, soft clay, sand and dense gravel -------------
+
+struct Schicht
+{
+    double bisTiefe; // m below the starting point
+    double schlaegeMin, schlaegeSpanne;
+    const char* bemerkung;
+};
+
+const Schicht kSondierSchichten[] = {
+    {0.8, 4, 4, "Auffüllung"},
+    {2.4, 1, 3, "Ton, weich"},
+    {5.0, 8, 7, "Sand, mitteldicht"},
+    {6.2, 18, 16, "Kies, dicht"},
+};
+
+void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    std::vector<std::string> schlaege, bemerkungen, tiefen{"0.0"};
+    int schicht = -1;
+    for (int i = 0; i < 62; ++i) {
+        const double tiefe = (i + 1) / 10.0;
+        const int neu = static_cast<int>(
+            std::find_if(std::begin(kSondierSchichten), std::end(kSondierSchichten),
+                         [&](const Schicht& s) { return tiefe <= s.bisTiefe + 1e-9; }) -
+            std::begin(kSondierSchichten));
+        const Schicht& s = kSondierSchichten[neu];
+        const double n = s.schlaegeMin + s.schlaegeSpanne * Streuwert(nummer, i, 31);
+        schlaege.push_back(StringFormat("%.0f", n));
+        // The remark stands on the first row of each layer.
+        bemerkungen.push_back(neu != schicht ? s.bemerkung : "");
+        schicht = neu;
+        tiefen.push_back(StringFormat("%.1f", tiefe));
+    }
+    bemerkungen.back() = "Abbruch";
+    std::vector<std::string> felder{Unterwerte(schlaege),
+                                    Unterwerte(bemerkungen),
+                                    "ja@ja@ja@ja@ja@ja@nein",
+                                    "DPH",
+                                    "15",
+                                    "43.7",
+                                    "50",
+                                    "167",
+                                    "Geländeoberkante, Achse",
+                                    "112.45",
+                                    "2.40",
+                                    "0.80",
+                                    "0.30",
+                                    "1.20"};
+    felder.resize(36);
+    felder.push_back("1"); // title after DIN EN ISO 22476-2
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0@5@10@15@20@25@30@35", Unterwerte(tiefen), Unterwerte(schlaege), ""}));
+}
+
 // ---- Field density and nuclear gauge: up to five test points side by side -----------------------
 
 // The reference Proctor test and the soil of a density protocol.
@@ -1269,6 +1326,7 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle[1007 - kErstePruefart] = FuelleTroxler;
         tabelle[1003 - kErstePruefart] = FuelleDynPlatte10;
         tabelle[1005 - kErstePruefart] = FuellePlattendruck;
+        tabelle[1004 - kErstePruefart] = FuelleRammsondierung;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;

@@ -81,6 +81,9 @@ public:
     // Dynamic plate load test, either drop weight: device data and ten test points.
     void DruckeLastplatte(CDC& dc, RECT seite, const std::string& tabelle,
                           const std::string& diagramm, const std::string& titel);
+    // Dynamic probing: device, blow counts per 10 cm down to 9 m, depth notes and the diagram.
+    void DruckeRammsondierung(CDC& dc, RECT seite, const std::string& tabelle,
+                              const std::string& diagramm, const std::string& titel);
 
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;

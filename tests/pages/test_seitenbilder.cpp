@@ -240,3 +240,12 @@ TEST_F(Seitenbilder, DynamicPlateLoadPagesShowTheirTestPoints)
     const QImage bild15 = Seite(fuenfzehn, 1012, 1, "lastplatte15kg");
     EXPECT_GT(Tinte(bild15, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
 }
+
+TEST_F(Seitenbilder, DynamicProbingShowsTableAndBars)
+{
+    CV_rammsondierung rammsondierung;
+    const QImage bild = Seite(rammsondierung, 1004, 1, "rammsondierung");
+    // Blow counts in the first column block, grey bars right of the diagram's axis.
+    EXPECT_GT(Tinte(bild, 30, Zeile(22.2), 45, Zeile(31.9)), 100);
+    EXPECT_GT(Tinte(bild, 143, Zeile(24.5), 190, Zeile(40)), 2000);
+}
