@@ -807,7 +807,7 @@ struct Dichtebezug
     double ueberkornDichte;
     double ueberkornWasser;
     std::string proctorNr;
-    const char* soll;
+    double sollProzent;
 };
 
 Dichtebezug BezugFuer(int nummer)
@@ -816,7 +816,7 @@ Dichtebezug BezugFuer(int nummer)
     constexpr double kKorndichte = 2.65;
     // At the optimum some 7 % of the volume are air pores.
     const double wOpt = (0.93 - proctordichte / kKorndichte) / proctordichte;
-    return {proctordichte, wOpt, kKorndichte, 2.68, 0.012, "OL-00002PV", nummer % 2 ? "100" : "98"};
+    return {proctordichte, wOpt, kKorndichte, 2.68, 0.012, "OL-00002PV", nummer % 2 ? 100.0 : 98.0};
 }
 
 struct Dichtepunkt
@@ -875,7 +875,7 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
         proctordichteStrich.push_back(bezugsdichte);
         wOptStrich.push_back(WOptMitUeberkorn(b, p.ueberkorn));
         grad.push_back(100 * p.trockendichte / bezugsdichte);
-        soll.push_back(b.soll);
+        soll.push_back(StringFormat("%.0f", b.sollProzent));
     }
     return {Zahlen(korndichte, "%.3f"),
             Zahlen(poren, "%.3f"),
@@ -896,19 +896,63 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
             Unterwerte(soll)};
 }
 
-// Station and profile, layer and height, position: fields 0 to 2 of both pages.
-std::vector<std::string> Beschreibungsfelder(int nummer, int punkte)
+// Where a test point lies: station and profile, layer and height, position.
+struct Pruefstelle
+{
+    std::string station;
+    std::string profil;
+    std::string schicht;
+    std::string hoehe;
+    std::string lage;
+};
+
+Pruefstelle PruefstelleVon(int nummer, int i)
 {
     static const std::array<const char*, 4> schichten = {"Dammschüttung", "Erdplanum",
                                                          "Frostschutz", "Bodenaustausch"};
+    return {Station(nummer, i), StringFormat("Profil %d", 40 + 3 * i),
+            Auswahl(schichten, nummer + i, 55), StringFormat("%d. Lage", 1 + (nummer + i) % 4),
+            Auswahl(kLagen, nummer + i, 56)};
+}
+
+// Fields 0 to 2 of both pages, two lines each for station and layer.
+std::vector<std::string> Beschreibungsfelder(int nummer, int punkte)
+{
     std::vector<std::string> station, schicht, lage;
     for (int i = 0; i < punkte; ++i) {
-        station.push_back(Station(nummer, i) + StringFormat("#CRLF#Profil %d", 40 + 3 * i));
-        schicht.push_back(std::string(Auswahl(schichten, nummer + i, 55)) +
-                          StringFormat("#CRLF#%d. Lage", 1 + (nummer + i) % 4));
-        lage.push_back(Auswahl(kLagen, nummer + i, 56));
+        const Pruefstelle stelle = PruefstelleVon(nummer, i);
+        station.push_back(stelle.station + "#CRLF#" + stelle.profil);
+        schicht.push_back(stelle.schicht + "#CRLF#" + stelle.hoehe);
+        lage.push_back(stelle.lage);
     }
     return {Unterwerte(station), Unterwerte(schicht), Unterwerte(lage)};
+}
+
+// One measurement per test point, with the point's place and results; any further ones with
+// values of their own.
+void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int nummer, int messungen,
+                               const Dichtebezug& b, const std::vector<Dichtepunkt>& punkte)
+{
+    const Pruefart& art = PruefartVon(protokoll.GetPruefart());
+    for (int i = 0; i < messungen; ++i) {
+        if (i >= static_cast<int>(punkte.size())) {
+            protokoll.FuegeMessungHinzu(
+                NeueMessung(nummer, i, Messdaten(art.messgroessen, nummer, i)));
+            continue;
+        }
+        const Dichtepunkt& p = punkte[static_cast<size_t>(i)];
+        const double grad = p.trockendichte / ProctordichteMitUeberkorn(b, p.ueberkorn);
+        std::string daten = StringFormat("[RPR|%.3f]", b.proctordichte);
+        if (protokoll.GetPruefart() == 1002)
+            daten += "[PRNR|" + b.proctorNr + "]";
+        daten += StringFormat("[VERDGRAD|%.3f][WNAT|%.3f][VERDGRAD_SOLL|%.2f]", grad, p.w,
+                              b.sollProzent / 100);
+        MESSUNG messung = NeueMessung(nummer, i, daten);
+        const Pruefstelle stelle = PruefstelleVon(nummer, i);
+        messung.schicht = stelle.schicht;
+        messung.lage = stelle.lage;
+        protokoll.FuegeMessungHinzu(messung);
+    }
 }
 
 // The volume of the hole by each method: the three measured values and the volume.
@@ -947,9 +991,9 @@ Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
 // Every field density protocol of a sample measures its volumes by one method, in turn.
 void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
     const int verfahren = 3001 + nummer % 4;
-    const int anzahl = 3 + nummer % 3;
+    // One test point per measurement, five at most.
+    const int anzahl = std::clamp(messungen, 1, 5);
     const Dichtebezug bezug = BezugFuer(nummer);
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> tara, feucht, trocken, wasser, a, b, c, volumen, taraProbe,
@@ -995,6 +1039,7 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back("");
     felder.push_back(std::to_string(verfahren)); // 37
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, bezug, punkte);
 }
 
 // Three readings around a value, as a gauge shows them.
@@ -1018,9 +1063,9 @@ double Mittel(const std::vector<double>& werte, double stellen)
 // density, both densities, water content and dry density.
 void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
     const int verfahren = nummer % 3;
-    const int anzahl = 3 + nummer % 3;
+    // One test point per measurement, five at most.
+    const int anzahl = std::clamp(messungen, 1, 5);
     const Dichtebezug bezug = BezugFuer(nummer);
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> erste[3], zweite[3];
@@ -1066,6 +1111,7 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back(Zahlen(feucht, "%.3f"));    // 35
     felder.push_back(std::to_string(verfahren)); // 36
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, bezug, punkte);
 }
 
 // ---- Plate load tests: a static test on a 300 mm plate, dynamic tests of 10 and 15 kg -----------
@@ -1472,9 +1518,9 @@ MusterProjekt BaueMusterprojekt()
     }
     // Field density by every method of measuring the volume, the gauge by each of its methods.
     for (int i = 0; i < 4; ++i)
-        projekt.protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5));
+        projekt.protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5 - i % 3));
     for (int i = 0; i < 3; ++i)
-        projekt.protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5));
+        projekt.protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5 - i % 2));
     return projekt;
 }
 
