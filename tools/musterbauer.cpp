@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <numbers>
 
 namespace {
 
@@ -146,19 +147,23 @@ std::string Messdaten(const std::vector<Messgroesse>& groessen, int nummer, int 
 
 // Measurements with the test type's measured quantities; enough for the types without
 // test-specific data so far, and the start of every filler of its own.
+MESSUNG NeueMessung(int nummer, int i, std::string daten)
+{
+    MESSUNG messung;
+    messung.lfdNr = std::to_string(i + 1);
+    messung.lfdNrWert = i + 1;
+    messung.station = Station(nummer, i);
+    messung.schicht = Auswahl(kSchichten, nummer + i, 11);
+    messung.lage = Auswahl(kLagen, nummer + i, 12);
+    messung.daten = std::move(daten);
+    return messung;
+}
+
 void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
 {
     const Pruefart& art = PruefartVon(protokoll.GetPruefart());
-    for (int i = 0; i < anzahl; ++i) {
-        MESSUNG messung;
-        messung.lfdNr = std::to_string(i + 1);
-        messung.lfdNrWert = i + 1;
-        messung.station = Station(nummer, i);
-        messung.schicht = Auswahl(kSchichten, nummer + i, 11);
-        messung.lage = Auswahl(kLagen, nummer + i, 12);
-        messung.daten = Messdaten(art.messgroessen, nummer, i);
-        protokoll.FuegeMessungHinzu(messung);
-    }
+    for (int i = 0; i < anzahl; ++i)
+        protokoll.FuegeMessungHinzu(NeueMessung(nummer, i, Messdaten(art.messgroessen, nummer, i)));
 }
 
 // ---- Note, water content and grain density: table data in group 4 of the special data text ----
@@ -606,6 +611,579 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                    Unterwerte(feinDurchgang)}));
 }
 
+// ---- Dynamic probing: heavy probe through fill, soft clay, sand and dense gravel -------------
+
+struct Schicht
+{
+    double bisTiefe; // m below the starting point
+    double schlaegeMin, schlaegeSpanne;
+    const char* bemerkung;
+};
+
+const Schicht kSondierSchichten[] = {
+    {0.8, 4, 4, "Auffüllung"},
+    {2.4, 1, 3, "Ton, weich"},
+    {5.0, 8, 7, "Sand, mitteldicht"},
+    {6.2, 18, 16, "Kies, dicht"},
+};
+
+void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    std::vector<std::string> schlaege, bemerkungen, tiefen{"0.0"};
+    int schicht = -1;
+    for (int i = 0; i < 62; ++i) {
+        const double tiefe = (i + 1) / 10.0;
+        const int neu = static_cast<int>(
+            std::find_if(std::begin(kSondierSchichten), std::end(kSondierSchichten),
+                         [&](const Schicht& s) { return tiefe <= s.bisTiefe + 1e-9; }) -
+            std::begin(kSondierSchichten));
+        const Schicht& s = kSondierSchichten[neu];
+        const double n = s.schlaegeMin + s.schlaegeSpanne * Streuwert(nummer, i, 31);
+        schlaege.push_back(StringFormat("%.0f", n));
+        // The remark stands on the first row of each layer.
+        bemerkungen.push_back(neu != schicht ? s.bemerkung : "");
+        schicht = neu;
+        tiefen.push_back(StringFormat("%.1f", tiefe));
+    }
+    bemerkungen.back() = "Abbruch";
+    std::vector<std::string> felder{Unterwerte(schlaege),
+                                    Unterwerte(bemerkungen),
+                                    "ja@ja@ja@ja@ja@ja@nein",
+                                    "DPH",
+                                    "15",
+                                    "43.7",
+                                    "50",
+                                    "167",
+                                    "Geländeoberkante, Achse",
+                                    "112.45",
+                                    "2.40",
+                                    "0.80",
+                                    "0.30",
+                                    "1.20"};
+    felder.resize(36);
+    felder.push_back("1"); // title after DIN EN ISO 22476-2
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0@5@10@15@20@25@30@35", Unterwerte(tiefen), Unterwerte(schlaege), ""}));
+}
+
+// ---- Field density and nuclear gauge: up to five test points side by side -----------------------
+
+// The reference Proctor test and the soil of a density protocol.
+struct Dichtebezug
+{
+    double proctordichte;
+    double wOpt;
+    double korndichte;
+    double ueberkornDichte;
+    double ueberkornWasser;
+    std::string proctorNr;
+    const char* soll;
+};
+
+Dichtebezug BezugFuer(int nummer)
+{
+    const double proctordichte = 1.90 + 0.06 * Streuwert(nummer, 0, 51);
+    constexpr double kKorndichte = 2.65;
+    // At the optimum some 7 % of the volume are air pores.
+    const double wOpt = (0.93 - proctordichte / kKorndichte) / proctordichte;
+    return {proctordichte, wOpt, kKorndichte, 2.68, 0.012, "OL-00002PV", nummer % 2 ? "100" : "98"};
+}
+
+struct Dichtepunkt
+{
+    double w;
+    double trockendichte;
+    double ueberkorn;
+};
+
+double ProctordichteMitUeberkorn(const Dichtebezug& b, double ueberkorn)
+{
+    return 1 / ((1 - ueberkorn) / b.proctordichte + ueberkorn / b.ueberkornDichte);
+}
+
+double WOptMitUeberkorn(const Dichtebezug& b, double ueberkorn)
+{
+    return (1 - ueberkorn) * b.wOpt + ueberkorn * b.ueberkornWasser;
+}
+
+// A test point near the optimum, compacted to 96 to 102 % of the reference density; every
+// second one holds some oversize grain.
+Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i)
+{
+    const double ueberkorn = i % 2 ? 0.04 + 0.08 * Streuwert(nummer, i, 52) : 0.0;
+    const double w = WOptMitUeberkorn(b, ueberkorn) - 0.02 + 0.025 * Streuwert(nummer, i, 53);
+    const double grad = 0.96 + 0.06 * Streuwert(nummer, i, 54);
+    return {w, grad * ProctordichteMitUeberkorn(b, ueberkorn), ueberkorn};
+}
+
+// The soil parameters, reference Proctor test, oversize grain and degrees of compaction, one
+// field each in the order both pages store them (the field density page from field 17, the gauge
+// page from field 13).
+std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
+                                        const std::vector<Dichtepunkt>& punkte)
+{
+    std::vector<double> korndichte, poren, luftporen, wasserporen, porenzahl, saettigung,
+        proctordichte, wOpt, ueberkorn, wUeberkorn, dichteUeberkorn, proctordichteStrich,
+        wOptStrich, grad;
+    std::vector<std::string> proctorNr, soll;
+    for (const Dichtepunkt& p : punkte) {
+        const double n = 1 - p.trockendichte / b.korndichte;
+        const double e = b.korndichte / p.trockendichte - 1;
+        korndichte.push_back(b.korndichte);
+        poren.push_back(n);
+        wasserporen.push_back(p.w * p.trockendichte);
+        luftporen.push_back(n - p.w * p.trockendichte);
+        porenzahl.push_back(e);
+        saettigung.push_back(p.w * b.korndichte / e);
+        proctorNr.push_back(b.proctorNr);
+        proctordichte.push_back(b.proctordichte);
+        wOpt.push_back(b.wOpt);
+        ueberkorn.push_back(p.ueberkorn);
+        wUeberkorn.push_back(b.ueberkornWasser);
+        dichteUeberkorn.push_back(b.ueberkornDichte);
+        const double bezugsdichte = ProctordichteMitUeberkorn(b, p.ueberkorn);
+        proctordichteStrich.push_back(bezugsdichte);
+        wOptStrich.push_back(WOptMitUeberkorn(b, p.ueberkorn));
+        grad.push_back(100 * p.trockendichte / bezugsdichte);
+        soll.push_back(b.soll);
+    }
+    return {Zahlen(korndichte, "%.3f"),
+            Zahlen(poren, "%.3f"),
+            Zahlen(luftporen, "%.3f"),
+            Zahlen(wasserporen, "%.3f"),
+            Zahlen(porenzahl, "%.3f"),
+            Zahlen(saettigung, "%.2f"),
+            "",
+            Unterwerte(proctorNr),
+            Zahlen(proctordichte, "%.3f"),
+            Zahlen(wOpt, "%.3f"),
+            Zahlen(ueberkorn, "%.3f"),
+            Zahlen(wUeberkorn, "%.3f"),
+            Zahlen(dichteUeberkorn, "%.3f"),
+            Zahlen(proctordichteStrich, "%.3f"),
+            Zahlen(wOptStrich, "%.3f"),
+            Zahlen(grad, "%.1f"),
+            Unterwerte(soll)};
+}
+
+// Station and profile, layer and height, position: fields 0 to 2 of both pages.
+std::vector<std::string> Beschreibungsfelder(int nummer, int punkte)
+{
+    static const std::array<const char*, 4> schichten = {"Dammschüttung", "Erdplanum",
+                                                         "Frostschutz", "Bodenaustausch"};
+    std::vector<std::string> station, schicht, lage;
+    for (int i = 0; i < punkte; ++i) {
+        station.push_back(Station(nummer, i) + StringFormat("#CRLF#Profil %d", 40 + 3 * i));
+        schicht.push_back(std::string(Auswahl(schichten, nummer + i, 55)) +
+                          StringFormat("#CRLF#%d. Lage", 1 + (nummer + i) % 4));
+        lage.push_back(Auswahl(kLagen, nummer + i, 56));
+    }
+    return {Unterwerte(station), Unterwerte(schicht), Unterwerte(lage)};
+}
+
+// The volume of the hole by each method: the three measured values and the volume.
+struct Volumenmessung
+{
+    std::string a, b, c;
+    double volumen;
+};
+
+Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
+{
+    const double s = Streuwert(nummer, i, 57);
+    switch (verfahren) {
+    case 3001: {
+        const double l = std::round((19.5 + 1.5 * s) * 10) / 10, h = 12.0 + (i % 3) * 0.5;
+        return {StringFormat("%.1f", l), "20.0", StringFormat("%.1f", h), l * 20.0 * h};
+    }
+    case 3002:
+        return {"10.0", "12.0", "", std::numbers::pi / 4 * 10.0 * 10.0 * 12.0};
+    case 3003: {
+        // A balloon cylinder of 12 cm bore: readings before and after, a small correction.
+        const double l0 = std::round((1.5 + 0.8 * s) * 100) / 100;
+        const double l1 = std::round((l0 + 12.5 + 1.5 * Streuwert(nummer, i, 58)) * 100) / 100;
+        const double ausgleich = -std::round(5 + 10 * s);
+        return {StringFormat("%.2f", l0), StringFormat("%.2f", l1), StringFormat("%.0f", ausgleich),
+                (l1 - l0) * std::numbers::pi / 4 * 12.0 * 12.0 + ausgleich};
+    }
+    default: {
+        // Replacement by calibrated sand.
+        const double dichte = 1.452, masse = std::round((3900 + 500 * s) * 10) / 10;
+        return {StringFormat("%.3f", dichte), StringFormat("%.1f", masse), "", masse / dichte};
+    }
+    }
+}
+
+// Every field density protocol of a sample measures its volumes by one method, in turn.
+void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const int verfahren = 3001 + nummer % 4;
+    const int anzahl = 3 + nummer % 3;
+    const Dichtebezug bezug = BezugFuer(nummer);
+    std::vector<Dichtepunkt> punkte;
+    std::vector<std::string> tara, feucht, trocken, wasser, a, b, c, volumen, taraProbe,
+        feuchtProbe, feuchtdichte, trockendichte;
+    for (int i = 0; i < anzahl; ++i) {
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        // The water content as stored: from the rounded masses of the dish.
+        const double mt = std::round((35.0 + 10.0 * Streuwert(nummer, i, 59)) * 100) / 100;
+        const double md = std::round((160.0 + 80.0 * Streuwert(nummer, i, 60)) * 100) / 100;
+        const double mf = std::round(md * (1 + ziel.w) * 100) / 100;
+        const double w = std::round((mf - md) / md * 1000) / 1000;
+        const Volumenmessung v = MesseVolumen(verfahren, nummer, i);
+        const double eimer = std::round((480.0 + 40.0 * Streuwert(nummer, i, 61)) * 10) / 10;
+        const double masse = std::round(ziel.trockendichte * (1 + w) * v.volumen * 10) / 10;
+        const double dichte = std::round(masse / v.volumen * 1000) / 1000;
+        const double dichteTrocken = std::round(dichte / (1 + w) * 1000) / 1000;
+        punkte.push_back({w, dichteTrocken, ziel.ueberkorn});
+        tara.push_back(StringFormat("%.2f", mt));
+        feucht.push_back(StringFormat("%.2f", mt + mf));
+        trocken.push_back(StringFormat("%.2f", mt + md));
+        wasser.push_back(StringFormat("%.3f", w));
+        a.push_back(v.a);
+        b.push_back(v.b);
+        c.push_back(v.c);
+        volumen.push_back(StringFormat("%.1f", v.volumen));
+        taraProbe.push_back(StringFormat("%.1f", eimer));
+        feuchtProbe.push_back(StringFormat("%.1f", eimer + masse));
+        feuchtdichte.push_back(StringFormat("%.3f", dichte));
+        trockendichte.push_back(StringFormat("%.3f", dichteTrocken));
+    }
+    std::vector<std::string> felder = Beschreibungsfelder(nummer, anzahl);
+    for (const auto* werte : {&tara, &feucht, &trocken, &wasser, &a, &b, &c, &volumen, &taraProbe})
+        felder.push_back(Unterwerte(*werte));
+    felder.push_back(""); // 12
+    felder.push_back(Unterwerte(feuchtdichte));
+    felder.push_back(Unterwerte(trockendichte));
+    felder.push_back(""); // 15
+    felder.push_back(""); // 16
+    for (const std::string& feld : Kennwertfelder(bezug, punkte))
+        felder.push_back(feld);                // 17 to 33
+    felder.push_back(Unterwerte(feuchtProbe)); // 34
+    felder.push_back("");
+    felder.push_back("");
+    felder.push_back(std::to_string(verfahren)); // 37
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+}
+
+// Three readings around a value, as a gauge shows them.
+std::vector<double> Ablesungen(double wert, double streuung, int nummer, int i, int art)
+{
+    std::vector<double> werte;
+    for (int k = 0; k < 3; ++k)
+        werte.push_back(wert + streuung * (Streuwert(nummer, i * 3 + k, art) - 0.5));
+    return werte;
+}
+
+double Mittel(const std::vector<double>& werte, double stellen)
+{
+    double summe = 0;
+    for (double w : werte)
+        summe += std::round(w * stellen) / stellen;
+    return std::round(summe / static_cast<double>(werte.size()) * stellen) / stellen;
+}
+
+// The gauge protocols of a sample take the three methods in turn: water content and wet
+// density, both densities, water content and dry density.
+void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const int verfahren = nummer % 3;
+    const int anzahl = 3 + nummer % 3;
+    const Dichtebezug bezug = BezugFuer(nummer);
+    std::vector<Dichtepunkt> punkte;
+    std::vector<std::string> erste[3], zweite[3];
+    std::vector<double> wasser, trocken, feucht;
+    for (int i = 0; i < anzahl; ++i) {
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        const std::vector<double> w = Ablesungen(ziel.w, 0.004, nummer, i, 62);
+        const std::vector<double> rhoF =
+            Ablesungen(ziel.trockendichte * (1 + ziel.w), 0.015, nummer, i, 63);
+        const std::vector<double> rhoD = Ablesungen(ziel.trockendichte, 0.015, nummer, i, 64);
+        const std::vector<double>& a = verfahren == 2 ? rhoF : w;
+        const std::vector<double>& b = verfahren == 1 ? rhoF : rhoD;
+        for (int k = 0; k < 3; ++k) {
+            erste[k].push_back(StringFormat("%.3f", a[k]));
+            zweite[k].push_back(StringFormat("%.3f", b[k]));
+        }
+        double wi = Mittel(w, 1000), rd = Mittel(rhoD, 1000), rf = Mittel(rhoF, 1000);
+        if (verfahren == 1)
+            rd = std::round(rf / (1 + wi) * 1000) / 1000;
+        else if (verfahren == 2)
+            wi = std::round((rf / rd - 1) * 1000) / 1000;
+        else
+            rf = std::round(rd * (1 + wi) * 1000) / 1000;
+        wasser.push_back(wi);
+        trocken.push_back(rd);
+        feucht.push_back(rf);
+        punkte.push_back({wi, rd, ziel.ueberkorn});
+    }
+    std::vector<std::string> felder = Beschreibungsfelder(nummer, anzahl);
+    for (const auto& ablesung : erste)
+        felder.push_back(Unterwerte(ablesung)); // 3 to 5
+    felder.push_back(Zahlen(wasser, "%.3f"));   // 6
+    for (const auto& ablesung : zweite)
+        felder.push_back(Unterwerte(ablesung)); // 7 to 9
+    felder.push_back(Zahlen(trocken, "%.3f"));  // 10
+    felder.push_back("");
+    felder.push_back("");
+    for (const std::string& feld : Kennwertfelder(bezug, punkte))
+        felder.push_back(feld); // 13 to 29
+    felder.push_back("");
+    for (const char* geraet : {"Nr. 38714", "IS 4640-B", "Cs-137", "Am-241:Be"})
+        felder.push_back(geraet);                // 31 to 34
+    felder.push_back(Zahlen(feucht, "%.3f"));    // 35
+    felder.push_back(std::to_string(verfahren)); // 36
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+}
+
+// ---- Plate load tests: a static test on a 300 mm plate, dynamic tests of 10 and 15 kg -----------
+
+constexpr double kPlattenradius = 150; // mm
+
+// Least-squares parabola y = a0 + a1·x + a2·x² by its normal equations.
+std::array<double, 3> Parabel(const std::vector<double>& x, const std::vector<double>& y)
+{
+    std::array<double, 5> summeX{};
+    std::array<double, 3> summeXY{};
+    for (size_t i = 0; i < x.size(); ++i) {
+        double potenz = 1;
+        for (size_t k = 0; k < summeX.size(); ++k) {
+            summeX[k] += potenz;
+            if (k < summeXY.size())
+                summeXY[k] += potenz * y[i];
+            potenz *= x[i];
+        }
+    }
+    using Matrix = std::array<std::array<double, 3>, 3>;
+    const auto Det = [](const Matrix& m) {
+        return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
+               m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+               m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+    };
+    Matrix m;
+    for (size_t r = 0; r < 3; ++r)
+        for (size_t c = 0; c < 3; ++c)
+            m[r][c] = summeX[r + c];
+    const double d = Det(m);
+    std::array<double, 3> a{};
+    for (size_t k = 0; k < 3; ++k) {
+        Matrix mk = m;
+        for (size_t r = 0; r < 3; ++r)
+            mk[r][k] = summeXY[r];
+        a[k] = Det(mk) / d;
+    }
+    return a;
+}
+
+// Static plate load test after the standard load steps up to 0.5 MN/m²: the dial reads through
+// a lever, so the settlement is the reading times the transmission factor.
+constexpr double kSpannungMax = 0.5;
+constexpr double kUebersetzung = 2.0;
+
+struct Laststufen
+{
+    std::vector<double> spannung; // MN/m²
+    std::vector<double> ablesung; // dial, 0.01 mm
+    std::vector<double> setzung;  // 0.01 mm
+    void Lese(double p, double setzungMm)
+    {
+        const double a = std::round(setzungMm * 100 / kUebersetzung);
+        spannung.push_back(p);
+        ablesung.push_back(a);
+        setzung.push_back(a * kUebersetzung);
+    }
+};
+
+struct Plattendruckversuch
+{
+    Laststufen erst, ent, zweit;
+    std::array<double, 3> a, b; // fitted curves, settlement in mm
+    double ev1, ev2;
+};
+
+double Verformungsmodul(const std::array<double, 3>& kurve)
+{
+    return 1.5 * kPlattenradius / (kurve[1] + kurve[2] * kSpannungMax);
+}
+
+// A branch with its starting point, settlements in mm, for the fit.
+std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
+{
+    std::vector<double> x{p0}, y{s0};
+    for (size_t i = 0; i < ast.spannung.size(); ++i) {
+        x.push_back(ast.spannung[i]);
+        y.push_back(ast.setzung[i] / 100);
+    }
+    return Parabel(x, y);
+}
+
+Plattendruckversuch Plattendruck(int nummer, int index)
+{
+    // The first loading stiffens under load; the second is nearly straight and two to two and a
+    // half times as stiff.
+    const double ev1 = 35 + 25 * Streuwert(nummer, index, 51);
+    const double ev2 = ev1 * (2.0 + 0.45 * Streuwert(nummer, index, 52));
+    const double a2 = -2.0 - 2.0 * Streuwert(nummer, index, 53);
+    const double a1 = 1.5 * kPlattenradius / ev1 - a2 * kSpannungMax;
+    const double a0 = 0.02 + 0.05 * Streuwert(nummer, index, 54);
+    const double b2 = -0.6 * Streuwert(nummer, index, 55);
+    const double b1 = 1.5 * kPlattenradius / ev2 - b2 * kSpannungMax;
+    const double sMax = a0 + a1 * kSpannungMax + a2 * kSpannungMax * kSpannungMax;
+    const double rest = sMax - b1 * kSpannungMax - b2 * kSpannungMax * kSpannungMax;
+
+    Plattendruckversuch v;
+    for (double p : {0.08, 0.16, 0.25, 0.33, 0.42, 0.50})
+        v.erst.Lese(p, a0 + a1 * p + a2 * p * p);
+    for (double p : {0.25, 0.125, 0.0})
+        v.ent.Lese(p, rest + (sMax - rest) * std::pow(p / kSpannungMax, 0.7));
+    // Reloading up to the last step but one.
+    for (double p : {0.08, 0.16, 0.25, 0.33, 0.42})
+        v.zweit.Lese(p, rest + b1 * p + b2 * p * p);
+    v.a = PasseAn(0, 0, v.erst);
+    v.b = PasseAn(0, v.ent.setzung.back() / 100, v.zweit);
+    v.ev1 = Verformungsmodul(v.a);
+    v.ev2 = Verformungsmodul(v.b);
+    return v;
+}
+
+void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
+{
+    for (int i = 0; i < messungen; ++i) {
+        const Plattendruckversuch m = Plattendruck(nummer, i);
+        protokoll.FuegeMessungHinzu(NeueMessung(
+            nummer, i,
+            StringFormat("[EV1|%.1f][EV2|%.1f][EV2EV1|%.2f][EV2_SOLL|45][EV2EV1_SOLL|2.5]", m.ev1,
+                         m.ev2, m.ev2 / m.ev1)));
+    }
+    const Plattendruckversuch v = Plattendruck(nummer, 0);
+    const auto Anzahl = [](const Laststufen& l) { return std::to_string(l.spannung.size()); };
+    protokoll.SetzeSpeziellGruppe(4, Felder({Anzahl(v.erst),
+                                             Zahlen(v.erst.spannung, "%.3f"),
+                                             Zahlen(v.erst.ablesung, "%.0f"),
+                                             Zahlen(v.erst.setzung, "%.0f"),
+                                             Anzahl(v.ent),
+                                             Zahlen(v.ent.spannung, "%.3f"),
+                                             Zahlen(v.ent.ablesung, "%.0f"),
+                                             Zahlen(v.ent.setzung, "%.0f"),
+                                             Anzahl(v.zweit),
+                                             Zahlen(v.zweit.spannung, "%.3f"),
+                                             Zahlen(v.zweit.ablesung, "%.0f"),
+                                             Zahlen(v.zweit.setzung, "%.0f"),
+                                             "",
+                                             "",
+                                             StringFormat("%.4f", v.a[0]),
+                                             StringFormat("%.4f", v.a[1]),
+                                             StringFormat("%.4f", v.a[2]),
+                                             StringFormat("%.1f", v.ev1),
+                                             StringFormat("%.4f", v.b[0]),
+                                             StringFormat("%.4f", v.b[1]),
+                                             StringFormat("%.4f", v.b[2]),
+                                             StringFormat("%.1f", v.ev2),
+                                             StringFormat("%.2f", v.ev2 / v.ev1),
+                                             "",
+                                             "",
+                                             StringFormat("%.2f", kUebersetzung),
+                                             "300",
+                                             "Sandbett",
+                                             "Widerlager Lkw 26 t",
+                                             "PDG 300 H",
+                                             "PD-0417",
+                                             "Messuhr",
+                                             "MU 2208",
+                                             "",
+                                             "45",
+                                             "2.5"}));
+
+    // Chart: the unloading runs from the top of the first loading, the reloading from the end
+    // of the unloading.
+    const double hoechste = v.erst.setzung.back();
+    std::vector<double> entLast{kSpannungMax}, entSetzung{hoechste};
+    entLast.insert(entLast.end(), v.ent.spannung.begin(), v.ent.spannung.end());
+    entSetzung.insert(entSetzung.end(), v.ent.setzung.begin(), v.ent.setzung.end());
+    std::vector<double> zweitLast{0}, zweitSetzung{v.ent.setzung.back()};
+    zweitLast.insert(zweitLast.end(), v.zweit.spannung.begin(), v.zweit.spannung.end());
+    zweitSetzung.insert(zweitSetzung.end(), v.zweit.setzung.begin(), v.zweit.setzung.end());
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0@0,1@0,2@0,3@0,4@0,5", Striche(0, hoechste, hoechste > 400 ? 100 : 50, "%.0f"),
+                   Zahlen(v.erst.spannung, "%.3f"), Zahlen(v.erst.setzung, "%.0f"),
+                   Zahlen(entLast, "%.3f"), Zahlen(entSetzung, "%.0f"), Zahlen(zweitLast, "%.3f"),
+                   Zahlen(zweitSetzung, "%.0f")}));
+}
+
+// Dynamic plate load test: three drops after three preloading ones; the mean settlement gives
+// Evd = 1.5 · r · σ / s.
+struct Fallgewicht
+{
+    const char* geraet;
+    const char* gewicht; // kg
+    const char* hoehe;   // cm
+    double spannung;     // MN/m² under the plate at the peak force
+    double evdSoll;
+};
+
+const Fallgewicht kFallgewicht10{"LFG 10", "10", "72", 0.1, 40};
+const Fallgewicht kFallgewicht15{"LFG 15", "15", "75", 0.15, 50};
+
+// Decimal comma, as the sibling program prints heights.
+std::string Hoehe(double meter)
+{
+    const int zentimeter = static_cast<int>(std::lround(meter * 100));
+    return StringFormat("%d,%02d m NN", zentimeter / 100, zentimeter % 100);
+}
+
+void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fallgewicht& art)
+{
+    std::array<std::vector<std::string>, 21> felder;
+    for (int i = 0; i < messungen; ++i) {
+        // Most points pass; about one in seven falls short of the required modulus.
+        const double ziel = art.evdSoll * (0.9 + 0.7 * Streuwert(nummer, i, 61));
+        const double mittel = 1.5 * kPlattenradius * art.spannung / ziel;
+        double summe = 0;
+        for (size_t s = 0; s < 3; ++s) {
+            const double setzung =
+                std::round(mittel * (1.03 - 0.03 * s + 0.02 * Streuwert(nummer, i, 62 + int(s))) *
+                           1000) /
+                1000;
+            summe += setzung;
+            felder[3 + s].push_back(StringFormat("%.3f", setzung));
+        }
+        const double mittelGemessen = std::round(summe / 3 * 1000) / 1000;
+        const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
+        const MESSUNG messung =
+            NeueMessung(nummer, i, StringFormat("[EVD|%.1f][EVD_SOLL|%.0f]", evd, art.evdSoll));
+        felder[0].push_back(messung.station + StringFormat("#CRLF#Profil %d", 12 + 2 * i));
+        felder[1].push_back(messung.schicht + "#CRLF#" +
+                            Hoehe(112.4 + 0.35 * Streuwert(nummer, i, 66)));
+        felder[2].push_back(messung.lage);
+        felder[6].push_back(StringFormat("%.3f", mittelGemessen));
+        felder[7].push_back(StringFormat("%.1f", evd));
+        felder[8].push_back(StringFormat("%.0f", art.evdSoll));
+        felder[20].push_back(StringFormat("%.1f", 1.8 + 1.6 * Streuwert(nummer, i, 67)));
+        protokoll.FuegeMessungHinzu(messung);
+    }
+    std::vector<std::string> gruppe;
+    for (const std::vector<std::string>& feld : felder)
+        gruppe.push_back(Unterwerte(feld));
+    const std::string geraet[] = {art.geraet, art.gewicht, art.hoehe, "300",     "4711-3", "15",
+                                  "70",       "0,2-2,0",   "Sand",    "geeicht", "01/2026"};
+    std::copy(std::begin(geraet), std::end(geraet), gruppe.begin() + 9);
+    protokoll.SetzeSpeziellGruppe(4, Felder(gruppe));
+}
+
+void FuelleDynPlatte10(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht10);
+}
+
+void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht15);
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -615,8 +1193,14 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle.fill(FuegeMessungenHinzu);
         tabelle[1000 - kErstePruefart] = FuelleKornverteilung;
         tabelle[1001 - kErstePruefart] = FuelleProctor;
+        tabelle[1002 - kErstePruefart] = FuelleVerdichtung;
+        tabelle[1007 - kErstePruefart] = FuelleTroxler;
+        tabelle[1003 - kErstePruefart] = FuelleDynPlatte10;
+        tabelle[1005 - kErstePruefart] = FuellePlattendruck;
+        tabelle[1004 - kErstePruefart] = FuelleRammsondierung;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
+        tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;
         return tabelle;
     }();
@@ -757,6 +1341,11 @@ MusterProjekt BaueMusterprojekt()
         projekt.protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 5));
         projekt.protokolle.push_back(BaueProtokoll(1003, nummer++, titel, 8));
     }
+    // Field density by every method of measuring the volume, the gauge by each of its methods.
+    for (int i = 0; i < 4; ++i)
+        projekt.protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5));
+    for (int i = 0; i < 3; ++i)
+        projekt.protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5));
     return projekt;
 }
 

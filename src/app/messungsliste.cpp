@@ -7,6 +7,7 @@
 #include "platform/text.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <cstdlib>
 
 namespace {
@@ -170,6 +171,16 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefa
     }
     std::vector<int> reihenfolge = OrdneEinfuegungen(positionen);
     HoleModell().SetzeZeilen(std::move(zeilen), std::move(reihenfolge));
+}
+
+void CMessungsListCtrl::AlleMarkieren()
+{
+    const int zeilen = HoleModell().rowCount();
+    if (zeilen == 0)
+        return;
+    selectAll();
+    selectionModel()->setCurrentIndex(HoleModell().index(zeilen - 1, 0),
+                                      QItemSelectionModel::NoUpdate);
 }
 
 void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,

@@ -41,6 +41,8 @@ public:
     // Rebuilds the list for a test-type ID ("" for all types) from the collection.
     void FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog,
                      const std::string& pruefartId, const MessungsFilter& filter = {});
+    // Selects every row; the last one gets the focus.
+    void AlleMarkieren();
 
 private:
     // Appends the rows of one protocol and, for each, the list row it is inserted at.

@@ -2,6 +2,7 @@
 
 #include "app/dialogeinheiten.h"
 #include "app/mainframe.h"
+#include "app/messungsseite.h"
 #include "app/protokollliste.h"
 #include "app/versucheapp.h"
 #include "app/versuchedoc.h"
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -126,14 +126,9 @@ void CVersucheView::ErsteAktualisierung()
         m_tabCtrl->addTab(new QWidget, u"   Protokolle   "_s);
         m_tabCtrl->addTab(new QWidget, u"   Messungen   "_s);
     }
-    // Protocol page (protocol list) and measurements page (measurement list; its test-type
-    // choice comes with the page of its own).
     m_page1 = new CPage1(this);
-    m_page3 = new QWidget(this);
-    m_messungsListe = new CMessungsListCtrl(m_page3);
-    auto* messungsLayout = new QVBoxLayout(m_page3);
-    messungsLayout->setContentsMargins(0, 0, 0, 0);
-    messungsLayout->addWidget(m_messungsListe);
+    m_page3 = new CPage3(HoleVersucheApp()->HolePruefartKatalog(), this);
+    m_messungsListe = &m_page3->HoleListe();
 
     PasseRahmenAn();
     OnSize();
@@ -208,7 +203,7 @@ void CVersucheView::OnSpaltenZuruecksetzen()
         m_page1->OnSpaltenZuruecksetzen();
         break;
     case 1:
-        m_messungsListe->SetzeSpaltenlayoutZurueck();
+        m_page3->OnSpaltenZuruecksetzen();
         break;
     default:
         break;

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CPage1;
+class CPage3;
 class CProtokollListCtrl;
 class CVersucheDoc;
 class QLabel;
@@ -63,7 +64,7 @@ public:
 
     QTabWidget* HoleTabCtrl() const { return m_tabCtrl; }
     QWidget* HoleProtokollseite() const;
-    QWidget* HoleMessungsseite() const { return m_page3; }
+    CPage3* HoleMessungsseite() const { return m_page3; }
     CProtokollListCtrl* HoleProtokollListe() const;
     CMessungsListCtrl* HoleMessungsListe() const { return m_messungsListe; }
 
@@ -88,7 +89,7 @@ private:
 
     // Pages of the tabs, created by the first update.
     CPage1* m_page1 = nullptr;
-    QWidget* m_page3 = nullptr;
+    CPage3* m_page3 = nullptr;
     CMessungsListCtrl* m_messungsListe = nullptr;
 
     QWidget* m_band;                 // 100: its bottom edge anchors the tab control

@@ -399,7 +399,7 @@ void CMassnahme::BaueTitelbaumZeilen()
     }
     // From the bottom up: a column that goes on below a line passes through it.
     for (int i = HoleAnzahlTitel() - 2; i >= 0; --i) {
-        const int bis = std::min(TitelEbene(i), kBreite - 1);
+        const int bis = std::min(TitelEbene(i), kBreite);
         for (int j = 0; j < bis; ++j) {
             if (m_baumzeilen[i + 1][j] != '0')
                 m_baumzeilen[i][j] = m_baumzeilen[i][j] == '2' ? '3' : '1';

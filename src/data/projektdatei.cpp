@@ -201,8 +201,10 @@ int CProjektDatei::LeseBytes(void* ziel, int anzahl)
     if (anzahl <= 0)
         return 0;
     if (HatPuffer()) {
-        const int vorhanden = static_cast<int>(m_puffer.size()) - m_pufferPosition;
-        const int n = m_pufferPosition < 0 ? 0 : std::max(0, std::min(anzahl, vorhanden));
+        if (m_pufferPosition < 0 || static_cast<size_t>(m_pufferPosition) >= m_puffer.size())
+            return 0;
+        const int n = static_cast<int>(
+            std::min(static_cast<size_t>(anzahl), m_puffer.size() - m_pufferPosition));
         if (n > 0) {
             std::memcpy(ziel, m_puffer.data() + m_pufferPosition, n);
             m_pufferPosition += n;

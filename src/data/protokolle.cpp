@@ -10,6 +10,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -19,9 +20,11 @@ std::string Feld(const std::string& eintrag, int n)
     return StringHoleFeld(eintrag, '|', n);
 }
 
+// Clamped to the int range, so "level - 1" of a damaged entry cannot overflow.
 long Ebene(const std::string& eintrag)
 {
-    return std::strtol(Feld(eintrag, 2).c_str(), nullptr, 10);
+    return std::clamp(std::strtol(Feld(eintrag, 2).c_str(), nullptr, 10), long{INT_MIN},
+                      long{INT_MAX});
 }
 
 } // namespace

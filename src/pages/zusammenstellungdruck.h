@@ -14,6 +14,7 @@
 #include "data/zusammenstellungsspalten.h"
 #include "platform/gdi.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ public:
     static constexpr int kErsteSeiteKopfHoehe = 1800;
     // Added to every measured row height: the 80 above the text and the same below it.
     static constexpr int kZeilenZugabe = 160;
+    // Measurement-list kinds whose result columns are joined or shifted.
+    static constexpr int kArtProctor = 1;
+    static constexpr int kArtBindemittel = 2;
+    static constexpr int kArtFilter = 6;
+    static constexpr int kArtNotiz = 11;
 
     CZusammenstellungDruck();
 
@@ -86,9 +92,11 @@ public:
 private:
     void DruckeKopfErsteSeite(CDC& dc, RECT band) const;
     void DruckeTitel(int seite, CDC& dc, RECT band) const;
-    void ZeichneKopfLinien(int art, CDC& dc, int oben, int unten) const;
-    void ZeichneKopfTexte(int art, const Spaltentextzeile& worte, CDC& dc, int oben,
-                          int unten) const;
+    // The head block's top, its three quarter lines and its bottom.
+    using Kopfhoehen = std::array<int, 5>;
+    void ZeichneKopfLinien(int art, CDC& dc, const Kopfhoehen& y) const;
+    void ZeichneKopfTexte(int art, const Spaltentextzeile& worte, CDC& dc,
+                          const Kopfhoehen& y) const;
     void ZeichneZellenlinien(int art, CDC& dc, int oben, int unten) const;
 
     CFont m_normal;

@@ -21,11 +21,10 @@ constexpr int kSummeBreiten = 278;
 constexpr std::array<bool, CZusammenstellungDruck::kAnzahlSpalten + 1> kMittlereZeilenlinie = {
     1, 0, 1, 0, 0, 0, 1, 0, 0, 1, 1, 0, 0, 1, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1};
 
-// Kinds whose result columns are laid out differently.
-constexpr int kArtProctor = 1;
-constexpr int kArtBindemittel = 2;
-constexpr int kArtFilter = 6;
-constexpr int kArtNotiz = 11;
+constexpr int kArtProctor = CZusammenstellungDruck::kArtProctor;
+constexpr int kArtBindemittel = CZusammenstellungDruck::kArtBindemittel;
+constexpr int kArtFilter = CZusammenstellungDruck::kArtFilter;
+constexpr int kArtNotiz = CZusammenstellungDruck::kArtNotiz;
 
 // Kinds whose column 10 holds the test number, which belongs to the protocol numbers.
 bool HatPruefnummernspalte(int art)
@@ -159,17 +158,21 @@ void CZusammenstellungDruck::ZeichneTextImRechteck(CDC& dc, RECT rechteck,
 void CZusammenstellungDruck::DruckeSpaltenkoepfe(const Spaltentextzeile& worte, CDC& dc,
                                                  RECT rechteck)
 {
+    const int oben = rechteck.top;
+    const int hoehe = oben - rechteck.bottom;
+    const Kopfhoehen y = {oben, oben - static_cast<int>(std::trunc(hoehe * 0.25)),
+                          oben - static_cast<int>(std::trunc(hoehe * 0.5)),
+                          oben - static_cast<int>(std::trunc(hoehe * 0.75)), rechteck.bottom};
+    // The caption row carries its kind as word 0.
     const int art = std::atoi(worte[0].c_str());
-    ZeichneKopfLinien(art, dc, rechteck.top, rechteck.bottom);
-    ZeichneKopfTexte(art, worte, dc, rechteck.top, rechteck.bottom);
+    ZeichneKopfLinien(art, dc, y);
+    ZeichneKopfTexte(art, worte, dc, y);
 }
 
-void CZusammenstellungDruck::ZeichneKopfLinien(int art, CDC& dc, int oben, int unten) const
+void CZusammenstellungDruck::ZeichneKopfLinien(int art, CDC& dc, const Kopfhoehen& y) const
 {
-    const int hoehe = oben - unten;
-    const std::array<int, 5> y = {oben, oben - static_cast<int>(std::trunc(hoehe * 0.25)),
-                                  oben - static_cast<int>(std::trunc(hoehe * 0.5)),
-                                  oben - static_cast<int>(std::trunc(hoehe * 0.75)), unten};
+    const int oben = y[kOben];
+    const int unten = y[kUnten];
 
     dc.SelectObject(m_mittel);
     ZeichneLinieH(dc, SpaltenX(0), oben, SpaltenX(25));
@@ -207,12 +210,9 @@ void CZusammenstellungDruck::ZeichneKopfLinien(int art, CDC& dc, int oben, int u
 }
 
 void CZusammenstellungDruck::ZeichneKopfTexte(int art, const Spaltentextzeile& worte, CDC& dc,
-                                              int oben, int unten) const
+                                              const Kopfhoehen& y) const
 {
-    const int hoehe = oben - unten;
-    const int q1 = oben - static_cast<int>(std::trunc(hoehe * 0.25));
-    const int q2 = oben - static_cast<int>(std::trunc(hoehe * 0.5));
-    const int q3 = oben - static_cast<int>(std::trunc(hoehe * 0.75));
+    const auto [oben, q1, q2, q3, unten] = y;
     const auto zelle = [&](int von, int bis, int bandOben, int bandUnten) {
         return RECT{SpaltenX(von), bandOben, SpaltenX(bis), bandUnten};
     };

@@ -201,7 +201,7 @@ int CZusammenstellungDruck::BerechneZeilenhoehe(CDC& dc, std::string& zeilentext
             continue;
         // The binder kind prints field 17 across the last group; every other field is measured
         // in its own column.
-        const bool bindemittelart = art == 2 && feld == 17;
+        const bool bindemittelart = art == kArtBindemittel && feld == 17;
         const int breite =
             bindemittelart ? SpaltenX(25) - SpaltenX(19) : SpaltenX(feld + 1) - SpaltenX(feld);
         Textmass mass = MesseText(dc, breite, text);

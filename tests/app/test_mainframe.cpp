@@ -3,6 +3,7 @@
 #include "app/befehle.h"
 #include "app/dialogeinheiten.h"
 #include "app/mainframe.h"
+#include "app/messungsseite.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "app_umgebung.h"

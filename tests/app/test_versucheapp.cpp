@@ -1,6 +1,7 @@
 // Start-up of the viewer, File New and File Open, the recent-file list and the printer
 // orientation.
 #include "app/mainframe.h"
+#include "app/messungsseite.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "app_umgebung.h"

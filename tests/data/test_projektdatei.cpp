@@ -319,6 +319,8 @@ TEST_F(ProjektDateiTest, MemoryBufferServesReadsInsteadOfTheFile)
     EXPECT_EQ(p.LeseBytes(rest, 8), 3);
     EXPECT_EQ(p.LeseBytes(rest, 8), 0);
     EXPECT_FALSE(p.LeseSatz(static_cast<long>(bytes.size()) - 2, text));
+    p.SetzeLesePosition(-2147483647L);
+    EXPECT_EQ(p.LeseBytes(rest, 8), 0);
     // A new name, and so a scan, always goes back to the file.
     p.SetzeDateiname(Pfad("gibtsnicht.axo"));
     EXPECT_FALSE(p.Oeffne());

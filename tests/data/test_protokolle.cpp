@@ -48,6 +48,13 @@ TEST(Protokollsammlung, ParentsAndPathsFollowTheLevels)
     luecke.FuegeTitelHinzu("2|B|3");
     EXPECT_EQ(luecke.HoleElternTitel("2"), "");
     EXPECT_EQ(luecke.BildeTitelPfad("2"), "B");
+
+    // A damaged level far below the int range finds no parent instead of overflowing.
+    CProtokolle kaputt;
+    kaputt.FuegeTitelHinzu("1|A|1");
+    kaputt.FuegeTitelHinzu("2|B|-99999999999999999999");
+    EXPECT_EQ(kaputt.HoleElternTitel("2"), "");
+    EXPECT_EQ(kaputt.BildeTitelPfad("2"), "B");
 }
 
 TEST(Protokollsammlung, FindsCountsChangesAndDeletesByIdentifier)

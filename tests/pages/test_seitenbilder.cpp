@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -72,7 +73,12 @@ protected:
     // assembles the header texts and prints its local page.
     QImage Seite(CVirtVersuch& versuch, int pruefart, int lokaleSeite, const std::string& name)
     {
-        versuch.LeseProtokollXml(Protokoll(pruefart).SchreibeXML(), false);
+        return SeiteVon(versuch, Protokoll(pruefart), lokaleSeite, name);
+    }
+    QImage SeiteVon(CVirtVersuch& versuch, const CProtokoll& protokoll, int lokaleSeite,
+                    const std::string& name)
+    {
+        versuch.LeseProtokollXml(protokoll.SchreibeXML(), false);
         versuch.SetzeKopfdaten(projekt.metadaten.at("bezeichnung") +
                                    "||Landesstraßenbauamt Musterland, Birkenstadt|" +
                                    projekt.metadaten.at("protNrPraefix"),
@@ -169,4 +175,63 @@ TEST_F(Seitenbilder, GrainSizePageShowsTablesAndTheCurves)
     EXPECT_GT(Tinte(bild, 25 + 16.3 * 5.6, Zeile(22.1), 25 + 29.8 * 5.6, Zeile(33.9)), 500);
     // Inside the chart below the class band: the grading curve and its markers.
     EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(48), 25 + 28.5 * 5.6, Zeile(59.5)), 2000);
+}
+
+TEST_F(Seitenbilder, FieldDensityAndGaugePagesFillAllBlocksForEveryMethod)
+{
+    int seiten = 0;
+    for (const CProtokoll& p : projekt.protokolle) {
+        const int art = p.GetPruefart();
+        if (art != 1002 && art != 1007)
+            continue;
+        std::unique_ptr<CVirtVersuch> versuch;
+        if (art == 1002)
+            versuch = std::make_unique<CV_verdichtung>();
+        else
+            versuch = std::make_unique<CV_troxler>();
+        const std::string name = (art == 1002 ? "felddichte_" : "isotopensonde_") + p.GetID();
+        const QImage bild = SeiteVon(*versuch, p, 1, name);
+        ++seiten;
+        // Values in the first test point's column from the description to the compaction.
+        EXPECT_GT(Tinte(bild, 25 + 10.3 * 5.6, Zeile(art == 1002 ? 21.2 : 25.2), 25 + 13.8 * 5.6,
+                        Zeile(30)),
+                  300)
+            << name;
+        EXPECT_GT(Tinte(bild, 25 + 10.3 * 5.6, Zeile(43.2), 25 + 13.8 * 5.6, Zeile(62.9)), 500)
+            << name;
+    }
+    EXPECT_GE(seiten, 6);
+}
+
+TEST_F(Seitenbilder, StaticPlateLoadPageShowsTableDiagramAndModuli)
+{
+    CV_plattendruck versuch;
+    const QImage bild = Seite(versuch, 1005, 1, "plattendruck");
+    // The first-loading rows of the load table and the moduli in the results block.
+    EXPECT_GT(Tinte(bild, 25.5, Zeile(24.2), 25 + 5.9 * 5.6, Zeile(30.9)), 300);
+    EXPECT_GT(Tinte(bild, 25 + 17 * 5.6, Zeile(60.2), 25 + 25 * 5.6, Zeile(62.9)), 100);
+    // Inside the chart, clear of its frame: crosses, curves and the unloading line.
+    EXPECT_GT(Tinte(bild, 25 + 9.5 * 5.6, Zeile(24.5), 25 + 28.8 * 5.6, Zeile(56.8)), 1000);
+}
+
+TEST_F(Seitenbilder, DynamicPlateLoadPagesShowTheirTestPoints)
+{
+    CV_lastplatte zehn;
+    const QImage bild = Seite(zehn, 1003, 1, "lastplatte");
+    // Device rows, and the values of the first test point.
+    EXPECT_GT(Tinte(bild, 25, Zeile(17.2), 190, Zeile(21.1)), 1000);
+    EXPECT_GT(Tinte(bild, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
+
+    CV_lastplatte15kg fuenfzehn;
+    const QImage bild15 = Seite(fuenfzehn, 1012, 1, "lastplatte15kg");
+    EXPECT_GT(Tinte(bild15, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
+}
+
+TEST_F(Seitenbilder, DynamicProbingShowsTableAndBars)
+{
+    CV_rammsondierung rammsondierung;
+    const QImage bild = Seite(rammsondierung, 1004, 1, "rammsondierung");
+    // Blow counts in the first column block, grey bars right of the diagram's axis.
+    EXPECT_GT(Tinte(bild, 30, Zeile(22.2), 45, Zeile(31.9)), 100);
+    EXPECT_GT(Tinte(bild, 143, Zeile(24.5), 190, Zeile(40)), 2000);
 }

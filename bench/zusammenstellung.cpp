@@ -1,0 +1,68 @@
+// Paginating the summary table on the real fonts: every cell is measured, and cells too wide for
+// their column are fitted by hyphenation and breaking.
+
+#include "pages/zusammenstellungdruck.h"
+#include "platform/recordingdc.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+CProtokoll Protokoll(const char* pruefart)
+{
+    CProtokoll protokoll;
+    protokoll.Initialisiere("P", "T", pruefart);
+    return protokoll;
+}
+
+// Rows as a site laboratory fills them: short numbers, compound soil and layer names.
+void Paginiere(benchmark::State& state)
+{
+    const CProtokoll proctor = Protokoll("1001");
+    const CProtokoll sieb = Protokoll("1000");
+    RecordingDC dc;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CZusammenstellungDruck druck;
+        for (int i = 0; i < state.range(0); ++i)
+            druck.FuegeZeileHinzu(
+                std::to_string(i) +
+                    "|20240517|Damm Nord|0+120|Frostschutzschicht|links 2,5 m|Sand-Kies-Gemisch|"
+                    "Seitenentnahme|erdfeucht|PV|PV 12|1,952|9,8|12,5|2,011|10,1|8,7|1,934|0,12|"
+                    "0,03|99,1|97,0|||||",
+                i % 5 == 4 ? sieb : proctor);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(druck.Paginiere(&dc));
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(Paginiere)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// One cell holding a word of many characters without a break point in a narrow column.
+void LangesWort(benchmark::State& state)
+{
+    RecordingDC dc;
+    CZusammenstellungDruck druck;
+    dc.SelectObject(druck.NormaleSchrift());
+    std::string wort;
+    for (int i = 0; i < state.range(0); ++i)
+        wort += static_cast<char>('a' + (i * 7) % 26);
+    for (auto _ : state) {
+        std::string text = wort;
+        druck.PasseZellentextEin(dc, 700, text);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(LangesWort)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
