@@ -101,7 +101,7 @@ void CVersucheView::OnInitialUpdate()
     if (m_page1 == nullptr)
         ErsteAktualisierung();
     else
-        HoleVersucheApp()->HoleProtokolle().LadeMassnahme(m_dokument.GetPathName());
+        HoleVersucheApp()->LadeProjekt(m_dokument.GetPathName());
 
     m_tabCtrl->setCurrentIndex(0);
     ZeigeSeite();
