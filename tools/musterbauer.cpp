@@ -611,6 +611,134 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                    Unterwerte(feinDurchgang)}));
 }
 
+// ---- Atterberg limits: a medium-plastic clay of stiff consistency -----------------------------
+
+// Tare, tare plus moist and tare plus dry mass of one water-content sample, and its water content
+// as the sibling program stores it (from the rounded masses).
+struct Wasserprobe
+{
+    double tara, feucht, trocken, w;
+};
+
+Wasserprobe BildeWasserprobe(double tara, double trockenmasse, double w)
+{
+    const double trocken = std::round((tara + trockenmasse) * 100) / 100;
+    const double feucht = std::round((tara + trockenmasse * (1 + w)) * 100) / 100;
+    return {tara, feucht, trocken, (feucht - trocken) / (trocken - tara)};
+}
+
+void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double wlSoll = 0.40 + 0.06 * Streuwert(nummer, 0, 51);
+    const double wpSoll = 0.19 + 0.03 * Streuwert(nummer, 0, 52);
+    constexpr double kFliessindex = 0.11; // fall of w per decade of blows
+
+    // Liquid limit: four tests from wet to dry, fitted to a straight line over log10 N.
+    const double schlaege[] = {15, 21, 28, 37};
+    std::vector<Wasserprobe> fliess;
+    std::vector<double> n;
+    for (size_t i = 0; i < std::size(schlaege); ++i) {
+        const double ni = schlaege[i] + std::round(3 * Streuwert(nummer, int(i), 53) - 1);
+        const double w = wlSoll - kFliessindex * std::log10(ni / 25) +
+                         0.004 * (Streuwert(nummer, int(i), 54) - 0.5);
+        fliess.push_back(BildeWasserprobe(36 + 8 * Streuwert(nummer, int(i), 55),
+                                          28 + 8 * Streuwert(nummer, int(i), 56), w));
+        n.push_back(ni);
+    }
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (size_t i = 0; i < n.size(); ++i) {
+        const double x = std::log10(n[i]);
+        sx += x;
+        sy += fliess[i].w;
+        sxx += x * x;
+        sxy += x * fliess[i].w;
+    }
+    const double k = n.size();
+    const double steigung = (k * sxy - sx * sy) / (k * sxx - sx * sx);
+    const double achse = (sy - steigung * sx) / k;
+    const auto FliessW = [&](double schlagzahl) {
+        return achse + steigung * std::log10(schlagzahl);
+    };
+    const double wl = std::round(FliessW(25) * 1000) / 1000;
+
+    // Plastic limit: three rolling tests; natural water content: three samples.
+    std::vector<Wasserprobe> ausroll, natuerlich;
+    double wpSumme = 0, wSumme = 0;
+    for (int i = 0; i < 3; ++i) {
+        ausroll.push_back(BildeWasserprobe(14 + 3 * Streuwert(nummer, i, 57),
+                                           5 + 2 * Streuwert(nummer, i, 58),
+                                           wpSoll + 0.006 * (Streuwert(nummer, i, 59) - 0.5)));
+        wpSumme += ausroll.back().w;
+        natuerlich.push_back(BildeWasserprobe(
+            38 + 6 * Streuwert(nummer, i, 60), 60 + 20 * Streuwert(nummer, i, 61),
+            wpSoll + 0.1 * (wlSoll - wpSoll) + 0.006 * (Streuwert(nummer, i, 62) - 0.5)));
+        wSumme += natuerlich.back().w;
+    }
+    const double wp = std::round(wpSumme / 3 * 1000) / 1000;
+    const double ip = wl - wp;
+    const double wnat = std::round(wSumme / 3 * 1000) / 1000;
+
+    // Oversize above 0.4 mm: a little gravelly sand that holds less water.
+    const double md = 450 + 50 * Streuwert(nummer, 0, 63);
+    const double mUeber = md * (0.08 + 0.06 * Streuwert(nummer, 0, 64));
+    const double wUeber = 0.04;
+    const double ue = mUeber / md;
+    const double wFein = (wnat - ue * wUeber) / (1 - ue);
+    const double ic = (wl - wFein) / ip;
+
+    std::vector<std::string> tara(15), feucht(15), trocken(15), w(15), n7;
+    const auto Setze = [&](size_t stelle, const Wasserprobe& p) {
+        tara[stelle] = StringFormat("%.2f", p.tara);
+        feucht[stelle] = StringFormat("%.2f", p.feucht);
+        trocken[stelle] = StringFormat("%.2f", p.trocken);
+        w[stelle] = StringFormat("%.3f", p.w);
+    };
+    for (size_t i = 0; i < fliess.size(); ++i) {
+        Setze(i, fliess[i]);
+        n7.push_back(StringFormat("%.0f", n[i]));
+    }
+    for (size_t i = 0; i < 3; ++i) {
+        Setze(7 + i, natuerlich[i]);
+        Setze(10 + i, ausroll[i]);
+    }
+    const std::string Wnat = StringFormat("%.3f", wnat);
+    protokoll.SetzeSpeziellGruppe(4, Felder({Unterwerte(tara),
+                                             Unterwerte(feucht),
+                                             Unterwerte(trocken),
+                                             Unterwerte(w),
+                                             Unterwerte(n7),
+                                             Wnat,
+                                             "",
+                                             Wnat,
+                                             StringFormat("%.3f", wl),
+                                             StringFormat("%.3f", wp),
+                                             StringFormat("%.3f", ip),
+                                             StringFormat("%.2f", ic),
+                                             StringFormat("%.2f", 1 - ic),
+                                             "",
+                                             "",
+                                             StringFormat("%.1f", md),
+                                             StringFormat("%.1f", mUeber),
+                                             StringFormat("%.3f", wUeber),
+                                             StringFormat("%.3f", ue),
+                                             StringFormat("%.3f", wFein)}));
+
+    std::vector<double> wPunkte;
+    for (const Wasserprobe& p : fliess)
+        wPunkte.push_back(std::round(p.w * 1000) / 1000);
+    const auto [wMin, wMax] = std::minmax_element(wPunkte.begin(), wPunkte.end());
+    protokoll.SetzeSpeziellGruppe(
+        5,
+        Felder({"10@15@20@25@30@40@50", Striche(*wMin - 0.01, *wMax + 0.01, 0.02, "%.2f"),
+                Zahlen(n, "%.0f"), Zahlen(wPunkte, "%.3f"),
+                StringFormat("10@%.3f@50@%.3f", FliessW(10), FliessW(50)), StringFormat("%.3f", wl),
+                "", "0@10@20@30@40@50@60@70", StringFormat("%.3f", wp), StringFormat("%.3f", wl),
+                StringFormat("%.3f", ip), "",
+                "2.00@1.75@1.50@1.25@1.00@0.75@0.50@0.25@0.00@-0.25@-0.50",
+                StringFormat("%.2f", ic), "", StringFormat("%.3f", wl), StringFormat("%.3f", ip)}));
+}
+
 // ---- Dynamic probing: heavy probe through fill, soft clay, sand and dense gravel -------------
 
 struct Schicht
@@ -1239,6 +1367,7 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle.fill(FuegeMessungenHinzu);
         tabelle[1000 - kErstePruefart] = FuelleKornverteilung;
         tabelle[1001 - kErstePruefart] = FuelleProctor;
+        tabelle[1006 - kErstePruefart] = FuelleZustandsgrenzen;
         tabelle[1002 - kErstePruefart] = FuelleVerdichtung;
         tabelle[1007 - kErstePruefart] = FuelleTroxler;
         tabelle[1003 - kErstePruefart] = FuelleDynPlatte10;

@@ -20,6 +20,7 @@ struct Seitenzuordnung
 constexpr std::array kSeiten{
     Seitenzuordnung{10001, &CProtokollDruck::DruckeKornsummenlinie},
     Seitenzuordnung{10011, &CProtokollDruck::DruckeProctor},
+    Seitenzuordnung{10061, &CProtokollDruck::DruckeZustandsgrenzen},
     Seitenzuordnung{10021, &CProtokollDruck::DruckeVerdichtung},
     Seitenzuordnung{10071, &CProtokollDruck::DruckeTroxler},
     Seitenzuordnung{10031, &CProtokollDruck::DruckeLastplatte},
@@ -32,6 +33,7 @@ constexpr std::array kSeiten{
     Seitenzuordnung{3, &CProtokollDruck::DruckeAltSeite3},
     Seitenzuordnung{4, &CProtokollDruck::DruckeAltSeite4},
     Seitenzuordnung{6, &CProtokollDruck::DruckeKornsummenlinie},
+    Seitenzuordnung{22, &CProtokollDruck::DruckeZustandsgrenzen},
     Seitenzuordnung{20, &CProtokollDruck::DruckeVerdichtung},
     Seitenzuordnung{23, &CProtokollDruck::DruckeTroxler},
     Seitenzuordnung{12, &CProtokollDruck::DruckeLastplatte},

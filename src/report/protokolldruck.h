@@ -73,6 +73,8 @@ public:
                        const std::string& diagramm, const std::string& titel);
     void DruckeKornsummenlinie(CDC& dc, RECT seite, const std::string& tabelle,
                                const std::string& diagramm, const std::string& titel);
+    void DruckeZustandsgrenzen(CDC& dc, RECT seite, const std::string& tabelle,
+                               const std::string& diagramm, const std::string& titel);
     // Static plate load test: load table, load–settlement diagram and strain moduli.
     void DruckePlattendruck(CDC& dc, RECT seite, const std::string& tabelle,
                             const std::string& diagramm, const std::string& titel);
