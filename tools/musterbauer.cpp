@@ -611,6 +611,191 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                    Unterwerte(feinDurchgang)}));
 }
 
+// ---- Atterberg limits: a medium-plastic clay of stiff consistency -----------------------------
+
+// Tare, tare plus moist and tare plus dry mass of one water-content sample, and its water content
+// as the sibling program stores it (from the rounded masses).
+struct Wasserprobe
+{
+    double tara, feucht, trocken, w;
+};
+
+Wasserprobe BildeWasserprobe(double tara, double trockenmasse, double w)
+{
+    const double trocken = std::round((tara + trockenmasse) * 100) / 100;
+    const double feucht = std::round((tara + trockenmasse * (1 + w)) * 100) / 100;
+    return {tara, feucht, trocken, (feucht - trocken) / (trocken - tara)};
+}
+
+void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double wlSoll = 0.40 + 0.06 * Streuwert(nummer, 0, 51);
+    const double wpSoll = 0.19 + 0.03 * Streuwert(nummer, 0, 52);
+    constexpr double kFliessindex = 0.11; // fall of w per decade of blows
+
+    // Liquid limit: four tests from wet to dry, fitted to a straight line over log10 N.
+    const double schlaege[] = {15, 21, 28, 37};
+    std::vector<Wasserprobe> fliess;
+    std::vector<double> n;
+    for (size_t i = 0; i < std::size(schlaege); ++i) {
+        const double ni = schlaege[i] + std::round(3 * Streuwert(nummer, int(i), 53) - 1);
+        const double w = wlSoll - kFliessindex * std::log10(ni / 25) +
+                         0.004 * (Streuwert(nummer, int(i), 54) - 0.5);
+        fliess.push_back(BildeWasserprobe(36 + 8 * Streuwert(nummer, int(i), 55),
+                                          28 + 8 * Streuwert(nummer, int(i), 56), w));
+        n.push_back(ni);
+    }
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    for (size_t i = 0; i < n.size(); ++i) {
+        const double x = std::log10(n[i]);
+        sx += x;
+        sy += fliess[i].w;
+        sxx += x * x;
+        sxy += x * fliess[i].w;
+    }
+    const double k = n.size();
+    const double steigung = (k * sxy - sx * sy) / (k * sxx - sx * sx);
+    const double achse = (sy - steigung * sx) / k;
+    const auto FliessW = [&](double schlagzahl) {
+        return achse + steigung * std::log10(schlagzahl);
+    };
+    const double wl = std::round(FliessW(25) * 1000) / 1000;
+
+    // Plastic limit: three rolling tests; natural water content: three samples.
+    std::vector<Wasserprobe> ausroll, natuerlich;
+    double wpSumme = 0, wSumme = 0;
+    for (int i = 0; i < 3; ++i) {
+        ausroll.push_back(BildeWasserprobe(14 + 3 * Streuwert(nummer, i, 57),
+                                           5 + 2 * Streuwert(nummer, i, 58),
+                                           wpSoll + 0.006 * (Streuwert(nummer, i, 59) - 0.5)));
+        wpSumme += ausroll.back().w;
+        natuerlich.push_back(BildeWasserprobe(
+            38 + 6 * Streuwert(nummer, i, 60), 60 + 20 * Streuwert(nummer, i, 61),
+            wpSoll + 0.1 * (wlSoll - wpSoll) + 0.006 * (Streuwert(nummer, i, 62) - 0.5)));
+        wSumme += natuerlich.back().w;
+    }
+    const double wp = std::round(wpSumme / 3 * 1000) / 1000;
+    const double ip = wl - wp;
+    const double wnat = std::round(wSumme / 3 * 1000) / 1000;
+
+    // Oversize above 0.4 mm: a little gravelly sand that holds less water.
+    const double md = 450 + 50 * Streuwert(nummer, 0, 63);
+    const double mUeber = md * (0.08 + 0.06 * Streuwert(nummer, 0, 64));
+    const double wUeber = 0.04;
+    const double ue = mUeber / md;
+    const double wFein = (wnat - ue * wUeber) / (1 - ue);
+    const double ic = (wl - wFein) / ip;
+
+    std::vector<std::string> tara(15), feucht(15), trocken(15), w(15), n7;
+    const auto Setze = [&](size_t stelle, const Wasserprobe& p) {
+        tara[stelle] = StringFormat("%.2f", p.tara);
+        feucht[stelle] = StringFormat("%.2f", p.feucht);
+        trocken[stelle] = StringFormat("%.2f", p.trocken);
+        w[stelle] = StringFormat("%.3f", p.w);
+    };
+    for (size_t i = 0; i < fliess.size(); ++i) {
+        Setze(i, fliess[i]);
+        n7.push_back(StringFormat("%.0f", n[i]));
+    }
+    for (size_t i = 0; i < 3; ++i) {
+        Setze(7 + i, natuerlich[i]);
+        Setze(10 + i, ausroll[i]);
+    }
+    const std::string Wnat = StringFormat("%.3f", wnat);
+    protokoll.SetzeSpeziellGruppe(4, Felder({Unterwerte(tara),
+                                             Unterwerte(feucht),
+                                             Unterwerte(trocken),
+                                             Unterwerte(w),
+                                             Unterwerte(n7),
+                                             Wnat,
+                                             "",
+                                             Wnat,
+                                             StringFormat("%.3f", wl),
+                                             StringFormat("%.3f", wp),
+                                             StringFormat("%.3f", ip),
+                                             StringFormat("%.2f", ic),
+                                             StringFormat("%.2f", 1 - ic),
+                                             "",
+                                             "",
+                                             StringFormat("%.1f", md),
+                                             StringFormat("%.1f", mUeber),
+                                             StringFormat("%.3f", wUeber),
+                                             StringFormat("%.3f", ue),
+                                             StringFormat("%.3f", wFein)}));
+
+    std::vector<double> wPunkte;
+    for (const Wasserprobe& p : fliess)
+        wPunkte.push_back(std::round(p.w * 1000) / 1000);
+    const auto [wMin, wMax] = std::minmax_element(wPunkte.begin(), wPunkte.end());
+    protokoll.SetzeSpeziellGruppe(
+        5,
+        Felder({"10@15@20@25@30@40@50", Striche(*wMin - 0.01, *wMax + 0.01, 0.02, "%.2f"),
+                Zahlen(n, "%.0f"), Zahlen(wPunkte, "%.3f"),
+                StringFormat("10@%.3f@50@%.3f", FliessW(10), FliessW(50)), StringFormat("%.3f", wl),
+                "", "0@10@20@30@40@50@60@70", StringFormat("%.3f", wp), StringFormat("%.3f", wl),
+                StringFormat("%.3f", ip), "",
+                "2.00@1.75@1.50@1.25@1.00@0.75@0.50@0.25@0.00@-0.25@-0.50",
+                StringFormat("%.2f", ic), "", StringFormat("%.3f", wl), StringFormat("%.3f", ip)}));
+}
+
+// ---- Dynamic probing: heavy probe through fill, soft clay, sand and dense gravel -------------
+
+struct Schicht
+{
+    double bisTiefe; // m below the starting point
+    double schlaegeMin, schlaegeSpanne;
+    const char* bemerkung;
+};
+
+const Schicht kSondierSchichten[] = {
+    {0.8, 4, 4, "Auffüllung"},
+    {2.4, 1, 3, "Ton, weich"},
+    {5.0, 8, 7, "Sand, mitteldicht"},
+    {6.2, 18, 16, "Kies, dicht"},
+};
+
+void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    std::vector<std::string> schlaege, bemerkungen, tiefen{"0.0"};
+    int schicht = -1;
+    for (int i = 0; i < 62; ++i) {
+        const double tiefe = (i + 1) / 10.0;
+        const int neu = static_cast<int>(
+            std::find_if(std::begin(kSondierSchichten), std::end(kSondierSchichten),
+                         [&](const Schicht& s) { return tiefe <= s.bisTiefe + 1e-9; }) -
+            std::begin(kSondierSchichten));
+        const Schicht& s = kSondierSchichten[neu];
+        const double n = s.schlaegeMin + s.schlaegeSpanne * Streuwert(nummer, i, 31);
+        schlaege.push_back(StringFormat("%.0f", n));
+        // The remark stands on the first row of each layer.
+        bemerkungen.push_back(neu != schicht ? s.bemerkung : "");
+        schicht = neu;
+        tiefen.push_back(StringFormat("%.1f", tiefe));
+    }
+    bemerkungen.back() = "Abbruch";
+    std::vector<std::string> felder{Unterwerte(schlaege),
+                                    Unterwerte(bemerkungen),
+                                    "ja@ja@ja@ja@ja@ja@nein",
+                                    "DPH",
+                                    "15",
+                                    "43.7",
+                                    "50",
+                                    "167",
+                                    "Geländeoberkante, Achse",
+                                    "112.45",
+                                    "2.40",
+                                    "0.80",
+                                    "0.30",
+                                    "1.20"};
+    felder.resize(36);
+    felder.push_back("1"); // title after DIN EN ISO 22476-2
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0@5@10@15@20@25@30@35", Unterwerte(tiefen), Unterwerte(schlaege), ""}));
+}
+
 // ---- Field density and nuclear gauge: up to five test points side by side -----------------------
 
 // The reference Proctor test and the soil of a density protocol.
@@ -622,7 +807,7 @@ struct Dichtebezug
     double ueberkornDichte;
     double ueberkornWasser;
     std::string proctorNr;
-    const char* soll;
+    double sollProzent;
 };
 
 Dichtebezug BezugFuer(int nummer)
@@ -631,7 +816,7 @@ Dichtebezug BezugFuer(int nummer)
     constexpr double kKorndichte = 2.65;
     // At the optimum some 7 % of the volume are air pores.
     const double wOpt = (0.93 - proctordichte / kKorndichte) / proctordichte;
-    return {proctordichte, wOpt, kKorndichte, 2.68, 0.012, "OL-00002PV", nummer % 2 ? "100" : "98"};
+    return {proctordichte, wOpt, kKorndichte, 2.68, 0.012, "OL-00002PV", nummer % 2 ? 100.0 : 98.0};
 }
 
 struct Dichtepunkt
@@ -690,7 +875,7 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
         proctordichteStrich.push_back(bezugsdichte);
         wOptStrich.push_back(WOptMitUeberkorn(b, p.ueberkorn));
         grad.push_back(100 * p.trockendichte / bezugsdichte);
-        soll.push_back(b.soll);
+        soll.push_back(StringFormat("%.0f", b.sollProzent));
     }
     return {Zahlen(korndichte, "%.3f"),
             Zahlen(poren, "%.3f"),
@@ -711,19 +896,63 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
             Unterwerte(soll)};
 }
 
-// Station and profile, layer and height, position: fields 0 to 2 of both pages.
-std::vector<std::string> Beschreibungsfelder(int nummer, int punkte)
+// Where a test point lies: station and profile, layer and height, position.
+struct Pruefstelle
+{
+    std::string station;
+    std::string profil;
+    std::string schicht;
+    std::string hoehe;
+    std::string lage;
+};
+
+Pruefstelle PruefstelleVon(int nummer, int i)
 {
     static const std::array<const char*, 4> schichten = {"Dammschüttung", "Erdplanum",
                                                          "Frostschutz", "Bodenaustausch"};
+    return {Station(nummer, i), StringFormat("Profil %d", 40 + 3 * i),
+            Auswahl(schichten, nummer + i, 55), StringFormat("%d. Lage", 1 + (nummer + i) % 4),
+            Auswahl(kLagen, nummer + i, 56)};
+}
+
+// Fields 0 to 2 of both pages, two lines each for station and layer.
+std::vector<std::string> Beschreibungsfelder(int nummer, int punkte)
+{
     std::vector<std::string> station, schicht, lage;
     for (int i = 0; i < punkte; ++i) {
-        station.push_back(Station(nummer, i) + StringFormat("#CRLF#Profil %d", 40 + 3 * i));
-        schicht.push_back(std::string(Auswahl(schichten, nummer + i, 55)) +
-                          StringFormat("#CRLF#%d. Lage", 1 + (nummer + i) % 4));
-        lage.push_back(Auswahl(kLagen, nummer + i, 56));
+        const Pruefstelle stelle = PruefstelleVon(nummer, i);
+        station.push_back(stelle.station + "#CRLF#" + stelle.profil);
+        schicht.push_back(stelle.schicht + "#CRLF#" + stelle.hoehe);
+        lage.push_back(stelle.lage);
     }
     return {Unterwerte(station), Unterwerte(schicht), Unterwerte(lage)};
+}
+
+// One measurement per test point, with the point's place and results; any further ones with
+// values of their own.
+void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int nummer, int messungen,
+                               const Dichtebezug& b, const std::vector<Dichtepunkt>& punkte)
+{
+    const Pruefart& art = PruefartVon(protokoll.GetPruefart());
+    for (int i = 0; i < messungen; ++i) {
+        if (i >= static_cast<int>(punkte.size())) {
+            protokoll.FuegeMessungHinzu(
+                NeueMessung(nummer, i, Messdaten(art.messgroessen, nummer, i)));
+            continue;
+        }
+        const Dichtepunkt& p = punkte[static_cast<size_t>(i)];
+        const double grad = p.trockendichte / ProctordichteMitUeberkorn(b, p.ueberkorn);
+        std::string daten = StringFormat("[RPR|%.3f]", b.proctordichte);
+        if (protokoll.GetPruefart() == 1002)
+            daten += "[PRNR|" + b.proctorNr + "]";
+        daten += StringFormat("[VERDGRAD|%.3f][WNAT|%.3f][VERDGRAD_SOLL|%.2f]", grad, p.w,
+                              b.sollProzent / 100);
+        MESSUNG messung = NeueMessung(nummer, i, daten);
+        const Pruefstelle stelle = PruefstelleVon(nummer, i);
+        messung.schicht = stelle.schicht;
+        messung.lage = stelle.lage;
+        protokoll.FuegeMessungHinzu(messung);
+    }
 }
 
 // The volume of the hole by each method: the three measured values and the volume.
@@ -762,9 +991,9 @@ Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
 // Every field density protocol of a sample measures its volumes by one method, in turn.
 void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
     const int verfahren = 3001 + nummer % 4;
-    const int anzahl = 3 + nummer % 3;
+    // One test point per measurement, five at most.
+    const int anzahl = std::clamp(messungen, 1, 5);
     const Dichtebezug bezug = BezugFuer(nummer);
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> tara, feucht, trocken, wasser, a, b, c, volumen, taraProbe,
@@ -810,6 +1039,7 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back("");
     felder.push_back(std::to_string(verfahren)); // 37
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, bezug, punkte);
 }
 
 // Three readings around a value, as a gauge shows them.
@@ -833,9 +1063,9 @@ double Mittel(const std::vector<double>& werte, double stellen)
 // density, both densities, water content and dry density.
 void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
     const int verfahren = nummer % 3;
-    const int anzahl = 3 + nummer % 3;
+    // One test point per measurement, five at most.
+    const int anzahl = std::clamp(messungen, 1, 5);
     const Dichtebezug bezug = BezugFuer(nummer);
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> erste[3], zweite[3];
@@ -881,6 +1111,7 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back(Zahlen(feucht, "%.3f"));    // 35
     felder.push_back(std::to_string(verfahren)); // 36
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, bezug, punkte);
 }
 
 // ---- Plate load tests: a static test on a 300 mm plate, dynamic tests of 10 and 15 kg -----------
@@ -1136,10 +1367,12 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle.fill(FuegeMessungenHinzu);
         tabelle[1000 - kErstePruefart] = FuelleKornverteilung;
         tabelle[1001 - kErstePruefart] = FuelleProctor;
+        tabelle[1006 - kErstePruefart] = FuelleZustandsgrenzen;
         tabelle[1002 - kErstePruefart] = FuelleVerdichtung;
         tabelle[1007 - kErstePruefart] = FuelleTroxler;
         tabelle[1003 - kErstePruefart] = FuelleDynPlatte10;
         tabelle[1005 - kErstePruefart] = FuellePlattendruck;
+        tabelle[1004 - kErstePruefart] = FuelleRammsondierung;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
@@ -1285,9 +1518,9 @@ MusterProjekt BaueMusterprojekt()
     }
     // Field density by every method of measuring the volume, the gauge by each of its methods.
     for (int i = 0; i < 4; ++i)
-        projekt.protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5));
+        projekt.protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5 - i % 3));
     for (int i = 0; i < 3; ++i)
-        projekt.protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5));
+        projekt.protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5 - i % 2));
     return projekt;
 }
 

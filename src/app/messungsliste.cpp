@@ -1,5 +1,7 @@
 #include "app/messungsliste.h"
 
+#include "app/versucheapp.h"
+#include "app/versucheview.h"
 #include "data/messungsspalten.h"
 #include "data/protokoll.h"
 #include "data/protokolle.h"
@@ -8,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <cstdlib>
 
 namespace {
@@ -181,6 +184,19 @@ void CMessungsListCtrl::AlleMarkieren()
     selectAll();
     selectionModel()->setCurrentIndex(HoleModell().index(zeilen - 1, 0),
                                       QItemSelectionModel::NoUpdate);
+}
+
+void CMessungsListCtrl::ExportiereMessungen()
+{
+    if (CVersucheApp* app = HoleVersucheApp(); app != nullptr && app->m_pMainView != nullptr)
+        app->m_pMainView->ExportiereMessungen();
+}
+
+void CMessungsListCtrl::keyPressEvent(QKeyEvent* ereignis)
+{
+    if (ereignis->key() == Qt::Key_E && ereignis->modifiers().testFlag(Qt::ControlModifier))
+        ExportiereMessungen();
+    CAppListCtrl::keyPressEvent(ereignis);
 }
 
 void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,

@@ -43,6 +43,11 @@ public:
                      const std::string& pruefartId, const MessungsFilter& filter = {});
     // Selects every row; the last one gets the focus.
     void AlleMarkieren();
+    // The export of the selected rows (Ctrl+E).
+    void ExportiereMessungen();
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     // Appends the rows of one protocol and, for each, the list row it is inserted at.

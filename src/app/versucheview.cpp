@@ -3,18 +3,19 @@
 #include "app/dialogeinheiten.h"
 #include "app/mainframe.h"
 #include "app/messungsseite.h"
+#include "app/protokolldetails.h"
 #include "app/protokollliste.h"
 #include "app/versucheapp.h"
 #include "app/versuchedoc.h"
 #include "platform/qtext.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -72,16 +73,15 @@ void CVersucheView::ErzeugeSteuerelemente()
     m_oeffnen = Platziere(Schaltflaeche(this, u"&Öffnen"_s), du, 388, 3, 64, 19);
     m_schliessen = Platziere(Schaltflaeche(this, u"&Schließen"_s), du, 452, 3, 64, 19);
 
-    m_tabelle = Platziere(new QWidget(this), du, 3, 43, 383, 78);
-    m_eckdatenListe = Platziere(new QTreeWidget(this), du, 389, 43, 126, 78);
-    m_eckdatenListe->setHeaderHidden(true);
-    m_eckdatenListe->setRootIsDecorated(false);
-    m_titelBeschriftung = Platziere(new QLabel(u" Titel:"_s, this), du, 7, 99, 64, 10);
-    m_titel = Platziere(new QLabel(this), du, 3, 123, 512, 10);
+    m_titelBeschriftung = Platziere(new CLabel(u" Titel:"_s, this), du, 7, 99, 64, 10);
+    // The table comes first in the form and so lies above the caption label where they meet.
+    m_tabelle = Platziere(new CTabellenStatic(this), du, 3, 43, 383, 78);
+    m_eckdatenListe = Platziere(new CEckdatenListCtrl(this), du, 389, 43, 126, 78);
+    m_titel = Platziere(new CLabel(this), du, 3, 123, 512, 10);
     m_titel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (QWidget* anfangsVerborgen : {m_tabelle, static_cast<QWidget*>(m_eckdatenListe),
-                                      static_cast<QWidget*>(m_titelBeschriftung)})
-        anfangsVerborgen->hide();
+    m_tabelle->hide();
+    m_eckdatenListe->hide();
+    m_titelBeschriftung->hide();
 
     m_tabCtrl = new QTabWidget(this);
     m_rahmenProtokolle = Platziere(VerborgenerRahmen(this), du, 0, 133, 514, 195);
@@ -101,7 +101,7 @@ void CVersucheView::OnInitialUpdate()
     if (m_page1 == nullptr)
         ErsteAktualisierung();
     else
-        HoleVersucheApp()->HoleProtokolle().LadeMassnahme(m_dokument.GetPathName());
+        HoleVersucheApp()->LadeProjekt(m_dokument.GetPathName());
 
     m_tabCtrl->setCurrentIndex(0);
     ZeigeSeite();
@@ -174,9 +174,9 @@ void CVersucheView::ZeigeSeite()
 void CVersucheView::ZeigeSteuerelemente()
 {
     const bool protokollseite = IstProtokollseiteAktiv();
-    for (QWidget* element :
-         {static_cast<QWidget*>(m_titelBeschriftung), static_cast<QWidget*>(m_titel), m_tabelle,
-          static_cast<QWidget*>(m_eckdatenListe)})
+    const std::array<QWidget*, 4> details = {m_titelBeschriftung, m_titel, m_tabelle,
+                                             m_eckdatenListe};
+    for (QWidget* element : details)
         element->setVisible(protokollseite);
 }
 
@@ -187,8 +187,57 @@ bool CVersucheView::IstProtokollseiteAktiv() const
 
 void CVersucheView::ZeigeProtokollDetails()
 {
-    // The details of the selected protocol fill the title, the key-data table, the key-data list
-    // and the note once the protocol list can be selected from.
+    if (m_page1 == nullptr)
+        return;
+    const CProtokollListCtrl& liste = m_page1->HoleListe();
+    SetzeDetailFarben(liste.HoleModus());
+    const QModelIndexList gewaehlt = liste.selectionModel()->selectedRows();
+    if (gewaehlt.size() != 1) {
+        LeereDetails();
+        return;
+    }
+    const LISTENZEILE* zeile = liste.HoleModell().HoleZeile(gewaehlt.front().row());
+    if (zeile == nullptr) {
+        LeereDetails();
+        return;
+    }
+    const CProtokolle& protokolle = HoleVersucheApp()->HoleProtokolle();
+    const std::string titel = zeile->texte.size() > 2 ? zeile->texte[2] : std::string();
+    ZeigeDetails(BildeProtokollDetails(protokolle.FindeProtokoll(zeile->info.schluessel), titel,
+                                       protokolle.HoleMassnahmeWert("massnahme_protNrPraefix")));
+}
+
+void CVersucheView::SetzeDetailFarben(int modus)
+{
+    m_titel->SetBkColor(modus == 1 ? RGB(0, 0, 128) : RGB(220, 220, 130));
+    m_titelBeschriftung->SetBkColor(modus == 1 ? RGB(239, 239, 239) : RGB(204, 204, 114));
+    m_titel->update();
+    m_titelBeschriftung->update();
+    m_eckdatenListe->SetzeHintergrund(modus != 0 ? RGB(220, 220, 130) : RGB(255, 255, 255));
+}
+
+void CVersucheView::LeereDetails()
+{
+    // The note keeps the text of the last single selection.
+    for (int zeile = 0; zeile < kDetailZeilen; ++zeile) {
+        m_tabelle->SetzeZelle(1, zeile, "");
+        m_tabelle->SetzeZelle(3, zeile, "");
+    }
+    m_eckdatenListe->clear();
+    m_tabelle->update();
+    m_titel->SetText("");
+}
+
+void CVersucheView::ZeigeDetails(const PROTOKOLLDETAILS& details)
+{
+    m_titel->SetText(details.titel);
+    for (int zeile = 0; zeile < kDetailZeilen; ++zeile) {
+        m_tabelle->SetzeZelle(1, zeile, details.linkeWerte[zeile]);
+        m_tabelle->SetzeZelle(3, zeile, details.rechteWerte[zeile]);
+    }
+    m_notizFeld->setPlainText(AusCp1252(details.notiz));
+    m_tabelle->update();
+    m_eckdatenListe->ZeigeEckdaten(details.eckdaten);
 }
 
 bool CVersucheView::BearbeiteNachricht(const std::string&)
@@ -251,17 +300,10 @@ void CVersucheView::SetzeFenstertitel()
 
 void CVersucheView::SetzeTitelFarben()
 {
-    QPalette farben = m_titel->palette();
-    farben.setColor(QPalette::WindowText, QColor(255, 255, 192));
-    m_titel->setPalette(farben);
-    QFont schrift = m_titel->font();
-    schrift.setFamilies({u"MS Sans Serif"_s});
-    schrift.setBold(false);
-    m_titel->setFont(schrift);
-
-    farben = m_titelBeschriftung->palette();
-    farben.setColor(QPalette::WindowText, Qt::black);
-    m_titelBeschriftung->setPalette(farben);
+    m_titel->SetTextColor(RGB(255, 255, 192));
+    m_titel->SetFontName(u"MS Sans Serif"_s);
+    m_titel->SetFontBold(false);
+    m_titelBeschriftung->SetTextColor(RGB(0, 0, 0));
 }
 
 void CVersucheView::resizeEvent(QResizeEvent* ereignis)

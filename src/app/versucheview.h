@@ -10,15 +10,18 @@
 #include <vector>
 
 class CPage1;
+class CEckdatenListCtrl;
+class CLabel;
 class CPage3;
 class CProtokollListCtrl;
+class CTabellenStatic;
 class CVersucheDoc;
 class QLabel;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
 class QTabWidget;
-class QTreeWidget;
+struct PROTOKOLLDETAILS;
 
 // Caption of the main window for the project's name and client.
 std::string BildeFenstertitel(const std::string& bezeichnung, const std::string& auftraggeber);
@@ -41,6 +44,8 @@ public:
 
     void ZeigeSeite();
     void ZeigeSteuerelemente();
+    // Title, key-data table, key-data list and note of the one selected protocol; with none or
+    // several selected all but the note go empty.
     void ZeigeProtokollDetails();
     bool IstProtokollseiteAktiv() const;
 
@@ -61,9 +66,16 @@ public:
     std::vector<std::string> GewaehlteProtokolle() const;
     const CProtokolldruckAuftrag& HoleDruckauftrag() const { return m_druckauftrag; }
     void OnSpaltenZuruecksetzen();
+    // Writes the selected rows of the measurement list to a file the user names.
+    void ExportiereMessungen();
 
     QTabWidget* HoleTabCtrl() const { return m_tabCtrl; }
     QWidget* HoleProtokollseite() const;
+    CTabellenStatic* HoleEckdatentabelle() const { return m_tabelle; }
+    CEckdatenListCtrl* HoleEckdatenListe() const { return m_eckdatenListe; }
+    CLabel* HoleTitel() const { return m_titel; }
+    CLabel* HoleTitelBeschriftung() const { return m_titelBeschriftung; }
+    QPlainTextEdit* HoleNotizFeld() const { return m_notizFeld; }
     CPage3* HoleMessungsseite() const { return m_page3; }
     CProtokollListCtrl* HoleProtokollListe() const;
     CMessungsListCtrl* HoleMessungsListe() const { return m_messungsListe; }
@@ -82,6 +94,9 @@ private:
     void PasseRahmenAn();
     void SetzeFenstertitel();
     void SetzeTitelFarben();
+    void SetzeDetailFarben(int modus);
+    void ZeigeDetails(const PROTOKOLLDETAILS& details);
+    void LeereDetails();
     void OnSize();
     void PlatziereSeite(QWidget* rahmen, QWidget* seite, int unten);
 
@@ -92,20 +107,20 @@ private:
     CPage3* m_page3 = nullptr;
     CMessungsListCtrl* m_messungsListe = nullptr;
 
-    QWidget* m_band;                 // 100: its bottom edge anchors the tab control
-    QLabel* m_notizBeschriftung;     // 111
-    QPlainTextEdit* m_notizFeld;     // 112
-    QPushButton* m_neu;              // 101
-    QPushButton* m_drucken;          // 102
-    QPushButton* m_oeffnen;          // 103
-    QPushButton* m_schliessen;       // 104
-    QWidget* m_tabelle;              // 1036: key-data table
-    QTreeWidget* m_eckdatenListe;    // 1049: key-data list
-    QLabel* m_titelBeschriftung;     // 1050
-    QLabel* m_titel;                 // 213
-    QTabWidget* m_tabCtrl = nullptr; // 1000
-    QWidget* m_rahmenProtokolle;     // 1001: anchor of the protocols page
-    QWidget* m_rahmenMessungen;      // 1002: anchor of the measurements page
+    QWidget* m_band;                    // 100: its bottom edge anchors the tab control
+    QLabel* m_notizBeschriftung;        // 111
+    QPlainTextEdit* m_notizFeld;        // 112
+    QPushButton* m_neu;                 // 101
+    QPushButton* m_drucken;             // 102
+    QPushButton* m_oeffnen;             // 103
+    QPushButton* m_schliessen;          // 104
+    CTabellenStatic* m_tabelle;         // 1036: key-data table
+    CEckdatenListCtrl* m_eckdatenListe; // 1049: key-data list
+    CLabel* m_titelBeschriftung;        // 1050
+    CLabel* m_titel;                    // 213
+    QTabWidget* m_tabCtrl = nullptr;    // 1000
+    QWidget* m_rahmenProtokolle;        // 1001: anchor of the protocols page
+    QWidget* m_rahmenMessungen;         // 1002: anchor of the measurements page
 
     CProtokolldruckAuftrag m_druckauftrag;
 };

@@ -73,12 +73,17 @@ public:
                        const std::string& diagramm, const std::string& titel);
     void DruckeKornsummenlinie(CDC& dc, RECT seite, const std::string& tabelle,
                                const std::string& diagramm, const std::string& titel);
+    void DruckeZustandsgrenzen(CDC& dc, RECT seite, const std::string& tabelle,
+                               const std::string& diagramm, const std::string& titel);
     // Static plate load test: load table, load–settlement diagram and strain moduli.
     void DruckePlattendruck(CDC& dc, RECT seite, const std::string& tabelle,
                             const std::string& diagramm, const std::string& titel);
     // Dynamic plate load test, either drop weight: device data and ten test points.
     void DruckeLastplatte(CDC& dc, RECT seite, const std::string& tabelle,
                           const std::string& diagramm, const std::string& titel);
+    // Dynamic probing: device, blow counts per 10 cm down to 9 m, depth notes and the diagram.
+    void DruckeRammsondierung(CDC& dc, RECT seite, const std::string& tabelle,
+                              const std::string& diagramm, const std::string& titel);
 
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;

@@ -411,10 +411,13 @@ TEST_F(Kornverteilung, BadCurveDataDrawsWhatCanBePlaced)
     Zeichne(Daten("0@0.1@1@10|0@10@50@100"));
     EXPECT_EQ(dc.Eintraege().size(), ohneNull);
 
-    // One sieve: with the leading point two knots, too few for a spline; its marker alone.
+    // One sieve: with the leading point two knots, too few for a spline; its marker alone, and
+    // no dot where unwritten samples (1 mm, 0 %) would lie.
     Zeichne(Daten("1|50"));
     EXPECT_EQ(Eintraege(DCPrimitiv::Ellipse).size(), 1u);
     EXPECT_TRUE(Kurvenlinien(3000, -5000).empty());
+    for (const DCEintrag* e : Eintraege(DCPrimitiv::Linienzug))
+        EXPECT_NE(e->punkte[0], e->punkte[1]);
 
     // A fine fraction of empty and zero sizes, an empty legend group list, a negative legend
     // size: nothing is drawn for them.

@@ -177,6 +177,20 @@ TEST_F(Seitenbilder, GrainSizePageShowsTablesAndTheCurves)
     EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(48), 25 + 28.5 * 5.6, Zeile(59.5)), 2000);
 }
 
+TEST_F(Seitenbilder, AtterbergPageShowsTablesAndFourDiagrams)
+{
+    CV_zustandsgrenzen versuch;
+    const QImage seite = Seite(versuch, 1006, 1, "zustandsgrenzen");
+    const double spalte = 196.0 / 35; // mm per grid column of the 19600-unit page
+    // Values in the liquid-limit and natural water content tables.
+    EXPECT_GT(Tinte(seite, 5 * spalte, Zeile(18.1), 13 * spalte, Zeile(22.9)), 300);
+    EXPECT_GT(Tinte(seite, 24 * spalte, Zeile(18.1), 30 * spalte, Zeile(22.9)), 200);
+    // Flow curve, plastic limit band and plasticity chart inside their frames.
+    EXPECT_GT(Tinte(seite, 3 * spalte, Zeile(26), 18 * spalte, Zeile(31.5)), 500);
+    EXPECT_GT(Tinte(seite, 1 * spalte, Zeile(41.6), 14 * spalte, Zeile(42.4)), 1000);
+    EXPECT_GT(Tinte(seite, 3 * spalte, Zeile(47), 18 * spalte, Zeile(61)), 2000);
+}
+
 TEST_F(Seitenbilder, FieldDensityAndGaugePagesFillAllBlocksForEveryMethod)
 {
     int seiten = 0;
@@ -225,4 +239,13 @@ TEST_F(Seitenbilder, DynamicPlateLoadPagesShowTheirTestPoints)
     CV_lastplatte15kg fuenfzehn;
     const QImage bild15 = Seite(fuenfzehn, 1012, 1, "lastplatte15kg");
     EXPECT_GT(Tinte(bild15, 25 + 5.2 * 5.6, Zeile(25.2), 25 + 9.8 * 5.6, Zeile(36.9)), 500);
+}
+
+TEST_F(Seitenbilder, DynamicProbingShowsTableAndBars)
+{
+    CV_rammsondierung rammsondierung;
+    const QImage bild = Seite(rammsondierung, 1004, 1, "rammsondierung");
+    // Blow counts in the first column block, grey bars right of the diagram's axis.
+    EXPECT_GT(Tinte(bild, 30, Zeile(22.2), 45, Zeile(31.9)), 100);
+    EXPECT_GT(Tinte(bild, 143, Zeile(24.5), 190, Zeile(40)), 2000);
 }
