@@ -28,14 +28,6 @@ std::string BildeFenstertitel(const std::string& bezeichnung, const std::string&
 
 namespace {
 
-template <typename Steuerelement>
-Steuerelement* Platziere(Steuerelement* element, const CDialogEinheiten& du, int x, int y,
-                         int breite, int hoehe)
-{
-    element->setGeometry(du.Rechteck(x, y, breite, hoehe));
-    return element;
-}
-
 QPushButton* Schaltflaeche(QWidget* ansicht, const QString& text)
 {
     auto* knopf = new QPushButton(text, ansicht);
