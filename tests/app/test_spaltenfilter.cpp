@@ -284,3 +284,31 @@ TEST_F(FilterImViewer, FilterSetzenBehaltenUndEntfernen)
     EXPECT_EQ(Stationen(), (std::vector<std::string>{"10", "11", "9"}));
     EXPECT_EQ(Zaehler(), std::make_pair(std::string("3"), std::string("0")));
 }
+
+TEST_F(FilterImViewer, DateiOeffnenZeigtWasVersuchsartUndFilterSagen)
+{
+    KlickeKopf(3, u"nord"_s);
+    Messungsseite().HoleVersuchsartCombo().setCurrentIndex(2);
+    ASSERT_EQ(Messungsseite().HolePruefartIds()[2], "1001");
+
+    m_app->OeffneDokument(
+        SchreibeProjekt("zweites.axo", {{.id = "N",
+                                         .titelId = "1",
+                                         .pruefartId = "1001",
+                                         .kopffelder = Kopf("Nordost", "", "", ""),
+                                         .messungen = {Messung("1", "5")}},
+                                        {.id = "S",
+                                         .titelId = "1",
+                                         .pruefartId = "1001",
+                                         .kopffelder = Kopf("Süd", "", "", ""),
+                                         .messungen = {Messung("1", "6")}},
+                                        {.id = "K",
+                                         .titelId = "1",
+                                         .pruefartId = "1000",
+                                         .kopffelder = Kopf("Nord", "", "", ""),
+                                         .messungen = {Messung("1", "7")}}}));
+    EXPECT_EQ(Zeilen(Messungen()), std::vector<std::string>{"N-1"});
+    EXPECT_EQ(Messungen().HoleArt(), 1);
+    EXPECT_TRUE(Messungen().HatFiltermarke(3));
+    EXPECT_EQ(Zaehler(), std::make_pair(std::string("1"), std::string("0")));
+}
