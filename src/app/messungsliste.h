@@ -45,6 +45,9 @@ public:
     void AlleMarkieren();
     // The export of the selected rows (Ctrl+E).
     void ExportiereMessungen();
+    // A right click on a column head: the filter of that column, or why it has none.
+    void OnKopfRechtsklick(const QPoint& punkt);
+    void SetzeSpaltenfilter(int spalte);
 
 protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
