@@ -99,6 +99,7 @@ private:
     void ZeichneKopfTexte(int art, const Spaltentextzeile& worte, CDC& dc,
                           const Kopfhoehen& y) const;
     void ZeichneZellenlinien(int art, CDC& dc, int oben, int unten) const;
+    void TrenneKompositum(CDC& dc, int breite, std::string& wort, int tiefe) const;
 
     CFont m_normal;
     CFont m_fett;
