@@ -1282,7 +1282,7 @@ void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
     zweitLast.insert(zweitLast.end(), v.zweit.spannung.begin(), v.zweit.spannung.end());
     zweitSetzung.insert(zweitSetzung.end(), v.zweit.setzung.begin(), v.zweit.setzung.end());
     protokoll.SetzeSpeziellGruppe(
-        5, Felder({"0@0,1@0,2@0,3@0,4@0,5", Striche(0, hoechste, hoechste > 400 ? 100 : 50, "%.0f"),
+        5, Felder({"0@0,1@0,2@0,3@0,4@0,5", Striche(0, hoechste, 50, "%.0f"),
                    Zahlen(v.erst.spannung, "%.3f"), Zahlen(v.erst.setzung, "%.0f"),
                    Zahlen(entLast, "%.3f"), Zahlen(entSetzung, "%.0f"), Zahlen(zweitLast, "%.3f"),
                    Zahlen(zweitSetzung, "%.0f")}));

@@ -20,3 +20,12 @@ private:
     int m_basisX;
     int m_basisY;
 };
+
+// Places a control on its rectangle in dialog units.
+template <typename Steuerelement>
+Steuerelement* Platziere(Steuerelement* element, const CDialogEinheiten& du, int x, int y,
+                         int breite, int hoehe)
+{
+    element->setGeometry(du.Rechteck(x, y, breite, hoehe));
+    return element;
+}

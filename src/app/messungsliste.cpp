@@ -1,13 +1,19 @@
 #include "app/messungsliste.h"
 
+#include "app/messungsseite.h"
+#include "app/spaltenfilter.h"
+#include "app/versucheapp.h"
+#include "app/versucheview.h"
 #include "data/messungsspalten.h"
 #include "data/protokoll.h"
 #include "data/protokolle.h"
 #include "data/pruefartkatalog.h"
+#include "platform/meldung.h"
 #include "platform/text.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <cstdlib>
 
 namespace {
@@ -88,6 +94,35 @@ std::vector<int> OrdneEinfuegungen(const std::vector<int>& positionen)
 CMessungsListCtrl::CMessungsListCtrl(QWidget* parent) : CAppListCtrl(kMessungsAussehen, parent)
 {
     m_modus = 2;
+    header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header(), &QWidget::customContextMenuRequested, this,
+            &CMessungsListCtrl::OnKopfRechtsklick);
+}
+
+void CMessungsListCtrl::OnKopfRechtsklick(const QPoint& punkt)
+{
+    if (HoleModus() != 2)
+        return;
+    const int spalte = header()->logicalIndexAt(punkt);
+    if (spalte < 0)
+        return;
+    if (spalte == 0)
+        ZeigeMeldung("Für diese Spalte kann kein Filter gesetzt werden!", MeldungsArt::Warnung);
+    else if (spalte == 1)
+        ZeigeMeldung("Für diese Spalte kann kein Filter gesetzt werden.\nWählen Sie stattdessen "
+                     "bitte eine Prüfart in der Combobox \"Versuchsart\" aus!",
+                     MeldungsArt::Warnung);
+    else if (!IstFilterbareSpalte(spalte))
+        ZeigeMeldung("Für diese Spalte kann (noch) kein Filter gesetzt werden",
+                     MeldungsArt::Warnung);
+    else
+        SetzeSpaltenfilter(spalte);
+}
+
+void CMessungsListCtrl::SetzeSpaltenfilter(int spalte)
+{
+    if (CVersucheApp* app = HoleVersucheApp(); app != nullptr && app->m_pMainView != nullptr)
+        app->m_pMainView->HoleMessungsseite()->SetzeSpaltenfilter(spalte);
 }
 
 void CMessungsListCtrl::SetzeArt(const std::string& pruefartId)
@@ -181,6 +216,19 @@ void CMessungsListCtrl::AlleMarkieren()
     selectAll();
     selectionModel()->setCurrentIndex(HoleModell().index(zeilen - 1, 0),
                                       QItemSelectionModel::NoUpdate);
+}
+
+void CMessungsListCtrl::ExportiereMessungen()
+{
+    if (CVersucheApp* app = HoleVersucheApp(); app != nullptr && app->m_pMainView != nullptr)
+        app->m_pMainView->ExportiereMessungen();
+}
+
+void CMessungsListCtrl::keyPressEvent(QKeyEvent* ereignis)
+{
+    if (ereignis->key() == Qt::Key_E && ereignis->modifiers().testFlag(Qt::ControlModifier))
+        ExportiereMessungen();
+    CAppListCtrl::keyPressEvent(ereignis);
 }
 
 void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,

@@ -43,6 +43,14 @@ public:
                      const std::string& pruefartId, const MessungsFilter& filter = {});
     // Selects every row; the last one gets the focus.
     void AlleMarkieren();
+    // The export of the selected rows (Ctrl+E).
+    void ExportiereMessungen();
+    // A right click on a column head: the filter of that column, or why it has none.
+    void OnKopfRechtsklick(const QPoint& punkt);
+    void SetzeSpaltenfilter(int spalte);
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     // Appends the rows of one protocol and, for each, the list row it is inserted at.

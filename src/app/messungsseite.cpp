@@ -1,6 +1,7 @@
 #include "app/messungsseite.h"
 
 #include "app/dialogeinheiten.h"
+#include "app/filtersetzendlg.h"
 #include "app/messungsliste.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
@@ -8,6 +9,7 @@
 #include "platform/qtext.h"
 #include "platform/text.h"
 
+#include <QCursor>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -56,14 +58,6 @@ public:
 private:
     QPalette m_farben;
 };
-
-template <typename Steuerelement>
-Steuerelement* Platziere(Steuerelement* element, const CDialogEinheiten& du, int x, int y,
-                         int breite, int hoehe)
-{
-    element->setGeometry(du.Rechteck(x, y, breite, hoehe));
-    return element;
-}
 
 QLineEdit* Zaehler(QWidget* seite)
 {
@@ -125,6 +119,7 @@ CPage3::CPage3(const CPruefartKatalog& katalog, QWidget* parent) : QWidget(paren
 
     connect(m_versuchsart, &QComboBox::currentIndexChanged, this, &CPage3::AktualisiereListe);
     connect(m_allesMarkieren, &QPushButton::clicked, this, &CPage3::OnAllesMarkieren);
+    connect(m_filterEntfernen, &QPushButton::clicked, this, &CPage3::OnAlleFilterEntfernen);
     // The counters follow every change of the rows and of the selection, by mouse or keyboard.
     const CListenModell& modell = m_liste->HoleModell();
     connect(&modell, &QAbstractItemModel::rowsInserted, this, &CPage3::AktualisiereZaehler);
@@ -153,8 +148,43 @@ void CPage3::AktualisiereListe()
     if (eintrag < 0 || eintrag >= static_cast<int>(m_pruefartIds.size()) || app == nullptr ||
         app->m_pMainView == nullptr)
         return;
-    app->m_pMainView->FuelleMessungsListe(m_pruefartIds[eintrag]);
+    app->m_pMainView->FuelleMessungsListe(m_pruefartIds[eintrag],
+                                          BaueMessungsFilter(m_filter, app->HoleProtokolle()));
     AktualisiereZaehler();
+}
+
+void CPage3::SetzeSpaltenfilter(int spalte)
+{
+    const CVersucheApp* app = HoleVersucheApp();
+    if (!IstFilterbareSpalte(spalte) || app == nullptr)
+        return;
+    CFilterSetzenDlg dialog(m_filter[spalte], FilterspaltenName(spalte),
+                            AngeboteneFilterwerte(spalte, app->HoleProtokolle()), QCursor::pos(),
+                            this);
+    if (dialog.exec() == QDialog::Accepted)
+        UebernimmSpaltenfilter(spalte, dialog.HoleFilter());
+}
+
+void CPage3::UebernimmSpaltenfilter(int spalte, const std::string& filter)
+{
+    if (!IstFilterbareSpalte(spalte))
+        return;
+    m_filter[spalte] = filter;
+    m_liste->SetzeFiltermarken(BildeFiltermarken(m_filter));
+    AktualisiereListe();
+}
+
+void CPage3::OnAlleFilterEntfernen()
+{
+    m_filter = {};
+    m_liste->SetzeFiltermarken("");
+    {
+        // One rebuild, not one for the combo and one for the filters.
+        const QSignalBlocker blocker(m_versuchsart);
+        m_versuchsart->setCurrentIndex(0);
+    }
+    m_versuchsart->update();
+    AktualisiereListe();
 }
 
 void CPage3::AktualisiereZaehler()

@@ -48,6 +48,12 @@ public:
     void OnAllesMarkieren();
     void OnSpaltenZuruecksetzen();
 
+    // Asks for the filter of a column and rebuilds the list when it is confirmed.
+    void SetzeSpaltenfilter(int spalte);
+    // Takes a column's filter text, marks the filtered columns and rebuilds the list.
+    void UebernimmSpaltenfilter(int spalte, const std::string& filter);
+    // No column filtered, all test types listed.
+    void OnAlleFilterEntfernen();
     const Filterspalten& HoleFilter() const { return m_filter; }
 
 protected:

@@ -82,6 +82,12 @@ CVersucheApp::~CVersucheApp()
     g_app = nullptr;
 }
 
+void CVersucheApp::LadeProjekt(const std::string& pfad)
+{
+    m_projektPfad = pfad;
+    m_protokolle.LadeMassnahme(pfad);
+}
+
 bool CVersucheApp::InitInstance(const QStringList& argumente)
 {
     StarteGeschwisterVerbindung();
@@ -91,7 +97,7 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
     if (!LadeFirmenlogo())
         ZeigeMeldung("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!");
     if (IstProjektArgument(projekt))
-        m_protokolle.LadeMassnahme(projekt);
+        LadeProjekt(projekt);
     if (!m_katalog.Lade())
         return false;
     m_dateiVerlauf.Lade();

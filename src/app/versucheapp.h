@@ -65,6 +65,11 @@ public:
     void SetzeQuerformat(bool querformat);
     QPrinter& HoleDrucker();
 
+    // Loads a project into the collection ("" empties it) and remembers where it came from.
+    void LadeProjekt(const std::string& pfad);
+    // The file the collection was loaded from; nothing is ever written to it.
+    const std::string& HoleProjektPfad() const { return m_projektPfad; }
+
     const CPruefartKatalog& HolePruefartKatalog() const { return m_katalog; }
     // The loaded project; owned for the whole run.
     CProtokolle& HoleProtokolle() { return m_protokolle; }
@@ -82,6 +87,7 @@ private:
 
     CPruefartKatalog m_katalog;
     CProtokolle m_protokolle;
+    std::string m_projektPfad;
     CVersucheDoc m_dokument;
     std::unique_ptr<CMainFrame> m_hauptfenster;
     CDateiVerlauf m_dateiVerlauf{4};

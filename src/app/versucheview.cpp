@@ -28,14 +28,6 @@ std::string BildeFenstertitel(const std::string& bezeichnung, const std::string&
 
 namespace {
 
-template <typename Steuerelement>
-Steuerelement* Platziere(Steuerelement* element, const CDialogEinheiten& du, int x, int y,
-                         int breite, int hoehe)
-{
-    element->setGeometry(du.Rechteck(x, y, breite, hoehe));
-    return element;
-}
-
 QPushButton* Schaltflaeche(QWidget* ansicht, const QString& text)
 {
     auto* knopf = new QPushButton(text, ansicht);
@@ -101,7 +93,7 @@ void CVersucheView::OnInitialUpdate()
     if (m_page1 == nullptr)
         ErsteAktualisierung();
     else
-        HoleVersucheApp()->HoleProtokolle().LadeMassnahme(m_dokument.GetPathName());
+        HoleVersucheApp()->LadeProjekt(m_dokument.GetPathName());
 
     m_tabCtrl->setCurrentIndex(0);
     ZeigeSeite();
@@ -277,7 +269,9 @@ void CVersucheView::FuelleListen()
     protokollListe.InitSpalten(1, praefix);
     m_messungsListe->SetzeModus(2, praefix);
     protokollListe.FuelleListe(app->HoleProtokolle(), app->HolePruefartKatalog());
-    FuelleMessungsListe("");
+    // The measurement list shows what its page's test type and filters say, also after File
+    // Open; at start that is every type without filters.
+    m_page3->AktualisiereListe();
     protokollListe.SortiereNachSpalte(1);
     m_messungsListe->SortiereNachSpalte(1);
 }

@@ -66,6 +66,8 @@ public:
     std::vector<std::string> GewaehlteProtokolle() const;
     const CProtokolldruckAuftrag& HoleDruckauftrag() const { return m_druckauftrag; }
     void OnSpaltenZuruecksetzen();
+    // Writes the selected rows of the measurement list to a file the user names.
+    void ExportiereMessungen();
 
     QTabWidget* HoleTabCtrl() const { return m_tabCtrl; }
     QWidget* HoleProtokollseite() const;

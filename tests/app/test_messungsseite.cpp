@@ -5,6 +5,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -121,7 +122,8 @@ TEST_F(MessungsseiteImViewer, AllesMarkierenUndZaehlerFolgenDerAuswahl)
     Messungsseite().OnAllesMarkieren();
     EXPECT_EQ(Zaehler(), std::make_pair(std::string("0"), std::string("0")));
 
-    // File Open lists the new project at once.
+    // File Open lists the new project at once, for the type chosen.
+    Messungsseite().HoleVersuchsartCombo().setCurrentIndex(0);
     m_app->OeffneDokument(SchreibeProjekt(
         "klein.axo", {{.id = "Z", .titelId = "1", .messungen = {Messung("1"), Messung("2")}}}));
     EXPECT_EQ(Zaehler(), std::make_pair(std::string("2"), std::string("0")));
@@ -141,4 +143,19 @@ TEST_F(MessungsseiteImViewer, ListeFuelltDieSeiteUnterDemAnker)
 
     seite.resize(seite.width() + 40, seite.height() + 30);
     EXPECT_EQ(Messungen().geometry(), QRect(liste.topLeft(), liste.size() + QSize(40, 30)));
+}
+
+TEST_F(MessungsseiteImViewer, DoppelklickOeffnetDieVorschauDerMessungen)
+{
+    m_meldungen.clear();
+    CMessungsListCtrl& liste = Messungen();
+    const QPoint punkt(5, liste.viewport()->height() - 5);
+    QMouseEvent doppelklick(QEvent::MouseButtonDblClick, punkt,
+                            liste.viewport()->mapToGlobal(punkt), Qt::LeftButton, Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(liste.viewport(), &doppelklick);
+    QApplication::processEvents();
+    // Nothing selected: the preview stops at its check of the measurements' selection.
+    ASSERT_EQ(m_meldungen.size(), 1u);
+    EXPECT_EQ(m_meldungen[0], "Die zu druckenden Messungen müssen vorher ausgewählt werden!");
 }

@@ -56,6 +56,27 @@ CProtokoll Protokoll(const char* pruefart)
     return protokoll;
 }
 
+// The page as the print path draws it, on a landscape sheet; paginated first.
+QImage Zeichne(CZusammenstellungDruck& druck, int seite, const QString& name)
+{
+    QImage bild(kBreite, kHoehe, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    QtDC dc(maler, kDpi, kDpi);
+    // The page rectangle of the print path: 10 mm from the left and top edges, 1 mm above the
+    // bottom edge.
+    const RECT seitenRechteck{1000, -1000, 29700, 100 - 21000};
+    druck.Paginiere(&dc);
+    druck.DruckeSeite(seite, &dc, seitenRechteck);
+    maler.end();
+    if (const QString ordner = qEnvironmentVariable("AXO_SEITENBILDER"); !ordner.isEmpty()) {
+        QDir().mkpath(ordner);
+        bild.save(ordner + "/" + name + ".png");
+    }
+    return bild;
+}
+
 } // namespace
 
 TEST(Zusammenstellungsbild, FirstPageShowsLogoTitleHeadsAndFittedRows)
@@ -88,23 +109,10 @@ TEST(Zusammenstellungsbild, FirstPageShowsLogoTitleHeadsAndFittedRows)
                           "Bereich Damm Nord mit dem Bauherrn vereinbart|",
                           notiz);
 
-    QImage bild(kBreite, kHoehe, QImage::Format_RGB32);
-    bild.fill(Qt::white);
-    QPainter maler(&bild);
-    maler.setRenderHint(QPainter::Antialiasing);
-    QtDC dc(maler, kDpi, kDpi);
-    // The page rectangle of the print path: 10 mm from the left and top edges, 1 mm above the
-    // bottom edge.
-    const RECT seite{1000, -1000, 29700, 100 - 21000};
-    ASSERT_EQ(druck.Paginiere(&dc), 1);
-    druck.DruckeSeite(1, &dc, seite);
-    maler.end();
+    const QImage bild = Zeichne(druck, 1, "zusammenstellung");
     SetzeSeitenlogo(nullptr);
     g_pfade = vorher;
-    if (const QString ordner = qEnvironmentVariable("AXO_SEITENBILDER"); !ordner.isEmpty()) {
-        QDir().mkpath(ordner);
-        bild.save(ordner + "/zusammenstellung.png");
-    }
+    EXPECT_EQ(druck.Seitenzahl(), 1);
 
     // The header block starts 182 mm above the bottom edge at 209 mm: 27 mm from the top.
     // Logo band (mostly blue) left of the separator at 10 + 175 mm, empty right of it.
@@ -118,4 +126,42 @@ TEST(Zusammenstellungsbild, FirstPageShowsLogoTitleHeadsAndFittedRows)
     // Nothing left of the table nor beyond its right edge at 285 mm.
     EXPECT_EQ(Tinte(bild, 0, 0, 9.5, 210), 0);
     EXPECT_EQ(Tinte(bild, 285.5, 0, 297, 210), 0);
+}
+
+TEST(Zusammenstellungsbild, LaterPageWithoutProtocolNumbersShowsEveryKindsHead)
+{
+    const CPfade vorher = g_pfade;
+    g_pfade.protokollnrDrucken = false;
+    CZusammenstellungDruck druck;
+    druck.SetzeBaustelle("Ortsumgehung Birkenstadt");
+    // Page 1 is filled by rows of three lines each; page 2 holds one row of each other kind.
+    for (int i = 0; i < 14; ++i)
+        druck.FuegeZeileHinzu(std::to_string(i + 1) + "|20240501|a\nb\nc|", Protokoll("1001"));
+    const std::pair<const char*, const char*> arten[] = {
+        {"1005", "PL|78,5|45,0|1,74|||||||56,2|45,0"},
+        {"1009", "BM|PV 3|1,95|10,1|14,0|2,5|3,5|45|Kalk-Zement-Mischbinder 30/70"},
+        {"1015", "TZ|erfüllt|erfüllt|nicht erfüllt"},
+        {"1010", "BA|1|62,0|45,0|40"},
+        {"1008", "KD|2,651"},
+        {"1017", "WD|2,4E-07"},
+        {"1016", "KG|12,5"},
+        {"1013", "GV|3,1"},
+        {"1006", "ZG|0,32|0,18|0,14|0,02|0,21|0,79|0,21"},
+    };
+    for (const auto& [pruefart, werte] : arten)
+        druck.FuegeZeileHinzu(std::string("20|20240601|Los 2|2+450|Unterbau|rechts|Lehm|"
+                                          "Bodenentnahme|steif|") +
+                                  werte,
+                              Protokoll(pruefart));
+    const QImage bild = Zeichne(druck, 2, "zusammenstellung2");
+    g_pfade = vorher;
+    // Rows of 3 × 260 + 160: fourteen fill page 1, and the kinds run on to page 3.
+    EXPECT_EQ(druck.Seitenzahl(), 3);
+    EXPECT_EQ(druck.Zeilenseite(13), 1);
+    EXPECT_EQ(druck.Zeilenseite(14), 2);
+
+    // No logo band: the title band starts 27 mm from the top, with heads and rows below it.
+    EXPECT_EQ(Tinte(bild, 12, 0, 284, 26.5), 0);
+    EXPECT_GT(Tinte(bild, 12, 28, 150, 39), 1000);
+    EXPECT_GT(Tinte(bild, 12, 41, 284, 200), 20000);
 }

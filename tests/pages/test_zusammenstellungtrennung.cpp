@@ -97,6 +97,15 @@ TEST_F(Textanpassung, PiecesThatCannotFitStayWholeAndLongWordsEnd)
     const std::string gepasst = Passe(lang, 4);
     EXPECT_EQ(OhneBlanks(gepasst), lang);
     EXPECT_TRUE(druck.TextPasst(dc, 4 * kZeichen, gepasst));
+
+    // A long compound of word parts nests its cuts deeply and still keeps every character.
+    std::string kompositum;
+    for (int i = 0; i < 300; ++i)
+        kompositum += i % 2 ? "xxxbau" : "xxxberg";
+    std::string zerlegt = Passe(kompositum, 4);
+    EXPECT_TRUE(druck.TextPasst(dc, 4 * kZeichen, zerlegt));
+    std::erase(zerlegt, '-');
+    EXPECT_EQ(OhneBlanks(zerlegt), kompositum);
 }
 
 TEST_F(Textanpassung, BlanksOfTheCellTextAreKept)

@@ -1,0 +1,59 @@
+// The main view's export of the selected measurements.
+#include "app/messungsexport.h"
+#include "app/messungsliste.h"
+#include "app/versucheapp.h"
+#include "app/versucheview.h"
+#include "platform/meldung.h"
+#include "platform/qtext.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool IstDieselbeDatei(const QString& pfad, const std::string& andere)
+{
+    if (andere.empty())
+        return false;
+    const QString kanonisch = QFileInfo(pfad).canonicalFilePath();
+    return !kanonisch.isEmpty() && kanonisch == QFileInfo(AusCp1252(andere)).canonicalFilePath();
+}
+
+} // namespace
+
+void CVersucheView::ExportiereMessungen()
+{
+    const std::vector<const ITEMINFOS*> zeilen = m_messungsListe->HoleAusgewaehlteInfos();
+    if (zeilen.empty())
+        return;
+    const std::string text = BildeMessungsExport(zeilen, HoleVersucheApp()->HoleProtokolle());
+
+    QFileDialog dialog(this, u"Bitte Dateinamen angeben"_s, u"."_s, u"Messungen (*.messungen)"_s);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(u"messungen"_s);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString pfad = dialog.selectedFiles().constFirst();
+
+    // The project is only ever read.
+    if (IstDieselbeDatei(pfad, HoleVersucheApp()->HoleProjektPfad())) {
+        ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
+                     MeldungsArt::Warnung);
+        return;
+    }
+    switch (SchreibeMessungsExport(pfad, text)) {
+    case ExportErgebnis::Geschrieben:
+        break;
+    case ExportErgebnis::NichtAngelegt:
+        ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" kann nicht angelegt werden.",
+                     MeldungsArt::Fehler);
+        break;
+    case ExportErgebnis::NichtGeschrieben:
+        ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" konnte nicht geschrieben werden.",
+                     MeldungsArt::Fehler);
+        break;
+    }
+}

@@ -1,0 +1,252 @@
+// The export of selected measurements: the lines, the file with its line ends, and Ctrl+E in the
+// running viewer with the save dialog.
+#include "app/messungsexport.h"
+#include "app/zusammenstellungszeile.h"
+#include "viewer_fixtur.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::unique_ptr<CProtokoll> Protokoll(const std::string& id, const std::string& kuerzel,
+                                      std::vector<MESSUNG> messungen = {Messung("1")})
+{
+    auto protokoll = BaueTestprotokoll({.id = id,
+                                        .kopffelder = {"Nord", "", "", "", "GU", "", "", "", id},
+                                        .unterartKuerzel = kuerzel,
+                                        .messungen = std::move(messungen)});
+    protokoll->SetzeSpeziellGruppe(4, "d10|x|y|U=3,5");
+    return protokoll;
+}
+
+QByteArray LeseDatei(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("(fehlt)");
+}
+
+bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
+}
+
+template <typename Fenster> Fenster* OffenesFenster()
+{
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        if (auto* gesucht = qobject_cast<Fenster*>(fenster); gesucht && gesucht->isVisible())
+            return gesucht;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(Messungsexport, ZeileInAnfuehrungszeichenMitZusatzwertenNurFuerKV)
+{
+    const auto normal = Protokoll("P", "PV");
+    const std::string zeile = BildeExportzeile(*normal, "1");
+    EXPECT_EQ(zeile, "\"" + BildeZusammenstellungszeile(*normal, "1") + "\"");
+    EXPECT_EQ(std::count(zeile.begin(), zeile.end(), '|'), 25);
+    EXPECT_EQ(zeile.substr(0, 8), "\"P||Nord");
+
+    // The row text ends with "|", so an empty field comes before the two extra values.
+    const auto kv = Protokoll("K", "KV");
+    const std::string kvZeile = BildeExportzeile(*kv, "1");
+    EXPECT_EQ(kvZeile, "\"" + BildeZusammenstellungszeile(*kv, "1") + "|d10|U=3,5\"");
+    EXPECT_EQ(kvZeile.substr(kvZeile.size() - 12), "||d10|U=3,5\"");
+    for (const char* aehnlich : {"kv", "KVX", " KV", ""})
+        EXPECT_EQ(BildeExportzeile(*Protokoll("X", aehnlich), "1").find("d10"), std::string::npos)
+            << aehnlich;
+}
+
+TEST(Messungsexport, ZeilenInListenfolgeOhneVerschwundeneProtokolle)
+{
+    CProtokolle protokolle;
+    protokolle.FuegeHinzu(Protokoll("A", "PV", {Messung("1", "0+010"), Messung("2", "0+020")}));
+    protokolle.FuegeHinzu(Protokoll("B", "KV", {Messung("1", "0+030")}));
+    const auto info = [](const std::string& schluessel, const std::string& messungsId) {
+        ITEMINFOS zeile;
+        zeile.schluessel = schluessel;
+        zeile.messungsId = messungsId;
+        return zeile;
+    };
+    const ITEMINFOS a2 = info("A", "2");
+    const ITEMINFOS b1 = info("B", "1");
+    const ITEMINFOS a1 = info("A", "1");
+    const ITEMINFOS weg = info("C", "1");
+    const std::string text = BildeMessungsExport({&a2, &weg, &b1, &a1}, protokolle);
+    const auto& p = protokolle;
+    EXPECT_EQ(text, BildeExportzeile(*p.FindeProtokoll("A"), "2") + "\n" +
+                        BildeExportzeile(*p.FindeProtokoll("B"), "1") + "\n" +
+                        BildeExportzeile(*p.FindeProtokoll("A"), "1") + "\n");
+    EXPECT_NE(text.find("0+020"), std::string::npos);
+}
+
+TEST(Messungsexport, DateiMitZeilenendenDesTextmodusNeuGeschrieben)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString pfad = ordner.filePath(u"alt.messungen"_s);
+    ASSERT_TRUE(SchreibeDatei(pfad, QByteArray(500, 'x')));
+    // Bytes go out as they are (here "ß" as one byte).
+    EXPECT_EQ(SchreibeMessungsExport(pfad, "\"Straße|\"\n\"b|\"\n"), ExportErgebnis::Geschrieben);
+    EXPECT_EQ(LeseDatei(pfad), QByteArray("\"Stra\xdf"
+                                          "e|\"\r\n\"b|\"\r\n"));
+
+    EXPECT_EQ(SchreibeMessungsExport(ordner.filePath(u"fehlt/x.messungen"_s), "a\n"),
+              ExportErgebnis::NichtAngelegt);
+}
+
+namespace {
+
+class ExportImViewer : public ViewerUmgebung
+{
+protected:
+    void SetUp() override
+    {
+        ViewerUmgebung::SetUp();
+        MusterProjekt projekt;
+        projekt.titel = {"1|Erdbau|0"};
+        for (const auto& protokoll :
+             {Protokoll("A", "PV", {Messung("1", "0+010"), Messung("2", "0+020")}),
+              Protokoll("B", "KV", {Messung("1", "0+030")})}) {
+            protokoll->SetzeTitelID("1");
+            projekt.protokolle.push_back(*protokoll);
+        }
+        m_projekt = ProgrammOrdnerText() + "/export.axo";
+        ASSERT_TRUE(SchreibeProjektDatei(projekt, m_projekt));
+        Starte(m_projekt);
+        m_meldungen.clear();
+        m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+        m_ziel = AusCp1252(ProgrammOrdnerText()) + u"/ziel.messungen"_s;
+    }
+
+    // Answers the next save dialog with `pfad` (empty: cancels it) and confirms the question
+    // whether to overwrite.
+    void BeantworteDialog(const QString& pfad)
+    {
+        QTimer::singleShot(0, [this, pfad] {
+            auto* dialog = OffenesFenster<QFileDialog>();
+            if (dialog == nullptr)
+                return;
+            m_dialogTitel = dialog->windowTitle();
+            m_dialogFilter = dialog->nameFilters();
+            if (pfad.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            QTimer::singleShot(0, [this] {
+                if (auto* frage = OffenesFenster<QMessageBox>()) {
+                    m_ueberschreibenGefragt = true;
+                    frage->button(QMessageBox::Yes)->click();
+                }
+            });
+            dialog->selectFile(pfad);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    }
+
+    void DrueckeStrgE()
+    {
+        QKeyEvent taste(QEvent::KeyPress, Qt::Key_E, Qt::ControlModifier, u"\x05"_s);
+        QApplication::sendEvent(&Messungen(), &taste);
+    }
+
+    // The expected export of the rows, top to bottom, with the file's line ends.
+    QByteArray Erwartet(std::initializer_list<int> zeilen) const
+    {
+        std::string text;
+        for (int zeile : zeilen) {
+            const ITEMINFOS* info = Messungen().HoleInfo(zeile);
+            text += BildeExportzeile(*m_app->HoleProtokolle().FindeProtokoll(info->schluessel),
+                                     info->messungsId) +
+                    "\r\n";
+        }
+        return QByteArray::fromStdString(text);
+    }
+
+    std::string m_projekt;
+    QString m_ziel;
+    QString m_dialogTitel;
+    QStringList m_dialogFilter;
+    bool m_ueberschreibenGefragt = false;
+};
+
+} // namespace
+
+TEST_F(ExportImViewer, StrgESchreibtDieGewaehltenZeilenInListenfolge)
+{
+    // Without a selection no dialog opens.
+    BeantworteDialog({});
+    DrueckeStrgE();
+    QApplication::processEvents();
+    EXPECT_TRUE(m_dialogTitel.isEmpty());
+
+    Messungen().SortiereNachSpalte(4 + kAbsteigend);
+    Waehle(Messungen(), {2, 0, 1});
+    BeantworteDialog(m_ziel);
+    DrueckeStrgE();
+    EXPECT_EQ(m_dialogTitel, u"Bitte Dateinamen angeben");
+    EXPECT_EQ(m_dialogFilter, QStringList{u"Messungen (*.messungen)"_s});
+    const QByteArray inhalt = LeseDatei(m_ziel);
+    EXPECT_EQ(inhalt, Erwartet({0, 1, 2}));
+    EXPECT_EQ(inhalt.count("\r\n"), 3);
+    // Descending by station.
+    EXPECT_LT(inhalt.indexOf("0+030"), inhalt.indexOf("0+020"));
+    EXPECT_LT(inhalt.indexOf("0+020"), inhalt.indexOf("0+010"));
+    EXPECT_FALSE(m_ueberschreibenGefragt);
+
+    // An existing file: asked first, then wholly replaced.
+    Waehle(Messungen(), {1});
+    BeantworteDialog(m_ziel);
+    DrueckeStrgE();
+    EXPECT_TRUE(m_ueberschreibenGefragt);
+    EXPECT_EQ(LeseDatei(m_ziel), Erwartet({1}));
+
+    // A name without extension gets ".messungen".
+    BeantworteDialog(AusCp1252(ProgrammOrdnerText()) + u"/ohne"_s);
+    m_ansicht->ExportiereMessungen();
+    EXPECT_EQ(LeseDatei(AusCp1252(ProgrammOrdnerText()) + u"/ohne.messungen"_s), Erwartet({1}));
+    EXPECT_TRUE(m_meldungen.empty());
+}
+
+TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
+{
+    Waehle(Messungen(), {0});
+    BeantworteDialog({});
+    m_ansicht->ExportiereMessungen();
+    EXPECT_FALSE(m_dialogTitel.isEmpty());
+    EXPECT_FALSE(QFile::exists(m_ziel));
+
+    // The open project is never overwritten.
+    const QString projekt = AusCp1252(m_projekt);
+    const QByteArray vorher = LeseDatei(projekt);
+    BeantworteDialog(projekt);
+    m_ansicht->ExportiereMessungen();
+    EXPECT_EQ(LeseDatei(projekt), vorher);
+    ASSERT_EQ(m_meldungen.size(), 1u);
+    EXPECT_EQ(m_meldungen[0], "Die geöffnete Projektdatei kann nicht überschrieben werden.");
+
+    // Nor one opened later, whatever way its name is written.
+    const std::string zweites =
+        SchreibeProjekt("zweites.axo", {{.id = "Z", .titelId = "1", .messungen = {Messung("1")}}});
+    m_app->OeffneDokument(zweites);
+    const QByteArray zweitesVorher = LeseDatei(AusCp1252(zweites));
+    m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+    Waehle(Messungen(), {0});
+    BeantworteDialog(AusCp1252(ProgrammOrdnerText()) + u"/./zweites.axo"_s);
+    m_ansicht->ExportiereMessungen();
+    EXPECT_EQ(LeseDatei(AusCp1252(zweites)), zweitesVorher);
+    EXPECT_EQ(m_meldungen.size(), 2u);
+}
