@@ -6,6 +6,7 @@
 #include "pages/seitenkoerper.h"
 #include "report/protokolldruck.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -20,7 +21,7 @@ struct Volumenverfahren
     std::array<std::array<const char*, 3>, 3> abmessungen;
 };
 
-constexpr std::array<Volumenverfahren, 6> kVerfahren{{
+constexpr std::array<Volumenverfahren, 5> kVerfahren{{
     {"", {{{"", "", ""}, {"", "", ""}, {"", "", ""}}}},
     {" durch Ausmessen",
      {{{"Länge", "L", "[cm]"}, {"Breite", "b", "[cm]"}, {"Höhe", "h", "[cm]"}}}},
@@ -32,17 +33,14 @@ constexpr std::array<Volumenverfahren, 6> kVerfahren{{
      {{{"Dichte Ersatz", "<fs>r<t><fn>e", "[g/cm³]"},
        {"Masse Ersatz", "m<t><fn>e", "[g]"},
        {"", "", ""}}}},
-    {" durch Ersatzverfahren",
-     {{{"Dichte Ersatz", "<fs>r<t><fn>e", "[g/cm³]"},
-       {"Masse Ersatz", "m<t><fn>e", "[g]"},
-       {"", "", ""}}}},
 }};
 
-// Codes 3001 to 3005 name a method; any other code prints the bare subtitle.
+// Codes 3001 to 3005 name a method, 3004 and 3005 both the replacement method; any other code
+// prints the bare subtitle.
 const Volumenverfahren& VerfahrenVon(const std::string& code)
 {
     const int m = LeseSteuerzahl(code);
-    return kVerfahren[m >= 3001 && m <= 3005 ? m - 3000 : 0];
+    return kVerfahren[m >= 3001 && m <= 3005 ? std::min(m - 3000, 4) : 0];
 }
 
 constexpr std::array<Wertzeile, 4> kWassergehalt{{

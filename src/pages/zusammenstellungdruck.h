@@ -5,7 +5,8 @@
 //
 // A print job fills the rows (Leere, SetzeBaustelle, SetzeProtNrPraefix, FuegeZeileHinzu per
 // measurement), paginates once on the job's device context (Paginiere, which also fits the cell
-// texts into their columns) and prints each page from 1 to the page count (DruckeSeite).
+// texts into their columns) and prints each page from 1 to the page count (DruckeSeite). Text
+// measures alike on every device context, so any one will do for the pagination.
 //
 // Lengths are logical units (0.01 mm, y upward); every position is derived from the left and the
 // bottom edge of the page rectangle.
@@ -63,9 +64,9 @@ public:
 
     // Column geometry and drawing of the head block and of one row.
     int SpaltenX(int grenze) const;
-    void DruckeSpaltenkoepfe(const Spaltentextzeile& worte, CDC& dc, RECT rechteck);
-    void ZeichneZeile(int zeile, const CProtokoll& protokoll, CDC& dc, RECT rechteck);
-    void ZeichneZeilenzellen(int zeile, const CProtokoll& protokoll, CDC& dc, RECT rechteck);
+    void DruckeSpaltenkoepfe(const Spaltentextzeile& worte, CDC& dc, RECT rechteck) const;
+    void ZeichneZeile(int zeile, const CProtokoll& protokoll, CDC& dc, RECT rechteck) const;
+    void ZeichneZeilenzellen(int zeile, const CProtokoll& protokoll, CDC& dc, RECT rechteck) const;
     void ZeichneKopfzellentext(CDC& dc, RECT rechteck, const std::string& text,
                                bool auszeichnung) const;
     void ZeichneTextImRechteck(CDC& dc, RECT rechteck, const std::string& text) const;
@@ -98,6 +99,7 @@ private:
     void ZeichneKopfTexte(int art, const Spaltentextzeile& worte, CDC& dc,
                           const Kopfhoehen& y) const;
     void ZeichneZellenlinien(int art, CDC& dc, int oben, int unten) const;
+    void TrenneKompositum(CDC& dc, int breite, std::string& wort, int tiefe) const;
 
     CFont m_normal;
     CFont m_fett;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <span>
 
 namespace {
@@ -16,6 +17,8 @@ namespace {
 constexpr std::array<int, CZusammenstellungDruck::kAnzahlSpalten> kRelativeBreiten = {
     16, 12, 16, 9, 20, 18, 18, 18, 18, 7, 16, 8, 8, 9, 8, 7, 7, 8, 8, 8, 8, 8, 7, 8, 8};
 constexpr int kSummeBreiten = 278;
+static_assert(std::accumulate(kRelativeBreiten.begin(), kRelativeBreiten.end(), 0) ==
+              kSummeBreiten);
 
 // Row verticals at the group boundaries take the medium pen, the others the thin one.
 constexpr std::array<bool, CZusammenstellungDruck::kAnzahlSpalten + 1> kMittlereZeilenlinie = {
@@ -156,7 +159,7 @@ void CZusammenstellungDruck::ZeichneTextImRechteck(CDC& dc, RECT rechteck,
 }
 
 void CZusammenstellungDruck::DruckeSpaltenkoepfe(const Spaltentextzeile& worte, CDC& dc,
-                                                 RECT rechteck)
+                                                 RECT rechteck) const
 {
     const int oben = rechteck.top;
     const int hoehe = oben - rechteck.bottom;
@@ -280,7 +283,7 @@ void CZusammenstellungDruck::ZeichneZellenlinien(int art, CDC& dc, int oben, int
 }
 
 void CZusammenstellungDruck::ZeichneZeile(int zeile, const CProtokoll& protokoll, CDC& dc,
-                                          RECT rechteck)
+                                          RECT rechteck) const
 {
     dc.SelectObject(m_normal);
     ZeichneZellenlinien(protokoll.GetArtIndex(), dc, rechteck.top, rechteck.bottom);
@@ -288,7 +291,7 @@ void CZusammenstellungDruck::ZeichneZeile(int zeile, const CProtokoll& protokoll
 }
 
 void CZusammenstellungDruck::ZeichneZeilenzellen(int zeile, const CProtokoll& protokoll, CDC& dc,
-                                                 RECT rechteck)
+                                                 RECT rechteck) const
 {
     if (zeile < 0 || zeile >= AnzahlZeilen())
         return;

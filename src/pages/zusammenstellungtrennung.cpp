@@ -21,6 +21,9 @@ constexpr std::string_view kMorpheme =
 // A cut needs at least three characters before it.
 constexpr size_t kMindestensVorSchnitt = 3;
 
+// Nesting of cuts at word parts.
+constexpr int kMaxTrenntiefe = 32;
+
 // The format cells are drawn with; measuring uses it too, so that measured lines are drawn lines.
 constexpr unsigned kZellenformat = DT_WORDBREAK | DT_CENTER | DT_NOCLIP | DT_NOPREFIX;
 
@@ -119,6 +122,16 @@ void CZusammenstellungDruck::TrenneWortNachZeichen(CDC& dc, int breite, std::str
 
 void CZusammenstellungDruck::TrenneKompositum(CDC& dc, int breite, std::string& wort) const
 {
+    TrenneKompositum(dc, breite, wort, 0);
+}
+
+void CZusammenstellungDruck::TrenneKompositum(CDC& dc, int breite, std::string& wort,
+                                              int tiefe) const
+{
+    // A word made up to provoke it could nest cuts thousands deep; real compounds have a few
+    // parts, and what is left whole here is broken between characters.
+    if (tiefe >= kMaxTrenntiefe)
+        return;
     // The word as its pieces between cuts. Each morpheme in turn cuts every piece that is still
     // too wide at its first occurrence; both halves are hyphenated further on their own. A piece
     // that fits is never cut, and the search stops as soon as all pieces fit.
@@ -138,9 +151,9 @@ void CZusammenstellungDruck::TrenneKompositum(CDC& dc, int breite, std::string& 
             std::string links = stueck.substr(0, stelle) + "-";
             std::string rechts = stueck.substr(stelle);
             if (!TextPasst(dc, breite, links))
-                TrenneKompositum(dc, breite, links);
+                TrenneKompositum(dc, breite, links, tiefe + 1);
             if (!TextPasst(dc, breite, rechts))
-                TrenneKompositum(dc, breite, rechts);
+                TrenneKompositum(dc, breite, rechts, tiefe + 1);
             const std::vector<std::string> neu = TeileAnBlanks(links + " " + rechts);
             stuecke.erase(stuecke.begin() + static_cast<std::ptrdiff_t>(i));
             stuecke.insert(stuecke.begin() + static_cast<std::ptrdiff_t>(i), neu.begin(),
