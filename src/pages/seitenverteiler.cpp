@@ -29,6 +29,7 @@ constexpr std::array kSeiten{
     Seitenzuordnung{10081, &CProtokollDruck::DruckeKorndichte},
     Seitenzuordnung{10111, &CProtokollDruck::DruckeWassergehalt},
     Seitenzuordnung{10121, &CProtokollDruck::DruckeLastplatte},
+    Seitenzuordnung{10181, &CProtokollDruck::DruckeGrafikmischSeite},
     Seitenzuordnung{2, &CProtokollDruck::DruckeProctor},
     Seitenzuordnung{3, &CProtokollDruck::DruckeAltSeite3},
     Seitenzuordnung{4, &CProtokollDruck::DruckeAltSeite4},
