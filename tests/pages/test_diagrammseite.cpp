@@ -212,6 +212,16 @@ TEST_F(Diagrammseite, WithoutCurvesTheBoxStaysEmptyAndTheLegendFull)
         EXPECT_EQ(MitStift(0, 40, DCPrimitiv::Linienzug).size(), 6u);
     }
 
+    // The first present curve has no usable axes: no frame, and the later curve, drawn into the
+    // same empty range, places nothing.
+    Kurven({"0.1|1.5@2.5|0.1@0.2|1.8@1.9", ProctorDaten("0.00", "", "")});
+    Farben("0xff@0xff0000");
+    Drucke(2);
+    EXPECT_FALSE(HatLinie({links, oben}, {rechts, oben}));
+    EXPECT_TRUE(MitStift(Blau, 20, DCPrimitiv::Linienzug).empty());
+    EXPECT_TRUE(MitStift(Blau, 20, DCPrimitiv::Polygon).empty());
+    EXPECT_EQ(MitStift(Blau, 40, DCPrimitiv::Linienzug).size(), 1u);
+
     // No test at all: the same page, nothing read.
     dc.Leeren();
     druck.DruckeGrafikmisch(dc, seite, nullptr, "Titel");
