@@ -180,6 +180,22 @@ TEST_F(Seitenbilder, LossOnIgnitionLimeContentAndSedimentationTablesAreFilled)
     EXPECT_GT(Tinte(sed, 26, Zeile(38.4), 192, Zeile(39.2)), 150);
 }
 
+TEST_F(Seitenbilder, FilterRuleAndPermeabilityPagesShowTablesAndCharts)
+{
+    CV_Terzaghi terzaghi;
+    const QImage filter = Seite(terzaghi, 1015, 1, "filterregel");
+    // Curves in the chart, the sieve table and the criteria.
+    EXPECT_GT(Tinte(filter, 45, Zeile(20), 185, Zeile(33)), 2000);
+    EXPECT_GT(Tinte(filter, 26, Zeile(43), 110, Zeile(50)), 300);
+    EXPECT_GT(Tinte(filter, 123, Zeile(56.6), 190, Zeile(58.6)), 100);
+
+    CV_Wasserdlkb wasserdlkb(2);
+    const QImage durchlaessigkeit = Seite(wasserdlkb, 1017, 1, "durchlaessigkeit");
+    EXPECT_GT(Tinte(durchlaessigkeit, 26, Zeile(37), 190, Zeile(42)), 300);
+    // The crosses of the chart.
+    EXPECT_GT(Tinte(durchlaessigkeit, 50, Zeile(55), 185, Zeile(60)), 100);
+}
+
 TEST_F(Seitenbilder, ProctorPageShowsTablesAndTheCurve)
 {
     CV_proctor versuch;
