@@ -1358,6 +1358,40 @@ void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
     FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht15);
 }
 
+// ---- Binder amount and soil-replacement thickness: recommendations from earlier tests --------
+
+// A silty sand, drier than its Proctor optimum, improved with a mixed binder; the chart lines give
+// the binder per square metre at 100 cm for the recommended and for a raised share.
+void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double dichte = 1.84 + 0.06 * Streuwert(nummer, 0, 81);
+    const double wOpt = 0.105 + 0.02 * Streuwert(nummer, 0, 82);
+    const double wNat = wOpt - 0.025;
+    constexpr double kAnteil = 3.0, kErhoeht = 4.0; // % of the dry density
+    const double kgJeM3 = dichte * 1000 * kAnteil / 100;
+    const double wasser = (wOpt - wNat) * dichte * 1000;
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({"PR 1", StringFormat("%.3f", dichte), StringFormat("%.3f", wOpt), "2.66",
+                   StringFormat("%.3f", wNat), "12", "Mischbinder 70/30",
+                   StringFormat("%.1f", kAnteil), StringFormat("%.0f", kgJeM3),
+                   StringFormat("%.0f", wasser)}));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"", "", StringFormat("%.1f", kgJeM3),
+                   StringFormat("%.1f", dichte * 1000 * kErhoeht / 100)}));
+}
+
+// A soft subgrade (Ev2 41.2) under a crushed-stone layer of 40 cm for a required Ev2 of 80: the
+// stored results as the thickness curves give them (32 cm needed, Ev2 93 expected, subgrade 34
+// needed).
+void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({"PL 4", "18.4", "41.2", "80", "40", "2.24", "32", "93", "34"}));
+    protokoll.SetzeSpeziellGruppe(5, Felder({"", "", "41.2", "40"}));
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -1374,6 +1408,8 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle[1005 - kErstePruefart] = FuellePlattendruck;
         tabelle[1004 - kErstePruefart] = FuelleRammsondierung;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
+        tabelle[1009 - kErstePruefart] = FuelleBindemittel;
+        tabelle[1010 - kErstePruefart] = FuelleBodenaustausch;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;

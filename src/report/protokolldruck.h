@@ -84,6 +84,12 @@ public:
     // Dynamic probing: device, blow counts per 10 cm down to 9 m, depth notes and the diagram.
     void DruckeRammsondierung(CDC& dc, RECT seite, const std::string& tabelle,
                               const std::string& diagramm, const std::string& titel);
+    // Binder amount: Proctor values, site conditions, binder diagram and additions.
+    void DruckeBindemittelmenge(CDC& dc, RECT seite, const std::string& tabelle,
+                                const std::string& diagramm, const std::string& titel);
+    // Soil-replacement thickness: subgrade values, three conclusions and the target Ev2 diagram.
+    void DruckeBodenaustauschdicke(CDC& dc, RECT seite, const std::string& tabelle,
+                                   const std::string& diagramm, const std::string& titel);
 
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;
