@@ -1392,6 +1392,45 @@ void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(5, Felder({"", "", "41.2", "40"}));
 }
 
+// ---- Combined diagrams: four Proctor curves of earlier tests in one chart ----------------------
+
+// The chart data of a Proctor test as another protocol holds it, on the comparison's common axes.
+std::string ProctorKurve(int nummer)
+{
+    CProtokoll proctor;
+    proctor.Initialisiere("P", "0", "1001");
+    FuelleProctor(proctor, nummer, 0);
+    std::string felder = proctor.HoleSpeziellBlock5();
+    const std::string achsen = Striche(0.04, 0.16, 0.02, "%.2f") + "|" +
+                               Striche(1.75, 2.00, 0.05, "%.2f") + "|";
+    // Rows 0 and 1, the test's own ticks, give way to the common ones.
+    felder = achsen + felder.substr(felder.find('|', felder.find('|') + 1) + 1);
+    std::replace(felder.begin(), felder.end(), '|', '#');
+    return felder;
+}
+
+void FuelleGrafikmisch(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kKurven = 4;
+    const char* const farben = "0x0000c0@0xc00000@0x008000@0x0080e0@@";
+    std::vector<std::string> kurven, legenden(6);
+    for (int k = 0; k < kKurven; ++k) {
+        const int quelle = nummer + 7 * (k + 1);
+        kurven.push_back(ProctorKurve(quelle));
+        const std::string datum = Pruefdatum(quelle);
+        legenden[static_cast<size_t>(k)] = Unterwerte(
+            {"", StringFormat("%05dPV", quelle + 1),
+             datum.substr(6, 2) + "." + datum.substr(4, 2) + "." + datum.substr(0, 4),
+             Auswahl(kBereiche, quelle, 1), Station(quelle, 0), Auswahl(kSchichten, quelle, 2),
+             Auswahl(kLagen, quelle, 3), Auswahl(kBodenarten, quelle, 4),
+             Auswahl(kHerkuenfte, quelle, 5), k == 0 ? "Bezugsprobe" : "Eignungsprüfung"});
+    }
+    protokoll.SetzeSpeziellGruppe(2, Felder({"", farben, "", "", legenden[0], legenden[1],
+                                             legenden[2], legenden[3], legenden[4], legenden[5]}));
+    protokoll.SetzeSpeziellGruppe(6, Felder(kurven));
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -1412,6 +1451,7 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle[1010 - kErstePruefart] = FuelleBodenaustausch;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
+        tabelle[1018 - kErstePruefart] = FuelleGrafikmisch;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;
         return tabelle;
     }();

@@ -7,7 +7,6 @@
 #include "app/versucheview.h"
 #include "data/pruefartkatalog.h"
 #include "platform/qtext.h"
-#include "platform/text.h"
 
 #include <QCursor>
 #include <QEvent>

@@ -1,10 +1,12 @@
 #include "app/protokolldruckauftrag.h"
 
+#include "app/zusammenstellungszeile.h"
 #include "data/pfade.h"
 #include "data/protokolle.h"
 #include "platform/meldung.h"
 #include "platform/qtdc.h"
 #include "platform/qtext.h"
+#include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
 
 #include <QPainter>
@@ -89,6 +91,7 @@ bool PruefeDruckauswahl(bool protokollseite, bool ausgewaehlt)
 void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protokolle,
                                                       const std::vector<std::string>& schluessel)
 {
+    m_zusammenstellungAktiv = false;
     m_seiten.AlleEntfernen();
     const std::string kopfsatz = BildeKopfsatz(protokolle);
     const std::string fusstext = protokolle.HoleMassnahmeWert("massnahme_fusstext");
@@ -106,6 +109,30 @@ void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protoko
     }
 }
 
+void CProtokolldruckAuftrag::BereiteZusammenstellungVor(
+    const CProtokolle& protokolle, const std::vector<MessungsSchluessel>& messungen)
+{
+    m_seiten.AlleEntfernen();
+    m_zusammenstellungAktiv = true;
+    m_zusammenstellung.Leere();
+    m_zusammenstellung.SetzeBaustelle(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"));
+    m_zusammenstellung.SetzeProtNrPraefix(protokolle.HoleMassnahmeWert("massnahme_protNrPraefix"));
+    for (const auto& [schluessel, messungsId] : messungen) {
+        if (const CProtokoll* protokoll = protokolle.FindeProtokoll(schluessel))
+            m_zusammenstellung.FuegeZeileHinzu(BildeZusammenstellungszeile(*protokoll, messungsId),
+                                               *protokoll);
+    }
+    // Text measures alike on every device context, so the rows fall on the same pages as on
+    // the printer.
+    RecordingDC messen;
+    m_zusammenstellung.Paginiere(&messen);
+}
+
+int CProtokolldruckAuftrag::GetSeitenzahl() const
+{
+    return m_zusammenstellungAktiv ? m_zusammenstellung.Seitenzahl() : m_seiten.GetSeitenzahl();
+}
+
 bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
 {
     if (seite < 1 || seite > GetSeitenzahl())
@@ -113,7 +140,10 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
     // A setting changed while the job runs takes effect with the next page.
     g_pfade.LeseRegistry();
     try {
-        m_seiten.DruckeSeite(seite, &dc, m_seitenRechteck);
+        if (m_zusammenstellungAktiv)
+            m_zusammenstellung.DruckeSeite(seite, &dc, m_seitenRechteck);
+        else
+            m_seiten.DruckeSeite(seite, &dc, m_seitenRechteck);
         return true;
     } catch (const std::exception& fehler) {
         qWarning("Druckseite %d abgebrochen: %s", seite, qUtf8Printable(AusCp1252(fehler.what())));

@@ -1,14 +1,16 @@
 #pragma once
-// The report job of the main view: one test object per selected protocol, the page rectangle
-// taken from the printer, and the one page routine that printing, the preview and a PDF file
-// all draw with.
+// The print job of the main view: either one test object per selected protocol or the summary
+// table of the selected measurements, the page rectangle taken from the printer, and the one page
+// routine that printing, the preview and a PDF file all draw with.
 
+#include "pages/zusammenstellungdruck.h"
 #include "platform/druckbereich.h"
 #include "platform/gdi.h"
 #include "report/druckseitenverwaltung.h"
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CDC;
@@ -36,10 +38,16 @@ public:
     // collection, or whose test type prints no report, adds no pages.
     void BereiteProtokolldruckVor(const CProtokolle& protokolle,
                                   const std::vector<std::string>& schluessel);
+    // Empties the job, then fills the summary table with one row per selected measurement in
+    // list order (protocol identifier, running-number text) and paginates it. A measurement
+    // whose protocol is no longer in the collection is left out.
+    using MessungsSchluessel = std::pair<std::string, std::string>;
+    void BereiteZusammenstellungVor(const CProtokolle& protokolle,
+                                    const std::vector<MessungsSchluessel>& messungen);
 
     void SetzeSeitenrechteck(const RECT& rechteck) { m_seitenRechteck = rechteck; }
     const RECT& HoleSeitenrechteck() const { return m_seitenRechteck; }
-    int GetSeitenzahl() const { return m_seiten.GetSeitenzahl(); }
+    int GetSeitenzahl() const;
 
     // Draws job page n (from 1) with the print settings as they are stored at this moment. A
     // failure while drawing ends only this page, which keeps what it got; false then, and for
@@ -53,5 +61,7 @@ public:
 
 private:
     CDruckseitenVerwaltung m_seiten;
+    CZusammenstellungDruck m_zusammenstellung;
+    bool m_zusammenstellungAktiv = false;
     RECT m_seitenRechteck{};
 };

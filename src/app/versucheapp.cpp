@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -92,12 +93,16 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
 {
     StarteGeschwisterVerbindung();
     g_pfade.LeseDatenpfad();
+    // A relative project path names a file seen from where the viewer was started, so it is
+    // made absolute before the working directory changes.
+    const QString argument = argumente.size() > 1 ? argumente[1] : QString();
+    const std::string projekt = NachCp1252(argument);
+    const std::string projektPfad = NachCp1252(QFileInfo(argument).absoluteFilePath());
     WechsleInsProgrammverzeichnis();
-    const std::string projekt = argumente.size() > 1 ? NachCp1252(argumente[1]) : std::string();
     if (!LadeFirmenlogo())
         ZeigeMeldung("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!");
     if (IstProjektArgument(projekt))
-        LadeProjekt(projekt);
+        LadeProjekt(projektPfad);
     if (!m_katalog.Lade())
         return false;
     m_dateiVerlauf.Lade();

@@ -47,24 +47,33 @@ bool CVersucheView::OnPreparePrinting()
                                     : HoleMessungsListe();
     if (!PruefeDruckauswahl(protokollseite, !liste->HoleAusgewaehlteInfos().empty()))
         return false;
-    // Selected measurements print as the summary table, which is not built yet.
-    if (!protokollseite)
-        return false;
-    HoleVersucheApp()->SetzeQuerformat(false);
+    // Reports print in portrait, the summary table of the measurements in landscape.
+    HoleVersucheApp()->SetzeQuerformat(!protokollseite);
     return true;
 }
 
 void CVersucheView::OnBeginPrinting(const QPrinter& drucker)
 {
     m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(drucker)));
-    m_druckauftrag.BereiteProtokolldruckVor(HoleVersucheApp()->HoleProtokolle(),
-                                            GewaehlteProtokolle());
+    const CProtokolle& protokolle = HoleVersucheApp()->HoleProtokolle();
+    if (IstProtokollseiteAktiv())
+        m_druckauftrag.BereiteProtokolldruckVor(protokolle, GewaehlteProtokolle());
+    else
+        m_druckauftrag.BereiteZusammenstellungVor(protokolle, GewaehlteMessungen());
 }
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten)
 {
     if (!m_druckauftrag.DruckeSeiten(drucker, nurGewaehlteSeiten))
         ZeigeMeldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Fehler);
+}
+
+std::vector<CProtokolldruckAuftrag::MessungsSchluessel> CVersucheView::GewaehlteMessungen() const
+{
+    std::vector<CProtokolldruckAuftrag::MessungsSchluessel> messungen;
+    for (const ITEMINFOS* info : HoleMessungsListe()->HoleAusgewaehlteInfos())
+        messungen.emplace_back(info->schluessel, info->messungsId);
+    return messungen;
 }
 
 std::vector<std::string> CVersucheView::GewaehlteProtokolle() const

@@ -31,6 +31,7 @@ constexpr std::array kSeiten{
     Seitenzuordnung{10121, &CProtokollDruck::DruckeLastplatte},
     Seitenzuordnung{10091, &CProtokollDruck::DruckeBindemittelmenge},
     Seitenzuordnung{10101, &CProtokollDruck::DruckeBodenaustauschdicke},
+    Seitenzuordnung{10181, &CProtokollDruck::DruckeGrafikmischSeite},
     Seitenzuordnung{2, &CProtokollDruck::DruckeProctor},
     Seitenzuordnung{3, &CProtokollDruck::DruckeAltSeite3},
     Seitenzuordnung{4, &CProtokollDruck::DruckeAltSeite4},

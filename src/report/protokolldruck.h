@@ -90,6 +90,13 @@ public:
     // Soil-replacement thickness: subgrade values, three conclusions and the target Ev2 diagram.
     void DruckeBodenaustauschdicke(CDC& dc, RECT seite, const std::string& tabelle,
                                    const std::string& diagramm, const std::string& titel);
+    // Combined diagrams: up to six Proctor (sub-type 2) or grain-size curves of earlier tests
+    // with their legend, all read from the test's own data texts; the page rectangle is unused.
+    void DruckeGrafikmisch(CDC& dc, RECT seite, const CVirtVersuch* versuch,
+                           const std::string& titel);
+    // The dispatcher's form of it, for the test recorded by ErzeugeGdiObjekte.
+    void DruckeGrafikmischSeite(CDC& dc, RECT seite, const std::string& tabelle,
+                                const std::string& diagramm, const std::string& titel);
 
     // Slots 17 and 5 stay without an object.
     std::array<CFont, AnzahlSchriften> Schriften;

@@ -136,7 +136,7 @@ protected:
     // whether to overwrite.
     void BeantworteDialog(const QString& pfad)
     {
-        QTimer::singleShot(0, [this, pfad] {
+        QTimer::singleShot(0, &m_kontext, [this, pfad] {
             auto* dialog = OffenesFenster<QFileDialog>();
             if (dialog == nullptr)
                 return;
@@ -146,7 +146,7 @@ protected:
                 dialog->reject();
                 return;
             }
-            QTimer::singleShot(0, [this] {
+            QTimer::singleShot(0, &m_kontext, [this] {
                 if (auto* frage = OffenesFenster<QMessageBox>()) {
                     m_ueberschreibenGefragt = true;
                     frage->button(QMessageBox::Yes)->click();
@@ -181,6 +181,8 @@ protected:
     QString m_dialogTitel;
     QStringList m_dialogFilter;
     bool m_ueberschreibenGefragt = false;
+    // Answers not yet given go with the test.
+    QObject m_kontext;
 };
 
 } // namespace

@@ -342,7 +342,7 @@ void Waehle(CAppListCtrl& liste, const std::set<std::string>& ids)
 
 } // namespace
 
-TEST_F(Druckbefehle, SelectedProtocolsPrintInPortraitInListOrder)
+TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
 {
     const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
     ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
@@ -381,13 +381,30 @@ TEST_F(Druckbefehle, SelectedProtocolsPrintInPortraitInListOrder)
     EXPECT_TRUE(proctor.contains(u"Ortsumgehung Lindenfeld, B 417 Bauabschnitt 2"_s));
     EXPECT_TRUE(proctor.contains(u"OL-00002PV"_s));
 
-    // Selected measurements wait for the summary table: no message, no job, no orientation.
+    // Selected measurements print as the summary table in landscape.
     m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
     CMessungsListCtrl& messungen = *m_ansicht->HoleMessungsListe();
-    ASSERT_GT(messungen.HoleModell().rowCount(), 0);
-    messungen.selectionModel()->select(messungen.HoleModell().index(0, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    EXPECT_FALSE(m_ansicht->OnPreparePrinting());
+    ASSERT_GT(messungen.HoleModell().rowCount(), 1);
+    for (int zeile : {0, 1})
+        messungen.selectionModel()->select(messungen.HoleModell().index(zeile, 0),
+                                           QItemSelectionModel::Select |
+                                               QItemSelectionModel::Rows);
+    ASSERT_TRUE(m_ansicht->OnPreparePrinting());
     EXPECT_TRUE(m_meldungen.empty());
+    EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Landscape);
+    const QString tabelle = ordner.filePath(u"zusammenstellung.pdf"_s);
+    QPrinter querdrucker(QPrinter::HighResolution);
+    querdrucker.setOutputFormat(QPrinter::PdfFormat);
+    querdrucker.setPageOrientation(QPageLayout::Landscape);
+    querdrucker.setOutputFileName(tabelle);
+    m_ansicht->OnBeginPrinting(querdrucker);
+    EXPECT_EQ(m_ansicht->HoleDruckauftrag().GetSeitenzahl(), 1);
+    m_ansicht->OnPrint(querdrucker, true);
+    ASSERT_EQ(PdfSeitenzahl(tabelle), 1);
+    EXPECT_TRUE(PdfSeitentext(tabelle, 1).contains(u"Zusammenstellung der Prüfergebnisse"_s));
+
+    // The next report job switches back to portrait.
+    m_ansicht->HoleTabCtrl()->setCurrentIndex(0);
+    ASSERT_TRUE(m_ansicht->OnPreparePrinting());
     EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Portrait);
 }

@@ -192,7 +192,7 @@ protected:
     void KlickeKopf(int spalte, const QString& wert = {}, int op = Enthaelt)
     {
         m_dialogSpalte.clear();
-        QTimer::singleShot(0, [this, wert, op] {
+        QTimer::singleShot(0, &m_kontext, [this, wert, op] {
             for (QWidget* fenster : QApplication::topLevelWidgets()) {
                 auto* dialog = qobject_cast<CFilterSetzenDlg*>(fenster);
                 if (dialog == nullptr || !dialog->isVisible())
@@ -223,6 +223,8 @@ protected:
 
     QString m_dialogSpalte;
     int m_angeboten = 0;
+    // Answers not yet given go with the test.
+    QObject m_kontext;
 };
 
 } // namespace

@@ -133,6 +133,17 @@ TEST_F(Start, ProjectArgumentIsLoadedBeforeTheWindowAndShownInTheCaption)
     EXPECT_EQ(Titel(app), " Protokolle der Maßnahme: B 27 Ortsumgehung, Auftraggeber: Stadt Ulm");
 }
 
+TEST_F(Start, RelativeProjectPathIsTakenFromTheStartingDirectory)
+{
+    const std::string pfad = SchreibeProjekt("Baustelle.axo", "B 27 Ortsumgehung", "Stadt Ulm", 3);
+    QTemporaryDir start;
+    ASSERT_TRUE(QFile::copy(AusCp1252(pfad), start.filePath(QStringLiteral("Relativ.axo"))));
+    QDir::setCurrent(start.path());
+    CVersucheApp app;
+    ASSERT_TRUE(app.InitInstance(Kommandozeile({"Relativ.axo"})));
+    EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 3);
+}
+
 TEST_F(Start, ArgumentsOtherThanAFirstDotAxoPathAreIgnored)
 {
     const std::string pfad = SchreibeProjekt("Baustelle.axo", "B 27 Ortsumgehung", "Stadt Ulm", 3);

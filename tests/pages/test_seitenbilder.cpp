@@ -269,3 +269,14 @@ TEST_F(Seitenbilder, DynamicProbingShowsTableAndBars)
     EXPECT_GT(Tinte(bild, 30, Zeile(22.2), 45, Zeile(31.9)), 100);
     EXPECT_GT(Tinte(bild, 143, Zeile(24.5), 190, Zeile(40)), 2000);
 }
+
+TEST_F(Seitenbilder, CombinedDiagramShowsSeveralCurvesAndTheirLegend)
+{
+    CV_Grafikmisch versuch(2);
+    const QImage bild = Seite(versuch, 1018, 1, "grafikmisch");
+    const double spalte = 196.0 / 35;
+    // Curves inside the chart, clear of its frame, and the legend's samples and texts.
+    EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(21), 28.5 * spalte, Zeile(35)), 2000);
+    EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(40.2), 25 * spalte, Zeile(41.4)), 300);
+    EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(41.6), 20 * spalte, Zeile(52)), 1000);
+}
