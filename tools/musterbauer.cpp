@@ -1392,6 +1392,112 @@ void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(5, Felder({"", "", "41.2", "40"}));
 }
 
+// ---- Loss on ignition: three crucibles of an organic silt -------------------------------------
+
+void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kTiegel = 3;
+    const double anteil = 0.04 + 0.03 * Streuwert(nummer, 0, 70);
+    std::vector<std::string> tiegel, m1, m2, m3, m4, vgl;
+    double summe = 0;
+    for (int j = 0; j < kTiegel; ++j) {
+        const double leer = 28.0 + 6.0 * Streuwert(nummer, j, 71);
+        const double probe = 18.0 + 6.0 * Streuwert(nummer, j, 72);
+        const double ungeglueht = std::round((leer + probe) * 1000) / 1000;
+        const double verlust = probe * (anteil + 0.004 * (Streuwert(nummer, j, 73) - 0.5));
+        const double geglueht = std::round((ungeglueht - verlust) * 1000) / 1000;
+        const double v = (ungeglueht - geglueht) / (ungeglueht - leer);
+        summe += v;
+        tiegel.push_back(StringFormat("T%d", 11 + 3 * j));
+        m1.push_back(StringFormat("%.3f", leer));
+        m2.push_back(StringFormat("%.3f", ungeglueht));
+        m3.push_back(StringFormat("%.3f", geglueht));
+        m4.push_back(StringFormat("%.3f", ungeglueht - geglueht));
+        vgl.push_back(StringFormat("%.4f", v));
+    }
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Unterwerte(tiegel), Unterwerte(m1), Unterwerte(m2), Unterwerte(m3),
+                   Unterwerte(m4), Unterwerte(vgl), "", "", "",
+                   StringFormat("%.4f", summe / kTiegel)}));
+}
+
+// ---- Lime content: gas volumetric method on three part samples of a marly clay ---------------
+
+void FuelleKalkgehalt(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr int kProben = 3;
+    // Mass of calcium carbonate per cm³ of carbon dioxide at normal conditions.
+    constexpr double kKarbonatJeGas = 100.09 / 22414;
+    const double gehalt = 0.12 + 0.10 * Streuwert(nummer, 0, 75);
+    std::vector<std::vector<std::string>> zeilen(13);
+    double summe = 0;
+    for (int j = 0; j < kProben; ++j) {
+        const double md = 2.0 + 0.5 * Streuwert(nummer, j, 76);
+        const double t = 19.0 + 2.0 * Streuwert(nummer, j, 77);
+        const double p = 99.5 + 2.0 * Streuwert(nummer, j, 78);
+        const double normierung = p / 101.325 * 273.15 / (273.15 + t);
+        const double mCa = md * (gehalt + 0.006 * (Streuwert(nummer, j, 79) - 0.5));
+        const double v0 = mCa / kKarbonatJeGas;
+        const double vg = v0 / normierung;
+        const double kalzit = 0.80 + 0.1 * Streuwert(nummer, j, 80);
+        const double v0Strich = v0 * kalzit;
+        const double vgStrich = v0Strich / normierung;
+        const double mCaStrich = v0Strich * kKarbonatJeGas;
+        const double prozent = 100 * mCa / md;
+        summe += prozent;
+        const double werte[] = {md, t, p, vgStrich, vg, v0, mCa, v0Strich, mCaStrich,
+                                kalzit, 1 - kalzit, prozent};
+        const char* formate[] = {"%.3f", "%.1f", "%.1f", "%.1f", "%.1f", "%.1f",
+                                 "%.4f", "%.1f", "%.4f", "%.3f", "%.3f", "%.1f"};
+        for (size_t z = 0; z < std::size(werte); ++z)
+            zeilen[z].push_back(StringFormat(formate[z], werte[z]));
+    }
+    zeilen[12].push_back(StringFormat("%.1f", summe / kProben));
+    std::vector<std::string> felder;
+    for (const auto& zeile : zeilen)
+        felder.push_back(Unterwerte(zeile));
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+}
+
+// ---- Sedimentation: hydrometer analysis of a sandy silt over one day ---------------------------
+
+void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    constexpr double kAz = 31.17, kVA = 67.0, kCm = 0.5, kH = 14.2, kSkala = 10.5, kH0 = 2.1;
+    const double rhoS = 2.64 + 0.04 * Streuwert(nummer, 0, 81);
+    const double md = 45.0 + 10.0 * Streuwert(nummer, 0, 82);
+    const double feinanteil = 0.55 + 0.2 * Streuwert(nummer, 0, 83);
+    std::vector<std::string> felder{Unterwerte({"H-17", StringFormat("%.2f", kAz),
+                                                StringFormat("%.1f", kVA), StringFormat("%.1f", kCm),
+                                                StringFormat("%.1f", kH), StringFormat("%.1f", kSkala),
+                                                StringFormat("%.1f", kH0), StringFormat("%.3f", rhoS),
+                                                StringFormat("%.2f", md)})};
+    const int zeiten[][2] = {{0, 0}, {0, 1}, {0, 2}, {0, 5}, {0, 15}, {0, 30},
+                             {0, 45}, {2, 0}, {4, 0}, {6, 0}, {12, 0}, {24, 0}};
+    for (int i = 0; i < 12; ++i) {
+        const auto [stunden, minuten] = zeiten[i];
+        const double tMinuten = i == 0 ? 0.5 : 60.0 * stunden + minuten;
+        // Suspension density falls with the log of time as the coarser grains settle.
+        const double rStrich = 30.0 - 4.2 * std::log10(tMinuten / 0.5) +
+                               0.3 * (Streuwert(nummer, i, 84) - 0.5);
+        const double r = rStrich + kCm;
+        const double t = 20.0 + 1.5 * Streuwert(nummer, i, 85);
+        const double ct = 0.2 * (t - 20.0);
+        const double tiefe = kH0 + kSkala * (1 - r / 35.0) + kH / 2 - kVA / (2 * kAz);
+        const double d = 0.0135 * std::sqrt(tiefe / tMinuten);
+        const double a = 100 * rhoS / (rhoS - 1) * (r + ct) / md;
+        felder.push_back(Unterwerte(
+            {StringFormat("%d", stunden), i == 0 ? "0.5" : StringFormat("%d", minuten),
+             StringFormat("%.1f", rStrich), StringFormat("%.1f", r), StringFormat("%.1f", t),
+             StringFormat("%.4f", d), StringFormat("%.2f", ct), StringFormat("%.2f", r + ct),
+             StringFormat("%.1f", a), StringFormat("%.1f", a * feinanteil)}));
+    }
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+}
+
 // ---- Combined diagrams: four Proctor curves of earlier tests in one chart ----------------------
 
 // The chart data of a Proctor test as another protocol holds it, on the comparison's common axes.
@@ -1451,6 +1557,9 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle[1010 - kErstePruefart] = FuelleBodenaustausch;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
+        tabelle[1013 - kErstePruefart] = FuelleGlueverlust;
+        tabelle[1014 - kErstePruefart] = FuelleSedimentation;
+        tabelle[1016 - kErstePruefart] = FuelleKalkgehalt;
         tabelle[1018 - kErstePruefart] = FuelleGrafikmisch;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;
         return tabelle;

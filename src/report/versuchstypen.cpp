@@ -1,5 +1,6 @@
 #include "report/versuchstypen.h"
 
+#include "pages/seitenkoerper.h"
 #include "report/druckvorlagen.h"
 #include "report/protokolldruck.h"
 
@@ -13,6 +14,10 @@ void CTabellenVersuch::Drucken(int lokaleSeite, CDC* dc, RECT seite)
     CProtokollDruck drucker;
     std::vector<std::string> kopfdaten;
     DruckeKopf(dc, seite, Seitencode(lokaleSeite), &drucker, &kopfdaten);
+    const std::string& tabelle = KopfdatenEintrag(kopfdaten, 1);
+    const std::string& diagramm = KopfdatenEintrag(kopfdaten, 2);
+    if (dc != nullptr)
+        DruckeSeitenkoerper(drucker, *dc, seite, tabelle, diagramm, Seitentitel());
 }
 
 CV_kornsummenlinie::CV_kornsummenlinie()
@@ -125,4 +130,15 @@ CV_Wasserdlkb::CV_Wasserdlkb(int)
 {
     Raster.LadeZeilenAusVorlage(HoleDruckvorlage(5105), 40101, 8, 11);
     Raster.SetzeFlags(0, 0, DRUCK_FETT);
+}
+
+// Filter rule and permeability print the header alone until their pages are built.
+void CV_Terzaghi::DruckeSeitenkoerper(CProtokollDruck&, CDC&, RECT, const std::string&,
+                                      const std::string&, const std::string&)
+{
+}
+
+void CV_Wasserdlkb::DruckeSeitenkoerper(CProtokollDruck&, CDC&, RECT, const std::string&,
+                                        const std::string&, const std::string&)
+{
 }

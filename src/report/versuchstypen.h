@@ -15,14 +15,22 @@ protected:
     using CVirtVersuch::CVirtVersuch;
 };
 
+class CProtokollDruck;
+
 // A test type that prints a table page of its own below the page header, on every page.
 class CTabellenVersuch : public CVirtVersuch
 {
 public:
+    // Throws CInvalidArgException when the header hands back fewer than three texts.
     void Drucken(int lokaleSeite, CDC* dc, RECT seite) override;
 
 protected:
     using CVirtVersuch::CVirtVersuch;
+
+    // The page below the header: table text and chart text are header entries 1 and 2.
+    virtual void DruckeSeitenkoerper(CProtokollDruck& druck, CDC& dc, RECT seite,
+                                     const std::string& tabelle, const std::string& diagramm,
+                                     const std::string& titel) = 0;
 };
 
 class CV_kornsummenlinie : public CStandardVersuch
@@ -120,13 +128,31 @@ class CV_Glueverlust : public CTabellenVersuch
 {
 public:
     CV_Glueverlust();
+    // Five part tests of crucible masses from fixed captions, and the mean.
+    static void DruckeTabelle(CProtokollDruck& druck, CDC& dc, RECT seite,
+                              const std::string& tabelle, const std::string& diagramm,
+                              const std::string& titel);
+
+protected:
+    void DruckeSeitenkoerper(CProtokollDruck& druck, CDC& dc, RECT seite,
+                             const std::string& tabelle, const std::string& diagramm,
+                             const std::string& titel) override;
 };
 
 class CV_Sedimentation : public CTabellenVersuch
 {
 public:
     CV_Sedimentation();
+    // Hydrometer data, grain density and dry mass, and twelve readings.
+    static void DruckeTabelle(CProtokollDruck& druck, CDC& dc, RECT seite,
+                              const std::string& tabelle, const std::string& diagramm,
+                              const std::string& titel, const CPPDruckDaten& raster);
     CPPDruckDaten Raster;
+
+protected:
+    void DruckeSeitenkoerper(CProtokollDruck& druck, CDC& dc, RECT seite,
+                             const std::string& tabelle, const std::string& diagramm,
+                             const std::string& titel) override;
 };
 
 class CV_Terzaghi : public CTabellenVersuch
@@ -134,13 +160,27 @@ class CV_Terzaghi : public CTabellenVersuch
 public:
     CV_Terzaghi();
     CPPDruckDaten Raster;
+
+protected:
+    void DruckeSeitenkoerper(CProtokollDruck& druck, CDC& dc, RECT seite,
+                             const std::string& tabelle, const std::string& diagramm,
+                             const std::string& titel) override;
 };
 
 class CV_Kalkgehalt : public CTabellenVersuch
 {
 public:
     CV_Kalkgehalt();
+    // Fills the grid's five part-test columns from the table text and draws the grid.
+    static void DruckeTabelle(CProtokollDruck& druck, CDC& dc, RECT seite,
+                              const std::string& tabelle, const std::string& diagramm,
+                              const std::string& titel, CPPDruckDaten& raster);
     CPPDruckDaten Raster;
+
+protected:
+    void DruckeSeitenkoerper(CProtokollDruck& druck, CDC& dc, RECT seite,
+                             const std::string& tabelle, const std::string& diagramm,
+                             const std::string& titel) override;
 };
 
 class CV_Wasserdlkb : public CTabellenVersuch
@@ -149,4 +189,9 @@ public:
     // The page takes the sub-type from the protocol (Untertyp), not from here.
     explicit CV_Wasserdlkb(int untertyp);
     CPPDruckDaten Raster;
+
+protected:
+    void DruckeSeitenkoerper(CProtokollDruck& druck, CDC& dc, RECT seite,
+                             const std::string& tabelle, const std::string& diagramm,
+                             const std::string& titel) override;
 };

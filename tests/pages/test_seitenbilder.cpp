@@ -155,6 +155,31 @@ TEST_F(Seitenbilder, WaterContentAndGrainDensityTablesAreFilled)
     EXPECT_GT(Tinte(korndichte, 25, Zeile(28.7), 90, Zeile(29.5)), 50);
 }
 
+TEST_F(Seitenbilder, LossOnIgnitionLimeContentAndSedimentationTablesAreFilled)
+{
+    CV_Glueverlust glueverlust;
+    const QImage glue = Seite(glueverlust, 1013, 1, "gluehverlust");
+    EXPECT_GT(Tinte(glue, 30, Zeile(15.4), 120, Zeile(16.6)), 300);
+    // Masses of the first crucible, and the mean below the part-test columns.
+    EXPECT_GT(Tinte(glue, 96, Zeile(20.2), 114, Zeile(23)), 100);
+    EXPECT_GT(Tinte(glue, 135, Zeile(26.4), 153, Zeile(27.2)), 30);
+    // Part test 5 has no data: only its generated head.
+    EXPECT_EQ(Tinte(glue, 176, Zeile(20.15), 190, Zeile(20.85)), 0);
+
+    CV_Kalkgehalt kalkgehalt;
+    const QImage kalk = Seite(kalkgehalt, 1016, 1, "kalkgehalt");
+    EXPECT_GT(Tinte(kalk, 104, Zeile(18.2), 118, Zeile(30)), 300);
+    // The mean row's one value.
+    EXPECT_GT(Tinte(kalk, 104, Zeile(30.2), 150, Zeile(30.9)), 20);
+
+    CV_Sedimentation sedimentation;
+    const QImage sed = Seite(sedimentation, 1014, 1, "sedimentation");
+    EXPECT_GT(Tinte(sed, 96, Zeile(19.2), 113, Zeile(22)), 50);
+    // The first and the last reading.
+    EXPECT_GT(Tinte(sed, 26, Zeile(27.4), 192, Zeile(28.2)), 150);
+    EXPECT_GT(Tinte(sed, 26, Zeile(38.4), 192, Zeile(39.2)), 150);
+}
+
 TEST_F(Seitenbilder, ProctorPageShowsTablesAndTheCurve)
 {
     CV_proctor versuch;
