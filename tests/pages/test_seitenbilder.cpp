@@ -304,4 +304,14 @@ TEST_F(Seitenbilder, CombinedDiagramShowsSeveralCurvesAndTheirLegend)
     EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(21), 28.5 * spalte, Zeile(35)), 2000);
     EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(40.2), 25 * spalte, Zeile(41.4)), 300);
     EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(41.6), 20 * spalte, Zeile(52)), 1000);
+
+    // The grain-size comparison: its curves below the class band.
+    const CProtokoll* kornvergleich = nullptr;
+    for (const CProtokoll& p : projekt.protokolle)
+        if (p.GetPruefart() == 1018)
+            kornvergleich = &p;
+    CV_Grafikmisch korn(1);
+    const QImage kornbild = SeiteVon(korn, *kornvergleich, 1, "grafikmisch_korn");
+    EXPECT_EQ(korn.Untertyp, 1);
+    EXPECT_GT(Tinte(kornbild, 4 * spalte, Zeile(26), 28.5 * spalte, Zeile(35)), 2000);
 }
