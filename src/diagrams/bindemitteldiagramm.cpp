@@ -130,9 +130,8 @@ std::vector<Stueck> SichtbareStuecke(const Achsen& a, const std::vector<double>&
                                      const std::vector<double>& y)
 {
     std::vector<double> x1, y1, x2, y2;
-    const int anzahl =
-        ClippePolylinie(a.x.minimum(), a.x.maximum(), a.y.minimum(), a.y.maximum(), x, y,
-                        static_cast<int>(x.size()), x1, y1, x2, y2);
+    const int anzahl = ClippePolylinie(a.x.minimum(), a.x.maximum(), a.y.minimum(), a.y.maximum(),
+                                       x, y, static_cast<int>(x.size()), x1, y1, x2, y2);
     std::vector<Stueck> stuecke;
     for (std::size_t k = 1; k <= static_cast<std::size_t>(anzahl); ++k)
         stuecke.push_back({a.P(x1[k]), a.Q(y1[k]), a.P(x2[k]), a.Q(y2[k])});
@@ -195,8 +194,7 @@ void ZeichneSollKurve(CDC& dc, const Achsen& a, const char* sollText)
 // subgrade bounds excluded).
 void ZeichneProjektpunkt(CDC& dc, const Achsen& a, double x, double y)
 {
-    if (!(std::fabs(x) > 0.0001 && std::fabs(y) > 0.0001 && 0 <= y && y <= 110 && 0 < x &&
-          x < 120))
+    if (!(std::fabs(x) > 0.0001 && std::fabs(y) > 0.0001 && 0 <= y && y <= 110 && 0 < x && x < 120))
         return;
     const double p = a.P(x), q = a.Q(y);
     constexpr int s = KreuzHalbeGroesse;
@@ -205,6 +203,14 @@ void ZeichneProjektpunkt(CDC& dc, const Achsen& a, double x, double y)
     Strecke(dc, a.r.left - HilfslinieLinks, q, p, q);
     Strecke(dc, p, q, p, a.r.bottom - HilfslinieTiefer);
 }
+
+// Bad input of the polynomial operations: not above the threshold, or not a finite number.
+bool Ungueltig(double wert)
+{
+    return !(wert > 0.0000001) || !std::isfinite(wert);
+}
+
+constexpr int FehlerEingabe = 5;
 
 } // namespace
 
@@ -236,9 +242,9 @@ void ZeichneBindemittelDiagramm(CDC& dc, RECT rechteck, const std::string& daten
     ZeichneBindemittelLinie(dc, a, Zeilenwert(tabelle, Zeile3));
 }
 
-void ZeichneEv2SollDiagramm(CDC& dc, RECT rechteck, const std::string& daten,
-                            const CTextKatalog&, const CPen& rahmenStift, const CPen& punktStift,
-                            const CFont& schrift, const CFont& senkrechteSchrift, bool xRoh)
+void ZeichneEv2SollDiagramm(CDC& dc, RECT rechteck, const std::string& daten, const CTextKatalog&,
+                            const CPen& rahmenStift, const CPen& punktStift, const CFont& schrift,
+                            const CFont& senkrechteSchrift, bool xRoh)
 {
     const Achsen a{rechteck, {Striche(10, 120)}, {Striche(10, 110)}};
     ZeichneGeruest(dc, a, rahmenStift, punktStift, schrift, xRoh, [&] {
@@ -261,18 +267,6 @@ void ZeichneEv2SollDiagramm(CDC& dc, RECT rechteck, const std::string& daten,
     const CDruckDaten tabelle(daten);
     ZeichneProjektpunkt(dc, a, Zeilenwert(tabelle, Zeile2), Zeilenwert(tabelle, Zeile3));
 }
-
-namespace {
-
-// Bad input of the search functions: not above the threshold, or not a finite number.
-bool Ungueltig(double wert)
-{
-    return !(wert > 0.0000001) || !std::isfinite(wert);
-}
-
-constexpr int FehlerEingabe = 5;
-
-} // namespace
 
 bool BerechneEinbaustaerke(double E, double U, int& d)
 {

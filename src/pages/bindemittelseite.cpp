@@ -69,7 +69,6 @@ public:
         WaehleSchrift(Normal);
         Ursprung(0, 18);
         WaehleStift(KraeftigerStift);
-        WaehleSchrift(Normal);
     }
 
     void Werte();

@@ -3,8 +3,8 @@
 // Ev2 diagram. Every number is a stored text; the sentences are always all printed. Positions are
 // page-grid units relative to the origin of each block.
 
-#include "diagrams/bindemitteldiagramm.h"
 #include "data/pfade.h"
+#include "diagrams/bindemitteldiagramm.h"
 #include "pages/seitenkoerper.h"
 #include "report/protokolldruck.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int Normal = 0, Fett = 3, SenkrechteSchrift = 6;
+constexpr int Normal = 0, Titelschrift = 3, SenkrechteSchrift = 6;
 constexpr int KraeftigerStift = 1, GepunkteterStift = 4;
 // Placement codes of the page grid.
 constexpr int UntenLinks = 3, UntenMitte = 6, UntenRechts = 9;
@@ -144,7 +144,7 @@ void CBodenaustauschSeite::Werte()
 void CBodenaustauschSeite::Folgerungen()
 {
     Ursprung(0, 23);
-    WaehleSchrift(Fett);
+    WaehleSchrift(Titelschrift);
     Text(UntenLinks, 0, 0, "Erfahrungsgemäß zu erwartende Werte unter den gegebenen Bedingungen :");
     WaehleSchrift(Normal);
     for (const Satz& satz : kSaetze) {

@@ -71,8 +71,8 @@ struct BindemittelDiagramm : Diagramm
     void Zeichne(const std::string& daten, bool xRoh = true)
     {
         dc.Leeren();
-        ZeichneBindemittelDiagramm(dc, rechteck, daten, katalog, rahmen, punkt, schrift,
-                                   senkrecht, xRoh);
+        ZeichneBindemittelDiagramm(dc, rechteck, daten, katalog, rahmen, punkt, schrift, senkrecht,
+                                   xRoh);
     }
     const RECT rechteck{3000, -5000, 13000, -15000};
     // 4 frame lines, 11 + 21 ticks, 9 + 19 grid lines.
@@ -264,8 +264,8 @@ TEST_F(Ev2SollDiagramm, SevenCurvesFromTheirTenthPiece)
     EXPECT_EQ(label->zustand.schrift, schrift);
 
     // Every curve starts at U = 9 and carries its label.
-    const int starts = static_cast<int>(std::ranges::count_if(
-        kurven, [](const DCEintrag& e) { return e.punkte[0].x == 3900; }));
+    const int starts = static_cast<int>(
+        std::ranges::count_if(kurven, [](const DCEintrag& e) { return e.punkte[0].x == 3900; }));
     EXPECT_EQ(starts, 7);
     for (const char* soll : {"45", "60", "80", "150"})
         EXPECT_NE(TextEintrag(soll), nullptr) << soll;
@@ -298,8 +298,8 @@ TEST_F(Ev2SollDiagramm, ProjectPointWithCrossAndGuideLines)
     const std::size_t mitPunkt = Linien().size();
 
     // The subgrade bounds are excluded, the thickness bounds included.
-    for (const char* daten : {"||120|30", "||0|30", "||60|0", "||60|110.5", "||-5|30", "||x|y",
-                              "||1e400|30"}) {
+    for (const char* daten :
+         {"||120|30", "||0|30", "||60|0", "||60|110.5", "||-5|30", "||x|y", "||1e400|30"}) {
         Zeichne(daten);
         EXPECT_EQ(Linien().size(), mitPunkt - 4) << daten;
     }

@@ -113,9 +113,9 @@ TEST_F(Bindemittelseite, FramedDiagramBetweenTheBlocks)
 TEST_F(Bindemittelseite, EmptyTableKeepsCaptionsUnitsAndDiagram)
 {
     Drucke("", "");
-    for (const char* text : {"Werte lt. Proctorversuch", "Proctordichte", "wopt", "Korndichte",
-                             "wnat", "Außentemp.", "Bindemittel", "°C", "Kg/m³", "L/m³", "%",
-                             "Einbaustärke [cm]", "Bindemittelzugabe [kg]"})
+    for (const char* text :
+         {"Werte lt. Proctorversuch", "Proctordichte", "wopt", "Korndichte", "wnat", "Außentemp.",
+          "Bindemittel", "°C", "Kg/m³", "L/m³", "%", "Einbaustärke [cm]", "Bindemittelzugabe [kg]"})
         EXPECT_TRUE(Hat(text)) << text;
     EXPECT_EQ(Texte(":").size(), 10u);
     EXPECT_EQ(Texte("g/cm³").size(), 2u);
