@@ -1358,6 +1358,40 @@ void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
     FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht15);
 }
 
+// ---- Binder amount and soil-replacement thickness: recommendations from earlier tests --------
+
+// A silty sand, drier than its Proctor optimum, improved with a mixed binder; the chart lines give
+// the binder per square metre at 100 cm for the recommended and for a raised share.
+void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double dichte = 1.84 + 0.06 * Streuwert(nummer, 0, 81);
+    const double wOpt = 0.105 + 0.02 * Streuwert(nummer, 0, 82);
+    const double wNat = wOpt - 0.025;
+    constexpr double kAnteil = 3.0, kErhoeht = 4.0; // % of the dry density
+    const double kgJeM3 = dichte * 1000 * kAnteil / 100;
+    const double wasser = (wOpt - wNat) * dichte * 1000;
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({"PR 1", StringFormat("%.3f", dichte), StringFormat("%.3f", wOpt), "2.66",
+                   StringFormat("%.3f", wNat), "12", "Mischbinder 70/30",
+                   StringFormat("%.1f", kAnteil), StringFormat("%.0f", kgJeM3),
+                   StringFormat("%.0f", wasser)}));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"", "", StringFormat("%.1f", kgJeM3),
+                   StringFormat("%.1f", dichte * 1000 * kErhoeht / 100)}));
+}
+
+// A soft subgrade (Ev2 41.2) under a crushed-stone layer of 40 cm for a required Ev2 of 80: the
+// stored results as the thickness curves give them (32 cm needed, Ev2 93 expected, subgrade 34
+// needed).
+void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({"PL 4", "18.4", "41.2", "80", "40", "2.24", "32", "93", "34"}));
+    protokoll.SetzeSpeziellGruppe(5, Felder({"", "", "41.2", "40"}));
+}
+
 // ---- Loss on ignition: three crucibles of an organic silt -------------------------------------
 
 void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
@@ -1464,43 +1498,70 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
 }
 
-// ---- Combined diagrams: four Proctor curves of earlier tests in one chart ----------------------
+// ---- Combined diagrams: curves of earlier tests in one chart -----------------------------------
 
-// The chart data of a Proctor test as another protocol holds it, on the comparison's common axes.
+// The chart data of another Proctor test, on the comparison's common axes.
 std::string ProctorKurve(int nummer)
 {
     CProtokoll proctor;
     proctor.Initialisiere("P", "0", "1001");
     FuelleProctor(proctor, nummer, 0);
     std::string felder = proctor.HoleSpeziellBlock5();
-    const std::string achsen = Striche(0.04, 0.16, 0.02, "%.2f") + "|" +
-                               Striche(1.75, 2.00, 0.05, "%.2f") + "|";
+    const std::string achsen =
+        Striche(0.04, 0.16, 0.02, "%.2f") + "|" + Striche(1.75, 2.00, 0.05, "%.2f") + "|";
     // Rows 0 and 1, the test's own ticks, give way to the common ones.
-    felder = achsen + felder.substr(felder.find('|', felder.find('|') + 1) + 1);
-    std::replace(felder.begin(), felder.end(), '|', '#');
-    return felder;
+    return achsen + felder.substr(felder.find('|', felder.find('|') + 1) + 1);
+}
+
+// A grading curve of another protocol: the sample's sieve line made coarser (exponent above 1) or
+// finer, with the class band.
+std::string KornKurve(double exponent)
+{
+    std::vector<std::string> weite, durchgang;
+    for (const Sieb& sieb : kSiebe) {
+        weite.push_back(StringFormat("%g", sieb.weite));
+        durchgang.push_back(StringFormat("%.1f", 100 * std::pow(sieb.durchgang / 100, exponent)));
+    }
+    return Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
+                   "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(weite), Unterwerte(durchgang), "",
+                   "", "", "", "1"});
+}
+
+// Legend texts of a compared protocol: sub-value 0 is unused, then the nine legend rows.
+std::string Legendentexte(int quelle, const char* kuerzel, const char* kommentar)
+{
+    const std::string datum = Pruefdatum(quelle);
+    return Unterwerte({"", StringFormat("%05d%s", quelle + 1, kuerzel),
+                       datum.substr(6, 2) + "." + datum.substr(4, 2) + "." + datum.substr(0, 4),
+                       Auswahl(kBereiche, quelle, 1), Station(quelle, 0),
+                       Auswahl(kSchichten, quelle, 2), Auswahl(kLagen, quelle, 3),
+                       Auswahl(kBodenarten, quelle, 4), Auswahl(kHerkuenfte, quelle, 5),
+                       kommentar});
+}
+
+// Colours, legend texts and the curves' chart data (stored with "#" for "|").
+void SetzeVergleich(CProtokoll& protokoll, const std::vector<std::string>& legenden,
+                    std::vector<std::string> kurven)
+{
+    std::vector<std::string> gruppe2{"", "0x0000c0@0xc00000@0x008000@0x0080e0@@", "", ""};
+    for (size_t k = 0; k < 6; ++k)
+        gruppe2.push_back(k < legenden.size() ? legenden[k] : "");
+    for (std::string& kurve : kurven)
+        std::replace(kurve.begin(), kurve.end(), '|', '#');
+    protokoll.SetzeSpeziellGruppe(2, Felder(gruppe2));
+    protokoll.SetzeSpeziellGruppe(6, Felder(kurven));
 }
 
 void FuelleGrafikmisch(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    constexpr int kKurven = 4;
-    const char* const farben = "0x0000c0@0xc00000@0x008000@0x0080e0@@";
-    std::vector<std::string> kurven, legenden(6);
-    for (int k = 0; k < kKurven; ++k) {
+    std::vector<std::string> kurven, legenden;
+    for (int k = 0; k < 4; ++k) {
         const int quelle = nummer + 7 * (k + 1);
         kurven.push_back(ProctorKurve(quelle));
-        const std::string datum = Pruefdatum(quelle);
-        legenden[static_cast<size_t>(k)] = Unterwerte(
-            {"", StringFormat("%05dPV", quelle + 1),
-             datum.substr(6, 2) + "." + datum.substr(4, 2) + "." + datum.substr(0, 4),
-             Auswahl(kBereiche, quelle, 1), Station(quelle, 0), Auswahl(kSchichten, quelle, 2),
-             Auswahl(kLagen, quelle, 3), Auswahl(kBodenarten, quelle, 4),
-             Auswahl(kHerkuenfte, quelle, 5), k == 0 ? "Bezugsprobe" : "Eignungsprüfung"});
+        legenden.push_back(Legendentexte(quelle, "PV", k == 0 ? "Bezugsprobe" : "Eignungsprüfung"));
     }
-    protokoll.SetzeSpeziellGruppe(2, Felder({"", farben, "", "", legenden[0], legenden[1],
-                                             legenden[2], legenden[3], legenden[4], legenden[5]}));
-    protokoll.SetzeSpeziellGruppe(6, Felder(kurven));
+    SetzeVergleich(protokoll, legenden, kurven);
 }
 
 // ---- Filter rule: a silty sand protected by a sand filter and a gravel filter ------------------
@@ -1600,6 +1661,8 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle[1005 - kErstePruefart] = FuellePlattendruck;
         tabelle[1004 - kErstePruefart] = FuelleRammsondierung;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
+        tabelle[1009 - kErstePruefart] = FuelleBindemittel;
+        tabelle[1010 - kErstePruefart] = FuelleBodenaustausch;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
         tabelle[1013 - kErstePruefart] = FuelleGlueverlust;
@@ -1730,6 +1793,26 @@ CProtokoll BaueProtokoll(int pruefart, int nummer, const std::string& titelId, i
     return protokoll;
 }
 
+namespace {
+
+// A combined-diagram protocol of sub-type 1: three grading curves of earlier tests.
+CProtokoll BaueKornvergleich(int nummer, const std::string& titelId)
+{
+    CProtokoll protokoll;
+    protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, "1018");
+    protokoll.SetzePruefunterartKuerzel("GK");
+    SetzeKopfsatz(protokoll, nummer, "GK");
+    std::vector<std::string> legenden;
+    const char* const kommentare[] = {"Mittelwert", "feinste Probe", "gröbste Probe"};
+    for (int k = 0; k < 3; ++k)
+        legenden.push_back(Legendentexte(nummer + 5 * (k + 1), "KV", kommentare[k]));
+    SetzeVergleich(protokoll, legenden, {KornKurve(1.0), KornKurve(0.7), KornKurve(1.5)});
+    SetzeUnterart(protokoll, 1);
+    return protokoll;
+}
+
+} // namespace
+
 MusterProjekt BaueMusterprojekt()
 {
     MusterProjekt projekt{Metadaten(), Titelbaum(), Vorgaben(), {}};
@@ -1743,6 +1826,8 @@ MusterProjekt BaueMusterprojekt()
         projekt.protokolle.push_back(
             BaueProtokoll(pruefart, nummer++, titelDerArt[pruefart - kErstePruefart], messungen));
     }
+    // The grain-size comparison beside the Proctor comparison above.
+    projekt.protokolle.push_back(BaueKornvergleich(nummer++, "10"));
     // More plate load and density tests along the sections, as on a real site.
     for (const char* titel : {"3", "4", "8", "9"}) {
         projekt.protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 5));

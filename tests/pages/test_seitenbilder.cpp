@@ -269,6 +269,26 @@ TEST_F(Seitenbilder, StaticPlateLoadPageShowsTableDiagramAndModuli)
     EXPECT_GT(Tinte(bild, 25 + 9.5 * 5.6, Zeile(24.5), 25 + 28.8 * 5.6, Zeile(56.8)), 1000);
 }
 
+TEST_F(Seitenbilder, BinderPageShowsValuesDiagramAndAdditions)
+{
+    CV_bindemittelmenge versuch;
+    const QImage bild = Seite(versuch, 1009, 1, "bindemittel");
+    // The values beside their captions, the binder lines inside the chart, the additions.
+    EXPECT_GT(Tinte(bild, 25 + 5.5 * 5.6, Zeile(18.1), 25 + 8 * 5.6, Zeile(21)), 100);
+    EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(24.5), 25 + 28.5 * 5.6, Zeile(53.5)), 1000);
+    EXPECT_GT(Tinte(bild, 25 + 5.5 * 5.6, Zeile(58.1), 25 + 12 * 5.6, Zeile(62)), 100);
+}
+
+TEST_F(Seitenbilder, SoilReplacementPageShowsValuesSentencesAndCurves)
+{
+    CV_bodenaustauschdicke versuch;
+    const QImage bild = Seite(versuch, 1010, 1, "bodenaustausch");
+    EXPECT_GT(Tinte(bild, 25 + 5.5 * 5.6, Zeile(18.1), 25 + 8 * 5.6, Zeile(21)), 100);
+    EXPECT_GT(Tinte(bild, 25 + 1 * 5.6, Zeile(23.6), 25 + 25 * 5.6, Zeile(30.5)), 1000);
+    // The curve family and the project point inside the chart.
+    EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(33.5), 25 + 28.5 * 5.6, Zeile(60.5)), 1000);
+}
+
 TEST_F(Seitenbilder, DynamicPlateLoadPagesShowTheirTestPoints)
 {
     CV_lastplatte zehn;
@@ -300,4 +320,14 @@ TEST_F(Seitenbilder, CombinedDiagramShowsSeveralCurvesAndTheirLegend)
     EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(21), 28.5 * spalte, Zeile(35)), 2000);
     EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(40.2), 25 * spalte, Zeile(41.4)), 300);
     EXPECT_GT(Tinte(bild, 4 * spalte, Zeile(41.6), 20 * spalte, Zeile(52)), 1000);
+
+    // The grain-size comparison: its curves below the class band.
+    const CProtokoll* kornvergleich = nullptr;
+    for (const CProtokoll& p : projekt.protokolle)
+        if (p.GetPruefart() == 1018)
+            kornvergleich = &p;
+    CV_Grafikmisch korn(1);
+    const QImage kornbild = SeiteVon(korn, *kornvergleich, 1, "grafikmisch_korn");
+    EXPECT_EQ(korn.Untertyp, 1);
+    EXPECT_GT(Tinte(kornbild, 4 * spalte, Zeile(26), 28.5 * spalte, Zeile(35)), 2000);
 }
