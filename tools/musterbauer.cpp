@@ -1358,6 +1358,40 @@ void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
     FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht15);
 }
 
+// ---- Binder amount and soil-replacement thickness: recommendations from earlier tests --------
+
+// A silty sand, drier than its Proctor optimum, improved with a mixed binder; the chart lines give
+// the binder per square metre at 100 cm for the recommended and for a raised share.
+void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double dichte = 1.84 + 0.06 * Streuwert(nummer, 0, 81);
+    const double wOpt = 0.105 + 0.02 * Streuwert(nummer, 0, 82);
+    const double wNat = wOpt - 0.025;
+    constexpr double kAnteil = 3.0, kErhoeht = 4.0; // % of the dry density
+    const double kgJeM3 = dichte * 1000 * kAnteil / 100;
+    const double wasser = (wOpt - wNat) * dichte * 1000;
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({"PR 1", StringFormat("%.3f", dichte), StringFormat("%.3f", wOpt), "2.66",
+                   StringFormat("%.3f", wNat), "12", "Mischbinder 70/30",
+                   StringFormat("%.1f", kAnteil), StringFormat("%.0f", kgJeM3),
+                   StringFormat("%.0f", wasser)}));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"", "", StringFormat("%.1f", kgJeM3),
+                   StringFormat("%.1f", dichte * 1000 * kErhoeht / 100)}));
+}
+
+// A soft subgrade (Ev2 41.2) under a crushed-stone layer of 40 cm for a required Ev2 of 80: the
+// stored results as the thickness curves give them (32 cm needed, Ev2 93 expected, subgrade 34
+// needed).
+void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({"PL 4", "18.4", "41.2", "80", "40", "2.24", "32", "93", "34"}));
+    protokoll.SetzeSpeziellGruppe(5, Felder({"", "", "41.2", "40"}));
+}
+
 // ---- Loss on ignition: three crucibles of an organic silt -------------------------------------
 
 void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
@@ -1530,6 +1564,87 @@ void FuelleGrafikmisch(CProtokoll& protokoll, int nummer, int messungen)
     SetzeVergleich(protokoll, legenden, kurven);
 }
 
+// ---- Filter rule: a silty sand protected by a sand filter and a gravel filter ------------------
+
+// A grading curve as an S-shape over log size: passing in % at size d for a median size d50.
+double Durchgang(double d, double d50, double steilheit)
+{
+    return 100 / (1 + std::pow(d50 / d, steilheit));
+}
+double KornAnteil(double prozent, double d50, double steilheit)
+{
+    return d50 * std::pow(prozent / (100 - prozent), 1 / steilheit);
+}
+
+void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double siebe[] = {0.063, 0.125, 0.25, 0.5, 1, 2, 4, 8, 16, 31.5, 63};
+    const double mediane[] = {0.09 + 0.03 * Streuwert(nummer, 0, 90), 0.9, 7.0};
+    const double steilheiten[] = {1.6, 2.4, 2.6};
+    const char* namen[] = {"Boden", "Filter 1", "Filter 2"};
+    std::vector<std::string> felder(15);
+    std::string weiten, durchgaenge;
+    double d15[3], d85[3];
+    for (int m = 0; m < 3; ++m) {
+        std::vector<std::string> weite, durchgang;
+        for (double d : siebe) {
+            weite.push_back(StringFormat("%g", d));
+            durchgang.push_back(StringFormat("%.1f", Durchgang(d, mediane[m], steilheiten[m])));
+        }
+        felder[2 * m] = Unterwerte(weite);
+        felder[2 * m + 1] = Unterwerte(durchgang);
+        weiten += (m ? ",(" : "(") + Unterwerte(weite) + ")";
+        durchgaenge += (m ? ",(" : "(") + Unterwerte(durchgang) + ")";
+        d15[m] = KornAnteil(15, mediane[m], steilheiten[m]);
+        d85[m] = KornAnteil(85, mediane[m], steilheiten[m]);
+        felder[6 + m] = Unterwerte({StringFormat("%.3f", d15[m]), StringFormat("%.3f", mediane[m]),
+                                    StringFormat("%.3f", d85[m]), "",
+                                    StringFormat("%.3f", 4 * d15[m]),
+                                    StringFormat("%.3f", 4 * d85[m]), namen[m]});
+    }
+    const auto Ergebnis = [](bool erfuellt) { return erfuellt ? "erfüllt" : "nicht erfüllt"; };
+    felder[14] = Unterwerte({Ergebnis(4 * d85[0] >= d15[1]), Ergebnis(4 * d15[0] <= d15[1]),
+                             Ergebnis(4 * d85[1] >= d15[2]), Ergebnis(4 * d15[1] <= d15[2])});
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
+                   "0@10@20@30@40@50@60@70@80@90@100", weiten, durchgaenge, "", "", "", "", "1",
+                   "(0),(0),(0)"}));
+}
+
+// ---- Permeability: falling head in a triaxial cell, eight readings -----------------------------
+
+void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double k10 = (2.0 + 3.0 * Streuwert(nummer, 0, 91)) * 1e-8;
+    std::vector<std::string> felder = {
+        "ungestört (Stechzylinder)", "Triaxialzelle", "von unten nach oben", "2.650", "1.960",
+        "0.318", "0.184", "0.197", "300 kPa", "300 kPa",
+        Unterwerte({"Standrohr 10 mm", "0.785", "12.00", "78.54"})};
+    std::vector<std::string> nr, kWerte;
+    for (int i = 0; i < 8; ++i) {
+        const double t = 18.5 + 1.5 * Streuwert(nummer, i, 92);
+        const double faktor = 1.359 / (1 + 0.0337 * t + 0.00022 * t * t);
+        const double k = k10 * (1 + 0.15 * (Streuwert(nummer, i, 93) - 0.5));
+        const double h1 = 1.20 - 0.05 * i;
+        // Falling head: k = a l / (A t) ln(h1/h2) at the test temperature.
+        const double sekunden = 600;
+        const double h2 = h1 * std::exp(-k / faktor * 100 * 78.54 * sekunden / (0.785 * 12.0));
+        felder.push_back(Unterwerte({"10", "0", StringFormat("%.3f", h1), StringFormat("%.3f", h2),
+                                     StringFormat("%.1f", t), StringFormat("%.3f", faktor),
+                                     StringFormat("%.2E", k)}));
+        nr.push_back(StringFormat("%d", i + 1));
+        kWerte.push_back(StringFormat("%.2E", k));
+    }
+    felder.resize(27);
+    felder.push_back(StringFormat("%.2E", k10));
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    protokoll.SetzeSpeziellGruppe(5, Felder({"0@1@2@3@4@5@6@7@8@9", "1E-9@1E-8@1E-7@1E-6",
+                                             Unterwerte(nr), Unterwerte(kWerte), "0"}));
+}
+
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
 // filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
 const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
@@ -1546,11 +1661,15 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
         tabelle[1005 - kErstePruefart] = FuellePlattendruck;
         tabelle[1004 - kErstePruefart] = FuelleRammsondierung;
         tabelle[1008 - kErstePruefart] = FuelleKorndichte;
+        tabelle[1009 - kErstePruefart] = FuelleBindemittel;
+        tabelle[1010 - kErstePruefart] = FuelleBodenaustausch;
         tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
         tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
         tabelle[1013 - kErstePruefart] = FuelleGlueverlust;
         tabelle[1014 - kErstePruefart] = FuelleSedimentation;
+        tabelle[1015 - kErstePruefart] = FuelleFilterregel;
         tabelle[1016 - kErstePruefart] = FuelleKalkgehalt;
+        tabelle[1017 - kErstePruefart] = FuelleDurchlaessigkeit;
         tabelle[1018 - kErstePruefart] = FuelleGrafikmisch;
         tabelle[1020 - kErstePruefart] = FuelleNotiz;
         return tabelle;

@@ -29,6 +29,8 @@ constexpr std::array kSeiten{
     Seitenzuordnung{10081, &CProtokollDruck::DruckeKorndichte},
     Seitenzuordnung{10111, &CProtokollDruck::DruckeWassergehalt},
     Seitenzuordnung{10121, &CProtokollDruck::DruckeLastplatte},
+    Seitenzuordnung{10091, &CProtokollDruck::DruckeBindemittelmenge},
+    Seitenzuordnung{10101, &CProtokollDruck::DruckeBodenaustauschdicke},
     Seitenzuordnung{10181, &CProtokollDruck::DruckeGrafikmischSeite},
     Seitenzuordnung{2, &CProtokollDruck::DruckeProctor},
     Seitenzuordnung{3, &CProtokollDruck::DruckeAltSeite3},

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -16,29 +17,34 @@ struct Block
     bool ersteSpalteLinks = true;
 };
 
-// Lays the cells out as a dialog editor would: one row of equal controls per table row.
+// One row of controls first + 100 × row + column, laid out as a dialog editor would.
+template <typename Texte>
+void FuegeZeileHinzu(std::vector<VorlagenElement>& elemente, int ersteId, int zeile,
+                     const Texte& texte, bool ersteSpalteLinks)
+{
+    int spalte = 0;
+    for (const char* text : texte) {
+        if (text != Keine) {
+            const bool links = ersteSpalteLinks && spalte == 0;
+            elemente.push_back(VorlagenElement{
+                .id = ersteId + 100 * zeile + spalte,
+                .x = std::int16_t(7 + 42 * spalte),
+                .y = std::int16_t(7 + 12 * zeile),
+                .cx = 40,
+                .cy = 10,
+                .text = text,
+                .style = links ? SS_LEFT : SS_CENTER,
+            });
+        }
+        ++spalte;
+    }
+}
+
 void FuegeBlockHinzu(std::vector<VorlagenElement>& elemente, const Block& block)
 {
     int zeile = 0;
-    for (const auto& texte : block.zeilen) {
-        int spalte = 0;
-        for (const char* text : texte) {
-            if (text != Keine) {
-                const bool links = block.ersteSpalteLinks && spalte == 0;
-                elemente.push_back(VorlagenElement{
-                    .id = block.ersteId + 100 * zeile + spalte,
-                    .x = std::int16_t(7 + 42 * spalte),
-                    .y = std::int16_t(7 + 12 * zeile),
-                    .cx = 40,
-                    .cy = 10,
-                    .text = text,
-                    .style = links ? SS_LEFT : SS_CENTER,
-                });
-            }
-            ++spalte;
-        }
-        ++zeile;
-    }
+    for (const auto& texte : block.zeilen)
+        FuegeZeileHinzu(elemente, block.ersteId, zeile++, texte, block.ersteSpalteLinks);
 }
 
 std::vector<std::uint8_t> Vorlage(std::initializer_list<Block> bloecke)
@@ -145,15 +151,60 @@ std::vector<std::uint8_t> Durchlaessigkeit()
                      }}});
 }
 
+// Permeability tests: the head of the test and 16 reading rows under the column heads, ending in
+// the resulting coefficient. Only the head and the readings differ between the two methods.
+using Zeile = std::vector<const char*>;
+
+std::vector<std::uint8_t> Durchlaessigkeitsversuch(const char* versuch, const Zeile& hoehe,
+                                                   const Zeile& kopf1, const Zeile& kopf2,
+                                                   const Zeile& kopf3)
+{
+    std::vector<Zeile> zeilen = {
+        {versuch, Keine, Keine, "", Keine, Keine, Keine},
+        hoehe,
+        {" durchströmte Länge", Keine, "l", "[ cm ]", "", Keine, Keine},
+        {" Probekörper", "Querschnittsfläche", "A", "[ cm² ]", "", Keine, Keine},
+        kopf1,
+        kopf2,
+        kopf3,
+    };
+    zeilen.insert(zeilen.end(), 16, Zeile(7, ""));
+    zeilen.push_back({"", Keine, Keine, Keine, Keine, "k<t>10<n>=", ""});
+
+    std::vector<VorlagenElement> elemente;
+    for (std::size_t r = 0; r < zeilen.size(); ++r)
+        FuegeZeileHinzu(elemente, 40101, static_cast<int>(r), zeilen[r], true);
+    return BaueDialogVorlage(elemente);
+}
+
+std::vector<std::uint8_t> KonstantesGefaelle()
+{
+    return Durchlaessigkeitsversuch(
+        " Versuch mit konstantem hydraulischen Gefälle",
+        {" hydraulischer Höhenunterschied", Keine, "h", "[ cm ]", "", Keine, Keine},
+        {"Zeit", Keine, Keine, Keine, "Temperatur", "Wasserüberlauf", "Durchlässigkeit"},
+        {"Datum", "Uhrzeit", "absolut", "Delta", "T", "V<t>w", "k<t>10"},
+        {"", "", "[ h ]", "[ h ]", "[ °C ]", "[ cm³ ]", "[ m/s ]"});
+}
+
+std::vector<std::uint8_t> VeraenderlichesGefaelle()
+{
+    return Durchlaessigkeitsversuch(
+        " Versuch mit veränderlichem hydraulischen Gefälle",
+        {" Standrohrquerschnitt", Keine, "a", "[ cm² ]", "", Keine, Keine},
+        {"Zeit", Keine, "Höhe im Standrohr am", Keine, "Temperatur", "Korrekturbeiwert",
+         "Durchlässigkeit"},
+        {"", "", "Anfang [ h1 ]", "Ende [ h2 ]", "T", "Faktor  für 10°C", "k<t>10"},
+        {"[ min ]", "[ s ]", "[ m ]", Keine, "[ °C ]", "[ --- ]", "[ m/s ]"});
+}
+
 } // namespace
 
 DialogVorlage HoleDruckvorlage(int nummer)
 {
     static const std::map<int, std::vector<std::uint8_t>> vorlagen = {
-        {5102, Sedimentation()},
-        {5103, Filterregel()},
-        {5104, Kalkgehalt()},
-        {5105, Durchlaessigkeit()},
+        {5102, Sedimentation()},    {5103, Filterregel()},        {5104, Kalkgehalt()},
+        {5105, Durchlaessigkeit()}, {5106, KonstantesGefaelle()}, {5107, VeraenderlichesGefaelle()},
     };
     const auto gefunden = vorlagen.find(nummer);
     if (gefunden == vorlagen.end())

@@ -4,6 +4,7 @@
 
 #include "report/dialogvorlage.h"
 
-// Templates 5102 (sedimentation), 5103 (filter rule), 5104 (lime content) and 5105
-// (permeability characteristics); an empty template for any other number.
+// Templates 5102 (sedimentation), 5103 (filter rule), 5104 (lime content), 5105 (permeability
+// characteristics), 5106 and 5107 (permeability readings at constant and at falling head); an
+// empty template for any other number.
 DialogVorlage HoleDruckvorlage(int nummer);

@@ -84,6 +84,12 @@ public:
     // Dynamic probing: device, blow counts per 10 cm down to 9 m, depth notes and the diagram.
     void DruckeRammsondierung(CDC& dc, RECT seite, const std::string& tabelle,
                               const std::string& diagramm, const std::string& titel);
+    // Binder amount: Proctor values, site conditions, binder diagram and additions.
+    void DruckeBindemittelmenge(CDC& dc, RECT seite, const std::string& tabelle,
+                                const std::string& diagramm, const std::string& titel);
+    // Soil-replacement thickness: subgrade values, three conclusions and the target Ev2 diagram.
+    void DruckeBodenaustauschdicke(CDC& dc, RECT seite, const std::string& tabelle,
+                                   const std::string& diagramm, const std::string& titel);
     // Combined diagrams: up to six Proctor (sub-type 2) or grain-size curves of earlier tests
     // with their legend, all read from the test's own data texts; the page rectangle is unused.
     void DruckeGrafikmisch(CDC& dc, RECT seite, const CVirtVersuch* versuch,

@@ -131,14 +131,3 @@ CV_Wasserdlkb::CV_Wasserdlkb(int)
     Raster.LadeZeilenAusVorlage(HoleDruckvorlage(5105), 40101, 8, 11);
     Raster.SetzeFlags(0, 0, DRUCK_FETT);
 }
-
-// Filter rule and permeability print the header alone until their pages are built.
-void CV_Terzaghi::DruckeSeitenkoerper(CProtokollDruck&, CDC&, RECT, const std::string&,
-                                      const std::string&, const std::string&)
-{
-}
-
-void CV_Wasserdlkb::DruckeSeitenkoerper(CProtokollDruck&, CDC&, RECT, const std::string&,
-                                        const std::string&, const std::string&)
-{
-}

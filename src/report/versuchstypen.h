@@ -5,6 +5,10 @@
 #include "report/ppdruckdaten.h"
 #include "report/virtversuch.h"
 
+#include <optional>
+
+class CTextKatalog;
+
 // A test type whose pages the page dispatcher lays out.
 class CStandardVersuch : public CVirtVersuch
 {
@@ -111,6 +115,21 @@ public:
     CV_lastplatte15kg();
 };
 
+// Axes of the permeability chart in device units: x linear, y logarithmic.
+struct CWasserdlkbAchsen
+{
+    int links = 0, oben = 0, rechts = 0, unten = 0;
+    double xMassstab = 0, yMassstabLinear = 0;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    double yMassstabLog = 0, log10YMin = 0, log10YMax = 0;
+
+    void Setze(RECT rechteck, double xMinimum, double xMaximum, double yMinimum, double yMaximum);
+    // Device x and y truncated toward zero; none when the value cannot be placed (equal bounds,
+    // a y not above zero, a result outside the device range).
+    std::optional<int> GeraetX(double x) const;
+    std::optional<int> GeraetY(double y) const;
+};
+
 // Compares several Proctor curves (sub-type 2) or grain-size curves (any other sub-type).
 class CV_Grafikmisch : public CStandardVersuch
 {
@@ -159,6 +178,11 @@ class CV_Terzaghi : public CTabellenVersuch
 {
 public:
     CV_Terzaghi();
+    // The grain-size diagram of the three materials, their sieve tables, characteristic grain
+    // sizes and the two filter criteria, printed as the data text states them.
+    static void DruckeNachweis(CProtokollDruck& druck, CDC& dc, RECT seite,
+                               const std::string& tabelle, const std::string& diagramm,
+                               const std::string& titel, CPPDruckDaten& raster);
     CPPDruckDaten Raster;
 
 protected:
@@ -188,6 +212,16 @@ class CV_Wasserdlkb : public CTabellenVersuch
 public:
     // The page takes the sub-type from the protocol (Untertyp), not from here.
     explicit CV_Wasserdlkb(int untertyp);
+    // Characteristic values, the readings of the method that Untertyp selects (the grid gains
+    // its rows on the first page) and the chart.
+    static void DruckeTabelle(CProtokollDruck& druck, CV_Wasserdlkb& versuch, CDC& dc, RECT seite,
+                              const std::string& tabelle, const std::string& diagramm,
+                              const std::string& titel, CPPDruckDaten& raster);
+    // Coefficients over time or test number from group 5 of the special data, y logarithmic.
+    // Throws CInvalidArgException when row 3 holds fewer values than row 2.
+    void DruckeDiagramm(CDC& dc, RECT rechteck, const CTextKatalog& katalog,
+                        const CPen& rahmenStift, const CPen& gitterStift, const CFont& schrift,
+                        const CFont& senkrechteSchrift, bool) const;
     CPPDruckDaten Raster;
 
 protected:

@@ -180,6 +180,22 @@ TEST_F(Seitenbilder, LossOnIgnitionLimeContentAndSedimentationTablesAreFilled)
     EXPECT_GT(Tinte(sed, 26, Zeile(38.4), 192, Zeile(39.2)), 150);
 }
 
+TEST_F(Seitenbilder, FilterRuleAndPermeabilityPagesShowTablesAndCharts)
+{
+    CV_Terzaghi terzaghi;
+    const QImage filter = Seite(terzaghi, 1015, 1, "filterregel");
+    // Curves in the chart, the sieve table and the criteria.
+    EXPECT_GT(Tinte(filter, 45, Zeile(20), 185, Zeile(33)), 2000);
+    EXPECT_GT(Tinte(filter, 26, Zeile(43), 110, Zeile(50)), 300);
+    EXPECT_GT(Tinte(filter, 123, Zeile(56.6), 190, Zeile(58.6)), 100);
+
+    CV_Wasserdlkb wasserdlkb(2);
+    const QImage durchlaessigkeit = Seite(wasserdlkb, 1017, 1, "durchlaessigkeit");
+    EXPECT_GT(Tinte(durchlaessigkeit, 26, Zeile(37), 190, Zeile(42)), 300);
+    // The crosses of the chart.
+    EXPECT_GT(Tinte(durchlaessigkeit, 50, Zeile(55), 185, Zeile(60)), 100);
+}
+
 TEST_F(Seitenbilder, ProctorPageShowsTablesAndTheCurve)
 {
     CV_proctor versuch;
@@ -251,6 +267,26 @@ TEST_F(Seitenbilder, StaticPlateLoadPageShowsTableDiagramAndModuli)
     EXPECT_GT(Tinte(bild, 25 + 17 * 5.6, Zeile(60.2), 25 + 25 * 5.6, Zeile(62.9)), 100);
     // Inside the chart, clear of its frame: crosses, curves and the unloading line.
     EXPECT_GT(Tinte(bild, 25 + 9.5 * 5.6, Zeile(24.5), 25 + 28.8 * 5.6, Zeile(56.8)), 1000);
+}
+
+TEST_F(Seitenbilder, BinderPageShowsValuesDiagramAndAdditions)
+{
+    CV_bindemittelmenge versuch;
+    const QImage bild = Seite(versuch, 1009, 1, "bindemittel");
+    // The values beside their captions, the binder lines inside the chart, the additions.
+    EXPECT_GT(Tinte(bild, 25 + 5.5 * 5.6, Zeile(18.1), 25 + 8 * 5.6, Zeile(21)), 100);
+    EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(24.5), 25 + 28.5 * 5.6, Zeile(53.5)), 1000);
+    EXPECT_GT(Tinte(bild, 25 + 5.5 * 5.6, Zeile(58.1), 25 + 12 * 5.6, Zeile(62)), 100);
+}
+
+TEST_F(Seitenbilder, SoilReplacementPageShowsValuesSentencesAndCurves)
+{
+    CV_bodenaustauschdicke versuch;
+    const QImage bild = Seite(versuch, 1010, 1, "bodenaustausch");
+    EXPECT_GT(Tinte(bild, 25 + 5.5 * 5.6, Zeile(18.1), 25 + 8 * 5.6, Zeile(21)), 100);
+    EXPECT_GT(Tinte(bild, 25 + 1 * 5.6, Zeile(23.6), 25 + 25 * 5.6, Zeile(30.5)), 1000);
+    // The curve family and the project point inside the chart.
+    EXPECT_GT(Tinte(bild, 25 + 3.5 * 5.6, Zeile(33.5), 25 + 28.5 * 5.6, Zeile(60.5)), 1000);
 }
 
 TEST_F(Seitenbilder, DynamicPlateLoadPagesShowTheirTestPoints)
