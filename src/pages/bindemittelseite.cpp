@@ -58,13 +58,12 @@ constexpr std::array<Infozeile, 4> kBindemittelzeilen{{
     {0, 3, "Wasserzugabe", 5, 9, false, 7, Einheit::Fest, "L/m³"},
 }};
 
-class CBindemittelSeite
+class CBindemittelSeite : private CSeitenkoerper
 {
 public:
     CBindemittelSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                       const std::string& titel)
-        : m_druck(druck), m_dc(dc),
-          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, false))
+        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, false))
     {
         WaehleSchrift(Normal);
         Ursprung(0, 18);
@@ -76,18 +75,7 @@ public:
     void Diagramm(const std::string& diagrammDaten);
 
 private:
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
-    void Ursprung(double x, double y) { m_druck.Abbildung.SetzeUrsprung(x, y); }
-    void Text(int code, double x, double y, const std::string& text)
-    {
-        m_druck.Abbildung.TextAusgabe(code, x, y, text);
-    }
     void Zeile(const Infozeile& z, double dy);
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 void CBindemittelSeite::Zeile(const Infozeile& z, double dy)

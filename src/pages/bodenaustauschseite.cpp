@@ -74,13 +74,12 @@ constexpr std::array<Satz, 3> kSaetze{{
      {{{"wäre ein Ev2 - Wert der Unterlage von   ", 8}, {"   MN/m² notwendig.", -1}}}},
 }};
 
-class CBodenaustauschSeite
+class CBodenaustauschSeite : private CSeitenkoerper
 {
 public:
     CBodenaustauschSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                          const std::string& titel)
-        : m_druck(druck), m_dc(dc),
-          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, false))
+        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, false))
     {
         WaehleSchrift(Normal);
         Ursprung(0, 18);
@@ -92,20 +91,8 @@ public:
     void Diagramm(const std::string& diagrammDaten);
 
 private:
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
-    void Ursprung(double x, double y) { m_druck.Abbildung.SetzeUrsprung(x, y); }
-    void Text(int code, double x, double y, const std::string& text)
-    {
-        m_druck.Abbildung.TextAusgabe(code, x, y, text);
-    }
-    std::string Feld(int feld) const { return m_daten.GetZeile(feld); }
     void Zeile(const Wertzeile& z, double x, double doppelpunktX, double wertX, double dy);
     template <std::size_t N> std::string Verbinde(const std::array<Satzteil, N>& teile) const;
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 void CBodenaustauschSeite::Zeile(const Wertzeile& z, double x, double doppelpunktX, double wertX,

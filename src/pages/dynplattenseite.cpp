@@ -89,13 +89,12 @@ double SpaltenMitte(int spalte)
     return 7.5 + 5 * spalte;
 }
 
-class CDynPlattenSeite
+class CDynPlattenSeite : private CSeitenkoerper
 {
 public:
     CDynPlattenSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                      const std::string& titel)
-        : m_druck(druck), m_dc(dc),
-          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
+        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
     {
     }
 
@@ -103,27 +102,11 @@ public:
     void Pruefpunkte(int block);
 
 private:
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
-    void Linie(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Linie(x1, y1, x2, y2);
-    }
-    void Text(int code, double x, double y, const std::string& text)
-    {
-        m_druck.Abbildung.TextAusgabe(code, x, y, text);
-    }
-    std::string Wert(int feld, int punkt) const { return m_daten.GetText(feld, punkt); }
-
     void Blocklinien();
     void Blockbeschriftungen();
     void Blockwerte(int block);
     // A value stored over two lines, one line under the other.
     void Zweizeilig(int feld, int punkt, double x, double y);
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 void CDynPlattenSeite::Geraetedaten()

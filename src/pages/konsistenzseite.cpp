@@ -178,13 +178,12 @@ constexpr std::array<Diagramm, 4> Diagramme{{
     {ZeichnePlastizitaetsDiagramm, 0, 45.0, {0, 0.25, 19, 18.75}, {2, 1, 18.5, 16.25}},
 }};
 
-class CKonsistenzSeite
+class CKonsistenzSeite : private CSeitenkoerper
 {
 public:
     CKonsistenzSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                      const std::string& titel)
-        : m_druck(druck), m_dc(dc),
-          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
+        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
     {
     }
 
@@ -197,8 +196,6 @@ public:
 
 private:
     CSeitenAbbildung& A() { return m_druck.Abbildung; }
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
     static std::string Anteil(const std::string& text, bool alsAnteil)
     {
         return alsAnteil ? g_pfade.FormatiereAnteil(text) : text;
@@ -210,10 +207,6 @@ private:
     void Einheiten(std::span<const Einheit> einheiten);
     void Reihen(std::span<const Messreihe> reihen, int ersterUnterwert, int anzahl);
     void Werte(std::span<const Einzelwert> werte);
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 // A block's fine grid: lines across at `zeilen` and verticals at `spalten` from the head line

@@ -4,6 +4,7 @@
 
 #include "diagrams/kornverteilungsdiagramm.h"
 #include "diagrams/siebreihenfolge.h"
+#include "pages/seitenkoerper.h"
 #include "report/druckdaten.h"
 #include "report/protokolldruck.h"
 
@@ -68,11 +69,11 @@ constexpr Siebspalte Siebspalten[] = {
     {1.5, 0, 1}, {5, 1, 0}, {7, 2, 0}, {9.25, 3, 1}, {11.5, 4, 1}, {13.5, 5, 1}, {15.5, 6, 1},
 };
 
-class CKornverteilungsSeite
+class CKornverteilungsSeite : private CSeitenkoerper
 {
 public:
     CKornverteilungsSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten)
-        : m_druck(druck), m_dc(dc), m_daten(tabellenDaten)
+        : CSeitenkoerper(druck, dc, CDruckDaten(tabellenDaten))
     {
     }
 
@@ -83,31 +84,10 @@ public:
     void Diagramm(const std::string& diagrammDaten);
 
 private:
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
-    void Ursprung(double x, double y) { m_druck.Abbildung.SetzeUrsprung(x, y); }
-    void Linie(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Linie(x1, y1, x2, y2);
-    }
-    void Rechteck(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Rechteck(x1, y1, x2, y2);
-    }
-    void Text(int code, double x, double y, const std::string& text)
-    {
-        m_druck.Abbildung.TextAusgabe(code, x, y, text);
-    }
-    std::string Feld(int feld) const { return m_daten.GetZeile(feld); }
-    std::string Wert(int feld, int index) const { return m_daten.GetText(feld, index); }
     // Fields 17, 18 and 19; there is none without field 18.
     std::string Sieblinienbereich() const { return Feld(17) + "  " + Feld(18) + "/" + Feld(19); }
     bool HatSieblinienbereich() const { return !Feld(18).empty(); }
     void Zeilenlinien(double x1, double x2);
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 // The thin lines between the rows of both tables.

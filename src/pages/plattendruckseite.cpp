@@ -103,13 +103,12 @@ int Punktzahl(const std::string& text)
     return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
 }
 
-class CPlattendruckSeite
+class CPlattendruckSeite : private CSeitenkoerper
 {
 public:
     CPlattendruckSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                        const std::string& titel)
-        : m_druck(druck), m_dc(dc),
-          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
+        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
     {
     }
 
@@ -120,28 +119,7 @@ public:
     void Diagramm(const std::string& diagrammDaten);
 
 private:
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
-    void Ursprung(double x, double y) { m_druck.Abbildung.SetzeUrsprung(x, y); }
-    void Linie(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Linie(x1, y1, x2, y2);
-    }
-    void Rechteck(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Rechteck(x1, y1, x2, y2);
-    }
-    void Text(int code, double x, double y, const std::string& text)
-    {
-        m_druck.Abbildung.TextAusgabe(code, x, y, text);
-    }
-    std::string Feld(int feld) const { return m_daten.GetZeile(feld); }
-
     void Lastabschnitt(const Abschnitt& a);
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 void CPlattendruckSeite::Geraetedaten()

@@ -30,13 +30,12 @@ struct Messzeile
     int feld;
 };
 
-class CProctorSeite
+class CProctorSeite : private CSeitenkoerper
 {
 public:
     CProctorSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                   const std::string& titel)
-        : m_druck(druck), m_dc(dc),
-          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
+        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten, titel, true))
     {
     }
 
@@ -50,37 +49,16 @@ public:
     void Diagramm(const std::string& diagrammDaten);
 
 private:
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
-    void Ursprung(double x, double y) { m_druck.Abbildung.SetzeUrsprung(x, y); }
-    void Linie(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Linie(x1, y1, x2, y2);
-    }
-    void Rechteck(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Rechteck(x1, y1, x2, y2);
-    }
-    void Text(int code, double x, double y, const std::string& text)
-    {
-        m_druck.Abbildung.TextAusgabe(code, x, y, text);
-    }
     std::string Katalog(const char* schluessel, int feld) const
     {
         return m_druck.Texte.HoleText(schluessel, feld);
     }
-    std::string Feld(int feld) const { return m_daten.GetZeile(feld); }
-    std::string Wert(int feld, int index) const { return m_daten.GetText(feld, index); }
     static std::string Anteil(const std::string& text) { return g_pfade.FormatiereAnteil(text); }
 
     void Senkrechte(int xVon, int xBis, int schritt, double y1, double y2);
     void Beschriftung(const char* schluessel, double y, bool fetterTitel, bool einheitAlsAnteil);
     void Teilversuchswerte(int feld, double y, bool rechtsbuendig, bool alsAnteil);
     void Messzeilen(std::span<const Messzeile> zeilen);
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 void CProctorSeite::Senkrechte(int xVon, int xBis, int schritt, double y1, double y2)

@@ -68,13 +68,12 @@ constexpr std::array<Tiefenzeile, 3> Tiefenangaben{{
 }};
 constexpr int LeitungszoneBisFeld = 13;
 
-class CRammSeite
+class CRammSeite : private CSeitenkoerper
 {
 public:
     CRammSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                const std::string& titel)
-        : m_druck(druck), m_dc(dc),
-          m_daten(BeginneSeitenkoerper(druck, dc, tabellenDaten,
+        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten,
                                        Seitentitel(CDruckDaten(tabellenDaten), titel), true))
     {
     }
@@ -89,30 +88,9 @@ private:
     {
         return daten.GetZeile(NormFeld) == "1" ? NormTitel : titel;
     }
-    void WaehleSchrift(int n) { m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]); }
-    void WaehleStift(int n) { m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]); }
-    void Ursprung(double x, double y) { m_druck.Abbildung.SetzeUrsprung(x, y); }
-    void Linie(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Linie(x1, y1, x2, y2);
-    }
-    void Rechteck(double x1, double y1, double x2, double y2)
-    {
-        m_druck.Abbildung.Rechteck(x1, y1, x2, y2);
-    }
-    void Text(int code, double x, double y, const std::string& text)
-    {
-        m_druck.Abbildung.TextAusgabe(code, x, y, text);
-    }
-    std::string Feld(int feld) const { return m_daten.GetZeile(feld); }
-    std::string Wert(int feld, int index) const { return m_daten.GetText(feld, index); }
 
     void Geraetespalte(const Geraetespalte& x, std::span<const Geraetezeile> zeilen);
     void Spaltenblock(int block);
-
-    CProtokollDruck& m_druck;
-    CDC& m_dc;
-    CDruckDaten m_daten;
 };
 
 void CRammSeite::Geraetespalte(const ::Geraetespalte& x, std::span<const Geraetezeile> zeilen)

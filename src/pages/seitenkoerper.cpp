@@ -46,3 +46,33 @@ bool HatZeilenumbruch(const std::string& text)
 {
     return StringFinde(text, kZeilenumbruch) >= 0;
 }
+
+void CSeitenkoerper::WaehleSchrift(int n)
+{
+    m_dc.SelectObject(m_druck.Schriften[static_cast<std::size_t>(n)]);
+}
+
+void CSeitenkoerper::WaehleStift(int n)
+{
+    m_dc.SelectObject(m_druck.Stifte[static_cast<std::size_t>(n)]);
+}
+
+void CSeitenkoerper::Ursprung(double x, double y)
+{
+    m_druck.Abbildung.SetzeUrsprung(x, y);
+}
+
+void CSeitenkoerper::Linie(double x1, double y1, double x2, double y2)
+{
+    m_druck.Abbildung.Linie(x1, y1, x2, y2);
+}
+
+void CSeitenkoerper::Rechteck(double x1, double y1, double x2, double y2)
+{
+    m_druck.Abbildung.Rechteck(x1, y1, x2, y2);
+}
+
+void CSeitenkoerper::Text(int code, double x, double y, const std::string& text)
+{
+    m_druck.Abbildung.TextAusgabe(code, x, y, text);
+}

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CDC;
@@ -33,3 +34,27 @@ int LeseSteuerzahl(const std::string& text);
 // Piece n of a text whose line breaks are stored as "#CRLF#"; "" beyond the last.
 std::string Zeilenstueck(const std::string& text, int n);
 bool HatZeilenumbruch(const std::string& text);
+
+// The drawing a page body does through the print job, and its table data. Page classes
+// derive from it so each carries no copy of these few steps.
+class CSeitenkoerper
+{
+protected:
+    CSeitenkoerper(CProtokollDruck& druck, CDC& dc, CDruckDaten daten)
+        : m_druck(druck), m_dc(dc), m_daten(std::move(daten))
+    {
+    }
+
+    void WaehleSchrift(int n);
+    void WaehleStift(int n);
+    void Ursprung(double x, double y);
+    void Linie(double x1, double y1, double x2, double y2);
+    void Rechteck(double x1, double y1, double x2, double y2);
+    void Text(int code, double x, double y, const std::string& text);
+    std::string Feld(int feld) const { return m_daten.GetZeile(feld); }
+    std::string Wert(int feld, int index) const { return m_daten.GetText(feld, index); }
+
+    CProtokollDruck& m_druck;
+    CDC& m_dc;
+    CDruckDaten m_daten;
+};
