@@ -73,8 +73,9 @@ class CRammSeite : private CSeitenkoerper
 public:
     CRammSeite(CProtokollDruck& druck, CDC& dc, const std::string& tabellenDaten,
                const std::string& titel)
-        : CSeitenkoerper(druck, dc, BeginneSeitenkoerper(druck, dc, tabellenDaten,
-                                       Seitentitel(CDruckDaten(tabellenDaten), titel), true))
+        : CSeitenkoerper(druck, dc,
+                         BeginneSeitenkoerper(druck, dc, tabellenDaten,
+                                              Seitentitel(CDruckDaten(tabellenDaten), titel), true))
     {
     }
 
