@@ -1,5 +1,6 @@
 #include "app/protokollliste.h"
 
+#include "app/kopfspalten.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "data/protokolle.h"
@@ -28,27 +29,11 @@ constexpr LISTENAUSSEHEN kProtokollAussehen{
     .trennlinienUnterZeilen = true,
 };
 
-constexpr std::array<const char*, CProtokollListCtrl::AnzahlSpalten> kSpaltenkoepfe = {
-    "",
-    "Prüfart",
-    "Titel",
-    "Bereich/Bauabschnitt",
-    "Station/Profil",
-    "Schicht/Höhe",
-    "Lage zur Achse",
-    "Bodenart",
-    "Bodenherkunft",
-    "Bodenzustand",
-    "",
-    "Protokoll-Nr.",
-    "Prüfdatum",
-    "von",
-    "bis",
-    "Prüfer",
-    "Bearbeiter",
-    "",
-    "",
-    "interne Notiz"};
+constexpr auto kSpaltenkoepfe = [] {
+    auto koepfe = MitKopfspalten<CProtokollListCtrl::AnzahlSpalten>("", "Prüfart");
+    koepfe[19] = "interne Notiz";
+    return koepfe;
+}();
 
 constexpr const char* kVorgabeBreiten =
     "25;116;163;113;73;80;101;61;90;82;0;82;64;66;81;0;0;0;0;100";

@@ -1,5 +1,6 @@
 #include "app/spaltenfilter.h"
 
+#include "app/kopfspalten.h"
 #include "data/protokoll.h"
 #include "data/protokolle.h"
 #include "data/textfunktionen.h"
@@ -12,25 +13,7 @@
 
 namespace {
 
-constexpr std::array<const char*, kAnzahlFilterspalten> kSpaltenNamen = {"LEER",
-                                                                         "ART",
-                                                                         "Titel",
-                                                                         "Bereich/Bauabschnitt",
-                                                                         "Station/Profil",
-                                                                         "Schicht/Höhe",
-                                                                         "Lage zur Achse",
-                                                                         "Bodenart",
-                                                                         "Bodenherkunft",
-                                                                         "Bodenzustand",
-                                                                         "",
-                                                                         "Protokoll-Nr.",
-                                                                         "Prüfdatum",
-                                                                         "von",
-                                                                         "bis",
-                                                                         "Prüfer",
-                                                                         "Bearbeiter",
-                                                                         "",
-                                                                         ""};
+constexpr auto kSpaltenNamen = MitKopfspalten<kAnzahlFilterspalten>("LEER", "ART");
 
 constexpr int kTitelSpalte = 2;
 constexpr int kStationSpalte = 4;
