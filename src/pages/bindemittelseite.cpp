@@ -121,10 +121,8 @@ void CBindemittelSeite::Diagramm(const std::string& diagrammDaten)
 {
     Ursprung(0, 22);
     WaehleStift(KraeftigerStift);
-    m_druck.Abbildung.Rechteck(0, 0, 30, 35);
-    const CSeitenAbbildung& abbildung = m_druck.Abbildung;
-    const RECT rechteck{abbildung.TransformiereX(3), abbildung.TransformiereY(2),
-                        abbildung.TransformiereX(29), abbildung.TransformiereY(32)};
+    Rechteck(0, 0, 30, 35);
+    const RECT rechteck = Geraeteflaeche(3, 2, 29, 32);
     ZeichneBindemittelDiagramm(m_dc, rechteck, diagrammDaten, m_druck.Texte,
                                m_druck.Stifte[KraeftigerStift], m_druck.Stifte[GepunkteterStift],
                                m_druck.Schriften[Normal], m_druck.Schriften[SenkrechteSchrift],

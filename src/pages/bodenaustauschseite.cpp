@@ -145,10 +145,8 @@ void CBodenaustauschSeite::Diagramm(const std::string& diagrammDaten)
 {
     Ursprung(0, 31);
     WaehleStift(KraeftigerStift);
-    m_druck.Abbildung.Rechteck(0, 0, 30, 32.75);
-    const CSeitenAbbildung& abbildung = m_druck.Abbildung;
-    const RECT rechteck{abbildung.TransformiereX(3), abbildung.TransformiereY(2),
-                        abbildung.TransformiereX(29), abbildung.TransformiereY(29.75)};
+    Rechteck(0, 0, 30, 32.75);
+    const RECT rechteck = Geraeteflaeche(3, 2, 29, 29.75);
     ZeichneEv2SollDiagramm(m_dc, rechteck, diagrammDaten, m_druck.Texte,
                            m_druck.Stifte[KraeftigerStift], m_druck.Stifte[GepunkteterStift],
                            m_druck.Schriften[Normal], m_druck.Schriften[SenkrechteSchrift], true);

@@ -129,7 +129,7 @@ void CDynPlattenSeite::Geraetedaten()
 void CDynPlattenSeite::Blocklinien()
 {
     WaehleStift(KraeftigerStift);
-    m_druck.Abbildung.Rechteck(0, 0, 30, 12);
+    Rechteck(0, 0, 30, 12);
     for (int k = 1; k <= PunkteJeBlock; ++k) {
         Linie(5 * k, 0, 5 * k, 12);
         Linie(5 * k - 0.1, 0, 5 * k - 0.1, 12);

@@ -178,9 +178,7 @@ void CKornverteilungsSeite::Diagramm(const std::string& diagrammDaten)
         Text(UntenLinks, 7.2, 1.8, Sieblinienbereich());
     }
     Rechteck(0, 0.27, 30, 22.1);
-    const CSeitenAbbildung& abbildung = m_druck.Abbildung;
-    const RECT rechteck{abbildung.TransformiereX(3), abbildung.TransformiereY(2.27),
-                        abbildung.TransformiereX(29), abbildung.TransformiereY(19.1)};
+    const RECT rechteck = Geraeteflaeche(3, 2.27, 29, 19.1);
     ZeichneKornverteilungsDiagramm(m_dc, rechteck, diagrammDaten, m_druck.Texte,
                                    m_druck.Stifte[KraeftigerStift],
                                    m_druck.Stifte[GepunkteterStift], m_druck.Schriften[Normal],

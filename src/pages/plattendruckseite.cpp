@@ -225,9 +225,7 @@ void CPlattendruckSeite::Diagramm(const std::string& diagrammDaten)
     WaehleStift(KraeftigerStift);
     WaehleSchrift(Normal);
     Rechteck(0.25, 0, 24, 37.65);
-    const CSeitenAbbildung& abbildung = m_druck.Abbildung;
-    const RECT rechteck{abbildung.TransformiereX(3.25), abbildung.TransformiereY(3),
-                        abbildung.TransformiereX(23), abbildung.TransformiereY(36.15)};
+    const RECT rechteck = Geraeteflaeche(3.25, 3, 23, 36.15);
     ZeichnePlattendruckDiagramm(m_dc, rechteck, diagrammDaten, m_druck.Texte,
                                 m_druck.Stifte[KraeftigerStift], m_druck.Stifte[GepunkteterStift],
                                 m_druck.Schriften[Normal], m_druck.Schriften[SenkrechteSchrift]);

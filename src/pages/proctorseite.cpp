@@ -298,9 +298,7 @@ void CProctorSeite::Diagramm(const std::string& diagrammDaten)
     // A data text beginning with "|||" holds no chart.
     if (diagrammDaten.starts_with("|||"))
         return;
-    const CSeitenAbbildung& abbildung = m_druck.Abbildung;
-    const RECT rechteck{abbildung.TransformiereX(2.5), abbildung.TransformiereY(1.2),
-                        abbildung.TransformiereX(29), abbildung.TransformiereY(14.6)};
+    const RECT rechteck = Geraeteflaeche(2.5, 1.2, 29, 14.6);
     ZeichneProctorDiagramm(m_dc, rechteck, diagrammDaten, m_druck.Texte,
                            m_druck.Stifte[KraeftigerStift], RGB(0, 0, 0),
                            m_druck.Stifte[GepunkteterStift], m_druck.Schriften[Normal],

@@ -189,9 +189,7 @@ void CRammSeite::Diagramm(const std::string& diagrammDaten)
     Ursprung(0, 21);
     WaehleStift(KraeftigerStift);
     Rechteck(18.3, 0, 30, 42);
-    const CSeitenAbbildung& abbildung = m_druck.Abbildung;
-    const RECT rechteck{abbildung.TransformiereX(20.8), abbildung.TransformiereY(3),
-                        abbildung.TransformiereX(29.7), abbildung.TransformiereY(41.5)};
+    const RECT rechteck = Geraeteflaeche(20.8, 3, 29.7, 41.5);
     ZeichneRammsondierungsDiagramm(m_dc, rechteck, diagrammDaten, m_druck.Texte,
                                    m_druck.Stifte[KraeftigerStift],
                                    m_druck.Stifte[GepunkteterStift], m_druck.Schriften[Normal],

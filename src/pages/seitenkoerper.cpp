@@ -76,3 +76,10 @@ void CSeitenkoerper::Text(int code, double x, double y, const std::string& text)
 {
     m_druck.Abbildung.TextAusgabe(code, x, y, text);
 }
+
+RECT CSeitenkoerper::Geraeteflaeche(double x1, double y1, double x2, double y2) const
+{
+    const CSeitenAbbildung& abbildung = m_druck.Abbildung;
+    return {abbildung.TransformiereX(x1), abbildung.TransformiereY(y1),
+            abbildung.TransformiereX(x2), abbildung.TransformiereY(y2)};
+}

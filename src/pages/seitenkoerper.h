@@ -1,6 +1,7 @@
 #pragma once
 // What the page bodies share: the opening of a body and the reading of stored texts.
 
+#include "platform/gdi.h"
 #include "report/druckdaten.h"
 
 #include <cstddef>
@@ -51,6 +52,8 @@ protected:
     void Linie(double x1, double y1, double x2, double y2);
     void Rechteck(double x1, double y1, double x2, double y2);
     void Text(int code, double x, double y, const std::string& text);
+    // The area between two page points in device units, as the charts take it.
+    RECT Geraeteflaeche(double x1, double y1, double x2, double y2) const;
     std::string Feld(int feld) const { return m_daten.GetZeile(feld); }
     std::string Wert(int feld, int index) const { return m_daten.GetText(feld, index); }
 
