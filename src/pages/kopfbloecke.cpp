@@ -5,6 +5,7 @@
 #include "platform/cdc.h"
 #include "report/dib.h"
 #include "report/protokolldruck.h"
+#include "report/virtversuch.h"
 
 namespace {
 

@@ -12,13 +12,6 @@ const char* const kZeilenumbruch = "#CRLF#";
 
 } // namespace
 
-const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n)
-{
-    if (n >= kopfdaten.size())
-        throw CInvalidArgException("Kopfdaten ohne Eintrag " + std::to_string(n));
-    return kopfdaten[n];
-}
-
 CDruckDaten BeginneSeitenkoerper(CProtokollDruck& druck, CDC& dc, const std::string& tabelle,
                                  const std::string& titel, bool mitAuszeichnung)
 {

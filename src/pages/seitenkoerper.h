@@ -20,9 +20,6 @@ inline bool IstNotizseite(int seitencode)
     return seitencode >= kErsteNotizseite && seitencode <= kLetzteNotizseite;
 }
 
-// Entry n of the page's header texts; a missing entry is an invalid argument.
-const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n);
-
 // Opens a body: the mark-up fonts when the body prints symbols, font 3 and the title in the
 // header's title band (page row 16.4). Returns the table data to read the values from.
 CDruckDaten BeginneSeitenkoerper(CProtokollDruck& druck, CDC& dc, const std::string& tabelle,

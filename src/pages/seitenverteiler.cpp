@@ -1,5 +1,6 @@
 #include "pages/seitenkoerper.h"
 #include "report/protokolldruck.h"
+#include "report/virtversuch.h"
 
 #include <algorithm>
 #include <array>

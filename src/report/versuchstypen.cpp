@@ -1,6 +1,5 @@
 #include "report/versuchstypen.h"
 
-#include "pages/seitenkoerper.h"
 #include "report/druckvorlagen.h"
 #include "report/protokolldruck.h"
 

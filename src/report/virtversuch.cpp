@@ -2,11 +2,19 @@
 
 #include "data/markup.h"
 #include "data/textfunktionen.h"
+#include "platform/exceptions.h"
 #include "report/protokolldruck.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+
+const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n)
+{
+    if (n >= kopfdaten.size())
+        throw CInvalidArgException("Kopfdaten ohne Eintrag " + std::to_string(n));
+    return kopfdaten[n];
+}
 
 namespace {
 

@@ -11,6 +11,10 @@
 class CDC;
 class CProtokollDruck;
 
+// Entry n of the page's header texts as `DruckeKopf` hands them out; a missing entry is an
+// invalid argument.
+const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n);
+
 // The project's header texts as every page of a report prints them.
 struct KOPFSATZ
 {
