@@ -28,8 +28,8 @@ CDruckDaten BeginneSeitenkoerper(CProtokollDruck& druck, CDC& dc, const std::str
 int LeseSteuerzahl(const std::string& text)
 {
     const long wert = std::strtol(text.c_str(), nullptr, 10);
-    return int(std::clamp<long>(wert, std::numeric_limits<int>::min(),
-                                std::numeric_limits<int>::max()));
+    return int(
+        std::clamp<long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 std::string Zeilenstueck(const std::string& text, int n)

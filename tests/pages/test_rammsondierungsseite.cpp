@@ -131,9 +131,7 @@ TEST_F(RammSeite, TableDrawsAllLinesBeforeItsTexts)
         const bool gezeichnet = e.art == DCPrimitiv::Text || e.art == DCPrimitiv::Linienzug;
         if (!gezeichnet || !std::ranges::all_of(e.punkte, imTabellenbereich))
             continue;
-        const char art = e.art == DCPrimitiv::Text          ? 't'
-                         : e.zustand.stift == Stift(0) ? 'd'
-                                                                    : 'k';
+        const char art = e.art == DCPrimitiv::Text ? 't' : e.zustand.stift == Stift(0) ? 'd' : 'k';
         if (folge.empty() || folge.back() != art)
             folge += art;
     }
