@@ -14,8 +14,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -115,7 +115,7 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
 void CVersucheApp::StarteGeschwisterVerbindung()
 {
     // A second viewer, or one whose socket cannot be made, runs without the sibling link.
-    m_geschwister.Lausche(QString::fromUtf16(FensterKlasse));
+    m_geschwister.Lausche(GeschwisterAdresse(QString::fromUtf16(FensterKlasse)));
 }
 
 void CVersucheApp::WechsleInsProgrammverzeichnis()

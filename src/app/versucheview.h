@@ -33,6 +33,8 @@ public:
     // Size of the form in dialog units.
     static constexpr int FormBreite = 519;
     static constexpr int FormHoehe = 328;
+    // The protocols page starts at 133; below it room for a few rows.
+    static constexpr int MindestHoehe = 200;
 
     explicit CVersucheView(CVersucheDoc& dokument, QWidget* parent = nullptr);
 
