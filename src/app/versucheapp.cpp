@@ -43,6 +43,16 @@ bool ErmittleProgrammverzeichnis(std::string& ordner)
     return true;
 }
 
+std::string SchneideAufDateiname(const std::string& pfad)
+{
+    const size_t trenner = pfad.find_last_of("\\/");
+    std::string name = trenner == std::string::npos ? pfad : pfad.substr(trenner + 1);
+    const size_t endung = name.find(".axo{");
+    if (endung != std::string::npos)
+        name.resize(endung + 4);
+    return name;
+}
+
 bool IstProjektArgument(const std::string& argument)
 {
     return argument.ends_with(".axo");

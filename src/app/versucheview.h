@@ -51,6 +51,14 @@ public:
     void ZeigeProtokollDetails();
     bool IstProtokollseiteAktiv() const;
 
+    // The control of the form with a dialog identifier (101 "Neu" ...); null for none.
+    QWidget* HoleSteuerelement(int id) const;
+    // Disables that control; an unknown identifier changes nothing.
+    void SperreSteuerelement(int id);
+    // Handles every waiting event, then the work Qt leaves for a quiet moment (objects whose
+    // deletion is due); false when the program was asked to end meanwhile.
+    static bool VerarbeiteWartendeEreignisse();
+
     // Texts of the sibling program other than a front request: ignored.
     bool BearbeiteNachricht(const std::string& text);
 

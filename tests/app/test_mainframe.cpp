@@ -3,6 +3,7 @@
 #include "app/befehle.h"
 #include "app/dialogeinheiten.h"
 #include "app/geschwistermeldung.h"
+#include "app/label.h"
 #include "app/mainframe.h"
 #include "app/messungsseite.h"
 #include "app/protokollliste.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -230,6 +232,31 @@ TEST_F(Hauptfenster, SmallestWindowKeepsTheButtonsAndTheList)
     // Some rows of the protocol list remain in view.
     const CProtokollListCtrl* liste = m_ansicht->HoleProtokollListe();
     EXPECT_GE(liste->viewport()->height(), 5 * liste->fontMetrics().height());
+}
+
+TEST_F(Hauptfenster, ControlsByFormIdentifierAndWaitingForPendingEvents)
+{
+    EXPECT_EQ(m_ansicht->HoleSteuerelement(213), m_ansicht->HoleTitel());
+    EXPECT_EQ(m_ansicht->HoleSteuerelement(1000), m_ansicht->HoleTabCtrl());
+    EXPECT_EQ(m_ansicht->HoleSteuerelement(4711), nullptr);
+    m_ansicht->SperreSteuerelement(102);
+    m_ansicht->SperreSteuerelement(4711);
+    EXPECT_FALSE(Knopf(m_ansicht, u"&Drucken"_s)->isEnabled());
+    EXPECT_TRUE(Knopf(m_ansicht, u"&Öffnen"_s)->isEnabled());
+
+    // Waiting work is done, objects due for deletion go.
+    bool aufgerufen = false;
+    QMetaObject::invokeMethod(
+        m_ansicht, [&] { aufgerufen = true; }, Qt::QueuedConnection);
+    QPointer<QObject> spaeter = new QObject;
+    spaeter->deleteLater();
+    EXPECT_TRUE(CVersucheView::VerarbeiteWartendeEreignisse());
+    EXPECT_TRUE(aufgerufen);
+    EXPECT_TRUE(spaeter.isNull());
+    // The end of the program among the waiting events.
+    QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
+    EXPECT_FALSE(CVersucheView::VerarbeiteWartendeEreignisse());
+    EXPECT_TRUE(CVersucheView::VerarbeiteWartendeEreignisse());
 }
 
 TEST_F(Hauptfenster, CloseButtonClosesTheWindow)
