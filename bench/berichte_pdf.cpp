@@ -135,9 +135,9 @@ QPolygon Polygon(const std::vector<POINT>& punkte)
 // The primitives with plain QPainter calls, in logical units on the page.
 void ZeichneBlank(QPainter& maler, const DCEintrag& e, const QImage& logo)
 {
-    const QRect rechteck = QRect(QPoint(e.rechteck.left, e.rechteck.top),
-                                 QPoint(e.rechteck.right, e.rechteck.bottom))
-                               .normalized();
+    const QRect rechteck =
+        QRect(QPoint(e.rechteck.left, e.rechteck.top), QPoint(e.rechteck.right, e.rechteck.bottom))
+            .normalized();
     maler.setPen(QPen(Farbe(e.zustand.stift.Farbe()), e.zustand.stift.Breite()));
     maler.setBrush(Farbe(e.zustand.pinsel.Farbe()));
     switch (e.art) {
