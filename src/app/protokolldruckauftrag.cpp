@@ -114,14 +114,7 @@ void CProtokolldruckAuftrag::BereiteZusammenstellungVor(
 {
     m_seiten.AlleEntfernen();
     m_zusammenstellungAktiv = true;
-    m_zusammenstellung.Leere();
-    m_zusammenstellung.SetzeBaustelle(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"));
-    m_zusammenstellung.SetzeProtNrPraefix(protokolle.HoleMassnahmeWert("massnahme_protNrPraefix"));
-    for (const auto& [schluessel, messungsId] : messungen) {
-        if (const CProtokoll* protokoll = protokolle.FindeProtokoll(schluessel))
-            m_zusammenstellung.FuegeZeileHinzu(BildeZusammenstellungszeile(*protokoll, messungsId),
-                                               *protokoll);
-    }
+    BereiteZusammenstellungszeilenVor(m_zusammenstellung, protokolle, messungen);
     // Text measures alike on every device context, so the rows fall on the same pages as on
     // the printer.
     RecordingDC messen;

@@ -3,6 +3,7 @@
 // table of the selected measurements, the page rectangle taken from the printer, and the one page
 // routine that printing, the preview and a PDF file all draw with.
 
+#include "app/zusammenstellungszeile.h"
 #include "pages/zusammenstellungdruck.h"
 #include "platform/druckbereich.h"
 #include "platform/gdi.h"
@@ -41,7 +42,7 @@ public:
     // Empties the job, then fills the summary table with one row per selected measurement in
     // list order (protocol identifier, running-number text) and paginates it. A measurement
     // whose protocol is no longer in the collection is left out.
-    using MessungsSchluessel = std::pair<std::string, std::string>;
+    using MessungsSchluessel = ::MessungsSchluessel;
     void BereiteZusammenstellungVor(const CProtokolle& protokolle,
                                     const std::vector<MessungsSchluessel>& messungen);
 

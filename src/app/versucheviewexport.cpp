@@ -6,6 +6,7 @@
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -25,11 +26,10 @@ bool IstDieselbeDatei(const QString& pfad, const std::string& andere)
 
 void CVersucheView::ExportiereMessungen()
 {
-    const std::vector<const ITEMINFOS*> zeilen = m_messungsListe->HoleAusgewaehlteInfos();
-    if (zeilen.empty())
+    if (!m_messungsListe->selectionModel()->hasSelection())
         return;
-    const std::string text = BildeMessungsExport(zeilen, HoleVersucheApp()->HoleProtokolle());
 
+    // The file first: gathering many rows takes a moment the user should not wait for twice.
     QFileDialog dialog(this, u"Bitte Dateinamen angeben"_s, u"."_s, u"Messungen (*.messungen)"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -44,7 +44,13 @@ void CVersucheView::ExportiereMessungen()
                      MeldungsArt::Warnung);
         return;
     }
-    switch (SchreibeMessungsExport(pfad, text)) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::string text = BildeMessungsExport(m_messungsListe->HoleAusgewaehlteInfos(),
+                                                 HoleVersucheApp()->HoleProtokolle());
+    const ExportErgebnis ergebnis =
+        text.empty() ? ExportErgebnis::Geschrieben : SchreibeMessungsExport(pfad, text);
+    QApplication::restoreOverrideCursor();
+    switch (ergebnis) {
     case ExportErgebnis::Geschrieben:
         break;
     case ExportErgebnis::NichtAngelegt:
