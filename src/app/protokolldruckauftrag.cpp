@@ -126,7 +126,7 @@ int CProtokolldruckAuftrag::GetSeitenzahl() const
     return m_zusammenstellungAktiv ? m_zusammenstellung.Seitenzahl() : m_seiten.GetSeitenzahl();
 }
 
-bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
+bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc, const RECT& seitenRechteck)
 {
     if (seite < 1 || seite > GetSeitenzahl())
         return false;
@@ -134,9 +134,9 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
     g_pfade.LeseRegistry();
     try {
         if (m_zusammenstellungAktiv)
-            m_zusammenstellung.DruckeSeite(seite, &dc, m_seitenRechteck);
+            m_zusammenstellung.DruckeSeite(seite, &dc, seitenRechteck);
         else
-            m_seiten.DruckeSeite(seite, &dc, m_seitenRechteck);
+            m_seiten.DruckeSeite(seite, &dc, seitenRechteck);
         return true;
     } catch (const std::exception& fehler) {
         qWarning("Druckseite %d abgebrochen: %s", seite, qUtf8Printable(AusCp1252(fehler.what())));
@@ -146,7 +146,19 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
     return false;
 }
 
-bool CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte)
+bool CProtokolldruckAuftrag::ZeichneSeite(int seite, QPainter& maler, double dpiX, double dpiY,
+                                          const RECT& seitenRechteck)
+{
+    // Each page starts from a fresh device context, whatever the last one left selected.
+    maler.save();
+    QtDC dc(maler, dpiX, dpiY);
+    const bool gezeichnet = DruckeSeite(seite, dc, seitenRechteck);
+    maler.restore();
+    return gezeichnet;
+}
+
+std::vector<int> CProtokolldruckAuftrag::ZuDruckendeSeiten(const QPrinter& drucker,
+                                                           bool nurGewaehlte) const
 {
     const QPageRanges bereiche = nurGewaehlte && drucker.printRange() == QPrinter::PageRange
                                      ? drucker.pageRanges()
@@ -155,22 +167,34 @@ bool CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte)
     for (int seite = 1; seite <= GetSeitenzahl(); ++seite)
         if (bereiche.isEmpty() || bereiche.contains(seite))
             seiten.push_back(seite);
-    // Without a page to print the printer is not even started, so no empty sheet comes out.
-    if (seiten.empty())
-        return true;
+    return seiten;
+}
 
+CProtokolldruckAuftrag::Druckergebnis
+CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
+                                     const Fortschritt& fortschritt)
+{
+    const std::vector<int> seiten = ZuDruckendeSeiten(drucker, nurGewaehlte);
+    if (seiten.empty())
+        return GetSeitenzahl() == 0 ? Druckergebnis::Gedruckt : Druckergebnis::KeineSeiteImBereich;
+
+    // The rectangle of the printer's sheet, whatever the preview beside it draws on.
+    const RECT rechteck = BildeSeitenrechteck(LeseDruckbereich(drucker));
     QPainter maler;
     if (!maler.begin(&drucker))
-        return false;
-    for (int seite : seiten) {
-        if (seite != seiten.front())
+        return Druckergebnis::NichtBegonnen;
+    const int gesamt = static_cast<int>(seiten.size());
+    for (int i = 0; i < gesamt; ++i) {
+        if (fortschritt && !fortschritt(i, gesamt)) {
+            drucker.abort();
+            maler.end();
+            return Druckergebnis::Abgebrochen;
+        }
+        if (i > 0)
             drucker.newPage();
-        // Each page starts from a fresh device context, whatever the last one left selected.
-        maler.save();
-        QtDC dc(maler);
-        DruckeSeite(seite, dc);
-        maler.restore();
+        ZeichneSeite(seiten[std::size_t(i)], maler, drucker.logicalDpiX(), drucker.logicalDpiY(),
+                     rechteck);
     }
     maler.end();
-    return true;
+    return Druckergebnis::Gedruckt;
 }

@@ -60,7 +60,8 @@ public:
     // job; the pages. The job's test objects stay until the next job, for the preview's redraws.
     bool OnPreparePrinting();
     void OnBeginPrinting(const QPrinter& drucker);
-    void OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten);
+    // With progress over `eltern` (the main window when null); the user can cancel it.
+    void OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern = nullptr);
     void OnEndPrinting() {}
     // Identifiers of the protocols of the selected rows of the protocol list, in list order.
     std::vector<std::string> GewaehlteProtokolle() const;
@@ -89,6 +90,8 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
+    // The print dialog, starting at all pages; false when cancelled.
+    bool FrageDruckerAb(QPrinter& drucker, QWidget* eltern);
     void ErzeugeSteuerelemente();
     void ErsteAktualisierung();
     // Both lists with the project's prefix, filled and sorted by column 1.
