@@ -1,5 +1,6 @@
 // Report jobs: the test-type factory, the job of the selected protocols, the page rectangle, and
 // the pages as they come out of a PDF printer, read back with poppler's tools.
+#include "app/druckereinrichtung.h"
 #include "app/mainframe.h"
 #include "app/messungsliste.h"
 #include "app/protokolldruckauftrag.h"
@@ -18,11 +19,15 @@
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QItemSelectionModel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -584,4 +589,51 @@ TEST_F(Druckbefehle_Muster, PrintingFromThePreviewTakesTheRangeOfItsPrintDialogA
     // The list shows the note (pages 1 and 2) before the Proctor test.
     EXPECT_TRUE(seite.contains(u"Seite 2 von 2"_s)) << seite.toStdString();
     EXPECT_TRUE(Poppler(u"pdfinfo"_s, {PdfDatei()}).contains(u"595 x 842 pts"_s));
+}
+
+namespace {
+
+std::vector<QString> g_warnungen;
+
+// The test platform's own note on every window shown is no warning of the program.
+void SammleWarnung(QtMsgType art, const QMessageLogContext&, const QString& text)
+{
+    if (art != QtDebugMsg && !text.contains(u"propagateSizeHints"_s))
+        g_warnungen.push_back(text);
+}
+
+} // namespace
+
+TEST_F(Druckbefehle_Muster, PrinterSetUpAfterAPdfJobChoosesPrinterPaperAndOrientationSilently)
+{
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    BeantworteDruckdialog(m_kontext);
+    m_ansicht->OnFilePrint();
+    ASSERT_EQ(m_app.HoleDrucker().outputFormat(), QPrinter::PdfFormat);
+
+    QStringList drucker;
+    QTimer::singleShot(0, &m_kontext, [&drucker] {
+        for (QWidget* fenster : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<CDruckereinrichtungDlg*>(fenster);
+            if (dialog == nullptr || !dialog->isVisible())
+                continue;
+            for (int i = 0; i < dialog->Druckerauswahl().count(); ++i)
+                drucker << dialog->Druckerauswahl().itemText(i);
+            QComboBox& papier = dialog->Papierauswahl();
+            papier.setCurrentIndex(papier.findText(QPageSize(QPageSize::A5).name()));
+            dialog->Ausrichtung().button(QPageLayout::Landscape)->click();
+            dialog->accept();
+        }
+    });
+    g_warnungen.clear();
+    const QtMessageHandler vorher = qInstallMessageHandler(SammleWarnung);
+    m_app.OnFilePrintSetup();
+    qInstallMessageHandler(vorher);
+
+    for (const QString& warnung : g_warnungen)
+        ADD_FAILURE() << warnung.toStdString();
+    EXPECT_EQ(drucker, QPrinterInfo::availablePrinterNames());
+    const QPageLayout layout = m_app.HoleDrucker().pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
 }
