@@ -4,6 +4,7 @@
 
 #include "app/mainframe.h"
 #include "app/messungsliste.h"
+#include "app/protokollliste.h"
 #include "app/seitenvorschau.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -51,8 +53,20 @@ public:
         m_app.InitInstance({QStringLiteral("axo-reader"), AusCp1252(pfad)});
         m_ansicht = m_app.HoleHauptfenster()->HoleAnsicht();
         m_app.HoleHauptfenster()->resize(1280, 900);
-        m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
-        m_ansicht->HoleMessungsListe()->selectAll();
+    }
+
+    // The first `zeilen` rows of the list of that tab (all: -1), and that tab shown.
+    void Waehle(int tab, int zeilen)
+    {
+        m_ansicht->HoleTabCtrl()->setCurrentIndex(tab);
+        CAppListCtrl& liste = tab == 0
+                                  ? static_cast<CAppListCtrl&>(*m_ansicht->HoleProtokollListe())
+                                  : *m_ansicht->HoleMessungsListe();
+        liste.clearSelection();
+        const int letzte = zeilen < 0 ? liste.HoleModell().rowCount() - 1 : zeilen - 1;
+        liste.selectionModel()->select(
+            QItemSelection(liste.HoleModell().index(0, 0), liste.HoleModell().index(letzte, 0)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     CVersucheView& Ansicht() const { return *m_ansicht; }
@@ -78,10 +92,12 @@ CSeitenvorschau* OffeneVorschau()
     return nullptr;
 }
 
-// From the command to the first page painted, then paging to a page far into the job.
-void VorschauAllerMessungen(benchmark::State& state)
+// From the command to the first page painted, then paging to a page far into the job. Arguments:
+// the tab (0 reports of protocols, 1 summary table of measurements), the rows selected (-1 all).
+void Vorschau(benchmark::State& state)
 {
     GrosserViewer& viewer = Viewer();
+    viewer.Waehle(int(state.range(0)), int(state.range(1)));
     const double vorher = BelegterSpeicherMb();
     double geoeffnet = 0, geblaettert = 0, spitze = 0;
     int seiten = 0;
@@ -96,7 +112,7 @@ void VorschauAllerMessungen(benchmark::State& state)
             seiten = ansicht.Seitenzahl();
             QElapsedTimer blaettern;
             blaettern.start();
-            ansicht.GeheZuSeite(kFerneSeite);
+            ansicht.GeheZuSeite(std::min(kFerneSeite, seiten));
             ansicht.viewport()->grab();
             geblaettert = double(blaettern.nsecsElapsed()) / 1e9;
             spitze = BelegterSpeicherMb() - vorher;
@@ -110,7 +126,7 @@ void VorschauAllerMessungen(benchmark::State& state)
     state.counters["Blaettern_s"] = geblaettert;
     state.counters["Speicher_MB"] = spitze;
 }
-BENCHMARK(VorschauAllerMessungen)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(Vorschau)->Args({1, -1})->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // The floor: one page of the same job drawn on an image of the preview's size.
 void EineSeiteZeichnen(benchmark::State& state)
@@ -131,6 +147,9 @@ void EineSeiteZeichnen(benchmark::State& state)
     }
 }
 BENCHMARK(EineSeiteZeichnen)->Unit(benchmark::kMillisecond);
+
+BENCHMARK(Vorschau)->Args({0, 500})->Args({0, -1})->UseManualTime()->Iterations(1)->Unit(
+    benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <array>
@@ -186,8 +187,11 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
     const int gesamt = static_cast<int>(seiten.size());
     for (int i = 0; i < gesamt; ++i) {
         if (fortschritt && !fortschritt(i, gesamt)) {
-            drucker.abort();
+            // A file printer cannot abort; its incomplete file must not look like the job's.
+            const bool abgebrochen = drucker.abort();
             maler.end();
+            if (!abgebrochen && !drucker.outputFileName().isEmpty())
+                QFile::remove(drucker.outputFileName());
             return Druckergebnis::Abgebrochen;
         }
         if (i > 0)

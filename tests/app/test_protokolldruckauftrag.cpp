@@ -335,6 +335,7 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
                                      }),
               Druckergebnis::Abgebrochen);
     EXPECT_EQ(gezeichnet, 2) << "no page after the cancel";
+    EXPECT_FALSE(QFile::exists(abgebrochen)) << "no incomplete file";
 }
 
 class Druckbefehle : public AppUmgebung
