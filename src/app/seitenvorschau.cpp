@@ -22,7 +22,7 @@ constexpr int kRand = 12;
 constexpr int kVoraus = 2;
 constexpr int kZurueck = 1;
 constexpr double kKleinsterMassstab = 0.2; // pixels per millimetre
-constexpr double kGroessterMassstab = 20.0;
+constexpr double kGroessterMassstab = 10.0;
 constexpr double kZoomSchritt = 1.25;
 
 } // namespace
