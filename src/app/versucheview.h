@@ -2,6 +2,7 @@
 // The main view: a form with the note and the buttons across the top, the details of the selected
 // protocol, and a tab control with the pages "Protokolle" and "Messungen".
 
+#include "app/messungsexport.h"
 #include "app/messungsliste.h"
 #include "app/protokolldruckauftrag.h"
 
@@ -22,6 +23,16 @@ class QPrinter;
 class QPushButton;
 class QTabWidget;
 struct PROTOKOLLDETAILS;
+
+// The busy cursor while the view builds a long job, put back however the building ends.
+class CWarteCursor
+{
+public:
+    CWarteCursor();
+    ~CWarteCursor();
+    CWarteCursor(const CWarteCursor&) = delete;
+    CWarteCursor& operator=(const CWarteCursor&) = delete;
+};
 
 // Caption of the main window for the project's name and client.
 std::string BildeFenstertitel(const std::string& bezeichnung, const std::string& auftraggeber);
@@ -100,6 +111,8 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
+    // The export's lines of the selected rows, gathered once the file is chosen.
+    ExportErgebnis SchreibeGewaehlteMessungen(const QString& pfad) const;
     // The print dialog, starting at all pages; false when cancelled.
     bool FrageDruckerAb(QPrinter& drucker, QWidget* eltern);
     void ErzeugeSteuerelemente();

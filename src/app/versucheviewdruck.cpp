@@ -13,6 +13,16 @@
 
 using namespace Qt::StringLiterals;
 
+CWarteCursor::CWarteCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+CWarteCursor::~CWarteCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
 void CVersucheView::OnFilePrint()
 {
     if (!OnPreparePrinting())
@@ -78,14 +88,13 @@ bool CVersucheView::OnPreparePrinting()
 
 void CVersucheView::OnBeginPrinting(const QPrinter& drucker)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const CWarteCursor warten;
     m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(drucker)));
     const CProtokolle& protokolle = HoleVersucheApp()->HoleProtokolle();
     if (IstProtokollseiteAktiv())
         m_druckauftrag.BereiteProtokolldruckVor(protokolle, GewaehlteProtokolle());
     else
         m_druckauftrag.BereiteZusammenstellungVor(protokolle, GewaehlteMessungen());
-    QApplication::restoreOverrideCursor();
 }
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)

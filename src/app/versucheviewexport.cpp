@@ -6,7 +6,6 @@
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -23,6 +22,15 @@ bool IstDieselbeDatei(const QString& pfad, const std::string& andere)
 }
 
 } // namespace
+
+ExportErgebnis CVersucheView::SchreibeGewaehlteMessungen(const QString& pfad) const
+{
+    const CWarteCursor warten;
+    const std::string text = BildeMessungsExport(m_messungsListe->HoleAusgewaehlteInfos(),
+                                                 HoleVersucheApp()->HoleProtokolle());
+    // Rows whose protocols are all gone since the choice leave the file alone.
+    return text.empty() ? ExportErgebnis::Geschrieben : SchreibeMessungsExport(pfad, text);
+}
 
 void CVersucheView::ExportiereMessungen()
 {
@@ -44,13 +52,7 @@ void CVersucheView::ExportiereMessungen()
                      MeldungsArt::Warnung);
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::string text = BildeMessungsExport(m_messungsListe->HoleAusgewaehlteInfos(),
-                                                 HoleVersucheApp()->HoleProtokolle());
-    const ExportErgebnis ergebnis =
-        text.empty() ? ExportErgebnis::Geschrieben : SchreibeMessungsExport(pfad, text);
-    QApplication::restoreOverrideCursor();
-    switch (ergebnis) {
+    switch (SchreibeGewaehlteMessungen(pfad)) {
     case ExportErgebnis::Geschrieben:
         break;
     case ExportErgebnis::NichtAngelegt:
