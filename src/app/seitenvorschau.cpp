@@ -1,7 +1,6 @@
 #include "app/seitenvorschau.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -10,6 +9,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 using namespace Qt::StringLiterals;

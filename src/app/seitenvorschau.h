@@ -9,7 +9,6 @@
 #include <functional>
 #include <map>
 
-class QLabel;
 class QSpinBox;
 
 // Draws page n (from 1) on a painter whose origin is the corner of the printable area, at that
