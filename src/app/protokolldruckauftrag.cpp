@@ -96,8 +96,9 @@ void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protoko
     m_seiten.AlleEntfernen();
     const std::string kopfsatz = BildeKopfsatz(protokolle);
     const std::string fusstext = protokolle.HoleMassnahmeWert("massnahme_fusstext");
+    const CProtokollIndex index(protokolle);
     for (const std::string& id : schluessel) {
-        const CProtokoll* protokoll = protokolle.FindeProtokoll(id);
+        const CProtokoll* protokoll = index.Finde(id);
         if (protokoll == nullptr)
             continue;
         std::unique_ptr<CVirtVersuch> versuch =
