@@ -1,6 +1,8 @@
 // Paginating the summary table on the real fonts: every cell is measured, and cells too wide for
 // their column are fitted by hyphenation and breaking.
 
+#include "app/listenmodell.h"
+#include "app/messungsexport.h"
 #include "app/protokolldruckauftrag.h"
 #include "data/protokolle.h"
 #include "musterbauer.h"
@@ -101,7 +103,7 @@ void ZeilentexteKopieren(benchmark::State& state)
         benchmark::DoNotOptimize(texte);
     }
 }
-BENCHMARK(ZeilentexteKopieren)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ZeilentexteKopieren)->Arg(10000)->Arg(95000)->Unit(benchmark::kMillisecond);
 
 // The summary job of the selected measurements without its pagination: finding each row's
 // protocol and building its row text.
@@ -116,6 +118,23 @@ void ZeilenVorbereiten(benchmark::State& state)
     }
 }
 BENCHMARK(ZeilenVorbereiten)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The export's text of every measurement, gathered after the file is chosen.
+void MessungsexportAllerZeilen(benchmark::State& state)
+{
+    std::vector<ITEMINFOS> zeilen;
+    for (const auto& [schluessel, messungsId] : ErsteMessungen(static_cast<int>(state.range(0)))) {
+        ITEMINFOS& info = zeilen.emplace_back();
+        info.schluessel = schluessel;
+        info.messungsId = messungsId;
+    }
+    std::vector<const ITEMINFOS*> auswahl;
+    for (const ITEMINFOS& info : zeilen)
+        auswahl.push_back(&info);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BildeMessungsExport(auswahl, Auswahl().protokolle));
+}
+BENCHMARK(MessungsexportAllerZeilen)->Arg(95000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
