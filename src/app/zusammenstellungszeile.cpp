@@ -3,7 +3,8 @@
 #include "data/protokoll.h"
 #include "data/protokolle.h"
 #include "pages/zusammenstellungdruck.h"
-#include "platform/text.h"
+
+#include <initializer_list>
 
 namespace {
 
@@ -22,23 +23,76 @@ MESSUNG FindeMessung(const CProtokoll& protokoll, const std::string& messungsId)
 constexpr int kErsteWertspalte = 17;
 constexpr int kLetzteWertspalte = 31;
 
+// The fields a row takes from its protocol alone: 0 to 2 before the measurement's place and 6
+// to 9 after it, each followed by "|".
+struct Zeilenkopf
+{
+    std::string vorOrt;
+    std::string nachOrt;
+};
+
+std::string MitTrenner(std::initializer_list<std::string> felder)
+{
+    std::string text;
+    for (const std::string& feld : felder) {
+        text += feld;
+        text += '|';
+    }
+    return text;
+}
+
+Zeilenkopf BildeZeilenkopf(const CProtokoll& protokoll)
+{
+    return {MitTrenner({protokoll.HoleFeld(1, 8), protokoll.HoleFeld(1, 9),
+                        protokoll.HoleFeld(1, 0)}),
+            MitTrenner({protokoll.HoleFeld(1, 4), protokoll.HoleFeld(1, 5),
+                        protokoll.HoleFeld(1, 6), protokoll.GetPruefunterartKuerzel()})};
+}
+
+std::string BildeZeile(const Zeilenkopf& kopf, const CProtokoll& protokoll,
+                       const MESSUNG& messung)
+{
+    std::string zeile = kopf.vorOrt;
+    const auto haengeAn = [&zeile](const std::string& feld) {
+        zeile += feld;
+        zeile += '|';
+    };
+    haengeAn(messung.station);
+    haengeAn(messung.schicht);
+    haengeAn(messung.lage);
+    zeile += kopf.nachOrt;
+    std::string text;
+    for (int spalte = kErsteWertspalte; spalte <= kLetzteWertspalte; ++spalte) {
+        protokoll.HoleMessungsSpalteNachIndex(text, spalte, messung);
+        haengeAn(text);
+    }
+    return zeile;
+}
+
+// What the rows of one protocol share in a job: the header fields and where each measurement
+// lies, so that a row neither reads the header again nor searches the measurements.
+struct Protokollzeilen
+{
+    Zeilenkopf kopf;
+    std::unordered_map<std::string, int> messungNachNr; // the first of one running number
+};
+
+Protokollzeilen BildeProtokollzeilen(const CProtokoll& protokoll)
+{
+    Protokollzeilen zeilen{BildeZeilenkopf(protokoll), {}};
+    MESSUNG messung;
+    for (int i = 0; i < protokoll.GetAnzahlMessungen(); ++i) {
+        protokoll.GetMessung(i, messung);
+        zeilen.messungNachNr.emplace(messung.lfdNr, i);
+    }
+    return zeilen;
+}
+
 } // namespace
 
 std::string BildeZusammenstellungszeile(const CProtokoll& protokoll, const std::string& messungsId)
 {
-    const MESSUNG messung = FindeMessung(protokoll, messungsId);
-    std::string zeile =
-        StringFormat("%s|%s|%s|%s|%s|%s|%s|%s|%s|%s|", protokoll.HoleFeld(1, 8).c_str(),
-                     protokoll.HoleFeld(1, 9).c_str(), protokoll.HoleFeld(1, 0).c_str(),
-                     messung.station.c_str(), messung.schicht.c_str(), messung.lage.c_str(),
-                     protokoll.HoleFeld(1, 4).c_str(), protokoll.HoleFeld(1, 5).c_str(),
-                     protokoll.HoleFeld(1, 6).c_str(), protokoll.GetPruefunterartKuerzel().c_str());
-    for (int spalte = kErsteWertspalte; spalte <= kLetzteWertspalte; ++spalte) {
-        std::string text;
-        protokoll.HoleMessungsSpalteNachIndex(text, spalte, messung);
-        zeile += text + "|";
-    }
-    return zeile;
+    return BildeZeile(BildeZeilenkopf(protokoll), protokoll, FindeMessung(protokoll, messungsId));
 }
 
 CProtokollIndex::CProtokollIndex(const CProtokolle& protokolle)
@@ -63,8 +117,19 @@ void BereiteZusammenstellungszeilenVor(CZusammenstellungDruck& druck, const CPro
     druck.SetzeBaustelle(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"));
     druck.SetzeProtNrPraefix(protokolle.HoleMassnahmeWert("massnahme_protNrPraefix"));
     const CProtokollIndex index(protokolle);
+    std::unordered_map<const CProtokoll*, Protokollzeilen> bekannte;
     for (const auto& [schluessel, messungsId] : messungen) {
-        if (const CProtokoll* protokoll = index.Finde(schluessel))
-            druck.FuegeZeileHinzu(BildeZusammenstellungszeile(*protokoll, messungsId), *protokoll);
+        const CProtokoll* protokoll = index.Finde(schluessel);
+        if (!protokoll)
+            continue;
+        auto [eintrag, neu] = bekannte.try_emplace(protokoll);
+        if (neu)
+            eintrag->second = BildeProtokollzeilen(*protokoll);
+        const Protokollzeilen& zeilen = eintrag->second;
+        MESSUNG messung;
+        if (const auto stelle = zeilen.messungNachNr.find(messungsId);
+            stelle != zeilen.messungNachNr.end())
+            protokoll->GetMessung(stelle->second, messung);
+        druck.FuegeZeileHinzu(BildeZeile(zeilen.kopf, *protokoll, messung), *protokoll);
     }
 }

@@ -316,44 +316,59 @@ void CProtokoll::KopiereSpaltentexte(Spaltentextzeile& worte) const
     worte = ZusammenstellungSpaltentexte[bekannt ? m_artIndex : 0];
 }
 
-void CProtokoll::HoleMessungsSpalte(const std::string& nummernPraefix, int spaltenId,
-                                    const MESSUNG& messung, std::string& text,
-                                    std::string& sortierSchluessel) const
+namespace {
+
+// Display text of a measurement-list cell; building its sort key as well would cost a summary
+// row of every measurement more than the texts themselves.
+std::string MessungsSpaltentext(const CProtokoll& protokoll, const std::string& nummernPraefix,
+                                int spaltenId, const MESSUNG& messung)
 {
-    text.clear();
+    std::string text;
     const int kopffeld = KopffeldDerSpalte(spaltenId);
     if (kopffeld >= 0) {
-        text = HoleFeld(1, kopffeld);
+        text = protokoll.HoleFeld(1, kopffeld);
     } else if (spaltenId == 28) {
-        text = HoleFeld(2, 0);
+        text = protokoll.HoleFeld(2, 0);
     } else if (spaltenId == 4) {
         text = messung.station;
-        sortierSchluessel = BildeZahlSchluessel(GrossSchreiben(messung.station));
-        return;
     } else if (spaltenId == 5) {
         text = messung.schicht;
     } else if (spaltenId == 6) {
         text = messung.lage;
     } else if (spaltenId == 11) {
-        text = nummernPraefix + "-" + HoleProtokollnummer();
+        text = nummernPraefix + "-" + protokoll.HoleProtokollnummer();
     } else if (spaltenId == 12) {
-        sortierSchluessel = HolePruefdatumRoh(); // "JJJJMMTT" sorts by date
-        text = StringDatumJJJJMMTTZuTTMMJJJJ(sortierSchluessel);
-        return;
+        text = StringDatumJJJJMMTTZuTTMMJJJJ(protokoll.HolePruefdatumRoh());
     } else if (IstMesswertSpalte(spaltenId)) {
         // The compaction ratio is no measurement value of a proctor test.
-        if (!(spaltenId == 29 && m_pruefart == 1001)) {
+        if (!(spaltenId == 29 && protokoll.GetPruefart() == 1001)) {
             text = HoleMesswert(messung.daten, Messungsspaltenkatalog[spaltenId].schluessel);
             if (text.empty())
-                HoleProtokollSpaltenwert(spaltenId, text);
+                protokoll.HoleProtokollSpaltenwert(spaltenId, text);
         }
+    } else {
+        protokoll.HoleProtokollSpaltenwert(spaltenId, text);
+    }
+    return text;
+}
+
+} // namespace
+
+void CProtokoll::HoleMessungsSpalte(const std::string& nummernPraefix, int spaltenId,
+                                    const MESSUNG& messung, std::string& text,
+                                    std::string& sortierSchluessel) const
+{
+    text = MessungsSpaltentext(*this, nummernPraefix, spaltenId, messung);
+    if (spaltenId == 4) {
+        sortierSchluessel = BildeZahlSchluessel(GrossSchreiben(text));
+    } else if (spaltenId == 12) {
+        sortierSchluessel = HolePruefdatumRoh(); // "JJJJMMTT" sorts by date
+    } else if (IstMesswertSpalte(spaltenId)) {
         const double wert = StringZuDouble(text);
         sortierSchluessel = std::fabs(wert) > 0.001 ? StringFormat("%012.4f", wert) : text;
-        return;
     } else {
-        HoleProtokollSpaltenwert(spaltenId, text);
+        sortierSchluessel = GrossSchreiben(text);
     }
-    sortierSchluessel = GrossSchreiben(text);
 }
 
 void CProtokoll::HoleMessungsSpalteNachIndex(std::string& text, int spalte,
@@ -363,8 +378,7 @@ void CProtokoll::HoleMessungsSpalteNachIndex(std::string& text, int spalte,
     const bool bekannteSpalte = spalte >= 0 && spalte < kSpaltenJeListenart;
     const int spaltenId =
         Messungsspaltentabelle[bekannteArt ? m_artIndex : 0][bekannteSpalte ? spalte : 0];
-    std::string sortierSchluessel;
-    HoleMessungsSpalte("", spaltenId, messung, text, sortierSchluessel);
+    text = MessungsSpaltentext(*this, "", spaltenId, messung);
 }
 
 void CProtokoll::HoleProtokollSpaltenwert(int spaltenId, std::string& text) const
