@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -412,13 +413,24 @@ std::string CProtokoll::BildeUebersichtszeile() const
 
 std::string HoleMesswert(const std::string& daten, const std::string& schluessel)
 {
-    for (int n = 0;; ++n) {
-        const std::string eintrag = StringHoleZwischen(daten, '[', ']', n);
-        if (eintrag.empty())
+    // One pass over the items, each from a "[" to the next "]"; every row of the lists and the
+    // summary asks for a dozen keys.
+    const std::string_view text = daten;
+    constexpr size_t nichtGefunden = std::string_view::npos;
+    for (size_t auf = text.find('['); auf != nichtGefunden; auf = text.find('[', auf + 1)) {
+        const size_t zu = text.find(']', auf + 1);
+        if (zu == nichtGefunden || zu == auf + 1)
             return "";
-        if (StringHoleFeld(eintrag, '|', 0) == schluessel)
-            return StringHoleFeld(eintrag, '|', 1);
+        const std::string_view eintrag = text.substr(auf + 1, zu - auf - 1);
+        const size_t trenner = eintrag.find('|');
+        if (eintrag.substr(0, trenner) != schluessel)
+            continue;
+        if (trenner == nichtGefunden)
+            return "";
+        const std::string_view wert = eintrag.substr(trenner + 1);
+        return std::string(wert.substr(0, wert.find('|')));
     }
+    return "";
 }
 
 std::string WandleDatenAllgemein001(const std::string& daten)

@@ -91,6 +91,11 @@ bool TrenneNachBindestrichen(const CZusammenstellungDruck& druck, CDC& dc, int b
 
 bool CZusammenstellungDruck::TextPasst(CDC& dc, int breite, const std::string& text) const
 {
+    // A single run on one line, as the fitting mostly tests, measures as itself; laying it out
+    // as a paragraph would give the same width.
+    const auto ohne = [&text](char c) { return text.find(c) == std::string::npos; };
+    if (ohne(' ') && ohne('\r') && ohne('\n'))
+        return dc.GetTextExtent(text).cx <= breite;
     return MesseText(dc, breite, text).breite <= breite;
 }
 
