@@ -126,8 +126,9 @@ private:
     using Zellenmasse =
         std::map<int, std::unordered_map<std::string, Zellenmass, TextHash, std::equal_to<>>>;
     int BerechneZeilenhoehe(CDC& dc, std::string& zeilentext, int art, Zellenmasse& masse);
-    const Zellenmass& MesseZelle(CDC& dc, int breite, std::string_view text,
-                                 Zellenmasse& masse) const;
+    // Appends the cell text fitted to the width to `zeile`; returns its height.
+    int PasseZelleEin(CDC& dc, int breite, std::string_view text, Zellenmasse& masse,
+                      std::string& zeile) const;
 
     CFont m_normal;
     CFont m_fett;

@@ -39,6 +39,13 @@ Textmass MesseText(CDC& dc, int breite, const std::string& text)
     return {rechteck.right - rechteck.left, hoehe};
 }
 
+// A text without blanks and line breaks: DrawText lays it out as one line as wide as the text.
+bool EinLauf(std::string_view text)
+{
+    const auto ohne = [text](char c) { return text.find(c) == std::string_view::npos; };
+    return ohne(' ') && ohne('\r') && ohne('\n');
+}
+
 // The parts between single blanks; two blanks in a row give an empty part.
 std::vector<std::string> TeileAnBlanks(const std::string& text)
 {
@@ -91,10 +98,8 @@ bool TrenneNachBindestrichen(const CZusammenstellungDruck& druck, CDC& dc, int b
 
 bool CZusammenstellungDruck::TextPasst(CDC& dc, int breite, const std::string& text) const
 {
-    // A single run on one line, as the fitting mostly tests, measures as itself; laying it out
-    // as a paragraph would give the same width.
-    const auto ohne = [&text](char c) { return text.find(c) == std::string::npos; };
-    if (ohne(' ') && ohne('\r') && ohne('\n'))
+    // The fitting mostly tests single runs: no need to lay them out as lines.
+    if (EinLauf(text))
         return dc.GetTextExtent(text).cx <= breite;
     return MesseText(dc, breite, text).breite <= breite;
 }
@@ -212,21 +217,31 @@ int CZusammenstellungDruck::BerechneZeilenhoehe(CDC& dc, std::string& zeilentext
     return BerechneZeilenhoehe(dc, zeilentext, art, masse);
 }
 
-const CZusammenstellungDruck::Zellenmass&
-CZusammenstellungDruck::MesseZelle(CDC& dc, int breite, std::string_view text,
-                                   Zellenmasse& masse) const
+int CZusammenstellungDruck::PasseZelleEin(CDC& dc, int breite, std::string_view text,
+                                          Zellenmasse& masse, std::string& zeile) const
 {
-    auto& spalte = masse[breite];
-    if (const auto bekannt = spalte.find(text); bekannt != spalte.end())
-        return bekannt->second;
-    std::string eingepasst(text);
-    Textmass mass = MesseText(dc, breite, eingepasst);
-    if (mass.breite > breite) {
-        PasseZellentextEin(dc, breite, eingepasst);
-        mass = MesseText(dc, breite, eingepasst);
+    // Most cells are one run that fits: measured at once, they need no entry.
+    if (EinLauf(text)) {
+        const SIZE mass = dc.GetTextExtent(text);
+        if (mass.cx <= breite) {
+            zeile += text;
+            return mass.cy;
+        }
     }
-    return spalte.emplace(std::string(text), Zellenmass{std::move(eingepasst), mass.hoehe})
-        .first->second;
+    auto& spalte = masse[breite];
+    auto bekannt = spalte.find(text);
+    if (bekannt == spalte.end()) {
+        std::string eingepasst(text);
+        Textmass mass = MesseText(dc, breite, eingepasst);
+        if (mass.breite > breite) {
+            PasseZellentextEin(dc, breite, eingepasst);
+            mass = MesseText(dc, breite, eingepasst);
+        }
+        bekannt =
+            spalte.emplace(std::string(text), Zellenmass{std::move(eingepasst), mass.hoehe}).first;
+    }
+    zeile += bekannt->second.text;
+    return bekannt->second.hoehe;
 }
 
 int CZusammenstellungDruck::BerechneZeilenhoehe(CDC& dc, std::string& zeilentext, int art,
@@ -248,9 +263,7 @@ int CZusammenstellungDruck::BerechneZeilenhoehe(CDC& dc, std::string& zeilentext
             const bool bindemittelart = art == kArtBindemittel && feld == 17;
             const int breite = bindemittelart ? SpaltenX(25) - SpaltenX(19)
                                               : SpaltenX(feld + 1) - SpaltenX(feld);
-            const Zellenmass& mass = MesseZelle(dc, breite, text, masse);
-            eingepasst += mass.text;
-            hoehe = std::max(hoehe, mass.hoehe);
+            hoehe = std::max(hoehe, PasseZelleEin(dc, breite, text, masse, eingepasst));
         }
         eingepasst += '|';
     }
