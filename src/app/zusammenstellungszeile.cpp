@@ -43,14 +43,13 @@ std::string MitTrenner(std::initializer_list<std::string> felder)
 
 Zeilenkopf BildeZeilenkopf(const CProtokoll& protokoll)
 {
-    return {MitTrenner({protokoll.HoleFeld(1, 8), protokoll.HoleFeld(1, 9),
-                        protokoll.HoleFeld(1, 0)}),
-            MitTrenner({protokoll.HoleFeld(1, 4), protokoll.HoleFeld(1, 5),
-                        protokoll.HoleFeld(1, 6), protokoll.GetPruefunterartKuerzel()})};
+    return {
+        MitTrenner({protokoll.HoleFeld(1, 8), protokoll.HoleFeld(1, 9), protokoll.HoleFeld(1, 0)}),
+        MitTrenner({protokoll.HoleFeld(1, 4), protokoll.HoleFeld(1, 5), protokoll.HoleFeld(1, 6),
+                    protokoll.GetPruefunterartKuerzel()})};
 }
 
-std::string BildeZeile(const Zeilenkopf& kopf, const CProtokoll& protokoll,
-                       const MESSUNG& messung)
+std::string BildeZeile(const Zeilenkopf& kopf, const CProtokoll& protokoll, const MESSUNG& messung)
 {
     std::string zeile = kopf.vorOrt;
     const auto haengeAn = [&zeile](const std::string& feld) {

@@ -261,8 +261,8 @@ int CZusammenstellungDruck::BerechneZeilenhoehe(CDC& dc, std::string& zeilentext
             // The binder kind prints field 17 across the last group; every other field is
             // measured in its own column.
             const bool bindemittelart = art == kArtBindemittel && feld == 17;
-            const int breite = bindemittelart ? SpaltenX(25) - SpaltenX(19)
-                                              : SpaltenX(feld + 1) - SpaltenX(feld);
+            const int breite =
+                bindemittelart ? SpaltenX(25) - SpaltenX(19) : SpaltenX(feld + 1) - SpaltenX(feld);
             hoehe = std::max(hoehe, PasseZelleEin(dc, breite, text, masse, eingepasst));
         }
         eingepasst += '|';
