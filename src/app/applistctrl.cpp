@@ -129,7 +129,7 @@ void CPersListCtrl::SetzeSpaltenlayoutZurueck()
 }
 
 CAppListCtrl::CAppListCtrl(const LISTENAUSSEHEN& aussehen, QWidget* parent)
-    : CPersListCtrl(parent), m_aussehen(aussehen), m_modell(new CListenModell(this))
+    : CPersListCtrl(parent), m_aussehen(aussehen), m_modell(new CListenModell(*this, this))
 {
     setModel(m_modell);
     setItemDelegate(new CListenDelegate(*this, aussehen));
@@ -173,6 +173,11 @@ const ITEMINFOS* CAppListCtrl::HoleInfo(int zeile) const
     return eintrag != nullptr ? &eintrag->info : nullptr;
 }
 
+std::string CAppListCtrl::HoleSortierText(int zeile, int spalte) const
+{
+    return m_modell->HoleSortierText(zeile, spalte);
+}
+
 std::vector<const ITEMINFOS*> CAppListCtrl::HoleAusgewaehlteInfos() const
 {
     std::vector<int> zeilen;
@@ -203,6 +208,39 @@ const std::string& CAppListCtrl::HoleTitelPfad(const CProtokolle& protokolle,
     if (eintrag == m_titelCache.end())
         eintrag = m_titelCache.emplace(titelId, protokolle.BildeTitelPfad(titelId)).first;
     return eintrag->second;
+}
+
+void CAppListCtrl::BeginneFuellung(const CProtokolle& protokolle)
+{
+    m_titelCache.clear();
+    m_protokolle = &protokolle;
+    m_protokollzellen.assign(static_cast<size_t>(protokolle.GetAnzahl()), {});
+}
+
+const CProtokoll* CAppListCtrl::HoleProtokoll(const LISTENZEILE& zeile) const
+{
+    // A protocol removed since the fill moves those after it; the key tells.
+    if (m_protokolle == nullptr || zeile.protokoll < 0 ||
+        zeile.protokoll >= m_protokolle->GetAnzahl())
+        return nullptr;
+    const CProtokoll* protokoll = m_protokolle->GetProtokoll(zeile.protokoll);
+    return protokoll->GetID() == zeile.info.schluessel ? protokoll : nullptr;
+}
+
+void CAppListCtrl::HoleProtokollzelle(const LISTENZEILE& zeile, int id, std::string& text,
+                                      std::string& sortierText) const
+{
+    // These cells stay with the row even when its protocol has gone.
+    if (zeile.protokoll < 0 || zeile.protokoll >= static_cast<int>(m_protokollzellen.size()))
+        return;
+    const PROTOKOLLZELLEN& zellen = m_protokollzellen[static_cast<size_t>(zeile.protokoll)];
+    if (id == 1) {
+        text = zellen.pruefart;
+        sortierText = zellen.pruefartSortierText;
+    } else {
+        text = zellen.titel;
+        sortierText = zellen.titelSortierText;
+    }
 }
 
 void CAppListCtrl::paintEvent(QPaintEvent* ereignis)

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class CProtokoll;
 class CProtokolle;
 
 class CPersListCtrl : public QTreeView
@@ -52,7 +53,7 @@ struct LISTENAUSSEHEN
     bool trennlinienUnterZeilen; // separators run on below the last row
 };
 
-class CAppListCtrl : public CPersListCtrl
+class CAppListCtrl : public CPersListCtrl, protected CZellenQuelle
 {
     Q_OBJECT
 public:
@@ -71,6 +72,8 @@ public:
     CListenModell& HoleModell() const { return *m_modell; }
     // Null for a row outside the list.
     const ITEMINFOS* HoleInfo(int zeile) const;
+    // The sort text of a cell; "" for a column without one and outside the list.
+    std::string HoleSortierText(int zeile, int spalte) const;
     // The records of the selected rows, top to bottom.
     std::vector<const ITEMINFOS*> HoleAusgewaehlteInfos() const;
 
@@ -80,17 +83,34 @@ public:
     void OnColumnclick(int spalte);
 
 protected:
+    // The cells of the test-type and title columns, the same for all rows of a protocol.
+    struct PROTOKOLLZELLEN
+    {
+        std::string pruefart;
+        std::string pruefartSortierText;
+        std::string titel;
+        std::string titelSortierText;
+    };
+
     void paintEvent(QPaintEvent* ereignis) override;
 
     // Title path of a titel_ID, looked up once per fill.
     const std::string& HoleTitelPfad(const CProtokolle& protokolle, const std::string& titelId);
-    // Every fill starts afresh, so no title of an earlier project remains.
-    void LeereTitelCache() { m_titelCache.clear(); }
+    // A fill starts afresh from `protokolle`, which the rows' texts are made from until the next
+    // fill; no title of an earlier project remains.
+    void BeginneFuellung(const CProtokolle& protokolle);
+    // The row's protocol; null when the collection no longer holds it where it was.
+    const CProtokoll* HoleProtokoll(const LISTENZEILE& zeile) const;
+    // Test-type or title cell (column id 1 or 2) of a row.
+    void HoleProtokollzelle(const LISTENZEILE& zeile, int id, std::string& text,
+                            std::string& sortierText) const;
 
     int m_modus = 0;
     std::string m_praefix;
     std::string m_filtermarken;
     int m_art = 0;
+    // One per protocol of the collection, made by the fill.
+    std::vector<PROTOKOLLZELLEN> m_protokollzellen;
 
 private:
     void ZeichneTrennlinienUnterZeilen();
@@ -98,6 +118,7 @@ private:
     LISTENAUSSEHEN m_aussehen;
     CListenModell* m_modell;
     std::map<std::string, std::string> m_titelCache;
+    const CProtokolle* m_protokolle = nullptr;
     int m_sortierRichtung = 0;
 };
 

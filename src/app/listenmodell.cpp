@@ -7,7 +7,10 @@
 #include <array>
 #include <numeric>
 
-CListenModell::CListenModell(QObject* parent) : QAbstractTableModel(parent) {}
+CListenModell::CListenModell(const CZellenQuelle& quelle, QObject* parent)
+    : QAbstractTableModel(parent), m_quelle(quelle)
+{
+}
 
 CListenModell::~CListenModell() = default;
 
@@ -27,10 +30,8 @@ QVariant CListenModell::data(const QModelIndex& index, int role) const
     if (zeile == nullptr || index.column() < 0 || index.column() >= columnCount())
         return {};
     switch (role) {
-    case Qt::DisplayRole: {
-        const size_t spalte = static_cast<size_t>(index.column());
-        return spalte < zeile->texte.size() ? AusCp1252(zeile->texte[spalte]) : QString();
-    }
+    case Qt::DisplayRole:
+        return AusCp1252(HoleText(index.row(), index.column()));
     case Qt::TextAlignmentRole:
         return int(m_spalten[index.column()].ausrichtung | Qt::AlignVCenter);
     case MehrereMessungenRolle:
@@ -145,8 +146,8 @@ void CListenModell::Sortiere(int parameter)
 
 const CListenModell::SORTIERBLOCK& CListenModell::HoleSortierblock(int spalte)
 {
-    // Lower-cased once per fill and kept together in one block, the texts of a column compare
-    // as plain bytes close to each other instead of deep inside their rows.
+    // Made on the column's first sort after a fill, lower-cased and kept together in one block:
+    // the texts of a column compare as plain bytes close to each other.
     static const std::array<char, 256> klein = [] {
         std::array<char, 256> tabelle{};
         for (int b = 0; b < 256; ++b)
@@ -157,9 +158,15 @@ const CListenModell::SORTIERBLOCK& CListenModell::HoleSortierblock(int spalte)
     if (!block.anfang.empty())
         return block;
     block.anfang.reserve(m_zeilen.size() + 1);
+    std::string text;
+    std::string sortierText;
     for (const LISTENZEILE& zeile : m_zeilen) {
         block.anfang.push_back(block.texte.size());
-        for (char c : zeile.info.sortierTexte[spalte])
+        text.clear();
+        sortierText.clear();
+        if (spalte < columnCount())
+            m_quelle.HoleZelle(zeile, spalte, text, sortierText);
+        for (char c : sortierText)
             block.texte.push_back(klein[static_cast<unsigned char>(c)]);
     }
     block.anfang.push_back(block.texte.size());
@@ -177,4 +184,28 @@ const LISTENZEILE* CListenModell::HoleZeile(int zeile) const
     if (zeile < 0 || zeile >= rowCount())
         return nullptr;
     return &m_zeilen[static_cast<size_t>(m_reihenfolge[static_cast<size_t>(zeile)])];
+}
+
+std::string CListenModell::HoleText(int zeile, int spalte) const
+{
+    std::string text;
+    std::string sortierText;
+    HoleZelle(zeile, spalte, text, sortierText);
+    return text;
+}
+
+std::string CListenModell::HoleSortierText(int zeile, int spalte) const
+{
+    std::string text;
+    std::string sortierText;
+    HoleZelle(zeile, spalte, text, sortierText);
+    return sortierText;
+}
+
+void CListenModell::HoleZelle(int zeile, int spalte, std::string& text,
+                              std::string& sortierText) const
+{
+    const LISTENZEILE* eintrag = HoleZeile(zeile);
+    if (eintrag != nullptr && spalte >= 0 && spalte < columnCount())
+        m_quelle.HoleZelle(*eintrag, spalte, text, sortierText);
 }

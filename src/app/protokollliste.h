@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-class CProtokoll;
 class CProtokolle;
 class CPruefartKatalog;
 class QMenu;
@@ -28,8 +27,8 @@ public:
     void FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog);
 
 private:
-    LISTENZEILE BaueZeile(const CProtokoll& protokoll, const CProtokolle& protokolle,
-                          CPruefartKatalog& katalog);
+    void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                   std::string& sortierText) const override;
 };
 
 // The page of the "Protokolle" tab: the protocol list over the whole page.

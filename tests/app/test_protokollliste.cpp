@@ -74,31 +74,31 @@ TEST_F(Protokollliste, ZeilentexteUndSortiertexteDerKopffelder)
     EXPECT_EQ(Zelle(*liste, 0, 1), "  " + name);
     const ITEMINFOS& info = *liste->HoleInfo(0);
     EXPECT_EQ(info.schluessel, "P1");
-    EXPECT_EQ(info.sortierTexte[1], GrossSchreiben(name));
+    EXPECT_EQ(liste->HoleSortierText(0, 1), GrossSchreiben(name));
     EXPECT_EQ(Zelle(*liste, 0, 2), "Damm");
-    EXPECT_EQ(info.sortierTexte[2], "DAMM");
+    EXPECT_EQ(liste->HoleSortierText(0, 2), "DAMM");
     EXPECT_EQ(Zelle(*liste, 0, 3), "Nord");
-    EXPECT_EQ(info.sortierTexte[3], "NORD");
+    EXPECT_EQ(liste->HoleSortierText(0, 3), "NORD");
     // The layer sorts by its number key.
     EXPECT_EQ(Zelle(*liste, 0, 5), "2,5");
-    EXPECT_EQ(info.sortierTexte[5], "00002.5000");
-    EXPECT_EQ(info.sortierTexte[7], "GU");
+    EXPECT_EQ(liste->HoleSortierText(0, 5), "00002.5000");
+    EXPECT_EQ(liste->HoleSortierText(0, 7), "GU");
     // Protocol number with the prefix, sorted by the number alone.
     EXPECT_EQ(Zelle(*liste, 0, 11), "B12-17");
-    EXPECT_EQ(info.sortierTexte[11], "17");
+    EXPECT_EQ(liste->HoleSortierText(0, 11), "17");
     // Stored YYYYMMDD shows as DD.MM.YYYY and sorts as stored.
     EXPECT_EQ(Zelle(*liste, 0, 12), "23.05.2011");
-    EXPECT_EQ(info.sortierTexte[12], "20110523");
+    EXPECT_EQ(liste->HoleSortierText(0, 12), "20110523");
     EXPECT_EQ(Zelle(*liste, 0, 16), "Müller");
-    EXPECT_EQ(info.sortierTexte[16], "MÜLLER");
+    EXPECT_EQ(liste->HoleSortierText(0, 16), "MÜLLER");
     EXPECT_EQ(Zelle(*liste, 0, 18), "f15");
     EXPECT_EQ(Zelle(*liste, 0, 19), "wichtig");
-    EXPECT_EQ(info.sortierTexte[19], "WICHTIG");
+    EXPECT_EQ(liste->HoleSortierText(0, 19), "WICHTIG");
 
     // A type the catalogue does not hold leaves column 1 empty; a short date stays as it is;
     // missing fields are empty.
     EXPECT_EQ(Zelle(*liste, 1, 1), "");
-    EXPECT_EQ(liste->HoleInfo(1)->sortierTexte[1], "");
+    EXPECT_EQ(liste->HoleSortierText(1, 1), "");
     EXPECT_EQ(Zelle(*liste, 1, 12), "2011");
     EXPECT_EQ(Zelle(*liste, 1, 11), "B12-");
     EXPECT_EQ(Zelle(*liste, 1, 19), "");
@@ -265,22 +265,33 @@ TEST_F(Protokollliste, SortierenPerSpaltenkopf)
 
 TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
 {
-    CListenModell modell;
+    // Column 1 shows the row's text and sorts by it.
+    struct Texte : CZellenQuelle
+    {
+        std::vector<std::string> texte;
+        void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                       std::string& sortierText) const override
+        {
+            if (spalte == 1)
+                text = sortierText = texte[static_cast<size_t>(zeile.protokoll)];
+        }
+    } quelle;
+    CListenModell modell(quelle);
     QAbstractItemModelTester pruefer(&modell,
                                      QAbstractItemModelTester::FailureReportingMode::Fatal);
     modell.SetzeSpalten({{"a"}, {"b"}});
     std::vector<LISTENZEILE> zeilen;
     for (const char* text : {"zebra", "abc", "Ärger", "ABC", "A_", "AA", "ab", ""}) {
         LISTENZEILE zeile;
-        zeile.texte = {"", text};
-        zeile.info.sortierTexte[1] = text;
+        zeile.protokoll = static_cast<int>(quelle.texte.size());
+        quelle.texte.push_back(text);
         zeilen.push_back(std::move(zeile));
     }
     modell.SetzeZeilen(std::move(zeilen));
     auto texte = [&] {
         std::vector<std::string> ergebnis;
         for (int zeile = 0; zeile < modell.rowCount(); ++zeile)
-            ergebnis.push_back(modell.HoleZeile(zeile)->texte[1]);
+            ergebnis.push_back(modell.HoleText(zeile, 1));
         return ergebnis;
     };
     // Lower case decides, so "_" comes before the letters; bytes count unsigned, so umlauts
