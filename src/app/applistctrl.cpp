@@ -178,14 +178,33 @@ std::string CAppListCtrl::HoleSortierText(int zeile, int spalte) const
     return m_modell->HoleSortierText(zeile, spalte);
 }
 
+std::vector<int> CAppListCtrl::HoleAusgewaehlteZeilen() const
+{
+    // Ranges over every column hold whole rows, so a list of many rows is not asked cell by cell.
+    const QItemSelectionModel& auswahl = *selectionModel();
+    const int letzteSpalte = m_modell->columnCount() - 1;
+    std::vector<bool> gewaehlt(static_cast<size_t>(m_modell->rowCount()), false);
+    for (const QItemSelectionRange& bereich : auswahl.selection()) {
+        if (!bereich.isValid() || bereich.model() != m_modell)
+            continue;
+        const bool ganzeZeilen = bereich.left() == 0 && bereich.right() == letzteSpalte;
+        for (int zeile = bereich.top(); zeile <= bereich.bottom(); ++zeile) {
+            if (!gewaehlt[zeile] && (ganzeZeilen || auswahl.isRowSelected(zeile)))
+                gewaehlt[zeile] = true;
+        }
+    }
+    std::vector<int> zeilen;
+    for (size_t zeile = 0; zeile < gewaehlt.size(); ++zeile) {
+        if (gewaehlt[zeile])
+            zeilen.push_back(static_cast<int>(zeile));
+    }
+    return zeilen;
+}
+
 std::vector<const ITEMINFOS*> CAppListCtrl::HoleAusgewaehlteInfos() const
 {
-    std::vector<int> zeilen;
-    for (const QModelIndex& zeile : selectionModel()->selectedRows())
-        zeilen.push_back(zeile.row());
-    std::sort(zeilen.begin(), zeilen.end());
     std::vector<const ITEMINFOS*> infos;
-    for (int zeile : zeilen)
+    for (int zeile : HoleAusgewaehlteZeilen())
         infos.push_back(HoleInfo(zeile));
     return infos;
 }
@@ -219,12 +238,15 @@ void CAppListCtrl::BeginneFuellung(const CProtokolle& protokolle)
 
 const CProtokoll* CAppListCtrl::HoleProtokoll(const LISTENZEILE& zeile) const
 {
-    // A protocol removed since the fill moves those after it; the key tells.
-    if (m_protokolle == nullptr || zeile.protokoll < 0 ||
-        zeile.protokoll >= m_protokolle->GetAnzahl())
+    if (m_protokolle == nullptr)
         return nullptr;
-    const CProtokoll* protokoll = m_protokolle->GetProtokoll(zeile.protokoll);
-    return protokoll->GetID() == zeile.info.schluessel ? protokoll : nullptr;
+    if (zeile.protokoll >= 0 && zeile.protokoll < m_protokolle->GetAnzahl()) {
+        const CProtokoll* protokoll = m_protokolle->GetProtokoll(zeile.protokoll);
+        if (protokoll->GetID() == zeile.info.schluessel)
+            return protokoll;
+    }
+    // A protocol removed since the fill has moved those after it.
+    return m_protokolle->FindeProtokoll(zeile.info.schluessel);
 }
 
 void CAppListCtrl::HoleProtokollzelle(const LISTENZEILE& zeile, int id, std::string& text,

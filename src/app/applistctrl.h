@@ -74,6 +74,8 @@ public:
     const ITEMINFOS* HoleInfo(int zeile) const;
     // The sort text of a cell; "" for a column without one and outside the list.
     std::string HoleSortierText(int zeile, int spalte) const;
+    // The selected rows, top to bottom: those whose every cell is selected.
+    std::vector<int> HoleAusgewaehlteZeilen() const;
     // The records of the selected rows, top to bottom.
     std::vector<const ITEMINFOS*> HoleAusgewaehlteInfos() const;
 
@@ -99,7 +101,7 @@ protected:
     // A fill starts afresh from `protokolle`, which the rows' texts are made from until the next
     // fill; no title of an earlier project remains.
     void BeginneFuellung(const CProtokolle& protokolle);
-    // The row's protocol; null when the collection no longer holds it where it was.
+    // The row's protocol; null when the collection no longer holds it.
     const CProtokoll* HoleProtokoll(const LISTENZEILE& zeile) const;
     // Test-type or title cell (column id 1 or 2) of a row.
     void HoleProtokollzelle(const LISTENZEILE& zeile, int id, std::string& text,

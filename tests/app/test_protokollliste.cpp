@@ -263,6 +263,44 @@ TEST_F(Protokollliste, SortierenPerSpaltenkopf)
     EXPECT_EQ(gewaehlt[0].row(), 2);
 }
 
+TEST_F(Protokollliste, AusgewaehltSindZeilenMitJederZelle)
+{
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle, {{.id = "P0"}, {.id = "P1"}, {.id = "P2"}, {.id = "P3"}});
+    auto liste = NeueListe();
+    liste->FuelleListe(protokolle, m_katalog);
+    QItemSelectionModel& auswahl = *liste->selectionModel();
+    const CListenModell& modell = liste->HoleModell();
+    const int letzte = modell.columnCount() - 1;
+    // Row 3 whole, row 1 cell by cell, row 0 all cells but the last, row 3 again.
+    auswahl.select(modell.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    for (int spalte = 0; spalte <= letzte; ++spalte)
+        auswahl.select(modell.index(1, spalte), QItemSelectionModel::Select);
+    auswahl.select(QItemSelection(modell.index(0, 0), modell.index(0, letzte - 1)),
+                   QItemSelectionModel::Select);
+    auswahl.select(QItemSelection(modell.index(2, 3), modell.index(3, letzte)),
+                   QItemSelectionModel::Select);
+    EXPECT_EQ(liste->HoleAusgewaehlteZeilen(), (std::vector<int>{1, 3}));
+    ASSERT_EQ(liste->HoleAusgewaehlteInfos().size(), 2u);
+    EXPECT_EQ(liste->HoleAusgewaehlteInfos()[0]->schluessel, "P1");
+}
+
+TEST_F(Protokollliste, ZeileOhneIhrProtokollZeigtKeineFremdenWerte)
+{
+    // Texts are made from the collection when shown: a protocol removed since the fill moves the
+    // others; its row must not show its neighbour's values, nor the neighbour lose its own.
+    CProtokolle protokolle;
+    protokolle.FuegeTitelHinzu("7|Damm|0");
+    FuegeProtokolleHinzu(protokolle, {{.id = "P0", .titelId = "7", .kopffelder = {"Nord"}},
+                                      {.id = "P1", .titelId = "7", .kopffelder = {"Süd"}}});
+    auto liste = NeueListe();
+    liste->FuelleListe(protokolle, m_katalog);
+    ASSERT_TRUE(protokolle.LoescheProtokoll("P0"));
+    EXPECT_EQ(Zelle(*liste, 0, 3), "");
+    EXPECT_EQ(Zelle(*liste, 0, 2), "Damm");
+    EXPECT_EQ(Zelle(*liste, 1, 3), "Süd");
+}
+
 TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
 {
     // Column 1 shows the row's text and sorts by it.
