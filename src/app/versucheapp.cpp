@@ -14,8 +14,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrinter>
