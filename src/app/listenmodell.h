@@ -87,19 +87,19 @@ public:
     std::string HoleSortierText(int zeile, int spalte) const;
 
 private:
-    // The sort texts of one column, lower-cased, one after another in the order of m_zeilen.
-    struct SORTIERBLOCK
+    // Per row of m_zeilen the rank of its lower-cased sort text among the column's distinct ones.
+    struct RANGFOLGE
     {
-        std::string texte;
-        std::vector<size_t> anfang; // one per row and one past the end; empty until first use
+        std::vector<int> raenge; // empty until first use
+        int anzahl = 0;          // distinct texts
     };
     void HoleZelle(int zeile, int spalte, std::string& text, std::string& sortierText) const;
-    const SORTIERBLOCK& HoleSortierblock(int spalte);
-    void VerwirfSortierbloecke();
+    const RANGFOLGE& HoleRangfolge(int spalte);
+    void VerwirfRangfolgen();
 
     const CZellenQuelle& m_quelle;
     std::vector<LISTENSPALTE> m_spalten;
     std::vector<LISTENZEILE> m_zeilen; // as filled
     std::vector<int> m_reihenfolge;    // list row -> element of m_zeilen
-    std::array<SORTIERBLOCK, kAnzahlSortierTexte> m_sortierbloecke;
+    std::array<RANGFOLGE, kAnzahlSortierTexte> m_rangfolgen;
 };
