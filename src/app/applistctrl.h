@@ -1,7 +1,8 @@
 #pragma once
 // The two report lists share this chain: CPersListCtrl keeps a list's column widths and column
-// order in the application profile; CAppListCtrl adds the rows with their sort texts, sorting by a
-// click on a column head, and the owner-drawn look of the rows.
+// order in the application profile; CAppListCtrl adds the rows, whose cells each list makes from
+// the protocols when they are shown or sorted, sorting by a click on a column head, and the
+// owner-drawn look of the rows.
 
 #include "app/bildliste.h"
 #include "app/listenmodell.h"
