@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
-#include <string_view>
 #include <unordered_map>
 
 CListenModell::CListenModell(const CZellenQuelle& quelle, QObject* parent)
@@ -136,47 +135,44 @@ const CListenModell::RANGFOLGE& CListenModell::HoleRangfolge(int spalte)
     RANGFOLGE& rangfolge = m_rangfolgen[spalte];
     if (!rangfolge.raenge.empty())
         return rangfolge;
-    // Made on the column's first sort after a fill: the lower-cased texts one after another, each
-    // distinct one numbered as it first comes.
+    // Made on the column's first sort after a fill: each distinct lower-cased text numbered as it
+    // first comes. Rows of one protocol lie together, so a column that is the same for all of them
+    // asks once per protocol.
     static const std::array<char, 256> klein = [] {
         std::array<char, 256> tabelle{};
         for (int b = 0; b < 256; ++b)
             tabelle[b] = KleinZeichen(static_cast<char>(b));
         return tabelle;
     }();
-    std::string texte;
-    std::vector<size_t> anfang;
-    anfang.reserve(m_zeilen.size() + 1);
+    const bool jeProtokoll = m_quelle.IstProtokollspalte(spalte);
+    std::unordered_map<std::string, int> nummern;
+    std::vector<const std::string*> verschiedene;
+    rangfolge.raenge.resize(m_zeilen.size());
     std::string text;
     std::string sortierText;
-    for (const LISTENZEILE& zeile : m_zeilen) {
-        anfang.push_back(texte.size());
+    for (size_t eintrag = 0; eintrag < m_zeilen.size(); ++eintrag) {
+        const LISTENZEILE& zeile = m_zeilen[eintrag];
+        if (jeProtokoll && eintrag > 0 && zeile.protokoll == m_zeilen[eintrag - 1].protokoll) {
+            rangfolge.raenge[eintrag] = rangfolge.raenge[eintrag - 1];
+            continue;
+        }
         text.clear();
         sortierText.clear();
         if (spalte < columnCount())
             m_quelle.HoleZelle(zeile, spalte, text, sortierText);
-        for (char c : sortierText)
-            texte.push_back(klein[static_cast<unsigned char>(c)]);
-    }
-    anfang.push_back(texte.size());
-
-    std::unordered_map<std::string_view, int> nummern;
-    std::vector<std::string_view> verschiedene;
-    rangfolge.raenge.resize(m_zeilen.size());
-    for (size_t eintrag = 0; eintrag < m_zeilen.size(); ++eintrag) {
-        const std::string_view sortierwert =
-            std::string_view(texte).substr(anfang[eintrag], anfang[eintrag + 1] - anfang[eintrag]);
+        for (char& c : sortierText)
+            c = klein[static_cast<unsigned char>(c)];
         const auto [nummer, neu] =
-            nummern.try_emplace(sortierwert, static_cast<int>(verschiedene.size()));
+            nummern.try_emplace(sortierText, static_cast<int>(verschiedene.size()));
         if (neu)
-            verschiedene.push_back(sortierwert);
+            verschiedene.push_back(&nummer->first);
         rangfolge.raenge[eintrag] = nummer->second;
     }
     // Numbers become ranks: the distinct texts compare byte by byte.
     std::vector<int> folge(verschiedene.size());
     std::iota(folge.begin(), folge.end(), 0);
     std::sort(folge.begin(), folge.end(),
-              [&verschiedene](int a, int b) { return verschiedene[a] < verschiedene[b]; });
+              [&verschiedene](int a, int b) { return *verschiedene[a] < *verschiedene[b]; });
     std::vector<int> rang(verschiedene.size());
     for (size_t r = 0; r < folge.size(); ++r)
         rang[static_cast<size_t>(folge[r])] = static_cast<int>(r);

@@ -39,6 +39,8 @@ class CZellenQuelle
 public:
     virtual void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
                            std::string& sortierText) const = 0;
+    // Whether the column's cells are the same for all rows of a protocol.
+    virtual bool IstProtokollspalte(int spalte) const = 0;
 
 protected:
     ~CZellenQuelle() = default;

@@ -71,9 +71,9 @@ private:
     int m_schritt = 0;
 };
 
-// Columns whose cell is the same for every measurement of a protocol: its header fields but the
-// measurement's own station, layer and position, and its note.
-bool IstProtokollspalte(int id)
+// Columns taken from the protocol's header: its header fields but the measurement's own station,
+// layer and position, and its note.
+bool IstKopfspalte(int id)
 {
     return (id >= 3 && id <= 16 && (id < 4 || id > 6)) || id == 28;
 }
@@ -257,6 +257,13 @@ void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll
     }
 }
 
+bool CMessungsListCtrl::IstProtokollspalte(int spalte) const
+{
+    // Column 0 shows nothing, the test type and title come from the protocol.
+    const int id = HoleSpaltenID(spalte);
+    return spalte < 1 || id == 1 || id == 2 || IstKopfspalte(id);
+}
+
 void CMessungsListCtrl::HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
                                   std::string& sortierText) const
 {
@@ -271,7 +278,7 @@ void CMessungsListCtrl::HoleZelle(const LISTENZEILE& zeile, int spalte, std::str
     const CProtokoll* protokoll = HoleProtokoll(zeile);
     if (protokoll == nullptr)
         return;
-    if (IstProtokollspalte(id)) {
+    if (IstKopfspalte(id)) {
         protokoll->HoleMessungsSpalte(HolePraefix(), id, MESSUNG(), text, sortierText);
         return;
     }

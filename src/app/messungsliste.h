@@ -59,4 +59,5 @@ private:
                              std::vector<int>& positionen);
     void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
                    std::string& sortierText) const override;
+    bool IstProtokollspalte(int spalte) const override;
 };

@@ -29,6 +29,7 @@ public:
 private:
     void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
                    std::string& sortierText) const override;
+    bool IstProtokollspalte(int) const override { return true; }
 };
 
 // The page of the "Protokolle" tab: the protocol list over the whole page.

@@ -344,6 +344,7 @@ TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
             if (spalte == 1)
                 text = sortierText = texte[static_cast<size_t>(zeile.protokoll)];
         }
+        bool IstProtokollspalte(int) const override { return false; }
     } quelle;
     CListenModell modell(quelle);
     QAbstractItemModelTester pruefer(&modell,
