@@ -1,6 +1,7 @@
 #include "app/applistctrl.h"
 
 #include "data/protokolle.h"
+#include "data/pruefartkatalog.h"
 #include "data/textfunktionen.h"
 #include "platform/einstellungen.h"
 #include "platform/text.h"
@@ -229,9 +230,24 @@ const std::string& CAppListCtrl::HoleTitelPfad(const CProtokolle& protokolle,
     return eintrag->second;
 }
 
+const std::string* CAppListCtrl::HolePruefartName(CPruefartKatalog& auswahl,
+                                                  const CProtokoll& protokoll)
+{
+    std::pair<std::string, int> art(protokoll.GetPruefartID(), protokoll.GetPruefartVER());
+    auto eintrag = m_pruefartNamen.find(art);
+    if (eintrag == m_pruefartNamen.end()) {
+        std::optional<std::string> name;
+        if (auswahl.Waehle(art.first, art.second))
+            name = auswahl.HoleName();
+        eintrag = m_pruefartNamen.emplace(std::move(art), std::move(name)).first;
+    }
+    return eintrag->second ? &*eintrag->second : nullptr;
+}
+
 void CAppListCtrl::BeginneFuellung(const CProtokolle& protokolle)
 {
     m_titelCache.clear();
+    m_pruefartNamen.clear();
     m_protokolle = &protokolle;
     m_protokollzellen.assign(static_cast<size_t>(protokolle.GetAnzahl()), {});
 }

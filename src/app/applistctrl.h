@@ -11,11 +11,13 @@
 #include <QStyledItemDelegate>
 #include <QTreeView>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 class CProtokoll;
 class CProtokolle;
+class CPruefartKatalog;
 
 class CPersListCtrl : public QTreeView
 {
@@ -102,6 +104,9 @@ protected:
 
     // Title path of a titel_ID, looked up once per fill.
     const std::string& HoleTitelPfad(const CProtokolle& protokolle, const std::string& titelId);
+    // Catalogue name of the protocol's test type, chosen in `auswahl` once per type and fill; null
+    // for a type the catalogue does not hold.
+    const std::string* HolePruefartName(CPruefartKatalog& auswahl, const CProtokoll& protokoll);
     // A fill starts afresh from `protokolle`, which the rows' texts are made from until the next
     // fill; no title of an earlier project remains.
     void BeginneFuellung(const CProtokolle& protokolle);
@@ -125,6 +130,7 @@ private:
     CBildliste m_bildliste;
     CListenModell* m_modell;
     std::map<std::string, std::string> m_titelCache;
+    std::map<std::pair<std::string, int>, std::optional<std::string>> m_pruefartNamen;
     const CProtokolle* m_protokolle = nullptr;
     int m_sortierRichtung = 0;
 };

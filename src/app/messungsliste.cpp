@@ -199,10 +199,11 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefa
         if (!gewaehlt(protokoll))
             continue;
         // A type the catalogue does not hold leaves the name empty.
-        auswahl.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER());
+        const std::string* name = HolePruefartName(auswahl, protokoll);
+        const std::string pruefart = name != nullptr ? *name : std::string();
         PROTOKOLLZELLEN& zellen = m_protokollzellen[static_cast<size_t>(i)];
-        zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + auswahl.HoleName();
-        zellen.pruefartSortierText = GrossSchreiben(auswahl.HoleName());
+        zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + pruefart;
+        zellen.pruefartSortierText = GrossSchreiben(pruefart);
         zellen.titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
         zellen.titelSortierText = GrossSchreiben(zellen.titel);
         FuegeMessungenHinzu(i, protokoll, filter, zeilen, positionen);

@@ -80,9 +80,9 @@ void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruef
         const CProtokoll& protokoll = *protokolle.GetProtokoll(i);
         PROTOKOLLZELLEN& zellen = m_protokollzellen[static_cast<size_t>(i)];
         // A type the catalogue does not hold leaves the column empty.
-        if (auswahl.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER())) {
-            zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + auswahl.HoleName();
-            zellen.pruefartSortierText = GrossSchreiben(auswahl.HoleName());
+        if (const std::string* name = HolePruefartName(auswahl, protokoll)) {
+            zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + *name;
+            zellen.pruefartSortierText = GrossSchreiben(*name);
         }
         zellen.titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
         zellen.titelSortierText = GrossSchreiben(zellen.titel);
