@@ -1,6 +1,11 @@
 // Paginating the summary table on the real fonts: every cell is measured, and cells too wide for
 // their column are fitted by hyphenation and breaking.
 
+#include "app/listenmodell.h"
+#include "app/messungsexport.h"
+#include "app/protokolldruckauftrag.h"
+#include "data/protokolle.h"
+#include "musterbauer.h"
 #include "pages/zusammenstellungdruck.h"
 #include "platform/recordingdc.h"
 
@@ -55,6 +60,81 @@ void LangesWort(benchmark::State& state)
     }
 }
 BENCHMARK(LangesWort)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The large synthetic project and the first `anzahl` of its measurements, as a selection of the
+// measurement list names them.
+struct GrosseAuswahl
+{
+    CProtokolle protokolle;
+    std::vector<CProtokolldruckAuftrag::MessungsSchluessel> messungen;
+};
+
+const GrosseAuswahl& Auswahl()
+{
+    static GrosseAuswahl a;
+    if (a.protokolle.GetAnzahl() == 0) {
+        for (CProtokoll& protokoll : BaueGrossesProjekt(5000, 95000).protokolle) {
+            for (int i = 0; i < protokoll.GetAnzahlMessungen(); ++i) {
+                MESSUNG messung;
+                protokoll.GetMessung(i, messung);
+                a.messungen.emplace_back(protokoll.GetID(), messung.lfdNr);
+            }
+            a.protokolle.FuegeHinzu(std::make_unique<CProtokoll>(std::move(protokoll)));
+        }
+    }
+    return a;
+}
+
+std::vector<CProtokolldruckAuftrag::MessungsSchluessel> ErsteMessungen(int anzahl)
+{
+    const auto& alle = Auswahl().messungen;
+    return {alle.begin(), alle.begin() + std::min<std::size_t>(anzahl, alle.size())};
+}
+
+// The floor of preparing the rows: one row text's worth of bytes copied per selected row.
+void ZeilentexteKopieren(benchmark::State& state)
+{
+    const auto messungen = ErsteMessungen(static_cast<int>(state.range(0)));
+    const std::string zeile(240, 'x');
+    for (auto _ : state) {
+        std::vector<std::string> texte;
+        for (const auto& messung : messungen)
+            texte.push_back(zeile + messung.second);
+        benchmark::DoNotOptimize(texte);
+    }
+}
+BENCHMARK(ZeilentexteKopieren)->Arg(10000)->Arg(95000)->Unit(benchmark::kMillisecond);
+
+// The summary job of the selected measurements without its pagination: finding each row's
+// protocol and building its row text.
+void ZeilenVorbereiten(benchmark::State& state)
+{
+    const auto messungen = ErsteMessungen(static_cast<int>(state.range(0)));
+    const CProtokolle& protokolle = Auswahl().protokolle;
+    for (auto _ : state) {
+        CZusammenstellungDruck druck;
+        BereiteZusammenstellungszeilenVor(druck, protokolle, messungen);
+        benchmark::DoNotOptimize(druck.AnzahlZeilen());
+    }
+}
+BENCHMARK(ZeilenVorbereiten)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The export's text of every measurement, gathered after the file is chosen.
+void MessungsexportAllerZeilen(benchmark::State& state)
+{
+    std::vector<ITEMINFOS> zeilen;
+    for (const auto& [schluessel, messungsId] : ErsteMessungen(static_cast<int>(state.range(0)))) {
+        ITEMINFOS& info = zeilen.emplace_back();
+        info.schluessel = schluessel;
+        info.messungsId = messungsId;
+    }
+    std::vector<const ITEMINFOS*> auswahl;
+    for (const ITEMINFOS& info : zeilen)
+        auswahl.push_back(&info);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BildeMessungsExport(auswahl, Auswahl().protokolle));
+}
+BENCHMARK(MessungsexportAllerZeilen)->Arg(95000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
