@@ -54,6 +54,16 @@ bool IstPermutation(const std::vector<int>& reihenfolge, int spalten)
     return true;
 }
 
+// Every write goes to disk at once, and the measurement list stores its layout on every rebuild:
+// a value the profile already holds is left alone. No layout text is a single blank, so a missing
+// entry reads as changed.
+void SchreibeGeaendertenProfilText(const std::string& abschnitt, const std::string& eintrag,
+                                   const std::string& wert)
+{
+    if (LeseProfilText(abschnitt, eintrag, " ") != wert)
+        SchreibeProfilText(abschnitt, eintrag, wert);
+}
+
 } // namespace
 
 QColor AlsQColor(COLORREF farbe)
@@ -115,8 +125,8 @@ void CPersListCtrl::SpeichereSpaltenlayout() const
         breiten += StringFormat("%d;", kopf->sectionSize(i));
         reihenfolge += StringFormat("%d;", kopf->logicalIndex(i));
     }
-    SchreibeProfilText(m_abschnitt, m_eintrag, breiten);
-    SchreibeProfilText(m_abschnitt, m_eintrag + "_Order", reihenfolge);
+    SchreibeGeaendertenProfilText(m_abschnitt, m_eintrag, breiten);
+    SchreibeGeaendertenProfilText(m_abschnitt, m_eintrag + "_Order", reihenfolge);
 }
 
 void CPersListCtrl::SetzeSpaltenlayoutZurueck()
