@@ -44,6 +44,42 @@ void Paginiere(benchmark::State& state)
 }
 BENCHMARK(Paginiere)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// A full first page of rows whose cells are long compounds too wide for their columns, so that
+// every row goes through hyphenation, as layer and soil descriptions often do.
+void SeiteEinpassen(benchmark::State& state)
+{
+    const CProtokoll proctor = Protokoll("1001");
+    const char* const schichten[] = {"Frostschutzschichtmaterial", "Schottertragschicht",
+                                     "Bodenaustauschschicht", "Kiessandgemisch-Unterbau"};
+    const char* const boeden[] = {"Kiessandgemisch-Bodenaustausch", "Grobschotter-Planumsschutz",
+                                  "Feinsandboden", "Felsbruchsteinschotter"};
+    const auto fuelle = [&](CZusammenstellungDruck& druck, int zeilen) {
+        for (int i = 0; i < zeilen; ++i)
+            druck.FuegeZeileHinzu(std::to_string(1000000 + i) + "|20240517|Dammschüttung Nord|" +
+                                      "0+120|" + schichten[i % 4] + "|Fahrbahnmitte|" +
+                                      boeden[i % 4] + "|Seitenentnahme|erdfeucht|PV|" +
+                                      "PV 12|1,952|9,8|12,5|2,011|10,1|8,7|1,934|0,12|"
+                                      "0,03|99,1|97,0|||||",
+                                  proctor);
+    };
+    RecordingDC dc;
+    CZusammenstellungDruck probe;
+    fuelle(probe, 100);
+    probe.Paginiere(&dc);
+    int zeilen = 0;
+    while (probe.Zeilenseite(zeilen) == 1)
+        ++zeilen;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CZusammenstellungDruck druck;
+        fuelle(druck, zeilen);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(druck.Paginiere(&dc));
+    }
+    state.counters["Zeilen"] = zeilen;
+}
+BENCHMARK(SeiteEinpassen)->Unit(benchmark::kMillisecond);
+
 // One cell holding a word of many characters without a break point in a narrow column.
 void LangesWort(benchmark::State& state)
 {
