@@ -49,9 +49,10 @@ Zeilenkopf BildeZeilenkopf(const CProtokoll& protokoll)
                     protokoll.GetPruefunterartKuerzel()})};
 }
 
-std::string BildeZeile(const Zeilenkopf& kopf, const CProtokoll& protokoll, const MESSUNG& messung)
+std::string BildeZeile(const std::string& vorOrt, const std::string& nachOrt,
+                       const CProtokoll& protokoll, const MESSUNG& messung)
 {
-    std::string zeile = kopf.vorOrt;
+    std::string zeile = vorOrt;
     const auto haengeAn = [&zeile](const std::string& feld) {
         zeile += feld;
         zeile += '|';
@@ -59,7 +60,7 @@ std::string BildeZeile(const Zeilenkopf& kopf, const CProtokoll& protokoll, cons
     haengeAn(messung.station);
     haengeAn(messung.schicht);
     haengeAn(messung.lage);
-    zeile += kopf.nachOrt;
+    zeile += nachOrt;
     std::string text;
     for (int spalte = kErsteWertspalte; spalte <= kLetzteWertspalte; ++spalte) {
         protokoll.HoleMessungsSpalteNachIndex(text, spalte, messung);
@@ -68,30 +69,34 @@ std::string BildeZeile(const Zeilenkopf& kopf, const CProtokoll& protokoll, cons
     return zeile;
 }
 
-// What the rows of one protocol share in a job: the header fields and where each measurement
-// lies, so that a row neither reads the header again nor searches the measurements.
-struct Protokollzeilen
-{
-    Zeilenkopf kopf;
-    std::unordered_map<std::string, int> messungNachNr; // the first of one running number
-};
-
-Protokollzeilen BildeProtokollzeilen(const CProtokoll& protokoll)
-{
-    Protokollzeilen zeilen{BildeZeilenkopf(protokoll), {}};
-    MESSUNG messung;
-    for (int i = 0; i < protokoll.GetAnzahlMessungen(); ++i) {
-        protokoll.GetMessung(i, messung);
-        zeilen.messungNachNr.emplace(messung.lfdNr, i);
-    }
-    return zeilen;
-}
-
 } // namespace
 
 std::string BildeZusammenstellungszeile(const CProtokoll& protokoll, const std::string& messungsId)
 {
-    return BildeZeile(BildeZeilenkopf(protokoll), protokoll, FindeMessung(protokoll, messungsId));
+    const Zeilenkopf kopf = BildeZeilenkopf(protokoll);
+    return BildeZeile(kopf.vorOrt, kopf.nachOrt, protokoll, FindeMessung(protokoll, messungsId));
+}
+
+std::string CZusammenstellungszeilen::Zeile(const CProtokoll& protokoll,
+                                            const std::string& messungsId)
+{
+    auto [eintrag, neu] = m_protokolle.try_emplace(&protokoll);
+    Protokollzeilen& zeilen = eintrag->second;
+    MESSUNG messung;
+    if (neu) {
+        Zeilenkopf kopf = BildeZeilenkopf(protokoll);
+        zeilen.vorOrt = std::move(kopf.vorOrt);
+        zeilen.nachOrt = std::move(kopf.nachOrt);
+        for (int i = 0; i < protokoll.GetAnzahlMessungen(); ++i) {
+            protokoll.GetMessung(i, messung);
+            zeilen.messungNachNr.emplace(messung.lfdNr, i);
+        }
+        messung = {};
+    }
+    if (const auto stelle = zeilen.messungNachNr.find(messungsId);
+        stelle != zeilen.messungNachNr.end())
+        protokoll.GetMessung(stelle->second, messung);
+    return BildeZeile(zeilen.vorOrt, zeilen.nachOrt, protokoll, messung);
 }
 
 CProtokollIndex::CProtokollIndex(const CProtokolle& protokolle)
@@ -116,19 +121,9 @@ void BereiteZusammenstellungszeilenVor(CZusammenstellungDruck& druck, const CPro
     druck.SetzeBaustelle(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"));
     druck.SetzeProtNrPraefix(protokolle.HoleMassnahmeWert("massnahme_protNrPraefix"));
     const CProtokollIndex index(protokolle);
-    std::unordered_map<const CProtokoll*, Protokollzeilen> bekannte;
+    CZusammenstellungszeilen zeilen;
     for (const auto& [schluessel, messungsId] : messungen) {
-        const CProtokoll* protokoll = index.Finde(schluessel);
-        if (!protokoll)
-            continue;
-        auto [eintrag, neu] = bekannte.try_emplace(protokoll);
-        if (neu)
-            eintrag->second = BildeProtokollzeilen(*protokoll);
-        const Protokollzeilen& zeilen = eintrag->second;
-        MESSUNG messung;
-        if (const auto stelle = zeilen.messungNachNr.find(messungsId);
-            stelle != zeilen.messungNachNr.end())
-            protokoll->GetMessung(stelle->second, messung);
-        druck.FuegeZeileHinzu(BildeZeile(zeilen.kopf, *protokoll, messung), *protokoll);
+        if (const CProtokoll* protokoll = index.Finde(schluessel))
+            druck.FuegeZeileHinzu(zeilen.Zeile(*protokoll, messungsId), *protokoll);
     }
 }
