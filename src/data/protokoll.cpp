@@ -11,7 +11,9 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -135,10 +137,15 @@ const Spaltenquelle kSpaltenquellen[] = {
 
 const Spaltenquelle* FindeSpaltenquelle(int pruefart, int spaltenId)
 {
-    for (const Spaltenquelle& quelle : kSpaltenquellen)
-        if (quelle.pruefart == pruefart && quelle.spalte == spaltenId)
-            return &quelle;
-    return nullptr;
+    // Asked for every cell of every list and summary row, mostly for columns without a source.
+    static const std::map<std::pair<int, int>, const Spaltenquelle*> nachSpalte = [] {
+        std::map<std::pair<int, int>, const Spaltenquelle*> index;
+        for (const Spaltenquelle& quelle : kSpaltenquellen)
+            index.emplace(std::pair{quelle.pruefart, quelle.spalte}, &quelle);
+        return index;
+    }();
+    const auto treffer = nachSpalte.find({pruefart, spaltenId});
+    return treffer == nachSpalte.end() ? nullptr : treffer->second;
 }
 
 // Group 1 of an old general data text: the protocol number loses the prefix before its first
@@ -394,11 +401,13 @@ void CProtokoll::HoleProtokollSpaltenwert(int spaltenId, std::string& text) cons
     const Spaltenquelle* quelle = FindeSpaltenquelle(m_pruefart, spaltenId);
     if (!quelle)
         return;
-    const bool mitUeberkorn = !HoleFeldSpeziell(2, 7).empty();
-    if ((quelle->ueberkorn == Ueberkorn::Ohne && mitUeberkorn) ||
-        (quelle->ueberkorn == Ueberkorn::Mit && !mitUeberkorn)) {
-        text.clear();
-        return;
+    if (quelle->ueberkorn != Ueberkorn::Egal) {
+        // A source for one case of oversize grain serves only the protocols of that case.
+        const bool mitUeberkorn = !HoleFeldSpeziell(2, 7).empty();
+        if ((quelle->ueberkorn == Ueberkorn::Mit) != mitUeberkorn) {
+            text.clear();
+            return;
+        }
     }
     text = quelle->vorsatz + (quelle->unterfeld == kGanzesFeld
                                   ? HoleFeldSpeziell(quelle->gruppe, quelle->feld)
