@@ -3,9 +3,7 @@
 // Writing inserts into the text and moves the offsets behind the insertion; the text is never
 // rebuilt from the records, so the bytes of a stored document are exactly the bytes written.
 
-#include <cstdint>
 #include <map>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +22,15 @@ public:
         int eltern = 0;         // 0 = top level
         int erstesKind = 0;     // 0 = none
         int naechstes = 0;      // next sibling, 0 = none
+        // The name, from the "<" on; no write ever changes the bytes up to its end.
+        int namensVersatz = 0;
+        int namensLaenge = 0;
+        // The attributes taken down by the parse, or kUngelesen: the start tag is walked when
+        // an attribute is asked for (it was written, or its walk reaches beyond its ">").
+        int ersteAttribut = 0;
+        int attributAnzahl = kUngelesen;
 
+        static constexpr int kUngelesen = -1;
         bool IstLeer() const { return startTagEnde == endTagAnfang + 1; }
     };
 
@@ -37,13 +43,17 @@ public:
 
     CMarkup();
     virtual ~CMarkup() = default;
-    CMarkup(const CMarkup&) = default;
-    CMarkup& operator=(const CMarkup&) = default;
+    // A copy of a document that reads a caller's text (SetzeDokumentAnsicht) reads that text too.
+    CMarkup(const CMarkup& andere);
+    CMarkup& operator=(const CMarkup& andere);
 
     // Replaces the document and parses its first top-level element; false (and an empty
     // document) when the text is not accepted.
     bool SetzeDokument(std::string_view text);
-    std::string HoleDokument() const { return m_dokument; }
+    // The same without copying the text: it is read where it stands, so it must stay unchanged
+    // while the document is read. The first write takes a copy.
+    bool SetzeDokumentAnsicht(std::string_view text);
+    std::string HoleDokument() const { return std::string(m_text); }
 
     // Navigation. An empty name matches any element. Searches only move forward.
     bool FindeElement(std::string_view name = {});
@@ -55,15 +65,10 @@ public:
     std::string HoleKindDaten() const;
     std::string HoleKindAttribut(std::string_view name) const;
     std::string HoleAttribut(std::string_view name) const;
-    // Several attributes of the main element (of the current child) from one walk over its
-    // start tag: *werte[i] becomes what HoleAttribut (HoleKindAttribut) gives for namen[i]. At
-    // most kHoechstensAttribute names; more, or fewer values than names, raise
-    // CInvalidArgException.
-    static constexpr size_t kHoechstensAttribute = 32;
-    void HoleAttribute(std::span<const std::string_view> namen,
-                       std::span<std::string* const> werte) const;
-    void HoleKindAttribute(std::span<const std::string_view> namen,
-                           std::span<std::string* const> werte) const;
+    // HoleKindDaten and HoleKindAttribut appended to `ziel`, so that many values can share one
+    // text.
+    void HaengeKindDatenAn(std::string& ziel) const;
+    void HaengeKindAttributAn(std::string_view name, std::string& ziel) const;
     std::string HoleKindUnterdokument() const;
     std::string HoleAttributName(int n) const;
     bool HoleElementBereich(int& anfang, int& ende) const;
@@ -103,14 +108,32 @@ private:
         int ende = 0;
         bool inAnfuehrung = false;
     };
+    // An attribute name of a start tag with the quoted token two behind it; wertAnfang -1 when
+    // that token is not quoted.
+    struct AttributPos
+    {
+        int nameAnfang = 0;
+        int nameEnde = 0;
+        int wertAnfang = -1;
+        int wertEnde = -1;
+    };
 
     void SetzeZurueck();
+    bool Parse();
     int NimmSatz();
     bool LiesToken(int& pos, Token& token) const;
     std::string_view TokenText(const Token& token) const;
     bool IstZeichen(const Token& token, char c) const;
     int FindeZeichen(char c, int ab) const;
     std::string_view TagName(int satz) const;
+    void MerkeName(int satz);
+    template <class Nimm>
+    bool LaufeAttribute(int pos, int grenze, Nimm&& nimm) const;
+    void MerkeAttribute(int satz, int nameEnde);
+    template <class Nimm>
+    void FuerJedesAttribut(int satz, Nimm&& nimm) const;
+    bool FindeAttribut(int satz, std::string_view name, AttributPos& attribut) const;
+    std::string_view Text(int anfang, int ende) const;
 
     int ParseElement(int eltern, int ab);
     int LiesStartTag(int eltern, int& lauf);
@@ -120,13 +143,8 @@ private:
     int FindeElementAb(int kandidat, std::string_view name) const;
     int LetztesKind(int eltern) const;
     int VorigesGeschwister(int satz) const;
-    std::string HoleDaten(int satz) const;
-    std::string HoleAttributVon(int satz, std::string_view name) const;
-    void HoleAttributeVon(int satz, std::span<const std::string_view> namen,
-                          std::span<std::string* const> werte) const;
-    // Bit i of the result is set when namen[i] has a value; its token is then werte[i].
-    uint32_t FindeAttributWerte(int satz, std::span<const std::string_view> namen,
-                                Token* werte) const;
+    void HaengeDatenAn(int satz, std::string& ziel) const;
+    void HaengeAttributAn(int satz, std::string_view name, std::string& ziel) const;
 
     void VerschiebeOffsets(int ab, int delta);
     int FuegeAlsKindEin(int eltern, int vorgaenger, std::string_view text);
@@ -139,9 +157,11 @@ private:
     void Ersetze(int anfang, int laenge, std::string_view text);
     void EntferneSatz(int satz);
 
-    std::string m_dokument;
+    std::string m_dokument;  // the text, once this object holds it
+    std::string_view m_text; // the text read: m_dokument or a caller's text
     int m_ebene = 0;
     std::vector<ElemPos> m_saetze;
+    std::vector<AttributPos> m_attribute;
     int m_haupt = 0;
     int m_kind = 0;
     int m_naechsterFreier = 1;

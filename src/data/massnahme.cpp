@@ -125,9 +125,11 @@ void CMassnahme::LeseProtokolle()
     m_datei.HoleKennungen().reserve(anzahl);
     m_protokolle.reserve(anzahl);
     m_protokollPositionen.reserve(anzahl);
+    // The record texts stay in the record file's memory while they are parsed where they stand.
+    CMarkup xml;
     for (const CPositionsMap::Eintrag& satz : m_datei.HolePositionen()) {
         auto protokoll = std::make_unique<CProtokoll>();
-        if (!protokoll->LeseXML(satz.text))
+        if (!xml.SetzeDokumentAnsicht(satz.text) || !protokoll->LeseXML(xml))
             continue;
         m_datei.HoleKennungen()[protokoll->GetID()] = satz.position;
         m_protokolle.push_back(std::move(protokoll));

@@ -24,15 +24,6 @@ void BeschreibeBaum(CMarkup& m, std::string& aus, int tiefe)
     }
 }
 
-// Where each of the texts is to be written.
-std::vector<std::string*> Ziele(std::vector<std::string>& texte)
-{
-    std::vector<std::string*> ziele;
-    for (std::string& text : texte)
-        ziele.push_back(&text);
-    return ziele;
-}
-
 std::string BaumNachNeuemParsen(const std::string& dokument)
 {
     CMarkup frisch;
@@ -155,7 +146,7 @@ TEST(CMarkupLesen, AttributesNeedDoubleQuotesAndAnExactName)
     EXPECT_EQ(m.HoleKindAttribut("zwei"), ""); // no child position
 }
 
-TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
+TEST(CMarkupLesen, AttributesFollowTheWalkOverTheStartTag)
 {
     const struct
     {
@@ -172,33 +163,45 @@ TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
         {"<a x y \"v\" z \"q\" \"w\"/>", {"x", "y", "z", "q"}, {"v", "", "w", ""}},
         // A name just before the tag end takes the quoted token behind the ">".
         {"<a k>\"v\"</a>", {"k", "a"}, {"v", ""}},
+        // A ">" inside a value ends the start tag, but not the walk over its attributes.
+        {"<a x=\"1>2\" y=\"3\">t</a>", {"x", "y"}, {"1>2", "3"}},
         {"<a lage=\"&lt;A&gt;\" lfdNr=\"7\"/>", {"lfdNr", "lage"}, {"7", "<A>"}},
     };
     for (const auto& fall : faelle) {
         CMarkup m;
         ASSERT_TRUE(m.SetzeDokument(fall.dokument)) << fall.dokument;
         ASSERT_TRUE(m.FindeElement());
-        std::vector<std::string> werte(fall.namen.size(), "alt");
-        m.HoleAttribute(fall.namen, Ziele(werte));
-        EXPECT_EQ(werte, fall.erwartet) << fall.dokument;
-        for (size_t i = 0; i < fall.namen.size(); ++i)
+        for (size_t i = 0; i < fall.namen.size(); ++i) {
             EXPECT_EQ(m.HoleAttribut(fall.namen[i]), fall.erwartet[i]) << fall.namen[i];
-        m.HoleKindAttribute(fall.namen, Ziele(werte)); // no child position: all empty
-        EXPECT_EQ(werte, std::vector<std::string>(fall.namen.size()));
+            EXPECT_EQ(m.HoleKindAttribut(fall.namen[i]), ""); // no child position
+        }
+        // Inserted into another document it reads alike.
+        CMarkup neu;
+        ASSERT_TRUE(neu.SetzeDokument("<r/>"));
+        ASSERT_TRUE(neu.FindeElement());
+        ASSERT_TRUE(neu.FuegeKindUnterdokumentHinzu(fall.dokument));
+        for (size_t i = 0; i < fall.namen.size(); ++i)
+            EXPECT_EQ(neu.HoleKindAttribut(fall.namen[i]), fall.erwartet[i]) << fall.namen[i];
     }
 
+    // A value found behind the start tag follows the content it stands in.
+    CMarkup dahinter;
+    ASSERT_TRUE(dahinter.SetzeDokument("<a><b k>\"v\"</b></a>"));
+    ASSERT_TRUE(dahinter.FindeKindElement("b"));
+    EXPECT_EQ(dahinter.HoleKindAttribut("k"), "v");
+    ASSERT_TRUE(dahinter.SetzeElementDaten(dahinter.HoleKindPosition(), "w"));
+    EXPECT_EQ(dahinter.HoleKindAttribut("k"), "");
+
+    // Several values appended to one text.
     CMarkup m;
-    ASSERT_TRUE(m.SetzeDokument("<a><b s=\"1\" t=\"2\"/></a>"));
+    ASSERT_TRUE(m.SetzeDokument("<a><b s=\"1\" t=\"2&amp;3\">x</b></a>"));
     ASSERT_TRUE(m.FindeKindElement("b"));
-    std::vector<std::string> werte(2);
-    const std::vector<std::string_view> namen = {"t", "s"};
-    m.HoleKindAttribute(namen, Ziele(werte));
-    EXPECT_EQ(werte, (std::vector<std::string>{"2", "1"}));
-    const std::vector<std::string*> ziele = Ziele(werte);
-    EXPECT_THROW(m.HoleKindAttribute(namen, std::span(ziele).first(1)), CInvalidArgException);
-    const std::vector<std::string_view> zuViele(CMarkup::kHoechstensAttribute + 1, "s");
-    std::vector<std::string> vieleWerte(zuViele.size());
-    EXPECT_THROW(m.HoleKindAttribute(zuViele, Ziele(vieleWerte)), CInvalidArgException);
+    std::string werte = "[";
+    m.HaengeKindAttributAn("t", werte);
+    m.HaengeKindAttributAn("fehlt", werte);
+    m.HaengeKindAttributAn("s", werte);
+    m.HaengeKindDatenAn(werte);
+    EXPECT_EQ(werte, "[2&31x");
 }
 
 TEST(CMarkupNavigation, ChildSearchOnlyMovesForward)
