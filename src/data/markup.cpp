@@ -35,6 +35,18 @@ unsigned char Art(char c)
     return kZeichenarten[static_cast<unsigned char>(c)];
 }
 
+// Names are short: comparing them here costs less than a library call.
+bool GleicherName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
 // Result of parsing where an element may stand, besides the index of a parsed element.
 constexpr int kKeins = 0;
 constexpr int kFehler = -1;
@@ -208,11 +220,15 @@ inline bool CMarkup::LiesToken(int& pos, Token& token) const
     if (pos >= laenge)
         return false;
     if (Art(d[pos]) == kAnfuehrung) {
+        // Values are short: a plain loop beats a library search, and notes a "&" on the way.
         token.inAnfuehrung = true;
         token.anfang = pos + 1;
-        const void* zu = std::memchr(d + token.anfang, '"', laenge - token.anfang);
-        token.ende = zu ? static_cast<int>(static_cast<const char*>(zu) - d) : laenge;
-        pos = zu ? token.ende + 1 : laenge;
+        token.mitUnd = false;
+        int zu = token.anfang;
+        for (; zu < laenge && d[zu] != '"'; ++zu)
+            token.mitUnd |= d[zu] == '&';
+        token.ende = zu;
+        pos = zu < laenge ? zu + 1 : laenge;
         return true;
     }
     token.inAnfuehrung = false;
@@ -250,10 +266,14 @@ int CMarkup::FindeZeichen(char c, int ab) const
     const int laenge = static_cast<int>(m_text.size());
     if (ab < 0 || ab >= laenge)
         return -1;
-    // The parser mostly looks for the "<" it already stands on.
-    if (m_text[ab] == c)
-        return ab;
-    const void* treffer = std::memchr(m_text.data() + ab, c, laenge - ab);
+    // The parser mostly looks for a "<" it stands on or a line end before: looking at the next
+    // few bytes costs less than a library call.
+    const int nah = std::min(laenge, ab + 8);
+    for (int i = ab; i < nah; ++i) {
+        if (m_text[i] == c)
+            return i;
+    }
+    const void* treffer = std::memchr(m_text.data() + nah, c, laenge - nah);
     return treffer ? static_cast<int>(static_cast<const char*>(treffer) - m_text.data()) : -1;
 }
 
@@ -301,6 +321,7 @@ bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& nimm) const
         if (mitWert) {
             attribut.wertAnfang = wert.anfang;
             attribut.wertEnde = wert.ende;
+            attribut.wertMitUnd = wert.mitUnd;
         }
         if (nimm(attribut))
             return true;
@@ -352,7 +373,7 @@ bool CMarkup::FindeAttribut(int satz, std::string_view name, AttributPos& attrib
     bool gefunden = false;
     if (satz && !name.empty()) {
         FuerJedesAttribut(satz, [&](const AttributPos& kandidat) {
-            gefunden = Text(kandidat.nameAnfang, kandidat.nameEnde) == name;
+            gefunden = GleicherName(Text(kandidat.nameAnfang, kandidat.nameEnde), name);
             if (gefunden)
                 attribut = kandidat;
             return gefunden;
@@ -465,7 +486,7 @@ bool CMarkup::LiesEndTag(int satz, int lauf)
     Token token;
     if (!LiesToken(pos, token) || !IstZeichen(token, '/'))
         return false;
-    if (!LiesToken(pos, token) || token.inAnfuehrung || TokenText(token) != TagName(satz))
+    if (!LiesToken(pos, token) || token.inAnfuehrung || !GleicherName(TokenText(token), TagName(satz)))
         return false;
     while (LiesToken(pos, token)) {
         if (IstZeichen(token, '>')) {
@@ -490,7 +511,7 @@ void CMarkup::SetzeElementEnde(int satz)
 int CMarkup::FindeElementAb(int kandidat, std::string_view name) const
 {
     for (; kandidat != 0; kandidat = m_saetze[kandidat].naechstes) {
-        if (name.empty() || TagName(kandidat) == name)
+        if (name.empty() || GleicherName(TagName(kandidat), name))
             return kandidat;
     }
     return 0;
@@ -599,8 +620,13 @@ void CMarkup::HaengeKindDatenAn(std::string& ziel) const
 void CMarkup::HaengeAttributAn(int satz, std::string_view name, std::string& ziel) const
 {
     AttributPos attribut;
-    if (FindeAttribut(satz, name, attribut) && attribut.wertAnfang >= 0)
-        HaengeDemaskiertAn(Text(attribut.wertAnfang, attribut.wertEnde), ziel);
+    if (!FindeAttribut(satz, name, attribut) || attribut.wertAnfang < 0)
+        return;
+    const std::string_view wert = Text(attribut.wertAnfang, attribut.wertEnde);
+    if (attribut.wertMitUnd)
+        HaengeDemaskiertAn(wert, ziel);
+    else
+        ziel.append(wert);
 }
 
 std::string CMarkup::HoleAttribut(std::string_view name) const

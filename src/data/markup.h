@@ -107,6 +107,7 @@ private:
         int anfang = 0; // content, without the quotes of a quoted token
         int ende = 0;
         bool inAnfuehrung = false;
+        bool mitUnd = false; // a quoted token holding a "&", which may start an entity
     };
     // An attribute name of a start tag with the quoted token two behind it; wertAnfang -1 when
     // that token is not quoted.
@@ -116,6 +117,7 @@ private:
         int nameEnde = 0;
         int wertAnfang = -1;
         int wertEnde = -1;
+        int wertMitUnd = 0; // int like its neighbours: copies stay whole words
     };
 
     void SetzeZurueck();

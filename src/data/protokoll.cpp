@@ -22,10 +22,10 @@ constexpr std::array<std::string_view, 4> kMessungsAttribute = {"lfdNr", "statio
 // it does not start with a number; clamped to the int range.
 int ZahlAusText(std::string_view text)
 {
-    const size_t anfang = text.find_first_not_of(" \t\n\v\f\r");
-    if (anfang == std::string_view::npos)
+    while (!text.empty() && (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r')))
+        text.remove_prefix(1);
+    if (text.empty())
         return 0;
-    text.remove_prefix(anfang);
     const bool negativ = text.front() == '-';
     if (negativ || text.front() == '+')
         text.remove_prefix(1);
@@ -323,6 +323,7 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
     dokument.VerlasseElement();
     dokument.BetreteElement();
     while (dokument.FindeKindElement("messung")) {
+        const size_t anfangLfdNr = m_messungsTexte.size();
         Messungsenden& enden = m_messungen.emplace_back();
         for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage}) {
             dokument.HaengeKindAttributAn(kMessungsAttribute[feld], m_messungsTexte);
@@ -330,7 +331,8 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
         }
         dokument.HaengeKindDatenAn(m_messungsTexte);
         BeendeMessungsFeld(enden, kDaten);
-        enden.lfdNrWert = ZahlAusText(MessungsFeld(GetAnzahlMessungen() - 1, kLfdNr));
+        enden.lfdNrWert = ZahlAusText(std::string_view(m_messungsTexte).substr(
+            anfangLfdNr, enden.ende[kLfdNr] - anfangLfdNr));
     }
     m_messungsTexte.shrink_to_fit();
 }
