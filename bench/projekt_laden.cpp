@@ -66,8 +66,7 @@ void DateiLesen(benchmark::State& state)
 }
 BENCHMARK(DateiLesen)->Unit(benchmark::kMillisecond);
 
-template <class Aufgabe>
-double Sekunden(Aufgabe&& aufgabe)
+template <class Aufgabe> double Sekunden(Aufgabe&& aufgabe)
 {
     const auto anfang = std::chrono::steady_clock::now();
     aufgabe();

@@ -300,8 +300,7 @@ void CMarkup::MerkeName(int satz)
 // quoted); an unquoted ">" or "/" ends the walk. A single-quoted value is not recognised.
 // `nimm` gets each attribute in turn and returns true to stop. False when a token read, the
 // value look-ahead included, reaches beyond `grenze`.
-template <class Nimm>
-bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& nimm) const
+template <class Nimm> bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& nimm) const
 {
     Token token;
     while (LiesToken(pos, token)) {
@@ -353,8 +352,7 @@ void CMarkup::MerkeAttribute(int satz, int nameEnde)
     e.attributAnzahl = static_cast<int>(m_attribute.size() - erstes);
 }
 
-template <class Nimm>
-void CMarkup::FuerJedesAttribut(int satz, Nimm&& nimm) const
+template <class Nimm> void CMarkup::FuerJedesAttribut(int satz, Nimm&& nimm) const
 {
     const ElemPos& e = m_saetze[satz];
     if (e.attributAnzahl == ElemPos::kUngelesen) {
@@ -486,7 +484,8 @@ bool CMarkup::LiesEndTag(int satz, int lauf)
     Token token;
     if (!LiesToken(pos, token) || !IstZeichen(token, '/'))
         return false;
-    if (!LiesToken(pos, token) || token.inAnfuehrung || !GleicherName(TokenText(token), TagName(satz)))
+    if (!LiesToken(pos, token) || token.inAnfuehrung ||
+        !GleicherName(TokenText(token), TagName(satz)))
         return false;
     while (LiesToken(pos, token)) {
         if (IstZeichen(token, '>')) {
@@ -815,8 +814,10 @@ bool CMarkup::FuegeKindElementEin(std::string_view name, std::string_view text)
     return true;
 }
 
-// The text from its first "<" (behind a leading declaration) must hold exactly one element and
-// nothing that opens a further tag behind it; otherwise the document stays as it was.
+// The text from its first "<" (behind a leading declaration) goes in whole; its first element is
+// parsed where it now stands and linked as the child, whatever follows stays text. Refused, the
+// document left as it was: text without an element, and text whose markup does not close within
+// it, as that would break the document around it.
 bool CMarkup::FuegeUnterdokumentEin(int vorgaenger, std::string_view xml)
 {
     size_t anfang = xml.find('<');
@@ -827,7 +828,7 @@ bool CMarkup::FuegeUnterdokumentEin(int vorgaenger, std::string_view xml)
     if (anfang == std::string_view::npos)
         return false;
     const std::string_view text = xml.substr(anfang);
-    if (text.size() >= kTextGrenze - m_text.size())
+    if (m_text.size() + text.size() + 8 >= kTextGrenze || !SchliesstAllesInSich(text))
         return false;
 
     const std::string vorherDokument(m_text);
@@ -838,8 +839,7 @@ bool CMarkup::FuegeUnterdokumentEin(int vorgaenger, std::string_view xml)
     const int ab = FuegeAlsKindEin(m_haupt, vorgaenger, text);
     const int textEnde = ab + static_cast<int>(text.size());
     const int neu = ParseElement(m_haupt, ab);
-    if (neu > 0 && m_saetze[neu].endTagEnde < textEnde && m_saetze[neu].elementEnde >= textEnde) {
-        // The following text (now behind the insertion) decides the element end.
+    if (neu > 0 && m_saetze[neu].endTagEnde < textEnde) {
         VerknuepfeKind(m_haupt, vorgaenger, neu);
         m_kind = neu;
         return true;
@@ -850,6 +850,18 @@ bool CMarkup::FuegeUnterdokumentEin(int vorgaenger, std::string_view xml)
     m_attribute = vorherAttribute;
     m_naechsterFreier = vorherFrei;
     return false;
+}
+
+// Whether text standing among an element's children closes all the markup it opens (elements,
+// comments, CDATA sections, declarations) and closes nothing it did not open: as the children
+// of an element of its own, it parses up to that element's very end tag.
+bool CMarkup::SchliesstAllesInSich(std::string_view text)
+{
+    const std::string probe = "<_>" + std::string(text) + "</_>";
+    CMarkup dokument;
+    int anfang = 0, ende = 0;
+    return dokument.SetzeDokumentAnsicht(probe) && dokument.FindeElement() &&
+           dokument.HoleElementBereich(anfang, ende) && ende == static_cast<int>(probe.size()) - 1;
 }
 
 bool CMarkup::FuegeKindUnterdokumentHinzu(std::string_view xml)
@@ -1029,8 +1041,7 @@ bool CMarkup::StellePositionWiederHer(std::string_view name)
 std::string CMarkup::BaueDiagnoseliste() const
 {
     const auto zeichenAn = [this](int offset) {
-        return offset >= 0 && offset < static_cast<int>(m_text.size()) ? m_text[offset]
-                                                                           : '\0';
+        return offset >= 0 && offset < static_cast<int>(m_text.size()) ? m_text[offset] : '\0';
     };
     std::string liste;
     for (int i = 1; i < m_naechsterFreier; ++i) {

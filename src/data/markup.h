@@ -81,6 +81,11 @@ public:
     bool FuegeKindAttributHinzu(std::string_view name, std::string_view wert);
     bool FuegeAttributZahlHinzu(std::string_view name, int wert);
     bool FuegeKindAttributZahlHinzu(std::string_view name, int wert);
+    // The text from its first "<" is inserted behind the current (or last) child, or before the
+    // current (or as the first) child; its first element becomes the child position, text
+    // behind that element stays in the document unparsed. False, changing nothing, without a
+    // main position, for text without an element, and for text that leaves markup open or
+    // closes an element it did not open (it would break the document around it).
     bool FuegeKindUnterdokumentHinzu(std::string_view xml);
     bool FuegeKindUnterdokumentEin(std::string_view xml);
     bool SetzeAttribut(std::string_view name, std::string_view wert);
@@ -129,11 +134,9 @@ private:
     int FindeZeichen(char c, int ab) const;
     std::string_view TagName(int satz) const;
     void MerkeName(int satz);
-    template <class Nimm>
-    bool LaufeAttribute(int pos, int grenze, Nimm&& nimm) const;
+    template <class Nimm> bool LaufeAttribute(int pos, int grenze, Nimm&& nimm) const;
     void MerkeAttribute(int satz, int nameEnde);
-    template <class Nimm>
-    void FuerJedesAttribut(int satz, Nimm&& nimm) const;
+    template <class Nimm> void FuerJedesAttribut(int satz, Nimm&& nimm) const;
     bool FindeAttribut(int satz, std::string_view name, AttributPos& attribut) const;
     std::string_view Text(int anfang, int ende) const;
 
@@ -154,6 +157,7 @@ private:
     int FuegeNeuesElementEin(int eltern, int vorgaenger, std::string_view name,
                              std::string_view text);
     bool FuegeUnterdokumentEin(int vorgaenger, std::string_view xml);
+    static bool SchliesstAllesInSich(std::string_view text);
     bool FuegeAttributEin(int satz, std::string_view name, std::string_view wert);
     bool SetzeAttributVon(int satz, std::string_view name, std::string_view wert);
     void Ersetze(int anfang, int laenge, std::string_view text);

@@ -248,10 +248,10 @@ void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
     Messungsenden enden;
     enden.lfdNrWert = messung.lfdNrWert;
     const std::pair<Messungsfeld, const std::string*> felder[] = {{kLfdNr, &messung.lfdNr},
-                                                                   {kStation, &messung.station},
-                                                                   {kSchicht, &messung.schicht},
-                                                                   {kLage, &messung.lage},
-                                                                   {kDaten, &messung.daten}};
+                                                                  {kStation, &messung.station},
+                                                                  {kSchicht, &messung.schicht},
+                                                                  {kLage, &messung.lage},
+                                                                  {kDaten, &messung.daten}};
     for (const auto& [feld, text] : felder) {
         m_messungsTexte += *text;
         BeendeMessungsFeld(enden, feld);
@@ -331,8 +331,8 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
         }
         dokument.HaengeKindDatenAn(m_messungsTexte);
         BeendeMessungsFeld(enden, kDaten);
-        enden.lfdNrWert = ZahlAusText(std::string_view(m_messungsTexte).substr(
-            anfangLfdNr, enden.ende[kLfdNr] - anfangLfdNr));
+        enden.lfdNrWert = ZahlAusText(std::string_view(m_messungsTexte)
+                                          .substr(anfangLfdNr, enden.ende[kLfdNr] - anfangLfdNr));
     }
     m_messungsTexte.shrink_to_fit();
 }

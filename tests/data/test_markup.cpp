@@ -344,11 +344,28 @@ TEST(CMarkupSchreiben, SubdocumentsAreInsertedOnlyWhenTheyParse)
     EXPECT_EQ(vorher,
               "<liste>\r\n<erste>1</erste><messung lfdNr=\"1\">[a|b]</messung>\r\n</liste>");
 
-    for (const char* kaputt : {"", "kein Element", "<x>", "<x></y>", "<!-- nur -->", "<x/><y/>",
-                               "<x/><!-- danach -->", "</liste>"}) {
+    // Refused: no element, and markup that would stay open or close what it did not open.
+    for (const char* kaputt : {"", "kein Element", "<x>", "<x></y>", "<!-- nur -->", "</liste>",
+                               "<x/></liste>", "<x/><y>", "<x/><!-- offen", "<x/> a < b",
+                               "<x/><y></z>", "<x/><![CDATA[offen", "<x/></_>"}) {
         EXPECT_FALSE(m.FuegeKindUnterdokumentHinzu(kaputt)) << kaputt;
         EXPECT_EQ(m.HoleDokument(), vorher) << kaputt;
     }
+    // Text behind the first element goes in with it, unparsed; only the first one is linked.
+    CMarkup folge;
+    ASSERT_TRUE(folge.SetzeDokument("<a><b/></a>"));
+    ASSERT_TRUE(folge.FindeElement());
+    ASSERT_TRUE(folge.FindeKindElement("b"));
+    ASSERT_TRUE(folge.FuegeKindUnterdokumentEin("<x i=\"1\"/>dann <!-- k --><y>t</y> & >"));
+    EXPECT_EQ(folge.HoleKindUnterdokument(), "<x i=\"1\"/>dann "); // up to the next "<"
+    EXPECT_EQ(folge.HoleKindAttribut("i"), "1");
+    ASSERT_TRUE(folge.FindeKindElement());
+    EXPECT_EQ(folge.HoleKindUnterdokument(), "<b/>");
+    EXPECT_EQ(folge.HoleDokument(), "<a><x i=\"1\"/>dann <!-- k --><y>t</y> & ><b/></a>");
+    EXPECT_EQ(folge.BaueDiagnoseliste().find("UNSAFE"), std::string::npos);
+    CMarkup frisch;
+    EXPECT_TRUE(frisch.SetzeDokument(folge.HoleDokument()));
+
     // A failed insertion into an empty element leaves it closed.
     CMarkup zu;
     ASSERT_TRUE(zu.SetzeDokument("<a><b/></a>"));
