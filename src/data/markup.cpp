@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -365,19 +366,37 @@ template <class Nimm> void CMarkup::FuerJedesAttribut(int satz, Nimm&& nimm) con
     }
 }
 
-// The first attribute of that name, with a value or without.
-bool CMarkup::FindeAttribut(int satz, std::string_view name, AttributPos& attribut) const
+// The first attribute of each name, with a value or without, from one pass over the element's
+// attributes: bit i of the result is set when namen[i] was found, as attribute[i].
+uint32_t CMarkup::FindeAttribute(int satz, std::span<const std::string_view> namen,
+                                 AttributPos* attribute) const
 {
-    bool gefunden = false;
-    if (satz && !name.empty()) {
+    if (namen.size() > kHoechstensAttribute)
+        throw CInvalidArgException("CMarkup: zu viele Attribute auf einmal");
+    uint32_t offen = 0;
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (!namen[i].empty())
+            offen |= uint32_t{1} << i;
+    }
+    const uint32_t gesucht = offen;
+    if (satz && offen) {
         FuerJedesAttribut(satz, [&](const AttributPos& kandidat) {
-            gefunden = GleicherName(Text(kandidat.nameAnfang, kandidat.nameEnde), name);
-            if (gefunden)
-                attribut = kandidat;
-            return gefunden;
+            const std::string_view name = Text(kandidat.nameAnfang, kandidat.nameEnde);
+            for (size_t i = 0; i < namen.size(); ++i) {
+                if (offen & uint32_t{1} << i && GleicherName(name, namen[i])) {
+                    attribute[i] = kandidat;
+                    offen &= ~(uint32_t{1} << i);
+                }
+            }
+            return offen == 0;
         });
     }
-    return gefunden;
+    return gesucht & ~offen;
+}
+
+bool CMarkup::FindeAttribut(int satz, std::string_view name, AttributPos& attribut) const
+{
+    return FindeAttribute(satz, {&name, 1}, &attribut) != 0;
 }
 
 // Parses one element (with everything inside it) under the parent, looking from `ab` on. Runs
@@ -616,35 +635,48 @@ void CMarkup::HaengeKindDatenAn(std::string& ziel) const
         HaengeDatenAn(m_kind, ziel);
 }
 
-void CMarkup::HaengeAttributAn(int satz, std::string_view name, std::string& ziel) const
+void CMarkup::HaengeAttributeAn(int satz, std::span<const std::string_view> namen,
+                                std::string& ziel, std::span<size_t> enden) const
 {
-    AttributPos attribut;
-    if (!FindeAttribut(satz, name, attribut) || attribut.wertAnfang < 0)
-        return;
-    const std::string_view wert = Text(attribut.wertAnfang, attribut.wertEnde);
-    if (attribut.wertMitUnd)
-        HaengeDemaskiertAn(wert, ziel);
-    else
-        ziel.append(wert);
+    if (enden.size() < namen.size())
+        throw CInvalidArgException("CMarkup: weniger Enden als Attributnamen");
+    std::array<AttributPos, kHoechstensAttribute> attribute;
+    const uint32_t gefunden = FindeAttribute(satz, namen, attribute.data());
+    for (size_t i = 0; i < namen.size(); ++i) {
+        const AttributPos& attribut = attribute[i];
+        if (gefunden & uint32_t{1} << i && attribut.wertAnfang >= 0) {
+            const std::string_view wert = Text(attribut.wertAnfang, attribut.wertEnde);
+            if (attribut.wertMitUnd)
+                HaengeDemaskiertAn(wert, ziel);
+            else
+                ziel.append(wert);
+        }
+        enden[i] = ziel.size();
+    }
+}
+
+std::string CMarkup::HoleAttributVon(int satz, std::string_view name) const
+{
+    std::string wert;
+    size_t ende = 0;
+    HaengeAttributeAn(satz, {&name, 1}, wert, {&ende, 1});
+    return wert;
 }
 
 std::string CMarkup::HoleAttribut(std::string_view name) const
 {
-    std::string wert;
-    HaengeAttributAn(m_haupt, name, wert);
-    return wert;
+    return HoleAttributVon(m_haupt, name);
 }
 
 std::string CMarkup::HoleKindAttribut(std::string_view name) const
 {
-    std::string wert;
-    HaengeKindAttributAn(name, wert);
-    return wert;
+    return HoleAttributVon(m_kind, name);
 }
 
-void CMarkup::HaengeKindAttributAn(std::string_view name, std::string& ziel) const
+void CMarkup::HaengeKindAttributeAn(std::span<const std::string_view> namen, std::string& ziel,
+                                    std::span<size_t> enden) const
 {
-    HaengeAttributAn(m_kind, name, ziel);
+    HaengeAttributeAn(m_kind, namen, ziel, enden);
 }
 
 std::string CMarkup::HoleKindUnterdokument() const

@@ -3,7 +3,9 @@
 // Writing inserts into the text and moves the offsets behind the insertion; the text is never
 // rebuilt from the records, so the bytes of a stored document are exactly the bytes written.
 
+#include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,10 +67,14 @@ public:
     std::string HoleKindDaten() const;
     std::string HoleKindAttribut(std::string_view name) const;
     std::string HoleAttribut(std::string_view name) const;
-    // HoleKindDaten and HoleKindAttribut appended to `ziel`, so that many values can share one
-    // text.
+    // HoleKindDaten, and HoleKindAttribut of each name in turn, appended to `ziel`, so that many
+    // values can share one text; enden[i] becomes the length of `ziel` behind the value of
+    // namen[i]. At most kHoechstensAttribute names, and as many ends as names, else
+    // CInvalidArgException.
+    static constexpr size_t kHoechstensAttribute = 32;
     void HaengeKindDatenAn(std::string& ziel) const;
-    void HaengeKindAttributAn(std::string_view name, std::string& ziel) const;
+    void HaengeKindAttributeAn(std::span<const std::string_view> namen, std::string& ziel,
+                               std::span<size_t> enden) const;
     std::string HoleKindUnterdokument() const;
     std::string HoleAttributName(int n) const;
     bool HoleElementBereich(int& anfang, int& ende) const;
@@ -137,6 +143,8 @@ private:
     template <class Nimm> bool LaufeAttribute(int pos, int grenze, Nimm&& nimm) const;
     void MerkeAttribute(int satz, int nameEnde);
     template <class Nimm> void FuerJedesAttribut(int satz, Nimm&& nimm) const;
+    uint32_t FindeAttribute(int satz, std::span<const std::string_view> namen,
+                            AttributPos* attribute) const;
     bool FindeAttribut(int satz, std::string_view name, AttributPos& attribut) const;
     std::string_view Text(int anfang, int ende) const;
 
@@ -149,7 +157,9 @@ private:
     int LetztesKind(int eltern) const;
     int VorigesGeschwister(int satz) const;
     void HaengeDatenAn(int satz, std::string& ziel) const;
-    void HaengeAttributAn(int satz, std::string_view name, std::string& ziel) const;
+    void HaengeAttributeAn(int satz, std::span<const std::string_view> namen, std::string& ziel,
+                           std::span<size_t> enden) const;
+    std::string HoleAttributVon(int satz, std::string_view name) const;
 
     void VerschiebeOffsets(int ab, int delta);
     int FuegeAlsKindEin(int eltern, int vorgaenger, std::string_view text);

@@ -235,12 +235,11 @@ void CProtokoll::GetMessung(int index, MESSUNG& messung) const
     messung.daten = MessungsFeld(index, kDaten);
 }
 
-// The field just appended to the measurement texts ends here.
-void CProtokoll::BeendeMessungsFeld(Messungsenden& enden, Messungsfeld feld)
+void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende)
 {
-    if (m_messungsTexte.size() > UINT32_MAX)
+    if (ende > UINT32_MAX)
         throw CInvalidArgException("Messungen eines Protokolls über 4 GB");
-    enden.ende[feld] = static_cast<uint32_t>(m_messungsTexte.size());
+    enden.ende[feld] = static_cast<uint32_t>(ende);
 }
 
 void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
@@ -254,7 +253,7 @@ void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
                                                                   {kDaten, &messung.daten}};
     for (const auto& [feld, text] : felder) {
         m_messungsTexte += *text;
-        BeendeMessungsFeld(enden, feld);
+        MerkeMessungsEnde(enden, feld, m_messungsTexte.size());
     }
     m_messungen.push_back(enden);
 }
@@ -322,17 +321,17 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
     m_messungen.reserve(kinder);
     dokument.VerlasseElement();
     dokument.BetreteElement();
+    std::array<size_t, kMessungsAttribute.size()> attributEnden;
     while (dokument.FindeKindElement("messung")) {
-        const size_t anfangLfdNr = m_messungsTexte.size();
+        const size_t anfang = m_messungsTexte.size();
         Messungsenden& enden = m_messungen.emplace_back();
-        for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage}) {
-            dokument.HaengeKindAttributAn(kMessungsAttribute[feld], m_messungsTexte);
-            BeendeMessungsFeld(enden, feld);
-        }
+        dokument.HaengeKindAttributeAn(kMessungsAttribute, m_messungsTexte, attributEnden);
+        for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage})
+            MerkeMessungsEnde(enden, feld, attributEnden[feld]);
         dokument.HaengeKindDatenAn(m_messungsTexte);
-        BeendeMessungsFeld(enden, kDaten);
-        enden.lfdNrWert = ZahlAusText(std::string_view(m_messungsTexte)
-                                          .substr(anfangLfdNr, enden.ende[kLfdNr] - anfangLfdNr));
+        MerkeMessungsEnde(enden, kDaten, m_messungsTexte.size());
+        enden.lfdNrWert = ZahlAusText(
+            std::string_view(m_messungsTexte).substr(anfang, attributEnden[kLfdNr] - anfang));
     }
     m_messungsTexte.shrink_to_fit();
 }

@@ -122,7 +122,8 @@ private:
         int lfdNrWert = 0;
     };
     std::string_view MessungsFeld(int index, Messungsfeld feld) const;
-    void BeendeMessungsFeld(Messungsenden& enden, Messungsfeld feld);
+    // The field ends there in the measurement texts.
+    void MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende);
     void LeseMessungen(CMarkup& dokument);
 
     std::string m_messungsTexte;

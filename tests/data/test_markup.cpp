@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -197,11 +199,18 @@ TEST(CMarkupLesen, AttributesFollowTheWalkOverTheStartTag)
     ASSERT_TRUE(m.SetzeDokument("<a><b s=\"1\" t=\"2&amp;3\">x</b></a>"));
     ASSERT_TRUE(m.FindeKindElement("b"));
     std::string werte = "[";
-    m.HaengeKindAttributAn("t", werte);
-    m.HaengeKindAttributAn("fehlt", werte);
-    m.HaengeKindAttributAn("s", werte);
+    const std::string_view namen[] = {"t", "fehlt", "s", "t"};
+    size_t enden[4] = {};
+    m.HaengeKindAttributeAn(namen, werte, enden);
     m.HaengeKindDatenAn(werte);
-    EXPECT_EQ(werte, "[2&31x");
+    EXPECT_EQ(werte, "[2&312&3x");
+    EXPECT_EQ(std::vector<size_t>(std::begin(enden), std::end(enden)),
+              (std::vector<size_t>{4, 4, 5, 8}));
+    EXPECT_THROW(m.HaengeKindAttributeAn(namen, werte, std::span(enden).first(3)),
+                 CInvalidArgException);
+    const std::vector<std::string_view> zuViele(CMarkup::kHoechstensAttribute + 1, "s");
+    std::vector<size_t> vieleEnden(zuViele.size());
+    EXPECT_THROW(m.HaengeKindAttributeAn(zuViele, werte, vieleEnden), CInvalidArgException);
 }
 
 TEST(CMarkupNavigation, ChildSearchOnlyMovesForward)
