@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -311,11 +312,18 @@ template <class Nimm> bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& n
             return true;
         if (token.inAnfuehrung || IstZeichen(token, '='))
             continue;
-        AttributPos attribut{token.anfang, token.ende};
+        AttributPos attribut{token.anfang, token.ende, -1, -1, 0};
         int wertPos = pos;
         Token zwischen, wert;
-        const bool mitWert =
-            LiesToken(wertPos, zwischen) && LiesToken(wertPos, wert) && wert.inAnfuehrung;
+        // The usual 'name="value"' needs no token search between name and value.
+        const bool gleichDahinter = pos + 1 < static_cast<int>(m_text.size()) &&
+                                    m_text[pos] == '=' && m_text[pos + 1] == '"';
+        if (gleichDahinter) {
+            zwischen = {pos, pos + 1, false, false};
+            ++wertPos;
+        }
+        const bool mitWert = (gleichDahinter || LiesToken(wertPos, zwischen)) &&
+                             LiesToken(wertPos, wert) && wert.inAnfuehrung;
         if (wertPos > grenze)
             return false;
         if (mitWert) {
@@ -382,8 +390,9 @@ uint32_t CMarkup::FindeAttribute(int satz, std::span<const std::string_view> nam
     if (satz && offen) {
         FuerJedesAttribut(satz, [&](const AttributPos& kandidat) {
             const std::string_view name = Text(kandidat.nameAnfang, kandidat.nameEnde);
-            for (size_t i = 0; i < namen.size(); ++i) {
-                if (offen & uint32_t{1} << i && GleicherName(name, namen[i])) {
+            for (uint32_t rest = offen; rest; rest &= rest - 1) {
+                const int i = std::countr_zero(rest);
+                if (GleicherName(name, namen[i])) {
                     attribute[i] = kandidat;
                     offen &= ~(uint32_t{1} << i);
                 }

@@ -121,14 +121,14 @@ private:
         bool mitUnd = false; // a quoted token holding a "&", which may start an entity
     };
     // An attribute name of a start tag with the quoted token two behind it; wertAnfang -1 when
-    // that token is not quoted.
+    // that token is not quoted. No default values: lookups keep arrays of them unfilled.
     struct AttributPos
     {
-        int nameAnfang = 0;
-        int nameEnde = 0;
-        int wertAnfang = -1;
-        int wertEnde = -1;
-        int wertMitUnd = 0; // int like its neighbours: copies stay whole words
+        int nameAnfang;
+        int nameEnde;
+        int wertAnfang;
+        int wertEnde;
+        int wertMitUnd; // int like its neighbours: copies stay whole words
     };
 
     void SetzeZurueck();
