@@ -37,16 +37,12 @@ unsigned char Art(char c)
     return kZeichenarten[static_cast<unsigned char>(c)];
 }
 
-// Names are short: comparing them here costs less than a library call.
+// Names that differ mostly differ in length, first or last character: those are looked at
+// before the whole names are compared.
 bool GleicherName(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
+    return a.size() == b.size() &&
+           (a.empty() || (a.front() == b.front() && a.back() == b.back() && a == b));
 }
 
 // Result of parsing where an element may stand, besides the index of a parsed element.
