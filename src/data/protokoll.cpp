@@ -335,15 +335,16 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
     dokument.BetreteElement();
     std::array<size_t, kMessungsAttribute.size()> attributEnden;
     while (dokument.FindeKindElement("messung")) {
-        const size_t anfang = m_messungsTexte.size();
+        const size_t messungsAnfang = m_messungsTexte.size();
         Messungsenden& enden = m_messungen.emplace_back();
         dokument.HaengeKindAttributeAn(kMessungsAttribute, m_messungsTexte, attributEnden);
         for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage})
             MerkeMessungsEnde(enden, feld, attributEnden[feld]);
         dokument.HaengeKindDatenAn(m_messungsTexte);
         MerkeMessungsEnde(enden, kDaten, m_messungsTexte.size());
-        enden.lfdNrWert = ZahlAusText(
-            std::string_view(m_messungsTexte).substr(anfang, attributEnden[kLfdNr] - anfang));
+        enden.lfdNrWert =
+            ZahlAusText(std::string_view(m_messungsTexte)
+                            .substr(messungsAnfang, attributEnden[kLfdNr] - messungsAnfang));
     }
     m_messungsTexte.shrink_to_fit();
 }
