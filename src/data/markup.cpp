@@ -264,14 +264,10 @@ int CMarkup::FindeZeichen(char c, int ab) const
     const int laenge = static_cast<int>(m_text.size());
     if (ab < 0 || ab >= laenge)
         return -1;
-    // The parser mostly looks for a "<" it stands on or a line end before: looking at the next
-    // few bytes costs less than a library call.
-    const int nah = std::min(laenge, ab + 8);
-    for (int i = ab; i < nah; ++i) {
-        if (m_text[i] == c)
-            return i;
-    }
-    const void* treffer = std::memchr(m_text.data() + nah, c, laenge - nah);
+    // The parser mostly looks for the "<" it already stands on.
+    if (m_text[ab] == c)
+        return ab;
+    const void* treffer = std::memchr(m_text.data() + ab, c, laenge - ab);
     return treffer ? static_cast<int>(static_cast<const char*>(treffer) - m_text.data()) : -1;
 }
 
@@ -524,7 +520,12 @@ bool CMarkup::LiesEndTag(int satz, int lauf)
 
 void CMarkup::SetzeElementEnde(int satz)
 {
-    const int naechstesKleiner = FindeZeichen('<', m_saetze[satz].endTagEnde + 1);
+    // Mostly just a line end stands before the next "<": a look at it costs less than a search.
+    const int laenge = static_cast<int>(m_text.size());
+    int ab = m_saetze[satz].endTagEnde + 1;
+    for (const int nah = std::min(laenge, ab + 2); ab < nah && m_text[ab] != '<';)
+        ++ab;
+    const int naechstesKleiner = FindeZeichen('<', ab);
     m_saetze[satz].elementEnde =
         naechstesKleiner >= 0 ? naechstesKleiner : static_cast<int>(m_text.size());
 }
