@@ -333,16 +333,52 @@ template <class Nimm> bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& n
     return pos <= grenze;
 }
 
+// Start tags as writers lay them out, 'name="value"' pairs between blanks up to ">" or "/", are
+// taken down by a plain scan that gives what the walk gives for them; false, leaving the walk to
+// decide, at anything else.
+bool CMarkup::MerkeSchlichteAttribute(int pos, int grenze)
+{
+    const char* d = m_text.data();
+    const int laenge = static_cast<int>(m_text.size());
+    for (;;) {
+        while (pos < laenge && Art(d[pos]) == kLeerraum)
+            ++pos;
+        if (pos >= laenge)
+            return false;
+        if (d[pos] == '>' || d[pos] == '/')
+            return pos < grenze;
+        const int nameAnfang = pos;
+        while (pos < laenge && Art(d[pos]) == kNormal)
+            ++pos;
+        const int nameEnde = pos;
+        if (pos == nameAnfang || pos + 1 >= laenge || d[pos] != '=' || d[pos + 1] != '"')
+            return false;
+        const int wertAnfang = pos + 2;
+        int mitUnd = 0;
+        for (pos = wertAnfang; pos < laenge && d[pos] != '"'; ++pos)
+            mitUnd |= d[pos] == '&';
+        const int wertEnde = pos++;
+        if (pos > grenze)
+            return false;
+        // Built in place: a copy of a record just written field by field stalls the processor.
+        m_attribute.emplace_back(nameAnfang, nameEnde, wertAnfang, wertEnde, mitUnd);
+    }
+}
+
 // The parse takes the attributes down while it stands on the start tag, so that reading them
 // walks no tag again; a walk that would read beyond the tag's ">" is left for when it is asked.
 void CMarkup::MerkeAttribute(int satz, int nameEnde)
 {
     const size_t erstes = m_attribute.size();
-    const bool imTag = LaufeAttribute(nameEnde, m_saetze[satz].startTagEnde + 1,
-                                      [this](const AttributPos& attribut) {
-                                          m_attribute.push_back(attribut);
-                                          return false;
-                                      });
+    const int grenze = m_saetze[satz].startTagEnde + 1;
+    bool imTag = MerkeSchlichteAttribute(nameEnde, grenze);
+    if (!imTag) {
+        m_attribute.resize(erstes);
+        imTag = LaufeAttribute(nameEnde, grenze, [this](const AttributPos& attribut) {
+            m_attribute.push_back(attribut);
+            return false;
+        });
+    }
     ElemPos& e = m_saetze[satz];
     if (!imTag) {
         m_attribute.resize(erstes);

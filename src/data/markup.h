@@ -142,6 +142,7 @@ private:
     void MerkeName(int satz);
     template <class Nimm> bool LaufeAttribute(int pos, int grenze, Nimm&& nimm) const;
     void MerkeAttribute(int satz, int nameEnde);
+    bool MerkeSchlichteAttribute(int pos, int grenze);
     template <class Nimm> void FuerJedesAttribut(int satz, Nimm&& nimm) const;
     uint32_t FindeAttribute(int satz, std::span<const std::string_view> namen,
                             AttributPos* attribute) const;
