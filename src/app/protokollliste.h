@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-class CProtokoll;
 class CProtokolle;
 class CPruefartKatalog;
 class QMenu;
@@ -28,8 +27,9 @@ public:
     void FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog);
 
 private:
-    LISTENZEILE BaueZeile(const CProtokoll& protokoll, const CProtokolle& protokolle,
-                          CPruefartKatalog& katalog);
+    void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                   std::string& sortierText) const override;
+    bool IstProtokollspalte(int) const override { return true; }
 };
 
 // The page of the "Protokolle" tab: the protocol list over the whole page.
