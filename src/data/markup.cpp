@@ -333,10 +333,11 @@ template <class Nimm> bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& n
     return pos <= grenze;
 }
 
-// Start tags as writers lay them out, 'name="value"' pairs between blanks up to ">" or "/", are
-// taken down by a plain scan that gives what the walk gives for them; false, leaving the walk to
-// decide, at anything else.
-bool CMarkup::MerkeSchlichteAttribute(int pos, int grenze)
+// Start tags as writers lay them out, 'name="value"' pairs between blanks up to ">" or "/", have
+// their attributes taken down by a plain scan that gives what the walk gives for them. It stops
+// before any ">", so where it ends at one, that is the end of the start tag. Yields the offset of
+// the ">" or "/" it ends at; -1, leaving the walk to decide, at anything else.
+int CMarkup::MerkeSchlichteAttribute(int pos)
 {
     const char* d = m_text.data();
     const int laenge = static_cast<int>(m_text.size());
@@ -344,40 +345,42 @@ bool CMarkup::MerkeSchlichteAttribute(int pos, int grenze)
         while (pos < laenge && Art(d[pos]) == kLeerraum)
             ++pos;
         if (pos >= laenge)
-            return false;
+            return -1;
         if (d[pos] == '>' || d[pos] == '/')
-            return pos < grenze;
+            return pos;
         const int nameAnfang = pos;
         while (pos < laenge && Art(d[pos]) == kNormal)
             ++pos;
         const int nameEnde = pos;
         if (pos == nameAnfang || pos + 1 >= laenge || d[pos] != '=' || d[pos + 1] != '"')
-            return false;
+            return -1;
         const int wertAnfang = pos + 2;
         int mitUnd = 0;
-        for (pos = wertAnfang; pos < laenge && d[pos] != '"'; ++pos)
+        for (pos = wertAnfang; pos < laenge && d[pos] != '"'; ++pos) {
+            if (d[pos] == '>')
+                return -1;
             mitUnd |= d[pos] == '&';
-        const int wertEnde = pos++;
-        if (pos > grenze)
-            return false;
+        }
+        if (pos >= laenge)
+            return -1;
         // Built in place: a copy of a record just written field by field stalls the processor.
-        m_attribute.emplace_back(nameAnfang, nameEnde, wertAnfang, wertEnde, mitUnd);
+        m_attribute.emplace_back(nameAnfang, nameEnde, wertAnfang, pos++, mitUnd);
     }
 }
 
 // The parse takes the attributes down while it stands on the start tag, so that reading them
-// walks no tag again; a walk that would read beyond the tag's ">" is left for when it is asked.
-void CMarkup::MerkeAttribute(int satz, int nameEnde)
+// walks no tag again; those from `erstes` on are the plain scan's when it took them. A walk that
+// would read beyond the tag's ">" is left for when an attribute is asked for.
+void CMarkup::MerkeAttribute(int satz, int nameEnde, size_t erstes, bool schlicht)
 {
-    const size_t erstes = m_attribute.size();
-    const int grenze = m_saetze[satz].startTagEnde + 1;
-    bool imTag = MerkeSchlichteAttribute(nameEnde, grenze);
+    bool imTag = schlicht;
     if (!imTag) {
         m_attribute.resize(erstes);
-        imTag = LaufeAttribute(nameEnde, grenze, [this](const AttributPos& attribut) {
-            m_attribute.push_back(attribut);
-            return false;
-        });
+        imTag = LaufeAttribute(nameEnde, m_saetze[satz].startTagEnde + 1,
+                               [this](const AttributPos& attribut) {
+                                   m_attribute.push_back(attribut);
+                                   return false;
+                               });
     }
     ElemPos& e = m_saetze[satz];
     if (!imTag) {
@@ -510,7 +513,12 @@ int CMarkup::LiesStartTag(int eltern, int& lauf)
             lauf = kleiner;
             return kKeins;
         }
-        const int groesser = FindeZeichen('>', token.ende);
+        const size_t erstesAttribut = m_attribute.size();
+        const int schlichtBis = MerkeSchlichteAttribute(token.ende);
+        const bool schlicht = schlichtBis >= 0;
+        const int groesser = schlicht && m_text[schlichtBis] == '>'
+                                 ? schlichtBis
+                                 : FindeZeichen('>', schlicht ? schlichtBis : token.ende);
         if (groesser < 0)
             return kFehler;
         const int satz = NimmSatz();
@@ -520,7 +528,7 @@ int CMarkup::LiesStartTag(int eltern, int& lauf)
         e.startTagEnde = groesser;
         e.namensVersatz = token.anfang - kleiner;
         e.namensLaenge = token.ende - token.anfang;
-        MerkeAttribute(satz, token.ende);
+        MerkeAttribute(satz, token.ende, erstesAttribut, schlicht);
         if (m_text[groesser - 1] == '/') {
             e.endTagAnfang = groesser - 1;
             e.endTagEnde = groesser;

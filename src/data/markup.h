@@ -141,8 +141,8 @@ private:
     std::string_view TagName(int satz) const;
     void MerkeName(int satz);
     template <class Nimm> bool LaufeAttribute(int pos, int grenze, Nimm&& nimm) const;
-    void MerkeAttribute(int satz, int nameEnde);
-    bool MerkeSchlichteAttribute(int pos, int grenze);
+    int MerkeSchlichteAttribute(int pos);
+    void MerkeAttribute(int satz, int nameEnde, size_t erstes, bool schlicht);
     template <class Nimm> void FuerJedesAttribut(int satz, Nimm&& nimm) const;
     uint32_t FindeAttribute(int satz, std::span<const std::string_view> namen,
                             AttributPos* attribute) const;
