@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -33,6 +35,14 @@ constexpr std::array<unsigned char, 256> kZeichenarten = BaueZeichenarten();
 unsigned char Art(char c)
 {
     return kZeichenarten[static_cast<unsigned char>(c)];
+}
+
+// Names that differ mostly differ in length, first or last character: those are looked at
+// before the whole names are compared.
+bool GleicherName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           (a.empty() || (a.front() == b.front() && a.back() == b.back() && a == b));
 }
 
 // Result of parsing where an element may stand, besides the index of a parsed element.
@@ -97,30 +107,18 @@ const Entity* EntityAm(std::string_view text)
 }
 
 // One pass: "&amp;amp;" becomes "&amp;". Unknown and numeric references stay as they are.
-void DemaskiereNach(std::string_view text, std::string& ergebnis)
+// Text without "&" is appended as it stands.
+void HaengeDemaskiertAn(std::string_view text, std::string& ziel)
 {
-    ergebnis.clear();
-    size_t und = text.find('&');
-    if (und == std::string_view::npos) {
-        ergebnis.append(text);
-        return;
-    }
-    ergebnis.reserve(text.size());
     size_t kopiertBis = 0;
-    for (; und != std::string_view::npos; und = text.find('&', kopiertBis)) {
-        ergebnis.append(text.substr(kopiertBis, und - kopiertBis));
+    for (size_t und = text.find('&'); und != std::string_view::npos;
+         und = text.find('&', kopiertBis)) {
+        ziel.append(text.substr(kopiertBis, und - kopiertBis));
         const Entity* entity = EntityAm(text.substr(und + 1));
-        ergebnis += entity ? entity->zeichen : '&';
+        ziel += entity ? entity->zeichen : '&';
         kopiertBis = und + 1 + (entity ? entity->name.size() : 0);
     }
-    ergebnis.append(text.substr(kopiertBis));
-}
-
-std::string Demaskiere(std::string_view text)
-{
-    std::string ergebnis;
-    DemaskiereNach(text, ergebnis);
-    return ergebnis;
+    ziel.append(text.substr(kopiertBis));
 }
 
 } // namespace
@@ -128,6 +126,28 @@ std::string Demaskiere(std::string_view text)
 CMarkup::CMarkup()
 {
     SetzeDokument({});
+}
+
+CMarkup::CMarkup(const CMarkup& andere)
+{
+    *this = andere;
+}
+
+CMarkup& CMarkup::operator=(const CMarkup& andere)
+{
+    if (this == &andere)
+        return *this;
+    const bool geliehen = andere.m_text.data() != andere.m_dokument.data();
+    m_dokument = andere.m_dokument;
+    m_text = geliehen ? andere.m_text : std::string_view(m_dokument);
+    m_ebene = andere.m_ebene;
+    m_saetze = andere.m_saetze;
+    m_attribute = andere.m_attribute;
+    m_haupt = andere.m_haupt;
+    m_kind = andere.m_kind;
+    m_naechsterFreier = andere.m_naechsterFreier;
+    m_gespeichert = andere.m_gespeichert;
+    return *this;
 }
 
 void CMarkup::SetzeZurueck()
@@ -139,26 +159,40 @@ void CMarkup::SetzeZurueck()
     if (m_saetze.size() < kMindestSaetze)
         m_saetze.resize(kMindestSaetze);
     m_saetze[0] = ElemPos{};
+    m_attribute.clear();
     m_gespeichert.clear();
 }
 
+// Offsets are ints; a text they cannot address is not accepted.
+constexpr size_t kTextGrenze = INT_MAX / 2;
+
 bool CMarkup::SetzeDokument(std::string_view text)
 {
+    m_dokument.assign(text.size() < kTextGrenze ? text : std::string_view());
+    m_text = m_dokument;
+    return Parse();
+}
+
+bool CMarkup::SetzeDokumentAnsicht(std::string_view text)
+{
+    m_dokument.clear();
+    m_text = text.size() < kTextGrenze ? text : std::string_view();
+    return Parse();
+}
+
+bool CMarkup::Parse()
+{
     SetzeZurueck();
-    // Offsets are ints; a text they cannot address is not accepted.
-    if (!text.empty() && text.size() < static_cast<size_t>(INT_MAX / 2)) {
-        m_dokument.assign(text);
+    if (!m_text.empty()) {
         const int element = ParseElement(0, 0);
         if (element > 0) {
             m_saetze[0].erstesKind = element;
-            m_haupt = m_kind = m_ebene = 0;
             return true;
         }
     }
     m_dokument.clear();
-    m_saetze[0] = ElemPos{};
-    m_naechsterFreier = 1;
-    m_haupt = m_kind = m_ebene = 0;
+    m_text = {};
+    SetzeZurueck();
     return false;
 }
 
@@ -175,8 +209,8 @@ int CMarkup::NimmSatz()
 // closed), one delimiter, or a run of other characters. White space separates them.
 inline bool CMarkup::LiesToken(int& pos, Token& token) const
 {
-    const int laenge = static_cast<int>(m_dokument.size());
-    const char* d = m_dokument.data();
+    const int laenge = static_cast<int>(m_text.size());
+    const char* d = m_text.data();
     if (pos < 0)
         return false;
     while (pos < laenge && Art(d[pos]) == kLeerraum)
@@ -184,11 +218,15 @@ inline bool CMarkup::LiesToken(int& pos, Token& token) const
     if (pos >= laenge)
         return false;
     if (Art(d[pos]) == kAnfuehrung) {
+        // Values are short: a plain loop beats a library search, and notes a "&" on the way.
         token.inAnfuehrung = true;
         token.anfang = pos + 1;
-        const void* zu = std::memchr(d + token.anfang, '"', laenge - token.anfang);
-        token.ende = zu ? static_cast<int>(static_cast<const char*>(zu) - d) : laenge;
-        pos = zu ? token.ende + 1 : laenge;
+        token.mitUnd = false;
+        int zu = token.anfang;
+        for (; zu < laenge && d[zu] != '"'; ++zu)
+            token.mitUnd |= d[zu] == '&';
+        token.ende = zu;
+        pos = zu < laenge ? zu + 1 : laenge;
         return true;
     }
     token.inAnfuehrung = false;
@@ -203,35 +241,202 @@ inline bool CMarkup::LiesToken(int& pos, Token& token) const
     return true;
 }
 
+// The text from `anfang` to `ende`, cut at the end of the document.
+inline std::string_view CMarkup::Text(int anfang, int ende) const
+{
+    if (anfang < 0 || anfang > static_cast<int>(m_text.size()) || ende < anfang)
+        return {};
+    return m_text.substr(anfang, ende - anfang);
+}
+
 inline std::string_view CMarkup::TokenText(const Token& token) const
 {
-    return std::string_view(m_dokument).substr(token.anfang, token.ende - token.anfang);
+    return Text(token.anfang, token.ende);
 }
 
 inline bool CMarkup::IstZeichen(const Token& token, char c) const
 {
-    return !token.inAnfuehrung && token.ende == token.anfang + 1 && m_dokument[token.anfang] == c;
+    return !token.inAnfuehrung && token.ende == token.anfang + 1 && m_text[token.anfang] == c;
 }
 
 int CMarkup::FindeZeichen(char c, int ab) const
 {
-    const int laenge = static_cast<int>(m_dokument.size());
+    const int laenge = static_cast<int>(m_text.size());
     if (ab < 0 || ab >= laenge)
         return -1;
     // The parser mostly looks for the "<" it already stands on.
-    if (m_dokument[ab] == c)
+    if (m_text[ab] == c)
         return ab;
-    const void* treffer = std::memchr(m_dokument.data() + ab, c, laenge - ab);
-    return treffer ? static_cast<int>(static_cast<const char*>(treffer) - m_dokument.data()) : -1;
+    const void* treffer = std::memchr(m_text.data() + ab, c, laenge - ab);
+    return treffer ? static_cast<int>(static_cast<const char*>(treffer) - m_text.data()) : -1;
 }
 
 std::string_view CMarkup::TagName(int satz) const
 {
-    int pos = m_saetze[satz].startTagAnfang + 1;
+    const ElemPos& e = m_saetze[satz];
+    const int anfang = e.startTagAnfang + e.namensVersatz;
+    return Text(anfang, anfang + e.namensLaenge);
+}
+
+// The first token behind the "<" names the element; a quoted one names none.
+void CMarkup::MerkeName(int satz)
+{
+    ElemPos& e = m_saetze[satz];
+    int pos = e.startTagAnfang + 1;
     Token token;
-    if (!LiesToken(pos, token) || token.inAnfuehrung)
-        return {};
-    return TokenText(token);
+    const bool benannt = LiesToken(pos, token) && !token.inAnfuehrung;
+    e.namensVersatz = benannt ? token.anfang - e.startTagAnfang : 1;
+    e.namensLaenge = benannt ? token.ende - token.anfang : 0;
+}
+
+// Walks a start tag's tokens from just behind its name: each unquoted token other than "=" names
+// an attribute, and the quoted token two behind it is its value (none when that token is not
+// quoted); an unquoted ">" or "/" ends the walk. A single-quoted value is not recognised.
+// `nimm` gets each attribute in turn and returns true to stop. False when a token read, the
+// value look-ahead included, reaches beyond `grenze`.
+template <class Nimm> bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& nimm) const
+{
+    Token token;
+    while (LiesToken(pos, token)) {
+        if (pos > grenze)
+            return false;
+        if (IstZeichen(token, '>') || IstZeichen(token, '/'))
+            return true;
+        if (token.inAnfuehrung || IstZeichen(token, '='))
+            continue;
+        AttributPos attribut{token.anfang, token.ende, -1, -1, 0};
+        int wertPos = pos;
+        Token zwischen, wert;
+        // The usual 'name="value"' needs no token search between name and value.
+        const bool gleichDahinter = pos + 1 < static_cast<int>(m_text.size()) &&
+                                    m_text[pos] == '=' && m_text[pos + 1] == '"';
+        if (gleichDahinter) {
+            zwischen = {pos, pos + 1, false, false};
+            ++wertPos;
+        }
+        const bool mitWert = (gleichDahinter || LiesToken(wertPos, zwischen)) &&
+                             LiesToken(wertPos, wert) && wert.inAnfuehrung;
+        if (wertPos > grenze)
+            return false;
+        if (mitWert) {
+            attribut.wertAnfang = wert.anfang;
+            attribut.wertEnde = wert.ende;
+            attribut.wertMitUnd = wert.mitUnd;
+        }
+        if (nimm(attribut))
+            return true;
+        // A "=" or quoted token can neither name an attribute nor end the walk, so the usual
+        // '= "value"' is passed over at once.
+        if (mitWert && (zwischen.inAnfuehrung || IstZeichen(zwischen, '=')))
+            pos = wertPos;
+    }
+    return pos <= grenze;
+}
+
+// Start tags as writers lay them out, 'name="value"' pairs between blanks up to ">" or "/", have
+// their attributes taken down by a plain scan that gives what the walk gives for them. It stops
+// before any ">", so where it ends at one, that is the end of the start tag. Yields the offset of
+// the ">" or "/" it ends at; -1, leaving the walk to decide, at anything else.
+int CMarkup::MerkeSchlichteAttribute(int pos)
+{
+    const char* d = m_text.data();
+    const int laenge = static_cast<int>(m_text.size());
+    for (;;) {
+        while (pos < laenge && Art(d[pos]) == kLeerraum)
+            ++pos;
+        if (pos >= laenge)
+            return -1;
+        if (d[pos] == '>' || d[pos] == '/')
+            return pos;
+        const int nameAnfang = pos;
+        while (pos < laenge && Art(d[pos]) == kNormal)
+            ++pos;
+        const int nameEnde = pos;
+        if (pos == nameAnfang || pos + 1 >= laenge || d[pos] != '=' || d[pos + 1] != '"')
+            return -1;
+        const int wertAnfang = pos + 2;
+        int mitUnd = 0;
+        for (pos = wertAnfang; pos < laenge && d[pos] != '"'; ++pos) {
+            if (d[pos] == '>')
+                return -1;
+            mitUnd |= d[pos] == '&';
+        }
+        if (pos >= laenge)
+            return -1;
+        // Built in place: a copy of a record just written field by field stalls the processor.
+        m_attribute.emplace_back(nameAnfang, nameEnde, wertAnfang, pos++, mitUnd);
+    }
+}
+
+// The parse takes the attributes down while it stands on the start tag, so that reading them
+// walks no tag again; those from `erstes` on are the plain scan's when it took them. A walk that
+// would read beyond the tag's ">" is left for when an attribute is asked for.
+void CMarkup::MerkeAttribute(int satz, int nameEnde, size_t erstes, bool schlicht)
+{
+    bool imTag = schlicht;
+    if (!imTag) {
+        m_attribute.resize(erstes);
+        imTag = LaufeAttribute(nameEnde, m_saetze[satz].startTagEnde + 1,
+                               [this](const AttributPos& attribut) {
+                                   m_attribute.push_back(attribut);
+                                   return false;
+                               });
+    }
+    ElemPos& e = m_saetze[satz];
+    if (!imTag) {
+        m_attribute.resize(erstes);
+        e.attributAnzahl = ElemPos::kUngelesen;
+        return;
+    }
+    e.ersteAttribut = static_cast<int>(erstes);
+    e.attributAnzahl = static_cast<int>(m_attribute.size() - erstes);
+}
+
+template <class Nimm> void CMarkup::FuerJedesAttribut(int satz, Nimm&& nimm) const
+{
+    const ElemPos& e = m_saetze[satz];
+    if (e.attributAnzahl == ElemPos::kUngelesen) {
+        LaufeAttribute(e.startTagAnfang + e.namensVersatz + e.namensLaenge, INT_MAX, nimm);
+        return;
+    }
+    for (int i = e.ersteAttribut; i < e.ersteAttribut + e.attributAnzahl; ++i) {
+        if (nimm(m_attribute[i]))
+            return;
+    }
+}
+
+// The first attribute of each name, with a value or without, from one pass over the element's
+// attributes: bit i of the result is set when namen[i] was found, as attribute[i].
+uint32_t CMarkup::FindeAttribute(int satz, std::span<const std::string_view> namen,
+                                 AttributPos* attribute) const
+{
+    if (namen.size() > kHoechstensAttribute)
+        throw CInvalidArgException("CMarkup: zu viele Attribute auf einmal");
+    uint32_t offen = 0;
+    for (size_t i = 0; i < namen.size(); ++i) {
+        if (!namen[i].empty())
+            offen |= uint32_t{1} << i;
+    }
+    const uint32_t gesucht = offen;
+    if (satz && offen) {
+        FuerJedesAttribut(satz, [&](const AttributPos& kandidat) {
+            const std::string_view name = Text(kandidat.nameAnfang, kandidat.nameEnde);
+            for (uint32_t rest = offen; rest; rest &= rest - 1) {
+                const int i = std::countr_zero(rest);
+                if (GleicherName(name, namen[i])) {
+                    attribute[i] = kandidat;
+                    offen &= ~(uint32_t{1} << i);
+                }
+            }
+            return offen == 0;
+        });
+    }
+    return gesucht & ~offen;
+}
+
+bool CMarkup::FindeAttribut(int satz, std::string_view name, AttributPos& attribut) const
+{
+    return FindeAttribute(satz, {&name, 1}, &attribut) != 0;
 }
 
 // Parses one element (with everything inside it) under the parent, looking from `ab` on. Runs
@@ -293,12 +498,12 @@ int CMarkup::LiesStartTag(int eltern, int& lauf)
         Token token;
         if (!LiesToken(pos, token) || token.inAnfuehrung)
             return kFehler;
-        const char erstes = m_dokument[token.anfang];
+        const char erstes = m_text[token.anfang];
         if (erstes == '?' || erstes == '!') {
-            const bool cdata = erstes == '!' && token.ende < static_cast<int>(m_dokument.size()) &&
-                               m_dokument[token.ende] == '[';
+            const bool cdata = erstes == '!' && token.ende < static_cast<int>(m_text.size()) &&
+                               m_text[token.ende] == '[';
             const std::string_view ende = erstes == '?' ? "?>" : cdata ? kCdataEnde : "-->";
-            const size_t marke = m_dokument.find(ende, token.ende);
+            const size_t marke = m_text.find(ende, token.ende);
             if (marke == std::string::npos)
                 return kFehler;
             lauf = static_cast<int>(marke + ende.size());
@@ -308,7 +513,12 @@ int CMarkup::LiesStartTag(int eltern, int& lauf)
             lauf = kleiner;
             return kKeins;
         }
-        const int groesser = FindeZeichen('>', token.ende);
+        const size_t erstesAttribut = m_attribute.size();
+        const int schlichtBis = MerkeSchlichteAttribute(token.ende);
+        const bool schlicht = schlichtBis >= 0;
+        const int groesser = schlicht && m_text[schlichtBis] == '>'
+                                 ? schlichtBis
+                                 : FindeZeichen('>', schlicht ? schlichtBis : token.ende);
         if (groesser < 0)
             return kFehler;
         const int satz = NimmSatz();
@@ -316,7 +526,10 @@ int CMarkup::LiesStartTag(int eltern, int& lauf)
         e.eltern = eltern;
         e.startTagAnfang = kleiner;
         e.startTagEnde = groesser;
-        if (m_dokument[groesser - 1] == '/') {
+        e.namensVersatz = token.anfang - kleiner;
+        e.namensLaenge = token.ende - token.anfang;
+        MerkeAttribute(satz, token.ende, erstesAttribut, schlicht);
+        if (m_text[groesser - 1] == '/') {
             e.endTagAnfang = groesser - 1;
             e.endTagEnde = groesser;
             SetzeElementEnde(satz);
@@ -335,7 +548,8 @@ bool CMarkup::LiesEndTag(int satz, int lauf)
     Token token;
     if (!LiesToken(pos, token) || !IstZeichen(token, '/'))
         return false;
-    if (!LiesToken(pos, token) || token.inAnfuehrung || TokenText(token) != TagName(satz))
+    if (!LiesToken(pos, token) || token.inAnfuehrung ||
+        !GleicherName(TokenText(token), TagName(satz)))
         return false;
     while (LiesToken(pos, token)) {
         if (IstZeichen(token, '>')) {
@@ -350,9 +564,14 @@ bool CMarkup::LiesEndTag(int satz, int lauf)
 
 void CMarkup::SetzeElementEnde(int satz)
 {
-    const int naechstesKleiner = FindeZeichen('<', m_saetze[satz].endTagEnde + 1);
+    // Mostly just a line end stands before the next "<": a look at it costs less than a search.
+    const int laenge = static_cast<int>(m_text.size());
+    int ab = m_saetze[satz].endTagEnde + 1;
+    for (const int nah = std::min(laenge, ab + 2); ab < nah && m_text[ab] != '<';)
+        ++ab;
+    const int naechstesKleiner = FindeZeichen('<', ab);
     m_saetze[satz].elementEnde =
-        naechstesKleiner >= 0 ? naechstesKleiner : static_cast<int>(m_dokument.size());
+        naechstesKleiner >= 0 ? naechstesKleiner : static_cast<int>(m_text.size());
 }
 
 // ---- Navigation
@@ -360,7 +579,7 @@ void CMarkup::SetzeElementEnde(int satz)
 int CMarkup::FindeElementAb(int kandidat, std::string_view name) const
 {
     for (; kandidat != 0; kandidat = m_saetze[kandidat].naechstes) {
-        if (name.empty() || TagName(kandidat) == name)
+        if (name.empty() || GleicherName(TagName(kandidat), name))
             return kandidat;
     }
     return 0;
@@ -432,102 +651,65 @@ int CMarkup::VorigesGeschwister(int satz) const
 
 // ---- Reading
 
-std::string CMarkup::HoleDaten(int satz) const
+void CMarkup::HaengeDatenAn(int satz, std::string& ziel) const
 {
     const ElemPos& e = m_saetze[satz];
     if (e.erstesKind || e.IstLeer())
-        return {};
+        return;
     const int anfang = e.startTagEnde + 1;
-    const std::string_view inhalt =
-        std::string_view(m_dokument).substr(anfang, e.endTagAnfang - anfang);
     // Content that opens with a CDATA section (blanks before it allowed) is taken raw.
     int pos = anfang;
-    while (pos < e.endTagAnfang && Art(m_dokument[pos]) == kLeerraum)
+    while (pos < e.endTagAnfang && Art(m_text[pos]) == kLeerraum)
         ++pos;
-    if (pos < e.endTagAnfang && m_dokument.compare(pos, kCdataAnfang.size(), kCdataAnfang) == 0) {
+    if (pos < e.endTagAnfang && m_text.compare(pos, kCdataAnfang.size(), kCdataAnfang) == 0) {
         const int cdata = pos + static_cast<int>(kCdataAnfang.size());
-        const size_t ende = m_dokument.find(kCdataEnde, cdata);
-        if (ende != std::string::npos && static_cast<int>(ende) < e.endTagAnfang)
-            return m_dokument.substr(cdata, ende - cdata);
+        const size_t ende = m_text.find(kCdataEnde, cdata);
+        if (ende != std::string_view::npos && static_cast<int>(ende) < e.endTagAnfang) {
+            ziel.append(Text(cdata, static_cast<int>(ende)));
+            return;
+        }
     }
-    return Demaskiere(inhalt);
+    HaengeDemaskiertAn(Text(anfang, e.endTagAnfang), ziel);
 }
 
 std::string CMarkup::HoleKindDaten() const
 {
-    return m_kind ? HoleDaten(m_kind) : std::string();
+    std::string daten;
+    HaengeKindDatenAn(daten);
+    return daten;
 }
 
-// Walks the start tag's tokens behind the name once for all names. For each name, the first
-// unquoted token other than "=" that equals it marks the attribute, and the quoted token two
-// behind it is the value (none when that token is not quoted); an unquoted ">" or "/" ends the
-// walk. A single-quoted value is not recognised.
-uint32_t CMarkup::FindeAttributWerte(int satz, std::span<const std::string_view> namen,
-                                     Token* werte) const
+void CMarkup::HaengeKindDatenAn(std::string& ziel) const
 {
-    if (namen.size() > kHoechstensAttribute)
-        throw CInvalidArgException("CMarkup: zu viele Attribute auf einmal");
-    uint32_t offen = 0;
-    for (size_t i = 0; i < namen.size(); ++i) {
-        if (!namen[i].empty())
-            offen |= uint32_t{1} << i;
-    }
-    uint32_t gefunden = 0;
-    int pos = m_saetze[satz].startTagAnfang + 1;
-    Token token;
-    if (!offen || !LiesToken(pos, token))
-        return gefunden;
-    while (offen && LiesToken(pos, token)) {
-        if (IstZeichen(token, '>') || IstZeichen(token, '/'))
-            break;
-        if (token.inAnfuehrung || IstZeichen(token, '='))
-            continue;
-        const std::string_view text = TokenText(token);
-        uint32_t treffer = 0;
-        for (size_t i = 0; i < namen.size(); ++i) {
-            if (offen & uint32_t{1} << i && namen[i] == text)
-                treffer |= uint32_t{1} << i;
-        }
-        if (!treffer)
-            continue;
-        offen &= ~treffer;
-        int wertPos = pos;
-        Token zwischen, wert;
-        if (!LiesToken(wertPos, zwischen) || !LiesToken(wertPos, wert) || !wert.inAnfuehrung)
-            continue;
-        for (size_t i = 0; i < namen.size(); ++i) {
-            if (treffer & uint32_t{1} << i)
-                werte[i] = wert;
-        }
-        gefunden |= treffer;
-        // A "=" or quoted token can neither name an attribute nor end the walk, so the usual
-        // '= "value"' is passed over at once.
-        if (zwischen.inAnfuehrung || IstZeichen(zwischen, '='))
-            pos = wertPos;
-    }
-    return gefunden;
+    if (m_kind)
+        HaengeDatenAn(m_kind, ziel);
 }
 
-void CMarkup::HoleAttributeVon(int satz, std::span<const std::string_view> namen,
-                               std::span<std::string* const> werte) const
+void CMarkup::HaengeAttributeAn(int satz, std::span<const std::string_view> namen,
+                                std::string& ziel, std::span<size_t> enden) const
 {
-    if (werte.size() < namen.size())
-        throw CInvalidArgException("CMarkup: weniger Werte als Attributnamen");
-    std::array<Token, kHoechstensAttribute> tokens;
-    const uint32_t gefunden = satz ? FindeAttributWerte(satz, namen, tokens.data()) : 0;
+    if (enden.size() < namen.size())
+        throw CInvalidArgException("CMarkup: weniger Enden als Attributnamen");
+    std::array<AttributPos, kHoechstensAttribute> attribute;
+    const uint32_t gefunden = FindeAttribute(satz, namen, attribute.data());
     for (size_t i = 0; i < namen.size(); ++i) {
-        if (gefunden & uint32_t{1} << i)
-            DemaskiereNach(TokenText(tokens[i]), *werte[i]);
-        else
-            werte[i]->clear();
+        const AttributPos& attribut = attribute[i];
+        if (gefunden & uint32_t{1} << i && attribut.wertAnfang >= 0) {
+            const std::string_view wert = Text(attribut.wertAnfang, attribut.wertEnde);
+            if (attribut.wertMitUnd)
+                HaengeDemaskiertAn(wert, ziel);
+            else
+                ziel.append(wert);
+        }
+        enden[i] = ziel.size();
     }
 }
 
 std::string CMarkup::HoleAttributVon(int satz, std::string_view name) const
 {
     std::string wert;
-    std::string* const ziel = &wert;
-    HoleAttributeVon(satz, {&name, 1}, {&ziel, 1});
+    size_t ende = 0;
+    HaengeAttributeAn(satz, {&name, 1}, wert, {&ende, 1});
     return wert;
 }
 
@@ -541,16 +723,10 @@ std::string CMarkup::HoleKindAttribut(std::string_view name) const
     return HoleAttributVon(m_kind, name);
 }
 
-void CMarkup::HoleAttribute(std::span<const std::string_view> namen,
-                            std::span<std::string* const> werte) const
+void CMarkup::HaengeKindAttributeAn(std::span<const std::string_view> namen, std::string& ziel,
+                                    std::span<size_t> enden) const
 {
-    HoleAttributeVon(m_haupt, namen, werte);
-}
-
-void CMarkup::HoleKindAttribute(std::span<const std::string_view> namen,
-                                std::span<std::string* const> werte) const
-{
-    HoleAttributeVon(m_kind, namen, werte);
+    HaengeAttributeAn(m_kind, namen, ziel, enden);
 }
 
 std::string CMarkup::HoleKindUnterdokument() const
@@ -558,27 +734,22 @@ std::string CMarkup::HoleKindUnterdokument() const
     if (!m_kind)
         return {};
     const ElemPos& e = m_saetze[m_kind];
-    return m_dokument.substr(e.startTagAnfang, e.elementEnde - e.startTagAnfang);
+    return std::string(Text(e.startTagAnfang, e.elementEnde));
 }
 
 std::string CMarkup::HoleAttributName(int n) const
 {
+    std::string name;
     if (!m_haupt || n < 0)
-        return {};
-    int pos = m_saetze[m_haupt].startTagAnfang + 1;
-    Token token;
-    if (!LiesToken(pos, token))
-        return {};
+        return name;
     int nummer = 0;
-    while (LiesToken(pos, token)) {
-        if (IstZeichen(token, '>') || IstZeichen(token, '/'))
-            return {};
-        if (token.inAnfuehrung || IstZeichen(token, '='))
-            continue;
-        if (nummer++ == n)
-            return std::string(TokenText(token));
-    }
-    return {};
+    FuerJedesAttribut(m_haupt, [&](const AttributPos& attribut) {
+        if (nummer++ < n)
+            return false;
+        name = Text(attribut.nameAnfang, attribut.nameEnde);
+        return true;
+    });
+    return name;
 }
 
 bool CMarkup::HoleElementBereich(int& anfang, int& ende) const
@@ -603,11 +774,21 @@ void CMarkup::VerschiebeOffsets(int ab, int delta)
                 *offset += delta;
         }
     }
+    for (AttributPos& a : m_attribute) {
+        for (int* offset : {&a.nameAnfang, &a.nameEnde, &a.wertAnfang, &a.wertEnde}) {
+            if (*offset >= ab)
+                *offset += delta;
+        }
+    }
 }
 
+// A caller's text is copied before the first change.
 void CMarkup::Ersetze(int anfang, int laenge, std::string_view text)
 {
+    if (m_text.data() != m_dokument.data())
+        m_dokument.assign(m_text);
     m_dokument.replace(anfang, laenge, text);
+    m_text = m_dokument;
 }
 
 // Inserts a child's text under the parent, behind `vorgaenger` (0 = as first child), and moves
@@ -641,9 +822,10 @@ int CMarkup::FuegeAlsKindEin(int eltern, int vorgaenger, std::string_view text)
         ElemPos& e = m_saetze[eltern];
         e.startTagEnde = schraegstrich;
         e.endTagAnfang = schraegstrich + static_cast<int>(oeffnung.size()) + laenge;
+        e.attributAnzahl = ElemPos::kUngelesen;
         return schraegstrich + static_cast<int>(oeffnung.size());
     }
-    const int ab = eltern ? m_saetze[eltern].endTagAnfang : static_cast<int>(m_dokument.size());
+    const int ab = eltern ? m_saetze[eltern].endTagAnfang : static_cast<int>(m_text.size());
     Ersetze(ab, 0, text);
     VerschiebeOffsets(ab, laenge);
     return ab;
@@ -683,6 +865,7 @@ int CMarkup::FuegeNeuesElementEin(int eltern, int vorgaenger, std::string_view n
         e.endTagEnde = e.endTagAnfang + 2 + namensLaenge;
     }
     e.elementEnde = ab + static_cast<int>(element.size());
+    MerkeName(neu);
     VerknuepfeKind(eltern, vorgaenger, neu);
     return neu;
 }
@@ -713,8 +896,10 @@ bool CMarkup::FuegeKindElementEin(std::string_view name, std::string_view text)
     return true;
 }
 
-// The text from its first "<" (behind a leading declaration) must hold exactly one element and
-// nothing that opens a further tag behind it; otherwise the document stays as it was.
+// The text from its first "<" (behind a leading declaration) goes in whole; its first element is
+// parsed where it now stands and linked as the child, whatever follows stays text. Refused, the
+// document left as it was: text without an element, and text whose markup does not close within
+// it, as that would break the document around it.
 bool CMarkup::FuegeUnterdokumentEin(int vorgaenger, std::string_view xml)
 {
     size_t anfang = xml.find('<');
@@ -725,26 +910,40 @@ bool CMarkup::FuegeUnterdokumentEin(int vorgaenger, std::string_view xml)
     if (anfang == std::string_view::npos)
         return false;
     const std::string_view text = xml.substr(anfang);
-    if (text.size() >= static_cast<size_t>(INT_MAX / 2) - m_dokument.size())
+    if (m_text.size() + text.size() + 8 >= kTextGrenze || !SchliesstAllesInSich(text))
         return false;
 
-    const std::string vorherDokument = m_dokument;
+    const std::string vorherDokument(m_text);
     const std::vector<ElemPos> vorherSaetze(m_saetze.begin(), m_saetze.begin() + m_naechsterFreier);
+    const std::vector<AttributPos> vorherAttribute = m_attribute;
     const int vorherFrei = m_naechsterFreier;
 
     const int ab = FuegeAlsKindEin(m_haupt, vorgaenger, text);
     const int textEnde = ab + static_cast<int>(text.size());
     const int neu = ParseElement(m_haupt, ab);
-    if (neu > 0 && m_saetze[neu].endTagEnde < textEnde && m_saetze[neu].elementEnde >= textEnde) {
-        // The following text (now behind the insertion) decides the element end.
+    if (neu > 0 && m_saetze[neu].endTagEnde < textEnde) {
         VerknuepfeKind(m_haupt, vorgaenger, neu);
         m_kind = neu;
         return true;
     }
     m_dokument = vorherDokument;
+    m_text = m_dokument;
     std::copy(vorherSaetze.begin(), vorherSaetze.end(), m_saetze.begin());
+    m_attribute = vorherAttribute;
     m_naechsterFreier = vorherFrei;
     return false;
+}
+
+// Whether text standing among an element's children closes all the markup it opens (elements,
+// comments, CDATA sections, declarations) and closes nothing it did not open: as the children
+// of an element of its own, it parses up to that element's very end tag.
+bool CMarkup::SchliesstAllesInSich(std::string_view text)
+{
+    const std::string probe = "<_>" + std::string(text) + "</_>";
+    CMarkup dokument;
+    int anfang = 0, ende = 0;
+    return dokument.SetzeDokumentAnsicht(probe) && dokument.FindeElement() &&
+           dokument.HoleElementBereich(anfang, ende) && ende == static_cast<int>(probe.size()) - 1;
 }
 
 bool CMarkup::FuegeKindUnterdokumentHinzu(std::string_view xml)
@@ -770,6 +969,7 @@ bool CMarkup::FuegeAttributEin(int satz, std::string_view name, std::string_view
     const std::string attribut = " " + std::string(name) + "=\"" + MaskiereAttribut(wert) + "\"";
     Ersetze(ab, 0, attribut);
     VerschiebeOffsets(ab, static_cast<int>(attribut.size()));
+    m_saetze[satz].attributAnzahl = ElemPos::kUngelesen;
     return true;
 }
 
@@ -797,15 +997,17 @@ bool CMarkup::SetzeAttributVon(int satz, std::string_view name, std::string_view
 {
     if (!satz)
         return false;
-    Token alt;
-    if (!FindeAttributWerte(satz, {&name, 1}, &alt))
+    AttributPos alt;
+    if (!FindeAttribut(satz, name, alt) || alt.wertAnfang < 0)
         return FuegeAttributEin(satz, name, wert);
     // A value whose quote is not closed inside the start tag cannot be replaced safely.
-    if (alt.ende >= m_saetze[satz].startTagEnde)
+    if (alt.wertEnde >= m_saetze[satz].startTagEnde)
         return false;
     const std::string neu = MaskiereAttribut(wert);
-    Ersetze(alt.anfang, alt.ende - alt.anfang, neu);
-    VerschiebeOffsets(alt.ende, static_cast<int>(neu.size()) - (alt.ende - alt.anfang));
+    const int altLaenge = alt.wertEnde - alt.wertAnfang;
+    Ersetze(alt.wertAnfang, altLaenge, neu);
+    VerschiebeOffsets(alt.wertEnde, static_cast<int>(neu.size()) - altLaenge);
+    m_saetze[satz].attributAnzahl = ElemPos::kUngelesen;
     return true;
 }
 
@@ -850,6 +1052,7 @@ bool CMarkup::SetzeElementDaten(int element, std::string_view text, bool alsCdat
         VerschiebeOffsets(schraegstrich + 1, static_cast<int>(einfuegung.size()) - 1);
         m_saetze[element].startTagEnde = schraegstrich;
         m_saetze[element].endTagAnfang = schraegstrich + 1 + inhaltLaenge;
+        m_saetze[element].attributAnzahl = ElemPos::kUngelesen;
         return true;
     }
     const int anfang = e.startTagEnde + 1;
@@ -920,8 +1123,7 @@ bool CMarkup::StellePositionWiederHer(std::string_view name)
 std::string CMarkup::BaueDiagnoseliste() const
 {
     const auto zeichenAn = [this](int offset) {
-        return offset >= 0 && offset < static_cast<int>(m_dokument.size()) ? m_dokument[offset]
-                                                                           : '\0';
+        return offset >= 0 && offset < static_cast<int>(m_text.size()) ? m_text[offset] : '\0';
     };
     std::string liste;
     for (int i = 1; i < m_naechsterFreier; ++i) {

@@ -24,7 +24,15 @@ public:
         int eltern = 0;         // 0 = top level
         int erstesKind = 0;     // 0 = none
         int naechstes = 0;      // next sibling, 0 = none
+        // The name, from the "<" on; no write ever changes the bytes up to its end.
+        int namensVersatz = 0;
+        int namensLaenge = 0;
+        // The attributes taken down by the parse, or kUngelesen: the start tag is walked when
+        // an attribute is asked for (it was written, or its walk reaches beyond its ">").
+        int ersteAttribut = 0;
+        int attributAnzahl = kUngelesen;
 
+        static constexpr int kUngelesen = -1;
         bool IstLeer() const { return startTagEnde == endTagAnfang + 1; }
     };
 
@@ -37,13 +45,17 @@ public:
 
     CMarkup();
     virtual ~CMarkup() = default;
-    CMarkup(const CMarkup&) = default;
-    CMarkup& operator=(const CMarkup&) = default;
+    // A copy of a document that reads a caller's text (SetzeDokumentAnsicht) reads that text too.
+    CMarkup(const CMarkup& andere);
+    CMarkup& operator=(const CMarkup& andere);
 
     // Replaces the document and parses its first top-level element; false (and an empty
     // document) when the text is not accepted.
     bool SetzeDokument(std::string_view text);
-    std::string HoleDokument() const { return m_dokument; }
+    // The same without copying the text: it is read where it stands, so it must stay unchanged
+    // while the document is read. The first write takes a copy.
+    bool SetzeDokumentAnsicht(std::string_view text);
+    std::string HoleDokument() const { return std::string(m_text); }
 
     // Navigation. An empty name matches any element. Searches only move forward.
     bool FindeElement(std::string_view name = {});
@@ -55,15 +67,14 @@ public:
     std::string HoleKindDaten() const;
     std::string HoleKindAttribut(std::string_view name) const;
     std::string HoleAttribut(std::string_view name) const;
-    // Several attributes of the main element (of the current child) from one walk over its
-    // start tag: *werte[i] becomes what HoleAttribut (HoleKindAttribut) gives for namen[i]. At
-    // most kHoechstensAttribute names; more, or fewer values than names, raise
+    // HoleKindDaten, and HoleKindAttribut of each name in turn, appended to `ziel`, so that many
+    // values can share one text; enden[i] becomes the length of `ziel` behind the value of
+    // namen[i]. At most kHoechstensAttribute names, and as many ends as names, else
     // CInvalidArgException.
     static constexpr size_t kHoechstensAttribute = 32;
-    void HoleAttribute(std::span<const std::string_view> namen,
-                       std::span<std::string* const> werte) const;
-    void HoleKindAttribute(std::span<const std::string_view> namen,
-                           std::span<std::string* const> werte) const;
+    void HaengeKindDatenAn(std::string& ziel) const;
+    void HaengeKindAttributeAn(std::span<const std::string_view> namen, std::string& ziel,
+                               std::span<size_t> enden) const;
     std::string HoleKindUnterdokument() const;
     std::string HoleAttributName(int n) const;
     bool HoleElementBereich(int& anfang, int& ende) const;
@@ -76,6 +87,11 @@ public:
     bool FuegeKindAttributHinzu(std::string_view name, std::string_view wert);
     bool FuegeAttributZahlHinzu(std::string_view name, int wert);
     bool FuegeKindAttributZahlHinzu(std::string_view name, int wert);
+    // The text from its first "<" is inserted behind the current (or last) child, or before the
+    // current (or as the first) child; its first element becomes the child position, text
+    // behind that element stays in the document unparsed. False, changing nothing, without a
+    // main position, for text without an element, and for text that leaves markup open or
+    // closes an element it did not open (it would break the document around it).
     bool FuegeKindUnterdokumentHinzu(std::string_view xml);
     bool FuegeKindUnterdokumentEin(std::string_view xml);
     bool SetzeAttribut(std::string_view name, std::string_view wert);
@@ -102,15 +118,36 @@ private:
         int anfang = 0; // content, without the quotes of a quoted token
         int ende = 0;
         bool inAnfuehrung = false;
+        bool mitUnd = false; // a quoted token holding a "&", which may start an entity
+    };
+    // An attribute name of a start tag with the quoted token two behind it; wertAnfang -1 when
+    // that token is not quoted. No default values: lookups keep arrays of them unfilled.
+    struct AttributPos
+    {
+        int nameAnfang;
+        int nameEnde;
+        int wertAnfang;
+        int wertEnde;
+        int wertMitUnd; // int like its neighbours: copies stay whole words
     };
 
     void SetzeZurueck();
+    bool Parse();
     int NimmSatz();
     bool LiesToken(int& pos, Token& token) const;
     std::string_view TokenText(const Token& token) const;
     bool IstZeichen(const Token& token, char c) const;
     int FindeZeichen(char c, int ab) const;
     std::string_view TagName(int satz) const;
+    void MerkeName(int satz);
+    template <class Nimm> bool LaufeAttribute(int pos, int grenze, Nimm&& nimm) const;
+    int MerkeSchlichteAttribute(int pos);
+    void MerkeAttribute(int satz, int nameEnde, size_t erstes, bool schlicht);
+    template <class Nimm> void FuerJedesAttribut(int satz, Nimm&& nimm) const;
+    uint32_t FindeAttribute(int satz, std::span<const std::string_view> namen,
+                            AttributPos* attribute) const;
+    bool FindeAttribut(int satz, std::string_view name, AttributPos& attribut) const;
+    std::string_view Text(int anfang, int ende) const;
 
     int ParseElement(int eltern, int ab);
     int LiesStartTag(int eltern, int& lauf);
@@ -120,13 +157,10 @@ private:
     int FindeElementAb(int kandidat, std::string_view name) const;
     int LetztesKind(int eltern) const;
     int VorigesGeschwister(int satz) const;
-    std::string HoleDaten(int satz) const;
+    void HaengeDatenAn(int satz, std::string& ziel) const;
+    void HaengeAttributeAn(int satz, std::span<const std::string_view> namen, std::string& ziel,
+                           std::span<size_t> enden) const;
     std::string HoleAttributVon(int satz, std::string_view name) const;
-    void HoleAttributeVon(int satz, std::span<const std::string_view> namen,
-                          std::span<std::string* const> werte) const;
-    // Bit i of the result is set when namen[i] has a value; its token is then werte[i].
-    uint32_t FindeAttributWerte(int satz, std::span<const std::string_view> namen,
-                                Token* werte) const;
 
     void VerschiebeOffsets(int ab, int delta);
     int FuegeAlsKindEin(int eltern, int vorgaenger, std::string_view text);
@@ -134,14 +168,17 @@ private:
     int FuegeNeuesElementEin(int eltern, int vorgaenger, std::string_view name,
                              std::string_view text);
     bool FuegeUnterdokumentEin(int vorgaenger, std::string_view xml);
+    static bool SchliesstAllesInSich(std::string_view text);
     bool FuegeAttributEin(int satz, std::string_view name, std::string_view wert);
     bool SetzeAttributVon(int satz, std::string_view name, std::string_view wert);
     void Ersetze(int anfang, int laenge, std::string_view text);
     void EntferneSatz(int satz);
 
-    std::string m_dokument;
+    std::string m_dokument;  // the text, once this object holds it
+    std::string_view m_text; // the text read: m_dokument or a caller's text
     int m_ebene = 0;
     std::vector<ElemPos> m_saetze;
+    std::vector<AttributPos> m_attribute;
     int m_haupt = 0;
     int m_kind = 0;
     int m_naechsterFreier = 1;

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <set>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -125,9 +127,11 @@ void CMassnahme::LeseProtokolle()
     m_datei.HoleKennungen().reserve(anzahl);
     m_protokolle.reserve(anzahl);
     m_protokollPositionen.reserve(anzahl);
+    // The record texts stay in the record file's memory while they are parsed where they stand.
+    CMarkup xml;
     for (const CPositionsMap::Eintrag& satz : m_datei.HolePositionen()) {
         auto protokoll = std::make_unique<CProtokoll>();
-        if (!protokoll->LeseXML(satz.text))
+        if (!xml.SetzeDokumentAnsicht(satz.text) || !protokoll->LeseXML(xml))
             continue;
         m_datei.HoleKennungen()[protokoll->GetID()] = satz.position;
         m_protokolle.push_back(std::move(protokoll));
@@ -541,18 +545,23 @@ void CMassnahme::UebernimmInProtokolle(CProtokolle& protokolle)
     for (const std::string& eintrag : m_titel)
         protokolle.FuegeTitelHinzu(eintrag);
 
-    // Protocols of one title keep the project's order.
-    std::map<std::string, std::vector<int>> nachTitel;
-    for (int i = 0; i < HoleAnzahlProtokolle(); ++i)
-        nachTitel[m_protokolle[i]->GetTitelID()].push_back(i);
+    // Each protocol goes to the place of its title in title order; protocols of one title keep
+    // the project's order, and a title that is not in the list takes none.
+    const std::vector<std::string> reihenfolge = HoleTitelreihenfolge();
+    std::unordered_map<std::string_view, size_t> platzDesTitels;
+    for (size_t platz = 0; platz < reihenfolge.size(); ++platz)
+        platzDesTitels.emplace(reihenfolge[platz], platz);
+    std::vector<std::vector<int>> nachPlatz(reihenfolge.size());
+    for (int i = 0; i < HoleAnzahlProtokolle(); ++i) {
+        const auto platz = platzDesTitels.find(m_protokolle[i]->GetTitelID());
+        if (platz != platzDesTitels.end())
+            nachPlatz[platz->second].push_back(i);
+    }
 
     // The protocols read from their records pass over as they are: reading each record and
     // parsing it a second time would give the same protocols at twice the cost.
-    for (const std::string& titelId : HoleTitelreihenfolge()) {
-        const auto protokolleDesTitels = nachTitel.find(titelId);
-        if (protokolleDesTitels == nachTitel.end())
-            continue;
-        for (int i : protokolleDesTitels->second)
+    for (const std::vector<int>& protokolleDesTitels : nachPlatz) {
+        for (int i : protokolleDesTitels)
             protokolle.FuegeHinzu(std::move(m_protokolle[i]));
     }
     m_protokolle.clear();

@@ -1,5 +1,6 @@
 #include "data/positionsmap.h"
 
+#include <algorithm>
 #include <cstdint>
 
 CPositionsMap::Iterator::Iterator(const Faecher* faecher, int fach)
@@ -30,19 +31,22 @@ int CPositionsMap::Fach(long position)
     return static_cast<int>((static_cast<uint32_t>(position) >> 4) % kFaecher);
 }
 
-void CPositionsMap::Setze(long position, std::string text)
+void CPositionsMap::Setze(long position, std::string_view text)
 {
     std::vector<Eintrag>& kette = m_faecher[Fach(position)];
-    for (Eintrag& e : kette) {
-        if (e.position == position) {
-            e.text = std::move(text);
-            return;
+    if (position <= m_groesstePosition) {
+        for (Eintrag& e : kette) {
+            if (e.position == position) {
+                e.text = text;
+                return;
+            }
         }
     }
-    kette.push_back({position, std::move(text)});
+    m_groesstePosition = std::max(m_groesstePosition, position);
+    kette.push_back({position, text});
 }
 
-const std::string* CPositionsMap::Finde(long position) const
+const std::string_view* CPositionsMap::Finde(long position) const
 {
     for (const Eintrag& e : m_faecher[Fach(position)]) {
         if (e.position == position)

@@ -2,11 +2,13 @@
 // Record position → record text of the live protocol records. The visiting order is that of a
 // hash table of 17 buckets (bucket = (position as unsigned 32 bit >> 4) mod 17) whose chains take
 // new entries at their head: buckets 0 to 16 in turn, each chain from head to tail. The project
-// lists its protocols in this order, so it is kept exactly.
+// lists its protocols in this order, so it is kept exactly. The texts are views: whoever fills
+// the map keeps the bytes they show.
 
 #include <array>
+#include <climits>
 #include <cstddef>
-#include <string>
+#include <string_view>
 #include <vector>
 
 class CPositionsMap
@@ -17,7 +19,7 @@ public:
     struct Eintrag
     {
         long position;
-        std::string text;
+        std::string_view text;
     };
 
     class Iterator
@@ -43,8 +45,8 @@ public:
 
     // Adds the entry at the head of its chain; an existing position keeps its place and takes
     // the new text.
-    void Setze(long position, std::string text);
-    const std::string* Finde(long position) const;
+    void Setze(long position, std::string_view text);
+    const std::string_view* Finde(long position) const;
     size_t Anzahl() const;
 
     Iterator begin() const { return Iterator(&m_faecher, 0); }
@@ -53,4 +55,7 @@ public:
 private:
     // Each chain is stored tail first, so that its head is the last element.
     std::array<std::vector<Eintrag>, kFaecher> m_faecher;
+    // No position beyond the largest can be in the map: a scan that adds growing positions
+    // searches no chain.
+    long m_groesstePosition = LONG_MIN;
 };

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -109,18 +110,23 @@ CProjektDatei::Satzkopf KopfAus(const unsigned char* bytes)
     return {LeseU32(bytes), bytes[4], bytes[5]};
 }
 
-// The rest of the file from the current position, in as few reads as its size allows.
-std::string LiesBisEnde(int datei)
+// The rest of the file from the current position, in as few reads as its size allows, into
+// room that is not filled with zeros first.
+std::unique_ptr<char[]> LiesBisEnde(int datei, size_t& groesse)
 {
     struct stat info;
-    std::string inhalt;
-    if (::fstat(datei, &info) == 0 && info.st_size > 0)
-        inhalt.resize(static_cast<size_t>(info.st_size));
-    inhalt.resize(LiesVoll(datei, inhalt.data(), static_cast<int64_t>(inhalt.size())));
+    groesse = ::fstat(datei, &info) == 0 && info.st_size > 0 ? info.st_size : 0;
+    auto inhalt = std::make_unique_for_overwrite<char[]>(groesse);
+    groesse = LiesVoll(datei, inhalt.get(), static_cast<int64_t>(groesse));
     // A file that grows while it is read is read on to its end.
     char block[64 * 1024];
-    for (int64_t n; (n = LiesVoll(datei, block, sizeof block)) > 0;)
-        inhalt.append(block, n);
+    for (int64_t n; (n = LiesVoll(datei, block, sizeof block)) > 0;) {
+        auto groesser = std::make_unique_for_overwrite<char[]>(groesse + n);
+        std::memcpy(groesser.get(), inhalt.get(), groesse);
+        std::memcpy(groesser.get() + groesse, block, n);
+        inhalt = std::move(groesser);
+        groesse += n;
+    }
     return inhalt;
 }
 
@@ -265,7 +271,7 @@ void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string
         return;
     switch (kopf.art) {
     case kProtokoll:
-        m_positionen.Setze(position, std::string(BisNull(text)));
+        m_positionen.Setze(position, BisNull(text));
         break;
     case kMetadaten:
         m_metadatenPosition = position;
@@ -281,14 +287,17 @@ void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string
     }
 }
 
-// The file is read whole in one go and its records are taken from memory.
+// The file is read whole in one go and its records are taken from memory, where the position
+// map's texts stay.
 bool CProjektDatei::LeseIndex()
 {
     GibPufferFrei();
     if (!Oeffne())
         return false;
-    const std::string inhalt = LiesBisEnde(m_datei);
+    size_t groesse = 0;
+    m_gelesen.push_back(LiesBisEnde(m_datei, groesse));
     Schliesse();
+    const std::string_view inhalt(m_gelesen.back().get(), groesse);
     const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
     size_t position = 0;
     // An over-long or cut-off record ends the scan; the records before it stay indexed.
@@ -297,8 +306,7 @@ bool CProjektDatei::LeseIndex()
         const size_t textAnfang = position + kKopfLaenge;
         if (kopf.laenge >= kTextGrenze || inhalt.size() - textAnfang < kopf.laenge)
             break;
-        NimmInIndex(static_cast<long>(position), kopf,
-                    std::string_view(inhalt).substr(textAnfang, kopf.laenge));
+        NimmInIndex(static_cast<long>(position), kopf, inhalt.substr(textAnfang, kopf.laenge));
         position = textAnfang + kopf.laenge;
     }
     return true;

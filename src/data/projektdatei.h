@@ -6,6 +6,7 @@
 #include "data/positionsmap.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -95,6 +96,9 @@ private:
     long SchreibeWurzelSatz(uint8_t art, std::string_view text, long& wurzel);
 
     CPositionsMap m_positionen;
+    // The bytes of every scan: the position map's texts point into them. A scan adds its own,
+    // since entries of an earlier scan of a changed file may stay in the map.
+    std::vector<std::unique_ptr<char[]>> m_gelesen;
     std::unordered_map<std::string, long> m_kennungen;
     int m_datei = -1; // file descriptor, -1 when closed
     std::string m_dateiname;

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <map>
 #include <string_view>
 #include <utility>
@@ -19,22 +19,28 @@ namespace {
 
 constexpr const char* kAktuelleVersion = "0.0.2";
 
-// The attributes of the "protokoll" and "messung" elements, in written order.
-constexpr std::array<std::string_view, 6> kProtokollAttribute = {
-    "version", "ID", "titel_ID", "pruefart_ID", "pruefart_VER", "pruefunterartKuerzel"};
+// The attributes of a "messung" element, in written order.
 constexpr std::array<std::string_view, 4> kMessungsAttribute = {"lfdNr", "station", "schicht",
                                                                 "lage"};
 
-// Integer value of a text: leading blanks and a sign allowed, 0 when it does not start with a
-// number, clamped to the int range.
-int ZahlAusText(const std::string& text)
+// Integer value of a text as strtoll reads it: leading white space and a sign allowed, 0 when
+// it does not start with a number; clamped to the int range.
+int ZahlAusText(std::string_view text)
 {
-    const long long wert = std::strtoll(text.c_str(), nullptr, 10);
-    if (wert > INT_MAX)
-        return INT_MAX;
-    if (wert < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(wert);
+    while (!text.empty() && (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r')))
+        text.remove_prefix(1);
+    if (text.empty())
+        return 0;
+    const bool negativ = text.front() == '-';
+    if (negativ || text.front() == '+')
+        text.remove_prefix(1);
+    unsigned long long betrag = 0;
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), betrag);
+    if (fehler == std::errc::invalid_argument)
+        return 0;
+    if (fehler == std::errc::result_out_of_range || betrag > INT_MAX)
+        return negativ ? INT_MIN : INT_MAX;
+    return negativ ? -static_cast<int>(betrag) : static_cast<int>(betrag);
 }
 
 std::string Gruppe(const std::string& daten, int n)
@@ -180,6 +186,7 @@ CProtokoll& CProtokoll::operator=(const CProtokoll& quelle)
     m_artIndex = quelle.m_artIndex;
     m_pruefartVer = quelle.m_pruefartVer;
     m_pruefunterartKuerzel = quelle.m_pruefunterartKuerzel;
+    m_messungsTexte = quelle.m_messungsTexte;
     m_messungen = quelle.m_messungen;
     return *this;
 }
@@ -228,11 +235,47 @@ int ListenartVonPruefart(int pruefart)
     return 0;
 }
 
+std::string_view CProtokoll::MessungsFeld(int index, Messungsfeld feld) const
+{
+    const uint32_t anfang = feld > kLfdNr ? m_messungen[index].ende[feld - 1]
+                            : index > 0   ? m_messungen[index - 1].ende[kDaten]
+                                          : 0;
+    return std::string_view(m_messungsTexte).substr(anfang, m_messungen[index].ende[feld] - anfang);
+}
+
 void CProtokoll::GetMessung(int index, MESSUNG& messung) const
 {
     if (index < 0 || index >= GetAnzahlMessungen())
         throw CInvalidArgException("Messung " + std::to_string(index) + " gibt es nicht");
-    messung = m_messungen[index];
+    messung.lfdNr = MessungsFeld(index, kLfdNr);
+    messung.lfdNrWert = m_messungen[index].lfdNrWert;
+    messung.station = MessungsFeld(index, kStation);
+    messung.schicht = MessungsFeld(index, kSchicht);
+    messung.lage = MessungsFeld(index, kLage);
+    messung.daten = MessungsFeld(index, kDaten);
+}
+
+void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende)
+{
+    if (ende > UINT32_MAX)
+        throw CInvalidArgException("Messungen eines Protokolls über 4 GB");
+    enden.ende[feld] = static_cast<uint32_t>(ende);
+}
+
+void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
+{
+    Messungsenden enden;
+    enden.lfdNrWert = messung.lfdNrWert;
+    const std::pair<Messungsfeld, const std::string*> felder[] = {{kLfdNr, &messung.lfdNr},
+                                                                  {kStation, &messung.station},
+                                                                  {kSchicht, &messung.schicht},
+                                                                  {kLage, &messung.lage},
+                                                                  {kDaten, &messung.daten}};
+    for (const auto& [feld, text] : felder) {
+        m_messungsTexte += *text;
+        MerkeMessungsEnde(enden, feld, m_messungsTexte.size());
+    }
+    m_messungen.push_back(enden);
 }
 
 void CProtokoll::SetzeArtIndex()
@@ -240,20 +283,29 @@ void CProtokoll::SetzeArtIndex()
     m_artIndex = ListenartVonPruefart(m_pruefart);
 }
 
-bool CProtokoll::LeseXML(const std::string& xml)
+bool CProtokoll::LeseXML(std::string_view xml)
+{
+    CMarkup dokument;
+    // The text outlives the reading, so the document need not copy it.
+    dokument.SetzeDokumentAnsicht(xml);
+    return LeseXML(dokument);
+}
+
+bool CProtokoll::LeseXML(CMarkup& dokument)
 {
     SetzeDatentexte("", "");
+    m_messungsTexte.clear();
     m_messungen.clear();
-    CMarkup dokument;
-    if (!dokument.SetzeDokument(xml) || !dokument.FindeElement("protokoll"))
+    if (!dokument.FindeElement("protokoll"))
         return false;
 
-    std::string pruefartVer;
-    const std::array<std::string*, kProtokollAttribute.size()> werte = {
-        &m_version, &m_id, &m_titelId, &m_pruefartId, &pruefartVer, &m_pruefunterartKuerzel};
-    dokument.HoleAttribute(kProtokollAttribute, werte);
+    m_version = dokument.HoleAttribut("version");
+    m_id = dokument.HoleAttribut("ID");
+    m_titelId = dokument.HoleAttribut("titel_ID");
+    m_pruefartId = dokument.HoleAttribut("pruefart_ID");
     m_pruefart = ZahlAusText(m_pruefartId);
-    m_pruefartVer = ZahlAusText(pruefartVer);
+    m_pruefartVer = ZahlAusText(dokument.HoleAttribut("pruefart_VER"));
+    m_pruefunterartKuerzel = dokument.HoleAttribut("pruefunterartKuerzel");
     SetzeArtIndex();
 
     if (!dokument.FindeKindElement("daten"))
@@ -270,25 +322,39 @@ bool CProtokoll::LeseXML(const std::string& xml)
     if (dokument.FindeKindElement("daten_speziell"))
         daten_speziell = dokument.HoleKindDaten();
     if (dokument.FindeKindElement("daten_messungen")) {
-        // The children are counted first (a bound for the measurements), so that the
-        // measurements are stored without being moved around.
         dokument.BetreteElement();
-        size_t anzahl = 0;
-        while (dokument.FindeKindElement())
-            ++anzahl;
-        m_messungen.reserve(anzahl);
-        dokument.VerlasseElement();
-        dokument.BetreteElement();
-        while (dokument.FindeKindElement("messung")) {
-            MESSUNG& messung = m_messungen.emplace_back();
-            const std::array<std::string*, kMessungsAttribute.size()> werte = {
-                &messung.lfdNr, &messung.station, &messung.schicht, &messung.lage};
-            dokument.HoleKindAttribute(kMessungsAttribute, werte);
-            messung.lfdNrWert = ZahlAusText(messung.lfdNr);
-            messung.daten = dokument.HoleKindDaten();
-        }
+        LeseMessungen(dokument);
     }
     return true;
+}
+
+// The "messung" children of the main element. Their values are no longer than the element's
+// text, which so bounds the room they take while they are read.
+void CProtokoll::LeseMessungen(CMarkup& dokument)
+{
+    int anfang = 0, ende = 0;
+    dokument.HoleElementBereich(anfang, ende);
+    m_messungsTexte.reserve(ende - anfang);
+    size_t kinder = 0;
+    while (dokument.FindeKindElement())
+        ++kinder;
+    m_messungen.reserve(kinder);
+    dokument.VerlasseElement();
+    dokument.BetreteElement();
+    std::array<size_t, kMessungsAttribute.size()> attributEnden;
+    while (dokument.FindeKindElement("messung")) {
+        const size_t messungsAnfang = m_messungsTexte.size();
+        Messungsenden& enden = m_messungen.emplace_back();
+        dokument.HaengeKindAttributeAn(kMessungsAttribute, m_messungsTexte, attributEnden);
+        for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage})
+            MerkeMessungsEnde(enden, feld, attributEnden[feld]);
+        dokument.HaengeKindDatenAn(m_messungsTexte);
+        MerkeMessungsEnde(enden, kDaten, m_messungsTexte.size());
+        enden.lfdNrWert =
+            ZahlAusText(std::string_view(m_messungsTexte)
+                            .substr(messungsAnfang, attributEnden[kLfdNr] - messungsAnfang));
+    }
+    m_messungsTexte.shrink_to_fit();
 }
 
 std::string CProtokoll::SchreibeXML() const
@@ -308,12 +374,10 @@ std::string CProtokoll::SchreibeXML() const
     dokument.FuegeKindElementHinzu("daten_speziell", daten_speziell);
     dokument.FuegeKindElementHinzu("daten_messungen");
     dokument.BetreteElement();
-    for (const MESSUNG& messung : m_messungen) {
-        dokument.FuegeKindElementHinzu("messung", messung.daten);
-        dokument.FuegeKindAttributHinzu("lfdNr", messung.lfdNr);
-        dokument.FuegeKindAttributHinzu("station", messung.station);
-        dokument.FuegeKindAttributHinzu("schicht", messung.schicht);
-        dokument.FuegeKindAttributHinzu("lage", messung.lage);
+    for (int i = 0; i < GetAnzahlMessungen(); ++i) {
+        dokument.FuegeKindElementHinzu("messung", MessungsFeld(i, kDaten));
+        for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage})
+            dokument.FuegeKindAttributHinzu(kMessungsAttribute[feld], MessungsFeld(i, feld));
     }
     return dokument.HoleDokument();
 }

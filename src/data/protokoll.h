@@ -13,10 +13,15 @@
 #include "data/versuchdata.h"
 #include "data/zusammenstellungsspalten.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// One measurement. Its data text is a row of items "[key|value]".
+class CMarkup;
+
+// One measurement, as a protocol hands it out. Its data text is a row of items "[key|value]".
 struct MESSUNG
 {
     std::string lfdNr;
@@ -64,14 +69,17 @@ public:
     int GetAnzahlMessungen() const { return static_cast<int>(m_messungen.size()); }
     // Copies measurement i; CInvalidArgException for an index outside the measurements.
     void GetMessung(int index, MESSUNG& messung) const;
-    void FuegeMessungHinzu(const MESSUNG& messung) { m_messungen.push_back(messung); }
+    void FuegeMessungHinzu(const MESSUNG& messung);
 
     // Sets the measurement-list kind from the test type.
     void SetzeArtIndex();
 
     // Reads the protocol from its XML; false when the text is no document or holds no
     // "protokoll" element. Missing attributes and elements give empty values.
-    bool LeseXML(const std::string& xml);
+    bool LeseXML(std::string_view xml);
+    // The same from a document just set (its positions still at the start), so that one
+    // document object can serve many records.
+    bool LeseXML(CMarkup& dokument);
     std::string SchreibeXML() const;
 
     // The summary table's caption row of this protocol's list kind.
@@ -100,7 +108,31 @@ private:
     int m_artIndex = 0;
     int m_pruefartVer = 0;
     std::string m_pruefunterartKuerzel;
-    std::vector<MESSUNG> m_messungen;
+
+    // The measurements are kept as one text holding all their fields one after the other, and
+    // per measurement the end of each field in it: two allocations for all measurements of a
+    // protocol instead of a handful for each.
+    enum Messungsfeld
+    {
+        kLfdNr,
+        kStation,
+        kSchicht,
+        kLage,
+        kDaten,
+        kAnzahlMessungsfelder
+    };
+    struct Messungsenden
+    {
+        std::array<uint32_t, kAnzahlMessungsfelder> ende{};
+        int lfdNrWert = 0;
+    };
+    std::string_view MessungsFeld(int index, Messungsfeld feld) const;
+    // The field ends there in the measurement texts.
+    void MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende);
+    void LeseMessungen(CMarkup& dokument);
+
+    std::string m_messungsTexte;
+    std::vector<Messungsenden> m_messungen;
 };
 
 // Measurement-list kind 0..11 of a test type; 0 for a type without a kind of its own.

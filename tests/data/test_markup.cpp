@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <random>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -22,15 +24,6 @@ void BeschreibeBaum(CMarkup& m, std::string& aus, int tiefe)
         BeschreibeBaum(m, aus, tiefe + 1);
         m.VerlasseElement();
     }
-}
-
-// Where each of the texts is to be written.
-std::vector<std::string*> Ziele(std::vector<std::string>& texte)
-{
-    std::vector<std::string*> ziele;
-    for (std::string& text : texte)
-        ziele.push_back(&text);
-    return ziele;
 }
 
 std::string BaumNachNeuemParsen(const std::string& dokument)
@@ -155,7 +148,7 @@ TEST(CMarkupLesen, AttributesNeedDoubleQuotesAndAnExactName)
     EXPECT_EQ(m.HoleKindAttribut("zwei"), ""); // no child position
 }
 
-TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
+TEST(CMarkupLesen, AttributesFollowTheWalkOverTheStartTag)
 {
     const struct
     {
@@ -172,33 +165,52 @@ TEST(CMarkupLesen, SeveralAttributesInOneWalkReadAsOneByOne)
         {"<a x y \"v\" z \"q\" \"w\"/>", {"x", "y", "z", "q"}, {"v", "", "w", ""}},
         // A name just before the tag end takes the quoted token behind the ">".
         {"<a k>\"v\"</a>", {"k", "a"}, {"v", ""}},
+        // A ">" inside a value ends the start tag, but not the walk over its attributes.
+        {"<a x=\"1>2\" y=\"3\">t</a>", {"x", "y"}, {"1>2", "3"}},
         {"<a lage=\"&lt;A&gt;\" lfdNr=\"7\"/>", {"lfdNr", "lage"}, {"7", "<A>"}},
     };
     for (const auto& fall : faelle) {
         CMarkup m;
         ASSERT_TRUE(m.SetzeDokument(fall.dokument)) << fall.dokument;
         ASSERT_TRUE(m.FindeElement());
-        std::vector<std::string> werte(fall.namen.size(), "alt");
-        m.HoleAttribute(fall.namen, Ziele(werte));
-        EXPECT_EQ(werte, fall.erwartet) << fall.dokument;
-        for (size_t i = 0; i < fall.namen.size(); ++i)
+        for (size_t i = 0; i < fall.namen.size(); ++i) {
             EXPECT_EQ(m.HoleAttribut(fall.namen[i]), fall.erwartet[i]) << fall.namen[i];
-        m.HoleKindAttribute(fall.namen, Ziele(werte)); // no child position: all empty
-        EXPECT_EQ(werte, std::vector<std::string>(fall.namen.size()));
+            EXPECT_EQ(m.HoleKindAttribut(fall.namen[i]), ""); // no child position
+        }
+        // Inserted into another document it reads alike.
+        CMarkup neu;
+        ASSERT_TRUE(neu.SetzeDokument("<r/>"));
+        ASSERT_TRUE(neu.FindeElement());
+        ASSERT_TRUE(neu.FuegeKindUnterdokumentHinzu(fall.dokument));
+        for (size_t i = 0; i < fall.namen.size(); ++i)
+            EXPECT_EQ(neu.HoleKindAttribut(fall.namen[i]), fall.erwartet[i]) << fall.namen[i];
     }
 
+    // A value found behind the start tag follows the content it stands in.
+    CMarkup dahinter;
+    ASSERT_TRUE(dahinter.SetzeDokument("<a><b k>\"v\"</b></a>"));
+    ASSERT_TRUE(dahinter.FindeKindElement("b"));
+    EXPECT_EQ(dahinter.HoleKindAttribut("k"), "v");
+    ASSERT_TRUE(dahinter.SetzeElementDaten(dahinter.HoleKindPosition(), "w"));
+    EXPECT_EQ(dahinter.HoleKindAttribut("k"), "");
+
+    // Several values appended to one text.
     CMarkup m;
-    ASSERT_TRUE(m.SetzeDokument("<a><b s=\"1\" t=\"2\"/></a>"));
+    ASSERT_TRUE(m.SetzeDokument("<a><b s=\"1\" t=\"2&amp;3\">x</b></a>"));
     ASSERT_TRUE(m.FindeKindElement("b"));
-    std::vector<std::string> werte(2);
-    const std::vector<std::string_view> namen = {"t", "s"};
-    m.HoleKindAttribute(namen, Ziele(werte));
-    EXPECT_EQ(werte, (std::vector<std::string>{"2", "1"}));
-    const std::vector<std::string*> ziele = Ziele(werte);
-    EXPECT_THROW(m.HoleKindAttribute(namen, std::span(ziele).first(1)), CInvalidArgException);
+    std::string werte = "[";
+    const std::string_view namen[] = {"t", "fehlt", "s", "t"};
+    size_t enden[4] = {};
+    m.HaengeKindAttributeAn(namen, werte, enden);
+    m.HaengeKindDatenAn(werte);
+    EXPECT_EQ(werte, "[2&312&3x");
+    EXPECT_EQ(std::vector<size_t>(std::begin(enden), std::end(enden)),
+              (std::vector<size_t>{4, 4, 5, 8}));
+    EXPECT_THROW(m.HaengeKindAttributeAn(namen, werte, std::span(enden).first(3)),
+                 CInvalidArgException);
     const std::vector<std::string_view> zuViele(CMarkup::kHoechstensAttribute + 1, "s");
-    std::vector<std::string> vieleWerte(zuViele.size());
-    EXPECT_THROW(m.HoleKindAttribute(zuViele, Ziele(vieleWerte)), CInvalidArgException);
+    std::vector<size_t> vieleEnden(zuViele.size());
+    EXPECT_THROW(m.HaengeKindAttributeAn(zuViele, werte, vieleEnden), CInvalidArgException);
 }
 
 TEST(CMarkupNavigation, ChildSearchOnlyMovesForward)
@@ -341,11 +353,28 @@ TEST(CMarkupSchreiben, SubdocumentsAreInsertedOnlyWhenTheyParse)
     EXPECT_EQ(vorher,
               "<liste>\r\n<erste>1</erste><messung lfdNr=\"1\">[a|b]</messung>\r\n</liste>");
 
-    for (const char* kaputt : {"", "kein Element", "<x>", "<x></y>", "<!-- nur -->", "<x/><y/>",
-                               "<x/><!-- danach -->", "</liste>"}) {
+    // Refused: no element, and markup that would stay open or close what it did not open.
+    for (const char* kaputt : {"", "kein Element", "<x>", "<x></y>", "<!-- nur -->", "</liste>",
+                               "<x/></liste>", "<x/><y>", "<x/><!-- offen", "<x/> a < b",
+                               "<x/><y></z>", "<x/><![CDATA[offen", "<x/></_>"}) {
         EXPECT_FALSE(m.FuegeKindUnterdokumentHinzu(kaputt)) << kaputt;
         EXPECT_EQ(m.HoleDokument(), vorher) << kaputt;
     }
+    // Text behind the first element goes in with it, unparsed; only the first one is linked.
+    CMarkup folge;
+    ASSERT_TRUE(folge.SetzeDokument("<a><b/></a>"));
+    ASSERT_TRUE(folge.FindeElement());
+    ASSERT_TRUE(folge.FindeKindElement("b"));
+    ASSERT_TRUE(folge.FuegeKindUnterdokumentEin("<x i=\"1\"/>dann <!-- k --><y>t</y> & >"));
+    EXPECT_EQ(folge.HoleKindUnterdokument(), "<x i=\"1\"/>dann "); // up to the next "<"
+    EXPECT_EQ(folge.HoleKindAttribut("i"), "1");
+    ASSERT_TRUE(folge.FindeKindElement());
+    EXPECT_EQ(folge.HoleKindUnterdokument(), "<b/>");
+    EXPECT_EQ(folge.HoleDokument(), "<a><x i=\"1\"/>dann <!-- k --><y>t</y> & ><b/></a>");
+    EXPECT_EQ(folge.BaueDiagnoseliste().find("UNSAFE"), std::string::npos);
+    CMarkup frisch;
+    EXPECT_TRUE(frisch.SetzeDokument(folge.HoleDokument()));
+
     // A failed insertion into an empty element leaves it closed.
     CMarkup zu;
     ASSERT_TRUE(zu.SetzeDokument("<a><b/></a>"));

@@ -9,8 +9,10 @@
 #include "platform/meldung.h"
 #include "projektdatei_bauer.h"
 
+#include <cstdint>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <string_view>
 
 using namespace projektdatei_bauer;
 using ::testing::ElementsAre;
@@ -83,6 +85,63 @@ std::vector<std::string> IdsDerMassnahme(const CMassnahme& massnahme)
     return ids;
 }
 
+// FNV-1a over every field a load gives, each preceded by its length, so that no two different
+// field lists can hash alike by moving bytes from one field to the next.
+class Pruefsumme
+{
+public:
+    void Nimm(std::string_view text)
+    {
+        Nimm(static_cast<int64_t>(text.size()));
+        for (char c : text)
+            Byte(static_cast<unsigned char>(c));
+    }
+    void Nimm(int64_t zahl)
+    {
+        for (int i = 0; i < 8; ++i)
+            Byte(static_cast<unsigned char>(zahl >> (8 * i)));
+    }
+    uint64_t Wert() const { return m_wert; }
+
+private:
+    void Byte(unsigned char b) { m_wert = (m_wert ^ b) * 0x100000001b3; }
+    uint64_t m_wert = 0xcbf29ce484222325;
+};
+
+// Every field of every protocol and measurement in collection order, the header values that do
+// not name the file's place, and each protocol's title path.
+uint64_t PruefsummeDerSammlung(const CProtokolle& protokolle)
+{
+    Pruefsumme summe;
+    for (const char* schluessel :
+         {"massnahme_ID", "massnahme_bezeichnung", "massnahme_protNrPraefix",
+          "massnahme_auftraggeber", "massnahme_fusstext", "massnahme_unterschrift",
+          "massnahme_pfad", "metameta"})
+        summe.Nimm(protokolle.HoleMassnahmeWert(schluessel));
+    summe.Nimm(protokolle.GetAnzahlTitel());
+    summe.Nimm(protokolle.GetAnzahl());
+    MESSUNG messung;
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
+        const CProtokoll& p = *protokolle.GetProtokoll(i);
+        for (const std::string& feld :
+             {p.GetVersion(), p.GetID(), p.GetTitelID(), p.GetPruefartID(),
+              p.GetPruefunterartKuerzel(), p.GetDatenAllgemein(), p.GetDatenSpeziell(),
+              protokolle.BildeTitelPfad(p.GetTitelID())})
+            summe.Nimm(feld);
+        for (int zahl : {p.GetPruefart(), p.GetPruefartVER(), p.GetArtIndex(),
+                         static_cast<int>(p.geaendert), p.GetAnzahlMessungen()})
+            summe.Nimm(zahl);
+        for (int m = 0; m < p.GetAnzahlMessungen(); ++m) {
+            p.GetMessung(m, messung);
+            for (const std::string& feld :
+                 {messung.lfdNr, messung.station, messung.schicht, messung.lage, messung.daten})
+                summe.Nimm(feld);
+            summe.Nimm(messung.lfdNrWert);
+        }
+    }
+    return summe.Wert();
+}
+
 class Laden : public MitOrdner
 {
 protected:
@@ -150,6 +209,21 @@ TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
     lastplatte->GetMessung(0, messung);
     EXPECT_NE(HoleMesswert(messung.daten, "EV2"), "");
     EXPECT_EQ(protokolle.FindeProtokoll("P999999"), nullptr);
+}
+
+// The sums were taken with the loader that re-read every tag and copied every value; a faster
+// loader must read the very same fields.
+TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
+{
+    CProtokolle protokolle;
+    protokolle.LadeMassnahme(SchreibeMuster());
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x500a5e8e841f2487u);
+
+    const std::string gross = Pfad("gross.axo");
+    ASSERT_TRUE(SchreibeProjektDatei(BaueGrossesProjekt(5000, 100000), gross));
+    protokolle.LadeMassnahme(gross);
+    ASSERT_EQ(protokolle.GetAnzahl(), 5000);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x9045f06aa08c1d61u);
 }
 
 TEST_F(Laden, ProjectRecordHoldsMetadataTitlesDefaultsAndProtocols)
