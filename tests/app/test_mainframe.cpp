@@ -153,8 +153,8 @@ TEST_F(Hauptfenster, FrontRequestArrivesOnTheUsersOwnSocketNamedAfterTheWindowCl
     const QString name = QString::fromUtf16(CVersucheApp::FensterKlasse);
     EXPECT_EQ(m_app.HoleGeschwisterVerbindung().Name(), LaufzeitOrdner() + u'/' + name);
     QSignalSpy vorne(m_rahmen, &CMainFrame::nachVorneGeholt);
-    ASSERT_TRUE(SendeKopierdaten(GeschwisterAdresse(name),
-                                 "IN_DEN_VORDERGRUND[" + EigeneKennung() + "]"));
+    ASSERT_TRUE(
+        SendeKopierdaten(GeschwisterAdresse(name), "IN_DEN_VORDERGRUND[" + EigeneKennung() + "]"));
     ASSERT_TRUE(vorne.wait(2000));
     EXPECT_TRUE(QTest::qWaitForWindowActive(m_rahmen));
 
