@@ -10,9 +10,7 @@
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <algorithm>
-#include <climits>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -26,17 +24,10 @@ constexpr COLORREF kFilterGerade = 0x3DFFFF;
 // How far the separators of the last row run on below it.
 constexpr int kTrennlinienVerlaengerung = 800;
 
-// The leading number of a profile field, as atoi reads it; 0 when there is none.
-int ProfilZahl(const std::string& feld)
-{
-    const long wert = std::strtol(feld.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
-}
-
 // A width reaches the header as its low 16 bits; what reads as negative becomes 0.
 int Spaltenbreite(const std::string& feld)
 {
-    const auto breite = static_cast<std::int16_t>(static_cast<std::uint16_t>(ProfilZahl(feld)));
+    const auto breite = static_cast<std::int16_t>(static_cast<std::uint16_t>(GanzeZahl(feld)));
     return std::max<int>(breite, 0);
 }
 
@@ -107,7 +98,7 @@ void CPersListCtrl::WendeSpaltenlayoutAn()
     const std::string gespeichert = LeseProfilText(m_abschnitt, m_eintrag + "_Order", "");
     std::vector<int> reihenfolge(static_cast<size_t>(anzahl));
     for (int i = 0; i < anzahl; ++i)
-        reihenfolge[i] = gespeichert.empty() ? i : ProfilZahl(StringHoleFeld(gespeichert, ';', i));
+        reihenfolge[i] = gespeichert.empty() ? i : GanzeZahl(StringHoleFeld(gespeichert, ';', i));
     if (!IstPermutation(reihenfolge, kopf->count()))
         return;
     for (int position = 0; position < anzahl; ++position)

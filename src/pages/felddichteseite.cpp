@@ -4,6 +4,7 @@
 
 #include "pages/dichtebloecke.h"
 #include "pages/seitenkoerper.h"
+#include "platform/text.h"
 #include "report/protokolldruck.h"
 
 #include <algorithm>
@@ -39,7 +40,7 @@ constexpr std::array<Volumenverfahren, 5> kVerfahren{{
 // prints the bare subtitle.
 const Volumenverfahren& VerfahrenVon(const std::string& code)
 {
-    const int m = LeseSteuerzahl(code);
+    const int m = GanzeZahl(code);
     return kVerfahren[m >= 3001 && m <= 3005 ? std::min(m - 3000, 4) : 0];
 }
 

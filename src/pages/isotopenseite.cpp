@@ -4,6 +4,7 @@
 
 #include "pages/dichtebloecke.h"
 #include "pages/seitenkoerper.h"
+#include "platform/text.h"
 #include "report/protokolldruck.h"
 
 #include <array>
@@ -51,7 +52,7 @@ struct Ablesungen
 
 Ablesungen AblesungenVon(const std::string& code)
 {
-    switch (LeseSteuerzahl(code)) {
+    switch (GanzeZahl(code)) {
     case 1:
         return {kWassergehalt, kFeuchtdichte};
     case 2:

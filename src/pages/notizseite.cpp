@@ -37,7 +37,7 @@ void CProtokollDruck::DruckeNotiz(CDC& dc, RECT, const std::string& tabelle, con
     CSeitenAbbildung& a = Abbildung;
     const CDruckDaten daten(tabelle);
     const auto feld = [&daten](Notizfeld n) { return daten.GetZeile(n); };
-    const bool letzteSeite = LeseSteuerzahl(feld(Seitenzahl)) == lokaleSeite;
+    const bool letzteSeite = GanzeZahl(feld(Seitenzahl)) == lokaleSeite;
 
     a.SetzeUrsprung(0, 6.0);
     dc.SelectObject(Schriften[3]);

@@ -5,12 +5,11 @@
 #include "diagrams/plattendruckdiagramm.h"
 #include "pages/seitenkoerper.h"
 #include "platform/cdc.h"
+#include "platform/text.h"
 #include "report/protokolldruck.h"
 
 #include <algorithm>
 #include <array>
-#include <climits>
-#include <cstdlib>
 
 namespace {
 
@@ -96,13 +95,6 @@ constexpr std::array<Ergebnistext, 22> kErgebnistexte{{
     {"<=", 35, 18, 2.5, UntenMitte, false},
 }};
 
-// A point count: the integer of the field's leading digits, sign included; 0 when there is none.
-int Punktzahl(const std::string& text)
-{
-    const long wert = std::strtol(text.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
-}
-
 class CPlattendruckSeite : private CSeitenkoerper
 {
 public:
@@ -176,7 +168,7 @@ void CPlattendruckSeite::Lastabschnitt(const Abschnitt& a)
             Text(Dezimal, x, -1, "0");
 
     // Rows 0 up to the count are printed, as far as the box reaches.
-    const int n = Punktzahl(Feld(a.anzahlFeld));
+    const int n = GanzeZahl(Feld(a.anzahlFeld));
     for (int i = 0; i <= n && i < a.zeilen; ++i)
         for (std::size_t spalte = 0; spalte < kWertX.size(); ++spalte)
             Text(Dezimal, kWertX[spalte], i,

@@ -4,10 +4,6 @@
 #include "platform/exceptions.h"
 #include "report/protokolldruck.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <limits>
-
 namespace {
 
 const char* const kZeilenumbruch = "#CRLF#";
@@ -23,13 +19,6 @@ CDruckDaten BeginneSeitenkoerper(CProtokollDruck& druck, CDC& dc, const std::str
     druck.Abbildung.SetzeUrsprung(0, 16.0);
     druck.Abbildung.TextAusgabe(3, 0, 0.4, titel);
     return CDruckDaten(tabelle);
-}
-
-int LeseSteuerzahl(const std::string& text)
-{
-    const long wert = std::strtol(text.c_str(), nullptr, 10);
-    return int(
-        std::clamp<long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 std::string Zeilenstueck(const std::string& text, int n)

@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include <algorithm>
+#include <climits>
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
@@ -95,4 +97,10 @@ std::string StringFormat(const char* format, ...)
 double StringZuDoubleC(const char* text, char** end)
 {
     return strtod_l(text, end, CLocale());
+}
+
+int GanzeZahl(const std::string& text)
+{
+    const long wert = std::strtol(text.c_str(), nullptr, 10);
+    return static_cast<int>(std::clamp<long>(wert, INT_MIN, INT_MAX));
 }

@@ -17,3 +17,6 @@ std::string KleinSchreiben(std::string_view text);
 std::string StringFormat(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // strtod with "." as decimal separator, whatever the locale; end receives the first unread byte.
 double StringZuDoubleC(const char* text, char** end = nullptr);
+// The leading decimal integer of a text as atoi reads it (blanks and a sign before the digits), 0
+// when there is none, held within the range of int.
+int GanzeZahl(const std::string& text);

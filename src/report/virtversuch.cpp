@@ -8,8 +8,6 @@
 #include "report/protokolldruck.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <limits>
 #include <vector>
 
 const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n)
@@ -35,14 +33,6 @@ int BegrenzteZahl(const std::string& text, int obergrenze)
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         wert = std::min(wert * 10 + (text[i] - '0'), obergrenze);
     return negativ ? 0 : wert;
-}
-
-// The leading decimal integer of a text, 0 when there is none, held within the range of int.
-int GanzeZahl(const std::string& text)
-{
-    const long wert = std::strtol(text.c_str(), nullptr, 10);
-    return int(
-        std::clamp<long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // Element n of a list that grows to hold it.
