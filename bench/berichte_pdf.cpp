@@ -11,6 +11,7 @@
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
 #include "platform/schriften.h"
+#include "qtumgebung.h"
 #include "report/dib.h"
 
 #include <QFileInfo>
@@ -240,7 +241,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const CQtBenchUmgebung umgebung;
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     VerhaeltnisBericht bericht;

@@ -6,6 +6,7 @@
 #include "data/protokolle.h"
 #include "data/pruefartkatalog.h"
 #include "musterbauer.h"
+#include "qtumgebung.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -117,10 +118,7 @@ BENCHMARK(StableSortDerSortiertexte)->Arg(2)->Arg(4)->Arg(12)->Unit(benchmark::k
 int main(int argc, char** argv)
 {
     // Widgets need an application; the lists' layouts go to a profile of this run only.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir konfiguration;
-    qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
+    const CQtBenchUmgebung umgebung;
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     benchmark::Initialize(&argc, argv);

@@ -14,6 +14,7 @@
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 #include "platform/schriften.h"
+#include "qtumgebung.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -256,14 +257,11 @@ BENCHMARK(AllesMarkieren)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     // Widgets need an application; the viewer's profile is one of this run only.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir konfiguration;
-    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
-        qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
+    const bool kind = argc >= 3 && std::strcmp(argv[1], kKind) == 0;
+    const CQtBenchUmgebung umgebung(kind);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    if (argc >= 3 && std::strcmp(argv[1], kKind) == 0)
+    if (kind)
         StarteKind(QString::fromLocal8Bit(argv[2]),
                    argc >= 4 ? QString::fromLocal8Bit(argv[3]) : QString());
     benchmark::Initialize(&argc, argv);

@@ -1,6 +1,7 @@
 // Measuring text on the real fonts: the summary table fits every cell by repeated measuring.
 
 #include "platform/recordingdc.h"
+#include "qtumgebung.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -44,7 +45,7 @@ BENCHMARK(ZellenhoeheMitUmbruch);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const CQtBenchUmgebung umgebung;
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

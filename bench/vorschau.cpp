@@ -12,6 +12,7 @@
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
+#include "qtumgebung.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -155,10 +156,7 @@ BENCHMARK(Vorschau)->Args({0, 500})->Args({0, -1})->UseManualTime()->Iterations(
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir konfiguration;
-    qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
+    const CQtBenchUmgebung umgebung;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

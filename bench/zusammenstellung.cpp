@@ -8,6 +8,7 @@
 #include "musterbauer.h"
 #include "pages/zusammenstellungdruck.h"
 #include "platform/recordingdc.h"
+#include "qtumgebung.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -192,7 +193,7 @@ BENCHMARK(MessungsexportAllerZeilen)->Arg(95000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const CQtBenchUmgebung umgebung;
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
