@@ -65,10 +65,7 @@ void Waehle(CDC& dc, const CFont* schrift)
 bool CSeitenAbbildung::Init(int offsetX, int offsetY, int ausdehnungX, int ausdehnungY, int spalten,
                             int zeilen)
 {
-    m_offsetX = offsetX;
-    m_offsetY = offsetY;
-    m_ausdehnungX = ausdehnungX;
-    m_ausdehnungY = ausdehnungY;
+    SetzeAbbildung(ausdehnungX, ausdehnungY, offsetY, offsetX);
     m_spalten = spalten;
     m_zeilen = zeilen;
     m_ursprungX = m_ursprungY = 0;
