@@ -7,11 +7,22 @@
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+// The shown top-level window of that type, such as a dialog a test answers; null when none is.
+template <typename Fenster> Fenster* OffenesFenster()
+{
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        if (auto* gesucht = qobject_cast<Fenster*>(fenster); gesucht && gesucht->isVisible())
+            return gesucht;
+    }
+    return nullptr;
+}
 
 class AppUmgebung : public ::testing::Test
 {

@@ -21,7 +21,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QItemSelectionModel>
@@ -465,17 +464,15 @@ struct Vorschaubefund
 void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0)
 {
     QTimer::singleShot(0, &kontext, [von, bis] {
-        for (QWidget* fenster : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QPrintDialog*>(fenster);
-            if (dialog == nullptr || !dialog->isVisible())
-                continue;
-            if (von > 0) {
-                dialog->findChild<QRadioButton*>(u"printRange"_s)->setChecked(true);
-                dialog->findChild<QSpinBox*>(u"to"_s)->setValue(bis);
-                dialog->findChild<QSpinBox*>(u"from"_s)->setValue(von);
-            }
-            dialog->accept();
+        auto* dialog = OffenesFenster<QPrintDialog>();
+        if (dialog == nullptr)
+            return;
+        if (von > 0) {
+            dialog->findChild<QRadioButton*>(u"printRange"_s)->setChecked(true);
+            dialog->findChild<QSpinBox*>(u"to"_s)->setValue(bis);
+            dialog->findChild<QSpinBox*>(u"from"_s)->setValue(von);
         }
+        dialog->accept();
     });
 }
 
@@ -499,18 +496,16 @@ protected:
     {
         Vorschaubefund befund;
         QTimer::singleShot(0, &m_kontext, [&] {
-            for (QWidget* fenster : QApplication::topLevelWidgets()) {
-                auto* vorschau = qobject_cast<CSeitenvorschau*>(fenster);
-                if (vorschau == nullptr || !vorschau->isVisible())
-                    continue;
-                CSeitenansicht& ansicht = vorschau->Ansicht();
-                ansicht.viewport()->grab();
-                befund = {ansicht.Seitenzahl(), ansicht.Layout().orientation(),
-                          ansicht.GezeichneteSeiten()};
-                if (waehrenddessen)
-                    waehrenddessen(*vorschau);
-                vorschau->reject();
-            }
+            auto* vorschau = OffenesFenster<CSeitenvorschau>();
+            if (vorschau == nullptr)
+                return;
+            CSeitenansicht& ansicht = vorschau->Ansicht();
+            ansicht.viewport()->grab();
+            befund = {ansicht.Seitenzahl(), ansicht.Layout().orientation(),
+                      ansicht.GezeichneteSeiten()};
+            if (waehrenddessen)
+                waehrenddessen(*vorschau);
+            vorschau->reject();
         });
         m_ansicht->OnFilePrintPreview();
         return befund;
@@ -614,17 +609,15 @@ TEST_F(Druckbefehle_Muster, PrinterSetUpAfterAPdfJobChoosesPrinterPaperAndOrient
 
     QStringList drucker;
     QTimer::singleShot(0, &m_kontext, [&drucker] {
-        for (QWidget* fenster : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<CDruckereinrichtungDlg*>(fenster);
-            if (dialog == nullptr || !dialog->isVisible())
-                continue;
-            for (int i = 0; i < dialog->Druckerauswahl().count(); ++i)
-                drucker << dialog->Druckerauswahl().itemText(i);
-            QComboBox& papier = dialog->Papierauswahl();
-            papier.setCurrentIndex(papier.findText(QPageSize(QPageSize::A5).name()));
-            dialog->Ausrichtung().button(QPageLayout::Landscape)->click();
-            dialog->accept();
-        }
+        auto* dialog = OffenesFenster<CDruckereinrichtungDlg>();
+        if (dialog == nullptr)
+            return;
+        for (int i = 0; i < dialog->Druckerauswahl().count(); ++i)
+            drucker << dialog->Druckerauswahl().itemText(i);
+        QComboBox& papier = dialog->Papierauswahl();
+        papier.setCurrentIndex(papier.findText(QPageSize(QPageSize::A5).name()));
+        dialog->Ausrichtung().button(QPageLayout::Landscape)->click();
+        dialog->accept();
     });
     g_warnungen.clear();
     const QtMessageHandler vorher = qInstallMessageHandler(SammleWarnung);

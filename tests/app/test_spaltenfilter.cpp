@@ -215,20 +215,18 @@ protected:
     {
         m_dialogSpalte.clear();
         QTimer::singleShot(0, &m_kontext, [this, wert, op] {
-            for (QWidget* fenster : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<CFilterSetzenDlg*>(fenster);
-                if (dialog == nullptr || !dialog->isVisible())
-                    continue;
-                m_dialogSpalte = dialog->HoleSpaltenname().text();
-                m_angeboten = dialog->HoleWert(1).count() - 1;
-                if (wert.isEmpty()) {
-                    dialog->reject();
-                    return;
-                }
-                dialog->HoleOperator(1).setCurrentIndex(op);
-                dialog->HoleWert(1).setCurrentText(wert);
-                dialog->accept();
+            auto* dialog = OffenesFenster<CFilterSetzenDlg>();
+            if (dialog == nullptr)
+                return;
+            m_dialogSpalte = dialog->HoleSpaltenname().text();
+            m_angeboten = dialog->HoleWert(1).count() - 1;
+            if (wert.isEmpty()) {
+                dialog->reject();
+                return;
             }
+            dialog->HoleOperator(1).setCurrentIndex(op);
+            dialog->HoleWert(1).setCurrentText(wert);
+            dialog->accept();
         });
         QHeaderView* kopf = Messungen().header();
         const QPoint punkt(kopf->sectionViewportPosition(spalte) + 1, kopf->height() / 2);
