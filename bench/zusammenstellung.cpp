@@ -103,7 +103,7 @@ BENCHMARK(LangesWort)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 struct GrosseAuswahl
 {
     CProtokolle protokolle;
-    std::vector<CProtokolldruckAuftrag::MessungsSchluessel> messungen;
+    std::vector<MessungsSchluessel> messungen;
 };
 
 const GrosseAuswahl& Auswahl()
@@ -122,7 +122,7 @@ const GrosseAuswahl& Auswahl()
     return a;
 }
 
-std::vector<CProtokolldruckAuftrag::MessungsSchluessel> ErsteMessungen(int anzahl)
+std::vector<MessungsSchluessel> ErsteMessungen(int anzahl)
 {
     const auto& alle = Auswahl().messungen;
     return {alle.begin(), alle.begin() + std::min<std::size_t>(anzahl, alle.size())};

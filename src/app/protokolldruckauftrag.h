@@ -44,7 +44,6 @@ public:
     // Empties the job, then fills the summary table with one row per selected measurement in
     // list order (protocol identifier, running-number text) and paginates it. A measurement
     // whose protocol is no longer in the collection is left out.
-    using MessungsSchluessel = ::MessungsSchluessel;
     void BereiteZusammenstellungVor(const CProtokolle& protokolle,
                                     const std::vector<MessungsSchluessel>& messungen);
 

@@ -87,7 +87,7 @@ public:
     // Identifiers of the protocols of the selected rows of the protocol list, in list order.
     std::vector<std::string> GewaehlteProtokolle() const;
     // The selected rows of the measurement list in list order: protocol and running number.
-    std::vector<CProtokolldruckAuftrag::MessungsSchluessel> GewaehlteMessungen() const;
+    std::vector<MessungsSchluessel> GewaehlteMessungen() const;
     const CProtokolldruckAuftrag& HoleDruckauftrag() const { return m_druckauftrag; }
     void OnSpaltenZuruecksetzen();
     // Writes the selected rows of the measurement list to a file the user names.

@@ -126,9 +126,9 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget*
     }
 }
 
-std::vector<CProtokolldruckAuftrag::MessungsSchluessel> CVersucheView::GewaehlteMessungen() const
+std::vector<MessungsSchluessel> CVersucheView::GewaehlteMessungen() const
 {
-    std::vector<CProtokolldruckAuftrag::MessungsSchluessel> messungen;
+    std::vector<MessungsSchluessel> messungen;
     for (const ITEMINFOS* info : HoleMessungsListe()->HoleAusgewaehlteInfos())
         messungen.emplace_back(info->schluessel, info->messungsId);
     return messungen;
