@@ -139,8 +139,7 @@ private:
     CPen m_dick;
 
     // Parallel, in the order of addition.
-    std::vector<int>
-        m_arten; // measurement-list kind of each row's protocol, all that is read of it
+    std::vector<int> m_arten; // list kind of each row's protocol, all that is read of it
     std::vector<std::string> m_zeilentexte;
     std::vector<int> m_zeilenhoehen; // without head block; -1 until paginated
     std::vector<int> m_zeilenseiten; // from 1; -1 until paginated
