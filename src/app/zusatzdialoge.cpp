@@ -43,9 +43,15 @@ std::string SatzAttribut(const std::string& satz, std::string_view name)
 
 } // namespace
 
+void CAustauschDlg::accept()
+{
+    DoDataExchange(true);
+    QDialog::accept();
+}
+
 CProtokolleSchliessenDlg::CProtokolleSchliessenDlg(std::vector<std::string>& saetze,
                                                    QWidget* parent)
-    : QDialog(parent), m_saetze(saetze), m_liste(new QTreeWidget(this))
+    : CAustauschDlg(parent), m_saetze(saetze), m_liste(new QTreeWidget(this))
 {
     setWindowTitle(u" Protokolle schließen"_s);
     m_liste->setColumnCount(SatzSpalte + 1);
@@ -84,14 +90,8 @@ void CProtokolleSchliessenDlg::DoDataExchange(bool zuruecknehmen)
     m_saetze = std::move(angehakt);
 }
 
-void CProtokolleSchliessenDlg::accept()
-{
-    DoDataExchange(true);
-    QDialog::accept();
-}
-
 CPruefdatumAendernDlg::CPruefdatumAendernDlg(std::string& datum, QWidget* parent)
-    : QDialog(parent), m_text(datum), m_datum(new QDateEdit(this))
+    : CAustauschDlg(parent), m_text(datum), m_datum(new QDateEdit(this))
 {
     setWindowTitle(u"Prüfdatum ändern"_s);
     m_datum->setCalendarPopup(true);
@@ -113,14 +113,8 @@ void CPruefdatumAendernDlg::DoDataExchange(bool zuruecknehmen)
     m_datum->setDate(datum.isValid() ? datum : QDate::currentDate());
 }
 
-void CPruefdatumAendernDlg::accept()
-{
-    DoDataExchange(true);
-    QDialog::accept();
-}
-
 CTestdatenAendernDlg::CTestdatenAendernDlg(std::string& text, QWidget* parent)
-    : QDialog(parent), m_text(text), m_feld(new QLineEdit(this))
+    : CAustauschDlg(parent), m_text(text), m_feld(new QLineEdit(this))
 {
     setWindowTitle(u"Testdaten ändern"_s);
     auto* layout = new QVBoxLayout(this);
@@ -137,13 +131,8 @@ void CTestdatenAendernDlg::DoDataExchange(bool zuruecknehmen)
         m_feld->setText(AusCp1252(m_text));
 }
 
-void CTestdatenAendernDlg::accept()
-{
-    DoDataExchange(true);
-    QDialog::accept();
-}
-
-CTextfilterDlg::CTextfilterDlg(Texte& texte, QWidget* parent) : QDialog(parent), m_texte(texte)
+CTextfilterDlg::CTextfilterDlg(Texte& texte, QWidget* parent)
+    : CAustauschDlg(parent), m_texte(texte)
 {
     setWindowTitle(u"Textfilter"_s);
     auto* raster = new QGridLayout;

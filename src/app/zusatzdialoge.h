@@ -1,7 +1,6 @@
 #pragma once
 // Four dialogs the viewer carries for the programs of its family; no command of the viewer opens
-// them. Each exchanges its values with the caller's variables: DoDataExchange(false) shows them,
-// DoDataExchange(true) takes them back, which OK does.
+// them.
 
 #include "app/kopfspalten.h"
 
@@ -14,10 +13,24 @@ class QDateEdit;
 class QLineEdit;
 class QTreeWidget;
 
+// A dialog that exchanges its values with the caller's variables: DoDataExchange(false) shows
+// them, DoDataExchange(true) takes them back, which OK does.
+class CAustauschDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+    virtual void DoDataExchange(bool zuruecknehmen) = 0;
+
+public slots:
+    void accept() override;
+};
+
 // " Protokolle schließen" (dialog 144): the protocols opened from the overview, to tick those to
 // close. A record is an element whose attributes "protID" and "text1" hold the protocol number
 // and the test type.
-class CProtokolleSchliessenDlg : public QDialog
+class CProtokolleSchliessenDlg : public CAustauschDlg
 {
     Q_OBJECT
 public:
@@ -27,11 +40,8 @@ public:
     explicit CProtokolleSchliessenDlg(std::vector<std::string>& saetze, QWidget* parent = nullptr);
 
     // Shows the records unticked; taking back keeps the records of the ticked rows.
-    void DoDataExchange(bool zuruecknehmen);
+    void DoDataExchange(bool zuruecknehmen) override;
     QTreeWidget& HoleListe() const { return *m_liste; }
-
-public slots:
-    void accept() override;
 
 private:
     std::vector<std::string>& m_saetze;
@@ -39,18 +49,15 @@ private:
 };
 
 // "Prüfdatum ändern" (dialog 152): a test date of eight digits, year, month, day.
-class CPruefdatumAendernDlg : public QDialog
+class CPruefdatumAendernDlg : public CAustauschDlg
 {
     Q_OBJECT
 public:
     explicit CPruefdatumAendernDlg(std::string& datum, QWidget* parent = nullptr);
 
     // A text that is no date shows today's date.
-    void DoDataExchange(bool zuruecknehmen);
+    void DoDataExchange(bool zuruecknehmen) override;
     QDateEdit& HoleDatumsfeld() const { return *m_datum; }
-
-public slots:
-    void accept() override;
 
 private:
     std::string& m_text;
@@ -58,17 +65,14 @@ private:
 };
 
 // "Testdaten ändern" (dialog 135): one text.
-class CTestdatenAendernDlg : public QDialog
+class CTestdatenAendernDlg : public CAustauschDlg
 {
     Q_OBJECT
 public:
     explicit CTestdatenAendernDlg(std::string& text, QWidget* parent = nullptr);
 
-    void DoDataExchange(bool zuruecknehmen);
+    void DoDataExchange(bool zuruecknehmen) override;
     QLineEdit& HoleFeld() const { return *m_feld; }
-
-public slots:
-    void accept() override;
 
 private:
     std::string& m_text;
@@ -77,7 +81,7 @@ private:
 
 // "Textfilter" (dialog 141): a filter text under each title and header column of the protocol
 // list. OK trims them.
-class CTextfilterDlg : public QDialog
+class CTextfilterDlg : public CAustauschDlg
 {
     Q_OBJECT
 public:
@@ -86,7 +90,7 @@ public:
 
     explicit CTextfilterDlg(Texte& texte, QWidget* parent = nullptr);
 
-    void DoDataExchange(bool zuruecknehmen);
+    void DoDataExchange(bool zuruecknehmen) override;
     QLineEdit& HoleFeld(size_t spalte) const { return *m_felder.at(spalte); }
 
 public slots:
