@@ -1,5 +1,6 @@
 #include "app/listenmodell.h"
 
+#include "app/bildliste.h"
 #include "platform/qtext.h"
 #include "platform/text.h"
 
@@ -38,7 +39,9 @@ QVariant CListenModell::data(const QModelIndex& index, int role) const
     case MehrereMessungenRolle:
         return zeile->info.mehrereMessungen;
     case MarkenbildRolle:
-        return !zeile->info.markiert ? 0 : zeile->info.doppeltMarkiert ? 2 : 1;
+        return !zeile->info.markiert         ? 0
+               : zeile->info.doppeltMarkiert ? CBildliste::DoppeltMarkiert
+                                             : CBildliste::Markiert;
     default:
         return {};
     }
