@@ -8,6 +8,7 @@
 #include "pages/seitenlogo.h"
 #include "platform/dateien.h"
 #include "platform/druckbereich.h"
+#include "platform/qtdc.h"
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
 #include "platform/schriften.h"
@@ -105,11 +106,6 @@ std::vector<std::vector<DCEintrag>> AufgezeichneteSeiten(const RECT& seitenRecht
     return seiten;
 }
 
-QColor Farbe(COLORREF farbe)
-{
-    return QColor(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe));
-}
-
 // Qt's own font for a recorded one: the face's family at the em size, bold from 600 on.
 QFont QtSchrift(const LOGFONT& schrift, const CTextMetrik& metrik)
 {
@@ -139,8 +135,8 @@ void ZeichneBlank(QPainter& maler, const DCEintrag& e, const QImage& logo)
     const QRect rechteck =
         QRect(QPoint(e.rechteck.left, e.rechteck.top), QPoint(e.rechteck.right, e.rechteck.bottom))
             .normalized();
-    maler.setPen(QPen(Farbe(e.zustand.stift.Farbe()), e.zustand.stift.Breite()));
-    maler.setBrush(Farbe(e.zustand.pinsel.Farbe()));
+    maler.setPen(QPen(AlsQColor(e.zustand.stift.Farbe()), e.zustand.stift.Breite()));
+    maler.setBrush(AlsQColor(e.zustand.pinsel.Farbe()));
     switch (e.art) {
     case DCPrimitiv::Linienzug:
         maler.drawPolyline(Polygon(e.punkte));
@@ -155,13 +151,13 @@ void ZeichneBlank(QPainter& maler, const DCEintrag& e, const QImage& logo)
         maler.drawEllipse(rechteck);
         break;
     case DCPrimitiv::Flaeche:
-        maler.fillRect(rechteck, Farbe(e.fuellung.Farbe()));
+        maler.fillRect(rechteck, AlsQColor(e.fuellung.Farbe()));
         break;
     case DCPrimitiv::Text: {
         const LOGFONT& schrift = e.zustand.schrift.GetLogFont();
         maler.save();
         maler.setFont(QtSchrift(schrift, SchriftMetrik()));
-        maler.setPen(Farbe(e.zustand.textFarbe));
+        maler.setPen(AlsQColor(e.zustand.textFarbe));
         maler.translate(e.punkte.front().x, e.punkte.front().y);
         maler.rotate(-schrift.lfEscapement / 10.0);
         maler.scale(1, -1);

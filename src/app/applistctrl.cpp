@@ -4,6 +4,7 @@
 #include "data/pruefartkatalog.h"
 #include "data/textfunktionen.h"
 #include "platform/einstellungen.h"
+#include "platform/qtdc.h"
 #include "platform/text.h"
 
 #include <QHeaderView>
@@ -56,11 +57,6 @@ void SchreibeGeaendertenProfilText(const std::string& abschnitt, const std::stri
 }
 
 } // namespace
-
-QColor AlsQColor(COLORREF farbe)
-{
-    return QColor(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe));
-}
 
 CPersListCtrl::CPersListCtrl(QWidget* parent) : QTreeView(parent)
 {

@@ -149,5 +149,3 @@ private:
     const CAppListCtrl& m_liste;
     LISTENAUSSEHEN m_aussehen;
 };
-
-QColor AlsQColor(COLORREF farbe);

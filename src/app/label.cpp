@@ -1,6 +1,6 @@
 #include "app/label.h"
 
-#include "app/applistctrl.h"
+#include "platform/qtdc.h"
 #include "platform/qtext.h"
 
 #include <QApplication>

@@ -6,6 +6,7 @@
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "data/pruefartkatalog.h"
+#include "platform/qtdc.h"
 #include "platform/qtext.h"
 
 #include <QCursor>

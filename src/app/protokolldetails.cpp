@@ -1,8 +1,8 @@
 #include "app/protokolldetails.h"
 
-#include "app/applistctrl.h"
 #include "data/protokoll.h"
 #include "data/textfunktionen.h"
+#include "platform/qtdc.h"
 #include "platform/qtext.h"
 
 #include <QHeaderView>

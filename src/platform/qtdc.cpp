@@ -12,12 +12,12 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
-
-QColor Farbe(COLORREF farbe)
+QColor AlsQColor(COLORREF farbe)
 {
     return QColor(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe));
 }
+
+namespace {
 
 QPolygon QtPolygon(const std::vector<POINT>& punkte)
 {
@@ -88,7 +88,7 @@ QPen QtDC::Stift() const
     const CPen& stift = AktuellerZustand().stift;
     if (stift.Stil() == PS_NULL)
         return QPen(Qt::NoPen);
-    QPen pen(Farbe(stift.Farbe()));
+    QPen pen(AlsQColor(stift.Farbe()));
     if (stift.Breite() <= 1) {
         // One device pixel; dotted as 0.3 mm dots and gaps, so that dots show at any resolution.
         pen.setCosmetic(true);
@@ -111,7 +111,7 @@ void QtDC::RichteFormenEin()
     m_painter.setTransform(m_einheiten * m_basis);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setPen(Stift());
-    m_painter.setBrush(Farbe(AktuellerZustand().pinsel.Farbe()));
+    m_painter.setBrush(AlsQColor(AktuellerZustand().pinsel.Farbe()));
 }
 
 void QtDC::ZeichneLinienzug(const std::vector<POINT>& punkte)
@@ -150,7 +150,7 @@ void QtDC::FuelleRechteck(const RECT& r, const CBrush& pinsel)
 {
     m_painter.save();
     m_painter.setTransform(m_einheiten * m_basis);
-    m_painter.fillRect(Rechteck(r), Farbe(pinsel.Farbe()));
+    m_painter.fillRect(Rechteck(r), AlsQColor(pinsel.Farbe()));
     m_painter.restore();
 }
 
@@ -179,7 +179,7 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
     if (zustand.hintergrundModus == OPAQUE)
         m_painter.fillRect(QRectF(links, grundlinie - zelle.aufstieg, ausgabe.breite,
                                   zelle.aufstieg + zelle.abstieg),
-                           Farbe(zustand.hintergrundFarbe));
+                           AlsQColor(zustand.hintergrundFarbe));
 
     // Glyphs are placed by the same advances the metric measured, so drawn and measured widths
     // agree.
@@ -200,7 +200,7 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
     m_painter.setTransform(QTransform::fromScale(skala, skala) * textRahmen * m_einheiten *
                            m_basis);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-    m_painter.setPen(Farbe(zustand.textFarbe));
+    m_painter.setPen(AlsQColor(zustand.textFarbe));
     m_painter.drawGlyphRun(QPointF(0, 0), lauf);
     // Overstruck a little to the right, as Windows emboldens a face that lacks bold outlines:
     // the copy is text too, so a PDF stays small and its text selectable.

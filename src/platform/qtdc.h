@@ -5,10 +5,14 @@
 
 #include "platform/cdc.h"
 
+#include <QColor>
 #include <QTransform>
 
 class QPainter;
 class QPen;
+
+// The Qt colour of a COLORREF (0x00BBGGRR).
+QColor AlsQColor(COLORREF farbe);
 
 class QtDC : public CDC
 {
