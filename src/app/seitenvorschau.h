@@ -35,7 +35,7 @@ public:
     void PasseBreiteAn();
     void PasseSeiteAn();
 
-    // The pages whose pictures are kept: those in view and the next few.
+    // The pages whose pictures are kept: those in view, the next few and the one before.
     std::vector<int> GezeichneteSeiten() const;
 
 signals:
