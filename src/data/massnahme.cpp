@@ -127,11 +127,10 @@ void CMassnahme::LeseProtokolle()
     m_datei.HoleKennungen().reserve(anzahl);
     m_protokolle.reserve(anzahl);
     m_protokollPositionen.reserve(anzahl);
-    // The record texts stay in the record file's memory while they are parsed where they stand.
-    CMarkup xml;
+    // The record texts stay in the record file's memory while they are read where they stand.
     for (const CPositionsMap::Eintrag& satz : m_datei.HolePositionen()) {
         auto protokoll = std::make_unique<CProtokoll>();
-        if (!xml.SetzeDokumentAnsicht(satz.text) || !protokoll->LeseXML(xml))
+        if (!protokoll->LeseXML(satz.text))
             continue;
         m_datei.HoleKennungen()[protokoll->GetID()] = satz.position;
         m_protokolle.push_back(std::move(protokoll));

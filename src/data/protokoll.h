@@ -127,6 +127,9 @@ private:
         int lfdNrWert = 0;
     };
     std::string_view MessungsFeld(int index, Messungsfeld feld) const;
+    // The record as the writers lay it out, read without a document; false, changing nothing,
+    // for any other record, which the document then reads.
+    bool LeseSchlichtenSatz(std::string_view xml);
     // The field ends there in the measurement texts.
     void MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende);
     void LeseMessungen(CMarkup& dokument);
