@@ -44,6 +44,18 @@ int ZahlAusText(std::string_view text)
 constexpr std::array<std::string_view, 6> kProtokollAttribute = {
     "version", "ID", "titel_ID", "pruefart_ID", "pruefart_VER", "pruefunterartKuerzel"};
 
+// Short texts compared where they stand: a library call costs more than their few bytes.
+bool GleicherText(std::string_view text, size_t pos, std::string_view muster)
+{
+    if (pos > text.size() || text.size() - pos < muster.size())
+        return false;
+    for (size_t i = 0; i < muster.size(); ++i) {
+        if (text[pos + i] != muster[i])
+            return false;
+    }
+    return true;
+}
+
 // A value as it stands in the record; `da` only for the first attribute of its name.
 struct Rohwert
 {
@@ -94,15 +106,21 @@ public:
     bool Attribute(const std::array<std::string_view, N>& namen, std::array<Rohwert, N>& werte,
                    bool& leer)
     {
+        // Names mostly stand in the written order: the one after the last found is tried first.
+        size_t naechster = 0;
         const int ende = CMarkup::LiesSchlichteAttribute(
             m_text, static_cast<int>(m_pos), [&](const CMarkup::AttributPos& a) {
-                const std::string_view name =
-                    m_text.substr(a.nameAnfang, a.nameEnde - a.nameAnfang);
-                for (size_t i = 0; i < N; ++i) {
-                    if (!werte[i].da && name == namen[i]) {
-                        werte[i] = {m_text.substr(a.wertAnfang, a.wertEnde - a.wertAnfang),
-                                    a.wertMitUnd != 0, true};
-                        return;
+                if constexpr (N > 0) {
+                    const size_t laenge = a.nameEnde - a.nameAnfang;
+                    for (size_t k = 0; k < N; ++k) {
+                        const size_t i = (naechster + k) % N;
+                        if (!werte[i].da && namen[i].size() == laenge &&
+                            GleicherText(m_text, a.nameAnfang, namen[i])) {
+                            werte[i] = {m_text.substr(a.wertAnfang, a.wertEnde - a.wertAnfang),
+                                        a.wertMitUnd != 0, true};
+                            naechster = i + 1;
+                            return;
+                        }
                     }
                 }
             });
@@ -120,8 +138,7 @@ public:
     {
         const size_t kleiner = NaechstesKleiner();
         const size_t hinter = kleiner + kleinerName.size();
-        if (m_text.compare(kleiner, kleinerName.size(), kleinerName) != 0 ||
-            hinter >= m_text.size())
+        if (!GleicherText(m_text, kleiner, kleinerName) || hinter >= m_text.size())
             return false;
         // The name ends there: white space, or the end of the tag.
         const char c = m_text[hinter];
@@ -135,7 +152,7 @@ public:
     bool EndTag(std::string_view endTag)
     {
         const size_t kleiner = NaechstesKleiner();
-        if (m_text.compare(kleiner, endTag.size(), endTag) != 0)
+        if (!GleicherText(m_text, kleiner, endTag))
             return false;
         m_pos = kleiner + endTag.size();
         return true;
