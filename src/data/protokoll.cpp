@@ -180,6 +180,11 @@ private:
     // The "<" of the next tag; the text's end when there is none, where no tag matches.
     size_t NaechstesKleiner() const
     {
+        // Mostly a line end at most stands before it: a look costs less than a search.
+        for (size_t pos = m_pos; pos < std::min(m_pos + 3, m_text.size()); ++pos) {
+            if (m_text[pos] == '<')
+                return pos;
+        }
         const size_t kleiner = m_text.find('<', m_pos);
         return kleiner == std::string_view::npos ? m_text.size() : kleiner;
     }
