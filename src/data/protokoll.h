@@ -77,8 +77,8 @@ public:
     // Reads the protocol from its XML; false when the text is no document or holds no
     // "protokoll" element. Missing attributes and elements give empty values.
     bool LeseXML(std::string_view xml);
-    // The same from a document just set (its positions still at the start), so that one
-    // document object can serve many records.
+    // The same from a document just set (its positions still at the start): the general reader,
+    // which the text reader leaves every record to that is not laid out as the writers lay it out.
     bool LeseXML(CMarkup& dokument);
     std::string SchreibeXML() const;
 
