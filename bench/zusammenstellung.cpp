@@ -155,6 +155,22 @@ void ZeilenVorbereiten(benchmark::State& state)
 }
 BENCHMARK(ZeilenVorbereiten)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// The pagination of the summary job of the selected measurements, rows prepared beforehand.
+void ZeilenPaginieren(benchmark::State& state)
+{
+    const auto messungen = ErsteMessungen(static_cast<int>(state.range(0)));
+    RecordingDC dc;
+    CZusammenstellungDruck druck;
+    for (auto _ : state) {
+        state.PauseTiming();
+        BereiteZusammenstellungszeilenVor(druck, Auswahl().protokolle, messungen);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(druck.Paginiere(&dc));
+    }
+    state.counters["Seiten"] = druck.Seitenzahl();
+}
+BENCHMARK(ZeilenPaginieren)->Arg(95000)->Unit(benchmark::kMillisecond);
+
 // The export's text of every measurement, gathered after the file is chosen.
 void MessungsexportAllerZeilen(benchmark::State& state)
 {

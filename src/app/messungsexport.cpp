@@ -13,25 +13,32 @@ namespace {
 constexpr const char* kZusatzwertKuerzel = "KV";
 constexpr int kZusatzwertGruppe = 4;
 
-} // namespace
-
-std::string BildeExportzeile(const CProtokoll& protokoll, const std::string& messungsId)
+std::string Exportzeile(const CProtokoll& protokoll, const std::string& zusammenstellungszeile)
 {
-    std::string zeile = "\"" + BildeZusammenstellungszeile(protokoll, messungsId);
+    std::string zeile = "\"" + zusammenstellungszeile;
     if (protokoll.GetPruefunterartKuerzel() == kZusatzwertKuerzel)
         zeile += "|" + protokoll.HoleFeldSpeziell(kZusatzwertGruppe, 0) + "|" +
                  protokoll.HoleFeldSpeziell(kZusatzwertGruppe, 3);
     return zeile + "\"";
 }
 
+} // namespace
+
+std::string BildeExportzeile(const CProtokoll& protokoll, const std::string& messungsId)
+{
+    return Exportzeile(protokoll, BildeZusammenstellungszeile(protokoll, messungsId));
+}
+
 std::string BildeMessungsExport(const std::vector<const ITEMINFOS*>& zeilen,
                                 const CProtokolle& protokolle)
 {
     const CProtokollIndex index(protokolle);
+    CZusammenstellungszeilen zusammenstellung;
     std::string text;
     for (const ITEMINFOS* info : zeilen) {
         if (const CProtokoll* protokoll = index.Finde(info->schluessel))
-            text += BildeExportzeile(*protokoll, info->messungsId) + "\n";
+            text += Exportzeile(*protokoll, zusammenstellung.Zeile(*protokoll, info->messungsId)) +
+                    "\n";
     }
     return text;
 }

@@ -15,6 +15,25 @@ class CZusammenstellungDruck;
 // gives the row with empty measurement fields.
 std::string BildeZusammenstellungszeile(const CProtokoll& protokoll, const std::string& messungsId);
 
+// The same row texts for the many measurements of one job: a protocol's header fields are read
+// and its measurements indexed on its first row only. Valid while the protocols are unchanged.
+class CZusammenstellungszeilen
+{
+public:
+    std::string Zeile(const CProtokoll& protokoll, const std::string& messungsId);
+
+private:
+    // What the rows of one protocol share: the fields before and after the measurement's place,
+    // each followed by "|", and the index of each running number (its first measurement).
+    struct Protokollzeilen
+    {
+        std::string vorOrt;
+        std::string nachOrt;
+        std::unordered_map<std::string, int> messungNachNr;
+    };
+    std::unordered_map<const CProtokoll*, Protokollzeilen> m_protokolle;
+};
+
 // The collection's protocols by identifier, made once per job so that each row finds its
 // protocol at once. Of several with one identifier the last wins, as in the collection's own
 // search. Valid while the collection is unchanged.

@@ -11,6 +11,9 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <map>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -293,10 +296,15 @@ const Spaltenquelle kSpaltenquellen[] = {
 
 const Spaltenquelle* FindeSpaltenquelle(int pruefart, int spaltenId)
 {
-    for (const Spaltenquelle& quelle : kSpaltenquellen)
-        if (quelle.pruefart == pruefart && quelle.spalte == spaltenId)
-            return &quelle;
-    return nullptr;
+    // Asked for every cell of every list and summary row, mostly for columns without a source.
+    static const std::map<std::pair<int, int>, const Spaltenquelle*> nachSpalte = [] {
+        std::map<std::pair<int, int>, const Spaltenquelle*> index;
+        for (const Spaltenquelle& quelle : kSpaltenquellen)
+            index.emplace(std::pair{quelle.pruefart, quelle.spalte}, &quelle);
+        return index;
+    }();
+    const auto treffer = nachSpalte.find({pruefart, spaltenId});
+    return treffer == nachSpalte.end() ? nullptr : treffer->second;
 }
 
 // Group 1 of an old general data text: the protocol number loses the prefix before its first
@@ -607,44 +615,59 @@ void CProtokoll::KopiereSpaltentexte(Spaltentextzeile& worte) const
     worte = ZusammenstellungSpaltentexte[bekannt ? m_artIndex : 0];
 }
 
-void CProtokoll::HoleMessungsSpalte(const std::string& nummernPraefix, int spaltenId,
-                                    const MESSUNG& messung, std::string& text,
-                                    std::string& sortierSchluessel) const
+namespace {
+
+// Display text of a measurement-list cell; building its sort key as well would cost a summary
+// row of every measurement more than the texts themselves.
+std::string MessungsSpaltentext(const CProtokoll& protokoll, const std::string& nummernPraefix,
+                                int spaltenId, const MESSUNG& messung)
 {
-    text.clear();
+    std::string text;
     const int kopffeld = KopffeldDerSpalte(spaltenId);
     if (kopffeld >= 0) {
-        text = HoleFeld(1, kopffeld);
+        text = protokoll.HoleFeld(1, kopffeld);
     } else if (spaltenId == 28) {
-        text = HoleFeld(2, 0);
+        text = protokoll.HoleFeld(2, 0);
     } else if (spaltenId == 4) {
         text = messung.station;
-        sortierSchluessel = BildeZahlSchluessel(GrossSchreiben(messung.station));
-        return;
     } else if (spaltenId == 5) {
         text = messung.schicht;
     } else if (spaltenId == 6) {
         text = messung.lage;
     } else if (spaltenId == 11) {
-        text = nummernPraefix + "-" + HoleProtokollnummer();
+        text = nummernPraefix + "-" + protokoll.HoleProtokollnummer();
     } else if (spaltenId == 12) {
-        sortierSchluessel = HolePruefdatumRoh(); // "JJJJMMTT" sorts by date
-        text = StringDatumJJJJMMTTZuTTMMJJJJ(sortierSchluessel);
-        return;
+        text = StringDatumJJJJMMTTZuTTMMJJJJ(protokoll.HolePruefdatumRoh());
     } else if (IstMesswertSpalte(spaltenId)) {
         // The compaction ratio is no measurement value of a proctor test.
-        if (!(spaltenId == 29 && m_pruefart == 1001)) {
+        if (!(spaltenId == 29 && protokoll.GetPruefart() == 1001)) {
             text = HoleMesswert(messung.daten, Messungsspaltenkatalog[spaltenId].schluessel);
             if (text.empty())
-                HoleProtokollSpaltenwert(spaltenId, text);
+                protokoll.HoleProtokollSpaltenwert(spaltenId, text);
         }
+    } else {
+        protokoll.HoleProtokollSpaltenwert(spaltenId, text);
+    }
+    return text;
+}
+
+} // namespace
+
+void CProtokoll::HoleMessungsSpalte(const std::string& nummernPraefix, int spaltenId,
+                                    const MESSUNG& messung, std::string& text,
+                                    std::string& sortierSchluessel) const
+{
+    text = MessungsSpaltentext(*this, nummernPraefix, spaltenId, messung);
+    if (spaltenId == 4) {
+        sortierSchluessel = BildeZahlSchluessel(GrossSchreiben(text));
+    } else if (spaltenId == 12) {
+        sortierSchluessel = HolePruefdatumRoh(); // "JJJJMMTT" sorts by date
+    } else if (IstMesswertSpalte(spaltenId)) {
         const double wert = StringZuDouble(text);
         sortierSchluessel = std::fabs(wert) > 0.001 ? StringFormat("%012.4f", wert) : text;
-        return;
     } else {
-        HoleProtokollSpaltenwert(spaltenId, text);
+        sortierSchluessel = GrossSchreiben(text);
     }
-    sortierSchluessel = GrossSchreiben(text);
 }
 
 void CProtokoll::HoleMessungsSpalteNachIndex(std::string& text, int spalte,
@@ -654,8 +677,7 @@ void CProtokoll::HoleMessungsSpalteNachIndex(std::string& text, int spalte,
     const bool bekannteSpalte = spalte >= 0 && spalte < kSpaltenJeListenart;
     const int spaltenId =
         Messungsspaltentabelle[bekannteArt ? m_artIndex : 0][bekannteSpalte ? spalte : 0];
-    std::string sortierSchluessel;
-    HoleMessungsSpalte("", spaltenId, messung, text, sortierSchluessel);
+    text = MessungsSpaltentext(*this, "", spaltenId, messung);
 }
 
 void CProtokoll::HoleProtokollSpaltenwert(int spaltenId, std::string& text) const
@@ -670,11 +692,13 @@ void CProtokoll::HoleProtokollSpaltenwert(int spaltenId, std::string& text) cons
     const Spaltenquelle* quelle = FindeSpaltenquelle(m_pruefart, spaltenId);
     if (!quelle)
         return;
-    const bool mitUeberkorn = !HoleFeldSpeziell(2, 7).empty();
-    if ((quelle->ueberkorn == Ueberkorn::Ohne && mitUeberkorn) ||
-        (quelle->ueberkorn == Ueberkorn::Mit && !mitUeberkorn)) {
-        text.clear();
-        return;
+    if (quelle->ueberkorn != Ueberkorn::Egal) {
+        // A source for one case of oversize grain serves only the protocols of that case.
+        const bool mitUeberkorn = !HoleFeldSpeziell(2, 7).empty();
+        if ((quelle->ueberkorn == Ueberkorn::Mit) != mitUeberkorn) {
+            text.clear();
+            return;
+        }
     }
     text = quelle->vorsatz + (quelle->unterfeld == kGanzesFeld
                                   ? HoleFeldSpeziell(quelle->gruppe, quelle->feld)
@@ -689,13 +713,24 @@ std::string CProtokoll::BildeUebersichtszeile() const
 
 std::string HoleMesswert(const std::string& daten, const std::string& schluessel)
 {
-    for (int n = 0;; ++n) {
-        const std::string eintrag = StringHoleZwischen(daten, '[', ']', n);
-        if (eintrag.empty())
+    // One pass over the items, each from a "[" to the next "]"; every row of the lists and the
+    // summary asks for a dozen keys.
+    const std::string_view text = daten;
+    constexpr size_t nichtGefunden = std::string_view::npos;
+    for (size_t auf = text.find('['); auf != nichtGefunden; auf = text.find('[', auf + 1)) {
+        const size_t zu = text.find(']', auf + 1);
+        if (zu == nichtGefunden || zu == auf + 1)
             return "";
-        if (StringHoleFeld(eintrag, '|', 0) == schluessel)
-            return StringHoleFeld(eintrag, '|', 1);
+        const std::string_view eintrag = text.substr(auf + 1, zu - auf - 1);
+        const size_t trenner = eintrag.find('|');
+        if (eintrag.substr(0, trenner) != schluessel)
+            continue;
+        if (trenner == nichtGefunden)
+            return "";
+        const std::string_view wert = eintrag.substr(trenner + 1);
+        return std::string(wert.substr(0, wert.find('|')));
     }
+    return "";
 }
 
 std::string WandleDatenAllgemein001(const std::string& daten)

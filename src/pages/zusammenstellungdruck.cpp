@@ -70,9 +70,10 @@ int CZusammenstellungDruck::Paginiere(CDC* dc)
     long long belegt = 0; // rows of very many lines must not overflow the sum
     int budget = kBudgetErsteSeite;
     int vorigeArt = m_arten.front();
+    Zellenmasse masse;
     for (size_t i = 0; i < m_zeilentexte.size(); ++i) {
         const int art = m_arten[i];
-        int hoehe = BerechneZeilenhoehe(*dc, m_zeilentexte[i], art) + kZeilenZugabe;
+        int hoehe = BerechneZeilenhoehe(*dc, m_zeilentexte[i], art, masse) + kZeilenZugabe;
         m_zeilenhoehen[i] = hoehe;
         if (art != vorigeArt) {
             hoehe += kKopfblockHoehe;

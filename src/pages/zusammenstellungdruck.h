@@ -16,7 +16,11 @@
 #include "platform/gdi.h"
 
 #include <array>
+#include <functional>
+#include <map>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class CDC;
@@ -101,6 +105,30 @@ private:
                           const Kopfhoehen& y) const;
     void ZeichneZellenlinien(int art, CDC& dc, int oben, int unten) const;
     void TrenneKompositum(CDC& dc, int breite, std::string& wort, int tiefe) const;
+
+    // A cell text fitted into its column and the height it takes there.
+    struct Zellenmass
+    {
+        std::string text;
+        int hoehe = 0;
+    };
+    struct TextHash
+    {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const
+        {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    // The cells measured so far by column width and text. Many rows share cell texts (a
+    // protocol's header fields, common values), so one pagination measures each only once; it
+    // owns the map, and its device context and font stay the same throughout.
+    using Zellenmasse =
+        std::map<int, std::unordered_map<std::string, Zellenmass, TextHash, std::equal_to<>>>;
+    int BerechneZeilenhoehe(CDC& dc, std::string& zeilentext, int art, Zellenmasse& masse);
+    // Appends the cell text fitted to the width to `zeile`; returns its height.
+    int PasseZelleEin(CDC& dc, int breite, std::string_view text, Zellenmasse& masse,
+                      std::string& zeile) const;
 
     CFont m_normal;
     CFont m_fett;

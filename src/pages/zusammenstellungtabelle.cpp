@@ -6,6 +6,7 @@
 #include "platform/cdc.h"
 #include "report/seitenabbildung.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -135,11 +136,19 @@ std::string Feld(const std::string& zeilentext, int feld)
 
 int CZusammenstellungDruck::SpaltenX(int grenze) const
 {
-    int summe = 0;
-    for (int spalte = 0; spalte < grenze && spalte < kAnzahlSpalten; ++spalte)
-        summe += kRelativeBreiten[spalte];
-    return m_linkerRand + static_cast<int>(std::trunc(static_cast<double>(summe) * kTabellenbreite /
-                                                      kSummeBreiten));
+    // Every row's measuring asks for its boundaries, so they are summed up once.
+    static const std::array<int, kAnzahlSpalten + 1> abstaende = [] {
+        std::array<int, kAnzahlSpalten + 1> x{};
+        int summe = 0;
+        for (int g = 0; g <= kAnzahlSpalten; ++g) {
+            x[g] = static_cast<int>(
+                std::trunc(static_cast<double>(summe) * kTabellenbreite / kSummeBreiten));
+            if (g < kAnzahlSpalten)
+                summe += kRelativeBreiten[g];
+        }
+        return x;
+    }();
+    return m_linkerRand + abstaende[std::clamp(grenze, 0, kAnzahlSpalten)];
 }
 
 void CZusammenstellungDruck::ZeichneKopfzellentext(CDC& dc, RECT rechteck, const std::string& text,

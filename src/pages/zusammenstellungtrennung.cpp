@@ -2,7 +2,6 @@
 // longest word is wider than its column gets blanks where lines may break: after an inner hyphen,
 // before a known German word part (with a hyphen), or between characters as a last resort.
 
-#include "data/textfunktionen.h"
 #include "pages/zusammenstellungdruck.h"
 #include "platform/cdc.h"
 
@@ -38,6 +37,13 @@ Textmass MesseText(CDC& dc, int breite, const std::string& text)
     RECT rechteck{0, 0, breite, -10000};
     const int hoehe = dc.DrawText(text, rechteck, kZellenformat | DT_CALCRECT);
     return {rechteck.right - rechteck.left, hoehe};
+}
+
+// A text without blanks and line breaks: DrawText lays it out as one line as wide as the text.
+bool EinLauf(std::string_view text)
+{
+    const auto ohne = [text](char c) { return text.find(c) == std::string_view::npos; };
+    return ohne(' ') && ohne('\r') && ohne('\n');
 }
 
 // The parts between single blanks; two blanks in a row give an empty part.
@@ -92,6 +98,9 @@ bool TrenneNachBindestrichen(const CZusammenstellungDruck& druck, CDC& dc, int b
 
 bool CZusammenstellungDruck::TextPasst(CDC& dc, int breite, const std::string& text) const
 {
+    // The fitting mostly tests single runs: no need to lay them out as lines.
+    if (EinLauf(text))
+        return dc.GetTextExtent(text).cx <= breite;
     return MesseText(dc, breite, text).breite <= breite;
 }
 
@@ -142,6 +151,8 @@ void CZusammenstellungDruck::TrenneKompositum(CDC& dc, int breite, std::string& 
     };
     static const std::vector<std::string> morpheme = TeileAnBlanks(std::string(kMorpheme));
     for (const std::string& morphem : morpheme) {
+        // Pieces this morpheme left alone fit no better than before.
+        bool geschnitten = false;
         for (size_t i = 0; i < stuecke.size(); ++i) {
             const std::string& stueck = stuecke[i];
             const size_t stelle = stueck.find(morphem);
@@ -159,8 +170,9 @@ void CZusammenstellungDruck::TrenneKompositum(CDC& dc, int breite, std::string& 
             stuecke.insert(stuecke.begin() + static_cast<std::ptrdiff_t>(i), neu.begin(),
                            neu.end());
             i += neu.size() - 1;
+            geschnitten = true;
         }
-        if (allePassen())
+        if (geschnitten && allePassen())
             break;
     }
     wort = VerbindeTeile(stuecke);
@@ -201,35 +213,64 @@ void CZusammenstellungDruck::PasseZellentextEin(CDC& dc, int breite, std::string
 
 int CZusammenstellungDruck::BerechneZeilenhoehe(CDC& dc, std::string& zeilentext, int art)
 {
-    std::vector<std::string> felder;
-    for (int feld = 0; feld < kAnzahlSpalten; ++feld)
-        felder.push_back(StringHoleFeld(zeilentext, '|', feld));
+    Zellenmasse masse;
+    return BerechneZeilenhoehe(dc, zeilentext, art, masse);
+}
 
+int CZusammenstellungDruck::PasseZelleEin(CDC& dc, int breite, std::string_view text,
+                                          Zellenmasse& masse, std::string& zeile) const
+{
+    // Most cells are one run that fits: measured at once, they need no entry.
+    if (EinLauf(text)) {
+        const SIZE mass = dc.GetTextExtent(text);
+        if (mass.cx <= breite) {
+            zeile += text;
+            return mass.cy;
+        }
+    }
+    auto& spalte = masse[breite];
+    auto bekannt = spalte.find(text);
+    if (bekannt == spalte.end()) {
+        std::string eingepasst(text);
+        Textmass mass = MesseText(dc, breite, eingepasst);
+        if (mass.breite > breite) {
+            PasseZellentextEin(dc, breite, eingepasst);
+            mass = MesseText(dc, breite, eingepasst);
+        }
+        bekannt =
+            spalte.emplace(std::string(text), Zellenmass{std::move(eingepasst), mass.hoehe}).first;
+    }
+    zeile += bekannt->second.text;
+    return bekannt->second.hoehe;
+}
+
+int CZusammenstellungDruck::BerechneZeilenhoehe(CDC& dc, std::string& zeilentext, int art,
+                                                Zellenmasse& masse)
+{
     m_linkerRand = 0;
     const CFont vorher = dc.SelectObject(m_normal);
+    std::string eingepasst;
+    std::string_view rest = zeilentext;
     int hoehe = 0;
     for (int feld = 0; feld < kAnzahlSpalten; ++feld) {
-        std::string& text = felder[static_cast<size_t>(feld)];
-        if (text.empty())
-            continue;
-        // The binder kind prints field 17 across the last group; every other field is measured
-        // in its own column.
-        const bool bindemittelart = art == kArtBindemittel && feld == 17;
-        const int breite =
-            bindemittelart ? SpaltenX(25) - SpaltenX(19) : SpaltenX(feld + 1) - SpaltenX(feld);
-        Textmass mass = MesseText(dc, breite, text);
-        if (mass.breite > breite) {
-            PasseZellentextEin(dc, breite, text);
-            mass = MesseText(dc, breite, text);
+        // Fields beyond the last "|" are empty.
+        const size_t ende = rest.find('|');
+        const std::string_view text = rest.substr(0, ende);
+        rest = ende == std::string_view::npos ? std::string_view() : rest.substr(ende + 1);
+        if (!text.empty()) {
+            // The binder kind prints field 17 across the last group; every other field is
+            // measured in its own column.
+            const bool bindemittelart = art == kArtBindemittel && feld == 17;
+            const int breite =
+                bindemittelart ? SpaltenX(25) - SpaltenX(19) : SpaltenX(feld + 1) - SpaltenX(feld);
+            hoehe = std::max(hoehe, PasseZelleEin(dc, breite, text, masse, eingepasst));
         }
-        hoehe = std::max(hoehe, mass.hoehe);
+        eingepasst += '|';
     }
     dc.SelectObject(vorher);
 
-    zeilentext.clear();
-    for (const std::string& text : felder)
-        zeilentext += text + '|';
-    while (!zeilentext.empty() && zeilentext.back() == '|')
-        zeilentext.pop_back();
+    while (!eingepasst.empty() && eingepasst.back() == '|')
+        eingepasst.pop_back();
+    zeilentext = std::move(eingepasst);
     return hoehe;
 }

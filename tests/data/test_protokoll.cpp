@@ -421,6 +421,11 @@ TEST(CProtokoll, KeyedColumnsReadTheMeasurementThenTheProtocol)
     EXPECT_EQ(HoleMesswert("[A|1][B|2]", "B"), "2");
     EXPECT_EQ(HoleMesswert("[A|1][B|2]", "C"), "");
     EXPECT_EQ(HoleMesswert("[A|1", "A"), "");
+    // Items run from each "[" to the next "]"; the first with the key answers, an empty one ends.
+    EXPECT_EQ(HoleMesswert("[A[B|2]", "B"), "2");
+    EXPECT_EQ(HoleMesswert("[A][A|1]", "A"), "");
+    EXPECT_EQ(HoleMesswert("[A|1|x]", "A"), "1");
+    EXPECT_EQ(HoleMesswert("[A|1][][B|2]", "B"), "");
 }
 
 TEST(CProtokoll, ComputedColumnsComeFromTheSpecialDataText)
