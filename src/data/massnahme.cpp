@@ -16,6 +16,7 @@
 #include <fstream>
 #include <set>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -81,9 +82,16 @@ template <class Aufgabe> void FuerAlleInBloecken(size_t anzahl, Aufgabe&& aufgab
     };
     {
         std::vector<std::jthread> helfer;
-        for (size_t b = 1; b < bloecke; ++b)
-            helfer.emplace_back(block, b);
-        block(0);
+        std::vector<size_t> hier{0};
+        for (size_t b = 1; b < bloecke; ++b) {
+            try {
+                helfer.emplace_back(block, b);
+            } catch (const std::system_error&) {
+                hier.push_back(b); // no thread to be had: the block runs here
+            }
+        }
+        for (size_t b : hier)
+            block(b);
     }
     for (const std::exception_ptr& f : fehler) {
         if (f)
