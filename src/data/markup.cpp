@@ -12,30 +12,7 @@
 
 namespace {
 
-enum Zeichenart : unsigned char
-{
-    kNormal,
-    kLeerraum,
-    kTrenner,
-    kAnfuehrung
-};
-
-constexpr std::array<unsigned char, 256> BaueZeichenarten()
-{
-    std::array<unsigned char, 256> arten{};
-    for (char c : std::string_view(" \t\n\r"))
-        arten[static_cast<unsigned char>(c)] = kLeerraum;
-    for (char c : std::string_view("<>=\\/?!"))
-        arten[static_cast<unsigned char>(c)] = kTrenner;
-    arten['"'] = kAnfuehrung;
-    return arten;
-}
-constexpr std::array<unsigned char, 256> kZeichenarten = BaueZeichenarten();
-
-unsigned char Art(char c)
-{
-    return kZeichenarten[static_cast<unsigned char>(c)];
-}
+using namespace markup_zeichen;
 
 // Names that differ mostly differ in length, first or last character: those are looked at
 // before the whole names are compared.
@@ -106,9 +83,10 @@ const Entity* EntityAm(std::string_view text)
     return nullptr;
 }
 
-// One pass: "&amp;amp;" becomes "&amp;". Unknown and numeric references stay as they are.
+} // namespace
+
 // Text without "&" is appended as it stands.
-void HaengeDemaskiertAn(std::string_view text, std::string& ziel)
+void CMarkup::HaengeDemaskiertAn(std::string_view text, std::string& ziel)
 {
     size_t kopiertBis = 0;
     for (size_t und = text.find('&'); und != std::string_view::npos;
@@ -120,8 +98,6 @@ void HaengeDemaskiertAn(std::string_view text, std::string& ziel)
     }
     ziel.append(text.substr(kopiertBis));
 }
-
-} // namespace
 
 CMarkup::CMarkup()
 {
@@ -213,11 +189,11 @@ inline bool CMarkup::LiesToken(int& pos, Token& token) const
     const char* d = m_text.data();
     if (pos < 0)
         return false;
-    while (pos < laenge && Art(d[pos]) == kLeerraum)
+    while (pos < laenge && ArtVon(d[pos]) == kLeerraum)
         ++pos;
     if (pos >= laenge)
         return false;
-    if (Art(d[pos]) == kAnfuehrung) {
+    if (ArtVon(d[pos]) == kAnfuehrung) {
         // Values are short: a plain loop beats a library search, and notes a "&" on the way.
         token.inAnfuehrung = true;
         token.anfang = pos + 1;
@@ -231,10 +207,10 @@ inline bool CMarkup::LiesToken(int& pos, Token& token) const
     }
     token.inAnfuehrung = false;
     token.anfang = pos;
-    if (Art(d[pos]) == kTrenner) {
+    if (ArtVon(d[pos]) == kTrenner) {
         pos += 1;
     } else {
-        while (pos < laenge && Art(d[pos]) == kNormal)
+        while (pos < laenge && ArtVon(d[pos]) == kNormal)
             ++pos;
     }
     token.ende = pos;
@@ -339,33 +315,8 @@ template <class Nimm> bool CMarkup::LaufeAttribute(int pos, int grenze, Nimm&& n
 // the ">" or "/" it ends at; -1, leaving the walk to decide, at anything else.
 int CMarkup::MerkeSchlichteAttribute(int pos)
 {
-    const char* d = m_text.data();
-    const int laenge = static_cast<int>(m_text.size());
-    for (;;) {
-        while (pos < laenge && Art(d[pos]) == kLeerraum)
-            ++pos;
-        if (pos >= laenge)
-            return -1;
-        if (d[pos] == '>' || d[pos] == '/')
-            return pos;
-        const int nameAnfang = pos;
-        while (pos < laenge && Art(d[pos]) == kNormal)
-            ++pos;
-        const int nameEnde = pos;
-        if (pos == nameAnfang || pos + 1 >= laenge || d[pos] != '=' || d[pos + 1] != '"')
-            return -1;
-        const int wertAnfang = pos + 2;
-        int mitUnd = 0;
-        for (pos = wertAnfang; pos < laenge && d[pos] != '"'; ++pos) {
-            if (d[pos] == '>')
-                return -1;
-            mitUnd |= d[pos] == '&';
-        }
-        if (pos >= laenge)
-            return -1;
-        // Built in place: a copy of a record just written field by field stalls the processor.
-        m_attribute.emplace_back(nameAnfang, nameEnde, wertAnfang, pos++, mitUnd);
-    }
+    return LiesSchlichteAttribute(m_text, pos,
+                                  [this](const AttributPos& a) { m_attribute.push_back(a); });
 }
 
 // The parse takes the attributes down while it stands on the start tag, so that reading them
@@ -659,7 +610,7 @@ void CMarkup::HaengeDatenAn(int satz, std::string& ziel) const
     const int anfang = e.startTagEnde + 1;
     // Content that opens with a CDATA section (blanks before it allowed) is taken raw.
     int pos = anfang;
-    while (pos < e.endTagAnfang && Art(m_text[pos]) == kLeerraum)
+    while (pos < e.endTagAnfang && ArtVon(m_text[pos]) == kLeerraum)
         ++pos;
     if (pos < e.endTagAnfang && m_text.compare(pos, kCdataAnfang.size(), kCdataAnfang) == 0) {
         const int cdata = pos + static_cast<int>(kCdataAnfang.size());

@@ -3,12 +3,78 @@
 // Writing inserts into the text and moves the offsets behind the insertion; the text is never
 // rebuilt from the records, so the bytes of a stored document are exactly the bytes written.
 
+#include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace markup_zeichen {
+
+// Characters inside tags: white space separates tokens, delimiters are tokens of their own, a
+// double quote opens a value; everything else makes up names.
+enum Art : unsigned char
+{
+    kNormal,
+    kLeerraum,
+    kTrenner,
+    kAnfuehrung
+};
+
+constexpr std::array<unsigned char, 256> BaueArten()
+{
+    std::array<unsigned char, 256> arten{};
+    for (char c : std::string_view(" \t\n\r"))
+        arten[static_cast<unsigned char>(c)] = kLeerraum;
+    for (char c : std::string_view("<>=\\/?!"))
+        arten[static_cast<unsigned char>(c)] = kTrenner;
+    arten['"'] = kAnfuehrung;
+    return arten;
+}
+inline constexpr std::array<unsigned char, 256> kArten = BaueArten();
+
+inline Art ArtVon(char c)
+{
+    return static_cast<Art>(kArten[static_cast<unsigned char>(c)]);
+}
+
+// The bytes of an 8-byte word that equal c, as their high bits. A bit above a match (later in
+// the text on a little-endian machine) may be set for a byte that does not match; the lowest
+// set bit is always exact.
+constexpr uint64_t GleicheBytes(uint64_t wort, char c)
+{
+    constexpr uint64_t kEinsen = 0x0101010101010101u;
+    const uint64_t x = wort ^ (kEinsen * static_cast<unsigned char>(c));
+    return (x - kEinsen) & ~x & (kEinsen << 7);
+}
+
+// From `pos` to the first '"' or ">" of the text (its length when there is none), noting
+// whether a "&" stands before it; eight bytes at a time where the machine allows.
+inline int BisAnfuehrungOderGroesser(const char* d, int pos, int laenge, int& mitUnd)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; pos + 8 <= laenge; pos += 8) {
+            uint64_t wort;
+            std::memcpy(&wort, d + pos, sizeof wort);
+            const uint64_t und = GleicheBytes(wort, '&');
+            const uint64_t ende = GleicheBytes(wort, '"') | GleicheBytes(wort, '>');
+            if (ende) {
+                mitUnd |= (und & ((ende & -ende) - 1)) != 0;
+                return pos + std::countr_zero(ende) / 8;
+            }
+            mitUnd |= und != 0;
+        }
+    }
+    for (; pos < laenge && d[pos] != '"' && d[pos] != '>'; ++pos)
+        mitUnd |= d[pos] == '&';
+    return pos;
+}
+
+} // namespace markup_zeichen
 
 class CMarkup
 {
@@ -42,6 +108,28 @@ public:
         int kind = 0;
         int ebene = 0;
     };
+
+    // Offsets into a text: an attribute name of a start tag with the quoted token two behind it;
+    // wertAnfang -1 when that token is not quoted. No default values: lookups keep arrays of them
+    // unfilled.
+    struct AttributPos
+    {
+        int nameAnfang;
+        int nameEnde;
+        int wertAnfang;
+        int wertEnde;
+        int wertMitUnd; // int like its neighbours: copies stay whole words
+    };
+
+    // Start tags as writers lay them out: 'name="value"' pairs between white space, read from
+    // `pos` up to the ">" or "/" that ends them, each handed to `nimm` as it is read. Yields the
+    // offset of that ">" or "/"; -1 at anything else (the text ends, a pair of another form, a
+    // ">" inside a value), which only the general token walk reads as the parser does.
+    template <class Nimm>
+    static int LiesSchlichteAttribute(std::string_view text, int pos, Nimm&& nimm);
+    // Appends the text with the five entities turned back into their characters, in one pass
+    // ("&amp;amp;" gives "&amp;"); any other "&" stays as it stands.
+    static void HaengeDemaskiertAn(std::string_view text, std::string& ziel);
 
     CMarkup();
     virtual ~CMarkup() = default;
@@ -120,16 +208,6 @@ private:
         bool inAnfuehrung = false;
         bool mitUnd = false; // a quoted token holding a "&", which may start an entity
     };
-    // An attribute name of a start tag with the quoted token two behind it; wertAnfang -1 when
-    // that token is not quoted. No default values: lookups keep arrays of them unfilled.
-    struct AttributPos
-    {
-        int nameAnfang;
-        int nameEnde;
-        int wertAnfang;
-        int wertEnde;
-        int wertMitUnd; // int like its neighbours: copies stay whole words
-    };
 
     void SetzeZurueck();
     bool Parse();
@@ -184,3 +262,31 @@ private:
     int m_naechsterFreier = 1;
     std::map<std::string, SavedPos, std::less<>> m_gespeichert;
 };
+
+template <class Nimm>
+int CMarkup::LiesSchlichteAttribute(std::string_view text, int pos, Nimm&& nimm)
+{
+    using namespace markup_zeichen;
+    const char* d = text.data();
+    const int laenge = static_cast<int>(text.size());
+    for (;;) {
+        while (pos < laenge && ArtVon(d[pos]) == kLeerraum)
+            ++pos;
+        if (pos >= laenge)
+            return -1;
+        if (d[pos] == '>' || d[pos] == '/')
+            return pos;
+        const int nameAnfang = pos;
+        while (pos < laenge && ArtVon(d[pos]) == kNormal)
+            ++pos;
+        const int nameEnde = pos;
+        if (pos == nameAnfang || pos + 1 >= laenge || d[pos] != '=' || d[pos + 1] != '"')
+            return -1;
+        const int wertAnfang = pos + 2;
+        int mitUnd = 0;
+        pos = BisAnfuehrungOderGroesser(d, wertAnfang, laenge, mitUnd);
+        if (pos >= laenge || d[pos] == '>')
+            return -1;
+        nimm(AttributPos{nameAnfang, nameEnde, wertAnfang, pos++, mitUnd});
+    }
+}

@@ -43,6 +43,159 @@ int ZahlAusText(std::string_view text)
     return negativ ? -static_cast<int>(betrag) : static_cast<int>(betrag);
 }
 
+// The attributes of the "protokoll" element, in written order.
+constexpr std::array<std::string_view, 6> kProtokollAttribute = {
+    "version", "ID", "titel_ID", "pruefart_ID", "pruefart_VER", "pruefunterartKuerzel"};
+
+// Short texts compared where they stand: a library call costs more than their few bytes.
+bool GleicherText(std::string_view text, size_t pos, std::string_view muster)
+{
+    if (pos > text.size() || text.size() - pos < muster.size())
+        return false;
+    for (size_t i = 0; i < muster.size(); ++i) {
+        if (text[pos + i] != muster[i])
+            return false;
+    }
+    return true;
+}
+
+// A value as it stands in the record; `da` only for the first attribute of its name.
+struct Rohwert
+{
+    std::string_view text;
+    bool mitUnd = false;
+    bool da = false;
+
+    void HaengeAn(std::string& ziel) const
+    {
+        if (mitUnd)
+            CMarkup::HaengeDemaskiertAn(text, ziel);
+        else
+            ziel.append(text);
+    }
+};
+
+// Reads a protocol record laid out as the writers lay it out, front to back without building a
+// document:
+//   <protokoll ..><daten><daten_allgemein>..</daten_allgemein><daten_speziell>..</daten_speziell>
+//   <daten_messungen><messung ..>..</messung>..</daten_messungen></daten></protokoll>
+// with any text but "<" between the tags, start tags of plain 'name="value"' pairs
+// (CMarkup::LiesSchlichteAttribute), contents without "<" (so no child, comment or CDATA
+// section), and the four inner elements of the data also written empty ("<name/>"). For such a
+// record the document reads exactly these values; any step that meets something else fails, and
+// the document reads the record.
+class CSchlichterSatz
+{
+public:
+    explicit CSchlichterSatz(std::string_view text) : m_text(text) {}
+
+    // The next tag is a start tag of that name ("<name"); its attributes of the given names are
+    // taken. `leer` tells whether it was written empty.
+    template <size_t N>
+    bool StartTag(std::string_view kleinerName, const std::array<std::string_view, N>& namen,
+                  std::array<Rohwert, N>& werte, bool& leer)
+    {
+        return IstStartTag(kleinerName) && Attribute(namen, werte, leer);
+    }
+
+    bool StartTag(std::string_view kleinerName, bool& leer)
+    {
+        std::array<Rohwert, 0> keine;
+        return StartTag(kleinerName, std::array<std::string_view, 0>{}, keine, leer);
+    }
+
+    // The attributes of the start tag whose name was just passed, up to its end.
+    template <size_t N>
+    bool Attribute(const std::array<std::string_view, N>& namen, std::array<Rohwert, N>& werte,
+                   bool& leer)
+    {
+        // Names mostly stand in the written order: the one after the last found is tried first.
+        size_t naechster = 0;
+        const int ende = CMarkup::LiesSchlichteAttribute(
+            m_text, static_cast<int>(m_pos), [&](const CMarkup::AttributPos& a) {
+                if constexpr (N > 0) {
+                    const size_t laenge = a.nameEnde - a.nameAnfang;
+                    for (size_t k = 0; k < N; ++k) {
+                        const size_t i = (naechster + k) % N;
+                        if (!werte[i].da && namen[i].size() == laenge &&
+                            GleicherText(m_text, a.nameAnfang, namen[i])) {
+                            werte[i] = {m_text.substr(a.wertAnfang, a.wertEnde - a.wertAnfang),
+                                        a.wertMitUnd != 0, true};
+                            naechster = i + 1;
+                            return;
+                        }
+                    }
+                }
+            });
+        if (ende < 0)
+            return false;
+        leer = m_text[ende] == '/';
+        if (leer && (static_cast<size_t>(ende) + 1 >= m_text.size() || m_text[ende + 1] != '>'))
+            return false;
+        m_pos = ende + (leer ? 2 : 1);
+        return true;
+    }
+
+    // Whether the next tag opens an element of that name, without moving on.
+    bool IstStartTag(std::string_view kleinerName)
+    {
+        const size_t kleiner = NaechstesKleiner();
+        const size_t hinter = kleiner + kleinerName.size();
+        if (!GleicherText(m_text, kleiner, kleinerName) || hinter >= m_text.size())
+            return false;
+        // The name ends there: white space, or the end of the tag.
+        const char c = m_text[hinter];
+        if (markup_zeichen::ArtVon(c) != markup_zeichen::kLeerraum && c != '>' && c != '/')
+            return false;
+        m_pos = hinter;
+        return true;
+    }
+
+    // The next tag is exactly this end tag ("</name>").
+    bool EndTag(std::string_view endTag)
+    {
+        const size_t kleiner = NaechstesKleiner();
+        if (!GleicherText(m_text, kleiner, endTag))
+            return false;
+        m_pos = kleiner + endTag.size();
+        return true;
+    }
+
+    // The content of an element just opened, up to its end tag.
+    bool Inhalt(std::string_view endTag, Rohwert& wert)
+    {
+        const size_t anfang = m_pos;
+        if (!EndTag(endTag))
+            return false;
+        wert.text = m_text.substr(anfang, m_pos - endTag.size() - anfang);
+        wert.mitUnd = wert.text.find('&') != std::string_view::npos;
+        return true;
+    }
+
+    // A data element, written with content or empty.
+    bool Element(std::string_view kleinerName, std::string_view endTag, Rohwert& wert)
+    {
+        bool leer = false;
+        return StartTag(kleinerName, leer) && (leer || Inhalt(endTag, wert));
+    }
+
+private:
+    // The "<" of the next tag; the text's end when there is none, where no tag matches.
+    size_t NaechstesKleiner() const
+    {
+        // Mostly a line end at most stands before it: a look costs less than a search.
+        for (size_t pos = m_pos; pos < std::min(m_pos + 3, m_text.size()); ++pos) {
+            if (m_text[pos] == '<')
+                return pos;
+        }
+        const size_t kleiner = m_text.find('<', m_pos);
+        return kleiner == std::string_view::npos ? m_text.size() : kleiner;
+    }
+
+    std::string_view m_text;
+    size_t m_pos = 0;
+};
+
 std::string Gruppe(const std::string& daten, int n)
 {
     return StringHoleZwischen(daten, '{', '}', n);
@@ -285,10 +438,84 @@ void CProtokoll::SetzeArtIndex()
 
 bool CProtokoll::LeseXML(std::string_view xml)
 {
+    if (LeseSchlichtenSatz(xml))
+        return true;
     CMarkup dokument;
     // The text outlives the reading, so the document need not copy it.
     dokument.SetzeDokumentAnsicht(xml);
     return LeseXML(dokument);
+}
+
+bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
+{
+    // Beyond what the document can address it accepts no text.
+    if (xml.size() >= INT_MAX / 2)
+        return false;
+    CSchlichterSatz satz(xml);
+    std::array<Rohwert, kProtokollAttribute.size()> kopf;
+    Rohwert allgemein, speziell;
+    bool leer = false;
+    if (!satz.StartTag("<protokoll", kProtokollAttribute, kopf, leer) || leer ||
+        !satz.StartTag("<daten", leer) || leer ||
+        !satz.Element("<daten_allgemein", "</daten_allgemein>", allgemein) ||
+        !satz.Element("<daten_speziell", "</daten_speziell>", speziell) ||
+        !satz.StartTag("<daten_messungen", leer))
+        return false;
+    // Reused by every record read on this thread: the measurements are copied out at their size.
+    thread_local std::string texte;
+    thread_local std::vector<Messungsenden> messungen;
+    texte.clear();
+    messungen.clear();
+    if (!leer) {
+        std::array<Rohwert, kMessungsAttribute.size()> werte;
+        Rohwert daten;
+        while (satz.IstStartTag("<messung")) {
+            werte = {};
+            daten = {};
+            if (!satz.Attribute(kMessungsAttribute, werte, leer) ||
+                (!leer && !satz.Inhalt("</messung>", daten)))
+                return false;
+            Messungsenden& enden = messungen.emplace_back();
+            const size_t anfang = texte.size();
+            for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage}) {
+                werte[feld].HaengeAn(texte);
+                MerkeMessungsEnde(enden, feld, texte.size());
+            }
+            daten.HaengeAn(texte);
+            MerkeMessungsEnde(enden, kDaten, texte.size());
+            enden.lfdNrWert =
+                ZahlAusText(std::string_view(texte).substr(anfang, enden.ende[kLfdNr] - anfang));
+        }
+        if (!satz.EndTag("</daten_messungen>"))
+            return false;
+    }
+    if (!satz.EndTag("</daten>") || !satz.EndTag("</protokoll>"))
+        return false;
+
+    const auto kopfwert = [&kopf](size_t i) {
+        std::string wert;
+        kopf[i].HaengeAn(wert);
+        return wert;
+    };
+    m_version = kopfwert(0);
+    m_id = kopfwert(1);
+    m_titelId = kopfwert(2);
+    m_pruefartId = kopfwert(3);
+    m_pruefart = ZahlAusText(m_pruefartId);
+    m_pruefartVer = ZahlAusText(kopfwert(4));
+    m_pruefunterartKuerzel = kopfwert(5);
+    SetzeArtIndex();
+    daten_allgemein.clear();
+    allgemein.HaengeAn(daten_allgemein);
+    if (m_version == "0.0.1") {
+        daten_allgemein = WandleDatenAllgemein001(daten_allgemein);
+        m_version = kAktuelleVersion;
+    }
+    daten_speziell.clear();
+    speziell.HaengeAn(daten_speziell);
+    m_messungsTexte.assign(texte);
+    m_messungen.assign(messungen.begin(), messungen.end());
+    return true;
 }
 
 bool CProtokoll::LeseXML(CMarkup& dokument)

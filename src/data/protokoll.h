@@ -77,8 +77,8 @@ public:
     // Reads the protocol from its XML; false when the text is no document or holds no
     // "protokoll" element. Missing attributes and elements give empty values.
     bool LeseXML(std::string_view xml);
-    // The same from a document just set (its positions still at the start), so that one
-    // document object can serve many records.
+    // The same from a document just set (its positions still at the start): the general reader,
+    // which the text reader leaves every record to that is not laid out as the writers lay it out.
     bool LeseXML(CMarkup& dokument);
     std::string SchreibeXML() const;
 
@@ -127,6 +127,9 @@ private:
         int lfdNrWert = 0;
     };
     std::string_view MessungsFeld(int index, Messungsfeld feld) const;
+    // The record as the writers lay it out, read without a document; false, changing nothing,
+    // for any other record, which the document then reads.
+    bool LeseSchlichtenSatz(std::string_view xml);
     // The field ends there in the measurement texts.
     void MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende);
     void LeseMessungen(CMarkup& dokument);

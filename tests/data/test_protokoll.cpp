@@ -1,7 +1,9 @@
+#include "data/markup.h"
 #include "data/protokoll.h"
 #include "platform/exceptions.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -89,6 +91,44 @@ const char* const kVollesXml =
     "</daten_messungen>\r\n"
     "</daten>\r\n"
     "</protokoll>\r\n";
+
+// Everything a read gives, with its result, as one text.
+std::string Abbild(bool gelesen, const CProtokoll& p)
+{
+    std::string abbild = gelesen ? "gelesen" : "nicht gelesen";
+    const auto dazu = [&abbild](const std::string& text) { abbild += '\x01' + text; };
+    for (const std::string& text :
+         {p.GetVersion(), p.GetID(), p.GetTitelID(), p.GetPruefartID(),
+          std::to_string(p.GetPruefart()), std::to_string(p.GetArtIndex()),
+          std::to_string(p.GetPruefartVER()), p.GetPruefunterartKuerzel(), p.GetDatenAllgemein(),
+          p.GetDatenSpeziell()})
+        dazu(text);
+    MESSUNG m;
+    for (int i = 0; i < p.GetAnzahlMessungen(); ++i) {
+        p.GetMessung(i, m);
+        for (const std::string& text :
+             {m.lfdNr, std::to_string(m.lfdNrWert), m.station, m.schicht, m.lage, m.daten})
+            dazu(text);
+    }
+    return abbild;
+}
+
+// The record read from its text, and read through a document as every caller may.
+std::string GelesenAusText(std::string_view xml)
+{
+    CProtokoll protokoll;
+    const bool gelesen = protokoll.LeseXML(xml);
+    return Abbild(gelesen, protokoll);
+}
+
+std::string GelesenAusDokument(std::string_view xml)
+{
+    CMarkup dokument;
+    dokument.SetzeDokument(xml);
+    CProtokoll protokoll;
+    const bool gelesen = protokoll.LeseXML(dokument);
+    return Abbild(gelesen, protokoll);
+}
 
 } // namespace
 
@@ -178,6 +218,57 @@ TEST(CProtokoll, ReadingToleratesMissingPartsAndRejectsNonProtocols)
     EXPECT_EQ(protokoll.GetAnzahlMessungen(), 2);
     EXPECT_THROW(protokoll.GetMessung(2, messung), CInvalidArgException);
     EXPECT_THROW(protokoll.GetMessung(-1, messung), CInvalidArgException);
+}
+
+// Records as writers lay them out are read without a document; every record, however it is
+// changed, must read exactly as the document reads it.
+TEST(CProtokoll, RecordsReadAsTheDocumentReadsThemHoweverTheyAreWritten)
+{
+    const std::string bases[] = {
+        kVollesXml,
+        "<protokoll ID=\"a&amp;b\" ID=\"zweites\" version=\"0.0.1\"titel_ID=\"3\" "
+        "pruefart_ID=\" 1002x\"><daten><daten_allgemein>{}{a|b|c|d|e|f|g|h|PV-12|j||}"
+        "</daten_allgemein>x<daten_speziell/>\t<daten_messungen><messung lage=\"r\" "
+        "lfdNr=\"&#51;\" lfdNr=\"4\">&lt;&gt;&amp;amp;&</messung><messung/></daten_messungen>"
+        "</daten>\n</protokoll>rest<",
+        "<protokoll version=\"0.0.2\"><daten><daten_allgemein/><daten_speziell>{s}"
+        "</daten_speziell><daten_messungen/></daten></protokoll>",
+    };
+    for (const std::string& basis : bases)
+        EXPECT_EQ(GelesenAusText(basis), GelesenAusDokument(basis)) << basis;
+
+    // Edits with the characters and pieces that decide how markup reads.
+    const std::string_view stuecke[] = {"<",          ">",
+                                        "/",          "\"",
+                                        "=",          "&",
+                                        " ",          "\r\n",
+                                        "!",          "?",
+                                        "-",          "x",
+                                        "/>",         "</",
+                                        "</messung>", "<messung>",
+                                        "<!--",       "-->",
+                                        "<![CDATA[",  "]]>",
+                                        "&amp;",      "<daten_speziell>",
+                                        "<?",         "?>"};
+    std::mt19937 zufall(20);
+    for (int n = 0; n < 30000; ++n) {
+        std::string text = bases[n % std::size(bases)];
+        for (int aenderungen = 1 + n % 3; aenderungen > 0; --aenderungen) {
+            const size_t pos = zufall() % (text.size() + 1);
+            const std::string_view stueck = stuecke[zufall() % std::size(stuecke)];
+            switch (zufall() % 3) {
+            case 0:
+                text.insert(pos, stueck);
+                break;
+            case 1:
+                text.replace(pos, stueck.size(), stueck);
+                break;
+            default:
+                text.erase(pos, 1 + zufall() % 12);
+            }
+        }
+        ASSERT_EQ(GelesenAusText(text), GelesenAusDokument(text)) << text;
+    }
 }
 
 TEST(CProtokoll, OldFormatProtocolNumbersLoseTheirPrefix)
