@@ -1,6 +1,5 @@
 #include "app/applistctrl.h"
 
-#include "data/protokolle.h"
 #include "data/textfunktionen.h"
 #include "platform/einstellungen.h"
 #include "platform/text.h"
@@ -194,15 +193,6 @@ void CAppListCtrl::OnColumnclick(int spalte)
 {
     m_sortierRichtung = m_sortierRichtung != 0 ? 0 : kAbsteigend;
     SortiereNachSpalte(spalte + m_sortierRichtung);
-}
-
-const std::string& CAppListCtrl::HoleTitelPfad(const CProtokolle& protokolle,
-                                               const std::string& titelId)
-{
-    auto eintrag = m_titelCache.find(titelId);
-    if (eintrag == m_titelCache.end())
-        eintrag = m_titelCache.emplace(titelId, protokolle.BildeTitelPfad(titelId)).first;
-    return eintrag->second;
 }
 
 void CAppListCtrl::paintEvent(QPaintEvent* ereignis)

@@ -8,11 +8,8 @@
 
 #include <QStyledItemDelegate>
 #include <QTreeView>
-#include <map>
 #include <string>
 #include <vector>
-
-class CProtokolle;
 
 class CPersListCtrl : public QTreeView
 {
@@ -82,11 +79,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
-    // Title path of a titel_ID, looked up once per fill.
-    const std::string& HoleTitelPfad(const CProtokolle& protokolle, const std::string& titelId);
-    // Every fill starts afresh, so no title of an earlier project remains.
-    void LeereTitelCache() { m_titelCache.clear(); }
-
     int m_modus = 0;
     std::string m_praefix;
     std::string m_filtermarken;
@@ -97,7 +89,6 @@ private:
 
     LISTENAUSSEHEN m_aussehen;
     CListenModell* m_modell;
-    std::map<std::string, std::string> m_titelCache;
     int m_sortierRichtung = 0;
 };
 

@@ -174,7 +174,6 @@ void CMessungsListCtrl::BaueSpalten()
 void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog,
                                     const std::string& pruefartId, const MessungsFilter& filter)
 {
-    LeereTitelCache();
     HoleModell().Leere();
     SetzeArt(pruefartId);
     BaueSpalten();
@@ -201,7 +200,7 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefa
         // A type the catalogue does not hold leaves the name empty.
         auswahl.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER());
         FuegeMessungenHinzu(i, protokoll, auswahl.HoleName(),
-                            HoleTitelPfad(protokolle, protokoll.GetTitelID()), filter, zeilen,
+                            protokolle.BildeTitelPfad(protokoll.GetTitelID()), filter, zeilen,
                             positionen);
     }
     std::vector<int> reihenfolge = OrdneEinfuegungen(positionen);

@@ -76,7 +76,6 @@ void CProtokollListCtrl::InitSpalten(int modus, const std::string& praefix)
 
 void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog)
 {
-    LeereTitelCache();
     CPruefartKatalog auswahl = katalog;
     std::vector<LISTENZEILE> zeilen;
     zeilen.reserve(static_cast<size_t>(protokolle.GetAnzahl()));
@@ -95,7 +94,7 @@ LISTENZEILE CProtokollListCtrl::BaueZeile(const CProtokoll& protokoll,
     if (katalog.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER()))
         SetzeZelle(zeile, 1, protokoll.GetPruefunterartKuerzel() + "  " + katalog.HoleName(),
                    GrossSchreiben(katalog.HoleName()));
-    const std::string& titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
+    const std::string& titel = protokolle.BildeTitelPfad(protokoll.GetTitelID());
     SetzeZelle(zeile, 2, titel, GrossSchreiben(titel));
 
     for (int feld = 0; feld < kAnzahlKopffelder; ++feld) {

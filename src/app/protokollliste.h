@@ -23,8 +23,7 @@ public:
 
     // Sets mode and prefix; the columns and their stored layout come with the first call only.
     void InitSpalten(int modus, const std::string& praefix);
-    // One row per protocol in collection order. Titles are looked up afresh for every fill, so
-    // none of an earlier project remains.
+    // One row per protocol in collection order, with the title paths of the loaded project.
     void FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog);
 
 private:
