@@ -41,15 +41,6 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
 
-template <typename Fenster> Fenster* OffenesFenster()
-{
-    for (QWidget* fenster : QApplication::topLevelWidgets()) {
-        if (auto* gesucht = qobject_cast<Fenster*>(fenster); gesucht && gesucht->isVisible())
-            return gesucht;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TEST(Messungsexport, ZeileInAnfuehrungszeichenMitZusatzwertenNurFuerKV)
