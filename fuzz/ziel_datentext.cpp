@@ -47,6 +47,16 @@ void PruefeGeschrieben(const std::string& vorher, const std::string& gelesen,
         std::abort();
 }
 
+// The readers of whole records.
+void LeseBloecke(const CVersuchData& daten)
+{
+    daten.HoleSpeziellBlock4();
+    daten.HoleSpeziellBlock5();
+    daten.HoleKopfblock();
+    daten.HoleProtokollnummer();
+    daten.HolePruefdatum();
+}
+
 void LeseDatentexte(const CVersuchData& daten, int gruppe, int feld, int unterfeld)
 {
     daten.HoleFeld(gruppe, feld);
@@ -54,11 +64,6 @@ void LeseDatentexte(const CVersuchData& daten, int gruppe, int feld, int unterfe
     daten.HoleUnterfeld(gruppe, feld, unterfeld);
     daten.HoleFeldSpeziellKlartext(gruppe, feld);
     daten.HoleSpeziellBlock(gruppe);
-    daten.HoleSpeziellBlock4();
-    daten.HoleSpeziellBlock5();
-    daten.HoleKopfblock();
-    daten.HoleProtokollnummer();
-    daten.HolePruefdatum();
 }
 
 void SchreibeDatentexte(CVersuchData& daten, int art, int gruppe, int feld, int unterfeld,
@@ -169,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     for (const std::string* text : {&datentexte.daten_allgemein, &datentexte.daten_speziell})
         Hilfen(*text, "|", n, m, static_cast<int>(text->size()) + position);
     // Indices a little beyond what records hold, and negative ones.
-    for (int schritt = 0; schritt < 16 && !eingabe.Leer(); ++schritt) {
+    for (int schritt = 0; schritt < 8 && !eingabe.Leer(); ++schritt) {
         const int art = eingabe.Zahl(0, 7);
         const int gruppe = eingabe.Zahl(-2, 22);
         const int feld = eingabe.Zahl(-2, 40);
@@ -181,5 +186,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
         Hilfen(wert, datentexte.HoleFeld(gruppe, feld), feld, unterfeld,
                static_cast<int>(wert.size()) + position);
     }
+    LeseBloecke(datentexte);
     return 0;
 }

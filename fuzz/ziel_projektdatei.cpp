@@ -33,9 +33,6 @@ void LeseProtokoll(const CProtokolle& protokolle, const CProtokoll& protokoll)
         for (int spalte = 0; spalte < 20; ++spalte)
             protokoll.HoleMessungsSpalteNachIndex(text, spalte, messung);
     }
-    // What the report factory hands to a test object.
-    CProtokoll kopie;
-    kopie.LeseXML(protokoll.SchreibeXML());
 }
 
 } // namespace
