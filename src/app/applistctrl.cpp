@@ -241,13 +241,16 @@ void CListenDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->fillRect(zelle, AlsQColor(ausgewaehlt ? kAuswahlFarbe
                                        : ungerade  ? m_aussehen.ungeradeZeile
                                                    : m_aussehen.geradeZeile));
+    const int markenbild = index.data(CListenModell::MarkenbildRolle).toInt();
     QColor schrift = Qt::white;
     if (!ausgewaehlt)
-        schrift = index.data(CListenModell::MarkiertRolle).toBool() ? AlsQColor(kMarkierteSchrift)
-                                                                    : QColor(Qt::black);
+        schrift = markenbild != 0 ? AlsQColor(kMarkierteSchrift) : QColor(Qt::black);
 
     if (!ausgewaehlt && m_liste.HatFiltermarke(spalte))
         painter->fillRect(zelle, AlsQColor(ungerade ? kFilterUngerade : kFilterGerade));
+    if (markenbild != 0 && spalte == 0)
+        m_liste.HoleBildliste().Zeichne(*painter, markenbild,
+                                        zelle.topLeft() + QPoint(2, m_aussehen.markenHoehe));
     if (m_liste.header()->visualIndex(spalte) != 0)
         painter->fillRect(zelle.left() - (spalte == 0 ? 2 : 0), zelle.top(), 1, zelle.height(),
                           AlsQColor(m_aussehen.trennlinie));

@@ -3,6 +3,7 @@
 // order in the application profile; CAppListCtrl adds the rows with their sort texts, sorting by a
 // click on a column head, and the owner-drawn look of the rows.
 
+#include "app/bildliste.h"
 #include "app/listenmodell.h"
 #include "platform/gdi.h"
 
@@ -47,6 +48,7 @@ struct LISTENAUSSEHEN
     int rechterTextabstand;      // the text keeps this many pixels from the cell's right edge
     bool mehrereMessungenMarke;  // "M" in column 0 of a row whose protocol has several
     bool trennlinienUnterZeilen; // separators run on below the last row
+    int markenHoehe;             // the marker of a marked row lies this far below the row's top
 };
 
 class CAppListCtrl : public CPersListCtrl
@@ -66,6 +68,7 @@ public:
     int HoleArt() const { return m_art; }
 
     CListenModell& HoleModell() const { return *m_modell; }
+    const CBildliste& HoleBildliste() const { return m_bildliste; }
     // Null for a row outside the list.
     const ITEMINFOS* HoleInfo(int zeile) const;
     // The records of the selected rows, top to bottom.
@@ -88,6 +91,7 @@ private:
     void ZeichneTrennlinienUnterZeilen();
 
     LISTENAUSSEHEN m_aussehen;
+    CBildliste m_bildliste;
     CListenModell* m_modell;
     int m_sortierRichtung = 0;
 };

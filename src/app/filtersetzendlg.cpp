@@ -5,6 +5,7 @@
 #include "data/textfunktionen.h"
 #include "platform/qtext.h"
 
+#include <QCollator>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -33,14 +34,27 @@ QComboBox* Operatorliste(QWidget* dialog)
     return liste;
 }
 
+// In the order of a sorted combo box: German collation, letter case ignored.
+QStringList SortierteWerte(const std::set<std::string>& werte)
+{
+    QStringList texte;
+    for (const std::string& wert : werte)
+        texte.append(AusCp1252(wert));
+    QCollator sortierung(QLocale(QLocale::German, QLocale::Germany));
+    sortierung.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(texte.begin(), texte.end(), sortierung);
+    return texte;
+}
+
 QComboBox* Werteliste(QWidget* dialog, const std::set<std::string>& werte)
 {
     auto* liste = new QComboBox(dialog);
     liste->setEditable(true);
     liste->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed stays as typed: an offered value must not complete it.
+    liste->setCompleter(nullptr);
     liste->addItem(QString());
-    for (const std::string& wert : werte)
-        liste->addItem(AusCp1252(wert));
+    liste->addItems(SortierteWerte(werte));
     return liste;
 }
 

@@ -1,9 +1,13 @@
 #include "app/geschwistermeldung.h"
 
 #include "data/textfunktionen.h"
+#include "platform/meldung.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 #include <QtEndian>
 #include <cstring>
 
@@ -11,8 +15,16 @@ namespace {
 
 constexpr const char* VordergrundText = "IN_DEN_VORDERGRUND";
 constexpr qint64 KopfLaenge = 8;
+constexpr int kWarteMs = 1000;
+
+QString Laufzeitordner()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+}
 
 } // namespace
+
+using namespace Qt::StringLiterals;
 
 std::string LeseKopierdatenText(const char* daten, std::size_t laenge)
 {
@@ -46,6 +58,63 @@ bool NimmKopierdatensaetze(QIODevice& quelle, const std::function<void(const QBy
         nimm(quelle.read(laenge));
     }
     return true;
+}
+
+std::string EigeneKennung()
+{
+    return std::to_string(QCoreApplication::applicationPid());
+}
+
+QString GeschwisterAdresse(const QString& fensterKlasse)
+{
+    return Laufzeitordner() + u'/' + fensterKlasse;
+}
+
+bool SendeKopierdaten(const QString& adresse, const std::string& text)
+{
+    if (text.size() + 1 > CGeschwisterVerbindung::MaxDatenlaenge)
+        return false;
+    QLocalSocket sender;
+    sender.connectToServer(adresse);
+    if (!sender.waitForConnected(kWarteMs))
+        return false;
+    QByteArray satz(KopfLaenge, '\0');
+    qToLittleEndian<quint32>(static_cast<quint32>(text.size() + 1), satz.data() + 4);
+    satz.append(text.data(), static_cast<qsizetype>(text.size()));
+    satz.append('\0');
+    sender.write(satz);
+    const bool gesendet = sender.waitForBytesWritten(kWarteMs);
+    sender.disconnectFromServer();
+    return gesendet;
+}
+
+bool SendeAnMassnahmenuebersicht(const std::string& text)
+{
+    if (SendeKopierdaten(GeschwisterAdresse(u"axo_massnahmenuebersicht_class"_s), text))
+        return true;
+    ZeigeMeldung("Unable to find \"AXO Maßnahmenübersicht\"");
+    return false;
+}
+
+int SendeAnTitelfenster(const std::string& text)
+{
+    int erreicht = 0;
+    const QDir ordner(Laufzeitordner());
+    for (const QString& name : ordner.entryList(QDir::System | QDir::Hidden)) {
+        if (name.contains(u"Titel:"_s) && SendeKopierdaten(ordner.filePath(name), text))
+            ++erreicht;
+    }
+    return erreicht;
+}
+
+int SendeUnbedingtesSchliessen(const std::string& text)
+{
+    return SendeAnTitelfenster("UNBEDINGTES_SCHLIESSEN" + text);
+}
+
+int SendeInDenVordergrund()
+{
+    return SendeAnTitelfenster(std::string(VordergrundText) + "[" + EigeneKennung() + "]");
 }
 
 CGeschwisterVerbindung::CGeschwisterVerbindung(QObject* parent)

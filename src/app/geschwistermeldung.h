@@ -2,7 +2,8 @@
 // The one message that the sibling program of the product family sends: a request to bring the
 // viewer to the front. It arrives on a local socket named after the window class, as the record
 // of a copy-data message: a 32-bit data word (not looked at), a 32-bit byte count, then that many
-// bytes of text; both words little-endian.
+// bytes of text; both words little-endian. The sockets of a user's programs lie in that user's
+// runtime folder, so that every user of the machine has their own.
 
 #include <QByteArray>
 #include <QObject>
@@ -28,6 +29,24 @@ bool IstVordergrundAnfrageAn(const std::string& text, const std::string& eigeneK
 // complete stays for the next call. False when a record announces more than
 // CGeschwisterVerbindung::MaxDatenlaenge bytes: the connection is then to be dropped.
 bool NimmKopierdatensaetze(QIODevice& quelle, const std::function<void(const QByteArray&)>& nimm);
+
+// The identifier a front request carries for this program: its process id.
+std::string EigeneKennung();
+
+// The socket of a window class in the user's own runtime folder.
+QString GeschwisterAdresse(const QString& fensterKlasse);
+
+// Sends a text as one copy-data record (with its terminating NUL); false when nobody answers.
+bool SendeKopierdaten(const QString& adresse, const std::string& text);
+// Sends a text to the overview of measures; when it does not run, says so.
+bool SendeAnMassnahmenuebersicht(const std::string& text);
+// Sends to every window of the user's programs whose caption contains "Titel:" (a window that
+// answers by its caption listens under it); the number of windows reached.
+int SendeAnTitelfenster(const std::string& text);
+// "UNBEDINGTES_SCHLIESSEN" followed by `text`, to those windows.
+int SendeUnbedingtesSchliessen(const std::string& text);
+// A front request with this program's identifier, to those windows.
+int SendeInDenVordergrund();
 
 // Receives copy-data records on a local socket and hands each complete one on.
 class CGeschwisterVerbindung : public QObject

@@ -35,8 +35,8 @@ QVariant CListenModell::data(const QModelIndex& index, int role) const
         return int(m_spalten[index.column()].ausrichtung | Qt::AlignVCenter);
     case MehrereMessungenRolle:
         return zeile->info.mehrereMessungen;
-    case MarkiertRolle:
-        return zeile->info.markiert;
+    case MarkenbildRolle:
+        return !zeile->info.markiert ? 0 : zeile->info.doppeltMarkiert ? 2 : 1;
     default:
         return {};
     }

@@ -43,7 +43,8 @@ public:
     enum Rolle
     {
         MehrereMessungenRolle = Qt::UserRole,
-        MarkiertRolle,
+        // The image of a marked row: 1, or 2 when marked twice; 0 for a row not marked.
+        MarkenbildRolle,
     };
 
     explicit CListenModell(QObject* parent = nullptr);

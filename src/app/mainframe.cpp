@@ -133,7 +133,7 @@ void CMainFrame::AktualisiereBefehle()
 
 std::string CMainFrame::EigeneKennung()
 {
-    return std::to_string(QCoreApplication::applicationPid());
+    return ::EigeneKennung();
 }
 
 void CMainFrame::OnCopyData(const char* daten, std::size_t laenge)

@@ -25,6 +25,7 @@ constexpr LISTENAUSSEHEN kMessungsAussehen{
     .rechterTextabstand = 3,
     .mehrereMessungenMarke = true,
     .trennlinienUnterZeilen = false,
+    .markenHoehe = 0,
 };
 
 Qt::Alignment Ausrichtung(Spaltenausrichtung ausrichtung)

@@ -17,6 +17,7 @@
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +26,8 @@ namespace {
 constexpr COLORREF kEintragHintergrund = 0x82DCDC;
 // The list begins this many pixels below its anchor.
 constexpr int kListenAbstand = 20;
+// Pixels between a label and its counter.
+constexpr int kZaehlerAbstand = 2;
 
 void ZeichneEintrag(QPainter& maler, const QRect& feld, const QString& text, bool gewaehlt,
                     const QPalette& farben)
@@ -103,11 +106,12 @@ CPage3::CPage3(const CPruefartKatalog& katalog, QWidget* parent) : QWidget(paren
     m_filterEntfernen =
         Platziere(Schaltflaeche(this, u"alle Filter entfernen"_s), du, 253, 0, 72, 16);
     m_allesMarkieren = Platziere(Schaltflaeche(this, u"Alles markieren"_s), du, 329, 0, 62, 16);
-    // The labels reach up to the counters, so that wider faces than the dialog's still fit.
-    Platziere(new QLabel(u"Aufgelistete Messungen:"_s, this), du, 395, 1, 82, 8);
-    Platziere(new QLabel(u"Markierte Messungen:"_s, this), du, 395, 13, 82, 8);
+    auto* aufgelistet =
+        Platziere(new QLabel(u"Aufgelistete Messungen:"_s, this), du, 395, 1, 78, 8);
+    auto* markiert = Platziere(new QLabel(u"Markierte Messungen:"_s, this), du, 395, 13, 71, 8);
     m_zeilenZaehler = Platziere(Zaehler(this), du, 478, 0, 32, 12);
     m_auswahlZaehler = Platziere(Zaehler(this), du, 478, 12, 32, 12);
+    RueckeZaehlerHinterBeschriftungen({aufgelistet, markiert});
     m_listenAnker = Platziere(new QWidget(this), du, 55, 5, 43, 10);
     m_listenAnker->hide();
     m_liste = Platziere(new CMessungsListCtrl(this), du, 1, 29, 342, 133);
@@ -126,6 +130,20 @@ CPage3::CPage3(const CPruefartKatalog& katalog, QWidget* parent) : QWidget(paren
     connect(&modell, &QAbstractItemModel::modelReset, this, &CPage3::AktualisiereZaehler);
     connect(m_liste->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CPage3::AktualisiereZaehler);
+}
+
+void CPage3::RueckeZaehlerHinterBeschriftungen(const std::array<QLabel*, 2>& beschriftungen)
+{
+    // A face wider than the dialog's would let the counters cover the end of the labels: the
+    // labels take the width their text needs, and the counters move right where necessary.
+    int rechts = 0;
+    for (QLabel* beschriftung : beschriftungen) {
+        beschriftung->resize(std::max(beschriftung->width(), beschriftung->sizeHint().width()),
+                             std::max(beschriftung->height(), beschriftung->sizeHint().height()));
+        rechts = std::max(rechts, beschriftung->geometry().right() + 1);
+    }
+    for (QLineEdit* zaehler : {m_zeilenZaehler, m_auswahlZaehler})
+        zaehler->move(std::max(zaehler->x(), rechts + kZaehlerAbstand), zaehler->y());
 }
 
 void CPage3::FuelleVersuchsarten(const CPruefartKatalog& katalog)

@@ -7,11 +7,13 @@
 
 #include <QComboBox>
 #include <QWidget>
+#include <array>
 #include <string>
 #include <vector>
 
 class CMessungsListCtrl;
 class CPruefartKatalog;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -63,6 +65,7 @@ protected:
 private:
     void FuelleVersuchsarten(const CPruefartKatalog& katalog);
     void PlatziereListe();
+    void RueckeZaehlerHinterBeschriftungen(const std::array<QLabel*, 2>& beschriftungen);
 
     Filterspalten m_filter;
     CSchemeComboBox* m_versuchsart; // 1051

@@ -93,52 +93,6 @@ PROTOKOLLDETAILS BildeProtokollDetails(const CProtokoll* protokoll, const std::s
     return details;
 }
 
-CLabel::CLabel(QWidget* parent) : QLabel(parent)
-{
-    setAutoFillBackground(true);
-}
-
-CLabel::CLabel(const QString& text, QWidget* parent) : CLabel(parent)
-{
-    setText(text);
-}
-
-void CLabel::SetText(const std::string& text)
-{
-    setText(AusCp1252(text));
-}
-
-void CLabel::SetTextColor(COLORREF farbe)
-{
-    QPalette farben = palette();
-    farben.setColor(QPalette::WindowText, AlsQColor(farbe));
-    setPalette(farben);
-    repaint();
-}
-
-void CLabel::SetBkColor(COLORREF farbe)
-{
-    QPalette farben = palette();
-    farben.setColor(QPalette::Window, AlsQColor(farbe));
-    setPalette(farben);
-}
-
-void CLabel::SetFontBold(bool fett)
-{
-    QFont schrift = font();
-    schrift.setWeight(fett ? QFont::Bold : QFont::Normal);
-    setFont(schrift);
-    repaint();
-}
-
-void CLabel::SetFontName(const QString& name)
-{
-    QFont schrift = font();
-    schrift.setFamilies({name.left(31)});
-    setFont(schrift);
-    repaint();
-}
-
 CTabellenStatic::CTabellenStatic(QWidget* parent) : QWidget(parent)
 {
     for (int zeile = 0; zeile < kDetailZeilen; ++zeile) {

@@ -2,9 +2,9 @@
 // The details of the selected protocol above the tabs: its title in a label, sixteen header values
 // in a painted table, the test's key data in a two-column list and its internal note.
 
+#include "app/label.h"
 #include "platform/gdi.h"
 
-#include <QLabel>
 #include <QTreeWidget>
 #include <QWidget>
 #include <array>
@@ -33,21 +33,6 @@ PROTOKOLLDETAILS BildeProtokollDetails(const CProtokoll* protokoll, const std::s
 
 // Name-value pairs of a key-data block "name_value_name_value..."; the first empty name ends it.
 std::vector<std::pair<std::string, std::string>> ZerlegeEckdaten(const std::string& block);
-
-// A static text with its own colours and font.
-class CLabel : public QLabel
-{
-    Q_OBJECT
-public:
-    explicit CLabel(QWidget* parent = nullptr);
-    CLabel(const QString& text, QWidget* parent);
-
-    void SetText(const std::string& text);
-    void SetTextColor(COLORREF farbe);
-    void SetBkColor(COLORREF farbe);
-    void SetFontBold(bool fett);
-    void SetFontName(const QString& name);
-};
 
 // Sixteen header values in a grid of two halves, each row a grey title and a blue value.
 class CTabellenStatic : public QWidget

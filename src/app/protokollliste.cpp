@@ -27,6 +27,7 @@ constexpr LISTENAUSSEHEN kProtokollAussehen{
     .rechterTextabstand = 0,
     .mehrereMessungenMarke = false,
     .trennlinienUnterZeilen = true,
+    .markenHoehe = -1,
 };
 
 constexpr auto kSpaltenkoepfe = [] {

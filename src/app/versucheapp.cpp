@@ -14,8 +14,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -41,6 +41,16 @@ bool ErmittleProgrammverzeichnis(std::string& ordner)
         return false;
     ordner = gefunden;
     return true;
+}
+
+std::string SchneideAufDateiname(const std::string& pfad)
+{
+    const size_t trenner = pfad.find_last_of("\\/");
+    std::string name = trenner == std::string::npos ? pfad : pfad.substr(trenner + 1);
+    const size_t endung = name.find(".axo{");
+    if (endung != std::string::npos)
+        name.resize(endung + 4);
+    return name;
 }
 
 bool IstProjektArgument(const std::string& argument)
@@ -115,7 +125,7 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
 void CVersucheApp::StarteGeschwisterVerbindung()
 {
     // A second viewer, or one whose socket cannot be made, runs without the sibling link.
-    m_geschwister.Lausche(QString::fromUtf16(FensterKlasse));
+    m_geschwister.Lausche(GeschwisterAdresse(QString::fromUtf16(FensterKlasse)));
 }
 
 void CVersucheApp::WechsleInsProgrammverzeichnis()

@@ -102,5 +102,9 @@ CVersucheApp* HoleVersucheApp();
 // when it cannot be found.
 bool ErmittleProgrammverzeichnis(std::string& ordner);
 
+// The file name of a path, after its last "\" or "/"; a name holding ".axo{" ends with its
+// ".axo".
+std::string SchneideAufDateiname(const std::string& pfad);
+
 // Only a first argument ending exactly in ".axo" names a project to load.
 bool IstProjektArgument(const std::string& argument);

@@ -54,6 +54,8 @@ CVersucheView::CVersucheView(CVersucheDoc& dokument, QWidget* parent)
 void CVersucheView::ErzeugeSteuerelemente()
 {
     const CDialogEinheiten du(font());
+    // Never so small that the buttons or the rows of the protocol list go out of view.
+    setMinimumSize(du.X(FormBreite), du.Y(MindestHoehe));
     m_band = Platziere(new QWidget(this), du, 0, 0, 519, 25);
     m_notizBeschriftung =
         Platziere(new QLabel(u" interne  Notiz zum    Protokoll"_s, this), du, 3, 3, 64, 19);

@@ -33,6 +33,8 @@ public:
     // Size of the form in dialog units.
     static constexpr int FormBreite = 519;
     static constexpr int FormHoehe = 328;
+    // The protocols page starts at 133; below it room for a few rows.
+    static constexpr int MindestHoehe = 200;
 
     explicit CVersucheView(CVersucheDoc& dokument, QWidget* parent = nullptr);
 
@@ -48,6 +50,14 @@ public:
     // several selected all but the note go empty.
     void ZeigeProtokollDetails();
     bool IstProtokollseiteAktiv() const;
+
+    // The control of the form with a dialog identifier (101 "Neu" ...); null for none.
+    QWidget* HoleSteuerelement(int id) const;
+    // Disables that control; an unknown identifier changes nothing.
+    void SperreSteuerelement(int id);
+    // Handles every waiting event, then the work Qt leaves for a quiet moment (objects whose
+    // deletion is due); false when the program was asked to end meanwhile.
+    static bool VerarbeiteWartendeEreignisse();
 
     // Texts of the sibling program other than a front request: ignored.
     bool BearbeiteNachricht(const std::string& text);

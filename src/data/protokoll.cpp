@@ -6,6 +6,7 @@
 #include "platform/exceptions.h"
 #include "platform/text.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -194,6 +195,16 @@ void CProtokoll::SetzeDatentexte(const std::string& allgemein, const std::string
     daten_speziell = speziell;
 }
 
+void CProtokoll::SetzeProtokollnummerRoh(const std::string& nummer)
+{
+    daten_allgemein = ::SetzeFeld(daten_allgemein, 1, 8, nummer);
+}
+
+void CProtokoll::SetzePruefdatumRoh(const std::string& datum)
+{
+    daten_allgemein = ::SetzeFeld(daten_allgemein, 1, 9, datum);
+}
+
 int ListenartVonPruefart(int pruefart)
 {
     static constexpr struct
@@ -241,12 +252,12 @@ bool CProtokoll::LeseXML(const std::string& xml)
         return true;
     dokument.BetreteElement();
     // The children are searched forward only, so they are expected in the written order.
-    if (dokument.FindeKindElement("daten_allgemein")) {
+    if (dokument.FindeKindElement("daten_allgemein"))
         daten_allgemein = dokument.HoleKindDaten();
-        if (m_version == "0.0.1") {
-            daten_allgemein = WandleDatenAllgemein001(daten_allgemein);
-            m_version = kAktuelleVersion;
-        }
+    // Also without a general text: an old protocol then gets the twenty empty groups.
+    if (m_version == "0.0.1") {
+        daten_allgemein = WandleDatenAllgemein001(daten_allgemein);
+        m_version = kAktuelleVersion;
     }
     if (dokument.FindeKindElement("daten_speziell"))
         daten_speziell = dokument.HoleKindDaten();
@@ -404,4 +415,28 @@ std::string WandleDatenAllgemein001(const std::string& daten)
         neu += "{" + (k == 1 ? WandleKopfgruppe001(gruppe) : gruppe) + "}";
     }
     return neu;
+}
+
+std::string SetzeFeld(const std::string& daten, int gruppe, int feld, const std::string& wert)
+{
+    // Every "{" opens a group of the text, also an empty one or one without its "}" (which reads
+    // as empty, so that nothing after it leaks into the group).
+    const int anzahl = int(std::count(daten.begin(), daten.end(), '{'));
+    if (gruppe < 0 || gruppe >= anzahl)
+        throw CInvalidArgException("Datentext ohne Gruppe " + std::to_string(gruppe));
+
+    std::string text;
+    for (int g = 0; g < anzahl; ++g) {
+        std::string inhalt = Gruppe(daten, g);
+        if (g == gruppe) {
+            const int felder = std::max(StringZaehleFelderZeichen(inhalt, '|'), feld + 1);
+            std::string neu;
+            for (int f = 0; f < felder; ++f)
+                neu += (f == feld ? wert : StringHoleFeld(inhalt, '|', f)) + "|";
+            neu.pop_back();
+            inhalt = std::move(neu);
+        }
+        text += "{" + inhalt + "}";
+    }
+    return text;
 }

@@ -50,11 +50,16 @@ public:
     int GetArtIndex() const { return m_artIndex; }
     std::string GetDatenAllgemein() const { return daten_allgemein; }
     std::string GetDatenSpeziell() const { return daten_speziell; }
+    std::string GetDatenSpeziell2() const { return GetDatenSpeziell(); }
 
     void SetzeID(const std::string& id) { m_id = id; }
     void SetzeTitelID(const std::string& titel_ID) { m_titelId = titel_ID; }
     void SetzePruefunterartKuerzel(const std::string& kuerzel) { m_pruefunterartKuerzel = kuerzel; }
     void SetzeDatentexte(const std::string& allgemein, const std::string& speziell);
+    // Write the protocol number (field 8) and the test date "JJJJMMTT" (field 9) of group 1 as
+    // given, unescaped; CInvalidArgException when the general data text has no group 1.
+    void SetzeProtokollnummerRoh(const std::string& nummer);
+    void SetzePruefdatumRoh(const std::string& datum);
 
     int GetAnzahlMessungen() const { return static_cast<int>(m_messungen.size()); }
     // Copies measurement i; CInvalidArgException for an index outside the measurements.
@@ -104,6 +109,11 @@ int ListenartVonPruefart(int pruefart);
 // Value of the first item "[key|value]" of a measurement data text with that key (compared
 // exactly); an empty item ends the search.
 std::string HoleMesswert(const std::string& daten, const std::string& schluessel);
+
+// The data text with field `feld` of group `gruppe` replaced by the value, unescaped; groups
+// beyond the last one of the text are not added, so such a group is an invalid argument
+// (CInvalidArgException). Text outside the groups is dropped.
+std::string SetzeFeld(const std::string& daten, int gruppe, int feld, const std::string& wert);
 
 // Turns the general data text of a protocol of format "0.0.1" into the current form: the protocol
 // number loses its prefix ("PV-12" becomes "12") and group 1 its trailing empty fields.

@@ -62,6 +62,9 @@ public:
     bool SetzeTitelID(const std::string& id, const std::string& titelId);
     bool LoescheProtokoll(const std::string& id);
 
+    // A spare text that nothing sets; emptying the collection leaves it alone.
+    const std::string& HoleReservetext() const { return m_reservetext; }
+
     // Reader of the overview hand-over document that a project can build.
     bool LadeUebersicht(const std::string& pfad);
     bool LeseUebersichtXML(CMarkup& xml);
@@ -77,6 +80,7 @@ private:
     };
     Titeltafel& HoleTiteltafel() const;
 
+    std::string m_reservetext;
     std::map<std::string, std::string> m_werte;
     std::vector<std::string> m_titel;
     std::set<std::string> m_gewaehlteTitel;

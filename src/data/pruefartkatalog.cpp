@@ -58,9 +58,11 @@ enum Feld
     GRUPPENTITEL
 };
 
-bool HatUnterarten(const std::string& pruefart_ID)
+// Only the comparison sheets are told apart by sub-type: both permeability rows name the same
+// quantity, so the first of them stands for either method.
+bool WaehltNachUnterart(const std::string& pruefart_ID)
 {
-    return pruefart_ID == "1017" || pruefart_ID == "1018";
+    return pruefart_ID == "1018";
 }
 
 PRUEFARTZEILE ZerlegeZeile(const std::string& zeile)
@@ -87,7 +89,7 @@ int CPruefartKatalog::HoleAnzahl() const
 bool CPruefartKatalog::Waehle(const std::string& pruefart_ID, int unterart)
 {
     m_auswahl = PRUEFARTZEILE{};
-    const bool nachUnterart = HatUnterarten(pruefart_ID) && unterart != 0;
+    const bool nachUnterart = WaehltNachUnterart(pruefart_ID) && unterart != 0;
     for (const std::string& zeile : m_zeilen) {
         if (StringHoleFeld(zeile, '|', ID) != pruefart_ID)
             continue;

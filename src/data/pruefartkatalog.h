@@ -24,8 +24,8 @@ public:
     bool Lade();
     int HoleAnzahl() const;
 
-    // Selects the row of a test type; for the types with sub-types ("1017", "1018") a nonzero
-    // sub-type picks the row of that sub-type. False, with the selection empty, when none fits.
+    // Selects the first row of a test type; for the comparison sheets ("1018") a nonzero sub-type
+    // picks the row of that sub-type. False, with the selection empty, when none fits.
     bool Waehle(const std::string& pruefart_ID, int unterart);
 
     std::string HoleID() const { return m_auswahl.pruefart_ID; }

@@ -3,6 +3,8 @@
 #include "platform/einstellungen.h"
 #include "platform/text.h"
 
+#include <utility>
+
 namespace {
 
 // The key whose values live in the print settings store.
@@ -20,35 +22,122 @@ std::string OhneFolgende(std::string text, char zeichen)
     return text;
 }
 
-} // namespace
-
-CRegDWORDWert::CRegDWORDWert(const std::string& wertpfad, DWORD vorgabe, bool erzwingen)
-    : m_vorgabe(vorgabe), m_erzwingen(erzwingen)
+RegPfad TeilePfad(const std::string& wertpfad)
 {
     const std::string pfad = OhneFuehrende(wertpfad, '\\');
     const std::size_t letzter = pfad.rfind('\\');
-    if (letzter == std::string::npos) {
-        m_wertname = pfad;
-    } else {
-        m_schluessel = OhneFolgende(pfad.substr(0, letzter), '\\');
-        m_wertname = OhneFolgende(OhneFuehrende(pfad.substr(letzter), '\\'), '\\');
-    }
+    if (letzter == std::string::npos)
+        return {"", pfad};
+    return {OhneFolgende(pfad.substr(0, letzter), '\\'),
+            OhneFolgende(OhneFuehrende(pfad.substr(letzter), '\\'), '\\')};
+}
+
+RegPfad TeilePfadStd(const std::string& wertpfad)
+{
+    const std::size_t letzter = wertpfad.rfind('\\');
+    if (letzter == std::string::npos)
+        return {wertpfad, wertpfad};
+    return {wertpfad.substr(0, letzter), wertpfad.substr(letzter + 1)};
+}
+
+DWORD LeseGespeichert(const std::string& name, DWORD vorgabe)
+{
+    return static_cast<DWORD>(LeseEinstellungInt(name, static_cast<int>(vorgabe)));
+}
+
+std::string LeseGespeichert(const std::string& name, const std::string& vorgabe)
+{
+    return LeseEinstellungText(name, vorgabe);
+}
+
+bool SchreibeGespeichert(const std::string& name, DWORD wert)
+{
+    return SchreibeEinstellungInt(name, static_cast<int>(wert));
+}
+
+bool SchreibeGespeichert(const std::string& name, const std::string& wert)
+{
+    return SchreibeEinstellungText(name, wert);
+}
+
+} // namespace
+
+template <typename Wert>
+CRegWert<Wert>::CRegWert(RegPfad pfad, Wert vorgabe, bool erzwingen)
+    : m_wertname(std::move(pfad.wertname)), m_schluessel(std::move(pfad.schluessel)),
+      m_vorgabe(std::move(vorgabe)), m_erzwingen(erzwingen)
+{
     LeseRegistry();
 }
 
-DWORD CRegDWORDWert::LeseRegistry()
+template <typename Wert> bool CRegWert<Wert>::LiegtImSpeicher() const
 {
     // Registry keys are compared without regard to case.
-    if (GrossSchreiben(m_schluessel) != GrossSchreiben(kEinstellungsSchluessel))
+    return GrossSchreiben(m_schluessel) == GrossSchreiben(kEinstellungsSchluessel);
+}
+
+template <typename Wert> Wert CRegWert<Wert>::LeseRegistry()
+{
+    if (!LiegtImSpeicher())
         return m_vorgabe;
-    m_wert = static_cast<DWORD>(LeseEinstellungInt(m_wertname, static_cast<int>(m_vorgabe)));
+    m_wert = LeseGespeichert(m_wertname, m_vorgabe);
     m_gelesen = true;
     return m_wert;
 }
 
-DWORD CRegDWORDWert::HoleWert()
+template <typename Wert> Wert CRegWert<Wert>::HoleWert()
 {
     if (m_gelesen && !m_erzwingen)
         return m_wert;
     return LeseRegistry();
+}
+
+template <typename Wert> LONG CRegWert<Wert>::SchreibeRegistry()
+{
+    if (!LiegtImSpeicher())
+        return ERROR_ACCESS_DENIED;
+    if (!SchreibeGespeichert(m_wertname, m_wert))
+        return ERROR_WRITE_FAULT;
+    m_gelesen = true;
+    return ERROR_SUCCESS;
+}
+
+template <typename Wert> CRegWert<Wert>& CRegWert<Wert>::SetzeWert(const Wert& wert)
+{
+    if (wert == m_wert && !m_erzwingen)
+        return *this;
+    m_wert = wert;
+    SchreibeRegistry();
+    return *this;
+}
+
+template class CRegWert<DWORD>;
+template class CRegWert<std::string>;
+
+CRegDWORDWert::CRegDWORDWert(const std::string& wertpfad, DWORD vorgabe, bool erzwingen)
+    : CRegWert(TeilePfad(wertpfad), vorgabe, erzwingen)
+{
+}
+
+CRegStringWert::CRegStringWert(const std::string& wertpfad, const std::string& vorgabe,
+                               bool erzwingen)
+    : CRegWert(TeilePfad(wertpfad), vorgabe, erzwingen)
+{
+}
+
+CRegDWORDWertStd::CRegDWORDWertStd(const std::string& wertpfad, DWORD vorgabe, bool erzwingen)
+    : CRegWert(TeilePfadStd(wertpfad), vorgabe, erzwingen)
+{
+}
+
+CRegStringWertStd::CRegStringWertStd(const std::string& wertpfad, const std::string& vorgabe,
+                                     bool erzwingen)
+    : CRegWert(TeilePfadStd(wertpfad), vorgabe, erzwingen)
+{
+}
+
+CRegStringWertStd& CRegStringWertStd::Anhaengen(const std::string& text)
+{
+    SetzeWert(HoleWert() + text);
+    return *this;
 }

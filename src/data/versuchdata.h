@@ -3,15 +3,15 @@
 //
 // A data text is a row of groups "{...}"; a group is a row of fields separated by "|", a field a
 // row of sub-fields separated by "@". Text outside the braces means nothing. Readers accept any
-// number of groups and give an empty text for whatever is missing; writers always write exactly
-// groups 0 to 19 and store "{", "}", "|" and "@" of a value as "(", ")", "#" and "#".
+// number of groups and give an empty text for whatever is missing; field writers always write
+// exactly groups 0 to 19 and store "{", "}", "|" and "@" of a value as "(", ")", "#" and "#".
 
 #include <string>
 
 class CVersuchData
 {
 public:
-    // Groups a writer keeps; a value aimed beyond them would be lost.
+    // Groups a field writer keeps; a value aimed beyond them would be lost.
     static constexpr int AnzahlGruppen = 20;
 
     std::string daten_allgemein;
@@ -36,7 +36,7 @@ public:
     // Test date for display, "TT.MM.JJJJ"; empty when none is stored.
     std::string HolePruefdatum() const;
 
-    // The writers return false, leaving the text alone, only for a group outside 0..19 or a
+    // The field writers return false, leaving the text alone, only for a group outside 0..19 or a
     // negative field or sub-field; otherwise true.
     bool SetzeFeld(int gruppe, int feld, const std::string& wert);
     // With `unterfelderBehalten` the value's "@" stay sub-field separators.
@@ -45,8 +45,9 @@ public:
     bool SetzeFeldSpeziellMitUnterfeldern(int gruppe, int feld, const std::string& wert);
     bool SetzeUnterfeld(int gruppe, int feld, int unterfeld, const std::string& wert);
     bool SetzeProtokollnummer(const std::string& wert);
-    // Replaces the whole content of a group of the special data text, unescaped; true only when
-    // the text changed.
+    // Replaces the whole content of a group of the special data text, unescaped. The text keeps
+    // its number of groups, raised to reach the group, so a group of 20 or higher is written
+    // too; false for a negative group, else true only when the text changed.
     bool SetzeSpeziellGruppe(int gruppe, const std::string& inhalt);
 };
 

@@ -47,7 +47,7 @@ void WerteKurveAus(CSieblinie& kurve, CKornKennwerte& werte, Pruefung nimmStart)
     if (!SplineSieblinie(kurve.xWerte, kurve.yWerte, 0, kurve.anzahl, Stuetzstellen, SplineTeiler,
                          kurve.xKurve, kurve.yKurve))
         return;
-    // Only the first samples are the curve's; the last entry is the end knot with passing 0.
+    // Only the first samples are the curve's; the last one has an x but no passing value.
     const auto& x = kurve.xKurve;
     const auto& p = kurve.yKurve;
     for (std::size_t i = 1; i < Stuetzstellen && p[i] < Obergrenze; ++i)

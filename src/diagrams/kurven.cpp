@@ -210,13 +210,14 @@ double SplineWert(const std::vector<double>& xs, const std::vector<double>& ys,
            (t - 1) * t * ((t + 1) * m[k + 1] - (t - 2) * m[k]) * hk * hk / teiler;
 }
 
-// Hands the samples to the caller only when the knots gave a finite curve.
+// Hands the samples to the caller only when the knots gave a finite curve. The last sample has
+// an x but no y: the caller's y entry there keeps its value.
 bool UebernimmProben(const Proben& p, std::vector<double>& xAus, std::vector<double>& yAus)
 {
     if (!AlleEndlich(p.x) || !AlleEndlich(p.y))
         return false;
     std::copy(p.x.begin(), p.x.end(), xAus.begin());
-    std::copy(p.y.begin(), p.y.end(), yAus.begin());
+    std::copy(p.y.begin(), p.y.end() - 1, yAus.begin());
     return true;
 }
 

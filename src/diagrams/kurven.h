@@ -29,9 +29,10 @@ bool AusgleichsParabel(const std::vector<double>& x, const std::vector<double>& 
 // Natural cubic spline through the points von .. bis − 1, sampled at anzahlProben + 1 equal x steps
 // from the first to the last point. The lists must also hold an entry at index bis; it stands in
 // for an end knot extrapolated from the last three points. Each call appends anzahlProben + 1
-// zeros to both output lists and writes the samples from index 0 (the last y stays 0). Returns
-// false, writing no samples, with fewer than three points or when the points give no finite curve
-// (equal x values).
+// zeros to both output lists and writes the samples from index 0; the last sample gets its x but
+// no y, so that y entry keeps what it held (0 in a list that was empty). Returns false, writing
+// no samples, with fewer than three points or when the points give no finite curve (equal x
+// values).
 bool SplineProctorKurve(const std::vector<double>& x, const std::vector<double>& y, int von,
                         int bis, int anzahlProben, int teiler, std::vector<double>& xAus,
                         std::vector<double>& yAus);

@@ -6,7 +6,8 @@
 //
 // Rows of the chart data text: 0 load ticks, 1 settlement ticks (the first at the upper edge),
 // 2/3 first loading, 4/5 unloading, 6/7 second loading (loads and settlements cell by cell).
-// Values map without subtracting the axis minimum: value 0 lies on the left and the upper edge.
+// A value is drawn where the tick labels put it: the first tick of each axis, its minimum, lies
+// on the left and the upper edge.
 
 #include "platform/gdi.h"
 

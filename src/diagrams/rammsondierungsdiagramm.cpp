@@ -65,10 +65,10 @@ public:
     CRammDiagramm(CDC& dc, const RECT& r, const std::string& daten, const Tiefenachse& achse)
         : m_dc(dc), m_r(r), m_tabelle(daten), m_achse(achse),
           m_striche(Zellen(m_tabelle, Schlagstriche)),
+          m_xMin(StringZuDouble(m_tabelle.GetText(Schlagstriche, 0))),
           m_xMax(StringZuDouble(m_tabelle.GetText(Schlagstriche, m_striche - 1)))
     {
-        const double xMin = StringZuDouble(m_tabelle.GetText(Schlagstriche, 0));
-        m_xSkala = static_cast<double>(r.right - r.left) / (m_xMax - xMin);
+        m_xSkala = static_cast<double>(r.right - r.left) / (m_xMax - m_xMin);
         // A single tick has no spacing; it stands on the left edge.
         m_strichAbstand = m_striche > 1 ? (r.right - r.left) / (m_striche - 1) : 0;
     }
@@ -151,15 +151,16 @@ private:
     int X(int strich) const { return m_r.left + strich * m_strichAbstand; }
     int Y(int grenze) const { return m_r.top - grenze * m_achse.schrittHoehe; }
 
-    // Blows above the last tick end at the right edge. Nothing when the scale has no finite
-    // value (equal first and last tick) or the end does not fit the device.
+    // A bar ends where the tick labels put its blows, the first tick on the left edge; blows
+    // above the last tick end at the right edge. Nothing when the scale has no finite value
+    // (equal first and last tick) or the end does not fit the device.
     std::optional<int> BalkenEnde(int schritt) const
     {
         double schlaege =
             StringZuDouble(m_tabelle.GetText(Schlaege, m_achse.ersterSchritt + schritt));
         if (schlaege > m_xMax)
             schlaege = m_xMax;
-        return ZuGeraeteInt(m_r.left + schlaege * m_xSkala);
+        return ZuGeraeteInt(m_r.left + (schlaege - m_xMin) * m_xSkala);
     }
 
     CDC& m_dc;
@@ -167,6 +168,7 @@ private:
     const CDruckDaten m_tabelle;
     const Tiefenachse m_achse;
     const int m_striche;
+    const double m_xMin;
     const double m_xMax;
     double m_xSkala = 0;
     int m_strichAbstand = 0;

@@ -2,8 +2,9 @@
 // The dynamic probing diagram: one horizontal grey bar per 0.1 m of penetration depth, its length
 // the blows for that step; the blow-count axis runs along the upper edge, depth grows downward.
 //
-// Rows of the chart data text: 0 blow-count ticks (first = minimum, last = maximum, the texts are
-// the labels), 1 depth labels per step boundary, 2 blows per step.
+// Rows of the chart data text: 0 blow-count ticks (first = minimum on the left edge, last =
+// maximum on the right edge, the texts are the labels), 1 depth labels per step boundary, 2 blows
+// per step.
 
 #include "platform/gdi.h"
 

@@ -91,7 +91,8 @@ private:
     }
 
     void Geraetespalte(const Geraetespalte& x, std::span<const Geraetezeile> zeilen);
-    void Spaltenblock(int block);
+    void BlockLinien(int block);
+    void BlockTexte(int block);
 };
 
 void CRammSeite::Geraetespalte(const ::Geraetespalte& x, std::span<const Geraetezeile> zeilen)
@@ -121,12 +122,10 @@ void CRammSeite::Geraet()
     Text(UntenLinks, 22.7, 1.3, Feld(9));
 }
 
-// The lines of one column block and its texts: the head, then per metre ten rows of depth, blows
-// and remark, and the metre row.
-void CRammSeite::Spaltenblock(int block)
+// The thick lines of one column block: head band, metre rows, groups and column separators.
+void CRammSeite::BlockLinien(int block)
 {
     const double b = BlockBreite * block;
-    WaehleStift(KraeftigerStift);
     Rechteck(b, -2, b + BlockBreite, -1);
     Linie(b + SchlagSpalte, -2, b + SchlagSpalte, 0);
     for (int j = 0; j < MeterJeBlock; ++j) {
@@ -137,7 +136,13 @@ void CRammSeite::Spaltenblock(int block)
         Linie(b + SchlagSpalte, oben - 1, b + SchlagSpalte, oben + 9);
         Linie(b + BemerkungSpalte, oben - 2, b + BemerkungSpalte, oben + 10);
     }
+}
 
+// The texts of one column block: the head, then per metre ten rows of depth, blows and remark,
+// and the metre row.
+void CRammSeite::BlockTexte(int block)
+{
+    const double b = BlockBreite * block;
     Text(UntenMitte, b + 0.5, -1, "T");
     Text(AuszeichnungLinksVersetzt, b + 1.65, -1, "N<t>10");
     Text(UntenLinks, b + 3, -1, "Bemerkung");
@@ -156,6 +161,7 @@ void CRammSeite::Spaltenblock(int block)
     }
 }
 
+// All lines come before the texts, so that no border covers the end of a long remark.
 void CRammSeite::Schlagtabelle()
 {
     Ursprung(0, 23);
@@ -163,8 +169,11 @@ void CRammSeite::Schlagtabelle()
     const int zeilenlinien = static_cast<int>(MeterHoehe) * MeterJeBlock;
     for (int y = 0; y < zeilenlinien; ++y)
         Linie(0, y, BlockBreite * Spaltenbloecke, y);
+    WaehleStift(KraeftigerStift);
     for (int block = 0; block < Spaltenbloecke; ++block)
-        Spaltenblock(block);
+        BlockLinien(block);
+    for (int block = 0; block < Spaltenbloecke; ++block)
+        BlockTexte(block);
 }
 
 void CRammSeite::Tiefen()

@@ -4,7 +4,9 @@
 #include "platform/exceptions.h"
 #include "report/protokolldruck.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -25,9 +27,9 @@ CDruckDaten BeginneSeitenkoerper(CProtokollDruck& druck, CDC& dc, const std::str
 
 int LeseSteuerzahl(const std::string& text)
 {
-    int wert = 0;
-    const auto gelesen = std::from_chars(text.data(), text.data() + text.size(), wert);
-    return gelesen.ec == std::errc() && wert >= 0 ? wert : 0;
+    const long wert = std::strtol(text.c_str(), nullptr, 10);
+    return int(
+        std::clamp<long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 std::string Zeilenstueck(const std::string& text, int n)

@@ -25,8 +25,9 @@ inline bool IstNotizseite(int seitencode)
 CDruckDaten BeginneSeitenkoerper(CProtokollDruck& druck, CDC& dc, const std::string& tabelle,
                                  const std::string& titel, bool mitAuszeichnung);
 
-// A whole number that steers the layout (a page total, a count): its leading digits, 0 when
-// there are none or they do not fit.
+// A whole number that steers the layout (a page total, a method code), read as atoi reads it:
+// blanks and a sign before the digits, digits up to the first other character, 0 when there are
+// none; held within the range of int.
 int LeseSteuerzahl(const std::string& text);
 
 // Piece n of a text whose line breaks are stored as "#CRLF#"; "" beyond the last.

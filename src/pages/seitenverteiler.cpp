@@ -46,6 +46,8 @@ constexpr std::array kSeiten{
     Seitenzuordnung{24, &CProtokollDruck::DruckeKornverteilungAlt},
     Seitenzuordnung{25, &CProtokollDruck::DruckeProctorAlt},
     Seitenzuordnung{27, &CProtokollDruck::DruckeKorndichte},
+    Seitenzuordnung{28, &CProtokollDruck::DruckeBindemittelmenge},
+    Seitenzuordnung{29, &CProtokollDruck::DruckeBodenaustauschdicke},
     Seitenzuordnung{30, &CProtokollDruck::DruckeWassergehalt},
 };
 

@@ -82,6 +82,21 @@ std::vector<std::string_view> Absaetze(std::string_view text)
     return absaetze;
 }
 
+struct Richtung
+{
+    double x;
+    double y;
+};
+
+// The baseline's direction on the page. The pages are laid out y-up, where the escapement is
+// negated before a run is turned: it turns the run clockwise as seen on the page, so 2700 reads
+// bottom to top with the glyph tops to the left, and 1 tilts a tenth of a degree down.
+Richtung Grundlinie(const LOGFONT& schrift)
+{
+    const double winkel = schrift.lfEscapement / 10.0 * std::numbers::pi / 180.0;
+    return {std::cos(winkel), -std::sin(winkel)};
+}
+
 } // namespace
 
 CDC::CDC(const CTextMetrik& metrik) : m_metrik(metrik)
@@ -171,14 +186,54 @@ bool CDC::TextOut(int x, int y, std::string_view text)
         // The position moves along the baseline to the far end of the text.
         const unsigned waagerecht = ausrichtung & TA_CENTER;
         const int weg = waagerecht == TA_LEFT ? breite : waagerecht == TA_RIGHT ? -breite : 0;
-        const double winkel =
-            m_zustand.schrift.GetLogFont().lfEscapement / 10.0 * std::numbers::pi / 180.0;
-        m_zustand.position.x += static_cast<int>(std::lround(weg * std::cos(winkel)));
-        m_zustand.position.y += static_cast<int>(std::lround(weg * std::sin(winkel)));
+        const Richtung richtung = Grundlinie(m_zustand.schrift.GetLogFont());
+        m_zustand.position.x += static_cast<int>(std::lround(weg * richtung.x));
+        m_zustand.position.y += static_cast<int>(std::lround(weg * richtung.y));
     }
     if (!text.empty())
         ZeichneText({anker, ausrichtung & ~TA_UPDATECP, text, breite, std::nullopt, 0});
     return true;
+}
+
+CDC::TextLage CDC::Lage(const TextAusgabe& ausgabe) const
+{
+    const LOGFONT& schrift = m_zustand.schrift.GetLogFont();
+    TextLage lage;
+    const Richtung richtung = Grundlinie(schrift);
+    lage.richtungX = richtung.x;
+    lage.richtungY = richtung.y;
+    lage.zelle = m_metrik.Zelle(schrift);
+    const unsigned waagerecht = ausgabe.ausrichtung & TA_CENTER;
+    const unsigned senkrecht = ausgabe.ausrichtung & TA_BASELINE;
+    lage.links = waagerecht == TA_RIGHT    ? -double(ausgabe.breite)
+                 : waagerecht == TA_CENTER ? -ausgabe.breite / 2.0
+                                           : 0.0;
+    lage.grundlinie = senkrecht == TA_BASELINE ? 0.0
+                      : senkrecht == TA_BOTTOM ? -double(lage.zelle.abstieg)
+                                               : double(lage.zelle.aufstieg);
+    return lage;
+}
+
+RECT CDC::Textkasten(const TextAusgabe& ausgabe) const
+{
+    const TextLage lage = Lage(ausgabe);
+    const double oben = lage.grundlinie - lage.zelle.aufstieg;
+    const double unten = lage.grundlinie + lage.zelle.abstieg;
+    const double rechts = lage.links + ausgabe.breite;
+    RECT kasten{INT_MAX, INT_MIN, INT_MIN, INT_MAX};
+    for (const auto& [x, y] : {std::pair{lage.links, oben}, std::pair{rechts, oben},
+                               std::pair{lage.links, unten}, std::pair{rechts, unten}}) {
+        // Frame y runs toward the descent, a quarter turn clockwise from the baseline.
+        const int seiteX = ausgabe.anker.x +
+                           static_cast<int>(std::lround(x * lage.richtungX + y * lage.richtungY));
+        const int seiteY = ausgabe.anker.y +
+                           static_cast<int>(std::lround(x * lage.richtungY - y * lage.richtungX));
+        kasten.left = std::min(kasten.left, seiteX);
+        kasten.right = std::max(kasten.right, seiteX);
+        kasten.top = std::max(kasten.top, seiteY);
+        kasten.bottom = std::min(kasten.bottom, seiteY);
+    }
+    return kasten;
 }
 
 std::vector<CDC::Zeile> CDC::BrichZeilen(std::string_view text, int breite, unsigned format) const

@@ -120,6 +120,21 @@ protected:
         std::optional<RECT> drawTextRechteck;
         unsigned drawTextFormat = 0;
     };
+    // Where a text run lies on the page. Its own frame has x along the baseline from the anchor
+    // and y toward the descent; the alignment picks the anchor on the run's left, centre or right
+    // and on its top, baseline or bottom.
+    struct TextLage
+    {
+        double richtungX = 1; // unit vector along the baseline, on the page (y up)
+        double richtungY = 0;
+        double links = 0;      // the run's start along the baseline, from the anchor
+        double grundlinie = 0; // the baseline's offset from the anchor toward the descent
+        SCHRIFTZELLE zelle;
+    };
+    TextLage Lage(const TextAusgabe& ausgabe) const;
+    // The turned cell of a run as an upright rectangle on the page (top > bottom).
+    RECT Textkasten(const TextAusgabe& ausgabe) const;
+
     // A bitmap on the device: destination as given, source normalised to positive extents.
     struct BildAusgabe
     {

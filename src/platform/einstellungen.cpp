@@ -28,6 +28,14 @@ int AlsInt(const QVariant& wert, int vorgabe)
     return ok ? zahl : vorgabe;
 }
 
+// Writes through at once, so that a failure can be told.
+bool Schreibe(QSettings&& einstellungen, const QString& schluessel, const QVariant& wert)
+{
+    einstellungen.setValue(schluessel, wert);
+    einstellungen.sync();
+    return einstellungen.status() == QSettings::NoError;
+}
+
 } // namespace
 
 int LeseEinstellungInt(const std::string& name, int vorgabe)
@@ -36,9 +44,20 @@ int LeseEinstellungInt(const std::string& name, int vorgabe)
     return AlsInt(DruckEinstellungen().value(AusCp1252(name)), vorgabe);
 }
 
-void SchreibeEinstellungInt(const std::string& name, int wert)
+bool SchreibeEinstellungInt(const std::string& name, int wert)
 {
-    DruckEinstellungen().setValue(AusCp1252(name), wert);
+    return Schreibe(DruckEinstellungen(), AusCp1252(name), wert);
+}
+
+std::string LeseEinstellungText(const std::string& name, const std::string& vorgabe)
+{
+    const QVariant wert = DruckEinstellungen().value(AusCp1252(name));
+    return wert.isValid() ? NachCp1252(wert.toString()) : vorgabe;
+}
+
+bool SchreibeEinstellungText(const std::string& name, const std::string& wert)
+{
+    return Schreibe(DruckEinstellungen(), AusCp1252(name), AusCp1252(wert));
 }
 
 std::string LeseProfilText(const std::string& abschnitt, const std::string& schluessel,

@@ -5,9 +5,13 @@
 
 #include <string>
 
-// Print settings store: an integer value, or the default when it is missing or not a number.
+// Print settings store: an integer value, or the default when it is missing or not a number;
+// a text value, or the default when it is missing. The writers return false when the store
+// cannot be written.
 int LeseEinstellungInt(const std::string& name, int vorgabe);
-void SchreibeEinstellungInt(const std::string& name, int wert);
+bool SchreibeEinstellungInt(const std::string& name, int wert);
+std::string LeseEinstellungText(const std::string& name, const std::string& vorgabe);
+bool SchreibeEinstellungText(const std::string& name, const std::string& wert);
 
 // Application profile, by section and key.
 std::string LeseProfilText(const std::string& abschnitt, const std::string& schluessel,

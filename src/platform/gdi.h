@@ -87,7 +87,8 @@ constexpr int FW_SEMIBOLD = 600;
 constexpr int FW_BOLD = 700;
 
 // Heights in logical units: positive = cell height (ascent + descent), negative = character
-// height (the em). Escapement and orientation in tenths of a degree, counter-clockwise on the page.
+// height (the em). Escapement and orientation in tenths of a degree; the escapement turns text
+// clockwise as seen on the page (2700 reads bottom to top).
 struct LOGFONT
 {
     int lfHeight = 0;

@@ -139,7 +139,8 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
     const CDC::Zustand& zustand = AktuellerZustand();
     const LOGFONT& schrift = zustand.schrift.GetLogFont();
     const CSchriftschnitt& schnitt = Schriftschnitt(schrift);
-    const SCHRIFTZELLE zelle = Metrik().Zelle(schrift);
+    const TextLage lage = Lage(ausgabe);
+    const SCHRIFTZELLE& zelle = lage.zelle;
 
     m_painter.save();
     if (ausgabe.drawTextRechteck && !(ausgabe.drawTextFormat & DT_NOCLIP)) {
@@ -147,21 +148,14 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
         m_painter.setClipRect(Rechteck(*ausgabe.drawTextRechteck), Qt::IntersectClip);
     }
 
-    // The text's own frame: x along the baseline, y down toward the descent, in logical units,
-    // turned by the escapement counter-clockwise on the page around the anchor.
-    const QTransform textRahmen = QTransform::fromScale(1, -1) *
-                                  QTransform().rotate(schrift.lfEscapement / 10.0) *
-                                  QTransform::fromTranslate(ausgabe.anker.x, ausgabe.anker.y);
+    // The run's own frame in logical units: x along the baseline, y toward the descent (a quarter
+    // turn clockwise from it), around the anchor.
+    const QTransform textRahmen(lage.richtungX, lage.richtungY, lage.richtungY, -lage.richtungX,
+                                ausgabe.anker.x, ausgabe.anker.y);
     m_painter.setTransform(textRahmen * m_einheiten * m_basis);
 
-    const unsigned waagerecht = ausgabe.ausrichtung & TA_CENTER;
-    const unsigned senkrecht = ausgabe.ausrichtung & TA_BASELINE;
-    const double links = waagerecht == TA_RIGHT    ? -double(ausgabe.breite)
-                         : waagerecht == TA_CENTER ? -ausgabe.breite / 2.0
-                                                   : 0.0;
-    const double grundlinie = senkrecht == TA_BASELINE ? 0.0
-                              : senkrecht == TA_BOTTOM ? -double(zelle.abstieg)
-                                                       : double(zelle.aufstieg);
+    const double links = lage.links;
+    const double grundlinie = lage.grundlinie;
     if (zustand.hintergrundModus == OPAQUE)
         m_painter.fillRect(QRectF(links, grundlinie - zelle.aufstieg, ausgabe.breite,
                                   zelle.aufstieg + zelle.abstieg),

@@ -51,6 +51,7 @@ void RecordingDC::ZeichneText(const TextAusgabe& ausgabe)
     eintrag.text = std::string(ausgabe.text);
     eintrag.ausrichtung = ausgabe.ausrichtung;
     eintrag.breite = ausgabe.breite;
+    eintrag.kasten = Textkasten(ausgabe);
     eintrag.ausDrawText = ausgabe.drawTextRechteck.has_value();
     if (ausgabe.drawTextRechteck) {
         eintrag.rechteck = *ausgabe.drawTextRechteck;

@@ -27,6 +27,7 @@ struct DCEintrag
     std::string text;
     unsigned ausrichtung = 0; // Text: the alignment that placed it (DrawText lines: left, top)
     int breite = 0;           // Text: measured width
+    RECT kasten{};            // Text: the cell it covers on the page, turned with the font
     unsigned format = 0;      // Text from DrawText: its format; 0 for TextOut
     bool ausDrawText = false;
     CBrush fuellung; // Flaeche: the brush given

@@ -310,3 +310,9 @@ bool LeseDialogElement(DialogVorlage vorlage, int id, VorlagenElement& element)
     }
     return false;
 }
+
+std::string HoleDialogText(DialogVorlage vorlage, int id)
+{
+    VorlagenElement element;
+    return LeseDialogElement(vorlage, id, element) ? element.text : "";
+}

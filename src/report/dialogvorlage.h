@@ -48,3 +48,6 @@ std::vector<std::uint8_t> BaueDialogVorlage(const std::vector<VorlagenElement>& 
 // when there is no template, no such control, or the bytes end or contradict themselves before the
 // control is read.
 bool LeseDialogElement(DialogVorlage vorlage, int id, VorlagenElement& element);
+
+// The caption of the control with the id; "" when the template has no such control.
+std::string HoleDialogText(DialogVorlage vorlage, int id);

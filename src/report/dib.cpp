@@ -8,6 +8,7 @@
 #include <iterator>
 #include <limits>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -19,6 +20,9 @@ static_assert(SchluesselLaenge == 15);
 
 constexpr std::size_t DateiKopfGroesse = 14;
 constexpr std::size_t InfoKopfGroesse = 40;
+// Room for a whole colour table of 256 entries behind the stored header: a table that the file
+// cuts short reads as black.
+constexpr std::size_t KopfReserve = 1024;
 constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t BI_RLE8 = 1;
 constexpr std::uint32_t BI_RLE4 = 2;
@@ -221,14 +225,12 @@ std::size_t CDib::BitsGroesse() const
 // Everything the pixels are read by must lie inside what the file delivered.
 bool CDib::KopfIstGueltig() const
 {
-    if (m_kopf.size() < InfoKopfGroesse)
-        return false;
     const std::uint32_t kopfGroesse = KopfWort(0);
     const std::int32_t breite = std::int32_t(KopfWort(4));
     const std::int32_t hoehe = std::int32_t(KopfWort(8));
     const unsigned bits = KopfHalbwort(14);
     const std::uint32_t kompression = KopfWort(16);
-    if (kopfGroesse < InfoKopfGroesse || kopfGroesse > m_kopf.size())
+    if (kopfGroesse < InfoKopfGroesse || kopfGroesse > m_kopf.size() - KopfReserve)
         return false;
     if (breite <= 0 || hoehe == 0 || hoehe == std::numeric_limits<std::int32_t>::min())
         return false;
@@ -247,8 +249,6 @@ bool CDib::KopfIstGueltig() const
     const std::uint64_t farben = AnzahlFarben();
     if (farben > 256 || (bits <= 8 && farben > (1u << bits)))
         return false;
-    if (kopfGroesse + 4 * farben > m_kopf.size())
-        return false;
     return BitsGroesse() <= m_bits.size();
 }
 
@@ -261,6 +261,7 @@ bool CDib::Uebernehme(const char* daten, std::size_t laenge)
     if (bitsStelle < DateiKopfGroesse || bitsStelle > laenge)
         return false;
     m_kopf.assign(daten + DateiKopfGroesse, daten + bitsStelle);
+    m_kopf.resize(m_kopf.size() + KopfReserve, 0);
     m_bits.assign(daten + bitsStelle, daten + laenge);
     if (!KopfIstGueltig()) {
         Freigeben();
@@ -334,6 +335,29 @@ std::size_t CDib::Schreibe(std::ostream& datei) const
     datei.write(reinterpret_cast<const char*>(kopf.data()), std::streamsize(kopf.size()));
     datei.write(reinterpret_cast<const char*>(m_bits.data()), std::streamsize(bitsGroesse));
     return datei ? bitsStelle + bitsGroesse : 0;
+}
+
+void CDib::Serialize(std::iostream& archiv, bool speichern)
+{
+    if (speichern)
+        Schreibe(archiv);
+    else
+        Lese(archiv);
+}
+
+std::vector<unsigned char> CDib::KopiereInHandle() const
+{
+    std::ostringstream datei;
+    if (Schreibe(datei) == 0)
+        return {};
+    const std::string inhalt = std::move(datei).str();
+    return {inhalt.begin(), inhalt.end()};
+}
+
+std::size_t CDib::LeseAusHandle(const std::vector<unsigned char>& block)
+{
+    std::istringstream datei(std::string(block.begin(), block.end()));
+    return Lese(datei);
 }
 
 // The same call serves a copy of equal size: logical units are no pixels, so an unscaled copy

@@ -44,6 +44,13 @@ public:
     std::size_t Lese(std::istream& datei);
     // Plain bitmap file; bytes written, 0 when empty.
     std::size_t Schreibe(std::ostream& datei) const;
+    // Stores the bitmap into the archive as a plain bitmap file, or loads it from there.
+    void Serialize(std::iostream& archiv, bool speichern);
+    // The bitmap as a plain bitmap file in a block of memory; empty when there is nothing to
+    // write.
+    std::vector<unsigned char> KopiereInHandle() const;
+    // Reads a block made by KopiereInHandle; bytes read, 0 on failure.
+    std::size_t LeseAusHandle(const std::vector<unsigned char>& block);
 
 private:
     bool Uebernehme(const char* daten, std::size_t laenge);
@@ -53,7 +60,8 @@ private:
     std::size_t BitsGroesse() const;
     void EntpackeLauflaengen();
 
-    // Info header and colour table as stored (everything between file header and bits).
+    // Info header and colour table as stored (everything between file header and bits),
+    // followed by KopfReserve zero bytes.
     std::vector<unsigned char> m_kopf;
     std::vector<unsigned char> m_bits;
     // Colours of the colour table; empty when the bitmap has none.

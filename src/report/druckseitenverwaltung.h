@@ -13,6 +13,11 @@ class CDC;
 class CDruckseitenVerwaltung
 {
 public:
+    static std::unique_ptr<CDruckseitenVerwaltung> CreateObject()
+    {
+        return std::make_unique<CDruckseitenVerwaltung>();
+    }
+
     // Deletes the tests of the previous job.
     void AlleEntfernen();
     // Appends a record per page of the test; a test without pages is deleted at once.

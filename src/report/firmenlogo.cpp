@@ -1,8 +1,9 @@
 #include "report/firmenlogo.h"
 
 #include "platform/dateien.h"
-#include "platform/text.h"
 #include "report/dib.h"
+
+#include <vector>
 
 namespace {
 
@@ -19,16 +20,15 @@ bool IstLogoName(const std::string& name)
 
 std::string FindeLogoDatei(const std::string& ordner)
 {
-    // Names compare without regard to case, as on the file systems the logo files come from.
-    std::string standard = Standardname;
-    for (const std::string& name : SucheDateien(ordner, "axo*.sys")) {
-        if (!IstLogoName(name))
-            continue;
-        if (GrossSchreiben(name) != GrossSchreiben(Standardname))
-            return ordner + "/" + name;
-        standard = name;
-    }
-    return ordner + "/" + standard;
+    // Only the exact default name stands back, so "AXO.SYS" beside it counts as a numbered file.
+    std::vector<std::string> treffer = SucheDateien(ordner, "axo*.sys");
+    std::erase_if(treffer, [](const std::string& name) { return !IstLogoName(name); });
+    std::string name = Standardname;
+    if (!treffer.empty() && treffer[0] != Standardname)
+        name = treffer[0];
+    else if (treffer.size() > 1)
+        name = treffer[1];
+    return ordner + "/" + name;
 }
 
 bool LadeFirmenlogo(CDib& logo)

@@ -77,6 +77,14 @@ bool CSeitenAbbildung::Init(int offsetX, int offsetY, int ausdehnungX, int ausde
     return true;
 }
 
+void CSeitenAbbildung::SetzeAbbildung(int ausdehnungX, int ausdehnungY, int offsetY, int offsetX)
+{
+    m_ausdehnungX = ausdehnungX;
+    m_ausdehnungY = ausdehnungY;
+    m_offsetY = offsetY;
+    m_offsetX = offsetX;
+}
+
 void CSeitenAbbildung::SetzeUrsprung(double x, double y)
 {
     m_ursprungX = x;
@@ -156,6 +164,16 @@ bool CSeitenAbbildung::Rechteck(double x1, double y1, double x2, double y2)
         return false;
     MoveTo(x1, y1);
     return LineTo(x1, y2) && LineTo(x2, y2) && LineTo(x2, y1) && LineTo(x1, y1);
+}
+
+void CSeitenAbbildung::ZeichneRaster(double x0, double, double schrittX, double, int spalten,
+                                     int zeilen)
+{
+    const double rechts = x0 + schrittX * spalten;
+    for (int j = 1; j < spalten; ++j)
+        LinieSenkrecht(x0 + j * schrittX, 0, zeilen);
+    for (int i = 1; i < zeilen; ++i)
+        LinieWaagerecht(x0, i, rechts);
 }
 
 void CSeitenAbbildung::TextAusgabe(int code, double x, double y, const std::string& text)
@@ -333,14 +351,18 @@ void ZeichneTextAusgerichtet(const CFont& normal, const CFont& symbol, CDC& dc, 
     dc.SetTextAlign(alteAusrichtung);
 }
 
+void ZeichneLinie(CDC& dc, int x1, int y1, int x2, int y2)
+{
+    dc.MoveTo(x1, y1);
+    dc.LineTo(x2, y2);
+}
+
 void ZeichneLinieV(CDC& dc, int x, int y1, int y2)
 {
-    dc.MoveTo(x, y1);
-    dc.LineTo(x, y2);
+    ZeichneLinie(dc, x, y1, x, y2);
 }
 
 void ZeichneLinieH(CDC& dc, int x1, int y, int x2)
 {
-    dc.MoveTo(x1, y);
-    dc.LineTo(x2, y);
+    ZeichneLinie(dc, x1, y, x2, y);
 }

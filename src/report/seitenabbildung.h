@@ -18,6 +18,8 @@ public:
     // the raise and drop steps.
     bool Init(int offsetX, int offsetY, int ausdehnungX, int ausdehnungY, int spalten, int zeilen);
     void SetzeDC(CDC* dc) { m_dc = dc; }
+    // Device extent and offset of the grid; columns, rows, origin and fonts stay.
+    void SetzeAbbildung(int ausdehnungX, int ausdehnungY, int offsetY, int offsetX);
     // Later positions are relative to this grid point.
     void SetzeUrsprung(double x, double y);
     // Fonts of the mark-up text, not owned; the step raises "<h>" and lowers "<t>".
@@ -36,8 +38,15 @@ public:
     POINT MoveTo(double x, double y);
     bool LineTo(double x, double y);
     bool Linie(double x1, double y1, double x2, double y2);
+    bool LinieWaagerecht(double x1, double y, double x2) { return Linie(x1, y, x2, y); }
+    bool LinieSenkrecht(double x, double y1, double y2) { return Linie(x, y1, x, y2); }
     // Outline only, with the selected pen.
     bool Rechteck(double x1, double y1, double x2, double y2);
+    // The inner lines of a grid of `spalten` columns of width `schrittX` from x0 and of `zeilen`
+    // rows of one grid row from row 0: vertical lines between the columns over the whole height,
+    // horizontal lines between the rows over the whole width. The rows always start at row 0
+    // with the step 1, whatever the second and fourth arguments say.
+    void ZeichneRaster(double x0, double, double schrittX, double, int spalten, int zeilen);
 
     // Codes 1, 4, 7 top-left, top-centre, top-right; 3, 6, 9 the same at the bottom; 11, 12
     // decimal-aligned; 21, 22, 32, 33 mark-up text; any other code top-left without inset.
@@ -80,5 +89,6 @@ int MessenAuszeichnungsText(CDC& dc, std::string_view text, const CFont* normal,
 // Raised and lowered runs sit 60 units off the base line, Symbol-font runs 40 units higher.
 void ZeichneTextAusgerichtet(const CFont& normal, const CFont& symbol, CDC& dc, RECT rechteck,
                              unsigned ausrichtung, std::string_view text);
+void ZeichneLinie(CDC& dc, int x1, int y1, int x2, int y2);
 void ZeichneLinieV(CDC& dc, int x, int y1, int y2);
 void ZeichneLinieH(CDC& dc, int x1, int y, int x2);

@@ -135,6 +135,8 @@ class CV_Grafikmisch : public CStandardVersuch
 {
 public:
     explicit CV_Grafikmisch(int untertyp);
+    // The page is drawn by the page layouts; the grid stays empty.
+    CPPDruckDaten Raster;
 };
 
 class CV_Notiz : public CStandardVersuch

@@ -2,12 +2,15 @@
 
 #include "data/markup.h"
 #include "data/textfunktionen.h"
+#include "platform/cdc.h"
 #include "platform/exceptions.h"
+#include "platform/text.h"
 #include "report/protokolldruck.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 const std::string& KopfdatenEintrag(const std::vector<std::string>& kopfdaten, std::size_t n)
 {
@@ -40,6 +43,36 @@ int GanzeZahl(const std::string& text)
     const long wert = std::strtol(text.c_str(), nullptr, 10);
     return int(
         std::clamp<long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// Element n of a list that grows to hold it.
+template <typename T> T& Element(std::vector<T>& liste, int n)
+{
+    if (std::size_t(n) >= liste.size())
+        liste.resize(std::size_t(n) + 1);
+    return liste[std::size_t(n)];
+}
+
+// The framed areas of the first report layout.
+constexpr COLORREF kBereichsfarbe = RGB(255, 153, 255);
+constexpr const char* kBereichstitel = "Allg. Bereich";
+
+CFont Schrift(int hoehe, int gewicht, const char* name)
+{
+    CFont schrift;
+    schrift.CreateFont(hoehe, 0, 0, 0, gewicht, 0, 0, 0, 0, 0, 0, 0, 0, name);
+    return schrift;
+}
+
+void ZeichneBereich(CDC& dc, const RECT& bereich)
+{
+    const std::vector<POINT> rahmen = {{bereich.left, bereich.top},
+                                       {bereich.right, bereich.top},
+                                       {bereich.right, bereich.bottom},
+                                       {bereich.left, bereich.bottom},
+                                       {bereich.left, bereich.top}};
+    dc.Polyline(rahmen);
+    dc.TextOut(bereich.left + 200, bereich.top - 200, kBereichstitel);
 }
 
 } // namespace
@@ -132,4 +165,106 @@ void CVirtVersuch::DruckeKopf(CDC* dc, RECT seite, int seitencode, CProtokollDru
         kopfdaten->push_back(std::move(text));
     drucker->ErzeugeGdiObjekte(this);
     drucker->DruckeKopf(dc, seite, seitencode, *kopfdaten, Kopffelder(), Zusatztext());
+}
+
+void CVirtVersuch::GleicheProtokollnummerAn()
+{
+    const std::string nummer = HoleProtokollnummer();
+    if (nummer.size() >= 7 && nummer.compare(nummer.size() - 2, 2, Kuerzel) != 0)
+        SetzeProtokollnummer(nummer.substr(0, nummer.size() - 2) + Kuerzel);
+}
+
+void CVirtVersuch::SetzeMessung(int n, const std::string& station, const std::string& schicht,
+                                const std::string& lage)
+{
+    if (n < 0)
+        return;
+    Element(Stationen, n) = station;
+    Element(Schichten, n) = schicht;
+    Element(Lagen, n) = lage;
+}
+
+void CVirtVersuch::SetzeMesswert(int n, const std::string& schluessel, const std::string& wert)
+{
+    if (n >= 0)
+        Element(Messwerte, n)[schluessel] = wert;
+}
+
+std::string CVirtVersuch::HoleMesswerteText(int n) const
+{
+    if (n < 0 || std::size_t(n) >= Messwerte.size())
+        return "";
+    std::string text;
+    for (const auto& [schluessel, wert] : Messwerte[std::size_t(n)])
+        text += "[" + schluessel + "|" + wert + "]";
+    return text;
+}
+
+void CVirtVersuch::SetzeBindemittelBezugswerte()
+{
+    if (PruefartId != "1009")
+        return;
+    static constexpr const char* kSchluessel[] = {"PRNR", "VERDR", "WOPT", "RPR", "WNAT", "OPT1"};
+    for (int feld = 0; feld < int(std::size(kSchluessel)); ++feld)
+        SetzeMesswert(0, kSchluessel[feld], HoleFeldSpeziell(2, feld));
+}
+
+std::string CVirtVersuch::SchreibeProtokollXml() const
+{
+    CMarkup dokument;
+    dokument.FuegeElementHinzu("protokoll");
+    dokument.FuegeAttributHinzu("version", Version);
+    dokument.FuegeAttributHinzu("ID", Id);
+    dokument.FuegeAttributHinzu("titel_ID", TitelId);
+    dokument.FuegeAttributHinzu("pruefart_ID", PruefartId);
+    dokument.FuegeAttributZahlHinzu("pruefart_VER", Untertyp);
+    dokument.FuegeAttributHinzu("pruefunterartKuerzel", Kuerzel);
+
+    dokument.FuegeKindElementHinzu("daten");
+    dokument.BetreteElement();
+    dokument.FuegeKindElementHinzu("daten_allgemein", daten_allgemein);
+    dokument.FuegeKindElementHinzu("daten_speziell", daten_speziell);
+    dokument.FuegeKindElementHinzu("daten_messungen");
+    dokument.BetreteElement();
+    const std::size_t anzahl =
+        std::max({Stationen.size(), Schichten.size(), Lagen.size(), Messwerte.size()});
+    const auto eintrag = [](const std::vector<std::string>& liste, std::size_t n) {
+        return n < liste.size() ? liste[n] : std::string();
+    };
+    for (std::size_t n = 0; n < anzahl; ++n) {
+        dokument.FuegeKindElementHinzu("messung", HoleMesswerteText(int(n)));
+        dokument.FuegeKindAttributHinzu("lfdNr", std::to_string(n + 1));
+        dokument.FuegeKindAttributHinzu("station", eintrag(Stationen, n));
+        dokument.FuegeKindAttributHinzu("schicht", eintrag(Schichten, n));
+        dokument.FuegeKindAttributHinzu("lage", eintrag(Lagen, n));
+    }
+    return dokument.HoleDokument();
+}
+
+void CVirtVersuch::DruckeAlteSeite(int lokaleSeite, CDC* dc, RECT seite) const
+{
+    const int gespeichert = dc->SaveDC();
+    dc->SetBkMode(TRANSPARENT);
+    dc->SetTextAlign(TA_LEFT | TA_TOP);
+    dc->SelectObject(CPen(PS_SOLID, 1, kBereichsfarbe));
+
+    // Below the identity lines, 1 cm inside the page.
+    const RECT flaeche{seite.left + 1000, seite.top - 2000, seite.right - 1000,
+                       seite.bottom + 1000};
+    if (lokaleSeite == 1) {
+        const int mitte = (flaeche.top + flaeche.bottom) / 2;
+        dc->SelectObject(Schrift(600, 800, "Times New Roman"));
+        ZeichneBereich(*dc, {flaeche.left, flaeche.top, flaeche.right, mitte});
+        ZeichneBereich(*dc, {flaeche.left, mitte, flaeche.right, flaeche.bottom});
+    } else {
+        dc->SelectObject(Schrift(800, 800, "Times New Roman"));
+        ZeichneBereich(*dc, flaeche);
+    }
+
+    dc->SelectObject(Schrift(400, 500, "Arial"));
+    if (Seitenzahl > 1)
+        dc->TextOut(1000, -300, StringFormat("Seite %d von %d", lokaleSeite, Seitenzahl));
+    dc->TextOut(1000, -900, StringFormat("Protokoll-ID: %s", Id.c_str()));
+    dc->TextOut(1000, -1500, StringFormat("Untermassname-ID: %s", TitelId.c_str()));
+    dc->RestoreDC(gespeichert);
 }

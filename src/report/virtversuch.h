@@ -5,6 +5,8 @@
 #include "data/versuchdata.h"
 #include "platform/gdi.h"
 
+#include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,12 +59,41 @@ public:
     const std::string& Zusatztext() const { return Kopfsatz.Fusstext; }
     std::string Seitentitel() const;
 
+    // A protocol number of at least seven characters ends in the test's code: its last two
+    // characters are replaced by it.
+    void GleicheProtokollnummerAn();
+
+    // Measurement n of the test (from 0); the lists grow as needed, a negative n is ignored.
+    void SetzeMessung(int n, const std::string& station, const std::string& schicht,
+                      const std::string& lage);
+    void SetzeMesswert(int n, const std::string& schluessel, const std::string& wert);
+    // The values of measurement n as "[key|value]" items in key order; "" when it has none.
+    std::string HoleMesswerteText(int n) const;
+    // A binder test keeps the values it was worked out from as the values of measurement 0:
+    // fields 0 to 5 of group 2 of the special data text as "PRNR", "VERDR", "WOPT", "RPR",
+    // "WNAT" and "OPT1". Other test types keep nothing.
+    void SetzeBindemittelBezugswerte();
+    // The protocol's XML with the test's measurements, numbered from 1.
+    std::string SchreibeProtokollXml() const;
+
+    // The page of the first report layout: framed areas and the page's identity lines.
+    void DruckeAlteSeite(int lokaleSeite, CDC* dc, RECT seite) const;
+
+    // Set by the constructor; nothing reads them.
+    std::array<int, 3> Reservewerte = {6000, 2000, 2000};
     std::string Titel;
     std::string Kuerzel;
     std::string PruefartId;
     int Untertyp = 0;
     KOPFSATZ Kopfsatz;
     int Seitenzahl = 1;
+    // By measurement index.
+    std::vector<std::string> Stationen;
+    std::vector<std::string> Schichten;
+    std::vector<std::string> Lagen;
+    // Nothing writes or reads it.
+    std::vector<std::string> Reserveliste;
+    std::vector<std::map<std::string, std::string>> Messwerte;
     std::string Version;
     std::string Id;
     std::string TitelId;

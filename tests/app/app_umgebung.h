@@ -1,6 +1,7 @@
 #pragma once
-// A clean world for one application test: its own program folder, its own folder for local
-// sockets, captured messages, and the working directory put back afterwards.
+// A clean world for one application test: its own program folder, its own folders for local
+// sockets and as the user's runtime folder, captured messages, and the working directory put back
+// afterwards.
 
 #include "platform/dateien.h"
 #include "platform/meldung.h"
@@ -20,8 +21,11 @@ protected:
     {
         ASSERT_TRUE(m_programmOrdner.isValid());
         ASSERT_TRUE(m_socketOrdner.isValid());
+        ASSERT_TRUE(m_laufzeitOrdner.isValid());
         m_vorherigesTmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", m_socketOrdner.path().toLocal8Bit());
+        m_vorherigeLaufzeit = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", m_laufzeitOrdner.path().toLocal8Bit());
         m_vorherigesVerzeichnis = QDir::currentPath();
         SetzeProgrammOrdner(ProgrammOrdnerText());
         m_vorherigeAusgabe = SetzeMeldungsAusgabe(
@@ -35,17 +39,22 @@ protected:
         SetzeMeldungsAusgabe(m_vorherigeAusgabe);
         QDir::setCurrent(m_vorherigesVerzeichnis);
         qputenv("TMPDIR", m_vorherigesTmp);
+        qputenv("XDG_RUNTIME_DIR", m_vorherigeLaufzeit);
     }
 
     std::string ProgrammOrdnerText() const { return NachCp1252(m_programmOrdner.path()); }
     QString SocketOrdner() const { return m_socketOrdner.path(); }
+    // The user's runtime folder, where the sockets of the user's programs lie.
+    QString LaufzeitOrdner() const { return m_laufzeitOrdner.path(); }
 
     QTemporaryDir m_programmOrdner;
     QTemporaryDir m_socketOrdner;
+    QTemporaryDir m_laufzeitOrdner;
     std::vector<std::string> m_meldungen;
 
 private:
     QByteArray m_vorherigesTmp;
+    QByteArray m_vorherigeLaufzeit;
     QString m_vorherigesVerzeichnis;
     MeldungsAusgabe m_vorherigeAusgabe;
 };

@@ -146,3 +146,39 @@ TEST_F(GeschwisterVerbindung, LeftoverSocketIsTakenOverButARunningViewerIsLeftAl
     CGeschwisterVerbindung dritte;
     EXPECT_TRUE(dritte.Lausche(verwaist));
 }
+
+TEST_F(GeschwisterVerbindung, SenderReachTheOverviewAndEveryWindowWithTitelInItsCaption)
+{
+    // No overview of measures running: the user is told.
+    EXPECT_FALSE(SendeAnMassnahmenuebersicht("OEFFNE_PROTOKOLL"));
+    EXPECT_EQ(m_meldungen, std::vector<std::string>{"Unable to find \"AXO Maßnahmenübersicht\""});
+
+    CGeschwisterVerbindung uebersicht;
+    ASSERT_TRUE(uebersicht.Lausche(GeschwisterAdresse(u"axo_massnahmenuebersicht_class"_s)));
+    EXPECT_EQ(uebersicht.Name(), LaufzeitOrdner() + u"/axo_massnahmenuebersicht_class"_s);
+    QSignalSpy beiUebersicht(&uebersicht, &CGeschwisterVerbindung::kopierdatenEmpfangen);
+    EXPECT_TRUE(SendeAnMassnahmenuebersicht("OEFFNE_PROTOKOLL"));
+    ASSERT_TRUE(beiUebersicht.wait(2000));
+    EXPECT_EQ(beiUebersicht.takeFirst().at(0).toByteArray(), QByteArray("OEFFNE_PROTOKOLL", 17));
+    EXPECT_EQ(m_meldungen.size(), 1u);
+
+    // Only windows whose caption holds "Titel:" are asked; this viewer's own is not one of them.
+    CGeschwisterVerbindung protokoll;
+    CGeschwisterVerbindung andere;
+    ASSERT_TRUE(protokoll.Lausche(GeschwisterAdresse(u"Proctor - Titel: Erdbau"_s)));
+    ASSERT_TRUE(andere.Lausche(GeschwisterAdresse(u"protokolluebersicht_class"_s)));
+    QSignalSpy beiProtokoll(&protokoll, &CGeschwisterVerbindung::kopierdatenEmpfangen);
+    QSignalSpy beiAndere(&andere, &CGeschwisterVerbindung::kopierdatenEmpfangen);
+
+    EXPECT_EQ(SendeUnbedingtesSchliessen("[7]"), 1);
+    ASSERT_TRUE(beiProtokoll.wait(2000));
+    EXPECT_EQ(LeseKopierdatenText(beiProtokoll.at(0).at(0).toByteArray().constData(),
+                                  beiProtokoll.at(0).at(0).toByteArray().size()),
+              "UNBEDINGTES_SCHLIESSEN[7]");
+    EXPECT_EQ(SendeInDenVordergrund(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return beiProtokoll.size() == 2; }, 2000));
+    const QByteArray vorne = beiProtokoll.at(1).at(0).toByteArray();
+    EXPECT_TRUE(IstVordergrundAnfrageAn(LeseKopierdatenText(vorne.constData(), vorne.size()),
+                                        EigeneKennung()));
+    EXPECT_FALSE(beiAndere.wait(200));
+}

@@ -2,23 +2,26 @@
 // controls, layout and caption.
 #include "app/befehle.h"
 #include "app/dialogeinheiten.h"
+#include "app/geschwistermeldung.h"
+#include "app/label.h"
 #include "app/mainframe.h"
 #include "app/messungsseite.h"
+#include "app/protokollliste.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "app_umgebung.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QLocalSocket>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -140,7 +143,7 @@ TEST_F(Hauptfenster, FrontRequestWithTheOwnIdentifierRaisesTheWindowAnythingElse
     EXPECT_EQ(vorne.size(), 1);
 }
 
-TEST_F(Hauptfenster, FrontRequestArrivesOnTheSocketNamedAfterTheWindowClass)
+TEST_F(Hauptfenster, FrontRequestArrivesOnTheUsersOwnSocketNamedAfterTheWindowClass)
 {
     QWidget anderes;
     anderes.show();
@@ -148,20 +151,21 @@ TEST_F(Hauptfenster, FrontRequestArrivesOnTheSocketNamedAfterTheWindowClass)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
 
     const QString name = QString::fromUtf16(CVersucheApp::FensterKlasse);
-    EXPECT_EQ(m_app.HoleGeschwisterVerbindung().Name(), SocketOrdner() + u'/' + name);
-    QLocalSocket sender;
-    sender.connectToServer(name);
-    ASSERT_TRUE(sender.waitForConnected(2000));
-    const QByteArray text = QByteArray("IN_DEN_VORDERGRUND[") +
-                            QByteArray::number(QCoreApplication::applicationPid()) + "]";
-    QByteArray satz(8, '\0');
-    qToLittleEndian<quint32>(text.size() + 1, satz.data() + 4);
-    sender.write(satz + text + '\0');
-    ASSERT_TRUE(sender.waitForBytesWritten(2000));
-
+    EXPECT_EQ(m_app.HoleGeschwisterVerbindung().Name(), LaufzeitOrdner() + u'/' + name);
     QSignalSpy vorne(m_rahmen, &CMainFrame::nachVorneGeholt);
+    ASSERT_TRUE(SendeKopierdaten(GeschwisterAdresse(name),
+                                 "IN_DEN_VORDERGRUND[" + CMainFrame::EigeneKennung() + "]"));
     ASSERT_TRUE(vorne.wait(2000));
     EXPECT_TRUE(QTest::qWaitForWindowActive(m_rahmen));
+
+    // Another user of the machine has a runtime folder of their own, and with it a viewer of
+    // their own beside this one.
+    QTemporaryDir andererBenutzer;
+    qputenv("XDG_RUNTIME_DIR", andererBenutzer.path().toLocal8Bit());
+    CGeschwisterVerbindung zweiter;
+    EXPECT_TRUE(zweiter.Lausche(GeschwisterAdresse(name)));
+    EXPECT_EQ(zweiter.Name(), andererBenutzer.path() + u'/' + name);
+    qputenv("XDG_RUNTIME_DIR", LaufzeitOrdner().toLocal8Bit());
 }
 
 TEST_F(Hauptfenster, ViewStartsOnTheProtocolsTabWithItsControls)
@@ -217,6 +221,42 @@ TEST_F(Hauptfenster, TabsAndPagesFollowTheSizeOfTheView)
               QRect(5, du.Y(133), breite - 10, tabUnten - du.Y(133) - 5));
     EXPECT_EQ(m_ansicht->HoleMessungsseite()->geometry(),
               QRect(5, du.Y(43), breite - 10, tabUnten - du.Y(43) - 5));
+}
+
+TEST_F(Hauptfenster, SmallestWindowKeepsTheButtonsAndTheList)
+{
+    m_rahmen->resize(200, 150);
+    QPushButton* schliessen = Knopf(m_ansicht, u"&Schließen"_s);
+    ASSERT_NE(schliessen, nullptr);
+    EXPECT_LE(schliessen->geometry().right(), m_ansicht->width() - 1);
+    // Some rows of the protocol list remain in view.
+    const CProtokollListCtrl* liste = m_ansicht->HoleProtokollListe();
+    EXPECT_GE(liste->viewport()->height(), 5 * liste->fontMetrics().height());
+}
+
+TEST_F(Hauptfenster, ControlsByFormIdentifierAndWaitingForPendingEvents)
+{
+    EXPECT_EQ(m_ansicht->HoleSteuerelement(213), m_ansicht->HoleTitel());
+    EXPECT_EQ(m_ansicht->HoleSteuerelement(1000), m_ansicht->HoleTabCtrl());
+    EXPECT_EQ(m_ansicht->HoleSteuerelement(4711), nullptr);
+    m_ansicht->SperreSteuerelement(102);
+    m_ansicht->SperreSteuerelement(4711);
+    EXPECT_FALSE(Knopf(m_ansicht, u"&Drucken"_s)->isEnabled());
+    EXPECT_TRUE(Knopf(m_ansicht, u"&Öffnen"_s)->isEnabled());
+
+    // Waiting work is done, objects due for deletion go.
+    bool aufgerufen = false;
+    QMetaObject::invokeMethod(
+        m_ansicht, [&] { aufgerufen = true; }, Qt::QueuedConnection);
+    QPointer<QObject> spaeter = new QObject;
+    spaeter->deleteLater();
+    EXPECT_TRUE(CVersucheView::VerarbeiteWartendeEreignisse());
+    EXPECT_TRUE(aufgerufen);
+    EXPECT_TRUE(spaeter.isNull());
+    // The end of the program among the waiting events.
+    QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
+    EXPECT_FALSE(CVersucheView::VerarbeiteWartendeEreignisse());
+    EXPECT_TRUE(CVersucheView::VerarbeiteWartendeEreignisse());
 }
 
 TEST_F(Hauptfenster, CloseButtonClosesTheWindow)

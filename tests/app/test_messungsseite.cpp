@@ -5,6 +5,8 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -143,6 +145,22 @@ TEST_F(MessungsseiteImViewer, ListeFuelltDieSeiteUnterDemAnker)
 
     seite.resize(seite.width() + 40, seite.height() + 30);
     EXPECT_EQ(Messungen().geometry(), QRect(liste.topLeft(), liste.size() + QSize(40, 30)));
+}
+
+TEST_F(MessungsseiteImViewer, ZaehlerVerdeckenIhreBeschriftungenNicht)
+{
+    const CPage3& seite = Messungsseite();
+    for (const QString& text : {u"Aufgelistete Messungen:"_s, u"Markierte Messungen:"_s}) {
+        const QLabel* beschriftung = nullptr;
+        for (const QLabel* kandidat : seite.findChildren<QLabel*>())
+            beschriftung = kandidat->text() == text ? kandidat : beschriftung;
+        ASSERT_NE(beschriftung, nullptr);
+        EXPECT_GE(beschriftung->width(), beschriftung->sizeHint().width());
+        for (const QLineEdit* zaehler : {&seite.HoleZeilenZaehler(), &seite.HoleAuswahlZaehler()})
+            EXPECT_GT(zaehler->x(), beschriftung->geometry().right());
+    }
+    // The counters stay on the page.
+    EXPECT_LE(seite.HoleZeilenZaehler().geometry().right(), seite.width());
 }
 
 TEST_F(MessungsseiteImViewer, DoppelklickOeffnetDieVorschauDerMessungen)

@@ -1,5 +1,6 @@
 // The protocol list: row texts and sort texts, the stored column layout, sorting by a column head,
 // the context menu and a second project after the first.
+#include "app/messungsliste.h"
 #include "app/protokollliste.h"
 #include "listen_fixtur.h"
 #include "platform/einstellungen.h"
@@ -40,6 +41,36 @@ protected:
 
     CPruefartKatalog m_katalog;
 };
+
+// Marks rows of a filled list: 1 marked, 2 marked twice.
+void Markiere(CAppListCtrl& liste, const std::vector<int>& marken)
+{
+    std::vector<LISTENZEILE> zeilen;
+    for (int zeile = 0; zeile < liste.HoleModell().rowCount(); ++zeile) {
+        zeilen.push_back(*liste.HoleModell().HoleZeile(zeile));
+        zeilen.back().info.markiert = marken[zeile] != 0;
+        zeilen.back().info.doppeltMarkiert = marken[zeile] == 2;
+    }
+    liste.HoleModell().SetzeZeilen(std::move(zeilen));
+}
+
+// How many pixels of the list image `bild` at `ecke` show in the grabbed list as drawn.
+int GezeigteBildpunkte(const QImage& liste, const QPixmap& bild, const QPoint& ecke)
+{
+    const QImage punkte = bild.toImage();
+    int gezeigt = 0;
+    for (int y = 0; y < punkte.height(); ++y)
+        for (int x = 0; x < punkte.width(); ++x)
+            if (qAlpha(punkte.pixel(x, y)) == 255 &&
+                liste.pixel(ecke + QPoint(x, y)) == punkte.pixel(x, y))
+                ++gezeigt;
+    return gezeigt;
+}
+
+int Bildpunkte(const QPixmap& bild)
+{
+    return GezeigteBildpunkte(bild.toImage(), bild, QPoint(0, 0));
+}
 
 } // namespace
 
@@ -350,4 +381,39 @@ TEST_F(Protokollliste, ZeilenfarbenUndTrennlinienBisUnterDieZeilen)
     // Column 0 at the first position draws no separator.
     const QRect erste = liste->visualRect(liste->HoleModell().index(0, 0));
     EXPECT_EQ(farbe(erste.left(), erste.center().y()), 0xFFFFFFu);
+}
+
+TEST_F(Protokollliste, MarkierteZeilenZeigenIhrBild)
+{
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle, {{.id = "P1", .messungen = {Messung("1")}},
+                                      {.id = "P2", .messungen = {Messung("1")}},
+                                      {.id = "P3", .messungen = {Messung("1")}}});
+    auto protokollListe = NeueListe();
+    protokollListe->FuelleListe(protokolle, m_katalog);
+    CMessungsListCtrl messungsListe;
+    messungsListe.FuelleListe(protokolle, m_katalog, "");
+    // The protocol list places the image one pixel above the row's top, the measurement list at it.
+    for (auto [liste, hoehe] : {std::pair<CAppListCtrl*, int>{protokollListe.get(), -1},
+                                std::pair<CAppListCtrl*, int>{&messungsListe, 0}}) {
+        liste->resize(900, 300);
+        liste->header()->resizeSection(0, 25);
+        Markiere(*liste, {0, 1, 2});
+        liste->show();
+        const QImage bild =
+            liste->viewport()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const CBildliste& bilder = liste->HoleBildliste();
+        auto ecke = [&](int zeile) {
+            return liste->visualRect(liste->HoleModell().index(zeile, 0)).topLeft() +
+                   QPoint(2, hoehe);
+        };
+        EXPECT_EQ(GezeigteBildpunkte(bild, bilder.Bild(1), ecke(0)), 0);
+        EXPECT_EQ(GezeigteBildpunkte(bild, bilder.Bild(2), ecke(0)), 0);
+        EXPECT_EQ(GezeigteBildpunkte(bild, bilder.Bild(1), ecke(1)), Bildpunkte(bilder.Bild(1)));
+        EXPECT_EQ(GezeigteBildpunkte(bild, bilder.Bild(2), ecke(2)), Bildpunkte(bilder.Bild(2)));
+        EXPECT_GT(Bildpunkte(bilder.Bild(2)), Bildpunkte(bilder.Bild(1)));
+        EXPECT_EQ(liste->HoleModell().data(liste->HoleModell().index(1, 0),
+                                           CListenModell::MarkenbildRolle),
+                  1);
+    }
 }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -161,6 +162,27 @@ TEST(Spaltenfilter, DialogZeigtUndBildetDenFilter)
     CFilterSetzenDlg rand("", "", {}, flaeche.bottomRight());
     EXPECT_EQ(rand.frameGeometry().right(), flaeche.right());
     EXPECT_LE(rand.frameGeometry().bottom(), flaeche.bottom());
+}
+
+TEST(Spaltenfilter, WertfeldErgaenztNichtUndSortiertWieEineSortierteCombo)
+{
+    CFilterSetzenDlg dialog("", "Station/Profil",
+                            {"0+050,74", "Zement", "ärger", "Apfel", "bohrung", "Öl"},
+                            QPoint(0, 0));
+    QComboBox& wert = dialog.HoleWert(1);
+    QStringList angeboten;
+    for (int i = 1; i < wert.count(); ++i)
+        angeboten.append(wert.itemText(i));
+    EXPECT_EQ(angeboten, QStringList({u"0+050,74"_s, u"Apfel"_s, u"ärger"_s, u"bohrung"_s, u"Öl"_s,
+                                      u"Zement"_s}));
+
+    // Typed text stays as typed, even where an offered value begins with it.
+    dialog.show();
+    wert.setFocus();
+    QTest::keyClicks(&wert, u"0+050"_s);
+    EXPECT_EQ(wert.currentText(), u"0+050"_s);
+    dialog.accept();
+    EXPECT_EQ(dialog.HoleFilter(), "0|0|0+050|0|");
 }
 
 namespace {

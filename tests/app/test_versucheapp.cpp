@@ -124,6 +124,17 @@ TEST(Projektargument, OnlyAnArgumentEndingExactlyInDotAxoNamesAProject)
     EXPECT_FALSE(IstProjektArgument(""));
 }
 
+TEST(Projektargument, PathIsCutToItsFileNameEndingAtDotAxo)
+{
+    EXPECT_EQ(SchneideAufDateiname("C:\\Daten\\B27\\projekt.axo{4711}"), "projekt.axo");
+    EXPECT_EQ(SchneideAufDateiname("/home/lab/B27/projekt.axo"), "projekt.axo");
+    EXPECT_EQ(SchneideAufDateiname("projekt.axo{"), "projekt.axo");
+    EXPECT_EQ(SchneideAufDateiname("C:\\bericht.txt"), "bericht.txt");
+    EXPECT_EQ(SchneideAufDateiname("a.axo.axo{1}.axo{2}"), "a.axo.axo");
+    EXPECT_EQ(SchneideAufDateiname("C:\\Daten\\"), "");
+    EXPECT_EQ(SchneideAufDateiname(""), "");
+}
+
 TEST_F(Start, ProjectArgumentIsLoadedBeforeTheWindowAndShownInTheCaption)
 {
     const std::string pfad = SchreibeProjekt("Baustelle.axo", "B 27 Ortsumgehung", "Stadt Ulm", 3);

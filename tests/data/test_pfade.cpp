@@ -148,6 +148,60 @@ TEST(CRegDWORDWert, SplitsTheValuePathAndReadsOnlyTheMakersKey)
     EXPECT_EQ(fehlt.HoleWert(), 3u);
 }
 
+TEST(CRegWert, WrittenValuesReadBackAndEqualValuesAreNotWritten)
+{
+    const std::string schluessel = "Software\\Tamrikwerk\\AXO2011.n\\";
+    CRegStringWert text(schluessel + "vorlage", "vorgabe", false);
+    EXPECT_EQ(text.HoleWert(), "vorgabe");
+    EXPECT_EQ(text.SchreibeRegistry(), ERROR_SUCCESS) << "writes the value held";
+    text.SetzeWert("Baugrund Süd");
+    EXPECT_EQ(CRegStringWert(schluessel + "vorlage", "", false).HoleWert(), "Baugrund Süd");
+
+    // Not forced: a value equal to the one held is not written again.
+    SchreibeEinstellungText("vorlage", "von anderswo");
+    text.SetzeWert("Baugrund Süd");
+    EXPECT_EQ(text.LeseRegistry(), "von anderswo");
+    CRegStringWert erzwungen(schluessel + "vorlage", "", true);
+    erzwungen.SetzeWert("x");
+    SchreibeEinstellungText("vorlage", "y");
+    EXPECT_EQ(erzwungen.SetzeWert("x").HoleWert(), "x") << "forced: written even when equal";
+
+    CRegDWORDWert zahl(schluessel + "anteilAlsProzent", 0, false);
+    zahl.SetzeWert(0xFFFFFFFF);
+    EXPECT_EQ(CRegDWORDWert(schluessel + "anteilAlsProzent", 0, false).HoleWert(), 0xFFFFFFFFu);
+
+    // A key outside the store is neither read nor written.
+    CRegStringWert fremd("Software\\Andere\\vorlage", "vorgabe", false);
+    fremd.SetzeWert("neu");
+    EXPECT_EQ(fremd.SchreibeRegistry(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(fremd.LeseRegistry(), "vorgabe");
+    EXPECT_EQ(LeseEinstellungText("vorlage", ""), "x");
+
+    // A store that cannot be written says so.
+    const std::string datei =
+        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/AXO2011.n.conf";
+    std::filesystem::remove(datei);
+    std::filesystem::create_directory(datei);
+    EXPECT_EQ(text.SchreibeRegistry(), ERROR_WRITE_FAULT);
+    std::filesystem::remove(datei);
+}
+
+TEST(CRegWert, StandardStringVariantsKeepTheBackslashesOfThePath)
+{
+    CRegStringWertStd text("Software\\Tamrikwerk\\AXO2011.n\\liste", "", false);
+    EXPECT_EQ(text.HoleSchluessel(), "Software\\Tamrikwerk\\AXO2011.n");
+    EXPECT_EQ(text.HoleWertname(), "liste");
+    text.Anhaengen("a").Anhaengen("b");
+    EXPECT_EQ(LeseEinstellungText("liste", ""), "ab");
+
+    const CRegDWORDWertStd doppelt("\\Software\\Tamrikwerk\\AXO2011.n\\\\wert", 4, false);
+    EXPECT_EQ(doppelt.HoleSchluessel(), "\\Software\\Tamrikwerk\\AXO2011.n\\");
+    EXPECT_EQ(doppelt.HoleWertname(), "wert");
+    const CRegDWORDWertStd ohne("wert", 4, false);
+    EXPECT_EQ(ohne.HoleSchluessel(), "wert");
+    EXPECT_EQ(ohne.HoleWertname(), "wert");
+}
+
 TEST(Umgebung, TagValuesAreFoundByExactKey)
 {
     EXPECT_EQ(HoleTagWert("x[ID=42]y", "ID"), "42");

@@ -212,6 +212,40 @@ TEST(CProtokoll, OldFormatProtocolNumbersLoseTheirPrefix)
         viele += "{" + std::to_string(g) + "}";
     const std::string gewandelt = WandleDatenAllgemein001(viele);
     EXPECT_EQ(gewandelt.find("{19}"), gewandelt.size() - 4);
+
+    // An old protocol without a general text gets the twenty empty groups of the new form.
+    CProtokoll ohneAllgemein;
+    ASSERT_TRUE(ohneAllgemein.LeseXML("<protokoll version=\"0.0.1\"><daten><daten_speziell>{s}"
+                                      "</daten_speziell></daten></protokoll>"));
+    EXPECT_EQ(ohneAllgemein.GetDatenAllgemein(), "{}{}{}" + leer17);
+    EXPECT_EQ(ohneAllgemein.GetDatenSpeziell(), "{s}");
+    EXPECT_EQ(ohneAllgemein.GetVersion(), "0.0.2");
+}
+
+TEST(CProtokoll, RawHeaderWritesReplaceOneFieldAndNeedTheGroup)
+{
+    EXPECT_EQ(SetzeFeld("{a}{x|y}{c}", 1, 3, "v|w"), "{a}{x|y||v|w}{c}") << "not escaped";
+    EXPECT_EQ(SetzeFeld("{a}{x|y|z}{c}", 1, 1, ""), "{a}{x||z}{c}");
+    EXPECT_EQ(SetzeFeld("vor{a}{}nach", 1, 0, "n"), "{a}{n}") << "no groups are added";
+    // Empty groups, and one that lacks its "}", still count as groups of the text.
+    EXPECT_EQ(SetzeFeld("{}{}{", 2, 1, "n"), "{}{}{|n}");
+    EXPECT_THROW(SetzeFeld("{a}", 1, 0, "n"), CInvalidArgException);
+    EXPECT_THROW(SetzeFeld("", 0, 0, "n"), CInvalidArgException);
+    EXPECT_THROW(SetzeFeld("{a}", -1, 0, "n"), CInvalidArgException);
+
+    CProtokoll protokoll;
+    protokoll.SetzeDatentexte(Kopfdaten("a|b|c|d|e|f|g|h|7|20240101|k"), "{s}");
+    protokoll.SetzeProtokollnummerRoh("12");
+    protokoll.SetzePruefdatumRoh("20250315");
+    EXPECT_EQ(protokoll.HoleProtokollnummer(), "12");
+    EXPECT_EQ(protokoll.HolePruefdatumRoh(), "20250315");
+    EXPECT_EQ(protokoll.HoleFeld(1, 10), "k");
+    EXPECT_EQ(protokoll.GetDatenSpeziell2(), "{s}");
+
+    CProtokoll ohneKopf;
+    ohneKopf.SetzeDatentexte("{nur Gruppe 0}", "");
+    EXPECT_THROW(ohneKopf.SetzeProtokollnummerRoh("12"), CInvalidArgException);
+    EXPECT_EQ(ohneKopf.GetDatenAllgemein(), "{nur Gruppe 0}");
 }
 
 TEST(CProtokoll, AssignmentCopiesEveryFieldButTheChangedFlag)

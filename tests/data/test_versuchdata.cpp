@@ -189,6 +189,9 @@ TEST(Datentext, GroupWriterKeepsTheGroupCountAndReportsChanges)
     EXPECT_TRUE(daten.geaendert);
     EXPECT_TRUE(daten.SetzeSpeziellGruppe(4, "e"));
     EXPECT_EQ(daten.daten_speziell, "{a}{x|y@z}{c}{}{e}");
+    // Unlike the field writers it is not held to groups 0 to 19.
+    EXPECT_TRUE(daten.SetzeSpeziellGruppe(20, "z"));
+    EXPECT_EQ(daten.HoleSpeziellBlock(20), "z");
 }
 
 TEST(ZahlSchluessel, StationLikeTextsSortByTheirValue)

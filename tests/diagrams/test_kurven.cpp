@@ -264,6 +264,23 @@ TEST(SplineProctorKurve, TooFewOrDegeneratePointsOnlyAppendZeros)
     }
 }
 
+// Both splines write the x of samples 0 .. n and the y of samples 0 .. n − 1 from index 0; entry
+// n of a y list that already held entries keeps its value.
+TEST(Splines, LeaveTheLastYOfAFilledListAsItWas)
+{
+    using Spline = bool (*)(const Liste&, const Liste&, int, int, int, int, Liste&, Liste&);
+    for (Spline spline : {Spline{SplineProctorKurve}, Spline{SplineSieblinie}}) {
+        Liste xk(15, 7.0), yk(15, 7.0);
+        ASSERT_TRUE(spline(Liste{1, 2, 3, 0}, Liste{1, 3, 2, 0}, 0, 3, 10, 6, xk, yk));
+        ASSERT_EQ(yk.size(), 26u);
+        EXPECT_NE(yk[9], 7);
+        EXPECT_EQ(yk[10], 7);
+        EXPECT_NE(xk[10], 7);
+        EXPECT_EQ(Liste(yk.begin() + 11, yk.begin() + 15), Liste(4, 7.0));
+        EXPECT_EQ(Liste(yk.begin() + 15, yk.end()), Liste(11, 0.0));
+    }
+}
+
 namespace {
 
 // A sandy gravel: log10 of the sieve sizes in mm and the passing in %, with flat stretches, and

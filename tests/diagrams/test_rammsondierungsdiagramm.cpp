@@ -159,7 +159,7 @@ TEST_F(RammDiagramm, FrameHeightHoldsNinetyStepsTruncated)
     EXPECT_EQ(Linien({{3000, -12000}, {2680, -12000}}, rahmen), 1);
 }
 
-TEST_F(RammDiagramm, BarLengthFromZeroAndCutAtTheLastTick)
+TEST_F(RammDiagramm, BarLengthFromTheFirstTickAndCutAtTheLastTick)
 {
     Zeichne("0@10@20@30||0@60@3@-2|", rechteck);
     const auto balken = Balken();
@@ -178,12 +178,13 @@ TEST_F(RammDiagramm, BarLengthFromZeroAndCutAtTheLastTick)
     EXPECT_NE(dc.GetCurrentBrush(), CBrush(RGB(180, 180, 180)));
     EXPECT_EQ(dc.GetCurrentPen(), rahmen);
 
-    // Ticks 5 … 30 set the scale, but a bar still runs from the axis at 0 blows, not from the
-    // first tick: 3 blows end at 3 × 9000 / 25, the cut at 30 × 9000 / 25 beyond the frame.
-    Zeichne("5@10@15@20@25@30||3@60|", rechteck);
-    ASSERT_EQ(Balken().size(), 2u);
-    EXPECT_EQ(Balken()[0].right, 3000 + 3 * 360);
-    EXPECT_EQ(Balken()[1].right, 3000 + 30 * 360);
+    // Ticks 5 … 30: a bar ends where the labels put its blows, 360 units a blow from 5 at the
+    // left edge, and 60 are cut at the last tick, the right edge.
+    Zeichne("5@10@15@20@25@30||10@17.5@60|", rechteck);
+    ASSERT_EQ(Balken().size(), 3u);
+    EXPECT_EQ(Balken()[0].right, 3000 + 5 * 360);
+    EXPECT_EQ(Balken()[1].right, 3000 + 125 * 36);
+    EXPECT_EQ(Balken()[2].right, 12000);
 }
 
 TEST_F(RammDiagramm, BlowAxisTicksLabelsGridAndCaptions)

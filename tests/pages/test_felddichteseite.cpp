@@ -130,6 +130,13 @@ TEST_F(Felddichteseite, MethodCodeChoosesSubtitleAndDimensionRows)
     EXPECT_EQ(Texte("[cm]").size(), 2u);
     // The third row has no label, yet its value prints.
     EXPECT_EQ(Punkt("12.5"), Wertanker("12.5", 0, 34.5));
+    // Read as atoi reads it: leading blanks and a sign, digits up to the first other character.
+    for (const char* code : {" 3002", "+3002", "3002 Zylinder", "\t 03002"}) {
+        dc.Leeren();
+        SeiteMitVerfahren(code);
+        EXPECT_TRUE(Hat("Bestimmung der Dichte des Bodens mit Ausstechzylinder")) << code;
+        EXPECT_TRUE(Hat("Zylinderdurchmesser")) << code;
+    }
 
     dc.Leeren();
     SeiteMitVerfahren("3001");

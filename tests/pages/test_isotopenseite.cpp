@@ -127,6 +127,11 @@ TEST_F(Isotopenseite, MethodCodeChoosesTheQuantitiesOfTheReadings)
                                              std::string("Bestimmung der Trockendichte")));
     EXPECT_EQ(ZeichenBei(GY(31.25)), "f1");
     EXPECT_EQ(ZeichenBei(GY(35.5)), "d1");
+    for (const char* code : {" 2", "+2", "2 Sonden"}) {
+        dc.Leeren();
+        SeiteMitVerfahren(code);
+        EXPECT_EQ(Ablesekoepfe().first, "Bestimmung der Feuchtdichte") << code;
+    }
 
     for (const char* code : {"0", "3", "", "Sonde 1", "-1"}) {
         dc.Leeren();

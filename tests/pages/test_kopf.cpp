@@ -279,12 +279,20 @@ TEST_F(Kopf, DispatcherChoosesBodiesByPageCode)
             return std::string("Wassergehalt");
         if (Hat("Seite 1 von ") || Hat("Seite 9 von "))
             return std::string("Notiz");
+        if (Hat("Bindemittelzugabe"))
+            return std::string("Bindemittel");
+        if (Hat("geplante Einbaustärke"))
+            return std::string("Bodenaustausch");
         return std::string();
     };
     EXPECT_EQ(koerper(10081), "Korndichte");
     EXPECT_EQ(koerper(27), "Korndichte");
     EXPECT_EQ(koerper(10111), "Wassergehalt");
     EXPECT_EQ(koerper(30), "Wassergehalt");
+    EXPECT_EQ(koerper(10091), "Bindemittel");
+    EXPECT_EQ(koerper(28), "Bindemittel");
+    EXPECT_EQ(koerper(10101), "Bodenaustausch");
+    EXPECT_EQ(koerper(29), "Bodenaustausch");
     EXPECT_EQ(koerper(10201), "Notiz");
     EXPECT_EQ(koerper(10209), "Notiz");
     EXPECT_TRUE(Hat("Seite 9 von "));

@@ -118,6 +118,26 @@ TEST_F(RammSeite, TableLinesCarryTheirPens)
     EXPECT_TRUE(HatLinie({GX(18.3), GY(63)}, {GX(30), GY(63)}, Stift(1)));
 }
 
+// Thin row lines, then the thick lines of every block, then the texts: no block border covers the
+// end of a long remark.
+TEST_F(RammSeite, TableDrawsAllLinesBeforeItsTexts)
+{
+    Drucke(Tabellendaten(90, ""));
+    const auto imTabellenbereich = [](POINT p) {
+        return p.x >= GX(0) && p.x <= GX(18) && p.y <= GY(21) && p.y >= GY(56);
+    };
+    std::string folge;
+    for (const DCEintrag& e : dc.Eintraege()) {
+        const bool gezeichnet = e.art == DCPrimitiv::Text || e.art == DCPrimitiv::Linienzug;
+        if (!gezeichnet || !std::ranges::all_of(e.punkte, imTabellenbereich))
+            continue;
+        const char art = e.art == DCPrimitiv::Text ? 't' : e.zustand.stift == Stift(0) ? 'd' : 'k';
+        if (folge.empty() || folge.back() != art)
+            folge += art;
+    }
+    EXPECT_EQ(folge, "dkt");
+}
+
 TEST_F(RammSeite, DeviceBlockDepthNotesAndFieldsPrintedWhole)
 {
     Drucke(Tabellendaten(10, ""));

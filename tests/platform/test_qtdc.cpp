@@ -121,21 +121,32 @@ TEST(QtDC, UpdateCpPutsTheNextRunWhereTheLastEnded)
     EXPECT_NEAR(a.right(), b.right(), 1);
 }
 
-TEST(QtDC, TurnedFontsRunInTheirDirection)
+TEST(QtDC, TurnedFontsRunClockwiseInsideTheCellTheRecordingDerives)
 {
-    // 2700: down the page, glyph tops toward +x; 900: up the page, tops toward −x.
-    const QRect runter = TintenBox("HHHH", TA_LEFT | TA_BASELINE, Schrift("Tahoma", 300, 2700));
-    EXPECT_GT(runter.height(), 3 * runter.width());
-    EXPECT_NEAR(runter.top(), 1000 + 20, 12);
-    EXPECT_NEAR(runter.left(), 1000, 1);
-    const QRect hoch = TintenBox("HHHH", TA_LEFT | TA_BASELINE, Schrift("Tahoma", 300, 900));
+    // 2700: up the page, glyph tops toward −x; 900: down the page, tops toward +x.
+    const QRect hoch = TintenBox("HHHH", TA_LEFT | TA_BASELINE, Schrift("Tahoma", 300, 2700));
     EXPECT_GT(hoch.height(), 3 * hoch.width());
     EXPECT_NEAR(hoch.bottom(), 1000 - 20, 12);
     EXPECT_NEAR(hoch.right(), 1000, 1);
+    const QRect runter = TintenBox("HHHH", TA_LEFT | TA_BASELINE, Schrift("Tahoma", 300, 900));
+    EXPECT_GT(runter.height(), 3 * runter.width());
+    EXPECT_NEAR(runter.top(), 1000 + 20, 12);
+    EXPECT_NEAR(runter.left(), 1000, 1);
 
-    // A tenth of a degree is drawn as such: almost level.
-    const QRect fast = TintenBox("HHHHHHHH", TA_LEFT | TA_BASELINE, Schrift("Symbol", 335, 1));
-    EXPECT_GT(fast.width(), 5 * fast.height());
+    // Drawn and recorded agree: the ink lies in the recorded cell, whatever the anchor.
+    for (const int escapement : {2700, 2701, 900})
+        for (const unsigned ausrichtung :
+             {TA_LEFT | TA_BOTTOM, TA_RIGHT | TA_TOP, TA_CENTER | TA_BASELINE}) {
+            const CFont schrift = Schrift("Tahoma", 300, escapement);
+            RecordingDC messung;
+            messung.SelectObject(schrift);
+            messung.SetTextAlign(ausrichtung);
+            messung.TextOut(1000, -1000, "HHHH");
+            const RECT k = messung.Texte().at(0).kasten;
+            const QRect zelle(QPoint(k.left - 1, -k.top - 1), QPoint(k.right + 1, -k.bottom + 1));
+            EXPECT_TRUE(zelle.contains(TintenBox("HHHH", ausrichtung, schrift)))
+                << escapement << " " << ausrichtung;
+        }
 }
 
 TEST(QtDC, SymbolAndCp1252CharactersDrawTheirGlyphs)

@@ -143,6 +143,7 @@ TEST(RecordingDC, TextIsRecordedWithItsAnchorAlignmentAndState)
     EXPECT_EQ(Anker(text), POINT(1000, -2000));
     EXPECT_EQ(text.ausrichtung, TA_BOTTOM | TA_RIGHT);
     EXPECT_EQ(text.breite, 450);
+    EXPECT_EQ(text.kasten, RECT(550, -1700, 1000, -2000));
     EXPECT_EQ(text.zustand.schrift.GetLogFont().lfHeight, 300);
     EXPECT_EQ(text.zustand.hintergrundModus, TRANSPARENT);
     EXPECT_FALSE(text.ausDrawText);
@@ -165,11 +166,11 @@ TEST(RecordingDC, UpdateCpDrawsAtTheCurrentPositionAndAdvancesByTheWidth)
     dc.TextOut(0, 0, "gg");
     EXPECT_EQ(dc.GetCurrentPosition(), POINT(1600, -500));
 
-    // Down the page for a font turned by 270 degrees.
+    // Up the page for a font turned by 270 degrees.
     dc.SelectObject(Schrift(300, 2700));
     dc.SetTextAlign(TA_LEFT | TA_UPDATECP);
     dc.TextOut(0, 0, "hh");
-    EXPECT_EQ(dc.GetCurrentPosition(), POINT(1600, -800));
+    EXPECT_EQ(dc.GetCurrentPosition(), POINT(1600, -200));
 
     const auto texte = dc.Texte();
     ASSERT_EQ(texte.size(), 5u);
@@ -177,6 +178,42 @@ TEST(RecordingDC, UpdateCpDrawsAtTheCurrentPositionAndAdvancesByTheWidth)
     EXPECT_EQ(Anker(texte[1]), POINT(1300, -500));
     EXPECT_EQ(texte[1].ausrichtung, TA_BOTTOM | TA_LEFT); // placed without the update flag
     EXPECT_EQ(Anker(texte[2]), POINT(1750, -500));
+}
+
+TEST(RecordingDC, EscapementTurnsTextClockwiseOnThePageAroundItsAnchor)
+{
+    // Each case: escapement, alignment, the cell of "abcd" (600 wide) anchored at (1000, −2000).
+    struct Fall
+    {
+        int escapement;
+        unsigned ausrichtung;
+        RECT kasten;
+    };
+    const Fall faelle[] = {
+        // 2700 reads upward, the glyph tops to the left.
+        {2700, TA_BOTTOM | TA_LEFT, {700, -1400, 1000, -2000}},
+        {2700, TA_TOP | TA_RIGHT, {1000, -2000, 1300, -2600}},
+        {2700, TA_BASELINE | TA_CENTER, {760, -1700, 1060, -2300}},
+        // 900 reads downward, the tops to the right.
+        {900, TA_BOTTOM | TA_LEFT, {1000, -2000, 1300, -2600}},
+    };
+    for (const Fall& fall : faelle) {
+        FesterDC dc;
+        dc.SelectObject(Schrift(300, fall.escapement));
+        dc.SetTextAlign(fall.ausrichtung);
+        dc.TextOut(1000, -2000, "abcd");
+        EXPECT_EQ(dc.Texte().at(0).kasten, fall.kasten)
+            << fall.escapement << " " << fall.ausrichtung;
+    }
+
+    // 1 sinks to the right, and the position follows (40 characters, 6000 units: 10.5 lower).
+    FesterDC dc;
+    dc.SelectObject(Schrift(300, 1));
+    dc.SetTextAlign(TA_BASELINE | TA_LEFT | TA_UPDATECP);
+    dc.MoveTo(1000, -2000);
+    dc.TextOut(0, 0, std::string(40, 'x'));
+    EXPECT_EQ(dc.GetCurrentPosition(), POINT(7000, -2010));
+    EXPECT_EQ(dc.Texte().at(0).kasten, RECT(1000, -1760, 7000, -2070));
 }
 
 TEST(RecordingDC, DrawTextBreaksAtBlanksOnlyAndKeepsLongWordsWhole)

@@ -90,6 +90,10 @@ TEST_P(DialogVorlageBeideFormen, MissingControlsAndTemplatesClearTheResult)
     EXPECT_FALSE(LeseDialogElement(bytes, -1, e));
     EXPECT_FALSE(LeseDialogElement(DialogVorlage(), 40101, e));
     EXPECT_FALSE(LeseDialogElement(BaueDialogVorlage({}, GetParam()), 0, e));
+
+    EXPECT_EQ(HoleDialogText(bytes, 40101), "Trockenmasse m€ä");
+    EXPECT_EQ(HoleDialogText(bytes, 40103), "");
+    EXPECT_EQ(HoleDialogText(DialogVorlage(), 40101), "");
 }
 
 TEST_P(DialogVorlageBeideFormen, TruncatedTemplatesAreRefusedWithoutReadingPastTheEnd)

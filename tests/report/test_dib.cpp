@@ -135,6 +135,41 @@ TEST_F(LogoDateien, PalettedBitmapsDecodeBottomRowFirstWithPaddedRows)
     EXPECT_EQ(m_dib.Hoehe(), 2);
 }
 
+TEST_F(LogoDateien, ColourTableCutShortReadsAsBlackAndTravelsWhole)
+{
+    BmpBauer kurz; // 256 colours by default, two stored
+    kurz.breite = 2;
+    kurz.hoehe = 2;
+    kurz.bitsProBildpunkt = 8;
+    kurz.farben = {Rot, Gruen};
+    kurz.bits = Bytes({0, 1, 0, 0, 5, 1, 0, 0});
+    EXPECT_EQ(Lade(kurz), (Bild{Schwarz, Gruen, Rot, Gruen}));
+    ASSERT_EQ(m_dib.Palette().size(), 256u);
+    EXPECT_EQ(m_dib.Palette()[1], Gruen);
+    EXPECT_EQ(m_dib.Palette()[255], Schwarz);
+
+    // Written with its whole table, through an archive and through a memory block.
+    BmpBauer ganz = kurz;
+    ganz.farben.resize(256, Schwarz);
+    ganz.bildGroesse = 8;
+    std::stringstream archiv;
+    m_dib.Serialize(archiv, true);
+    EXPECT_EQ(archiv.str(), ganz.Datei());
+    CDib kopie;
+    kopie.Serialize(archiv, false);
+    EXPECT_EQ(kopie.Palette(), m_dib.Palette());
+
+    const std::vector<unsigned char> block = kopie.KopiereInHandle();
+    EXPECT_EQ(std::string(block.begin(), block.end()), ganz.Datei());
+    CDib ausBlock;
+    EXPECT_EQ(ausBlock.LeseAusHandle(block), block.size());
+    EXPECT_EQ(ausBlock.Breite(), 2);
+
+    EXPECT_TRUE(CDib().KopiereInHandle().empty());
+    EXPECT_EQ(ausBlock.LeseAusHandle({}), 0u);
+    EXPECT_TRUE(ausBlock.IstLeer());
+}
+
 TEST_F(LogoDateien, TrueColourBitmapsHaveNoPaletteAndMayBeStoredTopDown)
 {
     BmpBauer bmp;
@@ -226,7 +261,6 @@ TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
         {"16 bits per pixel", mitWort(28, 16)},
         {"bit fields compression", mitWort(30, 3)},
         {"huge dimensions", mitWort(22, 0x7FFFFFFF)},
-        {"colour table beyond the header (default 256 colours)", mitBauer([](BmpBauer&) {})},
         {"more colours than 8 bits can index",
          mitBauer([](BmpBauer& b) { b.farbenBenutzt = 300; })},
         {"run-length stream shorter than its stated size", mitBauer([](BmpBauer& b) {
@@ -275,8 +309,10 @@ TEST_F(LogoDateien, NumberedLogoFileIsPreferredToTheDefaultOne)
     EXPECT_FALSE(LadeFirmenlogo(m_dib)) << "no logo file at all";
     EXPECT_EQ(FindeLogoDatei(ordner), ordner + "/axo.sys");
 
-    // The default name in other letter case is still the default, not a numbered file.
+    // Only the exact default name stands back: "AXO.SYS" beside "axo.sys" is the company logo.
     SchreibeLogo("AXO.SYS", logo(4));
+    EXPECT_EQ(FindeLogoDatei(ordner), ordner + "/AXO.SYS");
+    SchreibeLogo("axo.sys", logo(1));
     EXPECT_EQ(FindeLogoDatei(ordner), ordner + "/AXO.SYS");
     std::filesystem::remove(ordner + "/AXO.SYS");
 

@@ -111,6 +111,26 @@ TEST_F(SeitenAbbildung, LinesAndRectanglesRunBetweenMappedGridPoints)
     EXPECT_EQ(Linien(), geraet);
 }
 
+TEST_F(SeitenAbbildung, GridDrawsItsInnerLinesAcrossTheWholeGrid)
+{
+    // One grid unit becomes 100 device units; the offsets come in the order y, x.
+    abbildung.SetzeAbbildung(3000, 6700, -100, 50);
+    EXPECT_EQ(abbildung.Transformiere(1, 1), POINT(150, -200));
+
+    abbildung.ZeichneRaster(1, 99, 2, 99, 3, 2);
+    const std::vector<std::vector<POINT>> erwartet{
+        {{350, -100}, {350, -300}},
+        {{550, -100}, {550, -300}},
+        {{150, -200}, {750, -200}},
+    };
+    EXPECT_EQ(Linien(), erwartet);
+
+    dc.Leeren();
+    abbildung.ZeichneRaster(1, 0, 2, 0, 1, 1);
+    abbildung.ZeichneRaster(1, 0, 2, 0, -3, -3);
+    EXPECT_TRUE(Linien().empty()) << "a single cell has no inner lines";
+}
+
 TEST_F(SeitenAbbildung, PlacementCodesSetAlignmentAndInset)
 {
     struct Fall

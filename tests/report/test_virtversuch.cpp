@@ -1,4 +1,6 @@
+#include "data/protokoll.h"
 #include "platform/exceptions.h"
+#include "platform/recordingdc.h"
 #include "report/druckseitenverwaltung.h"
 #include "report/virtversuch.h"
 
@@ -128,6 +130,117 @@ TEST(Versuch, HeaderTextsOfAFullAndOfAnEmptyProtocol)
     EXPECT_EQ(leer.Kopfsatz.Leerfeld, "x");
     EXPECT_EQ(leer.Kopfsatz.Auftraggeber, "");
     EXPECT_EQ(leer.Kopfsatz.ProtNrPraefix, "");
+}
+
+TEST(Versuch, WritesItsMeasurementsIntoProtocolXmlThatReadsBack)
+{
+    CPruefVersuch versuch("BV");
+    versuch.Version = "0.0.2";
+    versuch.Id = "P<7>";
+    versuch.TitelId = "4";
+    versuch.PruefartId = "1009";
+    versuch.Untertyp = 3;
+    versuch.daten_allgemein = "{}{a|b}";
+    versuch.daten_speziell = "{}{}{PV-7|1.02|0.12|1.85|0.15|0.13|x}";
+    versuch.SetzeBindemittelBezugswerte();
+    versuch.SetzeMessung(1, "0+100 & 2", "oben", "li");
+    versuch.SetzeMesswert(1, "EV2", "98");
+    versuch.SetzeMessung(-1, "nie", "", "");
+    EXPECT_EQ(versuch.HoleMesswerteText(0),
+              "[OPT1|0.13][PRNR|PV-7][RPR|1.85][VERDR|1.02][WNAT|0.15][WOPT|0.12]");
+    EXPECT_EQ(versuch.HoleMesswerteText(2), "");
+
+    CProtokoll protokoll;
+    ASSERT_TRUE(protokoll.LeseXML(versuch.SchreibeProtokollXml()));
+    EXPECT_EQ(protokoll.GetID(), "P<7>");
+    EXPECT_EQ(protokoll.GetPruefartVER(), 3);
+    EXPECT_EQ(protokoll.GetPruefunterartKuerzel(), "BV");
+    EXPECT_EQ(protokoll.GetDatenAllgemein(), versuch.daten_allgemein);
+    EXPECT_EQ(protokoll.GetDatenSpeziell(), versuch.daten_speziell);
+    ASSERT_EQ(protokoll.GetAnzahlMessungen(), 2);
+    MESSUNG messung;
+    protokoll.GetMessung(0, messung);
+    EXPECT_EQ(messung.lfdNr, "1");
+    EXPECT_EQ(HoleMesswert(messung.daten, "VERDR"), "1.02");
+    protokoll.GetMessung(1, messung);
+    EXPECT_EQ(messung.lfdNrWert, 2);
+    EXPECT_EQ(messung.station, "0+100 & 2");
+    EXPECT_EQ(messung.lage, "li");
+    EXPECT_EQ(HoleMesswert(messung.daten, "EV2"), "98");
+
+    CPruefVersuch keinBindemittel("PV");
+    keinBindemittel.PruefartId = "1001";
+    keinBindemittel.daten_speziell = versuch.daten_speziell;
+    keinBindemittel.SetzeBindemittelBezugswerte();
+    EXPECT_TRUE(keinBindemittel.Messwerte.empty());
+}
+
+TEST(Versuch, LongProtocolNumbersTakeTheTestsCode)
+{
+    const auto angeglichen = [](const std::string& nummer) {
+        CPruefVersuch versuch("D?");
+        versuch.SetzeProtokollnummer(nummer);
+        versuch.geaendert = false;
+        versuch.GleicheProtokollnummerAn();
+        return std::pair(versuch.HoleProtokollnummer(), versuch.geaendert);
+    };
+    EXPECT_EQ(angeglichen("2024-0001PV"), std::pair(std::string("2024-0001D?"), true));
+    EXPECT_EQ(angeglichen("12345PV"), std::pair(std::string("12345D?"), true));
+    EXPECT_EQ(angeglichen("12345D?"), std::pair(std::string("12345D?"), false));
+    EXPECT_EQ(angeglichen("1234PV"), std::pair(std::string("1234PV"), false));
+}
+
+TEST(Versuch, OldPagePrintFramesTheAreasAndNamesThePage)
+{
+    CPruefVersuch versuch("KV");
+    versuch.Id = "17";
+    versuch.TitelId = "4";
+    versuch.Seitenzahl = 3;
+    RecordingDC dc{CFesteTextMetrik()};
+    const CDC::Zustand vorher = dc.AktuellerZustand();
+    versuch.DruckeAlteSeite(1, &dc, RECT{0, 0, 19000, -27000});
+
+    std::vector<std::vector<POINT>> rahmen;
+    for (const DCEintrag& e : dc.Eintraege())
+        if (e.art == DCPrimitiv::Linienzug) {
+            rahmen.push_back(e.punkte);
+            EXPECT_EQ(e.zustand.stift, CPen(PS_SOLID, 1, RGB(255, 153, 255)));
+        }
+    const std::vector<std::vector<POINT>> zweiBereiche{
+        {{1000, -2000}, {18000, -2000}, {18000, -14000}, {1000, -14000}, {1000, -2000}},
+        {{1000, -14000}, {18000, -14000}, {18000, -26000}, {1000, -26000}, {1000, -14000}}};
+    EXPECT_EQ(rahmen, zweiBereiche);
+
+    const std::vector<DCEintrag> texte = dc.Texte();
+    ASSERT_EQ(texte.size(), 5u);
+    const std::vector<std::pair<std::string, POINT>> erwartet{
+        {"Allg. Bereich", {1200, -2200}},
+        {"Allg. Bereich", {1200, -14200}},
+        {"Seite 1 von 3", {1000, -300}},
+        {"Protokoll-ID: 17", {1000, -900}},
+        {"Untermassname-ID: 4", {1000, -1500}}};
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        EXPECT_EQ(texte[i].text, erwartet[i].first);
+        EXPECT_EQ(texte[i].punkte.at(0), erwartet[i].second);
+    }
+    const LOGFONT& titel = texte[0].zustand.schrift.GetLogFont();
+    EXPECT_EQ(std::tuple(titel.lfFaceName, titel.lfHeight, titel.lfWeight),
+              std::tuple(std::string("Times New Roman"), 600, 800));
+    const LOGFONT& zeile = texte[2].zustand.schrift.GetLogFont();
+    EXPECT_EQ(std::tuple(zeile.lfFaceName, zeile.lfHeight, zeile.lfWeight),
+              std::tuple(std::string("Arial"), 400, 500));
+    EXPECT_EQ(dc.AktuellerZustand().schrift, vorher.schrift);
+    EXPECT_EQ(dc.AktuellerZustand().stift, vorher.stift);
+    EXPECT_EQ(dc.AktuellerZustand().ausrichtung, vorher.ausrichtung);
+
+    // Later pages have one larger-captioned area; a one-page test has no page line.
+    dc.Leeren();
+    versuch.Seitenzahl = 1;
+    versuch.DruckeAlteSeite(2, &dc, RECT{0, 0, 19000, -27000});
+    const std::vector<DCEintrag> einzeln = dc.Texte();
+    ASSERT_EQ(einzeln.size(), 3u);
+    EXPECT_EQ(einzeln[0].zustand.schrift.GetLogFont().lfHeight, 800);
+    EXPECT_EQ(einzeln[1].text, "Protokoll-ID: 17");
 }
 
 TEST(Druckseiten, NumbersThePagesOfSeveralTestsAndOwnsThem)

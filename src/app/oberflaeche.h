@@ -1,0 +1,22 @@
+#pragma once
+// What the program sets up on Qt's side before its first window: Qt's own dialogs in German,
+// and the window that shows the program's messages.
+
+#include "platform/meldung.h"
+
+#include <QMessageBox>
+#include <memory>
+#include <string>
+
+class QTranslator;
+
+// Loads Qt's German texts (print dialog, preview, page set-up, file dialogs) from Qt's
+// translations folder into `uebersetzer` and installs it; false when they are not there.
+bool InstalliereQtUebersetzung(QTranslator& uebersetzer);
+
+// A plain message has an OK button and no symbol; warnings and errors show theirs.
+QMessageBox::Icon MeldungsSymbol(MeldungsArt art);
+std::unique_ptr<QMessageBox> ErzeugeMeldungsfenster(const std::string& text, MeldungsArt art,
+                                                    QWidget* parent);
+// Shows a message modally over the active window.
+void ZeigeMeldungsfenster(const std::string& text, MeldungsArt art);
