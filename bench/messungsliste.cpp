@@ -101,7 +101,7 @@ void StableSortDerSortiertexte(benchmark::State& state)
     liste.SortiereNachSpalte(kVorherSpalte);
     std::vector<std::string> vorher;
     for (int zeile = 0; zeile < liste.HoleModell().rowCount(); ++zeile)
-        vorher.push_back(liste.HoleInfo(zeile)->sortierTexte[spalte]);
+        vorher.push_back(liste.HoleSortierText(zeile, spalte));
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<std::string> texte = vorher;

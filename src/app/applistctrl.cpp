@@ -1,5 +1,7 @@
 #include "app/applistctrl.h"
 
+#include "data/protokolle.h"
+#include "data/pruefartkatalog.h"
 #include "data/textfunktionen.h"
 #include "platform/einstellungen.h"
 #include "platform/text.h"
@@ -50,6 +52,16 @@ bool IstPermutation(const std::vector<int>& reihenfolge, int spalten)
         gesehen[spalte] = true;
     }
     return true;
+}
+
+// Every write goes to disk at once, and the measurement list stores its layout on every rebuild:
+// a value the profile already holds is left alone. No layout text is a single blank, so a missing
+// entry reads as changed.
+void SchreibeGeaendertenProfilText(const std::string& abschnitt, const std::string& eintrag,
+                                   const std::string& wert)
+{
+    if (LeseProfilText(abschnitt, eintrag, " ") != wert)
+        SchreibeProfilText(abschnitt, eintrag, wert);
 }
 
 } // namespace
@@ -113,8 +125,8 @@ void CPersListCtrl::SpeichereSpaltenlayout() const
         breiten += StringFormat("%d;", kopf->sectionSize(i));
         reihenfolge += StringFormat("%d;", kopf->logicalIndex(i));
     }
-    SchreibeProfilText(m_abschnitt, m_eintrag, breiten);
-    SchreibeProfilText(m_abschnitt, m_eintrag + "_Order", reihenfolge);
+    SchreibeGeaendertenProfilText(m_abschnitt, m_eintrag, breiten);
+    SchreibeGeaendertenProfilText(m_abschnitt, m_eintrag + "_Order", reihenfolge);
 }
 
 void CPersListCtrl::SetzeSpaltenlayoutZurueck()
@@ -128,7 +140,7 @@ void CPersListCtrl::SetzeSpaltenlayoutZurueck()
 }
 
 CAppListCtrl::CAppListCtrl(const LISTENAUSSEHEN& aussehen, QWidget* parent)
-    : CPersListCtrl(parent), m_aussehen(aussehen), m_modell(new CListenModell(this))
+    : CPersListCtrl(parent), m_aussehen(aussehen), m_modell(new CListenModell(*this, this))
 {
     setModel(m_modell);
     setItemDelegate(new CListenDelegate(*this, aussehen));
@@ -172,14 +184,38 @@ const ITEMINFOS* CAppListCtrl::HoleInfo(int zeile) const
     return eintrag != nullptr ? &eintrag->info : nullptr;
 }
 
+std::string CAppListCtrl::HoleSortierText(int zeile, int spalte) const
+{
+    return m_modell->HoleSortierText(zeile, spalte);
+}
+
+std::vector<int> CAppListCtrl::HoleAusgewaehlteZeilen() const
+{
+    // Ranges over every column hold whole rows, so a list of many rows is not asked cell by cell.
+    const QItemSelectionModel& auswahl = *selectionModel();
+    const int letzteSpalte = m_modell->columnCount() - 1;
+    std::vector<bool> gewaehlt(static_cast<size_t>(m_modell->rowCount()), false);
+    for (const QItemSelectionRange& bereich : auswahl.selection()) {
+        if (!bereich.isValid() || bereich.model() != m_modell)
+            continue;
+        const bool ganzeZeilen = bereich.left() == 0 && bereich.right() == letzteSpalte;
+        for (int zeile = bereich.top(); zeile <= bereich.bottom(); ++zeile) {
+            if (!gewaehlt[zeile] && (ganzeZeilen || auswahl.isRowSelected(zeile)))
+                gewaehlt[zeile] = true;
+        }
+    }
+    std::vector<int> zeilen;
+    for (size_t zeile = 0; zeile < gewaehlt.size(); ++zeile) {
+        if (gewaehlt[zeile])
+            zeilen.push_back(static_cast<int>(zeile));
+    }
+    return zeilen;
+}
+
 std::vector<const ITEMINFOS*> CAppListCtrl::HoleAusgewaehlteInfos() const
 {
-    std::vector<int> zeilen;
-    for (const QModelIndex& zeile : selectionModel()->selectedRows())
-        zeilen.push_back(zeile.row());
-    std::sort(zeilen.begin(), zeilen.end());
     std::vector<const ITEMINFOS*> infos;
-    for (int zeile : zeilen)
+    for (int zeile : HoleAusgewaehlteZeilen())
         infos.push_back(HoleInfo(zeile));
     return infos;
 }
@@ -193,6 +229,66 @@ void CAppListCtrl::OnColumnclick(int spalte)
 {
     m_sortierRichtung = m_sortierRichtung != 0 ? 0 : kAbsteigend;
     SortiereNachSpalte(spalte + m_sortierRichtung);
+}
+
+const std::string& CAppListCtrl::HoleTitelPfad(const CProtokolle& protokolle,
+                                               const std::string& titelId)
+{
+    auto eintrag = m_titelCache.find(titelId);
+    if (eintrag == m_titelCache.end())
+        eintrag = m_titelCache.emplace(titelId, protokolle.BildeTitelPfad(titelId)).first;
+    return eintrag->second;
+}
+
+const std::string* CAppListCtrl::HolePruefartName(CPruefartKatalog& auswahl,
+                                                  const CProtokoll& protokoll)
+{
+    std::pair<std::string, int> art(protokoll.GetPruefartID(), protokoll.GetPruefartVER());
+    auto eintrag = m_pruefartNamen.find(art);
+    if (eintrag == m_pruefartNamen.end()) {
+        std::optional<std::string> name;
+        if (auswahl.Waehle(art.first, art.second))
+            name = auswahl.HoleName();
+        eintrag = m_pruefartNamen.emplace(std::move(art), std::move(name)).first;
+    }
+    return eintrag->second ? &*eintrag->second : nullptr;
+}
+
+void CAppListCtrl::BeginneFuellung(const CProtokolle& protokolle)
+{
+    m_titelCache.clear();
+    m_pruefartNamen.clear();
+    m_protokolle = &protokolle;
+    m_protokollzellen.assign(static_cast<size_t>(protokolle.GetAnzahl()), {});
+}
+
+const CProtokoll* CAppListCtrl::HoleProtokoll(const LISTENZEILE& zeile) const
+{
+    if (m_protokolle == nullptr)
+        return nullptr;
+    if (zeile.protokoll >= 0 && zeile.protokoll < m_protokolle->GetAnzahl()) {
+        const CProtokoll* protokoll = m_protokolle->GetProtokoll(zeile.protokoll);
+        if (protokoll->GetID() == zeile.info.schluessel)
+            return protokoll;
+    }
+    // A protocol removed since the fill has moved those after it.
+    return m_protokolle->FindeProtokoll(zeile.info.schluessel);
+}
+
+void CAppListCtrl::HoleProtokollzelle(const LISTENZEILE& zeile, int id, std::string& text,
+                                      std::string& sortierText) const
+{
+    // These cells stay with the row even when its protocol has gone.
+    if (zeile.protokoll < 0 || zeile.protokoll >= static_cast<int>(m_protokollzellen.size()))
+        return;
+    const PROTOKOLLZELLEN& zellen = m_protokollzellen[static_cast<size_t>(zeile.protokoll)];
+    if (id == 1) {
+        text = zellen.pruefart;
+        sortierText = zellen.pruefartSortierText;
+    } else {
+        text = zellen.titel;
+        sortierText = zellen.titelSortierText;
+    }
 }
 
 void CAppListCtrl::paintEvent(QPaintEvent* ereignis)

@@ -1,7 +1,8 @@
 #pragma once
 // The two report lists share this chain: CPersListCtrl keeps a list's column widths and column
-// order in the application profile; CAppListCtrl adds the rows with their sort texts, sorting by a
-// click on a column head, and the owner-drawn look of the rows.
+// order in the application profile; CAppListCtrl adds the rows, whose cells each list makes from
+// the protocols when they are shown or sorted, sorting by a click on a column head, and the
+// owner-drawn look of the rows.
 
 #include "app/bildliste.h"
 #include "app/listenmodell.h"
@@ -9,8 +10,14 @@
 
 #include <QStyledItemDelegate>
 #include <QTreeView>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+class CProtokoll;
+class CProtokolle;
+class CPruefartKatalog;
 
 class CPersListCtrl : public QTreeView
 {
@@ -51,7 +58,7 @@ struct LISTENAUSSEHEN
     int markenHoehe;             // the marker of a marked row lies this far below the row's top
 };
 
-class CAppListCtrl : public CPersListCtrl
+class CAppListCtrl : public CPersListCtrl, protected CZellenQuelle
 {
     Q_OBJECT
 public:
@@ -71,6 +78,10 @@ public:
     const CBildliste& HoleBildliste() const { return m_bildliste; }
     // Null for a row outside the list.
     const ITEMINFOS* HoleInfo(int zeile) const;
+    // The sort text of a cell; "" for a column without one and outside the list.
+    std::string HoleSortierText(int zeile, int spalte) const;
+    // The selected rows, top to bottom: those whose every cell is selected.
+    std::vector<int> HoleAusgewaehlteZeilen() const;
     // The records of the selected rows, top to bottom.
     std::vector<const ITEMINFOS*> HoleAusgewaehlteInfos() const;
 
@@ -80,12 +91,37 @@ public:
     void OnColumnclick(int spalte);
 
 protected:
+    // The cells of the test-type and title columns, the same for all rows of a protocol.
+    struct PROTOKOLLZELLEN
+    {
+        std::string pruefart;
+        std::string pruefartSortierText;
+        std::string titel;
+        std::string titelSortierText;
+    };
+
     void paintEvent(QPaintEvent* ereignis) override;
+
+    // Title path of a titel_ID, looked up once per fill.
+    const std::string& HoleTitelPfad(const CProtokolle& protokolle, const std::string& titelId);
+    // Catalogue name of the protocol's test type, chosen in `auswahl` once per type and fill; null
+    // for a type the catalogue does not hold.
+    const std::string* HolePruefartName(CPruefartKatalog& auswahl, const CProtokoll& protokoll);
+    // A fill starts afresh from `protokolle`, which the rows' texts are made from until the next
+    // fill; no title of an earlier project remains.
+    void BeginneFuellung(const CProtokolle& protokolle);
+    // The row's protocol; null when the collection no longer holds it.
+    const CProtokoll* HoleProtokoll(const LISTENZEILE& zeile) const;
+    // Test-type or title cell (column id 1 or 2) of a row.
+    void HoleProtokollzelle(const LISTENZEILE& zeile, int id, std::string& text,
+                            std::string& sortierText) const;
 
     int m_modus = 0;
     std::string m_praefix;
     std::string m_filtermarken;
     int m_art = 0;
+    // One per protocol of the collection, made by the fill.
+    std::vector<PROTOKOLLZELLEN> m_protokollzellen;
 
 private:
     void ZeichneTrennlinienUnterZeilen();
@@ -93,6 +129,9 @@ private:
     LISTENAUSSEHEN m_aussehen;
     CBildliste m_bildliste;
     CListenModell* m_modell;
+    std::map<std::string, std::string> m_titelCache;
+    std::map<std::pair<std::string, int>, std::optional<std::string>> m_pruefartNamen;
+    const CProtokolle* m_protokolle = nullptr;
     int m_sortierRichtung = 0;
 };
 

@@ -98,8 +98,11 @@ bool SendeAnMassnahmenuebersicht(const std::string& text)
 
 int SendeAnTitelfenster(const std::string& text)
 {
+    const QString laufzeitordner = Laufzeitordner();
+    if (laufzeitordner.isEmpty())
+        return 0;
     int erreicht = 0;
-    const QDir ordner(Laufzeitordner());
+    const QDir ordner(laufzeitordner);
     for (const QString& name : ordner.entryList(QDir::System | QDir::Hidden)) {
         if (name.contains(u"Titel:"_s) && SendeKopierdaten(ordner.filePath(name), text))
             ++erreicht;

@@ -6,8 +6,12 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <unordered_map>
 
-CListenModell::CListenModell(QObject* parent) : QAbstractTableModel(parent) {}
+CListenModell::CListenModell(const CZellenQuelle& quelle, QObject* parent)
+    : QAbstractTableModel(parent), m_quelle(quelle)
+{
+}
 
 CListenModell::~CListenModell() = default;
 
@@ -27,10 +31,8 @@ QVariant CListenModell::data(const QModelIndex& index, int role) const
     if (zeile == nullptr || index.column() < 0 || index.column() >= columnCount())
         return {};
     switch (role) {
-    case Qt::DisplayRole: {
-        const size_t spalte = static_cast<size_t>(index.column());
-        return spalte < zeile->texte.size() ? AusCp1252(zeile->texte[spalte]) : QString();
-    }
+    case Qt::DisplayRole:
+        return AusCp1252(HoleText(index.row(), index.column()));
     case Qt::TextAlignmentRole:
         return int(m_spalten[index.column()].ausrichtung | Qt::AlignVCenter);
     case MehrereMessungenRolle:
@@ -58,7 +60,7 @@ void CListenModell::SetzeSpalten(std::vector<LISTENSPALTE> spalten)
     beginResetModel();
     m_zeilen.clear();
     m_reihenfolge.clear();
-    VerwirfSortierbloecke();
+    VerwirfRangfolgen();
     m_spalten = std::move(spalten);
     endResetModel();
 }
@@ -76,7 +78,7 @@ void CListenModell::SetzeZeilen(std::vector<LISTENZEILE> zeilen, std::vector<int
     beginInsertRows({}, 0, static_cast<int>(zeilen.size()) - 1);
     m_zeilen = std::move(zeilen);
     m_reihenfolge = std::move(reihenfolge);
-    VerwirfSortierbloecke();
+    VerwirfRangfolgen();
     endInsertRows();
 }
 
@@ -87,7 +89,7 @@ void CListenModell::Leere()
     beginRemoveRows({}, 0, rowCount() - 1);
     m_zeilen.clear();
     m_reihenfolge.clear();
-    VerwirfSortierbloecke();
+    VerwirfRangfolgen();
     endRemoveRows();
 }
 
@@ -98,37 +100,22 @@ void CListenModell::Sortiere(int parameter)
     if (spalte < 0 || spalte >= kAnzahlSortierTexte || m_zeilen.empty())
         return;
 
+    const RANGFOLGE& rangfolge = HoleRangfolge(spalte);
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const std::vector<int> vorher = m_reihenfolge;
-    std::vector<int> bisherigeZeile(m_zeilen.size());
-    for (size_t zeile = 0; zeile < vorher.size(); ++zeile)
-        bisherigeZeile[vorher[zeile]] = static_cast<int>(zeile);
-
-    // Each key carries what the comparison needs, so the sort touches little else.
-    const SORTIERBLOCK& block = HoleSortierblock(spalte);
-    struct Schluessel
-    {
-        std::string_view text;
-        int bisherigeZeile;
-        int eintrag;
+    // Counting the rows per rank, then placing them in their present order, keeps equal texts in
+    // their order both ways.
+    std::vector<int> platz(static_cast<size_t>(rangfolge.anzahl) + 1, 0);
+    const auto fach = [&](int eintrag) {
+        const int rang = rangfolge.raenge[static_cast<size_t>(eintrag)];
+        return absteigend ? rangfolge.anzahl - 1 - rang : rang;
     };
-    std::vector<Schluessel> schluessel;
-    schluessel.reserve(m_zeilen.size());
-    for (size_t eintrag = 0; eintrag < m_zeilen.size(); ++eintrag)
-        schluessel.push_back(
-            {std::string_view(block.texte)
-                 .substr(block.anfang[eintrag], block.anfang[eintrag + 1] - block.anfang[eintrag]),
-             bisherigeZeile[eintrag], static_cast<int>(eintrag)});
-    // Equal texts keep their order.
-    std::sort(schluessel.begin(), schluessel.end(),
-              [absteigend](const Schluessel& a, const Schluessel& b) {
-                  const int vergleich = a.text.compare(b.text);
-                  if (vergleich != 0)
-                      return absteigend ? vergleich > 0 : vergleich < 0;
-                  return a.bisherigeZeile < b.bisherigeZeile;
-              });
-    for (size_t zeile = 0; zeile < schluessel.size(); ++zeile)
-        m_reihenfolge[zeile] = schluessel[zeile].eintrag;
+    for (int eintrag : vorher)
+        ++platz[static_cast<size_t>(fach(eintrag)) + 1];
+    for (size_t f = 1; f < platz.size(); ++f)
+        platz[f] += platz[f - 1];
+    for (int eintrag : vorher)
+        m_reihenfolge[static_cast<size_t>(platz[static_cast<size_t>(fach(eintrag))]++)] = eintrag;
 
     std::vector<int> neueZeile(m_zeilen.size());
     for (size_t zeile = 0; zeile < m_reihenfolge.size(); ++zeile)
@@ -143,33 +130,62 @@ void CListenModell::Sortiere(int parameter)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-const CListenModell::SORTIERBLOCK& CListenModell::HoleSortierblock(int spalte)
+const CListenModell::RANGFOLGE& CListenModell::HoleRangfolge(int spalte)
 {
-    // Lower-cased once per fill and kept together in one block, the texts of a column compare
-    // as plain bytes close to each other instead of deep inside their rows.
+    RANGFOLGE& rangfolge = m_rangfolgen[spalte];
+    if (!rangfolge.raenge.empty())
+        return rangfolge;
+    // Made on the column's first sort after a fill: each distinct lower-cased text numbered as it
+    // first comes. Rows of one protocol lie together, so a column that is the same for all of them
+    // asks once per protocol.
     static const std::array<char, 256> klein = [] {
         std::array<char, 256> tabelle{};
         for (int b = 0; b < 256; ++b)
             tabelle[b] = KleinZeichen(static_cast<char>(b));
         return tabelle;
     }();
-    SORTIERBLOCK& block = m_sortierbloecke[spalte];
-    if (!block.anfang.empty())
-        return block;
-    block.anfang.reserve(m_zeilen.size() + 1);
-    for (const LISTENZEILE& zeile : m_zeilen) {
-        block.anfang.push_back(block.texte.size());
-        for (char c : zeile.info.sortierTexte[spalte])
-            block.texte.push_back(klein[static_cast<unsigned char>(c)]);
+    const bool jeProtokoll = m_quelle.IstProtokollspalte(spalte);
+    std::unordered_map<std::string, int> nummern;
+    std::vector<const std::string*> verschiedene;
+    rangfolge.raenge.resize(m_zeilen.size());
+    std::string text;
+    std::string sortierText;
+    for (size_t eintrag = 0; eintrag < m_zeilen.size(); ++eintrag) {
+        const LISTENZEILE& zeile = m_zeilen[eintrag];
+        if (jeProtokoll && eintrag > 0 && zeile.protokoll == m_zeilen[eintrag - 1].protokoll) {
+            rangfolge.raenge[eintrag] = rangfolge.raenge[eintrag - 1];
+            continue;
+        }
+        text.clear();
+        sortierText.clear();
+        if (spalte < columnCount())
+            m_quelle.HoleZelle(zeile, spalte, text, sortierText);
+        for (char& c : sortierText)
+            c = klein[static_cast<unsigned char>(c)];
+        const auto [nummer, neu] =
+            nummern.try_emplace(sortierText, static_cast<int>(verschiedene.size()));
+        if (neu)
+            verschiedene.push_back(&nummer->first);
+        rangfolge.raenge[eintrag] = nummer->second;
     }
-    block.anfang.push_back(block.texte.size());
-    return block;
+    // Numbers become ranks: the distinct texts compare byte by byte.
+    std::vector<int> folge(verschiedene.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::sort(folge.begin(), folge.end(),
+              [&verschiedene](int a, int b) { return *verschiedene[a] < *verschiedene[b]; });
+    std::vector<int> rang(verschiedene.size());
+    for (size_t r = 0; r < folge.size(); ++r)
+        rang[static_cast<size_t>(folge[r])] = static_cast<int>(r);
+    for (int& eintrag : rangfolge.raenge)
+        eintrag = rang[static_cast<size_t>(eintrag)];
+    rangfolge.anzahl = static_cast<int>(verschiedene.size());
+    return rangfolge;
 }
 
-void CListenModell::VerwirfSortierbloecke()
+void CListenModell::VerwirfRangfolgen()
 {
-    for (SORTIERBLOCK& block : m_sortierbloecke)
-        block = {};
+    for (RANGFOLGE& rangfolge : m_rangfolgen)
+        rangfolge = {};
 }
 
 const LISTENZEILE* CListenModell::HoleZeile(int zeile) const
@@ -177,4 +193,28 @@ const LISTENZEILE* CListenModell::HoleZeile(int zeile) const
     if (zeile < 0 || zeile >= rowCount())
         return nullptr;
     return &m_zeilen[static_cast<size_t>(m_reihenfolge[static_cast<size_t>(zeile)])];
+}
+
+std::string CListenModell::HoleText(int zeile, int spalte) const
+{
+    std::string text;
+    std::string sortierText;
+    HoleZelle(zeile, spalte, text, sortierText);
+    return text;
+}
+
+std::string CListenModell::HoleSortierText(int zeile, int spalte) const
+{
+    std::string text;
+    std::string sortierText;
+    HoleZelle(zeile, spalte, text, sortierText);
+    return sortierText;
+}
+
+void CListenModell::HoleZelle(int zeile, int spalte, std::string& text,
+                              std::string& sortierText) const
+{
+    const LISTENZEILE* eintrag = HoleZeile(zeile);
+    if (eintrag != nullptr && spalte >= 0 && spalte < columnCount())
+        m_quelle.HoleZelle(*eintrag, spalte, text, sortierText);
 }

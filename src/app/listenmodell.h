@@ -1,6 +1,7 @@
 #pragma once
-// The rows behind the protocol list and the measurement list: per row its record of sort texts
-// and the texts shown in its columns, sorted by a column head.
+// The rows behind the protocol list and the measurement list: per row its record and where its
+// texts come from, sorted by a column head. Cell texts are made when asked for, so a list of many
+// rows holds little more than its records.
 
 #include <QAbstractTableModel>
 #include <array>
@@ -13,7 +14,6 @@ inline constexpr int kAnzahlSortierTexte = 40;
 struct ITEMINFOS
 {
     std::string schluessel; // identifier of the row's protocol
-    std::array<std::string, kAnzahlSortierTexte> sortierTexte;
     bool markiert = false;
     bool doppeltMarkiert = false;
     bool mehrereMessungen = false; // measurement rows: the protocol has more than one
@@ -23,13 +23,27 @@ struct ITEMINFOS
 struct LISTENZEILE
 {
     ITEMINFOS info;
-    std::vector<std::string> texte; // one per column
+    int protokoll = -1; // the row's protocol: its index in the collection the list was filled from
+    int messung = -1;   // measurement rows: the measurement's index in its protocol
 };
 
 struct LISTENSPALTE
 {
     std::string titel;
     Qt::Alignment ausrichtung = Qt::AlignLeft;
+};
+
+// Makes the text shown in a cell and the cell's sort text ("" for a column without one).
+class CZellenQuelle
+{
+public:
+    virtual void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                           std::string& sortierText) const = 0;
+    // Whether the column's cells are the same for all rows of a protocol.
+    virtual bool IstProtokollspalte(int spalte) const = 0;
+
+protected:
+    ~CZellenQuelle() = default;
 };
 
 // The sort parameter of a column head: the column, plus this for descending order.
@@ -47,7 +61,8 @@ public:
         MarkenbildRolle,
     };
 
-    explicit CListenModell(QObject* parent = nullptr);
+    // `quelle` makes the cells' texts and outlives the model.
+    explicit CListenModell(const CZellenQuelle& quelle, QObject* parent = nullptr);
     ~CListenModell() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -70,19 +85,24 @@ public:
     // Null for a row outside the list.
     const LISTENZEILE* HoleZeile(int zeile) const;
     const LISTENSPALTE& HoleSpalte(int spalte) const { return m_spalten.at(spalte); }
+    // Shown text and sort text of a cell; "" outside the list.
+    std::string HoleText(int zeile, int spalte) const;
+    std::string HoleSortierText(int zeile, int spalte) const;
 
 private:
-    // The sort texts of one column, lower-cased, one after another in the order of m_zeilen.
-    struct SORTIERBLOCK
+    // Per row of m_zeilen the rank of its lower-cased sort text among the column's distinct ones.
+    struct RANGFOLGE
     {
-        std::string texte;
-        std::vector<size_t> anfang; // one per row and one past the end; empty until first use
+        std::vector<int> raenge; // empty until first use
+        int anzahl = 0;          // distinct texts
     };
-    const SORTIERBLOCK& HoleSortierblock(int spalte);
-    void VerwirfSortierbloecke();
+    void HoleZelle(int zeile, int spalte, std::string& text, std::string& sortierText) const;
+    const RANGFOLGE& HoleRangfolge(int spalte);
+    void VerwirfRangfolgen();
 
+    const CZellenQuelle& m_quelle;
     std::vector<LISTENSPALTE> m_spalten;
     std::vector<LISTENZEILE> m_zeilen; // as filled
     std::vector<int> m_reihenfolge;    // list row -> element of m_zeilen
-    std::array<SORTIERBLOCK, kAnzahlSortierTexte> m_sortierbloecke;
+    std::array<RANGFOLGE, kAnzahlSortierTexte> m_rangfolgen;
 };

@@ -131,11 +131,6 @@ void CMainFrame::AktualisiereBefehle()
     Aktion(ID_PROTOKOLLNUMMERN_MERKEN)->setEnabled(false);
 }
 
-std::string CMainFrame::EigeneKennung()
-{
-    return ::EigeneKennung();
-}
-
 void CMainFrame::OnCopyData(const char* daten, std::size_t laenge)
 {
     const std::string text = LeseKopierdatenText(daten, laenge);

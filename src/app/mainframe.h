@@ -3,8 +3,8 @@
 // viewer does not offer out of every menu and answers the sibling program's front request.
 
 #include <QMainWindow>
+#include <cstddef>
 #include <map>
-#include <string>
 
 class CVersucheDoc;
 class CVersucheView;
@@ -31,9 +31,6 @@ public:
     void OnInitMenuPopup(QMenu* menue);
     // Enabled states of the commands that depend on the shown tab.
     void AktualisiereBefehle();
-
-    // The identifier that a front request must carry: this program's process id.
-    static std::string EigeneKennung();
 
 signals:
     void nachVorneGeholt();

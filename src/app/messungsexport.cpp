@@ -27,9 +27,10 @@ std::string BildeExportzeile(const CProtokoll& protokoll, const std::string& mes
 std::string BildeMessungsExport(const std::vector<const ITEMINFOS*>& zeilen,
                                 const CProtokolle& protokolle)
 {
+    const CProtokollIndex index(protokolle);
     std::string text;
     for (const ITEMINFOS* info : zeilen) {
-        if (const CProtokoll* protokoll = protokolle.FindeProtokoll(info->schluessel))
+        if (const CProtokoll* protokoll = index.Finde(info->schluessel))
             text += BildeExportzeile(*protokoll, info->messungsId) + "\n";
     }
     return text;

@@ -71,9 +71,9 @@ private:
     int m_schritt = 0;
 };
 
-// Columns whose cell is the same for every measurement of a protocol: its header fields but the
-// measurement's own station, layer and position, and its note.
-bool IstProtokollspalte(int id)
+// Columns taken from the protocol's header: its header fields but the measurement's own station,
+// layer and position, and its note.
+bool IstKopfspalte(int id)
 {
     return (id >= 3 && id <= 16 && (id < 4 || id > 6)) || id == 28;
 }
@@ -176,13 +176,13 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefa
                                     const std::string& pruefartId, const MessungsFilter& filter)
 {
     HoleModell().Leere();
+    BeginneFuellung(protokolle);
     SetzeArt(pruefartId);
     BaueSpalten();
 
     const auto gewaehlt = [&pruefartId](const CProtokoll& protokoll) {
         return pruefartId.empty() || pruefartId == protokoll.GetPruefartID();
     };
-    // Rows are large: room for all of them first, so none is moved while the list grows.
     size_t hoechstens = 0;
     for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
         if (const CProtokoll& protokoll = *protokolle.GetProtokoll(i); gewaehlt(protokoll))
@@ -199,10 +199,14 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefa
         if (!gewaehlt(protokoll))
             continue;
         // A type the catalogue does not hold leaves the name empty.
-        auswahl.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER());
-        FuegeMessungenHinzu(i, protokoll, auswahl.HoleName(),
-                            protokolle.BildeTitelPfad(protokoll.GetTitelID()), filter, zeilen,
-                            positionen);
+        const std::string* name = HolePruefartName(auswahl, protokoll);
+        const std::string pruefart = name != nullptr ? *name : std::string();
+        PROTOKOLLZELLEN& zellen = m_protokollzellen[static_cast<size_t>(i)];
+        zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + pruefart;
+        zellen.pruefartSortierText = GrossSchreiben(pruefart);
+        zellen.titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
+        zellen.titelSortierText = GrossSchreiben(zellen.titel);
+        FuegeMessungenHinzu(i, protokoll, filter, zeilen, positionen);
     }
     std::vector<int> reihenfolge = OrdneEinfuegungen(positionen);
     HoleModell().SetzeZeilen(std::move(zeilen), std::move(reihenfolge));
@@ -232,14 +236,12 @@ void CMessungsListCtrl::keyPressEvent(QKeyEvent* ereignis)
 }
 
 void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,
-                                            const std::string& pruefartName,
-                                            const std::string& titel, const MessungsFilter& filter,
+                                            const MessungsFilter& filter,
                                             std::vector<LISTENZEILE>& zeilen,
                                             std::vector<int>& positionen)
 {
     const int anzahl = protokoll.GetAnzahlMessungen();
-    LISTENZEILE vorlage = BaueProtokollzeile(protokoll, pruefartName, titel);
-    vorlage.info.mehrereMessungen = anzahl > 1;
+    const std::string schluessel = protokoll.GetID();
     MESSUNG messung;
     for (int j = 0; j < anzahl; ++j) {
         protokoll.GetMessung(j, messung);
@@ -247,44 +249,43 @@ void CMessungsListCtrl::FuegeMessungenHinzu(int protokollIndex, const CProtokoll
             continue;
         // Each row goes in at the protocol's index, or at the end when the list is shorter.
         positionen.push_back(std::min(protokollIndex, static_cast<int>(zeilen.size())));
-        zeilen.push_back(vorlage);
-        FuelleMesswerte(zeilen.back(), protokoll, messung);
+        LISTENZEILE& zeile = zeilen.emplace_back();
+        zeile.info.schluessel = schluessel;
+        zeile.info.mehrereMessungen = anzahl > 1;
+        zeile.info.messungsId = messung.lfdNr;
+        zeile.protokoll = protokollIndex;
+        zeile.messung = j;
     }
 }
 
-LISTENZEILE CMessungsListCtrl::BaueProtokollzeile(const CProtokoll& protokoll,
-                                                  const std::string& pruefartName,
-                                                  const std::string& titel) const
+bool CMessungsListCtrl::IstProtokollspalte(int spalte) const
 {
-    LISTENZEILE zeile;
-    zeile.info.schluessel = protokoll.GetID();
-    const int spalten = HoleSpaltenanzahl();
-    zeile.texte.resize(static_cast<size_t>(spalten));
-    for (int spalte = 1; spalte < spalten; ++spalte) {
-        std::string& text = zeile.texte[spalte];
-        std::string& sortierText = zeile.info.sortierTexte[spalte];
-        const int id = HoleSpaltenID(spalte);
-        if (id == 1) {
-            text = protokoll.GetPruefunterartKuerzel() + "  " + pruefartName;
-            sortierText = GrossSchreiben(pruefartName);
-        } else if (id == 2) {
-            text = titel;
-            sortierText = GrossSchreiben(titel);
-        } else if (IstProtokollspalte(id)) {
-            protokoll.HoleMessungsSpalte(HolePraefix(), id, MESSUNG(), text, sortierText);
-        }
-    }
-    return zeile;
+    // Column 0 shows nothing, the test type and title come from the protocol.
+    const int id = HoleSpaltenID(spalte);
+    return spalte < 1 || id == 1 || id == 2 || IstKopfspalte(id);
 }
 
-void CMessungsListCtrl::FuelleMesswerte(LISTENZEILE& zeile, const CProtokoll& protokoll,
-                                        const MESSUNG& messung) const
+void CMessungsListCtrl::HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                                  std::string& sortierText) const
 {
-    zeile.info.messungsId = messung.lfdNr;
-    for (int spalte = 1; spalte < HoleSpaltenanzahl(); ++spalte) {
-        const int id = HoleSpaltenID(spalte);
-        if (id > 2 && !IstProtokollspalte(id))
-            protokoll.HoleMessungsSpalte(HolePraefix(), id, messung, zeile.texte[spalte],
-                                         zeile.info.sortierTexte[spalte]);
+    // Column 0 shows no text.
+    if (spalte < 1)
+        return;
+    const int id = HoleSpaltenID(spalte);
+    if (id == 1 || id == 2) {
+        HoleProtokollzelle(zeile, id, text, sortierText);
+        return;
     }
+    const CProtokoll* protokoll = HoleProtokoll(zeile);
+    if (protokoll == nullptr)
+        return;
+    if (IstKopfspalte(id)) {
+        protokoll->HoleMessungsSpalte(HolePraefix(), id, MESSUNG(), text, sortierText);
+        return;
+    }
+    if (zeile.messung < 0 || zeile.messung >= protokoll->GetAnzahlMessungen())
+        return;
+    MESSUNG messung;
+    protokoll->GetMessung(zeile.messung, messung);
+    protokoll->HoleMessungsSpalte(HolePraefix(), id, messung, text, sortierText);
 }

@@ -55,12 +55,9 @@ protected:
 private:
     // Appends the rows of one protocol and, for each, the list row it is inserted at.
     void FuegeMessungenHinzu(int protokollIndex, const CProtokoll& protokoll,
-                             const std::string& pruefartName, const std::string& titel,
                              const MessungsFilter& filter, std::vector<LISTENZEILE>& zeilen,
                              std::vector<int>& positionen);
-    // A row with the cells that all measurement rows of the protocol share.
-    LISTENZEILE BaueProtokollzeile(const CProtokoll& protokoll, const std::string& pruefartName,
-                                   const std::string& titel) const;
-    void FuelleMesswerte(LISTENZEILE& zeile, const CProtokoll& protokoll,
-                         const MESSUNG& messung) const;
+    void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                   std::string& sortierText) const override;
+    bool IstProtokollspalte(int spalte) const override;
 };

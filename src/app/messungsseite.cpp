@@ -208,7 +208,7 @@ void CPage3::AktualisiereZaehler()
 {
     m_zeilenZaehler->setText(QString::number(m_liste->HoleModell().rowCount()));
     m_auswahlZaehler->setText(
-        QString::number(static_cast<int>(m_liste->selectionModel()->selectedRows().size())));
+        QString::number(static_cast<int>(m_liste->HoleAusgewaehlteZeilen().size())));
 }
 
 void CPage3::OnAllesMarkieren()

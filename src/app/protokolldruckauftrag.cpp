@@ -9,6 +9,7 @@
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <array>
@@ -95,8 +96,9 @@ void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protoko
     m_seiten.AlleEntfernen();
     const std::string kopfsatz = BildeKopfsatz(protokolle);
     const std::string fusstext = protokolle.HoleMassnahmeWert("massnahme_fusstext");
+    const CProtokollIndex index(protokolle);
     for (const std::string& id : schluessel) {
-        const CProtokoll* protokoll = protokolle.FindeProtokoll(id);
+        const CProtokoll* protokoll = index.Finde(id);
         if (protokoll == nullptr)
             continue;
         std::unique_ptr<CVirtVersuch> versuch =
@@ -114,14 +116,7 @@ void CProtokolldruckAuftrag::BereiteZusammenstellungVor(
 {
     m_seiten.AlleEntfernen();
     m_zusammenstellungAktiv = true;
-    m_zusammenstellung.Leere();
-    m_zusammenstellung.SetzeBaustelle(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"));
-    m_zusammenstellung.SetzeProtNrPraefix(protokolle.HoleMassnahmeWert("massnahme_protNrPraefix"));
-    for (const auto& [schluessel, messungsId] : messungen) {
-        if (const CProtokoll* protokoll = protokolle.FindeProtokoll(schluessel))
-            m_zusammenstellung.FuegeZeileHinzu(BildeZusammenstellungszeile(*protokoll, messungsId),
-                                               *protokoll);
-    }
+    BereiteZusammenstellungszeilenVor(m_zusammenstellung, protokolle, messungen);
     // Text measures alike on every device context, so the rows fall on the same pages as on
     // the printer.
     RecordingDC messen;
@@ -133,7 +128,7 @@ int CProtokolldruckAuftrag::GetSeitenzahl() const
     return m_zusammenstellungAktiv ? m_zusammenstellung.Seitenzahl() : m_seiten.GetSeitenzahl();
 }
 
-bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
+bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc, const RECT& seitenRechteck)
 {
     if (seite < 1 || seite > GetSeitenzahl())
         return false;
@@ -141,9 +136,9 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
     g_pfade.LeseRegistry();
     try {
         if (m_zusammenstellungAktiv)
-            m_zusammenstellung.DruckeSeite(seite, &dc, m_seitenRechteck);
+            m_zusammenstellung.DruckeSeite(seite, &dc, seitenRechteck);
         else
-            m_seiten.DruckeSeite(seite, &dc, m_seitenRechteck);
+            m_seiten.DruckeSeite(seite, &dc, seitenRechteck);
         return true;
     } catch (const std::exception& fehler) {
         qWarning("Druckseite %d abgebrochen: %s", seite, qUtf8Printable(AusCp1252(fehler.what())));
@@ -153,7 +148,19 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc)
     return false;
 }
 
-bool CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte)
+bool CProtokolldruckAuftrag::ZeichneSeite(int seite, QPainter& maler, double dpiX, double dpiY,
+                                          const RECT& seitenRechteck)
+{
+    // Each page starts from a fresh device context, whatever the last one left selected.
+    maler.save();
+    QtDC dc(maler, dpiX, dpiY);
+    const bool gezeichnet = DruckeSeite(seite, dc, seitenRechteck);
+    maler.restore();
+    return gezeichnet;
+}
+
+std::vector<int> CProtokolldruckAuftrag::ZuDruckendeSeiten(const QPrinter& drucker,
+                                                           bool nurGewaehlte) const
 {
     const QPageRanges bereiche = nurGewaehlte && drucker.printRange() == QPrinter::PageRange
                                      ? drucker.pageRanges()
@@ -162,22 +169,37 @@ bool CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte)
     for (int seite = 1; seite <= GetSeitenzahl(); ++seite)
         if (bereiche.isEmpty() || bereiche.contains(seite))
             seiten.push_back(seite);
-    // Without a page to print the printer is not even started, so no empty sheet comes out.
-    if (seiten.empty())
-        return true;
+    return seiten;
+}
 
+CProtokolldruckAuftrag::Druckergebnis
+CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
+                                     const Fortschritt& fortschritt)
+{
+    const std::vector<int> seiten = ZuDruckendeSeiten(drucker, nurGewaehlte);
+    if (seiten.empty())
+        return GetSeitenzahl() == 0 ? Druckergebnis::Gedruckt : Druckergebnis::KeineSeiteImBereich;
+
+    // The rectangle of the printer's sheet, whatever the preview beside it draws on.
+    const RECT rechteck = BildeSeitenrechteck(LeseDruckbereich(drucker));
     QPainter maler;
     if (!maler.begin(&drucker))
-        return false;
-    for (int seite : seiten) {
-        if (seite != seiten.front())
+        return Druckergebnis::NichtBegonnen;
+    const int gesamt = static_cast<int>(seiten.size());
+    for (int i = 0; i < gesamt; ++i) {
+        if (fortschritt && !fortschritt(i, gesamt)) {
+            // A file printer cannot abort; its incomplete file must not look like the job's.
+            const bool abgebrochen = drucker.abort();
+            maler.end();
+            if (!abgebrochen && !drucker.outputFileName().isEmpty())
+                QFile::remove(drucker.outputFileName());
+            return Druckergebnis::Abgebrochen;
+        }
+        if (i > 0)
             drucker.newPage();
-        // Each page starts from a fresh device context, whatever the last one left selected.
-        maler.save();
-        QtDC dc(maler);
-        DruckeSeite(seite, dc);
-        maler.restore();
+        ZeichneSeite(seiten[std::size_t(i)], maler, drucker.logicalDpiX(), drucker.logicalDpiY(),
+                     rechteck);
     }
     maler.end();
-    return true;
+    return Druckergebnis::Gedruckt;
 }

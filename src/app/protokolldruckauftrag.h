@@ -3,11 +3,13 @@
 // table of the selected measurements, the page rectangle taken from the printer, and the one page
 // routine that printing, the preview and a PDF file all draw with.
 
+#include "app/zusammenstellungszeile.h"
 #include "pages/zusammenstellungdruck.h"
 #include "platform/druckbereich.h"
 #include "platform/gdi.h"
 #include "report/druckseitenverwaltung.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,6 +18,7 @@
 class CDC;
 class CProtokolle;
 class CVirtVersuch;
+class QPainter;
 class QPrinter;
 
 // The test object of a test type; null for a type that prints no report (1019 and any number
@@ -41,7 +44,7 @@ public:
     // Empties the job, then fills the summary table with one row per selected measurement in
     // list order (protocol identifier, running-number text) and paginates it. A measurement
     // whose protocol is no longer in the collection is left out.
-    using MessungsSchluessel = std::pair<std::string, std::string>;
+    using MessungsSchluessel = ::MessungsSchluessel;
     void BereiteZusammenstellungVor(const CProtokolle& protokolle,
                                     const std::vector<MessungsSchluessel>& messungen);
 
@@ -52,12 +55,31 @@ public:
     // Draws job page n (from 1) with the print settings as they are stored at this moment. A
     // failure while drawing ends only this page, which keeps what it got; false then, and for
     // a page the job does not have.
-    bool DruckeSeite(int seite, CDC& dc);
+    bool DruckeSeite(int seite, CDC& dc) { return DruckeSeite(seite, dc, m_seitenRechteck); }
+    bool DruckeSeite(int seite, CDC& dc, const RECT& seitenRechteck);
 
-    // Draws pages 1 to the page count on the printer, one sheet each; with `nurGewaehlte` only
-    // those of the page ranges chosen in the print dialog. A job without pages prints nothing.
-    // False when the printer cannot be started (a PDF file that cannot be written).
-    bool DruckeSeiten(QPrinter& drucker, bool nurGewaehlte);
+    // Draws job page n on a painter whose origin is the corner of the printable area, at that
+    // many device pixels per inch: the one routine of the printer's and the preview's pages.
+    bool ZeichneSeite(int seite, QPainter& maler, double dpiX, double dpiY,
+                      const RECT& seitenRechteck);
+
+    // The job's pages that a print with `nurGewaehlte` puts on paper: all, or those of the page
+    // ranges chosen in the print dialog.
+    std::vector<int> ZuDruckendeSeiten(const QPrinter& drucker, bool nurGewaehlte) const;
+
+    enum class Druckergebnis
+    {
+        Gedruckt,
+        KeineSeiteImBereich, // the chosen range holds none of the job's pages: nothing printed
+        Abgebrochen,         // by the user, after the pages reported
+        NichtBegonnen        // the printer cannot be started (a PDF file that cannot be written)
+    };
+    // Told before each page (from 1) how many of how many are done; false cancels the print.
+    using Fortschritt = std::function<bool(int fertig, int gesamt)>;
+    // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet. A
+    // job without pages prints nothing, so no empty sheet comes out.
+    Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
+                               const Fortschritt& fortschritt = {});
 
 private:
     CDruckseitenVerwaltung m_seiten;

@@ -30,27 +30,23 @@ constexpr LISTENAUSSEHEN kProtokollAussehen{
     .markenHoehe = -1,
 };
 
+constexpr int kErsteKopffeldSpalte = 3;
+constexpr int kAnzahlKopffelder = 16;
+constexpr int kNotizSpalte = 19;
+
 constexpr auto kSpaltenkoepfe = [] {
     auto koepfe = MitKopfspalten<CProtokollListCtrl::AnzahlSpalten>("", "Prüfart");
-    koepfe[19] = "interne Notiz";
+    koepfe[kNotizSpalte] = "interne Notiz";
     return koepfe;
 }();
 
 constexpr const char* kVorgabeBreiten =
     "25;116;163;113;73;80;101;61;90;82;0;82;64;66;81;0;0;0;0;100";
-constexpr int kErsteKopffeldSpalte = 3;
-constexpr int kAnzahlKopffelder = 16;
 
 // The width a column is created with, before the layout applies.
 int Anlegebreite(int spalte)
 {
     return spalte == 2 ? 220 : 200;
-}
-
-void SetzeZelle(LISTENZEILE& zeile, int spalte, std::string text, std::string sortierText)
-{
-    zeile.texte[spalte] = std::move(text);
-    zeile.info.sortierTexte[spalte] = std::move(sortierText);
 }
 
 } // namespace
@@ -77,42 +73,49 @@ void CProtokollListCtrl::InitSpalten(int modus, const std::string& praefix)
 
 void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog)
 {
+    BeginneFuellung(protokolle);
     CPruefartKatalog auswahl = katalog;
-    std::vector<LISTENZEILE> zeilen;
-    zeilen.reserve(static_cast<size_t>(protokolle.GetAnzahl()));
-    for (int i = 0; i < protokolle.GetAnzahl(); ++i)
-        zeilen.push_back(BaueZeile(*protokolle.GetProtokoll(i), protokolle, auswahl));
+    std::vector<LISTENZEILE> zeilen(static_cast<size_t>(protokolle.GetAnzahl()));
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
+        const CProtokoll& protokoll = *protokolle.GetProtokoll(i);
+        PROTOKOLLZELLEN& zellen = m_protokollzellen[static_cast<size_t>(i)];
+        // A type the catalogue does not hold leaves the column empty.
+        if (const std::string* name = HolePruefartName(auswahl, protokoll)) {
+            zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + *name;
+            zellen.pruefartSortierText = GrossSchreiben(*name);
+        }
+        zellen.titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
+        zellen.titelSortierText = GrossSchreiben(zellen.titel);
+        zeilen[static_cast<size_t>(i)].info.schluessel = protokoll.GetID();
+        zeilen[static_cast<size_t>(i)].protokoll = i;
+    }
     HoleModell().SetzeZeilen(std::move(zeilen));
 }
 
-LISTENZEILE CProtokollListCtrl::BaueZeile(const CProtokoll& protokoll,
-                                          const CProtokolle& protokolle, CPruefartKatalog& katalog)
+void CProtokollListCtrl::HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                                   std::string& sortierText) const
 {
-    LISTENZEILE zeile;
-    zeile.info.schluessel = protokoll.GetID();
-    zeile.texte.resize(AnzahlSpalten);
-
-    if (katalog.Waehle(protokoll.GetPruefartID(), protokoll.GetPruefartVER()))
-        SetzeZelle(zeile, 1, protokoll.GetPruefunterartKuerzel() + "  " + katalog.HoleName(),
-                   GrossSchreiben(katalog.HoleName()));
-    const std::string& titel = protokolle.BildeTitelPfad(protokoll.GetTitelID());
-    SetzeZelle(zeile, 2, titel, GrossSchreiben(titel));
-
-    for (int feld = 0; feld < kAnzahlKopffelder; ++feld) {
-        const std::string wert = protokoll.HoleFeld(1, feld);
-        std::string sortierText = GrossSchreiben(wert);
-        std::string text = wert;
+    if (spalte == 1 || spalte == 2) {
+        HoleProtokollzelle(zeile, spalte, text, sortierText);
+        return;
+    }
+    const CProtokoll* protokoll = HoleProtokoll(zeile);
+    if (protokoll == nullptr)
+        return;
+    const int feld = spalte - kErsteKopffeldSpalte;
+    if (feld >= 0 && feld < kAnzahlKopffelder) {
+        text = protokoll->HoleFeld(1, feld);
+        sortierText = GrossSchreiben(text);
         if (feld == 2)
             sortierText = BildeZahlSchluessel(sortierText);
         else if (feld == 8)
-            text = HolePraefix() + "-" + wert;
+            text = HolePraefix() + "-" + text;
         else if (feld == 9)
-            text = StringDatumJJJJMMTTZuTTMMJJJJ(wert);
-        SetzeZelle(zeile, kErsteKopffeldSpalte + feld, std::move(text), std::move(sortierText));
+            text = StringDatumJJJJMMTTZuTTMMJJJJ(text);
+    } else if (spalte == kNotizSpalte) {
+        text = protokoll->HoleFeld(2, 0);
+        sortierText = GrossSchreiben(text);
     }
-    const std::string notiz = protokoll.HoleFeld(2, 0);
-    SetzeZelle(zeile, 19, notiz, GrossSchreiben(notiz));
-    return zeile;
 }
 
 CPage1::CPage1(QWidget* parent) : QWidget(parent), m_liste(new CProtokollListCtrl(this))

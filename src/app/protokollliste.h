@@ -8,7 +8,6 @@
 #include <memory>
 #include <string>
 
-class CProtokoll;
 class CProtokolle;
 class CPruefartKatalog;
 class QMenu;
@@ -23,12 +22,14 @@ public:
 
     // Sets mode and prefix; the columns and their stored layout come with the first call only.
     void InitSpalten(int modus, const std::string& praefix);
-    // One row per protocol in collection order, with the title paths of the loaded project.
+    // One row per protocol in collection order. Titles are looked up afresh for every fill, so
+    // none of an earlier project remains.
     void FuelleListe(const CProtokolle& protokolle, const CPruefartKatalog& katalog);
 
 private:
-    LISTENZEILE BaueZeile(const CProtokoll& protokoll, const CProtokolle& protokolle,
-                          CPruefartKatalog& katalog);
+    void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                   std::string& sortierText) const override;
+    bool IstProtokollspalte(int) const override { return true; }
 };
 
 // The page of the "Protokolle" tab: the protocol list over the whole page.

@@ -1,6 +1,7 @@
 #include "app/versucheapp.h"
 
 #include "app/befehle.h"
+#include "app/druckereinrichtung.h"
 #include "app/mainframe.h"
 #include "app/versucheview.h"
 #include "data/pfade.h"
@@ -17,7 +18,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPageSetupDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
 
@@ -168,7 +168,7 @@ void CVersucheApp::OeffneDokument(const std::string& pfad)
 
 void CVersucheApp::OnFilePrintSetup()
 {
-    QPageSetupDialog einrichtung(&HoleDrucker(), m_hauptfenster.get());
+    CDruckereinrichtungDlg einrichtung(HoleDrucker(), m_hauptfenster.get());
     einrichtung.exec();
 }
 

@@ -92,10 +92,14 @@ void CVersucheView::ErzeugeSteuerelemente()
 
 void CVersucheView::OnInitialUpdate()
 {
-    if (m_page1 == nullptr)
+    if (m_page1 == nullptr) {
         ErsteAktualisierung();
-    else
+    } else {
+        // The lists' texts come from the protocols, which the load replaces.
+        m_page1->HoleListe().HoleModell().Leere();
+        m_messungsListe->HoleModell().Leere();
         HoleVersucheApp()->LadeProjekt(m_dokument.GetPathName());
+    }
 
     m_tabCtrl->setCurrentIndex(0);
     ZeigeSeite();
@@ -190,14 +194,15 @@ void CVersucheView::ZeigeProtokollDetails()
         LeereDetails();
         return;
     }
-    const LISTENZEILE* zeile = liste.HoleModell().HoleZeile(gewaehlt.front().row());
-    if (zeile == nullptr) {
+    const int zeile = gewaehlt.front().row();
+    const ITEMINFOS* info = liste.HoleInfo(zeile);
+    if (info == nullptr) {
         LeereDetails();
         return;
     }
     const CProtokolle& protokolle = HoleVersucheApp()->HoleProtokolle();
-    const std::string titel = zeile->texte.size() > 2 ? zeile->texte[2] : std::string();
-    ZeigeDetails(BildeProtokollDetails(protokolle.FindeProtokoll(zeile->info.schluessel), titel,
+    const std::string titel = liste.HoleModell().HoleText(zeile, 2);
+    ZeigeDetails(BildeProtokollDetails(protokolle.FindeProtokoll(info->schluessel), titel,
                                        protokolle.HoleMassnahmeWert("massnahme_protNrPraefix")));
 }
 

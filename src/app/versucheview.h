@@ -2,6 +2,7 @@
 // The main view: a form with the note and the buttons across the top, the details of the selected
 // protocol, and a tab control with the pages "Protokolle" and "Messungen".
 
+#include "app/messungsexport.h"
 #include "app/messungsliste.h"
 #include "app/protokolldruckauftrag.h"
 
@@ -22,6 +23,16 @@ class QPrinter;
 class QPushButton;
 class QTabWidget;
 struct PROTOKOLLDETAILS;
+
+// The busy cursor while the view builds a long job, put back however the building ends.
+class CWarteCursor
+{
+public:
+    CWarteCursor();
+    ~CWarteCursor();
+    CWarteCursor(const CWarteCursor&) = delete;
+    CWarteCursor& operator=(const CWarteCursor&) = delete;
+};
 
 // Caption of the main window for the project's name and client.
 std::string BildeFenstertitel(const std::string& bezeichnung, const std::string& auftraggeber);
@@ -70,7 +81,8 @@ public:
     // job; the pages. The job's test objects stay until the next job, for the preview's redraws.
     bool OnPreparePrinting();
     void OnBeginPrinting(const QPrinter& drucker);
-    void OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten);
+    // With progress over `eltern` (the main window when null); the user can cancel it.
+    void OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern = nullptr);
     void OnEndPrinting() {}
     // Identifiers of the protocols of the selected rows of the protocol list, in list order.
     std::vector<std::string> GewaehlteProtokolle() const;
@@ -99,6 +111,10 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
+    // The export's lines of the selected rows, gathered once the file is chosen.
+    ExportErgebnis SchreibeGewaehlteMessungen(const QString& pfad) const;
+    // The print dialog, starting at all pages; false when cancelled.
+    bool FrageDruckerAb(QPrinter& drucker, QWidget* eltern);
     void ErzeugeSteuerelemente();
     void ErsteAktualisierung();
     // Both lists with the project's prefix, filled and sorted by column 1.

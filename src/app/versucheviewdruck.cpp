@@ -1,20 +1,34 @@
 // The main view's print and preview commands.
 #include "app/protokollliste.h"
+#include "app/seitenvorschau.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "platform/meldung.h"
+#include "platform/text.h"
 
+#include <QApplication>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+
+using namespace Qt::StringLiterals;
+
+CWarteCursor::CWarteCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+CWarteCursor::~CWarteCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
 
 void CVersucheView::OnFilePrint()
 {
     if (!OnPreparePrinting())
         return;
     QPrinter& drucker = HoleVersucheApp()->HoleDrucker();
-    QPrintDialog dialog(&drucker, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!FrageDruckerAb(drucker, this))
         return;
     OnBeginPrinting(drucker);
     OnPrint(drucker, true);
@@ -27,16 +41,36 @@ void CVersucheView::OnFilePrintPreview()
         return;
     QPrinter& drucker = HoleVersucheApp()->HoleDrucker();
     OnBeginPrinting(drucker);
-    QPrintPreviewDialog vorschau(&drucker, this);
+    // The sheets of the preview keep the job's orientation and the page rectangle it began with.
+    const RECT rechteck = m_druckauftrag.HoleSeitenrechteck();
+    CSeitenvorschau vorschau(
+        m_druckauftrag.GetSeitenzahl(), drucker.pageLayout(),
+        [this, rechteck](int seite, QPainter& maler, double dpi) {
+            m_druckauftrag.ZeichneSeite(seite, maler, dpi, dpi, rechteck);
+        },
+        [this](QWidget* eltern) {
+            QPrinter& drucker = HoleVersucheApp()->HoleDrucker();
+            if (FrageDruckerAb(drucker, eltern))
+                OnPrint(drucker, true, eltern);
+        },
+        this);
     // The preview takes the place of the main window, as large as it is.
     vorschau.resize(window()->size());
-    // The preview asks for the pages again whenever its page set-up changes.
-    connect(&vorschau, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* seiten) {
-        m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(*seiten)));
-        OnPrint(*seiten, false);
-    });
     vorschau.exec();
     OnEndPrinting();
+}
+
+bool CVersucheView::FrageDruckerAb(QPrinter& drucker, QWidget* eltern)
+{
+    // Every job starts at all pages, whatever range the last one was printed with.
+    drucker.setPrintRange(QPrinter::AllPages);
+    drucker.setFromTo(0, 0);
+    QPrintDialog dialog(&drucker, eltern);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // A page is never drawn on a sheet of the other orientation.
+    HoleVersucheApp()->SetzeQuerformat(!IstProtokollseiteAktiv());
+    return true;
 }
 
 bool CVersucheView::OnPreparePrinting()
@@ -45,7 +79,7 @@ bool CVersucheView::OnPreparePrinting()
     const CAppListCtrl* liste = protokollseite
                                     ? static_cast<const CAppListCtrl*>(HoleProtokollListe())
                                     : HoleMessungsListe();
-    if (!PruefeDruckauswahl(protokollseite, !liste->HoleAusgewaehlteInfos().empty()))
+    if (!PruefeDruckauswahl(protokollseite, liste->selectionModel()->hasSelection()))
         return false;
     // Reports print in portrait, the summary table of the measurements in landscape.
     HoleVersucheApp()->SetzeQuerformat(!protokollseite);
@@ -54,6 +88,7 @@ bool CVersucheView::OnPreparePrinting()
 
 void CVersucheView::OnBeginPrinting(const QPrinter& drucker)
 {
+    const CWarteCursor warten;
     m_druckauftrag.SetzeSeitenrechteck(BildeSeitenrechteck(LeseDruckbereich(drucker)));
     const CProtokolle& protokolle = HoleVersucheApp()->HoleProtokolle();
     if (IstProtokollseiteAktiv())
@@ -62,10 +97,33 @@ void CVersucheView::OnBeginPrinting(const QPrinter& drucker)
         m_druckauftrag.BereiteZusammenstellungVor(protokolle, GewaehlteMessungen());
 }
 
-void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten)
+void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
 {
-    if (!m_druckauftrag.DruckeSeiten(drucker, nurGewaehlteSeiten))
+    QProgressDialog fortschritt(u"Drucken"_s, u"Abbrechen"_s, 0, 1, eltern ? eltern : window());
+    fortschritt.setWindowTitle(u"Drucken"_s);
+    fortschritt.setWindowModality(Qt::WindowModal);
+    fortschritt.setMinimumDuration(500);
+    // The dialog lets the window repaint and the user cancel between two pages.
+    const auto meldeSeite = [&fortschritt](int fertig, int gesamt) {
+        fortschritt.setMaximum(gesamt);
+        fortschritt.setLabelText(u"Seite %1 von %2"_s.arg(fertig + 1).arg(gesamt));
+        fortschritt.setValue(fertig);
+        return !fortschritt.wasCanceled();
+    };
+    switch (m_druckauftrag.DruckeSeiten(drucker, nurGewaehlteSeiten, meldeSeite)) {
+    case CProtokolldruckAuftrag::Druckergebnis::Gedruckt:
+    case CProtokolldruckAuftrag::Druckergebnis::Abgebrochen:
+        break;
+    case CProtokolldruckAuftrag::Druckergebnis::KeineSeiteImBereich:
+        ZeigeMeldung(StringFormat("Der gewählte Seitenbereich enthält keine Seite dieses "
+                                  "Druckauftrags. Er hat die Seiten 1 bis %d.",
+                                  m_druckauftrag.GetSeitenzahl()),
+                     MeldungsArt::Warnung);
+        break;
+    case CProtokolldruckAuftrag::Druckergebnis::NichtBegonnen:
         ZeigeMeldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Fehler);
+        break;
+    }
 }
 
 std::vector<CProtokolldruckAuftrag::MessungsSchluessel> CVersucheView::GewaehlteMessungen() const

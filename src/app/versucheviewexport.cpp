@@ -23,13 +23,21 @@ bool IstDieselbeDatei(const QString& pfad, const std::string& andere)
 
 } // namespace
 
+ExportErgebnis CVersucheView::SchreibeGewaehlteMessungen(const QString& pfad) const
+{
+    const CWarteCursor warten;
+    const std::string text = BildeMessungsExport(m_messungsListe->HoleAusgewaehlteInfos(),
+                                                 HoleVersucheApp()->HoleProtokolle());
+    // Rows whose protocols are all gone since the choice leave the file alone.
+    return text.empty() ? ExportErgebnis::Geschrieben : SchreibeMessungsExport(pfad, text);
+}
+
 void CVersucheView::ExportiereMessungen()
 {
-    const std::vector<const ITEMINFOS*> zeilen = m_messungsListe->HoleAusgewaehlteInfos();
-    if (zeilen.empty())
+    if (!m_messungsListe->selectionModel()->hasSelection())
         return;
-    const std::string text = BildeMessungsExport(zeilen, HoleVersucheApp()->HoleProtokolle());
 
+    // The file first: gathering many rows takes a moment the user should not wait for twice.
     QFileDialog dialog(this, u"Bitte Dateinamen angeben"_s, u"."_s, u"Messungen (*.messungen)"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -44,7 +52,7 @@ void CVersucheView::ExportiereMessungen()
                      MeldungsArt::Warnung);
         return;
     }
-    switch (SchreibeMessungsExport(pfad, text)) {
+    switch (SchreibeGewaehlteMessungen(pfad)) {
     case ExportErgebnis::Geschrieben:
         break;
     case ExportErgebnis::NichtAngelegt:

@@ -1,6 +1,8 @@
 #include "app/zusammenstellungszeile.h"
 
 #include "data/protokoll.h"
+#include "data/protokolle.h"
+#include "pages/zusammenstellungdruck.h"
 #include "platform/text.h"
 
 namespace {
@@ -37,4 +39,32 @@ std::string BildeZusammenstellungszeile(const CProtokoll& protokoll, const std::
         zeile += text + "|";
     }
     return zeile;
+}
+
+CProtokollIndex::CProtokollIndex(const CProtokolle& protokolle)
+{
+    m_nachId.reserve(static_cast<std::size_t>(protokolle.GetAnzahl()));
+    for (int i = 0; i < protokolle.GetAnzahl(); ++i) {
+        const CProtokoll* protokoll = protokolle.GetProtokoll(i);
+        m_nachId.insert_or_assign(protokoll->GetID(), protokoll);
+    }
+}
+
+const CProtokoll* CProtokollIndex::Finde(const std::string& id) const
+{
+    const auto treffer = m_nachId.find(id);
+    return treffer == m_nachId.end() ? nullptr : treffer->second;
+}
+
+void BereiteZusammenstellungszeilenVor(CZusammenstellungDruck& druck, const CProtokolle& protokolle,
+                                       const std::vector<MessungsSchluessel>& messungen)
+{
+    druck.Leere();
+    druck.SetzeBaustelle(protokolle.HoleMassnahmeWert("massnahme_bezeichnung"));
+    druck.SetzeProtNrPraefix(protokolle.HoleMassnahmeWert("massnahme_protNrPraefix"));
+    const CProtokollIndex index(protokolle);
+    for (const auto& [schluessel, messungsId] : messungen) {
+        if (const CProtokoll* protokoll = index.Finde(schluessel))
+            druck.FuegeZeileHinzu(BildeZusammenstellungszeile(*protokoll, messungsId), *protokoll);
+    }
 }

@@ -44,7 +44,7 @@ CZusammenstellungDruck::CZusammenstellungDruck()
 
 void CZusammenstellungDruck::Leere()
 {
-    m_protokolle.clear();
+    m_arten.clear();
     m_zeilentexte.clear();
     m_zeilenhoehen.clear();
     m_zeilenseiten.clear();
@@ -53,7 +53,7 @@ void CZusammenstellungDruck::Leere()
 void CZusammenstellungDruck::FuegeZeileHinzu(const std::string& zeilentext,
                                              const CProtokoll& protokoll)
 {
-    m_protokolle.push_back(protokoll);
+    m_arten.push_back(protokoll.GetArtIndex());
     m_zeilentexte.push_back(zeilentext);
     m_zeilenhoehen.push_back(-1);
     m_zeilenseiten.push_back(-1);
@@ -69,9 +69,9 @@ int CZusammenstellungDruck::Paginiere(CDC* dc)
     int seite = 1;
     long long belegt = 0; // rows of very many lines must not overflow the sum
     int budget = kBudgetErsteSeite;
-    int vorigeArt = m_protokolle.front().GetArtIndex();
+    int vorigeArt = m_arten.front();
     for (size_t i = 0; i < m_zeilentexte.size(); ++i) {
-        const int art = m_protokolle[i].GetArtIndex();
+        const int art = m_arten[i];
         int hoehe = BerechneZeilenhoehe(*dc, m_zeilentexte[i], art) + kZeilenZugabe;
         m_zeilenhoehen[i] = hoehe;
         if (art != vorigeArt) {
@@ -118,16 +118,14 @@ void CZusammenstellungDruck::DruckeSeite(int seite, CDC* dc, RECT seitenRechteck
     for (size_t i = 0; i < m_zeilentexte.size(); ++i) {
         if (seite < 1 || m_zeilenseiten[i] != seite)
             continue;
-        const CProtokoll& protokoll = m_protokolle[i];
-        if (protokoll.GetArtIndex() != art) {
-            art = protokoll.GetArtIndex();
-            Spaltentextzeile worte;
-            protokoll.KopiereSpaltentexte(worte);
-            DruckeSpaltenkoepfe(worte, *dc, RECT{links, y, rechts, y - kKopfblockHoehe});
+        if (m_arten[i] != art) {
+            art = m_arten[i];
+            DruckeSpaltenkoepfe(ZusammenstellungSpaltentexte.at(static_cast<size_t>(art)), *dc,
+                                RECT{links, y, rechts, y - kKopfblockHoehe});
             y -= kKopfblockHoehe;
         }
         const int hoehe = m_zeilenhoehen[i];
-        ZeichneZeile(static_cast<int>(i), protokoll, *dc, RECT{links, y, rechts, y - hoehe});
+        ZeichneZeile(static_cast<int>(i), art, *dc, RECT{links, y, rechts, y - hoehe});
         y -= hoehe;
     }
 

@@ -65,8 +65,9 @@ public:
     // Column geometry and drawing of the head block and of one row.
     int SpaltenX(int grenze) const;
     void DruckeSpaltenkoepfe(const Spaltentextzeile& worte, CDC& dc, RECT rechteck) const;
-    void ZeichneZeile(int zeile, const CProtokoll& protokoll, CDC& dc, RECT rechteck) const;
-    void ZeichneZeilenzellen(int zeile, const CProtokoll& protokoll, CDC& dc, RECT rechteck) const;
+    // `art` is the measurement-list kind of the row's protocol.
+    void ZeichneZeile(int zeile, int art, CDC& dc, RECT rechteck) const;
+    void ZeichneZeilenzellen(int zeile, int art, CDC& dc, RECT rechteck) const;
     void ZeichneKopfzellentext(CDC& dc, RECT rechteck, const std::string& text,
                                bool auszeichnung) const;
     void ZeichneTextImRechteck(CDC& dc, RECT rechteck, const std::string& text) const;
@@ -110,7 +111,8 @@ private:
     CPen m_dick;
 
     // Parallel, in the order of addition.
-    std::vector<CProtokoll> m_protokolle;
+    std::vector<int>
+        m_arten; // measurement-list kind of each row's protocol, all that is read of it
     std::vector<std::string> m_zeilentexte;
     std::vector<int> m_zeilenhoehen; // without head block; -1 until paginated
     std::vector<int> m_zeilenseiten; // from 1; -1 until paginated

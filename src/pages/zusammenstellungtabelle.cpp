@@ -282,23 +282,20 @@ void CZusammenstellungDruck::ZeichneZellenlinien(int art, CDC& dc, int oben, int
     }
 }
 
-void CZusammenstellungDruck::ZeichneZeile(int zeile, const CProtokoll& protokoll, CDC& dc,
-                                          RECT rechteck) const
+void CZusammenstellungDruck::ZeichneZeile(int zeile, int art, CDC& dc, RECT rechteck) const
 {
     dc.SelectObject(m_normal);
-    ZeichneZellenlinien(protokoll.GetArtIndex(), dc, rechteck.top, rechteck.bottom);
-    ZeichneZeilenzellen(zeile, protokoll, dc, rechteck);
+    ZeichneZellenlinien(art, dc, rechteck.top, rechteck.bottom);
+    ZeichneZeilenzellen(zeile, art, dc, rechteck);
 }
 
-void CZusammenstellungDruck::ZeichneZeilenzellen(int zeile, const CProtokoll& protokoll, CDC& dc,
-                                                 RECT rechteck) const
+void CZusammenstellungDruck::ZeichneZeilenzellen(int zeile, int art, CDC& dc, RECT rechteck) const
 {
     if (zeile < 0 || zeile >= AnzahlZeilen())
         return;
     dc.SelectObject(m_duenn);
     ZeichneLinieH(dc, rechteck.left, rechteck.bottom, rechteck.right);
 
-    const int art = protokoll.GetArtIndex();
     const bool nummern = ProtokollnummernDrucken();
     const std::string& zeilentext = m_zeilentexte[zeile];
     for (int spalte = 0; spalte < kAnzahlSpalten; ++spalte) {

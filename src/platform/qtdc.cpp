@@ -6,11 +6,11 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygon>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -48,6 +48,26 @@ QImage BildAusDib(const DIB& dib)
     datei.append(reinterpret_cast<const char*>(dib.info), static_cast<qsizetype>(dib.infoGroesse));
     datei.append(reinterpret_cast<const char*>(dib.bits), static_cast<qsizetype>(dib.bitsGroesse));
     return QImage::fromData(datei, "BMP");
+}
+
+// The logo is the same bitmap on every page: it is decoded once, and being one image, a PDF
+// embeds it once however many pages show it.
+const QImage& ZuletztGemaltesBild(const DIB& dib)
+{
+    static QByteArray info;
+    static QByteArray bits;
+    static QImage bild;
+    const auto gleich = [](const QByteArray& kopie, const unsigned char* daten,
+                           std::size_t groesse) {
+        return std::size_t(kopie.size()) == groesse &&
+               (groesse == 0 || std::memcmp(kopie.constData(), daten, groesse) == 0);
+    };
+    if (!gleich(info, dib.info, dib.infoGroesse) || !gleich(bits, dib.bits, dib.bitsGroesse)) {
+        bild = BildAusDib(dib);
+        info = QByteArray(reinterpret_cast<const char*>(dib.info), qsizetype(dib.infoGroesse));
+        bits = QByteArray(reinterpret_cast<const char*>(dib.bits), qsizetype(dib.bitsGroesse));
+    }
+    return bild;
 }
 
 } // namespace
@@ -182,20 +202,16 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setPen(Farbe(zustand.textFarbe));
     m_painter.drawGlyphRun(QPointF(0, 0), lauf);
-    if (schnitt.nachzeichnen > 0) {
-        QPainterPath umrisse;
-        for (qsizetype i = 0; i < glyphe.size(); ++i)
-            umrisse.addPath(schnitt.rohschrift.pathForGlyph(glyphe[i]).translated(positionen[i]));
-        QPen dicker(Farbe(zustand.textFarbe), schnitt.nachzeichnen);
-        dicker.setJoinStyle(Qt::RoundJoin);
-        m_painter.strokePath(umrisse, dicker);
-    }
+    // Overstruck a little to the right, as Windows emboldens a face that lacks bold outlines:
+    // the copy is text too, so a PDF stays small and its text selectable.
+    if (schnitt.nachzeichnen > 0)
+        m_painter.drawGlyphRun(QPointF(schnitt.nachzeichnen, 0), lauf);
     m_painter.restore();
 }
 
 bool QtDC::ZeichneBild(const BildAusgabe& ausgabe)
 {
-    const QImage bild = BildAusDib(*ausgabe.bild);
+    const QImage& bild = ZuletztGemaltesBild(*ausgabe.bild);
     if (bild.isNull())
         return false;
     // Source rows count from the bottom of a bottom-up bitmap; Qt counts from the top.

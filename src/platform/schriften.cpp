@@ -247,22 +247,23 @@ QString CSchriftschnitt::Unicode(std::string_view text) const
     return ergebnis;
 }
 
-const CSchriftschnitt& Schriftschnitt(const LOGFONT& schrift)
+namespace {
+
+const CSchriftschnitt& SucheSchriftschnitt(const std::string& name, bool fett)
 {
     static std::map<std::pair<std::string, bool>, std::unique_ptr<CSchriftschnitt>> geladen;
     static std::set<std::string> gewarnt;
-    const bool fett = IstFett(schrift.lfWeight);
-    const std::pair<std::string, bool> schluessel{GrossSchreiben(schrift.lfFaceName), fett};
+    const std::pair<std::string, bool> schluessel{GrossSchreiben(name), fett};
     auto& eintrag = geladen[schluessel];
     if (eintrag)
         return *eintrag;
 
-    if (const Gesicht* gesicht = SucheGesicht(schrift.lfFaceName))
+    if (const Gesicht* gesicht = SucheGesicht(name))
         eintrag = LadeSchnitt(*gesicht, fett);
     if (!eintrag) {
         if (gewarnt.insert(schluessel.first).second)
             qWarning("Schrift \"%s\" nicht vorhanden, ersetzt durch DejaVu Sans",
-                     qPrintable(AusCp1252(schrift.lfFaceName)));
+                     qPrintable(AusCp1252(name)));
         eintrag = LadeSchnitt(Ersatzgesicht(), fett);
     }
     if (!eintrag) {
@@ -275,6 +276,23 @@ const CSchriftschnitt& Schriftschnitt(const LOGFONT& schrift)
         eintrag->vorschub.fill(0);
     }
     return *eintrag;
+}
+
+} // namespace
+
+// Every text measured asks for its face; a page keeps to a few, so the last one answers most.
+const CSchriftschnitt& Schriftschnitt(const LOGFONT& schrift)
+{
+    static std::string letzterName;
+    static bool letztesFett = false;
+    static const CSchriftschnitt* letzter = nullptr;
+    const bool fett = IstFett(schrift.lfWeight);
+    if (letzter == nullptr || fett != letztesFett || schrift.lfFaceName != letzterName) {
+        letzter = &SucheSchriftschnitt(schrift.lfFaceName, fett);
+        letzterName = schrift.lfFaceName;
+        letztesFett = fett;
+    }
+    return *letzter;
 }
 
 const CTextMetrik& SchriftMetrik()

@@ -25,7 +25,7 @@ struct CSchriftschnitt
     std::array<quint32, 256> glyphe;   // byte → glyph of rohschrift
     std::array<double, 256> vorschub;  // byte → advance in design units
     // Wine's Tahoma Bold carries bold advances but the regular outlines; such a face is drawn
-    // with its outlines thickened by this pen width in design units (0 for a true bold).
+    // twice, the second time this many design units to the right (0 for a true bold).
     double nachzeichnen = 0;
 
     QString Unicode(std::string_view text) const;

@@ -153,8 +153,8 @@ void CDib::Freigeben()
     m_kopf.clear();
     m_bits.clear();
     m_palette.clear();
-    m_entpacktKopf.clear();
-    m_entpacktBits.clear();
+    m_malKopf.clear();
+    m_malBits.clear();
 }
 
 std::uint32_t CDib::KopfWort(std::size_t stelle) const
@@ -268,29 +268,39 @@ bool CDib::Uebernehme(const char* daten, std::size_t laenge)
         return false;
     }
     ErzeugePalette();
-    EntpackeLauflaengen();
+    BereiteMalformVor();
     return true;
 }
 
-void CDib::EntpackeLauflaengen()
+// Pixels whose index lies beyond the colour table paint black.
+void CDib::BereiteMalformVor()
 {
-    const std::uint32_t kompression = KopfWort(16);
-    if (kompression != BI_RLE8 && kompression != BI_RLE4)
+    const unsigned bits = KopfHalbwort(14);
+    if (bits > 8)
         return;
-    CLauflaengenLeser leser(m_bits.data(), BitsGroesse(), Breite(), Hoehe(),
-                            kompression == BI_RLE4);
-    m_entpacktBits = leser.Entpacke();
-    m_entpacktKopf = m_kopf;
+    const std::uint32_t kompression = KopfWort(16);
+    const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
+    if (rle) {
+        CLauflaengenLeser leser(m_bits.data(), BitsGroesse(), Breite(), Hoehe(),
+                                kompression == BI_RLE4);
+        m_malBits = leser.Entpacke();
+    }
+    const unsigned malBits = rle ? 8 : bits;
+    const std::size_t tabelle = KopfWort(0);
+    const std::size_t farben = AnzahlFarben();
+    const std::size_t alleFarben = std::size_t(1) << malBits;
+    m_malKopf.assign(m_kopf.begin(), m_kopf.begin() + std::ptrdiff_t(tabelle + 4 * farben));
+    m_malKopf.resize(tabelle + 4 * alleFarben, 0);
     const auto setzeWort = [this](std::size_t stelle, std::uint32_t wert) {
         for (int i = 0; i < 4; ++i)
-            m_entpacktKopf[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
+            m_malKopf[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
     };
-    m_entpacktKopf[14] = 8;
-    m_entpacktKopf[15] = 0;
+    m_malKopf[14] = static_cast<unsigned char>(malBits);
+    m_malKopf[15] = 0;
     setzeWort(16, BI_RGB);
-    setzeWort(20, std::uint32_t(m_entpacktBits.size()));
-    // Four bits had 16 colours by default, eight bits have 256.
-    setzeWort(32, AnzahlFarben());
+    if (rle)
+        setzeWort(20, std::uint32_t(m_malBits.size()));
+    setzeWort(32, std::uint32_t(alleFarben));
 }
 
 std::size_t CDib::LadeLogoDatei(const std::string& dateiname)
@@ -366,9 +376,8 @@ int CDib::Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const
 {
     if (IstLeer())
         return 0;
-    const bool entpackt = !m_entpacktKopf.empty();
-    const auto& kopf = entpackt ? m_entpacktKopf : m_kopf;
-    const auto& bits = entpackt ? m_entpacktBits : m_bits;
+    const auto& kopf = m_malKopf.empty() ? m_kopf : m_malKopf;
+    const auto& bits = m_malBits.empty() ? m_bits : m_malBits;
     const DIB dib{kopf.data(), kopf.size(), bits.data(), bits.size()};
     return dc->StretchDIBits(ziel->left, ziel->top, ziel->right - ziel->left,
                              ziel->bottom - ziel->top, quelle->left,

@@ -58,7 +58,7 @@ private:
     std::uint32_t KopfWort(std::size_t stelle) const;
     std::uint16_t KopfHalbwort(std::size_t stelle) const;
     std::size_t BitsGroesse() const;
-    void EntpackeLauflaengen();
+    void BereiteMalformVor();
 
     // Info header and colour table as stored (everything between file header and bits),
     // followed by KopfReserve zero bytes.
@@ -66,8 +66,9 @@ private:
     std::vector<unsigned char> m_bits;
     // Colours of the colour table; empty when the bitmap has none.
     std::vector<Farbwert> m_palette;
-    // A run-length bitmap is painted from this copy with one byte per pixel, so that the drawing
-    // layer sees only plain rows and every pixel is defined.
-    std::vector<unsigned char> m_entpacktKopf;
-    std::vector<unsigned char> m_entpacktBits;
+    // A bitmap with a colour table is painted from this header, whose table has an entry for
+    // every index the rows can hold, and a run-length one from these rows of one byte per pixel:
+    // the drawing layer sees only plain rows and never looks up an index beyond the table.
+    std::vector<unsigned char> m_malKopf;
+    std::vector<unsigned char> m_malBits;
 };

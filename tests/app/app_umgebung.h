@@ -8,7 +8,6 @@
 #include "platform/qtext.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
@@ -30,8 +29,6 @@ protected:
         SetzeProgrammOrdner(ProgrammOrdnerText());
         m_vorherigeAusgabe = SetzeMeldungsAusgabe(
             [this](const std::string& text, MeldungsArt) { m_meldungen.push_back(text); });
-        // Every test starts with an empty application profile, as on a first run.
-        QSettings(QStringLiteral("Tamrikwerk"), QStringLiteral("AXO Protokolluebersicht")).clear();
     }
 
     void TearDown() override

@@ -89,7 +89,7 @@ TEST_F(ListenImViewer, DateiOeffnenLaesstNichtsVomErstenProjekt)
          {static_cast<CAppListCtrl*>(&protokolle), static_cast<CAppListCtrl*>(&messungen)}) {
         std::vector<std::string> namen;
         for (int zeile = 0; zeile < liste->HoleModell().rowCount(); ++zeile)
-            namen.push_back(liste->HoleInfo(zeile)->sortierTexte[1]);
+            namen.push_back(liste->HoleSortierText(zeile, 1));
         EXPECT_TRUE(std::is_sorted(namen.begin(), namen.end()));
     }
     EXPECT_EQ(Zelle(protokolle, 0, 11).substr(0, 2), "A-");

@@ -126,7 +126,7 @@ TEST_F(Hauptfenster, StatusBarHasAMessagePaneAndThreeIndicators)
 TEST_F(Hauptfenster, FrontRequestWithTheOwnIdentifierRaisesTheWindowAnythingElseDoesNot)
 {
     QSignalSpy vorne(m_rahmen, &CMainFrame::nachVorneGeholt);
-    const std::string eigene = CMainFrame::EigeneKennung();
+    const std::string eigene = EigeneKennung();
     EXPECT_EQ(eigene, std::to_string(QCoreApplication::applicationPid()));
 
     for (const std::string& text :
@@ -154,7 +154,7 @@ TEST_F(Hauptfenster, FrontRequestArrivesOnTheUsersOwnSocketNamedAfterTheWindowCl
     EXPECT_EQ(m_app.HoleGeschwisterVerbindung().Name(), LaufzeitOrdner() + u'/' + name);
     QSignalSpy vorne(m_rahmen, &CMainFrame::nachVorneGeholt);
     ASSERT_TRUE(SendeKopierdaten(GeschwisterAdresse(name),
-                                 "IN_DEN_VORDERGRUND[" + CMainFrame::EigeneKennung() + "]"));
+                                 "IN_DEN_VORDERGRUND[" + EigeneKennung() + "]"));
     ASSERT_TRUE(vorne.wait(2000));
     EXPECT_TRUE(QTest::qWaitForWindowActive(m_rahmen));
 

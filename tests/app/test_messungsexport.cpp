@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -124,13 +125,15 @@ protected:
     }
 
     // Answers the next save dialog with `pfad` (empty: cancels it) and confirms the question
-    // whether to overwrite.
-    void BeantworteDialog(const QString& pfad)
+    // whether to overwrite; `waehrendDesDialogs` runs while the dialog is open.
+    void BeantworteDialog(const QString& pfad, std::function<void()> waehrendDesDialogs = {})
     {
-        QTimer::singleShot(0, &m_kontext, [this, pfad] {
+        QTimer::singleShot(0, &m_kontext, [this, pfad, waehrendDesDialogs] {
             auto* dialog = OffenesFenster<QFileDialog>();
             if (dialog == nullptr)
                 return;
+            if (waehrendDesDialogs)
+                waehrendDesDialogs();
             m_dialogTitel = dialog->windowTitle();
             m_dialogFilter = dialog->nameFilters();
             if (pfad.isEmpty()) {
@@ -212,6 +215,17 @@ TEST_F(ExportImViewer, StrgESchreibtDieGewaehltenZeilenInListenfolge)
     m_ansicht->ExportiereMessungen();
     EXPECT_EQ(LeseDatei(AusCp1252(ProgrammOrdnerText()) + u"/ohne.messungen"_s), Erwartet({1}));
     EXPECT_TRUE(m_meldungen.empty());
+}
+
+TEST_F(ExportImViewer, ZeilenWerdenErstNachDerDateiwahlGesammelt)
+{
+    Waehle(Messungen(), {0, 1, 2});
+    // Protocol "B" renamed while the dialog is open no longer belongs to its row.
+    BeantworteDialog(m_ziel, [this] { m_app->HoleProtokolle().FindeProtokoll("B")->SetzeID("C"); });
+    m_ansicht->ExportiereMessungen();
+    const QByteArray inhalt = LeseDatei(m_ziel);
+    EXPECT_EQ(inhalt.count("\r\n"), 2) << inhalt.toStdString();
+    EXPECT_FALSE(inhalt.contains("0+030"));
 }
 
 TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)

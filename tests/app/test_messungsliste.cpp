@@ -174,18 +174,18 @@ TEST_F(Messungsliste, ZeilentexteUndMehrfachmarke)
     CPruefartKatalog katalog = m_katalog;
     ASSERT_TRUE(katalog.Waehle("1001", 0));
     EXPECT_EQ(Zelle(liste, 0, 1), "PV  " + katalog.HoleName());
-    EXPECT_EQ(liste.HoleInfo(0)->sortierTexte[1], GrossSchreiben(katalog.HoleName()));
+    EXPECT_EQ(liste.HoleSortierText(0, 1), GrossSchreiben(katalog.HoleName()));
     EXPECT_EQ(Zelle(liste, 0, 2), "Erdbau -> Damm");
-    EXPECT_EQ(liste.HoleInfo(0)->sortierTexte[2], "ERDBAU -> DAMM");
+    EXPECT_EQ(liste.HoleSortierText(0, 2), "ERDBAU -> DAMM");
     EXPECT_EQ(Zelle(liste, 0, 3), "Nord");
     // The measurement's own station, the protocol's number with prefix and its date.
     EXPECT_EQ(Zelle(liste, 0, 4), "0+120");
     EXPECT_EQ(Zelle(liste, 0, 11), "B12-17");
     EXPECT_EQ(Zelle(liste, 0, 12), "23.05.2011");
-    EXPECT_EQ(liste.HoleInfo(0)->sortierTexte[12], "20110523");
+    EXPECT_EQ(liste.HoleSortierText(0, 12), "20110523");
     // Result columns: RPr (column 18) and wopt (19) from the data text.
     EXPECT_EQ(Zelle(liste, 0, 18), "1,95");
-    EXPECT_EQ(liste.HoleInfo(0)->sortierTexte[18], "0000001.9500");
+    EXPECT_EQ(liste.HoleSortierText(0, 18), "0000001.9500");
     EXPECT_EQ(Zelle(liste, 0, 19), "0.5");
     const CListenModell& modell = liste.HoleModell();
     EXPECT_EQ(modell.data(modell.index(0, 18), Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
@@ -337,7 +337,7 @@ TEST(ListenNachDateiOeffnen, NichtsVomErstenProjektBleibt)
     EXPECT_EQ(protokollListe.HoleInfo(0)->schluessel, "B1");
     EXPECT_EQ(Zelle(protokollListe, 0, 2), "Titel von B");
     EXPECT_EQ(Zelle(messungsListe, 0, 2), "Titel von B");
-    EXPECT_EQ(messungsListe.HoleInfo(0)->sortierTexte[2], "TITEL VON B");
+    EXPECT_EQ(messungsListe.HoleSortierText(0, 2), "TITEL VON B");
 
     // A project that cannot be read leaves both lists empty.
     fuelle(NachCp1252(ordner.path()) + "/fehlt.axo");

@@ -1,9 +1,9 @@
 // The viewer only ever reads the project file: previews, prints and exports leave its bytes and
 // its time stamp as they were.
+#include "app/seitenvorschau.h"
 #include "viewer_fixtur.h"
 
 #include <QFileDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <chrono>
@@ -37,8 +37,9 @@ protected:
     {
         bool gezeigt = false;
         QTimer::singleShot(0, &m_kontext, [&gezeigt] {
-            if (auto* vorschau = OffenesFenster<QPrintPreviewDialog>()) {
+            if (auto* vorschau = OffenesFenster<CSeitenvorschau>()) {
                 gezeigt = true;
+                QApplication::processEvents();
                 vorschau->reject();
             }
         });

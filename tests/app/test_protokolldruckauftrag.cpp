@@ -1,9 +1,11 @@
 // Report jobs: the test-type factory, the job of the selected protocols, the page rectangle, and
 // the pages as they come out of a PDF printer, read back with poppler's tools.
+#include "app/druckereinrichtung.h"
 #include "app/mainframe.h"
 #include "app/messungsliste.h"
 #include "app/protokolldruckauftrag.h"
 #include "app/protokollliste.h"
+#include "app/seitenvorschau.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "app_umgebung.h"
@@ -17,12 +19,23 @@
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
 #include <QItemSelectionModel>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <climits>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -78,6 +91,8 @@ protected:
         throw CInvalidArgException("Text nicht darstellbar");
     }
 };
+
+using Druckergebnis = CProtokolldruckAuftrag::Druckergebnis;
 
 class Druckauftrag : public ::testing::Test
 {
@@ -193,7 +208,7 @@ TEST_F(Druckauftrag, NothingSelectedShowsTheTabsMessageAndStartsNoJob)
     const QString datei = m_ordner.filePath(u"leer.pdf"_s);
     QPrinter drucker(QPrinter::HighResolution);
     RichtePdfEin(drucker, datei);
-    EXPECT_TRUE(m_auftrag.DruckeSeiten(drucker, false));
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::Gedruckt);
     EXPECT_FALSE(QFile::exists(datei));
 }
 
@@ -263,14 +278,14 @@ TEST_F(Druckauftrag, APdfHoldsTheJobsPagesOrTheRangeChosenInThePrintDialog)
 
     const QString gewaehlt = m_ordner.filePath(u"gewaehlt.pdf"_s);
     RichtePdfEin(drucker, gewaehlt);
-    ASSERT_TRUE(m_auftrag.DruckeSeiten(drucker, true));
+    ASSERT_EQ(m_auftrag.DruckeSeiten(drucker, true), Druckergebnis::Gedruckt);
     ASSERT_EQ(PdfSeitenzahl(gewaehlt), 1);
     EXPECT_TRUE(PdfSeitentext(gewaehlt, 1).contains(u"Aufgestellt: S. Lindholm"_s));
 
     // The preview shows the whole job whatever range the dialog left.
     const QString alle = m_ordner.filePath(u"alle.pdf"_s);
     RichtePdfEin(drucker, alle);
-    ASSERT_TRUE(m_auftrag.DruckeSeiten(drucker, false));
+    ASSERT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::Gedruckt);
     ASSERT_EQ(PdfSeitenzahl(alle), 3);
     const QString proctor = PdfSeitentext(alle, 1);
     EXPECT_TRUE(proctor.contains(u"Proctorversuch nach DIN 18127"_s)) << proctor.toStdString();
@@ -279,11 +294,11 @@ TEST_F(Druckauftrag, APdfHoldsTheJobsPagesOrTheRangeChosenInThePrintDialog)
     EXPECT_TRUE(proctor.contains(u"OL-00002PV"_s));
     EXPECT_TRUE(PdfSeitentext(alle, 2).contains(u"Teilnehmer: Bauherr"_s));
 
-    // A range beyond the job prints nothing at all.
+    // A range beyond the job prints nothing at all, and says so.
     const QString jenseits = m_ordner.filePath(u"jenseits.pdf"_s);
     drucker.setFromTo(5, 6);
     RichtePdfEin(drucker, jenseits);
-    EXPECT_TRUE(m_auftrag.DruckeSeiten(drucker, true));
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, true), Druckergebnis::KeineSeiteImBereich);
     EXPECT_FALSE(QFile::exists(jenseits));
 }
 
@@ -292,7 +307,35 @@ TEST_F(Druckauftrag, APdfThatCannotBeWrittenIsReported)
     m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002"});
     QPrinter drucker(QPrinter::HighResolution);
     RichtePdfEin(drucker, m_ordner.filePath(u"fehlt/bericht.pdf"_s));
-    EXPECT_FALSE(m_auftrag.DruckeSeiten(drucker, false));
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::NichtBegonnen);
+}
+
+TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
+{
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000005", "P000021"});
+    QPrinter drucker(QPrinter::HighResolution);
+    const QString ganz = m_ordner.filePath(u"ganz.pdf"_s);
+    RichtePdfEin(drucker, ganz);
+    std::vector<std::pair<int, int>> gemeldet;
+    const auto melde = [&](int fertig, int gesamt) {
+        gemeldet.emplace_back(fertig, gesamt);
+        return true;
+    };
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false, melde), Druckergebnis::Gedruckt);
+    EXPECT_EQ(gemeldet, (std::vector<std::pair<int, int>>{{0, 4}, {1, 4}, {2, 4}, {3, 4}}));
+    EXPECT_EQ(PdfSeitenzahl(ganz), 4);
+
+    const QString abgebrochen = m_ordner.filePath(u"abgebrochen.pdf"_s);
+    RichtePdfEin(drucker, abgebrochen);
+    int gezeichnet = 0;
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false,
+                                     [&](int fertig, int) {
+                                         gezeichnet = fertig;
+                                         return fertig < 2;
+                                     }),
+              Druckergebnis::Abgebrochen);
+    EXPECT_EQ(gezeichnet, 2) << "no page after the cancel";
+    EXPECT_FALSE(QFile::exists(abgebrochen)) << "no incomplete file";
 }
 
 class Druckbefehle : public AppUmgebung
@@ -387,8 +430,7 @@ TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
     ASSERT_GT(messungen.HoleModell().rowCount(), 1);
     for (int zeile : {0, 1})
         messungen.selectionModel()->select(messungen.HoleModell().index(zeile, 0),
-                                           QItemSelectionModel::Select |
-                                               QItemSelectionModel::Rows);
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     ASSERT_TRUE(m_ansicht->OnPreparePrinting());
     EXPECT_TRUE(m_meldungen.empty());
     EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Landscape);
@@ -407,4 +449,192 @@ TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
     m_ansicht->HoleTabCtrl()->setCurrentIndex(0);
     ASSERT_TRUE(m_ansicht->OnPreparePrinting());
     EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+namespace {
+
+// What a preview showed: its pages, the orientation of its sheets, the pages it drew.
+struct Vorschaubefund
+{
+    int seiten = -1;
+    QPageLayout::Orientation ausrichtung = QPageLayout::Portrait;
+    std::vector<int> gezeichnet;
+};
+
+// Answers the next print dialog: pages `von` to `bis` (0: all pages as offered), then prints.
+void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0)
+{
+    QTimer::singleShot(0, &kontext, [von, bis] {
+        for (QWidget* fenster : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintDialog*>(fenster);
+            if (dialog == nullptr || !dialog->isVisible())
+                continue;
+            if (von > 0) {
+                dialog->findChild<QRadioButton*>(u"printRange"_s)->setChecked(true);
+                dialog->findChild<QSpinBox*>(u"to"_s)->setValue(bis);
+                dialog->findChild<QSpinBox*>(u"from"_s)->setValue(von);
+            }
+            dialog->accept();
+        }
+    });
+}
+
+class Druckbefehle_Muster : public Druckbefehle
+{
+protected:
+    void SetUp() override
+    {
+        Druckbefehle::SetUp();
+        const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
+        ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+        m_app.OeffneDokument(pfad);
+        m_meldungen.clear();
+        QPrinter& drucker = m_app.HoleDrucker();
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(m_ordner.filePath(u"druck.pdf"_s));
+    }
+
+    // Opens the preview of the shown tab; `waehrenddessen` runs in it before it closes.
+    Vorschaubefund ZeigeVorschau(const std::function<void(CSeitenvorschau&)>& waehrenddessen = {})
+    {
+        Vorschaubefund befund;
+        QTimer::singleShot(0, &m_kontext, [&] {
+            for (QWidget* fenster : QApplication::topLevelWidgets()) {
+                auto* vorschau = qobject_cast<CSeitenvorschau*>(fenster);
+                if (vorschau == nullptr || !vorschau->isVisible())
+                    continue;
+                CSeitenansicht& ansicht = vorschau->Ansicht();
+                ansicht.viewport()->grab();
+                befund = {ansicht.Seitenzahl(), ansicht.Layout().orientation(),
+                          ansicht.GezeichneteSeiten()};
+                if (waehrenddessen)
+                    waehrenddessen(*vorschau);
+                vorschau->reject();
+            }
+        });
+        m_ansicht->OnFilePrintPreview();
+        return befund;
+    }
+
+    void WaehleMessungen(std::initializer_list<int> zeilen)
+    {
+        m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+        CMessungsListCtrl& liste = *m_ansicht->HoleMessungsListe();
+        liste.clearSelection();
+        for (int zeile : zeilen)
+            liste.selectionModel()->select(liste.HoleModell().index(zeile, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    QString PdfDatei() const { return m_ordner.filePath(u"druck.pdf"_s); }
+
+    QTemporaryDir m_ordner;
+    QObject m_kontext;
+};
+
+} // namespace
+
+TEST_F(Druckbefehle_Muster, APreviewShowsOnlyItsJobsPagesOnSheetsOfTheJobsOrientation)
+{
+    WaehleMessungen({0, 1});
+    m_app.SetzeQuerformat(false);
+    const Vorschaubefund tabelle = ZeigeVorschau();
+    EXPECT_EQ(tabelle.seiten, 1);
+    EXPECT_EQ(tabelle.ausrichtung, QPageLayout::Landscape);
+    EXPECT_EQ(tabelle.gezeichnet, std::vector<int>{1});
+
+    // Only a comparison sheet, which has no report: nothing of the summary table comes back.
+    m_ansicht->HoleTabCtrl()->setCurrentIndex(0);
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000020"});
+    const Vorschaubefund leer = ZeigeVorschau();
+    EXPECT_EQ(leer.seiten, 0);
+    EXPECT_TRUE(leer.gezeichnet.empty());
+
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000021"});
+    const Vorschaubefund notiz = ZeigeVorschau();
+    EXPECT_EQ(notiz.seiten, 2);
+    EXPECT_EQ(notiz.ausrichtung, QPageLayout::Portrait);
+}
+
+TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)
+{
+    // A range left by an earlier print dialog.
+    m_app.HoleDrucker().setPrintRange(QPrinter::PageRange);
+    m_app.HoleDrucker().setFromTo(2, 3);
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    BeantworteDruckdialog(m_kontext);
+    m_ansicht->OnFilePrint();
+    EXPECT_EQ(PdfSeitenzahl(PdfDatei()), 1);
+    EXPECT_TRUE(m_meldungen.empty());
+
+    QFile::remove(PdfDatei());
+    BeantworteDruckdialog(m_kontext, 2, 3);
+    m_ansicht->OnFilePrint();
+    EXPECT_FALSE(QFile::exists(PdfDatei()));
+    EXPECT_EQ(m_meldungen, std::vector<std::string>{"Der gewählte Seitenbereich enthält keine "
+                                                    "Seite dieses Druckauftrags. Er hat die "
+                                                    "Seiten 1 bis 1."});
+}
+
+TEST_F(Druckbefehle_Muster, PrintingFromThePreviewTakesTheRangeOfItsPrintDialogAndTheJobsSheet)
+{
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000021"});
+    ZeigeVorschau([this](CSeitenvorschau& vorschau) {
+        BeantworteDruckdialog(m_kontext, 2, 2);
+        // The user turned the sheet in the print dialog's properties.
+        m_app.HoleDrucker().setPageOrientation(QPageLayout::Landscape);
+        vorschau.Druckaktion()->trigger();
+    });
+    ASSERT_EQ(PdfSeitenzahl(PdfDatei()), 1);
+    const QString seite = PdfSeitentext(PdfDatei(), 1);
+    // The list shows the note (pages 1 and 2) before the Proctor test.
+    EXPECT_TRUE(seite.contains(u"Seite 2 von 2"_s)) << seite.toStdString();
+    EXPECT_TRUE(Poppler(u"pdfinfo"_s, {PdfDatei()}).contains(u"595 x 842 pts"_s));
+}
+
+namespace {
+
+std::vector<QString> g_warnungen;
+
+// The test platform's own note on every window shown is no warning of the program.
+void SammleWarnung(QtMsgType art, const QMessageLogContext&, const QString& text)
+{
+    if (art != QtDebugMsg && !text.contains(u"propagateSizeHints"_s))
+        g_warnungen.push_back(text);
+}
+
+} // namespace
+
+TEST_F(Druckbefehle_Muster, PrinterSetUpAfterAPdfJobChoosesPrinterPaperAndOrientationSilently)
+{
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    BeantworteDruckdialog(m_kontext);
+    m_ansicht->OnFilePrint();
+    ASSERT_EQ(m_app.HoleDrucker().outputFormat(), QPrinter::PdfFormat);
+
+    QStringList drucker;
+    QTimer::singleShot(0, &m_kontext, [&drucker] {
+        for (QWidget* fenster : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<CDruckereinrichtungDlg*>(fenster);
+            if (dialog == nullptr || !dialog->isVisible())
+                continue;
+            for (int i = 0; i < dialog->Druckerauswahl().count(); ++i)
+                drucker << dialog->Druckerauswahl().itemText(i);
+            QComboBox& papier = dialog->Papierauswahl();
+            papier.setCurrentIndex(papier.findText(QPageSize(QPageSize::A5).name()));
+            dialog->Ausrichtung().button(QPageLayout::Landscape)->click();
+            dialog->accept();
+        }
+    });
+    g_warnungen.clear();
+    const QtMessageHandler vorher = qInstallMessageHandler(SammleWarnung);
+    m_app.OnFilePrintSetup();
+    qInstallMessageHandler(vorher);
+
+    for (const QString& warnung : g_warnungen)
+        ADD_FAILURE() << warnung.toStdString();
+    EXPECT_EQ(drucker, QPrinterInfo::availablePrinterNames());
+    const QPageLayout layout = m_app.HoleDrucker().pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
 }

@@ -105,31 +105,31 @@ TEST_F(Protokollliste, ZeilentexteUndSortiertexteDerKopffelder)
     EXPECT_EQ(Zelle(*liste, 0, 1), "  " + name);
     const ITEMINFOS& info = *liste->HoleInfo(0);
     EXPECT_EQ(info.schluessel, "P1");
-    EXPECT_EQ(info.sortierTexte[1], GrossSchreiben(name));
+    EXPECT_EQ(liste->HoleSortierText(0, 1), GrossSchreiben(name));
     EXPECT_EQ(Zelle(*liste, 0, 2), "Damm");
-    EXPECT_EQ(info.sortierTexte[2], "DAMM");
+    EXPECT_EQ(liste->HoleSortierText(0, 2), "DAMM");
     EXPECT_EQ(Zelle(*liste, 0, 3), "Nord");
-    EXPECT_EQ(info.sortierTexte[3], "NORD");
+    EXPECT_EQ(liste->HoleSortierText(0, 3), "NORD");
     // The layer sorts by its number key.
     EXPECT_EQ(Zelle(*liste, 0, 5), "2,5");
-    EXPECT_EQ(info.sortierTexte[5], "00002.5000");
-    EXPECT_EQ(info.sortierTexte[7], "GU");
+    EXPECT_EQ(liste->HoleSortierText(0, 5), "00002.5000");
+    EXPECT_EQ(liste->HoleSortierText(0, 7), "GU");
     // Protocol number with the prefix, sorted by the number alone.
     EXPECT_EQ(Zelle(*liste, 0, 11), "B12-17");
-    EXPECT_EQ(info.sortierTexte[11], "17");
+    EXPECT_EQ(liste->HoleSortierText(0, 11), "17");
     // Stored YYYYMMDD shows as DD.MM.YYYY and sorts as stored.
     EXPECT_EQ(Zelle(*liste, 0, 12), "23.05.2011");
-    EXPECT_EQ(info.sortierTexte[12], "20110523");
+    EXPECT_EQ(liste->HoleSortierText(0, 12), "20110523");
     EXPECT_EQ(Zelle(*liste, 0, 16), "Müller");
-    EXPECT_EQ(info.sortierTexte[16], "MÜLLER");
+    EXPECT_EQ(liste->HoleSortierText(0, 16), "MÜLLER");
     EXPECT_EQ(Zelle(*liste, 0, 18), "f15");
     EXPECT_EQ(Zelle(*liste, 0, 19), "wichtig");
-    EXPECT_EQ(info.sortierTexte[19], "WICHTIG");
+    EXPECT_EQ(liste->HoleSortierText(0, 19), "WICHTIG");
 
     // A type the catalogue does not hold leaves column 1 empty; a short date stays as it is;
     // missing fields are empty.
     EXPECT_EQ(Zelle(*liste, 1, 1), "");
-    EXPECT_EQ(liste->HoleInfo(1)->sortierTexte[1], "");
+    EXPECT_EQ(liste->HoleSortierText(1, 1), "");
     EXPECT_EQ(Zelle(*liste, 1, 12), "2011");
     EXPECT_EQ(Zelle(*liste, 1, 11), "B12-");
     EXPECT_EQ(Zelle(*liste, 1, 19), "");
@@ -294,24 +294,74 @@ TEST_F(Protokollliste, SortierenPerSpaltenkopf)
     EXPECT_EQ(gewaehlt[0].row(), 2);
 }
 
+TEST_F(Protokollliste, AusgewaehltSindZeilenMitJederZelle)
+{
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle, {{.id = "P0"}, {.id = "P1"}, {.id = "P2"}, {.id = "P3"}});
+    auto liste = NeueListe();
+    liste->FuelleListe(protokolle, m_katalog);
+    QItemSelectionModel& auswahl = *liste->selectionModel();
+    const CListenModell& modell = liste->HoleModell();
+    const int letzte = modell.columnCount() - 1;
+    // Row 3 whole, row 1 cell by cell, row 0 all cells but the last, row 3 again.
+    auswahl.select(modell.index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    for (int spalte = 0; spalte <= letzte; ++spalte)
+        auswahl.select(modell.index(1, spalte), QItemSelectionModel::Select);
+    auswahl.select(QItemSelection(modell.index(0, 0), modell.index(0, letzte - 1)),
+                   QItemSelectionModel::Select);
+    auswahl.select(QItemSelection(modell.index(2, 3), modell.index(3, letzte)),
+                   QItemSelectionModel::Select);
+    EXPECT_EQ(liste->HoleAusgewaehlteZeilen(), (std::vector<int>{1, 3}));
+    ASSERT_EQ(liste->HoleAusgewaehlteInfos().size(), 2u);
+    EXPECT_EQ(liste->HoleAusgewaehlteInfos()[0]->schluessel, "P1");
+}
+
+TEST_F(Protokollliste, ZeileOhneIhrProtokollZeigtKeineFremdenWerte)
+{
+    // Texts are made from the collection when shown: a protocol removed since the fill moves the
+    // others; its row must not show its neighbour's values, nor the neighbour lose its own.
+    CProtokolle protokolle;
+    protokolle.FuegeTitelHinzu("7|Damm|0");
+    FuegeProtokolleHinzu(protokolle, {{.id = "P0", .titelId = "7", .kopffelder = {"Nord"}},
+                                      {.id = "P1", .titelId = "7", .kopffelder = {"Süd"}}});
+    auto liste = NeueListe();
+    liste->FuelleListe(protokolle, m_katalog);
+    ASSERT_TRUE(protokolle.LoescheProtokoll("P0"));
+    EXPECT_EQ(Zelle(*liste, 0, 3), "");
+    EXPECT_EQ(Zelle(*liste, 0, 2), "Damm");
+    EXPECT_EQ(Zelle(*liste, 1, 3), "Süd");
+}
+
 TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
 {
-    CListenModell modell;
+    // Column 1 shows the row's text and sorts by it.
+    struct Texte : CZellenQuelle
+    {
+        std::vector<std::string> texte;
+        void HoleZelle(const LISTENZEILE& zeile, int spalte, std::string& text,
+                       std::string& sortierText) const override
+        {
+            if (spalte == 1)
+                text = sortierText = texte[static_cast<size_t>(zeile.protokoll)];
+        }
+        bool IstProtokollspalte(int) const override { return false; }
+    } quelle;
+    CListenModell modell(quelle);
     QAbstractItemModelTester pruefer(&modell,
                                      QAbstractItemModelTester::FailureReportingMode::Fatal);
     modell.SetzeSpalten({{"a"}, {"b"}});
     std::vector<LISTENZEILE> zeilen;
     for (const char* text : {"zebra", "abc", "Ärger", "ABC", "A_", "AA", "ab", ""}) {
         LISTENZEILE zeile;
-        zeile.texte = {"", text};
-        zeile.info.sortierTexte[1] = text;
+        zeile.protokoll = static_cast<int>(quelle.texte.size());
+        quelle.texte.push_back(text);
         zeilen.push_back(std::move(zeile));
     }
     modell.SetzeZeilen(std::move(zeilen));
     auto texte = [&] {
         std::vector<std::string> ergebnis;
         for (int zeile = 0; zeile < modell.rowCount(); ++zeile)
-            ergebnis.push_back(modell.HoleZeile(zeile)->texte[1]);
+            ergebnis.push_back(modell.HoleText(zeile, 1));
         return ergebnis;
     };
     // Lower case decides, so "_" comes before the letters; bytes count unsigned, so umlauts

@@ -1,8 +1,10 @@
 // The row text of one measurement for the summary table and the export.
 #include "app/zusammenstellungszeile.h"
 #include "data/protokoll.h"
+#include "data/protokolle.h"
 #include "data/textfunktionen.h"
 #include "musterbauer.h"
+#include "pages/zusammenstellungdruck.h"
 
 #include <gtest/gtest.h>
 
@@ -71,4 +73,25 @@ TEST(Zusammenstellungszeile, AnUnknownMeasurementLeavesItsFieldsEmpty)
     EXPECT_EQ(felder[4], "");
     EXPECT_EQ(felder[5], "");
     EXPECT_EQ(felder[9], "DE");
+}
+
+TEST(Zusammenstellungszeile, RowsFindTheirProtocolAsTheCollectionsSearchDoes)
+{
+    CProtokolle protokolle;
+    protokolle.SetzeMassnahmeWert("massnahme_bezeichnung", "Ortsumgehung");
+    protokolle.FuegeHinzu(std::make_unique<CProtokoll>(BaueProtokoll(1002, 1, "0", 2)));
+    CProtokoll spaeter = Dichtepruefung();
+    spaeter.SetzeID(protokolle.GetProtokoll(0)->GetID());
+    protokolle.FuegeHinzu(std::make_unique<CProtokoll>(spaeter));
+    const std::string id = spaeter.GetID();
+
+    const CProtokollIndex index(protokolle);
+    EXPECT_EQ(index.Finde(id), protokolle.FindeProtokoll(id)) << "the last of one identifier";
+    EXPECT_EQ(index.Finde("P999999"), nullptr);
+
+    CZusammenstellungDruck druck;
+    BereiteZusammenstellungszeilenVor(druck, protokolle, {{id, "1"}, {"P999999", "1"}, {id, "2"}});
+    ASSERT_EQ(druck.AnzahlZeilen(), 2);
+    EXPECT_EQ(druck.Zeilentext(0), BildeZusammenstellungszeile(spaeter, "1"));
+    EXPECT_EQ(druck.Zeilentext(1), BildeZusammenstellungszeile(spaeter, "2"));
 }

@@ -35,7 +35,8 @@ protected:
         druck.Leere();
         druck.FuegeZeileHinzu(text, protokoll);
         dc.Leeren();
-        druck.ZeichneZeile(0, protokoll, dc, RECT{kX[0], kZeileOben, kX[25], kZeileUnten});
+        druck.ZeichneZeile(0, protokoll.GetArtIndex(), dc,
+                           RECT{kX[0], kZeileOben, kX[25], kZeileUnten});
     }
     void Kopf(const char* pruefart)
     {

@@ -4,11 +4,14 @@
 #include "platform/recordingdc.h"
 #include "platform/schriften.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -211,6 +214,29 @@ TEST(QtDC, BitmapsStayUprightInAYUpRectangle)
     EXPECT_TRUE(leer.Tinte(250).isNull());
 }
 
+TEST(QtDC, ABitmapOnEveryPageIsEmbeddedOnceInAPdfAndAChangedOneAnew)
+{
+    DibMuster muster = ErzeugeDibMuster(64, 32);
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("logo.pdf"));
+    {
+        QPdfWriter pdf(datei);
+        QPainter maler(&pdf);
+        for (int seite = 0; seite < 4; ++seite) {
+            if (seite > 0)
+                pdf.newPage();
+            // The same buffer with other pixels on the last page.
+            if (seite == 3)
+                muster.bits[100] ^= 0xFF;
+            QtDC dc(maler); // one context per page, as the print loop makes them
+            dc.StretchDIBits(1000, -1000, 6400, -3200, 0, 0, 64, 32, muster.Sicht());
+        }
+    }
+    QFile pdf(datei);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll().count("/Subtype /Image"), 2);
+}
+
 TEST(QtDC, PensDrawHairlinesDotsAndWideSolidLines)
 {
     // 254 dpi: ten logical units per pixel.
@@ -300,4 +326,45 @@ TEST(QtDC, PrintableAreaComesInHundredthsAndWholeMillimetres)
     EXPECT_NEAR(bereich.versatzY, 500, 1);
     EXPECT_EQ(bereich.breiteMm, 200); // 210 − 4.2 − 6 = 199.8
     EXPECT_EQ(bereich.hoeheMm, 285);  // 297 − 5 − 7.5 = 284.5, rounded
+}
+
+TEST(QtDC, BoldTextInksHeavierAndStaysSmallSelectableTextInAPdf)
+{
+    const auto tinte = [](int gewicht) {
+        Leinwand leinwand;
+        leinwand.Male([&](CDC& dc) {
+            dc.SetBkMode(TRANSPARENT);
+            dc.SelectObject(Schrift("Tahoma", 300, 0, gewicht));
+            dc.TextOut(100, -100, "Baumaßnahme Lindenfeld");
+        });
+        int dunkel = 0;
+        for (int y = 0; y < leinwand.bild.height(); ++y)
+            for (int x = 0; x < leinwand.bild.width(); ++x)
+                dunkel += qGray(leinwand.bild.pixel(x, y)) < 128;
+        return dunkel;
+    };
+    // Wine's Tahoma Bold has the regular outlines: without the overstrike both ink alike.
+    EXPECT_GT(tinte(FW_BOLD), tinte(FW_NORMAL) * 23 / 20);
+
+    // Forty lines in a PDF: bold costs about what regular text costs and reads back once.
+    QTemporaryDir ordner;
+    const auto pdf = [&](int gewicht) {
+        const QString datei = ordner.filePath(QString::number(gewicht) + QStringLiteral(".pdf"));
+        QPdfWriter schreiber(datei);
+        QPainter maler(&schreiber);
+        QtDC dc(maler);
+        dc.SelectObject(Schrift("Tahoma", 300, 0, gewicht));
+        for (int zeile = 0; zeile < 40; ++zeile)
+            dc.TextOut(1000, -1000 - 400 * zeile, "Baumaßnahme Lindenfeld");
+        maler.end();
+        return datei;
+    };
+    const QString normal = pdf(FW_NORMAL);
+    const QString fett = pdf(FW_BOLD);
+    EXPECT_LT(QFileInfo(fett).size(), QFileInfo(normal).size() * 3 / 2);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {fett, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_EQ(text.count(QString::fromUtf16(u"Baumaßnahme Lindenfeld")), 40) << qPrintable(text);
 }

@@ -3,6 +3,7 @@
 
 #include <QtGlobal>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -72,18 +73,21 @@ TEST(Schriften, WidthsComeFromTheDesignAdvancesOfTheFace)
 
 TEST(Schriften, AMissingFaceFallsBackWithOneWarning)
 {
+    // A face of its own on each run: the warning comes once in the life of the process.
+    static int lauf = 0;
+    const std::string name = "Nirgendwo Grotesk " + std::to_string(++lauf);
     g_warnungen.clear();
     const QtMessageHandler vorher = qInstallMessageHandler(FangeWarnung);
     RecordingDC dc;
-    dc.SelectObject(Schrift("Nirgendwo Grotesk", 300));
+    dc.SelectObject(Schrift(name.c_str(), 300));
     const SIZE erste = dc.GetTextExtent("Probe");
     const SIZE zweite = dc.GetTextExtent("Probe");
-    dc.SelectObject(Schrift("Nirgendwo Grotesk", 300, FW_BOLD));
+    dc.SelectObject(Schrift(name.c_str(), 300, FW_BOLD));
     dc.GetTextExtent("Probe");
     qInstallMessageHandler(vorher);
 
     ASSERT_EQ(g_warnungen.size(), 1u);
-    EXPECT_NE(g_warnungen[0].find("Nirgendwo Grotesk"), std::string::npos);
+    EXPECT_NE(g_warnungen[0].find(name), std::string::npos);
     EXPECT_GT(erste.cx, 0);
     EXPECT_EQ(erste, zweite);
     EXPECT_EQ(erste.cy, 300);

@@ -135,6 +135,74 @@ TEST_F(LogoDateien, PalettedBitmapsDecodeBottomRowFirstWithPaddedRows)
     EXPECT_EQ(m_dib.Hoehe(), 2);
 }
 
+// Reads every pixel index of the plain rows a device context is handed and fails on one that
+// lies beyond the colour table handed with them.
+class IndexPruefenderDC : public RecordingDC
+{
+public:
+    IndexPruefenderDC() : RecordingDC(CFesteTextMetrik()) {}
+    int geprueft = 0;
+
+protected:
+    bool ZeichneBild(const BildAusgabe& ausgabe) override
+    {
+        const DIB& dib = *ausgabe.bild;
+        const auto wort = [&](std::size_t an) {
+            return std::uint32_t(dib.info[an]) | std::uint32_t(dib.info[an + 1]) << 8 |
+                   std::uint32_t(dib.info[an + 2]) << 16 | std::uint32_t(dib.info[an + 3]) << 24;
+        };
+        const unsigned bits = dib.info[14];
+        EXPECT_EQ(wort(16), 0u) << "rows reach the device uncompressed";
+        const std::uint32_t farben = wort(32) != 0 ? wort(32) : 1u << bits;
+        EXPECT_LE(wort(0) + 4 * farben, dib.infoGroesse) << "the colour table lies in the block";
+        const std::size_t zeile = (std::size_t(ausgabe.bildBreite) * bits + 31) / 32 * 4;
+        const std::size_t hoehe = std::size_t(std::abs(ausgabe.bildHoehe));
+        EXPECT_GE(dib.bitsGroesse, zeile * hoehe);
+        for (std::size_t y = 0; y < hoehe; ++y)
+            for (std::size_t x = 0; x < std::size_t(ausgabe.bildBreite); ++x) {
+                const std::size_t bit = x * bits;
+                const unsigned byte = dib.bits[y * zeile + bit / 8];
+                const unsigned index = (byte >> (8 - bits - bit % 8)) & ((1u << bits) - 1);
+                EXPECT_LT(index, farben) << "pixel " << x << ", row " << y;
+            }
+        ++geprueft;
+        return RecordingDC::ZeichneBild(ausgabe);
+    }
+};
+
+TEST_F(LogoDateien, IndicesBeyondTheColourTablePaintBlackAndNeverReachTheDevice)
+{
+    const auto bmp = [](std::uint16_t bits, std::uint32_t kompression, std::string pixel) {
+        BmpBauer b;
+        b.breite = 3;
+        b.hoehe = 1;
+        b.bitsProBildpunkt = bits;
+        b.kompression = kompression;
+        b.farbenBenutzt = bits == 1 ? 1 : 4;
+        b.farben = {Rot, Gruen, Blau, Weiss};
+        b.farben.resize(b.farbenBenutzt);
+        b.bits = std::move(pixel);
+        b.bildGroesse = kompression != 0 ? std::uint32_t(b.bits.size()) : 0;
+        return b;
+    };
+    const std::vector<std::pair<const char*, BmpBauer>> faelle = {
+        {"1 bit, one colour", bmp(1, 0, Bytes({0x60, 0, 0, 0}))},
+        {"4 bits, four colours", bmp(4, 0, Bytes({0x0F, 0x50, 0, 0}))},
+        {"8 bits, four colours", bmp(8, 0, Bytes({0, 255, 4, 0}))},
+        {"run-length 8 bits", bmp(8, 1, Bytes({1, 0, 1, 255, 1, 4, 0, 1}))},
+        {"run-length 4 bits", bmp(4, 2, Bytes({2, 0x0F, 1, 0x50, 0, 1}))},
+    };
+    const RECT ziel{0, 0, 30, -10};
+    const RECT ganz{0, 0, 3, 1};
+    for (const auto& [fall, datei] : faelle) {
+        SCOPED_TRACE(fall);
+        EXPECT_EQ(Lade(datei), (Bild{Rot, Schwarz, Schwarz}));
+        IndexPruefenderDC dc;
+        EXPECT_EQ(m_dib.Zeichne(&dc, &ziel, &ganz), 1);
+        EXPECT_EQ(dc.geprueft, 1);
+    }
+}
+
 TEST_F(LogoDateien, ColourTableCutShortReadsAsBlackAndTravelsWhole)
 {
     BmpBauer kurz; // 256 colours by default, two stored

@@ -1,0 +1,89 @@
+// The print preview: sheets drawn only as they come into view, paging, and a job without pages.
+#include "app/seitenvorschau.h"
+
+#include <QAction>
+#include <QPageSize>
+#include <QPainter>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+QPageLayout Quer()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(5, 5, 5, 5),
+                       QPageLayout::Millimeter);
+}
+
+// Paints the view as the screen would and returns the sheets drawn since the last call.
+std::set<int> Zeige(CSeitenansicht& ansicht, std::vector<int>& gezeichnet)
+{
+    gezeichnet.clear();
+    ansicht.viewport()->grab();
+    return {gezeichnet.begin(), gezeichnet.end()};
+}
+
+} // namespace
+
+TEST(Seitenvorschau, OnlyTheSheetsInViewAreDrawnAndKeptWhateverTheJobsSize)
+{
+    std::vector<int> gezeichnet;
+    std::vector<double> aufloesungen;
+    CSeitenvorschau vorschau(
+        5000, Quer(),
+        [&](int seite, QPainter& maler, double dpi) {
+            gezeichnet.push_back(seite);
+            aufloesungen.push_back(dpi);
+            // The origin is the corner of the printable area, 5 mm into the sheet.
+            EXPECT_EQ(maler.transform().dx(), 5 * dpi / 25.4);
+        },
+        [](QWidget*) {});
+    vorschau.resize(1000, 1200);
+    vorschau.show();
+    CSeitenansicht& ansicht = vorschau.Ansicht();
+    ASSERT_EQ(ansicht.Seitenzahl(), 5000);
+
+    // Fitted to the width: one landscape sheet and most of the next.
+    EXPECT_EQ(Zeige(ansicht, gezeichnet), (std::set<int>{1, 2}));
+    EXPECT_NEAR(aufloesungen.front(), (ansicht.viewport()->width() - 24) / 297.0 * 25.4, 0.01);
+    EXPECT_EQ(ansicht.AktuelleSeite(), 1);
+
+    ansicht.GeheZuSeite(2000);
+    EXPECT_EQ(ansicht.AktuelleSeite(), 2000);
+    EXPECT_EQ(Zeige(ansicht, gezeichnet), (std::set<int>{2000, 2001}));
+    // Only the pages around the view stay in memory.
+    for (int seite : ansicht.GezeichneteSeiten())
+        EXPECT_TRUE(seite >= 1999 && seite <= 2003) << seite;
+
+    // A page already drawn is not drawn again while it stays near the view.
+    EXPECT_TRUE(Zeige(ansicht, gezeichnet).empty());
+
+    ansicht.GeheZuSeite(5000);
+    EXPECT_EQ(ansicht.AktuelleSeite(), 5000) << "the last page can come to the top";
+    EXPECT_EQ(Zeige(ansicht, gezeichnet), (std::set<int>{5000}));
+    EXPECT_EQ(ansicht.verticalScrollBar()->value(), ansicht.verticalScrollBar()->maximum());
+
+    // Zooming keeps the page and draws it anew at the new size.
+    ansicht.SetzeMassstab(ansicht.Massstab() * 2);
+    EXPECT_EQ(ansicht.AktuelleSeite(), 5000);
+    EXPECT_EQ(Zeige(ansicht, gezeichnet), (std::set<int>{5000}));
+}
+
+TEST(Seitenvorschau, AJobWithoutPagesShowsAnEmptyPreviewThatCannotPrint)
+{
+    bool gezeichnet = false;
+    bool gedruckt = false;
+    CSeitenvorschau vorschau(
+        0, Quer(), [&](int, QPainter&, double) { gezeichnet = true; },
+        [&](QWidget*) { gedruckt = true; });
+    vorschau.resize(800, 600);
+    vorschau.show();
+    vorschau.Ansicht().viewport()->grab();
+    EXPECT_FALSE(gezeichnet);
+    EXPECT_EQ(vorschau.Ansicht().AktuelleSeite(), 0);
+    EXPECT_TRUE(vorschau.Ansicht().GezeichneteSeiten().empty());
+    EXPECT_FALSE(vorschau.Druckaktion()->isEnabled());
+    vorschau.Druckaktion()->trigger();
+    EXPECT_FALSE(gedruckt);
+}
