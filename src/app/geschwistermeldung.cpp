@@ -45,6 +45,21 @@ bool IstVordergrundAnfrageAn(const std::string& text, const std::string& eigeneK
     return IstVordergrundNachricht(text) && StringHoleZwischen(text, '[', ']', 0) == eigeneKennung;
 }
 
+bool NimmKopierdatensaetze(QIODevice& quelle, const std::function<void(const QByteArray&)>& nimm)
+{
+    while (quelle.bytesAvailable() >= KopfLaenge) {
+        const QByteArray kopf = quelle.peek(KopfLaenge);
+        const quint32 laenge = qFromLittleEndian<quint32>(kopf.constData() + 4);
+        if (laenge > CGeschwisterVerbindung::MaxDatenlaenge)
+            return false;
+        if (quelle.bytesAvailable() < KopfLaenge + laenge)
+            return true;
+        quelle.skip(KopfLaenge);
+        nimm(quelle.read(laenge));
+    }
+    return true;
+}
+
 std::string EigeneKennung()
 {
     return std::to_string(QCoreApplication::applicationPid());
@@ -141,16 +156,7 @@ void CGeschwisterVerbindung::NimmVerbindungAn()
 
 void CGeschwisterVerbindung::LiesDaten(QLocalSocket* socket)
 {
-    while (socket->bytesAvailable() >= KopfLaenge) {
-        const QByteArray kopf = socket->peek(KopfLaenge);
-        const quint32 laenge = qFromLittleEndian<quint32>(kopf.constData() + 4);
-        if (laenge > MaxDatenlaenge) {
-            socket->abort();
-            return;
-        }
-        if (socket->bytesAvailable() < KopfLaenge + laenge)
-            return;
-        socket->skip(KopfLaenge);
-        emit kopierdatenEmpfangen(socket->read(laenge));
-    }
+    if (!NimmKopierdatensaetze(*socket,
+                               [this](const QByteArray& daten) { emit kopierdatenEmpfangen(daten); }))
+        socket->abort();
 }

@@ -9,8 +9,10 @@
 #include <QObject>
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <string>
 
+class QIODevice;
 class QLocalServer;
 class QLocalSocket;
 
@@ -22,6 +24,11 @@ bool IstVordergrundNachricht(const std::string& text);
 // True for a front request whose identifier between the first "[" and the next "]" is exactly
 // `eigeneKennung`; anything after the "]" does not count.
 bool IstVordergrundAnfrageAn(const std::string& text, const std::string& eigeneKennung);
+
+// Takes every complete copy-data record from the device and hands its data on; a record not yet
+// complete stays for the next call. False when a record announces more than
+// CGeschwisterVerbindung::MaxDatenlaenge bytes: the connection is then to be dropped.
+bool NimmKopierdatensaetze(QIODevice& quelle, const std::function<void(const QByteArray&)>& nimm);
 
 // The identifier a front request carries for this program: its process id.
 std::string EigeneKennung();

@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <map>
-#include <memory>
 
 namespace {
 
@@ -155,24 +153,11 @@ MessungsFilter BaueMessungsFilter(const Filterspalten& filter, const CProtokolle
 {
     if (std::all_of(filter.begin(), filter.end(), [](const std::string& f) { return f.empty(); }))
         return {};
-    // Title paths are looked up once per title for the whole rebuild.
-    auto titelCache = std::make_shared<std::map<std::string, std::string>>();
-    return [filter, &protokolle, titelCache](const CProtokoll& protokoll, const MESSUNG& messung) {
+    return [filter, &protokolle](const CProtokoll& protokoll, const MESSUNG& messung) {
         for (int spalte = kErsteFilterspalte; spalte < kAnzahlFilterspalten; ++spalte) {
             if (filter[spalte].empty())
                 continue;
-            std::string wert;
-            if (spalte == kTitelSpalte) {
-                auto eintrag = titelCache->find(protokoll.GetTitelID());
-                if (eintrag == titelCache->end())
-                    eintrag = titelCache
-                                  ->emplace(protokoll.GetTitelID(),
-                                            Filterwert(spalte, protokoll, messung, protokolle))
-                                  .first;
-                wert = eintrag->second;
-            } else {
-                wert = Filterwert(spalte, protokoll, messung, protokolle);
-            }
+            const std::string wert = Filterwert(spalte, protokoll, messung, protokolle);
             if (!PasstZuFilter(filter[spalte], GrossSchreiben(wert)))
                 return false;
         }

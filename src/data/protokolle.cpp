@@ -52,6 +52,7 @@ void CProtokolle::Leere()
     m_protokolle.clear();
     m_werte.clear();
     m_titel.clear();
+    m_titeltafel.reset();
     m_gewaehlteTitel.clear();
     m_ersterGewaehlterTitel.clear();
 }
@@ -147,47 +148,64 @@ void CProtokolle::SetzeMassnahmeWert(const std::string& schluessel, const std::s
 void CProtokolle::FuegeTitelHinzu(const std::string& eintrag)
 {
     m_titel.push_back(eintrag);
+    m_titeltafel.reset();
+}
+
+// The parent of an identifier is found walking the list backwards from its last entry: the first
+// entry one level up, where each earlier entry of the same identifier takes over as the
+// reference. Forwards that is: the nearest entry one level up before an entry, when it stands
+// after the identifier's previous entry; the last such entry wins.
+CProtokolle::Titeltafel& CProtokolle::HoleTiteltafel() const
+{
+    if (m_titeltafel)
+        return *m_titeltafel;
+    Titeltafel& tafel = m_titeltafel.emplace();
+    std::map<std::string, size_t> letzteStelle;
+    std::map<long, size_t> letzteStelleDerEbene;
+    for (size_t i = 0; i < m_titel.size(); ++i) {
+        const std::string id = Feld(m_titel[i], 0);
+        const long ebene = Ebene(m_titel[i]);
+        tafel.texte.try_emplace(id, Feld(m_titel[i], 1));
+        const auto vorige = letzteStelle.find(id);
+        const auto oben = letzteStelleDerEbene.find(ebene - 1);
+        if (oben != letzteStelleDerEbene.end() &&
+            (vorige == letzteStelle.end() || oben->second > vorige->second))
+            tafel.eltern[id] = Feld(m_titel[oben->second], 0);
+        letzteStelle[id] = i;
+        letzteStelleDerEbene[ebene] = i;
+    }
+    return tafel;
 }
 
 std::string CProtokolle::HoleTitelText(const std::string& titelId) const
 {
-    for (const std::string& eintrag : m_titel) {
-        if (Feld(eintrag, 0) == titelId)
-            return Feld(eintrag, 1);
-    }
-    return "";
+    const Titeltafel& tafel = HoleTiteltafel();
+    const auto text = tafel.texte.find(titelId);
+    return text == tafel.texte.end() ? "" : text->second;
 }
 
 std::string CProtokolle::HoleElternTitel(const std::string& titelId) const
 {
-    bool gefunden = false;
-    long ebene = 0;
-    for (auto eintrag = m_titel.rbegin(); eintrag != m_titel.rend(); ++eintrag) {
-        if (Feld(*eintrag, 0) == titelId) {
-            ebene = Ebene(*eintrag);
-            gefunden = true;
-        } else if (gefunden && Ebene(*eintrag) == ebene - 1) {
-            return Feld(*eintrag, 0);
-        }
-    }
-    return "";
+    const Titeltafel& tafel = HoleTiteltafel();
+    const auto eltern = tafel.eltern.find(titelId);
+    return eltern == tafel.eltern.end() ? "" : eltern->second;
 }
 
-std::string CProtokolle::BildeTitelPfad(const std::string& titelId) const
+const std::string& CProtokolle::BildeTitelPfad(const std::string& titelId) const
 {
-    std::vector<std::string> ids{titelId};
-    // Bounded by the title count, so a malformed tree cannot loop.
-    for (size_t i = 0; i < m_titel.size(); ++i) {
-        std::string eltern = HoleElternTitel(ids.front());
-        if (eltern.empty())
-            break;
-        ids.insert(ids.begin(), std::move(eltern));
-    }
+    Titeltafel& tafel = HoleTiteltafel();
+    if (const auto pfad = tafel.pfade.find(titelId); pfad != tafel.pfade.end())
+        return pfad->second;
+    std::vector<std::string> aufwaerts{titelId};
+    std::set<std::string> besucht{titelId};
+    for (std::string eltern = HoleElternTitel(titelId);
+         !eltern.empty() && besucht.insert(eltern).second; eltern = HoleElternTitel(eltern))
+        aufwaerts.push_back(eltern);
     std::string pfad;
-    for (const std::string& id : ids)
-        pfad += HoleTitelText(id) + " -> ";
+    for (auto id = aufwaerts.rbegin(); id != aufwaerts.rend(); ++id)
+        pfad += HoleTitelText(*id) + " -> ";
     pfad.resize(pfad.size() - 4);
-    return pfad;
+    return tafel.pfade.emplace(titelId, std::move(pfad)).first->second;
 }
 
 void CProtokolle::MerkeGewaehltenTitel(const std::string& titelId)
@@ -243,7 +261,7 @@ bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
     if (xml.FindeKindElement("titelbaum")) {
         xml.BetreteElement();
         while (xml.FindeKindElement("titel"))
-            m_titel.push_back(xml.HoleKindDaten());
+            FuegeTitelHinzu(xml.HoleKindDaten());
         xml.VerlasseElement();
     }
     if (!xml.FindeKindElement("gewaehlteTitel"))

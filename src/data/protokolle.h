@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -44,8 +45,9 @@ public:
     std::string HoleTitelText(const std::string& titelId) const;
     // Identifier of the parent title; "" for a top-level title or an unknown identifier.
     std::string HoleElternTitel(const std::string& titelId) const;
-    // The title texts from the top down to the title, joined by " -> ".
-    std::string BildeTitelPfad(const std::string& titelId) const;
+    // The title texts from the top down to the title, joined by " -> "; a title met again on
+    // the way up (identifiers repeated at other levels) ends the path. Built once per title list.
+    const std::string& BildeTitelPfad(const std::string& titelId) const;
 
     void MerkeGewaehltenTitel(const std::string& titelId);
     bool IstTitelGewaehlt(const std::string& titelId) const;
@@ -68,12 +70,23 @@ public:
     bool LeseUebersichtXML(CMarkup& xml);
 
 private:
+    // Parent and text of every title identifier, from one pass over the title list, and the
+    // paths built so far; dropped whenever the title list changes.
+    struct Titeltafel
+    {
+        std::map<std::string, std::string> eltern;
+        std::map<std::string, std::string> texte;
+        std::map<std::string, std::string> pfade;
+    };
+    Titeltafel& HoleTiteltafel() const;
+
     std::string m_reservetext;
     std::map<std::string, std::string> m_werte;
     std::vector<std::string> m_titel;
     std::set<std::string> m_gewaehlteTitel;
     std::string m_ersterGewaehlterTitel;
     std::vector<std::unique_ptr<CProtokoll>> m_protokolle;
+    mutable std::optional<Titeltafel> m_titeltafel;
 };
 
 // Takes a loaded project over: header values, titles, the chosen titles and the protocols in

@@ -1,8 +1,10 @@
 #include "data/protokolle.h"
 #include "platform/exceptions.h"
 
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <random>
 
 using ::testing::ElementsAre;
 
@@ -55,6 +57,73 @@ TEST(Protokollsammlung, ParentsAndPathsFollowTheLevels)
     kaputt.FuegeTitelHinzu("2|B|-99999999999999999999");
     EXPECT_EQ(kaputt.HoleElternTitel("2"), "");
     EXPECT_EQ(kaputt.BildeTitelPfad("2"), "B");
+}
+
+// The parent walk as the title list defines it, to compare the collection's table with.
+std::string ElternNachListe(const std::vector<std::string>& titel, const std::string& id)
+{
+    const auto feld = [](const std::string& eintrag, int n) {
+        size_t anfang = 0;
+        for (int i = 0; i < n; ++i)
+            anfang = eintrag.find('|', anfang) + 1;
+        return eintrag.substr(anfang, eintrag.find('|', anfang) - anfang);
+    };
+    bool gefunden = false;
+    long ebene = 0;
+    for (auto eintrag = titel.rbegin(); eintrag != titel.rend(); ++eintrag) {
+        if (feld(*eintrag, 0) == id) {
+            ebene = std::stol(feld(*eintrag, 2));
+            gefunden = true;
+        } else if (gefunden && std::stol(feld(*eintrag, 2)) == ebene - 1) {
+            return feld(*eintrag, 0);
+        }
+    }
+    return "";
+}
+
+TEST(Protokollsammlung, RepeatedIdentifiersMakeNoEndlessPaths)
+{
+    // "1" stands again below "2", so each is the other's parent.
+    CProtokolle protokolle;
+    for (const char* eintrag : {"1|A|1", "2|B|2", "1|C|3", "3|D|1"})
+        protokolle.FuegeTitelHinzu(eintrag);
+    EXPECT_EQ(protokolle.HoleElternTitel("1"), "2");
+    EXPECT_EQ(protokolle.HoleElternTitel("2"), "1");
+    EXPECT_EQ(protokolle.BildeTitelPfad("1"), "B -> A");
+    EXPECT_EQ(protokolle.BildeTitelPfad("2"), "A -> B");
+    EXPECT_EQ(protokolle.BildeTitelPfad("3"), "D");
+    // Each path is built once per title list; a new entry builds them anew.
+    const std::string* pfad = &protokolle.BildeTitelPfad("1");
+    EXPECT_EQ(&protokolle.BildeTitelPfad("1"), pfad);
+    protokolle.FuegeTitelHinzu("4|E|2");
+    EXPECT_EQ(protokolle.BildeTitelPfad("4"), "D -> E");
+    protokolle.Leere();
+    EXPECT_EQ(protokolle.BildeTitelPfad("1"), "");
+
+    // Lists with repeated identifiers and levels: the parents are those of the list's walk, and
+    // a path follows them up to the top or to a title already on it.
+    std::mt19937 zufall(19);
+    for (int runde = 0; runde < 300; ++runde) {
+        std::vector<std::string> titel;
+        CProtokolle sammlung;
+        for (int i = 0; i <= runde % 12; ++i) {
+            titel.push_back(std::to_string(zufall() % 6) + "|T" + std::to_string(i) + "|" +
+                            std::to_string(zufall() % 4));
+            sammlung.FuegeTitelHinzu(titel.back());
+        }
+        for (int id = 0; id < 7; ++id) {
+            std::vector<std::string> kette{std::to_string(id)};
+            for (std::string e = ElternNachListe(titel, kette.front());
+                 !e.empty() && std::find(kette.begin(), kette.end(), e) == kette.end();
+                 e = ElternNachListe(titel, e))
+                kette.insert(kette.begin(), e);
+            std::string pfad;
+            for (const std::string& e : kette)
+                pfad += (&e == &kette.front() ? "" : " -> ") + sammlung.HoleTitelText(e);
+            EXPECT_EQ(sammlung.HoleElternTitel(kette.back()), ElternNachListe(titel, kette.back()));
+            EXPECT_EQ(sammlung.BildeTitelPfad(kette.back()), pfad) << runde << " " << id;
+        }
+    }
 }
 
 TEST(Protokollsammlung, FindsCountsChangesAndDeletesByIdentifier)

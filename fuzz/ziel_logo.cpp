@@ -1,0 +1,60 @@
+// The logo decoder: the input as a logo bitmap file, read, its colour table built, painted on the
+// recording device context whole and in part, written out and read back; and the same bytes
+// descrambled as a logo file is.
+
+#include "fuzzumgebung.h"
+#include "platform/recordingdc.h"
+#include "report/dib.h"
+
+#include <cstdlib>
+#include <sstream>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    RichteFuzzUmgebungEin();
+    return 0;
+}
+
+namespace {
+
+void Pruefe(CDib& logo)
+{
+    logo.Breite();
+    logo.AnzahlFarben();
+    logo.PalettenGroesse();
+    logo.ErzeugePalette();
+    RecordingDC dc;
+    const RECT ziel{100, -100, 4100, -500};
+    const RECT ganz{0, 0, logo.Breite(), std::abs(logo.Hoehe())};
+    const RECT teil{1, 1, logo.Breite() / 2, std::abs(logo.Hoehe()) / 2};
+    logo.Zeichne(&dc, &ziel, &ganz);
+    logo.Zeichne(&dc, &ziel, &teil);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
+{
+    const std::string bytes(reinterpret_cast<const char*>(daten), groesse);
+    CDib logo;
+    std::istringstream strom(bytes);
+    if (logo.Lese(strom) == 0)
+        return 0;
+    Pruefe(logo);
+
+    // What is written reads back as the same bitmap.
+    std::ostringstream geschrieben;
+    const std::size_t laenge = logo.Schreibe(geschrieben);
+    CDib wieder;
+    std::istringstream zurueck(geschrieben.str());
+    if (wieder.Lese(zurueck) != laenge || wieder.Breite() != logo.Breite() ||
+        wieder.Hoehe() != logo.Hoehe())
+        std::abort();
+
+    std::string verschluesselt = bytes;
+    EntschluesseleLogoPuffer(verschluesselt.data(), verschluesselt.size());
+    EntschluesseleLogoPuffer(verschluesselt.data(), verschluesselt.size());
+    if (verschluesselt != bytes)
+        std::abort();
+    return 0;
+}

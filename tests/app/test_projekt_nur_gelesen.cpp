@@ -1,0 +1,107 @@
+// The viewer only ever reads the project file: previews, prints and exports leave its bytes and
+// its time stamp as they were.
+#include "app/seitenvorschau.h"
+#include "viewer_fixtur.h"
+
+#include <QFileDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::string Bytes(const std::string& pfad)
+{
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+}
+
+class NurGelesen : public ViewerUmgebung
+{
+protected:
+    static void WaehleAlle(CAppListCtrl& liste)
+    {
+        liste.selectAll();
+        ASSERT_EQ(liste.HoleAusgewaehlteInfos().size(),
+                  static_cast<size_t>(liste.HoleModell().rowCount()));
+    }
+
+    // The preview of the selection, shown until its pages are drawn, then closed.
+    void ZeigeVorschau()
+    {
+        bool gezeigt = false;
+        QTimer::singleShot(0, &m_kontext, [&gezeigt] {
+            if (auto* vorschau = OffenesFenster<CSeitenvorschau>()) {
+                gezeigt = true;
+                QApplication::processEvents();
+                vorschau->reject();
+            }
+        });
+        m_ansicht->OnFilePrintPreview();
+        EXPECT_TRUE(gezeigt);
+    }
+
+    // The selection printed to a PDF; its page count.
+    int DruckeAlsPdf(const QString& datei)
+    {
+        if (!m_ansicht->OnPreparePrinting())
+            return -1;
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(datei);
+        m_ansicht->OnBeginPrinting(drucker);
+        m_ansicht->OnPrint(drucker, true);
+        return m_ansicht->HoleDruckauftrag().GetSeitenzahl();
+    }
+
+    // Answers the export's save dialog with that path.
+    void Exportiere(const QString& pfad)
+    {
+        QTimer::singleShot(0, &m_kontext, [pfad] {
+            if (auto* dialog = OffenesFenster<QFileDialog>()) {
+                dialog->selectFile(pfad);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        });
+        m_ansicht->ExportiereMessungen();
+    }
+
+    QObject m_kontext;
+};
+
+} // namespace
+
+TEST_F(NurGelesen, PreviewPrintSummaryAndExportLeaveTheProjectFileAsItWas)
+{
+    const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
+    ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+    // A day old, so that any write would show whatever the clock's resolution.
+    const auto zeit = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::filesystem::last_write_time(pfad, zeit);
+    const std::string bytes = Bytes(pfad);
+    Starte(pfad);
+    const QString ordner = AusCp1252(ProgrammOrdnerText());
+
+    // Every protocol, previewed and printed.
+    WaehleAlle(Protokolle());
+    ZeigeVorschau();
+    EXPECT_GT(DruckeAlsPdf(ordner + u"/berichte.pdf"_s), 0);
+
+    // Every measurement, as the summary table and as the export.
+    m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+    WaehleAlle(Messungen());
+    ZeigeVorschau();
+    EXPECT_GT(DruckeAlsPdf(ordner + u"/zusammenstellung.pdf"_s), 0);
+    Exportiere(ordner + u"/alle.messungen"_s);
+    EXPECT_TRUE(QFile::exists(ordner + u"/alle.messungen"_s));
+
+    m_app.reset(); // the viewer's end
+    EXPECT_EQ(Bytes(pfad), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(pfad), zeit);
+}
