@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
     for (const auto& [tag, wert] : Muster().metadaten)
         protokolle.SetzeMassnahmeWert("massnahme_" + tag, wert);
     const std::string id = protokoll->GetID();
-    std::vector<CProtokolldruckAuftrag::MessungsSchluessel> messungen;
+    std::vector<MessungsSchluessel> messungen;
     MESSUNG messung;
     for (int i = 0; i < protokoll->GetAnzahlMessungen(); ++i) {
         protokoll->GetMessung(i, messung);

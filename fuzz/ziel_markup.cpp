@@ -19,11 +19,11 @@ void LeseAttribute(const CMarkup& xml)
         xml.HoleKindAttribut(namen[n]);
     }
     xml.HoleAttribut("ID");
-    std::array<std::string, 3> werte;
     const std::array<std::string_view, 3> sichten = {namen[0], namen[1], "pruefart_ID"};
-    const std::array<std::string*, 3> ziele = {&werte[0], &werte[1], &werte[2]};
-    xml.HoleAttribute(sichten, ziele);
-    xml.HoleKindAttribute(sichten, ziele);
+    std::array<size_t, 3> enden{};
+    std::string werte;
+    xml.HaengeKindAttributeAn(sichten, werte, enden);
+    xml.HaengeKindDatenAn(werte);
 }
 
 // Depth first through the whole document; the parse has already bounded the depth by the text.

@@ -18,16 +18,6 @@
 #include <map>
 #include <memory>
 
-// The visible top-level window of that kind, such as a dialog a test answers; null when none.
-template <typename Fenster> Fenster* OffenesFenster()
-{
-    for (QWidget* fenster : QApplication::topLevelWidgets()) {
-        if (auto* gesucht = qobject_cast<Fenster*>(fenster); gesucht && gesucht->isVisible())
-            return gesucht;
-    }
-    return nullptr;
-}
-
 class ViewerUmgebung : public AppUmgebung
 {
 protected:
