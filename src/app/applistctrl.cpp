@@ -218,15 +218,6 @@ void CAppListCtrl::OnColumnclick(int spalte)
     SortiereNachSpalte(spalte + m_sortierRichtung);
 }
 
-const std::string& CAppListCtrl::HoleTitelPfad(const CProtokolle& protokolle,
-                                               const std::string& titelId)
-{
-    auto eintrag = m_titelCache.find(titelId);
-    if (eintrag == m_titelCache.end())
-        eintrag = m_titelCache.emplace(titelId, protokolle.BildeTitelPfad(titelId)).first;
-    return eintrag->second;
-}
-
 const std::string* CAppListCtrl::HolePruefartName(CPruefartKatalog& auswahl,
                                                   const CProtokoll& protokoll)
 {
@@ -243,7 +234,6 @@ const std::string* CAppListCtrl::HolePruefartName(CPruefartKatalog& auswahl,
 
 void CAppListCtrl::BeginneFuellung(const CProtokolle& protokolle)
 {
-    m_titelCache.clear();
     m_pruefartNamen.clear();
     m_protokolle = &protokolle;
     m_protokollzellen.assign(static_cast<size_t>(protokolle.GetAnzahl()), {});

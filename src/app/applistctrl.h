@@ -102,8 +102,6 @@ protected:
 
     void paintEvent(QPaintEvent* ereignis) override;
 
-    // Title path of a titel_ID, looked up once per fill.
-    const std::string& HoleTitelPfad(const CProtokolle& protokolle, const std::string& titelId);
     // Catalogue name of the protocol's test type, chosen in `auswahl` once per type and fill; null
     // for a type the catalogue does not hold.
     const std::string* HolePruefartName(CPruefartKatalog& auswahl, const CProtokoll& protokoll);
@@ -129,7 +127,6 @@ private:
     LISTENAUSSEHEN m_aussehen;
     CBildliste m_bildliste;
     CListenModell* m_modell;
-    std::map<std::string, std::string> m_titelCache;
     std::map<std::pair<std::string, int>, std::optional<std::string>> m_pruefartNamen;
     const CProtokolle* m_protokolle = nullptr;
     int m_sortierRichtung = 0;

@@ -204,7 +204,7 @@ void CMessungsListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruefa
         PROTOKOLLZELLEN& zellen = m_protokollzellen[static_cast<size_t>(i)];
         zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + pruefart;
         zellen.pruefartSortierText = GrossSchreiben(pruefart);
-        zellen.titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
+        zellen.titel = protokolle.BildeTitelPfad(protokoll.GetTitelID());
         zellen.titelSortierText = GrossSchreiben(zellen.titel);
         FuegeMessungenHinzu(i, protokoll, filter, zeilen, positionen);
     }

@@ -84,7 +84,7 @@ void CProtokollListCtrl::FuelleListe(const CProtokolle& protokolle, const CPruef
             zellen.pruefart = protokoll.GetPruefunterartKuerzel() + "  " + *name;
             zellen.pruefartSortierText = GrossSchreiben(*name);
         }
-        zellen.titel = HoleTitelPfad(protokolle, protokoll.GetTitelID());
+        zellen.titel = protokolle.BildeTitelPfad(protokoll.GetTitelID());
         zellen.titelSortierText = GrossSchreiben(zellen.titel);
         zeilen[static_cast<size_t>(i)].info.schluessel = protokoll.GetID();
         zeilen[static_cast<size_t>(i)].protokoll = i;
