@@ -65,6 +65,17 @@ void Dokumente(Saat& saat, const MusterProjekt& muster)
         saat.Schreibe("markup", FuzzTexte({"messung"}) + protokoll.SchreibeXML());
 }
 
+// Each protocol as written, and one as an old format writes it, whose general text is converted.
+void Protokolle(Saat& saat, const MusterProjekt& muster)
+{
+    for (const CProtokoll& protokoll : muster.protokolle)
+        saat.Schreibe("protokoll", protokoll.SchreibeXML());
+    std::string alt = muster.protokolle.front().SchreibeXML();
+    const std::string neu = "version=\"0.0.2\"";
+    alt.replace(alt.find(neu), neu.size(), "version=\"0.0.1\"");
+    saat.Schreibe("protokoll", alt);
+}
+
 void Datentexte(Saat& saat, const MusterProjekt& muster)
 {
     for (size_t i = 0; i < muster.protokolle.size(); ++i) {
@@ -149,6 +160,7 @@ int main(int argc, char** argv)
     Saat saat{std::filesystem::path(argv[1])};
     Projekte(saat, muster);
     Dokumente(saat, muster);
+    Protokolle(saat, muster);
     Datentexte(saat, muster);
     Logos(saat);
     Nachrichten(saat);

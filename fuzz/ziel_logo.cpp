@@ -1,11 +1,15 @@
 // The logo decoder: the input as a logo bitmap file, read, its colour table built, painted on the
-// recording device context whole and in part, written out and read back; and the same bytes
-// descrambled as a logo file is.
+// recording device context and through Qt's painter on a small image, whole and in part, written
+// out and read back; and the same bytes descrambled as a logo file is.
 
 #include "fuzzumgebung.h"
 #include "platform/recordingdc.h"
 #include "report/dib.h"
 
+#include "platform/qtdc.h"
+
+#include <QImage>
+#include <QPainter>
 #include <cstdlib>
 #include <sstream>
 
@@ -17,18 +21,30 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 namespace {
 
+void Zeichne(const CDib& logo, CDC& dc)
+{
+    // 16 mm by 4 mm: at the image's 96 dpi a few dozen pixels, so that painting stays quick.
+    const RECT ziel{100, -100, 1700, -500};
+    const RECT ganz{0, 0, logo.Breite(), std::abs(logo.Hoehe())};
+    const RECT teil{1, 1, logo.Breite() / 2, std::abs(logo.Hoehe()) / 2};
+    logo.Zeichne(&dc, &ziel, &ganz);
+    logo.Zeichne(&dc, &ziel, &teil);
+}
+
 void Pruefe(CDib& logo)
 {
     logo.Breite();
     logo.AnzahlFarben();
     logo.PalettenGroesse();
     logo.ErzeugePalette();
-    RecordingDC dc;
-    const RECT ziel{100, -100, 4100, -500};
-    const RECT ganz{0, 0, logo.Breite(), std::abs(logo.Hoehe())};
-    const RECT teil{1, 1, logo.Breite() / 2, std::abs(logo.Hoehe()) / 2};
-    logo.Zeichne(&dc, &ziel, &ganz);
-    logo.Zeichne(&dc, &ziel, &teil);
+    RecordingDC aufzeichnung;
+    Zeichne(logo, aufzeichnung);
+    // What reaches Qt's painter is what a preview or a printout paints.
+    QImage bild(72, 24, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::white);
+    QPainter maler(&bild);
+    QtDC dc(maler);
+    Zeichne(logo, dc);
 }
 
 } // namespace
