@@ -586,25 +586,40 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
 
 std::string CProtokoll::SchreibeXML() const
 {
+    const PROTOKOLLKENNUNG kennung{m_version,    m_id,          m_titelId,
+                                   m_pruefartId, m_pruefartVer, m_pruefunterartKuerzel};
+    return SchreibeProtokollXml(kennung, *this, GetAnzahlMessungen(), [this](int i) {
+        MESSUNG messung;
+        GetMessung(i, messung);
+        return messung;
+    });
+}
+
+std::string SchreibeProtokollXml(const PROTOKOLLKENNUNG& kennung, const CVersuchData& texte,
+                                 int anzahl, const std::function<MESSUNG(int)>& messung)
+{
     CMarkup dokument;
     dokument.FuegeElementHinzu("protokoll");
-    dokument.FuegeAttributHinzu("version", m_version);
-    dokument.FuegeAttributHinzu("ID", m_id);
-    dokument.FuegeAttributHinzu("titel_ID", m_titelId);
-    dokument.FuegeAttributHinzu("pruefart_ID", m_pruefartId);
-    dokument.FuegeAttributZahlHinzu("pruefart_VER", m_pruefartVer);
-    dokument.FuegeAttributHinzu("pruefunterartKuerzel", m_pruefunterartKuerzel);
+    dokument.FuegeAttributHinzu("version", kennung.version);
+    dokument.FuegeAttributHinzu("ID", kennung.id);
+    dokument.FuegeAttributHinzu("titel_ID", kennung.titelId);
+    dokument.FuegeAttributHinzu("pruefart_ID", kennung.pruefartId);
+    dokument.FuegeAttributZahlHinzu("pruefart_VER", kennung.pruefartVer);
+    dokument.FuegeAttributHinzu("pruefunterartKuerzel", kennung.kuerzel);
 
     dokument.FuegeKindElementHinzu("daten");
     dokument.BetreteElement();
-    dokument.FuegeKindElementHinzu("daten_allgemein", daten_allgemein);
-    dokument.FuegeKindElementHinzu("daten_speziell", daten_speziell);
+    dokument.FuegeKindElementHinzu("daten_allgemein", texte.daten_allgemein);
+    dokument.FuegeKindElementHinzu("daten_speziell", texte.daten_speziell);
     dokument.FuegeKindElementHinzu("daten_messungen");
     dokument.BetreteElement();
-    for (int i = 0; i < GetAnzahlMessungen(); ++i) {
-        dokument.FuegeKindElementHinzu("messung", MessungsFeld(i, kDaten));
-        for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage})
-            dokument.FuegeKindAttributHinzu(kMessungsAttribute[feld], MessungsFeld(i, feld));
+    for (int i = 0; i < anzahl; ++i) {
+        const MESSUNG m = messung(i);
+        dokument.FuegeKindElementHinzu("messung", m.daten);
+        dokument.FuegeKindAttributHinzu("lfdNr", m.lfdNr);
+        dokument.FuegeKindAttributHinzu("station", m.station);
+        dokument.FuegeKindAttributHinzu("schicht", m.schicht);
+        dokument.FuegeKindAttributHinzu("lage", m.lage);
     }
     return dokument.HoleDokument();
 }

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -137,6 +138,23 @@ private:
     std::string m_messungsTexte;
     std::vector<Messungsenden> m_messungen;
 };
+
+// The identity attributes of a protocol's XML text.
+struct PROTOKOLLKENNUNG
+{
+    std::string_view version;
+    std::string_view id;
+    std::string_view titelId;
+    std::string_view pruefartId;
+    int pruefartVer = 0;
+    std::string_view kuerzel;
+};
+
+// A protocol's XML text as the writers lay it out: the root element with its identity, the two
+// data texts of `texte`, and one "messung" element for each of the `anzahl` measurements that
+// `messung` gives.
+std::string SchreibeProtokollXml(const PROTOKOLLKENNUNG& kennung, const CVersuchData& texte,
+                                 int anzahl, const std::function<MESSUNG(int)>& messung);
 
 // Measurement-list kind 0..11 of a test type; 0 for a type without a kind of its own.
 int ListenartVonPruefart(int pruefart);

@@ -1,6 +1,7 @@
 #include "report/virtversuch.h"
 
 #include "data/markup.h"
+#include "data/protokoll.h"
 #include "data/textfunktionen.h"
 #include "platform/cdc.h"
 #include "platform/exceptions.h"
@@ -201,34 +202,21 @@ void CVirtVersuch::SetzeBindemittelBezugswerte()
 
 std::string CVirtVersuch::SchreibeProtokollXml() const
 {
-    CMarkup dokument;
-    dokument.FuegeElementHinzu("protokoll");
-    dokument.FuegeAttributHinzu("version", Version);
-    dokument.FuegeAttributHinzu("ID", Id);
-    dokument.FuegeAttributHinzu("titel_ID", TitelId);
-    dokument.FuegeAttributHinzu("pruefart_ID", PruefartId);
-    dokument.FuegeAttributZahlHinzu("pruefart_VER", Untertyp);
-    dokument.FuegeAttributHinzu("pruefunterartKuerzel", Kuerzel);
-
-    dokument.FuegeKindElementHinzu("daten");
-    dokument.BetreteElement();
-    dokument.FuegeKindElementHinzu("daten_allgemein", daten_allgemein);
-    dokument.FuegeKindElementHinzu("daten_speziell", daten_speziell);
-    dokument.FuegeKindElementHinzu("daten_messungen");
-    dokument.BetreteElement();
+    const PROTOKOLLKENNUNG kennung{Version, Id, TitelId, PruefartId, Untertyp, Kuerzel};
     const std::size_t anzahl =
         std::max({Stationen.size(), Schichten.size(), Lagen.size(), Messwerte.size()});
     const auto eintrag = [](const std::vector<std::string>& liste, std::size_t n) {
         return n < liste.size() ? liste[n] : std::string();
     };
-    for (std::size_t n = 0; n < anzahl; ++n) {
-        dokument.FuegeKindElementHinzu("messung", HoleMesswerteText(int(n)));
-        dokument.FuegeKindAttributHinzu("lfdNr", std::to_string(n + 1));
-        dokument.FuegeKindAttributHinzu("station", eintrag(Stationen, n));
-        dokument.FuegeKindAttributHinzu("schicht", eintrag(Schichten, n));
-        dokument.FuegeKindAttributHinzu("lage", eintrag(Lagen, n));
-    }
-    return dokument.HoleDokument();
+    return ::SchreibeProtokollXml(kennung, *this, int(anzahl), [&](int n) {
+        MESSUNG messung;
+        messung.lfdNr = std::to_string(n + 1);
+        messung.station = eintrag(Stationen, n);
+        messung.schicht = eintrag(Schichten, n);
+        messung.lage = eintrag(Lagen, n);
+        messung.daten = HoleMesswerteText(n);
+        return messung;
+    });
 }
 
 void CVirtVersuch::DruckeAlteSeite(int lokaleSeite, CDC* dc, RECT seite) const
