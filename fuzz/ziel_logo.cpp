@@ -3,10 +3,9 @@
 // out and read back; and the same bytes descrambled as a logo file is.
 
 #include "fuzzumgebung.h"
+#include "platform/qtdc.h"
 #include "platform/recordingdc.h"
 #include "report/dib.h"
-
-#include "platform/qtdc.h"
 
 #include <QImage>
 #include <QPainter>

@@ -11,8 +11,7 @@
 
 namespace {
 
-template <typename T>
-void Vergleiche(const char* feld, const T& schnell, const T& dokument)
+template <typename T> void Vergleiche(const char* feld, const T& schnell, const T& dokument)
 {
     if (schnell == dokument)
         return;
