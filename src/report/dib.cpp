@@ -3,6 +3,7 @@
 #include "platform/cdc.h"
 #include "platform/dateien.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <istream>
 #include <iterator>
@@ -234,7 +235,8 @@ bool CDib::KopfIstGueltig() const
         return false;
     if (breite <= 0 || hoehe == 0 || hoehe == std::numeric_limits<std::int32_t>::min())
         return false;
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
+    // Device-independent bitmaps have exactly one plane; readers refuse any other count.
+    if (KopfHalbwort(12) != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24))
         return false;
     const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
     if (kompression != BI_RGB && !(kompression == BI_RLE8 && bits == 8) &&
@@ -272,12 +274,11 @@ bool CDib::Uebernehme(const char* daten, std::size_t laenge)
     return true;
 }
 
-// Pixels whose index lies beyond the colour table paint black.
+// Painted from a plain info header of 40 bytes, which every reader knows whatever the file's
+// header version; pixels whose index lies beyond the colour table paint black.
 void CDib::BereiteMalformVor()
 {
     const unsigned bits = KopfHalbwort(14);
-    if (bits > 8)
-        return;
     const std::uint32_t kompression = KopfWort(16);
     const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
     if (rle) {
@@ -288,13 +289,16 @@ void CDib::BereiteMalformVor()
     const unsigned malBits = rle ? 8 : bits;
     const std::size_t tabelle = KopfWort(0);
     const std::size_t farben = AnzahlFarben();
-    const std::size_t alleFarben = std::size_t(1) << malBits;
-    m_malKopf.assign(m_kopf.begin(), m_kopf.begin() + std::ptrdiff_t(tabelle + 4 * farben));
-    m_malKopf.resize(tabelle + 4 * alleFarben, 0);
+    const std::size_t alleFarben = malBits <= 8 ? std::size_t(1) << malBits : 0;
+    m_malKopf.assign(m_kopf.begin(), m_kopf.begin() + std::ptrdiff_t(InfoKopfGroesse));
+    m_malKopf.insert(m_malKopf.end(), m_kopf.begin() + std::ptrdiff_t(tabelle),
+                     m_kopf.begin() + std::ptrdiff_t(tabelle + 4 * std::min(farben, alleFarben)));
+    m_malKopf.resize(InfoKopfGroesse + 4 * alleFarben, 0);
     const auto setzeWort = [this](std::size_t stelle, std::uint32_t wert) {
         for (int i = 0; i < 4; ++i)
             m_malKopf[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
     };
+    setzeWort(0, InfoKopfGroesse);
     m_malKopf[14] = static_cast<unsigned char>(malBits);
     m_malKopf[15] = 0;
     setzeWort(16, BI_RGB);
@@ -376,9 +380,8 @@ int CDib::Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const
 {
     if (IstLeer())
         return 0;
-    const auto& kopf = m_malKopf.empty() ? m_kopf : m_malKopf;
     const auto& bits = m_malBits.empty() ? m_bits : m_malBits;
-    const DIB dib{kopf.data(), kopf.size(), bits.data(), bits.size()};
+    const DIB dib{m_malKopf.data(), m_malKopf.size(), bits.data(), bits.size()};
     return dc->StretchDIBits(ziel->left, ziel->top, ziel->right - ziel->left,
                              ziel->bottom - ziel->top, quelle->left,
                              std::abs(Hoehe()) - quelle->bottom, quelle->right - quelle->left,

@@ -66,7 +66,7 @@ private:
     std::vector<unsigned char> m_bits;
     // Colours of the colour table; empty when the bitmap has none.
     std::vector<Farbwert> m_palette;
-    // A bitmap with a colour table is painted from this header, whose table has an entry for
+    // The bitmap is painted from this header of 40 bytes, whose colour table has an entry for
     // every index the rows can hold, and a run-length one from these rows of one byte per pixel:
     // the drawing layer sees only plain rows and never looks up an index beyond the table.
     std::vector<unsigned char> m_malKopf;

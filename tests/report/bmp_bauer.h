@@ -7,6 +7,8 @@
 
 struct BmpBauer
 {
+    // 40 for a BITMAPINFOHEADER; a longer header is padded with zero bytes.
+    std::uint32_t kopfGroesse = 40;
     std::int32_t breite = 1;
     std::int32_t hoehe = 1;
     std::uint16_t bitsProBildpunkt = 24;
@@ -26,7 +28,7 @@ struct BmpBauer
     std::string InfoKopf() const
     {
         std::string kopf;
-        Wort(kopf, 40);
+        Wort(kopf, kopfGroesse);
         Wort(kopf, std::uint32_t(breite));
         Wort(kopf, std::uint32_t(hoehe));
         Wort(kopf, 1, 2);
@@ -37,6 +39,7 @@ struct BmpBauer
         Wort(kopf, 2835);
         Wort(kopf, farbenBenutzt);
         Wort(kopf, 0);
+        kopf.resize(kopfGroesse, '\0');
         for (std::uint32_t farbe : farben) {
             kopf.push_back(char(farbe >> 16));
             kopf.push_back(char(farbe >> 8));

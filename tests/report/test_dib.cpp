@@ -289,6 +289,43 @@ TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
     EXPECT_EQ(Lade(rle8), erwartet);
 }
 
+// Qt's reader refuses most header sizes between the ones it knows; every size from 40 up is read,
+// with the colour table right behind the header.
+TEST_F(LogoDateien, InfoHeadersLongerThanFortyBytesPaintAtEveryDepth)
+{
+    BmpBauer acht;
+    acht.breite = 2;
+    acht.hoehe = 2;
+    acht.bitsProBildpunkt = 8;
+    acht.farbenBenutzt = 3;
+    acht.farben = {Rot, Gruen, Blau};
+    acht.bits = Bytes({0, 1, 0, 0, 2, 0, 0, 0});
+    BmpBauer lauflaenge = acht;
+    lauflaenge.kompression = 1;
+    lauflaenge.bits = Bytes({1, 0, 1, 1, 0, 0, 1, 2, 1, 0, 0, 1});
+    lauflaenge.bildGroesse = std::uint32_t(lauflaenge.bits.size());
+    BmpBauer vier = acht;
+    vier.bitsProBildpunkt = 4;
+    vier.bits = Bytes({0x01, 0, 0, 0, 0x20, 0, 0, 0});
+    BmpBauer echt;
+    echt.breite = 2;
+    echt.hoehe = 2;
+    echt.bits = Bytes({0, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0xFF, 0, 0});
+    BmpBauer obenZuerst = echt;
+    obenZuerst.hoehe = -2;
+    const Bild erwartet{Blau, Rot, Rot, Gruen};
+
+    for (const std::uint32_t kopfGroesse : {40u, 48u, 52u, 64u, 108u, 124u})
+        for (BmpBauer bmp : {acht, lauflaenge, vier, echt}) {
+            SCOPED_TRACE(testing::Message() << kopfGroesse << " bytes, " << bmp.bitsProBildpunkt
+                                            << " bits, compression " << bmp.kompression);
+            bmp.kopfGroesse = kopfGroesse;
+            EXPECT_EQ(Lade(bmp), erwartet);
+            obenZuerst.kopfGroesse = kopfGroesse;
+            EXPECT_EQ(Lade(obenZuerst), (Bild{Rot, Gruen, Blau, Rot}));
+        }
+}
+
 TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
 {
     BmpBauer gut;
@@ -326,6 +363,7 @@ TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
         {"zero width", mitWort(18, 0)},
         {"negative width", mitWort(18, 0xFFFFFFFF)},
         {"zero height", mitWort(22, 0)},
+        {"two planes", mitWort(26, 2 | 24 << 16)},
         {"16 bits per pixel", mitWort(28, 16)},
         {"bit fields compression", mitWort(30, 3)},
         {"huge dimensions", mitWort(22, 0x7FFFFFFF)},
