@@ -10,6 +10,7 @@
 #include "data/pruefartkatalog.h"
 #include "musterbauer.h"
 #include "platform/text.h"
+#include "qtumgebung.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -142,10 +143,7 @@ BENCHMARK(SammlungOeffnen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     // Widgets need an application; the lists' layouts go to a profile of this run only.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir konfiguration;
-    qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
+    const CQtBenchUmgebung umgebung;
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     benchmark::Initialize(&argc, argv);
