@@ -51,7 +51,7 @@ struct Umgebung
     {
         SetzeProgrammOrdner(NachCp1252(ordner.path()));
         // Messages (the logo is missing) must not wait for a click.
-        SetzeMeldungsAusgabe([](const std::string&, MeldungsArt) {});
+        SetzeMeldungsAusgabe([](const Meldung&) {});
         projekt = ordner.path() + QStringLiteral("/gross.axo");
         if (!SchreibeProjektDatei(BaueGrossesProjekt(kProtokolle, kMessungen), NachCp1252(projekt)))
             std::fprintf(stderr, "programmstart: %s nicht geschrieben\n", qPrintable(projekt));
@@ -71,7 +71,7 @@ const Umgebung& Welt()
 // ends at once, as the time to measure ends with the lists filled.
 [[noreturn]] void StarteKind(const QString& was, const QString& projekt)
 {
-    SetzeMeldungsAusgabe([](const std::string&, MeldungsArt) {});
+    SetzeMeldungsAusgabe([](const Meldung&) {});
     RegistriereSchriften();
     std::unique_ptr<CVersucheApp> viewer;
     QMainWindow fenster;

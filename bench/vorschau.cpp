@@ -46,7 +46,7 @@ class GrosserViewer
 public:
     GrosserViewer()
     {
-        SetzeMeldungsAusgabe([](const std::string&, MeldungsArt) {});
+        SetzeMeldungsAusgabe([](const Meldung&) {});
         SetzeProgrammOrdner(
             NachCp1252(QCoreApplication::applicationDirPath() + QStringLiteral("/..")));
         const std::string pfad = NachCp1252(m_ordner.filePath(QStringLiteral("gross.axo")));

@@ -29,7 +29,7 @@ void RichteFuzzUmgebungEin()
     std::atexit([] { delete app; });
     std::setlocale(LC_NUMERIC, "C");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    SetzeMeldungsAusgabe([](const std::string&, MeldungsArt) {});
+    SetzeMeldungsAusgabe([](const Meldung&) {});
 }
 
 std::string FuzzDateipfad(const std::string& name)

@@ -107,17 +107,17 @@ void CMessungsListCtrl::OnKopfRechtsklick(const QPoint& punkt)
     const int spalte = header()->logicalIndexAt(punkt);
     if (spalte < 0)
         return;
-    if (spalte == 0)
-        ZeigeMeldung("Für diese Spalte kann kein Filter gesetzt werden!", MeldungsArt::Warnung);
-    else if (spalte == 1)
-        ZeigeMeldung("Für diese Spalte kann kein Filter gesetzt werden.\nWählen Sie stattdessen "
-                     "bitte eine Prüfart in der Combobox \"Versuchsart\" aus!",
-                     MeldungsArt::Warnung);
-    else if (!IstFilterbareSpalte(spalte))
-        ZeigeMeldung("Für diese Spalte kann (noch) kein Filter gesetzt werden",
-                     MeldungsArt::Warnung);
-    else
+    if (IstFilterbareSpalte(spalte)) {
         SetzeSpaltenfilter(spalte);
+        return;
+    }
+    const char* text = "Für diese Spalte kann (noch) kein Filter gesetzt werden";
+    if (spalte == 0)
+        text = "Für diese Spalte kann kein Filter gesetzt werden!";
+    else if (spalte == 1)
+        text = "Für diese Spalte kann kein Filter gesetzt werden.\nWählen Sie stattdessen bitte "
+               "eine Prüfart in der Combobox \"Versuchsart\" aus!";
+    ZeigeMeldung(text, MeldungsArt::Warnung, "Filter setzen");
 }
 
 void CMessungsListCtrl::SetzeSpaltenfilter(int spalte)

@@ -17,6 +17,8 @@ bool InstalliereQtUebersetzung(QTranslator& uebersetzer)
     return QCoreApplication::installTranslator(&uebersetzer);
 }
 
+namespace {
+
 QMessageBox::Icon MeldungsSymbol(MeldungsArt art)
 {
     switch (art) {
@@ -30,14 +32,15 @@ QMessageBox::Icon MeldungsSymbol(MeldungsArt art)
     return QMessageBox::NoIcon;
 }
 
-std::unique_ptr<QMessageBox> ErzeugeMeldungsfenster(const std::string& text, MeldungsArt art,
-                                                    QWidget* parent)
+} // namespace
+
+std::unique_ptr<QMessageBox> ErzeugeMeldungsfenster(const Meldung& meldung, QWidget* parent)
 {
-    return std::make_unique<QMessageBox>(MeldungsSymbol(art), u"AXO Protokollübersicht"_s,
-                                         AusCp1252(text), QMessageBox::Ok, parent);
+    return std::make_unique<QMessageBox>(MeldungsSymbol(meldung.art), AusCp1252(meldung.titel),
+                                         AusCp1252(meldung.text), QMessageBox::Ok, parent);
 }
 
-void ZeigeMeldungsfenster(const std::string& text, MeldungsArt art)
+void ZeigeMeldungsfenster(const Meldung& meldung)
 {
-    ErzeugeMeldungsfenster(text, art, QApplication::activeWindow())->exec();
+    ErzeugeMeldungsfenster(meldung, QApplication::activeWindow())->exec();
 }

@@ -14,9 +14,7 @@ class QTranslator;
 // translations folder into `uebersetzer` and installs it; false when they are not there.
 bool InstalliereQtUebersetzung(QTranslator& uebersetzer);
 
-// A plain message has an OK button and no symbol; warnings and errors show theirs.
-QMessageBox::Icon MeldungsSymbol(MeldungsArt art);
-std::unique_ptr<QMessageBox> ErzeugeMeldungsfenster(const std::string& text, MeldungsArt art,
-                                                    QWidget* parent);
+// A message box with an OK button; a plain message has no symbol, warnings and errors show theirs.
+std::unique_ptr<QMessageBox> ErzeugeMeldungsfenster(const Meldung& meldung, QWidget* parent);
 // Shows a message modally over the active window.
-void ZeigeMeldungsfenster(const std::string& text, MeldungsArt art);
+void ZeigeMeldungsfenster(const Meldung& meldung);

@@ -85,7 +85,7 @@ bool PruefeDruckauswahl(bool protokollseite, bool ausgewaehlt)
         return true;
     ZeigeMeldung(protokollseite ? "Die zu druckenden Protokolle müssen vorher ausgewählt werden!"
                                 : "Die zu druckenden Messungen müssen vorher ausgewählt werden!",
-                 MeldungsArt::Warnung);
+                 MeldungsArt::Warnung, "Drucken");
     return false;
 }
 

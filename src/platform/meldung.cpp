@@ -12,10 +12,10 @@ MeldungsAusgabe& Ausgabe()
 
 } // namespace
 
-void ZeigeMeldung(const std::string& text, MeldungsArt art)
+void ZeigeMeldung(const std::string& text, MeldungsArt art, const std::string& titel)
 {
     if (Ausgabe())
-        Ausgabe()(text, art);
+        Ausgabe()({text, titel, art});
     else
         std::fprintf(stderr, "%s\n", text.c_str());
 }

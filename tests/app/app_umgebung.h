@@ -11,8 +11,20 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
+
+inline void PrintTo(const Meldung& meldung, std::ostream* aus)
+{
+    *aus << '"' << meldung.text << "\" (" << meldung.titel << ", " << static_cast<int>(meldung.art)
+         << ')';
+}
+
+inline Meldung Hinweis(const std::string& text)
+{
+    return {text, ProgrammTitel, MeldungsArt::Hinweis};
+}
 
 // The shown top-level window of that type, such as a dialog a test answers; null when none is.
 template <typename Fenster> Fenster* OffenesFenster()
@@ -39,7 +51,7 @@ protected:
         m_vorherigesVerzeichnis = QDir::currentPath();
         SetzeProgrammOrdner(ProgrammOrdnerText());
         m_vorherigeAusgabe = SetzeMeldungsAusgabe(
-            [this](const std::string& text, MeldungsArt) { m_meldungen.push_back(text); });
+            [this](const Meldung& meldung) { m_meldungen.push_back(meldung); });
     }
 
     void TearDown() override
@@ -58,7 +70,7 @@ protected:
     QTemporaryDir m_programmOrdner;
     QTemporaryDir m_socketOrdner;
     QTemporaryDir m_laufzeitOrdner;
-    std::vector<std::string> m_meldungen;
+    std::vector<Meldung> m_meldungen;
 
 private:
     QByteArray m_vorherigesTmp;

@@ -151,7 +151,7 @@ TEST_F(GeschwisterVerbindung, SenderReachTheOverviewAndEveryWindowWithTitelInIts
 {
     // No overview of measures running: the user is told.
     EXPECT_FALSE(SendeAnMassnahmenuebersicht("OEFFNE_PROTOKOLL"));
-    EXPECT_EQ(m_meldungen, std::vector<std::string>{"Unable to find \"AXO Maßnahmenübersicht\""});
+    EXPECT_EQ(m_meldungen, std::vector{Hinweis("Unable to find \"AXO Maßnahmenübersicht\"")});
 
     CGeschwisterVerbindung uebersicht;
     ASSERT_TRUE(uebersicht.Lausche(GeschwisterAdresse(u"axo_massnahmenuebersicht_class"_s)));

@@ -243,7 +243,7 @@ TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
     m_ansicht->ExportiereMessungen();
     EXPECT_EQ(LeseDatei(projekt), vorher);
     ASSERT_EQ(m_meldungen.size(), 1u);
-    EXPECT_EQ(m_meldungen[0], "Die geöffnete Projektdatei kann nicht überschrieben werden.");
+    EXPECT_EQ(m_meldungen[0].text, "Die geöffnete Projektdatei kann nicht überschrieben werden.");
 
     // Nor one opened later, whatever way its name is written.
     const std::string zweites =

@@ -175,5 +175,5 @@ TEST_F(MessungsseiteImViewer, DoppelklickOeffnetDieVorschauDerMessungen)
     QApplication::processEvents();
     // Nothing selected: the preview stops at its check of the measurements' selection.
     ASSERT_EQ(m_meldungen.size(), 1u);
-    EXPECT_EQ(m_meldungen[0], "Die zu druckenden Messungen müssen vorher ausgewählt werden!");
+    EXPECT_EQ(m_meldungen[0].text, "Die zu druckenden Messungen müssen vorher ausgewählt werden!");
 }

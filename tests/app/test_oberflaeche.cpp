@@ -28,16 +28,35 @@ TEST(Oberflaeche, QtsDruckdialogeSprechenDeutsch)
     EXPECT_EQ(QPrintDialog(&drucker).windowTitle(), u"Print"_s);
 }
 
-TEST(Oberflaeche, MeldungOhneSymbolNurMitOk)
+TEST(Oberflaeche, MeldungsfensterZeigtTextTitelSymbolUndNurOk)
 {
-    const auto hinweis = ErzeugeMeldungsfenster("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!",
-                                                MeldungsArt::Hinweis, nullptr);
-    EXPECT_EQ(hinweis->icon(), QMessageBox::NoIcon);
-    ASSERT_EQ(hinweis->buttons().size(), 1);
-    EXPECT_EQ(hinweis->standardButton(hinweis->buttons().front()), QMessageBox::Ok);
-    EXPECT_EQ(hinweis->text(), u"Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!"_s);
-    EXPECT_EQ(hinweis->windowTitle(), u"AXO Protokollübersicht"_s);
-
-    EXPECT_EQ(MeldungsSymbol(MeldungsArt::Warnung), QMessageBox::Warning);
-    EXPECT_EQ(MeldungsSymbol(MeldungsArt::Fehler), QMessageBox::Critical);
+    struct Fall
+    {
+        Meldung meldung;
+        QString text, titel;
+        QMessageBox::Icon symbol;
+    };
+    const Fall faelle[] = {
+        {{"Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!", ProgrammTitel, MeldungsArt::Hinweis},
+         u"Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!"_s,
+         u"AXO Protokollübersicht"_s,
+         QMessageBox::NoIcon},
+        {{"Für diese Spalte kann kein Filter gesetzt werden!", "Filter setzen",
+          MeldungsArt::Warnung},
+         u"Für diese Spalte kann kein Filter gesetzt werden!"_s,
+         u"Filter setzen"_s,
+         QMessageBox::Warning},
+        {{"m_xml.SetDoc() fehlgeschlagen", ProgrammTitel, MeldungsArt::Fehler},
+         u"m_xml.SetDoc() fehlgeschlagen"_s,
+         u"AXO Protokollübersicht"_s,
+         QMessageBox::Critical},
+    };
+    for (const Fall& fall : faelle) {
+        const auto fenster = ErzeugeMeldungsfenster(fall.meldung, nullptr);
+        EXPECT_EQ(fenster->text(), fall.text);
+        EXPECT_EQ(fenster->windowTitle(), fall.titel);
+        EXPECT_EQ(fenster->icon(), fall.symbol);
+        ASSERT_EQ(fenster->buttons().size(), 1);
+        EXPECT_EQ(fenster->standardButton(fenster->buttons().front()), QMessageBox::Ok);
+    }
 }

@@ -99,7 +99,7 @@ protected:
     void SetUp() override
     {
         m_vorherigeAusgabe = SetzeMeldungsAusgabe(
-            [this](const std::string& text, MeldungsArt) { m_meldungen.push_back(text); });
+            [this](const Meldung& meldung) { m_meldungen.push_back(meldung.text); });
         m_vorherigePfade = g_pfade;
         SchreibeEinstellungInt("protokollnrDrucken", 1);
         SchreibeEinstellungInt("anteilAlsProzent", 0);
@@ -357,8 +357,9 @@ TEST_F(Druckbefehle, WithoutSelectionNeitherPrintNorPreviewStarts)
     m_app.SetzeQuerformat(true);
     m_ansicht->OnFilePrintPreview(); // would block in its dialog if it started
     m_ansicht->OnFilePrint();
-    EXPECT_EQ(m_meldungen, std::vector<std::string>(
-                               2, "Die zu druckenden Protokolle müssen vorher ausgewählt werden!"));
+    const Meldung protokolleFehlen{"Die zu druckenden Protokolle müssen vorher ausgewählt werden!",
+                                   "Drucken", MeldungsArt::Warnung};
+    EXPECT_EQ(m_meldungen, std::vector(2, protokolleFehlen));
     EXPECT_EQ(m_ansicht->HoleDruckauftrag().GetSeitenzahl(), 0);
     EXPECT_EQ(m_app.HoleDrucker().pageLayout().orientation(), QPageLayout::Landscape)
         << "a refused job leaves the printer as it was";
@@ -366,8 +367,9 @@ TEST_F(Druckbefehle, WithoutSelectionNeitherPrintNorPreviewStarts)
     m_meldungen.clear();
     m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
     m_ansicht->OnFilePrintPreview();
-    EXPECT_EQ(m_meldungen, std::vector<std::string>{
-                               "Die zu druckenden Messungen müssen vorher ausgewählt werden!"});
+    const Meldung messungenFehlen{"Die zu druckenden Messungen müssen vorher ausgewählt werden!",
+                                  "Drucken", MeldungsArt::Warnung};
+    EXPECT_EQ(m_meldungen, std::vector{messungenFehlen});
 }
 
 namespace {
@@ -566,9 +568,9 @@ TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsRep
     BeantworteDruckdialog(m_kontext, 2, 3);
     m_ansicht->OnFilePrint();
     EXPECT_FALSE(QFile::exists(PdfDatei()));
-    EXPECT_EQ(m_meldungen, std::vector<std::string>{"Der gewählte Seitenbereich enthält keine "
-                                                    "Seite dieses Druckauftrags. Er hat die "
-                                                    "Seiten 1 bis 1."});
+    ASSERT_EQ(m_meldungen.size(), 1u);
+    EXPECT_EQ(m_meldungen[0].text, "Der gewählte Seitenbereich enthält keine Seite dieses "
+                                   "Druckauftrags. Er hat die Seiten 1 bis 1.");
 }
 
 TEST_F(Druckbefehle_Muster, PrintingFromThePreviewTakesTheRangeOfItsPrintDialogAndTheJobsSheet)

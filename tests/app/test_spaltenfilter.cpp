@@ -256,14 +256,18 @@ TEST_F(FilterImViewer, SpaltenOhneFilterMeldenSich)
     KlickeKopf(1);
     KlickeKopf(17);
     KlickeKopf(20);
-    ASSERT_EQ(m_meldungen.size(), 4u);
-    EXPECT_EQ(m_meldungen[0], "Für diese Spalte kann kein Filter gesetzt werden!");
-    EXPECT_EQ(m_meldungen[1],
-              "Für diese Spalte kann kein Filter gesetzt werden.\nWählen Sie "
-              "stattdessen bitte eine Prüfart in der Combobox \"Versuchsart\" aus!");
+    const auto warnung = [](const char* text) {
+        return Meldung{text, "Filter setzen", MeldungsArt::Warnung};
+    };
+    const Meldung nochKeinFilter =
+        warnung("Für diese Spalte kann (noch) kein Filter gesetzt werden");
     // Columns 17 and 18 show a test type's results, which no filter reads.
-    EXPECT_EQ(m_meldungen[2], "Für diese Spalte kann (noch) kein Filter gesetzt werden");
-    EXPECT_EQ(m_meldungen[3], m_meldungen[2]);
+    EXPECT_EQ(m_meldungen,
+              (std::vector{warnung("Für diese Spalte kann kein Filter gesetzt werden!"),
+                           warnung("Für diese Spalte kann kein Filter gesetzt werden.\nWählen Sie "
+                                   "stattdessen bitte eine Prüfart in der Combobox "
+                                   "\"Versuchsart\" aus!"),
+                           nochKeinFilter, nochKeinFilter}));
     EXPECT_TRUE(m_dialogSpalte.isEmpty());
     EXPECT_EQ(Messungsseite().HoleFilter(), Filterspalten{});
 }

@@ -69,13 +69,13 @@ TEST_F(Start, WithoutLogoTheMessageComesBeforeTheWindowAndStartUpGoesOn)
 {
     CVersucheApp app;
     bool fensterBeiMeldung = true;
-    SetzeMeldungsAusgabe([&](const std::string& text, MeldungsArt) {
-        m_meldungen.push_back(text);
+    SetzeMeldungsAusgabe([&](const Meldung& meldung) {
+        m_meldungen.push_back(meldung);
         fensterBeiMeldung = app.HoleHauptfenster() != nullptr;
     });
 
     ASSERT_TRUE(app.InitInstance(Kommandozeile({})));
-    EXPECT_EQ(m_meldungen, std::vector<std::string>{LogoMeldung});
+    EXPECT_EQ(m_meldungen, std::vector{Hinweis(LogoMeldung)});
     EXPECT_FALSE(fensterBeiMeldung);
     EXPECT_TRUE(app.HoleFirmenlogo().IstLeer());
     EXPECT_EQ(Seitenlogo(), &app.HoleFirmenlogo()) << "the pages paint the application's logo";
@@ -202,7 +202,7 @@ TEST_F(Start, FileOpenReplacesTheProjectAndFileNewEmptiesIt)
     app.OeffneDokument(ProgrammOrdnerText() + "/fehlt.axo");
     EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 0);
     EXPECT_EQ(Titel(app), "AXO Reader 4.0");
-    EXPECT_EQ(m_meldungen, std::vector<std::string>{LogoMeldung}) << "only the start-up message";
+    EXPECT_EQ(m_meldungen, std::vector{Hinweis(LogoMeldung)}) << "only the start-up message";
 
     app.OeffneDokument(zweites);
     ASSERT_TRUE(app.OnFileNew());

@@ -554,7 +554,7 @@ TEST_F(Laden, OverviewDocumentCarriesTheChosenTitlesProtocols)
 
     std::vector<std::string> meldungen;
     const auto vorher = SetzeMeldungsAusgabe(
-        [&](const std::string& text, MeldungsArt) { meldungen.push_back(text); });
+        [&](const Meldung& meldung) { meldungen.push_back(meldung.text); });
     CProtokolle kaputt;
     EXPECT_FALSE(kaputt.LadeUebersicht(Schreibe("k.xml", "<a>")));
     EXPECT_FALSE(kaputt.LadeUebersicht(Pfad("fehlt.xml")));

@@ -100,14 +100,18 @@ TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)
     EXPECT_EQ(LeseProfilText("spaltenbreiten", "fehlt", "leer"), "leer");
 }
 
-TEST(Meldung, CapturedOutputReceivesTextAndKind)
+TEST(Meldung, CapturedOutputReceivesTextCaptionAndKind)
 {
-    std::vector<std::string> texte;
-    MeldungsAusgabe vorher = SetzeMeldungsAusgabe([&](const std::string& text, MeldungsArt art) {
-        texte.push_back(text + (art == MeldungsArt::Fehler ? "!" : ""));
-    });
+    std::vector<Meldung> meldungen;
+    MeldungsAusgabe vorher =
+        SetzeMeldungsAusgabe([&](const Meldung& meldung) { meldungen.push_back(meldung); });
     ZeigeMeldung("Datei nicht gefunden", MeldungsArt::Fehler);
     ZeigeMeldung("Hinweis");
+    ZeigeMeldung("Keine Auswahl", MeldungsArt::Warnung, "Drucken");
     SetzeMeldungsAusgabe(std::move(vorher));
-    EXPECT_EQ(texte, (std::vector<std::string>{"Datei nicht gefunden!", "Hinweis"}));
+    EXPECT_EQ(meldungen,
+              (std::vector<Meldung>{
+                  {"Datei nicht gefunden", "AXO Protokollübersicht", MeldungsArt::Fehler},
+                  {"Hinweis", "AXO Protokollübersicht", MeldungsArt::Hinweis},
+                  {"Keine Auswahl", "Drucken", MeldungsArt::Warnung}}));
 }
