@@ -553,8 +553,8 @@ TEST_F(Laden, OverviewDocumentCarriesTheChosenTitlesProtocols)
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_pfad"), "");
 
     std::vector<std::string> meldungen;
-    const auto vorher = SetzeMeldungsAusgabe(
-        [&](const Meldung& meldung) { meldungen.push_back(meldung.text); });
+    const auto vorher =
+        SetzeMeldungsAusgabe([&](const Meldung& meldung) { meldungen.push_back(meldung.text); });
     CProtokolle kaputt;
     EXPECT_FALSE(kaputt.LadeUebersicht(Schreibe("k.xml", "<a>")));
     EXPECT_FALSE(kaputt.LadeUebersicht(Pfad("fehlt.xml")));
