@@ -4,10 +4,10 @@
 #include "platform/schriften.h"
 
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/mman.h>
 #include <unistd.h>
 
 void RichteFuzzUmgebungEin()
@@ -17,8 +17,11 @@ void RichteFuzzUmgebungEin()
         return;
     eingerichtet = true;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QTemporaryDir konfiguration;
-    qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
+    // The targets only read settings: a folder of this process that is never made gives each
+    // its default, reads none of the user's and leaves nothing behind, however the process ends.
+    qputenv("XDG_CONFIG_HOME", (std::filesystem::temp_directory_path() /
+                                ("axo-fuzz-" + std::to_string(getpid()) + "-einstellungen"))
+                                   .c_str());
     static int argc = 1;
     static char name[] = "axo-fuzz";
     static char* argv[] = {name, nullptr};
@@ -32,10 +35,11 @@ void RichteFuzzUmgebungEin()
     SetzeMeldungsAusgabe([](const Meldung&) {});
 }
 
-std::string FuzzDateipfad(const std::string& name)
+std::string SchreibeFuzzDatei(const uint8_t* daten, size_t groesse)
 {
-    const std::filesystem::path ordner = std::filesystem::exists("/dev/shm")
-                                             ? std::filesystem::path("/dev/shm")
-                                             : std::filesystem::temp_directory_path();
-    return (ordner / ("axo-fuzz-" + std::to_string(getpid()) + "-" + name)).string();
+    static const int datei = memfd_create("axo-fuzz-datei", MFD_CLOEXEC);
+    if (datei < 0 || ftruncate(datei, 0) != 0 ||
+        pwrite(datei, daten, groesse, 0) != static_cast<ssize_t>(groesse))
+        std::abort();
+    return "/proc/self/fd/" + std::to_string(datei);
 }

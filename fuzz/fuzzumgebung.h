@@ -58,9 +58,11 @@ inline std::string FuzzTexte(const std::vector<std::string>& texte)
     return eingabe;
 }
 
-// A Qt application on the offscreen platform, settings in a folder of this run, the numeric
-// locale "C", and messages and warnings going nowhere: once per process.
+// A Qt application on the offscreen platform, every setting at its default (none of the user's),
+// the numeric locale "C", and messages and warnings going nowhere: once per process.
 void RichteFuzzUmgebungEin();
 
-// A file of this process in a temporary folder (memory-backed where the machine has one).
-std::string FuzzDateipfad(const std::string& name);
+// The one scratch file of this process, holding the bytes given; the result is the path the
+// readers open it by. It lives in memory under no name in any folder, so nothing is left behind
+// however the process ends, after a crash or a timeout too.
+std::string SchreibeFuzzDatei(const uint8_t* daten, size_t groesse);

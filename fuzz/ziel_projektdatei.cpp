@@ -5,8 +5,6 @@
 #include "data/zusammenstellungsspalten.h"
 #include "fuzzumgebung.h"
 
-#include <fstream>
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     RichteFuzzUmgebungEin();
@@ -39,12 +37,8 @@ void LeseProtokoll(const CProtokolle& protokolle, const CProtokoll& protokoll)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse)
 {
-    static const std::string pfad = FuzzDateipfad("projekt.axo");
-    std::ofstream(pfad, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(daten), static_cast<std::streamsize>(groesse));
-
     CProtokolle protokolle;
-    protokolle.LadeMassnahme(pfad);
+    protokolle.LadeMassnahme(SchreibeFuzzDatei(daten, groesse));
     for (const char* schluessel :
          {"massnahme_ID", "massnahme_bezeichnung", "massnahme_protNrPraefix",
           "massnahme_auftraggeber", "massnahme_fusstext", "massnahme_unterschrift",

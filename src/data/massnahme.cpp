@@ -318,11 +318,18 @@ int CMassnahme::ZaehleProtokolleMitTitel(const std::string& titelId) const
 
 int CMassnahme::ZaehleProtokolleUnterTitel(const std::string& titelId) const
 {
-    std::vector<std::string> untertitel;
-    HoleUntertitel(titelId, untertitel);
-    int anzahl = ZaehleProtokolleMitTitel(titelId);
-    for (const std::string& id : untertitel)
-        anzahl += ZaehleProtokolleMitTitel(id);
+    // One pass over the protocols, not one per sub-title; a title listed twice counts twice.
+    std::unordered_map<std::string, int> jeTitel(m_protokolle.size());
+    for (const auto& protokoll : m_protokolle)
+        ++jeTitel[protokoll->GetTitelID()];
+    std::vector<std::string> titel{titelId};
+    HoleUntertitel(titelId, titel);
+    int anzahl = 0;
+    for (const std::string& id : titel) {
+        const auto eintrag = jeTitel.find(id);
+        if (eintrag != jeTitel.end())
+            anzahl += eintrag->second;
+    }
     return anzahl;
 }
 

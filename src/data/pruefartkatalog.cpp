@@ -103,7 +103,7 @@ bool CPruefartKatalog::Waehle(const std::string& pruefart_ID, int unterart)
 
 std::string CPruefartKatalog::HoleKuerzelgruppe() const
 {
-    return m_auswahl.pruefart_ID == "1018" ? "GK/GP" : m_auswahl.kuerzel;
+    return m_auswahl.pruefart_ID == "1018" ? "GK/KP" : m_auswahl.kuerzel;
 }
 
 std::string CPruefartKatalog::HoleFeldVonZeile(int zeile, int feld) const

@@ -32,7 +32,7 @@ public:
     std::string HoleKuerzel() const { return m_auswahl.kuerzel; }
     std::string HoleName() const { return m_auswahl.name; }
     std::string HoleUnterart() const { return m_auswahl.unterart; }
-    // "GK/GP" for the comparison sheets, else the selected code.
+    // "GK/KP" for the comparison sheets, else the selected code.
     std::string HoleKuerzelgruppe() const;
 
     // Fields of a row by index; "" for an index outside the rows.

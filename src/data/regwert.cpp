@@ -3,6 +3,7 @@
 #include "platform/einstellungen.h"
 #include "platform/text.h"
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -40,14 +41,21 @@ RegPfad TeilePfadStd(const std::string& wertpfad)
     return {wertpfad.substr(0, letzter), wertpfad.substr(letzter + 1)};
 }
 
-DWORD LeseGespeichert(const std::string& name, DWORD vorgabe)
+// Each reader stores what it reads and tells whether there was a value to read.
+bool LeseGespeichert(const std::string& name, DWORD& wert)
 {
-    return static_cast<DWORD>(LeseEinstellungInt(name, static_cast<int>(vorgabe)));
+    const std::optional<int> gelesen = LeseEinstellungInt(name);
+    if (gelesen)
+        wert = static_cast<DWORD>(*gelesen);
+    return gelesen.has_value();
 }
 
-std::string LeseGespeichert(const std::string& name, const std::string& vorgabe)
+bool LeseGespeichert(const std::string& name, std::string& wert)
 {
-    return LeseEinstellungText(name, vorgabe);
+    std::optional<std::string> gelesen = LeseEinstellungText(name);
+    if (gelesen)
+        wert = std::move(*gelesen);
+    return gelesen.has_value();
 }
 
 bool SchreibeGespeichert(const std::string& name, DWORD wert)
@@ -78,9 +86,9 @@ template <typename Wert> bool CRegWert<Wert>::LiegtImSpeicher() const
 
 template <typename Wert> Wert CRegWert<Wert>::LeseRegistry()
 {
-    if (!LiegtImSpeicher())
+    // A failed read leaves the value held and the read flag as they were.
+    if (!LiegtImSpeicher() || !LeseGespeichert(m_wertname, m_wert))
         return m_vorgabe;
-    m_wert = LeseGespeichert(m_wertname, m_vorgabe);
     m_gelesen = true;
     return m_wert;
 }

@@ -27,9 +27,11 @@ struct RegPfad
 template <typename Wert> class CRegWert
 {
 public:
-    // Reads the store; the default when the value cannot be had.
+    // Reads the store; the default when the value cannot be had, which leaves the value held
+    // and counts as no read.
     Wert LeseRegistry();
-    // The value of the last read or write, or a fresh read when forced or not yet read.
+    // The value of the last successful read or write, or a fresh read when forced or not yet
+    // read.
     Wert HoleWert();
     // Writes the value held; ERROR_SUCCESS or the error.
     LONG SchreibeRegistry();

@@ -21,11 +21,11 @@ QString Schluessel(const std::string& abschnitt, const std::string& schluessel)
     return AusCp1252(abschnitt) + u'/' + AusCp1252(schluessel);
 }
 
-int AlsInt(const QVariant& wert, int vorgabe)
+std::optional<int> AlsInt(const QVariant& wert)
 {
     bool ok = false;
     const int zahl = wert.toInt(&ok);
-    return ok ? zahl : vorgabe;
+    return ok ? std::optional(zahl) : std::nullopt;
 }
 
 // Writes through at once, so that a failure can be told.
@@ -38,10 +38,10 @@ bool Schreibe(QSettings&& einstellungen, const QString& schluessel, const QVaria
 
 } // namespace
 
-int LeseEinstellungInt(const std::string& name, int vorgabe)
+std::optional<int> LeseEinstellungInt(const std::string& name)
 {
     // A fresh QSettings object reads the file again, so changes by other programs are seen.
-    return AlsInt(DruckEinstellungen().value(AusCp1252(name)), vorgabe);
+    return AlsInt(DruckEinstellungen().value(AusCp1252(name)));
 }
 
 bool SchreibeEinstellungInt(const std::string& name, int wert)
@@ -49,10 +49,10 @@ bool SchreibeEinstellungInt(const std::string& name, int wert)
     return Schreibe(DruckEinstellungen(), AusCp1252(name), wert);
 }
 
-std::string LeseEinstellungText(const std::string& name, const std::string& vorgabe)
+std::optional<std::string> LeseEinstellungText(const std::string& name)
 {
     const QVariant wert = DruckEinstellungen().value(AusCp1252(name));
-    return wert.isValid() ? NachCp1252(wert.toString()) : vorgabe;
+    return wert.isValid() ? std::optional(NachCp1252(wert.toString())) : std::nullopt;
 }
 
 bool SchreibeEinstellungText(const std::string& name, const std::string& wert)
@@ -75,7 +75,7 @@ void SchreibeProfilText(const std::string& abschnitt, const std::string& schlues
 
 int LeseProfilInt(const std::string& abschnitt, const std::string& schluessel, int vorgabe)
 {
-    return AlsInt(Profil().value(Schluessel(abschnitt, schluessel)), vorgabe);
+    return AlsInt(Profil().value(Schluessel(abschnitt, schluessel))).value_or(vorgabe);
 }
 
 void SchreibeProfilInt(const std::string& abschnitt, const std::string& schluessel, int wert)

@@ -3,14 +3,15 @@
 // are read afresh on every access, so a change made by the sibling program is seen at once. The
 // application profile (recent files, column layouts) is a store of its own.
 
+#include <optional>
 #include <string>
 
-// Print settings store: an integer value, or the default when it is missing or not a number;
-// a text value, or the default when it is missing. The writers return false when the store
-// cannot be written.
-int LeseEinstellungInt(const std::string& name, int vorgabe);
+// Print settings store: an integer value, or nothing when it is missing or not a number; a text
+// value, or nothing when it is missing. The writers return false when the store cannot be
+// written.
+std::optional<int> LeseEinstellungInt(const std::string& name);
 bool SchreibeEinstellungInt(const std::string& name, int wert);
-std::string LeseEinstellungText(const std::string& name, const std::string& vorgabe);
+std::optional<std::string> LeseEinstellungText(const std::string& name);
 bool SchreibeEinstellungText(const std::string& name, const std::string& wert);
 
 // Application profile, by section and key.

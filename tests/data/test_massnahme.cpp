@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <random>
 #include <string_view>
 
 using namespace projektdatei_bauer;
@@ -321,6 +322,41 @@ TEST_F(Laden, SubTitlesAndTitlePathsFollowTheTree)
     tief.BaueTitelbaumZeilen();
     EXPECT_EQ(tief.HoleBaumzeile(0), "000000000000003");
     EXPECT_EQ(tief.HoleBaumzeile(1), "000000000000002");
+}
+
+TEST(Massnahme, CountBelowATitleIsItsOwnCountPlusEachSubTitlesCount)
+{
+    std::mt19937 zufall(24);
+    for (int runde = 0; runde < 40; ++runde) {
+        // Pre-order trees whose levels climb and drop at random; identifiers repeat, and some
+        // protocols hang on the root or on titles the list does not hold.
+        const int anzahl = 1 + static_cast<int>(zufall() % 25);
+        std::string titel;
+        for (int i = 0, ebene = 1; i < anzahl; ++i) {
+            ebene = std::max(1, ebene + static_cast<int>(zufall() % 4) - 1);
+            titel += "<titel>" + std::to_string(1 + zufall() % anzahl) + "|T|" +
+                     std::to_string(ebene) + "</titel>";
+        }
+        std::string protokolle;
+        for (int p = 0; p < 40; ++p)
+            protokolle += ProtokollXml(std::to_string(p), std::to_string(zufall() % (anzahl + 3)));
+        CMarkup xml;
+        xml.SetzeDokument("<massnahme><titel_liste>" + titel + "</titel_liste><protokolle>" +
+                          protokolle + "</protokolle></massnahme>");
+        CMassnahme massnahme;
+        ASSERT_TRUE(massnahme.LeseMassnahmeXml(xml));
+
+        for (int id = 0; id < anzahl + 3; ++id) {
+            const std::string titelId = std::to_string(id);
+            std::vector<std::string> untertitel;
+            massnahme.HoleUntertitel(titelId, untertitel);
+            int einzeln = massnahme.ZaehleProtokolleMitTitel(titelId);
+            for (const std::string& unter : untertitel)
+                einzeln += massnahme.ZaehleProtokolleMitTitel(unter);
+            EXPECT_EQ(massnahme.ZaehleProtokolleUnterTitel(titelId), einzeln)
+                << "title " << titelId << " in " << titel;
+        }
+    }
 }
 
 TEST_F(Laden, MissingRootRecordsLoadAsEmptyValues)

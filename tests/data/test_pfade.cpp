@@ -175,7 +175,7 @@ TEST(CRegWert, WrittenValuesReadBackAndEqualValuesAreNotWritten)
     fremd.SetzeWert("neu");
     EXPECT_EQ(fremd.SchreibeRegistry(), ERROR_ACCESS_DENIED);
     EXPECT_EQ(fremd.LeseRegistry(), "vorgabe");
-    EXPECT_EQ(LeseEinstellungText("vorlage", ""), "x");
+    EXPECT_EQ(LeseEinstellungText("vorlage"), "x");
 
     // A store that cannot be written says so.
     const std::string datei =
@@ -186,13 +186,38 @@ TEST(CRegWert, WrittenValuesReadBackAndEqualValuesAreNotWritten)
     std::filesystem::remove(datei);
 }
 
+TEST(CRegWert, OnlyASuccessfulReadCountsAsRead)
+{
+    const std::string schluessel = "Software\\Tamrikwerk\\AXO2011.n\\";
+    // Missing or no number: asked again, the object reads the store anew.
+    SchreibeEinstellungText("keineZahl", "abc");
+    for (const char* name : {"spaeter", "keineZahl"}) {
+        CRegDWORDWert wert(schluessel + name, 3, false);
+        EXPECT_EQ(wert.HoleWert(), 3u) << name;
+        SchreibeEinstellungInt(name, 8);
+        EXPECT_EQ(wert.HoleWert(), 8u) << name;
+    }
+
+    // The default was never held, so setting it writes it.
+    CRegStringWert text(schluessel + "fehlend", "vorgabe", false);
+    text.SetzeWert("vorgabe");
+    EXPECT_EQ(LeseEinstellungText("fehlend"), "vorgabe");
+
+    // A failed read leaves the value of the last good one held.
+    SchreibeEinstellungInt("verschwindet", 6);
+    CRegDWORDWert gelesen(schluessel + "verschwindet", 0, false);
+    SchreibeEinstellungText("verschwindet", "abc");
+    EXPECT_EQ(gelesen.LeseRegistry(), 0u);
+    EXPECT_EQ(gelesen.HoleWert(), 6u);
+}
+
 TEST(CRegWert, StandardStringVariantsKeepTheBackslashesOfThePath)
 {
     CRegStringWertStd text("Software\\Tamrikwerk\\AXO2011.n\\liste", "", false);
     EXPECT_EQ(text.HoleSchluessel(), "Software\\Tamrikwerk\\AXO2011.n");
     EXPECT_EQ(text.HoleWertname(), "liste");
     text.Anhaengen("a").Anhaengen("b");
-    EXPECT_EQ(LeseEinstellungText("liste", ""), "ab");
+    EXPECT_EQ(LeseEinstellungText("liste"), "ab");
 
     const CRegDWORDWertStd doppelt("\\Software\\Tamrikwerk\\AXO2011.n\\\\wert", 4, false);
     EXPECT_EQ(doppelt.HoleSchluessel(), "\\Software\\Tamrikwerk\\AXO2011.n\\");

@@ -71,7 +71,9 @@ TEST(PruefartKatalog, SelectionCarriesAllFieldsAndAFailedOneLeavesItEmpty)
     EXPECT_EQ(katalog.HoleID(), "1018");
     EXPECT_EQ(katalog.HoleKuerzel(), "GP");
     EXPECT_EQ(katalog.HoleUnterart(), "2");
-    EXPECT_EQ(katalog.HoleKuerzelgruppe(), "GK/GP");
+    EXPECT_EQ(katalog.HoleKuerzelgruppe(), "GK/KP");
+    ASSERT_TRUE(katalog.Waehle("1018", 1));
+    EXPECT_EQ(katalog.HoleKuerzelgruppe(), "GK/KP");
 
     ASSERT_TRUE(katalog.Waehle("1002", 0));
     EXPECT_EQ(katalog.HoleKuerzel(), "D_");

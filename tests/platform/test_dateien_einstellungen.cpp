@@ -76,19 +76,20 @@ TEST(LeseErsteZeile, GivesTheFirstLineWithoutItsLineEnd)
     EXPECT_FALSE(LeseErsteZeile(pfad("fehlt.txt"), zeile));
 }
 
-TEST(Einstellungen, PrintSettingsAreReadAfreshAndFallBackToTheDefault)
+TEST(Einstellungen, PrintSettingsAreReadAfreshAndTellWhenMissing)
 {
-    EXPECT_EQ(LeseEinstellungInt("nichtGesetzt", 7), 7);
+    EXPECT_EQ(LeseEinstellungInt("nichtGesetzt"), std::nullopt);
+    EXPECT_EQ(LeseEinstellungText("nichtGesetzt"), std::nullopt);
     SchreibeEinstellungInt("protokollnrDrucken", 0);
-    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken", 1), 0);
+    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), 0);
 
     // Another program rewrites the store between two reads.
     const std::string datei =
         qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/AXO2011.n.conf";
     std::ofstream(datei, std::ios::trunc)
         << "[General]\nprotokollnrDrucken=1\nanteilAlsProzent=abc\n";
-    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken", 0), 1);
-    EXPECT_EQ(LeseEinstellungInt("anteilAlsProzent", 0), 0);
+    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), 1);
+    EXPECT_EQ(LeseEinstellungInt("anteilAlsProzent"), std::nullopt);
 }
 
 TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)
