@@ -83,6 +83,17 @@ TEST_F(Nachweisseiten, PermeabilityReadingsFollowTheSubTypeAndRepeatTheSamePage)
     EXPECT_TRUE(HatLinie(POINT{GX(3.5), GY(54)}, POINT{GX(29.0), GY(54)}, Stift(1)));
 }
 
+// No font is chosen for the ticks: their labels keep the vertical font of the y caption.
+TEST_F(Nachweisseiten, PermeabilityTickLabelsKeepTheVerticalFont)
+{
+    CV_Wasserdlkb versuch(0);
+    versuch.SetzeSpeziellGruppe(5, "0.0@2.5@5.0|1E-9@1E-8@1E-7|1.0|1E-8|1");
+    CV_Wasserdlkb::DruckeTabelle(druck, versuch, dc, seite, "", "", "WD", versuch.Raster);
+    for (const char* marke : {"0.0", "2.5", "5.0", "1E-9", "1E-8", "1E-7"})
+        EXPECT_EQ(Text(marke).zustand.schrift, Schrift(6)) << marke;
+    EXPECT_EQ(Text("Zeit [ h ]").zustand.schrift, Schrift(0));
+}
+
 TEST_F(Nachweisseiten, PermeabilityChartSeparatesEqualXAndKeepsPointsOnTheBounds)
 {
     CV_Wasserdlkb versuch(0);
