@@ -183,14 +183,15 @@ TEST_F(Nachweisseiten, TablesPrintTheirLastSieveAndReading)
     dc.Leeren();
     CV_Wasserdlkb versuch(0);
     versuch.SetzeSpeziellGruppe(5, "0@10|1E-9@1E-6|5|1E-8|1");
-    CV_Wasserdlkb::DruckeTabelle(druck, versuch, dc, seite, Gefuellt(28, 8), "", "", versuch.Raster);
+    CV_Wasserdlkb::DruckeTabelle(druck, versuch, dc, seite, Gefuellt(28, 8), "", "",
+                                 versuch.Raster);
     // The template sets the date column flush left, the others centred.
     const double ablesungX[] = {0, 4.2, 8.4, 12.6, 16.8, 21.0, 25.2, 30.0};
     for (int c = 0; c < 7; ++c) {
         const std::string ablesung = Feldwert(26, c);
-        const POINT anker = c == 0 ? Anker(22, 0, 28.5 + 23)
-                                   : Anker(33, (ablesungX[c] + ablesungX[c + 1]) / 2, 28.5 + 23,
-                                           ablesung);
+        const POINT anker =
+            c == 0 ? Anker(22, 0, 28.5 + 23)
+                   : Anker(33, (ablesungX[c] + ablesungX[c + 1]) / 2, 28.5 + 23, ablesung);
         EXPECT_EQ(Laeufe(ablesung), std::vector{anker}) << c;
     }
     EXPECT_TRUE(Laeufe(Feldwert(26, 7)).empty());
