@@ -249,7 +249,7 @@ void CV_Wasserdlkb::DruckeDiagramm(CDC& dc, RECT r, const CTextKatalog& katalog,
     if (!xErster || !xLetzter || !yErster || !yLetzter)
         return;
 
-    dc.SelectObject(schrift);
+    // No font of their own: the tick labels are drawn in the vertical font of the y caption.
     dc.SetTextAlign(TA_CENTER | TA_BASELINE);
     for (int i = 0; i < xStriche; ++i)
         if (const std::optional<int> x = achsen.GeraetX(xWerte[i])) {

@@ -149,6 +149,19 @@ TEST_F(Diagrammseite, GrainSizeCurvesNeedMoreThanEightCharacters)
     EXPECT_EQ(MitStift(Blau, 20, DCPrimitiv::Polygon).size(), 6u);
 }
 
+// Six curves fill either comparison: the sixth is drawn in its own colour.
+TEST_F(Diagrammseite, SixthCurveIsDrawnInBothComparisons)
+{
+    const std::pair<int, std::string> vergleiche[] = {{2, ProctorDaten("0.00", "", "")},
+                                                      {0, "1@10|0@99|1@2@5|10@40@80"}};
+    for (const auto& [untertyp, daten] : vergleiche) {
+        Kurven(std::vector<std::string>(6, daten));
+        Farben("0x1@0x2@0x3@0x4@0x5@0xff");
+        Drucke(untertyp);
+        EXPECT_FALSE(MitStift(Rot, 20, DCPrimitiv::Linienzug).empty()) << untertyp;
+    }
+}
+
 TEST_F(Diagrammseite, ColourTextsAreHexadecimalAfter0xOrElseBlack)
 {
     Kurven({ProctorDaten("0.00", "", ""), ProctorDaten("0.00", "", ""),

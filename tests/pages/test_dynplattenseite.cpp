@@ -123,7 +123,9 @@ TEST_F(DynPlattenseite, TwoBlocksOfFiveShowTheFirstTenPoints)
     EXPECT_EQ(Punkt("5.5"), Zelle(1, 0, 8));
     EXPECT_EQ(Punkt("5.9"), Zelle(1, 4, 8));
     EXPECT_EQ(Punkt("20.9"), Zelle(1, 4, 12));
-    for (const char* fehlt : {"2.10", "5.11", "20.10"})
+    EXPECT_EQ(Punkt("0.9"), Zelle(1, 4, 1));
+    EXPECT_EQ(Punkt("1.9"), Zelle(1, 4, 3));
+    for (const char* fehlt : {"0.10", "1.10", "2.10", "5.11", "20.10"})
         EXPECT_FALSE(Hat(fehlt)) << fehlt;
 }
 

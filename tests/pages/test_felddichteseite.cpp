@@ -26,8 +26,7 @@ protected:
     // lies there, every character being half of the 300 cell wide.
     static POINT Wertanker(const std::string& wert, int pruefpunkt, double zeile)
     {
-        const size_t trenner = std::min(wert.rfind('.'), wert.size());
-        return {GX(12 + 4 * pruefpunkt) - static_cast<int>(trenner) * 150 - 75, GY(zeile) + 50};
+        return Anker(12, 12 + 4 * pruefpunkt, zeile, wert);
     }
     // Mark-up text is drawn a character at a time: the characters at one device height from
     // the symbol column on, left of the unit column.

@@ -35,8 +35,7 @@ protected:
     }
     static POINT Wertanker(const std::string& wert, int pruefpunkt, double zeile)
     {
-        const size_t trenner = std::min(wert.rfind('.'), wert.size());
-        return {GX(12 + 4 * pruefpunkt) - static_cast<int>(trenner) * 150 - 75, GY(zeile) + 50};
+        return Anker(12, 12 + 4 * pruefpunkt, zeile, wert);
     }
     // The single characters of mark-up symbols at one device height, symbol column only.
     std::string ZeichenBei(int y) const

@@ -102,6 +102,23 @@ TEST_F(KonsistenzSeite, TablesPlaceEveryValueInItsCell)
     EXPECT_EQ(titelTexte[1].zustand.schrift, Schrift(1));
 }
 
+// Seven liquid-limit tests, five rolling tests and three samples reach the last column of their
+// tables; nothing beyond is printed.
+TEST_F(KonsistenzSeite, LastTestOfEachTableStandsInItsLastColumn)
+{
+    Drucke(Gefuellt(5, 16));
+    std::vector<Letzter> letzte;
+    for (int feld = 0; feld <= 4; ++feld)
+        letzte.push_back({feld, 6, 6, 18, 19.0 + feld});
+    for (int feld = 0; feld <= 3; ++feld) {
+        letzte.push_back({feld, 14, 6, 14, 36.0 + feld});
+        letzte.push_back({feld, 9, 6, 29, 19.0 + feld});
+        EXPECT_FALSE(Hat(Feldwert(feld, 15))) << feld;
+    }
+    ErwarteLetzte(letzte);
+    EXPECT_FALSE(Hat(Feldwert(4, 7)));
+}
+
 TEST_F(KonsistenzSeite, GridLinesWithTheirPens)
 {
     Drucke(Tabellendaten());

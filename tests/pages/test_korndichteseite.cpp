@@ -118,3 +118,18 @@ TEST_F(Korndichteseite, ValuesAlignOnTheirDecimalSeparators)
         }
     }
 }
+
+// The fifth partial test fills the last column of every row; a sixth is not printed.
+TEST_F(Korndichteseite, FifthPartialTestFillsTheLastColumn)
+{
+    Seite(CDruckDaten(Gefuellt(10, 6)));
+    const Letzter letzte[] = {
+        {0, 4, 6, Mitte(4), 20.0},         {1, 4, 12, Rechts(4) - 1.0, 21.0},
+        {2, 4, 12, Rechts(4) - 1.0, 22.0}, {3, 4, 12, Rechts(4) - 1.0, 24.3},
+        {4, 4, 9, Rechts(4) - 0.5, 25.3},  {5, 4, 12, Rechts(4) - 1.0, 26.3},
+        {6, 4, 12, Rechts(4) - 1.0, 27.3}, {7, 4, 9, Rechts(4) - 0.5, 28.3},
+    };
+    ErwarteLetzte(letzte);
+    for (int feld = 0; feld <= 7; ++feld)
+        EXPECT_FALSE(Hat(Feldwert(feld, 5))) << feld;
+}

@@ -83,6 +83,17 @@ TEST_F(Nachweisseiten, PermeabilityReadingsFollowTheSubTypeAndRepeatTheSamePage)
     EXPECT_TRUE(HatLinie(POINT{GX(3.5), GY(54)}, POINT{GX(29.0), GY(54)}, Stift(1)));
 }
 
+// No font is chosen for the ticks: their labels keep the vertical font of the y caption.
+TEST_F(Nachweisseiten, PermeabilityTickLabelsKeepTheVerticalFont)
+{
+    CV_Wasserdlkb versuch(0);
+    versuch.SetzeSpeziellGruppe(5, "0.0@2.5@5.0|1E-9@1E-8@1E-7|1.0|1E-8|1");
+    CV_Wasserdlkb::DruckeTabelle(druck, versuch, dc, seite, "", "", "WD", versuch.Raster);
+    for (const char* marke : {"0.0", "2.5", "5.0", "1E-9", "1E-8", "1E-7"})
+        EXPECT_EQ(Text(marke).zustand.schrift, Schrift(6)) << marke;
+    EXPECT_EQ(Text("Zeit [ h ]").zustand.schrift, Schrift(0));
+}
+
 TEST_F(Nachweisseiten, PermeabilityChartSeparatesEqualXAndKeepsPointsOnTheBounds)
 {
     CV_Wasserdlkb versuch(0);
@@ -153,6 +164,40 @@ TEST_F(Nachweisseiten, FilterRulePrintsDataAsStoredAndAnEmptyIndicatorRow)
         EXPECT_EQ(e.text.find('x'), std::string::npos) << e.text;
     EXPECT_TRUE(std::ranges::none_of(
         dc.Eintraege(), [](const DCEintrag& e) { return e.art == DCPrimitiv::Ellipse; }));
+}
+
+// The last row of each table: the 21st sieve in all six columns of the sieve table, the 16th
+// reading in all seven columns of the permeability readings and the coefficient below.
+TEST_F(Nachweisseiten, TablesPrintTheirLastSieveAndReading)
+{
+    CV_Terzaghi terzaghi;
+    CV_Terzaghi::DruckeNachweis(druck, dc, seite, Gefuellt(6, 22), "", "", terzaghi.Raster);
+    const double siebX[] = {0, 2.8, 5.6, 8.4, 11.2, 14.0, 16.8};
+    for (int c = 0; c < 6; ++c) {
+        const std::string sieb = Feldwert(c, 20);
+        const double mitte = (siebX[c] + siebX[c + 1]) / 2;
+        EXPECT_EQ(Laeufe(sieb), std::vector{Anker(33, mitte, 42.6 + 21, sieb)});
+        EXPECT_TRUE(Laeufe(Feldwert(c, 21)).empty()) << c;
+    }
+
+    dc.Leeren();
+    CV_Wasserdlkb versuch(0);
+    versuch.SetzeSpeziellGruppe(5, "0@10|1E-9@1E-6|5|1E-8|1");
+    CV_Wasserdlkb::DruckeTabelle(druck, versuch, dc, seite, Gefuellt(28, 8), "", "",
+                                 versuch.Raster);
+    // The template sets the date column flush left, the others centred.
+    const double ablesungX[] = {0, 4.2, 8.4, 12.6, 16.8, 21.0, 25.2, 30.0};
+    for (int c = 0; c < 7; ++c) {
+        const std::string ablesung = Feldwert(26, c);
+        const POINT anker =
+            c == 0 ? Anker(22, 0, 28.5 + 23)
+                   : Anker(33, (ablesungX[c] + ablesungX[c + 1]) / 2, 28.5 + 23, ablesung);
+        EXPECT_EQ(Laeufe(ablesung), std::vector{anker}) << c;
+    }
+    EXPECT_TRUE(Laeufe(Feldwert(26, 7)).empty());
+    // Below them the resulting coefficient, the table's last row.
+    const std::string beiwert = Feldwert(27, 0);
+    EXPECT_EQ(Laeufe(beiwert), std::vector{Anker(33, 27.6, 28.5 + 24, beiwert)});
 }
 
 TEST_F(Nachweisseiten, FilterRuleLegendSitsUnderEachMaterial)

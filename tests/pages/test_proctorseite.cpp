@@ -131,6 +131,24 @@ TEST_F(ProctorSeite, TestRowsShowTheirFieldsInTheirColumns)
     EXPECT_TRUE(HatLinie({GX(0), GY(40)}, {GX(0), GY(57.6)}));
 }
 
+// Ten partial tests and the ten cylinder values fill their tables to the last column, the degrees
+// of compaction their five columns and seven half-columns; nothing beyond is printed.
+TEST_F(ProctorSeite, TablesFillToTheirLastColumn)
+{
+    Drucke(Gefuellt(35, 11) + "Zehnter", diagrammDaten);
+    EXPECT_EQ(Punkt("Zehnter"), Anker(6, 29, 21));
+    const Letzter letzte[] = {
+        {0, 9, 9, 30, 23.3},  {2, 9, 9, 30, 24.3}, {1, 9, 9, 30, 25.3},  {3, 9, 6, 29, 26.3},
+        {4, 9, 9, 30, 27.6},  {5, 9, 9, 30, 28.6}, {6, 9, 9, 30, 29.6},  {7, 9, 9, 30, 30.6},
+        {8, 9, 9, 30, 31.6},  {9, 9, 6, 29, 32.6}, {10, 9, 6, 29, 33.6}, {15, 9, 6, 29, 38.5},
+        {14, 9, 6, 29, 39.5}, {20, 4, 6, 28, 60},  {19, 6, 6, 25, 61},   {22, 6, 6, 25, 62},
+        {21, 4, 6, 28, 63},
+    };
+    ErwarteLetzte(letzte);
+    for (const Letzter& l : letzte)
+        EXPECT_FALSE(Hat(Feldwert(l.feld, l.wert + 1))) << l.feld;
+}
+
 // Frames and group boundaries in the thick pen, the rows and columns inside a group in the thin
 // one; positions are absolute grid rows (block origin + row).
 TEST_F(ProctorSeite, TableLinesCarryTheirPens)

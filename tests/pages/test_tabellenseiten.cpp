@@ -88,12 +88,37 @@ TEST_F(Tabellenseiten, LimeContentTakesFivePartTestsAndOneMean)
     EXPECT_EQ(versuch.Raster.GetText(1, 3), "3.1");
 }
 
+// Loss on ignition prints its fifth part test in the last column; lime content draws its fifth
+// part test and its mean in the last row of the grid.
+TEST_F(Tabellenseiten, PartTestsFillTheLastColumn)
+{
+    CV_Glueverlust::DruckeTabelle(druck, dc, seite, Gefuellt(6, 6), "", "");
+    const Letzter letzte[] = {{0, 4, 6, 28.25, 20}, {1, 4, 12, 29, 21},   {2, 4, 12, 29, 22},
+                              {3, 4, 12, 29, 23},   {4, 4, 12, 29, 25.3}, {5, 4, 12, 29, 26.3}};
+    ErwarteLetzte(letzte);
+    for (int feld = 0; feld <= 5; ++feld)
+        EXPECT_FALSE(Hat(Feldwert(feld, 5))) << feld;
+
+    // Grid row r at row 18 + r; part test 5 in the last column, the mean across all five.
+    dc.Leeren();
+    CV_Kalkgehalt versuch;
+    CV_Kalkgehalt::DruckeTabelle(druck, dc, seite, Gefuellt(14, 6), "", "", versuch.Raster);
+    const std::string fuenfter = Feldwert(11, 4), mittel = Feldwert(12, 0);
+    EXPECT_EQ(Laeufe(fuenfter), std::vector{Anker(33, 26.6, 30, fuenfter)});
+    EXPECT_EQ(Laeufe(mittel), std::vector{Anker(33, 21.0, 31, mittel)});
+    for (const std::string& ungedruckt : {Feldwert(11, 5), Feldwert(12, 1), Feldwert(13, 0)})
+        EXPECT_TRUE(Laeufe(ungedruckt).empty()) << ungedruckt;
+}
+
 TEST_F(Tabellenseiten, SedimentationPrintsTwelveReadingsUnderTheGridCaptions)
 {
     CV_Sedimentation versuch;
     std::string tabelle = "H-17@31.17@67.0@0.5@14.2@10.5@2.1@2.654@53.85";
-    for (int i = 1; i <= 13; ++i)
+    for (int i = 1; i <= 13; ++i) {
         tabelle += "|" + std::to_string(i) + "h@m" + std::to_string(i);
+        for (int c = 2; c <= 10; ++c)
+            tabelle += "@" + Feldwert(i, c);
+    }
     CV_Sedimentation::DruckeTabelle(druck, dc, seite, tabelle, "", "Sed", versuch.Raster);
 
     EXPECT_TRUE(HatBei("Aräometerbezeichnung", Anker(3, 0, 19)));
@@ -105,9 +130,11 @@ TEST_F(Tabellenseiten, SedimentationPrintsTwelveReadingsUnderTheGridCaptions)
     EXPECT_EQ(Punkt("Masseanteile"), Anker(6, 26.5, 25.3));
     EXPECT_EQ(Punkt("1h"), Anker(6, 0.9, 28.3));
     EXPECT_EQ(Punkt("m12"), Anker(6, 2.7, 39.3));
-    // A thirteenth reading has no row.
+    EXPECT_EQ(Punkt(Feldwert(12, 9)), Anker(6, 28.25, 39.3));
+    // A thirteenth reading has no row, an eleventh cell no column.
     EXPECT_FALSE(Hat("13h"));
     EXPECT_FALSE(Hat("m13"));
+    EXPECT_FALSE(Hat(Feldwert(12, 10)));
     // Plain texts stay in the bold title font.
     EXPECT_EQ(Text("Ablesezeit").zustand.schrift, Schrift(3));
     // The hours line starts below the unit-less head rows; some columns start at row 1.
