@@ -18,69 +18,44 @@ namespace {
 // column's value. A type without an entry shows no result in any list column.
 using Beschriftungen = std::map<int, std::string>;
 
+// clang-format off
 const std::map<int, Beschriftungen>& Seitenbeschriftungen()
 {
     static const Beschriftungen dichte = {
-        {23, "Proctorversuch Nr."}, {22, "Proctordichte"},   {21, "optimaler Wassergehalt"},
-        {36, "Überkornanteil"},     {35, "Proctordichte '"}, {34, "optimaler Wassergehalt '"},
-        {25, "Wassergehalt"},       {29, "Trockendichte"},   {26, "Porenanteil"},
-        {27, "Luftporenanteil"},    {24, "DPr IST"},         {33, "DPr SOLL >="}};
+        {23, "Proctorversuch Nr."}, {22, "Proctordichte"}, {21, "optimaler Wassergehalt"},
+        {36, "Überkornanteil"}, {35, "Proctordichte '"}, {34, "optimaler Wassergehalt '"},
+        {25, "Wassergehalt"}, {29, "Trockendichte"}, {26, "Porenanteil"},
+        {27, "Luftporenanteil"}, {24, "DPr IST"}, {33, "DPr SOLL >="}};
     // Mark-up captions: "E<t>vd <n>IST" keeps "IST" on the base line, "E<t>v2" lowers "v2".
     static const Beschriftungen lastplatte = {{20, "IST"}, {32, "SOLL >="}};
     static const std::map<int, Beschriftungen> beschriftungen = {
-        {1000,
-         {{58, "Ungleichförmigkeitszahl"},
-          {50, "Korngröße bei 10 %"},
-          {51, "Korngröße bei 15 %"},
-          {52, "Korngröße bei 17 %"},
-          {53, "Korngröße bei 30 %"},
-          {54, "Korngröße bei 50 %"},
-          {55, "Korngröße bei 60 %"},
-          {56, "Korngröße bei 85 %"},
-          {57, "Größtkorn"},
-          {45, "Tonanteil"},
-          {46, "Schluffanteil"},
-          {47, "Sandanteil"},
-          {48, "Kiesanteil"},
-          {49, "Steinanteil"},
-          {59, "Reibungswinkel"}}},
+        {1000, {{58, "Ungleichförmigkeitszahl"}, {50, "Korngröße bei 10 %"},
+                {51, "Korngröße bei 15 %"}, {52, "Korngröße bei 17 %"}, {53, "Korngröße bei 30 %"},
+                {54, "Korngröße bei 50 %"}, {55, "Korngröße bei 60 %"}, {56, "Korngröße bei 85 %"},
+                {57, "Größtkorn"}, {45, "Tonanteil"}, {46, "Schluffanteil"}, {47, "Sandanteil"},
+                {48, "Kiesanteil"}, {49, "Steinanteil"}, {59, "Reibungswinkel"}}},
         {1001, {{21, "Wassergehalt"}, {22, "Proctordichte"}}},
         {1002, dichte},
         {1003, lastplatte},
         {1005, {{18, "v2"}, {30, "v2"}, {19, "<="}, {31, "<="}}},
-        {1006,
-         {{62, "Fließgrenze"},
-          {63, "Ausrollgrenze"},
-          {64, "Plastizitätszahl"},
-          {65, "ü    > 0,4 mm"},
-          {25, "nat. Wassergehalt"},
-          {66, "Konsistenzzahl"},
-          {67, "Liquiditätszahl"}}},
+        {1006, {{62, "Fließgrenze"}, {63, "Ausrollgrenze"}, {64, "Plastizitätszahl"},
+                {65, "ü    > 0,4 mm"}, {25, "nat. Wassergehalt"}, {66, "Konsistenzzahl"},
+                {67, "Liquiditätszahl"}}},
         {1007, dichte},
         {1008, {{40, "Rohdichte"}}},
-        {1009,
-         {{23, "Werte lt. Proctorversuch"},
-          {22, "Proctordichte"},
-          {21, "wopt"},
-          {25, "wnat"},
-          {37, "Wasserzugabe"},
-          {69, "%"},
-          {70, "Kg/m³"},
-          {68, "Bindemittel"}}},
-        {1010,
-         {{38, "Plattendruckversuch Nr."},
-          {18, "Ev2"},
-          {30, "geforderter Ev2 - Wert"},
-          {39, "wäre eine Einbaustärke von"}}},
+        {1009, {{23, "Werte lt. Proctorversuch"}, {22, "Proctordichte"}, {21, "wopt"},
+                {25, "wnat"}, {37, "Wasserzugabe"}, {69, "%"}, {70, "Kg/m³"}, {68, "Bindemittel"}}},
+        {1010, {{38, "Plattendruckversuch Nr."}, {18, "Ev2"}, {30, "geforderter Ev2 - Wert"},
+                {39, "wäre eine Einbaustärke von"}}},
         {1011, {{25, "Mittelwert:"}}},
         {1012, lastplatte},
         {1013, {{61, "Glühverlust Mittelwert"}}},
         {1015, {{42, "Boden"}, {43, "Filter 1"}, {44, "Filter 2"}}},
         {1016, {{60, "Kalkgehalt ( i.M.)"}}},
-        {1017, {{41, "="}}},
-    };
+        {1017, {{41, "="}}}};
     return beschriftungen;
 }
+// clang-format on
 
 struct Seitentext
 {
@@ -146,9 +121,8 @@ TEST(Musterdaten, EveryListResultStandsOnTheReportInTheRowThatNamesIt)
     g_pfade.anteilAlsProzent = false;
     for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
         const auto eintrag = Seitenbeschriftungen().find(protokoll.GetPruefart());
-        const Beschriftungen keine;
-        const Beschriftungen& beschriftungen =
-            eintrag == Seitenbeschriftungen().end() ? keine : eintrag->second;
+        const Beschriftungen beschriftungen =
+            eintrag == Seitenbeschriftungen().end() ? Beschriftungen{} : eintrag->second;
         const std::vector<Seitentext> seite = Berichtsseite(protokoll);
         for (int m = 0; m < protokoll.GetAnzahlMessungen(); ++m) {
             MESSUNG messung;
