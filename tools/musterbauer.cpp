@@ -3,6 +3,7 @@
 #include "data/markup.h"
 #include "data/massnahme.h"
 #include "data/projektdatei.h"
+#include "data/textfunktionen.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -62,68 +63,22 @@ std::string Pruefdatum(int nummer)
 
 // ---- Test types --------------------------------------------------------------------------------
 
-struct Messgroesse
-{
-    const char* schluessel;
-    double basis;
-    double spanne;
-    int nachkomma;
-};
-
 struct Pruefart
 {
     const char* kuerzel;         // of the protocol number
     int unterart;                // "pruefart_VER"
     const char* unterartKuerzel; // "pruefunterartKuerzel", where a sub-type needs its own code
-    std::vector<Messgroesse> messgroessen;
 };
 
-// Codes and measured quantities of the test types 1000 to 1020 (1019 has no catalogue row; the
-// viewer must still list it).
+// Codes of the test types 1000 to 1020 (1019 has no catalogue row; the viewer must still list
+// it).
 const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
 {
     static const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1> arten = {{
-        {"KV", 1, "", {{"WNAT", 0.06, 0.10, 3}}},
-        {"PV", 1, "", {{"WOPT", 0.08, 0.06, 3}, {"RPR", 1.85, 0.30, 3}, {"WNAT", 0.07, 0.08, 3}}},
-        {"D_",
-         1,
-         "",
-         {{"RPR", 1.90, 0.25, 3},
-          {"PRNR", 1, 0, 0},
-          {"VERDGRAD", 0.97, 0.06, 3},
-          {"WNAT", 0.07, 0.06, 3},
-          {"VERDGRAD_SOLL", 1.00, 0, 2}}},
-        {"LD", 1, "", {{"EVD", 30, 40, 1}, {"EVD_SOLL", 40, 0, 0}}},
-        {"RS", 1, "", {{"N", 3, 25, 0}}},
-        {"LP",
-         1,
-         "",
-         {{"EV1", 25, 40, 1},
-          {"EV2", 80, 90, 1},
-          {"EV2EV1", 2.0, 0.8, 2},
-          {"EV2_SOLL", 45, 0, 0},
-          {"EV2EV1_SOLL", 2.5, 0, 1}}},
-        {"ZG", 1, "", {{"WNAT", 0.15, 0.15, 3}}},
-        {"DT",
-         1,
-         "",
-         {{"RPR", 1.95, 0.2, 3},
-          {"VERDGRAD", 0.98, 0.05, 3},
-          {"WNAT", 0.06, 0.05, 3},
-          {"VERDGRAD_SOLL", 1.00, 0, 2}}},
-        {"KD", 1, "", {}},
-        {"BV", 1, "", {}},
-        {"BA", 1, "", {}},
-        {"WG", 1, "", {{"WNAT", 0.05, 0.20, 3}}},
-        {"L5", 1, "", {{"EVD", 40, 50, 1}, {"EVD_SOLL", 50, 0, 0}}},
-        {"GV", 1, "", {{"GLVERL", 0.01, 0.05, 3}}},
-        {"SE", 1, "", {}},
-        {"FT", 1, "", {}},
-        {"CA", 1, "", {{"KALKGEH", 0.02, 0.25, 3}}},
-        {"WD", 2, "", {}},
-        {"GP", 2, "GP", {}},
-        {"", 1, "", {}},
-        {"AN", 1, "", {}},
+        {"KV", 1, ""},   {"PV", 1, ""}, {"D_", 1, ""}, {"LD", 1, ""}, {"RS", 1, ""}, {"LP", 1, ""},
+        {"ZG", 1, ""},   {"DT", 1, ""}, {"KD", 1, ""}, {"BV", 1, ""}, {"BA", 1, ""}, {"WG", 1, ""},
+        {"L5", 1, ""},   {"GV", 1, ""}, {"SE", 1, ""}, {"FT", 1, ""}, {"CA", 1, ""}, {"WD", 2, ""},
+        {"GP", 2, "GP"}, {"", 1, ""},   {"AN", 1, ""},
     }};
     return arten;
 }
@@ -133,20 +88,16 @@ const Pruefart& PruefartVon(int pruefart)
     return Pruefarten()[pruefart - kErstePruefart];
 }
 
-// The measurement data text: "[KEY|value]" for each measured quantity of the test type.
-std::string Messdaten(const std::vector<Messgroesse>& groessen, int nummer, int index)
+// The data text of a measurement: "[KEY|value]" for each value that the lists show.
+std::string Messdaten(const std::vector<std::pair<std::string, std::string>>& werte)
 {
     std::string daten;
-    for (size_t k = 0; k < groessen.size(); ++k) {
-        const Messgroesse& g = groessen[k];
-        const double wert = g.basis + g.spanne * Streuwert(nummer, index, static_cast<int>(k));
-        daten += StringFormat("[%s|%.*f]", g.schluessel, g.nachkomma, wert);
-    }
+    for (const auto& [schluessel, wert] : werte)
+        daten += "[" + schluessel + "|" + wert + "]";
     return daten;
 }
 
-// Measurements with the test type's measured quantities; enough for the types without
-// test-specific data so far, and the start of every filler of its own.
+// A measurement at the protocol's place `i` with the given data text.
 MESSUNG NeueMessung(int nummer, int i, std::string daten)
 {
     MESSUNG messung;
@@ -159,11 +110,19 @@ MESSUNG NeueMessung(int nummer, int i, std::string daten)
     return messung;
 }
 
+// Measurements that all carry the protocol's result as their data text.
+void FuegeErgebnismessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl,
+                                 const std::string& daten)
+{
+    for (int i = 0; i < anzahl; ++i)
+        protokoll.FuegeMessungHinzu(NeueMessung(nummer, i, daten));
+}
+
+// Measurements without values of their own: the lists take the protocol's results, which its
+// report prints, or show none.
 void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
 {
-    const Pruefart& art = PruefartVon(protokoll.GetPruefart());
-    for (int i = 0; i < anzahl; ++i)
-        protokoll.FuegeMessungHinzu(NeueMessung(nummer, i, Messdaten(art.messgroessen, nummer, i)));
+    FuegeErgebnismessungenHinzu(protokoll, nummer, anzahl, "");
 }
 
 // ---- Note, water content and grain density: table data in group 4 of the special data text ----
@@ -266,7 +225,6 @@ void FuelleNotiz(CProtokoll& protokoll, int nummer, int)
 
 void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr int kProben = 6;
     std::vector<std::string> probe, entnahme, tiefe, tara, feucht, trocken, wasser;
     double summe = 0;
@@ -290,10 +248,13 @@ void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
         trocken.push_back(StringFormat("%.2f", dry));
         wasser.push_back(StringFormat("%.3f", wGerundet));
     }
+    const std::string mittel = StringFormat("%.3f", summe / kProben);
     protokoll.SetzeSpeziellGruppe(
         4, Felder({Unterwerte(probe), Unterwerte(entnahme), Unterwerte(tiefe), Unterwerte(tara),
                    Unterwerte(feucht), Unterwerte(trocken), "Probe", "Entnahmestelle", "Tiefe [m]",
-                   Unterwerte(wasser), StringFormat("%.3f", summe / kProben)}));
+                   Unterwerte(wasser), mittel}));
+    // The lists show the protocol's mean, the value its report gives as the result.
+    FuegeErgebnismessungenHinzu(protokoll, nummer, messungen, Messdaten({{"WNAT", mittel}}));
 }
 
 void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
@@ -500,8 +461,10 @@ double DurchgangBei(double weite)
     return 0;
 }
 
-// A characteristic value of the page's table. Index j of fields 12 to 15 stands on the row the
-// page gives it: soil group and fractions first, then d10 .. d60, uniformity and curvature.
+// A characteristic value of the page's table. Index j of fields 12 to 15 is the one the lists
+// read for the value (uniformity 6, d10 .. d85 10 to 16, fractions 0 and 2 to 5, friction angle
+// 17); the page prints them in that order, the curvature (1) after the sizes and the largest
+// grain, soil group and frost class (7 to 9) last.
 struct Kennwert
 {
     size_t index;
@@ -516,26 +479,41 @@ std::string KennwertFeld(const std::vector<Kennwert>& werte, std::string Kennwer
     return Unterwerte(felder);
 }
 
+// The largest sieve: every grain passes it.
+std::string Groesstkorn()
+{
+    return StringFormat("%g", kSiebe[std::size(kSiebe) - 1].weite);
+}
+
+// Below 5 % fines, more gravel than sand, widely but unevenly graded (CU >= 6, CC < 1).
+constexpr const char* kBodengruppe = "GI";
+
 std::vector<Kennwert> Kornkennwerte()
 {
     const double ton = kSchlaemmung[std::size(kSchlaemmung) - 1].second;
     const double feinkorn = DurchgangBei(0.063);
     const double d10 = KornBeiDurchgang(10), d30 = KornBeiDurchgang(30), d60 = KornBeiDurchgang(60);
     const auto Prozent = [](double wert) { return StringFormat("%.1f", wert); };
-    return {
-        {6, "Bodengruppe nach DIN 18196", "", "", "GU"},
-        {10, "Tonanteil", "", "[M.-%]", Prozent(ton)},
-        {11, "Schluffanteil", "", "[M.-%]", Prozent(feinkorn - ton)},
-        {12, "Sandanteil", "", "[M.-%]", Prozent(DurchgangBei(2) - feinkorn)},
-        {13, "Kiesanteil", "", "[M.-%]", Prozent(DurchgangBei(63) - DurchgangBei(2))},
-        {14, "Steinanteil", "", "[M.-%]", Prozent(100 - DurchgangBei(63))},
-        {1, "Korngröße bei 10 %", "d<t>10", "[mm]", StringFormat("%.3f", d10)},
-        {0, "Korngröße bei 30 %", "d<t>30", "[mm]", StringFormat("%.3f", d30)},
-        {2, "Korngröße bei 60 %", "d<t>60", "[mm]", StringFormat("%.3f", d60)},
-        {3, "Ungleichförmigkeitszahl", "C<t>U", "[-]", StringFormat("%.1f", d60 / d10)},
-        {4, "Krümmungszahl", "C<t>C", "[-]", StringFormat("%.2f", d30 * d30 / (d10 * d60))},
-        {17, "Frostempfindlichkeit", "", "", "F1"},
+    std::vector<Kennwert> werte = {
+        {6, "Ungleichförmigkeitszahl", "C<t>U", "[-]", StringFormat("%.1f", d60 / d10)},
+        {1, "Krümmungszahl", "C<t>C", "[-]", StringFormat("%.2f", d30 * d30 / (d10 * d60))},
+        {0, "Tonanteil", "", "[M.-%]", Prozent(ton)},
+        {2, "Schluffanteil", "", "[M.-%]", Prozent(feinkorn - ton)},
+        {3, "Sandanteil", "", "[M.-%]", Prozent(DurchgangBei(2) - feinkorn)},
+        {4, "Kiesanteil", "", "[M.-%]", Prozent(DurchgangBei(63) - DurchgangBei(2))},
+        {5, "Steinanteil", "", "[M.-%]", Prozent(100 - DurchgangBei(63))},
+        // As the soil group suggests; no shear test stands behind it.
+        {17, "Reibungswinkel (geschätzt)", "<fs>j<fn>", "[°]", "35"},
+        {7, "Größtkorn", "d<t>100", "[mm]", Groesstkorn()},
+        {8, "Bodengruppe nach DIN 18196", "", "", kBodengruppe},
+        {9, "Frostempfindlichkeit", "", "", "F1"},
     };
+    const int anteile[] = {10, 15, 17, 30, 50, 60, 85};
+    for (size_t k = 0; k < std::size(anteile); ++k)
+        werte.push_back({10 + k, StringFormat("Korngröße bei %d %%", anteile[k]),
+                         StringFormat("d<t>%d", anteile[k]), "[mm]",
+                         StringFormat("%.3f", KornBeiDurchgang(anteile[k]))});
+    return werte;
 }
 
 void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
@@ -595,6 +573,10 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                                              "Frostschutzschicht",
                                              "0",
                                              "32"}));
+    // The sieve set; the lists show its largest sieve as the largest grain.
+    protokoll.SetzeSpeziellGruppe(2, "@" + Unterwerte(weite));
+    // The header's soil type is the group the analysis gives.
+    protokoll.SetzeFeld(1, 4, kBodengruppe);
 
     // Chart: the class band, the sieve curve, the grading range as triangle marks above (upper
     // limit) and below (lower limit), and the sedimentation curve.
@@ -798,6 +780,9 @@ void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
 
 // ---- Field density and nuclear gauge: up to five test points side by side -----------------------
 
+// The sample's Proctor test, the reference of its density and binder protocols.
+constexpr const char* kBezugsproctor = "OL-00002PV";
+
 // The reference Proctor test and the soil of a density protocol.
 struct Dichtebezug
 {
@@ -816,7 +801,8 @@ Dichtebezug BezugFuer(int nummer)
     constexpr double kKorndichte = 2.65;
     // At the optimum some 7 % of the volume are air pores.
     const double wOpt = (0.93 - proctordichte / kKorndichte) / proctordichte;
-    return {proctordichte, wOpt, kKorndichte, 2.68, 0.012, "OL-00002PV", nummer % 2 ? 100.0 : 98.0};
+    return {
+        proctordichte, wOpt, kKorndichte, 2.68, 0.012, kBezugsproctor, nummer % 2 ? 100.0 : 98.0};
 }
 
 struct Dichtepunkt
@@ -928,26 +914,35 @@ std::vector<std::string> Beschreibungsfelder(int nummer, int punkte)
     return {Unterwerte(station), Unterwerte(schicht), Unterwerte(lage)};
 }
 
-// One measurement per test point, with the point's place and results; any further ones with
-// values of their own.
+// One measurement per test point with the point's place and the values its column of the page
+// shows, read from the page's fields: water content in field 6 on both pages, the dry density
+// and the soil parameters of Kennwertfelder where the page has them. Further measurements have
+// no values.
 void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int nummer, int messungen,
-                               const Dichtebezug& b, const std::vector<Dichtepunkt>& punkte)
+                               const std::vector<std::string>& seite, size_t trockendichte,
+                               size_t kennwerte, int punkte)
 {
-    const Pruefart& art = PruefartVon(protokoll.GetPruefart());
+    const std::pair<const char*, size_t> quellen[] = {{"PRNR", kennwerte + 7},
+                                                      {"RPR", kennwerte + 8},
+                                                      {"WOPT", kennwerte + 9},
+                                                      {"UE", kennwerte + 10},
+                                                      {"RPR_X", kennwerte + 13},
+                                                      {"WOPT_X", kennwerte + 14},
+                                                      {"WNAT", 6},
+                                                      {"VERDR", trockendichte},
+                                                      {"N", kennwerte + 1},
+                                                      {"NA", kennwerte + 2},
+                                                      {"VERDGRAD", kennwerte + 15},
+                                                      {"VERDGRAD_SOLL", kennwerte + 16}};
     for (int i = 0; i < messungen; ++i) {
-        if (i >= static_cast<int>(punkte.size())) {
-            protokoll.FuegeMessungHinzu(
-                NeueMessung(nummer, i, Messdaten(art.messgroessen, nummer, i)));
+        if (i >= punkte) {
+            protokoll.FuegeMessungHinzu(NeueMessung(nummer, i, ""));
             continue;
         }
-        const Dichtepunkt& p = punkte[static_cast<size_t>(i)];
-        const double grad = p.trockendichte / ProctordichteMitUeberkorn(b, p.ueberkorn);
-        std::string daten = StringFormat("[RPR|%.3f]", b.proctordichte);
-        if (protokoll.GetPruefart() == 1002)
-            daten += "[PRNR|" + b.proctorNr + "]";
-        daten += StringFormat("[VERDGRAD|%.3f][WNAT|%.3f][VERDGRAD_SOLL|%.2f]", grad, p.w,
-                              b.sollProzent / 100);
-        MESSUNG messung = NeueMessung(nummer, i, daten);
+        std::vector<std::pair<std::string, std::string>> werte;
+        for (const auto& [schluessel, feld] : quellen)
+            werte.emplace_back(schluessel, StringHoleFeld(seite[feld], '@', i));
+        MESSUNG messung = NeueMessung(nummer, i, Messdaten(werte));
         const Pruefstelle stelle = PruefstelleVon(nummer, i);
         messung.schicht = stelle.schicht;
         messung.lage = stelle.lage;
@@ -1039,7 +1034,7 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back("");
     felder.push_back(std::to_string(verfahren)); // 37
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, bezug, punkte);
+    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, felder, 14, 17, anzahl);
 }
 
 // Three readings around a value, as a gauge shows them.
@@ -1111,7 +1106,7 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back(Zahlen(feucht, "%.3f"));    // 35
     felder.push_back(std::to_string(verfahren)); // 36
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, bezug, punkte);
+    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, felder, 10, 13, anzahl);
 }
 
 // ---- Plate load tests: a static test on a 300 mm plate, dynamic tests of 10 and 15 kg -----------
@@ -1195,16 +1190,16 @@ std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
     return Parabel(x, y);
 }
 
-Plattendruckversuch Plattendruck(int nummer, int index)
+Plattendruckversuch Plattendruck(int nummer)
 {
     // The first loading stiffens under load; the second is nearly straight and two to two and a
     // half times as stiff.
-    const double ev1 = 35 + 25 * Streuwert(nummer, index, 51);
-    const double ev2 = ev1 * (2.0 + 0.45 * Streuwert(nummer, index, 52));
-    const double a2 = -2.0 - 2.0 * Streuwert(nummer, index, 53);
+    const double ev1 = 35 + 25 * Streuwert(nummer, 0, 51);
+    const double ev2 = ev1 * (2.0 + 0.45 * Streuwert(nummer, 0, 52));
+    const double a2 = -2.0 - 2.0 * Streuwert(nummer, 0, 53);
     const double a1 = 1.5 * kPlattenradius / ev1 - a2 * kSpannungMax;
-    const double a0 = 0.02 + 0.05 * Streuwert(nummer, index, 54);
-    const double b2 = -0.6 * Streuwert(nummer, index, 55);
+    const double a0 = 0.02 + 0.05 * Streuwert(nummer, 0, 54);
+    const double b2 = -0.6 * Streuwert(nummer, 0, 55);
     const double b1 = 1.5 * kPlattenradius / ev2 - b2 * kSpannungMax;
     const double sMax = a0 + a1 * kSpannungMax + a2 * kSpannungMax * kSpannungMax;
     const double rest = sMax - b1 * kSpannungMax - b2 * kSpannungMax * kSpannungMax;
@@ -1226,16 +1221,9 @@ Plattendruckversuch Plattendruck(int nummer, int index)
 
 void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
 {
-    for (int i = 0; i < messungen; ++i) {
-        const Plattendruckversuch m = Plattendruck(nummer, i);
-        protokoll.FuegeMessungHinzu(NeueMessung(
-            nummer, i,
-            StringFormat("[EV1|%.1f][EV2|%.1f][EV2EV1|%.2f][EV2_SOLL|45][EV2EV1_SOLL|2.5]", m.ev1,
-                         m.ev2, m.ev2 / m.ev1)));
-    }
-    const Plattendruckversuch v = Plattendruck(nummer, 0);
+    const Plattendruckversuch v = Plattendruck(nummer);
     const auto Anzahl = [](const Laststufen& l) { return std::to_string(l.spannung.size()); };
-    protokoll.SetzeSpeziellGruppe(4, Felder({Anzahl(v.erst),
+    const std::vector<std::string> felder = {Anzahl(v.erst),
                                              Zahlen(v.erst.spannung, "%.3f"),
                                              Zahlen(v.erst.ablesung, "%.0f"),
                                              Zahlen(v.erst.setzung, "%.0f"),
@@ -1270,7 +1258,16 @@ void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
                                              "MU 2208",
                                              "",
                                              "45",
-                                             "2.5"}));
+                                             "2.5"};
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    // One test at one point: its measurement carries the results the page prints.
+    if (messungen > 0)
+        protokoll.FuegeMessungHinzu(NeueMessung(nummer, 0,
+                                                Messdaten({{"EV1", felder[17]},
+                                                           {"EV2", felder[21]},
+                                                           {"EV2EV1", felder[22]},
+                                                           {"EV2_SOLL", felder[34]},
+                                                           {"EV2EV1_SOLL", felder[35]}})));
 
     // Chart: the unloading runs from the top of the first loading, the reloading from the end
     // of the unloading.
@@ -1309,10 +1306,17 @@ std::string Hoehe(double meter)
     return StringFormat("%d,%02d m NN", zentimeter / 100, zentimeter % 100);
 }
 
+// The page has room for ten test points; further measurements have no values.
+constexpr int kDynPlattenpunkte = 10;
+
 void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fallgewicht& art)
 {
     std::array<std::vector<std::string>, 21> felder;
     for (int i = 0; i < messungen; ++i) {
+        if (i >= kDynPlattenpunkte) {
+            protokoll.FuegeMessungHinzu(NeueMessung(nummer, i, ""));
+            continue;
+        }
         // Most points pass; about one in seven falls short of the required modulus.
         const double ziel = art.evdSoll * (0.9 + 0.7 * Streuwert(nummer, i, 61));
         const double mittel = 1.5 * kPlattenradius * art.spannung / ziel;
@@ -1327,15 +1331,15 @@ void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fal
         }
         const double mittelGemessen = std::round(summe / 3 * 1000) / 1000;
         const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
-        const MESSUNG messung =
-            NeueMessung(nummer, i, StringFormat("[EVD|%.1f][EVD_SOLL|%.0f]", evd, art.evdSoll));
+        felder[7].push_back(StringFormat("%.1f", evd));
+        felder[8].push_back(StringFormat("%.0f", art.evdSoll));
+        const MESSUNG messung = NeueMessung(
+            nummer, i, Messdaten({{"EVD", felder[7].back()}, {"EVD_SOLL", felder[8].back()}}));
         felder[0].push_back(messung.station + StringFormat("#CRLF#Profil %d", 12 + 2 * i));
         felder[1].push_back(messung.schicht + "#CRLF#" +
                             Hoehe(112.4 + 0.35 * Streuwert(nummer, i, 66)));
         felder[2].push_back(messung.lage);
         felder[6].push_back(StringFormat("%.3f", mittelGemessen));
-        felder[7].push_back(StringFormat("%.1f", evd));
-        felder[8].push_back(StringFormat("%.0f", art.evdSoll));
         felder[20].push_back(StringFormat("%.1f", 1.8 + 1.6 * Streuwert(nummer, i, 67)));
         protokoll.FuegeMessungHinzu(messung);
     }
@@ -1371,11 +1375,21 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
     constexpr double kAnteil = 3.0, kErhoeht = 4.0; // % of the dry density
     const double kgJeM3 = dichte * 1000 * kAnteil / 100;
     const double wasser = (wOpt - wNat) * dichte * 1000;
-    protokoll.SetzeSpeziellGruppe(
-        4, Felder({"PR 1", StringFormat("%.3f", dichte), StringFormat("%.3f", wOpt), "2.66",
-                   StringFormat("%.3f", wNat), "12", "Mischbinder 70/30",
-                   StringFormat("%.1f", kAnteil), StringFormat("%.0f", kgJeM3),
-                   StringFormat("%.0f", wasser)}));
+    const std::vector<std::string> seite = {kBezugsproctor,
+                                            StringFormat("%.3f", dichte),
+                                            StringFormat("%.3f", wOpt),
+                                            "2.66",
+                                            StringFormat("%.3f", wNat),
+                                            "12",
+                                            "Mischbinder 70/30",
+                                            StringFormat("%.1f", kAnteil),
+                                            StringFormat("%.0f", kgJeM3),
+                                            StringFormat("%.0f", wasser)};
+    protokoll.SetzeSpeziellGruppe(4, Felder(seite));
+    // The recommendation as the lists read it: Proctor test, its optimum and density, natural
+    // water content, then binder, additions and water.
+    protokoll.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[1], seite[4], "",
+                                             seite[6], seite[7], seite[8], seite[9]}));
     protokoll.SetzeSpeziellGruppe(
         5, Felder({"", "", StringFormat("%.1f", kgJeM3),
                    StringFormat("%.1f", dichte * 1000 * kErhoeht / 100)}));
@@ -1387,8 +1401,11 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
 void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    protokoll.SetzeSpeziellGruppe(
-        4, Felder({"PL 4", "18.4", "41.2", "80", "40", "2.24", "32", "93", "34"}));
+    const std::vector<std::string> seite = {"PL 4", "18.4", "41.2", "80", "40",
+                                            "2.24", "32",   "93",   "34"};
+    protokoll.SetzeSpeziellGruppe(4, Felder(seite));
+    // The plate load test, its Ev2 and the required Ev2, as the lists read them.
+    protokoll.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[3]}));
     protokoll.SetzeSpeziellGruppe(5, Felder({"", "", "41.2", "40"}));
 }
 
@@ -1584,9 +1601,14 @@ void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
     const double steilheiten[] = {1.6, 2.4, 2.6};
     const char* namen[] = {"Boden", "Filter 1", "Filter 2"};
     std::vector<std::string> felder(15);
+    // The grain-size protocols of the three materials: the lists read their numbers from group 2,
+    // the page names each material with its number.
+    std::vector<std::string> nummern(4);
     std::string weiten, durchgaenge;
     double d15[3], d85[3];
     for (int m = 0; m < 3; ++m) {
+        const std::string kornverteilung = StringFormat("%05dKV", nummer + 5 * (m + 1) + 1);
+        nummern.push_back(Unterwerte({"", "", "", "", "", kornverteilung}));
         std::vector<std::string> weite, durchgang;
         for (double d : siebe) {
             weite.push_back(StringFormat("%g", d));
@@ -1598,15 +1620,16 @@ void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
         durchgaenge += (m ? ",(" : "(") + Unterwerte(durchgang) + ")";
         d15[m] = KornAnteil(15, mediane[m], steilheiten[m]);
         d85[m] = KornAnteil(85, mediane[m], steilheiten[m]);
-        felder[6 + m] = Unterwerte({StringFormat("%.3f", d15[m]), StringFormat("%.3f", mediane[m]),
-                                    StringFormat("%.3f", d85[m]), "",
-                                    StringFormat("%.3f", 4 * d15[m]),
-                                    StringFormat("%.3f", 4 * d85[m]), namen[m]});
+        felder[6 + m] = Unterwerte(
+            {StringFormat("%.3f", d15[m]), StringFormat("%.3f", mediane[m]),
+             StringFormat("%.3f", d85[m]), "", StringFormat("%.3f", 4 * d15[m]),
+             StringFormat("%.3f", 4 * d85[m]), std::string(namen[m]) + " " + kornverteilung});
     }
     const auto Ergebnis = [](bool erfuellt) { return erfuellt ? "erfüllt" : "nicht erfüllt"; };
     felder[14] = Unterwerte({Ergebnis(4 * d85[0] >= d15[1]), Ergebnis(4 * d15[0] <= d15[1]),
                              Ergebnis(4 * d85[1] >= d15[2]), Ergebnis(4 * d15[1] <= d15[2])});
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    protokoll.SetzeSpeziellGruppe(2, Felder(nummern));
     protokoll.SetzeSpeziellGruppe(
         5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
                    "0@10@20@30@40@50@60@70@80@90@100", weiten, durchgaenge, "", "", "", "", "1",
@@ -1828,9 +1851,10 @@ MusterProjekt BaueMusterprojekt()
     }
     // The grain-size comparison beside the Proctor comparison above.
     projekt.protokolle.push_back(BaueKornvergleich(nummer++, "10"));
-    // More plate load and density tests along the sections, as on a real site.
+    // More plate load and density tests along the sections, as on a real site; a static plate
+    // load protocol is one test at one point.
     for (const char* titel : {"3", "4", "8", "9"}) {
-        projekt.protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 5));
+        projekt.protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 1));
         projekt.protokolle.push_back(BaueProtokoll(1003, nummer++, titel, 8));
     }
     // Field density by every method of measuring the volume, the gauge by each of its methods.

@@ -23,10 +23,11 @@ constexpr int kErstePruefart = 1000;
 constexpr int kLetztePruefart = 1020;
 
 // Fills the test-specific part of a protocol of one test type: the special data text and
-// `messungen` measurements. `nummer` counts the protocols of the project, for varied values.
+// `messungen` measurements (fewer where the test has fewer places, as a static plate load test
+// has one). Each group and field holds what the lists and the report read from it, so that both
+// show the same values. `nummer` counts the protocols of the project, for varied values.
 using PruefartFueller = std::function<void(CProtokoll& protokoll, int nummer, int messungen)>;
-// The filler of a test type; types without one of their own get measurements with plausible
-// key values only.
+// The filler of a test type; types without one of their own get measurements without values.
 const PruefartFueller& FuellerFuer(int pruefart);
 
 // A protocol of the given test type with a header record (group 1 of the general data text),
