@@ -1,11 +1,14 @@
 #include "pages/seitenlogo.h"
 #include "platform/exceptions.h"
+#include "platform/qtdc.h"
+#include "report/bmp_bauer.h"
 #include "report/dib.h"
 #include "report/druckdaten.h"
 #include "seitentest.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <sstream>
 
 namespace {
@@ -156,6 +159,86 @@ TEST_F(Kopf, LogoFillsTheBandHalfAMillimetreInside)
     SetzeSeitenlogo(nullptr);
     EXPECT_TRUE(std::ranges::none_of(dc.Eintraege(),
                                      [](const DCEintrag& e) { return e.art == DCPrimitiv::Bild; }));
+}
+
+// One row of four pixels of the same value, padded to four bytes.
+std::string LogoZeile(unsigned bits, std::uint32_t wert)
+{
+    std::string zeile;
+    if (bits < 8) {
+        std::uint32_t gepackt = 0;
+        for (unsigned i = 0; i < 4; ++i)
+            gepackt = gepackt << bits | wert;
+        BmpBauer::Wort(zeile, gepackt << (8 - bits * 4 % 8) % 8, int((bits * 4 + 7) / 8));
+    } else
+        for (int i = 0; i < 4; ++i)
+            BmpBauer::Wort(zeile, wert, int(bits / 8));
+    zeile.resize((zeile.size() + 3) / 4 * 4, '\0');
+    return zeile;
+}
+
+// Logos of every depth and row order, painted by the printed header through its own source
+// rectangle: the upper half of the band shows the logo's upper row, the lower half its lower row.
+TEST_F(Kopf, LogoBandShowsLogosOfEveryDepthAndRowOrderUpright)
+{
+    const COLORREF orange = RGB(255, 128, 0);
+    const COLORREF himmelblau = RGB(0, 128, 255);
+    struct Fall
+    {
+        const char* name;
+        std::uint16_t bits;
+        std::uint32_t kompression;
+        std::vector<std::uint32_t> masken;
+        std::uint32_t oben, unten; // pixel values of the upper and the lower row
+    };
+    const std::vector<Fall> faelle = {
+        {"1 bit", 1, 0, {}, 0, 1},
+        {"4 bits", 4, 0, {}, 0, 1},
+        {"8 bits", 8, 0, {}, 0, 1},
+        {"16 bits, 5-5-5", 16, 0, {}, 0x7E00, 0x021F},
+        {"16 bits, bit fields 5-6-5", 16, 3, {0xF800, 0x07E0, 0x001F}, 0xFC00, 0x041F},
+        {"24 bits", 24, 0, {}, 0xFF8000, 0x0080FF},
+        {"32 bits", 32, 0, {}, 0xFF8000, 0x0080FF},
+        {"32 bits, bit fields 8-8-8, red lowest", 32, 3, {0xFF, 0xFF00, 0xFF0000}, 0x80FF,
+         0xFF8000},
+    };
+    constexpr double dpi = 50;
+    const auto pixel = [&](int logisch) { return int(std::abs(logisch) * dpi / 2540); };
+    const int mitte = pixel((GX(-0.16) + GX(30.26)) / 2);
+    const int band = GY(3.0) - GY(-1.6) + 100; // top to bottom, inside by 0.5 mm each
+    for (const Fall& fall : faelle)
+        for (const bool obenZuerst : {false, true}) {
+            SCOPED_TRACE(testing::Message() << fall.name << (obenZuerst ? ", top-down" : ""));
+            BmpBauer bmp;
+            bmp.breite = 4;
+            bmp.hoehe = obenZuerst ? -2 : 2;
+            bmp.bitsProBildpunkt = fall.bits;
+            bmp.kompression = fall.kompression;
+            bmp.masken = fall.masken;
+            if (fall.bits <= 8)
+                bmp.farben = {orange, himmelblau};
+            const std::string oben = LogoZeile(fall.bits, fall.oben);
+            const std::string unten = LogoZeile(fall.bits, fall.unten);
+            bmp.bits = obenZuerst ? oben + unten : unten + oben;
+            std::istringstream datei(bmp.Datei());
+            CDib logo;
+            EXPECT_GT(logo.Lese(datei), 0u);
+
+            QImage bild(pixel(seite.right), pixel(seite.bottom), QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            QPainter maler(&bild);
+            QtDC qtdc(maler, dpi, dpi);
+            SetzeSeitenlogo(&logo);
+            druck.DruckeSeite(&qtdc, seite, 10002, kopfdaten, kopffelder, zusatztext, "");
+            SetzeSeitenlogo(nullptr);
+            maler.end();
+            for (const auto& [viertel, farbe] : {std::pair{1, orange}, std::pair{3, himmelblau}}) {
+                const QRgb p = bild.pixel(mitte, pixel(GY(-1.6) - 50 + band * viertel / 4));
+                EXPECT_NEAR(qRed(p), GetRValue(farbe), 8) << viertel << "/4 down the band";
+                EXPECT_NEAR(qGreen(p), GetGValue(farbe), 8) << viertel << "/4 down the band";
+                EXPECT_NEAR(qBlue(p), GetBValue(farbe), 8) << viertel << "/4 down the band";
+            }
+        }
 }
 
 TEST_F(Kopf, NotePageHasNeitherRemarkNorSecondBlock)
