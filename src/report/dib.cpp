@@ -48,6 +48,12 @@ void SchreibWort(std::ostream& aus, std::uint32_t wert)
     aus.write(bytes, 4);
 }
 
+// Pixels of 16 and 32 bits carry their colour through masks, not through a colour table.
+bool HatFarbmasken(unsigned bitsProBildpunkt)
+{
+    return bitsProBildpunkt == 16 || bitsProBildpunkt == 32;
+}
+
 std::size_t ZeilenLaenge(std::uint64_t breite, unsigned bitsProBildpunkt)
 {
     return std::size_t((breite * bitsProBildpunkt + 31) / 32 * 4);
@@ -290,7 +296,7 @@ bool CDib::KopfIstGueltig() const
     const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
     if (kompression != BI_RGB && !(kompression == BI_RLE8 && bits == 8) &&
         !(kompression == BI_RLE4 && bits == 4) &&
-        !(kompression == BI_BITFIELDS && (bits == 16 || bits == 32)))
+        !(kompression == BI_BITFIELDS && HatFarbmasken(bits)))
         return false;
     // Run-length bitmaps are stored bottom-up only.
     if (rle && (hoehe < 0 || KopfWort(20) == 0))
@@ -328,7 +334,7 @@ bool CDib::Uebernehme(const char* daten, std::size_t laenge)
 std::vector<unsigned char> CDib::ZeilenVonUnten() const
 {
     const unsigned bits = KopfHalbwort(14);
-    const bool umrechnen = bits == 16 || bits == 32;
+    const bool umrechnen = HatFarbmasken(bits);
     const std::size_t breite = std::size_t(Breite());
     const std::size_t hoehe = std::size_t(std::abs(Hoehe()));
     const std::size_t quellLaenge = ZeilenLaenge(breite, bits);
@@ -344,9 +350,9 @@ std::vector<unsigned char> CDib::ZeilenVonUnten() const
             continue;
         }
         for (std::size_t x = 0; x < breite; ++x) {
-            const std::uint32_t bildpunkt = bits == 16
-                                                ? std::uint32_t(quelle[2 * x] | quelle[2 * x + 1] << 8)
-                                                : LiesWort(quelle + 4 * x);
+            const std::uint32_t bildpunkt =
+                bits == 16 ? std::uint32_t(quelle[2 * x] | quelle[2 * x + 1] << 8)
+                           : LiesWort(quelle + 4 * x);
             ziel[3 * x] = blau.Kanal(bildpunkt);
             ziel[3 * x + 1] = gruen.Kanal(bildpunkt);
             ziel[3 * x + 2] = rot.Kanal(bildpunkt);
@@ -363,7 +369,7 @@ void CDib::BereiteMalformVor()
     const unsigned bits = KopfHalbwort(14);
     const std::uint32_t kompression = KopfWort(16);
     const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
-    const bool echtfarben = bits == 16 || bits == 32;
+    const bool echtfarben = HatFarbmasken(bits);
     if (rle) {
         CLauflaengenLeser leser(m_bits.data(), BitsGroesse(), Breite(), Hoehe(),
                                 kompression == BI_RLE4);

@@ -161,6 +161,8 @@ TEST_F(Kopf, LogoFillsTheBandHalfAMillimetreInside)
                                      [](const DCEintrag& e) { return e.art == DCPrimitiv::Bild; }));
 }
 
+namespace {
+
 // One row of four pixels of the same value, padded to four bytes.
 std::string LogoZeile(unsigned bits, std::uint32_t wert)
 {
@@ -177,6 +179,8 @@ std::string LogoZeile(unsigned bits, std::uint32_t wert)
     return zeile;
 }
 
+} // namespace
+
 // Logos of every depth and row order, painted by the printed header through its own source
 // rectangle: the upper half of the band shows the logo's upper row, the lower half its lower row.
 TEST_F(Kopf, LogoBandShowsLogosOfEveryDepthAndRowOrderUpright)
@@ -191,6 +195,8 @@ TEST_F(Kopf, LogoBandShowsLogosOfEveryDepthAndRowOrderUpright)
         std::vector<std::uint32_t> masken;
         std::uint32_t oben, unten; // pixel values of the upper and the lower row
     };
+    // Green at half strength tells 5-6-5 from 5-5-5; red in the lowest byte tells stored 8-8-8
+    // masks from the default ones.
     const std::vector<Fall> faelle = {
         {"1 bit", 1, 0, {}, 0, 1},
         {"4 bits", 4, 0, {}, 0, 1},
@@ -199,8 +205,7 @@ TEST_F(Kopf, LogoBandShowsLogosOfEveryDepthAndRowOrderUpright)
         {"16 bits, bit fields 5-6-5", 16, 3, {0xF800, 0x07E0, 0x001F}, 0xFC00, 0x041F},
         {"24 bits", 24, 0, {}, 0xFF8000, 0x0080FF},
         {"32 bits", 32, 0, {}, 0xFF8000, 0x0080FF},
-        {"32 bits, bit fields 8-8-8, red lowest", 32, 3, {0xFF, 0xFF00, 0xFF0000}, 0x80FF,
-         0xFF8000},
+        {"32 bits, bit fields 8-8-8", 32, 3, {0xFF, 0xFF00, 0xFF0000}, 0x80FF, 0xFF8000},
     };
     constexpr double dpi = 50;
     const auto pixel = [&](int logisch) { return int(std::abs(logisch) * dpi / 2540); };
