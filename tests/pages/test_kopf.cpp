@@ -161,51 +161,30 @@ TEST_F(Kopf, LogoFillsTheBandHalfAMillimetreInside)
                                      [](const DCEintrag& e) { return e.art == DCPrimitiv::Bild; }));
 }
 
-namespace {
-
-// One row of four pixels of the same value, padded to four bytes.
-std::string LogoZeile(unsigned bits, std::uint32_t wert)
-{
-    std::string zeile;
-    if (bits < 8) {
-        std::uint32_t gepackt = 0;
-        for (unsigned i = 0; i < 4; ++i)
-            gepackt = gepackt << bits | wert;
-        BmpBauer::Wort(zeile, gepackt << (8 - bits * 4 % 8) % 8, int((bits * 4 + 7) / 8));
-    } else
-        for (int i = 0; i < 4; ++i)
-            BmpBauer::Wort(zeile, wert, int(bits / 8));
-    zeile.resize((zeile.size() + 3) / 4 * 4, '\0');
-    return zeile;
-}
-
-} // namespace
-
 // Logos of every depth and row order, painted by the printed header through its own source
 // rectangle: the upper half of the band shows the logo's upper row, the lower half its lower row.
 TEST_F(Kopf, LogoBandShowsLogosOfEveryDepthAndRowOrderUpright)
 {
-    const COLORREF orange = RGB(255, 128, 0);
-    const COLORREF himmelblau = RGB(0, 128, 255);
+    using namespace std::string_literals;
+    const COLORREF orange = RGB(255, 128, 0), himmelblau = RGB(0, 128, 255);
     struct Fall
     {
-        const char* name;
         std::uint16_t bits;
         std::uint32_t kompression;
         std::vector<std::uint32_t> masken;
-        std::uint32_t oben, unten; // pixel values of the upper and the lower row
+        std::string oben, unten; // pixel bytes, repeated through the row
     };
     // Green at half strength tells 5-6-5 from 5-5-5; red in the lowest byte tells stored 8-8-8
     // masks from the default ones.
     const std::vector<Fall> faelle = {
-        {"1 bit", 1, 0, {}, 0, 1},
-        {"4 bits", 4, 0, {}, 0, 1},
-        {"8 bits", 8, 0, {}, 0, 1},
-        {"16 bits, 5-5-5", 16, 0, {}, 0x7E00, 0x021F},
-        {"16 bits, bit fields 5-6-5", 16, 3, {0xF800, 0x07E0, 0x001F}, 0xFC00, 0x041F},
-        {"24 bits", 24, 0, {}, 0xFF8000, 0x0080FF},
-        {"32 bits", 32, 0, {}, 0xFF8000, 0x0080FF},
-        {"32 bits, bit fields 8-8-8", 32, 3, {0xFF, 0xFF00, 0xFF0000}, 0x80FF, 0xFF8000},
+        {1, 0, {}, "\0"s, "\xFF"s},
+        {4, 0, {}, "\0"s, "\x11"s},
+        {8, 0, {}, "\0"s, "\1"s},
+        {16, 0, {}, "\0\x7E"s, "\x1F\2"s},
+        {16, 3, {0xF800, 0x07E0, 0x001F}, "\0\xFC"s, "\x1F\4"s},
+        {24, 0, {}, "\0\x80\xFF"s, "\xFF\x80\0"s},
+        {32, 0, {}, "\0\x80\xFF\0"s, "\xFF\x80\0\0"s},
+        {32, 3, {0xFF, 0xFF00, 0xFF0000}, "\xFF\x80\0\0"s, "\0\x80\xFF\0"s},
     };
     constexpr double dpi = 50;
     const auto pixel = [&](int logisch) { return int(std::abs(logisch) * dpi / 2540); };
@@ -213,18 +192,25 @@ TEST_F(Kopf, LogoBandShowsLogosOfEveryDepthAndRowOrderUpright)
     const int band = GY(3.0) - GY(-1.6) + 100; // top to bottom, inside by 0.5 mm each
     for (const Fall& fall : faelle)
         for (const bool obenZuerst : {false, true}) {
-            SCOPED_TRACE(testing::Message() << fall.name << (obenZuerst ? ", top-down" : ""));
+            SCOPED_TRACE(testing::Message()
+                         << fall.bits << " bits, compression " << fall.kompression
+                         << (obenZuerst ? ", top-down" : ""));
             BmpBauer bmp;
-            bmp.breite = 4;
+            bmp.breite = 2;
             bmp.hoehe = obenZuerst ? -2 : 2;
             bmp.bitsProBildpunkt = fall.bits;
             bmp.kompression = fall.kompression;
             bmp.masken = fall.masken;
             if (fall.bits <= 8)
                 bmp.farben = {orange, himmelblau};
-            const std::string oben = LogoZeile(fall.bits, fall.oben);
-            const std::string unten = LogoZeile(fall.bits, fall.unten);
-            bmp.bits = obenZuerst ? oben + unten : unten + oben;
+            const std::size_t laenge = (2 * fall.bits + 31) / 32 * 4;
+            const auto zeile = [&](std::string bytes) {
+                while (bytes.size() < laenge)
+                    bytes += bytes;
+                return bytes.substr(0, laenge);
+            };
+            bmp.bits = obenZuerst ? zeile(fall.oben) + zeile(fall.unten)
+                                  : zeile(fall.unten) + zeile(fall.oben);
             std::istringstream datei(bmp.Datei());
             CDib logo;
             EXPECT_GT(logo.Lese(datei), 0u);
