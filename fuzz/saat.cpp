@@ -130,6 +130,25 @@ void Logos(Saat& saat)
     echtfarben.hoehe = 2;
     echtfarben.bits = std::string("\0\0\xFF\0\xFF\0\0\0\xFF\0\0\xFF\xFF\xFF\0\0", 16);
     saat.Schreibe("logo", echtfarben.Datei());
+
+    // 16 and 32 bits, plain and with bit-field masks behind the header or inside a longer one.
+    BmpBauer tief = echtfarben;
+    tief.bitsProBildpunkt = 16;
+    tief.bits = std::string("\x00\x7C\xE0\x03\x1F\x00\xFF\x7F", 8);
+    saat.Schreibe("logo", tief.Datei());
+    tief.kompression = 3;
+    tief.masken = {0xF800, 0x07E0, 0x001F};
+    tief.hoehe = -2;
+    saat.Schreibe("logo", tief.Datei());
+    tief.bitsProBildpunkt = 32;
+    tief.kopfGroesse = 108;
+    tief.masken = {0xFF, 0xFF00, 0xFF0000};
+    tief.bits = std::string("\xFF\0\0\0\0\xFF\0\0\0\0\xFF\0\xFF\xFF\xFF\0", 16);
+    saat.Schreibe("logo", tief.Datei());
+    tief.kompression = 0;
+    tief.kopfGroesse = 40;
+    tief.masken.clear();
+    saat.Schreibe("logo", tief.Datei());
 }
 
 // A copy-data record: data word, byte count, bytes.

@@ -24,8 +24,9 @@ void Zeichne(const CDib& logo, CDC& dc)
 {
     // 16 mm by 4 mm: at the image's 96 dpi a few dozen pixels, so that painting stays quick.
     const RECT ziel{100, -100, 1700, -500};
-    const RECT ganz{0, 0, logo.Breite(), std::abs(logo.Hoehe())};
-    const RECT teil{1, 1, logo.Breite() / 2, std::abs(logo.Hoehe()) / 2};
+    // As the page layouts name the picture: a top-down bitmap's rows count negative.
+    const RECT ganz{0, 0, logo.Breite(), logo.Hoehe()};
+    const RECT teil{1, logo.Hoehe() / 4, logo.Breite() / 2, logo.Hoehe() / 2};
     logo.Zeichne(&dc, &ziel, &ganz);
     logo.Zeichne(&dc, &ziel, &teil);
 }

@@ -4,6 +4,8 @@
 #include "platform/dateien.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdlib>
 #include <istream>
 #include <iterator>
@@ -27,6 +29,10 @@ constexpr std::size_t KopfReserve = 1024;
 constexpr std::uint32_t BI_RGB = 0;
 constexpr std::uint32_t BI_RLE8 = 1;
 constexpr std::uint32_t BI_RLE4 = 2;
+constexpr std::uint32_t BI_BITFIELDS = 3;
+// The red, green and blue masks of a bit-field bitmap end here: behind a 40-byte header, inside
+// a longer one.
+constexpr std::size_t MaskenEnde = InfoKopfGroesse + 12;
 // A logo never comes near this; it keeps a run-length file from asking for gigabytes.
 constexpr std::uint64_t HoechstzahlBildpunkte = 1u << 24;
 
@@ -42,9 +48,51 @@ void SchreibWort(std::ostream& aus, std::uint32_t wert)
     aus.write(bytes, 4);
 }
 
+// Pixels of 16 and 32 bits carry their colour through masks, not through a colour table.
+bool HatFarbmasken(unsigned bitsProBildpunkt)
+{
+    return bitsProBildpunkt == 16 || bitsProBildpunkt == 32;
+}
+
 std::size_t ZeilenLaenge(std::uint64_t breite, unsigned bitsProBildpunkt)
 {
     return std::size_t((breite * bitsProBildpunkt + 31) / 32 * 4);
+}
+
+// One colour channel of a 16- or 32-bit pixel, scaled to 0..255 whatever the mask's width.
+class CFarbmaske
+{
+public:
+    explicit CFarbmaske(std::uint32_t maske)
+        : m_maske(maske), m_verschiebung(maske == 0 ? 0 : unsigned(std::countr_zero(maske))),
+          m_hoechstwert(maske >> m_verschiebung)
+    {
+    }
+
+    unsigned char Kanal(std::uint32_t bildpunkt) const
+    {
+        if (m_hoechstwert == 0)
+            return 0;
+        const std::uint64_t wert = (bildpunkt & m_maske) >> m_verschiebung;
+        return static_cast<unsigned char>((wert * 255 + m_hoechstwert / 2) / m_hoechstwert);
+    }
+
+private:
+    std::uint32_t m_maske;
+    unsigned m_verschiebung;
+    std::uint64_t m_hoechstwert;
+};
+
+// Red, green and blue of a 16- or 32-bit info header: stored for bit fields, else 5-5-5 and
+// 8-8-8.
+std::array<CFarbmaske, 3> Farbmasken(const unsigned char* kopf)
+{
+    if (LiesWort(kopf + 16) == BI_BITFIELDS)
+        return {CFarbmaske(LiesWort(kopf + 40)), CFarbmaske(LiesWort(kopf + 44)),
+                CFarbmaske(LiesWort(kopf + 48))};
+    if (kopf[14] == 16)
+        return {CFarbmaske(0x7C00), CFarbmaske(0x03E0), CFarbmaske(0x001F)};
+    return {CFarbmaske(0xFF0000), CFarbmaske(0xFF00), CFarbmaske(0xFF)};
 }
 
 // Expands a run-length stream into rows of one byte per pixel, bottom row first as stored.
@@ -206,12 +254,18 @@ bool CDib::ErzeugePalette()
     if (IstLeer())
         return false;
     m_palette.clear();
-    const std::size_t tabelle = KopfWort(0);
+    const std::size_t tabelle = FarbtabellenStelle();
     for (unsigned i = 0; i < (AnzahlFarben() & 0xFFFF); ++i) {
         const unsigned char* quad = m_kopf.data() + tabelle + 4 * i;
         m_palette.push_back(Farbwert(quad[2]) | Farbwert(quad[1]) << 8 | Farbwert(quad[0]) << 16);
     }
     return true;
+}
+
+std::size_t CDib::FarbtabellenStelle() const
+{
+    const std::size_t kopfGroesse = KopfWort(0);
+    return KopfWort(16) == BI_BITFIELDS ? std::max(kopfGroesse, MaskenEnde) : kopfGroesse;
 }
 
 std::size_t CDib::BitsGroesse() const
@@ -231,16 +285,18 @@ bool CDib::KopfIstGueltig() const
     const std::int32_t hoehe = std::int32_t(KopfWort(8));
     const unsigned bits = KopfHalbwort(14);
     const std::uint32_t kompression = KopfWort(16);
-    if (kopfGroesse < InfoKopfGroesse || kopfGroesse > m_kopf.size() - KopfReserve)
+    if (kopfGroesse < InfoKopfGroesse || FarbtabellenStelle() > m_kopf.size() - KopfReserve)
         return false;
     if (breite <= 0 || hoehe == 0 || hoehe == std::numeric_limits<std::int32_t>::min())
         return false;
     // Device-independent bitmaps have exactly one plane; readers refuse any other count.
-    if (KopfHalbwort(12) != 1 || (bits != 1 && bits != 4 && bits != 8 && bits != 24))
+    if (KopfHalbwort(12) != 1 ||
+        (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32))
         return false;
     const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
     if (kompression != BI_RGB && !(kompression == BI_RLE8 && bits == 8) &&
-        !(kompression == BI_RLE4 && bits == 4))
+        !(kompression == BI_RLE4 && bits == 4) &&
+        !(kompression == BI_BITFIELDS && HatFarbmasken(bits)))
         return false;
     // Run-length bitmaps are stored bottom-up only.
     if (rle && (hoehe < 0 || KopfWort(20) == 0))
@@ -274,20 +330,54 @@ bool CDib::Uebernehme(const char* daten, std::size_t laenge)
     return true;
 }
 
+// Rows bottom row first, with 16- and 32-bit pixels turned into 24 bits through their masks.
+std::vector<unsigned char> CDib::ZeilenVonUnten() const
+{
+    const unsigned bits = KopfHalbwort(14);
+    const bool umrechnen = HatFarbmasken(bits);
+    const std::size_t breite = std::size_t(Breite());
+    const std::size_t hoehe = std::size_t(std::abs(Hoehe()));
+    const std::size_t quellLaenge = ZeilenLaenge(breite, bits);
+    const std::size_t zielLaenge = ZeilenLaenge(breite, umrechnen ? 24 : bits);
+    const auto [rot, gruen, blau] = Farbmasken(m_kopf.data());
+    std::vector<unsigned char> zeilen(zielLaenge * hoehe, 0);
+    for (std::size_t y = 0; y < hoehe; ++y) {
+        const unsigned char* quelle =
+            m_bits.data() + quellLaenge * (Hoehe() < 0 ? hoehe - 1 - y : y);
+        unsigned char* ziel = zeilen.data() + zielLaenge * y;
+        if (!umrechnen) {
+            std::copy_n(quelle, zielLaenge, ziel);
+            continue;
+        }
+        for (std::size_t x = 0; x < breite; ++x) {
+            const std::uint32_t bildpunkt =
+                bits == 16 ? std::uint32_t(quelle[2 * x] | quelle[2 * x + 1] << 8)
+                           : LiesWort(quelle + 4 * x);
+            ziel[3 * x] = blau.Kanal(bildpunkt);
+            ziel[3 * x + 1] = gruen.Kanal(bildpunkt);
+            ziel[3 * x + 2] = rot.Kanal(bildpunkt);
+        }
+    }
+    return zeilen;
+}
+
 // Painted from a plain info header of 40 bytes, which every reader knows whatever the file's
-// header version; pixels whose index lies beyond the colour table paint black.
+// header version, over rows of 1, 4, 8 or 24 bits stored bottom-up; pixels whose index lies
+// beyond the colour table paint black.
 void CDib::BereiteMalformVor()
 {
     const unsigned bits = KopfHalbwort(14);
     const std::uint32_t kompression = KopfWort(16);
     const bool rle = kompression == BI_RLE8 || kompression == BI_RLE4;
+    const bool echtfarben = HatFarbmasken(bits);
     if (rle) {
         CLauflaengenLeser leser(m_bits.data(), BitsGroesse(), Breite(), Hoehe(),
                                 kompression == BI_RLE4);
         m_malBits = leser.Entpacke();
-    }
-    const unsigned malBits = rle ? 8 : bits;
-    const std::size_t tabelle = KopfWort(0);
+    } else if (echtfarben || Hoehe() < 0)
+        m_malBits = ZeilenVonUnten();
+    const unsigned malBits = rle ? 8 : echtfarben ? 24 : bits;
+    const std::size_t tabelle = FarbtabellenStelle();
     const std::size_t farben = AnzahlFarben();
     const std::size_t alleFarben = malBits <= 8 ? std::size_t(1) << malBits : 0;
     m_malKopf.assign(m_kopf.begin(), m_kopf.begin() + std::ptrdiff_t(InfoKopfGroesse));
@@ -299,10 +389,11 @@ void CDib::BereiteMalformVor()
             m_malKopf[stelle + i] = static_cast<unsigned char>(wert >> (8 * i));
     };
     setzeWort(0, InfoKopfGroesse);
+    setzeWort(8, std::uint32_t(std::abs(Hoehe())));
     m_malKopf[14] = static_cast<unsigned char>(malBits);
     m_malKopf[15] = 0;
     setzeWort(16, BI_RGB);
-    if (rle)
+    if (!m_malBits.empty())
         setzeWort(20, std::uint32_t(m_malBits.size()));
     setzeWort(32, std::uint32_t(alleFarben));
 }
@@ -327,12 +418,13 @@ std::size_t CDib::Lese(std::istream& datei)
     return Uebernehme(inhalt.data(), inhalt.size()) ? inhalt.size() : 0;
 }
 
-// Writes the whole info header, whatever its size, so that the offset of the bits stays true.
+// Writes the whole info header, whatever its size, and the masks of bit fields, so that the
+// offset of the bits stays true.
 std::size_t CDib::Schreibe(std::ostream& datei) const
 {
     if (IstLeer())
         return 0;
-    const std::size_t kopfUndPalette = KopfWort(0) + std::size_t(PalettenGroesse());
+    const std::size_t kopfUndPalette = FarbtabellenStelle() + std::size_t(PalettenGroesse());
     const std::size_t bitsGroesse = BitsGroesse();
     const std::size_t bitsStelle = DateiKopfGroesse + kopfUndPalette;
 
@@ -380,10 +472,14 @@ int CDib::Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const
 {
     if (IstLeer())
         return 0;
+    // Callers name the whole picture (0, 0, Breite(), Hoehe()), so the rows of a top-down
+    // bitmap count with its negative height; the painted rows are stored bottom-up.
+    const int richtung = Hoehe() < 0 ? -1 : 1;
+    const int oben = richtung * quelle->top;
+    const int unten = richtung * quelle->bottom;
     const auto& bits = m_malBits.empty() ? m_bits : m_malBits;
     const DIB dib{m_malKopf.data(), m_malKopf.size(), bits.data(), bits.size()};
     return dc->StretchDIBits(ziel->left, ziel->top, ziel->right - ziel->left,
-                             ziel->bottom - ziel->top, quelle->left,
-                             std::abs(Hoehe()) - quelle->bottom, quelle->right - quelle->left,
-                             quelle->bottom - quelle->top, dib);
+                             ziel->bottom - ziel->top, quelle->left, std::abs(Hoehe()) - unten,
+                             quelle->right - quelle->left, unten - oben, dib);
 }

@@ -34,8 +34,9 @@ public:
     bool ErzeugePalette();
     const std::vector<Farbwert>& Palette() const { return m_palette; }
 
-    // Paints the source part (pixels, top row 0) stretched into the destination, which keeps
-    // the picture upright; the number of rows painted, 0 when empty.
+    // Paints the source part (pixels, top row 0; a top-down bitmap's rows count downward from 0
+    // to its negative height) stretched into the destination, which keeps the picture upright;
+    // the number of rows painted, 0 when empty.
     int Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const;
 
     // Reads a scrambled logo file; bytes taken, 0 when it is missing or not a usable bitmap.
@@ -57,7 +58,10 @@ private:
     bool KopfIstGueltig() const;
     std::uint32_t KopfWort(std::size_t stelle) const;
     std::uint16_t KopfHalbwort(std::size_t stelle) const;
+    // Where the colour table starts in the header block.
+    std::size_t FarbtabellenStelle() const;
     std::size_t BitsGroesse() const;
+    std::vector<unsigned char> ZeilenVonUnten() const;
     void BereiteMalformVor();
 
     // Info header and colour table as stored (everything between file header and bits),
@@ -67,8 +71,9 @@ private:
     // Colours of the colour table; empty when the bitmap has none.
     std::vector<Farbwert> m_palette;
     // The bitmap is painted from this header of 40 bytes, whose colour table has an entry for
-    // every index the rows can hold, and a run-length one from these rows of one byte per pixel:
-    // the drawing layer sees only plain rows and never looks up an index beyond the table.
+    // every index the rows can hold; a run-length one from these rows of one byte per pixel, a
+    // top-down one from its rows turned bottom-up, a 16- or 32-bit one from rows of 24 bits: the
+    // drawing layer sees only plain bottom-up rows and never looks up an index beyond the table.
     std::vector<unsigned char> m_malKopf;
     std::vector<unsigned char> m_malBits;
 };

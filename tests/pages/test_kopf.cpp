@@ -1,11 +1,14 @@
 #include "pages/seitenlogo.h"
 #include "platform/exceptions.h"
+#include "platform/qtdc.h"
+#include "report/bmp_bauer.h"
 #include "report/dib.h"
 #include "report/druckdaten.h"
 #include "seitentest.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <sstream>
 
 namespace {
@@ -156,6 +159,77 @@ TEST_F(Kopf, LogoFillsTheBandHalfAMillimetreInside)
     SetzeSeitenlogo(nullptr);
     EXPECT_TRUE(std::ranges::none_of(dc.Eintraege(),
                                      [](const DCEintrag& e) { return e.art == DCPrimitiv::Bild; }));
+}
+
+// Logos of every depth and row order, painted by the printed header through its own source
+// rectangle: the upper half of the band shows the logo's upper row, the lower half its lower row.
+TEST_F(Kopf, LogoBandShowsLogosOfEveryDepthAndRowOrderUpright)
+{
+    using namespace std::string_literals;
+    const COLORREF orange = RGB(255, 128, 0), himmelblau = RGB(0, 128, 255);
+    struct Fall
+    {
+        std::uint16_t bits;
+        std::uint32_t kompression;
+        std::vector<std::uint32_t> masken;
+        std::string oben, unten; // pixel bytes, repeated through the row
+    };
+    // Green at half strength tells 5-6-5 from 5-5-5; red in the lowest byte tells stored 8-8-8
+    // masks from the default ones.
+    const std::vector<Fall> faelle = {
+        {1, 0, {}, "\0"s, "\xFF"s},
+        {4, 0, {}, "\0"s, "\x11"s},
+        {8, 0, {}, "\0"s, "\1"s},
+        {16, 0, {}, "\0\x7E"s, "\x1F\2"s},
+        {16, 3, {0xF800, 0x07E0, 0x001F}, "\0\xFC"s, "\x1F\4"s},
+        {24, 0, {}, "\0\x80\xFF"s, "\xFF\x80\0"s},
+        {32, 0, {}, "\0\x80\xFF\0"s, "\xFF\x80\0\0"s},
+        {32, 3, {0xFF, 0xFF00, 0xFF0000}, "\xFF\x80\0\0"s, "\0\x80\xFF\0"s},
+    };
+    constexpr double dpi = 50;
+    const auto pixel = [&](int logisch) { return int(std::abs(logisch) * dpi / 2540); };
+    const int mitte = pixel((GX(-0.16) + GX(30.26)) / 2);
+    const int band = GY(3.0) - GY(-1.6) + 100; // top to bottom, inside by 0.5 mm each
+    for (const Fall& fall : faelle)
+        for (const bool obenZuerst : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << fall.bits << " bits, compression " << fall.kompression
+                         << (obenZuerst ? ", top-down" : ""));
+            BmpBauer bmp;
+            bmp.breite = 2;
+            bmp.hoehe = obenZuerst ? -2 : 2;
+            bmp.bitsProBildpunkt = fall.bits;
+            bmp.kompression = fall.kompression;
+            bmp.masken = fall.masken;
+            if (fall.bits <= 8)
+                bmp.farben = {orange, himmelblau};
+            const std::size_t laenge = (2 * fall.bits + 31) / 32 * 4;
+            const auto zeile = [&](std::string bytes) {
+                while (bytes.size() < laenge)
+                    bytes += bytes;
+                return bytes.substr(0, laenge);
+            };
+            bmp.bits = obenZuerst ? zeile(fall.oben) + zeile(fall.unten)
+                                  : zeile(fall.unten) + zeile(fall.oben);
+            std::istringstream datei(bmp.Datei());
+            CDib logo;
+            EXPECT_GT(logo.Lese(datei), 0u);
+
+            QImage bild(pixel(seite.right), pixel(seite.bottom), QImage::Format_RGB32);
+            bild.fill(Qt::white);
+            QPainter maler(&bild);
+            QtDC qtdc(maler, dpi, dpi);
+            SetzeSeitenlogo(&logo);
+            druck.DruckeSeite(&qtdc, seite, 10002, kopfdaten, kopffelder, zusatztext, "");
+            SetzeSeitenlogo(nullptr);
+            maler.end();
+            for (const auto& [viertel, farbe] : {std::pair{1, orange}, std::pair{3, himmelblau}}) {
+                const QRgb p = bild.pixel(mitte, pixel(GY(-1.6) - 50 + band * viertel / 4));
+                EXPECT_NEAR(qRed(p), GetRValue(farbe), 8) << viertel << "/4 down the band";
+                EXPECT_NEAR(qGreen(p), GetGValue(farbe), 8) << viertel << "/4 down the band";
+                EXPECT_NEAR(qBlue(p), GetBValue(farbe), 8) << viertel << "/4 down the band";
+            }
+        }
 }
 
 TEST_F(Kopf, NotePageHasNeitherRemarkNorSecondBlock)

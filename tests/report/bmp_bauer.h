@@ -1,6 +1,7 @@
 #pragma once
 // Builds plain bitmap files byte by byte, so that tests control every header field.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ struct BmpBauer
     std::uint32_t farbenBenutzt = 0;
     // Colour table as 0x00BBGGRR values, the form the bitmap hands its pixels back in.
     std::vector<std::uint32_t> farben;
+    // Red, green and blue masks of a bit-field bitmap: behind a 40-byte header, else inside it.
+    std::vector<std::uint32_t> masken;
     std::string bits;
 
     static void Wort(std::string& aus, std::uint32_t wert, int bytes = 4)
@@ -39,7 +42,9 @@ struct BmpBauer
         Wort(kopf, 2835);
         Wort(kopf, farbenBenutzt);
         Wort(kopf, 0);
-        kopf.resize(kopfGroesse, '\0');
+        for (std::uint32_t maske : masken)
+            Wort(kopf, maske);
+        kopf.resize(std::max<std::size_t>(kopf.size(), kopfGroesse), '\0');
         for (std::uint32_t farbe : farben) {
             kopf.push_back(char(farbe >> 16));
             kopf.push_back(char(farbe >> 8));

@@ -68,7 +68,7 @@ protected:
         QPainter maler(&bild);
         QtDC dc(maler, 254, 254); // one image pixel is 0.1 mm, ten logical units
         const RECT ziel{0, 0, 40 * breite, -40 * hoehe};
-        const RECT ganz{0, 0, breite, hoehe};
+        const RECT ganz{0, 0, breite, m_dib.Hoehe()}; // as the page layouts name it
         m_dib.Zeichne(&dc, &ziel, &ganz);
         maler.end();
         Bild punkte;
@@ -364,8 +364,17 @@ TEST_F(LogoDateien, DamagedOrTruncatedFilesLoadAsNoBitmap)
         {"negative width", mitWort(18, 0xFFFFFFFF)},
         {"zero height", mitWort(22, 0)},
         {"two planes", mitWort(26, 2 | 24 << 16)},
-        {"16 bits per pixel", mitWort(28, 16)},
-        {"bit fields compression", mitWort(30, 3)},
+        {"2 bits per pixel", mitWort(28, 2)},
+        {"bit fields with 24 bits", mitWort(30, 3)},
+        {"bit fields without their masks", mitBauer([](BmpBauer& b) {
+             b.bitsProBildpunkt = 16;
+             b.kompression = 3;
+             b.farben.clear();
+         })},
+        {"32-bit rows cut short", mitBauer([](BmpBauer& b) {
+             b.bitsProBildpunkt = 32;
+             b.farben.clear();
+         })},
         {"huge dimensions", mitWort(22, 0x7FFFFFFF)},
         {"more colours than 8 bits can index",
          mitBauer([](BmpBauer& b) { b.farbenBenutzt = 300; })},
@@ -494,7 +503,16 @@ TEST(BitmapDatei, WritesWhatItReadsAndRefusesOtherFiles)
     rle8.bits = Bytes({4, 1, 0, 1});
     rle8.bildGroesse = 4;
 
-    for (const BmpBauer& bmp : {vierBit, rle8}) {
+    // Bit fields behind a 40-byte header: the masks are written with it.
+    BmpBauer bitfelder;
+    bitfelder.breite = 2;
+    bitfelder.bitsProBildpunkt = 16;
+    bitfelder.kompression = 3;
+    bitfelder.masken = {0xF800, 0x07E0, 0x001F};
+    bitfelder.bits = Bytes({0x00, 0xF8, 0x1F, 0x00});
+    bitfelder.bildGroesse = 4;
+
+    for (const BmpBauer& bmp : {vierBit, rle8, bitfelder}) {
         const std::string datei = bmp.Datei();
         std::istringstream ein(datei);
         CDib dib;
