@@ -6,16 +6,26 @@
 #include "app/versucheview.h"
 #include "app_umgebung.h"
 #include "data/pfade.h"
+#include "data/projektdatei_bauer.h"
 #include "musterbauer.h"
 #include "pages/seitenlogo.h"
+#include "platform/text.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QTimer>
+#include <chrono>
+#include <clocale>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -27,6 +37,29 @@ QStringList Kommandozeile(std::initializer_list<const char*> argumente)
     for (const char* argument : argumente)
         zeile << QString::fromUtf8(argument);
     return zeile;
+}
+
+// The name the file system gives a path, as the viewer keeps it.
+std::string Dateisystemname(const QString& pfad)
+{
+    return QFile::encodeName(pfad).toStdString();
+}
+
+// The sample project with the record in the middle of its chain grown to `laenge` bytes.
+std::string MitUeberlangemSatz(std::string bytes, uint32_t laenge)
+{
+    std::vector<size_t> positionen;
+    for (size_t position = 0; position + 6 <= bytes.size();) {
+        positionen.push_back(position);
+        const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data() + position);
+        position += 6 + (kopf[0] | kopf[1] << 8 | kopf[2] << 16 | size_t{kopf[3]} << 24);
+    }
+    const size_t mitte = positionen[positionen.size() / 2];
+    const size_t ende = positionen[positionen.size() / 2 + 1];
+    bytes.insert(ende, mitte + 6 + laenge - ende, ' ');
+    for (int i = 0; i < 4; ++i)
+        bytes[mitte + i] = static_cast<char>(laenge >> (8 * i) & 0xFF);
+    return bytes;
 }
 
 } // namespace
@@ -53,15 +86,13 @@ protected:
         return NachCp1252(app.HoleHauptfenster()->windowTitle());
     }
 
-    void SchreibeLogo()
+    static void SchreibeLogo(const QString& ordner)
     {
         BmpBauer bmp;
         bmp.bits = std::string("\x10\x20\x30\x00", 4);
         std::string datei = bmp.Datei();
         EntschluesseleLogoPuffer(datei.data(), datei.size());
-        std::ofstream(m_programmOrdner.filePath(QStringLiteral("axo.sys")).toStdString(),
-                      std::ios::binary)
-            << datei;
+        std::ofstream(Dateisystemname(ordner + u"/axo.sys"_s), std::ios::binary) << datei;
     }
 };
 
@@ -87,17 +118,19 @@ TEST_F(Start, WithoutLogoTheMessageComesBeforeTheWindowAndStartUpGoesOn)
 
 TEST_F(Start, LogoIsFoundInTheProgramFolderFromAnyWorkingDirectory)
 {
-    SchreibeLogo();
+    SchreibeLogo(m_programmOrdner.path());
     QTemporaryDir anderswo;
     QDir::setCurrent(anderswo.path());
 
     CVersucheApp app;
     ASSERT_TRUE(app.InitInstance(Kommandozeile({"/nirgends/projekt.axo", "zweites.axo"})));
-    EXPECT_TRUE(m_meldungen.empty());
     EXPECT_EQ(app.HoleFirmenlogo().Breite(), 1);
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(m_programmOrdner.path()).canonicalPath());
-    // A project that cannot be read leaves the viewer empty, without a message.
+    // A project that cannot be read leaves the viewer empty and says why.
     EXPECT_EQ(app.HoleHauptfenster()->windowTitle(), QStringLiteral("AXO Reader 4.0"));
+    EXPECT_EQ(m_meldungen, std::vector<std::string>{"Die Datei \"/nirgends/projekt.axo\" kann "
+                                                    "nicht geöffnet werden: Sie ist nicht "
+                                                    "vorhanden."});
 }
 
 TEST_F(Start, DataPathAndTestTypeCatalogueAreReadBeforeTheWindowOpens)
@@ -196,13 +229,13 @@ TEST_F(Start, FileOpenReplacesTheProjectAndFileNewEmptiesIt)
     EXPECT_TRUE(ansicht->HoleProtokollseite()->isVisible());
     EXPECT_FALSE(ansicht->HoleMessungsseite()->isVisible());
     // The project given at start-up is loaded without the document, so only File Open counts.
-    EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(), std::vector<std::string>{zweites});
+    EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(), std::vector<std::filesystem::path>{zweites});
 
-    // A file that cannot be read empties the viewer without a message.
+    // A file that cannot be read empties the viewer and says so.
     app.OeffneDokument(ProgrammOrdnerText() + "/fehlt.axo");
     EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 0);
     EXPECT_EQ(Titel(app), "AXO Reader 4.0");
-    EXPECT_EQ(m_meldungen, std::vector<std::string>{LogoMeldung}) << "only the start-up message";
+    EXPECT_EQ(m_meldungen.size(), 2u) << "the start-up message and the one of the file";
 
     app.OeffneDokument(zweites);
     ASSERT_TRUE(app.OnFileNew());
@@ -211,6 +244,171 @@ TEST_F(Start, FileOpenReplacesTheProjectAndFileNewEmptiesIt)
     EXPECT_EQ(Titel(app), "AXO Reader 4.0");
     // File New keeps the one window and view.
     EXPECT_EQ(app.HoleHauptfenster()->HoleAnsicht(), ansicht);
+}
+
+TEST_F(Start, AProjectUnderAPathWithUmlautsOpensFromCommandLineFileOpenAndRecentList)
+{
+    // The program folder, where the logo is looked for, has such a name as well.
+    const QString ordner = m_programmOrdner.path() + u"/Prüfung Straße €"_s;
+    const QString projekt = ordner + u"/Maßnahme Süd 東京.axo"_s;
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    SchreibeLogo(ordner);
+    SetzeProgrammOrdner(Dateisystemname(ordner));
+    const std::string vorherigeSprache = std::setlocale(LC_ALL, nullptr);
+    for (const char* sprache : {"C.UTF-8", "de_DE.UTF-8"}) {
+        if (std::setlocale(LC_ALL, sprache) == nullptr)
+            continue; // a locale this machine does not have
+        std::setlocale(LC_NUMERIC, "C");
+        SCOPED_TRACE(sprache);
+        QFile::remove(projekt);
+        ASSERT_TRUE(QFile::copy(AusCp1252(SchreibeProjekt("b27.axo", "B 27", "Ulm", 3)), projekt));
+        {
+            CVersucheApp app;
+            ASSERT_TRUE(app.InitInstance({u"axo-reader"_s, projekt}));
+            EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 3) << "command line";
+            EXPECT_EQ(app.HoleFirmenlogo().Breite(), 1);
+
+            ASSERT_TRUE(app.OnFileNew());
+            QTimer::singleShot(0, &app, [&projekt] {
+                if (auto* dialog = OffenesFenster<QFileDialog>()) {
+                    dialog->selectFile(projekt);
+                    QMetaObject::invokeMethod(dialog, "accept");
+                }
+            });
+            app.OnFileOpen();
+            EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 3) << "Öffnen";
+        }
+        CVersucheApp naechsterLauf;
+        ASSERT_TRUE(naechsterLauf.InitInstance(Kommandozeile({})));
+        ASSERT_FALSE(naechsterLauf.HoleDateiVerlauf().Eintraege().empty());
+        EXPECT_EQ(naechsterLauf.HoleDateiVerlauf().Eintraege().front(), Dateisystemname(projekt));
+        naechsterLauf.OeffneDokument(naechsterLauf.HoleDateiVerlauf().Eintraege().front());
+        EXPECT_EQ(naechsterLauf.HoleProtokolle().GetAnzahl(), 3) << "recent-file list";
+    }
+    std::setlocale(LC_ALL, vorherigeSprache.c_str());
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_TRUE(m_meldungen.empty());
+}
+
+TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
+{
+    SchreibeLogo(m_programmOrdner.path());
+    const std::string ordner = ProgrammOrdnerText();
+    const std::string muster = ordner + "/Musterprojekt.axo";
+    ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), muster));
+    const std::string musterBytes = projektdatei_bauer::LeseDatei(muster);
+    const int alle = static_cast<int>(BaueMusterprojekt().protokolle.size());
+    const auto schreibe = [&](const char* name, const std::string& inhalt) {
+        std::ofstream(ordner + "/" + name, std::ios::binary) << inhalt;
+    };
+    schreibe("leer.axo", "");
+    std::string zufall(65536, '\0');
+    uint32_t zahl = 4711;
+    for (char& zeichen : zufall) {
+        zahl = zahl * 1103515245u + 12345u;
+        zeichen = static_cast<char>(zahl >> 24);
+    }
+    schreibe("zufall.axo", zufall);
+    schreibe("nullen.axo", "");
+    std::filesystem::resize_file(ordner + "/nullen.axo", 200u << 20); // sparse: cheap to make
+    schreibe("halb.axo", musterBytes.substr(0, musterBytes.size() / 2));
+    schreibe("gross.axo", MitUeberlangemSatz(musterBytes, 18860));
+    std::filesystem::create_directory(ordner + "/ordner.axo");
+    schreibe("gesperrt.axo", musterBytes);
+    std::filesystem::permissions(ordner + "/gesperrt.axo", std::filesystem::perms::none);
+
+    struct Fall
+    {
+        std::string name;
+        std::string ursache; // after the file's name
+        bool teilweise;      // opened as a project, though not whole
+    };
+    std::vector<Fall> faelle = {
+        {"fehlt.axo", "kann nicht geöffnet werden: Sie ist nicht vorhanden.", false},
+        {"ordner.axo", "kann nicht geöffnet werden: Es ist ein Ordner.", false},
+        {"leer.axo", "ist keine AXO-Projektdatei.", false},
+        {"zufall.axo", "ist keine AXO-Projektdatei.", false},
+        {"nullen.axo", "ist keine AXO-Projektdatei.", false},
+        {"halb.axo", "wurde nur teilweise gelesen: Sie endet vorzeitig.", true},
+        {"gross.axo",
+         "wurde nur teilweise gelesen: Sie enthält einen Datensatz, der nicht gelesen werden "
+         "kann.",
+         true},
+    };
+    // Permissions do not keep the superuser out.
+    if (geteuid() != 0)
+        faelle.push_back(
+            {"gesperrt.axo", "kann nicht geöffnet werden: Der Zugriff ist nicht erlaubt.", false});
+
+    // A day old, so that any write would show whatever the clock's resolution.
+    const auto zeit = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::map<std::string, std::string> bytesVorher;
+    for (const char* name : {"Musterprojekt.axo", "leer.axo", "zufall.axo", "halb.axo",
+                             "gross.axo", "nullen.axo", "gesperrt.axo"}) {
+        std::filesystem::last_write_time(ordner + "/" + name, zeit);
+        if (std::string(name) != "nullen.axo")
+            bytesVorher[name] = projektdatei_bauer::LeseDatei(ordner + "/" + name);
+    }
+
+    bool fensterBeiMeldung = false;
+    SetzeMeldungsAusgabe([&](const std::string& text, MeldungsArt) {
+        m_meldungen.push_back(text);
+        const CMainFrame* fenster = HoleVersucheApp()->HoleHauptfenster();
+        fensterBeiMeldung = fenster != nullptr && fenster->isVisible();
+    });
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const std::string pfad = ordner + "/" + fall.name;
+        CVersucheApp app;
+        const auto erwartet = [&] {
+            const int gelesen = app.HoleProtokolle().GetAnzahl();
+            if (fall.teilweise) {
+                EXPECT_GT(gelesen, 0);
+                EXPECT_LT(gelesen, alle);
+            } else {
+                EXPECT_EQ(gelesen, 0);
+            }
+            return std::vector<std::string>{
+                "Die Datei \"" + pfad + "\" " + fall.ursache +
+                (fall.teilweise ? StringFormat("\n%d Protokolle wurden gelesen.", gelesen) : "")};
+        };
+        m_meldungen.clear();
+        ASSERT_TRUE(app.InitInstance(Kommandozeile({pfad.c_str()})));
+        EXPECT_EQ(m_meldungen, erwartet()) << "command line";
+        EXPECT_TRUE(fensterBeiMeldung) << "told over the window";
+
+        m_meldungen.clear();
+        app.OeffneDokument(muster);
+        EXPECT_TRUE(m_meldungen.empty()) << "a whole project is read without a word";
+        app.OeffneDokument(pfad);
+        EXPECT_EQ(m_meldungen, erwartet()) << "Öffnen";
+        const bool imVerlauf = app.HoleDateiVerlauf().Eintraege().front() == pfad;
+        EXPECT_EQ(imVerlauf, fall.teilweise) << "only a file opened as a project is kept";
+        if (imVerlauf) {
+            m_meldungen.clear();
+            app.OeffneDokument(app.HoleDateiVerlauf().Eintraege().front());
+            EXPECT_EQ(m_meldungen, erwartet()) << "recent-file list";
+        }
+    }
+
+    m_meldungen.clear();
+    {
+        CVersucheApp app;
+        ASSERT_TRUE(app.InitInstance(Kommandozeile({muster.c_str()})));
+        app.OeffneDokument(muster);
+        ASSERT_EQ(app.HoleDateiVerlauf().Eintraege().front(), muster);
+        app.OeffneDokument(app.HoleDateiVerlauf().Eintraege().front());
+        EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), alle);
+    }
+    EXPECT_TRUE(m_meldungen.empty());
+
+    std::filesystem::permissions(ordner + "/gesperrt.axo", std::filesystem::perms::owner_all);
+    for (const auto& [name, bytes] : bytesVorher)
+        EXPECT_EQ(projektdatei_bauer::LeseDatei(ordner + "/" + name), bytes) << name;
+    for (const char* name : {"Musterprojekt.axo", "leer.axo", "zufall.axo", "halb.axo",
+                             "gross.axo", "nullen.axo", "gesperrt.axo"})
+        EXPECT_EQ(std::filesystem::last_write_time(ordner + "/" + name), zeit) << name;
+    EXPECT_EQ(std::filesystem::file_size(ordner + "/nullen.axo"), 200u << 20);
 }
 
 TEST_F(Start, RecentFileListKeepsFourDistinctPathsNewestFirstAcrossRuns)
@@ -223,12 +421,12 @@ TEST_F(Start, RecentFileListKeepsFourDistinctPathsNewestFirstAcrossRuns)
             verlauf.Hinzufuegen(pfad);
         verlauf.Hinzufuegen("");
         EXPECT_EQ(verlauf.Eintraege(),
-                  (std::vector<std::string>{"c.axo", "e.axo", "d.axo", "b.axo"}));
+                  (std::vector<std::filesystem::path>{"c.axo", "e.axo", "d.axo", "b.axo"}));
     }
     CVersucheApp app;
     ASSERT_TRUE(app.InitInstance(Kommandozeile({})));
     EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(),
-              (std::vector<std::string>{"c.axo", "e.axo", "d.axo", "b.axo"}));
+              (std::vector<std::filesystem::path>{"c.axo", "e.axo", "d.axo", "b.axo"}));
 }
 
 TEST(Druckereinstellung, QuerformatSwitchesTheApplicationsPrinterOrientation)
