@@ -24,12 +24,12 @@ void CDateiVerlauf::Lade()
     }
 }
 
-void CDateiVerlauf::Hinzufuegen(const std::filesystem::path& pfad)
+void CDateiVerlauf::Hinzufuegen(std::filesystem::path pfad)
 {
     if (pfad.empty() || m_groesse <= 0)
         return;
     std::erase(m_eintraege, pfad);
-    m_eintraege.insert(m_eintraege.begin(), pfad);
+    m_eintraege.insert(m_eintraege.begin(), std::move(pfad));
     if (m_eintraege.size() > static_cast<std::size_t>(m_groesse))
         m_eintraege.resize(m_groesse);
     Speichere();

@@ -13,8 +13,8 @@ public:
     // Reads the entries from the profile; empty entries are skipped.
     void Lade();
     // Puts the path first, drops an older entry of the same path and the oldest beyond the size,
-    // and writes the list back to the profile.
-    void Hinzufuegen(const std::filesystem::path& pfad);
+    // and writes the list back to the profile. A copy, since it may be one of the entries.
+    void Hinzufuegen(std::filesystem::path pfad);
 
     const std::vector<std::filesystem::path>& Eintraege() const { return m_eintraege; }
 
