@@ -85,8 +85,9 @@ int OeffneZumLesen(const std::filesystem::path& pfad, Ladefehler& grund)
         return -1;
     }
     struct stat info;
-    if (::fstat(datei, &info) != 0 || !S_ISREG(info.st_mode)) {
-        grund = S_ISDIR(info.st_mode) ? Ladefehler::IstOrdner : Ladefehler::NichtLesbar;
+    const bool bekannt = ::fstat(datei, &info) == 0;
+    if (!bekannt || !S_ISREG(info.st_mode)) {
+        grund = bekannt && S_ISDIR(info.st_mode) ? Ladefehler::IstOrdner : Ladefehler::NichtLesbar;
         ::close(datei);
         return -1;
     }
