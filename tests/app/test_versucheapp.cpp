@@ -45,21 +45,16 @@ std::string Dateisystemname(const QString& pfad)
     return QFile::encodeName(pfad).toStdString();
 }
 
-// The sample project with the record in the middle of its chain grown to `laenge` bytes.
-std::string MitUeberlangemSatz(std::string bytes, uint32_t laenge)
+// The project with a record too long to read in the middle of its chain.
+std::string MitUeberlangemSatz(const std::string& bytes)
 {
-    std::vector<size_t> positionen;
-    for (size_t position = 0; position + 6 <= bytes.size();) {
-        positionen.push_back(position);
+    size_t position = 0;
+    for (int satz = 0; satz < 20; ++satz) {
         const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data() + position);
         position += 6 + (kopf[0] | kopf[1] << 8 | kopf[2] << 16 | size_t{kopf[3]} << 24);
     }
-    const size_t mitte = positionen[positionen.size() / 2];
-    const size_t ende = positionen[positionen.size() / 2 + 1];
-    bytes.insert(ende, mitte + 6 + laenge - ende, ' ');
-    for (int i = 0; i < 4; ++i)
-        bytes[mitte + i] = static_cast<char>(laenge >> (8 * i) & 0xFF);
-    return bytes;
+    return bytes.substr(0, position) + projektdatei_bauer::Satz(1, std::string(18860, ' ')) +
+           bytes.substr(position);
 }
 
 } // namespace
@@ -310,7 +305,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
         {"zufall.axo", zufall, "ist keine AXO-Projektdatei."},
         {"nullen.axo", "", "ist keine AXO-Projektdatei."},
         {"halb.axo", muster.substr(0, muster.size() / 2), teilweise + "endet vorzeitig."},
-        {"gross.axo", MitUeberlangemSatz(muster, 18860),
+        {"gross.axo", MitUeberlangemSatz(muster),
          teilweise + "enthält einen Datensatz, der nicht gelesen werden kann."},
         {"gesperrt.axo", muster, "kann nicht geöffnet werden: Der Zugriff ist nicht erlaubt."}};
     for (const auto& [name, inhalt, ursache] : dateien)
