@@ -45,7 +45,7 @@ struct Musterauftrag
         const std::vector<std::string> einmal = ids;
         ids.insert(ids.end(), einmal.begin(), einmal.end());
         // The build writes the sample logo into the build folder, above the benchmarks'.
-        if (logo.LadeLogoDatei(ProgrammOrdner() + "/../axo.sys") == 0)
+        if (logo.LadeLogoDatei(ProgrammOrdner() / "../axo.sys") == 0)
             std::fprintf(stderr, "berichte_pdf: kein Musterlogo\n");
         SetzeSeitenlogo(&logo);
     }

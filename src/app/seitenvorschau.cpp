@@ -264,3 +264,8 @@ CSeitenvorschau::CSeitenvorschau(int seitenzahl, const QPageLayout& layout, Seit
     anordnung->addWidget(leiste);
     anordnung->addWidget(m_ansicht);
 }
+
+void CSeitenvorschau::PasseGroesseAn(const QSize& fenster)
+{
+    resize(fenster.expandedTo(QSize(sizeHint().width(), 0)));
+}

@@ -85,6 +85,9 @@ public:
 
     CSeitenansicht& Ansicht() const { return *m_ansicht; }
     QAction* Druckaktion() const { return m_druckaktion; }
+    // As large as the window the preview takes the place of, but wide enough for the whole
+    // toolbar, whose last buttons would otherwise hide behind its extension button.
+    void PasseGroesseAn(const QSize& fenster);
 
 private:
     CSeitenansicht* m_ansicht;

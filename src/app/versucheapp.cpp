@@ -9,6 +9,7 @@
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
+#include "platform/text.h"
 #include "report/firmenlogo.h"
 
 #include <QAction>
@@ -27,6 +28,13 @@ namespace {
 
 CVersucheApp* g_app = nullptr;
 
+// Whether the file opened as a project, if perhaps not whole.
+bool IstGeoeffnet(Ladefehler fehler)
+{
+    return fehler == Ladefehler::Keiner || fehler == Ladefehler::EndetVorzeitig ||
+           fehler == Ladefehler::SatzUnlesbar;
+}
+
 } // namespace
 
 CVersucheApp* HoleVersucheApp()
@@ -34,9 +42,9 @@ CVersucheApp* HoleVersucheApp()
     return g_app;
 }
 
-bool ErmittleProgrammverzeichnis(std::string& ordner)
+bool ErmittleProgrammverzeichnis(std::filesystem::path& ordner)
 {
-    const std::string gefunden = ProgrammOrdner();
+    const std::filesystem::path gefunden = ProgrammOrdner();
     if (gefunden.empty())
         return false;
     ordner = gefunden;
@@ -56,6 +64,36 @@ std::string SchneideAufDateiname(const std::string& pfad)
 bool IstProjektArgument(const std::string& argument)
 {
     return argument.ends_with(".axo");
+}
+
+std::string BildeLademeldung(Ladefehler fehler, const std::filesystem::path& datei,
+                             int protokolle)
+{
+    const std::string name = "Die Datei \"" + PfadAlsText(datei) + "\" ";
+    const std::string nichtGeoeffnet = name + "kann nicht geöffnet werden";
+    const std::string teilweise = name + "wurde nur teilweise gelesen: Sie ";
+    const std::string gelesen = protokolle == 1
+                                    ? "\n1 Protokoll wurde gelesen."
+                                    : StringFormat("\n%d Protokolle wurden gelesen.", protokolle);
+    switch (fehler) {
+    case Ladefehler::Keiner:
+        return "";
+    case Ladefehler::NichtVorhanden:
+        return nichtGeoeffnet + ": Sie ist nicht vorhanden.";
+    case Ladefehler::KeinZugriff:
+        return nichtGeoeffnet + ": Der Zugriff ist nicht erlaubt.";
+    case Ladefehler::IstOrdner:
+        return nichtGeoeffnet + ": Es ist ein Ordner.";
+    case Ladefehler::NichtLesbar:
+        return nichtGeoeffnet + ".";
+    case Ladefehler::KeineProjektdatei:
+        return name + "ist keine AXO-Projektdatei.";
+    case Ladefehler::EndetVorzeitig:
+        return teilweise + "endet vorzeitig." + gelesen;
+    case Ladefehler::SatzUnlesbar:
+        return teilweise + "enthält einen Datensatz, der nicht gelesen werden kann." + gelesen;
+    }
+    return "";
 }
 
 CAxoApp::CAxoApp()
@@ -93,10 +131,22 @@ CVersucheApp::~CVersucheApp()
     g_app = nullptr;
 }
 
-void CVersucheApp::LadeProjekt(const std::string& pfad)
+void CVersucheApp::LadeProjekt(const std::filesystem::path& pfad)
 {
     m_projektPfad = pfad;
-    m_protokolle.LadeMassnahme(pfad);
+    const Ladefehler fehler = m_protokolle.LadeMassnahme(pfad);
+    // File New loads from no path at all, which is nothing to tell.
+    m_ladefehler = pfad.empty() ? Ladefehler::Keiner : fehler;
+}
+
+void CVersucheApp::MeldeLadefehler()
+{
+    const std::string meldung =
+        BildeLademeldung(m_ladefehler, m_projektPfad, m_protokolle.GetAnzahl());
+    if (!meldung.empty())
+        ZeigeMeldung(meldung,
+                     IstGeoeffnet(m_ladefehler) ? MeldungsArt::Warnung : MeldungsArt::Fehler);
+    m_ladefehler = Ladefehler::Keiner;
 }
 
 bool CVersucheApp::InitInstance(const QStringList& argumente)
@@ -106,12 +156,12 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
     // A relative project path names a file seen from where the viewer was started, so it is
     // made absolute before the working directory changes.
     const QString argument = argumente.size() > 1 ? argumente[1] : QString();
-    const std::string projekt = NachCp1252(argument);
-    const std::string projektPfad = NachCp1252(QFileInfo(argument).absoluteFilePath());
+    const std::filesystem::path projektPfad =
+        PfadAusQString(QFileInfo(argument).absoluteFilePath());
     WechsleInsProgrammverzeichnis();
     if (!LadeFirmenlogo())
         ZeigeMeldung("Datei mit Firmenlogo 'axo.sys' nicht gefunden !!!");
-    if (IstProjektArgument(projekt))
+    if (IstProjektArgument(NachCp1252(argument)))
         LadeProjekt(projektPfad);
     if (!m_katalog.Lade())
         return false;
@@ -119,6 +169,8 @@ bool CVersucheApp::InitInstance(const QStringList& argumente)
     if (!OnFileNew())
         return false;
     m_hauptfenster->show();
+    // Told over the window, which shows what could be read.
+    MeldeLadefehler();
     return true;
 }
 
@@ -131,9 +183,9 @@ void CVersucheApp::StarteGeschwisterVerbindung()
 void CVersucheApp::WechsleInsProgrammverzeichnis()
 {
     // The logo is looked for there; a failure leaves the directory as it is.
-    std::string ordner;
+    std::filesystem::path ordner;
     if (ErmittleProgrammverzeichnis(ordner))
-        QDir::setCurrent(AusCp1252(ordner));
+        QDir::setCurrent(PfadAlsQString(ordner));
 }
 
 bool CVersucheApp::OnFileNew()
@@ -156,14 +208,16 @@ void CVersucheApp::OnFileOpen()
     const QString pfad = QFileDialog::getOpenFileName(m_hauptfenster.get(), u"Öffnen"_s, QString(),
                                                       u"AXO Dateien (*.axo)"_s);
     if (!pfad.isEmpty())
-        OeffneDokument(NachCp1252(pfad));
+        OeffneDokument(PfadAusQString(pfad));
 }
 
-void CVersucheApp::OeffneDokument(const std::string& pfad)
+void CVersucheApp::OeffneDokument(const std::filesystem::path& pfad)
 {
-    m_dateiVerlauf.Hinzufuegen(pfad);
     m_dokument.OnOpenDocument(pfad);
     m_hauptfenster->HoleAnsicht()->OnInitialUpdate();
+    if (IstGeoeffnet(m_ladefehler))
+        m_dateiVerlauf.Hinzufuegen(pfad);
+    MeldeLadefehler();
 }
 
 void CVersucheApp::OnFilePrintSetup()

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -56,7 +57,9 @@ public:
     bool OnFileNew();
     // File Open: asks for a project file, then opens it.
     void OnFileOpen();
-    void OeffneDokument(const std::string& pfad);
+    // Loads the project and tells what could not be read of it; only a file that opened as a
+    // project enters the recent-file list.
+    void OeffneDokument(const std::filesystem::path& pfad);
     // Printer set-up dialog on the application's printer settings.
     void OnFilePrintSetup();
     void OnAppAbout();
@@ -65,10 +68,11 @@ public:
     void SetzeQuerformat(bool querformat);
     QPrinter& HoleDrucker();
 
-    // Loads a project into the collection ("" empties it) and remembers where it came from.
-    void LadeProjekt(const std::string& pfad);
+    // Loads a project into the collection ("" empties it) and remembers where it came from and
+    // why it was not read whole.
+    void LadeProjekt(const std::filesystem::path& pfad);
     // The file the collection was loaded from; nothing is ever written to it.
-    const std::string& HoleProjektPfad() const { return m_projektPfad; }
+    const std::filesystem::path& HoleProjektPfad() const { return m_projektPfad; }
 
     const CPruefartKatalog& HolePruefartKatalog() const { return m_katalog; }
     // The loaded project; owned for the whole run.
@@ -84,10 +88,13 @@ public:
 private:
     void StarteGeschwisterVerbindung();
     void WechsleInsProgrammverzeichnis();
+    // The message of the last load, once, when the file was not read whole.
+    void MeldeLadefehler();
 
     CPruefartKatalog m_katalog;
     CProtokolle m_protokolle;
-    std::string m_projektPfad;
+    std::filesystem::path m_projektPfad;
+    Ladefehler m_ladefehler = Ladefehler::Keiner;
     CVersucheDoc m_dokument;
     std::unique_ptr<CMainFrame> m_hauptfenster;
     CDateiVerlauf m_dateiVerlauf{4};
@@ -100,7 +107,7 @@ CVersucheApp* HoleVersucheApp();
 
 // The folder of the program file, without a trailing separator; false (and the text unchanged)
 // when it cannot be found.
-bool ErmittleProgrammverzeichnis(std::string& ordner);
+bool ErmittleProgrammverzeichnis(std::filesystem::path& ordner);
 
 // The file name of a path, after its last "\" or "/"; a name holding ".axo{" ends with its
 // ".axo".
@@ -108,3 +115,8 @@ std::string SchneideAufDateiname(const std::string& pfad);
 
 // Only a first argument ending exactly in ".axo" names a project to load.
 bool IstProjektArgument(const std::string& argument);
+
+// What the user is told of a project file that was not read whole, naming the file and the
+// cause, with the number of protocols read; "" for a file read whole.
+std::string BildeLademeldung(Ladefehler fehler, const std::filesystem::path& datei,
+                             int protokolle);

@@ -2,7 +2,7 @@
 // The document of the viewer holds no data of its own: the project lives in the application's
 // protocol collection. It only remembers the path of the opened project.
 
-#include <string>
+#include <filesystem>
 
 class CVersucheDoc
 {
@@ -10,10 +10,10 @@ public:
     // File New: the document no longer names a project.
     void OnNewDocument() { m_pfad.clear(); }
     // File Open: the document takes the chosen path.
-    void OnOpenDocument(const std::string& pfad) { m_pfad = pfad; }
+    void OnOpenDocument(const std::filesystem::path& pfad) { m_pfad = pfad; }
 
-    const std::string& GetPathName() const { return m_pfad; }
+    const std::filesystem::path& GetPathName() const { return m_pfad; }
 
 private:
-    std::string m_pfad;
+    std::filesystem::path m_pfad;
 };

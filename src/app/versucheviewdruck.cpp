@@ -54,8 +54,8 @@ void CVersucheView::OnFilePrintPreview()
                 OnPrint(drucker, true, eltern);
         },
         this);
-    // The preview takes the place of the main window, as large as it is.
-    vorschau.resize(window()->size());
+    // The preview takes the place of the main window.
+    vorschau.PasseGroesseAn(window()->size());
     vorschau.exec();
     OnEndPrinting();
 }

@@ -13,13 +13,42 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IstDieselbeDatei(const QString& pfad, const std::string& andere)
+bool IstDieselbeDatei(const QString& pfad, const std::filesystem::path& andere)
 {
     if (andere.empty())
         return false;
     const QString kanonisch = QFileInfo(pfad).canonicalFilePath();
-    return !kanonisch.isEmpty() && kanonisch == QFileInfo(AusCp1252(andere)).canonicalFilePath();
+    return !kanonisch.isEmpty() &&
+           kanonisch == QFileInfo(PfadAlsQString(andere)).canonicalFilePath();
 }
+
+// The save dialog of the export. The project is only ever read: choosing it is refused before
+// the dialog asks whether to overwrite, and the dialog stays open for another name. Qt's own
+// dialog, so that the refusal comes first on every desktop.
+class CExportDialog : public QFileDialog
+{
+public:
+    explicit CExportDialog(QWidget* eltern)
+        : QFileDialog(eltern, u"Bitte Dateinamen angeben"_s, u"."_s, u"Messungen (*.messungen)"_s)
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+        setDefaultSuffix(u"messungen"_s);
+    }
+
+    void accept() override
+    {
+        const QStringList gewaehlt = selectedFiles();
+        if (!gewaehlt.isEmpty() &&
+            IstDieselbeDatei(gewaehlt.constFirst(), HoleVersucheApp()->HoleProjektPfad())) {
+            ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
+                         MeldungsArt::Warnung);
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 
 } // namespace
 
@@ -38,20 +67,10 @@ void CVersucheView::ExportiereMessungen()
         return;
 
     // The file first: gathering many rows takes a moment the user should not wait for twice.
-    QFileDialog dialog(this, u"Bitte Dateinamen angeben"_s, u"."_s, u"Messungen (*.messungen)"_s);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(u"messungen"_s);
+    CExportDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString pfad = dialog.selectedFiles().constFirst();
-
-    // The project is only ever read.
-    if (IstDieselbeDatei(pfad, HoleVersucheApp()->HoleProjektPfad())) {
-        ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
-                     MeldungsArt::Warnung);
-        return;
-    }
     switch (SchreibeGewaehlteMessungen(pfad)) {
     case ExportErgebnis::Geschrieben:
         break;

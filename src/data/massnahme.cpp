@@ -118,14 +118,22 @@ const std::vector<std::string>& CMassnahme::MetadatenTags()
 
 // ---- Loading ---------------------------------------------------------------------------------
 
-bool CMassnahme::Lade(const std::string& pfad)
+bool CMassnahme::Lade(const std::filesystem::path& pfad)
 {
     m_dateipfad = pfad;
     m_datei.SetzeDateiname(pfad);
-    if (!m_datei.LeseIndex())
+    if (!m_datei.LeseIndex()) {
+        m_ladefehler = m_datei.HoleIndexfehler();
         return false;
-    LeseProjektDatei();
+    }
+    const bool ganz = LeseProjektDatei();
     m_notiz = HoleMetadatum("notiz");
+    if (!m_datei.HatSaetze())
+        m_ladefehler = Ladefehler::KeineProjektdatei;
+    else if (m_datei.HoleIndexfehler() != Ladefehler::Keiner)
+        m_ladefehler = m_datei.HoleIndexfehler();
+    else
+        m_ladefehler = ganz ? Ladefehler::Keiner : Ladefehler::SatzUnlesbar;
     return true;
 }
 
@@ -201,10 +209,13 @@ std::string MitCrLf(const std::string& text)
 }
 
 bool CMassnahme::LadeAusOrdner(const std::map<std::string, std::string>& werte,
-                               const std::string& ordner)
+                               const std::filesystem::path& ordner)
 {
     const auto dateiname = werte.find("dateiname");
-    m_dateipfad = ordner + "/" + (dateiname == werte.end() ? std::string() : dateiname->second);
+    m_dateipfad = ordner;
+    m_dateipfad += "/";
+    if (dateiname != werte.end())
+        m_dateipfad += PfadAusText(dateiname->second);
     m_datei.SetzeDateiname(m_dateipfad);
     m_datei.LeseIndex();
     LeseProjektDatei();
@@ -213,7 +224,7 @@ bool CMassnahme::LadeAusOrdner(const std::map<std::string, std::string>& werte,
     return true;
 }
 
-bool CMassnahme::LadeXmlDatei(const std::string& dateiname)
+bool CMassnahme::LadeXmlDatei(const std::filesystem::path& dateiname)
 {
     std::string text;
     if (!LeseGanzeDatei(dateiname, text))
@@ -278,10 +289,11 @@ void CMassnahme::SetzeMetadatum(const std::string& tag, const std::string& wert)
 
 std::string CMassnahme::HoleDateiname() const
 {
-    const size_t trenner = m_dateipfad.find_last_of("/\\");
+    const std::string pfad = PfadAlsText(m_dateipfad);
+    const size_t trenner = pfad.find_last_of("/\\");
     if (trenner == std::string::npos)
-        return m_dateipfad;
-    std::string name = m_dateipfad.substr(trenner + 1);
+        return pfad;
+    std::string name = pfad.substr(trenner + 1);
     StringSucheErsetze(name, HoleArbeitsplatzKennung(), "", true);
     return name;
 }
@@ -588,7 +600,7 @@ CMassnahme::HoleKopfwerte(const std::string& titelId) const
         pfadText += " --> " + text;
     werte.emplace_back("massnahme_pfad", pfadText);
     werte.emplace_back("massnahme_dateiname", HoleDateiname());
-    werte.emplace_back("massnahme_dateipfad", m_dateipfad);
+    werte.emplace_back("massnahme_dateipfad", PfadAlsText(m_dateipfad));
     werte.emplace_back("metameta", HoleMetadatum("metameta"));
     return werte;
 }

@@ -9,6 +9,7 @@
 #include "data/projektdatei.h"
 #include "data/protokoll.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,16 +30,18 @@ public:
     CMassnahme& operator=(const CMassnahme&) = delete;
 
     // Indexes and parses the project file; false only when it cannot be opened.
-    bool Lade(const std::string& pfad);
+    bool Lade(const std::filesystem::path& pfad);
+    // Why the last load did not read the whole file.
+    Ladefehler HoleLadefehler() const { return m_ladefehler; }
     // Parses the indexed record file; false when a root record stops the parsing early.
     bool LeseProjektDatei();
 
     // "" for a tag the project does not hold.
     std::string HoleMetadatum(const std::string& tag) const;
     void SetzeMetadatum(const std::string& tag, const std::string& wert);
-    std::string HoleDateipfad() const { return m_dateipfad; }
-    // The file's name without its folder and without the workstation identity that the sibling
-    // program puts into names of copies.
+    const std::filesystem::path& HoleDateipfad() const { return m_dateipfad; }
+    // The file's name as a text, without its folder and without the workstation identity that
+    // the sibling program puts into names of copies.
     std::string HoleDateiname() const;
 
     int HoleAnzahlProtokolle() const { return static_cast<int>(m_protokolle.size()); }
@@ -84,10 +87,11 @@ public:
     bool SchreibeVorgabedaten();
 
     // A whole project kept as one XML document ("massnahme").
-    bool LadeXmlDatei(const std::string& dateiname);
+    bool LadeXmlDatei(const std::filesystem::path& dateiname);
     bool LeseMassnahmeXml(CMarkup& xml);
     // Loads the file named by the value "dateiname" in the folder.
-    bool LadeAusOrdner(const std::map<std::string, std::string>& werte, const std::string& ordner);
+    bool LadeAusOrdner(const std::map<std::string, std::string>& werte,
+                       const std::filesystem::path& ordner);
 
     // The overview hand-over document of a title and its sub-titles.
     std::string BaueUebersichtXml(const std::string& titelId) const;
@@ -116,7 +120,8 @@ private:
 
     CProjektDatei m_datei;
     std::string m_notiz;
-    std::string m_dateipfad;
+    std::filesystem::path m_dateipfad;
+    Ladefehler m_ladefehler = Ladefehler::Keiner;
     std::map<std::string, std::string> m_vorgaben;
     std::map<std::string, std::string> m_metadaten;
     std::vector<std::string> m_titel;

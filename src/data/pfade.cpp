@@ -24,13 +24,13 @@ std::string OhneFolgendeTrenner(std::string pfad)
 
 bool CPfade::LeseDatenpfad()
 {
-    std::string ordner;
+    std::filesystem::path ordner;
     HoleProgrammordner(ordner);
-    m_programmordner = OhneFolgendeTrenner(ordner);
+    m_programmordner = OhneFolgendeTrenner(ordner.native());
 
     std::string zeile;
-    if (!LeseErsteZeile(m_programmordner + "/datapfad.dat", zeile)) {
-        m_datenpfad = m_programmordner + "/data";
+    if (!LeseErsteZeile(m_programmordner / "datapfad.dat", zeile)) {
+        m_datenpfad = PfadAlsText(m_programmordner / "data");
         return true;
     }
     // Leading blanks belong to the path; trailing blanks and separators do not.

@@ -3,6 +3,7 @@
 // the program folder, and the two print settings, which the print view reads again before every
 // page so that a change takes effect with the next page.
 
+#include <filesystem>
 #include <string>
 
 class CPfade
@@ -20,7 +21,7 @@ public:
     std::string HoleProzentEinheit() const;
 
     const std::string& HoleDatenpfad() const { return m_datenpfad; }
-    const std::string& HoleProgrammpfad() const { return m_programmordner; }
+    const std::filesystem::path& HoleProgrammpfad() const { return m_programmordner; }
 
     // Read directly by the page header and the summary table; false until LeseRegistry.
     bool anteilAlsProzent = false;
@@ -28,7 +29,7 @@ public:
 
 private:
     std::string m_datenpfad;
-    std::string m_programmordner;
+    std::filesystem::path m_programmordner;
 };
 
 // The one instance of the run.

@@ -61,21 +61,48 @@ int64_t Suche(int datei, int64_t position, int woher)
     return neu;
 }
 
+Ladefehler GrundAus(int fehlernummer)
+{
+    switch (fehlernummer) {
+    case ENOENT:
+    case ENOTDIR:
+        return Ladefehler::NichtVorhanden;
+    case EACCES:
+    case EPERM:
+        return Ladefehler::KeinZugriff;
+    default:
+        return Ladefehler::NichtLesbar;
+    }
+}
+
 // Only a regular file counts as a project file: a folder cannot be read and a device such as
-// /dev/zero would never end.
-int OeffneZumLesen(const std::string& pfad)
+// /dev/zero would never end. -1 and the cause when the file does not open.
+int OeffneZumLesen(const std::filesystem::path& pfad, Ladefehler& grund)
 {
     const int datei = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (datei < 0) {
+        grund = GrundAus(errno);
+        return -1;
+    }
     struct stat info;
-    if (datei >= 0 && (::fstat(datei, &info) != 0 || !S_ISREG(info.st_mode))) {
+    const bool bekannt = ::fstat(datei, &info) == 0;
+    if (!bekannt || !S_ISREG(info.st_mode)) {
+        grund = bekannt && S_ISDIR(info.st_mode) ? Ladefehler::IstOrdner : Ladefehler::NichtLesbar;
         ::close(datei);
         return -1;
     }
+    grund = Ladefehler::Keiner;
     return datei;
 }
 
+int OeffneZumLesen(const std::filesystem::path& pfad)
+{
+    Ladefehler grund;
+    return OeffneZumLesen(pfad, grund);
+}
+
 // Whether the path names the file that is open under the descriptor.
-bool IstDieselbeDatei(int datei, const std::string& pfad)
+bool IstDieselbeDatei(int datei, const std::filesystem::path& pfad)
 {
     struct stat offen, andere;
     return ::fstat(datei, &offen) == 0 && ::stat(pfad.c_str(), &andere) == 0 &&
@@ -167,7 +194,7 @@ CProjektDatei::~CProjektDatei()
     Schliesse();
 }
 
-bool CProjektDatei::SetzeDateiname(const std::string& dateiname)
+bool CProjektDatei::SetzeDateiname(const std::filesystem::path& dateiname)
 {
     m_dateiname = dateiname;
     GibPufferFrei();
@@ -292,7 +319,9 @@ void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string
 bool CProjektDatei::LeseIndex()
 {
     GibPufferFrei();
-    if (!Oeffne())
+    Schliesse();
+    m_datei = OeffneZumLesen(m_dateiname, m_indexfehler);
+    if (m_datei < 0)
         return false;
     size_t groesse = 0;
     m_gelesen.push_back(LiesBisEnde(m_datei, groesse));
@@ -304,12 +333,24 @@ bool CProjektDatei::LeseIndex()
     while (inhalt.size() - position >= kKopfLaenge) {
         const Satzkopf kopf = KopfAus(bytes + position);
         const size_t textAnfang = position + kKopfLaenge;
-        if (kopf.laenge >= kTextGrenze || inhalt.size() - textAnfang < kopf.laenge)
+        if (kopf.laenge >= kTextGrenze) {
+            m_indexfehler = Ladefehler::SatzUnlesbar;
+            return true;
+        }
+        if (inhalt.size() - textAnfang < kopf.laenge)
             break;
         NimmInIndex(static_cast<long>(position), kopf, inhalt.substr(textAnfang, kopf.laenge));
         position = textAnfang + kopf.laenge;
     }
+    if (position < inhalt.size())
+        m_indexfehler = Ladefehler::EndetVorzeitig;
     return true;
+}
+
+bool CProjektDatei::HatSaetze() const
+{
+    return m_positionen.Anzahl() > 0 || m_metadatenPosition >= 0 || m_titellistePosition >= 0 ||
+           m_vorgabedatenPosition >= 0;
 }
 
 bool CProjektDatei::LeseSatz(long position, std::string& text)
@@ -434,7 +475,7 @@ bool CProjektDatei::EntferneEintrag(const std::string& kennung)
 
 // ---- Class-level operations
 
-bool CProjektDatei::PruefeDatei(const std::string& dateiname)
+bool CProjektDatei::PruefeDatei(const std::filesystem::path& dateiname)
 {
     const CDateiHalter datei(OeffneZumLesen(dateiname));
     if (*datei < 0)
@@ -456,7 +497,8 @@ bool CProjektDatei::PruefeDatei(const std::string& dateiname)
     }
 }
 
-bool CProjektDatei::KopiereLebendeSaetze(const std::string& quelle, const std::string& ziel)
+bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
+                                         const std::filesystem::path& ziel)
 {
     const CDateiHalter ein(OeffneZumLesen(quelle));
     // Truncating the destination must never empty the source.

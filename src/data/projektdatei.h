@@ -6,11 +6,25 @@
 #include "data/positionsmap.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+// Why a project file was not read whole.
+enum class Ladefehler
+{
+    Keiner,
+    NichtVorhanden,
+    KeinZugriff,
+    IstOrdner,
+    NichtLesbar, // cannot be opened for another reason, or is no regular file
+    KeineProjektdatei,
+    EndetVorzeitig, // the file ends inside a record
+    SatzUnlesbar,
+};
 
 class CProjektDatei
 {
@@ -39,12 +53,17 @@ public:
     CProjektDatei(const CProjektDatei&) = delete;
     CProjektDatei& operator=(const CProjektDatei&) = delete;
 
-    bool SetzeDateiname(const std::string& dateiname);
-    const std::string& HoleDateiname() const { return m_dateiname; }
+    bool SetzeDateiname(const std::filesystem::path& dateiname);
+    const std::filesystem::path& HoleDateiname() const { return m_dateiname; }
 
     // Scans the whole file into the position map and the root positions; false only when the
     // file cannot be opened.
     bool LeseIndex();
+    // Why the last scan did not read the whole file: it did not open, or it ended inside a
+    // record or at one too long to read.
+    Ladefehler HoleIndexfehler() const { return m_indexfehler; }
+    // Whether the scans found any record this program reads.
+    bool HatSaetze() const;
     bool Oeffne();
     bool Schliesse();
     // False with an empty text when no readable record stands at the position.
@@ -82,10 +101,11 @@ public:
     bool EntferneEintrag(const std::string& kennung);
 
     // Whether the record chain ends exactly at the end of the file.
-    static bool PruefeDatei(const std::string& dateiname);
+    static bool PruefeDatei(const std::filesystem::path& dateiname);
     // Writes a copy holding only the live records; false, creating nothing, when the source
     // holds a record too long to read.
-    static bool KopiereLebendeSaetze(const std::string& quelle, const std::string& ziel);
+    static bool KopiereLebendeSaetze(const std::filesystem::path& quelle,
+                                     const std::filesystem::path& ziel);
 
 private:
     bool HatPuffer() const { return !m_puffer.empty(); }
@@ -101,7 +121,8 @@ private:
     std::vector<std::unique_ptr<char[]>> m_gelesen;
     std::unordered_map<std::string, long> m_kennungen;
     int m_datei = -1; // file descriptor, -1 when closed
-    std::string m_dateiname;
+    std::filesystem::path m_dateiname;
+    Ladefehler m_indexfehler = Ladefehler::Keiner;
     long m_vorgabedatenPosition = -1;
     long m_metadatenPosition = -1;
     long m_titellistePosition = -1;

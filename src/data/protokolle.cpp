@@ -31,13 +31,13 @@ long Ebene(const std::string& eintrag)
 
 // ---- Loading ---------------------------------------------------------------------------------
 
-void CProtokolle::LadeMassnahme(const std::string& pfad)
+Ladefehler CProtokolle::LadeMassnahme(const std::filesystem::path& pfad)
 {
     CMassnahme massnahme;
     Leere();
-    if (!massnahme.Lade(pfad))
-        return;
-    UebernimmMassnahme(massnahme, *this);
+    if (massnahme.Lade(pfad))
+        UebernimmMassnahme(massnahme, *this);
+    return massnahme.HoleLadefehler();
 }
 
 void UebernimmMassnahme(CMassnahme& massnahme, CProtokolle& protokolle)
@@ -233,7 +233,7 @@ std::string CProtokolle::HoleGewaehltenTiteleintrag() const
 
 // ---- Overview hand-over document -------------------------------------------------------------
 
-bool CProtokolle::LadeUebersicht(const std::string& pfad)
+bool CProtokolle::LadeUebersicht(const std::filesystem::path& pfad)
 {
     std::string text;
     if (!LeseGanzeDatei(pfad, text))
@@ -274,7 +274,7 @@ bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
     if (!xml.FindeKindElement("protokolle"))
         return false;
     CProjektDatei datei;
-    datei.SetzeDateiname(HoleMassnahmeWert("massnahme_dateipfad"));
+    datei.SetzeDateiname(PfadAusText(HoleMassnahmeWert("massnahme_dateipfad")));
     if (!datei.Oeffne())
         return false;
     xml.BetreteElement();

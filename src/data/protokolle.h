@@ -3,8 +3,10 @@
 // "massnahme_" keys, its title list and its protocols in title order. The lists, the report
 // headers and the print jobs read protocols and header values only from here.
 
+#include "data/projektdatei.h"
 #include "data/protokoll.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -24,8 +26,8 @@ public:
     CProtokolle& operator=(const CProtokolle&) = delete;
 
     // Empties the collection and loads the project file; a file that cannot be read leaves the
-    // collection empty.
-    void LadeMassnahme(const std::string& pfad);
+    // collection empty. The result tells why the file was not read whole.
+    Ladefehler LadeMassnahme(const std::filesystem::path& pfad);
     void Leere();
 
     int GetAnzahl() const { return static_cast<int>(m_protokolle.size()); }
@@ -66,7 +68,7 @@ public:
     const std::string& HoleReservetext() const { return m_reservetext; }
 
     // Reader of the overview hand-over document that a project can build.
-    bool LadeUebersicht(const std::string& pfad);
+    bool LadeUebersicht(const std::filesystem::path& pfad);
     bool LeseUebersichtXML(CMarkup& xml);
 
 private:

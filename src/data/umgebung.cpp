@@ -24,9 +24,9 @@ std::string FormatiereJetzt(const char* format)
 
 } // namespace
 
-bool HoleProgrammordner(std::string& ordner)
+bool HoleProgrammordner(std::filesystem::path& ordner)
 {
-    const std::string gefunden = ProgrammOrdner();
+    const std::filesystem::path gefunden = ProgrammOrdner();
     if (gefunden.empty())
         return false;
     ordner = gefunden;

@@ -2,10 +2,11 @@
 // The program's view of the machine it runs on: program folder, computer and user name, the
 // workstation identity, [KEY=value] tags and time stamps.
 
+#include <filesystem>
 #include <string>
 
 // The program's folder without a trailing separator; false, with out unchanged, when unknown.
-bool HoleProgrammordner(std::string& ordner);
+bool HoleProgrammordner(std::filesystem::path& ordner);
 
 // "" when the name cannot be had.
 std::string HoleComputerName();

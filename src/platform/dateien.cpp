@@ -13,9 +13,9 @@
 
 namespace {
 
-std::optional<std::string>& GesetzterProgrammOrdner()
+std::optional<std::filesystem::path>& GesetzterProgrammOrdner()
 {
-    static std::optional<std::string> ordner;
+    static std::optional<std::filesystem::path> ordner;
     return ordner;
 }
 
@@ -46,26 +46,35 @@ bool PasstZuMuster(std::string_view name, std::string_view muster)
 
 } // namespace
 
-std::string ProgrammOrdner()
+std::filesystem::path ProgrammOrdner()
 {
     if (GesetzterProgrammOrdner())
         return *GesetzterProgrammOrdner();
-    return NachCp1252(QCoreApplication::applicationDirPath());
+    return PfadAusQString(QCoreApplication::applicationDirPath());
 }
 
-void SetzeProgrammOrdner(const std::string& ordner)
+void SetzeProgrammOrdner(const std::filesystem::path& ordner)
 {
     GesetzterProgrammOrdner() = ordner;
 }
 
-bool LeseGanzeDatei(const std::string& pfad, std::string& inhalt)
+std::string PfadAlsText(const std::filesystem::path& pfad)
 {
-    const std::filesystem::path datei = AusCp1252(pfad).toStdString();
+    return NachCp1252(PfadAlsQString(pfad));
+}
+
+std::filesystem::path PfadAusText(const std::string& text)
+{
+    return PfadAusQString(AusCp1252(text));
+}
+
+bool LeseGanzeDatei(const std::filesystem::path& pfad, std::string& inhalt)
+{
     // A folder opens as a stream but fails on the first read; a device may never end.
     std::error_code fehler;
-    if (!std::filesystem::is_regular_file(datei, fehler))
+    if (!std::filesystem::is_regular_file(pfad, fehler))
         return false;
-    std::ifstream strom(datei, std::ios::binary);
+    std::ifstream strom(pfad, std::ios::binary);
     if (!strom)
         return false;
     try {
@@ -78,7 +87,7 @@ bool LeseGanzeDatei(const std::string& pfad, std::string& inhalt)
     return true;
 }
 
-bool LeseErsteZeile(const std::string& pfad, std::string& zeile)
+bool LeseErsteZeile(const std::filesystem::path& pfad, std::string& zeile)
 {
     std::string inhalt;
     if (!LeseGanzeDatei(pfad, inhalt))
@@ -89,17 +98,20 @@ bool LeseErsteZeile(const std::string& pfad, std::string& zeile)
     return true;
 }
 
-std::vector<std::string> SucheDateien(const std::string& ordner, const std::string& muster)
+std::vector<std::string> SucheDateien(const std::filesystem::path& ordner,
+                                      const std::string& muster)
 {
-    std::vector<std::string> treffer;
-    const QDir verzeichnis(AusCp1252(ordner));
+    // Each name as the file system spells it, sorted by its text in upper case.
+    std::vector<std::pair<std::string, std::string>> treffer;
+    const QDir verzeichnis(PfadAlsQString(ordner));
     for (const QString& eintrag : verzeichnis.entryList(QDir::Files | QDir::Hidden)) {
-        const std::string name = NachCp1252(eintrag);
-        if (PasstZuMuster(name, muster))
-            treffer.push_back(name);
+        const std::string text = NachCp1252(eintrag);
+        if (PasstZuMuster(text, muster))
+            treffer.emplace_back(GrossSchreiben(text), PfadAusQString(eintrag).native());
     }
-    std::sort(treffer.begin(), treffer.end(), [](const std::string& a, const std::string& b) {
-        return GrossSchreiben(a) < GrossSchreiben(b);
-    });
-    return treffer;
+    std::sort(treffer.begin(), treffer.end());
+    std::vector<std::string> namen;
+    for (auto& [schluessel, name] : treffer)
+        namen.push_back(std::move(name));
+    return namen;
 }

@@ -73,6 +73,17 @@ void SchreibeProfilText(const std::string& abschnitt, const std::string& schlues
     Profil().setValue(Schluessel(abschnitt, schluessel), AusCp1252(wert));
 }
 
+std::filesystem::path LeseProfilPfad(const std::string& abschnitt, const std::string& schluessel)
+{
+    return PfadAusQString(Profil().value(Schluessel(abschnitt, schluessel)).toString());
+}
+
+void SchreibeProfilPfad(const std::string& abschnitt, const std::string& schluessel,
+                        const std::filesystem::path& pfad)
+{
+    Profil().setValue(Schluessel(abschnitt, schluessel), PfadAlsQString(pfad));
+}
+
 int LeseProfilInt(const std::string& abschnitt, const std::string& schluessel, int vorgabe)
 {
     return AlsInt(Profil().value(Schluessel(abschnitt, schluessel))).value_or(vorgabe);

@@ -3,6 +3,7 @@
 // are read afresh on every access, so a change made by the sibling program is seen at once. The
 // application profile (recent files, column layouts) is a store of its own.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -19,5 +20,9 @@ std::string LeseProfilText(const std::string& abschnitt, const std::string& schl
                            const std::string& vorgabe = "");
 void SchreibeProfilText(const std::string& abschnitt, const std::string& schluessel,
                         const std::string& wert);
+// A path in the application profile, kept as the file system names it; empty when missing.
+std::filesystem::path LeseProfilPfad(const std::string& abschnitt, const std::string& schluessel);
+void SchreibeProfilPfad(const std::string& abschnitt, const std::string& schluessel,
+                        const std::filesystem::path& pfad);
 int LeseProfilInt(const std::string& abschnitt, const std::string& schluessel, int vorgabe);
 void SchreibeProfilInt(const std::string& abschnitt, const std::string& schluessel, int wert);

@@ -13,12 +13,12 @@ const std::string Standardname = "axo.sys";
 // "axo", up to four characters, ".sys".
 bool IstLogoName(const std::string& name)
 {
-    return name.size() <= Standardname.size() + 4;
+    return PfadAlsText(name).size() <= Standardname.size() + 4;
 }
 
 } // namespace
 
-std::string FindeLogoDatei(const std::string& ordner)
+std::filesystem::path FindeLogoDatei(const std::filesystem::path& ordner)
 {
     // Only the exact default name stands back, so "AXO.SYS" beside it counts as a numbered file.
     std::vector<std::string> treffer = SucheDateien(ordner, "axo*.sys");
@@ -28,7 +28,7 @@ std::string FindeLogoDatei(const std::string& ordner)
         name = treffer[0];
     else if (treffer.size() > 1)
         name = treffer[1];
-    return ordner + "/" + name;
+    return ordner / name;
 }
 
 bool LadeFirmenlogo(CDib& logo)

@@ -5,6 +5,7 @@
 #include "viewer_fixtur.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -125,7 +126,8 @@ protected:
     }
 
     // Answers the next save dialog with `pfad` (empty: cancels it) and confirms the question
-    // whether to overwrite; `waehrendDesDialogs` runs while the dialog is open.
+    // whether to overwrite; a name the dialog refuses cancels it. `waehrendDesDialogs` runs
+    // while the dialog is open.
     void BeantworteDialog(const QString& pfad, std::function<void()> waehrendDesDialogs = {})
     {
         QTimer::singleShot(0, &m_kontext, [this, pfad, waehrendDesDialogs] {
@@ -148,6 +150,9 @@ protected:
             });
             dialog->selectFile(pfad);
             QMetaObject::invokeMethod(dialog, "accept");
+            // A refused name leaves the dialog open for another one.
+            if (dialog->isVisible())
+                dialog->reject();
         });
     }
 
@@ -245,15 +250,26 @@ TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
     ASSERT_EQ(m_meldungen.size(), 1u);
     EXPECT_EQ(m_meldungen[0].text, "Die geöffnete Projektdatei kann nicht überschrieben werden.");
 
-    // Nor one opened later, whatever way its name is written.
-    const std::string zweites =
-        SchreibeProjekt("zweites.axo", {{.id = "Z", .titelId = "1", .messungen = {Messung("1")}}});
-    m_app->OeffneDokument(zweites);
-    const QByteArray zweitesVorher = LeseDatei(AusCp1252(zweites));
+    // Nor one opened later under a name the program's texts cannot hold, whatever way its name
+    // is written; an export beside it is written.
+    const QString ordner = AusCp1252(ProgrammOrdnerText()) + u"/Prüfung Straße €"_s;
+    const QString zweites = ordner + u"/Maßnahme Süd 東京.axo"_s;
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    ASSERT_TRUE(QFile::copy(AusCp1252(SchreibeProjekt(
+                                "zweites.axo",
+                                {{.id = "Z", .titelId = "1", .messungen = {Messung("1")}}})),
+                            zweites));
+    m_app->OeffneDokument(QFile::encodeName(zweites).toStdString());
+    const QByteArray zweitesVorher = LeseDatei(zweites);
     m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
     Waehle(Messungen(), {0});
-    BeantworteDialog(AusCp1252(ProgrammOrdnerText()) + u"/./zweites.axo"_s);
+    BeantworteDialog(ordner + u"/./Maßnahme Süd 東京.axo"_s);
     m_ansicht->ExportiereMessungen();
-    EXPECT_EQ(LeseDatei(AusCp1252(zweites)), zweitesVorher);
+    EXPECT_EQ(LeseDatei(zweites), zweitesVorher);
     EXPECT_EQ(m_meldungen.size(), 2u);
+    EXPECT_FALSE(m_ueberschreibenGefragt) << "refused before the question whether to overwrite";
+
+    BeantworteDialog(ordner + u"/Auszug"_s);
+    m_ansicht->ExportiereMessungen();
+    EXPECT_EQ(LeseDatei(ordner + u"/Auszug.messungen"_s), Erwartet({0}));
 }

@@ -1,10 +1,14 @@
-// The print preview: sheets drawn only as they come into view, paging, and a job without pages.
+// The print preview: sheets drawn only as they come into view, paging, a job without pages, and
+// the window as the viewer opens it.
 #include "app/seitenvorschau.h"
+#include "viewer_fixtur.h"
 
 #include <QAction>
 #include <QPageSize>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -86,4 +90,31 @@ TEST(Seitenvorschau, AJobWithoutPagesShowsAnEmptyPreviewThatCannotPrint)
     EXPECT_FALSE(vorschau.Druckaktion()->isEnabled());
     vorschau.Druckaktion()->trigger();
     EXPECT_FALSE(gedruckt);
+}
+
+using VorschauImViewer = ViewerUmgebung;
+
+TEST_F(VorschauImViewer, OpensWithItsWholeToolbarInViewOverTheMainWindowAtItsFirstSize)
+{
+    Starte(SchreibeProjekt("vorschau.axo", {{.id = "A", .titelId = "1"}}));
+    Waehle(Protokolle(), {0});
+    QStringList verdeckt;
+    bool gezeigt = false;
+    QObject kontext;
+    QTimer::singleShot(0, &kontext, [&] {
+        auto* vorschau = OffenesFenster<CSeitenvorschau>();
+        if (vorschau == nullptr)
+            return;
+        gezeigt = true;
+        const QToolBar* leiste = vorschau->findChild<QToolBar*>();
+        for (QAction* aktion : leiste->actions()) {
+            const QWidget* knopf = leiste->widgetForAction(aktion);
+            if (!aktion->isSeparator() && (knopf == nullptr || !knopf->isVisible()))
+                verdeckt << aktion->text();
+        }
+        vorschau->reject();
+    });
+    m_ansicht->OnFilePrintPreview();
+    EXPECT_TRUE(gezeigt);
+    EXPECT_TRUE(verdeckt.isEmpty()) << verdeckt.join(u", ").toStdString();
 }

@@ -6,16 +6,26 @@
 #include "app/versucheview.h"
 #include "app_umgebung.h"
 #include "data/pfade.h"
+#include "data/projektdatei_bauer.h"
 #include "musterbauer.h"
 #include "pages/seitenlogo.h"
+#include "platform/text.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QTabWidget>
+#include <QTimer>
+#include <chrono>
+#include <clocale>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -27,6 +37,24 @@ QStringList Kommandozeile(std::initializer_list<const char*> argumente)
     for (const char* argument : argumente)
         zeile << QString::fromUtf8(argument);
     return zeile;
+}
+
+// The name the file system gives a path, as the viewer keeps it.
+std::string Dateisystemname(const QString& pfad)
+{
+    return QFile::encodeName(pfad).toStdString();
+}
+
+// The project with a record too long to read in the middle of its chain.
+std::string MitUeberlangemSatz(const std::string& bytes)
+{
+    size_t position = 0;
+    for (int satz = 0; satz < 20; ++satz) {
+        const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data() + position);
+        position += 6 + (kopf[0] | kopf[1] << 8 | kopf[2] << 16 | size_t{kopf[3]} << 24);
+    }
+    return bytes.substr(0, position) + projektdatei_bauer::Satz(1, std::string(18860, ' ')) +
+           bytes.substr(position);
 }
 
 } // namespace
@@ -53,15 +81,13 @@ protected:
         return NachCp1252(app.HoleHauptfenster()->windowTitle());
     }
 
-    void SchreibeLogo()
+    static void SchreibeLogo(const QString& ordner)
     {
         BmpBauer bmp;
         bmp.bits = std::string("\x10\x20\x30\x00", 4);
         std::string datei = bmp.Datei();
         EntschluesseleLogoPuffer(datei.data(), datei.size());
-        std::ofstream(m_programmOrdner.filePath(QStringLiteral("axo.sys")).toStdString(),
-                      std::ios::binary)
-            << datei;
+        std::ofstream(Dateisystemname(ordner + u"/axo.sys"_s), std::ios::binary) << datei;
     }
 };
 
@@ -87,17 +113,20 @@ TEST_F(Start, WithoutLogoTheMessageComesBeforeTheWindowAndStartUpGoesOn)
 
 TEST_F(Start, LogoIsFoundInTheProgramFolderFromAnyWorkingDirectory)
 {
-    SchreibeLogo();
+    SchreibeLogo(m_programmOrdner.path());
     QTemporaryDir anderswo;
     QDir::setCurrent(anderswo.path());
 
     CVersucheApp app;
     ASSERT_TRUE(app.InitInstance(Kommandozeile({"/nirgends/projekt.axo", "zweites.axo"})));
-    EXPECT_TRUE(m_meldungen.empty());
     EXPECT_EQ(app.HoleFirmenlogo().Breite(), 1);
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(m_programmOrdner.path()).canonicalPath());
-    // A project that cannot be read leaves the viewer empty, without a message.
+    // A project that cannot be read leaves the viewer empty and says why.
     EXPECT_EQ(app.HoleHauptfenster()->windowTitle(), QStringLiteral("AXO Reader 4.0"));
+    const Meldung fehlt{"Die Datei \"/nirgends/projekt.axo\" kann nicht geöffnet werden: Sie ist "
+                        "nicht vorhanden.",
+                        ProgrammTitel, MeldungsArt::Fehler};
+    EXPECT_EQ(m_meldungen, std::vector{fehlt});
 }
 
 TEST_F(Start, DataPathAndTestTypeCatalogueAreReadBeforeTheWindowOpens)
@@ -196,13 +225,13 @@ TEST_F(Start, FileOpenReplacesTheProjectAndFileNewEmptiesIt)
     EXPECT_TRUE(ansicht->HoleProtokollseite()->isVisible());
     EXPECT_FALSE(ansicht->HoleMessungsseite()->isVisible());
     // The project given at start-up is loaded without the document, so only File Open counts.
-    EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(), std::vector<std::string>{zweites});
+    EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(), std::vector<std::filesystem::path>{zweites});
 
-    // A file that cannot be read empties the viewer without a message.
+    // A file that cannot be read empties the viewer and says so.
     app.OeffneDokument(ProgrammOrdnerText() + "/fehlt.axo");
     EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 0);
     EXPECT_EQ(Titel(app), "AXO Reader 4.0");
-    EXPECT_EQ(m_meldungen, std::vector{Hinweis(LogoMeldung)}) << "only the start-up message";
+    EXPECT_EQ(m_meldungen.size(), 2u) << "the start-up message and the one of the file";
 
     app.OeffneDokument(zweites);
     ASSERT_TRUE(app.OnFileNew());
@@ -211,6 +240,144 @@ TEST_F(Start, FileOpenReplacesTheProjectAndFileNewEmptiesIt)
     EXPECT_EQ(Titel(app), "AXO Reader 4.0");
     // File New keeps the one window and view.
     EXPECT_EQ(app.HoleHauptfenster()->HoleAnsicht(), ansicht);
+}
+
+TEST_F(Start, AProjectUnderAPathWithUmlautsOpensFromCommandLineFileOpenAndRecentList)
+{
+    // The program folder, where the logo is looked for, has such a name as well.
+    const QString ordner = m_programmOrdner.path() + u"/Prüfung Straße €"_s;
+    const QString projekt = ordner + u"/Maßnahme Süd 東京.axo"_s;
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    SchreibeLogo(ordner);
+    SetzeProgrammOrdner(Dateisystemname(ordner));
+    const std::string vorherigeSprache = std::setlocale(LC_ALL, nullptr);
+    for (const char* sprache : {"C.UTF-8", "de_DE.UTF-8"}) {
+        if (std::setlocale(LC_ALL, sprache) == nullptr)
+            continue; // a locale this machine does not have
+        std::setlocale(LC_NUMERIC, "C");
+        SCOPED_TRACE(sprache);
+        QFile::remove(projekt);
+        ASSERT_TRUE(QFile::copy(AusCp1252(SchreibeProjekt("b27.axo", "B 27", "Ulm", 3)), projekt));
+        {
+            CVersucheApp app;
+            ASSERT_TRUE(app.InitInstance({u"axo-reader"_s, projekt}));
+            EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 3) << "command line";
+            EXPECT_EQ(app.HoleFirmenlogo().Breite(), 1);
+
+            ASSERT_TRUE(app.OnFileNew());
+            QTimer::singleShot(0, &app, [&projekt] {
+                if (auto* dialog = OffenesFenster<QFileDialog>()) {
+                    dialog->selectFile(projekt);
+                    QMetaObject::invokeMethod(dialog, "accept");
+                }
+            });
+            app.OnFileOpen();
+            EXPECT_EQ(app.HoleProtokolle().GetAnzahl(), 3) << "Öffnen";
+        }
+        CVersucheApp naechsterLauf;
+        ASSERT_TRUE(naechsterLauf.InitInstance(Kommandozeile({})));
+        ASSERT_FALSE(naechsterLauf.HoleDateiVerlauf().Eintraege().empty());
+        EXPECT_EQ(naechsterLauf.HoleDateiVerlauf().Eintraege().front(), Dateisystemname(projekt));
+        naechsterLauf.OeffneDokument(naechsterLauf.HoleDateiVerlauf().Eintraege().front());
+        EXPECT_EQ(naechsterLauf.HoleProtokolle().GetAnzahl(), 3) << "recent-file list";
+    }
+    std::setlocale(LC_ALL, vorherigeSprache.c_str());
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_TRUE(m_meldungen.empty());
+}
+
+TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
+{
+    namespace fs = std::filesystem;
+    SchreibeLogo(m_programmOrdner.path());
+    const std::string ordner = ProgrammOrdnerText() + "/";
+    ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), ordner + "Musterprojekt.axo"));
+    const std::string muster = projektdatei_bauer::LeseDatei(ordner + "Musterprojekt.axo");
+    const int alle = static_cast<int>(BaueMusterprojekt().protokolle.size());
+    std::string zufall(65536, '\0');
+    uint32_t zahl = 4711;
+    for (char& zeichen : zufall)
+        zeichen = static_cast<char>((zahl = zahl * 1103515245u + 12345u) >> 24);
+    const std::string teilweise = "wurde nur teilweise gelesen: Sie ";
+    // Name, content, and what the user is told after the file's name ("": nothing).
+    const std::vector<std::tuple<std::string, std::string, std::string>> dateien = {
+        {"Musterprojekt.axo", muster, ""},
+        {"leer.axo", "", "ist keine AXO-Projektdatei."},
+        {"zufall.axo", zufall, "ist keine AXO-Projektdatei."},
+        {"nullen.axo", "", "ist keine AXO-Projektdatei."},
+        {"halb.axo", muster.substr(0, muster.size() / 2), teilweise + "endet vorzeitig."},
+        {"gross.axo", MitUeberlangemSatz(muster),
+         teilweise + "enthält einen Datensatz, der nicht gelesen werden kann."},
+        {"gesperrt.axo", muster, "kann nicht geöffnet werden: Der Zugriff ist nicht erlaubt."}};
+    for (const auto& [name, inhalt, ursache] : dateien)
+        std::ofstream(ordner + name, std::ios::binary) << inhalt;
+    fs::resize_file(ordner + "nullen.axo", 200u << 20); // sparse: cheap to make
+    // A day old, so that any write would show whatever the clock's resolution.
+    const auto zeit = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    for (const auto& [name, inhalt, ursache] : dateien)
+        fs::last_write_time(ordner + name, zeit);
+    fs::permissions(ordner + "gesperrt.axo", fs::perms::none);
+    fs::create_directory(ordner + "ordner.axo");
+    std::vector<std::pair<std::string, std::string>> faelle = {
+        {"fehlt.axo", "kann nicht geöffnet werden: Sie ist nicht vorhanden."},
+        {"ordner.axo", "kann nicht geöffnet werden: Es ist ein Ordner."}};
+    for (const auto& [name, inhalt, ursache] : dateien) {
+        if (name != "gesperrt.axo" || geteuid() != 0) // permissions do not keep the superuser out
+            faelle.emplace_back(name, ursache);
+    }
+
+    bool fensterBeiMeldung = false;
+    SetzeMeldungsAusgabe([&](const Meldung& meldung) {
+        m_meldungen.push_back(meldung);
+        const CMainFrame* fenster = HoleVersucheApp()->HoleHauptfenster();
+        fensterBeiMeldung = fenster != nullptr && fenster->isVisible();
+    });
+    for (const auto& [name, ursache] : faelle) {
+        SCOPED_TRACE(name);
+        const std::string pfad = ordner + name;
+        const bool geoeffnet = ursache.empty() || ursache.starts_with(teilweise);
+        CVersucheApp app;
+        // The messages the load should have given, with the protocols it read.
+        const auto gesagt = [&] {
+            const int gelesen = app.HoleProtokolle().GetAnzahl();
+            EXPECT_TRUE(ursache.empty() ? gelesen == alle
+                        : geoeffnet     ? gelesen > 0 && gelesen < alle
+                                        : gelesen == 0)
+                << gelesen;
+            if (ursache.empty())
+                return std::vector<Meldung>{};
+            return std::vector{Meldung{
+                "Die Datei \"" + pfad + "\" " + ursache +
+                    (geoeffnet ? StringFormat("\n%d Protokolle wurden gelesen.", gelesen) : ""),
+                ProgrammTitel, geoeffnet ? MeldungsArt::Warnung : MeldungsArt::Fehler}};
+        };
+        m_meldungen.clear();
+        ASSERT_TRUE(app.InitInstance(Kommandozeile({pfad.c_str()})));
+        EXPECT_EQ(m_meldungen, gesagt()) << "command line";
+        EXPECT_TRUE(m_meldungen.empty() || fensterBeiMeldung) << "told over the window";
+
+        ASSERT_TRUE(app.OnFileNew());
+        m_meldungen.clear();
+        app.OeffneDokument(pfad);
+        EXPECT_EQ(m_meldungen, gesagt()) << "Öffnen";
+        const auto& verlauf = app.HoleDateiVerlauf().Eintraege();
+        const bool imVerlauf = !verlauf.empty() && verlauf.front() == pfad;
+        EXPECT_EQ(imVerlauf, geoeffnet) << "only a file opened as a project is kept";
+        if (imVerlauf) {
+            m_meldungen.clear();
+            app.OeffneDokument(verlauf.front());
+            EXPECT_EQ(m_meldungen, gesagt()) << "recent-file list";
+        }
+    }
+
+    fs::permissions(ordner + "gesperrt.axo", fs::perms::owner_all);
+    for (const auto& [name, inhalt, ursache] : dateien) {
+        EXPECT_EQ(fs::last_write_time(ordner + name), zeit) << name;
+        if (name != "nullen.axo") {
+            EXPECT_EQ(projektdatei_bauer::LeseDatei(ordner + name), inhalt) << name;
+        }
+    }
+    EXPECT_EQ(fs::file_size(ordner + "nullen.axo"), 200u << 20);
 }
 
 TEST_F(Start, RecentFileListKeepsFourDistinctPathsNewestFirstAcrossRuns)
@@ -223,12 +390,12 @@ TEST_F(Start, RecentFileListKeepsFourDistinctPathsNewestFirstAcrossRuns)
             verlauf.Hinzufuegen(pfad);
         verlauf.Hinzufuegen("");
         EXPECT_EQ(verlauf.Eintraege(),
-                  (std::vector<std::string>{"c.axo", "e.axo", "d.axo", "b.axo"}));
+                  (std::vector<std::filesystem::path>{"c.axo", "e.axo", "d.axo", "b.axo"}));
     }
     CVersucheApp app;
     ASSERT_TRUE(app.InitInstance(Kommandozeile({})));
     EXPECT_EQ(app.HoleDateiVerlauf().Eintraege(),
-              (std::vector<std::string>{"c.axo", "e.axo", "d.axo", "b.axo"}));
+              (std::vector<std::filesystem::path>{"c.axo", "e.axo", "d.axo", "b.axo"}));
 }
 
 TEST(Druckereinstellung, QuerformatSwitchesTheApplicationsPrinterOrientation)

@@ -264,7 +264,7 @@ TEST(Umgebung, WorkstationIdentityAndTimeStamps)
     EXPECT_EQ(lesbar[10], ' ');
     EXPECT_EQ(lesbar[13], ':');
 
-    std::string ordner;
+    std::filesystem::path ordner;
     EXPECT_TRUE(HoleProgrammordner(ordner));
     EXPECT_EQ(ordner, ProgrammOrdner());
 }
