@@ -98,19 +98,19 @@ bool LeseErsteZeile(const std::filesystem::path& pfad, std::string& zeile)
     return true;
 }
 
-std::vector<std::string> SucheDateien(const std::filesystem::path& ordner,
-                                      const std::string& muster)
+std::vector<std::filesystem::path> SucheDateien(const std::filesystem::path& ordner,
+                                                const std::string& muster)
 {
     // Each name as the file system spells it, sorted by its text in upper case.
-    std::vector<std::pair<std::string, std::string>> treffer;
+    std::vector<std::pair<std::string, std::filesystem::path>> treffer;
     const QDir verzeichnis(PfadAlsQString(ordner));
     for (const QString& eintrag : verzeichnis.entryList(QDir::Files | QDir::Hidden)) {
         const std::string text = NachCp1252(eintrag);
         if (PasstZuMuster(text, muster))
-            treffer.emplace_back(GrossSchreiben(text), PfadAusQString(eintrag).native());
+            treffer.emplace_back(GrossSchreiben(text), PfadAusQString(eintrag));
     }
     std::sort(treffer.begin(), treffer.end());
-    std::vector<std::string> namen;
+    std::vector<std::filesystem::path> namen;
     for (auto& [schluessel, name] : treffer)
         namen.push_back(std::move(name));
     return namen;

@@ -26,5 +26,5 @@ bool LeseErsteZeile(const std::filesystem::path& pfad, std::string& zeile);
 // Names (without folder, as the file system spells them) of the files in a folder whose text
 // matches a pattern with the Windows meaning: "?" one character, "*" any run, letters compared
 // without regard to case; sorted by that text.
-std::vector<std::string> SucheDateien(const std::filesystem::path& ordner,
-                                      const std::string& muster);
+std::vector<std::filesystem::path> SucheDateien(const std::filesystem::path& ordner,
+                                                const std::string& muster);

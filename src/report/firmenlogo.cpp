@@ -11,7 +11,7 @@ const std::string Standardname = "axo.sys";
 
 // "axo????.sys" in the Windows sense, where a "?" before the dot may also match nothing:
 // "axo", up to four characters, ".sys".
-bool IstLogoName(const std::string& name)
+bool IstLogoName(const std::filesystem::path& name)
 {
     return PfadAlsText(name).size() <= Standardname.size() + 4;
 }
@@ -21,9 +21,9 @@ bool IstLogoName(const std::string& name)
 std::filesystem::path FindeLogoDatei(const std::filesystem::path& ordner)
 {
     // Only the exact default name stands back, so "AXO.SYS" beside it counts as a numbered file.
-    std::vector<std::string> treffer = SucheDateien(ordner, "axo*.sys");
-    std::erase_if(treffer, [](const std::string& name) { return !IstLogoName(name); });
-    std::string name = Standardname;
+    std::vector<std::filesystem::path> treffer = SucheDateien(ordner, "axo*.sys");
+    std::erase_if(treffer, [](const std::filesystem::path& name) { return !IstLogoName(name); });
+    std::filesystem::path name = Standardname;
     if (!treffer.empty() && treffer[0] != Standardname)
         name = treffer[0];
     else if (treffer.size() > 1)

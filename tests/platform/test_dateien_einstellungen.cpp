@@ -25,11 +25,12 @@ TEST(SucheDateien, MatchesWindowsWildcardsWithoutRegardToCase)
         LegeDateiAn(ordner, name);
     QDir(ordner.path()).mkdir(QStringLiteral("axo9999.sys")); // folders never match
 
+    using Namen = std::vector<std::filesystem::path>;
     const std::string pfad = ordner.path().toStdString();
-    EXPECT_EQ(SucheDateien(pfad, "axo????.sys"), (std::vector<std::string>{"AXO0815.SYS"}));
-    EXPECT_EQ(SucheDateien(pfad, "AXO.SYS"), (std::vector<std::string>{"axo.sys"}));
+    EXPECT_EQ(SucheDateien(pfad, "axo????.sys"), (Namen{"AXO0815.SYS"}));
+    EXPECT_EQ(SucheDateien(pfad, "AXO.SYS"), (Namen{"axo.sys"}));
     EXPECT_EQ(SucheDateien(pfad, "axo*.sys"),
-              (std::vector<std::string>{"axo.sys", "AXO0815.SYS", "axo12.sys", "axo12345.sys"}));
+              (Namen{"axo.sys", "AXO0815.SYS", "axo12.sys", "axo12345.sys"}));
     EXPECT_TRUE(SucheDateien(pfad + "/fehlt", "*").empty());
 }
 
