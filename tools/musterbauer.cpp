@@ -97,6 +97,17 @@ std::string Messdaten(const std::vector<std::pair<std::string, std::string>>& we
     return daten;
 }
 
+// The key data of the details pane: names and values in turn, joined by "_", which neither may
+// hold.
+void SetzeEckdaten(CProtokoll& protokoll,
+                   const std::vector<std::pair<std::string, std::string>>& eckdaten)
+{
+    std::string block;
+    for (const auto& [name, wert] : eckdaten)
+        block += (block.empty() ? "" : "_") + name + "_" + wert;
+    protokoll.SetzeSpeziellGruppe(6, block);
+}
+
 // A measurement at the protocol's place `i` with the given data text.
 MESSUNG NeueMessung(int nummer, int i, std::string daten)
 {
@@ -284,10 +295,12 @@ void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
         m3.push_back(StringFormat("%.3f", mitWasser));
         rohdichte.push_back(StringFormat("%.3f", gemessen));
     }
+    const std::string mittel = StringFormat("%.3f", summe / kTeilversuche);
     protokoll.SetzeSpeziellGruppe(
         4, Felder({Unterwerte(kolben), Unterwerte(m1), Unterwerte(volumen), Unterwerte(temperatur),
                    Unterwerte(dichteWasser), Unterwerte(m2), Unterwerte(m3), Unterwerte(rohdichte),
-                   "", StringFormat("%.3f", summe / kTeilversuche)}));
+                   "", mittel}));
+    SetzeEckdaten(protokoll, {{"Korndichte", mittel + " g/cm³"}});
 }
 
 // ---- Proctor test: five compaction points around a clear optimum --------------------------------
