@@ -96,57 +96,63 @@ TEST_F(ProjektDateiTest, EmptyAndMissingFiles)
 
 TEST_F(ProjektDateiTest, ScanIndexesLiveRecordsAndSkipsTheRest)
 {
-    const std::string datei[] = {
-        Satz(2, "<metadaten>alt</metadaten>"),           // 0: replaced by the later live one
-        Satz(1, "<protokoll ID=\"1\"/>"),                // 1
-        Satz(1, "<protokoll ID=\"weg\"/>", 1),           // 2: deleted
-        Satz(4, "vier"),                                 // 3
-        Satz(5, "fuenf"),                                // 4
-        Satz(7, "sieben"),                               // 5
-        Satz(2, "<metadaten>neu</metadaten>"),           // 6
-        Satz(3, "<titel_liste/>"),                       // 7
-        Satz(3, "<titel_liste>weg</titel_liste>", 0xFF), // 8: deleted, the live one stays
-        Satz(6, "<vorgabedaten/>"),                      // 9
-        Satz(1, std::string("vor\0nach", 8)),            // 10: text ends at the zero byte
-        Satz(1, std::string(16383, 'x')),                // 11: longest readable text
-        Satz(1, "ab", 0, 16384),                         // 12: too long, ends the scan
-        Satz(2, "<metadaten>dahinter</metadaten>"),
-    };
-    std::string inhalt;
-    std::vector<long> position;
-    for (const std::string& satz : datei) {
-        position.push_back(static_cast<long>(inhalt.size()));
-        inhalt += satz;
-    }
-    CProjektDatei p;
-    p.SetzeDateiname(Schreibe("p.axo", inhalt));
-    ASSERT_TRUE(p.LeseIndex());
-    EXPECT_EQ(p.HoleMetadatenPosition(), position[6]);
-    EXPECT_EQ(p.HoleTitellistePosition(), position[7]);
-    EXPECT_EQ(p.HoleVorgabedatenPosition(), position[9]);
-    const CPositionsMap& map = p.HolePositionen();
-    EXPECT_EQ(map.Anzahl(), 3u);
-    ASSERT_NE(map.Finde(position[1]), nullptr);
-    EXPECT_EQ(*map.Finde(position[1]), "<protokoll ID=\"1\"/>");
-    EXPECT_EQ(map.Finde(position[2]), nullptr);
-    EXPECT_EQ(*map.Finde(position[10]), "vor");
-    EXPECT_EQ(map.Finde(position[11])->size(), 16383u);
+    // The first length over the limit, and one whose third byte is set (65,536 bytes or more).
+    for (const std::string& ueberlang :
+         {Satz(1, "ab", 0, 16384), Satz(1, std::string(70000, 'y'))}) {
+        SCOPED_TRACE(ueberlang.size());
+        const std::string datei[] = {
+            Satz(2, "<metadaten>alt</metadaten>"),           // 0: replaced by the later live one
+            Satz(1, "<protokoll ID=\"1\"/>"),                // 1
+            Satz(1, "<protokoll ID=\"weg\"/>", 1),           // 2: deleted
+            Satz(4, "vier"),                                 // 3
+            Satz(5, "fuenf"),                                // 4
+            Satz(7, "sieben"),                               // 5
+            Satz(2, "<metadaten>neu</metadaten>"),           // 6
+            Satz(3, "<titel_liste/>"),                       // 7
+            Satz(3, "<titel_liste>weg</titel_liste>", 0xFF), // 8: deleted, the live one stays
+            Satz(6, "<vorgabedaten/>"),                      // 9
+            Satz(1, std::string("vor\0nach", 8)),            // 10: text ends at the zero byte
+            Satz(1, std::string(16383, 'x')),                // 11: longest readable text
+            ueberlang,                                       // 12: too long, ends the scan
+            Satz(2, "<metadaten>dahinter</metadaten>"),
+        };
+        std::string inhalt;
+        std::vector<long> position;
+        for (const std::string& satz : datei) {
+            position.push_back(static_cast<long>(inhalt.size()));
+            inhalt += satz;
+        }
+        CProjektDatei p;
+        p.SetzeDateiname(Schreibe("p.axo", inhalt));
+        ASSERT_TRUE(p.LeseIndex());
+        EXPECT_EQ(p.HoleIndexfehler(), Ladefehler::SatzUnlesbar);
+        EXPECT_EQ(p.HoleMetadatenPosition(), position[6]);
+        EXPECT_EQ(p.HoleTitellistePosition(), position[7]);
+        EXPECT_EQ(p.HoleVorgabedatenPosition(), position[9]);
+        const CPositionsMap& map = p.HolePositionen();
+        EXPECT_EQ(map.Anzahl(), 3u);
+        ASSERT_NE(map.Finde(position[1]), nullptr);
+        EXPECT_EQ(*map.Finde(position[1]), "<protokoll ID=\"1\"/>");
+        EXPECT_EQ(map.Finde(position[2]), nullptr);
+        EXPECT_EQ(*map.Finde(position[10]), "vor");
+        EXPECT_EQ(map.Finde(position[11])->size(), 16383u);
 
-    ASSERT_TRUE(p.Oeffne());
-    EXPECT_EQ(p.LeseMetadatenSatz(), "<metadaten>neu</metadaten>");
-    EXPECT_EQ(p.LeseTitellisteSatz(), "<titel_liste/>");
-    EXPECT_EQ(p.LeseVorgabedatenSatz(), "<vorgabedaten/>");
-    std::string text;
-    EXPECT_TRUE(p.LeseSatz(position[2], text)); // deleted records read like live ones
-    EXPECT_EQ(text, "<protokoll ID=\"weg\"/>");
-    EXPECT_FALSE(p.LeseSatz(position[12], text));
-    EXPECT_EQ(text, "");
-    EXPECT_FALSE(p.LeseSatz(-1, text));
-    EXPECT_FALSE(p.LeseSatz(static_cast<long>(inhalt.size()) + 100, text));
-    EXPECT_TRUE(p.LeseSatz(position[10], text));
-    EXPECT_EQ(text, "vor");
-    p.Schliesse();
-    EXPECT_FALSE(p.LeseSatz(position[1], text));
+        ASSERT_TRUE(p.Oeffne());
+        EXPECT_EQ(p.LeseMetadatenSatz(), "<metadaten>neu</metadaten>");
+        EXPECT_EQ(p.LeseTitellisteSatz(), "<titel_liste/>");
+        EXPECT_EQ(p.LeseVorgabedatenSatz(), "<vorgabedaten/>");
+        std::string text;
+        EXPECT_TRUE(p.LeseSatz(position[2], text)); // deleted records read like live ones
+        EXPECT_EQ(text, "<protokoll ID=\"weg\"/>");
+        EXPECT_FALSE(p.LeseSatz(position[12], text));
+        EXPECT_EQ(text, "");
+        EXPECT_FALSE(p.LeseSatz(-1, text));
+        EXPECT_FALSE(p.LeseSatz(static_cast<long>(inhalt.size()) + 100, text));
+        EXPECT_TRUE(p.LeseSatz(position[10], text));
+        EXPECT_EQ(text, "vor");
+        p.Schliesse();
+        EXPECT_FALSE(p.LeseSatz(position[1], text));
+    }
 }
 
 TEST_F(ProjektDateiTest, ARecordCutOffByTheEndOfTheFileIsNotIndexed)

@@ -24,11 +24,24 @@ TEST(Cp1252, NarrowLiteralsAreCompiledAsCp1252)
     EXPECT_EQ(AusCp1252(text), QString::fromUtf16(u"Baumaßnahme"));
 }
 
-TEST(Cp1252, UpperCasingCoversUmlautsAndTheC1Letters)
+TEST(Cp1252, CaseMappingFollowsUnicodeForEveryByte)
 {
     EXPECT_EQ(GrossSchreiben("äöü straße šÿ"), "ÄÖÜ STRAßE ŠŸ");
     EXPECT_EQ(GrossSchreiben("÷×"), "÷×");
     EXPECT_EQ(KleinSchreiben("ÄÖÜ ŠŸ"), "äöü šÿ");
+
+    // Every byte against Unicode's own case mapping: a letter whose other case CP1252 lacks, or
+    // which has none of one character ("ß", "µ"), stays as it is.
+    for (int b = 0; b < 256; ++b) {
+        const std::string zeichen(1, static_cast<char>(b));
+        const auto Erwartet = [&](const QString& abgebildet) {
+            const std::string zurueck = NachCp1252(abgebildet);
+            return zurueck.size() == 1 && AusCp1252(zurueck) == abgebildet ? zurueck[0]
+                                                                           : zeichen[0];
+        };
+        EXPECT_EQ(KleinZeichen(zeichen[0]), Erwartet(AusCp1252(zeichen).toLower())) << b;
+        EXPECT_EQ(GrossZeichen(zeichen[0]), Erwartet(AusCp1252(zeichen).toUpper())) << b;
+    }
 }
 
 TEST(StringFormat, PrintsWithDecimalPointUnderAGermanLocale)

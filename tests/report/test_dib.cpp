@@ -254,6 +254,25 @@ TEST_F(LogoDateien, TrueColourBitmapsHaveNoPaletteAndMayBeStoredTopDown)
     EXPECT_EQ(m_dib.Hoehe(), -2);
 }
 
+// A channel of five or six bits paints as the nearest byte, so a logo keeps its colours exactly.
+TEST_F(LogoDateien, SixteenBitChannelsScaleToTheNearestByte)
+{
+    BmpBauer fuenf;
+    fuenf.breite = 2;
+    fuenf.hoehe = 1;
+    fuenf.bitsProBildpunkt = 16;
+    // 5-5-5: (16, 1, 30) and (0, 31, 3).
+    fuenf.bits = Bytes({0x3E, 0x40, 0xE3, 0x03});
+    EXPECT_EQ(Lade(fuenf), (Bild{RGB(132, 8, 247), RGB(0, 255, 25)}));
+
+    BmpBauer sechs = fuenf;
+    sechs.kompression = 3;
+    sechs.masken = {0xF800, 0x07E0, 0x001F};
+    // 5-6-5: (16, 32, 3) and (1, 63, 30).
+    sechs.bits = Bytes({0x03, 0x84, 0xFE, 0x0F});
+    EXPECT_EQ(Lade(sechs), (Bild{RGB(132, 130, 25), RGB(8, 255, 247)}));
+}
+
 TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
 {
     BmpBauer rle8;
