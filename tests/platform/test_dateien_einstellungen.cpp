@@ -104,6 +104,32 @@ TEST(Einstellungen, PrintSettingsAreReadAfreshAndTellWhenMissing)
     EXPECT_EQ(LeseEinstellungInt("anteilAlsProzent"), std::nullopt);
 }
 
+TEST(Einstellungen, AStoreWhoseFileIsAFifoReadsAsEmptyAndTakesNoWrites)
+{
+    // The store's own reader would wait on the FIFO for ever: for the profile at start-up, for
+    // the print settings before every page. Nor may a write put a file in its place.
+    const std::string ordner =
+        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/";
+    std::filesystem::create_directories(ordner);
+    const std::string druck = ordner + "AXO2011.n.conf";
+    const std::string profil = ordner + "AXO Protokolluebersicht.conf";
+    for (const std::string& fifo : {druck, profil})
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    {
+        const CFifoWaechter druckWaechter(druck);
+        const CFifoWaechter profilWaechter(profil);
+        EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), std::nullopt);
+        EXPECT_FALSE(SchreibeEinstellungInt("protokollnrDrucken", 0));
+        EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), std::nullopt);
+        SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
+        EXPECT_EQ(LeseProfilText("spaltenbreiten", "liste0", "leer"), "leer");
+        EXPECT_FALSE(druckWaechter.HatGewartet());
+        EXPECT_FALSE(profilWaechter.HatGewartet());
+    }
+    for (const std::string& fifo : {druck, profil})
+        EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << fifo;
+}
+
 TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)
 {
     SchreibeProfilText("spaltenbreiten", "liste0", "80,120,Maß");
