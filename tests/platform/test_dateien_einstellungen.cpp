@@ -118,7 +118,6 @@ TEST(Einstellungen, AStoreWhoseFileIsAFifoReadsAsEmptyAndTakesNoWrites)
     {
         const CFifoWaechter druckWaechter(druck);
         const CFifoWaechter profilWaechter(profil);
-        EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), std::nullopt);
         EXPECT_FALSE(SchreibeEinstellungInt("protokollnrDrucken", 0));
         EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), std::nullopt);
         SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
