@@ -5,6 +5,7 @@
 #include "data/protokoll.h"
 #include "data/protokolle.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -45,6 +46,9 @@ std::string BildeMessungsExport(const std::vector<const ITEMINFOS*>& zeilen,
 
 ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text)
 {
+    // The new file would take the place of a FIFO or a device (as superuser even /dev/null's).
+    if (const QFileInfo vorhanden(pfad); vorhanden.exists() && !vorhanden.isFile())
+        return ExportErgebnis::NichtAngelegt;
     QSaveFile datei(pfad);
     // Where no file can be made beside it, the file itself is written.
     datei.setDirectWriteFallback(true);

@@ -25,5 +25,5 @@ enum class ExportErgebnis
     NichtGeschrieben
 };
 // Writes the text anew with the line ends of a text file ("\r\n"). An existing file keeps its old
-// content until the new one is complete.
+// content until the new one is complete; a FIFO or a device is not written to.
 ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text);

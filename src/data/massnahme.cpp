@@ -126,7 +126,15 @@ bool CMassnahme::Lade(const std::filesystem::path& pfad)
         m_ladefehler = m_datei.HoleIndexfehler();
         return false;
     }
-    const bool ganz = LeseProjektDatei();
+    bool ganz = false;
+    try {
+        ganz = LeseProjektDatei();
+    } catch (const CFileException&) {
+        // The root records are read from the file again: one that fails after the scan counts
+        // as a file that cannot be read, and nothing of it is taken.
+        m_ladefehler = Ladefehler::NichtLesbar;
+        return false;
+    }
     m_notiz = HoleMetadatum("notiz");
     if (!m_datei.HatSaetze())
         m_ladefehler = Ladefehler::KeineProjektdatei;

@@ -29,7 +29,7 @@ public:
     CMassnahme(const CMassnahme&) = delete;
     CMassnahme& operator=(const CMassnahme&) = delete;
 
-    // Indexes and parses the project file; false only when it cannot be opened.
+    // Indexes and parses the project file; false when it cannot be opened or fails a read.
     bool Lade(const std::filesystem::path& pfad);
     // Why the last load did not read the whole file.
     Ladefehler HoleLadefehler() const { return m_ladefehler; }

@@ -1,5 +1,6 @@
 #include "data/projektdatei.h"
 
+#include "platform/dateien.h"
 #include "platform/exceptions.h"
 
 #include <algorithm>
@@ -17,22 +18,14 @@ namespace {
     throw CFileException(was + ": " + std::strerror(errno));
 }
 
-// Reads up to `anzahl` bytes; fewer only at the end of the file.
-int64_t LiesVoll(int datei, void* ziel, int64_t anzahl)
+// LiesVoll, with a read error as the file layer's exception.
+int64_t Lies(int datei, void* ziel, int64_t anzahl)
 {
     if (datei < 0)
         throw CFileException("Lesen: Datei ist nicht geöffnet");
-    int64_t gelesen = 0;
-    while (gelesen < anzahl) {
-        const ssize_t n = ::read(datei, static_cast<char*>(ziel) + gelesen, anzahl - gelesen);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            DateiFehler("Lesen");
-        if (n == 0)
-            break;
-        gelesen += n;
-    }
+    const int64_t gelesen = LiesVoll(datei, ziel, anzahl);
+    if (gelesen < 0)
+        DateiFehler("Lesen");
     return gelesen;
 }
 
@@ -70,35 +63,21 @@ Ladefehler GrundAus(int fehlernummer)
     case EACCES:
     case EPERM:
         return Ladefehler::KeinZugriff;
+    case EISDIR:
+        return Ladefehler::IstOrdner;
     default:
         return Ladefehler::NichtLesbar;
     }
 }
 
-// Only a regular file counts as a project file: a folder cannot be read and a device such as
-// /dev/zero would never end. -1 and the cause when the file does not open.
-int OeffneZumLesen(const std::filesystem::path& pfad, Ladefehler& grund)
+// Only a regular file counts as a project file: a folder cannot be read, a device such as
+// /dev/zero would never end and a FIFO would wait for a writer. -1 and the cause when the file
+// does not open.
+int OeffneProjektdatei(const std::filesystem::path& pfad, Ladefehler& grund)
 {
-    const int datei = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-    if (datei < 0) {
-        grund = GrundAus(errno);
-        return -1;
-    }
-    struct stat info;
-    const bool bekannt = ::fstat(datei, &info) == 0;
-    if (!bekannt || !S_ISREG(info.st_mode)) {
-        grund = bekannt && S_ISDIR(info.st_mode) ? Ladefehler::IstOrdner : Ladefehler::NichtLesbar;
-        ::close(datei);
-        return -1;
-    }
-    grund = Ladefehler::Keiner;
+    const int datei = OeffneZumLesen(pfad);
+    grund = datei < 0 ? GrundAus(errno) : Ladefehler::Keiner;
     return datei;
-}
-
-int OeffneZumLesen(const std::filesystem::path& pfad)
-{
-    Ladefehler grund;
-    return OeffneZumLesen(pfad, grund);
 }
 
 // Whether the path names the file that is open under the descriptor.
@@ -137,26 +116,6 @@ CProjektDatei::Satzkopf KopfAus(const unsigned char* bytes)
     return {LeseU32(bytes), bytes[4], bytes[5]};
 }
 
-// The rest of the file from the current position, in as few reads as its size allows, into
-// room that is not filled with zeros first.
-std::unique_ptr<char[]> LiesBisEnde(int datei, size_t& groesse)
-{
-    struct stat info;
-    groesse = ::fstat(datei, &info) == 0 && info.st_size > 0 ? info.st_size : 0;
-    auto inhalt = std::make_unique_for_overwrite<char[]>(groesse);
-    groesse = LiesVoll(datei, inhalt.get(), static_cast<int64_t>(groesse));
-    // A file that grows while it is read is read on to its end.
-    char block[64 * 1024];
-    for (int64_t n; (n = LiesVoll(datei, block, sizeof block)) > 0;) {
-        auto groesser = std::make_unique_for_overwrite<char[]>(groesse + n);
-        std::memcpy(groesser.get(), inhalt.get(), groesse);
-        std::memcpy(groesser.get() + groesse, block, n);
-        inhalt = std::move(groesser);
-        groesse += n;
-    }
-    return inhalt;
-}
-
 // A stored text ends at its first zero byte.
 std::string_view BisNull(std::string_view text)
 {
@@ -181,7 +140,7 @@ std::string SatzBytes(uint8_t art, std::string_view text)
 bool LeseKopfAus(int datei, CProjektDatei::Satzkopf& kopf)
 {
     unsigned char bytes[CProjektDatei::kKopfLaenge];
-    if (LiesVoll(datei, bytes, sizeof bytes) < static_cast<int64_t>(sizeof bytes))
+    if (Lies(datei, bytes, sizeof bytes) < static_cast<int64_t>(sizeof bytes))
         return false;
     kopf = KopfAus(bytes);
     return true;
@@ -244,7 +203,7 @@ int CProjektDatei::LeseBytes(void* ziel, int anzahl)
         }
         return n;
     }
-    return static_cast<int>(LiesVoll(m_datei, ziel, anzahl));
+    return static_cast<int>(Lies(m_datei, ziel, anzahl));
 }
 
 void CProjektDatei::SetzeLesePosition(long position)
@@ -320,12 +279,20 @@ bool CProjektDatei::LeseIndex()
 {
     GibPufferFrei();
     Schliesse();
-    m_datei = OeffneZumLesen(m_dateiname, m_indexfehler);
+    m_datei = OeffneProjektdatei(m_dateiname, m_indexfehler);
     if (m_datei < 0)
         return false;
+    std::unique_ptr<char[]> datei;
     size_t groesse = 0;
-    m_gelesen.push_back(LiesBisEnde(m_datei, groesse));
+    const bool gelesen = LiesBisEnde(m_datei, datei, groesse);
     Schliesse();
+    // A file that fails while it is read (a failing disk, a pulled stick) counts as one that
+    // cannot be read: nothing of it is taken.
+    if (!gelesen) {
+        m_indexfehler = Ladefehler::NichtLesbar;
+        return false;
+    }
+    m_gelesen.push_back(std::move(datei));
     const std::string_view inhalt(m_gelesen.back().get(), groesse);
     const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
     size_t position = 0;
@@ -519,7 +486,7 @@ bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
     // A record cut off by the end of the file is not copied.
     while (LeseKopfAus(*ein, kopf)) {
         text.resize(kopf.laenge);
-        if (LiesVoll(*ein, text.data(), kopf.laenge) < kopf.laenge)
+        if (Lies(*ein, text.data(), kopf.laenge) < kopf.laenge)
             break;
         if (!kopf.geloescht)
             SchreibeVoll(*aus, SatzBytes(kopf.art, text));

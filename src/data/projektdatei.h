@@ -20,7 +20,7 @@ enum class Ladefehler
     NichtVorhanden,
     KeinZugriff,
     IstOrdner,
-    NichtLesbar, // cannot be opened for another reason, or is no regular file
+    NichtLesbar, // cannot be opened for another reason, is no regular file, or fails a read
     KeineProjektdatei,
     EndetVorzeitig, // the file ends inside a record
     SatzUnlesbar,
@@ -56,8 +56,8 @@ public:
     bool SetzeDateiname(const std::filesystem::path& dateiname);
     const std::filesystem::path& HoleDateiname() const { return m_dateiname; }
 
-    // Scans the whole file into the position map and the root positions; false only when the
-    // file cannot be opened.
+    // Scans the whole file into the position map and the root positions; false when the file
+    // cannot be opened or fails while it is read.
     bool LeseIndex();
     // Why the last scan did not read the whole file: it did not open, or it ended inside a
     // record or at one too long to read.

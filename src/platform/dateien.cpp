@@ -6,10 +6,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -68,23 +71,79 @@ std::filesystem::path PfadAusText(const std::string& text)
     return PfadAusQString(AusCp1252(text));
 }
 
+int OeffneZumLesen(const std::filesystem::path& pfad)
+{
+    // O_NOCTTY: a terminal opened here must not become the program's.
+    const int datei = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (datei < 0)
+        return -1;
+    struct stat info;
+    const bool bekannt = ::fstat(datei, &info) == 0;
+    int fehler = 0;
+    if (!bekannt || !S_ISREG(info.st_mode))
+        fehler = bekannt && S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    else if (const int art = ::fcntl(datei, F_GETFL); art < 0)
+        fehler = errno;
+    else if (::fcntl(datei, F_SETFL, art & ~O_NONBLOCK) < 0) // reads wait for the disk again
+        fehler = errno;
+    if (fehler == 0)
+        return datei;
+    ::close(datei);
+    errno = fehler;
+    return -1;
+}
+
+int64_t LiesVoll(int datei, void* ziel, int64_t anzahl)
+{
+    int64_t gelesen = 0;
+    while (gelesen < anzahl) {
+        const ssize_t n = ::read(datei, static_cast<char*>(ziel) + gelesen, anzahl - gelesen);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        gelesen += n;
+    }
+    return gelesen;
+}
+
+bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse)
+{
+    struct stat info;
+    groesse = ::fstat(datei, &info) == 0 && info.st_size > 0 ? info.st_size : 0;
+    inhalt = std::make_unique_for_overwrite<char[]>(groesse);
+    const int64_t gelesen = LiesVoll(datei, inhalt.get(), static_cast<int64_t>(groesse));
+    if (gelesen < 0)
+        return false;
+    groesse = gelesen;
+    // A file that grows while it is read is read on to its end.
+    char block[64 * 1024];
+    for (;;) {
+        const int64_t n = LiesVoll(datei, block, sizeof block);
+        if (n <= 0)
+            return n == 0;
+        auto groesser = std::make_unique_for_overwrite<char[]>(groesse + n);
+        std::memcpy(groesser.get(), inhalt.get(), groesse);
+        std::memcpy(groesser.get() + groesse, block, n);
+        inhalt = std::move(groesser);
+        groesse += n;
+    }
+}
+
 bool LeseGanzeDatei(const std::filesystem::path& pfad, std::string& inhalt)
 {
-    // A folder opens as a stream but fails on the first read; a device may never end.
-    std::error_code fehler;
-    if (!std::filesystem::is_regular_file(pfad, fehler))
+    const int datei = OeffneZumLesen(pfad);
+    if (datei < 0)
         return false;
-    std::ifstream strom(pfad, std::ios::binary);
-    if (!strom)
-        return false;
-    try {
-        std::string gelesen{std::istreambuf_iterator<char>(strom),
-                            std::istreambuf_iterator<char>()};
-        inhalt = std::move(gelesen);
-    } catch (const std::ios_base::failure&) {
-        return false; // the stream buffer reports read errors by throwing
-    }
-    return true;
+    std::unique_ptr<char[]> bytes;
+    size_t groesse = 0;
+    const bool gelesen = LiesBisEnde(datei, bytes, groesse);
+    ::close(datei);
+    if (gelesen)
+        inhalt.assign(bytes.get(), groesse);
+    return gelesen;
 }
 
 bool LeseErsteZeile(const std::filesystem::path& pfad, std::string& zeile)

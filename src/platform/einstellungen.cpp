@@ -2,18 +2,48 @@
 
 #include "platform/qtext.h"
 
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
+const QString Hersteller = QStringLiteral("Tamrikwerk");
+
+// QSettings opens its files, the user's and the system's, the maker's and the program's, with a
+// plain open: on a FIFO that waits for a writer for ever, and a write would put a new file in its
+// place.
+bool SindRegulaer(const QString& programm)
+{
+    for (const QString& ordner :
+         {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+          QLibraryInfo::path(QLibraryInfo::SettingsPath)}) {
+        for (const QString& name : {Hersteller + u'/' + programm, Hersteller}) {
+            const QFileInfo datei(ordner + u'/' + name + QStringLiteral(".conf"));
+            if (datei.exists() && !datei.isFile())
+                return false;
+        }
+    }
+    return true;
+}
+
+// A store with such a file reads as empty and takes no writes.
+QSettings Speicher(const QString& programm)
+{
+    if (!SindRegulaer(programm))
+        return QSettings(QString(), QSettings::IniFormat);
+    return QSettings(Hersteller, programm);
+}
+
 QSettings DruckEinstellungen()
 {
-    return QSettings(QStringLiteral("Tamrikwerk"), QStringLiteral("AXO2011.n"));
+    return Speicher(QStringLiteral("AXO2011.n"));
 }
 
 QSettings Profil()
 {
-    return QSettings(QStringLiteral("Tamrikwerk"), QStringLiteral("AXO Protokolluebersicht"));
+    return Speicher(QStringLiteral("AXO Protokolluebersicht"));
 }
 
 QString Schluessel(const std::string& abschnitt, const std::string& schluessel)

@@ -13,8 +13,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace Qt::StringLiterals;
 
@@ -272,4 +275,28 @@ TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
     BeantworteDialog(ordner + u"/Auszug"_s);
     m_ansicht->ExportiereMessungen();
     EXPECT_EQ(LeseDatei(ordner + u"/Auszug.messungen"_s), Erwartet({0}));
+}
+
+TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)
+{
+    // The new file would take their place: a FIFO another program reads from, a device (as
+    // superuser even /dev/full or /dev/null). Such a choice is refused with a message.
+    const std::string ordner = ProgrammOrdnerText() + "/";
+    ASSERT_EQ(mkfifo((ordner + "leser.messungen").c_str(), 0644), 0);
+    std::filesystem::create_symlink(ordner + "leser.messungen", ordner + "verweis.messungen");
+    std::vector<std::string> ziele{ordner + "leser.messungen", ordner + "verweis.messungen"};
+    // A device of its own needs the superuser, who would be the one to lose /dev's.
+    if (mknod((ordner + "null.messungen").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        ziele.push_back(ordner + "null.messungen");
+    Waehle(Messungen(), {0});
+    for (const std::string& ziel : ziele) {
+        m_meldungen.clear();
+        BeantworteDialog(AusCp1252(ziel));
+        m_ansicht->ExportiereMessungen();
+        EXPECT_EQ(m_meldungen,
+                  (std::vector<Meldung>{{"Die Datei \"" + ziel + "\" kann nicht angelegt werden.",
+                                         ProgrammTitel, MeldungsArt::Fehler}}));
+        EXPECT_FALSE(std::filesystem::is_regular_file(ziel)) << ziel;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(ordner + "leser.messungen"));
 }

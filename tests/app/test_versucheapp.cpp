@@ -12,6 +12,7 @@
 #include "platform/text.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
+#include "support/fifo_waechter.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -318,9 +320,14 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
         fs::last_write_time(ordner + name, zeit);
     fs::permissions(ordner + "gesperrt.axo", fs::perms::none);
     fs::create_directory(ordner + "ordner.axo");
+    // Reading /proc/self/mem from its start fails as a failing disk does.
+    fs::create_symlink("/proc/self/mem", ordner + "lesefehler.axo");
+    ASSERT_EQ(mkfifo((ordner + "fifo.axo").c_str(), 0644), 0);
     std::vector<std::pair<std::string, std::string>> faelle = {
         {"fehlt.axo", "kann nicht geöffnet werden: Sie ist nicht vorhanden."},
-        {"ordner.axo", "kann nicht geöffnet werden: Es ist ein Ordner."}};
+        {"ordner.axo", "kann nicht geöffnet werden: Es ist ein Ordner."},
+        {"lesefehler.axo", "kann nicht geöffnet werden."},
+        {"fifo.axo", "kann nicht geöffnet werden."}};
     for (const auto& [name, inhalt, ursache] : dateien) {
         if (name != "gesperrt.axo" || geteuid() != 0) // permissions do not keep the superuser out
             faelle.emplace_back(name, ursache);
@@ -351,6 +358,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
                     (geoeffnet ? StringFormat("\n%d Protokolle wurden gelesen.", gelesen) : ""),
                 ProgrammTitel, geoeffnet ? MeldungsArt::Warnung : MeldungsArt::Fehler}};
         };
+        const CFifoWaechter waechter(pfad);
         m_meldungen.clear();
         ASSERT_TRUE(app.InitInstance(Kommandozeile({pfad.c_str()})));
         EXPECT_EQ(m_meldungen, gesagt()) << "command line";
@@ -368,6 +376,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
             app.OeffneDokument(verlauf.front());
             EXPECT_EQ(m_meldungen, gesagt()) << "recent-file list";
         }
+        EXPECT_FALSE(waechter.HatGewartet()) << "the load waited for a writer";
     }
 
     fs::permissions(ordner + "gesperrt.axo", fs::perms::owner_all);

@@ -1,11 +1,14 @@
 #include "platform/dateien.h"
 #include "platform/einstellungen.h"
 #include "platform/meldung.h"
+#include "support/fifo_waechter.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -46,16 +49,24 @@ TEST(LeseGanzeDatei, ReadsBytesExactlyAndReportsMissingFiles)
     EXPECT_FALSE(LeseGanzeDatei(ordner.filePath(QStringLiteral("fehlt")).toStdString(), gelesen));
 }
 
-TEST(LeseGanzeDatei, FoldersAndDevicesAreNoFilesToRead)
+TEST(LeseGanzeDatei, FoldersDevicesFifosAndReadErrorsGiveNothing)
 {
-    // A folder opens as a stream and throws on the first read; a device such as /dev/zero never
-    // ends. Neither may escape or hang.
+    // A folder cannot be read; a device such as /dev/zero never ends; a FIFO without a writer
+    // holds its open; reading /proc/self/mem from its start fails as a failing disk does. None
+    // may escape or hang.
     QTemporaryDir ordner;
-    std::string gelesen = "alt";
-    EXPECT_FALSE(LeseGanzeDatei(ordner.path().toStdString(), gelesen));
-    EXPECT_FALSE(LeseGanzeDatei("/dev/zero", gelesen));
-    std::string zeile;
-    EXPECT_FALSE(LeseErsteZeile(ordner.path().toStdString(), zeile));
+    const std::string fifo = ordner.filePath(QStringLiteral("fifo")).toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::string& pfad : {ordner.path().toStdString(), std::string("/dev/zero"), fifo,
+                                    std::string("/proc/self/mem")}) {
+        const CFifoWaechter waechter(pfad);
+        std::string gelesen = "alt";
+        std::string zeile = "alt";
+        EXPECT_FALSE(LeseGanzeDatei(pfad, gelesen)) << pfad;
+        EXPECT_FALSE(LeseErsteZeile(pfad, zeile)) << pfad;
+        EXPECT_EQ(gelesen + zeile, "altalt") << pfad;
+        EXPECT_FALSE(waechter.HatGewartet()) << pfad;
+    }
 }
 
 TEST(LeseErsteZeile, GivesTheFirstLineWithoutItsLineEnd)
@@ -91,6 +102,31 @@ TEST(Einstellungen, PrintSettingsAreReadAfreshAndTellWhenMissing)
         << "[General]\nprotokollnrDrucken=1\nanteilAlsProzent=abc\n";
     EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), 1);
     EXPECT_EQ(LeseEinstellungInt("anteilAlsProzent"), std::nullopt);
+}
+
+TEST(Einstellungen, AStoreWhoseFileIsAFifoReadsAsEmptyAndTakesNoWrites)
+{
+    // The store's own reader would wait on the FIFO for ever: for the profile at start-up, for
+    // the print settings before every page. Nor may a write put a file in its place.
+    const std::string ordner =
+        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/";
+    std::filesystem::create_directories(ordner);
+    const std::string druck = ordner + "AXO2011.n.conf";
+    const std::string profil = ordner + "AXO Protokolluebersicht.conf";
+    for (const std::string& fifo : {druck, profil})
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    {
+        const CFifoWaechter druckWaechter(druck);
+        const CFifoWaechter profilWaechter(profil);
+        EXPECT_FALSE(SchreibeEinstellungInt("protokollnrDrucken", 0));
+        EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), std::nullopt);
+        SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
+        EXPECT_EQ(LeseProfilText("spaltenbreiten", "liste0", "leer"), "leer");
+        EXPECT_FALSE(druckWaechter.HatGewartet());
+        EXPECT_FALSE(profilWaechter.HatGewartet());
+    }
+    for (const std::string& fifo : {druck, profil})
+        EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << fifo;
 }
 
 TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)
