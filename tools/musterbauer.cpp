@@ -8,10 +8,12 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <numbers>
+#include <optional>
 
 namespace {
 
@@ -430,48 +432,179 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
                    Zahlen(dichteSaettigung, "%.3f")}));
 }
 
-// ---- Grain-size distribution: sieve analysis and sedimentation of a sandy gravel 0/32 ---------
+// ---- Grain-size distribution: sieve analyses of the sample's soils and filter materials --------
 
-struct Sieb
+// Size in mm and passing in %.
+using Kornpunkt = std::pair<double, double>;
+
+// The limits a grading range sets at one sieve, as the report prints them.
+struct Grenzwerte
 {
-    double weite;     // mm
-    double durchgang; // passing in %
-    const char* min;  // grading range of a frost protection layer 0/32, "" where it sets none
+    double weite;
+    const char* min;
     const char* max;
 };
 
-const Sieb kSiebe[] = {
-    {0.063, 4.2, "0", "5"},    {0.125, 7.9, "", ""},      {0.25, 14.6, "", ""},
-    {0.5, 23.8, "5", "35"},    {1, 32.5, "", ""},         {2, 41.0, "15", "55"},
-    {4, 52.3, "25", "65"},     {8, 65.8, "35", "78"},     {16, 81.4, "55", "90"},
-    {31.5, 96.2, "90", "100"}, {63, 100.0, "100", "100"},
+struct Sieblinienbereich
+{
+    const char* name;
+    const char* von; // mm
+    const char* bis;
+    std::vector<Grenzwerte> grenzen;
 };
 
-// Sedimentation of the fines, largest size first as the chart data stores it.
-const std::pair<double, double> kSchlaemmung[] = {{0.06, 4.1}, {0.03, 3.4},  {0.02, 3.0},
-                                                  {0.01, 2.3}, {0.006, 1.8}, {0.002, 1.1}};
+const Sieblinienbereich kFrostschutzschicht032 = {"Frostschutzschicht",
+                                                  "0",
+                                                  "32",
+                                                  {{0.063, "0", "5"},
+                                                   {0.5, "5", "35"},
+                                                   {2, "15", "55"},
+                                                   {4, "25", "65"},
+                                                   {8, "35", "78"},
+                                                   {16, "55", "90"},
+                                                   {31.5, "90", "100"},
+                                                   {63, "100", "100"}}};
 
-// The size at a passing, interpolated in log size between the sieves.
-double KornBeiDurchgang(double prozent)
+// A soil or filter material of the sample. Its sieves run from the finest up to the first one that
+// everything passes, with the passing its weighed residues are made from. Where the fines matter
+// a sedimentation carries the curve below the sieves, largest size first as the chart stores it.
+struct Kornmaterial
 {
-    for (size_t i = 1; i < std::size(kSiebe); ++i) {
-        const Sieb& unten = kSiebe[i - 1];
-        const Sieb& oben = kSiebe[i];
-        if (oben.durchgang >= prozent) {
-            const double t = (prozent - unten.durchgang) / (oben.durchgang - unten.durchgang);
-            return std::pow(10.0, std::log10(unten.weite) +
-                                      t * (std::log10(oben.weite) - std::log10(unten.weite)));
-        }
+    std::vector<Kornpunkt> siebe;
+    std::vector<Kornpunkt> schlaemmung;
+    double einwaage; // g
+    double verlust;  // g the residues fall short of the sample
+    const char* arbeitsweise;
+    const Sieblinienbereich* bereich; // none where no grading range applies
+    const char* schicht;              // where the sample comes from, for the header
+    const char* herkunft;
+};
+
+enum Kornprobe
+{
+    kSandkies,     // sandy gravel 0/32 of the frost protection layer, today's sample
+    kFeinsand,     // fine sand of the cutting, the soil a drain's filters hold back
+    kFiltersand,   // the drain's first filter
+    kFilterkies,   // its second filter around the pipe
+    kSandkiesFein, // the finest and the coarsest sample of the frost protection layer
+    kSandkiesGrob,
+    kKornproben
+};
+
+// clang-format off
+const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
+{
+    static const std::array<Kornmaterial, kKornproben> materialien = {{
+        {{{0.063, 4.2}, {0.125, 7.9}, {0.25, 14.6}, {0.5, 23.8}, {1, 32.5}, {2, 41.0}, {4, 52.3},
+          {8, 65.8}, {16, 81.4}, {31.5, 96.2}, {63, 100.0}},
+         {{0.06, 4.1}, {0.03, 3.4}, {0.02, 3.0}, {0.01, 2.3}, {0.006, 1.8}, {0.002, 1.1}},
+         5124.6, 6.3, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032,
+         "Frostschutzschicht", "Kieswerk Auental"},
+        {{{0.063, 4.5}, {0.125, 21.8}, {0.25, 67.9}, {0.5, 93.2}, {1, 99.1}, {2, 100.0}},
+         {}, 612.4, 0.8, "Nasssiebung", nullptr, "Erdplanum", "Aushub km 1+200"},
+        {{{0.063, 0.6}, {0.125, 1.4}, {0.25, 3.9}, {0.5, 14.2}, {1, 41.5}, {2, 74.8}, {4, 97.1},
+          {8, 100.0}},
+         {}, 1528.7, 1.2, "Trockensiebung", nullptr, "Filterschicht", "Kieswerk Auental"},
+        {{{0.063, 0.3}, {0.125, 0.4}, {0.25, 0.6}, {0.5, 0.9}, {1, 1.5}, {2, 4.6}, {4, 33.8},
+          {8, 91.2}, {16, 100.0}},
+         {}, 2486.2, 1.9, "Trockensiebung", nullptr, "Filterschicht", "Kieswerk Auental"},
+        {{{0.063, 10.8}, {0.125, 16.4}, {0.25, 24.1}, {0.5, 33.6}, {1, 42.9}, {2, 51.8},
+          {4, 62.4}, {8, 74.7}, {16, 88.1}, {31.5, 97.9}, {63, 100.0}},
+         {{0.06, 10.6}, {0.03, 8.7}, {0.02, 7.5}, {0.01, 5.8}, {0.006, 4.6}, {0.002, 2.9}},
+         4871.3, 5.1, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032,
+         "Frostschutzschicht", "Kieswerk Auental"},
+        {{{0.063, 2.1}, {0.125, 3.5}, {0.25, 6.2}, {0.5, 10.4}, {1, 15.8}, {2, 22.6}, {4, 33.1},
+          {8, 49.4}, {16, 70.2}, {31.5, 92.3}, {63, 100.0}},
+         {}, 5386.9, 4.4, "Nasssiebung", &kFrostschutzschicht032,
+         "Frostschutzschicht", "Kieswerk Auental"},
+    }};
+    return materialien;
+}
+// clang-format on
+
+// The sieve analysis as the report prints it: the residues weighed to 0.1 g, and their shares and
+// passing sums in per cent of all residues. Residue rows begin with the pan.
+struct Siebtabelle
+{
+    std::vector<std::string> weite, summe;
+    std::vector<std::string> rueckstand, anteil;
+    std::string einwaage, verlust;
+};
+
+Siebtabelle Siebanalyse(const Kornmaterial& material)
+{
+    const std::vector<Kornpunkt>& siebe = material.siebe;
+    // The pan holds what passes the finest sieve, each sieve what passes the next larger one but
+    // not itself.
+    std::vector<double> rueckstand;
+    double gesamt = 0;
+    for (size_t i = 0; i <= siebe.size(); ++i) {
+        const double oben = i < siebe.size() ? siebe[i].second : 100;
+        const double unten = i > 0 ? siebe[i - 1].second : 0;
+        rueckstand.push_back(
+            std::round((material.einwaage - material.verlust) * (oben - unten) / 10) / 10);
+        gesamt += rueckstand.back();
     }
-    return kSiebe[std::size(kSiebe) - 1].weite;
+    Siebtabelle tabelle;
+    double durchgang = 0;
+    for (size_t i = 0; i <= siebe.size(); ++i) {
+        tabelle.rueckstand.push_back(StringFormat("%.1f", rueckstand[i]));
+        tabelle.anteil.push_back(StringFormat("%.1f", 100 * rueckstand[i] / gesamt));
+        if (i == siebe.size())
+            break;
+        durchgang += rueckstand[i];
+        tabelle.weite.push_back(StringFormat("%g", siebe[i].first));
+        tabelle.summe.push_back(StringFormat("%.1f", 100 * durchgang / gesamt));
+    }
+    tabelle.einwaage = StringFormat("%.1f", material.einwaage);
+    tabelle.verlust = StringFormat("%.1f", material.einwaage - gesamt);
+    return tabelle;
 }
 
-double DurchgangBei(double weite)
+// Printed sizes and passings read back, in the order given.
+std::vector<Kornpunkt> LeseKornkurve(const std::vector<std::string>& weiten,
+                                     const std::vector<std::string>& durchgaenge)
 {
-    for (const Sieb& sieb : kSiebe)
-        if (sieb.weite == weite)
-            return sieb.durchgang;
-    return 0;
+    std::vector<Kornpunkt> kurve;
+    for (size_t i = 0; i < weiten.size() && i < durchgaenge.size(); ++i)
+        kurve.emplace_back(StringZuDoubleC(weiten[i].c_str()),
+                           StringZuDoubleC(durchgaenge[i].c_str()));
+    return kurve;
+}
+
+double Log(double weite)
+{
+    return std::log10(weite);
+}
+
+// The size at a passing, interpolated in log size between the printed points of the curve
+// (smallest size first); none below the curve's first point.
+std::optional<double> KornBei(const std::vector<Kornpunkt>& kurve, double prozent)
+{
+    if (kurve.empty() || prozent < kurve.front().second)
+        return std::nullopt;
+    for (size_t i = 1; i < kurve.size(); ++i) {
+        const auto [d1, p1] = kurve[i - 1];
+        const auto [d2, p2] = kurve[i];
+        if (p2 >= prozent && p2 > p1)
+            return std::pow(10.0, Log(d1) + (prozent - p1) / (p2 - p1) * (Log(d2) - Log(d1)));
+    }
+    return std::nullopt;
+}
+
+// The passing at a size, by the same rule; everything passes above the largest point, none is
+// known below the smallest.
+std::optional<double> DurchgangBei(const std::vector<Kornpunkt>& kurve, double weite)
+{
+    if (kurve.empty() || weite < kurve.front().first)
+        return std::nullopt;
+    for (size_t i = 1; i < kurve.size(); ++i) {
+        const auto [d1, p1] = kurve[i - 1];
+        const auto [d2, p2] = kurve[i];
+        if (d2 >= weite)
+            return p1 + (Log(weite) - Log(d1)) / (Log(d2) - Log(d1)) * (p2 - p1);
+    }
+    return weite > kurve.back().first ? 100.0 : kurve.back().second;
 }
 
 // A characteristic value of the page's table. Index j of fields 12 to 15 is the one the lists
@@ -492,90 +625,169 @@ std::string KennwertFeld(const std::vector<Kennwert>& werte, std::string Kennwer
     return Unterwerte(felder);
 }
 
-// The largest sieve: every grain passes it.
-std::string Groesstkorn()
+// Soil group after DIN 18196 from the fines (< 0.063 mm), the gravel (> 2 mm) and the grading.
+// The fines of the sample's soils are silt, so mixed soils are U groups.
+std::string Bodengruppe(double feinkorn, double kies, double u, double cc)
 {
-    return StringFormat("%g", kSiebe[std::size(kSiebe) - 1].weite);
+    const std::string haupt = kies > 40 ? "G" : "S";
+    if (feinkorn > 15)
+        return haupt + "U*";
+    if (feinkorn > 5)
+        return haupt + "U";
+    if (u < 6)
+        return haupt + "E";
+    return haupt + (cc >= 1 && cc <= 3 ? "W" : "I");
 }
 
-// Below 5 % fines, more gravel than sand, widely but unevenly graded (CU >= 6, CC < 1).
-constexpr const char* kBodengruppe = "GI";
-
-std::vector<Kennwert> Kornkennwerte()
+// Frost class after ZTV E-StB: clean coarse soils F1, mixed ones F2 unless they hold little
+// enough fines for their grading (5 % at U >= 15 up to 15 % at U <= 6), high fines F3.
+std::string Frostempfindlichkeit(const std::string& gruppe, double feinkorn, double u)
 {
-    const double ton = kSchlaemmung[std::size(kSchlaemmung) - 1].second;
-    const double feinkorn = DurchgangBei(0.063);
-    const double d10 = KornBeiDurchgang(10), d30 = KornBeiDurchgang(30), d60 = KornBeiDurchgang(60);
+    if (gruppe.ends_with('*'))
+        return "F3";
+    if (gruppe[1] != 'U')
+        return "F1";
+    const double grenze = 15 - 10 * std::clamp((u - 6) / 9, 0.0, 1.0);
+    return feinkorn <= grenze ? "F1" : "F2";
+}
+
+// Friction angle as the soil group suggests; no shear test stands behind it.
+std::string Reibungswinkel(const std::string& gruppe)
+{
+    static const std::map<std::string, const char*> winkel = {
+        {"GW", "35"}, {"GI", "35"},   {"GE", "32.5"}, {"SW", "32.5"}, {"SI", "32.5"},
+        {"SE", "30"}, {"GU", "32.5"}, {"SU", "30"},   {"GU*", "30"},  {"SU*", "27.5"}};
+    return winkel.at(gruppe);
+}
+
+// Everything the page's table of characteristic values gives, read from the printed curve by the
+// rule of `KornBei`. A value the curve does not reach (the clay without a sedimentation) is not
+// printed; every material of the table reaches 10 % and 0.063 mm within its curve.
+std::vector<Kennwert> Kornkennwerte(const std::vector<Kornpunkt>& kurve)
+{
     const auto Prozent = [](double wert) { return StringFormat("%.1f", wert); };
+    const std::optional<double> ton = DurchgangBei(kurve, 0.002);
+    const double feinkorn = *DurchgangBei(kurve, 0.063);
+    const double sand = *DurchgangBei(kurve, 2) - feinkorn;
+    const double kies = *DurchgangBei(kurve, 63) - *DurchgangBei(kurve, 2);
+    const double d10 = *KornBei(kurve, 10), d30 = *KornBei(kurve, 30), d60 = *KornBei(kurve, 60);
+    const double u = d60 / d10, cc = d30 * d30 / (d10 * d60);
+    const std::string gruppe = Bodengruppe(feinkorn, kies, u, cc);
+    const auto groesstes =
+        std::ranges::find_if(kurve, [](const Kornpunkt& p) { return p.second >= 100; });
     std::vector<Kennwert> werte = {
-        {6, "Ungleichförmigkeitszahl", "C<t>U", "[-]", StringFormat("%.1f", d60 / d10)},
-        {1, "Krümmungszahl", "C<t>C", "[-]", StringFormat("%.2f", d30 * d30 / (d10 * d60))},
-        {0, "Tonanteil", "", "[M.-%]", Prozent(ton)},
-        {2, "Schluffanteil", "", "[M.-%]", Prozent(feinkorn - ton)},
-        {3, "Sandanteil", "", "[M.-%]", Prozent(DurchgangBei(2) - feinkorn)},
-        {4, "Kiesanteil", "", "[M.-%]", Prozent(DurchgangBei(63) - DurchgangBei(2))},
-        {5, "Steinanteil", "", "[M.-%]", Prozent(100 - DurchgangBei(63))},
-        // As the soil group suggests; no shear test stands behind it.
-        {17, "Reibungswinkel (geschätzt)", "<fs>j<fn>", "[°]", "35"},
-        {7, "Größtkorn", "d<t>100", "[mm]", Groesstkorn()},
-        {8, "Bodengruppe nach DIN 18196", "", "", kBodengruppe},
-        {9, "Frostempfindlichkeit", "", "", "F1"},
+        {6, "Ungleichförmigkeitszahl", "C<t>U", "[-]", StringFormat("%.1f", u)},
+        {1, "Krümmungszahl", "C<t>C", "[-]", StringFormat("%.2f", cc)},
+        {3, "Sandanteil", "", "[M.-%]", Prozent(sand)},
+        {4, "Kiesanteil", "", "[M.-%]", Prozent(kies)},
+        {5, "Steinanteil", "", "[M.-%]", Prozent(100 - *DurchgangBei(kurve, 63))},
+        {17, "Reibungswinkel (geschätzt)", "<fs>j<fn>", "[°]", Reibungswinkel(gruppe)},
+        {7, "Größtkorn", "d<t>100", "[mm]", StringFormat("%g", groesstes->first)},
+        {8, "Bodengruppe nach DIN 18196", "", "", gruppe},
+        {9, "Frostempfindlichkeit", "", "", Frostempfindlichkeit(gruppe, feinkorn, u)},
     };
+    if (ton) {
+        werte.push_back({0, "Tonanteil", "", "[M.-%]", Prozent(*ton)});
+        werte.push_back({2, "Schluffanteil", "", "[M.-%]", Prozent(feinkorn - *ton)});
+    }
     const int anteile[] = {10, 15, 17, 30, 50, 60, 85};
-    for (size_t k = 0; k < std::size(anteile); ++k)
-        werte.push_back({10 + k, StringFormat("Korngröße bei %d %%", anteile[k]),
-                         StringFormat("d<t>%d", anteile[k]), "[mm]",
-                         StringFormat("%.3f", KornBeiDurchgang(anteile[k]))});
+    for (size_t k = 0; k < std::size(anteile); ++k) {
+        if (const std::optional<double> d = KornBei(kurve, anteile[k]))
+            werte.push_back({10 + k, StringFormat("Korngröße bei %d %%", anteile[k]),
+                             StringFormat("d<t>%d", anteile[k]), "[mm]", StringFormat("%.3f", *d)});
+    }
     return werte;
 }
 
-void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
+// The key data of the details pane: the results a reader looks for first, as the page prints
+// them, with the unit.
+std::vector<std::pair<std::string, std::string>> KornEckdaten(const std::vector<Kennwert>& werte)
+{
+    static const std::pair<size_t, const char*> auswahl[] = {
+        {8, "Bodengruppe"},   {9, "Frostempfindlichkeit"},
+        {7, "Größtkorn"},     {6, "Ungleichförmigkeitszahl"},
+        {1, "Krümmungszahl"}, {4, "Kiesanteil"},
+        {3, "Sandanteil"}};
+    std::vector<std::pair<std::string, std::string>> eckdaten;
+    for (const auto& [index, name] : auswahl) {
+        const auto wert = std::ranges::find(werte, index, &Kennwert::index);
+        const std::string einheit = wert->einheit.size() > 2 && wert->einheit != "[-]"
+                                        ? " " + wert->einheit.substr(1, wert->einheit.size() - 2)
+                                        : "";
+        eckdaten.emplace_back(name, wert->wert + einheit);
+    }
+    return eckdaten;
+}
+
+// The limits of the grading range at a sieve, and how far the passing lies outside them.
+struct Grenzzeile
+{
+    std::string min, max, abweichung;
+};
+
+Grenzzeile GrenzenBei(const Sieblinienbereich* bereich, double weite, double durchgang)
+{
+    if (bereich == nullptr)
+        return {};
+    for (const Grenzwerte& g : bereich->grenzen) {
+        if (g.weite != weite)
+            continue;
+        const double min = StringZuDoubleC(g.min), max = StringZuDoubleC(g.max);
+        const double abweichung = durchgang < min   ? durchgang - min
+                                  : durchgang > max ? durchgang - max
+                                                    : 0;
+        return {g.min, g.max, StringFormat("%.1f", abweichung)};
+    }
+    return {};
+}
+
+void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen, const Kornmaterial& material)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    constexpr double kEinwaage = 5124.6;
-    constexpr double kVerlust = 6.3;
-    const double gesiebt = kEinwaage - kVerlust;
-    const size_t siebe = std::size(kSiebe);
+    const Siebtabelle tabelle = Siebanalyse(material);
+    std::vector<std::string> feinWeite, feinDurchgang;
+    for (const auto& [w, d] : material.schlaemmung) {
+        feinWeite.push_back(StringFormat("%g", w));
+        feinDurchgang.push_back(StringFormat("%.1f", d));
+    }
+    // The curve the page shows: the sedimentation below the finest sieve, then the sieves.
+    std::vector<Kornpunkt> kurve;
+    for (const Kornpunkt& p : LeseKornkurve(feinWeite, feinDurchgang))
+        if (p.first < material.siebe.front().first)
+            kurve.insert(kurve.begin(), p);
+    const std::vector<Kornpunkt> siebkurve = LeseKornkurve(tabelle.weite, tabelle.summe);
+    kurve.insert(kurve.end(), siebkurve.begin(), siebkurve.end());
 
-    // Pan first, then the sieves from the finest up: each sieve retains what passes the next
-    // larger one but not itself, the pan what passes the finest.
-    std::vector<std::string> rueckstand, anteil;
-    for (size_t i = 0; i <= siebe; ++i) {
-        const double prozent = i == 0      ? kSiebe[0].durchgang
-                               : i < siebe ? kSiebe[i].durchgang - kSiebe[i - 1].durchgang
-                                           : 100 - kSiebe[siebe - 1].durchgang;
-        rueckstand.push_back(StringFormat("%.1f", gesiebt * prozent / 100));
-        anteil.push_back(StringFormat("%.1f", prozent));
-    }
-    // The rows of the sieves alone; the pan's cell stays empty in the table.
-    std::vector<std::string> weite, summe, min, max, abweichung;
+    std::vector<std::string> min, max, abweichung;
     std::vector<std::string> grenzeOben, durchgangOben, grenzeUnten, durchgangUnten;
-    for (const Sieb& sieb : kSiebe) {
-        weite.push_back(StringFormat("%g", sieb.weite));
-        summe.push_back(StringFormat("%.1f", sieb.durchgang));
-        min.push_back(sieb.min);
-        max.push_back(sieb.max);
-        abweichung.push_back(*sieb.min ? "0.0" : "");
-        if (*sieb.max) {
-            grenzeOben.push_back(StringFormat("%g", sieb.weite));
-            durchgangOben.push_back(sieb.max);
+    for (size_t i = 0; i < siebkurve.size(); ++i) {
+        const Grenzzeile grenzen =
+            GrenzenBei(material.bereich, siebkurve[i].first, siebkurve[i].second);
+        min.push_back(grenzen.min);
+        max.push_back(grenzen.max);
+        abweichung.push_back(grenzen.abweichung);
+        if (!grenzen.max.empty()) {
+            grenzeOben.push_back(tabelle.weite[i]);
+            durchgangOben.push_back(grenzen.max);
         }
-        if (*sieb.min && StringZuDoubleC(sieb.min) > 0) {
-            grenzeUnten.push_back(StringFormat("%g", sieb.weite));
-            durchgangUnten.push_back(sieb.min);
+        if (StringZuDoubleC(grenzen.min.c_str()) > 0) {
+            grenzeUnten.push_back(tabelle.weite[i]);
+            durchgangUnten.push_back(grenzen.min);
         }
     }
-    const std::vector<Kennwert> kennwerte = Kornkennwerte();
-    protokoll.SetzeSpeziellGruppe(4, Felder({"@" + Unterwerte(weite),
-                                             Unterwerte(rueckstand),
-                                             Unterwerte(anteil),
-                                             "@" + Unterwerte(summe),
+    const std::vector<Kennwert> kennwerte = Kornkennwerte(kurve);
+    const Sieblinienbereich keiner{"", "", "", {}};
+    const Sieblinienbereich& bereich = material.bereich ? *material.bereich : keiner;
+    protokoll.SetzeSpeziellGruppe(4, Felder({"@" + Unterwerte(tabelle.weite),
+                                             Unterwerte(tabelle.rueckstand),
+                                             Unterwerte(tabelle.anteil),
+                                             "@" + Unterwerte(tabelle.summe),
                                              "@" + Unterwerte(min),
                                              "@" + Unterwerte(max),
                                              "@" + Unterwerte(abweichung),
-                                             StringFormat("%.1f", kEinwaage),
-                                             StringFormat("%.1f", kVerlust),
-                                             "Nasssiebung mit Sedimentation",
+                                             tabelle.einwaage,
+                                             tabelle.verlust,
+                                             material.arbeitsweise,
                                              "",
                                              "",
                                              KennwertFeld(kennwerte, &Kennwert::name),
@@ -583,27 +795,32 @@ void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
                                              KennwertFeld(kennwerte, &Kennwert::einheit),
                                              KennwertFeld(kennwerte, &Kennwert::wert),
                                              "",
-                                             "Frostschutzschicht",
-                                             "0",
-                                             "32"}));
-    // The sieve set; the lists show its largest sieve as the largest grain.
-    protokoll.SetzeSpeziellGruppe(2, "@" + Unterwerte(weite));
-    // The header's soil type is the group the analysis gives.
-    protokoll.SetzeFeld(1, 4, kBodengruppe);
+                                             bereich.name,
+                                             bereich.von,
+                                             bereich.bis}));
+    // The sieve set; the lists show its largest sieve, the first that everything passes, as the
+    // largest grain.
+    protokoll.SetzeSpeziellGruppe(2, "@" + Unterwerte(tabelle.weite));
+    // The header names the sample's place and the group the analysis gives.
+    protokoll.SetzeFeld(1, 2, material.schicht);
+    protokoll.SetzeFeld(1, 4, std::ranges::find(kennwerte, 8u, &Kennwert::index)->wert);
+    protokoll.SetzeFeld(1, 5, material.herkunft);
+    SetzeEckdaten(protokoll, KornEckdaten(kennwerte));
 
     // Chart: the class band, the sieve curve, the grading range as triangle marks above (upper
     // limit) and below (lower limit), and the sedimentation curve.
-    std::vector<std::string> feinWeite, feinDurchgang;
-    for (const auto& [w, d] : kSchlaemmung) {
-        feinWeite.push_back(StringFormat("%g", w));
-        feinDurchgang.push_back(StringFormat("%.1f", d));
-    }
     protokoll.SetzeSpeziellGruppe(
         5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
-                   "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(weite), Unterwerte(summe),
-                   Unterwerte(grenzeOben), Unterwerte(durchgangOben), Unterwerte(grenzeUnten),
-                   Unterwerte(durchgangUnten), "1", "", Unterwerte(feinWeite), "",
-                   Unterwerte(feinDurchgang)}));
+                   "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(tabelle.weite),
+                   Unterwerte(tabelle.summe), Unterwerte(grenzeOben), Unterwerte(durchgangOben),
+                   Unterwerte(grenzeUnten), Unterwerte(durchgangUnten), "1", "",
+                   Unterwerte(feinWeite), "", Unterwerte(feinDurchgang)}));
+}
+
+// A grain-size protocol of the test-type table: today's sample of the frost protection layer.
+void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuelleKornprobe(protokoll, nummer, messungen, Kornmaterialien()[kSandkies]);
 }
 
 // ---- Atterberg limits: a medium-plastic clay of stiff consistency -----------------------------
@@ -1528,125 +1745,248 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
 }
 
-// ---- Combined diagrams: curves of earlier tests in one chart -----------------------------------
+// ---- Sheets that draw on other protocols: comparisons and the filter rule ---------------------
 
-// The chart data of another Proctor test, on the comparison's common axes.
-std::string ProctorKurve(int nummer)
+// The project's metadata, defined with the projects below.
+std::map<std::string, std::string> Metadaten();
+
+// A protocol's number as its report and the lists print it.
+std::string Protokollnummer(const CProtokoll& protokoll)
 {
-    CProtokoll proctor;
-    proctor.Initialisiere("P", "0", "1001");
-    FuelleProctor(proctor, nummer, 0);
-    std::string felder = proctor.HoleSpeziellBlock5();
-    const std::string achsen =
-        Striche(0.04, 0.16, 0.02, "%.2f") + "|" + Striche(1.75, 2.00, 0.05, "%.2f") + "|";
-    // Rows 0 and 1, the test's own ticks, give way to the common ones.
-    return achsen + felder.substr(felder.find('|', felder.find('|') + 1) + 1);
+    return Metadaten().at("protNrPraefix") + "-" + protokoll.HoleProtokollnummer();
 }
 
-// A grading curve of another protocol: the sample's sieve line made coarser (exponent above 1) or
-// finer, with the class band.
-std::string KornKurve(double exponent)
+std::string Folgetag(const std::string& jjjjmmtt)
 {
-    std::vector<std::string> weite, durchgang;
-    for (const Sieb& sieb : kSiebe) {
-        weite.push_back(StringFormat("%g", sieb.weite));
-        durchgang.push_back(StringFormat("%.1f", 100 * std::pow(sieb.durchgang / 100, exponent)));
+    using namespace std::chrono;
+    const year_month_day tag{year{std::atoi(jjjjmmtt.substr(0, 4).c_str())},
+                             month{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(4, 2).c_str()))},
+                             day{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(6, 2).c_str()))}};
+    const year_month_day folgetag{sys_days{tag} + days{1}};
+    return StringFormat("%04d%02u%02u", static_cast<int>(folgetag.year()),
+                        static_cast<unsigned>(folgetag.month()),
+                        static_cast<unsigned>(folgetag.day()));
+}
+
+// A sheet is made once the tests it draws on are done: it is dated after the latest of them.
+void DatiereNach(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
+{
+    std::string spaetestes;
+    for (const CProtokoll* quelle : quellen)
+        spaetestes = std::max(spaetestes, quelle->HolePruefdatumRoh());
+    if (!spaetestes.empty() && blatt.HolePruefdatumRoh() <= spaetestes)
+        blatt.SetzeFeld(1, 9, Folgetag(spaetestes));
+}
+
+// Of area, station, layer, position, soil type, origin and state the sheet's header keeps what the
+// protocols it describes share.
+void UebernimmKopf(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
+{
+    for (int feld = 0; feld < 7 && !quellen.empty(); ++feld) {
+        const std::string wert = quellen.front()->HoleFeld(1, feld);
+        const bool gemeinsam = std::ranges::all_of(
+            quellen, [&](const CProtokoll* q) { return q->HoleFeld(1, feld) == wert; });
+        blatt.SetzeFeld(1, feld, gemeinsam ? wert : "");
     }
-    return Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
-                   "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(weite), Unterwerte(durchgang), "",
-                   "", "", "", "1"});
 }
 
-// Legend texts of a compared protocol: sub-value 0 is unused, then the nine legend rows.
-std::string Legendentexte(int quelle, const char* kuerzel, const char* kommentar)
+// The rows of a chart data text.
+std::vector<std::string> Zeilen(const std::string& daten)
 {
-    const std::string datum = Pruefdatum(quelle);
-    return Unterwerte({"", StringFormat("%05d%s", quelle + 1, kuerzel),
-                       datum.substr(6, 2) + "." + datum.substr(4, 2) + "." + datum.substr(0, 4),
-                       Auswahl(kBereiche, quelle, 1), Station(quelle, 0),
-                       Auswahl(kSchichten, quelle, 2), Auswahl(kLagen, quelle, 3),
-                       Auswahl(kBodenarten, quelle, 4), Auswahl(kHerkuenfte, quelle, 5),
-                       kommentar});
+    std::vector<std::string> zeilen;
+    for (int i = 0; i < StringZaehleFelderZeichen(daten, '|'); ++i)
+        zeilen.push_back(StringHoleFeld(daten, '|', i));
+    return zeilen;
 }
 
-// Colours, legend texts and the curves' chart data (stored with "#" for "|").
-void SetzeVergleich(CProtokoll& protokoll, const std::vector<std::string>& legenden,
-                    std::vector<std::string> kurven)
+// Ticks of one axis of the Proctor charts that hold every compared test's own ticks, at their
+// step.
+std::string GemeinsameStriche(const std::vector<const CProtokoll*>& proctors, int zeile)
 {
+    double von = 0, bis = 0, schritt = 0;
+    for (const CProtokoll* proctor : proctors) {
+        const std::string striche = StringHoleFeld(proctor->HoleSpeziellBlock5(), '|', zeile);
+        const int anzahl = StringZaehleFelderZeichen(striche, '@');
+        const double erster = StringZuDouble(StringHoleFeld(striche, '@', 0));
+        const double letzter = StringZuDouble(StringHoleFeld(striche, '@', anzahl - 1));
+        von = proctor == proctors.front() ? erster : std::min(von, erster);
+        bis = std::max(bis, letzter);
+        if (anzahl > 1)
+            schritt = StringZuDouble(StringHoleFeld(striche, '@', 1)) - erster;
+    }
+    std::vector<double> werte{von};
+    for (int k = 1; schritt > 0 && k <= std::lround((bis - von) / schritt); ++k)
+        werte.push_back(von + k * schritt);
+    return Zahlen(werte, "%.2f");
+}
+
+// The chart data of a compared Proctor test: its points and curves as its own report draws them,
+// on the common axes.
+std::string ProctorKurve(const CProtokoll& proctor, const std::string& xStriche,
+                         const std::string& yStriche)
+{
+    std::vector<std::string> zeilen = Zeilen(proctor.HoleSpeziellBlock5());
+    zeilen.resize(std::max<size_t>(zeilen.size(), 2));
+    zeilen[0] = xStriche;
+    zeilen[1] = yStriche;
+    return Felder(zeilen);
+}
+
+// The chart data of a compared grain-size analysis: axes, class band and curves as its own report
+// draws them, without the marks of its grading range, which the comparison does not explain.
+std::string KornKurve(const CProtokoll& kornverteilung)
+{
+    std::vector<std::string> zeilen = Zeilen(kornverteilung.HoleSpeziellBlock5());
+    for (size_t zeile = 4; zeile < 8 && zeile < zeilen.size(); ++zeile)
+        zeilen[zeile].clear();
+    return Felder(zeilen);
+}
+
+// Legend texts of a compared protocol, from its header: sub-value 0 is unused, then the nine
+// legend rows.
+std::string Legendentexte(const CProtokoll& quelle, const std::string& kommentar)
+{
+    std::vector<std::string> texte = {"", Protokollnummer(quelle), quelle.HolePruefdatum()};
+    for (int feld = 0; feld < 6; ++feld)
+        texte.push_back(quelle.HoleFeld(1, feld));
+    texte.push_back(kommentar);
+    return Unterwerte(texte);
+}
+
+// What the comparison notes of a test: the density reference among the Proctor tests, whether a
+// grain-size analysis keeps its grading range.
+std::string Kommentar(const CProtokoll& quelle)
+{
+    if (quelle.GetPruefart() == 1001)
+        return Protokollnummer(quelle) == kBezugsproctor ? "Bezugsprobe" : "Eignungsprüfung";
+    if (quelle.HoleFeldSpeziell(4, 18).empty())
+        return "";
+    const std::string abweichungen = quelle.HoleFeldSpeziell(4, 6);
+    for (int i = 1; i < StringZaehleFelderZeichen(abweichungen, '@'); ++i) {
+        const std::string abweichung = StringHoleFeld(abweichungen, '@', i);
+        if (!abweichung.empty() && StringZuDouble(abweichung) != 0)
+            return "Grenzwerte nicht eingehalten";
+    }
+    return "Grenzwerte eingehalten";
+}
+
+// A comparison sheet of up to six tests of the project: colours, legend texts and the curves'
+// chart data (stored with "#" for "|"), each the compared test's own.
+void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
+{
+    const bool proctor = blatt.GetPruefartVER() == 2;
+    const std::string xStriche = proctor ? GemeinsameStriche(quellen, 0) : "";
+    const std::string yStriche = proctor ? GemeinsameStriche(quellen, 1) : "";
     std::vector<std::string> gruppe2{"", "0x0000c0@0xc00000@0x008000@0x0080e0@@", "", ""};
-    for (size_t k = 0; k < 6; ++k)
-        gruppe2.push_back(k < legenden.size() ? legenden[k] : "");
-    for (std::string& kurve : kurven)
+    std::vector<std::string> kurven;
+    for (size_t k = 0; k < 6; ++k) {
+        if (k >= quellen.size()) {
+            gruppe2.push_back("");
+            continue;
+        }
+        gruppe2.push_back(Legendentexte(*quellen[k], Kommentar(*quellen[k])));
+        std::string kurve =
+            proctor ? ProctorKurve(*quellen[k], xStriche, yStriche) : KornKurve(*quellen[k]);
         std::replace(kurve.begin(), kurve.end(), '|', '#');
-    protokoll.SetzeSpeziellGruppe(2, Felder(gruppe2));
-    protokoll.SetzeSpeziellGruppe(6, Felder(kurven));
+        kurven.push_back(kurve);
+    }
+    blatt.SetzeSpeziellGruppe(2, Felder(gruppe2));
+    blatt.SetzeSpeziellGruppe(6, Felder(kurven));
+    DatiereNach(blatt, quellen);
+    UebernimmKopf(blatt, quellen);
 }
 
+// Its tests are not known when the sheet is made; the project builder hands them over.
 void FuelleGrafikmisch(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    std::vector<std::string> kurven, legenden;
-    for (int k = 0; k < 4; ++k) {
-        const int quelle = nummer + 7 * (k + 1);
-        kurven.push_back(ProctorKurve(quelle));
-        legenden.push_back(Legendentexte(quelle, "PV", k == 0 ? "Bezugsprobe" : "Eignungsprüfung"));
+}
+
+// ---- Filter rule after Terzaghi: a fine sand behind a filter sand and a filter gravel ---------
+
+// The printed sieve table of a grain-size protocol: sizes and passing sums of the sieve rows.
+struct Siebspalten
+{
+    std::vector<std::string> weite, summe;
+};
+
+Siebspalten GedruckteSiebe(const CProtokoll& kornverteilung)
+{
+    Siebspalten spalten;
+    for (int i = 1; i <= 16; ++i) {
+        const std::string weite = kornverteilung.HoleUnterfeld(4, 0, i);
+        if (weite.empty())
+            continue;
+        spalten.weite.push_back(weite);
+        spalten.summe.push_back(kornverteilung.HoleUnterfeld(4, 3, i));
     }
-    SetzeVergleich(protokoll, legenden, kurven);
+    return spalten;
 }
 
-// ---- Filter rule: a silty sand protected by a sand filter and a gravel filter ------------------
-
-// A grading curve as an S-shape over log size: passing in % at size d for a median size d50.
-double Durchgang(double d, double d50, double steilheit)
+std::string Millimeter(std::optional<double> weite)
 {
-    return 100 / (1 + std::pow(d50 / d, steilheit));
-}
-double KornAnteil(double prozent, double d50, double steilheit)
-{
-    return d50 * std::pow(prozent / (100 - prozent), 1 / steilheit);
+    return weite ? StringFormat("%.3f", *weite) : "";
 }
 
+// A criterion holds when its larger side is at least its smaller one, both as printed.
+std::string Kriterium(const std::string& groesser, const std::string& kleiner)
+{
+    if (groesser.empty() || kleiner.empty())
+        return "";
+    return StringZuDouble(groesser) >= StringZuDouble(kleiner) ? "erfüllt" : "nicht erfüllt";
+}
+
+// The soil and its two filters, each a grain-size protocol of the project: the page prints their
+// sieve tables and reads d15, d50 and d85 from them by the rule of the grain-size reports.
+void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll*, 3>& materialien)
+{
+    const char* const namen[] = {"Boden", "Filter 1", "Filter 2"};
+    std::vector<std::string> felder(15), nummern(4);
+    std::vector<std::pair<std::string, std::string>> eckdaten;
+    std::string weiten, durchgaenge, kreise;
+    std::string d15[3], d85[3], a[3], aStrich[3];
+    for (int m = 0; m < 3; ++m) {
+        const Siebspalten siebe = GedruckteSiebe(*materialien[m]);
+        const std::vector<Kornpunkt> kurve = LeseKornkurve(siebe.weite, siebe.summe);
+        const std::string nummer = Protokollnummer(*materialien[m]);
+        d15[m] = Millimeter(KornBei(kurve, 15));
+        d85[m] = Millimeter(KornBei(kurve, 85));
+        // The filter widths from the values as printed, as a reader checks them.
+        a[m] = d15[m].empty() ? "" : StringFormat("%.3f", 4 * StringZuDouble(d15[m]));
+        aStrich[m] = d85[m].empty() ? "" : StringFormat("%.3f", 4 * StringZuDouble(d85[m]));
+        felder[2 * m] = Unterwerte(siebe.weite);
+        felder[2 * m + 1] = Unterwerte(siebe.summe);
+        felder[6 + m] = Unterwerte({d15[m], Millimeter(KornBei(kurve, 50)), d85[m], "", a[m],
+                                    aStrich[m], std::string(namen[m]) + " " + nummer});
+        // The lists read the protocols' numbers from group 2.
+        nummern.push_back(Unterwerte({"", "", "", "", "", nummer}));
+        weiten += (m ? ",(" : "(") + Unterwerte(siebe.weite) + ")";
+        durchgaenge += (m ? ",(" : "(") + Unterwerte(siebe.summe) + ")";
+        kreise += m ? ",(0)" : "(0)";
+        eckdaten.emplace_back(namen[m], nummer);
+    }
+    const std::string ergebnisse[] = {Kriterium(aStrich[0], d15[1]), Kriterium(d15[1], a[0]),
+                                      Kriterium(aStrich[1], d15[2]), Kriterium(d15[2], a[1])};
+    felder[14] = Unterwerte({ergebnisse[0], ergebnisse[1], ergebnisse[2], ergebnisse[3]});
+    blatt.SetzeSpeziellGruppe(4, Felder(felder));
+    blatt.SetzeSpeziellGruppe(2, Felder(nummern));
+    blatt.SetzeSpeziellGruppe(5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
+                                         "0@10@20@30@40@50@60@70@80@90@100", weiten, durchgaenge,
+                                         "", "", "", "", "1", kreise}));
+    eckdaten.insert(eckdaten.end(), {{"Sperrbed. Filter 1", ergebnisse[0]},
+                                     {"Durchfl. Filter 1", ergebnisse[1]},
+                                     {"Sperrbed. Filter 2", ergebnisse[2]},
+                                     {"Durchfl. Filter 2", ergebnisse[3]}});
+    SetzeEckdaten(blatt, eckdaten);
+    DatiereNach(blatt, {materialien.begin(), materialien.end()});
+    // The header describes the soil the filters protect.
+    UebernimmKopf(blatt, {materialien[0]});
+}
+
+// Its materials are not known when the sheet is made; the project builder hands them over.
 void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    const double siebe[] = {0.063, 0.125, 0.25, 0.5, 1, 2, 4, 8, 16, 31.5, 63};
-    const double mediane[] = {0.09 + 0.03 * Streuwert(nummer, 0, 90), 0.9, 7.0};
-    const double steilheiten[] = {1.6, 2.4, 2.6};
-    const char* namen[] = {"Boden", "Filter 1", "Filter 2"};
-    std::vector<std::string> felder(15);
-    // The grain-size protocols of the three materials: the lists read their numbers from group 2,
-    // the page names each material with its number.
-    std::vector<std::string> nummern(4);
-    std::string weiten, durchgaenge;
-    double d15[3], d85[3];
-    for (int m = 0; m < 3; ++m) {
-        const std::string kornverteilung = StringFormat("%05dKV", nummer + 5 * (m + 1) + 1);
-        nummern.push_back(Unterwerte({"", "", "", "", "", kornverteilung}));
-        std::vector<std::string> weite, durchgang;
-        for (double d : siebe) {
-            weite.push_back(StringFormat("%g", d));
-            durchgang.push_back(StringFormat("%.1f", Durchgang(d, mediane[m], steilheiten[m])));
-        }
-        felder[2 * m] = Unterwerte(weite);
-        felder[2 * m + 1] = Unterwerte(durchgang);
-        weiten += (m ? ",(" : "(") + Unterwerte(weite) + ")";
-        durchgaenge += (m ? ",(" : "(") + Unterwerte(durchgang) + ")";
-        d15[m] = KornAnteil(15, mediane[m], steilheiten[m]);
-        d85[m] = KornAnteil(85, mediane[m], steilheiten[m]);
-        felder[6 + m] = Unterwerte(
-            {StringFormat("%.3f", d15[m]), StringFormat("%.3f", mediane[m]),
-             StringFormat("%.3f", d85[m]), "", StringFormat("%.3f", 4 * d15[m]),
-             StringFormat("%.3f", 4 * d85[m]), std::string(namen[m]) + " " + kornverteilung});
-    }
-    const auto Ergebnis = [](bool erfuellt) { return erfuellt ? "erfüllt" : "nicht erfüllt"; };
-    felder[14] = Unterwerte({Ergebnis(4 * d85[0] >= d15[1]), Ergebnis(4 * d15[0] <= d15[1]),
-                             Ergebnis(4 * d85[1] >= d15[2]), Ergebnis(4 * d15[1] <= d15[2])});
-    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    protokoll.SetzeSpeziellGruppe(2, Felder(nummern));
-    protokoll.SetzeSpeziellGruppe(
-        5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
-                   "0@10@20@30@40@50@60@70@80@90@100", weiten, durchgaenge, "", "", "", "", "1",
-                   "(0),(0),(0)"}));
 }
 
 // ---- Permeability: falling head in a triaxial cell, eight readings -----------------------------
@@ -1746,6 +2086,21 @@ void SetzeUnterart(CProtokoll& protokoll, int unterart)
     protokoll.LeseXML(xml.HoleDokument());
 }
 
+// A protocol of the given test type with a header record, measurements and the data `fueller`
+// gives it.
+CProtokoll BaueProtokollMit(const PruefartFueller& fueller, int pruefart, int nummer,
+                            const std::string& titelId, int messungen)
+{
+    const Pruefart& art = PruefartVon(pruefart);
+    CProtokoll protokoll;
+    protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, std::to_string(pruefart));
+    protokoll.SetzePruefunterartKuerzel(art.unterartKuerzel);
+    SetzeKopfsatz(protokoll, nummer, art.kuerzel);
+    fueller(protokoll, nummer, messungen);
+    SetzeUnterart(protokoll, art.unterart);
+    return protokoll;
+}
+
 // ---- Projects ----------------------------------------------------------------------------------
 
 std::map<std::string, std::string> Metadaten()
@@ -1819,32 +2174,76 @@ const PruefartFueller& FuellerFuer(int pruefart)
 
 CProtokoll BaueProtokoll(int pruefart, int nummer, const std::string& titelId, int messungen)
 {
-    const Pruefart& art = PruefartVon(pruefart);
-    CProtokoll protokoll;
-    protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, std::to_string(pruefart));
-    protokoll.SetzePruefunterartKuerzel(art.unterartKuerzel);
-    SetzeKopfsatz(protokoll, nummer, art.kuerzel);
-    FuellerFuer(pruefart)(protokoll, nummer, messungen);
-    SetzeUnterart(protokoll, art.unterart);
-    return protokoll;
+    return BaueProtokollMit(FuellerFuer(pruefart), pruefart, nummer, titelId, messungen);
 }
 
 namespace {
 
-// A combined-diagram protocol of sub-type 1: three grading curves of earlier tests.
+CProtokoll BaueKornprotokoll(Kornprobe probe, int nummer, const std::string& titelId, int messungen)
+{
+    const auto fueller = [probe](CProtokoll& protokoll, int n, int m) {
+        FuelleKornprobe(protokoll, n, m, Kornmaterialien()[probe]);
+    };
+    return BaueProtokollMit(fueller, 1000, nummer, titelId, messungen);
+}
+
+// A combined-diagram protocol of sub-type 1, for grading curves of the project's tests.
 CProtokoll BaueKornvergleich(int nummer, const std::string& titelId)
 {
     CProtokoll protokoll;
     protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, "1018");
     protokoll.SetzePruefunterartKuerzel("GK");
     SetzeKopfsatz(protokoll, nummer, "GK");
-    std::vector<std::string> legenden;
-    const char* const kommentare[] = {"Mittelwert", "feinste Probe", "gröbste Probe"};
-    for (int k = 0; k < 3; ++k)
-        legenden.push_back(Legendentexte(nummer + 5 * (k + 1), "KV", kommentare[k]));
-    SetzeVergleich(protokoll, legenden, {KornKurve(1.0), KornKurve(0.7), KornKurve(1.5)});
     SetzeUnterart(protokoll, 1);
     return protokoll;
+}
+
+// Up to `anzahl` protocols that `passt`, the nearest to position `bei`: earlier ones first, later
+// ones where too few come before; in project order.
+std::vector<const CProtokoll*> Naechste(const std::vector<CProtokoll>& protokolle, size_t bei,
+                                        size_t anzahl, const std::function<bool(size_t)>& passt)
+{
+    std::vector<size_t> gewaehlt;
+    for (size_t i = bei; i-- > 0 && gewaehlt.size() < anzahl;)
+        if (passt(i))
+            gewaehlt.insert(gewaehlt.begin(), i);
+    for (size_t i = bei + 1; i < protokolle.size() && gewaehlt.size() < anzahl; ++i)
+        if (passt(i))
+            gewaehlt.push_back(i);
+    std::vector<const CProtokoll*> quellen;
+    for (size_t i : gewaehlt)
+        quellen.push_back(&protokolle[i]);
+    return quellen;
+}
+
+// The sheets of a large project draw on its nearest tests of the kinds they need; `proben` names
+// the material of each grain-size protocol. A filter rule without all three materials in the
+// project stays empty.
+void VerweiseAufNaechste(std::vector<CProtokoll>& protokolle, const std::vector<int>& proben)
+{
+    for (size_t i = 0; i < protokolle.size(); ++i) {
+        CProtokoll& blatt = protokolle[i];
+        if (blatt.GetPruefart() == 1018) {
+            const bool proctor = blatt.GetPruefartVER() == 2;
+            const int art = proctor ? 1001 : 1000;
+            const auto quellen = Naechste(protokolle, i, proctor ? 4 : 3, [&](size_t j) {
+                return protokolle[j].GetPruefart() == art;
+            });
+            if (!quellen.empty())
+                SetzeVergleich(blatt, quellen);
+        }
+        if (blatt.GetPruefart() != 1015)
+            continue;
+        std::array<const CProtokoll*, 3> materialien{};
+        for (int m = 0; m < 3; ++m) {
+            const int probe = kFeinsand + m;
+            const auto quelle =
+                Naechste(protokolle, i, 1, [&](size_t j) { return proben[j] == probe; });
+            materialien[m] = quelle.empty() ? nullptr : quelle.front();
+        }
+        if (std::ranges::none_of(materialien, [](const CProtokoll* p) { return p == nullptr; }))
+            SetzeFiltermaterialien(blatt, materialien);
+    }
 }
 
 } // namespace
@@ -1852,6 +2251,7 @@ CProtokoll BaueKornvergleich(int nummer, const std::string& titelId)
 MusterProjekt BaueMusterprojekt()
 {
     MusterProjekt projekt{Metadaten(), Titelbaum(), Vorgaben(), {}};
+    std::vector<CProtokoll>& protokolle = projekt.protokolle;
     // Where each test type belongs; a few stand without title, at the root.
     const char* titelDerArt[] = {"10", "10", "3",  "4",  "3", "4",  "10", "8", "10", "6", "6",
                                  "10", "9",  "10", "10", "0", "10", "10", "0", "0",  "0"};
@@ -1859,22 +2259,50 @@ MusterProjekt BaueMusterprojekt()
     for (int pruefart = kErstePruefart; pruefart <= kLetztePruefart; ++pruefart) {
         // Comparisons and notes refer to other protocols and measure nothing themselves.
         const int messungen = pruefart >= 1018 ? 0 : 3;
-        projekt.protokolle.push_back(
+        protokolle.push_back(
             BaueProtokoll(pruefart, nummer++, titelDerArt[pruefart - kErstePruefart], messungen));
     }
     // The grain-size comparison beside the Proctor comparison above.
-    projekt.protokolle.push_back(BaueKornvergleich(nummer++, "10"));
+    const size_t kornvergleich = protokolle.size();
+    protokolle.push_back(BaueKornvergleich(nummer++, "10"));
     // More plate load and density tests along the sections, as on a real site; a static plate
     // load protocol is one test at one point.
     for (const char* titel : {"3", "4", "8", "9"}) {
-        projekt.protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 1));
-        projekt.protokolle.push_back(BaueProtokoll(1003, nummer++, titel, 8));
+        protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 1));
+        protokolle.push_back(BaueProtokoll(1003, nummer++, titel, 8));
     }
     // Field density by every method of measuring the volume, the gauge by each of its methods.
     for (int i = 0; i < 4; ++i)
-        projekt.protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5 - i % 3));
+        protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5 - i % 3));
     for (int i = 0; i < 3; ++i)
-        projekt.protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5 - i % 2));
+        protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5 - i % 2));
+
+    // The materials of the filter rule, the samples compared with today's grain-size analysis and
+    // the Proctor tests compared with the density reference, each one sample.
+    std::vector<size_t> korn(kKornproben);
+    korn[kSandkies] = 1000 - kErstePruefart;
+    for (Kornprobe probe : {kFeinsand, kFiltersand, kFilterkies, kSandkiesFein, kSandkiesGrob}) {
+        korn[probe] = protokolle.size();
+        protokolle.push_back(BaueKornprotokoll(probe, nummer++, "10", 1));
+    }
+    std::vector<size_t> proctors{1001 - kErstePruefart};
+    for (int i = 0; i < 3; ++i) {
+        proctors.push_back(protokolle.size());
+        protokolle.push_back(BaueProtokoll(1001, nummer++, "10", 1));
+    }
+    const auto Quellen = [&](std::initializer_list<size_t> stellen) {
+        std::vector<const CProtokoll*> quellen;
+        for (size_t stelle : stellen)
+            quellen.push_back(&protokolle[stelle]);
+        return quellen;
+    };
+    SetzeFiltermaterialien(protokolle[1015 - kErstePruefart],
+                           {&protokolle[korn[kFeinsand]], &protokolle[korn[kFiltersand]],
+                            &protokolle[korn[kFilterkies]]});
+    SetzeVergleich(protokolle[kornvergleich],
+                   Quellen({korn[kSandkies], korn[kSandkiesFein], korn[kSandkiesGrob]}));
+    SetzeVergleich(protokolle[1018 - kErstePruefart],
+                   Quellen({proctors[0], proctors[1], proctors[2], proctors[3]}));
     return projekt;
 }
 
@@ -1884,14 +2312,22 @@ MusterProjekt BaueGrossesProjekt(int anzahlProtokolle, int anzahlMessungen)
     const int titelAnzahl = static_cast<int>(projekt.titel.size());
     const int artAnzahl = kLetztePruefart - kErstePruefart + 1;
     projekt.protokolle.reserve(anzahlProtokolle);
+    // The grain-size analyses take the sample's materials in turn.
+    std::vector<int> proben(anzahlProtokolle, -1);
     for (int i = 0; i < anzahlProtokolle; ++i) {
         // Spread the measurements evenly; the first protocols take the remainder.
         const int messungen =
             anzahlMessungen / anzahlProtokolle + (i < anzahlMessungen % anzahlProtokolle ? 1 : 0);
         const std::string titelId = std::to_string(i % (titelAnzahl + 1));
+        const int pruefart = kErstePruefart + i % artAnzahl;
+        if (pruefart == 1000)
+            proben[i] = i / artAnzahl % kKornproben;
         projekt.protokolle.push_back(
-            BaueProtokoll(kErstePruefart + i % artAnzahl, i, titelId, messungen));
+            pruefart == 1000
+                ? BaueKornprotokoll(static_cast<Kornprobe>(proben[i]), i, titelId, messungen)
+                : BaueProtokoll(pruefart, i, titelId, messungen));
     }
+    VerweiseAufNaechste(projekt.protokolle, proben);
     return projekt;
 }
 
