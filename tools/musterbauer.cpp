@@ -1866,9 +1866,10 @@ void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
                              Ergebnis(4 * d85[1] >= d15[2]), Ergebnis(4 * d15[1] <= d15[2])});
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
     protokoll.SetzeSpeziellGruppe(2, Felder(nummern));
-    protokoll.SetzeSpeziellGruppe(5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
-                                             "0@10@20@30@40@50@60@70@80@90@100", weiten,
-                                             durchgaenge, "", "", "", "", "1", "(0),(0),(0)"}));
+    protokoll.SetzeSpeziellGruppe(
+        5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
+                   "0@10@20@30@40@50@60@70@80@90@100", weiten, durchgaenge, "", "", "", "", "1",
+                   "(0),(0),(0)"}));
 }
 
 // ---- Permeability: falling head in a triaxial cell, eight readings -----------------------------
