@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <numbers>
+#include <set>
 
 namespace {
 
@@ -558,40 +559,35 @@ TEST(Musterdaten, EveryReferenceToAnotherProtocolCarriesItsPrintedValues)
 
 // A measurement stands where its protocol's header and report put it: the first at the header's
 // station and position, all in the header's layer, each test point as its column of the page
-// describes it.
+// describes it (fields 0 to 2), a water content's partial samples at the one place.
 TEST(Musterdaten, EveryMeasurementStandsWhereItsHeaderAndReportPutIt)
 {
-    // Fields of station, layer and position of the pages that describe their test points.
-    const std::map<int, std::array<int, 3>> punktfelder = {
-        {1002, {0, 1, 2}}, {1003, {0, 1, 2}}, {1007, {0, 1, 2}}, {1012, {0, 1, 2}}};
+    const auto Ort = [](const std::string& station, const std::string& schicht,
+                        const std::string& lage) {
+        return StringHoleToken(station, "#CRLF#", 0) + "|" + StringHoleToken(schicht, "#CRLF#", 0) +
+               "|" + lage;
+    };
     for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
         if (!IstEigenerTyp(protokoll.GetPruefart()))
             continue;
         SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
         const Tabelle t(protokoll);
+        const bool punkte = std::set{1002, 1003, 1007, 1012}.contains(protokoll.GetPruefart());
         for (int m = 0; m < protokoll.GetAnzahlMessungen(); ++m) {
             MESSUNG messung;
             protokoll.GetMessung(m, messung);
+            const std::string ort = Ort(messung.station, messung.schicht, messung.lage);
             EXPECT_EQ(messung.schicht, protokoll.HoleFeld(1, 2)) << m;
             if (m == 0) {
-                EXPECT_EQ(messung.station, protokoll.HoleFeld(1, 1));
-                EXPECT_EQ(messung.lage, protokoll.HoleFeld(1, 3));
+                EXPECT_EQ(ort, Ort(protokoll.HoleFeld(1, 1), protokoll.HoleFeld(1, 2),
+                                   protokoll.HoleFeld(1, 3)));
             }
-            const auto felder = punktfelder.find(protokoll.GetPruefart());
-            if (felder == punktfelder.end() || t.Text(felder->second[0], m).empty())
-                continue;
-            const auto Zeile = [&](int feld) {
-                return StringHoleToken(t.Text(feld, m), "#CRLF#", 0);
-            };
-            EXPECT_EQ(Zeile(felder->second[0]), messung.station) << m;
-            EXPECT_EQ(Zeile(felder->second[1]), messung.schicht) << m;
-            EXPECT_EQ(t.Text(felder->second[2], m), messung.lage) << m;
+            if (punkte && !t.Text(0, m).empty()) {
+                EXPECT_EQ(ort, Ort(t.Text(0, m), t.Text(1, m), t.Text(2, m))) << m;
+            }
         }
-        // The partial samples of a water content all come from the measurement's place.
-        if (protokoll.GetPruefart() == 1011 && protokoll.GetAnzahlMessungen() > 0) {
-            for (int s = 0; s < t.Anzahl(1); ++s)
-                EXPECT_EQ(StringHoleToken(t.Text(1, s), "#CRLF#", 0), protokoll.HoleFeld(1, 1));
-        }
+        for (int s = 0; protokoll.GetPruefart() == 1011 && s < t.Anzahl(1); ++s)
+            EXPECT_EQ(StringHoleToken(t.Text(1, s), "#CRLF#", 0), protokoll.HoleFeld(1, 1));
     }
 }
 
