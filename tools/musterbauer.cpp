@@ -90,9 +90,13 @@ std::string Kopflage(int nummer)
     return Auswahl(kLagen, nummer, 3);
 }
 
-// The soil of a protocol whose test or sample names it, dug on the site.
-void SetzeBoden(CProtokoll& protokoll, const std::string& bodenart)
+// The soil of a protocol whose test or sample names it: dug on the site, from or for one of the
+// earthwork layers.
+void SetzeBoden(CProtokoll& protokoll, int nummer, const std::string& bodenart)
 {
+    static const std::array<const char*, 3> erdbau = {"Dammschüttung", "Erdplanum",
+                                                      "Bodenaustausch"};
+    protokoll.SetzeFeld(1, 2, Auswahl(erdbau, nummer, 2));
     protokoll.SetzeFeld(1, 4, bodenart);
     protokoll.SetzeFeld(1, 5, "Aushub km 1+200");
 }
@@ -374,6 +378,14 @@ constexpr double kProctorVolumen = 942.5; // cm³ of the 100 mm by 120 mm cylind
 constexpr double kProctorKorndichte = 2.65;
 constexpr const char* kProctorBoden = "SU";
 
+// A Proctor test and the protocols that work with its soil name that soil in their headers,
+// built in near its optimum water content.
+void SetzeBezugsboden(CProtokoll& protokoll, int nummer)
+{
+    SetzeBoden(protokoll, nummer, kProctorBoden);
+    protokoll.SetzeFeld(1, 6, "erdfeucht");
+}
+
 // A Proctor test as its page prints it: the points from the printed masses, the optimum where the
 // drawn curve peaks, and the water contents, densities and pores at 100, 98, 97 and 95 %.
 struct Proctorversuch
@@ -460,8 +472,8 @@ Proctorversuch Proctor(int nummer)
 
 void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
 {
+    SetzeBezugsboden(protokoll, nummer);
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    SetzeBoden(protokoll, kProctorBoden);
     const Proctorversuch v = Proctor(nummer);
     const std::vector<double> zylinder(v.w.size(), v.zylinder), hoehe(v.w.size(), 120.0),
         volumen(v.w.size(), kProctorVolumen);
@@ -714,6 +726,17 @@ Wasserprobe BildeWasserprobe(double tara, double trockenmasse, double w)
     return {t, feucht, trocken, Gerundet((feucht - trocken) / (trocken - t), 3)};
 }
 
+// The consistency after DIN 18122, named as the consistency bar names its bands.
+const char* Konsistenz(double ic)
+{
+    return ic > 1.25   ? "fest"
+           : ic > 1.0  ? "halbfest"
+           : ic > 0.75 ? "steif"
+           : ic > 0.5  ? "weich"
+           : ic > 0    ? "breiig"
+                       : "flüssig";
+}
+
 double MittlererWassergehalt(const std::vector<Wasserprobe>& proben)
 {
     double summe = 0;
@@ -736,7 +759,6 @@ std::string Bodengruppe(double wl, double ip)
 
 void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
     const double wlSoll = 0.40 + 0.06 * Streuwert(nummer, 0, 51);
     const double wpSoll = 0.19 + 0.03 * Streuwert(nummer, 0, 52);
     constexpr double kFliessindex = 0.11; // fall of w per decade of blows
@@ -792,7 +814,9 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
     const double wFein = Gerundet((wnat - ue * wUeber) / (1 - ue), 3);
     const double ic = Gerundet((wl - wFein) / ip, 2);
     const std::string gruppe = Bodengruppe(wl, ip);
-    SetzeBoden(protokoll, gruppe);
+    SetzeBoden(protokoll, nummer, gruppe);
+    protokoll.SetzeFeld(1, 6, Konsistenz(ic));
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
 
     std::vector<std::string> tara(15), feucht(15), trocken(15), w(15), n7;
     const auto Setze = [&](size_t stelle, const Wasserprobe& p) {
@@ -922,16 +946,6 @@ const Proctorversuch& Bezugsproctor()
 {
     static const Proctorversuch proctor = Proctor(kBezugsproctorNummer);
     return proctor;
-}
-
-// A protocol that works with the reference Proctor test's soil names that soil in its header, in
-// one of the earthwork layers it is built into.
-void SetzeBezugsboden(CProtokoll& protokoll, int nummer)
-{
-    static const std::array<const char*, 3> erdbau = {"Dammschüttung", "Erdplanum",
-                                                      "Bodenaustausch"};
-    SetzeBoden(protokoll, kProctorBoden);
-    protokoll.SetzeFeld(1, 2, Auswahl(erdbau, nummer, 2));
 }
 
 // The reference Proctor test and the soil of a density protocol, as printed.
@@ -1626,7 +1640,7 @@ void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
 
 void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBoden(protokoll, "OU");
+    SetzeBoden(protokoll, nummer, "OU");
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr int kTiegel = 3;
     const double anteil = 0.04 + 0.03 * Streuwert(nummer, 0, 70);
@@ -1659,7 +1673,7 @@ void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
 
 void FuelleKalkgehalt(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBoden(protokoll, "TM");
+    SetzeBoden(protokoll, nummer, "TM");
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr int kProben = 3;
     // Mass of calcium carbonate per cm³ of carbon dioxide at normal conditions.
@@ -1711,7 +1725,7 @@ constexpr double kSkalaEnde = 35.0;
 
 void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBoden(protokoll, "UL");
+    SetzeBoden(protokoll, nummer, "UL");
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr double kAz = 31.17, kVA = 67.0, kCm = 0.5, kH = 14.2, kSkala = 10.5, kH0 = 2.1;
     const double rhoS = Gerundet(2.64 + 0.04 * Streuwert(nummer, 0, 81), 3);
@@ -1879,7 +1893,7 @@ void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
 // brought to 10 °C by the water's viscosity; the result is the mean of the printed values.
 void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBoden(protokoll, "UL");
+    SetzeBoden(protokoll, nummer, "UL");
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr double kKorndichte = 2.65;
     constexpr double kRohr = 0.785, kLaenge = 12.00, kFlaeche = 78.54; // cm², cm, cm²
