@@ -1378,7 +1378,7 @@ Plattendruckversuch Plattendruck(int nummer)
 {
     // A subgrade of mixed bearing capacity, some places too soft for Ev2 45. The first loading
     // stiffens under load; the second is nearly straight and two to two and a half times as stiff.
-    const double ev1 = 18 + 30 * Streuwert(nummer, 0, 51);
+    const double ev1 = 12 + 24 * Streuwert(nummer, 0, 51);
     const double ev2 = ev1 * (2.0 + 0.45 * Streuwert(nummer, 0, 52));
     const double a2 = -2.0 - 2.0 * Streuwert(nummer, 0, 53);
     const double a1 = 1.5 * kPlattenradius / ev1 - a2 * kSpannungMax;
