@@ -446,7 +446,8 @@ Proctorversuch Proctor(int nummer)
     x.push_back(0);
     y.push_back(0);
     constexpr int kProben = 320;
-    SplineProctorKurve(x, y, 0, kPunkte, kProben, 6, kurveX, kurveY);
+    if (!SplineProctorKurve(x, y, 0, kPunkte, kProben, 6, kurveX, kurveY))
+        return v;
     const int letzte = kProben - 1; // the last sample has no density
     const int gipfel = static_cast<int>(
         std::max_element(kurveY.begin(), kurveY.begin() + letzte + 1) - kurveY.begin());
@@ -1013,11 +1014,12 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
         wOptStrich, grad;
     std::vector<std::string> proctorNr, soll;
     for (const Dichtepunkt& p : punkte) {
+        const double n = 1 - p.trockendichte / b.korndichte;
         const double e = b.korndichte / p.trockendichte - 1;
         korndichte.push_back(b.korndichte);
-        poren.push_back(1 - p.trockendichte / b.korndichte);
+        poren.push_back(n);
         wasserporen.push_back(p.w * p.trockendichte);
-        luftporen.push_back(1 - p.trockendichte / b.korndichte - p.w * p.trockendichte);
+        luftporen.push_back(n - p.w * p.trockendichte);
         porenzahl.push_back(e);
         saettigung.push_back(p.w * b.korndichte / e);
         proctorNr.push_back(b.proctorNr);
@@ -1612,6 +1614,7 @@ void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeFeld(1, 3, Kopflage(quelle));
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     const Plattendruckversuch platte = Plattendruck(quelle);
+    // The highest curve where none lies far enough above.
     const double sollwerte[] = {45, 60, 80, 100, 120, 150};
     const double soll = *std::find_if(std::begin(sollwerte), std::end(sollwerte) - 1,
                                       [&](double e) { return e >= platte.ev2 + 25; });
