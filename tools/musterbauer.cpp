@@ -920,7 +920,7 @@ void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
                                     "43.7",
                                     "50",
                                     "167",
-                                    "Geländeoberkante, Achse",
+                                    "Geländeoberkante, " + protokoll.HoleFeld(1, 3),
                                     "112.45",
                                     "2.40",
                                     "0.80",
