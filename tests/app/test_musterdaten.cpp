@@ -6,6 +6,8 @@
 #include "data/messungsspalten.h"
 #include "data/pfade.h"
 #include "data/textfunktionen.h"
+#include "diagrams/bindemitteldiagramm.h"
+#include "diagrams/kurven.h"
 #include "musterbauer.h"
 #include "platform/recordingdc.h"
 #include "report/virtversuch.h"
@@ -14,7 +16,9 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <numbers>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -411,6 +415,282 @@ int PruefeVerweise(const MusterProjekt& projekt)
     return blaetter;
 }
 
+// Half a unit of the last digit that a printed number shows ("2.59E-08": 0.005E-08).
+double Rundung(const std::string& text)
+{
+    const size_t e = text.find_first_of("Ee");
+    const std::string mantisse = text.substr(0, e);
+    const size_t punkt = mantisse.find('.');
+    const int stellen = punkt == std::string::npos ? 0 : int(mantisse.size() - punkt - 1);
+    return 0.5 *
+           std::pow(10.0, (e == std::string::npos ? 0 : std::stoi(text.substr(e + 1))) - stellen);
+}
+
+// Group 4 of a protocol's special data text as its page reads it: field, sub-value.
+class Tabelle
+{
+public:
+    explicit Tabelle(const CProtokoll& protokoll) : m_gruppe(protokoll.HoleSpeziellBlock4()) {}
+    std::string Text(int feld, int i = 0) const
+    {
+        return StringHoleFeld(StringHoleFeld(m_gruppe, '|', feld), '@', i);
+    }
+    double Zahl(int feld, int i = 0) const { return StringZuDouble(Text(feld, i)); }
+    int Anzahl(int feld) const
+    {
+        return StringZaehleFelderZeichen(StringHoleFeld(m_gruppe, '|', feld), '@');
+    }
+    // The printed value is `wert` within its rounding.
+    void Stimmt(int feld, int i, double wert) const
+    {
+        EXPECT_NEAR(Zahl(feld, i), wert, Rundung(Text(feld, i)) + 1e-9)
+            << "field " << feld << ", sub-value " << i;
+    }
+
+private:
+    std::string m_gruppe;
+};
+
+bool IstEigenerTyp(int pruefart)
+{
+    return pruefart != 1000 && pruefart != 1015 && pruefart < 1018;
+}
+
+// Dynamic viscosity of water at T °C after Poiseuille, for the Stokes and 10 °C corrections.
+double Zaehigkeit(double t)
+{
+    return 0.00178 / (1 + 0.0337 * t + 0.000221 * t * t);
+}
+
+// Normal stress of the 10 kg and the 15 kg drop weight under the 300 mm plate, MN/m²; the
+// balloon cylinder's bore, cm; the hydrometer's scale from R 0 at its top to 35 at its foot.
+constexpr double kSpannung10 = 0.1, kSpannung15 = 0.15, kBallonbohrung = 12, kSkala = 35;
+
+void PruefeProctor(const Tabelle& t)
+{
+    // DIN 18127, standard Proctor in the 100 mm cylinder: at most 20 mm grain.
+    const std::map<int, std::string> zylinder = {{26, "100"},  {27, "120"}, {30, "300"},
+                                                 {31, "2500"}, {32, "3"},   {33, "25"}};
+    for (const auto& [feld, wert] : zylinder)
+        EXPECT_EQ(t.Text(feld), wert);
+    EXPECT_LE(t.Zahl(34), 20);
+    t.Stimmt(28, 0, std::numbers::pi / 4 * t.Zahl(26) * t.Zahl(26) * t.Zahl(27) / 1000);
+    const int n = t.Anzahl(3);
+    std::vector<double> x, y, kx, ky;
+    for (int i = 0; i < n; ++i) {
+        t.Stimmt(3, i, (t.Zahl(2, i) - t.Zahl(1, i)) / (t.Zahl(1, i) - t.Zahl(0, i)));
+        t.Stimmt(9, i, (t.Zahl(7, i) - t.Zahl(4, i)) / t.Zahl(6, i));
+        t.Stimmt(10, i, t.Zahl(9, i) / (1 + t.Zahl(3, i)));
+        t.Stimmt(8, i, t.Zahl(4, i) + (t.Zahl(7, i) - t.Zahl(4, i)) / (1 + t.Zahl(3, i)));
+        x.push_back(t.Zahl(3, i));
+        y.push_back(t.Zahl(10, i));
+    }
+    // The optimum is the peak of the curve the diagram draws; each degree's density lies on that
+    // curve at its printed water contents, on the dry side first.
+    x.push_back(0);
+    y.push_back(0);
+    ASSERT_TRUE(SplineProctorKurve(x, y, 0, n, 320, 6, kx, ky));
+    const auto gipfel = std::max_element(ky.begin(), ky.begin() + 320) - ky.begin();
+    t.Stimmt(20, 0, ky[gipfel]);
+    t.Stimmt(19, 0, kx[gipfel]);
+    const auto Kurve = [&](double w) {
+        const auto k = std::clamp<long>(
+            std::upper_bound(kx.begin(), kx.begin() + 320, w) - kx.begin(), 1, 319);
+        return ky[k - 1] + (ky[k] - ky[k - 1]) * (w - kx[k - 1]) / (kx[k] - kx[k - 1]);
+    };
+    const double kProbe = kx[1] - kx[0], rhoS = t.Zahl(16);
+    for (int j = 0; j <= 6; ++j) {
+        const double w = t.Zahl(19, j), dichte = t.Zahl(20, (j + 1) / 2);
+        t.Stimmt(22, j, 1 - dichte / rhoS - w * dichte);
+        if (j == 0)
+            continue;
+        const double r = Rundung(t.Text(19, j)) + kProbe;
+        EXPECT_LE((Kurve(w - r) - dichte) * (Kurve(w + r) - dichte), 0) << j;
+        EXPECT_EQ(j % 2 == 1, w < t.Zahl(19, 0)) << j;
+    }
+    for (int k = 0; k < 4; ++k) {
+        t.Stimmt(20, k, std::vector<double>{1, 0.98, 0.97, 0.95}[k] * t.Zahl(20, 0));
+        t.Stimmt(21, k, 1 - t.Zahl(20, k) / rhoS);
+    }
+}
+
+// Soil parameters, oversize correction and degree of compaction of a density page's point, the
+// block starting at field k.
+void PruefeKennwerte(const Tabelle& t, int k, int i, double dichte, double w)
+{
+    const double rhoS = t.Zahl(k, i), ue = t.Zahl(k + 10, i);
+    t.Stimmt(k + 1, i, 1 - dichte / rhoS);
+    t.Stimmt(k + 2, i, 1 - dichte / rhoS - w * dichte);
+    t.Stimmt(k + 3, i, w * dichte);
+    t.Stimmt(k + 4, i, rhoS / dichte - 1);
+    t.Stimmt(k + 5, i, w * rhoS / (rhoS / dichte - 1));
+    t.Stimmt(k + 13, i, 1 / ((1 - ue) / t.Zahl(k + 8, i) + ue / t.Zahl(k + 12, i)));
+    t.Stimmt(k + 14, i, (1 - ue) * t.Zahl(k + 9, i) + ue * t.Zahl(k + 11, i));
+    t.Stimmt(k + 15, i, 100 * dichte / t.Zahl(k + 13, i));
+}
+
+void PruefeVerdichtung(const Tabelle& t)
+{
+    const int verfahren = static_cast<int>(t.Zahl(37));
+    for (int i = 0; i < t.Anzahl(6); ++i) {
+        t.Stimmt(6, i, (t.Zahl(4, i) - t.Zahl(5, i)) / (t.Zahl(5, i) - t.Zahl(3, i)));
+        const double a = t.Zahl(7, i), b = t.Zahl(8, i), c = t.Zahl(9, i);
+        const double kreis = std::numbers::pi / 4;
+        t.Stimmt(10, i,
+                 verfahren == 3001   ? a * b * c
+                 : verfahren == 3002 ? kreis * a * a * b
+                 : verfahren == 3003 ? (b - a) * kreis * kBallonbohrung * kBallonbohrung + c
+                                     : b / a);
+        t.Stimmt(13, i, (t.Zahl(34, i) - t.Zahl(11, i)) / t.Zahl(10, i));
+        t.Stimmt(14, i, t.Zahl(13, i) / (1 + t.Zahl(6, i)));
+        PruefeKennwerte(t, 17, i, t.Zahl(14, i), t.Zahl(6, i));
+    }
+}
+
+void PruefeTroxler(const Tabelle& t)
+{
+    const int verfahren = static_cast<int>(t.Zahl(36));
+    for (int i = 0; i < t.Anzahl(6); ++i) {
+        const double erste = (t.Zahl(3, i) + t.Zahl(4, i) + t.Zahl(5, i)) / 3;
+        const double zweite = (t.Zahl(7, i) + t.Zahl(8, i) + t.Zahl(9, i)) / 3;
+        // The two quantities read give the third.
+        const double w = t.Zahl(6, i), trocken = t.Zahl(10, i), feucht = t.Zahl(35, i);
+        t.Stimmt(6, i, verfahren == 2 ? feucht / trocken - 1 : erste);
+        t.Stimmt(10, i, verfahren == 1 ? feucht / (1 + w) : zweite);
+        t.Stimmt(35, i, verfahren == 2 ? erste : verfahren == 1 ? zweite : trocken * (1 + w));
+        PruefeKennwerte(t, 13, i, trocken, w);
+    }
+}
+
+void PruefeLastplatte(const Tabelle& t, double spannung)
+{
+    for (int i = 0; i < t.Anzahl(7); ++i) {
+        t.Stimmt(6, i, (t.Zahl(3, i) + t.Zahl(4, i) + t.Zahl(5, i)) / 3);
+        t.Stimmt(7, i, 1.5 * t.Zahl(12) / 2 * spannung / t.Zahl(6, i));
+    }
+}
+
+// DIN 18134: each loading branch fitted by a parabola through its starting point,
+// Ev = 1.5 r / (a1 + a2 · highest stress).
+void PruefePlattendruck(const Tabelle& t)
+{
+    const int erst = static_cast<int>(t.Zahl(0));
+    const double hoechste = t.Zahl(1, erst - 1);
+    for (const auto& [start, feld, koeffizienten] :
+         {std::tuple{0.0, 1, 14}, std::tuple{t.Zahl(7, int(t.Zahl(4)) - 1) / 100, 9, 18}}) {
+        std::vector<double> x{0}, y{start};
+        for (int i = 0; i < t.Zahl(feld - 1); ++i) {
+            t.Stimmt(feld + 2, i, t.Zahl(feld + 1, i) * t.Zahl(25));
+            x.push_back(t.Zahl(feld, i));
+            y.push_back(t.Zahl(feld + 2, i) / 100);
+        }
+        double a0, a1, a2;
+        ASSERT_TRUE(AusgleichsParabel(x, y, 0, int(x.size()), a0, a1, a2));
+        t.Stimmt(koeffizienten, 0, a0);
+        t.Stimmt(koeffizienten + 1, 0, a1);
+        t.Stimmt(koeffizienten + 2, 0, a2);
+        t.Stimmt(koeffizienten + 3, 0,
+                 1.5 * t.Zahl(26) / 2 /
+                     (t.Zahl(koeffizienten + 1) + t.Zahl(koeffizienten + 2) * hoechste));
+    }
+    t.Stimmt(22, 0, t.Zahl(21) / t.Zahl(17));
+}
+
+double Wassergehalt(const Tabelle& t, int tara, int feucht, int trocken, int i)
+{
+    return (t.Zahl(feucht, i) - t.Zahl(trocken, i)) / (t.Zahl(trocken, i) - t.Zahl(tara, i));
+}
+
+double Mittel(const Tabelle& t, int feld, int von, int bis)
+{
+    double summe = 0;
+    for (int i = von; i < bis; ++i)
+        summe += t.Zahl(feld, i);
+    return summe / (bis - von);
+}
+
+// DIN 18122: the flow line over log N read at 25 blows; the consistency that of the fines.
+void PruefeZustandsgrenzen(const Tabelle& t, const std::string& bodenart)
+{
+    double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    const int n = t.Anzahl(4);
+    for (int s : {0, 1, 2, 3, 7, 8, 9, 10, 11, 12})
+        t.Stimmt(3, s, Wassergehalt(t, 0, 1, 2, s));
+    for (int i = 0; i < n; ++i) {
+        const double x = std::log10(t.Zahl(4, i)), y = t.Zahl(3, i);
+        sx += x, sy += y, sxx += x * x, sxy += x * y;
+    }
+    const double steigung = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+    const double wl = (sy - steigung * sx) / n + steigung * std::log10(25.0);
+    t.Stimmt(8, 0, wl);
+    t.Stimmt(9, 0, Mittel(t, 3, 10, 13));
+    t.Stimmt(7, 0, Mittel(t, 3, 7, 10));
+    t.Stimmt(10, 0, t.Zahl(8) - t.Zahl(9));
+    t.Stimmt(18, 0, t.Zahl(16) / t.Zahl(15));
+    t.Stimmt(19, 0, (t.Zahl(7) - t.Zahl(18) * t.Zahl(17)) / (1 - t.Zahl(18)));
+    t.Stimmt(11, 0, (t.Zahl(8) - t.Zahl(19)) / t.Zahl(10));
+    t.Stimmt(12, 0, 1 - t.Zahl(11));
+    // DIN 18196: clays above the A-line, light, medium and highly plastic by wl.
+    const double wL = t.Zahl(8), ip = t.Zahl(10);
+    EXPECT_EQ(bodenart, std::string(ip >= 0.73 * (wL - 0.20) ? "T" : "U") + (wL < 0.35    ? "L"
+                                                                             : wL <= 0.50 ? "M"
+                                                                                          : "A"));
+}
+
+void PruefeKalkgehalt(const Tabelle& t)
+{
+    constexpr double kKarbonatJeGas = 100.09 / 22414; // g CaCO3 per cm³ CO2 at normal conditions
+    for (int j = 0; j < t.Anzahl(0); ++j) {
+        const double normierung = t.Zahl(2, j) / 101.325 * 273.15 / (273.15 + t.Zahl(1, j));
+        t.Stimmt(5, j, t.Zahl(4, j) * normierung);
+        t.Stimmt(6, j, t.Zahl(5, j) * kKarbonatJeGas);
+        t.Stimmt(7, j, t.Zahl(3, j) * normierung);
+        t.Stimmt(8, j, t.Zahl(7, j) * kKarbonatJeGas);
+        t.Stimmt(9, j, t.Zahl(8, j) / t.Zahl(6, j));
+        t.Stimmt(10, j, 1 - t.Zahl(9, j));
+        t.Stimmt(11, j, 100 * t.Zahl(6, j) / t.Zahl(0, j));
+    }
+    t.Stimmt(12, 0, Mittel(t, 11, 0, t.Anzahl(11)));
+}
+
+// DIN 18123: R + CT gives the mass share, R the depth from which the grains of size d have sunk.
+void PruefeSedimentation(const Tabelle& t)
+{
+    const double az = t.Zahl(0, 1), va = t.Zahl(0, 2), cm = t.Zahl(0, 3), h = t.Zahl(0, 4),
+                 skala = t.Zahl(0, 5), h0 = t.Zahl(0, 6), rhoS = t.Zahl(0, 7), md = t.Zahl(0, 8);
+    for (int r = 1; r <= 12; ++r) {
+        const double minuten = 60 * t.Zahl(r, 0) + t.Zahl(r, 1);
+        t.Stimmt(r, 3, t.Zahl(r, 2) + cm);
+        t.Stimmt(r, 7, t.Zahl(r, 3) + t.Zahl(r, 6));
+        t.Stimmt(r, 8, 100 * rhoS / (rhoS - 1) * t.Zahl(r, 7) / md);
+        const double tiefe = h0 + skala * (kSkala - t.Zahl(r, 3)) / kSkala + (h - va / az) / 2;
+        t.Stimmt(r, 5,
+                 1000 * std::sqrt(18 * Zaehigkeit(t.Zahl(r, 4)) * tiefe / 100 /
+                                  ((rhoS - 1) * 1000 * 9.81 * minuten * 60)));
+    }
+}
+
+// The falling head in the standpipe: k = a l / (A t) ln(h1 / h2), corrected to 10 °C.
+void PruefeDurchlaessigkeit(const Tabelle& t)
+{
+    const double trocken = t.Zahl(4) / (1 + t.Zahl(6));
+    t.Stimmt(5, 0, 1 - trocken / t.Zahl(3));
+    EXPECT_LT(t.Zahl(6), t.Zahl(7));
+    EXPECT_LE(t.Zahl(7), (1 - trocken / t.Zahl(3)) / trocken) << "above saturation";
+    double summe = 0;
+    int n = 0;
+    for (int r = 11; r < 27 && !t.Text(r, 6).empty(); ++r, ++n) {
+        const double sekunden = 60 * t.Zahl(r, 0) + t.Zahl(r, 1);
+        t.Stimmt(r, 5, Zaehigkeit(t.Zahl(r, 4)) / Zaehigkeit(10));
+        t.Stimmt(r, 6,
+                 t.Zahl(r, 5) * t.Zahl(10, 1) * t.Zahl(10, 2) / (t.Zahl(10, 3) * sekunden) *
+                     std::log(t.Zahl(r, 2) / t.Zahl(r, 3)) / 100);
+        summe += t.Zahl(r, 6);
+    }
+    ASSERT_GT(n, 0);
+    t.Stimmt(27, 0, summe / n);
+}
+
 } // namespace
 
 TEST(Musterdaten, SheetsDrawOnProtocolsOfTheirProjectAndPrintTheirValues)
@@ -471,6 +751,183 @@ TEST(Musterdaten, KeyDataOfGrainSizeAndFilterRuleAreResultsTheirReportsPrint)
         }
         EXPECT_EQ(wieder, block) << "no name or value holds a '_'";
         EXPECT_EQ(kriterienGefunden, protokoll.GetPruefart() == 1015 ? 4u : 0u);
+    }
+    g_pfade = vorher;
+}
+
+// Every result the reports of these test types print follows, by the laboratory's rules, from
+// the raw values printed beside it, within the rounding of what is printed.
+TEST(Musterdaten, EveryPrintedResultFollowsFromThePrintedRawValues)
+{
+    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
+        SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
+        const Tabelle t(protokoll);
+        switch (protokoll.GetPruefart()) {
+        case 1001:
+            PruefeProctor(t);
+            break;
+        case 1002:
+            PruefeVerdichtung(t);
+            break;
+        case 1003:
+            PruefeLastplatte(t, kSpannung10);
+            break;
+        case 1012:
+            PruefeLastplatte(t, kSpannung15);
+            break;
+        case 1005:
+            PruefePlattendruck(t);
+            break;
+        case 1006:
+            PruefeZustandsgrenzen(t, protokoll.HoleFeld(1, 4));
+            break;
+        case 1007:
+            PruefeTroxler(t);
+            break;
+        case 1008:
+            for (int j = 0; j < t.Anzahl(0); ++j)
+                t.Stimmt(7, j,
+                         (t.Zahl(5, j) - t.Zahl(1, j)) /
+                             (t.Zahl(2, j) - (t.Zahl(6, j) - t.Zahl(5, j)) / t.Zahl(4, j)));
+            t.Stimmt(9, 0, Mittel(t, 7, 0, t.Anzahl(7)));
+            break;
+        case 1009:
+            t.Stimmt(8, 0, t.Zahl(1) * 1000 * t.Zahl(7) / 100);
+            t.Stimmt(9, 0, (t.Zahl(2) - t.Zahl(4)) * t.Zahl(1) * 1000);
+            break;
+        case 1010: {
+            int dicke = 0;
+            ASSERT_TRUE(BerechneEinbaustaerke(t.Zahl(3), t.Zahl(2), dicke));
+            EXPECT_EQ(t.Text(6), std::to_string(dicke));
+            EXPECT_EQ(t.Text(7), std::to_string(SucheEv2Soll(t.Zahl(2), t.Zahl(4))));
+            EXPECT_EQ(t.Text(8), std::to_string(SucheEv2Unterlage(t.Zahl(3), t.Zahl(4))));
+            break;
+        }
+        case 1011:
+            for (int s = 0; s < t.Anzahl(9); ++s)
+                t.Stimmt(9, s, Wassergehalt(t, 3, 4, 5, s));
+            t.Stimmt(10, 0, Mittel(t, 9, 0, t.Anzahl(9)));
+            break;
+        case 1013:
+            for (int j = 0; j < t.Anzahl(0); ++j) {
+                t.Stimmt(4, j, t.Zahl(2, j) - t.Zahl(3, j));
+                t.Stimmt(5, j, t.Zahl(4, j) / (t.Zahl(2, j) - t.Zahl(1, j)));
+            }
+            t.Stimmt(9, 0, Mittel(t, 5, 0, t.Anzahl(5)));
+            break;
+        case 1014:
+            PruefeSedimentation(t);
+            break;
+        case 1016:
+            PruefeKalkgehalt(t);
+            break;
+        case 1017:
+            PruefeDurchlaessigkeit(t);
+            break;
+        }
+    }
+}
+
+// A protocol that cites another protocol of the project by its number prints that protocol's
+// own printed values: the density pages and the binder their Proctor test, the soil
+// replacement its plate load test; and names the cited Proctor test's soil.
+TEST(Musterdaten, EveryReferenceToAnotherProtocolCarriesItsPrintedValues)
+{
+    struct Verweis
+    {
+        int nummer;                                   // field of the citing page
+        int pruefart;                                 // of the cited protocol
+        std::vector<std::tuple<int, int, int>> werte; // own field, cited field, sub-value
+    };
+    const std::map<int, Verweis> verweise = {
+        {1002, {24, 1001, {{25, 20, 0}, {26, 19, 0}}}},
+        {1007, {20, 1001, {{21, 20, 0}, {22, 19, 0}}}},
+        {1009, {0, 1001, {{1, 20, 0}, {2, 19, 0}, {3, 16, 0}}}},
+        {1010, {0, 1005, {{1, 17, 0}, {2, 21, 0}, {5, 22, 0}}}},
+    };
+    for (const MusterProjekt& projekt : {BaueMusterprojekt(), BaueGrossesProjekt(60, 600)}) {
+        const std::string praefix = projekt.metadaten.at("protNrPraefix") + "-";
+        std::map<std::string, const CProtokoll*> nachNummer;
+        for (const CProtokoll& p : projekt.protokolle)
+            nachNummer[praefix + p.HoleProtokollnummer()] = &p;
+        for (const CProtokoll& protokoll : projekt.protokolle) {
+            const auto verweis = verweise.find(protokoll.GetPruefart());
+            if (verweis == verweise.end())
+                continue;
+            SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
+            const Tabelle t(protokoll);
+            const auto& [nummer, pruefart, werte] = verweis->second;
+            for (int i = 0; i < t.Anzahl(nummer); ++i) {
+                const auto zitiert = nachNummer.find(t.Text(nummer, i));
+                ASSERT_NE(zitiert, nachNummer.end()) << "no protocol " << t.Text(nummer, i);
+                ASSERT_EQ(zitiert->second->GetPruefart(), pruefart);
+                const Tabelle quelle(*zitiert->second);
+                for (const auto& [feld, quellfeld, unterwert] : werte)
+                    EXPECT_EQ(t.Text(feld, i), quelle.Text(quellfeld, unterwert)) << feld;
+                if (pruefart == 1001) {
+                    EXPECT_EQ(protokoll.HoleFeld(1, 4), zitiert->second->HoleFeld(1, 4));
+                }
+            }
+        }
+    }
+}
+
+// A measurement stands where its protocol's header and report put it: the first at the header's
+// station and position, all in the header's layer, each test point as its column of the page
+// describes it (fields 0 to 2), a water content's partial samples at the one place.
+TEST(Musterdaten, EveryMeasurementStandsWhereItsHeaderAndReportPutIt)
+{
+    const auto Ort = [](const std::string& station, const std::string& schicht,
+                        const std::string& lage) {
+        return StringHoleToken(station, "#CRLF#", 0) + "|" + StringHoleToken(schicht, "#CRLF#", 0) +
+               "|" + lage;
+    };
+    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
+        if (!IstEigenerTyp(protokoll.GetPruefart()))
+            continue;
+        SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
+        const Tabelle t(protokoll);
+        const bool punkte = std::set{1002, 1003, 1007, 1012}.contains(protokoll.GetPruefart());
+        for (int m = 0; m < protokoll.GetAnzahlMessungen(); ++m) {
+            MESSUNG messung;
+            protokoll.GetMessung(m, messung);
+            const std::string ort = Ort(messung.station, messung.schicht, messung.lage);
+            EXPECT_EQ(messung.schicht, protokoll.HoleFeld(1, 2)) << m;
+            if (m == 0) {
+                EXPECT_EQ(ort, Ort(protokoll.HoleFeld(1, 1), protokoll.HoleFeld(1, 2),
+                                   protokoll.HoleFeld(1, 3)));
+            }
+            if (punkte && !t.Text(0, m).empty()) {
+                EXPECT_EQ(ort, Ort(t.Text(0, m), t.Text(1, m), t.Text(2, m))) << m;
+            }
+        }
+        for (int s = 0; protokoll.GetPruefart() == 1011 && s < t.Anzahl(1); ++s)
+            EXPECT_EQ(StringHoleToken(t.Text(1, s), "#CRLF#", 0), protokoll.HoleFeld(1, 1));
+    }
+}
+
+// The details pane lists, for every test type with results, key results that its report prints:
+// short names and values free of the block's separators.
+TEST(Musterdaten, EveryResultTypeListsKeyResultsItsReportPrints)
+{
+    const CPfade vorher = g_pfade;
+    g_pfade.protokollnrDrucken = true;
+    g_pfade.anteilAlsProzent = false;
+    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
+        if (!IstEigenerTyp(protokoll.GetPruefart()))
+            continue;
+        SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
+        const auto eckdaten = ZerlegeEckdaten(protokoll.HoleSpeziellBlock(6));
+        EXPECT_FALSE(eckdaten.empty());
+        const std::vector<Seitentext> seite = Berichtsseite(protokoll);
+        for (const auto& [name, wert] : eckdaten) {
+            EXPECT_FALSE(name.empty() || wert.empty());
+            EXPECT_EQ((name + wert).find_first_of("_{}|@"), std::string::npos) << name << wert;
+            const std::string zahl = wert.substr(0, wert.find(' '));
+            EXPECT_TRUE(std::ranges::any_of(
+                seite, [&](const Seitentext& s) { return Zeigt(s.text, zahl); }))
+                << name << ": " << wert << " is not printed";
+        }
     }
     g_pfade = vorher;
 }
