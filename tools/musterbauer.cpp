@@ -2096,7 +2096,9 @@ std::string Legendentexte(const CProtokoll& quelle, const std::string& kommentar
 std::string Kommentar(const CProtokoll& quelle)
 {
     if (quelle.GetPruefart() == 1001)
-        return Protokollverweis(quelle) == Protokollverweis(kBezugsproctorNummer, "PV") ? "Bezugsprobe" : "Eignungsprüfung";
+        return Protokollverweis(quelle) == Protokollverweis(kBezugsproctorNummer, "PV")
+                   ? "Bezugsprobe"
+                   : "Eignungsprüfung";
     if (quelle.HoleFeldSpeziell(4, 18).empty())
         return "";
     const std::string abweichungen = quelle.HoleFeldSpeziell(4, 6);
