@@ -715,46 +715,6 @@ TEST(Musterdaten, GrainSizeAndFilterRuleValuesFollowFromThePrintedSieveTables)
     EXPECT_EQ(kornverteilungen, 6);
 }
 
-// Names as the page captions them, values as it prints them beside (a unit in the unit column);
-// the filter rule's criteria by the result cell of their table.
-TEST(Musterdaten, KeyDataOfGrainSizeAndFilterRuleAreResultsTheirReportsPrint)
-{
-    const CPfade vorher = g_pfade;
-    g_pfade.protokollnrDrucken = true;
-    const std::map<std::string, int> kriterien = {{"Sperrbed. Filter 1", 0},
-                                                  {"Durchfl. Filter 1", 1},
-                                                  {"Sperrbed. Filter 2", 2},
-                                                  {"Durchfl. Filter 2", 3}};
-    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
-        if (protokoll.GetPruefart() != 1000 && protokoll.GetPruefart() != 1015)
-            continue;
-        SCOPED_TRACE(protokoll.GetID());
-        const std::string block = protokoll.HoleSpeziellBlock(6);
-        const auto eckdaten = ZerlegeEckdaten(block);
-        EXPECT_GE(eckdaten.size(), 5u);
-        EXPECT_EQ(block.find_first_of("{}|@"), std::string::npos);
-        std::string wieder;
-        const std::vector<Seitentext> seite = Berichtsseite(protokoll);
-        size_t kriterienGefunden = 0;
-        for (const auto& [name, wert] : eckdaten) {
-            SCOPED_TRACE(name + ": " + wert);
-            wieder += (wieder.empty() ? "" : "_") + name + "_" + wert;
-            if (const auto kriterium = kriterien.find(name); kriterium != kriterien.end()) {
-                EXPECT_EQ(wert, protokoll.HoleUnterfeld(4, 14, kriterium->second));
-                ++kriterienGefunden;
-                continue;
-            }
-            const size_t blank = wert.find(' ');
-            EXPECT_TRUE(StehtInZeile(seite, wert.substr(0, blank), name));
-            EXPECT_TRUE(blank == std::string::npos ||
-                        StehtInZeile(seite, "[" + wert.substr(blank + 1) + "]", name));
-        }
-        EXPECT_EQ(wieder, block) << "no name or value holds a '_'";
-        EXPECT_EQ(kriterienGefunden, protokoll.GetPruefart() == 1015 ? 4u : 0u);
-    }
-    g_pfade = vorher;
-}
-
 // Every result the reports of these test types print follows, by the laboratory's rules, from
 // the raw values printed beside it, within the rounding of what is printed.
 TEST(Musterdaten, EveryPrintedResultFollowsFromThePrintedRawValues)
@@ -914,7 +874,8 @@ TEST(Musterdaten, EveryResultTypeListsKeyResultsItsReportPrints)
     g_pfade.protokollnrDrucken = true;
     g_pfade.anteilAlsProzent = false;
     for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
-        if (!IstEigenerTyp(protokoll.GetPruefart()))
+        // Comparisons keep their curves in the block; notes have no results.
+        if (protokoll.GetPruefart() >= 1018)
             continue;
         SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
         const auto eckdaten = ZerlegeEckdaten(protokoll.HoleSpeziellBlock(6));
