@@ -19,6 +19,7 @@ constexpr int kProtokollnummerFeld = 8;
 constexpr int kPruefdatumFeld = 9;
 // Group of the special data text that holds the key data.
 constexpr int kEckdatenGruppe = 6;
+constexpr int kVergleichsblatt = 1018;
 
 constexpr std::array<const char*, kDetailZeilen> kLinkeTitel = {
     " Bereich/Bauabschnitt", " Station/Profil", " Schicht/Höhe", " Lage zur Achse", " Bodenart",
@@ -89,7 +90,9 @@ PROTOKOLLDETAILS BildeProtokollDetails(const CProtokoll* protokoll, const std::s
     details.rechteWerte[0] = praefix + "-" + quelle.HoleFeld(1, kProtokollnummerFeld);
     details.rechteWerte[1] = StringDatumJJJJMMTTZuTTMMJJJJ(quelle.HoleFeld(1, kPruefdatumFeld));
     details.notiz = quelle.HoleFeld(2, 0);
-    details.eckdaten = ZerlegeEckdaten(quelle.HoleSpeziellBlock(kEckdatenGruppe));
+    // A comparison sheet keeps the curves it compares in that group, which are no key data.
+    if (quelle.GetPruefart() != kVergleichsblatt)
+        details.eckdaten = ZerlegeEckdaten(quelle.HoleSpeziellBlock(kEckdatenGruppe));
     return details;
 }
 

@@ -67,6 +67,11 @@ TEST(Protokolldetails, EckdatenPaareBisZumErstenLeerenNamen)
     const auto protokoll = ProtokollMitEckdaten("Ev2_45,0_Ev2/Ev1_2,1");
     EXPECT_EQ(BildeProtokollDetails(protokoll.get(), "", "").eckdaten,
               (Eckdaten{{"Ev2", "45,0"}, {"Ev2/Ev1", "2,1"}}));
+
+    // A comparison sheet keeps the curves it compares in that group: they are no key data.
+    auto vergleich = BaueTestprotokoll({.id = "V", .pruefartId = "1018"});
+    vergleich->SetzeSpeziellGruppe(6, "0.04@0.06#1.75@1.80#0.085@0.101#1.862@1.915");
+    EXPECT_TRUE(BildeProtokollDetails(vergleich.get(), "", "").eckdaten.empty());
 }
 
 TEST(Protokolldetails, TabelleTeiltUndMaltIhrGitter)
