@@ -10,10 +10,13 @@
 #include "diagrams/kurven.h"
 #include "musterbauer.h"
 #include "platform/recordingdc.h"
+#include "platform/text.h"
 #include "report/virtversuch.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
 #include <numbers>
@@ -481,6 +484,8 @@ void PruefeProctor(const Tabelle& t)
         t.Stimmt(3, i, (t.Zahl(2, i) - t.Zahl(1, i)) / (t.Zahl(1, i) - t.Zahl(0, i)));
         t.Stimmt(9, i, (t.Zahl(7, i) - t.Zahl(4, i)) / t.Zahl(6, i));
         t.Stimmt(10, i, t.Zahl(9, i) / (1 + t.Zahl(3, i)));
+        // The dry density also follows from the dry mass: both ways give the printed value.
+        t.Stimmt(10, i, (t.Zahl(8, i) - t.Zahl(4, i)) / t.Zahl(6, i));
         t.Stimmt(8, i, t.Zahl(4, i) + (t.Zahl(7, i) - t.Zahl(4, i)) / (1 + t.Zahl(3, i)));
         x.push_back(t.Zahl(3, i));
         y.push_back(t.Zahl(10, i));
@@ -508,8 +513,11 @@ void PruefeProctor(const Tabelle& t)
         EXPECT_LE((Kurve(w - r) - dichte) * (Kurve(w + r) - dichte), 0) << j;
         EXPECT_EQ(j % 2 == 1, w < t.Zahl(19, 0)) << j;
     }
+    // Each degree's density rounded half up on the decimal value: 95 % of 1.910 prints 1.815.
+    const int tausendstel = static_cast<int>(std::lround(1000 * t.Zahl(20, 0)));
     for (int k = 0; k < 4; ++k) {
-        t.Stimmt(20, k, std::vector<double>{1, 0.98, 0.97, 0.95}[k] * t.Zahl(20, 0));
+        const int prozent = std::vector<int>{100, 98, 97, 95}[k];
+        EXPECT_EQ(t.Text(20, k), StringFormat("%.3f", (prozent * tausendstel + 50) / 100 / 1000.0));
         t.Stimmt(21, k, 1 - t.Zahl(20, k) / rhoS);
     }
 }
@@ -891,4 +899,287 @@ TEST(Musterdaten, EveryResultTypeListsKeyResultsItsReportPrints)
         }
     }
     g_pfade = vorher;
+}
+
+namespace {
+
+// Metres of a station as the headers write it ("1+010,40"); none for any other text.
+std::optional<double> Meter(const std::string& station)
+{
+    int km = 0, m = 0, cm = 0;
+    char rest = 0;
+    if (std::sscanf(station.c_str(), "%d+%d,%d%c", &km, &m, &cm, &rest) != 3)
+        return std::nullopt;
+    return km * 1000.0 + m + cm / 100.0;
+}
+
+// Mondays to Fridays that are no public holiday of 2026 in any German state.
+bool IstArbeitstag(const std::string& jjjjmmtt)
+{
+    static const std::set<std::string> feiertage = {"20260101", "20260106", "20260403", "20260406",
+                                                    "20260501", "20260514", "20260525", "20260604",
+                                                    "20261118", "20261225"};
+    using namespace std::chrono;
+    const year_month_day tag{year{std::stoi(jjjjmmtt.substr(0, 4))},
+                             month{unsigned(std::stoi(jjjjmmtt.substr(4, 2)))},
+                             day{unsigned(std::stoi(jjjjmmtt.substr(6, 2)))}};
+    const unsigned wochentag = weekday{sys_days{tag}}.iso_encoding();
+    return tag.ok() && wochentag <= 5 && !feiertage.contains(jjjjmmtt);
+}
+
+// A test point of a density or dynamic plate load page: its station, profile, layer, and the
+// height or lift below the layer.
+struct Pruefpunkt
+{
+    double station;
+    int profil;
+    std::string schicht, darunter, datum;
+    const CProtokoll* protokoll;
+};
+
+std::vector<Pruefpunkt> Pruefpunkte(const MusterProjekt& projekt)
+{
+    std::vector<Pruefpunkt> punkte;
+    for (const CProtokoll& p : projekt.protokolle) {
+        if (!std::set{1002, 1003, 1007, 1012}.contains(p.GetPruefart()))
+            continue;
+        const Tabelle t(p);
+        for (int i = 0; i < t.Anzahl(0); ++i) {
+            int profil = -1;
+            std::sscanf(StringHoleToken(t.Text(0, i), "#CRLF#", 1).c_str(), "Profil %d", &profil);
+            punkte.push_back({Meter(StringHoleToken(t.Text(0, i), "#CRLF#", 0)).value_or(-1),
+                              profil, StringHoleToken(t.Text(1, i), "#CRLF#", 0),
+                              StringHoleToken(t.Text(1, i), "#CRLF#", 1), p.HolePruefdatumRoh(),
+                              &p});
+        }
+    }
+    return punkte;
+}
+
+std::optional<double> HoeheNN(const std::string& text)
+{
+    int m = 0, cm = 0;
+    return std::sscanf(text.c_str(), "%d,%d m NN", &m, &cm) == 2 ? std::optional(m + cm / 100.0)
+                                                                 : std::nullopt;
+}
+
+} // namespace
+
+// The sample reads as one construction site: every header stands on its title's stretch in an
+// area that the chainage decides, each origin and layer has one soil that the layer can be, each
+// layer one requirement, layers are tested bottom up and rise, protocols are numbered in the
+// order of their working days after the protocols they cite, and a test of one sample has one
+// measurement at the header's place.
+TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    std::map<std::string, std::string> titel;
+    for (const std::string& eintrag : projekt.titel)
+        titel[StringHoleFeld(eintrag, '|', 0)] = StringHoleFeld(eintrag, '|', 1);
+    std::map<std::string, const CProtokoll*> nachNummer;
+    for (const CProtokoll& p : projekt.protokolle)
+        nachNummer["OL-" + p.HoleProtokollnummer()] = &p;
+
+    std::vector<std::pair<double, std::string>> bereiche;
+    std::map<std::string, std::set<std::string>> bodenJeHerkunft, bodenJeSchicht, bereichJeTitel;
+    for (const CProtokoll& p : projekt.protokolle) {
+        SCOPED_TRACE(p.GetID() + " " + p.HoleProtokollnummer());
+        const auto station = Meter(p.HoleFeld(1, 1));
+        const std::string schicht = p.HoleFeld(1, 2), gruppe = p.HoleFeld(1, 4);
+        if (station)
+            bereiche.emplace_back(*station, p.HoleFeld(1, 0));
+        if (!p.HoleFeld(1, 5).empty())
+            bodenJeHerkunft[p.HoleFeld(1, 5)].insert(gruppe + ", " + p.HoleFeld(1, 6));
+        if (!schicht.empty())
+            bodenJeSchicht[schicht].insert(gruppe + ", " + p.HoleFeld(1, 5));
+        // Frost protection, base course and replacement are coarse and free of fines; nothing
+        // organic or rich in fines is built in.
+        if (std::set<std::string>{"Frostschutzschicht", "Schottertragschicht", "Bodenaustausch"}
+                .contains(schicht)) {
+            EXPECT_TRUE(std::set<std::string>({"GW", "GI", "GE"}).contains(gruppe)) << gruppe;
+        }
+        EXPECT_TRUE(gruppe.find_first_of("O*") == std::string::npos) << gruppe;
+
+        if (p.GetTitelID() != "0") {
+            bereichJeTitel[p.GetTitelID()].insert(p.HoleFeld(1, 0));
+            double von = 0, bis = 0;
+            const std::string& text = titel.at(p.GetTitelID());
+            const auto km = text.find(" km ");
+            if (km != std::string::npos) {
+                von = *Meter(text.substr(km + 4, 5) + ",00");
+                bis = *Meter(text.substr(text.find(" bis ") + 5, 5) + ",00");
+                for (int m = 0; m < p.GetAnzahlMessungen(); ++m) {
+                    MESSUNG messung;
+                    p.GetMessung(m, messung);
+                    const double s = Meter(messung.station).value_or(-1);
+                    EXPECT_TRUE(von <= s && s <= bis) << messung.station << " " << text;
+                }
+            }
+        }
+
+        // A test of one sample or one recommendation: one measurement at the header's place.
+        if (std::set{1000, 1001, 1004, 1005, 1006, 1008, 1009, 1010, 1011, 1013, 1014, 1015, 1016,
+                     1017}
+                .contains(p.GetPruefart())) {
+            EXPECT_EQ(p.GetAnzahlMessungen(), 1);
+            MESSUNG messung;
+            if (p.GetAnzahlMessungen() > 0)
+                p.GetMessung(0, messung);
+            EXPECT_EQ(messung.station + "|" + messung.schicht + "|" + messung.lage,
+                      p.HoleFeld(1, 1) + "|" + schicht + "|" + p.HoleFeld(1, 3));
+        }
+
+        // Working days from the project's start; every protocol it cites is earlier and has a
+        // lower number.
+        const std::string datum = p.HolePruefdatumRoh();
+        EXPECT_TRUE(IstArbeitstag(datum) && datum >= projekt.metadaten.at("datumAngelegt"))
+            << datum;
+        const std::string speziell = p.GetDatenSpeziell();
+        for (size_t a = speziell.find("OL-"); a != std::string::npos;
+             a = speziell.find("OL-", a + 1)) {
+            // "OL-", five digits and the test's code.
+            const std::string nummer = speziell.substr(a, 10);
+            if (!nachNummer.contains(nummer)) {
+                ADD_FAILURE() << "no protocol " << nummer;
+                continue;
+            }
+            EXPECT_LT(nachNummer[nummer]->HoleProtokollnummer(), p.HoleProtokollnummer());
+            EXPECT_LT(nachNummer[nummer]->HolePruefdatumRoh(), datum) << nummer;
+        }
+    }
+    // A note names no soil and carries its own number; a soil has one grain density; the
+    // Proctor tests a comparison calls suitability tests precede every density control.
+    std::map<std::string, std::set<double>> korndichten;
+    std::string ersteKontrolle = "99999999", letzteEignung;
+    for (const CProtokoll& p : projekt.protokolle) {
+        const Tabelle t(p);
+        const std::map<int, std::pair<int, int>> korndichte = {
+            {1001, {16, 0}}, {1002, {17, 0}}, {1007, {13, 0}}, {1008, {9, 0}},
+            {1009, {3, 0}},  {1014, {0, 7}},  {1017, {3, 0}}};
+        if (const auto k = korndichte.find(p.GetPruefart()); k != korndichte.end())
+            korndichten[p.HoleFeld(1, 4) + ", " + p.HoleFeld(1, 5)].insert(
+                t.Zahl(k->second.first, k->second.second));
+        if (p.GetPruefart() == 1002 || p.GetPruefart() == 1007)
+            ersteKontrolle = std::min(ersteKontrolle, p.HolePruefdatumRoh());
+        for (int c = 0; p.GetPruefart() == 1018 && c < 6; ++c) {
+            const std::string legende = p.HoleFeldSpeziell(2, c + 4);
+            if (StringHoleFeld(legende, '@', 9) == "Eignungsprüfung")
+                letzteEignung =
+                    std::max(letzteEignung,
+                             nachNummer[StringHoleFeld(legende, '@', 1)]->HolePruefdatumRoh());
+        }
+        if (p.GetPruefart() == 1020) {
+            EXPECT_EQ(t.Text(3), p.HoleProtokollnummer());
+            for (int feld = 1; feld <= 6; ++feld)
+                EXPECT_EQ(p.HoleFeld(1, feld), "") << "note header field " << feld;
+        }
+    }
+    for (const auto& [boden, werte] : korndichten)
+        EXPECT_EQ(werte.size(), 1u) << boden;
+    EXPECT_LT(letzteEignung, ersteKontrolle);
+
+    for (const auto& [herkunft, boeden] : bodenJeHerkunft)
+        EXPECT_EQ(boeden.size(), 1u) << herkunft << ": " << *boeden.begin();
+    for (const auto& [schicht, boeden] : bodenJeSchicht)
+        EXPECT_EQ(boeden.size(), 1u) << schicht << ": " << *boeden.begin();
+    for (const auto& [id, bereich] : bereichJeTitel)
+        EXPECT_EQ(bereich.size(), 1u) << titel.at(id) << ": " << *bereich.begin();
+    // Each area is one stretch of the chainage.
+    std::ranges::sort(bereiche);
+    std::set<std::string> verlassen;
+    for (size_t i = 1; i < bereiche.size(); ++i)
+        if (bereiche[i].second != bereiche[i - 1].second) {
+            verlassen.insert(bereiche[i - 1].second);
+            EXPECT_FALSE(verlassen.contains(bereiche[i].second))
+                << bereiche[i].second << " again at " << bereiche[i].first;
+        }
+
+    // Running numbers follow the dates.
+    std::vector<const CProtokoll*> folge;
+    for (const auto& [nummer, p] : nachNummer)
+        folge.push_back(p);
+    for (size_t i = 1; i < folge.size(); ++i)
+        EXPECT_LE(folge[i - 1]->HolePruefdatumRoh(), folge[i]->HolePruefdatumRoh())
+            << folge[i]->HoleProtokollnummer();
+
+    // Test points: the profile follows the station by one rule; a fill names its lift, one per
+    // protocol and rising with the date, a surface its height; at one station a layer is
+    // tested after the one below it and stands higher.
+    std::vector<Pruefpunkt> punkte = Pruefpunkte(projekt);
+    std::ranges::sort(punkte, {}, &Pruefpunkt::station);
+    std::map<std::string, std::pair<std::string, int>> lageJeSchicht;
+    std::map<const CProtokoll*, std::set<std::string>> lagenJeProtokoll;
+    for (size_t i = 0; i < punkte.size(); ++i) {
+        const Pruefpunkt& p = punkte[i];
+        SCOPED_TRACE(p.protokoll->HoleProtokollnummer() + " " + p.darunter);
+        if (i > 0) {
+            EXPECT_LE(punkte[i - 1].profil, p.profil) << p.station;
+        }
+        int lage = 0;
+        if (p.darunter.ends_with(". Lage") &&
+            std::sscanf(p.darunter.c_str(), "%d. Lage", &lage) == 1) {
+            EXPECT_NE(p.schicht, "Erdplanum");
+            lagenJeProtokoll[p.protokoll].insert(p.darunter);
+        } else {
+            EXPECT_TRUE(HoeheNN(p.darunter));
+        }
+        for (const Pruefpunkt& q : punkte) {
+            const auto hp = HoeheNN(p.darunter), hq = HoeheNN(q.darunter);
+            if (hp && hq && q.schicht != p.schicht && std::abs(q.station - p.station) <= 12.5) {
+                EXPECT_EQ(*hp < *hq, p.datum < q.datum) << q.protokoll->HoleProtokollnummer();
+            }
+        }
+    }
+    for (const auto& [protokoll, lagen] : lagenJeProtokoll)
+        EXPECT_EQ(lagen.size(), 1u) << protokoll->HoleProtokollnummer();
+    std::vector<std::tuple<std::string, std::string, int>> lagen;
+    for (const Pruefpunkt& p : punkte)
+        if (int lage = 0;
+            p.darunter.ends_with(". Lage") && std::sscanf(p.darunter.c_str(), "%d", &lage) == 1)
+            lagen.emplace_back(p.schicht, p.datum, lage);
+    std::ranges::sort(lagen);
+    for (size_t i = 1; i < lagen.size(); ++i)
+        if (std::get<0>(lagen[i]) == std::get<0>(lagen[i - 1])) {
+            EXPECT_LE(std::get<2>(lagen[i - 1]), std::get<2>(lagen[i])) << std::get<1>(lagen[i]);
+        }
+
+    // One requirement per layer, as the ZTV give them; the plate load results fit the soil;
+    // the volume is measured as the soil allows.
+    std::map<std::string, std::set<double>> soll;
+    for (const CProtokoll& p : projekt.protokolle) {
+        SCOPED_TRACE(p.HoleProtokollnummer());
+        const Tabelle t(p);
+        const std::string schicht = p.HoleFeld(1, 2);
+        const std::map<int, std::pair<std::string, int>> felder = {{1002, {"DPr", 33}},
+                                                                   {1007, {"DPr", 29}},
+                                                                   {1003, {"Evd", 8}},
+                                                                   {1012, {"Evd", 8}},
+                                                                   {1005, {"Ev2", 34}}};
+        const auto feld = felder.find(p.GetPruefart());
+        if (feld == felder.end())
+            continue;
+        for (int i = 0; i < std::max(1, t.Anzahl(feld->second.second)); ++i)
+            soll[feld->second.first + " " + schicht].insert(t.Zahl(feld->second.second, i));
+        if (p.GetPruefart() == 1005 && p.HoleFeld(1, 4).starts_with("G")) {
+            EXPECT_GE(t.Zahl(17), 25) << "Ev1 on " << p.HoleFeld(1, 4);
+        }
+        for (int i = 0; p.GetPruefart() == 1002 && i < t.Anzahl(27); ++i) {
+            if (t.Zahl(37) == 3002) {
+                EXPECT_EQ(t.Zahl(27, i), 0) << "oversize in the cutting cylinder";
+            }
+            if (t.Zahl(37) == 3001) {
+                EXPECT_TRUE(p.HoleFeld(1, 4).find_first_of("TU") == 0) << "block in loose soil";
+            }
+        }
+    }
+    for (const auto& [was, werte] : soll)
+        EXPECT_EQ(werte.size(), 1u) << was;
+    const auto Soll = [&](const std::string& was) {
+        return soll.contains(was) ? *soll[was].begin() : NAN;
+    };
+    EXPECT_EQ(Soll("DPr Dammschüttung"), 98);
+    EXPECT_EQ(Soll("DPr Erdplanum"), 100);
+    EXPECT_EQ(Soll("Ev2 Erdplanum"), StringZuDouble(projekt.vorgaben.at("ev2_soll")));
+    EXPECT_LT(Soll("Evd Erdplanum"), Soll("Evd Frostschutzschicht"));
+    EXPECT_LT(Soll("Evd Frostschutzschicht"), Soll("Evd Schottertragschicht"));
 }

@@ -202,9 +202,11 @@ TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
         EXPECT_EQ(geladen->GetAnzahlMessungen(), vorlage.GetAnzahlMessungen());
         EXPECT_EQ(geladen->SchreibeXML(), vorlage.SchreibeXML());
     }
-    const CProtokoll* lastplatte = protokolle.FindeProtokoll("P000006");
+    const CProtokoll* lastplatte =
+        protokolle.FindeProtokoll(muster.protokolle[1005 - kErstePruefart].GetID());
     ASSERT_NE(lastplatte, nullptr);
-    EXPECT_EQ(lastplatte->HoleProtokollnummer(), "00006LP");
+    EXPECT_TRUE(lastplatte->HoleProtokollnummer().ends_with("LP"));
+    EXPECT_EQ(lastplatte->HoleProtokollnummer().size(), 7u);
     EXPECT_EQ(lastplatte->HoleFeld(1, 9).size(), 8u);
     MESSUNG messung;
     lastplatte->GetMessung(0, messung);
@@ -240,9 +242,9 @@ TEST_F(Laden, ProjectRecordHoldsMetadataTitlesDefaultsAndProtocols)
     EXPECT_EQ(massnahme.HoleVorgabe("bemerkung"), "Prüfung nach ZTV E-StB.\r\nWerte vorläufig.");
     EXPECT_EQ(massnahme.HoleVorgabe("fehlt"), "");
     EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), MusterProtokolle());
-    EXPECT_EQ(massnahme.ZaehleProtokolleMitTitel("4"), 4);
+    EXPECT_EQ(massnahme.ZaehleProtokolleMitTitel("4"), 7);
     // Title 2 with its sections 3 and 4.
-    EXPECT_EQ(massnahme.ZaehleProtokolleUnterTitel("2"), 8);
+    EXPECT_EQ(massnahme.ZaehleProtokolleUnterTitel("2"), 18);
     EXPECT_EQ(massnahme.HoleProtokollnummern().size(), size_t(MusterProtokolle()));
     std::string f0, f1, f2, f3;
     EXPECT_TRUE(massnahme.HoleTitelFelder(2, f0, f1, f2, f3));
