@@ -109,15 +109,15 @@ struct Schicht
 constexpr double kAustauschdicke = 0.40; // m of the soil replacement below the bridge's subgrade
 
 // clang-format off
-//                                name                   soil           top   lifts  m    DPr Ev2  Ev2/Ev1 Evd  Ev2 from  to   Ev2/Ev1 from to
-const Schicht kDamm{             "Dammschüttung",       &kAushubboden,  0.0, true,  25,  98,   0, "",     0,    0,   0,   0,   0};
-const Schicht kErdplanum{        "Erdplanum",           &kAushubboden,  0.0, false, 25, 100,  45, "2.5", 25,   40,  72, 2.0, 2.45};
-const Schicht kAushubsohle{      "Aushubsohle",         &kTon, -kAustauschdicke, false, 10, 0, 45, "2.5", 25, 18,  26, 1.6, 1.9};
-const Schicht kBodenaustausch{   "Bodenaustausch",      &kKiessand,     0.0, false, 10, 100,  45, "2.5", 25,   55,  78, 1.8, 2.1};
-const Schicht kFrostschutz{      "Frostschutzschicht",  &kKiessand,     0.40, false, 25,  0, 120, "2.2", 65,  125, 165, 1.9, 2.2};
-const Schicht kSchottertrag{     "Schottertragschicht", &kKiessand,     0.60, false, 25,  0, 150, "2.2", 80,  155, 200, 1.9, 2.2};
-const Schicht kFilter1{          "Filterschicht 1",     &kFiltersandBoden,   0.0, false, 10,   0,   0, "",     0,    0,   0,   0,   0};
-const Schicht kFilter2{          "Filterschicht 2",     &kFilterkiesBoden,   0.0, false, 10,   0,   0, "",     0,    0,   0,   0,   0};
+// name, soil, top, lifts, spacing, DPr, Ev2, Ev2/Ev1, Evd; the range of Ev2 and of Ev2/Ev1
+const Schicht kDamm{          "Dammschüttung",        &kAushubboden,      0.00,              true,   20,  98,   0,    "",     0,   0,    0,    0.0,  0.0};
+const Schicht kErdplanum{     "Erdplanum",            &kAushubboden,      0.00,              false,  20,  100,  45,   "2.5",  25,  40,   72,   2.0,  2.45};
+const Schicht kAushubsohle{   "Aushubsohle",          &kTon,              -kAustauschdicke,  false,  10,  0,    45,   "2.5",  25,  18,   26,   1.6,  1.9};
+const Schicht kBodenaustausch{"Bodenaustausch",       &kKiessand,         0.00,              false,  10,  100,  45,   "2.5",  25,  55,   78,   1.8,  2.1};
+const Schicht kFrostschutz{   "Frostschutzschicht",   &kKiessand,         0.40,              false,  20,  0,    120,  "2.2",  65,  125,  165,  1.9,  2.2};
+const Schicht kSchottertrag{  "Schottertragschicht",  &kKiessand,         0.60,              false,  20,  0,    150,  "2.2",  80,  155,  200,  1.9,  2.2};
+const Schicht kFilter1{       "Filterschicht 1",      &kFiltersandBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
+const Schicht kFilter2{       "Filterschicht 2",      &kFilterkiesBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
 // clang-format on
 
 const Schicht* SchichtNamens(const std::string& name)
@@ -1407,9 +1407,10 @@ double WOptMitUeberkorn(const Dichtebezug& b, double ueberkorn)
     return Gerundet((1 - ueberkorn) * b.wOpt + ueberkorn * b.ueberkornWasser, 3);
 }
 
-// A test point 1 to 3 % on the dry side of the optimum, compacted to between 0.8 % below and
-// 3.7 % above the required degree, so that about one point in six falls short; where oversize
-// grain may be, every second point holds some of the few per cent above 20 mm of the cut's sand.
+// A test point one to three points of water content on the dry side of the optimum, compacted to
+// between 0.8 % below and 3.7 % above the required degree, so that about one point in six falls
+// short; where oversize grain may be, every second point holds some of the few per cent above
+// 20 mm of the cut's sand.
 Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i, bool mitUeberkorn)
 {
     const double ueberkorn =
@@ -1918,12 +1919,13 @@ struct Fallgewicht
     const char* gewicht; // kg
     const char* hoehe;   // cm
     double spannung;     // MN/m² under the plate at the peak force
-    const char* evdMin;  // measuring range, MN/m²
+    const char* aufnehmer;
+    const char* evdMin; // measuring range, MN/m²
     const char* evdMax;
 };
 
-const Fallgewicht kFallgewicht10{"LFG 10", "10", "72", 0.1, "15", "70"};
-const Fallgewicht kFallgewicht15{"LFG 15", "15", "75", 0.15, "22,5", "105"};
+const Fallgewicht kFallgewicht10{"LFG 10", "10", "72", 0.1, "4711-3", "15", "70"};
+const Fallgewicht kFallgewicht15{"LFG 15", "15", "75", 0.15, "5120-1", "22,5", "105"};
 
 // The page has room for ten test points; further measurements have no values.
 constexpr int kDynPlattenpunkte = 10;
@@ -1966,9 +1968,9 @@ void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fal
     std::vector<std::string> gruppe;
     for (const std::vector<std::string>& feld : felder)
         gruppe.push_back(Unterwerte(feld));
-    const std::string geraet[] = {art.geraet, art.gewicht, art.hoehe,  "300",
-                                  "4711-3",   art.evdMin,  art.evdMax, "0,2-2,0",
-                                  "Sand",     "geeicht",   "01/2026"};
+    const std::string geraet[] = {art.geraet,    art.gewicht, art.hoehe,  "300",
+                                  art.aufnehmer, art.evdMin,  art.evdMax, "0,2-2,0",
+                                  "Sand",        "geeicht",   "01/2026"};
     std::copy(std::begin(geraet), std::end(geraet), gruppe.begin() + 9);
     protokoll.SetzeSpeziellGruppe(4, Felder(gruppe));
     if (felder[7].empty())
@@ -2604,11 +2606,11 @@ std::vector<std::string> Notiztext(const std::string& datum)
             kTon.zustand + "er Konsistenz.",
         "   Der statische Plattendruckversuch auf der Sohle erreicht das",
         "   geforderte Ev2 von " + std::to_string(kBodenaustausch.ev2Soll) +
-            " MN/m² nicht. Ausgetauscht werden " + Komma(kAustauschdicke, 2) + " m",
-        "   gegen Kiessand 0/32 (" + std::string(kKiessand.gruppe) + ") aus dem " +
-            kKiessand.herkunft + ". Nach dem",
-        "   Einbau sind je 500 m² ein statischer Plattendruckversuch und",
-        "   zwei dynamische Plattendruckversuche durchzuführen.",
+            " MN/m² nicht. Nach der Bemessung des Labors",
+        "   wurden " + Komma(kAustauschdicke, 2) + " m gegen Kiessand 0/32 (" +
+            std::string(kKiessand.gruppe) + ") aus dem " + kKiessand.herkunft,
+        "   ausgetauscht; der Austausch wurde mit statischen und",
+        "   dynamischen Plattendruckversuchen geprüft.",
         "",
         "5. Bodenverbesserung",
         "   Für die Rampe im Abschnitt Süd empfiehlt das Labor, den Boden",
@@ -2741,11 +2743,11 @@ const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr};
 const std::vector<Einsatz>& Bauablauf()
 {
     static const std::vector<Einsatz> plan = {
-        {1000, "8",  &kFrostschutz,    1260, "Achse",        89, 1},
-        {1001, "3",  &kDamm,            120, "Achse",         3, 1},
-        {1002, "3",  &kDamm,             60, "rechts 2,5 m", 12, 3},
+        {1000, "8",  &kFrostschutz,    1265, "Achse",        89, 1},
+        {1001, "3",  &kDamm,            125, "Achse",         3, 1},
+        {1002, "3",  &kDamm,             65, "rechts 2,5 m", 12, 3},
         {1003, "4",  &kErdplanum,       845, "Achse",        55, 3},
-        {1004, "6",  &kAushubsohle,    1670, "Achse",        30, 1},
+        {1004, "6",  &kAushubsohle,    1675, "Achse",        30, 1},
         {1005, "6",  &kAushubsohle,    1665, "links 2,5 m",  31, 1},
         {1006, "10", &kAushubsohle,    1660, "rechts 2,5 m", 32, 1},
         {1007, "3",  &kDamm,            280, "links 2,5 m",  19, 3},
@@ -2766,30 +2768,30 @@ const std::vector<Einsatz>& Bauablauf()
         {1018, "8",  nullptr,             0, "",             90, 0, kSandkies, {0, 40, 41}, &kKornvergleich},
         // Plate load tests on the subgrade, the soil replacement and the superstructure.
         {1005, "4",  &kErdplanum,       905, "rechts 2,5 m", 57, 1},
-        {1003, "4",  &kErdplanum,      1010, "links 2,5 m",  62, 8},
-        {1005, "6",  &kBodenaustausch, 1690, "Achse",        45, 1},
+        {1003, "4",  &kErdplanum,      1015, "links 2,5 m",  62, 8},
+        {1005, "6",  &kBodenaustausch, 1695, "Achse",        45, 1},
         {1003, "6",  &kBodenaustausch, 1625, "links 2,5 m",  44, 8},
         {1005, "8",  &kFrostschutz,     905, "rechts 2,5 m", 85, 1},
-        {1012, "8",  &kFrostschutz,    1010, "links 2,5 m",  87, 8},
+        {1012, "8",  &kFrostschutz,    1015, "links 2,5 m",  87, 8},
         {1005, "9",  &kSchottertrag,    905, "rechts 2,5 m",104, 1},
-        {1012, "9",  &kSchottertrag,   1010, "links 2,5 m", 106, 8},
+        {1012, "9",  &kSchottertrag,   1015, "links 2,5 m", 106, 8},
         // Field density on the dam and the subgrade by every method the sand allows; the gauge.
-        {1002, "3",  &kDamm,            410, "Achse",        27, 5},
-        {1002, "3",  &kDamm,            530, "links 5,0 m",  33, 4},
+        {1002, "3",  &kDamm,            415, "Achse",        27, 5},
+        {1002, "3",  &kDamm,            535, "links 5,0 m",  33, 4},
         {1002, "4",  &kErdplanum,       960, "Achse",        59, 3},
-        {1002, "4",  &kErdplanum,      1210, "rechts 2,5 m", 67, 5},
-        {1007, "3",  &kDamm,            150, "Achse",        39, 5},
+        {1002, "4",  &kErdplanum,      1215, "rechts 2,5 m", 67, 5},
+        {1007, "3",  &kDamm,            155, "Achse",        39, 5},
         {1007, "4",  &kErdplanum,      1105, "links 2,5 m",  64, 4},
-        {1007, "4",  &kErdplanum,      1290, "Achse",        69, 5},
+        {1007, "4",  &kErdplanum,      1295, "Achse",        69, 5},
         // The sand a drain at the dam's foot drains and its two filters; two earlier samples of
         // the frost protection layer.
-        {1000, "3",  &kDamm,            120, "Achse",         2, 1, kAushubsand},
-        {1000, "0",  &kFilter1,         120, "links 5,0 m",  73, 1, kFiltersand},
-        {1000, "0",  &kFilter2,         120, "links 5,0 m",  74, 1, kFilterkies},
-        {1000, "8",  &kFrostschutz,     850, "rechts 2,5 m", 79, 1, kSandkiesFein},
-        {1000, "8",  &kFrostschutz,    1130, "links 2,5 m",  83, 1, kSandkiesGrob},
+        {1000, "3",  &kDamm,            125, "Achse",         2, 1, kAushubsand},
+        {1000, "0",  &kFilter1,         125, "links 5,0 m",  73, 1, kFiltersand},
+        {1000, "0",  &kFilter2,         125, "links 5,0 m",  74, 1, kFilterkies},
+        {1000, "8",  &kFrostschutz,     855, "rechts 2,5 m", 79, 1, kSandkiesFein},
+        {1000, "8",  &kFrostschutz,    1135, "links 2,5 m",  83, 1, kSandkiesGrob},
         // Suitability tests of the cut's sand beside the reference Proctor test.
-        {1001, "3",  &kDamm,            310, "links 2,5 m",   5, 1},
+        {1001, "3",  &kDamm,            315, "links 2,5 m",   5, 1},
         {1001, "3",  &kDamm,            480, "rechts 2,5 m",  6, 1},
         {1001, "3",  &kDamm,            655, "Achse",         7, 1},
     };
