@@ -903,14 +903,14 @@ TEST(Musterdaten, EveryResultTypeListsKeyResultsItsReportPrints)
 
 namespace {
 
-// Metres of a station as the headers write it ("1+010,40"); none for any other text.
-std::optional<double> Meter(const std::string& station)
+// Metres of a station as the headers write it ("1+015,00"); -1 for any other text.
+double Meter(const std::string& station)
 {
     int km = 0, m = 0, cm = 0;
     char rest = 0;
-    if (std::sscanf(station.c_str(), "%d+%d,%d%c", &km, &m, &cm, &rest) != 3)
-        return std::nullopt;
-    return km * 1000.0 + m + cm / 100.0;
+    return std::sscanf(station.c_str(), "%d+%d,%d%c", &km, &m, &cm, &rest) == 3
+               ? km * 1000.0 + m + cm / 100.0
+               : -1;
 }
 
 // Mondays to Fridays that are no public holiday of 2026 in any German state.
@@ -920,56 +920,27 @@ bool IstArbeitstag(const std::string& jjjjmmtt)
                                                     "20260501", "20260514", "20260525", "20260604",
                                                     "20261118", "20261225"};
     using namespace std::chrono;
-    const year_month_day tag{year{std::stoi(jjjjmmtt.substr(0, 4))},
-                             month{unsigned(std::stoi(jjjjmmtt.substr(4, 2)))},
-                             day{unsigned(std::stoi(jjjjmmtt.substr(6, 2)))}};
-    const unsigned wochentag = weekday{sys_days{tag}}.iso_encoding();
-    return tag.ok() && wochentag <= 5 && !feiertage.contains(jjjjmmtt);
+    const sys_days tag{year{std::stoi(jjjjmmtt.substr(0, 4))} / std::stoi(jjjjmmtt.substr(4, 2)) /
+                       std::stoi(jjjjmmtt.substr(6, 2))};
+    return weekday{tag}.iso_encoding() <= 5 && !feiertage.contains(jjjjmmtt);
 }
 
-// A test point of a density or dynamic plate load page: its station, profile, layer, and the
-// height or lift below the layer.
+// Where a page with several test points puts point i: station, profile, layer, and the lift or
+// height below the layer.
 struct Pruefpunkt
 {
     double station;
     int profil;
-    std::string schicht, darunter, datum;
-    const CProtokoll* protokoll;
+    std::string schicht, darunter, datum, nummer;
 };
-
-std::vector<Pruefpunkt> Pruefpunkte(const MusterProjekt& projekt)
-{
-    std::vector<Pruefpunkt> punkte;
-    for (const CProtokoll& p : projekt.protokolle) {
-        if (!std::set{1002, 1003, 1007, 1012}.contains(p.GetPruefart()))
-            continue;
-        const Tabelle t(p);
-        for (int i = 0; i < t.Anzahl(0); ++i) {
-            int profil = -1;
-            std::sscanf(StringHoleToken(t.Text(0, i), "#CRLF#", 1).c_str(), "Profil %d", &profil);
-            punkte.push_back({Meter(StringHoleToken(t.Text(0, i), "#CRLF#", 0)).value_or(-1),
-                              profil, StringHoleToken(t.Text(1, i), "#CRLF#", 0),
-                              StringHoleToken(t.Text(1, i), "#CRLF#", 1), p.HolePruefdatumRoh(),
-                              &p});
-        }
-    }
-    return punkte;
-}
-
-std::optional<double> HoeheNN(const std::string& text)
-{
-    int m = 0, cm = 0;
-    return std::sscanf(text.c_str(), "%d,%d m NN", &m, &cm) == 2 ? std::optional(m + cm / 100.0)
-                                                                 : std::nullopt;
-}
 
 } // namespace
 
-// The sample reads as one construction site: every header stands on its title's stretch in an
-// area that the chainage decides, each origin and layer has one soil that the layer can be, each
-// layer one requirement, layers are tested bottom up and rise, protocols are numbered in the
-// order of their working days after the protocols they cite, and a test of one sample has one
-// measurement at the header's place.
+// The sample reads as one construction site: each header stands on its title's stretch in an
+// area the chainage decides; each origin and layer has one soil the layer can be, each layer and
+// soil one requirement and grain density; layers are tested bottom up and rise; protocols are
+// numbered in the order of their working days after what they cite; a test of one sample has one
+// measurement at the header's place; a note names no soil.
 TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -979,88 +950,88 @@ TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
     std::map<std::string, const CProtokoll*> nachNummer;
     for (const CProtokoll& p : projekt.protokolle)
         nachNummer["OL-" + p.HoleProtokollnummer()] = &p;
-
+    // What the site has once: the soil of an origin and of a layer, a title's area, a soil's
+    // grain density, a layer's requirement, the lift of a layer on a day, the area before one.
+    std::map<std::string, std::set<std::string>> einmal;
+    // Printed values of each type that must be one per layer or soil: name, field, sub-value
+    // (-1: every test point).
+    const std::multimap<int, std::tuple<std::string, int, int>> einmalig = {
+        {1001, {"grain density", 16, 0}}, {1002, {"grain density", 17, 0}},
+        {1007, {"grain density", 13, 0}}, {1008, {"grain density", 9, 0}},
+        {1009, {"grain density", 3, 0}},  {1014, {"grain density", 0, 7}},
+        {1017, {"grain density", 3, 0}},  {1002, {"DPr", 33, -1}},
+        {1007, {"DPr", 29, -1}},          {1003, {"Evd", 8, -1}},
+        {1012, {"Evd", 8, -1}},           {1005, {"Ev2", 34, 0}}};
     std::vector<std::pair<double, std::string>> bereiche;
-    std::map<std::string, std::set<std::string>> bodenJeHerkunft, bodenJeSchicht, bereichJeTitel;
+    std::vector<Pruefpunkt> punkte;
+    std::string ersteKontrolle = "9", letzteEignung;
     for (const CProtokoll& p : projekt.protokolle) {
         SCOPED_TRACE(p.GetID() + " " + p.HoleProtokollnummer());
-        const auto station = Meter(p.HoleFeld(1, 1));
-        const std::string schicht = p.HoleFeld(1, 2), gruppe = p.HoleFeld(1, 4);
-        if (station)
-            bereiche.emplace_back(*station, p.HoleFeld(1, 0));
-        if (!p.HoleFeld(1, 5).empty())
-            bodenJeHerkunft[p.HoleFeld(1, 5)].insert(gruppe + ", " + p.HoleFeld(1, 6));
-        if (!schicht.empty())
-            bodenJeSchicht[schicht].insert(gruppe + ", " + p.HoleFeld(1, 5));
+        const Tabelle t(p);
+        const std::string schicht = p.HoleFeld(1, 2), boden = p.HoleFeld(1, 4);
+        if (Meter(p.HoleFeld(1, 1)) >= 0)
+            bereiche.emplace_back(Meter(p.HoleFeld(1, 1)), p.HoleFeld(1, 0));
+        if (!boden.empty()) {
+            einmal["soil of " + p.HoleFeld(1, 5)].insert(boden + " " + p.HoleFeld(1, 6));
+            einmal["soil of " + schicht].insert(boden + " " + p.HoleFeld(1, 5));
+        }
         // Frost protection, base course and replacement are coarse and free of fines; nothing
-        // organic or rich in fines is built in.
+        // organic or rich in fines is built in; gravel does not settle like clay.
         if (std::set<std::string>{"Frostschutzschicht", "Schottertragschicht", "Bodenaustausch"}
                 .contains(schicht)) {
-            EXPECT_TRUE(std::set<std::string>({"GW", "GI", "GE"}).contains(gruppe)) << gruppe;
+            EXPECT_TRUE(std::set<std::string>({"GW", "GI", "GE"}).contains(boden)) << boden;
         }
-        EXPECT_TRUE(gruppe.find_first_of("O*") == std::string::npos) << gruppe;
-
-        if (p.GetTitelID() != "0") {
-            bereichJeTitel[p.GetTitelID()].insert(p.HoleFeld(1, 0));
-            double von = 0, bis = 0;
-            const std::string& text = titel.at(p.GetTitelID());
-            const auto km = text.find(" km ");
-            if (km != std::string::npos) {
-                von = *Meter(text.substr(km + 4, 5) + ",00");
-                bis = *Meter(text.substr(text.find(" bis ") + 5, 5) + ",00");
-                for (int m = 0; m < p.GetAnzahlMessungen(); ++m) {
-                    MESSUNG messung;
-                    p.GetMessung(m, messung);
-                    const double s = Meter(messung.station).value_or(-1);
-                    EXPECT_TRUE(von <= s && s <= bis) << messung.station << " " << text;
-                }
-            }
+        EXPECT_EQ(boden.find_first_of("O*"), std::string::npos) << boden;
+        if (p.GetPruefart() == 1005 && boden.starts_with("G")) {
+            EXPECT_GE(t.Zahl(17), 25) << "Ev1 on " << boden;
         }
-
+        const auto [von, bis] = einmalig.equal_range(p.GetPruefart());
+        for (auto eintrag = von; eintrag != bis; ++eintrag) {
+            const auto& [was, feld, unterwert] = eintrag->second;
+            const int erster = std::max(unterwert, 0);
+            for (int i = erster; i < (unterwert < 0 ? t.Anzahl(feld) : erster + 1); ++i)
+                einmal[was + " of " + (feld == 34 || unterwert < 0 ? schicht : boden)].insert(
+                    StringFormat("%g", t.Zahl(feld, i)));
+        }
+        // The stretch a title names ("km 0+000 bis 0+800") holds its measurements; a title lies
+        // in one area.
+        const std::string& text = titel[p.GetTitelID()];
+        if (p.GetTitelID() != "0")
+            einmal["area of " + text].insert(p.HoleFeld(1, 0));
+        const size_t km = text.find(" km ");
+        for (int m = 0; km != std::string::npos && m < p.GetAnzahlMessungen(); ++m) {
+            MESSUNG messung;
+            p.GetMessung(m, messung);
+            EXPECT_GE(Meter(messung.station), Meter(text.substr(km + 4, 5) + ",00"));
+            EXPECT_LE(Meter(messung.station), Meter(text.substr(km + 14, 5) + ",00"));
+        }
         // A test of one sample or one recommendation: one measurement at the header's place.
         if (std::set{1000, 1001, 1004, 1005, 1006, 1008, 1009, 1010, 1011, 1013, 1014, 1015, 1016,
                      1017}
                 .contains(p.GetPruefart())) {
-            EXPECT_EQ(p.GetAnzahlMessungen(), 1);
             MESSUNG messung;
+            EXPECT_EQ(p.GetAnzahlMessungen(), 1);
             if (p.GetAnzahlMessungen() > 0)
                 p.GetMessung(0, messung);
             EXPECT_EQ(messung.station + "|" + messung.schicht + "|" + messung.lage,
                       p.HoleFeld(1, 1) + "|" + schicht + "|" + p.HoleFeld(1, 3));
         }
-
-        // Working days from the project's start; every protocol it cites is earlier and has a
-        // lower number.
-        const std::string datum = p.HolePruefdatumRoh();
-        EXPECT_TRUE(IstArbeitstag(datum) && datum >= projekt.metadaten.at("datumAngelegt"))
-            << datum;
-        const std::string speziell = p.GetDatenSpeziell();
+        // Working days from the project's start; each protocol cited ("OL-", five digits, the
+        // code) is earlier and has a lower number.
+        const std::string datum = p.HolePruefdatumRoh(), speziell = p.GetDatenSpeziell();
+        EXPECT_TRUE(IstArbeitstag(datum) && datum >= projekt.metadaten.at("datumAngelegt"));
         for (size_t a = speziell.find("OL-"); a != std::string::npos;
              a = speziell.find("OL-", a + 1)) {
-            // "OL-", five digits and the test's code.
-            const std::string nummer = speziell.substr(a, 10);
-            if (!nachNummer.contains(nummer)) {
-                ADD_FAILURE() << "no protocol " << nummer;
+            const CProtokoll* zitiert = nachNummer[speziell.substr(a, 10)];
+            if (zitiert == nullptr) {
+                ADD_FAILURE() << "no protocol " << speziell.substr(a, 10);
                 continue;
             }
-            EXPECT_LT(nachNummer[nummer]->HoleProtokollnummer(), p.HoleProtokollnummer());
-            EXPECT_LT(nachNummer[nummer]->HolePruefdatumRoh(), datum) << nummer;
+            EXPECT_LT(zitiert->HoleProtokollnummer(), p.HoleProtokollnummer());
+            EXPECT_LT(zitiert->HolePruefdatumRoh(), datum) << speziell.substr(a, 10);
         }
-    }
-    // A note names no soil and carries its own number; a soil has one grain density; the
-    // Proctor tests a comparison calls suitability tests precede every density control.
-    std::map<std::string, std::set<double>> korndichten;
-    std::string ersteKontrolle = "99999999", letzteEignung;
-    for (const CProtokoll& p : projekt.protokolle) {
-        const Tabelle t(p);
-        const std::map<int, std::pair<int, int>> korndichte = {
-            {1001, {16, 0}}, {1002, {17, 0}}, {1007, {13, 0}}, {1008, {9, 0}},
-            {1009, {3, 0}},  {1014, {0, 7}},  {1017, {3, 0}}};
-        if (const auto k = korndichte.find(p.GetPruefart()); k != korndichte.end())
-            korndichten[p.HoleFeld(1, 4) + ", " + p.HoleFeld(1, 5)].insert(
-                t.Zahl(k->second.first, k->second.second));
         if (p.GetPruefart() == 1002 || p.GetPruefart() == 1007)
-            ersteKontrolle = std::min(ersteKontrolle, p.HolePruefdatumRoh());
+            ersteKontrolle = std::min(ersteKontrolle, datum);
         for (int c = 0; p.GetPruefart() == 1018 && c < 6; ++c) {
             const std::string legende = p.HoleFeldSpeziell(2, c + 4);
             if (StringHoleFeld(legende, '@', 9) == "Eignungsprüfung")
@@ -1069,117 +1040,79 @@ TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
                              nachNummer[StringHoleFeld(legende, '@', 1)]->HolePruefdatumRoh());
         }
         if (p.GetPruefart() == 1020) {
-            EXPECT_EQ(t.Text(3), p.HoleProtokollnummer());
-            for (int feld = 1; feld <= 6; ++feld)
-                EXPECT_EQ(p.HoleFeld(1, feld), "") << "note header field " << feld;
+            EXPECT_EQ(t.Text(3) + "|" + p.HoleFeld(1, 1) + p.HoleFeld(1, 2) + boden,
+                      p.HoleProtokollnummer() + "|");
+        }
+        // The volume is measured as the soil allows: no cutting cylinder through oversize grain,
+        // no block cut from a loose soil.
+        for (int i = 0; p.GetPruefart() == 1002 && i < t.Anzahl(27); ++i) {
+            EXPECT_FALSE((t.Zahl(37) == 3002 && t.Zahl(27, i) > 0) ||
+                         (t.Zahl(37) == 3001 && boden.find_first_of("TU") != 0));
+        }
+        for (int i = 0;
+             std::set{1002, 1003, 1007, 1012}.contains(p.GetPruefart()) && i < t.Anzahl(0); ++i) {
+            int profil = -1;
+            std::sscanf(StringHoleToken(t.Text(0, i), "#CRLF#", 1).c_str(), "Profil %d", &profil);
+            punkte.push_back({Meter(StringHoleToken(t.Text(0, i), "#CRLF#", 0)), profil,
+                              StringHoleToken(t.Text(1, i), "#CRLF#", 0),
+                              StringHoleToken(t.Text(1, i), "#CRLF#", 1), datum,
+                              p.HoleProtokollnummer()});
         }
     }
-    for (const auto& [boden, werte] : korndichten)
-        EXPECT_EQ(werte.size(), 1u) << boden;
-    EXPECT_LT(letzteEignung, ersteKontrolle);
-
-    for (const auto& [herkunft, boeden] : bodenJeHerkunft)
-        EXPECT_EQ(boeden.size(), 1u) << herkunft << ": " << *boeden.begin();
-    for (const auto& [schicht, boeden] : bodenJeSchicht)
-        EXPECT_EQ(boeden.size(), 1u) << schicht << ": " << *boeden.begin();
-    for (const auto& [id, bereich] : bereichJeTitel)
-        EXPECT_EQ(bereich.size(), 1u) << titel.at(id) << ": " << *bereich.begin();
-    // Each area is one stretch of the chainage.
+    EXPECT_LT(letzteEignung, ersteKontrolle) << "suitability tests after the controls";
+    const auto Soll = [&](const std::string& was) {
+        return einmal[was].empty() ? NAN : StringZuDouble(*einmal[was].begin());
+    };
+    EXPECT_EQ(Soll("DPr of Dammschüttung"), 98);
+    EXPECT_EQ(Soll("DPr of Erdplanum"), 100);
+    EXPECT_EQ(Soll("Ev2 of Erdplanum"), StringZuDouble(projekt.vorgaben.at("ev2_soll")));
+    EXPECT_LT(Soll("Evd of Erdplanum"), Soll("Evd of Frostschutzschicht"));
+    EXPECT_LT(Soll("Evd of Frostschutzschicht"), Soll("Evd of Schottertragschicht"));
+    // Each area is one stretch of the chainage; running numbers follow the dates.
     std::ranges::sort(bereiche);
-    std::set<std::string> verlassen;
-    for (size_t i = 1; i < bereiche.size(); ++i)
-        if (bereiche[i].second != bereiche[i - 1].second) {
-            verlassen.insert(bereiche[i - 1].second);
-            EXPECT_FALSE(verlassen.contains(bereiche[i].second))
-                << bereiche[i].second << " again at " << bereiche[i].first;
-        }
-
-    // Running numbers follow the dates.
-    std::vector<const CProtokoll*> folge;
-    for (const auto& [nummer, p] : nachNummer)
-        folge.push_back(p);
-    for (size_t i = 1; i < folge.size(); ++i)
-        EXPECT_LE(folge[i - 1]->HolePruefdatumRoh(), folge[i]->HolePruefdatumRoh())
-            << folge[i]->HoleProtokollnummer();
-
-    // Test points: the profile follows the station by one rule; a fill names its lift, one per
-    // protocol and rising with the date, a surface its height; at one station a layer is
-    // tested after the one below it and stands higher.
-    std::vector<Pruefpunkt> punkte = Pruefpunkte(projekt);
-    std::ranges::sort(punkte, {}, &Pruefpunkt::station);
-    std::map<std::string, std::pair<std::string, int>> lageJeSchicht;
-    std::map<const CProtokoll*, std::set<std::string>> lagenJeProtokoll;
+    for (size_t i = 1; i < bereiche.size(); ++i) {
+        if (bereiche[i].second != bereiche[i - 1].second)
+            einmal["stretch of " + bereiche[i].second].insert(bereiche[i - 1].second);
+    }
+    std::string vorher;
+    for (const auto& [nummer, p] : nachNummer) {
+        EXPECT_LE(vorher, p->HolePruefdatumRoh()) << nummer;
+        vorher = p->HolePruefdatumRoh();
+    }
+    // Test points: the profile follows the station; a fill names its lift, one per protocol and
+    // rising with the date; a surface its height; at one station a layer is tested after the one
+    // below it and stands higher.
+    std::ranges::sort(punkte, {},
+                      [](const Pruefpunkt& p) { return std::pair(p.station, p.datum); });
+    const auto Hoehe = [](const std::string& text) {
+        int m = 0, cm = 0;
+        return std::sscanf(text.c_str(), "%d,%d m NN", &m, &cm) == 2 ? m + cm / 100.0 : NAN;
+    };
     for (size_t i = 0; i < punkte.size(); ++i) {
         const Pruefpunkt& p = punkte[i];
-        SCOPED_TRACE(p.protokoll->HoleProtokollnummer() + " " + p.darunter);
-        if (i > 0) {
-            EXPECT_LE(punkte[i - 1].profil, p.profil) << p.station;
-        }
-        int lage = 0;
-        if (p.darunter.ends_with(". Lage") &&
-            std::sscanf(p.darunter.c_str(), "%d. Lage", &lage) == 1) {
+        SCOPED_TRACE(p.nummer + " " + p.darunter);
+        EXPECT_LE(punkte[i ? i - 1 : 0].profil, p.profil);
+        if (p.darunter.ends_with(". Lage")) {
             EXPECT_NE(p.schicht, "Erdplanum");
-            lagenJeProtokoll[p.protokoll].insert(p.darunter);
+            einmal["lift of " + p.schicht + " on " + p.datum].insert(p.darunter);
         } else {
-            EXPECT_TRUE(HoeheNN(p.darunter));
+            EXPECT_FALSE(std::isnan(Hoehe(p.darunter)));
         }
         for (const Pruefpunkt& q : punkte) {
-            const auto hp = HoeheNN(p.darunter), hq = HoeheNN(q.darunter);
-            if (hp && hq && q.schicht != p.schicht && std::abs(q.station - p.station) <= 12.5) {
-                EXPECT_EQ(*hp < *hq, p.datum < q.datum) << q.protokoll->HoleProtokollnummer();
+            if (q.schicht != p.schicht && std::abs(q.station - p.station) <= 12.5 &&
+                !std::isnan(Hoehe(p.darunter) + Hoehe(q.darunter))) {
+                EXPECT_EQ(Hoehe(p.darunter) < Hoehe(q.darunter), p.datum < q.datum) << q.nummer;
             }
         }
     }
-    for (const auto& [protokoll, lagen] : lagenJeProtokoll)
-        EXPECT_EQ(lagen.size(), 1u) << protokoll->HoleProtokollnummer();
-    std::vector<std::tuple<std::string, std::string, int>> lagen;
-    for (const Pruefpunkt& p : punkte)
-        if (int lage = 0;
-            p.darunter.ends_with(". Lage") && std::sscanf(p.darunter.c_str(), "%d", &lage) == 1)
-            lagen.emplace_back(p.schicht, p.datum, lage);
-    std::ranges::sort(lagen);
-    for (size_t i = 1; i < lagen.size(); ++i)
-        if (std::get<0>(lagen[i]) == std::get<0>(lagen[i - 1])) {
-            EXPECT_LE(std::get<2>(lagen[i - 1]), std::get<2>(lagen[i])) << std::get<1>(lagen[i]);
-        }
-
-    // One requirement per layer, as the ZTV give them; the plate load results fit the soil;
-    // the volume is measured as the soil allows.
-    std::map<std::string, std::set<double>> soll;
-    for (const CProtokoll& p : projekt.protokolle) {
-        SCOPED_TRACE(p.HoleProtokollnummer());
-        const Tabelle t(p);
-        const std::string schicht = p.HoleFeld(1, 2);
-        const std::map<int, std::pair<std::string, int>> felder = {{1002, {"DPr", 33}},
-                                                                   {1007, {"DPr", 29}},
-                                                                   {1003, {"Evd", 8}},
-                                                                   {1012, {"Evd", 8}},
-                                                                   {1005, {"Ev2", 34}}};
-        const auto feld = felder.find(p.GetPruefart());
-        if (feld == felder.end())
-            continue;
-        for (int i = 0; i < std::max(1, t.Anzahl(feld->second.second)); ++i)
-            soll[feld->second.first + " " + schicht].insert(t.Zahl(feld->second.second, i));
-        if (p.GetPruefart() == 1005 && p.HoleFeld(1, 4).starts_with("G")) {
-            EXPECT_GE(t.Zahl(17), 25) << "Ev1 on " << p.HoleFeld(1, 4);
-        }
-        for (int i = 0; p.GetPruefart() == 1002 && i < t.Anzahl(27); ++i) {
-            if (t.Zahl(37) == 3002) {
-                EXPECT_EQ(t.Zahl(27, i), 0) << "oversize in the cutting cylinder";
-            }
-            if (t.Zahl(37) == 3001) {
-                EXPECT_TRUE(p.HoleFeld(1, 4).find_first_of("TU") == 0) << "block in loose soil";
-            }
+    // The keys of a layer's lifts come in the order of their dates.
+    std::pair<std::string, int> vorige;
+    for (const auto& [was, werte] : einmal) {
+        EXPECT_EQ(werte.size(), 1u) << was << ": " << *werte.begin() << ", " << *werte.rbegin();
+        if (was.starts_with("lift of ")) {
+            const std::pair lage(was.substr(0, was.rfind(" on ")), std::stoi(*werte.begin()));
+            EXPECT_TRUE(lage.first != vorige.first || vorige.second <= lage.second) << was;
+            vorige = lage;
         }
     }
-    for (const auto& [was, werte] : soll)
-        EXPECT_EQ(werte.size(), 1u) << was;
-    const auto Soll = [&](const std::string& was) {
-        return soll.contains(was) ? *soll[was].begin() : NAN;
-    };
-    EXPECT_EQ(Soll("DPr Dammschüttung"), 98);
-    EXPECT_EQ(Soll("DPr Erdplanum"), 100);
-    EXPECT_EQ(Soll("Ev2 Erdplanum"), StringZuDouble(projekt.vorgaben.at("ev2_soll")));
-    EXPECT_LT(Soll("Evd Erdplanum"), Soll("Evd Frostschutzschicht"));
-    EXPECT_LT(Soll("Evd Frostschutzschicht"), Soll("Evd Schottertragschicht"));
 }
