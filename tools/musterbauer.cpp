@@ -114,8 +114,8 @@ const Schicht kDamm{          "Dammschüttung",        &kAushubboden,      0.00,
 const Schicht kErdplanum{     "Erdplanum",            &kAushubboden,      0.00,              false,  20,  100,  45,   "2.5",  25,  40,   72,   2.0,  2.45};
 const Schicht kAushubsohle{   "Aushubsohle",          &kTon,              -kAustauschdicke,  false,  10,  0,    45,   "2.5",  25,  18,   26,   1.6,  1.9};
 const Schicht kBodenaustausch{"Bodenaustausch",       &kKiessand,         0.00,              false,  10,  100,  45,   "2.5",  25,  55,   78,   1.8,  2.1};
-const Schicht kFrostschutz{   "Frostschutzschicht",   &kKiessand,         0.40,              false,  20,  0,    120,  "2.2",  65,  125,  165,  1.9,  2.2};
-const Schicht kSchottertrag{  "Schottertragschicht",  &kKiessand,         0.60,              false,  20,  0,    150,  "2.2",  80,  155,  200,  1.9,  2.2};
+const Schicht kFrostschutz{   "Frostschutzschicht",   &kKiessand,         0.40,              false,  20,  0,    120,  "2.2",  65,  125,  165,  1.8,  2.1};
+const Schicht kSchottertrag{  "Schottertragschicht",  &kKiessand,         0.60,              false,  20,  0,    150,  "2.2",  80,  155,  200,  1.8,  2.1};
 const Schicht kFilter1{       "Filterschicht 1",      &kFiltersandBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
 const Schicht kFilter2{       "Filterschicht 2",      &kFilterkiesBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
 // clang-format on
