@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <numbers>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -38,31 +39,213 @@ const char* Auswahl(const std::array<const char*, N>& texte, int nummer, int art
     return texte[static_cast<size_t>(Streuwert(nummer, 0, art) * N)];
 }
 
-const std::array<const char*, 4> kBereiche = {"Bauabschnitt 1 Nord", "Bauabschnitt 2 Süd",
-                                              "Brücke BW 3", "Anschlussstelle West"};
-const std::array<const char*, 5> kSchichten = {"Erdplanum", "Dammschüttung", "Frostschutzschicht",
-                                               "Schottertragschicht", "Bodenaustausch"};
 const std::array<const char*, 5> kLagen = {"Achse", "links 2,5 m", "rechts 2,5 m", "links 5,0 m",
                                            "rechts 4,0 m"};
-const std::array<const char*, 6> kBodenarten = {"GW", "GU", "SU*", "TL", "UL", "GE"};
-const std::array<const char*, 4> kHerkuenfte = {"Seitenentnahme", "Aushub km 1+200",
-                                                "Kieswerk Auental", "Recyclingbaustoff RC 1"};
-const std::array<const char*, 4> kZustaende = {"erdfeucht", "feucht", "trocken", "nass"};
 const std::array<const char*, 3> kPruefer = {"K. Brenner", "S. Lindholm", "M. Ortwein"};
 
-// Station as the sibling program writes it: kilometre "+" metres with a decimal comma.
-std::string Station(int nummer, int index)
+// A laboratory computes its results from the values on its sheet: a raw value is rounded as the
+// report prints it, and what follows is computed from that number. Rounding is half up on the
+// decimal value: 0.95 × 1.910 is 1.8145 on paper and prints 1.815, whatever the binary fraction
+// of the product holds.
+double Gerundet(double wert, int stellen)
 {
-    const int zentimeter = (nummer * 3713 + index * 2537) % 240000;
-    return StringFormat("%d+%03d,%02d", zentimeter / 100000, zentimeter / 100 % 1000,
+    const double faktor = std::pow(10.0, stellen);
+    return std::floor(wert * faktor + 0.5 + 1e-6) / faktor;
+}
+
+std::string Text(double wert, int stellen)
+{
+    return StringFormat("%.*f", stellen, Gerundet(wert, stellen));
+}
+
+// A number with the decimal comma of running text.
+std::string Komma(double wert, int stellen)
+{
+    std::string text = Text(wert, stellen);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+// ---- The site: a bypass on a dam and in a cut, with a bridge at its southern end ---------------
+
+// A soil as the headers name it: group after DIN 18196, origin and state. Each origin delivers
+// one soil.
+struct Boden
+{
+    const char* gruppe;
+    const char* herkunft;
+    const char* zustand;
+};
+
+// The silty sand of the cut builds the dam and forms the subgrade; the gravel works delivers the
+// sandy gravel 0/32 of the soil replacement and the superstructure; the clay lies below the
+// bridge; the drain's filters come from their own pits.
+const Boden kAushubboden{"SU", "Aushub km 1+200", "erdfeucht"};
+const Boden kKiessand{"GW", "Kieswerk Auental", "erdfeucht"};
+const Boden kTon{"TM", "Baugrube BW 3", "steif"};
+const Boden kFiltersandBoden{"SE", "Sandgrube Eichholz", "erdfeucht"};
+const Boden kFilterkiesBoden{"GE", "Kieswerk Mühlbach", "erdfeucht"};
+
+// A layer and what the ZTV E-StB and ZTV SoB-StB require of it: the degree of compaction (100 %
+// in the Planum zone, 98 % below), Ev2 and Ev2/Ev1 of the static plate load test, and Evd of the
+// dynamic one by the usual correspondence to the required Ev2:
+//   Ev2 [MN/m²]  45   80  100  120  150
+//   Evd [MN/m²]  25   40   50   65   80
+// Its static plate load tests give an Ev2 and Ev2/Ev1 within the ranges its soil allows.
+struct Schicht
+{
+    const char* name;
+    const Boden* boden;
+    double ueberPlanum;     // m from the Erdplanum up to the layer's top
+    bool lagen;             // a fill built in lifts: its density tests name the lift
+    double abstand;         // m between the test points of one protocol
+    int verdichtungSoll;    // %, 0 where no density test is made
+    int ev2Soll;            // MN/m², 0 where no plate load test is made
+    const char* ev2ev1Soll; // as the plate load page prints it
+    int evdSoll;            // MN/m²
+    double ev2Von, ev2Bis, verhaeltnisVon, verhaeltnisBis;
+};
+
+constexpr double kAustauschdicke = 0.40; // m of the soil replacement below the bridge's subgrade
+
+// clang-format off
+// name, soil, top, lifts, spacing, DPr, Ev2, Ev2/Ev1, Evd; the range of Ev2 and of Ev2/Ev1
+const Schicht kDamm{          "Dammschüttung",        &kAushubboden,      0.00,              true,   20,  98,   0,    "",     0,   0,    0,    0.0,  0.0};
+const Schicht kErdplanum{     "Erdplanum",            &kAushubboden,      0.00,              false,  20,  100,  45,   "2.5",  25,  40,   72,   2.0,  2.45};
+const Schicht kAushubsohle{   "Aushubsohle",          &kTon,              -kAustauschdicke,  false,  10,  0,    45,   "2.5",  25,  18,   26,   1.6,  1.9};
+const Schicht kBodenaustausch{"Bodenaustausch",       &kKiessand,         0.00,              false,  10,  100,  45,   "2.5",  25,  55,   78,   1.8,  2.1};
+const Schicht kFrostschutz{   "Frostschutzschicht",   &kKiessand,         0.40,              false,  20,  0,    120,  "2.2",  65,  125,  165,  1.8,  2.1};
+const Schicht kSchottertrag{  "Schottertragschicht",  &kKiessand,         0.60,              false,  20,  0,    150,  "2.2",  80,  155,  200,  1.8,  2.1};
+const Schicht kFilter1{       "Filterschicht 1",      &kFiltersandBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
+const Schicht kFilter2{       "Filterschicht 2",      &kFilterkiesBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
+// clang-format on
+
+const Schicht* SchichtNamens(const std::string& name)
+{
+    static const Schicht* const schichten[] = {&kDamm,           &kErdplanum,   &kAushubsohle,
+                                               &kBodenaustausch, &kFrostschutz, &kSchottertrag,
+                                               &kFilter1,        &kFilter2};
+    for (const Schicht* schicht : schichten)
+        if (name == schicht->name)
+            return schicht;
+    return nullptr;
+}
+
+// Areas along the chainage, each from its metre on.
+struct Bereich
+{
+    double ab;
+    const char* name;
+};
+
+const Bereich kBereiche[] = {
+    {0, "Bauabschnitt 1 Nord"}, {1400, "Bauabschnitt 2 Süd"}, {1620, "Brücke BW 3"}};
+constexpr double kStreckenende = 1720; // m
+
+const char* BereichBei(double meter)
+{
+    const char* name = kBereiche[0].name;
+    for (const Bereich& b : kBereiche)
+        if (meter >= b.ab)
+            name = b.name;
+    return name;
+}
+
+// The stretch that a layer's tests take where no title places them: where the sample builds it.
+struct Strecke
+{
+    const Schicht* schicht;
+    double von, bis;
+};
+
+const Strecke kStrecken[] = {{&kDamm, 0, 800},
+                             {&kErdplanum, 800, 1400},
+                             {&kFrostschutz, 800, 1400},
+                             {&kSchottertrag, 800, 1400},
+                             {&kAushubsohle, 1620, 1720},
+                             {&kBodenaustausch, 1620, 1720},
+                             {&kFilter1, 0, 800},
+                             {&kFilter2, 0, 800}};
+
+// Station as the sibling program writes it: kilometre "+" metres with a decimal comma.
+std::string Station(double meter)
+{
+    const long zentimeter = std::lround(meter * 100);
+    return StringFormat("%ld+%03ld,%02ld", zentimeter / 100000, zentimeter / 100 % 1000,
                         zentimeter % 100);
 }
 
-// Dates of a working year, "JJJJMMTT".
-std::string Pruefdatum(int nummer)
+double Meter(const std::string& station)
 {
-    const int tag = nummer * 5 % 300;
-    return StringFormat("2026%02d%02d", 3 + tag / 28 % 9, 1 + tag % 28);
+    int km = 0, m = 0, cm = 0;
+    return std::sscanf(station.c_str(), "%d+%d,%d", &km, &m, &cm) == 3
+               ? km * 1000.0 + m + cm / 100.0
+               : 0.0;
+}
+
+// Cross-sections every 20 m: a test point belongs to the nearest.
+int Profil(double meter)
+{
+    return static_cast<int>(std::lround(meter / 20));
+}
+
+// The Erdplanum rises 1.5 per mille from 111.20 m NN at km 0+000.
+double Hoehe(const Schicht& schicht, double meter)
+{
+    return 111.20 + 0.0015 * meter + schicht.ueberPlanum;
+}
+
+// Decimal comma, as the sibling program prints heights.
+std::string HoeheText(double meterNN)
+{
+    return Komma(meterNN, 2) + " m NN";
+}
+
+// ---- Working days ------------------------------------------------------------------------------
+
+// Public holidays of 2026 that fall on a working day, those of single states included.
+const char* const kFeiertage[] = {"20260101", "20260106", "20260403", "20260406", "20260501",
+                                  "20260514", "20260525", "20260604", "20261118", "20261225"};
+
+// The working days of 2026 from the project's start, "JJJJMMTT".
+const std::vector<std::string>& Arbeitstage()
+{
+    static const std::vector<std::string> tage = [] {
+        using namespace std::chrono;
+        std::vector<std::string> liste;
+        for (sys_days tag = sys_days{2026y / March / 2}; tag < sys_days{2027y / January / 1};
+             tag += days{1}) {
+            const year_month_day datum{tag};
+            const std::string text = StringFormat("%04d%02u%02u", static_cast<int>(datum.year()),
+                                                  static_cast<unsigned>(datum.month()),
+                                                  static_cast<unsigned>(datum.day()));
+            if (weekday{tag}.iso_encoding() <= 5 &&
+                std::ranges::find(kFeiertage, text) == std::end(kFeiertage))
+                liste.push_back(text);
+        }
+        return liste;
+    }();
+    return tage;
+}
+
+std::string Arbeitstag(int tag)
+{
+    return Arbeitstage()[static_cast<size_t>(tag) % Arbeitstage().size()];
+}
+
+// The working day of a date, counted from the project's start; the next one for a day off.
+int TagVon(const std::string& datum)
+{
+    return static_cast<int>(std::ranges::lower_bound(Arbeitstage(), datum) - Arbeitstage().begin());
+}
+
+// The dam is built in lifts of 0.30 m from its first day on, one lift in five working days.
+constexpr const char* kDammbeginn = "20260316";
+constexpr int kTageJeLage = 5;
+
+int LageAm(const std::string& datum)
+{
+    return 1 + std::max(0, TagVon(datum) - TagVon(kDammbeginn)) / kTageJeLage;
 }
 
 // The project's protocol-number prefix.
@@ -80,29 +263,6 @@ std::string Protokollverweis(int nummer, const std::string& kuerzel)
     return std::string(kNummernPraefix) + "-" + Protokollnummer(nummer, kuerzel);
 }
 
-// Where the header of the protocol `nummer` places it: station and position of its first test
-// point.
-std::string Kopfstation(int nummer)
-{
-    return Station(nummer, 0);
-}
-
-std::string Kopflage(int nummer)
-{
-    return Auswahl(kLagen, nummer, 3);
-}
-
-// The soil of a protocol whose test or sample names it: dug on the site, from or for one of the
-// earthwork layers.
-void SetzeBoden(CProtokoll& protokoll, int nummer, const std::string& bodenart)
-{
-    static const std::array<const char*, 3> erdbau = {"Dammschüttung", "Erdplanum",
-                                                      "Bodenaustausch"};
-    protokoll.SetzeFeld(1, 2, Auswahl(erdbau, nummer, 2));
-    protokoll.SetzeFeld(1, 4, bodenart);
-    protokoll.SetzeFeld(1, 5, "Aushub km 1+200");
-}
-
 // ---- Test types --------------------------------------------------------------------------------
 
 struct Pruefart
@@ -110,6 +270,8 @@ struct Pruefart
     const char* kuerzel;         // of the protocol number
     int unterart;                // "pruefart_VER"
     const char* unterartKuerzel; // "pruefunterartKuerzel", where a sub-type needs its own code
+    bool imFeld;                 // made on site within the hours the header names
+    const Schicht* schicht;      // where it stands unless placed; none for sheets
 };
 
 // Codes of the test types 1000 to 1020 (1019 has no catalogue row; the viewer must still list
@@ -117,10 +279,27 @@ struct Pruefart
 const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
 {
     static const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1> arten = {{
-        {"KV", 1, ""},   {"PV", 1, ""}, {"D_", 1, ""}, {"LD", 1, ""}, {"RS", 1, ""}, {"LP", 1, ""},
-        {"ZG", 1, ""},   {"DT", 1, ""}, {"KD", 1, ""}, {"BV", 1, ""}, {"BA", 1, ""}, {"WG", 1, ""},
-        {"L5", 1, ""},   {"GV", 1, ""}, {"SE", 1, ""}, {"FT", 1, ""}, {"CA", 1, ""}, {"WD", 2, ""},
-        {"GP", 2, "GP"}, {"", 1, ""},   {"AN", 1, ""},
+        {"KV", 1, "", false, &kFrostschutz},
+        {"PV", 1, "", false, &kDamm},
+        {"D_", 1, "", true, &kDamm},
+        {"LD", 1, "", true, &kErdplanum},
+        {"RS", 1, "", true, &kAushubsohle},
+        {"LP", 1, "", true, &kErdplanum},
+        {"ZG", 1, "", false, &kAushubsohle},
+        {"DT", 1, "", true, &kErdplanum},
+        {"KD", 1, "", false, &kAushubsohle},
+        {"BV", 1, "", false, &kDamm},
+        {"BA", 1, "", false, &kBodenaustausch},
+        {"WG", 1, "", true, &kDamm},
+        {"L5", 1, "", true, &kFrostschutz},
+        {"GV", 1, "", false, &kAushubsohle},
+        {"SE", 1, "", false, &kAushubsohle},
+        {"FT", 1, "", false, &kDamm},
+        {"CA", 1, "", false, &kAushubsohle},
+        {"WD", 2, "", false, &kAushubsohle},
+        {"GP", 2, "GP", false, nullptr},
+        {"", 1, "", false, nullptr},
+        {"AN", 1, "", false, nullptr},
     }};
     return arten;
 }
@@ -128,6 +307,72 @@ const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
 const Pruefart& PruefartVon(int pruefart)
 {
     return Pruefarten()[pruefart - kErstePruefart];
+}
+
+// ---- Header and measurements -------------------------------------------------------------------
+
+// Where and when a protocol's test stands: a layer at a station and position on a working day.
+// Sheets that describe other protocols have no place of their own.
+struct Ort
+{
+    const Schicht* schicht = nullptr;
+    double station = 0; // m
+    const char* lage = "";
+    std::string datum;
+};
+
+// Where a test of the given type stands when no plan places it: on its layer's stretch, leaving
+// room for ten test points.
+Ort StandardOrt(int pruefart, int nummer, const Schicht* schicht)
+{
+    Ort ort;
+    ort.datum = Arbeitstag(nummer * 3);
+    if (schicht == nullptr)
+        return ort;
+    const Strecke& strecke = *std::ranges::find(kStrecken, schicht, &Strecke::schicht);
+    const double raum = std::max(strecke.bis - strecke.von - 9 * schicht->abstand, 10.0);
+    ort.schicht = schicht;
+    ort.station = strecke.von + Gerundet(std::fmod(nummer * 37.13, raum), 2);
+    ort.lage = Auswahl(kLagen, nummer + pruefart, 3);
+    return ort;
+}
+
+void SetzeBoden(CProtokoll& protokoll, const Boden& boden)
+{
+    protokoll.SetzeFeld(1, 4, boden.gruppe);
+    protokoll.SetzeFeld(1, 5, boden.herkunft);
+    protokoll.SetzeFeld(1, 6, boden.zustand);
+}
+
+// Group 1 of the general data text, the protocol's header record: area, station, layer,
+// position and soil from the place; the hours for tests on site.
+void SetzeKopfsatz(CProtokoll& protokoll, int nummer, const std::string& protokollnummer,
+                   const Ort& ort, bool imFeld)
+{
+    if (ort.schicht) {
+        protokoll.SetzeFeld(1, 0, BereichBei(ort.station));
+        protokoll.SetzeFeld(1, 1, Station(ort.station));
+        protokoll.SetzeFeld(1, 2, ort.schicht->name);
+        protokoll.SetzeFeld(1, 3, ort.lage);
+        SetzeBoden(protokoll, *ort.schicht->boden);
+    }
+    const std::string felder[] = {
+        protokollnummer,
+        ort.datum,
+        imFeld ? StringFormat("%02d:%02d", 7 + nummer % 4, nummer * 15 % 60) : "",
+        imFeld ? StringFormat("%02d:%02d", 11 + nummer % 4, nummer * 15 % 60) : "",
+        Auswahl(kPruefer, nummer, 7),
+        Auswahl(kPruefer, nummer, 8),
+    };
+    for (int feld = 0; feld < static_cast<int>(std::size(felder)); ++feld)
+        protokoll.SetzeFeld(1, 8 + feld, felder[feld]);
+}
+
+// The layer the header names.
+const Schicht& SchichtDes(const CProtokoll& protokoll)
+{
+    const Schicht* schicht = SchichtNamens(protokoll.HoleFeld(1, 2));
+    return schicht ? *schicht : kDamm;
 }
 
 // The data text of a measurement: "[KEY|value]" for each value that the lists show.
@@ -151,29 +396,46 @@ void SetzeEckdaten(CProtokoll& protokoll,
 }
 
 // A measurement at the protocol's test point `i` with the given data text. The first point is the
-// place the header names; the others lie further along in the header's layer. The header must be
-// set first.
-MESSUNG NeueMessung(const CProtokoll& protokoll, int nummer, int i, std::string daten)
+// place the header names; the others follow along the header's layer at its spacing of test
+// points, each at another position. The header must be set first; a protocol without a place
+// has measurements without one.
+MESSUNG NeueMessung(const CProtokoll& protokoll, int i, std::string daten)
 {
     MESSUNG messung;
     messung.lfdNr = std::to_string(i + 1);
     messung.lfdNrWert = i + 1;
-    messung.station = i == 0 ? protokoll.HoleFeld(1, 1) : Station(nummer, i);
-    messung.schicht = protokoll.HoleFeld(1, 2);
-    messung.lage = i == 0 ? protokoll.HoleFeld(1, 3) : Auswahl(kLagen, nummer + i, 12);
     messung.daten = std::move(daten);
+    const std::string station = protokoll.HoleFeld(1, 1);
+    if (station.empty())
+        return messung;
+    const std::string lage = protokoll.HoleFeld(1, 3);
+    const size_t erste = std::ranges::find(kLagen, lage) - kLagen.begin();
+    messung.station =
+        i == 0 ? station : Station(Meter(station) + i * SchichtDes(protokoll).abstand);
+    messung.schicht = protokoll.HoleFeld(1, 2);
+    messung.lage = i == 0 ? lage : kLagen[(erste + i) % kLagen.size()];
     return messung;
 }
 
 // Measurements without values of their own: the lists take the protocol's results, which its
 // report prints, or show none.
-void FuegeMessungenHinzu(CProtokoll& protokoll, int nummer, int anzahl)
+void FuegeMessungenHinzu(CProtokoll& protokoll, int, int anzahl)
 {
     for (int i = 0; i < anzahl; ++i)
-        protokoll.FuegeMessungHinzu(NeueMessung(protokoll, nummer, i, ""));
+        protokoll.FuegeMessungHinzu(NeueMessung(protokoll, i, ""));
 }
 
-// ---- Note, water content and grain density: table data in group 4 of the special data text ----
+// The protocol has no setter of its sub-type number: it is set on the written XML and read back.
+void SetzeUnterart(CProtokoll& protokoll, int unterart)
+{
+    CMarkup xml;
+    xml.SetzeDokument(protokoll.SchreibeXML());
+    xml.FindeElement("protokoll");
+    xml.SetzeAttributZahl("pruefart_VER", unterart);
+    protokoll.LeseXML(xml.HoleDokument());
+}
+
+// ---- Table data in group 4 of the special data text --------------------------------------------
 
 // Values of one field, one "@" sub-value per sample or partial test.
 std::string Unterwerte(const std::vector<std::string>& werte)
@@ -192,207 +454,36 @@ std::string Felder(const std::vector<std::string>& felder)
     return gruppe;
 }
 
-// A laboratory computes its results from the values on its sheet: a raw value is rounded as the
-// report prints it, and what follows is computed from that number.
-double Gerundet(double wert, int stellen)
-{
-    return StringZuDoubleC(StringFormat("%.*f", stellen, wert).c_str());
-}
-
-std::string Text(double wert, int stellen)
-{
-    return StringFormat("%.*f", stellen, wert);
-}
-
-// A site-meeting note of two pages: more than the fifty lines of the first page.
-const std::vector<const char*>& Notiztext()
-{
-    static const std::vector<const char*> zeilen = {
-        "Teilnehmer: Bauherr (Herr Albers), Bauleitung Tiefbau Kranich",
-        "(Frau Decker), Prüflabor (Herr Brenner, Frau Lindholm)",
-        "",
-        "1. Stand der Erdarbeiten",
-        "   Die Dammschüttung zwischen km 0+350 und km 0+620 ist bis",
-        "   etwa 0,8 m unter Planum hergestellt. Eingebaut wird Boden",
-        "   aus der Seitenentnahme (GU, erdfeucht).",
-        "   Der Abschnitt km 0+620 bis km 0+800 ruht wegen Nässe.",
-        "",
-        "2. Ergebnisse der Eigenüberwachung",
-        "   Die Verdichtungsprüfungen der letzten Woche erreichen im",
-        "   Mittel einen Verdichtungsgrad von 98,6 %. Zwei Werte bei",
-        "   km 0+410 liegen mit 96,1 % und 96,4 % unter der Anforderung.",
-        "   Die Lage wird dort nachverdichtet und erneut geprüft.",
-        "   Die Wassergehalte liegen 1 bis 2 % über dem optimalen",
-        "   Wassergehalt des Proctorversuchs.",
-        "",
-        "3. Witterung",
-        "   Bei anhaltendem Regen ist der Einbau einzustellen. Die",
-        "   Oberfläche ist am Abend mit Gefälle abzuwalzen, damit",
-        "   Niederschlag abläuft.",
-        "",
-        "4. Bodenaustausch Brücke BW 3",
-        "   Die Aushubsohle zeigt bindigen Boden (TL) in weicher bis",
-        "   steifer Konsistenz. Der Austausch wird auf 0,60 m Dicke",
-        "   festgelegt; als Ersatz dient Kiessand 0/32 aus dem",
-        "   Kieswerk Auental. Nach dem Einbau sind je 500 m² ein",
-        "   statischer Plattendruckversuch und zwei dynamische",
-        "   Plattendruckversuche durchzuführen.",
-        "",
-        "5. Kalkbehandlung",
-        "   Für den Abschnitt Süd wird eine Bodenverbesserung mit",
-        "   Mischbinder geprüft. Das Labor legt bis zur nächsten",
-        "   Besprechung die Eignungsprüfung mit drei Bindemittel-",
-        "   gehalten vor (2, 3 und 4 %).",
-        "",
-        "6. Probenahme",
-        "   Proben für Wassergehalt und Korndichte werden je Lage",
-        "   und Abschnitt entnommen und im Labor Nord untersucht.",
-        "   Die Probenbehälter sind mit Station und Lage zu",
-        "   beschriften.",
-        "",
-        "7. Termine",
-        "   Nächste Baubesprechung am Dienstag, 09:00 Uhr, im",
-        "   Baucontainer an der Anschlussstelle West.",
-        "   Die Ergebnisse der Nachprüfung bei km 0+410 werden bis",
-        "   Freitag übermittelt.",
-        "",
-        "8. Verschiedenes",
-        "   Die Zufahrt über den Wirtschaftsweg ist für Fahrzeuge über",
-        "   7,5 t gesperrt; Transporte fahren über die B 417.",
-        "   Die Beweissicherung an den Nachbargebäuden ist abgeschlossen.",
-        "",
-        "Aufgestellt: S. Lindholm",
-        "Verteiler: Teilnehmer, Bauakte",
-    };
-    return zeilen;
-}
-
-void FuelleNotiz(CProtokoll& protokoll, int nummer, int)
-{
-    std::string text;
-    for (const char* zeile : Notiztext())
-        text += (text.empty() ? "" : "#CRLF#") + std::string(zeile);
-    const int seiten = static_cast<int>((Notiztext().size() + 49) / 50);
-    protokoll.SetzeFeld(3, 0, std::to_string(seiten));
-    protokoll.SetzeSpeziellGruppe(
-        4, Felder({Auswahl(kBereiche, nummer, 1), "Baubesprechung Nr. 14",
-                   "Verdichtung Dammschüttung und Bodenaustausch", "014", Pruefdatum(nummer),
-                   "S. Lindholm", text,
-                   "Lageplan Prüfstellen#CRLF#Prüfprotokolle KW 11#CRLF#Fotodokumentation#CRLF#"
-                   "Terminplan Erdbau",
-                   "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
-}
-
-// Three partial samples of one place and depth, taken to average out the scatter of a single
-// dish; the protocol's one measurement stands at that place and carries the mean.
-void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
-{
-    constexpr int kProben = 3;
-    const double wBoden = 0.06 + 0.12 * Streuwert(nummer, 0, 23);
-    const std::string stelle = protokoll.HoleFeld(1, 1) + "#CRLF#" + protokoll.HoleFeld(1, 3);
-    const std::string tiefe = Text(0.3 + 0.1 * std::floor(12 * Streuwert(nummer, 0, 24)), 1);
-    std::vector<std::string> probe, entnahme, tiefen, tara, feucht, trocken, wasser;
-    double summe = 0;
-    for (int s = 0; s < kProben; ++s) {
-        const double mt = Gerundet(38.0 + 12.0 * Streuwert(nummer, s, 21), 2);
-        const double md = Gerundet(180.0 + 120.0 * Streuwert(nummer, s, 22), 2);
-        const double mf = Gerundet(md * (1 + wBoden + 0.004 * (Streuwert(nummer, s, 25) - 0.5)), 2);
-        const double w = Gerundet((mf - md) / md, 3);
-        summe += w;
-        probe.push_back(StringFormat("Teilprobe %d", s + 1));
-        entnahme.push_back(stelle);
-        tiefen.push_back(tiefe);
-        tara.push_back(Text(mt, 2));
-        feucht.push_back(Text(mt + mf, 2));
-        trocken.push_back(Text(mt + md, 2));
-        wasser.push_back(Text(w, 3));
-    }
-    const std::string mittel = Text(summe / kProben, 3);
-    protokoll.SetzeSpeziellGruppe(
-        4, Felder({Unterwerte(probe), Unterwerte(entnahme), Unterwerte(tiefen), Unterwerte(tara),
-                   Unterwerte(feucht), Unterwerte(trocken), "Probe", "Entnahmestelle", "Tiefe [m]",
-                   Unterwerte(wasser), mittel}));
-    SetzeEckdaten(protokoll, {{"Wassergehalt", mittel}});
-    if (messungen > 0)
-        protokoll.FuegeMessungHinzu(
-            NeueMessung(protokoll, nummer, 0, Messdaten({{"WNAT", mittel}})));
-}
-
-void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
-{
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
-    constexpr int kTeilversuche = 3;
-    std::vector<std::string> kolben, m1, volumen, temperatur, dichteWasser, m2, m3, rohdichte;
-    double summe = 0;
-    for (int j = 0; j < kTeilversuche; ++j) {
-        const double masseKolben = Gerundet(92.0 + 8.0 * Streuwert(nummer, j, 31), 3);
-        const double v = Gerundet(249.9 + 0.4 * Streuwert(nummer, j, 32), 2);
-        const double t = Gerundet(19.5 + 1.5 * Streuwert(nummer, j, 33), 1);
-        // Density of water near 20 °C, enough for a sample.
-        const double rhoW = Gerundet(0.99820 - 0.00021 * (t - 20.0), 4);
-        const double probe = 48.0 + 8.0 * Streuwert(nummer, j, 34);
-        const double rho = 2.62 + 0.08 * Streuwert(nummer, j, 35);
-        const double mitProbe = Gerundet(masseKolben + probe, 3);
-        const double mitWasser = Gerundet(mitProbe + (v - probe / rho) * rhoW, 3);
-        // The sample's volume is the flask's less the water that fills the rest.
-        const double gemessen =
-            Gerundet((mitProbe - masseKolben) / (v - (mitWasser - mitProbe) / rhoW), 3);
-        summe += gemessen;
-        kolben.push_back(StringFormat("P%02d", 3 + j * 4));
-        m1.push_back(Text(masseKolben, 3));
-        volumen.push_back(Text(v, 2));
-        temperatur.push_back(Text(t, 1));
-        dichteWasser.push_back(Text(rhoW, 4));
-        m2.push_back(Text(mitProbe, 3));
-        m3.push_back(Text(mitWasser, 3));
-        rohdichte.push_back(Text(gemessen, 3));
-    }
-    const std::string mittel = Text(summe / kTeilversuche, 3);
-    protokoll.SetzeSpeziellGruppe(
-        4, Felder({Unterwerte(kolben), Unterwerte(m1), Unterwerte(volumen), Unterwerte(temperatur),
-                   Unterwerte(dichteWasser), Unterwerte(m2), Unterwerte(m3), Unterwerte(rohdichte),
-                   "", mittel}));
-    SetzeEckdaten(protokoll, {{"Rohdichte", mittel + " g/cm³"}});
-}
-
-// ---- Proctor test: five compaction points around a clear optimum ------------------------------
-
-std::string Zahlen(const std::vector<double>& werte, const char* format)
+std::string Zahlen(const std::vector<double>& werte, int stellen)
 {
     std::vector<std::string> texte;
     for (double w : werte)
-        texte.push_back(StringFormat(format, w));
+        texte.push_back(Text(w, stellen));
     return Unterwerte(texte);
 }
 
 // Tick values from the multiple of `schritt` below `von` to the one above `bis`.
-std::string Striche(double von, double bis, double schritt, const char* format)
+std::string Striche(double von, double bis, double schritt, int stellen)
 {
     std::vector<double> werte;
     for (double w = std::floor(von / schritt) * schritt; w < bis + schritt * 0.999; w += schritt)
         werte.push_back(w);
-    return Zahlen(werte, format);
+    return Zahlen(werte, stellen);
 }
 
-// The sample's Proctor tests are standard Proctor tests after DIN 18127 in the 100 mm cylinder
-// (2.5 kg rammer, 300 mm drop, three layers of 25 blows) on a silty sand of at most 20 mm grain.
+// ---- Proctor test: five compaction points around a clear optimum ------------------------------
+
+// The sample's Proctor tests are standard Proctor tests after DIN 18127 in the laboratory's one
+// 100 mm cylinder (2.5 kg rammer, 300 mm drop, three layers of 25 blows) on the silty sand of the
+// cut, of which what passes 20 mm is tested.
 constexpr double kProctorVolumen = 942.5; // cm³ of the 100 mm by 120 mm cylinder, as printed
+constexpr double kProctorZylinder = 4228; // g
 constexpr double kProctorKorndichte = 2.65;
-constexpr const char* kProctorBoden = "SU";
-
-// A Proctor test and the protocols that work with its soil name that soil in their headers,
-// built in near its optimum water content.
-void SetzeBezugsboden(CProtokoll& protokoll, int nummer)
-{
-    SetzeBoden(protokoll, nummer, kProctorBoden);
-    protokoll.SetzeFeld(1, 6, "erdfeucht");
-}
 
 // A Proctor test as its page prints it: the points from the printed masses, the optimum where the
 // drawn curve peaks, and the water contents, densities and pores at 100, 98, 97 and 95 %.
 struct Proctorversuch
 {
-    double zylinder = 0;
     std::vector<double> tara, taraTrocken, taraFeucht, w, feuchtMitZylinder, trockenMitZylinder,
         dichteFeucht, dichteTrocken;
     double dichte = 0, wOpt = 0;
@@ -413,6 +504,27 @@ double WasserBeiDichte(const std::vector<double>& x, const std::vector<double>& 
     return std::nan("");
 }
 
+// One compaction point: the wet mass in the cylinder weighed to 0.1 g and the dry mass from it.
+// The dry density follows from the dry mass and, on the sheet, from the wet density and the
+// water content; where the two would print differently the wet mass is read again 0.1 g higher,
+// so that both give the one printed value.
+void Verdichte(Proctorversuch& v, double w, double rho)
+{
+    double feucht = Gerundet(kProctorZylinder + rho * (1 + w) * kProctorVolumen, 1);
+    double trocken = 0, dichteFeucht = 0, dichteTrocken = 0;
+    for (int versuch = 0; versuch < 20; ++versuch, feucht = Gerundet(feucht + 0.1, 1)) {
+        trocken = Gerundet(kProctorZylinder + (feucht - kProctorZylinder) / (1 + w), 1);
+        dichteFeucht = Gerundet((feucht - kProctorZylinder) / kProctorVolumen, 3);
+        dichteTrocken = Gerundet((trocken - kProctorZylinder) / kProctorVolumen, 3);
+        if (Gerundet(dichteFeucht / (1 + w), 3) == dichteTrocken)
+            break;
+    }
+    v.feuchtMitZylinder.push_back(feucht);
+    v.trockenMitZylinder.push_back(trocken);
+    v.dichteFeucht.push_back(dichteFeucht);
+    v.dichteTrocken.push_back(dichteTrocken);
+}
+
 Proctorversuch Proctor(int nummer)
 {
     constexpr int kPunkte = 5;
@@ -422,7 +534,6 @@ Proctorversuch Proctor(int nummer)
     // below 95 % so that the curve reaches every degree of the table.
     constexpr double kKruemmung = 60.0;
     Proctorversuch v;
-    v.zylinder = Gerundet(4200 + 40 * Streuwert(nummer, 0, 41), 0);
     for (int i = 0; i < kPunkte; ++i) {
         const double wi = wZiel + 0.022 * (i - 2) + 0.003 * (Streuwert(nummer, i, 44) - 0.5);
         const double rho = dichteZiel - kKruemmung * (wi - wZiel) * (wi - wZiel) +
@@ -431,16 +542,11 @@ Proctorversuch Proctor(int nummer)
         const double md = Gerundet(480 + 40 * Streuwert(nummer, i, 47), 1);
         const double mf = Gerundet(mt + md * (1 + wi), 1);
         const double w = Gerundet((mf - (mt + md)) / md, 3);
-        const double feucht = Gerundet(v.zylinder + rho * (1 + w) * kProctorVolumen, 1);
-        const double dichte = Gerundet((feucht - v.zylinder) / kProctorVolumen, 3);
         v.tara.push_back(mt);
         v.taraTrocken.push_back(mt + md);
         v.taraFeucht.push_back(mf);
         v.w.push_back(w);
-        v.feuchtMitZylinder.push_back(feucht);
-        v.trockenMitZylinder.push_back(Gerundet(v.zylinder + (feucht - v.zylinder) / (1 + w), 1));
-        v.dichteFeucht.push_back(dichte);
-        v.dichteTrocken.push_back(Gerundet(dichte / (1 + w), 3));
+        Verdichte(v, w, rho);
     }
 
     // The optimum is read off the curve the diagram draws through the points.
@@ -473,43 +579,52 @@ Proctorversuch Proctor(int nummer)
     return v;
 }
 
+// The reference Proctor test of the density, water content and binder protocols: the second
+// protocol of every project the builder makes.
+constexpr int kBezugsproctorNummer = 1;
+
+const Proctorversuch& Bezugsproctor()
+{
+    static const Proctorversuch proctor = Proctor(kBezugsproctorNummer);
+    return proctor;
+}
+
 void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBezugsboden(protokoll, nummer);
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     const Proctorversuch v = Proctor(nummer);
-    const std::vector<double> zylinder(v.w.size(), v.zylinder), hoehe(v.w.size(), 120.0),
+    const std::vector<double> zylinder(v.w.size(), kProctorZylinder), hoehe(v.w.size(), 120.0),
         volumen(v.w.size(), kProctorVolumen);
-    protokoll.SetzeSpeziellGruppe(4, Felder({Zahlen(v.tara, "%.1f"),
-                                             Zahlen(v.taraTrocken, "%.1f"),
-                                             Zahlen(v.taraFeucht, "%.1f"),
-                                             Zahlen(v.w, "%.3f"),
-                                             Zahlen(zylinder, "%.0f"),
-                                             Zahlen(hoehe, "%.1f"),
-                                             Zahlen(volumen, "%.1f"),
-                                             Zahlen(v.feuchtMitZylinder, "%.1f"),
-                                             Zahlen(v.trockenMitZylinder, "%.1f"),
-                                             Zahlen(v.dichteFeucht, "%.3f"),
-                                             Zahlen(v.dichteTrocken, "%.3f"),
+    protokoll.SetzeSpeziellGruppe(4, Felder({Zahlen(v.tara, 1),
+                                             Zahlen(v.taraTrocken, 1),
+                                             Zahlen(v.taraFeucht, 1),
+                                             Zahlen(v.w, 3),
+                                             Zahlen(zylinder, 0),
+                                             Zahlen(hoehe, 1),
+                                             Zahlen(volumen, 1),
+                                             Zahlen(v.feuchtMitZylinder, 1),
+                                             Zahlen(v.trockenMitZylinder, 1),
+                                             Zahlen(v.dichteFeucht, 3),
+                                             Zahlen(v.dichteTrocken, 3),
                                              "0.000",
                                              "",
                                              "",
-                                             Zahlen(v.w, "%.3f"),
-                                             Zahlen(v.dichteTrocken, "%.3f"),
+                                             Zahlen(v.w, 3),
+                                             Zahlen(v.dichteTrocken, 3),
                                              Text(kProctorKorndichte, 2),
                                              "",
                                              "",
-                                             Zahlen(v.wasserJeGrad, "%.3f"),
-                                             Zahlen(v.dichteJeGrad, "%.3f"),
-                                             Zahlen(v.poren, "%.3f"),
-                                             Zahlen(v.luftporen, "%.3f"),
+                                             Zahlen(v.wasserJeGrad, 3),
+                                             Zahlen(v.dichteJeGrad, 3),
+                                             Zahlen(v.poren, 3),
+                                             Zahlen(v.luftporen, 3),
                                              "",
                                              "",
                                              "Proctortopf 100 mm",
                                              "100",
                                              "120",
                                              Text(kProctorVolumen, 1),
-                                             Text(v.zylinder, 0),
+                                             Text(kProctorZylinder, 0),
                                              "300",
                                              "2500",
                                              "3",
@@ -530,10 +645,109 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
         dichteSaettigung.push_back(kProctorKorndichte / (1 + wi * kProctorKorndichte));
     }
     protokoll.SetzeSpeziellGruppe(
-        5, Felder({Striche(wMin, wMax, 0.02, "%.2f"),
-                   Striche(dichteMin - 0.03, v.dichte + 0.03, 0.05, "%.2f"), Zahlen(v.w, "%.3f"),
-                   Zahlen(v.dichteTrocken, "%.3f"), Text(v.wOpt, 3), Text(v.dichte, 3),
-                   Zahlen(wSaettigung, "%.3f"), Zahlen(dichteSaettigung, "%.3f")}));
+        5,
+        Felder({Striche(wMin, wMax, 0.02, 2), Striche(dichteMin - 0.03, v.dichte + 0.03, 0.05, 2),
+                Zahlen(v.w, 3), Zahlen(v.dichteTrocken, 3), Text(v.wOpt, 3), Text(v.dichte, 3),
+                Zahlen(wSaettigung, 3), Zahlen(dichteSaettigung, 3)}));
+}
+
+// ---- Water content and grain density -----------------------------------------------------------
+
+// Three partial samples of one place and depth, taken to average out the scatter of a single
+// dish; the protocol's one measurement stands at that place and carries the mean. The silty sand
+// comes to the dam on the dry side of its Proctor optimum.
+void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
+{
+    constexpr int kProben = 3;
+    const double wBoden = Bezugsproctor().wOpt - 0.025 + 0.02 * Streuwert(nummer, 0, 23);
+    const std::string stelle = protokoll.HoleFeld(1, 1) + "#CRLF#" + protokoll.HoleFeld(1, 3);
+    const std::string tiefe = Text(0.1 + 0.1 * std::floor(3 * Streuwert(nummer, 0, 24)), 1);
+    std::vector<std::string> probe, entnahme, tiefen, tara, feucht, trocken, wasser;
+    double summe = 0;
+    for (int s = 0; s < kProben; ++s) {
+        const double mt = Gerundet(38.0 + 12.0 * Streuwert(nummer, s, 21), 2);
+        const double md = Gerundet(180.0 + 120.0 * Streuwert(nummer, s, 22), 2);
+        const double mf = Gerundet(md * (1 + wBoden + 0.004 * (Streuwert(nummer, s, 25) - 0.5)), 2);
+        const double w = Gerundet((mf - md) / md, 3);
+        summe += w;
+        probe.push_back(StringFormat("Teilprobe %d", s + 1));
+        entnahme.push_back(stelle);
+        tiefen.push_back(tiefe);
+        tara.push_back(Text(mt, 2));
+        feucht.push_back(Text(mt + mf, 2));
+        trocken.push_back(Text(mt + md, 2));
+        wasser.push_back(Text(w, 3));
+    }
+    const std::string mittel = Text(summe / kProben, 3);
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Unterwerte(probe), Unterwerte(entnahme), Unterwerte(tiefen), Unterwerte(tara),
+                   Unterwerte(feucht), Unterwerte(trocken), "Probe", "Entnahmestelle", "Tiefe [m]",
+                   Unterwerte(wasser), mittel}));
+    SetzeEckdaten(protokoll, {{"Wassergehalt", mittel}});
+    if (messungen > 0)
+        protokoll.FuegeMessungHinzu(NeueMessung(protokoll, 0, Messdaten({{"WNAT", mittel}})));
+}
+
+// A pycnometer test of three partial samples of the clay, within 0.02 g/cm³ of each other.
+struct Korndichteversuch
+{
+    std::vector<std::string> kolben, m1, volumen, temperatur, dichteWasser, m2, m3, rohdichte;
+    double mittel = 0;
+};
+
+Korndichteversuch Korndichte(int nummer)
+{
+    constexpr int kTeilversuche = 3;
+    Korndichteversuch v;
+    const double korndichte = 2.66 + 0.04 * Streuwert(nummer, 0, 36);
+    double summe = 0;
+    for (int j = 0; j < kTeilversuche; ++j) {
+        const double masseKolben = Gerundet(92.0 + 8.0 * Streuwert(nummer, j, 31), 3);
+        const double v0 = Gerundet(249.9 + 0.4 * Streuwert(nummer, j, 32), 2);
+        const double t = Gerundet(19.5 + 1.5 * Streuwert(nummer, j, 33), 1);
+        // Density of water near 20 °C, enough for a sample.
+        const double rhoW = Gerundet(0.99820 - 0.00021 * (t - 20.0), 4);
+        const double probe = 48.0 + 8.0 * Streuwert(nummer, j, 34);
+        const double rho = korndichte + 0.02 * (Streuwert(nummer, j, 35) - 0.5);
+        const double mitProbe = Gerundet(masseKolben + probe, 3);
+        const double mitWasser = Gerundet(mitProbe + (v0 - probe / rho) * rhoW, 3);
+        // The sample's volume is the flask's less the water that fills the rest.
+        const double gemessen =
+            Gerundet((mitProbe - masseKolben) / (v0 - (mitWasser - mitProbe) / rhoW), 3);
+        summe += gemessen;
+        v.kolben.push_back(StringFormat("P%02d", 3 + j * 4));
+        v.m1.push_back(Text(masseKolben, 3));
+        v.volumen.push_back(Text(v0, 2));
+        v.temperatur.push_back(Text(t, 1));
+        v.dichteWasser.push_back(Text(rhoW, 4));
+        v.m2.push_back(Text(mitProbe, 3));
+        v.m3.push_back(Text(mitWasser, 3));
+        v.rohdichte.push_back(Text(gemessen, 3));
+    }
+    v.mittel = Gerundet(summe / kTeilversuche, 3);
+    return v;
+}
+
+// The grain density the laboratory measured of the clay, which its other tests use: the ninth
+// protocol of every project the builder makes.
+constexpr int kKorndichteNummer = 8;
+
+double GemesseneKorndichte()
+{
+    static const double mittel = Korndichte(kKorndichteNummer).mittel;
+    return mittel;
+}
+
+void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const Korndichteversuch v = Korndichte(nummer);
+    const std::string mittel = Text(v.mittel, 3);
+    protokoll.SetzeSpeziellGruppe(
+        4, Felder({Unterwerte(v.kolben), Unterwerte(v.m1), Unterwerte(v.volumen),
+                   Unterwerte(v.temperatur), Unterwerte(v.dichteWasser), Unterwerte(v.m2),
+                   Unterwerte(v.m3), Unterwerte(v.rohdichte), "", mittel}));
+    SetzeEckdaten(protokoll, {{"Rohdichte", mittel + " g/cm³"}});
 }
 
 // ---- Grain-size distribution: sieve analyses of the sample's soils and filter materials --------
@@ -580,14 +794,13 @@ struct Kornmaterial
     double verlust;  // g the residues fall short of the sample
     const char* arbeitsweise;
     const Sieblinienbereich* bereich; // none where no grading range applies
-    const char* schicht;              // where the sample comes from, for the header
-    const char* herkunft;
+    const Schicht* schicht;           // where the sample is taken
 };
 
 enum Kornprobe
 {
     kSandkies,     // sandy gravel 0/32 of the frost protection layer, today's sample
-    kFeinsand,     // fine sand of the cutting, the soil a drain's filters hold back
+    kAushubsand,   // silty sand of the cut, the soil a drain's filters hold back
     kFiltersand,   // the drain's first filter
     kFilterkies,   // its second filter around the pipe
     kSandkiesFein, // the finest and the coarsest sample of the frost protection layer
@@ -599,28 +812,27 @@ enum Kornprobe
 const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
 {
     static const std::array<Kornmaterial, kKornproben> materialien = {{
-        {{{0.063, 4.2}, {0.125, 7.9}, {0.25, 14.6}, {0.5, 23.8}, {1, 32.5}, {2, 41.0}, {4, 52.3},
-          {8, 65.8}, {16, 81.4}, {31.5, 96.2}, {63, 100.0}},
-         {{0.06, 4.1}, {0.03, 3.4}, {0.02, 3.0}, {0.01, 2.3}, {0.006, 1.8}, {0.002, 1.1}},
-         5124.6, 6.3, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032,
-         "Frostschutzschicht", "Kieswerk Auental"},
-        {{{0.063, 4.5}, {0.125, 21.8}, {0.25, 67.9}, {0.5, 93.2}, {1, 99.1}, {2, 100.0}},
-         {}, 612.4, 0.8, "Nasssiebung", nullptr, "Erdplanum", "Aushub km 1+200"},
+        {{{0.063, 3.8}, {0.125, 10.0}, {0.25, 16.5}, {0.5, 23.0}, {1, 30.5}, {2, 40.0}, {4, 52.0},
+          {8, 65.5}, {16, 81.0}, {31.5, 96.0}, {63, 100.0}},
+         {{0.06, 3.7}, {0.03, 3.1}, {0.02, 2.7}, {0.01, 2.1}, {0.006, 1.6}, {0.002, 1.0}},
+         5124.6, 6.3, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz},
+        {{{0.063, 11.5}, {0.125, 21.0}, {0.25, 39.0}, {0.5, 57.0}, {1, 69.0}, {2, 77.5}, {4, 84.0},
+          {8, 90.0}, {16, 94.5}, {31.5, 100.0}},
+         {{0.06, 11.2}, {0.03, 8.9}, {0.02, 7.6}, {0.01, 5.8}, {0.006, 4.6}, {0.002, 2.9}},
+         2612.4, 2.8, "Nasssiebung mit Sedimentation", nullptr, &kDamm},
         {{{0.063, 0.6}, {0.125, 1.4}, {0.25, 3.9}, {0.5, 14.2}, {1, 41.5}, {2, 74.8}, {4, 97.1},
           {8, 100.0}},
-         {}, 1528.7, 1.2, "Trockensiebung", nullptr, "Filterschicht", "Kieswerk Auental"},
+         {}, 1528.7, 1.2, "Trockensiebung", nullptr, &kFilter1},
         {{{0.063, 0.3}, {0.125, 0.4}, {0.25, 0.6}, {0.5, 0.9}, {1, 1.5}, {2, 4.6}, {4, 33.8},
           {8, 91.2}, {16, 100.0}},
-         {}, 2486.2, 1.9, "Trockensiebung", nullptr, "Filterschicht", "Kieswerk Auental"},
-        {{{0.063, 10.8}, {0.125, 16.4}, {0.25, 24.1}, {0.5, 33.6}, {1, 42.9}, {2, 51.8},
-          {4, 62.4}, {8, 74.7}, {16, 88.1}, {31.5, 97.9}, {63, 100.0}},
-         {{0.06, 10.6}, {0.03, 8.7}, {0.02, 7.5}, {0.01, 5.8}, {0.006, 4.6}, {0.002, 2.9}},
-         4871.3, 5.1, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032,
-         "Frostschutzschicht", "Kieswerk Auental"},
+         {}, 2486.2, 1.9, "Trockensiebung", nullptr, &kFilter2},
+        {{{0.063, 4.6}, {0.125, 7.5}, {0.25, 13.0}, {0.5, 22.5}, {1, 38.0}, {2, 57.0}, {4, 67.5},
+          {8, 77.0}, {16, 88.0}, {31.5, 97.5}, {63, 100.0}},
+         {{0.06, 4.5}, {0.03, 3.7}, {0.02, 3.2}, {0.01, 2.5}, {0.006, 2.0}, {0.002, 1.2}},
+         4871.3, 5.1, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz},
         {{{0.063, 2.1}, {0.125, 3.5}, {0.25, 6.2}, {0.5, 10.4}, {1, 15.8}, {2, 22.6}, {4, 33.1},
           {8, 49.4}, {16, 70.2}, {31.5, 92.3}, {63, 100.0}},
-         {}, 5386.9, 4.4, "Nasssiebung", &kFrostschutzschicht032,
-         "Frostschutzschicht", "Kieswerk Auental"},
+         {}, 5386.9, 4.4, "Nasssiebung", &kFrostschutzschicht032, &kFrostschutz},
     }};
     return materialien;
 }
@@ -845,6 +1057,8 @@ Grenzzeile GrenzenBei(const Sieblinienbereich* bereich, double weite, double dur
     return {};
 }
 
+// The header names the sample's place, and the group its analysis gives is that of the layer's
+// soil.
 void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen, const Kornmaterial& material)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
@@ -905,10 +1119,6 @@ void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen, const Kor
     // The sieve set; the lists show its largest sieve, the first that everything passes, as the
     // largest grain.
     protokoll.SetzeSpeziellGruppe(2, "@" + Unterwerte(tabelle.weite));
-    // The header names the sample's place and the group the analysis gives.
-    protokoll.SetzeFeld(1, 2, material.schicht);
-    protokoll.SetzeFeld(1, 4, std::ranges::find(kennwerte, 8u, &Kennwert::index)->wert);
-    protokoll.SetzeFeld(1, 5, material.herkunft);
     SetzeEckdaten(protokoll, KornEckdaten(kennwerte));
 
     // Chart: the class band, the sieve curve, the grading range as triangle marks above (upper
@@ -944,17 +1154,6 @@ Wasserprobe BildeWasserprobe(double tara, double trockenmasse, double w)
     return {t, feucht, trocken, Gerundet((feucht - trocken) / (trocken - t), 3)};
 }
 
-// The consistency after DIN 18122, named as the consistency bar names its bands.
-const char* Konsistenz(double ic)
-{
-    return ic > 1.25   ? "fest"
-           : ic > 1.0  ? "halbfest"
-           : ic > 0.75 ? "steif"
-           : ic > 0.5  ? "weich"
-           : ic > 0    ? "breiig"
-                       : "flüssig";
-}
-
 double MittlererWassergehalt(const std::vector<Wasserprobe>& proben)
 {
     double summe = 0;
@@ -974,6 +1173,10 @@ std::string Bodengruppe(double wl, double ip)
     const char* stufe = wl < 0.35 ? "L" : wl <= 0.50 ? "M" : "A";
     return (ueberALinie && ip >= 0.07 ? "T" : "U") + std::string(stufe);
 }
+
+// A medium-plastic clay (TM: wl 0.40 to 0.46 above the A-line) in the stiff state the headers
+// name.
+constexpr double kKonsistenz = 0.87;
 
 void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
 {
@@ -1009,7 +1212,16 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
     };
     const double wl = std::round(FliessW(25) * 1000) / 1000;
 
-    // Plastic limit: three rolling tests; natural water content: three samples.
+    // Oversize above 0.4 mm: a little gravelly sand that holds less water. The consistency is
+    // that of the fines, whose water content the oversize would understate.
+    const double md = Gerundet(450 + 50 * Streuwert(nummer, 0, 63), 1);
+    const double mUeber = Gerundet(md * (0.08 + 0.06 * Streuwert(nummer, 0, 64)), 1);
+    const double wUeber = 0.04;
+    const double ue = Gerundet(mUeber / md, 3);
+
+    // Plastic limit: three rolling tests; natural water content: three samples of the clay's
+    // stiff state, its fines near Ic 0.87.
+    const double wFeinZiel = wlSoll - kKonsistenz * (wlSoll - wpSoll);
     std::vector<Wasserprobe> ausroll, natuerlich;
     for (int i = 0; i < 3; ++i) {
         ausroll.push_back(BildeWasserprobe(14 + 3 * Streuwert(nummer, i, 57),
@@ -1017,23 +1229,14 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
                                            wpSoll + 0.006 * (Streuwert(nummer, i, 59) - 0.5)));
         natuerlich.push_back(BildeWasserprobe(
             38 + 6 * Streuwert(nummer, i, 60), 60 + 20 * Streuwert(nummer, i, 61),
-            wpSoll + 0.1 * (wlSoll - wpSoll) + 0.006 * (Streuwert(nummer, i, 62) - 0.5)));
+            wFeinZiel * (1 - ue) + ue * wUeber + 0.006 * (Streuwert(nummer, i, 62) - 0.5)));
     }
     const double wp = MittlererWassergehalt(ausroll);
     const double ip = Gerundet(wl - wp, 3);
     const double wnat = MittlererWassergehalt(natuerlich);
-
-    // Oversize above 0.4 mm: a little gravelly sand that holds less water. The consistency is
-    // that of the fines, whose water content the oversize would understate.
-    const double md = Gerundet(450 + 50 * Streuwert(nummer, 0, 63), 1);
-    const double mUeber = Gerundet(md * (0.08 + 0.06 * Streuwert(nummer, 0, 64)), 1);
-    const double wUeber = 0.04;
-    const double ue = Gerundet(mUeber / md, 3);
     const double wFein = Gerundet((wnat - ue * wUeber) / (1 - ue), 3);
     const double ic = Gerundet((wl - wFein) / ip, 2);
     const std::string gruppe = Bodengruppe(wl, ip);
-    SetzeBoden(protokoll, nummer, gruppe);
-    protokoll.SetzeFeld(1, 6, Konsistenz(ic));
     FuegeMessungenHinzu(protokoll, nummer, messungen);
 
     std::vector<std::string> tara(15), feucht(15), trocken(15), w(15), n7;
@@ -1084,65 +1287,69 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
     const auto [wMin, wMax] = std::minmax_element(wPunkte.begin(), wPunkte.end());
     protokoll.SetzeSpeziellGruppe(
         5,
-        Felder({"10@15@20@25@30@40@50", Striche(*wMin - 0.01, *wMax + 0.01, 0.02, "%.2f"),
-                Zahlen(n, "%.0f"), Zahlen(wPunkte, "%.3f"),
-                StringFormat("10@%.3f@50@%.3f", FliessW(10), FliessW(50)), StringFormat("%.3f", wl),
-                "", "0@10@20@30@40@50@60@70", StringFormat("%.3f", wp), StringFormat("%.3f", wl),
-                StringFormat("%.3f", ip), "",
+        Felder({"10@15@20@25@30@40@50", Striche(*wMin - 0.01, *wMax + 0.01, 0.02, 2), Zahlen(n, 0),
+                Zahlen(wPunkte, 3), StringFormat("10@%.3f@50@%.3f", FliessW(10), FliessW(50)),
+                StringFormat("%.3f", wl), "", "0@10@20@30@40@50@60@70", StringFormat("%.3f", wp),
+                StringFormat("%.3f", wl), StringFormat("%.3f", ip), "",
                 "2.00@1.75@1.50@1.25@1.00@0.75@0.50@0.25@0.00@-0.25@-0.50",
                 StringFormat("%.2f", ic), "", StringFormat("%.3f", wl), StringFormat("%.3f", ip)}));
 }
 
-// ---- Dynamic probing: heavy probe through fill, soft clay, sand and dense gravel -------------
+// ---- Dynamic probing: heavy probe from the excavation's base through clay, sand and gravel -----
 
-struct Schicht
+struct Sondierschicht
 {
     double bisTiefe; // m below the starting point
     double schlaegeMin, schlaegeSpanne;
     const char* bemerkung;
 };
 
-const Schicht kSondierSchichten[] = {
-    {0.8, 4, 4, "Auffüllung"},
-    {2.4, 1, 3, "Ton, weich"},
-    {5.0, 8, 7, "Sand, mitteldicht"},
-    {6.2, 18, 16, "Kies, dicht"},
+// The stiff clay of the base goes on for 1.4 m; the sand below carries the ground water.
+const Sondierschicht kSondierSchichten[] = {
+    {1.4, 3, 3, "Ton, steif"},
+    {3.9, 8, 7, "Sand, mitteldicht"},
+    {5.2, 18, 16, "Kies, dicht"},
 };
 
 void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     std::vector<std::string> schlaege, bemerkungen, tiefen{"0.0"};
+    const int werte = static_cast<int>(std::lround(std::rbegin(kSondierSchichten)->bisTiefe * 10));
     int schicht = -1;
-    for (int i = 0; i < 62; ++i) {
+    for (int i = 0; i < werte; ++i) {
         const double tiefe = (i + 1) / 10.0;
         const int neu = static_cast<int>(
             std::find_if(std::begin(kSondierSchichten), std::end(kSondierSchichten),
-                         [&](const Schicht& s) { return tiefe <= s.bisTiefe + 1e-9; }) -
+                         [&](const Sondierschicht& s) { return tiefe <= s.bisTiefe + 1e-9; }) -
             std::begin(kSondierSchichten));
-        const Schicht& s = kSondierSchichten[neu];
+        const Sondierschicht& s = kSondierSchichten[neu];
         const double n = s.schlaegeMin + s.schlaegeSpanne * Streuwert(nummer, i, 31);
-        schlaege.push_back(StringFormat("%.0f", n));
+        schlaege.push_back(Text(n, 0));
         // The remark stands on the first row of each layer.
         bemerkungen.push_back(neu != schicht ? s.bemerkung : "");
         schicht = neu;
-        tiefen.push_back(StringFormat("%.1f", tiefe));
+        tiefen.push_back(Text(tiefe, 1));
     }
     bemerkungen.back() = "Abbruch";
+    // The rods turned freely down to the last metre begun.
+    std::vector<std::string> drehbar((werte + 9) / 10, "ja");
+    drehbar.back() = "nein";
+    const Schicht& sohle = SchichtDes(protokoll);
     std::vector<std::string> felder{Unterwerte(schlaege),
                                     Unterwerte(bemerkungen),
-                                    "ja@ja@ja@ja@ja@ja@nein",
+                                    Unterwerte(drehbar),
                                     "DPH",
                                     "15",
                                     "43.7",
                                     "50",
                                     "167",
-                                    "Geländeoberkante, " + protokoll.HoleFeld(1, 3),
-                                    "112.45",
-                                    "2.40",
-                                    "0.80",
-                                    "0.30",
-                                    "1.20"};
+                                    sohle.name + (", " + protokoll.HoleFeld(1, 3)),
+                                    Text(Hoehe(sohle, Meter(protokoll.HoleFeld(1, 1))), 2),
+                                    "1.60",
+                                    "0.00",
+                                    "",
+                                    ""};
     felder.resize(36);
     felder.push_back("1"); // title after DIN EN ISO 22476-2
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
@@ -1150,21 +1357,10 @@ void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
         5, Felder({"0@5@10@15@20@25@30@35", Unterwerte(tiefen), Unterwerte(schlaege), ""}));
     SetzeEckdaten(protokoll, {{"Sondiergerät", felder[3]},
                               {"Sondiertiefe", tiefen.back() + " m"},
-                              {"Wasseranschnitt", felder[10] + " m"},
-                              {"Auffüllung", felder[11] + " m"}});
+                              {"Wasseranschnitt", felder[10] + " m"}});
 }
 
 // ---- Field density and nuclear gauge: up to five test points side by side -----------------------
-
-// The reference Proctor test of the density and binder protocols: the second protocol of every
-// project the builder makes.
-constexpr int kBezugsproctorNummer = 1;
-
-const Proctorversuch& Bezugsproctor()
-{
-    static const Proctorversuch proctor = Proctor(kBezugsproctorNummer);
-    return proctor;
-}
 
 // The reference Proctor test and the soil of a density protocol, as printed.
 struct Dichtebezug
@@ -1178,7 +1374,8 @@ struct Dichtebezug
     double sollProzent;
 };
 
-Dichtebezug BezugFuer(int nummer)
+// The required degree of compaction is the layer's.
+Dichtebezug BezugFuer(const Schicht& schicht)
 {
     const Proctorversuch& proctor = Bezugsproctor();
     return {proctor.dichte,
@@ -1187,7 +1384,7 @@ Dichtebezug BezugFuer(int nummer)
             2.68,
             0.012,
             Protokollverweis(kBezugsproctorNummer, "PV"),
-            nummer % 2 ? 100.0 : 98.0};
+            static_cast<double>(schicht.verdichtungSoll)};
 }
 
 // A test point as printed: water content, dry density and oversize fraction.
@@ -1210,13 +1407,16 @@ double WOptMitUeberkorn(const Dichtebezug& b, double ueberkorn)
     return Gerundet((1 - ueberkorn) * b.wOpt + ueberkorn * b.ueberkornWasser, 3);
 }
 
-// A test point near the optimum, compacted to 96 to 102 % of the reference density; every
-// second one holds some oversize grain.
-Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i)
+// A test point one to three points of water content on the dry side of the optimum, compacted to
+// between 0.8 % below and 3.7 % above the required degree, so that about one point in six falls
+// short; where oversize grain may be, every second point holds some of the few per cent above
+// 20 mm of the cut's sand.
+Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i, bool mitUeberkorn)
 {
-    const double ueberkorn = i % 2 ? Gerundet(0.04 + 0.08 * Streuwert(nummer, i, 52), 3) : 0.0;
-    const double w = WOptMitUeberkorn(b, ueberkorn) - 0.02 + 0.025 * Streuwert(nummer, i, 53);
-    const double grad = 0.96 + 0.06 * Streuwert(nummer, i, 54);
+    const double ueberkorn =
+        mitUeberkorn && i % 2 ? Gerundet(0.02 + 0.05 * Streuwert(nummer, i, 52), 3) : 0.0;
+    const double w = WOptMitUeberkorn(b, ueberkorn) - 0.03 + 0.02 * Streuwert(nummer, i, 53);
+    const double grad = b.sollProzent / 100 - 0.008 + 0.045 * Streuwert(nummer, i, 54);
     return {w, grad * ProctordichteMitUeberkorn(b, ueberkorn), ueberkorn};
 }
 
@@ -1249,46 +1449,62 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
         proctordichteStrich.push_back(bezugsdichte);
         wOptStrich.push_back(WOptMitUeberkorn(b, p.ueberkorn));
         grad.push_back(100 * p.trockendichte / bezugsdichte);
-        soll.push_back(StringFormat("%.0f", b.sollProzent));
+        soll.push_back(Text(b.sollProzent, 0));
     }
-    return {Zahlen(korndichte, "%.3f"),
-            Zahlen(poren, "%.3f"),
-            Zahlen(luftporen, "%.3f"),
-            Zahlen(wasserporen, "%.3f"),
-            Zahlen(porenzahl, "%.3f"),
-            Zahlen(saettigung, "%.2f"),
+    return {Zahlen(korndichte, 3),
+            Zahlen(poren, 3),
+            Zahlen(luftporen, 3),
+            Zahlen(wasserporen, 3),
+            Zahlen(porenzahl, 3),
+            Zahlen(saettigung, 2),
             "",
             Unterwerte(proctorNr),
-            Zahlen(proctordichte, "%.3f"),
-            Zahlen(wOpt, "%.3f"),
-            Zahlen(ueberkorn, "%.3f"),
-            Zahlen(wUeberkorn, "%.3f"),
-            Zahlen(dichteUeberkorn, "%.3f"),
-            Zahlen(proctordichteStrich, "%.3f"),
-            Zahlen(wOptStrich, "%.3f"),
-            Zahlen(grad, "%.1f"),
+            Zahlen(proctordichte, 3),
+            Zahlen(wOpt, 3),
+            Zahlen(ueberkorn, 3),
+            Zahlen(wUeberkorn, 3),
+            Zahlen(dichteUeberkorn, 3),
+            Zahlen(proctordichteStrich, 3),
+            Zahlen(wOptStrich, 3),
+            Zahlen(grad, 1),
             Unterwerte(soll)};
 }
 
-// Fields 0 to 2 of both pages from the test points' places: station and profile, layer and lift,
-// position.
-std::vector<std::string> Beschreibungsfelder(const std::vector<MESSUNG>& stellen, int nummer)
+// A test point's station and profile, as the pages with several points print them.
+std::string StationUndProfil(const std::string& station)
+{
+    return station + StringFormat("#CRLF#Profil %d", Profil(Meter(station)));
+}
+
+// A test point's layer and, below it, the lift of a fill, which the date tells, or the height of
+// a surface.
+std::string SchichtUndHoehe(const CProtokoll& protokoll, const MESSUNG& stelle)
+{
+    const Schicht& schicht = SchichtDes(protokoll);
+    return stelle.schicht +
+           (schicht.lagen ? StringFormat("#CRLF#%d. Lage", LageAm(protokoll.HolePruefdatumRoh()))
+                          : "#CRLF#" + HoeheText(Hoehe(schicht, Meter(stelle.station))));
+}
+
+// Fields 0 to 2 of both pages from the test points' places: station and profile, layer and lift
+// or height, position.
+std::vector<std::string> Beschreibungsfelder(const CProtokoll& protokoll,
+                                             const std::vector<MESSUNG>& stellen)
 {
     std::vector<std::string> station, schicht, lage;
-    for (size_t i = 0; i < stellen.size(); ++i) {
-        station.push_back(stellen[i].station + StringFormat("#CRLF#Profil %zu", 40 + 3 * i));
-        schicht.push_back(stellen[i].schicht +
-                          StringFormat("#CRLF#%zu. Lage", 1 + (nummer + i) % 4));
-        lage.push_back(stellen[i].lage);
+    for (const MESSUNG& stelle : stellen) {
+        station.push_back(StationUndProfil(stelle.station));
+        schicht.push_back(SchichtUndHoehe(protokoll, stelle));
+        lage.push_back(stelle.lage);
     }
     return {Unterwerte(station), Unterwerte(schicht), Unterwerte(lage)};
 }
 
-std::vector<MESSUNG> Pruefstellen(const CProtokoll& protokoll, int nummer, int punkte)
+std::vector<MESSUNG> Pruefstellen(const CProtokoll& protokoll, int punkte)
 {
     std::vector<MESSUNG> stellen;
     for (int i = 0; i < punkte; ++i)
-        stellen.push_back(NeueMessung(protokoll, nummer, i, ""));
+        stellen.push_back(NeueMessung(protokoll, i, ""));
     return stellen;
 }
 
@@ -1313,7 +1529,7 @@ void SetzeVerdichtungsEckdaten(CProtokoll& protokoll, const std::string& grade,
 // shows, read from the page's fields: water content in field 6 on both pages, the dry density
 // and the soil parameters of Kennwertfelder where the page has them. Further measurements have
 // no values.
-void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int nummer, int messungen,
+void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int messungen,
                                const std::vector<MESSUNG>& stellen,
                                const std::vector<std::string>& seite, size_t trockendichte,
                                size_t kennwerte)
@@ -1333,7 +1549,7 @@ void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int nummer, int messungen,
     SetzeVerdichtungsEckdaten(protokoll, seite[kennwerte + 15], seite[kennwerte + 16]);
     for (int i = 0; i < messungen; ++i) {
         if (i >= static_cast<int>(stellen.size())) {
-            protokoll.FuegeMessungHinzu(NeueMessung(protokoll, nummer, i, ""));
+            protokoll.FuegeMessungHinzu(NeueMessung(protokoll, i, ""));
             continue;
         }
         std::vector<std::pair<std::string, std::string>> werte;
@@ -1357,10 +1573,6 @@ Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
 {
     const double s = Streuwert(nummer, i, 57);
     switch (verfahren) {
-    case 3001: {
-        const double l = Gerundet(19.5 + 1.5 * s, 1), h = 12.0 + (i % 3) * 0.5;
-        return {Text(l, 1), "20.0", Text(h, 1), Gerundet(l * 20.0 * h, 1)};
-    }
     case 3002:
         return {"10.0", "12.0", "", Gerundet(std::numbers::pi / 4 * 10.0 * 10.0 * 12.0, 1)};
     case 3003: {
@@ -1379,19 +1591,20 @@ Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
     }
 }
 
-// Every field density protocol of a sample measures its volumes by one method, in turn.
+// The field density protocols measure their volumes by the methods that the silty sand allows, in
+// turn: no block cut from a loose soil, the cutting cylinder only where no coarse grain stands in
+// its way, the balloon and the replacement by sand anywhere.
 void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
 {
-    const int verfahren = 3001 + nummer % 4;
+    const int verfahren = 3002 + nummer % 4;
     // One test point per measurement, five at most.
     const int anzahl = std::clamp(messungen, 1, 5);
-    SetzeBezugsboden(protokoll, nummer);
-    const Dichtebezug bezug = BezugFuer(nummer);
+    const Dichtebezug bezug = BezugFuer(SchichtDes(protokoll));
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> tara, feucht, trocken, wasser, a, b, c, volumen, taraProbe,
         feuchtProbe, feuchtdichte, trockendichte;
     for (int i = 0; i < anzahl; ++i) {
-        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i, verfahren != 3002);
         const double mt = Gerundet(35.0 + 10.0 * Streuwert(nummer, i, 59), 2);
         const double md = Gerundet(160.0 + 80.0 * Streuwert(nummer, i, 60), 2);
         const double mf = Gerundet(md * (1 + ziel.w), 2);
@@ -1415,8 +1628,8 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
         feuchtdichte.push_back(Text(dichte, 3));
         trockendichte.push_back(Text(dichteTrocken, 3));
     }
-    const std::vector<MESSUNG> stellen = Pruefstellen(protokoll, nummer, anzahl);
-    std::vector<std::string> felder = Beschreibungsfelder(stellen, nummer);
+    const std::vector<MESSUNG> stellen = Pruefstellen(protokoll, anzahl);
+    std::vector<std::string> felder = Beschreibungsfelder(protokoll, stellen);
     for (const auto* werte : {&tara, &feucht, &trocken, &wasser, &a, &b, &c, &volumen, &taraProbe})
         felder.push_back(Unterwerte(*werte));
     felder.push_back(""); // 12
@@ -1431,7 +1644,7 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back("");
     felder.push_back(std::to_string(verfahren)); // 37
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, stellen, felder, 14, 17);
+    FuegeDichtemessungenHinzu(protokoll, messungen, stellen, felder, 14, 17);
 }
 
 // Three readings around a value, as a gauge shows them.
@@ -1459,13 +1672,12 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
     const int verfahren = nummer % 3;
     // One test point per measurement, five at most.
     const int anzahl = std::clamp(messungen, 1, 5);
-    SetzeBezugsboden(protokoll, nummer);
-    const Dichtebezug bezug = BezugFuer(nummer);
+    const Dichtebezug bezug = BezugFuer(SchichtDes(protokoll));
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> erste[3], zweite[3];
     std::vector<double> wasser, trocken, feucht;
     for (int i = 0; i < anzahl; ++i) {
-        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i, true);
         const std::vector<double> w = Ablesungen(ziel.w, 0.004, nummer, i, 62);
         const std::vector<double> rhoF =
             Ablesungen(ziel.trockendichte * (1 + ziel.w), 0.015, nummer, i, 63);
@@ -1488,14 +1700,14 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
         feucht.push_back(rf);
         punkte.push_back({wi, rd, ziel.ueberkorn});
     }
-    const std::vector<MESSUNG> stellen = Pruefstellen(protokoll, nummer, anzahl);
-    std::vector<std::string> felder = Beschreibungsfelder(stellen, nummer);
+    const std::vector<MESSUNG> stellen = Pruefstellen(protokoll, anzahl);
+    std::vector<std::string> felder = Beschreibungsfelder(protokoll, stellen);
     for (const auto& ablesung : erste)
         felder.push_back(Unterwerte(ablesung)); // 3 to 5
-    felder.push_back(Zahlen(wasser, "%.3f"));   // 6
+    felder.push_back(Zahlen(wasser, 3));        // 6
     for (const auto& ablesung : zweite)
         felder.push_back(Unterwerte(ablesung)); // 7 to 9
-    felder.push_back(Zahlen(trocken, "%.3f"));  // 10
+    felder.push_back(Zahlen(trocken, 3));       // 10
     felder.push_back("");
     felder.push_back("");
     for (const std::string& feld : Kennwertfelder(bezug, punkte))
@@ -1503,10 +1715,10 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back("");
     for (const char* geraet : {"Nr. 38714", "IS 4640-B", "Cs-137", "Am-241:Be"})
         felder.push_back(geraet);                // 31 to 34
-    felder.push_back(Zahlen(feucht, "%.3f"));    // 35
+    felder.push_back(Zahlen(feucht, 3));         // 35
     felder.push_back(std::to_string(verfahren)); // 36
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    FuegeDichtemessungenHinzu(protokoll, nummer, messungen, stellen, felder, 10, 13);
+    FuegeDichtemessungenHinzu(protokoll, messungen, stellen, felder, 10, 13);
 }
 
 // ---- Plate load tests: a static test on a 300 mm plate, dynamic tests of 10 and 15 kg -----------
@@ -1593,16 +1805,21 @@ std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
     return a;
 }
 
-Plattendruckversuch Plattendruck(int nummer)
+// A test on the layer's soil: Ev2 and Ev2/Ev1 within the layer's ranges, so that the subgrade
+// of the cut is in places too soft for Ev2 45 and the clay below the bridge everywhere. The first
+// loading stiffens under load; the second is nearly straight.
+Plattendruckversuch Plattendruck(int nummer, const Schicht& schicht)
 {
-    // A subgrade of mixed bearing capacity, some places too soft for Ev2 45. The first loading
-    // stiffens under load; the second is nearly straight and two to two and a half times as stiff.
-    const double ev1 = 12 + 24 * Streuwert(nummer, 0, 51);
-    const double ev2 = ev1 * (2.0 + 0.45 * Streuwert(nummer, 0, 52));
-    const double a2 = -2.0 - 2.0 * Streuwert(nummer, 0, 53);
+    const double ev2 =
+        schicht.ev2Von + (schicht.ev2Bis - schicht.ev2Von) * Streuwert(nummer, 0, 51);
+    const double ev1 =
+        ev2 / (schicht.verhaeltnisVon +
+               (schicht.verhaeltnisBis - schicht.verhaeltnisVon) * Streuwert(nummer, 0, 52));
+    // Curvatures in proportion to the settlement, so that soft and stiff layers bend alike.
+    const double a2 = -(0.1 + 0.1 * Streuwert(nummer, 0, 53)) * 1.5 * kPlattenradius / ev1;
     const double a1 = 1.5 * kPlattenradius / ev1 - a2 * kSpannungMax;
     const double a0 = 0.02 + 0.05 * Streuwert(nummer, 0, 54);
-    const double b2 = -0.6 * Streuwert(nummer, 0, 55);
+    const double b2 = -0.1 * Streuwert(nummer, 0, 55) * 1.5 * kPlattenradius / ev2;
     const double b1 = 1.5 * kPlattenradius / ev2 - b2 * kSpannungMax;
     const double sMax = a0 + a1 * kSpannungMax + a2 * kSpannungMax * kSpannungMax;
     const double rest = sMax - b1 * kSpannungMax - b2 * kSpannungMax * kSpannungMax;
@@ -1622,40 +1839,38 @@ Plattendruckversuch Plattendruck(int nummer)
     return v;
 }
 
-// The subgrade: its required Ev2 of 45 and Ev2/Ev1 of 2.5 are the ones the page prints.
-constexpr const char* kPlanum = "Erdplanum";
-
+// The page prints the layer's required Ev2 and Ev2/Ev1.
 void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
 {
-    protokoll.SetzeFeld(1, 2, kPlanum);
-    const Plattendruckversuch v = Plattendruck(nummer);
+    const Schicht& schicht = SchichtDes(protokoll);
+    const Plattendruckversuch v = Plattendruck(nummer, schicht);
     const auto Anzahl = [](const Laststufen& l) { return std::to_string(l.spannung.size()); };
     const std::vector<std::string> felder = {Anzahl(v.erst),
-                                             Zahlen(v.erst.spannung, "%.3f"),
-                                             Zahlen(v.erst.ablesung, "%.0f"),
-                                             Zahlen(v.erst.setzung, "%.0f"),
+                                             Zahlen(v.erst.spannung, 3),
+                                             Zahlen(v.erst.ablesung, 0),
+                                             Zahlen(v.erst.setzung, 0),
                                              Anzahl(v.ent),
-                                             Zahlen(v.ent.spannung, "%.3f"),
-                                             Zahlen(v.ent.ablesung, "%.0f"),
-                                             Zahlen(v.ent.setzung, "%.0f"),
+                                             Zahlen(v.ent.spannung, 3),
+                                             Zahlen(v.ent.ablesung, 0),
+                                             Zahlen(v.ent.setzung, 0),
                                              Anzahl(v.zweit),
-                                             Zahlen(v.zweit.spannung, "%.3f"),
-                                             Zahlen(v.zweit.ablesung, "%.0f"),
-                                             Zahlen(v.zweit.setzung, "%.0f"),
+                                             Zahlen(v.zweit.spannung, 3),
+                                             Zahlen(v.zweit.ablesung, 0),
+                                             Zahlen(v.zweit.setzung, 0),
                                              "",
                                              "",
-                                             StringFormat("%.4f", v.a[0]),
-                                             StringFormat("%.4f", v.a[1]),
-                                             StringFormat("%.4f", v.a[2]),
-                                             StringFormat("%.1f", v.ev1),
-                                             StringFormat("%.4f", v.b[0]),
-                                             StringFormat("%.4f", v.b[1]),
-                                             StringFormat("%.4f", v.b[2]),
-                                             StringFormat("%.1f", v.ev2),
-                                             StringFormat("%.2f", v.ev2 / v.ev1),
+                                             Text(v.a[0], 4),
+                                             Text(v.a[1], 4),
+                                             Text(v.a[2], 4),
+                                             Text(v.ev1, 1),
+                                             Text(v.b[0], 4),
+                                             Text(v.b[1], 4),
+                                             Text(v.b[2], 4),
+                                             Text(v.ev2, 1),
+                                             Text(v.ev2 / v.ev1, 2),
                                              "",
                                              "",
-                                             StringFormat("%.2f", kUebersetzung),
+                                             Text(kUebersetzung, 2),
                                              "300",
                                              "Sandbett",
                                              "Widerlager Lkw 26 t",
@@ -1664,15 +1879,15 @@ void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
                                              "Messuhr",
                                              "MU 2208",
                                              "",
-                                             "45",
-                                             "2.5"};
+                                             std::to_string(schicht.ev2Soll),
+                                             schicht.ev2ev1Soll};
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
     SetzeEckdaten(
         protokoll,
         {{"Ev1", felder[17] + " MN/m²"}, {"Ev2", felder[21] + " MN/m²"}, {"Ev2/Ev1", felder[22]}});
     // One test at one point: its measurement carries the results the page prints.
     if (messungen > 0)
-        protokoll.FuegeMessungHinzu(NeueMessung(protokoll, nummer, 0,
+        protokoll.FuegeMessungHinzu(NeueMessung(protokoll, 0,
                                                 Messdaten({{"EV1", felder[17]},
                                                            {"EV2", felder[21]},
                                                            {"EV2EV1", felder[22]},
@@ -1689,46 +1904,44 @@ void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
     zweitLast.insert(zweitLast.end(), v.zweit.spannung.begin(), v.zweit.spannung.end());
     zweitSetzung.insert(zweitSetzung.end(), v.zweit.setzung.begin(), v.zweit.setzung.end());
     protokoll.SetzeSpeziellGruppe(
-        5, Felder({"0@0,1@0,2@0,3@0,4@0,5", Striche(0, hoechste, 50, "%.0f"),
-                   Zahlen(v.erst.spannung, "%.3f"), Zahlen(v.erst.setzung, "%.0f"),
-                   Zahlen(entLast, "%.3f"), Zahlen(entSetzung, "%.0f"), Zahlen(zweitLast, "%.3f"),
-                   Zahlen(zweitSetzung, "%.0f")}));
+        5, Felder({"0@0,1@0,2@0,3@0,4@0,5", Striche(0, hoechste, hoechste > 1000 ? 100 : 50, 0),
+                   Zahlen(v.erst.spannung, 3), Zahlen(v.erst.setzung, 0), Zahlen(entLast, 3),
+                   Zahlen(entSetzung, 0), Zahlen(zweitLast, 3), Zahlen(zweitSetzung, 0)}));
 }
 
 // Dynamic plate load test: three drops after three preloading ones; the mean settlement gives
 // Evd = 1.5 · r · σ / s.
+// The 10 kg device measures Evd from 15 to 70 MN/m², the 15 kg device for the stiffer layers of
+// the superstructure half as much again.
 struct Fallgewicht
 {
     const char* geraet;
     const char* gewicht; // kg
     const char* hoehe;   // cm
     double spannung;     // MN/m² under the plate at the peak force
-    double evdSoll;
+    const char* aufnehmer;
+    const char* evdMin; // measuring range, MN/m²
+    const char* evdMax;
 };
 
-const Fallgewicht kFallgewicht10{"LFG 10", "10", "72", 0.1, 40};
-const Fallgewicht kFallgewicht15{"LFG 15", "15", "75", 0.15, 50};
-
-// Decimal comma, as the sibling program prints heights.
-std::string Hoehe(double meter)
-{
-    const int zentimeter = static_cast<int>(std::lround(meter * 100));
-    return StringFormat("%d,%02d m NN", zentimeter / 100, zentimeter % 100);
-}
+const Fallgewicht kFallgewicht10{"LFG 10", "10", "72", 0.1, "4711-3", "15", "70"};
+const Fallgewicht kFallgewicht15{"LFG 15", "15", "75", 0.15, "5120-1", "22,5", "105"};
 
 // The page has room for ten test points; further measurements have no values.
 constexpr int kDynPlattenpunkte = 10;
 
+// Each point on the layer, at its height, against the layer's required Evd.
 void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fallgewicht& art)
 {
+    const Schicht& schicht = SchichtDes(protokoll);
     std::array<std::vector<std::string>, 21> felder;
     for (int i = 0; i < messungen; ++i) {
         if (i >= kDynPlattenpunkte) {
-            protokoll.FuegeMessungHinzu(NeueMessung(protokoll, nummer, i, ""));
+            protokoll.FuegeMessungHinzu(NeueMessung(protokoll, i, ""));
             continue;
         }
-        // Most points pass; about one in seven falls short of the required modulus.
-        const double ziel = art.evdSoll * (0.9 + 0.7 * Streuwert(nummer, i, 61));
+        // Most points pass; about one in six falls short of the required modulus.
+        const double ziel = schicht.evdSoll * (0.95 + 0.3 * Streuwert(nummer, i, 61));
         const double mittel = 1.5 * kPlattenradius * art.spannung / ziel;
         double summe = 0;
         for (size_t s = 0; s < 3; ++s) {
@@ -1737,28 +1950,27 @@ void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fal
                            1000) /
                 1000;
             summe += setzung;
-            felder[3 + s].push_back(StringFormat("%.3f", setzung));
+            felder[3 + s].push_back(Text(setzung, 3));
         }
         const double mittelGemessen = std::round(summe / 3 * 1000) / 1000;
         const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
-        felder[7].push_back(StringFormat("%.1f", evd));
-        felder[8].push_back(StringFormat("%.0f", art.evdSoll));
-        const MESSUNG messung =
-            NeueMessung(protokoll, nummer, i,
-                        Messdaten({{"EVD", felder[7].back()}, {"EVD_SOLL", felder[8].back()}}));
-        felder[0].push_back(messung.station + StringFormat("#CRLF#Profil %d", 12 + 2 * i));
-        felder[1].push_back(messung.schicht + "#CRLF#" +
-                            Hoehe(112.4 + 0.35 * Streuwert(nummer, i, 66)));
+        felder[7].push_back(Text(evd, 1));
+        felder[8].push_back(std::to_string(schicht.evdSoll));
+        const MESSUNG messung = NeueMessung(
+            protokoll, i, Messdaten({{"EVD", felder[7].back()}, {"EVD_SOLL", felder[8].back()}}));
+        felder[0].push_back(StationUndProfil(messung.station));
+        felder[1].push_back(SchichtUndHoehe(protokoll, messung));
         felder[2].push_back(messung.lage);
-        felder[6].push_back(StringFormat("%.3f", mittelGemessen));
-        felder[20].push_back(StringFormat("%.1f", 1.8 + 1.6 * Streuwert(nummer, i, 67)));
+        felder[6].push_back(Text(mittelGemessen, 3));
+        felder[20].push_back(Text(1.8 + 1.6 * Streuwert(nummer, i, 67), 1));
         protokoll.FuegeMessungHinzu(messung);
     }
     std::vector<std::string> gruppe;
     for (const std::vector<std::string>& feld : felder)
         gruppe.push_back(Unterwerte(feld));
-    const std::string geraet[] = {art.geraet, art.gewicht, art.hoehe, "300",     "4711-3", "15",
-                                  "70",       "0,2-2,0",   "Sand",    "geeicht", "01/2026"};
+    const std::string geraet[] = {art.geraet,    art.gewicht, art.hoehe,  "300",
+                                  art.aufnehmer, art.evdMin,  art.evdMax, "0,2-2,0",
+                                  "Sand",        "geeicht",   "01/2026"};
     std::copy(std::begin(geraet), std::end(geraet), gruppe.begin() + 9);
     protokoll.SetzeSpeziellGruppe(4, Felder(gruppe));
     if (felder[7].empty())
@@ -1784,17 +1996,19 @@ void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
 
 // ---- Binder amount and soil-replacement thickness: recommendations from earlier tests --------
 
+// The binder shares of the recommendation and of the raised line beside it, % of the dry density.
+constexpr double kBindemittelanteil = 3.0, kBindemittelErhoeht = 4.0;
+
 // The reference Proctor test's silty sand, drier than its optimum, improved with a mixed binder;
 // the chart lines give the binder per square metre at 100 cm for the recommended and for a raised
-// share.
+// share, which the remark line names.
 void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBezugsboden(protokoll, nummer);
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     const Proctorversuch& proctor = Bezugsproctor();
     const double wNat = Gerundet(proctor.wOpt - 0.02 - 0.01 * Streuwert(nummer, 0, 82), 3);
-    constexpr double kAnteil = 3.0, kErhoeht = 4.0; // % of the dry density
-    const double kgJeM3 = Gerundet(proctor.dichte * 1000 * kAnteil / 100, 0);
+    const double kgJeM3 = Gerundet(proctor.dichte * 1000 * kBindemittelanteil / 100, 0);
+    const double kgErhoeht = Gerundet(proctor.dichte * 1000 * kBindemittelErhoeht / 100, 0);
     const double wasser = Gerundet((proctor.wOpt - wNat) * proctor.dichte * 1000, 0);
     const std::vector<std::string> seite = {Protokollverweis(kBezugsproctorNummer, "PV"),
                                             Text(proctor.dichte, 3),
@@ -1803,7 +2017,7 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
                                             Text(wNat, 3),
                                             "12",
                                             "Mischbinder 70/30",
-                                            Text(kAnteil, 1),
+                                            Text(kBindemittelanteil, 1),
                                             Text(kgJeM3, 0),
                                             Text(wasser, 0)};
     protokoll.SetzeSpeziellGruppe(4, Felder(seite));
@@ -1811,59 +2025,31 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
     // water content, then binder, additions and water.
     protokoll.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[1], seite[4], "",
                                              seite[6], seite[7], seite[8], seite[9]}));
-    protokoll.SetzeSpeziellGruppe(
-        5, Felder({"", "", Text(kgJeM3, 1), Text(proctor.dichte * 1000 * kErhoeht / 100, 1)}));
+    protokoll.SetzeSpeziellGruppe(5, Felder({"", "", Text(kgJeM3, 1), Text(kgErhoeht, 1)}));
+    protokoll.SetzeFeld(2, 1,
+                        "Diagramm: durchgezogen " + Komma(kBindemittelanteil, 1) + " % (" +
+                            Text(kgJeM3, 0) + " kg/m³), gestrichelt " +
+                            Komma(kBindemittelErhoeht, 1) + " % (" + Text(kgErhoeht, 0) +
+                            " kg/m³)");
     SetzeEckdaten(protokoll, {{"Bindemittel", seite[6]},
                               {"Bindemittelzugabe", seite[7] + " %"},
                               {"Bindemittelzugabe", seite[8] + " Kg/m³"},
                               {"Wasserzugabe", seite[9] + " L/m³"}});
 }
 
-// The thickness of a replacement layer on the subgrade of the nearest earlier static plate load
-// test, five protocols before it as both project builders place the test types. The required
-// Ev2 is the first of the diagram's curves well above the subgrade's; the results are those of
-// the thickness curves for it and a planned layer of 40 cm.
+// The thickness of a replacement layer: its plate load test is known once the project is built.
 void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
 {
-    const int quelle = nummer - 5;
-    protokoll.SetzeFeld(1, 1, Kopfstation(quelle));
-    protokoll.SetzeFeld(1, 2, "Bodenaustausch");
-    protokoll.SetzeFeld(1, 3, Kopflage(quelle));
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    const Plattendruckversuch platte = Plattendruck(quelle);
-    // The highest curve where none lies far enough above.
-    const double sollwerte[] = {45, 60, 80, 100, 120, 150};
-    const double soll = *std::find_if(std::begin(sollwerte), std::end(sollwerte) - 1,
-                                      [&](double e) { return e >= platte.ev2 + 25; });
-    constexpr double kGeplant = 40;
-    int noetig = 0;
-    BerechneEinbaustaerke(soll, platte.ev2, noetig);
-    const std::vector<std::string> seite = {Protokollverweis(quelle, "LP"),
-                                            Text(platte.ev1, 1),
-                                            Text(platte.ev2, 1),
-                                            Text(soll, 0),
-                                            Text(kGeplant, 0),
-                                            Text(platte.ev2 / platte.ev1, 2),
-                                            std::to_string(noetig),
-                                            std::to_string(SucheEv2Soll(platte.ev2, kGeplant)),
-                                            std::to_string(SucheEv2Unterlage(soll, kGeplant))};
-    protokoll.SetzeSpeziellGruppe(4, Felder(seite));
-    // The plate load test, its Ev2 and the required Ev2, as the lists read them.
-    protokoll.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[3]}));
-    protokoll.SetzeSpeziellGruppe(5, Felder({"", "", seite[2], seite[4]}));
-    SetzeEckdaten(protokoll, {{"Einbaustärke notwendig", seite[6] + " cm"},
-                              {"Ev2 zu erwarten", seite[7] + " MN/m²"},
-                              {"Ev2 der Unterlage notwendig", seite[8] + " MN/m²"}});
 }
 
-// ---- Loss on ignition: three crucibles of an organic silt -------------------------------------
+// ---- Loss on ignition: three crucibles of the clay, of little organic matter -------------------
 
 void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBoden(protokoll, nummer, "OU");
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr int kTiegel = 3;
-    const double anteil = 0.04 + 0.03 * Streuwert(nummer, 0, 70);
+    const double anteil = 0.025 + 0.02 * Streuwert(nummer, 0, 70);
     std::vector<std::string> tiegel, m1, m2, m3, m4, vgl;
     double summe = 0;
     for (int j = 0; j < kTiegel; ++j) {
@@ -1893,7 +2079,6 @@ void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
 
 void FuelleKalkgehalt(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBoden(protokoll, nummer, "TM");
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr int kProben = 3;
     // Mass of calcium carbonate per cm³ of carbon dioxide at normal conditions.
@@ -1932,7 +2117,7 @@ void FuelleKalkgehalt(CProtokoll& protokoll, int nummer, int messungen)
     SetzeEckdaten(protokoll, {{"Kalkgehalt", zeilen[12].front() + " %"}});
 }
 
-// ---- Sedimentation: hydrometer analysis of a sandy silt over one day ---------------------------
+// ---- Sedimentation: hydrometer analysis of the clay over one day -------------------------------
 
 // Dynamic viscosity of water in Pa·s at a temperature in °C (Poiseuille).
 double Zaehigkeit(double temperatur)
@@ -1943,15 +2128,19 @@ double Zaehigkeit(double temperatur)
 // The hydrometer's scale reads R from 0 at its top to 35 at its foot.
 constexpr double kSkalaEnde = 35.0;
 
+// The fraction below 0.125 mm of the clay with the grain density the laboratory measured: about a
+// quarter of the whole sample is clay. The share of the whole sample that passed into the
+// cylinder, from its sieving, turns a into atot; the remark line names it.
 void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
 {
-    SetzeBoden(protokoll, nummer, "UL");
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr double kAz = 31.17, kVA = 67.0, kCm = 0.5, kH = 14.2, kSkala = 10.5, kH0 = 2.1;
-    const double rhoS = Gerundet(2.64 + 0.04 * Streuwert(nummer, 0, 81), 3);
+    const double rhoS = GemesseneKorndichte();
     const double md = Gerundet(45.0 + 10.0 * Streuwert(nummer, 0, 82), 2);
-    // The share of the whole sample that passed into the cylinder, from its sieving.
-    const double feinanteil = 0.55 + 0.2 * Streuwert(nummer, 0, 83);
+    const double feinanteil = Gerundet(0.78 + 0.04 * Streuwert(nummer, 0, 83), 3);
+    protokoll.SetzeFeld(2, 1,
+                        "atot = a · " + Komma(feinanteil, 3) + " (Anteil < 0,125 mm an der " +
+                            "Gesamtprobe " + Komma(100 * feinanteil, 1) + " %)");
     std::vector<std::string> felder{
         Unterwerte({"H-17", Text(kAz, 2), Text(kVA, 1), Text(kCm, 1), Text(kH, 1), Text(kSkala, 1),
                     Text(kH0, 1), Text(rhoS, 3), Text(md, 2)})};
@@ -1963,7 +2152,7 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
         const double tMinuten = i == 0 ? 0.5 : 60.0 * stunden + minuten;
         // Suspension density falls with the log of time as the coarser grains settle.
         const double rStrich = Gerundet(
-            30.0 - 4.2 * std::log10(tMinuten / 0.5) + 0.3 * (Streuwert(nummer, i, 84) - 0.5), 1);
+            30.0 - 6.0 * std::log10(tMinuten / 0.5) + 0.3 * (Streuwert(nummer, i, 84) - 0.5), 1);
         const double r = rStrich + kCm;
         const double t = Gerundet(20.0 + 1.5 * Streuwert(nummer, i, 85), 1);
         const double ct = Gerundet(0.2 * (t - 20.0), 2);
@@ -1985,6 +2174,63 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
                   {{"kleinste Korngröße", kleinste + " mm"}, {"Masseanteil atot", anteil + " %"}});
 }
 
+// ---- Permeability: falling head in a triaxial cell, eight readings -----------------------------
+
+// An undisturbed sample of the clay with the grain density the laboratory measured, not quite
+// saturated when built in and nearly so after the test. Each reading gives k at the test's
+// temperature from the fall of the standpipe, k = a l / (A t) ln(h1 / h2), brought to 10 °C by
+// the water's viscosity; the result is the mean of the printed values.
+void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuegeMessungenHinzu(protokoll, nummer, messungen);
+    const double kKorndichte = GemesseneKorndichte();
+    constexpr double kRohr = 0.785, kLaenge = 12.00, kFlaeche = 78.54; // cm², cm, cm²
+    constexpr int kMinuten = 30;
+    const double trockendichte = 1.68 + 0.06 * Streuwert(nummer, 0, 94);
+    const double wSattZiel = (1 - trockendichte / kKorndichte) / trockendichte;
+    const double wVorher = Gerundet(wSattZiel * (0.82 + 0.08 * Streuwert(nummer, 0, 95)), 3);
+    const double dichte = Gerundet(trockendichte * (1 + wVorher), 3);
+    const double trocken = dichte / (1 + wVorher);
+    const double wSatt = (1 - trocken / kKorndichte) / trocken;
+    std::vector<std::string> felder = {
+        "ungestört (Stechzylinder)",
+        "Triaxialzelle",
+        "von unten nach oben",
+        Text(kKorndichte, 3),
+        Text(dichte, 3),
+        Text(1 - trocken / kKorndichte, 3),
+        Text(wVorher, 3),
+        Text(wSatt * (0.97 + 0.02 * Streuwert(nummer, 0, 96)), 3),
+        "300 kPa",
+        "300 kPa",
+        Unterwerte({"Standrohr 10 mm", Text(kRohr, 3), Text(kLaenge, 2), Text(kFlaeche, 2)})};
+    const double k10 = (2.0 + 3.0 * Streuwert(nummer, 0, 91)) * 1e-8;
+    std::vector<std::string> nr, kWerte;
+    double summe = 0;
+    for (int i = 0; i < 8; ++i) {
+        const double t = Gerundet(18.5 + 1.5 * Streuwert(nummer, i, 92), 1);
+        const double faktor = Gerundet(Zaehigkeit(t) / Zaehigkeit(10), 3);
+        const double kZiel = k10 * (1 + 0.15 * (Streuwert(nummer, i, 93) - 0.5));
+        const double h1 = Gerundet(1.20 - 0.05 * i, 3);
+        const double faktorFall = kRohr * kLaenge / (kFlaeche * kMinuten * 60);
+        const double h2 = Gerundet(h1 * std::exp(-kZiel / faktor * 100 / faktorFall), 3);
+        // m/s from cm/s
+        const std::string k = StringFormat("%.2E", faktor * faktorFall * std::log(h1 / h2) / 100);
+        summe += StringZuDoubleC(k.c_str());
+        felder.push_back(Unterwerte({std::to_string(kMinuten), "0", Text(h1, 3), Text(h2, 3),
+                                     Text(t, 1), Text(faktor, 3), k}));
+        nr.push_back(StringFormat("%d", i + 1));
+        kWerte.push_back(k);
+    }
+    felder.resize(27);
+    const std::string mittel = StringFormat("%.2E", summe / 8);
+    felder.push_back(mittel);
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    protokoll.SetzeSpeziellGruppe(5, Felder({"0@1@2@3@4@5@6@7@8@9", "1E-9@1E-8@1E-7@1E-6",
+                                             Unterwerte(nr), Unterwerte(kWerte), "0"}));
+    SetzeEckdaten(protokoll, {{"Durchlässigkeitsbeiwert k10", mittel + " m/s"}});
+}
+
 // ---- Sheets that draw on other protocols: comparisons and the filter rule ---------------------
 
 // A protocol of the project as another one cites it, with the prefix, and as its report and the
@@ -1994,16 +2240,11 @@ std::string Protokollverweis(const CProtokoll& protokoll)
     return std::string(kNummernPraefix) + "-" + protokoll.HoleProtokollnummer();
 }
 
-std::string Folgetag(const std::string& jjjjmmtt)
+// The working day after a date.
+std::string NaechsterArbeitstag(const std::string& jjjjmmtt)
 {
-    using namespace std::chrono;
-    const year_month_day tag{year{std::atoi(jjjjmmtt.substr(0, 4).c_str())},
-                             month{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(4, 2).c_str()))},
-                             day{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(6, 2).c_str()))}};
-    const year_month_day folgetag{sys_days{tag} + days{1}};
-    return StringFormat("%04d%02u%02u", static_cast<int>(folgetag.year()),
-                        static_cast<unsigned>(folgetag.month()),
-                        static_cast<unsigned>(folgetag.day()));
+    const auto tag = std::ranges::upper_bound(Arbeitstage(), jjjjmmtt);
+    return tag == Arbeitstage().end() ? Arbeitstage().back() : *tag;
 }
 
 // A sheet is made once the tests it draws on are done: it is dated after the latest of them.
@@ -2013,7 +2254,7 @@ void DatiereNach(CProtokoll& blatt, const std::vector<const CProtokoll*>& quelle
     for (const CProtokoll* quelle : quellen)
         spaetestes = std::max(spaetestes, quelle->HolePruefdatumRoh());
     if (!spaetestes.empty() && blatt.HolePruefdatumRoh() <= spaetestes)
-        blatt.SetzeFeld(1, 9, Folgetag(spaetestes));
+        blatt.SetzeFeld(1, 9, NaechsterArbeitstag(spaetestes));
 }
 
 // Of area, station, layer, position, soil type, origin and state the sheet's header keeps what the
@@ -2055,7 +2296,7 @@ std::string GemeinsameStriche(const std::vector<const CProtokoll*>& proctors, in
     std::vector<double> werte{von};
     for (int k = 1; schritt > 0 && k <= std::lround((bis - von) / schritt); ++k)
         werte.push_back(von + k * schritt);
-    return Zahlen(werte, "%.2f");
+    return Zahlen(werte, 2);
 }
 
 // The chart data of a compared Proctor test: its points and curves as its own report draws them,
@@ -2110,6 +2351,23 @@ std::string Kommentar(const CProtokoll& quelle)
     return "Grenzwerte eingehalten";
 }
 
+// The measurements of a sheet move to the place its header names once it takes the header of the
+// protocols it describes.
+void VerlegeMessungen(CProtokoll& blatt)
+{
+    CProtokoll neu;
+    neu.Initialisiere(blatt.GetID(), blatt.GetTitelID(), blatt.GetPruefartID());
+    neu.SetzePruefunterartKuerzel(blatt.GetPruefunterartKuerzel());
+    neu.SetzeDatentexte(blatt.GetDatenAllgemein(), blatt.GetDatenSpeziell());
+    SetzeUnterart(neu, blatt.GetPruefartVER());
+    for (int i = 0; i < blatt.GetAnzahlMessungen(); ++i) {
+        MESSUNG messung;
+        blatt.GetMessung(i, messung);
+        neu.FuegeMessungHinzu(NeueMessung(neu, i, messung.daten));
+    }
+    blatt = neu;
+}
+
 // A comparison sheet of up to six tests of the project: colours, legend texts and the curves'
 // chart data (stored with "#" for "|"), each the compared test's own.
 void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
@@ -2134,6 +2392,7 @@ void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& que
     blatt.SetzeSpeziellGruppe(6, Felder(kurven));
     DatiereNach(blatt, quellen);
     UebernimmKopf(blatt, quellen);
+    VerlegeMessungen(blatt);
 }
 
 // Its tests are not known when the sheet is made; the project builder hands them over.
@@ -2142,7 +2401,7 @@ void FuelleGrafikmisch(CProtokoll& protokoll, int nummer, int messungen)
     FuegeMessungenHinzu(protokoll, nummer, messungen);
 }
 
-// ---- Filter rule after Terzaghi: a fine sand behind a filter sand and a filter gravel ---------
+// ---- Filter rule after Terzaghi: the silty sand behind a filter sand and a filter gravel -------
 
 // The printed sieve table of a grain-size protocol: sizes and passing sums of the sieve rows.
 struct Siebspalten
@@ -2221,6 +2480,7 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
     DatiereNach(blatt, {materialien.begin(), materialien.end()});
     // The header describes the soil the filters protect.
     UebernimmKopf(blatt, {materialien[0]});
+    VerlegeMessungen(blatt);
 }
 
 // Its materials are not known when the sheet is made; the project builder hands them over.
@@ -2229,61 +2489,179 @@ void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
     FuegeMessungenHinzu(protokoll, nummer, messungen);
 }
 
-// ---- Permeability: falling head in a triaxial cell, eight readings -----------------------------
+// ---- Soil-replacement thickness: a recommendation from a static plate load test --------------
 
-// A silt sample, not quite saturated when built in and nearly so after the test. Each reading
-// gives k at the test's temperature from the fall of the standpipe, k = a l / (A t) ln(h1 / h2),
-// brought to 10 °C by the water's viscosity; the result is the mean of the printed values.
-void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
+// The thickness of the soil replacement on the subgrade of a static plate load test, from the
+// values its page prints, for the replacement's required Ev2 and its planned thickness. The
+// header names the test's area, station and position and the replacement's layer and soil.
+void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
 {
-    SetzeBoden(protokoll, nummer, "UL");
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
-    constexpr double kKorndichte = 2.65;
-    constexpr double kRohr = 0.785, kLaenge = 12.00, kFlaeche = 78.54; // cm², cm, cm²
-    constexpr int kMinuten = 30;
-    const double trockendichte = 1.68 + 0.06 * Streuwert(nummer, 0, 94);
-    const double wSattZiel = (1 - trockendichte / kKorndichte) / trockendichte;
-    const double wVorher = Gerundet(wSattZiel * (0.82 + 0.08 * Streuwert(nummer, 0, 95)), 3);
-    const double dichte = Gerundet(trockendichte * (1 + wVorher), 3);
-    const double trocken = dichte / (1 + wVorher);
-    const double wSatt = (1 - trocken / kKorndichte) / trocken;
-    std::vector<std::string> felder = {
-        "ungestört (Stechzylinder)",
-        "Triaxialzelle",
-        "von unten nach oben",
-        Text(kKorndichte, 3),
-        Text(dichte, 3),
-        Text(1 - trocken / kKorndichte, 3),
-        Text(wVorher, 3),
-        Text(wSatt * (0.97 + 0.02 * Streuwert(nummer, 0, 96)), 3),
-        "300 kPa",
-        "300 kPa",
-        Unterwerte({"Standrohr 10 mm", Text(kRohr, 3), Text(kLaenge, 2), Text(kFlaeche, 2)})};
-    const double k10 = (2.0 + 3.0 * Streuwert(nummer, 0, 91)) * 1e-8;
-    std::vector<std::string> nr, kWerte;
-    double summe = 0;
-    for (int i = 0; i < 8; ++i) {
-        const double t = Gerundet(18.5 + 1.5 * Streuwert(nummer, i, 92), 1);
-        const double faktor = Gerundet(Zaehigkeit(t) / Zaehigkeit(10), 3);
-        const double kZiel = k10 * (1 + 0.15 * (Streuwert(nummer, i, 93) - 0.5));
-        const double h1 = Gerundet(1.20 - 0.05 * i, 3);
-        const double faktorFall = kRohr * kLaenge / (kFlaeche * kMinuten * 60);
-        const double h2 = Gerundet(h1 * std::exp(-kZiel / faktor * 100 / faktorFall), 3);
-        // m/s from cm/s
-        const std::string k = StringFormat("%.2E", faktor * faktorFall * std::log(h1 / h2) / 100);
-        summe += StringZuDoubleC(k.c_str());
-        felder.push_back(Unterwerte({std::to_string(kMinuten), "0", Text(h1, 3), Text(h2, 3),
-                                     Text(t, 1), Text(faktor, 3), k}));
-        nr.push_back(StringFormat("%d", i + 1));
-        kWerte.push_back(k);
-    }
-    felder.resize(27);
-    const std::string mittel = StringFormat("%.2E", summe / 8);
-    felder.push_back(mittel);
-    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    protokoll.SetzeSpeziellGruppe(5, Felder({"0@1@2@3@4@5@6@7@8@9", "1E-9@1E-8@1E-7@1E-6",
-                                             Unterwerte(nr), Unterwerte(kWerte), "0"}));
-    SetzeEckdaten(protokoll, {{"Durchlässigkeitsbeiwert k10", mittel + " m/s"}});
+    for (int feld : {0, 1, 3})
+        blatt.SetzeFeld(1, feld, platte.HoleFeld(1, feld));
+    blatt.SetzeFeld(1, 2, kBodenaustausch.name);
+    SetzeBoden(blatt, *kBodenaustausch.boden);
+    const std::string ev1 = platte.HoleFeldSpeziell(4, 17), ev2 = platte.HoleFeldSpeziell(4, 21);
+    const double unterlage = StringZuDouble(ev2), soll = kBodenaustausch.ev2Soll;
+    const double geplant = 100 * kAustauschdicke;
+    int noetig = 0;
+    BerechneEinbaustaerke(soll, unterlage, noetig);
+    const std::vector<std::string> seite = {Protokollverweis(platte),
+                                            ev1,
+                                            ev2,
+                                            Text(soll, 0),
+                                            Text(geplant, 0),
+                                            platte.HoleFeldSpeziell(4, 22),
+                                            std::to_string(noetig),
+                                            std::to_string(SucheEv2Soll(unterlage, geplant)),
+                                            std::to_string(SucheEv2Unterlage(soll, geplant))};
+    blatt.SetzeSpeziellGruppe(4, Felder(seite));
+    // The plate load test, its Ev2 and the required Ev2, as the lists read them.
+    blatt.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[3]}));
+    blatt.SetzeSpeziellGruppe(5, Felder({"", "", seite[2], seite[4]}));
+    SetzeEckdaten(blatt, {{"Einbaustärke notwendig", seite[6] + " cm"},
+                          {"Ev2 zu erwarten", seite[7] + " MN/m²"},
+                          {"Ev2 der Unterlage notwendig", seite[8] + " MN/m²"}});
+    DatiereNach(blatt, {&platte});
+    VerlegeMessungen(blatt);
+}
+
+// ---- File note of a site meeting ----------------------------------------------------------------
+
+std::chrono::year_month_day Tag(const std::string& jjjjmmtt)
+{
+    using namespace std::chrono;
+    return {year{std::atoi(jjjjmmtt.substr(0, 4).c_str())},
+            month{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(4, 2).c_str()))},
+            day{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(6, 2).c_str()))}};
+}
+
+// The calendar week after ISO 8601: the week of its Thursday.
+int Kalenderwoche(const std::string& jjjjmmtt)
+{
+    using namespace std::chrono;
+    const sys_days tag{Tag(jjjjmmtt)};
+    const sys_days donnerstag = tag + days{4 - static_cast<int>(weekday{tag}.iso_encoding())};
+    const sys_days neujahr{year_month_day{donnerstag}.year() / January / 1};
+    return static_cast<int>((donnerstag - neujahr).count() / 7 + 1);
+}
+
+// The Tuesday of the following week, "TT.MM.JJJJ".
+std::string DienstagDerFolgewoche(const std::string& jjjjmmtt)
+{
+    using namespace std::chrono;
+    const sys_days tag{Tag(jjjjmmtt)};
+    const year_month_day dienstag{tag + days{9 - static_cast<int>(weekday{tag}.iso_encoding())}};
+    return StringFormat("%02u.%02u.%04d", static_cast<unsigned>(dienstag.day()),
+                        static_cast<unsigned>(dienstag.month()), static_cast<int>(dienstag.year()));
+}
+
+// Kilometre and metre of a station, as titles and notes name stretches.
+std::string Km(double meter)
+{
+    return Station(meter).substr(0, Station(meter).find(','));
+}
+
+// The site meetings are weekly from the project's first week on, and the laboratory writes the
+// note.
+constexpr int kErsteBesprechungswoche = 10;
+constexpr const char* kVerfasser = "S. Lindholm";
+
+// The note of the meeting on that day, two pages: what it states are the site's soils and
+// requirements, the reference Proctor test's values and the dates that follow from its own.
+std::vector<std::string> Notiztext(const std::string& datum)
+{
+    const Proctorversuch& proctor = Bezugsproctor();
+    const Strecke& damm = *std::ranges::find(kStrecken, &kDamm, &Strecke::schicht);
+    const Boden& boden = *kDamm.boden;
+    return {
+        "Teilnehmer: Bauherr (Herr Albers), Bauleitung Tiefbau Kranich",
+        "(Frau Decker), Prüflabor (Herr Brenner, Frau Lindholm)",
+        "",
+        "1. Stand der Erdarbeiten",
+        "   Die Dammschüttung km " + Km(damm.von) + " bis " + Km(damm.bis) + " ist bis zur " +
+            std::to_string(LageAm(datum)) + ". Lage",
+        "   hergestellt, in Lagen von 0,30 m. Eingebaut wird " + std::string(boden.gruppe) + ",",
+        "   " + std::string(boden.zustand) + ", aus dem " + boden.herkunft + " (Proctorversuch " +
+            Protokollverweis(kBezugsproctorNummer, "PV") + ":",
+        "   Proctordichte " + Komma(proctor.dichte, 3) + " g/cm³, optimaler Wassergehalt " +
+            Komma(100 * proctor.wOpt, 1) + " %).",
+        "",
+        "2. Ergebnisse der Eigenüberwachung",
+        "   Gefordert sind Verdichtungsgrade von " + std::to_string(kDamm.verdichtungSoll) +
+            " % in der Dammschüttung",
+        "   und " + std::to_string(kErdplanum.verdichtungSoll) +
+            " % im Planumsbereich. Prüfstellen unter der Anforderung",
+        "   werden nachverdichtet und erneut geprüft.",
+        "   Die Wassergehalte liegen unter dem optimalen Wassergehalt; der",
+        "   Boden ist vor dem Verdichten gleichmäßig anzufeuchten.",
+        "",
+        "3. Witterung",
+        "   Bei anhaltendem Regen ist der Einbau einzustellen. Die",
+        "   Oberfläche ist am Abend mit Gefälle abzuwalzen, damit",
+        "   Niederschlag abläuft. Gefrorener Boden wird nicht",
+        "   eingebaut, auf gefrorenem Untergrund wird nicht geschüttet.",
+        "",
+        "4. Bodenaustausch Brücke BW 3",
+        "   Die Aushubsohle zeigt bindigen Boden (" + std::string(kTon.gruppe) + ") in " +
+            kTon.zustand + "er Konsistenz.",
+        "   Der statische Plattendruckversuch auf der Sohle erreicht das",
+        "   geforderte Ev2 von " + std::to_string(kBodenaustausch.ev2Soll) +
+            " MN/m² nicht. Nach der Bemessung des Labors",
+        "   wurden " + Komma(kAustauschdicke, 2) + " m gegen Kiessand 0/32 (" +
+            std::string(kKiessand.gruppe) + ") aus dem " + kKiessand.herkunft,
+        "   ausgetauscht; der Austausch wurde mit statischen und",
+        "   dynamischen Plattendruckversuchen geprüft.",
+        "",
+        "5. Bodenverbesserung",
+        "   Für die Rampe im Abschnitt Süd empfiehlt das Labor, den Boden",
+        "   mit " + Komma(kBindemittelanteil, 1) + " % Mischbinder 70/30 zu verbessern und bis zum",
+        "   optimalen Wassergehalt anzufeuchten.",
+        "",
+        "6. Probenahme",
+        "   Proben für Wassergehalt und Korndichte werden je Lage",
+        "   und Abschnitt entnommen und im Labor Nord untersucht.",
+        "   Die Probenbehälter sind mit Station und Lage zu",
+        "   beschriften. Rückstellproben bleiben bis zur Abnahme im",
+        "   Labor.",
+        "",
+        "7. Termine",
+        "   Nächste Baubesprechung am Dienstag, " + DienstagDerFolgewoche(datum) + ", 09:00 Uhr,",
+        "   im Baucontainer an der Anschlussstelle West.",
+        "   Die Ergebnisse der Nachprüfungen werden bis Freitag übermittelt.",
+        "",
+        "8. Verschiedenes",
+        "   Die Zufahrt über den Wirtschaftsweg ist für Fahrzeuge über",
+        "   7,5 t gesperrt; Transporte fahren über die B 417.",
+        "   Die Beweissicherung an den Nachbargebäuden ist abgeschlossen.",
+        "",
+        std::string("Aufgestellt: ") + kVerfasser,
+        "Verteiler: Teilnehmer, Bauakte",
+    };
+}
+
+// A note concerns the whole stretch and names no soil; its number is the protocol's, and it
+// lists the protocols of the week before the meeting.
+void FuelleNotiz(CProtokoll& protokoll, int, int)
+{
+    const std::string datum = protokoll.HolePruefdatumRoh();
+    const std::string bereich = "km " + Km(0) + " bis " + Km(kStreckenende);
+    const int woche = Kalenderwoche(datum);
+    std::string text;
+    for (const std::string& zeile : Notiztext(datum))
+        text += (text.empty() ? "" : "#CRLF#") + zeile;
+    const int seiten = static_cast<int>((Notiztext(datum).size() + 49) / 50);
+    protokoll.SetzeFeld(1, 0, bereich);
+    protokoll.SetzeFeld(1, 13, kVerfasser);
+    protokoll.SetzeFeld(3, 0, std::to_string(seiten));
+    protokoll.SetzeSpeziellGruppe(
+        4,
+        Felder({bereich, StringFormat("Baubesprechung Nr. %d", woche - kErsteBesprechungswoche + 1),
+                "Verdichtung Dammschüttung und Bodenaustausch", protokoll.HoleProtokollnummer(),
+                datum, kVerfasser, text,
+                StringFormat("Lageplan Prüfstellen#CRLF#Prüfprotokolle KW %d#CRLF#"
+                             "Fotodokumentation#CRLF#Terminplan Erdbau",
+                             woche - 1),
+                "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
 }
 
 // Test-specific fillers by test type. A type whose report pages need table or chart data gets a
@@ -2318,49 +2696,16 @@ const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller
     return fueller;
 }
 
-// Group 1 of the general data text, the protocol's header record.
-void SetzeKopfsatz(CProtokoll& protokoll, int nummer, const std::string& kuerzel)
+// A protocol of the given test type with its running number, a header record from its place,
+// measurements and the data `fueller` gives it. `nummer` counts the protocols of the project.
+CProtokoll BaueProtokollMit(const PruefartFueller& fueller, int pruefart, const Pruefart& art,
+                            int nummer, int laufendeNummer, const std::string& titelId,
+                            const Ort& ort, int messungen)
 {
-    const std::string felder[] = {
-        Auswahl(kBereiche, nummer, 1),
-        Kopfstation(nummer),
-        Auswahl(kSchichten, nummer, 2),
-        Kopflage(nummer),
-        Auswahl(kBodenarten, nummer, 4),
-        Auswahl(kHerkuenfte, nummer, 5),
-        Auswahl(kZustaende, nummer, 6),
-        "",
-        Protokollnummer(nummer, kuerzel),
-        Pruefdatum(nummer),
-        StringFormat("%02d:%02d", 7 + nummer % 4, nummer * 15 % 60),
-        StringFormat("%02d:%02d", 11 + nummer % 4, nummer * 15 % 60),
-        Auswahl(kPruefer, nummer, 7),
-        Auswahl(kPruefer, nummer, 8),
-    };
-    for (int feld = 0; feld < static_cast<int>(std::size(felder)); ++feld)
-        protokoll.SetzeFeld(1, feld, felder[feld]);
-}
-
-// The protocol has no setter of its sub-type number: it is set on the written XML and read back.
-void SetzeUnterart(CProtokoll& protokoll, int unterart)
-{
-    CMarkup xml;
-    xml.SetzeDokument(protokoll.SchreibeXML());
-    xml.FindeElement("protokoll");
-    xml.SetzeAttributZahl("pruefart_VER", unterart);
-    protokoll.LeseXML(xml.HoleDokument());
-}
-
-// A protocol of the given test type with a header record, measurements and the data `fueller`
-// gives it.
-CProtokoll BaueProtokollMit(const PruefartFueller& fueller, int pruefart, int nummer,
-                            const std::string& titelId, int messungen)
-{
-    const Pruefart& art = PruefartVon(pruefart);
     CProtokoll protokoll;
     protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, std::to_string(pruefart));
     protokoll.SetzePruefunterartKuerzel(art.unterartKuerzel);
-    SetzeKopfsatz(protokoll, nummer, art.kuerzel);
+    SetzeKopfsatz(protokoll, nummer, Protokollnummer(laufendeNummer, art.kuerzel), ort, art.imFeld);
     fueller(protokoll, nummer, messungen);
     SetzeUnterart(protokoll, art.unterart);
     return protokoll;
@@ -2368,7 +2713,94 @@ CProtokoll BaueProtokollMit(const PruefartFueller& fueller, int pruefart, int nu
 
 // ---- Projects ----------------------------------------------------------------------------------
 
+// One protocol of the sample: its test type (and the sub-type's own code where it has one), its
+// title, the layer, station (m) and position of its test, its working day from the project's
+// start, its measurements, and for a grain-size analysis the material. A sheet names the plan's
+// rows of the protocols it draws on instead of a place.
+struct Einsatz
+{
+    int pruefart;
+    const char* titel;
+    const Schicht* schicht;
+    double station;
+    const char* lage;
+    int tag;
+    int messungen;
+    Kornprobe probe = kSandkies;
+    std::vector<size_t> quellen = {};
+    const Pruefart* art = nullptr;
+};
+
+// The grain-size comparison of sub-type 1.
+const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr};
+
+// The construction of the sample, in the order the project lists its protocols: the first of
+// each test type first. Suitability tests of the cut's sand in March; the dam in lifts from
+// mid-March; the bridge's clay below the excavation, its tests and the replacement from
+// mid-April; the site meeting in May; the subgrade of the cut from the end of May, then the
+// frost protection layer and the base course on the same stations.
+// clang-format off
+const std::vector<Einsatz>& Bauablauf()
+{
+    static const std::vector<Einsatz> plan = {
+        {1000, "8",  &kFrostschutz,    1265, "Achse",        89, 1},
+        {1001, "3",  &kDamm,            125, "Achse",         3, 1},
+        {1002, "3",  &kDamm,             65, "rechts 2,5 m", 12, 3},
+        {1003, "4",  &kErdplanum,       845, "Achse",        55, 3},
+        {1004, "6",  &kAushubsohle,    1675, "Achse",        30, 1},
+        {1005, "6",  &kAushubsohle,    1665, "links 2,5 m",  31, 1},
+        {1006, "10", &kAushubsohle,    1660, "rechts 2,5 m", 32, 1},
+        {1007, "3",  &kDamm,            280, "links 2,5 m",  19, 3},
+        {1008, "10", &kAushubsohle,    1660, "rechts 2,5 m", 34, 1},
+        {1009, "5",  &kDamm,           1520, "Achse",        47, 1},
+        {1010, "6",  nullptr,             0, "",             35, 1, kSandkies, {5}},
+        {1011, "3",  &kDamm,            235, "rechts 4,0 m", 14, 1},
+        {1012, "9",  &kSchottertrag,    845, "Achse",       109, 3},
+        {1013, "10", &kAushubsohle,    1660, "rechts 2,5 m", 36, 1},
+        {1014, "10", &kAushubsohle,    1660, "rechts 2,5 m", 40, 1},
+        {1015, "0",  nullptr,             0, "",             76, 1, kSandkies, {37, 38, 39}},
+        {1016, "10", &kAushubsohle,    1660, "rechts 2,5 m", 37, 1},
+        {1017, "10", &kAushubsohle,    1660, "rechts 2,5 m", 42, 1},
+        {1018, "0",  nullptr,             0, "",              8, 0, kSandkies, {1, 42, 43, 44}},
+        {1019, "0",  nullptr,             0, "",             17, 0},
+        {1020, "0",  nullptr,             0, "",             51, 0},
+        // Today's sample of the frost protection layer beside its finest and coarsest.
+        {1018, "8",  nullptr,             0, "",             90, 0, kSandkies, {0, 40, 41}, &kKornvergleich},
+        // Plate load tests on the subgrade, the soil replacement and the superstructure.
+        {1005, "4",  &kErdplanum,       905, "rechts 2,5 m", 57, 1},
+        {1003, "4",  &kErdplanum,      1015, "links 2,5 m",  62, 8},
+        {1005, "6",  &kBodenaustausch, 1695, "Achse",        45, 1},
+        {1003, "6",  &kBodenaustausch, 1625, "links 2,5 m",  44, 8},
+        {1005, "8",  &kFrostschutz,     905, "rechts 2,5 m", 85, 1},
+        {1012, "8",  &kFrostschutz,    1015, "links 2,5 m",  87, 8},
+        {1005, "9",  &kSchottertrag,    905, "rechts 2,5 m",104, 1},
+        {1012, "9",  &kSchottertrag,   1015, "links 2,5 m", 106, 8},
+        // Field density on the dam and the subgrade by every method the sand allows; the gauge.
+        {1002, "3",  &kDamm,            415, "Achse",        27, 5},
+        {1002, "3",  &kDamm,            535, "links 5,0 m",  33, 4},
+        {1002, "4",  &kErdplanum,       960, "Achse",        59, 3},
+        {1002, "4",  &kErdplanum,      1215, "rechts 2,5 m", 67, 5},
+        {1007, "3",  &kDamm,            155, "Achse",        39, 5},
+        {1007, "4",  &kErdplanum,      1105, "links 2,5 m",  64, 4},
+        {1007, "4",  &kErdplanum,      1295, "Achse",        69, 5},
+        // The sand a drain at the dam's foot drains and its two filters; two earlier samples of
+        // the frost protection layer.
+        {1000, "3",  &kDamm,            125, "Achse",         2, 1, kAushubsand},
+        {1000, "0",  &kFilter1,         125, "links 5,0 m",  73, 1, kFiltersand},
+        {1000, "0",  &kFilter2,         125, "links 5,0 m",  74, 1, kFilterkies},
+        {1000, "8",  &kFrostschutz,     855, "rechts 2,5 m", 79, 1, kSandkiesFein},
+        {1000, "8",  &kFrostschutz,    1135, "links 2,5 m",  83, 1, kSandkiesGrob},
+        // Suitability tests of the cut's sand beside the reference Proctor test.
+        {1001, "3",  &kDamm,            315, "links 2,5 m",   5, 1},
+        {1001, "3",  &kDamm,            480, "rechts 2,5 m",  6, 1},
+        {1001, "3",  &kDamm,            655, "Achse",         7, 1},
+    };
+    return plan;
+}
+// clang-format on
+
 std::map<std::string, std::string> Metadaten()
+
 {
     return {
         {"ID", "M-2026-017"},
@@ -2439,28 +2871,21 @@ const PruefartFueller& FuellerFuer(int pruefart)
 
 CProtokoll BaueProtokoll(int pruefart, int nummer, const std::string& titelId, int messungen)
 {
-    return BaueProtokollMit(FuellerFuer(pruefart), pruefart, nummer, titelId, messungen);
+    const Pruefart& art = PruefartVon(pruefart);
+    return BaueProtokollMit(FuellerFuer(pruefart), pruefart, art, nummer, nummer, titelId,
+                            StandardOrt(pruefart, nummer, art.schicht), messungen);
 }
 
 namespace {
 
-CProtokoll BaueKornprotokoll(Kornprobe probe, int nummer, const std::string& titelId, int messungen)
+CProtokoll BaueKornprotokoll(Kornprobe probe, int nummer, int laufendeNummer,
+                             const std::string& titelId, const Ort& ort, int messungen)
 {
     const auto fueller = [probe](CProtokoll& protokoll, int n, int m) {
         FuelleKornprobe(protokoll, n, m, Kornmaterialien()[probe]);
     };
-    return BaueProtokollMit(fueller, 1000, nummer, titelId, messungen);
-}
-
-// A combined-diagram protocol of sub-type 1, for grading curves of the project's tests.
-CProtokoll BaueKornvergleich(int nummer, const std::string& titelId)
-{
-    CProtokoll protokoll;
-    protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, "1018");
-    protokoll.SetzePruefunterartKuerzel("GK");
-    SetzeKopfsatz(protokoll, nummer, "GK");
-    SetzeUnterart(protokoll, 1);
-    return protokoll;
+    return BaueProtokollMit(fueller, 1000, PruefartVon(1000), nummer, laufendeNummer, titelId, ort,
+                            messungen);
 }
 
 // Up to `anzahl` protocols that `passt`, the nearest to position `bei`: earlier ones first, later
@@ -2481,33 +2906,48 @@ std::vector<const CProtokoll*> Naechste(const std::vector<CProtokoll>& protokoll
     return quellen;
 }
 
+// The sheet draws on the protocols it names: a comparison on its tests, the filter rule on the
+// soil and its two filters, the soil replacement on its static plate load test.
+void SetzeQuellen(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
+{
+    switch (blatt.GetPruefart()) {
+    case 1010:
+        SetzeBodenaustausch(blatt, *quellen.at(0));
+        break;
+    case 1015:
+        SetzeFiltermaterialien(blatt, {quellen.at(0), quellen.at(1), quellen.at(2)});
+        break;
+    case 1018:
+        SetzeVergleich(blatt, quellen);
+        break;
+    }
+}
+
 // The sheets of a large project draw on its nearest tests of the kinds they need; `proben` names
 // the material of each grain-size protocol. A filter rule without all three materials in the
-// project stays empty.
+// project stays empty, as does a soil replacement without an earlier plate load test.
 void VerweiseAufNaechste(std::vector<CProtokoll>& protokolle, const std::vector<int>& proben)
 {
     for (size_t i = 0; i < protokolle.size(); ++i) {
         CProtokoll& blatt = protokolle[i];
+        std::vector<const CProtokoll*> quellen;
         if (blatt.GetPruefart() == 1018) {
-            const bool proctor = blatt.GetPruefartVER() == 2;
-            const int art = proctor ? 1001 : 1000;
-            const auto quellen = Naechste(protokolle, i, proctor ? 4 : 3, [&](size_t j) {
-                return protokolle[j].GetPruefart() == art;
+            const int art = blatt.GetPruefartVER() == 2 ? 1001 : 1000;
+            quellen = Naechste(protokolle, i, art == 1001 ? 4 : 3,
+                               [&](size_t j) { return protokolle[j].GetPruefart() == art; });
+        }
+        if (blatt.GetPruefart() == 1010) {
+            quellen = Naechste(protokolle, i, 1, [&](size_t j) {
+                return j < i && protokolle[j].GetPruefart() == 1005;
             });
-            if (!quellen.empty())
-                SetzeVergleich(blatt, quellen);
         }
-        if (blatt.GetPruefart() != 1015)
-            continue;
-        std::array<const CProtokoll*, 3> materialien{};
-        for (int m = 0; m < 3; ++m) {
-            const int probe = kFeinsand + m;
+        for (int m = 0; blatt.GetPruefart() == 1015 && m < 3; ++m) {
             const auto quelle =
-                Naechste(protokolle, i, 1, [&](size_t j) { return proben[j] == probe; });
-            materialien[m] = quelle.empty() ? nullptr : quelle.front();
+                Naechste(protokolle, i, 1, [&](size_t j) { return proben[j] == kAushubsand + m; });
+            quellen.insert(quellen.end(), quelle.begin(), quelle.end());
         }
-        if (std::ranges::none_of(materialien, [](const CProtokoll* p) { return p == nullptr; }))
-            SetzeFiltermaterialien(blatt, materialien);
+        if (!quellen.empty() && (blatt.GetPruefart() != 1015 || quellen.size() == 3))
+            SetzeQuellen(blatt, quellen);
     }
 }
 
@@ -2516,58 +2956,33 @@ void VerweiseAufNaechste(std::vector<CProtokoll>& protokolle, const std::vector<
 MusterProjekt BaueMusterprojekt()
 {
     MusterProjekt projekt{Metadaten(), Titelbaum(), Vorgaben(), {}};
-    std::vector<CProtokoll>& protokolle = projekt.protokolle;
-    // Where each test type belongs; a few stand without title, at the root.
-    const char* titelDerArt[] = {"10", "10", "3",  "4",  "3", "4",  "10", "8", "10", "6", "6",
-                                 "10", "9",  "10", "10", "0", "10", "10", "0", "0",  "0"};
-    int nummer = 0;
-    for (int pruefart = kErstePruefart; pruefart <= kLetztePruefart; ++pruefart) {
-        // Comparisons and notes refer to other protocols and measure nothing themselves.
-        const int messungen = pruefart >= 1018 ? 0 : 3;
-        protokolle.push_back(
-            BaueProtokoll(pruefart, nummer++, titelDerArt[pruefart - kErstePruefart], messungen));
-    }
-    // The grain-size comparison beside the Proctor comparison above.
-    const size_t kornvergleich = protokolle.size();
-    protokolle.push_back(BaueKornvergleich(nummer++, "10"));
-    // More plate load and density tests along the sections, as on a real site; a static plate
-    // load protocol is one test at one point.
-    for (const char* titel : {"3", "4", "8", "9"}) {
-        protokolle.push_back(BaueProtokoll(1005, nummer++, titel, 1));
-        protokolle.push_back(BaueProtokoll(1003, nummer++, titel, 8));
-    }
-    // Field density by every method of measuring the volume, the gauge by each of its methods.
-    for (int i = 0; i < 4; ++i)
-        protokolle.push_back(BaueProtokoll(1002, nummer++, "6", 5 - i % 3));
-    for (int i = 0; i < 3; ++i)
-        protokolle.push_back(BaueProtokoll(1007, nummer++, "8", 5 - i % 2));
+    const std::vector<Einsatz>& plan = Bauablauf();
+    // The running numbers follow the working days.
+    std::vector<size_t> folge(plan.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    std::ranges::stable_sort(folge, {}, [&](size_t i) { return plan[i].tag; });
+    std::vector<int> laufend(plan.size());
+    for (size_t rang = 0; rang < folge.size(); ++rang)
+        laufend[folge[rang]] = static_cast<int>(rang);
 
-    // The materials of the filter rule, the samples compared with today's grain-size analysis and
-    // the Proctor tests compared with the density reference, each one sample.
-    std::vector<size_t> korn(kKornproben);
-    korn[kSandkies] = 1000 - kErstePruefart;
-    for (Kornprobe probe : {kFeinsand, kFiltersand, kFilterkies, kSandkiesFein, kSandkiesGrob}) {
-        korn[probe] = protokolle.size();
-        protokolle.push_back(BaueKornprotokoll(probe, nummer++, "10", 1));
+    for (size_t i = 0; i < plan.size(); ++i) {
+        const Einsatz& e = plan[i];
+        const int nummer = static_cast<int>(i);
+        const Ort ort{e.schicht, e.station, e.lage, Arbeitstag(e.tag)};
+        projekt.protokolle.push_back(
+            e.pruefart == 1000
+                ? BaueKornprotokoll(e.probe, nummer, laufend[i], e.titel, ort, e.messungen)
+                : BaueProtokollMit(FuellerFuer(e.pruefart), e.pruefart,
+                                   e.art ? *e.art : PruefartVon(e.pruefart), nummer, laufend[i],
+                                   e.titel, ort, e.messungen));
     }
-    std::vector<size_t> proctors{1001 - kErstePruefart};
-    for (int i = 0; i < 3; ++i) {
-        proctors.push_back(protokolle.size());
-        protokolle.push_back(BaueProtokoll(1001, nummer++, "10", 1));
-    }
-    const auto Quellen = [&](std::initializer_list<size_t> stellen) {
+    for (size_t i = 0; i < plan.size(); ++i) {
         std::vector<const CProtokoll*> quellen;
-        for (size_t stelle : stellen)
-            quellen.push_back(&protokolle[stelle]);
-        return quellen;
-    };
-    SetzeFiltermaterialien(protokolle[1015 - kErstePruefart],
-                           {&protokolle[korn[kFeinsand]], &protokolle[korn[kFiltersand]],
-                            &protokolle[korn[kFilterkies]]});
-    SetzeVergleich(protokolle[kornvergleich],
-                   Quellen({korn[kSandkies], korn[kSandkiesFein], korn[kSandkiesGrob]}));
-    SetzeVergleich(protokolle[1018 - kErstePruefart],
-                   Quellen({proctors[0], proctors[1], proctors[2], proctors[3]}));
+        for (size_t quelle : plan[i].quellen)
+            quellen.push_back(&projekt.protokolle[quelle]);
+        if (!quellen.empty())
+            SetzeQuellen(projekt.protokolle[i], quellen);
+    }
     return projekt;
 }
 
@@ -2585,12 +3000,15 @@ MusterProjekt BaueGrossesProjekt(int anzahlProtokolle, int anzahlMessungen)
             anzahlMessungen / anzahlProtokolle + (i < anzahlMessungen % anzahlProtokolle ? 1 : 0);
         const std::string titelId = std::to_string(i % (titelAnzahl + 1));
         const int pruefart = kErstePruefart + i % artAnzahl;
-        if (pruefart == 1000)
-            proben[i] = i / artAnzahl % kKornproben;
+        if (pruefart != 1000) {
+            projekt.protokolle.push_back(BaueProtokoll(pruefart, i, titelId, messungen));
+            continue;
+        }
+        proben[i] = i / artAnzahl % kKornproben;
+        const Kornmaterial& material = Kornmaterialien()[proben[i]];
         projekt.protokolle.push_back(
-            pruefart == 1000
-                ? BaueKornprotokoll(static_cast<Kornprobe>(proben[i]), i, titelId, messungen)
-                : BaueProtokoll(pruefart, i, titelId, messungen));
+            BaueKornprotokoll(static_cast<Kornprobe>(proben[i]), i, i, titelId,
+                              StandardOrt(1000, i, material.schicht), messungen));
     }
     VerweiseAufNaechste(projekt.protokolle, proben);
     return projekt;

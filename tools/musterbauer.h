@@ -25,17 +25,21 @@ constexpr int kLetztePruefart = 1020;
 // Fills the test-specific part of a protocol of one test type: the special data text and
 // `messungen` measurements (fewer where the test has fewer places, as a static plate load test
 // has one). Each group and field holds what the lists and the report read from it, so that both
-// show the same values. `nummer` counts the protocols of the project, for varied values.
+// show the same values. `nummer` counts the protocols of the project, for varied values. The
+// header record is set first: the test and its measurements stand where it names.
 using PruefartFueller = std::function<void(CProtokoll& protokoll, int nummer, int messungen)>;
 // The filler of a test type; types without one of their own get measurements without values.
 const PruefartFueller& FuellerFuer(int pruefart);
 
-// A protocol of the given test type with a header record (group 1 of the general data text),
-// `messungen` measurements and its test-specific data.
+// A protocol of the given test type with a header record (group 1 of the general data text)
+// where the sample's site places a test of its type, `messungen` measurements and its
+// test-specific data; its running number is `nummer` + 1.
 CProtokoll BaueProtokoll(int pruefart, int nummer, const std::string& titelId, int messungen);
 
 // The sample project: metadata, a title tree of three levels, defaults and protocols of every
-// test type with measurements.
+// test type with measurements, as one construction site builds them: each header from its
+// title's stretch, layer and soil, the layers tested bottom up on working days, the running
+// numbers in the order of the dates.
 MusterProjekt BaueMusterprojekt();
 // A synthetic project of that many protocols and measurements in all, spread over the test
 // types and a title tree of three levels.

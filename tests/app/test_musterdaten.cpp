@@ -10,10 +10,13 @@
 #include "diagrams/kurven.h"
 #include "musterbauer.h"
 #include "platform/recordingdc.h"
+#include "platform/text.h"
 #include "report/virtversuch.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
 #include <numbers>
@@ -481,6 +484,8 @@ void PruefeProctor(const Tabelle& t)
         t.Stimmt(3, i, (t.Zahl(2, i) - t.Zahl(1, i)) / (t.Zahl(1, i) - t.Zahl(0, i)));
         t.Stimmt(9, i, (t.Zahl(7, i) - t.Zahl(4, i)) / t.Zahl(6, i));
         t.Stimmt(10, i, t.Zahl(9, i) / (1 + t.Zahl(3, i)));
+        // The dry density also follows from the dry mass: both ways give the printed value.
+        t.Stimmt(10, i, (t.Zahl(8, i) - t.Zahl(4, i)) / t.Zahl(6, i));
         t.Stimmt(8, i, t.Zahl(4, i) + (t.Zahl(7, i) - t.Zahl(4, i)) / (1 + t.Zahl(3, i)));
         x.push_back(t.Zahl(3, i));
         y.push_back(t.Zahl(10, i));
@@ -508,8 +513,11 @@ void PruefeProctor(const Tabelle& t)
         EXPECT_LE((Kurve(w - r) - dichte) * (Kurve(w + r) - dichte), 0) << j;
         EXPECT_EQ(j % 2 == 1, w < t.Zahl(19, 0)) << j;
     }
+    // Each degree's density rounded half up on the decimal value: 95 % of 1.910 prints 1.815.
+    const int tausendstel = static_cast<int>(std::lround(1000 * t.Zahl(20, 0)));
     for (int k = 0; k < 4; ++k) {
-        t.Stimmt(20, k, std::vector<double>{1, 0.98, 0.97, 0.95}[k] * t.Zahl(20, 0));
+        const int prozent = std::vector<int>{100, 98, 97, 95}[k];
+        EXPECT_EQ(t.Text(20, k), StringFormat("%.3f", (prozent * tausendstel + 50) / 100 / 1000.0));
         t.Stimmt(21, k, 1 - t.Zahl(20, k) / rhoS);
     }
 }
@@ -891,4 +899,220 @@ TEST(Musterdaten, EveryResultTypeListsKeyResultsItsReportPrints)
         }
     }
     g_pfade = vorher;
+}
+
+namespace {
+
+// Metres of a station as the headers write it ("1+015,00"); -1 for any other text.
+double Meter(const std::string& station)
+{
+    int km = 0, m = 0, cm = 0;
+    char rest = 0;
+    return std::sscanf(station.c_str(), "%d+%d,%d%c", &km, &m, &cm, &rest) == 3
+               ? km * 1000.0 + m + cm / 100.0
+               : -1;
+}
+
+// Mondays to Fridays that are no public holiday of 2026 in any German state.
+bool IstArbeitstag(const std::string& jjjjmmtt)
+{
+    static const std::set<std::string> feiertage = {"20260101", "20260106", "20260403", "20260406",
+                                                    "20260501", "20260514", "20260525", "20260604",
+                                                    "20261118", "20261225"};
+    using namespace std::chrono;
+    const sys_days tag{year{std::stoi(jjjjmmtt.substr(0, 4))} / std::stoi(jjjjmmtt.substr(4, 2)) /
+                       std::stoi(jjjjmmtt.substr(6, 2))};
+    return weekday{tag}.iso_encoding() <= 5 && !feiertage.contains(jjjjmmtt);
+}
+
+// Where a page with several test points puts point i: station, profile, layer, and the lift or
+// height below the layer.
+struct Pruefpunkt
+{
+    double station;
+    int profil;
+    std::string schicht, darunter, datum, nummer;
+};
+
+} // namespace
+
+// The sample reads as one construction site: each header stands on its title's stretch in an
+// area the chainage decides; each origin and layer has one soil the layer can be, each layer and
+// soil one requirement and grain density; layers are tested bottom up and rise; protocols are
+// numbered in the order of their working days after what they cite; a test of one sample has one
+// measurement at the header's place; a note names no soil.
+TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    std::map<std::string, std::string> titel;
+    for (const std::string& eintrag : projekt.titel)
+        titel[StringHoleFeld(eintrag, '|', 0)] = StringHoleFeld(eintrag, '|', 1);
+    std::map<std::string, const CProtokoll*> nachNummer;
+    for (const CProtokoll& p : projekt.protokolle)
+        nachNummer["OL-" + p.HoleProtokollnummer()] = &p;
+    // What the site has once: the soil of an origin and of a layer, a title's area, a soil's
+    // grain density, a layer's requirement, the lift of a layer on a day, the area before one.
+    std::map<std::string, std::set<std::string>> einmal;
+    // Printed values of each type that must be one per layer or soil: name, field, sub-value
+    // (-1: every test point).
+    const std::multimap<int, std::tuple<std::string, int, int>> einmalig = {
+        {1001, {"grain density", 16, 0}}, {1002, {"grain density", 17, 0}},
+        {1007, {"grain density", 13, 0}}, {1008, {"grain density", 9, 0}},
+        {1009, {"grain density", 3, 0}},  {1014, {"grain density", 0, 7}},
+        {1017, {"grain density", 3, 0}},  {1002, {"DPr", 33, -1}},
+        {1007, {"DPr", 29, -1}},          {1003, {"Evd", 8, -1}},
+        {1012, {"Evd", 8, -1}},           {1005, {"Ev2", 34, 0}}};
+    std::vector<std::pair<double, std::string>> bereiche;
+    std::vector<Pruefpunkt> punkte;
+    std::string ersteKontrolle = "9", letzteEignung;
+    for (const CProtokoll& p : projekt.protokolle) {
+        SCOPED_TRACE(p.GetID() + " " + p.HoleProtokollnummer());
+        const Tabelle t(p);
+        const std::string schicht = p.HoleFeld(1, 2), boden = p.HoleFeld(1, 4);
+        if (Meter(p.HoleFeld(1, 1)) >= 0)
+            bereiche.emplace_back(Meter(p.HoleFeld(1, 1)), p.HoleFeld(1, 0));
+        if (!boden.empty()) {
+            einmal["soil of " + p.HoleFeld(1, 5)].insert(boden + " " + p.HoleFeld(1, 6));
+            einmal["soil of " + schicht].insert(boden + " " + p.HoleFeld(1, 5));
+        }
+        // Frost protection, base course and replacement are coarse and free of fines; nothing
+        // organic or rich in fines is built in; gravel does not settle like clay.
+        if (std::set<std::string>{"Frostschutzschicht", "Schottertragschicht", "Bodenaustausch"}
+                .contains(schicht)) {
+            EXPECT_TRUE(std::set<std::string>({"GW", "GI", "GE"}).contains(boden)) << boden;
+        }
+        EXPECT_EQ(boden.find_first_of("O*"), std::string::npos) << boden;
+        if (p.GetPruefart() == 1005 && boden.starts_with("G")) {
+            EXPECT_GE(t.Zahl(17), 25) << "Ev1 on " << boden;
+        }
+        const auto [von, bis] = einmalig.equal_range(p.GetPruefart());
+        for (auto eintrag = von; eintrag != bis; ++eintrag) {
+            const auto& [was, feld, unterwert] = eintrag->second;
+            const int erster = std::max(unterwert, 0);
+            for (int i = erster; i < (unterwert < 0 ? t.Anzahl(feld) : erster + 1); ++i)
+                einmal[was + " of " + (feld == 34 || unterwert < 0 ? schicht : boden)].insert(
+                    StringFormat("%g", t.Zahl(feld, i)));
+        }
+        // The stretch a title names ("km 0+000 bis 0+800") holds its measurements; a title lies
+        // in one area.
+        const std::string& text = titel[p.GetTitelID()];
+        if (p.GetTitelID() != "0")
+            einmal["area of " + text].insert(p.HoleFeld(1, 0));
+        const size_t km = text.find(" km ");
+        for (int m = 0; km != std::string::npos && m < p.GetAnzahlMessungen(); ++m) {
+            MESSUNG messung;
+            p.GetMessung(m, messung);
+            EXPECT_GE(Meter(messung.station), Meter(text.substr(km + 4, 5) + ",00"));
+            EXPECT_LE(Meter(messung.station), Meter(text.substr(km + 14, 5) + ",00"));
+        }
+        // A test of one sample or one recommendation: one measurement at the header's place.
+        if (std::set{1000, 1001, 1004, 1005, 1006, 1008, 1009, 1010, 1011, 1013, 1014, 1015, 1016,
+                     1017}
+                .contains(p.GetPruefart())) {
+            MESSUNG messung;
+            EXPECT_EQ(p.GetAnzahlMessungen(), 1);
+            if (p.GetAnzahlMessungen() > 0)
+                p.GetMessung(0, messung);
+            EXPECT_EQ(messung.station + "|" + messung.schicht + "|" + messung.lage,
+                      p.HoleFeld(1, 1) + "|" + schicht + "|" + p.HoleFeld(1, 3));
+        }
+        // Working days from the project's start; each protocol cited ("OL-", five digits, the
+        // code) is earlier and has a lower number.
+        const std::string datum = p.HolePruefdatumRoh(), speziell = p.GetDatenSpeziell();
+        EXPECT_TRUE(IstArbeitstag(datum) && datum >= projekt.metadaten.at("datumAngelegt"));
+        for (size_t a = speziell.find("OL-"); a != std::string::npos;
+             a = speziell.find("OL-", a + 1)) {
+            const CProtokoll* zitiert = nachNummer[speziell.substr(a, 10)];
+            if (zitiert == nullptr) {
+                ADD_FAILURE() << "no protocol " << speziell.substr(a, 10);
+                continue;
+            }
+            EXPECT_LT(zitiert->HoleProtokollnummer(), p.HoleProtokollnummer());
+            EXPECT_LT(zitiert->HolePruefdatumRoh(), datum) << speziell.substr(a, 10);
+        }
+        if (p.GetPruefart() == 1002 || p.GetPruefart() == 1007)
+            ersteKontrolle = std::min(ersteKontrolle, datum);
+        for (int c = 0; p.GetPruefart() == 1018 && c < 6; ++c) {
+            const std::string legende = p.HoleFeldSpeziell(2, c + 4);
+            if (StringHoleFeld(legende, '@', 9) == "Eignungsprüfung")
+                letzteEignung =
+                    std::max(letzteEignung,
+                             nachNummer[StringHoleFeld(legende, '@', 1)]->HolePruefdatumRoh());
+        }
+        if (p.GetPruefart() == 1020) {
+            EXPECT_EQ(t.Text(3) + "|" + p.HoleFeld(1, 1) + p.HoleFeld(1, 2) + boden,
+                      p.HoleProtokollnummer() + "|");
+        }
+        // The volume is measured as the soil allows: no cutting cylinder through oversize grain,
+        // no block cut from a loose soil.
+        for (int i = 0; p.GetPruefart() == 1002 && i < t.Anzahl(27); ++i) {
+            EXPECT_FALSE((t.Zahl(37) == 3002 && t.Zahl(27, i) > 0) ||
+                         (t.Zahl(37) == 3001 && boden.find_first_of("TU") != 0));
+        }
+        for (int i = 0;
+             std::set{1002, 1003, 1007, 1012}.contains(p.GetPruefart()) && i < t.Anzahl(0); ++i) {
+            int profil = -1;
+            std::sscanf(StringHoleToken(t.Text(0, i), "#CRLF#", 1).c_str(), "Profil %d", &profil);
+            punkte.push_back({Meter(StringHoleToken(t.Text(0, i), "#CRLF#", 0)), profil,
+                              StringHoleToken(t.Text(1, i), "#CRLF#", 0),
+                              StringHoleToken(t.Text(1, i), "#CRLF#", 1), datum,
+                              p.HoleProtokollnummer()});
+        }
+    }
+    EXPECT_LT(letzteEignung, ersteKontrolle) << "suitability tests after the controls";
+    const auto Soll = [&](const std::string& was) {
+        return einmal[was].empty() ? NAN : StringZuDouble(*einmal[was].begin());
+    };
+    EXPECT_EQ(Soll("DPr of Dammschüttung"), 98);
+    EXPECT_EQ(Soll("DPr of Erdplanum"), 100);
+    EXPECT_EQ(Soll("Ev2 of Erdplanum"), StringZuDouble(projekt.vorgaben.at("ev2_soll")));
+    EXPECT_LT(Soll("Evd of Erdplanum"), Soll("Evd of Frostschutzschicht"));
+    EXPECT_LT(Soll("Evd of Frostschutzschicht"), Soll("Evd of Schottertragschicht"));
+    // Each area is one stretch of the chainage; running numbers follow the dates.
+    std::ranges::sort(bereiche);
+    for (size_t i = 1; i < bereiche.size(); ++i) {
+        if (bereiche[i].second != bereiche[i - 1].second)
+            einmal["stretch of " + bereiche[i].second].insert(bereiche[i - 1].second);
+    }
+    std::string vorher;
+    for (const auto& [nummer, p] : nachNummer) {
+        EXPECT_LE(vorher, p->HolePruefdatumRoh()) << nummer;
+        vorher = p->HolePruefdatumRoh();
+    }
+    // Test points: the profile follows the station; a fill names its lift, one per protocol and
+    // rising with the date; a surface its height; at one station a layer is tested after the one
+    // below it and stands higher.
+    std::ranges::sort(punkte, {},
+                      [](const Pruefpunkt& p) { return std::pair(p.station, p.datum); });
+    const auto Hoehe = [](const std::string& text) {
+        int m = 0, cm = 0;
+        return std::sscanf(text.c_str(), "%d,%d m NN", &m, &cm) == 2 ? m + cm / 100.0 : NAN;
+    };
+    for (size_t i = 0; i < punkte.size(); ++i) {
+        const Pruefpunkt& p = punkte[i];
+        SCOPED_TRACE(p.nummer + " " + p.darunter);
+        EXPECT_LE(punkte[i ? i - 1 : 0].profil, p.profil);
+        if (p.darunter.ends_with(". Lage")) {
+            EXPECT_NE(p.schicht, "Erdplanum");
+            einmal["lift of " + p.schicht + " on " + p.datum].insert(p.darunter);
+        } else {
+            EXPECT_FALSE(std::isnan(Hoehe(p.darunter)));
+        }
+        for (const Pruefpunkt& q : punkte) {
+            if (q.schicht != p.schicht && std::abs(q.station - p.station) <= 12.5 &&
+                !std::isnan(Hoehe(p.darunter) + Hoehe(q.darunter))) {
+                EXPECT_EQ(Hoehe(p.darunter) < Hoehe(q.darunter), p.datum < q.datum) << q.nummer;
+            }
+        }
+    }
+    // The keys of a layer's lifts come in the order of their dates.
+    std::pair<std::string, int> vorige;
+    for (const auto& [was, werte] : einmal) {
+        EXPECT_EQ(werte.size(), 1u) << was << ": " << *werte.begin() << ", " << *werte.rbegin();
+        if (was.starts_with("lift of ")) {
+            const std::pair lage(was.substr(0, was.rfind(" on ")), std::stoi(*werte.begin()));
+            EXPECT_TRUE(lage.first != vorige.first || vorige.second <= lage.second) << was;
+            vorige = lage;
+        }
+    }
 }

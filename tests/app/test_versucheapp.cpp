@@ -47,16 +47,32 @@ std::string Dateisystemname(const QString& pfad)
     return QFile::encodeName(pfad).toStdString();
 }
 
+// Where the first record from `ab` on begins.
+size_t SatzAnfangAb(const std::string& bytes, size_t ab)
+{
+    size_t position = 0;
+    while (position < ab) {
+        const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data() + position);
+        position += 6 + (kopf[0] | kopf[1] << 8 | kopf[2] << 16 | size_t{kopf[3]} << 24);
+    }
+    return position;
+}
+
 // The project with a record too long to read in the middle of its chain.
 std::string MitUeberlangemSatz(const std::string& bytes)
 {
     size_t position = 0;
-    for (int satz = 0; satz < 20; ++satz) {
-        const auto* kopf = reinterpret_cast<const unsigned char*>(bytes.data() + position);
-        position += 6 + (kopf[0] | kopf[1] << 8 | kopf[2] << 16 | size_t{kopf[3]} << 24);
-    }
+    for (int satz = 0; satz < 20; ++satz)
+        position = SatzAnfangAb(bytes, position + 1);
     return bytes.substr(0, position) + projektdatei_bauer::Satz(1, std::string(18860, ' ')) +
            bytes.substr(position);
+}
+
+// About half the file, cut within a record's header: the middle itself may fall between two
+// records.
+std::string Haelfte(const std::string& bytes)
+{
+    return bytes.substr(0, SatzAnfangAb(bytes, bytes.size() / 2) + 3);
 }
 
 } // namespace
@@ -307,7 +323,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
         {"leer.axo", "", "ist keine AXO-Projektdatei."},
         {"zufall.axo", zufall, "ist keine AXO-Projektdatei."},
         {"nullen.axo", "", "ist keine AXO-Projektdatei."},
-        {"halb.axo", muster.substr(0, muster.size() / 2), teilweise + "endet vorzeitig."},
+        {"halb.axo", Haelfte(muster), teilweise + "endet vorzeitig."},
         {"gross.axo", MitUeberlangemSatz(muster),
          teilweise + "enthält einen Datensatz, der nicht gelesen werden kann."},
         {"gesperrt.axo", muster, "kann nicht geöffnet werden: Der Zugriff ist nicht erlaubt."}};
