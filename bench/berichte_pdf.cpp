@@ -41,7 +41,7 @@ struct Musterauftrag
             ids.push_back(protokoll.GetID());
             protokolle.FuegeHinzu(std::make_unique<CProtokoll>(protokoll));
         }
-        // Every protocol selected twice over: a job of 74 pages.
+        // Every protocol selected twice over: each page of the sample printed twice.
         const std::vector<std::string> einmal = ids;
         ids.insert(ids.end(), einmal.begin(), einmal.end());
         // The build writes the sample logo into the build folder, above the benchmarks'.

@@ -258,10 +258,10 @@ TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
     const QString ordner = AusCp1252(ProgrammOrdnerText()) + u"/Prüfung Straße €"_s;
     const QString zweites = ordner + u"/Maßnahme Süd 東京.axo"_s;
     ASSERT_TRUE(QDir().mkpath(ordner));
-    ASSERT_TRUE(QFile::copy(AusCp1252(SchreibeProjekt(
-                                "zweites.axo",
-                                {{.id = "Z", .titelId = "1", .messungen = {Messung("1")}}})),
-                            zweites));
+    ASSERT_TRUE(
+        QFile::copy(AusCp1252(SchreibeProjekt(
+                        "zweites.axo", {{.id = "Z", .titelId = "1", .messungen = {Messung("1")}}})),
+                    zweites));
     m_app->OeffneDokument(QFile::encodeName(zweites).toStdString());
     const QByteArray zweitesVorher = LeseDatei(zweites);
     m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
