@@ -1725,41 +1725,6 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
 
 constexpr double kPlattenradius = 150; // mm
 
-// Least-squares parabola y = a0 + a1·x + a2·x² by its normal equations.
-std::array<double, 3> Parabel(const std::vector<double>& x, const std::vector<double>& y)
-{
-    std::array<double, 5> summeX{};
-    std::array<double, 3> summeXY{};
-    for (size_t i = 0; i < x.size(); ++i) {
-        double potenz = 1;
-        for (size_t k = 0; k < summeX.size(); ++k) {
-            summeX[k] += potenz;
-            if (k < summeXY.size())
-                summeXY[k] += potenz * y[i];
-            potenz *= x[i];
-        }
-    }
-    using Matrix = std::array<std::array<double, 3>, 3>;
-    const auto Det = [](const Matrix& m) {
-        return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
-               m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
-               m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
-    };
-    Matrix m;
-    for (size_t r = 0; r < 3; ++r)
-        for (size_t c = 0; c < 3; ++c)
-            m[r][c] = summeX[r + c];
-    const double d = Det(m);
-    std::array<double, 3> a{};
-    for (size_t k = 0; k < 3; ++k) {
-        Matrix mk = m;
-        for (size_t r = 0; r < 3; ++r)
-            mk[r][k] = summeXY[r];
-        a[k] = Det(mk) / d;
-    }
-    return a;
-}
-
 // Static plate load test after the standard load steps up to 0.5 MN/m²: the dial reads through
 // a lever, so the settlement is the reading times the transmission factor.
 constexpr double kSpannungMax = 0.5;
@@ -1791,7 +1756,8 @@ double Verformungsmodul(const std::array<double, 3>& kurve)
     return 1.5 * kPlattenradius / (kurve[1] + kurve[2] * kSpannungMax);
 }
 
-// A branch with its starting point, settlements in mm, for the fit; the coefficients as printed.
+// A branch with its starting point, settlements in mm, fitted as the report's diagram fits it;
+// the coefficients as printed.
 std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
 {
     std::vector<double> x{p0}, y{s0};
@@ -1799,7 +1765,8 @@ std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
         x.push_back(ast.spannung[i]);
         y.push_back(ast.setzung[i] / 100);
     }
-    std::array<double, 3> a = Parabel(x, y);
+    std::array<double, 3> a{};
+    AusgleichsParabel(x, y, 0, static_cast<int>(x.size()), a[0], a[1], a[2]);
     for (double& koeffizient : a)
         koeffizient = Gerundet(koeffizient, 4);
     return a;
