@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <numbers>
 #include <numeric>
 #include <optional>
@@ -261,52 +262,6 @@ std::string Protokollnummer(int nummer, const std::string& kuerzel)
 std::string Protokollverweis(int nummer, const std::string& kuerzel)
 {
     return std::string(kNummernPraefix) + "-" + Protokollnummer(nummer, kuerzel);
-}
-
-// ---- Test types --------------------------------------------------------------------------------
-
-struct Pruefart
-{
-    const char* kuerzel;         // of the protocol number
-    int unterart;                // "pruefart_VER"
-    const char* unterartKuerzel; // "pruefunterartKuerzel", where a sub-type needs its own code
-    bool imFeld;                 // made on site within the hours the header names
-    const Schicht* schicht;      // where it stands unless placed; none for sheets
-};
-
-// Codes of the test types 1000 to 1020 (1019 has no catalogue row; the viewer must still list
-// it).
-const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
-{
-    static const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1> arten = {{
-        {"KV", 1, "", false, &kFrostschutz},
-        {"PV", 1, "", false, &kDamm},
-        {"D_", 1, "", true, &kDamm},
-        {"LD", 1, "", true, &kErdplanum},
-        {"RS", 1, "", true, &kAushubsohle},
-        {"LP", 1, "", true, &kErdplanum},
-        {"ZG", 1, "", false, &kAushubsohle},
-        {"DT", 1, "", true, &kErdplanum},
-        {"KD", 1, "", false, &kAushubsohle},
-        {"BV", 1, "", false, &kDamm},
-        {"BA", 1, "", false, &kBodenaustausch},
-        {"WG", 1, "", true, &kDamm},
-        {"L5", 1, "", true, &kFrostschutz},
-        {"GV", 1, "", false, &kAushubsohle},
-        {"SE", 1, "", false, &kAushubsohle},
-        {"FT", 1, "", false, &kDamm},
-        {"CA", 1, "", false, &kAushubsohle},
-        {"WD", 2, "", false, &kAushubsohle},
-        {"GP", 2, "GP", false, nullptr},
-        {"", 1, "", false, nullptr},
-        {"AN", 1, "", false, nullptr},
-    }};
-    return arten;
-}
-
-const Pruefart& PruefartVon(int pruefart)
-{
-    return Pruefarten()[pruefart - kErstePruefart];
 }
 
 // ---- Header and measurements -------------------------------------------------------------------
@@ -1961,7 +1916,7 @@ void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
     FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht15);
 }
 
-// ---- Binder amount and soil-replacement thickness: recommendations from earlier tests --------
+// ---- Binder amount: a recommendation from the reference Proctor test ---------------------------
 
 // The binder shares of the recommendation and of the raised line beside it, % of the dry density.
 constexpr double kBindemittelanteil = 3.0, kBindemittelErhoeht = 4.0;
@@ -2002,12 +1957,6 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
                               {"Bindemittelzugabe", seite[7] + " %"},
                               {"Bindemittelzugabe", seite[8] + " Kg/m³"},
                               {"Wasserzugabe", seite[9] + " L/m³"}});
-}
-
-// The thickness of a replacement layer: its plate load test is known once the project is built.
-void FuelleBodenaustausch(CProtokoll& protokoll, int nummer, int messungen)
-{
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
 }
 
 // ---- Loss on ignition: three crucibles of the clay, of little organic matter -------------------
@@ -2362,12 +2311,6 @@ void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& que
     VerlegeMessungen(blatt);
 }
 
-// Its tests are not known when the sheet is made; the project builder hands them over.
-void FuelleGrafikmisch(CProtokoll& protokoll, int nummer, int messungen)
-{
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
-}
-
 // ---- Filter rule after Terzaghi: the silty sand behind a filter sand and a filter gravel -------
 
 // The printed sieve table of a grain-size protocol: sizes and passing sums of the sieve rows.
@@ -2448,12 +2391,6 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
     // The header describes the soil the filters protect.
     UebernimmKopf(blatt, {materialien[0]});
     VerlegeMessungen(blatt);
-}
-
-// Its materials are not known when the sheet is made; the project builder hands them over.
-void FuelleFilterregel(CProtokoll& protokoll, int nummer, int messungen)
-{
-    FuegeMessungenHinzu(protokoll, nummer, messungen);
 }
 
 // ---- Soil-replacement thickness: a recommendation from a static plate load test --------------
@@ -2631,43 +2568,68 @@ void FuelleNotiz(CProtokoll& protokoll, int, int)
                 "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
 }
 
-// Test-specific fillers by test type. A type whose report pages need table or chart data gets a
-// filler of its own here, e.g. tabelle[1001 - kErstePruefart] = FuelleProctor.
-const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1>& Fueller()
+// ---- Test types --------------------------------------------------------------------------------
+
+// Fills the test-specific part of a protocol of one test type: the special data text and
+// `messungen` measurements (fewer where the test has fewer places, as a static plate load test
+// has one). Each group and field holds what the lists and the report read from it, so that both
+// show the same values. `nummer` counts the protocols of the project, for varied values. The
+// header record is set first: the test and its measurements stand where it names.
+using Fueller = std::function<void(CProtokoll& protokoll, int nummer, int messungen)>;
+
+struct Pruefart
 {
-    static const std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> fueller = [] {
-        std::array<PruefartFueller, kLetztePruefart - kErstePruefart + 1> tabelle;
-        tabelle.fill(FuegeMessungenHinzu);
-        tabelle[1000 - kErstePruefart] = FuelleKornverteilung;
-        tabelle[1001 - kErstePruefart] = FuelleProctor;
-        tabelle[1006 - kErstePruefart] = FuelleZustandsgrenzen;
-        tabelle[1002 - kErstePruefart] = FuelleVerdichtung;
-        tabelle[1007 - kErstePruefart] = FuelleTroxler;
-        tabelle[1003 - kErstePruefart] = FuelleDynPlatte10;
-        tabelle[1005 - kErstePruefart] = FuellePlattendruck;
-        tabelle[1004 - kErstePruefart] = FuelleRammsondierung;
-        tabelle[1008 - kErstePruefart] = FuelleKorndichte;
-        tabelle[1009 - kErstePruefart] = FuelleBindemittel;
-        tabelle[1010 - kErstePruefart] = FuelleBodenaustausch;
-        tabelle[1011 - kErstePruefart] = FuelleWassergehalt;
-        tabelle[1012 - kErstePruefart] = FuelleDynPlatte15;
-        tabelle[1013 - kErstePruefart] = FuelleGlueverlust;
-        tabelle[1014 - kErstePruefart] = FuelleSedimentation;
-        tabelle[1015 - kErstePruefart] = FuelleFilterregel;
-        tabelle[1016 - kErstePruefart] = FuelleKalkgehalt;
-        tabelle[1017 - kErstePruefart] = FuelleDurchlaessigkeit;
-        tabelle[1018 - kErstePruefart] = FuelleGrafikmisch;
-        tabelle[1020 - kErstePruefart] = FuelleNotiz;
-        return tabelle;
-    }();
-    return fueller;
+    const char* kuerzel;         // of the protocol number
+    int unterart;                // "pruefart_VER"
+    const char* unterartKuerzel; // "pruefunterartKuerzel", where a sub-type needs its own code
+    bool imFeld;                 // made on site within the hours the header names
+    const Schicht* schicht;      // where it stands unless placed; none for sheets
+    Fueller fuelle;
+};
+
+// The test types 1000 to 1020 (1019 has no catalogue row; the viewer must still list it). The
+// sheets 1010, 1015 and 1018 draw on protocols that are not built yet when they are: they get
+// measurements without values here, their data once the project is built.
+// clang-format off
+const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
+{
+    static const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1> arten = {{
+        {"KV", 1, "",   false, &kFrostschutz,    FuelleKornverteilung},
+        {"PV", 1, "",   false, &kDamm,           FuelleProctor},
+        {"D_", 1, "",   true,  &kDamm,           FuelleVerdichtung},
+        {"LD", 1, "",   true,  &kErdplanum,      FuelleDynPlatte10},
+        {"RS", 1, "",   true,  &kAushubsohle,    FuelleRammsondierung},
+        {"LP", 1, "",   true,  &kErdplanum,      FuellePlattendruck},
+        {"ZG", 1, "",   false, &kAushubsohle,    FuelleZustandsgrenzen},
+        {"DT", 1, "",   true,  &kErdplanum,      FuelleTroxler},
+        {"KD", 1, "",   false, &kAushubsohle,    FuelleKorndichte},
+        {"BV", 1, "",   false, &kDamm,           FuelleBindemittel},
+        {"BA", 1, "",   false, &kBodenaustausch, FuegeMessungenHinzu},
+        {"WG", 1, "",   true,  &kDamm,           FuelleWassergehalt},
+        {"L5", 1, "",   true,  &kFrostschutz,    FuelleDynPlatte15},
+        {"GV", 1, "",   false, &kAushubsohle,    FuelleGlueverlust},
+        {"SE", 1, "",   false, &kAushubsohle,    FuelleSedimentation},
+        {"FT", 1, "",   false, &kDamm,           FuegeMessungenHinzu},
+        {"CA", 1, "",   false, &kAushubsohle,    FuelleKalkgehalt},
+        {"WD", 2, "",   false, &kAushubsohle,    FuelleDurchlaessigkeit},
+        {"GP", 2, "GP", false, nullptr,          FuegeMessungenHinzu},
+        {"",   1, "",   false, nullptr,          FuegeMessungenHinzu},
+        {"AN", 1, "",   false, nullptr,          FuelleNotiz},
+    }};
+    return arten;
+}
+// clang-format on
+
+const Pruefart& PruefartVon(int pruefart)
+{
+    return Pruefarten()[pruefart - kErstePruefart];
 }
 
 // A protocol of the given test type with its running number, a header record from its place,
 // measurements and the data `fueller` gives it. `nummer` counts the protocols of the project.
-CProtokoll BaueProtokollMit(const PruefartFueller& fueller, int pruefart, const Pruefart& art,
-                            int nummer, int laufendeNummer, const std::string& titelId,
-                            const Ort& ort, int messungen)
+CProtokoll BaueProtokollMit(const Fueller& fueller, int pruefart, const Pruefart& art, int nummer,
+                            int laufendeNummer, const std::string& titelId, const Ort& ort,
+                            int messungen)
 {
     CProtokoll protokoll;
     protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, std::to_string(pruefart));
@@ -2699,7 +2661,7 @@ struct Einsatz
 };
 
 // The grain-size comparison of sub-type 1.
-const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr};
+const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, FuegeMessungenHinzu};
 
 // The construction of the sample, in the order the project lists its protocols: the first of
 // each test type first. Suitability tests of the cut's sand in March; the dam in lifts from
@@ -2831,15 +2793,10 @@ std::vector<std::string> GrosserTitelbaum(int gruppen)
 
 } // namespace
 
-const PruefartFueller& FuellerFuer(int pruefart)
-{
-    return Fueller()[pruefart - kErstePruefart];
-}
-
 CProtokoll BaueProtokoll(int pruefart, int nummer, const std::string& titelId, int messungen)
 {
     const Pruefart& art = PruefartVon(pruefart);
-    return BaueProtokollMit(FuellerFuer(pruefart), pruefart, art, nummer, nummer, titelId,
+    return BaueProtokollMit(art.fuelle, pruefart, art, nummer, nummer, titelId,
                             StandardOrt(pruefart, nummer, art.schicht), messungen);
 }
 
@@ -2936,12 +2893,12 @@ MusterProjekt BaueMusterprojekt()
         const Einsatz& e = plan[i];
         const int nummer = static_cast<int>(i);
         const Ort ort{e.schicht, e.station, e.lage, Arbeitstag(e.tag)};
+        const Pruefart& art = e.art ? *e.art : PruefartVon(e.pruefart);
         projekt.protokolle.push_back(
             e.pruefart == 1000
                 ? BaueKornprotokoll(e.probe, nummer, laufend[i], e.titel, ort, e.messungen)
-                : BaueProtokollMit(FuellerFuer(e.pruefart), e.pruefart,
-                                   e.art ? *e.art : PruefartVon(e.pruefart), nummer, laufend[i],
-                                   e.titel, ort, e.messungen));
+                : BaueProtokollMit(art.fuelle, e.pruefart, art, nummer, laufend[i], e.titel, ort,
+                                   e.messungen));
     }
     for (size_t i = 0; i < plan.size(); ++i) {
         std::vector<const CProtokoll*> quellen;

@@ -5,7 +5,6 @@
 
 #include "data/protokoll.h"
 
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,15 +20,6 @@ struct MusterProjekt
 // Test types of the sample: 1000 to 1020, each at least once.
 constexpr int kErstePruefart = 1000;
 constexpr int kLetztePruefart = 1020;
-
-// Fills the test-specific part of a protocol of one test type: the special data text and
-// `messungen` measurements (fewer where the test has fewer places, as a static plate load test
-// has one). Each group and field holds what the lists and the report read from it, so that both
-// show the same values. `nummer` counts the protocols of the project, for varied values. The
-// header record is set first: the test and its measurements stand where it names.
-using PruefartFueller = std::function<void(CProtokoll& protokoll, int nummer, int messungen)>;
-// The filler of a test type; types without one of their own get measurements without values.
-const PruefartFueller& FuellerFuer(int pruefart);
 
 // A protocol of the given test type with a header record (group 1 of the general data text)
 // where the sample's site places a test of its type, `messungen` measurements and its
