@@ -392,21 +392,33 @@ void SetzeUnterart(CProtokoll& protokoll, int unterart)
 
 // ---- Table data in group 4 of the special data text --------------------------------------------
 
-// Values of one field, one "@" sub-value per sample or partial test.
+// The texts joined by the separator: "@" between the sub-values of a field, one per sample or
+// partial test, "|" between the fields of a group.
+std::string Verbunden(const std::vector<std::string>& texte, char trenner)
+{
+    std::string verbunden;
+    for (size_t i = 0; i < texte.size(); ++i)
+        verbunden += (i ? std::string(1, trenner) : "") + texte[i];
+    return verbunden;
+}
+
 std::string Unterwerte(const std::vector<std::string>& werte)
 {
-    std::string feld;
-    for (size_t i = 0; i < werte.size(); ++i)
-        feld += (i ? "@" : "") + werte[i];
-    return feld;
+    return Verbunden(werte, '@');
 }
 
 std::string Felder(const std::vector<std::string>& felder)
 {
-    std::string gruppe;
-    for (size_t i = 0; i < felder.size(); ++i)
-        gruppe += (i ? "|" : "") + felder[i];
-    return gruppe;
+    return Verbunden(felder, '|');
+}
+
+// The parts of a text at the separator; an empty text has one empty part.
+std::vector<std::string> Teile(const std::string& text, char trenner)
+{
+    std::vector<std::string> teile;
+    for (int i = 0; i < StringZaehleFelderZeichen(text, trenner); ++i)
+        teile.push_back(StringHoleFeld(text, trenner, i));
+    return teile;
 }
 
 std::string Zahlen(const std::vector<double>& werte, int stellen)
@@ -1463,21 +1475,17 @@ std::vector<MESSUNG> Pruefstellen(const CProtokoll& protokoll, int punkte)
     return stellen;
 }
 
-// Key data of a density protocol: the least and the greatest degree of compaction of its points
-// and the one required.
-void SetzeVerdichtungsEckdaten(CProtokoll& protokoll, const std::string& grade,
-                               const std::string& soll)
+// Key data of a protocol of several test points: the least and the greatest of the quantity's
+// printed values at its points and the one required, each with the unit.
+void SetzeSpannenEckdaten(CProtokoll& protokoll, const std::string& groesse,
+                          const std::vector<std::string>& werte, const std::string& soll,
+                          const std::string& einheit)
 {
-    std::vector<std::string> werte;
-    for (int i = 0; i < StringZaehleFelderZeichen(grade, '@'); ++i)
-        werte.push_back(StringHoleFeld(grade, '@', i));
-    const auto [kleinster, groesster] = std::minmax_element(
-        werte.begin(), werte.end(), [](const std::string& a, const std::string& b) {
-            return StringZuDoubleC(a.c_str()) < StringZuDoubleC(b.c_str());
-        });
-    SetzeEckdaten(protokoll, {{"Verdichtungsgrad min.", *kleinster + " %"},
-                              {"Verdichtungsgrad max.", *groesster + " %"},
-                              {"Verdichtungsgrad SOLL", StringHoleFeld(soll, '@', 0) + " %"}});
+    const auto [kleinster, groesster] = std::ranges::minmax_element(
+        werte, {}, [](const std::string& wert) { return StringZuDoubleC(wert.c_str()); });
+    SetzeEckdaten(protokoll, {{groesse + " min.", *kleinster + einheit},
+                              {groesse + " max.", *groesster + einheit},
+                              {groesse + " SOLL", soll + einheit}});
 }
 
 // One measurement per test point at the point's place, with the values its column of the page
@@ -1501,7 +1509,8 @@ void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int messungen,
                                                       {"NA", kennwerte + 2},
                                                       {"VERDGRAD", kennwerte + 15},
                                                       {"VERDGRAD_SOLL", kennwerte + 16}};
-    SetzeVerdichtungsEckdaten(protokoll, seite[kennwerte + 15], seite[kennwerte + 16]);
+    SetzeSpannenEckdaten(protokoll, "Verdichtungsgrad", Teile(seite[kennwerte + 15], '@'),
+                         StringHoleFeld(seite[kennwerte + 16], '@', 0), " %");
     for (int i = 0; i < messungen; ++i) {
         if (i >= static_cast<int>(stellen.size())) {
             protokoll.FuegeMessungHinzu(NeueMessung(protokoll, i, ""));
@@ -1895,15 +1904,8 @@ void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fal
                                   "Sand",        "geeicht",   "01/2026"};
     std::copy(std::begin(geraet), std::end(geraet), gruppe.begin() + 9);
     protokoll.SetzeSpeziellGruppe(4, Felder(gruppe));
-    if (felder[7].empty())
-        return;
-    const auto [kleinster, groesster] = std::minmax_element(
-        felder[7].begin(), felder[7].end(), [](const std::string& a, const std::string& b) {
-            return StringZuDoubleC(a.c_str()) < StringZuDoubleC(b.c_str());
-        });
-    SetzeEckdaten(protokoll, {{"Evd min.", *kleinster + " MN/m²"},
-                              {"Evd max.", *groesster + " MN/m²"},
-                              {"Evd SOLL", felder[8].front() + " MN/m²"}});
+    if (!felder[7].empty())
+        SetzeSpannenEckdaten(protokoll, "Evd", felder[7], felder[8].front(), " MN/m²");
 }
 
 void FuelleDynPlatte10(CProtokoll& protokoll, int nummer, int messungen)
@@ -2185,29 +2187,19 @@ void UebernimmKopf(CProtokoll& blatt, const std::vector<const CProtokoll*>& quel
     }
 }
 
-// The rows of a chart data text.
-std::vector<std::string> Zeilen(const std::string& daten)
-{
-    std::vector<std::string> zeilen;
-    for (int i = 0; i < StringZaehleFelderZeichen(daten, '|'); ++i)
-        zeilen.push_back(StringHoleFeld(daten, '|', i));
-    return zeilen;
-}
-
 // Ticks of one axis of the Proctor charts that hold every compared test's own ticks, at their
 // step.
 std::string GemeinsameStriche(const std::vector<const CProtokoll*>& proctors, int zeile)
 {
     double von = 0, bis = 0, schritt = 0;
     for (const CProtokoll* proctor : proctors) {
-        const std::string striche = StringHoleFeld(proctor->HoleSpeziellBlock5(), '|', zeile);
-        const int anzahl = StringZaehleFelderZeichen(striche, '@');
-        const double erster = StringZuDouble(StringHoleFeld(striche, '@', 0));
-        const double letzter = StringZuDouble(StringHoleFeld(striche, '@', anzahl - 1));
+        const std::vector<std::string> striche =
+            Teile(StringHoleFeld(proctor->HoleSpeziellBlock5(), '|', zeile), '@');
+        const double erster = StringZuDouble(striche.front());
         von = proctor == proctors.front() ? erster : std::min(von, erster);
-        bis = std::max(bis, letzter);
-        if (anzahl > 1)
-            schritt = StringZuDouble(StringHoleFeld(striche, '@', 1)) - erster;
+        bis = std::max(bis, StringZuDouble(striche.back()));
+        if (striche.size() > 1)
+            schritt = StringZuDouble(striche[1]) - erster;
     }
     std::vector<double> werte{von};
     for (int k = 1; schritt > 0 && k <= std::lround((bis - von) / schritt); ++k)
@@ -2220,7 +2212,7 @@ std::string GemeinsameStriche(const std::vector<const CProtokoll*>& proctors, in
 std::string ProctorKurve(const CProtokoll& proctor, const std::string& xStriche,
                          const std::string& yStriche)
 {
-    std::vector<std::string> zeilen = Zeilen(proctor.HoleSpeziellBlock5());
+    std::vector<std::string> zeilen = Teile(proctor.HoleSpeziellBlock5(), '|');
     zeilen.resize(std::max<size_t>(zeilen.size(), 2));
     zeilen[0] = xStriche;
     zeilen[1] = yStriche;
@@ -2231,7 +2223,7 @@ std::string ProctorKurve(const CProtokoll& proctor, const std::string& xStriche,
 // draws them, without the marks of its grading range, which the comparison does not explain.
 std::string KornKurve(const CProtokoll& kornverteilung)
 {
-    std::vector<std::string> zeilen = Zeilen(kornverteilung.HoleSpeziellBlock5());
+    std::vector<std::string> zeilen = Teile(kornverteilung.HoleSpeziellBlock5(), '|');
     for (size_t zeile = 4; zeile < 8 && zeile < zeilen.size(); ++zeile)
         zeilen[zeile].clear();
     return Felder(zeilen);
@@ -2258,13 +2250,12 @@ std::string Kommentar(const CProtokoll& quelle)
                    : "Eignungsprüfung";
     if (quelle.HoleFeldSpeziell(4, 18).empty())
         return "";
-    const std::string abweichungen = quelle.HoleFeldSpeziell(4, 6);
-    for (int i = 1; i < StringZaehleFelderZeichen(abweichungen, '@'); ++i) {
-        const std::string abweichung = StringHoleFeld(abweichungen, '@', i);
-        if (!abweichung.empty() && StringZuDouble(abweichung) != 0)
-            return "Grenzwerte nicht eingehalten";
-    }
-    return "Grenzwerte eingehalten";
+    return std::ranges::all_of(Teile(quelle.HoleFeldSpeziell(4, 6), '@'),
+                               [](const std::string& abweichung) {
+                                   return abweichung.empty() || StringZuDouble(abweichung) == 0;
+                               })
+               ? "Grenzwerte eingehalten"
+               : "Grenzwerte nicht eingehalten";
 }
 
 // The measurements of a sheet move to the place its header names once it takes the header of the
