@@ -2297,9 +2297,7 @@ void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& que
     }
     blatt.SetzeSpeziellGruppe(2, Felder(gruppe2));
     blatt.SetzeSpeziellGruppe(6, Felder(kurven));
-    DatiereNach(blatt, quellen);
     UebernimmKopf(blatt, quellen);
-    VerlegeMessungen(blatt);
 }
 
 // ---- Filter rule after Terzaghi: the silty sand behind a filter sand and a filter gravel -------
@@ -2378,10 +2376,8 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
                                      {"Sperrbed. Filter 2", ergebnisse[2]},
                                      {"Durchfl. Filter 2", ergebnisse[3]}});
     SetzeEckdaten(blatt, eckdaten);
-    DatiereNach(blatt, {materialien.begin(), materialien.end()});
     // The header describes the soil the filters protect.
     UebernimmKopf(blatt, {materialien[0]});
-    VerlegeMessungen(blatt);
 }
 
 // ---- Soil-replacement thickness: a recommendation from a static plate load test --------------
@@ -2416,8 +2412,6 @@ void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
     SetzeEckdaten(blatt, {{"Einbaustärke notwendig", seite[6] + " cm"},
                           {"Ev2 zu erwarten", seite[7] + " MN/m²"},
                           {"Ev2 der Unterlage notwendig", seite[8] + " MN/m²"}});
-    DatiereNach(blatt, {&platte});
-    VerlegeMessungen(blatt);
 }
 
 // ---- File note of a site meeting ----------------------------------------------------------------
@@ -2822,7 +2816,8 @@ std::vector<const CProtokoll*> Naechste(const std::vector<CProtokoll>& protokoll
 }
 
 // The sheet draws on the protocols it names: a comparison on its tests, the filter rule on the
-// soil and its two filters, the soil replacement on its static plate load test.
+// soil and its two filters, the soil replacement on its static plate load test. It is dated after
+// them, and its measurements stand where its header then puts them.
 void SetzeQuellen(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
 {
     switch (blatt.GetPruefart()) {
@@ -2836,6 +2831,8 @@ void SetzeQuellen(CProtokoll& blatt, const std::vector<const CProtokoll*>& quell
         SetzeVergleich(blatt, quellen);
         break;
     }
+    DatiereNach(blatt, quellen);
+    VerlegeMessungen(blatt);
 }
 
 // The sheets of a large project draw on its nearest tests of the kinds they need; `proben` names
@@ -2846,10 +2843,10 @@ void VerweiseAufNaechste(std::vector<CProtokoll>& protokolle, const std::vector<
     for (size_t i = 0; i < protokolle.size(); ++i) {
         CProtokoll& blatt = protokolle[i];
         std::vector<const CProtokoll*> quellen;
+        // Its comparisons are those of the test-type table, of Proctor tests.
         if (blatt.GetPruefart() == 1018) {
-            const int art = blatt.GetPruefartVER() == 2 ? 1001 : 1000;
-            quellen = Naechste(protokolle, i, art == 1001 ? 4 : 3,
-                               [&](size_t j) { return protokolle[j].GetPruefart() == art; });
+            quellen = Naechste(protokolle, i, 4,
+                               [&](size_t j) { return protokolle[j].GetPruefart() == 1001; });
         }
         if (blatt.GetPruefart() == 1010) {
             quellen = Naechste(protokolle, i, 1, [&](size_t j) {
