@@ -393,23 +393,23 @@ void SetzeUnterart(CProtokoll& protokoll, int unterart)
 // ---- Table data in group 4 of the special data text --------------------------------------------
 
 // The texts joined by the separator: "@" between the sub-values of a field, one per sample or
-// partial test, "|" between the fields of a group.
-std::string Verbunden(const std::vector<std::string>& texte, char trenner)
+// partial test, "|" between the fields of a group, "#CRLF#" between lines.
+std::string Verbunden(const std::vector<std::string>& texte, const std::string& trenner)
 {
     std::string verbunden;
     for (size_t i = 0; i < texte.size(); ++i)
-        verbunden += (i ? std::string(1, trenner) : "") + texte[i];
+        verbunden += (i ? trenner : "") + texte[i];
     return verbunden;
 }
 
 std::string Unterwerte(const std::vector<std::string>& werte)
 {
-    return Verbunden(werte, '@');
+    return Verbunden(werte, "@");
 }
 
 std::string Felder(const std::vector<std::string>& felder)
 {
-    return Verbunden(felder, '|');
+    return Verbunden(felder, "|");
 }
 
 // The parts of a text at the separator; an empty text has one empty part.
@@ -2447,7 +2447,8 @@ std::string DienstagDerFolgewoche(const std::string& jjjjmmtt)
 // Kilometre and metre of a station, as titles and notes name stretches.
 std::string Km(double meter)
 {
-    return Station(meter).substr(0, Station(meter).find(','));
+    const std::string station = Station(meter);
+    return station.substr(0, station.find(','));
 }
 
 // The site meetings are weekly from the project's first week on, and the laboratory writes the
@@ -2535,10 +2536,8 @@ void FuelleNotiz(CProtokoll& protokoll, int, int)
     const std::string datum = protokoll.HolePruefdatumRoh();
     const std::string bereich = "km " + Km(0) + " bis " + Km(kStreckenende);
     const int woche = Kalenderwoche(datum);
-    std::string text;
-    for (const std::string& zeile : Notiztext(datum))
-        text += (text.empty() ? "" : "#CRLF#") + zeile;
-    const int seiten = static_cast<int>((Notiztext(datum).size() + 49) / 50);
+    const std::vector<std::string> zeilen = Notiztext(datum);
+    const int seiten = static_cast<int>((zeilen.size() + 49) / 50);
     protokoll.SetzeFeld(1, 0, bereich);
     protokoll.SetzeFeld(1, 13, kVerfasser);
     protokoll.SetzeFeld(3, 0, std::to_string(seiten));
@@ -2546,7 +2545,7 @@ void FuelleNotiz(CProtokoll& protokoll, int, int)
         4,
         Felder({bereich, StringFormat("Baubesprechung Nr. %d", woche - kErsteBesprechungswoche + 1),
                 "Verdichtung Dammschüttung und Bodenaustausch", protokoll.HoleProtokollnummer(),
-                datum, kVerfasser, text,
+                datum, kVerfasser, Verbunden(zeilen, "#CRLF#"),
                 StringFormat("Lageplan Prüfstellen#CRLF#Prüfprotokolle KW %d#CRLF#"
                              "Fotodokumentation#CRLF#Terminplan Erdbau",
                              woche - 1),
