@@ -54,6 +54,16 @@ double Gerundet(double wert, int stellen)
     return std::floor(wert * faktor + 0.5 + 1e-6) / faktor;
 }
 
+// The mean of the values, or of what `wert` reads from each element, to three decimals.
+template <typename Liste, typename Projektion = std::identity>
+double Mittel(const Liste& liste, Projektion wert = {})
+{
+    double summe = 0;
+    for (const auto& element : liste)
+        summe += std::invoke(wert, element);
+    return Gerundet(summe / static_cast<double>(std::size(liste)), 3);
+}
+
 std::string Text(double wert, int stellen)
 {
     return StringFormat("%.*f", stellen, Gerundet(wert, stellen));
@@ -1121,14 +1131,6 @@ Wasserprobe BildeWasserprobe(double tara, double trockenmasse, double w)
     return {t, feucht, trocken, Gerundet((feucht - trocken) / (trocken - t), 3)};
 }
 
-double MittlererWassergehalt(const std::vector<Wasserprobe>& proben)
-{
-    double summe = 0;
-    for (const Wasserprobe& p : proben)
-        summe += p.w;
-    return Gerundet(summe / static_cast<double>(proben.size()), 3);
-}
-
 // Soil group of a fine-grained soil after DIN 18196 from its place in the plasticity chart:
 // clays above the A-line Ip = 0.73 (wl - 0.20) from Ip 0.07, silts below it or under Ip 0.04, the
 // band between them mixed; light, medium and highly plastic below wl 0.35, up to 0.50 and above.
@@ -1198,9 +1200,9 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
             38 + 6 * Streuwert(nummer, i, 60), 60 + 20 * Streuwert(nummer, i, 61),
             wFeinZiel * (1 - ue) + ue * wUeber + 0.006 * (Streuwert(nummer, i, 62) - 0.5)));
     }
-    const double wp = MittlererWassergehalt(ausroll);
+    const double wp = Mittel(ausroll, &Wasserprobe::w);
     const double ip = Gerundet(wl - wp, 3);
-    const double wnat = MittlererWassergehalt(natuerlich);
+    const double wnat = Mittel(natuerlich, &Wasserprobe::w);
     const double wFein = Gerundet((wnat - ue * wUeber) / (1 - ue), 3);
     const double ic = Gerundet((wl - wFein) / ip, 2);
     const std::string gruppe = Bodengruppe(wl, ip);
@@ -1618,14 +1620,6 @@ std::vector<double> Ablesungen(double wert, double streuung, int nummer, int i, 
     for (int k = 0; k < 3; ++k)
         werte.push_back(Gerundet(wert + streuung * (Streuwert(nummer, i * 3 + k, art) - 0.5), 3));
     return werte;
-}
-
-double Mittel(const std::vector<double>& werte)
-{
-    double summe = 0;
-    for (double w : werte)
-        summe += w;
-    return Gerundet(summe / static_cast<double>(werte.size()), 3);
 }
 
 // The gauge protocols of a sample take the three methods in turn: water content and dry
