@@ -835,22 +835,22 @@ Siebtabelle Siebanalyse(const Kornmaterial& material)
         const double oben = i < siebe.size() ? siebe[i].second : 100;
         const double unten = i > 0 ? siebe[i - 1].second : 0;
         rueckstand.push_back(
-            std::round((material.einwaage - material.verlust) * (oben - unten) / 10) / 10);
+            Gerundet((material.einwaage - material.verlust) * (oben - unten) / 100, 1));
         gesamt += rueckstand.back();
     }
     Siebtabelle tabelle;
     double durchgang = 0;
     for (size_t i = 0; i <= siebe.size(); ++i) {
-        tabelle.rueckstand.push_back(StringFormat("%.1f", rueckstand[i]));
-        tabelle.anteil.push_back(StringFormat("%.1f", 100 * rueckstand[i] / gesamt));
+        tabelle.rueckstand.push_back(Text(rueckstand[i], 1));
+        tabelle.anteil.push_back(Text(100 * rueckstand[i] / gesamt, 1));
         if (i == siebe.size())
             break;
         durchgang += rueckstand[i];
         tabelle.weite.push_back(StringFormat("%g", siebe[i].first));
-        tabelle.summe.push_back(StringFormat("%.1f", 100 * durchgang / gesamt));
+        tabelle.summe.push_back(Text(100 * durchgang / gesamt, 1));
     }
-    tabelle.einwaage = StringFormat("%.1f", material.einwaage);
-    tabelle.verlust = StringFormat("%.1f", material.einwaage - gesamt);
+    tabelle.einwaage = Text(material.einwaage, 1);
+    tabelle.verlust = Text(material.einwaage - gesamt, 1);
     return tabelle;
 }
 
@@ -958,7 +958,6 @@ std::string Reibungswinkel(const std::string& gruppe)
 // printed; every material of the table reaches 10 % and 0.063 mm within its curve.
 std::vector<Kennwert> Kornkennwerte(const std::vector<Kornpunkt>& kurve)
 {
-    const auto Prozent = [](double wert) { return StringFormat("%.1f", wert); };
     const std::optional<double> ton = DurchgangBei(kurve, 0.002);
     const double feinkorn = *DurchgangBei(kurve, 0.063);
     const double sand = *DurchgangBei(kurve, 2) - feinkorn;
@@ -969,25 +968,25 @@ std::vector<Kennwert> Kornkennwerte(const std::vector<Kornpunkt>& kurve)
     const auto groesstes =
         std::ranges::find_if(kurve, [](const Kornpunkt& p) { return p.second >= 100; });
     std::vector<Kennwert> werte = {
-        {6, "Ungleichförmigkeitszahl", "C<t>U", "[-]", StringFormat("%.1f", u)},
-        {1, "Krümmungszahl", "C<t>C", "[-]", StringFormat("%.2f", cc)},
-        {3, "Sandanteil", "", "[M.-%]", Prozent(sand)},
-        {4, "Kiesanteil", "", "[M.-%]", Prozent(kies)},
-        {5, "Steinanteil", "", "[M.-%]", Prozent(100 - *DurchgangBei(kurve, 63))},
+        {6, "Ungleichförmigkeitszahl", "C<t>U", "[-]", Text(u, 1)},
+        {1, "Krümmungszahl", "C<t>C", "[-]", Text(cc, 2)},
+        {3, "Sandanteil", "", "[M.-%]", Text(sand, 1)},
+        {4, "Kiesanteil", "", "[M.-%]", Text(kies, 1)},
+        {5, "Steinanteil", "", "[M.-%]", Text(100 - *DurchgangBei(kurve, 63), 1)},
         {17, "Reibungswinkel (geschätzt)", "<fs>j<fn>", "[°]", Reibungswinkel(gruppe)},
         {7, "Größtkorn", "d<t>100", "[mm]", StringFormat("%g", groesstes->first)},
         {8, "Bodengruppe nach DIN 18196", "", "", gruppe},
         {9, "Frostempfindlichkeit", "", "", Frostempfindlichkeit(gruppe, feinkorn, u)},
     };
     if (ton) {
-        werte.push_back({0, "Tonanteil", "", "[M.-%]", Prozent(*ton)});
-        werte.push_back({2, "Schluffanteil", "", "[M.-%]", Prozent(feinkorn - *ton)});
+        werte.push_back({0, "Tonanteil", "", "[M.-%]", Text(*ton, 1)});
+        werte.push_back({2, "Schluffanteil", "", "[M.-%]", Text(feinkorn - *ton, 1)});
     }
     const int anteile[] = {10, 15, 17, 30, 50, 60, 85};
     for (size_t k = 0; k < std::size(anteile); ++k) {
         if (const std::optional<double> d = KornBei(kurve, anteile[k]))
             werte.push_back({10 + k, StringFormat("Korngröße bei %d %%", anteile[k]),
-                             StringFormat("d<t>%d", anteile[k]), "[mm]", StringFormat("%.3f", *d)});
+                             StringFormat("d<t>%d", anteile[k]), "[mm]", Text(*d, 3)});
     }
     return werte;
 }
@@ -1029,7 +1028,7 @@ Grenzzeile GrenzenBei(const Sieblinienbereich* bereich, double weite, double dur
         const double abweichung = durchgang < min   ? durchgang - min
                                   : durchgang > max ? durchgang - max
                                                     : 0;
-        return {g.min, g.max, StringFormat("%.1f", abweichung)};
+        return {g.min, g.max, Text(abweichung, 1)};
     }
     return {};
 }
@@ -1043,7 +1042,7 @@ void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen, const Kor
     std::vector<std::string> feinWeite, feinDurchgang;
     for (const auto& [w, d] : material.schlaemmung) {
         feinWeite.push_back(StringFormat("%g", w));
-        feinDurchgang.push_back(StringFormat("%.1f", d));
+        feinDurchgang.push_back(Text(d, 1));
     }
     // The curve the page shows: the sedimentation below the finest sieve, then the sieves.
     std::vector<Kornpunkt> kurve;
@@ -1179,7 +1178,7 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
     const auto FliessW = [&](double schlagzahl) {
         return achse + steigung * std::log10(schlagzahl);
     };
-    const double wl = std::round(FliessW(25) * 1000) / 1000;
+    const double wl = Gerundet(FliessW(25), 3);
 
     // Oversize above 0.4 mm: a little gravelly sand that holds less water. The consistency is
     // that of the fines, whose water content the oversize would understate.
@@ -1210,20 +1209,20 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
 
     std::vector<std::string> tara(15), feucht(15), trocken(15), w(15), n7;
     const auto Setze = [&](size_t stelle, const Wasserprobe& p) {
-        tara[stelle] = StringFormat("%.2f", p.tara);
-        feucht[stelle] = StringFormat("%.2f", p.feucht);
-        trocken[stelle] = StringFormat("%.2f", p.trocken);
-        w[stelle] = StringFormat("%.3f", p.w);
+        tara[stelle] = Text(p.tara, 2);
+        feucht[stelle] = Text(p.feucht, 2);
+        trocken[stelle] = Text(p.trocken, 2);
+        w[stelle] = Text(p.w, 3);
     };
     for (size_t i = 0; i < fliess.size(); ++i) {
         Setze(i, fliess[i]);
-        n7.push_back(StringFormat("%.0f", n[i]));
+        n7.push_back(Text(n[i], 0));
     }
     for (size_t i = 0; i < 3; ++i) {
         Setze(7 + i, natuerlich[i]);
         Setze(10 + i, ausroll[i]);
     }
-    const std::string Wnat = StringFormat("%.3f", wnat);
+    const std::string Wnat = Text(wnat, 3);
     protokoll.SetzeSpeziellGruppe(4, Felder({Unterwerte(tara),
                                              Unterwerte(feucht),
                                              Unterwerte(trocken),
@@ -1232,18 +1231,18 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
                                              Wnat,
                                              "",
                                              Wnat,
-                                             StringFormat("%.3f", wl),
-                                             StringFormat("%.3f", wp),
-                                             StringFormat("%.3f", ip),
-                                             StringFormat("%.2f", ic),
-                                             StringFormat("%.2f", 1 - ic),
+                                             Text(wl, 3),
+                                             Text(wp, 3),
+                                             Text(ip, 3),
+                                             Text(ic, 2),
+                                             Text(1 - ic, 2),
                                              "",
                                              "",
-                                             StringFormat("%.1f", md),
-                                             StringFormat("%.1f", mUeber),
-                                             StringFormat("%.3f", wUeber),
-                                             StringFormat("%.3f", ue),
-                                             StringFormat("%.3f", wFein)}));
+                                             Text(md, 1),
+                                             Text(mUeber, 1),
+                                             Text(wUeber, 3),
+                                             Text(ue, 3),
+                                             Text(wFein, 3)}));
     SetzeEckdaten(protokoll, {{"Fließgrenze", Text(wl, 3)},
                               {"Ausrollgrenze", Text(wp, 3)},
                               {"Plastizitätszahl", Text(ip, 3)},
@@ -1258,10 +1257,9 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
         5,
         Felder({"10@15@20@25@30@40@50", Striche(*wMin - 0.01, *wMax + 0.01, 0.02, 2), Zahlen(n, 0),
                 Zahlen(wPunkte, 3), StringFormat("10@%.3f@50@%.3f", FliessW(10), FliessW(50)),
-                StringFormat("%.3f", wl), "", "0@10@20@30@40@50@60@70", StringFormat("%.3f", wp),
-                StringFormat("%.3f", wl), StringFormat("%.3f", ip), "",
-                "2.00@1.75@1.50@1.25@1.00@0.75@0.50@0.25@0.00@-0.25@-0.50",
-                StringFormat("%.2f", ic), "", StringFormat("%.3f", wl), StringFormat("%.3f", ip)}));
+                Text(wl, 3), "", "0@10@20@30@40@50@60@70", Text(wp, 3), Text(wl, 3), Text(ip, 3),
+                "", "2.00@1.75@1.50@1.25@1.00@0.75@0.50@0.25@0.00@-0.25@-0.50", Text(ic, 2), "",
+                Text(wl, 3), Text(ip, 3)}));
 }
 
 // ---- Dynamic probing: heavy probe from the excavation's base through clay, sand and gravel -----
@@ -1871,13 +1869,11 @@ void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fal
         double summe = 0;
         for (size_t s = 0; s < 3; ++s) {
             const double setzung =
-                std::round(mittel * (1.03 - 0.03 * s + 0.02 * Streuwert(nummer, i, 62 + int(s))) *
-                           1000) /
-                1000;
+                Gerundet(mittel * (1.03 - 0.03 * s + 0.02 * Streuwert(nummer, i, 62 + int(s))), 3);
             summe += setzung;
             felder[3 + s].push_back(Text(setzung, 3));
         }
-        const double mittelGemessen = std::round(summe / 3 * 1000) / 1000;
+        const double mittelGemessen = Gerundet(summe / 3, 3);
         const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
         felder[7].push_back(Text(evd, 1));
         felder[8].push_back(std::to_string(schicht.evdSoll));
@@ -2317,7 +2313,7 @@ Siebspalten GedruckteSiebe(const CProtokoll& kornverteilung)
 
 std::string Millimeter(std::optional<double> weite)
 {
-    return weite ? StringFormat("%.3f", *weite) : "";
+    return weite ? Text(*weite, 3) : "";
 }
 
 // A criterion holds when its larger side is at least its smaller one, both as printed.
@@ -2344,8 +2340,8 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
         d15[m] = Millimeter(KornBei(kurve, 15));
         d85[m] = Millimeter(KornBei(kurve, 85));
         // The filter widths from the values as printed, as a reader checks them.
-        a[m] = d15[m].empty() ? "" : StringFormat("%.3f", 4 * StringZuDouble(d15[m]));
-        aStrich[m] = d85[m].empty() ? "" : StringFormat("%.3f", 4 * StringZuDouble(d85[m]));
+        a[m] = d15[m].empty() ? "" : Text(4 * StringZuDouble(d15[m]), 3);
+        aStrich[m] = d85[m].empty() ? "" : Text(4 * StringZuDouble(d85[m]), 3);
         felder[2 * m] = Unterwerte(siebe.weite);
         felder[2 * m + 1] = Unterwerte(siebe.summe);
         felder[6 + m] = Unterwerte({d15[m], Millimeter(KornBei(kurve, 50)), d85[m], "", a[m],
