@@ -72,9 +72,7 @@ std::string Text(double wert, int stellen)
 // A number with the decimal comma of running text.
 std::string Komma(double wert, int stellen)
 {
-    std::string text = Text(wert, stellen);
-    std::replace(text.begin(), text.end(), '.', ',');
-    return text;
+    return StringMitErsetzung(Text(wert, stellen), ".", ",");
 }
 
 // ---- The site: a bypass on a dam and in a cut, with a bridge at its southern end ---------------
@@ -218,6 +216,22 @@ std::string HoeheText(double meterNN)
 const char* const kFeiertage[] = {"20260101", "20260106", "20260403", "20260406", "20260501",
                                   "20260514", "20260525", "20260604", "20261118", "20261225"};
 
+// A day as the headers store it, "JJJJMMTT", and back.
+std::string JJJJMMTT(std::chrono::sys_days tag)
+{
+    const std::chrono::year_month_day datum{tag};
+    return StringFormat("%04d%02u%02u", static_cast<int>(datum.year()),
+                        static_cast<unsigned>(datum.month()), static_cast<unsigned>(datum.day()));
+}
+
+std::chrono::sys_days Datum(const std::string& jjjjmmtt)
+{
+    using namespace std::chrono;
+    return year_month_day{year{std::atoi(jjjjmmtt.substr(0, 4).c_str())},
+                          month{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(4, 2).c_str()))},
+                          day{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(6, 2).c_str()))}};
+}
+
 // The working days of 2026 from the project's start, "JJJJMMTT".
 const std::vector<std::string>& Arbeitstage()
 {
@@ -226,10 +240,7 @@ const std::vector<std::string>& Arbeitstage()
         std::vector<std::string> liste;
         for (sys_days tag = sys_days{2026y / March / 2}; tag < sys_days{2027y / January / 1};
              tag += days{1}) {
-            const year_month_day datum{tag};
-            const std::string text = StringFormat("%04d%02u%02u", static_cast<int>(datum.year()),
-                                                  static_cast<unsigned>(datum.month()),
-                                                  static_cast<unsigned>(datum.day()));
+            const std::string text = JJJJMMTT(tag);
             if (weekday{tag}.iso_encoding() <= 5 &&
                 std::ranges::find(kFeiertage, text) == std::end(kFeiertage))
                 liste.push_back(text);
@@ -2406,19 +2417,11 @@ void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
 
 // ---- File note of a site meeting ----------------------------------------------------------------
 
-std::chrono::year_month_day Tag(const std::string& jjjjmmtt)
-{
-    using namespace std::chrono;
-    return {year{std::atoi(jjjjmmtt.substr(0, 4).c_str())},
-            month{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(4, 2).c_str()))},
-            day{static_cast<unsigned>(std::atoi(jjjjmmtt.substr(6, 2).c_str()))}};
-}
-
 // The calendar week after ISO 8601: the week of its Thursday.
 int Kalenderwoche(const std::string& jjjjmmtt)
 {
     using namespace std::chrono;
-    const sys_days tag{Tag(jjjjmmtt)};
+    const sys_days tag = Datum(jjjjmmtt);
     const sys_days donnerstag = tag + days{4 - static_cast<int>(weekday{tag}.iso_encoding())};
     const sys_days neujahr{year_month_day{donnerstag}.year() / January / 1};
     return static_cast<int>((donnerstag - neujahr).count() / 7 + 1);
@@ -2428,10 +2431,9 @@ int Kalenderwoche(const std::string& jjjjmmtt)
 std::string DienstagDerFolgewoche(const std::string& jjjjmmtt)
 {
     using namespace std::chrono;
-    const sys_days tag{Tag(jjjjmmtt)};
-    const year_month_day dienstag{tag + days{9 - static_cast<int>(weekday{tag}.iso_encoding())}};
-    return StringFormat("%02u.%02u.%04d", static_cast<unsigned>(dienstag.day()),
-                        static_cast<unsigned>(dienstag.month()), static_cast<int>(dienstag.year()));
+    const sys_days tag = Datum(jjjjmmtt);
+    return StringDatumJJJJMMTTZuTTMMJJJJ(
+        JJJJMMTT(tag + days{9 - static_cast<int>(weekday{tag}.iso_encoding())}));
 }
 
 // Kilometre and metre of a station, as titles and notes name stretches.
