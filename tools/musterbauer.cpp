@@ -413,8 +413,7 @@ void SetzeUnterart(CProtokoll& protokoll, int unterart)
 
 // ---- Table data in group 4 of the special data text --------------------------------------------
 
-// The texts joined by the separator: "@" between the sub-values of a field, one per sample or
-// partial test, "|" between the fields of a group, "#CRLF#" between lines.
+// The texts joined by the separator.
 std::string Verbunden(const std::vector<std::string>& texte, const std::string& trenner)
 {
     std::string verbunden;
@@ -423,11 +422,13 @@ std::string Verbunden(const std::vector<std::string>& texte, const std::string& 
     return verbunden;
 }
 
+// Values of one field, one "@" sub-value per sample or partial test.
 std::string Unterwerte(const std::vector<std::string>& werte)
 {
     return Verbunden(werte, "@");
 }
 
+// The fields of a group.
 std::string Felder(const std::vector<std::string>& felder)
 {
     return Verbunden(felder, "|");
@@ -2208,8 +2209,8 @@ std::string GemeinsameStriche(const std::vector<const CProtokoll*>& proctors, in
     return Zahlen(werte, 2);
 }
 
-// The chart data of a compared Proctor test: its points and curves as its own report draws them,
-// on the common axes.
+// The chart data of a compared Proctor test as the comparison stores it, rows joined by "#": its
+// points and curves as its own report draws them, on the common axes.
 std::string ProctorKurve(const CProtokoll& proctor, const std::string& xStriche,
                          const std::string& yStriche)
 {
@@ -2217,17 +2218,18 @@ std::string ProctorKurve(const CProtokoll& proctor, const std::string& xStriche,
     zeilen.resize(std::max<size_t>(zeilen.size(), 2));
     zeilen[0] = xStriche;
     zeilen[1] = yStriche;
-    return Felder(zeilen);
+    return Verbunden(zeilen, "#");
 }
 
-// The chart data of a compared grain-size analysis: axes, class band and curves as its own report
-// draws them, without the marks of its grading range, which the comparison does not explain.
+// The chart data of a compared grain-size analysis, rows joined by "#": axes, class band and curves
+// as its own report draws them, without the marks of its grading range, which the comparison does
+// not explain.
 std::string KornKurve(const CProtokoll& kornverteilung)
 {
     std::vector<std::string> zeilen = Teile(kornverteilung.HoleSpeziellBlock5(), '|');
     for (size_t zeile = 4; zeile < 8 && zeile < zeilen.size(); ++zeile)
         zeilen[zeile].clear();
-    return Felder(zeilen);
+    return Verbunden(zeilen, "#");
 }
 
 // Legend texts of a compared protocol, from its header: sub-value 0 is unused, then the nine
@@ -2277,7 +2279,7 @@ void VerlegeMessungen(CProtokoll& blatt)
 }
 
 // A comparison sheet of up to six tests of the project: colours, legend texts and the curves'
-// chart data (stored with "#" for "|"), each the compared test's own.
+// chart data, each the compared test's own.
 void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
 {
     const bool proctor = blatt.GetPruefartVER() == 2;
@@ -2291,10 +2293,8 @@ void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& que
             continue;
         }
         gruppe2.push_back(Legendentexte(*quellen[k], Kommentar(*quellen[k])));
-        std::string kurve =
-            proctor ? ProctorKurve(*quellen[k], xStriche, yStriche) : KornKurve(*quellen[k]);
-        std::replace(kurve.begin(), kurve.end(), '|', '#');
-        kurven.push_back(kurve);
+        kurven.push_back(proctor ? ProctorKurve(*quellen[k], xStriche, yStriche)
+                                 : KornKurve(*quellen[k]));
     }
     blatt.SetzeSpeziellGruppe(2, Felder(gruppe2));
     blatt.SetzeSpeziellGruppe(6, Felder(kurven));
@@ -2705,7 +2705,6 @@ const std::vector<Einsatz>& Bauablauf()
 // clang-format on
 
 std::map<std::string, std::string> Metadaten()
-
 {
     return {
         {"ID", "M-2026-017"},
