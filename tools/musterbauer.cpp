@@ -279,10 +279,11 @@ std::string Protokollnummer(int nummer, const std::string& kuerzel)
     return StringFormat("%05d%s", nummer + 1, kuerzel.c_str());
 }
 
-// The protocol `nummer` as another protocol of the project cites it, with the prefix.
-std::string Protokollverweis(int nummer, const std::string& kuerzel)
+// A protocol number as another protocol of the project cites it, and as the report and the lists
+// print it: with the prefix.
+std::string Protokollverweis(const std::string& protokollnummer)
 {
-    return std::string(kNummernPraefix) + "-" + Protokollnummer(nummer, kuerzel);
+    return std::string(kNummernPraefix) + "-" + protokollnummer;
 }
 
 // ---- Header and measurements -------------------------------------------------------------------
@@ -569,8 +570,13 @@ Proctorversuch Proctor(int nummer)
 }
 
 // The reference Proctor test of the density, water content and binder protocols: the second
-// protocol of every project the builder makes.
+// protocol of every project the builder makes, in the sample also the second by date.
 constexpr int kBezugsproctorNummer = 1;
+
+std::string BezugsproctorVerweis()
+{
+    return Protokollverweis(Protokollnummer(kBezugsproctorNummer, "PV"));
+}
 
 const Proctorversuch& Bezugsproctor()
 {
@@ -1362,7 +1368,7 @@ Dichtebezug BezugFuer(const Schicht& schicht)
             kProctorKorndichte,
             2.68,
             0.012,
-            Protokollverweis(kBezugsproctorNummer, "PV"),
+            BezugsproctorVerweis(),
             static_cast<double>(schicht.verdichtungSoll)};
 }
 
@@ -1936,16 +1942,11 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
     const double kgJeM3 = Gerundet(proctor.dichte * 1000 * kBindemittelanteil / 100, 0);
     const double kgErhoeht = Gerundet(proctor.dichte * 1000 * kBindemittelErhoeht / 100, 0);
     const double wasser = Gerundet((proctor.wOpt - wNat) * proctor.dichte * 1000, 0);
-    const std::vector<std::string> seite = {Protokollverweis(kBezugsproctorNummer, "PV"),
-                                            Text(proctor.dichte, 3),
-                                            Text(proctor.wOpt, 3),
-                                            Text(kProctorKorndichte, 2),
-                                            Text(wNat, 3),
-                                            "12",
-                                            "Mischbinder 70/30",
-                                            Text(kBindemittelanteil, 1),
-                                            Text(kgJeM3, 0),
-                                            Text(wasser, 0)};
+    const std::vector<std::string> seite = {BezugsproctorVerweis(), Text(proctor.dichte, 3),
+                                            Text(proctor.wOpt, 3),  Text(kProctorKorndichte, 2),
+                                            Text(wNat, 3),          "12",
+                                            "Mischbinder 70/30",    Text(kBindemittelanteil, 1),
+                                            Text(kgJeM3, 0),        Text(wasser, 0)};
     protokoll.SetzeSpeziellGruppe(4, Felder(seite));
     // The recommendation as the lists read it: Proctor test, its optimum and density, natural
     // water content, then binder, additions and water.
@@ -2153,13 +2154,6 @@ void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
 
 // ---- Sheets that draw on other protocols: comparisons and the filter rule ---------------------
 
-// A protocol of the project as another one cites it, with the prefix, and as its report and the
-// lists print its number.
-std::string Protokollverweis(const CProtokoll& protokoll)
-{
-    return std::string(kNummernPraefix) + "-" + protokoll.HoleProtokollnummer();
-}
-
 // The working day after a date.
 std::string NaechsterArbeitstag(const std::string& jjjjmmtt)
 {
@@ -2236,7 +2230,8 @@ std::string KornKurve(const CProtokoll& kornverteilung)
 // legend rows.
 std::string Legendentexte(const CProtokoll& quelle, const std::string& kommentar)
 {
-    std::vector<std::string> texte = {"", Protokollverweis(quelle), quelle.HolePruefdatum()};
+    std::vector<std::string> texte = {"", Protokollverweis(quelle.HoleProtokollnummer()),
+                                      quelle.HolePruefdatum()};
     for (int feld = 0; feld < 6; ++feld)
         texte.push_back(quelle.HoleFeld(1, feld));
     texte.push_back(kommentar);
@@ -2248,7 +2243,7 @@ std::string Legendentexte(const CProtokoll& quelle, const std::string& kommentar
 std::string Kommentar(const CProtokoll& quelle)
 {
     if (quelle.GetPruefart() == 1001)
-        return Protokollverweis(quelle) == Protokollverweis(kBezugsproctorNummer, "PV")
+        return Protokollverweis(quelle.HoleProtokollnummer()) == BezugsproctorVerweis()
                    ? "Bezugsprobe"
                    : "Eignungsprüfung";
     if (quelle.HoleFeldSpeziell(4, 18).empty())
@@ -2347,7 +2342,7 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
     for (int m = 0; m < 3; ++m) {
         const Siebspalten siebe = GedruckteSiebe(*materialien[m]);
         const std::vector<Kornpunkt> kurve = LeseKornkurve(siebe.weite, siebe.summe);
-        const std::string nummer = Protokollverweis(*materialien[m]);
+        const std::string nummer = Protokollverweis(materialien[m]->HoleProtokollnummer());
         d15[m] = Millimeter(KornBei(kurve, 15));
         d85[m] = Millimeter(KornBei(kurve, 85));
         // The filter widths from the values as printed, as a reader checks them.
@@ -2397,7 +2392,7 @@ void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
     const double geplant = 100 * kAustauschdicke;
     int noetig = 0;
     BerechneEinbaustaerke(soll, unterlage, noetig);
-    const std::vector<std::string> seite = {Protokollverweis(platte),
+    const std::vector<std::string> seite = {Protokollverweis(platte.HoleProtokollnummer()),
                                             ev1,
                                             ev2,
                                             Text(soll, 0),
@@ -2464,7 +2459,7 @@ std::vector<std::string> Notiztext(const std::string& datum)
             std::to_string(LageAm(datum)) + ". Lage",
         "   hergestellt, in Lagen von 0,30 m. Eingebaut wird " + std::string(boden.gruppe) + ",",
         "   " + std::string(boden.zustand) + ", aus dem " + boden.herkunft + " (Proctorversuch " +
-            Protokollverweis(kBezugsproctorNummer, "PV") + ":",
+            BezugsproctorVerweis() + ":",
         "   Proctordichte " + Komma(proctor.dichte, 3) + " g/cm³, optimaler Wassergehalt " +
             Komma(100 * proctor.wOpt, 1) + " %).",
         "",
