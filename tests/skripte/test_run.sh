@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# ./run hands the viewer each file the user names as an absolute path under the name the user gave,
+# also when it is a link: the viewer opens only names ending in ".axo", whatever the link points
+# to. The set-up, the build and the viewer are stand-ins that do nothing but report.
+set -euo pipefail
+quellen=$1
+tmp=$(cd "$(mktemp -d)" && pwd -P)
+trap 'rm -rf "$tmp"' EXIT
+baum=$tmp/baum
+mkdir -p "$baum/scripts" "$baum/build" "$tmp/arbeit/unter" "$tmp/ziele"
+cp "$quellen/run" "$baum/run"
+printf '#!/bin/sh\n' >"$baum/scripts/setup"
+printf '#!/bin/sh\n' >"$baum/scripts/build"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@"\n' >"$baum/build/axo-reader"
+chmod +x "$baum/run" "$baum/scripts"/* "$baum/build/axo-reader"
+
+cd "$tmp/arbeit"
+touch "$tmp/ziele/x.axo.bak" unter/p.axo
+ln -s "$tmp/ziele/x.axo.bak" l.axo
+erwartet="$tmp/arbeit/l.axo
+$tmp/arbeit/unter/p.axo"
+ergebnis=$("$baum/run" l.axo unter/../unter/p.axo)
+if [ "$ergebnis" != "$erwartet" ]; then
+  printf 'The viewer got:\n%s\ninstead of:\n%s\n' "$ergebnis" "$erwartet" >&2
+  exit 1
+fi
