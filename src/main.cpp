@@ -4,17 +4,9 @@
 #include "platform/meldung.h"
 #include "platform/schriften.h"
 
-#include <QApplication>
-#include <QTranslator>
-#include <clocale>
-
 int main(int argc, char** argv)
 {
-    QApplication qtApp(argc, argv);
-    // Qt has set the numeric locale from the environment; numbers are read and written with ".".
-    std::setlocale(LC_NUMERIC, "C");
-    QTranslator qtDeutsch;
-    InstalliereQtUebersetzung(qtDeutsch);
+    const CQtAnwendung qt(argc, argv);
     SetzeMeldungsAusgabe(ZeigeMeldungsfenster);
     RegistriereSchriften();
 

@@ -4,11 +4,23 @@
 
 #include "platform/meldung.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QTranslator>
 #include <memory>
 #include <string>
 
-class QTranslator;
+// The program's Qt application, German whatever the user's locale: Qt's own dialogs with their
+// texts, dates and sizes, and every QLocale; numbers are read and written with "." all the same.
+class CQtAnwendung
+{
+public:
+    CQtAnwendung(int& argc, char** argv);
+
+private:
+    std::unique_ptr<QApplication> m_qt;
+    QTranslator m_qtTexte;
+};
 
 // Loads Qt's German texts (print dialog, preview, page set-up, file dialogs) from Qt's
 // translations folder into `uebersetzer` and installs it; false when they are not there.
