@@ -29,7 +29,7 @@ printf '#!/bin/sh\n' >"$tmp/bin/sleep"
 chmod +x "$tmp/bin"/*
 
 export APT_PROTOKOLL=$tmp/apt.txt
-PATH="$tmp/bin:$PATH" LANG=de_DE.UTF-8 LANGUAGE=de:en LC_ALL= \
+env -u LC_ALL PATH="$tmp/bin:$PATH" LANG=de_DE.UTF-8 LANGUAGE=de:en \
   "$quellen/scripts/apt-pakete" paket-a paket-b
 erwartet="update -qq
 install -y -qq --no-install-recommends paket-a paket-b"
