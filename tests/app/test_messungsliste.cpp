@@ -152,20 +152,23 @@ TEST(Einfuegereihenfolge, WieEinfuegenInEineListe)
 
 TEST_F(Messungsliste, ZeilentexteUndMehrfachmarke)
 {
+    MESSUNG messung = Messung("1", "0+120", "[RPR|1,95][WOPT|0.5]");
+    messung.schicht = "oben";
+    messung.lage = "li";
     CProtokolle protokolle;
     protokolle.FuegeTitelHinzu("1|Erdbau|0");
     protokolle.FuegeTitelHinzu("2|Damm|1");
-    FuegeProtokolleHinzu(
-        protokolle, {{.id = "P0",
-                      .titelId = "2",
-                      .pruefartId = "1001",
-                      .kopffelder = {"Nord", "kopf", "", "", "gu", "", "", "", "17", "20110523"},
-                      .unterartKuerzel = "PV",
-                      .messungen = {Messung("1", "0+120", "[RPR|1,95][WOPT|0.5]")}},
-                     {.id = "P1",
-                      .titelId = "1",
-                      .pruefartId = "4711",
-                      .messungen = {Messung("1", "a"), Messung("2", "b")}}});
+    FuegeProtokolleHinzu(protokolle, {{.id = "P0",
+                                       .titelId = "2",
+                                       .pruefartId = "1001",
+                                       .kopffelder = {"Nord", "kopf", "unten", "re", "gu", "", "",
+                                                      "", "17", "20110523"},
+                                       .unterartKuerzel = "PV",
+                                       .messungen = {messung}},
+                                      {.id = "P1",
+                                       .titelId = "1",
+                                       .pruefartId = "4711",
+                                       .messungen = {Messung("1", "a"), Messung("2", "b")}}});
     CMessungsListCtrl liste;
     liste.SetzeModus(2, "B12");
     liste.FuelleListe(protokolle, m_katalog, "");
@@ -178,8 +181,11 @@ TEST_F(Messungsliste, ZeilentexteUndMehrfachmarke)
     EXPECT_EQ(Zelle(liste, 0, 2), "Erdbau -> Damm");
     EXPECT_EQ(liste.HoleSortierText(0, 2), "ERDBAU -> DAMM");
     EXPECT_EQ(Zelle(liste, 0, 3), "Nord");
-    // The measurement's own station, the protocol's number with prefix and its date.
+    // The measurement's own station, layer and position, not the header's; the protocol's number
+    // with prefix and its date.
     EXPECT_EQ(Zelle(liste, 0, 4), "0+120");
+    EXPECT_EQ(Zelle(liste, 0, 5), "oben");
+    EXPECT_EQ(Zelle(liste, 0, 6), "li");
     EXPECT_EQ(Zelle(liste, 0, 11), "B12-17");
     EXPECT_EQ(Zelle(liste, 0, 12), "23.05.2011");
     EXPECT_EQ(liste.HoleSortierText(0, 12), "20110523");

@@ -437,11 +437,12 @@ TEST(CProtokoll, ComputedColumnsComeFromTheSpecialDataText)
     EXPECT_EQ(HoleZelle(korn, 58).text, "4.15.6");
     EXPECT_EQ(HoleZelle(korn, 57).text, "2.0.15");
 
-    // Largest grain: the last filled sub-field of 1..15; sub-field 0 does not count.
-    CProtokoll sieb = ProtokollDerArt("1000", "{}{}{x@a@b}");
-    EXPECT_EQ(HoleZelle(sieb, 57), (Zelle{"b", "B"}));
-    sieb.SetzeDatentexte("", "{}{}{x}");
-    EXPECT_EQ(HoleZelle(sieb, 57), (Zelle{"", ""}));
+    // Largest grain: the last filled sub-field of 1..15, down to the first; sub-field 0 does
+    // not count.
+    const std::pair<const char*, Zelle> groesstkoerner[] = {
+        {"{}{}{x@a@b}", {"b", "B"}}, {"{}{}{x@a}", {"a", "A"}}, {"{}{}{x}", {"", ""}}};
+    for (const auto& [speziell, zelle] : groesstkoerner)
+        EXPECT_EQ(HoleZelle(ProtokollDerArt("1000", speziell), 57), zelle) << speziell;
 
     // Proctor values go to the columns with or without oversize grain.
     const std::string ohneUe = "{}{}{0|1|2|3|4|5|6|}{}{" + std::string(19, '|') + "1.8@x|0.12@y}";

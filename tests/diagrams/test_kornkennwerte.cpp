@@ -141,6 +141,11 @@ TEST(KornKennwerte, MissingValuesStayUnsetOrComeFromThePassingAt02Millimetre)
     for (double p : {voll.durchgang0002, voll.durchgang001, voll.durchgang02, voll.durchgang2,
                      voll.durchgang0063})
         EXPECT_TRUE(p == -1 || (p >= 0 && p <= 100)) << p;
+
+    // A sand: the walk ends with the curve's own samples, short of 63 mm, so there are no stones.
+    const CKornKennwerte sand = Werte("||0.063@0.125@0.25@1@2|5@35@65@100@100");
+    EXPECT_EQ(sand.durchgang63, -1);
+    EXPECT_EQ(sand.steinanteil, -1);
 }
 
 TEST(KornKennwerte, WaterAdditionAdvice)

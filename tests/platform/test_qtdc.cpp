@@ -239,35 +239,44 @@ TEST(QtDC, ABitmapOnEveryPageIsEmbeddedOnceInAPdfAndAChangedOneAnew)
 
 TEST(QtDC, PensDrawHairlinesDotsAndWideSolidLines)
 {
-    // 254 dpi: ten logical units per pixel.
-    const auto linie = [](const CPen& stift, int& dunkel, int& zeilen) {
+    struct Strich
+    {
+        int dunkel = 0; // dark pixels along the line
+        int laeufe = 0; // runs of dark pixels along it
+        int zeilen = 0; // rows with ink
+    };
+    // 254 dpi: ten logical units and ten pixels a millimetre.
+    const auto linie = [](const CPen& stift) {
         Leinwand leinwand(400, 100, 254);
         leinwand.Male([&](CDC& dc) {
             dc.SelectObject(stift);
             dc.MoveTo(0, -500);
             dc.LineTo(4000, -500);
         });
-        dunkel = 0;
-        for (int x = 0; x < 400; ++x)
-            dunkel += qGray(leinwand.bild.pixel(x, 50)) < 128;
-        zeilen = leinwand.Tinte().height();
+        Strich strich;
+        bool warDunkel = false;
+        for (int x = 0; x < 400; ++x) {
+            const bool dunkel = qGray(leinwand.bild.pixel(x, 50)) < 128;
+            strich.dunkel += dunkel;
+            strich.laeufe += dunkel && !warDunkel;
+            warDunkel = dunkel;
+        }
+        strich.zeilen = leinwand.Tinte().height();
+        return strich;
     };
-    int dunkel = 0;
-    int zeilen = 0;
-    linie(CPen(PS_SOLID, 1, 0), dunkel, zeilen);
-    EXPECT_EQ(zeilen, 1);
-    EXPECT_GE(dunkel, 399);
-    linie(CPen(PS_SOLID, 0, 0), dunkel, zeilen);
-    EXPECT_EQ(zeilen, 1);
-    linie(CPen(PS_DOT, 1, 0), dunkel, zeilen);
-    EXPECT_EQ(zeilen, 1);
-    EXPECT_GT(dunkel, 100);
-    EXPECT_LT(dunkel, 300);
-    linie(CPen(PS_DOT, 40, 0), dunkel, zeilen); // wide dotted pens draw solid
-    EXPECT_EQ(zeilen, 4);
-    EXPECT_GE(dunkel, 399);
-    linie(CPen(PS_NULL, 0, 0), dunkel, zeilen);
-    EXPECT_EQ(zeilen, 0);
+    const Strich haarlinie = linie(CPen(PS_SOLID, 1, 0));
+    EXPECT_EQ(haarlinie.zeilen, 1);
+    EXPECT_GE(haarlinie.dunkel, 399);
+    EXPECT_EQ(linie(CPen(PS_SOLID, 0, 0)).zeilen, 1);
+    // 0.3 mm dots and gaps: 3 pixels each, so 400 pixels hold about 66 dots.
+    const Strich punktiert = linie(CPen(PS_DOT, 1, 0));
+    EXPECT_EQ(punktiert.zeilen, 1);
+    EXPECT_NEAR(punktiert.laeufe, 66, 1);
+    EXPECT_NEAR(punktiert.dunkel, 200, 3);
+    const Strich breit = linie(CPen(PS_DOT, 40, 0)); // wide dotted pens draw solid
+    EXPECT_EQ(breit.zeilen, 4);
+    EXPECT_GE(breit.dunkel, 399);
+    EXPECT_EQ(linie(CPen(PS_NULL, 0, 0)).zeilen, 0);
 }
 
 TEST(QtDC, ShapesFillWithTheBrushAndTextBackgroundIsOpaqueByDefault)

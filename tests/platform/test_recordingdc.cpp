@@ -240,6 +240,9 @@ TEST(RecordingDC, DrawTextBreaksAtBlanksOnlyAndKeepsLongWordsWhole)
     dc.Leeren();
     dc.DrawText("eins\r\nzwei\n\ndrei", rechteck, DT_LEFT);
     ASSERT_EQ(dc.Texte().size(), 3u); // the empty paragraph takes a line but draws nothing
+    // The CR of a CR LF belongs to the line break and is not drawn.
+    EXPECT_EQ(dc.Texte()[0].text, "eins");
+    EXPECT_EQ(dc.Texte()[1].text, "zwei");
     EXPECT_EQ(Anker(dc.Texte()[2]), POINT(1000, -1900));
 }
 
