@@ -35,6 +35,18 @@ bool IstGeoeffnet(Ladefehler fehler)
            fehler == Ladefehler::SatzUnlesbar;
 }
 
+// A size as people read it: gigabytes of 2^30 bytes, rounded up to one decimal, so that a file
+// just over a limit never reads as the limit itself ("100 GB", "2,1 GB").
+std::string LesbareGroesse(uint64_t bytes)
+{
+    constexpr uint64_t kGb = uint64_t{1} << 30;
+    // The remainder is scaled alone, so that no size overflows.
+    const unsigned long long zehntel = bytes / kGb * 10 + (bytes % kGb * 10 + kGb - 1) / kGb;
+    if (zehntel % 10 == 0)
+        return StringFormat("%llu GB", zehntel / 10);
+    return StringFormat("%llu,%llu GB", zehntel / 10, zehntel % 10);
+}
+
 } // namespace
 
 CVersucheApp* HoleVersucheApp()
@@ -66,16 +78,17 @@ bool IstProjektArgument(const std::string& argument)
     return argument.ends_with(".axo");
 }
 
-std::string BildeLademeldung(Ladefehler fehler, const std::filesystem::path& datei,
+std::string BildeLademeldung(const Ladebefund& befund, const std::filesystem::path& datei,
                              int protokolle)
 {
     const std::string name = "Die Datei \"" + PfadAlsText(datei) + "\" ";
     const std::string nichtGeoeffnet = name + "kann nicht geöffnet werden";
+    const std::string nichtGelesen = name + "kann nicht gelesen werden: ";
     const std::string teilweise = name + "wurde nur teilweise gelesen: Sie ";
     const std::string gelesen = protokolle == 1
                                     ? "\n1 Protokoll wurde gelesen."
                                     : StringFormat("\n%d Protokolle wurden gelesen.", protokolle);
-    switch (fehler) {
+    switch (befund.fehler) {
     case Ladefehler::Keiner:
         return "";
     case Ladefehler::NichtVorhanden:
@@ -84,8 +97,18 @@ std::string BildeLademeldung(Ladefehler fehler, const std::filesystem::path& dat
         return nichtGeoeffnet + ": Der Zugriff ist nicht erlaubt.";
     case Ladefehler::IstOrdner:
         return nichtGeoeffnet + ": Es ist ein Ordner.";
-    case Ladefehler::NichtLesbar:
+    case Ladefehler::NichtOeffenbar:
         return nichtGeoeffnet + ".";
+    case Ladefehler::KeineDatei:
+        return nichtGelesen + "Es ist keine gewöhnliche Datei.";
+    case Ladefehler::ZuGross:
+        return nichtGelesen + "Sie ist mit " + LesbareGroesse(befund.dateigroesse) +
+               " zu groß für eine Projektdatei (höchstens " +
+               LesbareGroesse(CProjektDatei::kGroessteLaenge) + ").";
+    case Ladefehler::Lesefehler:
+        return nichtGelesen + "Beim Lesen ist ein Fehler aufgetreten.";
+    case Ladefehler::SpeicherFehlt:
+        return nichtGelesen + "Der Arbeitsspeicher reicht dafür nicht aus.";
     case Ladefehler::KeineProjektdatei:
         return name + "ist keine AXO-Projektdatei.";
     case Ladefehler::EndetVorzeitig:
@@ -134,19 +157,19 @@ CVersucheApp::~CVersucheApp()
 void CVersucheApp::LadeProjekt(const std::filesystem::path& pfad)
 {
     m_projektPfad = pfad;
-    const Ladefehler fehler = m_protokolle.LadeMassnahme(pfad);
+    const Ladebefund befund = m_protokolle.LadeMassnahme(pfad);
     // File New loads from no path at all, which is nothing to tell.
-    m_ladefehler = pfad.empty() ? Ladefehler::Keiner : fehler;
+    m_ladebefund = pfad.empty() ? Ladebefund{} : befund;
 }
 
 void CVersucheApp::MeldeLadefehler()
 {
     const std::string meldung =
-        BildeLademeldung(m_ladefehler, m_projektPfad, m_protokolle.GetAnzahl());
+        BildeLademeldung(m_ladebefund, m_projektPfad, m_protokolle.GetAnzahl());
     if (!meldung.empty())
-        ZeigeMeldung(meldung,
-                     IstGeoeffnet(m_ladefehler) ? MeldungsArt::Warnung : MeldungsArt::Fehler);
-    m_ladefehler = Ladefehler::Keiner;
+        ZeigeMeldung(meldung, IstGeoeffnet(m_ladebefund.fehler) ? MeldungsArt::Warnung
+                                                                : MeldungsArt::Fehler);
+    m_ladebefund = {};
 }
 
 bool CVersucheApp::InitInstance(const QStringList& argumente)
@@ -215,7 +238,7 @@ void CVersucheApp::OeffneDokument(const std::filesystem::path& pfad)
 {
     m_dokument.OnOpenDocument(pfad);
     m_hauptfenster->HoleAnsicht()->OnInitialUpdate();
-    if (IstGeoeffnet(m_ladefehler))
+    if (IstGeoeffnet(m_ladebefund.fehler))
         m_dateiVerlauf.Hinzufuegen(pfad);
     MeldeLadefehler();
 }

@@ -94,7 +94,7 @@ private:
     CPruefartKatalog m_katalog;
     CProtokolle m_protokolle;
     std::filesystem::path m_projektPfad;
-    Ladefehler m_ladefehler = Ladefehler::Keiner;
+    Ladebefund m_ladebefund;
     CVersucheDoc m_dokument;
     std::unique_ptr<CMainFrame> m_hauptfenster;
     CDateiVerlauf m_dateiVerlauf{4};
@@ -118,5 +118,5 @@ bool IstProjektArgument(const std::string& argument);
 
 // What the user is told of a project file that was not read whole, naming the file and the
 // cause, with the number of protocols read; "" for a file read whole.
-std::string BildeLademeldung(Ladefehler fehler, const std::filesystem::path& datei,
+std::string BildeLademeldung(const Ladebefund& befund, const std::filesystem::path& datei,
                              int protokolle);

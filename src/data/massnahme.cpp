@@ -28,20 +28,6 @@ long ZahlAus(const std::string& text)
     return std::strtol(text.c_str(), nullptr, 10);
 }
 
-// Closes the record file when the reading that opened it ends, whichever way it ends.
-class Geoeffnet
-{
-public:
-    // A file that does not open reads as holding no records.
-    explicit Geoeffnet(CProjektDatei& datei) : m_datei(datei) { m_datei.Oeffne(); }
-    ~Geoeffnet() { m_datei.Schliesse(); }
-    Geoeffnet(const Geoeffnet&) = delete;
-    Geoeffnet& operator=(const Geoeffnet&) = delete;
-
-private:
-    CProjektDatei& m_datei;
-};
-
 // Reads the "vorgabe" children of the current main element into the map.
 void LeseVorgabeKinder(CMarkup& xml, std::map<std::string, std::string>& vorgaben)
 {
@@ -126,15 +112,7 @@ bool CMassnahme::Lade(const std::filesystem::path& pfad)
         m_ladefehler = m_datei.HoleIndexfehler();
         return false;
     }
-    bool ganz = false;
-    try {
-        ganz = LeseProjektDatei();
-    } catch (const CFileException&) {
-        // The root records are read from the file again: one that fails after the scan counts
-        // as a file that cannot be read, and nothing of it is taken.
-        m_ladefehler = Ladefehler::NichtLesbar;
-        return false;
-    }
+    const bool ganz = LeseProjektDatei();
     m_notiz = HoleMetadatum("notiz");
     if (!m_datei.HatSaetze())
         m_ladefehler = Ladefehler::KeineProjektdatei;
@@ -145,30 +123,27 @@ bool CMassnahme::Lade(const std::filesystem::path& pfad)
     return true;
 }
 
+// The root records come from the bytes the scan read, as the protocols do.
 bool CMassnahme::LeseProjektDatei()
 {
     CMarkup xml;
-    {
-        Geoeffnet datei(m_datei);
-        // A root record the file does not hold reads as empty and leaves its values empty; one
-        // that is there but does not hold its element stops the parsing.
-        const std::string metadaten = m_datei.LeseMetadatenSatz();
-        if (!metadaten.empty()) {
-            if (!xml.SetzeDokument(metadaten) || !xml.FindeElement("metadaten"))
-                return false;
-            LeseMetadaten(xml);
-        }
-        const std::string titel = m_datei.LeseTitellisteSatz();
-        if (!titel.empty()) {
-            if (!xml.SetzeDokument(titel) || !xml.FindeElement("titel_liste"))
-                return false;
-            LeseKindTexte(xml, "titel", m_titel);
-        }
-        if (xml.SetzeDokument(m_datei.LeseVorgabedatenSatz()) && xml.FindeElement("vorgabedaten"))
-            LeseVorgabeKinder(xml, m_vorgaben);
+    // A root record the file does not hold reads as empty and leaves its values empty; one that
+    // is there but does not hold its element stops the parsing.
+    const std::string& metadaten = m_datei.LeseMetadatenSatz();
+    if (!metadaten.empty()) {
+        if (!xml.SetzeDokument(metadaten) || !xml.FindeElement("metadaten"))
+            return false;
+        LeseMetadaten(xml);
     }
-    LeseProtokolle();
-    return true;
+    const std::string& titel = m_datei.LeseTitellisteSatz();
+    if (!titel.empty()) {
+        if (!xml.SetzeDokument(titel) || !xml.FindeElement("titel_liste"))
+            return false;
+        LeseKindTexte(xml, "titel", m_titel);
+    }
+    if (xml.SetzeDokument(m_datei.LeseVorgabedatenSatz()) && xml.FindeElement("vorgabedaten"))
+        LeseVorgabeKinder(xml, m_vorgaben);
+    return LeseProtokolle();
 }
 
 void CMassnahme::LeseMetadaten(CMarkup& xml)
@@ -178,7 +153,7 @@ void CMassnahme::LeseMetadaten(CMarkup& xml)
         m_metadaten[tag] = xml.FindeKindElement(tag) ? xml.HoleKindDaten() : std::string();
 }
 
-void CMassnahme::LeseProtokolle()
+bool CMassnahme::LeseProtokolle()
 {
     std::vector<const CPositionsMap::Eintrag*> saetze;
     saetze.reserve(m_datei.HolePositionen().Anzahl());
@@ -195,6 +170,7 @@ void CMassnahme::LeseProtokolle()
     m_datei.HoleKennungen().reserve(saetze.size());
     m_protokolle.reserve(saetze.size());
     m_protokollPositionen.reserve(saetze.size());
+    const bool alle = std::ranges::all_of(gelesen, [](const auto& p) { return p != nullptr; });
     for (size_t i = 0; i < saetze.size(); ++i) {
         if (!gelesen[i])
             continue;
@@ -202,6 +178,7 @@ void CMassnahme::LeseProtokolle()
         m_protokolle.push_back(std::move(gelesen[i]));
         m_protokollPositionen.push_back(saetze[i]->position);
     }
+    return alle;
 }
 
 std::string MitCrLf(const std::string& text)
@@ -220,28 +197,34 @@ bool CMassnahme::LadeAusOrdner(const std::map<std::string, std::string>& werte,
                                const std::filesystem::path& ordner)
 {
     const auto dateiname = werte.find("dateiname");
-    m_dateipfad = ordner;
-    m_dateipfad += "/";
+    std::filesystem::path pfad = ordner;
+    pfad += "/";
     if (dateiname != werte.end())
-        m_dateipfad += PfadAusText(dateiname->second);
-    m_datei.SetzeDateiname(m_dateipfad);
-    m_datei.LeseIndex();
-    LeseProjektDatei();
-    m_notiz = HoleMetadatum("notiz");
+        pfad += PfadAusText(dateiname->second);
+    const bool geladen = Lade(pfad);
     m_titel.clear();
+    return geladen;
+}
+
+bool LadeXmlDokument(const std::filesystem::path& dateiname, CMarkup& xml)
+{
+    // Far more than any project holds as one document, and little enough to parse in memory.
+    constexpr size_t kGroessteLaenge = 256u << 20;
+    std::string text;
+    if (!LeseGanzeDatei(dateiname, text, kGroessteLaenge))
+        return false;
+    if (!xml.SetzeDokument(text)) {
+        ZeigeMeldung("m_xml.SetDoc() fehlgeschlagen", MeldungsArt::Fehler);
+        return false;
+    }
     return true;
 }
 
 bool CMassnahme::LadeXmlDatei(const std::filesystem::path& dateiname)
 {
-    std::string text;
-    if (!LeseGanzeDatei(dateiname, text))
-        return false;
     CMarkup xml;
-    if (!xml.SetzeDokument(text)) {
-        ZeigeMeldung("m_xml.SetDoc() fehlgeschlagen", MeldungsArt::Fehler);
+    if (!LadeXmlDokument(dateiname, xml))
         return false;
-    }
     m_dateipfad = dateiname;
     LeseMassnahmeXml(xml);
     return true;

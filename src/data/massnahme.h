@@ -29,11 +29,12 @@ public:
     CMassnahme(const CMassnahme&) = delete;
     CMassnahme& operator=(const CMassnahme&) = delete;
 
-    // Indexes and parses the project file; false when it cannot be opened or fails a read.
+    // Reads, indexes and parses the project file; false when it cannot be opened or read.
     bool Lade(const std::filesystem::path& pfad);
-    // Why the last load did not read the whole file.
-    Ladefehler HoleLadefehler() const { return m_ladefehler; }
-    // Parses the indexed record file; false when a root record stops the parsing early.
+    // Why the last load did not read the whole file, and the file's size.
+    Ladebefund HoleLadebefund() const { return {m_ladefehler, m_datei.HoleDateigroesse()}; }
+    // Parses the records the index scan read; false when a record does not read: a root record
+    // stops the parsing, a protocol record is passed over.
     bool LeseProjektDatei();
 
     // "" for a tag the project does not hold.
@@ -89,7 +90,7 @@ public:
     // A whole project kept as one XML document ("massnahme").
     bool LadeXmlDatei(const std::filesystem::path& dateiname);
     bool LeseMassnahmeXml(CMarkup& xml);
-    // Loads the file named by the value "dateiname" in the folder.
+    // Loads the file named by the value "dateiname" in the folder, as Lade does, without titles.
     bool LadeAusOrdner(const std::map<std::string, std::string>& werte,
                        const std::filesystem::path& ordner);
 
@@ -111,7 +112,8 @@ private:
     void LeseMetadaten(CMarkup& xml);
     void LeseTitel(CMarkup& xml);
     void LeseVorgaben(CMarkup& xml);
-    void LeseProtokolle();
+    // Whether every protocol record read.
+    bool LeseProtokolle();
     bool SchreibeWurzel(const std::string& xml, long (CProjektDatei::*schreiber)(std::string_view));
     int TitelEbene(int index) const;
     // The "massnahme_" header values, with the path of the given title, in hand-over order.
@@ -137,6 +139,10 @@ std::string BaueVorgabedatenXml(const std::map<std::string, std::string>& vorgab
 
 // Bare line feeds of a default text become CR LF; existing CR LF pairs stay as they are.
 std::string MitCrLf(const std::string& text);
+
+// Reads an XML document file; false when the file cannot be read or is larger than 256 MiB, and
+// with the message "m_xml.SetDoc() fehlgeschlagen" when it does not parse.
+bool LadeXmlDokument(const std::filesystem::path& dateiname, CMarkup& xml);
 
 // Reads a protocol from its XML and appends it to the collection; a text that does not read is
 // dropped.

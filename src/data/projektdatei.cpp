@@ -54,6 +54,7 @@ int64_t Suche(int datei, int64_t position, int woher)
     return neu;
 }
 
+// Why a file did not open.
 Ladefehler GrundAus(int fehlernummer)
 {
     switch (fehlernummer) {
@@ -65,19 +66,11 @@ Ladefehler GrundAus(int fehlernummer)
         return Ladefehler::KeinZugriff;
     case EISDIR:
         return Ladefehler::IstOrdner;
+    case EINVAL:
+        return Ladefehler::KeineDatei;
     default:
-        return Ladefehler::NichtLesbar;
+        return Ladefehler::NichtOeffenbar;
     }
-}
-
-// Only a regular file counts as a project file: a folder cannot be read, a device such as
-// /dev/zero would never end and a FIFO would wait for a writer. -1 and the cause when the file
-// does not open.
-int OeffneProjektdatei(const std::filesystem::path& pfad, Ladefehler& grund)
-{
-    const int datei = OeffneZumLesen(pfad);
-    grund = datei < 0 ? GrundAus(errno) : Ladefehler::Keiner;
-    return datei;
 }
 
 // Whether the path names the file that is open under the descriptor.
@@ -88,7 +81,14 @@ bool IstDieselbeDatei(int datei, const std::filesystem::path& pfad)
            offen.st_dev == andere.st_dev && offen.st_ino == andere.st_ino;
 }
 
-// Closes a descriptor of a class-level operation on every way out.
+// Whether nothing stands at the path yet, or a regular file.
+bool FehltOderIstDatei(const std::filesystem::path& pfad)
+{
+    struct stat info;
+    return ::stat(pfad.c_str(), &info) == 0 ? S_ISREG(info.st_mode) : errno == ENOENT;
+}
+
+// Closes a descriptor on every way out.
 class CDateiHalter
 {
 public:
@@ -104,6 +104,52 @@ public:
 
 private:
     int m_datei;
+};
+
+// A file written beside its destination that takes the destination's place only once it is
+// whole: one given up halfway is removed, and the destination stays as it was.
+class CZwischendatei
+{
+public:
+    explicit CZwischendatei(const std::filesystem::path& ziel) : m_ziel(ziel)
+    {
+        // Named after the process and a count, so that no other copy writes to it.
+        for (int nummer = 0; m_datei < 0 && nummer < 100; ++nummer) {
+            m_pfad = ziel;
+            m_pfad += ".~" + std::to_string(::getpid()) + "-" + std::to_string(nummer);
+            m_datei = ::open(m_pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+            if (m_datei < 0 && errno != EEXIST)
+                break;
+        }
+    }
+    ~CZwischendatei()
+    {
+        if (m_datei >= 0) {
+            ::close(m_datei);
+            ::unlink(m_pfad.c_str());
+        }
+    }
+    CZwischendatei(const CZwischendatei&) = delete;
+    CZwischendatei& operator=(const CZwischendatei&) = delete;
+    int operator*() const { return m_datei; }
+
+    // Puts the file, once it is on the disk, in the destination's place; false, removing it,
+    // when that fails.
+    bool Ersetze()
+    {
+        const bool gesichert = ::fsync(m_datei) == 0;
+        const bool geschlossen = ::close(m_datei) == 0;
+        m_datei = -1;
+        if (gesichert && geschlossen && ::rename(m_pfad.c_str(), m_ziel.c_str()) == 0)
+            return true;
+        ::unlink(m_pfad.c_str());
+        return false;
+    }
+
+private:
+    std::filesystem::path m_ziel;
+    std::filesystem::path m_pfad;
+    int m_datei = -1;
 };
 
 uint32_t LeseU32(const unsigned char* bytes)
@@ -260,49 +306,60 @@ void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string
         m_positionen.Setze(position, BisNull(text));
         break;
     case kMetadaten:
-        m_metadatenPosition = position;
+        m_metadaten = {position, std::string(BisNull(text))};
         break;
     case kTitelliste:
-        m_titellistePosition = position;
+        m_titelliste = {position, std::string(BisNull(text))};
         break;
     case kVorgabedaten:
-        m_vorgabedatenPosition = position;
+        m_vorgabedaten = {position, std::string(BisNull(text))};
         break;
     default:
         break;
     }
 }
 
-// The file is read whole in one go and its records are taken from memory, where the position
-// map's texts stay.
+// The file is read whole in one go, refused before anything is read when it is larger than its
+// records can be, and its records are taken from memory, where the position map's texts stay.
+// Nothing of it is read again: a file changed or removed after the scan cannot mix into what
+// the scan found.
 bool CProjektDatei::LeseIndex()
 {
     GibPufferFrei();
     Schliesse();
-    m_datei = OeffneProjektdatei(m_dateiname, m_indexfehler);
-    if (m_datei < 0)
+    m_dateigroesse = 0;
+    const CDateiHalter datei(OeffneZumLesen(m_dateiname));
+    if (*datei < 0) {
+        m_indexfehler = GrundAus(errno);
         return false;
-    std::unique_ptr<char[]> datei;
+    }
+    std::unique_ptr<char[]> bytes;
     size_t groesse = 0;
-    const bool gelesen = LiesBisEnde(m_datei, datei, groesse);
-    Schliesse();
+    const bool gelesen = LiesBisEnde(*datei, bytes, groesse, kGroessteLaenge);
+    m_dateigroesse = groesse;
     // A file that fails while it is read (a failing disk, a pulled stick) counts as one that
     // cannot be read: nothing of it is taken.
     if (!gelesen) {
-        m_indexfehler = Ladefehler::NichtLesbar;
+        m_indexfehler = errno == EFBIG ? Ladefehler::ZuGross : Ladefehler::Lesefehler;
         return false;
     }
-    m_gelesen.push_back(std::move(datei));
-    const std::string_view inhalt(m_gelesen.back().get(), groesse);
+    m_indexfehler = Ladefehler::Keiner;
+    m_gelesen.push_back(std::move(bytes));
+    Durchsuche(std::string_view(m_gelesen.back().get(), groesse));
+    return true;
+}
+
+// An over-long or cut-off record ends the scan; the records before it stay indexed.
+void CProjektDatei::Durchsuche(std::string_view inhalt)
+{
     const auto* bytes = reinterpret_cast<const unsigned char*>(inhalt.data());
     size_t position = 0;
-    // An over-long or cut-off record ends the scan; the records before it stay indexed.
     while (inhalt.size() - position >= kKopfLaenge) {
         const Satzkopf kopf = KopfAus(bytes + position);
         const size_t textAnfang = position + kKopfLaenge;
         if (kopf.laenge >= kTextGrenze) {
             m_indexfehler = Ladefehler::SatzUnlesbar;
-            return true;
+            return;
         }
         if (inhalt.size() - textAnfang < kopf.laenge)
             break;
@@ -311,13 +368,12 @@ bool CProjektDatei::LeseIndex()
     }
     if (position < inhalt.size())
         m_indexfehler = Ladefehler::EndetVorzeitig;
-    return true;
 }
 
 bool CProjektDatei::HatSaetze() const
 {
-    return m_positionen.Anzahl() > 0 || m_metadatenPosition >= 0 || m_titellistePosition >= 0 ||
-           m_vorgabedatenPosition >= 0;
+    return m_positionen.Anzahl() > 0 || m_metadaten.position >= 0 || m_titelliste.position >= 0 ||
+           m_vorgabedaten.position >= 0;
 }
 
 bool CProjektDatei::LeseSatz(long position, std::string& text)
@@ -333,28 +389,6 @@ bool CProjektDatei::LeseSatz(long position, std::string& text)
         return false;
     }
     return true;
-}
-
-std::string CProjektDatei::LeseWurzelSatz(long position)
-{
-    std::string text;
-    LeseSatz(position, text);
-    return text;
-}
-
-std::string CProjektDatei::LeseMetadatenSatz()
-{
-    return LeseWurzelSatz(m_metadatenPosition);
-}
-
-std::string CProjektDatei::LeseTitellisteSatz()
-{
-    return LeseWurzelSatz(m_titellistePosition);
-}
-
-std::string CProjektDatei::LeseVorgabedatenSatz()
-{
-    return LeseWurzelSatz(m_vorgabedatenPosition);
 }
 
 // ---- Writing
@@ -376,27 +410,27 @@ bool CProjektDatei::HaengeSatzAn(uint8_t art, std::string_view text)
     return SchreibeSatz(art, text, -1) >= 0;
 }
 
-long CProjektDatei::SchreibeWurzelSatz(uint8_t art, std::string_view text, long& wurzel)
+long CProjektDatei::SchreibeWurzelSatz(uint8_t art, std::string_view text, Wurzel& wurzel)
 {
-    const long position = SchreibeSatz(art, text, wurzel);
+    const long position = SchreibeSatz(art, text, wurzel.position);
     if (position >= 0)
-        wurzel = position;
+        wurzel = {position, std::string(BisNull(text))};
     return position;
 }
 
 long CProjektDatei::SchreibeMetadatenSatz(std::string_view text)
 {
-    return SchreibeWurzelSatz(kMetadaten, text, m_metadatenPosition);
+    return SchreibeWurzelSatz(kMetadaten, text, m_metadaten);
 }
 
 long CProjektDatei::SchreibeTitellisteSatz(std::string_view text)
 {
-    return SchreibeWurzelSatz(kTitelliste, text, m_titellistePosition);
+    return SchreibeWurzelSatz(kTitelliste, text, m_titelliste);
 }
 
 long CProjektDatei::SchreibeVorgabedatenSatz(std::string_view text)
 {
-    return SchreibeWurzelSatz(kVorgabedaten, text, m_vorgabedatenPosition);
+    return SchreibeWurzelSatz(kVorgabedaten, text, m_vorgabedaten);
 }
 
 // Only the deleted byte at position + 5 changes. A position without a whole record header in
@@ -468,28 +502,27 @@ bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
                                          const std::filesystem::path& ziel)
 {
     const CDateiHalter ein(OeffneZumLesen(quelle));
-    // Truncating the destination must never empty the source.
-    if (*ein < 0 || IstDieselbeDatei(*ein, ziel))
+    // The copy must never take the source's place, nor a device's or a FIFO's.
+    if (*ein < 0 || IstDieselbeDatei(*ein, ziel) || !FehltOderIstDatei(ziel))
         return false;
-    Satzkopf kopf;
-    // First pass: a record too long to read is refused before anything is written.
-    while (LeseKopfAus(*ein, kopf)) {
-        if (kopf.laenge >= kTextGrenze)
-            return false;
-        Suche(*ein, kopf.laenge, SEEK_CUR);
-    }
-    const CDateiHalter aus(::open(ziel.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    CZwischendatei aus(ziel);
     if (*aus < 0)
         return false;
-    Suche(*ein, 0, SEEK_SET);
-    std::string text;
-    // A record cut off by the end of the file is not copied.
-    while (LeseKopfAus(*ein, kopf)) {
-        text.resize(kopf.laenge);
-        if (Lies(*ein, text.data(), kopf.laenge) < kopf.laenge)
-            break;
-        if (!kopf.geloescht)
-            SchreibeVoll(*aus, SatzBytes(kopf.art, text));
+    try {
+        Satzkopf kopf;
+        std::string text;
+        // A record cut off by the end of the file is not copied.
+        while (LeseKopfAus(*ein, kopf)) {
+            if (kopf.laenge >= kTextGrenze)
+                return false;
+            text.resize(kopf.laenge);
+            if (Lies(*ein, text.data(), kopf.laenge) < kopf.laenge)
+                break;
+            if (!kopf.geloescht)
+                SchreibeVoll(*aus, SatzBytes(kopf.art, text));
+        }
+    } catch (const CFileException&) {
+        return false;
     }
-    return true;
+    return aus.Ersetze();
 }

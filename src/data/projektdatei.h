@@ -20,10 +20,23 @@ enum class Ladefehler
     NichtVorhanden,
     KeinZugriff,
     IstOrdner,
-    NichtLesbar, // cannot be opened for another reason, is no regular file, or fails a read
+    KeineDatei,     // no regular file: a FIFO, a device, a socket
+    NichtOeffenbar, // cannot be opened for another reason
+    ZuGross,        // larger than a project file can be
+    Lesefehler,     // a read failed
+    SpeicherFehlt,  // no memory for the project
     KeineProjektdatei,
     EndetVorzeitig, // the file ends inside a record
     SatzUnlesbar,
+};
+
+// What a load tells of its file: why it was not read whole, and the size it was found to have.
+struct Ladebefund
+{
+    Ladefehler fehler = Ladefehler::Keiner;
+    uint64_t dateigroesse = 0;
+
+    bool operator==(const Ladebefund&) const = default;
 };
 
 class CProjektDatei
@@ -40,6 +53,9 @@ public:
     // Every text must be shorter than this; a longer record is unreadable.
     static constexpr uint32_t kTextGrenze = 16384;
     static constexpr long kKopfLaenge = 6;
+    // Positions are stored in 32 bits with a sign: a longer file holds records no position can
+    // name.
+    static constexpr uint64_t kGroessteLaenge = uint64_t{1} << 31;
 
     struct Satzkopf
     {
@@ -56,28 +72,33 @@ public:
     bool SetzeDateiname(const std::filesystem::path& dateiname);
     const std::filesystem::path& HoleDateiname() const { return m_dateiname; }
 
-    // Scans the whole file into the position map and the root positions; false when the file
-    // cannot be opened or fails while it is read.
+    // Reads the whole file in one go and scans it into the position map and the root records;
+    // false when the file cannot be opened, is too large or fails while it is read.
     bool LeseIndex();
-    // Why the last scan did not read the whole file: it did not open, or it ended inside a
-    // record or at one too long to read.
+    // Why the last scan did not read the whole file: it did not open or read, or it ended inside
+    // a record or at one too long to read.
     Ladefehler HoleIndexfehler() const { return m_indexfehler; }
+    // The size the last scan found, also of a file it refused as too large.
+    uint64_t HoleDateigroesse() const { return m_dateigroesse; }
     // Whether the scans found any record this program reads.
     bool HatSaetze() const;
     bool Oeffne();
     bool Schliesse();
-    // False with an empty text when no readable record stands at the position.
+    // Reads the record at the position from the open file; false with an empty text when no
+    // readable record stands there.
     bool LeseSatz(long position, std::string& text);
-    std::string LeseMetadatenSatz();
-    std::string LeseTitellisteSatz();
-    std::string LeseVorgabedatenSatz();
+    // The root records as the scans found them and the writers left them, from memory: the file
+    // is not read again; "" for a root the file does not hold.
+    const std::string& LeseMetadatenSatz() const { return m_metadaten.text; }
+    const std::string& LeseTitellisteSatz() const { return m_titelliste.text; }
+    const std::string& LeseVorgabedatenSatz() const { return m_vorgabedaten.text; }
 
     const CPositionsMap& HolePositionen() const { return m_positionen; }
     // Protocol identifier → record position; filled by whoever parses the protocols.
     std::unordered_map<std::string, long>& HoleKennungen() { return m_kennungen; }
-    long HoleMetadatenPosition() const { return m_metadatenPosition; }
-    long HoleTitellistePosition() const { return m_titellistePosition; }
-    long HoleVorgabedatenPosition() const { return m_vorgabedatenPosition; }
+    long HoleMetadatenPosition() const { return m_metadaten.position; }
+    long HoleTitellistePosition() const { return m_titelliste.position; }
+    long HoleVorgabedatenPosition() const { return m_vorgabedaten.position; }
 
     // Reading from the open file, or from the memory buffer when one is set.
     int LeseBytes(void* ziel, int anzahl);
@@ -102,18 +123,25 @@ public:
 
     // Whether the record chain ends exactly at the end of the file.
     static bool PruefeDatei(const std::filesystem::path& dateiname);
-    // Writes a copy holding only the live records; false, creating nothing, when the source
-    // holds a record too long to read.
+    // Writes a copy holding only the live records. False when the source holds a record too
+    // long to read or a read or write fails; the destination is then left as it was.
     static bool KopiereLebendeSaetze(const std::filesystem::path& quelle,
                                      const std::filesystem::path& ziel);
 
 private:
+    // A root record: position -1 and no text when the file holds none.
+    struct Wurzel
+    {
+        long position = -1;
+        std::string text;
+    };
+
     bool HatPuffer() const { return !m_puffer.empty(); }
     bool LeseKopf(Satzkopf& kopf);
     bool LeseText(uint32_t laenge, std::string& text);
     void NimmInIndex(long position, const Satzkopf& kopf, std::string_view text);
-    std::string LeseWurzelSatz(long position);
-    long SchreibeWurzelSatz(uint8_t art, std::string_view text, long& wurzel);
+    void Durchsuche(std::string_view inhalt);
+    long SchreibeWurzelSatz(uint8_t art, std::string_view text, Wurzel& wurzel);
 
     CPositionsMap m_positionen;
     // The bytes of every scan: the position map's texts point into them. A scan adds its own,
@@ -123,9 +151,10 @@ private:
     int m_datei = -1; // file descriptor, -1 when closed
     std::filesystem::path m_dateiname;
     Ladefehler m_indexfehler = Ladefehler::Keiner;
-    long m_vorgabedatenPosition = -1;
-    long m_metadatenPosition = -1;
-    long m_titellistePosition = -1;
+    uint64_t m_dateigroesse = 0;
+    Wurzel m_vorgabedaten;
+    Wurzel m_metadaten;
+    Wurzel m_titelliste;
     std::vector<char> m_puffer;
     int m_pufferPosition = 0;
 };

@@ -6,12 +6,12 @@
 #include "data/textfunktionen.h"
 #include "platform/dateien.h"
 #include "platform/exceptions.h"
-#include "platform/meldung.h"
 #include "platform/text.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <new>
 
 namespace {
 
@@ -31,13 +31,19 @@ long Ebene(const std::string& eintrag)
 
 // ---- Loading ---------------------------------------------------------------------------------
 
-Ladefehler CProtokolle::LadeMassnahme(const std::filesystem::path& pfad)
+Ladebefund CProtokolle::LadeMassnahme(const std::filesystem::path& pfad)
 {
     CMassnahme massnahme;
     Leere();
-    if (massnahme.Lade(pfad))
-        UebernimmMassnahme(massnahme, *this);
-    return massnahme.HoleLadefehler();
+    try {
+        if (massnahme.Lade(pfad))
+            UebernimmMassnahme(massnahme, *this);
+        return massnahme.HoleLadebefund();
+    } catch (const std::bad_alloc&) {
+        // A project the memory cannot hold is one that cannot be read.
+        Leere();
+        return {Ladefehler::SpeicherFehlt, massnahme.HoleLadebefund().dateigroesse};
+    }
 }
 
 void UebernimmMassnahme(CMassnahme& massnahme, CProtokolle& protokolle)
@@ -235,15 +241,8 @@ std::string CProtokolle::HoleGewaehltenTiteleintrag() const
 
 bool CProtokolle::LadeUebersicht(const std::filesystem::path& pfad)
 {
-    std::string text;
-    if (!LeseGanzeDatei(pfad, text))
-        return false;
     CMarkup xml;
-    if (!xml.SetzeDokument(text)) {
-        ZeigeMeldung("m_xml.SetDoc() fehlgeschlagen", MeldungsArt::Fehler);
-        return false;
-    }
-    return LeseUebersichtXML(xml);
+    return LadeXmlDokument(pfad, xml) && LeseUebersichtXML(xml);
 }
 
 bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
@@ -279,11 +278,14 @@ bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
         return false;
     xml.BetreteElement();
     std::string text;
-    while (xml.FindeKindElement("protokoll_pos")) {
-        const long position = std::strtol(xml.HoleKindDaten().c_str(), nullptr, 10);
-        if (datei.LeseSatz(position, text))
-            FuegeProtokollAusXmlHinzu(*this, text);
+    try {
+        while (xml.FindeKindElement("protokoll_pos")) {
+            const long position = std::strtol(xml.HoleKindDaten().c_str(), nullptr, 10);
+            if (datei.LeseSatz(position, text))
+                FuegeProtokollAusXmlHinzu(*this, text);
+        }
+    } catch (const CFileException&) {
+        return false; // a read that fails is a file that cannot be read, as in a load
     }
-    datei.Schliesse();
     return true;
 }

@@ -25,9 +25,9 @@ public:
     CProtokolle(const CProtokolle&) = delete;
     CProtokolle& operator=(const CProtokolle&) = delete;
 
-    // Empties the collection and loads the project file; a file that cannot be read leaves the
-    // collection empty. The result tells why the file was not read whole.
-    Ladefehler LadeMassnahme(const std::filesystem::path& pfad);
+    // Empties the collection and loads the project file; a file that cannot be read, nor held in
+    // memory, leaves the collection empty. The result tells why the file was not read whole.
+    Ladebefund LadeMassnahme(const std::filesystem::path& pfad);
     void Leere();
 
     int GetAnzahl() const { return static_cast<int>(m_protokolle.size()); }

@@ -10,11 +10,29 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+constexpr size_t kZeilendateiGrenze = 64 * 1024;
+
+// errno for opening a file of that kind: 0 for a regular file.
+int FehlerDerArt(mode_t art)
+{
+    if (S_ISREG(art))
+        return 0;
+    return S_ISDIR(art) ? EISDIR : EINVAL;
+}
+
+// Reads on the descriptor wait for the disk again; errno when that cannot be set, else 0.
+int WarteBeimLesen(int datei)
+{
+    const int art = ::fcntl(datei, F_GETFL);
+    return art >= 0 && ::fcntl(datei, F_SETFL, art & ~O_NONBLOCK) >= 0 ? 0 : errno;
+}
 
 std::optional<std::filesystem::path>& GesetzterProgrammOrdner()
 {
@@ -73,19 +91,20 @@ std::filesystem::path PfadAusText(const std::string& text)
 
 int OeffneZumLesen(const std::filesystem::path& pfad)
 {
+    struct stat info;
+    if (::stat(pfad.c_str(), &info) != 0)
+        return -1;
+    if (const int fehler = FehlerDerArt(info.st_mode)) {
+        errno = fehler;
+        return -1;
+    }
     // O_NOCTTY: a terminal opened here must not become the program's.
     const int datei = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (datei < 0)
         return -1;
-    struct stat info;
-    const bool bekannt = ::fstat(datei, &info) == 0;
-    int fehler = 0;
-    if (!bekannt || !S_ISREG(info.st_mode))
-        fehler = bekannt && S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-    else if (const int art = ::fcntl(datei, F_GETFL); art < 0)
-        fehler = errno;
-    else if (::fcntl(datei, F_SETFL, art & ~O_NONBLOCK) < 0) // reads wait for the disk again
-        fehler = errno;
+    int fehler = ::fstat(datei, &info) == 0 ? FehlerDerArt(info.st_mode) : errno;
+    if (fehler == 0)
+        fehler = WarteBeimLesen(datei);
     if (fehler == 0)
         return datei;
     ::close(datei);
@@ -109,47 +128,66 @@ int64_t LiesVoll(int datei, void* ziel, int64_t anzahl)
     return gelesen;
 }
 
-bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse)
+bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse, size_t hoechstens)
 {
     struct stat info;
     groesse = ::fstat(datei, &info) == 0 && info.st_size > 0 ? info.st_size : 0;
-    inhalt = std::make_unique_for_overwrite<char[]>(groesse);
-    const int64_t gelesen = LiesVoll(datei, inhalt.get(), static_cast<int64_t>(groesse));
+    if (groesse > hoechstens) {
+        errno = EFBIG;
+        return false;
+    }
+    size_t platz = groesse;
+    inhalt = std::make_unique_for_overwrite<char[]>(platz);
+    const int64_t gelesen = LiesVoll(datei, inhalt.get(), static_cast<int64_t>(platz));
     if (gelesen < 0)
         return false;
     groesse = gelesen;
-    // A file that grows while it is read is read on to its end.
+    // A file that grows while it is read, or tells no size (those under /proc), is read on to its
+    // end. The room doubles when it is full, so that no byte is copied more than a few times.
     char block[64 * 1024];
     for (;;) {
         const int64_t n = LiesVoll(datei, block, sizeof block);
         if (n <= 0)
             return n == 0;
-        auto groesser = std::make_unique_for_overwrite<char[]>(groesse + n);
-        std::memcpy(groesser.get(), inhalt.get(), groesse);
-        std::memcpy(groesser.get() + groesse, block, n);
-        inhalt = std::move(groesser);
+        if (static_cast<size_t>(n) > hoechstens - groesse) {
+            groesse += n;
+            errno = EFBIG;
+            return false;
+        }
+        if (groesse + n > platz) {
+            platz = std::min(std::max(2 * platz, groesse + n), hoechstens);
+            auto groesser = std::make_unique_for_overwrite<char[]>(platz);
+            std::memcpy(groesser.get(), inhalt.get(), groesse);
+            inhalt = std::move(groesser);
+        }
+        std::memcpy(inhalt.get() + groesse, block, n);
         groesse += n;
     }
 }
 
-bool LeseGanzeDatei(const std::filesystem::path& pfad, std::string& inhalt)
+bool LeseGanzeDatei(const std::filesystem::path& pfad, std::string& inhalt, size_t hoechstens)
 {
     const int datei = OeffneZumLesen(pfad);
     if (datei < 0)
         return false;
-    std::unique_ptr<char[]> bytes;
-    size_t groesse = 0;
-    const bool gelesen = LiesBisEnde(datei, bytes, groesse);
+    bool gelesen = false;
+    try {
+        std::unique_ptr<char[]> bytes;
+        size_t groesse = 0;
+        gelesen = LiesBisEnde(datei, bytes, groesse, hoechstens);
+        if (gelesen)
+            inhalt.assign(bytes.get(), groesse);
+    } catch (const std::bad_alloc&) {
+        gelesen = false; // a file with no room for its bytes is one that cannot be read
+    }
     ::close(datei);
-    if (gelesen)
-        inhalt.assign(bytes.get(), groesse);
     return gelesen;
 }
 
 bool LeseErsteZeile(const std::filesystem::path& pfad, std::string& zeile)
 {
     std::string inhalt;
-    if (!LeseGanzeDatei(pfad, inhalt))
+    if (!LeseGanzeDatei(pfad, inhalt, kZeilendateiGrenze))
         return false;
     zeile = inhalt.substr(0, inhalt.find('\n'));
     if (zeile.ends_with('\r'))

@@ -20,22 +20,27 @@ std::string PfadAlsText(const std::filesystem::path& pfad);
 // The path a text names, such as one stored in a data text.
 std::filesystem::path PfadAusText(const std::string& text);
 
-// Opens a file for reading. Only a regular file is opened, and without waiting: the open of a
-// FIFO without a writer, or of some devices, would hold the caller for ever. -1 when it does not
-// open, errno telling why (EISDIR for a folder, EINVAL for any other file that is no regular
+// Opens a file for reading. Only a regular file is opened, and the path's kind is looked at
+// before the open: opening a FIFO releases a writer waiting on it, and some devices act when
+// opened. The kind is checked again on the descriptor, as the path may have changed in between;
+// the open does not wait, so a FIFO put there meanwhile cannot hold the caller. -1 when it does
+// not open, errno telling why (EISDIR for a folder, EINVAL for any other file that is no regular
 // file).
 int OeffneZumLesen(const std::filesystem::path& pfad);
 // Reads up to `anzahl` bytes from a descriptor, fewer only at the end of the file; -1 on a read
 // error, such as a failing disk, a pulled stick or a lost network share gives.
 int64_t LiesVoll(int datei, void* ziel, int64_t anzahl);
 // The rest of the file from the current position, in as few reads as its size allows, into room
-// that is not filled with zeros first; false on a read error.
-bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse);
+// that is not filled with zeros first. False on a read error; false with errno EFBIG for more
+// than `hoechstens` bytes, found before anything is read or allocated when the file's size tells,
+// with `groesse` then the size found. std::bad_alloc when there is no room for the bytes.
+bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse, size_t hoechstens);
 
-// Reads a whole file; false when it cannot be opened or read, or is no regular file (a folder,
-// a FIFO or a device).
-bool LeseGanzeDatei(const std::filesystem::path& pfad, std::string& inhalt);
-// The first line of a text file, without its line end ("\n" or "\r\n"); false as above.
+// Reads a whole file of at most `hoechstens` bytes; false when it cannot be opened or read, is
+// larger, is no regular file (a folder, a FIFO or a device) or finds no memory for its bytes.
+bool LeseGanzeDatei(const std::filesystem::path& pfad, std::string& inhalt, size_t hoechstens);
+// The first line of a text file, without its line end ("\n" or "\r\n"); false as above. A file
+// of more than 64 KiB holds no line worth reading, such as a path, and is not read.
 bool LeseErsteZeile(const std::filesystem::path& pfad, std::string& zeile);
 
 // Names (without folder, as the file system spells them) of the files in a folder whose text

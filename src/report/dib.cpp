@@ -401,8 +401,10 @@ void CDib::BereiteMalformVor()
 std::size_t CDib::LadeLogoDatei(const std::string& dateiname)
 {
     Freigeben();
+    // A logo of a page's width in full colour takes a few megabytes.
+    constexpr std::size_t kGroessteLaenge = 64u << 20;
     std::string inhalt;
-    if (!LeseGanzeDatei(dateiname, inhalt))
+    if (!LeseGanzeDatei(dateiname, inhalt, kGroessteLaenge))
         return 0;
     EntschluesseleLogoPuffer(inhalt.data(), inhalt.size());
     return Uebernehme(inhalt.data(), inhalt.size()) ? inhalt.size() : 0;

@@ -24,6 +24,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -109,24 +111,34 @@ protected:
     }
 };
 
-TEST_F(Start, WithoutLogoTheMessageComesBeforeTheWindowAndStartUpGoesOn)
+TEST_F(Start, WithoutAUsableLogoTheMessageComesBeforeTheWindowAndStartUpGoesOn)
 {
-    CVersucheApp app;
-    bool fensterBeiMeldung = true;
-    SetzeMeldungsAusgabe([&](const Meldung& meldung) {
-        m_meldungen.push_back(meldung);
-        fensterBeiMeldung = app.HoleHauptfenster() != nullptr;
-    });
+    // No logo file, and one too large for a logo: a bitmap with 64 MiB behind it.
+    for (const bool zuGross : {false, true}) {
+        SCOPED_TRACE(zuGross);
+        if (zuGross) {
+            SchreibeLogo(m_programmOrdner.path());
+            std::filesystem::resize_file(Dateisystemname(m_programmOrdner.filePath(u"axo.sys"_s)),
+                                         (64u << 20) + 1);
+        }
+        m_meldungen.clear();
+        CVersucheApp app;
+        bool fensterBeiMeldung = true;
+        SetzeMeldungsAusgabe([&](const Meldung& meldung) {
+            m_meldungen.push_back(meldung);
+            fensterBeiMeldung = app.HoleHauptfenster() != nullptr;
+        });
 
-    ASSERT_TRUE(app.InitInstance(Kommandozeile({})));
-    EXPECT_EQ(m_meldungen, std::vector{Hinweis(LogoMeldung)});
-    EXPECT_FALSE(fensterBeiMeldung);
-    EXPECT_TRUE(app.HoleFirmenlogo().IstLeer());
-    EXPECT_EQ(Seitenlogo(), &app.HoleFirmenlogo()) << "the pages paint the application's logo";
-    ASSERT_NE(app.HoleHauptfenster(), nullptr);
-    EXPECT_TRUE(app.HoleHauptfenster()->isVisible());
-    EXPECT_EQ(app.HoleHauptfenster()->windowTitle(), QStringLiteral("AXO Reader 4.0"));
-    EXPECT_EQ(app.m_pMainView, app.HoleHauptfenster()->HoleAnsicht());
+        ASSERT_TRUE(app.InitInstance(Kommandozeile({})));
+        EXPECT_EQ(m_meldungen, std::vector{Hinweis(LogoMeldung)});
+        EXPECT_FALSE(fensterBeiMeldung);
+        EXPECT_TRUE(app.HoleFirmenlogo().IstLeer());
+        EXPECT_EQ(Seitenlogo(), &app.HoleFirmenlogo()) << "the pages paint the application's logo";
+        ASSERT_NE(app.HoleHauptfenster(), nullptr);
+        EXPECT_TRUE(app.HoleHauptfenster()->isVisible());
+        EXPECT_EQ(app.HoleHauptfenster()->windowTitle(), QStringLiteral("AXO Reader 4.0"));
+        EXPECT_EQ(app.m_pMainView, app.HoleHauptfenster()->HoleAnsicht());
+    }
 }
 
 TEST_F(Start, LogoIsFoundInTheProgramFolderFromAnyWorkingDirectory)
@@ -316,7 +328,11 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
     uint32_t zahl = 4711;
     for (char& zeichen : zufall)
         zeichen = static_cast<char>((zahl = zahl * 1103515245u + 12345u) >> 24);
+    std::string beschaedigt = muster;
+    beschaedigt.replace(beschaedigt.find("<daten>"), 7, "<Daten>");
     const std::string teilweise = "wurde nur teilweise gelesen: Sie ";
+    const std::string unlesbar = "enthält einen Datensatz, der nicht gelesen werden kann.";
+    const std::string nichtGelesen = "kann nicht gelesen werden: ";
     // Name, content, and what the user is told after the file's name ("": nothing).
     const std::vector<std::tuple<std::string, std::string, std::string>> dateien = {
         {"Musterprojekt.axo", muster, ""},
@@ -324,12 +340,20 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
         {"zufall.axo", zufall, "ist keine AXO-Projektdatei."},
         {"nullen.axo", "", "ist keine AXO-Projektdatei."},
         {"halb.axo", Haelfte(muster), teilweise + "endet vorzeitig."},
-        {"gross.axo", MitUeberlangemSatz(muster),
-         teilweise + "enthält einen Datensatz, der nicht gelesen werden kann."},
+        {"gross.axo", MitUeberlangemSatz(muster), teilweise + unlesbar},
+        {"beschaedigt.axo", beschaedigt, teilweise + unlesbar},
+        {"riesig.axo", muster,
+         nichtGelesen + "Sie ist mit 100 GB zu groß für eine Projektdatei (höchstens 2 GB)."},
+        {"knapp.axo", muster,
+         nichtGelesen + "Sie ist mit 2,1 GB zu groß für eine Projektdatei (höchstens 2 GB)."},
         {"gesperrt.axo", muster, "kann nicht geöffnet werden: Der Zugriff ist nicht erlaubt."}};
     for (const auto& [name, inhalt, ursache] : dateien)
         std::ofstream(ordner + name, std::ios::binary) << inhalt;
-    fs::resize_file(ordner + "nullen.axo", 200u << 20); // sparse: cheap to make
+    // Sparse: cheap to make; the two larger than a project file may be are never read.
+    const std::map<std::string, uintmax_t> gedehnt = {
+        {"nullen.axo", 200u << 20}, {"riesig.axo", 100ull << 30}, {"knapp.axo", (2ull << 30) + 1}};
+    for (const auto& [name, groesse] : gedehnt)
+        fs::resize_file(ordner + name, groesse);
     // A day old, so that any write would show whatever the clock's resolution.
     const auto zeit = fs::file_time_type::clock::now() - std::chrono::hours(24);
     for (const auto& [name, inhalt, ursache] : dateien)
@@ -339,11 +363,13 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
     // Reading /proc/self/mem from its start fails as a failing disk does.
     fs::create_symlink("/proc/self/mem", ordner + "lesefehler.axo");
     ASSERT_EQ(mkfifo((ordner + "fifo.axo").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", ordner + "geraet.axo");
     std::vector<std::pair<std::string, std::string>> faelle = {
         {"fehlt.axo", "kann nicht geöffnet werden: Sie ist nicht vorhanden."},
         {"ordner.axo", "kann nicht geöffnet werden: Es ist ein Ordner."},
-        {"lesefehler.axo", "kann nicht geöffnet werden."},
-        {"fifo.axo", "kann nicht geöffnet werden."}};
+        {"lesefehler.axo", nichtGelesen + "Beim Lesen ist ein Fehler aufgetreten."},
+        {"fifo.axo", nichtGelesen + "Es ist keine gewöhnliche Datei."},
+        {"geraet.axo", nichtGelesen + "Es ist keine gewöhnliche Datei."}};
     for (const auto& [name, inhalt, ursache] : dateien) {
         if (name != "gesperrt.axo" || geteuid() != 0) // permissions do not keep the superuser out
             faelle.emplace_back(name, ursache);
@@ -398,11 +424,14 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
     fs::permissions(ordner + "gesperrt.axo", fs::perms::owner_all);
     for (const auto& [name, inhalt, ursache] : dateien) {
         EXPECT_EQ(fs::last_write_time(ordner + name), zeit) << name;
-        if (name != "nullen.axo") {
+        if (gedehnt.contains(name))
+            EXPECT_EQ(fs::file_size(ordner + name), gedehnt.at(name)) << name;
+        else
             EXPECT_EQ(projektdatei_bauer::LeseDatei(ordner + name), inhalt) << name;
-        }
     }
-    EXPECT_EQ(fs::file_size(ordner + "nullen.axo"), 200u << 20);
+    struct rusage verbrauch;
+    ::getrusage(RUSAGE_SELF, &verbrauch);
+    EXPECT_LT(verbrauch.ru_maxrss, 1L << 20) << "KiB: a file too large was read";
 }
 
 TEST_F(Start, RecentFileListKeepsFourDistinctPathsNewestFirstAcrossRuns)

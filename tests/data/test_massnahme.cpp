@@ -5,15 +5,21 @@
 #include "data/titelverwaltung.h"
 #include "data/umgebung.h"
 #include "musterbauer.h"
+#include "platform/dateien.h"
 #include "platform/exceptions.h"
 #include "platform/meldung.h"
 #include "projektdatei_bauer.h"
 
 #include <cstdint>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace projektdatei_bauer;
 using ::testing::ElementsAre;
@@ -219,15 +225,77 @@ TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
 TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
 {
     CProtokolle protokolle;
-    protokolle.LadeMassnahme(SchreibeMuster());
+    EXPECT_EQ(protokolle.LadeMassnahme(SchreibeMuster()).fehler, Ladefehler::Keiner);
     EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x6741109f3b49ebd0u);
 
     const std::string gross = Pfad("gross.axo");
     ASSERT_TRUE(SchreibeProjektDatei(BaueGrossesProjekt(5000, 100000), gross));
-    protokolle.LadeMassnahme(gross);
+    EXPECT_EQ(protokolle.LadeMassnahme(gross).fehler, Ladefehler::Keiner);
     ASSERT_EQ(protokolle.GetAnzahl(), 5000);
     EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0xa2bc843c60015e12u);
 }
+
+TEST_F(Laden, EveryProtocolOfAProjectReadInBlocksSideBySideIsThere)
+{
+    // 1,501 records do not split evenly into the blocks.
+    std::string bytes;
+    for (int i = 0; i < 1501; ++i)
+        bytes += ProtokollSatz(std::to_string(i), "0");
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(Schreibe("p.axo", bytes)));
+    const std::vector<std::string> ids = IdsDerMassnahme(massnahme);
+    EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), 1501u);
+}
+
+TEST_F(Laden, TheProjectIsTheFileAsTheScanReadIt)
+{
+    // The file is replaced between the scan and the parsing, as another program may do.
+    const std::string pfad = SchreibeMuster();
+    CMassnahme massnahme;
+    massnahme.HoleProjektDatei().SetzeDateiname(pfad);
+    ASSERT_TRUE(massnahme.HoleProjektDatei().LeseIndex());
+    std::filesystem::rename(Schreibe("anders.axo", MetadatenSatz({{"bezeichnung", "Andere"}})),
+                            pfad);
+    EXPECT_TRUE(massnahme.LeseProjektDatei());
+    EXPECT_EQ(massnahme.HoleMetadatum("bezeichnung"),
+              "Ortsumgehung Lindenfeld, B 417 Bauabschnitt 2");
+    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 10);
+    EXPECT_EQ(massnahme.HoleAnzahlVorgaben(), 3);
+    EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), MusterProtokolle());
+}
+
+#if !defined(__SANITIZE_ADDRESS__) // its allocator ends the process instead of failing
+TEST_F(Laden, WithoutMemoryForTheFileTheLoadSaysSoAndRaisesNothing)
+{
+    // A sparse file just inside a project file's size, read by a process with little room.
+    const std::string pfad = Schreibe("gross.axo", MetadatenSatz({}));
+    std::filesystem::resize_file(pfad, CProjektDatei::kGroessteLaenge - 1);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        // The child never returns into the test: 0 when the load said so, 2 when it raised.
+        try {
+            long seiten = 0;
+            std::ifstream("/proc/self/statm") >> seiten;
+            const rlim_t grenze = seiten * ::sysconf(_SC_PAGESIZE) + (rlim_t{256} << 20);
+            const struct rlimit raum = {grenze, grenze};
+            ::setrlimit(RLIMIT_AS, &raum);
+            CProtokolle protokolle;
+            const Ladefehler fehler = protokolle.LadeMassnahme(pfad).fehler;
+            std::string inhalt;
+            const bool gelesen = LeseGanzeDatei(pfad, inhalt, CProjektDatei::kGroessteLaenge);
+            ::_exit(fehler == Ladefehler::SpeicherFehlt && protokolle.GetAnzahl() == 0 && !gelesen
+                        ? 0
+                        : 1);
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    int zustand = 0;
+    ASSERT_EQ(::waitpid(kind, &zustand, 0), kind);
+    ASSERT_TRUE(WIFEXITED(zustand)) << "ended by signal " << WTERMSIG(zustand);
+    EXPECT_EQ(WEXITSTATUS(zustand), 0);
+}
+#endif
 
 TEST_F(Laden, ProjectRecordHoldsMetadataTitlesDefaultsAndProtocols)
 {
@@ -640,6 +708,31 @@ TEST_F(Laden, WholeProjectXmlAndSmallerHelpers)
         BaueMusterprojekt().protokolle, [](const auto& p) { return p.GetPruefart() == 1001; });
     EXPECT_EQ(std::count(zeilen.begin(), zeilen.end(), '\n'), proctors);
     EXPECT_NE(("\n" + zeilen).find("\n[00002PV]["), std::string::npos);
+}
+
+TEST_F(Laden, TheOtherReadersTellAReadErrorAndRefuseOverlongDocuments)
+{
+    // Reading /proc/self/mem from its start fails as a failing disk does.
+    std::filesystem::create_symlink("/proc/self/mem", Pfad("lesefehler.axo"));
+    CMassnahme ausOrdner;
+    EXPECT_FALSE(ausOrdner.LadeAusOrdner({{"dateiname", "lesefehler.axo"}}, m_ordner));
+    EXPECT_EQ(ausOrdner.HoleLadebefund().fehler, Ladefehler::Lesefehler);
+    CProtokolle protokolle;
+    EXPECT_FALSE(protokolle.LadeUebersicht(
+        Schreibe("u.xml", "<protokolle4uebersicht><massnahme_dateipfad>" + Pfad("lesefehler.axo") +
+                              "</massnahme_dateipfad><gewaehlteTitel/><protokolle><protokoll_pos>0"
+                              "</protokoll_pos></protokolle></protokolle4uebersicht>")));
+
+    // XML documents over 256 MiB are not read at all (sparse: the size costs nothing).
+    std::vector<std::string> meldungen;
+    const auto vorher =
+        SetzeMeldungsAusgabe([&](const Meldung& meldung) { meldungen.push_back(meldung.text); });
+    const std::string gross = Schreibe("gross.xml", "<massnahme>");
+    std::filesystem::resize_file(gross, (256u << 20) + 1);
+    EXPECT_FALSE(CMassnahme().LadeXmlDatei(gross));
+    EXPECT_FALSE(protokolle.LadeUebersicht(gross));
+    SetzeMeldungsAusgabe(vorher);
+    EXPECT_THAT(meldungen, IsEmpty());
 }
 
 TEST(Titelverwaltung, MapsEachTitleToItsFullPath)

@@ -277,9 +277,9 @@ TEST(Umgebung, TimeStampFilesNeverOverwriteEachOther)
     ASSERT_TRUE(SchreibeZeitstempelDatei(Ordner(ordner), "txt", zweiter, "zwei"));
     EXPECT_NE(erster, zweiter);
     std::string inhalt;
-    ASSERT_TRUE(LeseGanzeDatei(erster, inhalt));
+    ASSERT_TRUE(LeseGanzeDatei(erster, inhalt, 4));
     EXPECT_EQ(inhalt, "eins");
-    ASSERT_TRUE(LeseGanzeDatei(zweiter, inhalt));
+    ASSERT_TRUE(LeseGanzeDatei(zweiter, inhalt, 4));
     EXPECT_EQ(inhalt, "zwei");
 
     std::string pfad;

@@ -1,10 +1,13 @@
 #include "data/projektdatei.h"
 #include "platform/exceptions.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -175,6 +178,12 @@ TEST_F(ProjektDateiTest, ARecordCutOffByTheEndOfTheFileIsNotIndexed)
         EXPECT_FALSE(CProjektDatei::PruefeDatei(pfad));
     }
     EXPECT_TRUE(CProjektDatei::PruefeDatei(Schreibe("ganz.axo", ganz)));
+    // An empty record at the very end is whole.
+    CProjektDatei leerAmEnde;
+    leerAmEnde.SetzeDateiname(Schreibe("leer_am_ende.axo", ganz + Satz(3, "")));
+    ASSERT_TRUE(leerAmEnde.LeseIndex());
+    EXPECT_EQ(leerAmEnde.HoleIndexfehler(), Ladefehler::Keiner);
+    EXPECT_EQ(leerAmEnde.HoleTitellistePosition(), drittePosition);
 }
 
 TEST(CPositionsMap, VisitsBucketsInOrderAndEachChainFromItsHead)
@@ -298,6 +307,32 @@ TEST_F(ProjektDateiTest, CompactionDropsExactlyTheDeletedRecords)
     EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, quelle));
     EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, Pfad(".") + "/q.axo"));
     EXPECT_EQ(Inhalt(quelle), vorher);
+}
+
+TEST_F(ProjektDateiTest, ACopyThatFailsLeavesTheDestinationAsItWas)
+{
+    const std::string ziel = Schreibe("ziel.axo", "alt");
+    const std::string quelle =
+        Schreibe("q.axo", Satz(1, std::string(5000, 'a')) + Satz(1, std::string(5000, 'b')));
+    // Reading /proc/self/mem from its start fails as a failing disk does.
+    EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze("/proc/self/mem", ziel));
+    // A write that fails halfway: no file may grow beyond 6000 bytes.
+    struct rlimit dateigroesse;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &dateigroesse), 0);
+    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit eng = {6000, dateigroesse.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &eng);
+    const bool kopiert = CProjektDatei::KopiereLebendeSaetze(quelle, ziel);
+    ::setrlimit(RLIMIT_FSIZE, &dateigroesse);
+    std::signal(SIGXFSZ, signalVorher);
+    EXPECT_FALSE(kopiert);
+    EXPECT_EQ(Inhalt(ziel), "alt");
+    // Nor does a copy take the place of a FIFO.
+    ASSERT_EQ(::mkfifo(Pfad("fifo").c_str(), 0644), 0);
+    EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, Pfad("fifo")));
+    EXPECT_TRUE(std::filesystem::is_fifo(Pfad("fifo")));
+    // Nothing was left beside them.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_ordner), {}), 3);
 }
 
 TEST_F(ProjektDateiTest, ConsistencyCheckWantsTheChainToEndAtTheEndOfTheFile)

@@ -44,9 +44,10 @@ TEST(LeseGanzeDatei, ReadsBytesExactlyAndReportsMissingFiles)
     LegeDateiAn(ordner, "daten.bin", bytes);
     std::string gelesen;
     ASSERT_TRUE(
-        LeseGanzeDatei(ordner.filePath(QStringLiteral("daten.bin")).toStdString(), gelesen));
+        LeseGanzeDatei(ordner.filePath(QStringLiteral("daten.bin")).toStdString(), gelesen, 6));
     EXPECT_EQ(gelesen, bytes);
-    EXPECT_FALSE(LeseGanzeDatei(ordner.filePath(QStringLiteral("fehlt")).toStdString(), gelesen));
+    EXPECT_FALSE(
+        LeseGanzeDatei(ordner.filePath(QStringLiteral("fehlt")).toStdString(), gelesen, 6));
 }
 
 TEST(LeseGanzeDatei, FoldersDevicesFifosAndReadErrorsGiveNothing)
@@ -62,7 +63,7 @@ TEST(LeseGanzeDatei, FoldersDevicesFifosAndReadErrorsGiveNothing)
         const CFifoWaechter waechter(pfad);
         std::string gelesen = "alt";
         std::string zeile = "alt";
-        EXPECT_FALSE(LeseGanzeDatei(pfad, gelesen)) << pfad;
+        EXPECT_FALSE(LeseGanzeDatei(pfad, gelesen, 1024)) << pfad;
         EXPECT_FALSE(LeseErsteZeile(pfad, zeile)) << pfad;
         EXPECT_EQ(gelesen + zeile, "altalt") << pfad;
         EXPECT_FALSE(waechter.HatGewartet()) << pfad;
