@@ -22,6 +22,9 @@
 #include <string>
 #include <vector>
 
+// Apart from the program's own functions, some of which bear the same names.
+namespace nachrechnung {
+
 // The page grid the report header lays out: 30 columns and 67 rows from the corner of the
 // printable area, in device units.
 constexpr double kGitterLinks = 2500, kGitterOben = -1620, kSpalte = 16800.0 / 30,
@@ -293,6 +296,12 @@ inline std::array<double, 3> Ausgleichsparabel(const Kurve& punkte)
     return a;
 }
 
+// DIN 18121: the water content of a dish from its tare, wet and dry mass.
+inline double Wassergehalt(double tara, double feucht, double trocken)
+{
+    return (feucht - trocken) / (trocken - tara);
+}
+
 // DIN 18127: the dry density and the water content of the soil with a share `ue` of oversize
 // grain, from those of the fraction tested.
 inline double DichteMitUeberkorn(double dichte, double ue, double dichteUe)
@@ -313,7 +322,7 @@ inline double Zaehigkeit(double t)
 
 // The layer thickness in cm that a target Ev2 E needs on a subgrade of Ev2 U (MN/m²), as the
 // soil-replacement chart draws it.
-inline double Einbaustaerke(double E, double U)
+inline double Austauschdicke(double E, double U)
 {
     return U * U * (0.00811 - 0.00002 * E) + U * (0.000008 * E * E + 0.00004 * E - 1.6804) +
            0.00001267 * E * E * E - 0.00822 * E * E + 1.68053 * E;
@@ -326,6 +335,29 @@ inline double Gerundet(double wert)
 
 // ---- Each report recomputed from its printed raw values ----------------------------------------
 
+// The sieve rows of a grain-size page, finest first: size and passing.
+inline Kurve Siebkurve(const Druckseite& s)
+{
+    const Tafel siebe(s, {0, 3, 6, 8, 10});
+    Kurve kurve;
+    for (double z = s.Zeile("Schale") + 1; !siebe.Text(z).empty(); ++z)
+        kurve.emplace_back(siebe.Zahl(z), siebe.Zahl(z, 3));
+    return kurve;
+}
+
+// The water contents of the dishes of a table whose rows from `tara` on hold tare, tare + wet
+// and tare + dry mass and the water content, one dish a column.
+inline std::vector<double> Wassergehalte(const Tafel& t, double tara)
+{
+    std::vector<double> w;
+    for (int c = 0; c < t.Anzahl(tara); ++c) {
+        t.Stimmt(tara + 3, c,
+                 Wassergehalt(t.Zahl(tara, c), t.Zahl(tara + 1, c), t.Zahl(tara + 2, c)));
+        w.push_back(t.Zahl(tara + 3, c));
+    }
+    return w;
+}
+
 // DIN 18123: the residues give their shares, the passing sums and, with the loss, the sample;
 // the deviation from the grading range; from the curve of the sedimentation (which the chart
 // draws) and the sieves, the characteristic values, the soil group after DIN 18196 (also in the
@@ -335,32 +367,34 @@ inline void PruefeKornverteilung(const Druckseite& s)
     // Size, residue in g and in %, passing, the grading range's least and most, deviation.
     const Tafel siebe(s, {0, 3, 6, 8, 10, 12, 14, 16});
     const double schale = s.Zeile("Schale");
-    int anzahl = 0;
-    while (!siebe.Text(schale + anzahl + 1).empty())
-        ++anzahl;
+    const Kurve gesiebt = Siebkurve(s);
+    const int anzahl = int(gesiebt.size());
     double gesamt = 0, durchgang = 0;
     for (int i = 0; i <= anzahl; ++i)
         gesamt += siebe.Zahl(schale + i, 1);
     const Tafel kopf(s, 3.5, 2);
     kopf.Stimmt(s.Zeile("Siebverlust"), 0, kopf.Zahl(s.Zeile("Einwaage")) - gesamt);
-    Kurve kurve;
-    for (const auto& p : Punkte(StringHoleFeld(s.Protokoll().HoleSpeziellBlock5(), '|', 10),
-                                StringHoleFeld(s.Protokoll().HoleSpeziellBlock5(), '|', 12)))
-        if (p.first < siebe.Zahl(schale + 1))
-            kurve.insert(kurve.begin(), p);
+    // The pan's row first: the head of the limit columns stands in it.
     for (int i = 0; i <= anzahl; ++i) {
         const double zeile = schale + i;
-        if (i > 0) {
-            siebe.Stimmt(zeile, 3, 100 * durchgang / gesamt);
-            kurve.emplace_back(siebe.Zahl(zeile), siebe.Zahl(zeile, 3));
-            const double p = siebe.Zahl(zeile, 3), min = siebe.Zahl(zeile, 4);
-            const double max = siebe.Zahl(zeile, 5);
-            if (!std::isnan(min))
-                siebe.Stimmt(zeile, 6, p < min ? p - min : p > max ? p - max : 0);
-        }
-        durchgang += siebe.Zahl(zeile, 1);
         siebe.Stimmt(zeile, 2, 100 * siebe.Zahl(zeile, 1) / gesamt);
+        const double p = siebe.Zahl(zeile, 3), min = siebe.Zahl(zeile, 4);
+        const double max = siebe.Zahl(zeile, 5);
+        if (i > 0)
+            siebe.Stimmt(zeile, 3, 100 * durchgang / gesamt);
+        if (i > 0 && !std::isnan(min))
+            siebe.Stimmt(zeile, 6, p < min ? p - min : p > max ? p - max : 0);
+        durchgang += siebe.Zahl(zeile, 1);
     }
+    // The curve: the sedimentation below the finest sieve, which the page draws but does not
+    // print, then the sieves.
+    const std::string diagramm = s.Protokoll().HoleSpeziellBlock5();
+    Kurve kurve;
+    for (const auto& p :
+         Punkte(StringHoleFeld(diagramm, '|', 10), StringHoleFeld(diagramm, '|', 12)))
+        if (p.first < gesiebt.at(0).first)
+            kurve.insert(kurve.begin(), p);
+    kurve.insert(kurve.end(), gesiebt.begin(), gesiebt.end());
 
     const Tafel kennwerte(s, 26.5, 3.5);
     const auto Kennwert = [&](const std::string& name) {
@@ -415,20 +449,17 @@ inline void PruefeProctor(const Druckseite& s)
     const double kreis = std::numbers::pi / 4 * std::pow(t.Zahl(geraet, 0) / 10, 2);
     t.Stimmt(geraet, 2, kreis * t.Zahl(geraet, 1) / 10);
 
-    const double tara = s.Zeile("Taramasse"), feucht = s.Zeile("Taramasse + Feuchtmasse"),
-                 trocken = s.Zeile("Taramasse + Trockenmasse"), w = s.Zeile("Wassergehalt"),
-                 zylinder = s.Zeile("Zylindermasse"), hoehe = s.Zeile("Höhe der Probe"),
-                 volumen = s.Zeile("Volumen der Probe"), rho = s.Zeile("Feuchtdichte"),
-                 rhoD = s.Zeile("Trockendichte");
+    const double tara = s.Zeile("Taramasse"), w = tara + 3, zylinder = s.Zeile("Zylindermasse"),
+                 hoehe = s.Zeile("Höhe der Probe"), volumen = s.Zeile("Volumen der Probe"),
+                 rho = s.Zeile("Feuchtdichte"), rhoD = s.Zeile("Trockendichte");
     // The wet and the dry mass with the cylinder stand in the two rows below the volume.
     const double feuchtMitZylinder = volumen + 1, trockenMitZylinder = volumen + 2;
     const double ue = t.Zahl(s.Zeile("Überkornanteil")), wUe = t.Zahl(s.Zeile("Wassergehalt ü")),
                  dichteUe = t.Zahl(s.Zeile("Korndichte ü"));
-    std::vector<double> x, y;
-    const int n = t.Anzahl(w);
+    std::vector<double> x = Wassergehalte(t, tara), y;
+    const int n = int(x.size());
     for (int i = 0; i < n; ++i) {
         const auto Wert = [&](double zeile) { return t.Zahl(zeile, i); };
-        t.Stimmt(w, i, (Wert(feucht) - Wert(trocken)) / (Wert(trocken) - Wert(tara)));
         t.Stimmt(volumen, i, kreis * Wert(hoehe) / 10);
         const double nass = Wert(feuchtMitZylinder) - Wert(zylinder);
         t.Stimmt(rho, i, nass / Wert(volumen));
@@ -437,7 +468,6 @@ inline void PruefeProctor(const Druckseite& s)
         t.Stimmt(trockenMitZylinder, i, Wert(zylinder) + nass / (1 + Wert(w)));
         t.Stimmt(s.Zeile("Trockendichte '"), i, DichteMitUeberkorn(Wert(rhoD), ue, dichteUe));
         t.Stimmt(s.Zeile("Wassergehalt '"), i, WasserMitUeberkorn(Wert(w), ue, wUe));
-        x.push_back(Wert(w));
         y.push_back(Wert(rhoD));
     }
 
@@ -521,21 +551,18 @@ inline void PruefeVerdichtung(const Druckseite& s)
     });
     ASSERT_NE(methode, std::end(verfahren)) << "no method of volume measurement";
     const Tafel t(s, 10, 4);
-    const double probe = s.Zeile("Bodenprobe"), abmessungen = s.Zeile("Bestimmung des Volumens");
-    const double w = s.Zeile("Wassergehalt"), volumen = s.Zeile("Volumen"),
+    // The soil taken out: its tare, and tare and soil in the row below.
+    const double probe = s.Zeile("Taramasse", s.Zeile("Bodenprobe"));
+    const double abmessungen = s.Zeile("Bestimmung des Volumens");
+    const double tara = s.Zeile("Taramasse"), w = tara + 3, volumen = s.Zeile("Volumen"),
                  rho = s.Zeile("Feuchtdichte"), rhoD = s.Zeile("Trockendichte");
-    for (int i = 0; i < t.Anzahl(w); ++i) {
+    const int punkte = int(Wassergehalte(t, tara).size());
+    for (int i = 0; i < punkte; ++i) {
         const auto Wert = [&](double zeile) { return t.Zahl(zeile, i); };
-        const double tara = s.Zeile("Taramasse"), trocken = s.Zeile("Taramasse + Trockenmasse");
-        const double feucht = s.Zeile("Taramasse + Feuchtmasse");
-        t.Stimmt(w, i, (Wert(feucht) - Wert(trocken)) / (Wert(trocken) - Wert(tara)));
         t.Stimmt(
             volumen, i,
             methode->second(Wert(abmessungen + 1), Wert(abmessungen + 2), Wert(abmessungen + 3)));
-        t.Stimmt(
-            rho, i,
-            (Wert(s.Zeile("Taramasse + Feuchtmasse", probe)) - Wert(s.Zeile("Taramasse", probe))) /
-                Wert(volumen));
+        t.Stimmt(rho, i, (Wert(probe + 1) - Wert(probe)) / Wert(volumen));
         t.Stimmt(rhoD, i, Wert(rho) / (1 + Wert(w)));
         PruefeBodenkennwerte(s, t, i, Wert(rhoD), Wert(w));
     }
@@ -621,20 +648,6 @@ inline void PruefePlattendruck(const Druckseite& s)
     Tafel(s, 21, 2).Stimmt(kopf + 1.5, 0, ev.Zahl(kopf + 2) / ev.Zahl(kopf + 1));
 }
 
-// Water contents of the dishes of a table whose rows from `tara` hold tare, tare + wet and
-// tare + dry mass and the water content.
-inline std::vector<double> Wassergehalte(const Tafel& t, double tara)
-{
-    std::vector<double> w;
-    for (int c = 0; c < t.Anzahl(tara); ++c) {
-        t.Stimmt(tara + 3, c,
-                 (t.Zahl(tara + 1, c) - t.Zahl(tara + 2, c)) /
-                     (t.Zahl(tara + 2, c) - t.Zahl(tara, c)));
-        w.push_back(t.Zahl(tara + 3, c));
-    }
-    return w;
-}
-
 // DIN 18122: the flow line over log N read at 25 blows; the plastic limit and the natural water
 // content as means; the fines' water content without the oversize grain; the indices; the soil
 // group from the plasticity chart and the state from Ic, both in the header.
@@ -690,7 +703,7 @@ inline void PruefeWassergehalt(const Druckseite& s)
     // The samples' rows lie 1.8 apart below the heads; their values hang half a row below.
     std::vector<double> w;
     for (double z = s.Zeile("Taramasse") + 2.5; !t.Text(z).empty(); z += 1.8) {
-        t.Stimmt(z, 3, (t.Zahl(z, 1) - t.Zahl(z, 2)) / (t.Zahl(z, 2) - t.Zahl(z)));
+        t.Stimmt(z, 3, Wassergehalt(t.Zahl(z), t.Zahl(z, 1), t.Zahl(z, 2)));
         w.push_back(t.Zahl(z, 3));
     }
     t.Stimmt(s.Zeile("Mittelwert:"), 3, Mittel(w));
@@ -847,31 +860,30 @@ inline void PruefeBodenaustausch(const Druckseite& s)
         ++s.verglichen;
         return StringZuDouble(s.Beginnend(anfang).substr(anfang.size()));
     };
-    EXPECT_EQ(Ergebnis("wäre eine Einbaustärke von"), Gerundet(Einbaustaerke(soll, unterlage)));
+    EXPECT_EQ(Ergebnis("wäre eine Einbaustärke von"), Gerundet(Austauschdicke(soll, unterlage)));
     const double ev2 = Ergebnis("wäre ein Ev2-Wert von");
-    EXPECT_LE(Einbaustaerke(ev2, unterlage), geplant);
-    EXPECT_GT(Einbaustaerke(ev2 + 1, unterlage), geplant);
+    EXPECT_LE(Austauschdicke(ev2, unterlage), geplant);
+    EXPECT_GT(Austauschdicke(ev2 + 1, unterlage), geplant);
     const double noetig = Ergebnis("wäre ein Ev2 - Wert der Unterlage von");
-    EXPECT_GE(Gerundet(Einbaustaerke(soll, noetig)), geplant);
-    EXPECT_LT(Gerundet(Einbaustaerke(soll, noetig + 1)), geplant);
+    EXPECT_GE(Gerundet(Austauschdicke(soll, noetig)), geplant);
+    EXPECT_LT(Gerundet(Austauschdicke(soll, noetig + 1)), geplant);
 }
 
 // The sieve table columns of the filter rule: size and passing of soil, filter 1 and filter 2,
 // from the row below their heads.
 struct Filtersiebe
 {
-    explicit Filtersiebe(const Druckseite& s) : spalten(s, 0, 2.8), erste(s.Zeile("D-Summe") + 1.1)
-    {
-    }
+    explicit Filtersiebe(const Druckseite& s) : spalten(s, 0, 2.8), kopf(s.Zeile("D-Summe")) {}
+    // The sieve rows start a tenth of a row below the heads.
     Kurve Material(int m) const
     {
         Kurve kurve;
-        for (double z = erste; !spalten.Text(z, 2 * m).empty(); ++z)
+        for (double z = kopf + 1.1; !spalten.Text(z, 2 * m).empty(); ++z)
             kurve.emplace_back(spalten.Zahl(z, 2 * m), spalten.Zahl(z, 2 * m + 1));
         return kurve;
     }
     Tafel spalten;
-    double erste;
+    double kopf;
 };
 
 // Terzaghi: d15, d50 and d85 of each material read from its printed sieve columns by the
@@ -899,3 +911,5 @@ inline void PruefeFilterregel(const Druckseite& s)
         EXPECT_EQ(urteil.Text(durchfluss[m] + 2), Urteil(kennwerte.Zahl(a, m) <= d15));
     }
 }
+
+} // namespace nachrechnung
