@@ -328,6 +328,7 @@ inline double Austauschdicke(double E, double U)
            0.00001267 * E * E * E - 0.00822 * E * E + 1.68053 * E;
 }
 
+// Half up to a whole number, as the chart is read.
 inline double Gerundet(double wert)
 {
     return std::floor(wert + 0.5);
@@ -374,7 +375,7 @@ inline void PruefeKornverteilung(const Druckseite& s)
         gesamt += siebe.Zahl(schale + i, 1);
     const Tafel kopf(s, 3.5, 2);
     kopf.Stimmt(s.Zeile("Siebverlust"), 0, kopf.Zahl(s.Zeile("Einwaage")) - gesamt);
-    // The pan's row first: the head of the limit columns stands in it.
+    // The pan's row first: it has no passing, and the limits' heads stand in it.
     for (int i = 0; i <= anzahl; ++i) {
         const double zeile = schale + i;
         siebe.Stimmt(zeile, 2, 100 * siebe.Zahl(zeile, 1) / gesamt);
@@ -869,8 +870,7 @@ inline void PruefeBodenaustausch(const Druckseite& s)
     EXPECT_LT(Gerundet(Austauschdicke(soll, noetig + 1)), geplant);
 }
 
-// The sieve table columns of the filter rule: size and passing of soil, filter 1 and filter 2,
-// from the row below their heads.
+// The sieve columns of the filter rule: size and passing of soil, filter 1 and filter 2.
 struct Filtersiebe
 {
     explicit Filtersiebe(const Druckseite& s) : spalten(s, 0, 2.8), kopf(s.Zeile("D-Summe")) {}
