@@ -457,6 +457,7 @@ inline void PruefeProctor(const Druckseite& s)
     const double feuchtMitZylinder = volumen + 1, trockenMitZylinder = volumen + 2;
     const double ue = t.Zahl(s.Zeile("Überkornanteil")), wUe = t.Zahl(s.Zeile("Wassergehalt ü")),
                  dichteUe = t.Zahl(s.Zeile("Korndichte ü"));
+    t.Stimmt(geraet, 9, 100 * ue);
     std::vector<double> x = Wassergehalte(t, tara), y;
     const int n = int(x.size());
     for (int i = 0; i < n; ++i) {
