@@ -1,17 +1,13 @@
 // The sample project agrees with itself: what the measurement list, the summary table and the
 // export show in their result columns is what the protocol's report page prints, in the row that
-// names it.
+// names it; every result a report prints follows from the raw values printed beside it.
 #include "app/protokolldetails.h"
-#include "app/protokolldruckauftrag.h"
 #include "data/messungsspalten.h"
 #include "data/pfade.h"
 #include "data/textfunktionen.h"
-#include "diagrams/bindemitteldiagramm.h"
-#include "diagrams/kurven.h"
 #include "musterbauer.h"
-#include "platform/recordingdc.h"
+#include "nachrechnung.h"
 #include "platform/text.h"
-#include "report/virtversuch.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,9 +15,9 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <map>
-#include <numbers>
-#include <optional>
 #include <set>
+
+using namespace nachrechnung;
 
 namespace {
 
@@ -68,42 +64,6 @@ const std::map<int, Beschriftungen>& Seitenbeschriftungen()
 }
 // clang-format on
 
-struct Seitentext
-{
-    std::string text;
-    int y;
-};
-
-// The texts of page 1 of the protocol's report, left to right on each base line. Mark-up and
-// table cells are drawn a character at a time; characters that follow on directly are one text.
-std::vector<Seitentext> Berichtsseite(const CProtokoll& protokoll)
-{
-    std::unique_ptr<CVirtVersuch> versuch =
-        ErzeugeVersuch(protokoll.GetPruefart(), protokoll.GetPruefartVER());
-    if (!versuch)
-        return {};
-    versuch->LeseProtokollXml(protokoll.SchreibeXML(), false);
-    versuch->SetzeKopfdaten("Musterprojekt||Auftraggeber|OL", "");
-    RecordingDC dc(CFesteTextMetrik{});
-    versuch->Drucken(1, &dc, RECT{0, 0, 19600, -28500});
-
-    std::vector<DCEintrag> eintraege = dc.Texte();
-    std::ranges::sort(eintraege, {}, [](const DCEintrag& e) {
-        return std::pair(e.punkte.at(0).y, e.punkte.at(0).x);
-    });
-    std::vector<Seitentext> texte;
-    for (size_t i = 0; i < eintraege.size(); ++i) {
-        const POINT p = eintraege[i].punkte.at(0);
-        const bool folgt = i > 0 && p.y == eintraege[i - 1].punkte.at(0).y &&
-                           p.x == eintraege[i - 1].punkte.at(0).x + eintraege[i - 1].breite;
-        if (folgt)
-            texte.back().text += eintraege[i].text;
-        else
-            texte.push_back({eintraege[i].text, p.y});
-    }
-    return texte;
-}
-
 // A value stands in a text as the whole text, as a bound (">=45") or as a word of a sentence.
 bool Zeigt(const std::string& text, const std::string& wert)
 {
@@ -127,9 +87,7 @@ bool StehtInZeile(const std::vector<Seitentext>& seite, const std::string& wert,
 
 TEST(Musterdaten, EveryListResultStandsOnTheReportInTheRowThatNamesIt)
 {
-    const CPfade vorher = g_pfade;
-    g_pfade.protokollnrDrucken = true;
-    g_pfade.anteilAlsProzent = false;
+    const Druckeinstellungen einstellungen;
     for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
         const auto eintrag = Seitenbeschriftungen().find(protokoll.GetPruefart());
         const Beschriftungen beschriftungen =
@@ -168,7 +126,6 @@ TEST(Musterdaten, EveryListResultStandsOnTheReportInTheRowThatNamesIt)
             }
         }
     }
-    g_pfade = vorher;
 }
 
 namespace {
@@ -188,8 +145,56 @@ std::map<std::string, const CProtokoll*> NachNummer(const MusterProjekt& projekt
     return protokolle;
 }
 
-// The one protocol of the project with that number, of the type the sheet draws on and done no
-// later than the sheet.
+// Group 4 of a protocol's special data text: field, sub-value.
+class Tabelle
+{
+public:
+    explicit Tabelle(const CProtokoll& protokoll) : m_gruppe(protokoll.HoleSpeziellBlock4()) {}
+    std::string Text(int feld, int i = 0) const
+    {
+        return StringHoleFeld(StringHoleFeld(m_gruppe, '|', feld), '@', i);
+    }
+    double Zahl(int feld, int i = 0) const { return StringZuDouble(Text(feld, i)); }
+    int Anzahl(int feld) const
+    {
+        return StringZaehleFelderZeichen(StringHoleFeld(m_gruppe, '|', feld), '@');
+    }
+
+private:
+    std::string m_gruppe;
+};
+
+bool IstEigenerTyp(int pruefart)
+{
+    return pruefart != 1000 && pruefart != 1015 && pruefart < 1018;
+}
+
+// What a page prints of the protocol it cites, where and for which test type.
+struct Zitat
+{
+    int pruefart;
+    double links, breite; // the columns of number and values, one per test point
+    std::string nummer;
+    std::vector<std::string> werte;
+};
+
+// What the page of a cited test prints that others cite: a Proctor test's density and water
+// content at 100 % and its grain density; a static plate load test's Ev1, Ev2 and their ratio.
+std::vector<std::string> ZitierteWerte(const Druckseite& s)
+{
+    if (s.Protokoll().GetPruefart() == 1001) {
+        const Tafel grad(s, 10, 4);
+        return {grad.Text(s.Zeile("Proctordichte")),
+                grad.Text(s.Zeile("Wassergehalt", s.Zeile("Verdichtungsgrad"))),
+                Tafel(s, 28, 2).Text(s.Zeile("Korndichte"))};
+    }
+    const double kopf = s.Zeile("a0");
+    const Tafel ev(s, 17, 2);
+    return {ev.Text(kopf + 1), ev.Text(kopf + 2), Tafel(s, 21, 2).Text(kopf + 1.5)};
+}
+
+// The one protocol of the project with that number, of the type the citing protocol draws on
+// and done no later.
 const CProtokoll* Quelle(const MusterProjekt& projekt, const CProtokoll& blatt,
                          const std::string& nummer, int pruefart)
 {
@@ -203,163 +208,62 @@ const CProtokoll* Quelle(const MusterProjekt& projekt, const CProtokoll& blatt,
     return &*quelle;
 }
 
-// The sub-values of a field; none of an empty one.
-std::vector<std::string> Werte(const std::string& feld)
+// Each test point's reference prints the cited protocol's values, and a Proctor test's soil.
+int PruefeZitate(const MusterProjekt& projekt, const CProtokoll& protokoll, const Zitat& zitat)
 {
-    std::vector<std::string> werte;
-    for (int i = 0; !feld.empty() && i < StringZaehleFelderZeichen(feld, '@'); ++i)
-        werte.push_back(StringHoleFeld(feld, '@', i));
-    return werte;
-}
-
-// Sizes and passing sums of the sieve rows a grain-size report prints.
-std::array<std::string, 2> Siebspalten(const CProtokoll& kv)
-{
-    std::array<std::string, 2> spalten;
-    for (int i = 1; i <= 16 && !kv.HoleUnterfeld(4, 0, i).empty(); ++i)
-        for (int s = 0; s < 2; ++s)
-            spalten[s] += (i > 1 ? "@" : "") + kv.HoleUnterfeld(4, 3 * s, i);
-    return spalten;
-}
-
-using Kurve = std::vector<std::pair<double, double>>;
-
-Kurve Punkte(const std::string& weiten, const std::string& summen)
-{
-    Kurve kurve;
-    const std::vector<std::string> d = Werte(weiten), p = Werte(summen);
-    for (size_t i = 0; i < d.size() && i < p.size(); ++i)
-        kurve.emplace_back(StringZuDouble(d[i]), StringZuDouble(p[i]));
-    return kurve;
-}
-
-// The rule the sample states: sizes and passings run linearly in log size between consecutive
-// printed points; nothing is read beyond them.
-std::optional<double> WeiteBei(const Kurve& k, double prozent)
-{
-    for (size_t i = 1; i < k.size(); ++i)
-        if (k[i - 1].second <= prozent && prozent <= k[i].second && k[i - 1].second < k[i].second)
-            return k[i - 1].first *
-                   std::pow(k[i].first / k[i - 1].first,
-                            (prozent - k[i - 1].second) / (k[i].second - k[i - 1].second));
-    return std::nullopt;
-}
-
-std::optional<double> DurchgangBei(const Kurve& k, double weite)
-{
-    for (size_t i = 1; i < k.size(); ++i)
-        if (k[i - 1].first <= weite && weite <= k[i].first)
-            return k[i - 1].second + (k[i].second - k[i - 1].second) *
-                                         std::log(weite / k[i - 1].first) /
-                                         std::log(k[i].first / k[i - 1].first);
-    return k.empty() || weite < k.front().first ? std::nullopt : std::optional(k.back().second);
-}
-
-// A printed value is the computed one to its last printed digit; one that cannot be computed is
-// not printed.
-void ErwarteGedruckt(const std::string& text, std::optional<double> wert, double halbeStelle,
-                     const std::string& was)
-{
-    if (!wert) {
-        EXPECT_EQ(text, "") << was << " cannot be read from the table";
-        return;
-    }
-    EXPECT_NEAR(text.empty() ? NAN : StringZuDouble(text), *wert, halbeStelle + 1e-9) << was;
-}
-
-std::string Kennwert(const CProtokoll& kv, int index)
-{
-    return kv.HoleUnterfeld(4, 15, index);
-}
-
-void PruefeKornkennwerte(const CProtokoll& kv)
-{
-    SCOPED_TRACE(kv.HoleProtokollnummer());
-    // The weighed residues give their shares and the passing sums and, with the loss, the sample.
-    double gesamt = 0, durchgang = 0;
-    for (const std::string& r : Werte(kv.HoleFeldSpeziell(4, 1)))
-        gesamt += StringZuDouble(r);
-    EXPECT_NEAR(gesamt + StringZuDouble(kv.HoleFeldSpeziell(4, 8)),
-                StringZuDouble(kv.HoleFeldSpeziell(4, 7)), 0.05);
-    const auto [weiten, summen] = Siebspalten(kv);
-    const std::vector<std::string> summe = Werte(summen);
-    for (size_t i = 0; i <= summe.size(); ++i) {
-        const double r = StringZuDouble(kv.HoleUnterfeld(4, 1, i));
-        ErwarteGedruckt(kv.HoleUnterfeld(4, 2, i), 100 * r / gesamt, 0.05, "share");
-        durchgang += r;
-        if (i < summe.size()) {
-            ErwarteGedruckt(summe[i], 100 * durchgang / gesamt, 0.05, "passing");
+    const Druckseite s(protokoll);
+    const Tafel t(s, zitat.links, zitat.breite);
+    const double nummer = s.Zeile(zitat.nummer);
+    int zitiert = 0;
+    for (int i = 0; i < t.Anzahl(nummer); ++i) {
+        const CProtokoll* quelle = Quelle(projekt, protokoll, t.Text(nummer, i), zitat.pruefart);
+        if (quelle == nullptr)
+            continue;
+        const Druckseite q(*quelle);
+        const std::vector<std::string> werte = ZitierteWerte(q);
+        for (size_t k = 0; k < zitat.werte.size(); ++k)
+            EXPECT_EQ(t.Text(s.Zeile(zitat.werte[k]), i), werte.at(k)) << zitat.werte[k];
+        if (zitat.pruefart == 1001) {
+            EXPECT_EQ(Kopfwert(s, "Bodenart"), Kopfwert(q, "Bodenart"));
         }
+        ++zitiert;
     }
-    // The curve: the sedimentation below the finest sieve, then the sieves up to the first one
-    // that everything passes, which is the largest grain.
-    const Kurve siebe = Punkte(weiten, summen);
-    Kurve kurve;
-    for (const auto& p : Punkte(kv.HoleFeldSpeziell(5, 10), kv.HoleFeldSpeziell(5, 12)))
-        if (p.first < siebe.at(0).first)
-            kurve.insert(kurve.begin(), p);
-    kurve.insert(kurve.end(), siebe.begin(), siebe.end());
-    EXPECT_EQ(siebe.back().second, 100.0);
-    EXPECT_LT(siebe.at(siebe.size() - 2).second, 100.0);
-    EXPECT_EQ(Kennwert(kv, 7), Werte(weiten).back());
-
-    const double d10 = *WeiteBei(kurve, 10), d30 = *WeiteBei(kurve, 30), d60 = *WeiteBei(kurve, 60);
-    const double u = d60 / d10, cc = d30 * d30 / (d10 * d60);
-    const std::optional<double> ton = DurchgangBei(kurve, 0.002);
-    const double fein = *DurchgangBei(kurve, 0.063), bis2 = *DurchgangBei(kurve, 2);
-    const double bis63 = *DurchgangBei(kurve, 63);
-    const std::pair<int, std::optional<double>> prozente[] = {
-        {0, ton},         {2, ton ? std::optional(fein - *ton) : std::nullopt},
-        {3, bis2 - fein}, {4, bis63 - bis2},
-        {5, 100 - bis63}, {6, u}};
-    for (const auto& [index, wert] : prozente)
-        ErwarteGedruckt(Kennwert(kv, index), wert, 0.05, "value " + std::to_string(index));
-    ErwarteGedruckt(Kennwert(kv, 1), cc, 0.005, "Cc");
-    const int anteile[] = {10, 15, 17, 30, 50, 60, 85};
-    for (int k = 0; k < 7; ++k)
-        ErwarteGedruckt(Kennwert(kv, 10 + k), WeiteBei(kurve, anteile[k]), 5e-4,
-                        "d" + std::to_string(anteile[k]));
-
-    // DIN 18196 with silty fines, also in the header; frost class after ZTV E-StB.
-    const std::string gruppe = std::string(bis2 < 60 ? "G" : "S") + (fein > 15          ? "U*"
-                                                                     : fein > 5         ? "U"
-                                                                     : u < 6            ? "E"
-                                                                     : cc < 1 || cc > 3 ? "I"
-                                                                                        : "W");
-    EXPECT_EQ(Kennwert(kv, 8), gruppe);
-    EXPECT_EQ(kv.HoleFeld(1, 4), gruppe);
-    const bool fastRein = fein <= 15 - 10 * std::clamp((u - 6) / 9, 0.0, 1.0);
-    EXPECT_EQ(Kennwert(kv, 9), gruppe.ends_with('*') ? "F3" : fastRein ? "F1" : "F2");
+    return zitiert;
 }
 
-// d15, d50 and d85 of each material by the same rule from the printed sieve columns, the very
-// values the material's own report prints; the filter widths and criteria from those as printed.
-void PruefeFilterregel(const MusterProjekt& projekt, const CProtokoll& blatt)
+// Each material is a grain-size protocol of the project: the page prints its sieve rows and the
+// d15, d50 and d85 its own report prints, and its chart draws those rows.
+int PruefeFiltermaterialien(const MusterProjekt& projekt, const CProtokoll& blatt)
 {
-    double w[3][6];
+    const Druckseite s(blatt);
+    const Filtersiebe siebe(s);
+    const Tafel namen(s, 0, 5.6), kennwerte(s, 20.5, 2.8);
+    const double a = s.Zeile("A = d");
+    int zitiert = 0;
     for (int m = 0; m < 3; ++m) {
-        const Kurve kurve =
-            Punkte(blatt.HoleFeldSpeziell(4, 2 * m), blatt.HoleFeldSpeziell(4, 2 * m + 1));
-        const CProtokoll* kv = Quelle(projekt, blatt, blatt.HoleUnterfeld(2, 4 + m, 5), 1000);
-        for (const auto& [k, prozent, index] : {std::tuple(0, 15, 11), {1, 50, 14}, {2, 85, 16}}) {
-            const std::string text = blatt.HoleUnterfeld(4, 6 + m, k);
-            ErwarteGedruckt(text, WeiteBei(kurve, prozent), 5e-4, "d" + std::to_string(prozent));
-            EXPECT_EQ(text, kv ? Kennwert(*kv, index) : "");
-        }
-        for (int k = 0; k < 6; ++k)
-            w[m][k] = StringZuDouble(blatt.HoleUnterfeld(4, 6 + m, k));
-        EXPECT_NEAR(w[m][4], 4 * w[m][0], 5e-4 + 1e-9);
-        EXPECT_NEAR(w[m][5], 4 * w[m][2], 5e-4 + 1e-9);
+        // "Filter 1 OL-00034KV"
+        const std::string name = namen.Text(siebe.kopf - 1, m);
+        const CProtokoll* kv = Quelle(projekt, blatt, name.substr(name.rfind(' ') + 1), 1000);
+        if (kv == nullptr)
+            continue;
+        const Druckseite q(*kv);
+        EXPECT_EQ(siebe.Material(m), Siebkurve(q));
+        EXPECT_EQ(Punkte(StringHoleZwischen(blatt.HoleFeldSpeziell(5, 2), '(', ')', m),
+                         StringHoleZwischen(blatt.HoleFeldSpeziell(5, 3), '(', ')', m)),
+                  Siebkurve(q))
+            << "chart";
+        const Tafel eigene(q, 26.5, 3.5);
+        for (const auto& [zeile, prozent] : {std::pair{a - 4, 15}, {a - 3, 50}, {a - 2, 85}})
+            EXPECT_EQ(kennwerte.Text(zeile, m),
+                      eigene.Text(q.Zeile("Korngröße bei " + std::to_string(prozent) + " %")));
+        ++zitiert;
     }
-    const bool erfuellt[] = {w[0][5] >= w[1][0], w[0][4] <= w[1][0], w[1][5] >= w[2][0],
-                             w[1][4] <= w[2][0]};
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(blatt.HoleUnterfeld(4, 14, k), erfuellt[k] ? "erfüllt" : "nicht erfüllt");
+    return zitiert;
 }
 
 // Each legend names a protocol of the project, repeats its header and draws its own curve; a
 // Proctor comparison's common axes hold every point.
-void PruefeVergleich(const MusterProjekt& projekt, const CProtokoll& blatt)
+int PruefeVergleich(const MusterProjekt& projekt, const CProtokoll& blatt)
 {
     const bool proctor = blatt.GetPruefartVER() == 2;
     int kurven = 0;
@@ -393,456 +297,82 @@ void PruefeVergleich(const MusterProjekt& projekt, const CProtokoll& blatt)
         }
     }
     EXPECT_GT(kurven, 0) << blatt.GetID() << " compares nothing";
-}
-
-// Each material is a grain-size protocol of the project whose printed sieve rows the page prints.
-void PruefeFiltermaterialien(const MusterProjekt& projekt, const CProtokoll& blatt)
-{
-    for (int m = 0; m < 3; ++m) {
-        const std::string nummer = blatt.HoleUnterfeld(2, 4 + m, 5);
-        const CProtokoll* kv = Quelle(projekt, blatt, nummer, 1000);
-        for (int s = 0; kv && s < 2; ++s) {
-            EXPECT_EQ(blatt.HoleFeldSpeziell(4, 2 * m + s), Siebspalten(*kv)[s]) << "table";
-            EXPECT_EQ(StringHoleZwischen(blatt.HoleFeldSpeziell(5, 2 + s), '(', ')', m),
-                      Siebspalten(*kv)[s])
-                << "chart";
-        }
-        EXPECT_TRUE(blatt.HoleUnterfeld(4, 6 + m, 6).ends_with(" " + nummer));
-    }
-}
-
-int PruefeVerweise(const MusterProjekt& projekt)
-{
-    int blaetter = 0;
-    for (const CProtokoll& blatt : projekt.protokolle) {
-        SCOPED_TRACE(blatt.GetID());
-        if (blatt.GetPruefart() == 1018)
-            PruefeVergleich(projekt, blatt);
-        else if (blatt.GetPruefart() == 1015)
-            PruefeFiltermaterialien(projekt, blatt);
-        else
-            continue;
-        ++blaetter;
-    }
-    return blaetter;
-}
-
-// Half a unit of the last digit that a printed number shows ("2.59E-08": 0.005E-08).
-double Rundung(const std::string& text)
-{
-    const size_t e = text.find_first_of("Ee");
-    const std::string mantisse = text.substr(0, e);
-    const size_t punkt = mantisse.find('.');
-    const int stellen = punkt == std::string::npos ? 0 : int(mantisse.size() - punkt - 1);
-    return 0.5 *
-           std::pow(10.0, (e == std::string::npos ? 0 : std::stoi(text.substr(e + 1))) - stellen);
-}
-
-// Group 4 of a protocol's special data text as its page reads it: field, sub-value.
-class Tabelle
-{
-public:
-    explicit Tabelle(const CProtokoll& protokoll) : m_gruppe(protokoll.HoleSpeziellBlock4()) {}
-    std::string Text(int feld, int i = 0) const
-    {
-        return StringHoleFeld(StringHoleFeld(m_gruppe, '|', feld), '@', i);
-    }
-    double Zahl(int feld, int i = 0) const { return StringZuDouble(Text(feld, i)); }
-    int Anzahl(int feld) const
-    {
-        return StringZaehleFelderZeichen(StringHoleFeld(m_gruppe, '|', feld), '@');
-    }
-    // The printed value is `wert` within its rounding.
-    void Stimmt(int feld, int i, double wert) const
-    {
-        EXPECT_NEAR(Zahl(feld, i), wert, Rundung(Text(feld, i)) + 1e-9)
-            << "field " << feld << ", sub-value " << i;
-    }
-
-private:
-    std::string m_gruppe;
-};
-
-bool IstEigenerTyp(int pruefart)
-{
-    return pruefart != 1000 && pruefart != 1015 && pruefart < 1018;
-}
-
-// Dynamic viscosity of water at T °C after Poiseuille, for the Stokes and 10 °C corrections.
-double Zaehigkeit(double t)
-{
-    return 0.00178 / (1 + 0.0337 * t + 0.000221 * t * t);
-}
-
-// Normal stress of the 10 kg and the 15 kg drop weight under the 300 mm plate, MN/m²; the
-// balloon cylinder's bore, cm; the hydrometer's scale from R 0 at its top to 35 at its foot.
-constexpr double kSpannung10 = 0.1, kSpannung15 = 0.15, kBallonbohrung = 12, kSkala = 35;
-
-void PruefeProctor(const Tabelle& t)
-{
-    // DIN 18127, standard Proctor in the 100 mm cylinder: at most 20 mm grain.
-    const std::map<int, std::string> zylinder = {{26, "100"},  {27, "120"}, {30, "300"},
-                                                 {31, "2500"}, {32, "3"},   {33, "25"}};
-    for (const auto& [feld, wert] : zylinder)
-        EXPECT_EQ(t.Text(feld), wert);
-    EXPECT_LE(t.Zahl(34), 20);
-    t.Stimmt(28, 0, std::numbers::pi / 4 * t.Zahl(26) * t.Zahl(26) * t.Zahl(27) / 1000);
-    const int n = t.Anzahl(3);
-    std::vector<double> x, y, kx, ky;
-    for (int i = 0; i < n; ++i) {
-        t.Stimmt(3, i, (t.Zahl(2, i) - t.Zahl(1, i)) / (t.Zahl(1, i) - t.Zahl(0, i)));
-        t.Stimmt(9, i, (t.Zahl(7, i) - t.Zahl(4, i)) / t.Zahl(6, i));
-        t.Stimmt(10, i, t.Zahl(9, i) / (1 + t.Zahl(3, i)));
-        // The dry density also follows from the dry mass: both ways give the printed value.
-        t.Stimmt(10, i, (t.Zahl(8, i) - t.Zahl(4, i)) / t.Zahl(6, i));
-        t.Stimmt(8, i, t.Zahl(4, i) + (t.Zahl(7, i) - t.Zahl(4, i)) / (1 + t.Zahl(3, i)));
-        x.push_back(t.Zahl(3, i));
-        y.push_back(t.Zahl(10, i));
-    }
-    // The optimum is the peak of the curve the diagram draws; each degree's density lies on that
-    // curve at its printed water contents, on the dry side first.
-    x.push_back(0);
-    y.push_back(0);
-    ASSERT_TRUE(SplineProctorKurve(x, y, 0, n, 320, 6, kx, ky));
-    const auto gipfel = std::max_element(ky.begin(), ky.begin() + 320) - ky.begin();
-    t.Stimmt(20, 0, ky[gipfel]);
-    t.Stimmt(19, 0, kx[gipfel]);
-    const auto Kurve = [&](double w) {
-        const auto k = std::clamp<long>(
-            std::upper_bound(kx.begin(), kx.begin() + 320, w) - kx.begin(), 1, 319);
-        return ky[k - 1] + (ky[k] - ky[k - 1]) * (w - kx[k - 1]) / (kx[k] - kx[k - 1]);
-    };
-    const double kProbe = kx[1] - kx[0], rhoS = t.Zahl(16);
-    for (int j = 0; j <= 6; ++j) {
-        const double w = t.Zahl(19, j), dichte = t.Zahl(20, (j + 1) / 2);
-        t.Stimmt(22, j, 1 - dichte / rhoS - w * dichte);
-        if (j == 0)
-            continue;
-        const double r = Rundung(t.Text(19, j)) + kProbe;
-        EXPECT_LE((Kurve(w - r) - dichte) * (Kurve(w + r) - dichte), 0) << j;
-        EXPECT_EQ(j % 2 == 1, w < t.Zahl(19, 0)) << j;
-    }
-    // Each degree's density rounded half up on the decimal value: 95 % of 1.910 prints 1.815.
-    const int tausendstel = static_cast<int>(std::lround(1000 * t.Zahl(20, 0)));
-    for (int k = 0; k < 4; ++k) {
-        const int prozent = std::vector<int>{100, 98, 97, 95}[k];
-        EXPECT_EQ(t.Text(20, k), StringFormat("%.3f", (prozent * tausendstel + 50) / 100 / 1000.0));
-        t.Stimmt(21, k, 1 - t.Zahl(20, k) / rhoS);
-    }
-}
-
-// Soil parameters, oversize correction and degree of compaction of a density page's point, the
-// block starting at field k.
-void PruefeKennwerte(const Tabelle& t, int k, int i, double dichte, double w)
-{
-    const double rhoS = t.Zahl(k, i), ue = t.Zahl(k + 10, i);
-    t.Stimmt(k + 1, i, 1 - dichte / rhoS);
-    t.Stimmt(k + 2, i, 1 - dichte / rhoS - w * dichte);
-    t.Stimmt(k + 3, i, w * dichte);
-    t.Stimmt(k + 4, i, rhoS / dichte - 1);
-    t.Stimmt(k + 5, i, w * rhoS / (rhoS / dichte - 1));
-    t.Stimmt(k + 13, i, 1 / ((1 - ue) / t.Zahl(k + 8, i) + ue / t.Zahl(k + 12, i)));
-    t.Stimmt(k + 14, i, (1 - ue) * t.Zahl(k + 9, i) + ue * t.Zahl(k + 11, i));
-    t.Stimmt(k + 15, i, 100 * dichte / t.Zahl(k + 13, i));
-}
-
-void PruefeVerdichtung(const Tabelle& t)
-{
-    const int verfahren = static_cast<int>(t.Zahl(37));
-    for (int i = 0; i < t.Anzahl(6); ++i) {
-        t.Stimmt(6, i, (t.Zahl(4, i) - t.Zahl(5, i)) / (t.Zahl(5, i) - t.Zahl(3, i)));
-        const double a = t.Zahl(7, i), b = t.Zahl(8, i), c = t.Zahl(9, i);
-        const double kreis = std::numbers::pi / 4;
-        t.Stimmt(10, i,
-                 verfahren == 3001   ? a * b * c
-                 : verfahren == 3002 ? kreis * a * a * b
-                 : verfahren == 3003 ? (b - a) * kreis * kBallonbohrung * kBallonbohrung + c
-                                     : b / a);
-        t.Stimmt(13, i, (t.Zahl(34, i) - t.Zahl(11, i)) / t.Zahl(10, i));
-        t.Stimmt(14, i, t.Zahl(13, i) / (1 + t.Zahl(6, i)));
-        PruefeKennwerte(t, 17, i, t.Zahl(14, i), t.Zahl(6, i));
-    }
-}
-
-void PruefeTroxler(const Tabelle& t)
-{
-    const int verfahren = static_cast<int>(t.Zahl(36));
-    for (int i = 0; i < t.Anzahl(6); ++i) {
-        const double erste = (t.Zahl(3, i) + t.Zahl(4, i) + t.Zahl(5, i)) / 3;
-        const double zweite = (t.Zahl(7, i) + t.Zahl(8, i) + t.Zahl(9, i)) / 3;
-        // The two quantities read give the third.
-        const double w = t.Zahl(6, i), trocken = t.Zahl(10, i), feucht = t.Zahl(35, i);
-        t.Stimmt(6, i, verfahren == 2 ? feucht / trocken - 1 : erste);
-        t.Stimmt(10, i, verfahren == 1 ? feucht / (1 + w) : zweite);
-        t.Stimmt(35, i, verfahren == 2 ? erste : verfahren == 1 ? zweite : trocken * (1 + w));
-        PruefeKennwerte(t, 13, i, trocken, w);
-    }
-}
-
-void PruefeLastplatte(const Tabelle& t, double spannung)
-{
-    for (int i = 0; i < t.Anzahl(7); ++i) {
-        t.Stimmt(6, i, (t.Zahl(3, i) + t.Zahl(4, i) + t.Zahl(5, i)) / 3);
-        t.Stimmt(7, i, 1.5 * t.Zahl(12) / 2 * spannung / t.Zahl(6, i));
-    }
-}
-
-// DIN 18134: each loading branch fitted by a parabola through its starting point,
-// Ev = 1.5 r / (a1 + a2 · highest stress).
-void PruefePlattendruck(const Tabelle& t)
-{
-    const int erst = static_cast<int>(t.Zahl(0));
-    const double hoechste = t.Zahl(1, erst - 1);
-    for (const auto& [start, feld, koeffizienten] :
-         {std::tuple{0.0, 1, 14}, std::tuple{t.Zahl(7, int(t.Zahl(4)) - 1) / 100, 9, 18}}) {
-        std::vector<double> x{0}, y{start};
-        for (int i = 0; i < t.Zahl(feld - 1); ++i) {
-            t.Stimmt(feld + 2, i, t.Zahl(feld + 1, i) * t.Zahl(25));
-            x.push_back(t.Zahl(feld, i));
-            y.push_back(t.Zahl(feld + 2, i) / 100);
-        }
-        double a0, a1, a2;
-        ASSERT_TRUE(AusgleichsParabel(x, y, 0, int(x.size()), a0, a1, a2));
-        t.Stimmt(koeffizienten, 0, a0);
-        t.Stimmt(koeffizienten + 1, 0, a1);
-        t.Stimmt(koeffizienten + 2, 0, a2);
-        t.Stimmt(koeffizienten + 3, 0,
-                 1.5 * t.Zahl(26) / 2 /
-                     (t.Zahl(koeffizienten + 1) + t.Zahl(koeffizienten + 2) * hoechste));
-    }
-    t.Stimmt(22, 0, t.Zahl(21) / t.Zahl(17));
-}
-
-double Wassergehalt(const Tabelle& t, int tara, int feucht, int trocken, int i)
-{
-    return (t.Zahl(feucht, i) - t.Zahl(trocken, i)) / (t.Zahl(trocken, i) - t.Zahl(tara, i));
-}
-
-double Mittel(const Tabelle& t, int feld, int von, int bis)
-{
-    double summe = 0;
-    for (int i = von; i < bis; ++i)
-        summe += t.Zahl(feld, i);
-    return summe / (bis - von);
-}
-
-// DIN 18122: the flow line over log N read at 25 blows; the consistency that of the fines.
-void PruefeZustandsgrenzen(const Tabelle& t, const std::string& bodenart)
-{
-    double sx = 0, sy = 0, sxx = 0, sxy = 0;
-    const int n = t.Anzahl(4);
-    for (int s : {0, 1, 2, 3, 7, 8, 9, 10, 11, 12})
-        t.Stimmt(3, s, Wassergehalt(t, 0, 1, 2, s));
-    for (int i = 0; i < n; ++i) {
-        const double x = std::log10(t.Zahl(4, i)), y = t.Zahl(3, i);
-        sx += x, sy += y, sxx += x * x, sxy += x * y;
-    }
-    const double steigung = (n * sxy - sx * sy) / (n * sxx - sx * sx);
-    const double wl = (sy - steigung * sx) / n + steigung * std::log10(25.0);
-    t.Stimmt(8, 0, wl);
-    t.Stimmt(9, 0, Mittel(t, 3, 10, 13));
-    t.Stimmt(7, 0, Mittel(t, 3, 7, 10));
-    t.Stimmt(10, 0, t.Zahl(8) - t.Zahl(9));
-    t.Stimmt(18, 0, t.Zahl(16) / t.Zahl(15));
-    t.Stimmt(19, 0, (t.Zahl(7) - t.Zahl(18) * t.Zahl(17)) / (1 - t.Zahl(18)));
-    t.Stimmt(11, 0, (t.Zahl(8) - t.Zahl(19)) / t.Zahl(10));
-    t.Stimmt(12, 0, 1 - t.Zahl(11));
-    // DIN 18196: clays above the A-line, light, medium and highly plastic by wl.
-    const double wL = t.Zahl(8), ip = t.Zahl(10);
-    EXPECT_EQ(bodenart, std::string(ip >= 0.73 * (wL - 0.20) ? "T" : "U") + (wL < 0.35    ? "L"
-                                                                             : wL <= 0.50 ? "M"
-                                                                                          : "A"));
-}
-
-void PruefeKalkgehalt(const Tabelle& t)
-{
-    constexpr double kKarbonatJeGas = 100.09 / 22414; // g CaCO3 per cm³ CO2 at normal conditions
-    for (int j = 0; j < t.Anzahl(0); ++j) {
-        const double normierung = t.Zahl(2, j) / 101.325 * 273.15 / (273.15 + t.Zahl(1, j));
-        t.Stimmt(5, j, t.Zahl(4, j) * normierung);
-        t.Stimmt(6, j, t.Zahl(5, j) * kKarbonatJeGas);
-        t.Stimmt(7, j, t.Zahl(3, j) * normierung);
-        t.Stimmt(8, j, t.Zahl(7, j) * kKarbonatJeGas);
-        t.Stimmt(9, j, t.Zahl(8, j) / t.Zahl(6, j));
-        t.Stimmt(10, j, 1 - t.Zahl(9, j));
-        t.Stimmt(11, j, 100 * t.Zahl(6, j) / t.Zahl(0, j));
-    }
-    t.Stimmt(12, 0, Mittel(t, 11, 0, t.Anzahl(11)));
-}
-
-// DIN 18123: R + CT gives the mass share, R the depth from which the grains of size d have sunk.
-void PruefeSedimentation(const Tabelle& t)
-{
-    const double az = t.Zahl(0, 1), va = t.Zahl(0, 2), cm = t.Zahl(0, 3), h = t.Zahl(0, 4),
-                 skala = t.Zahl(0, 5), h0 = t.Zahl(0, 6), rhoS = t.Zahl(0, 7), md = t.Zahl(0, 8);
-    for (int r = 1; r <= 12; ++r) {
-        const double minuten = 60 * t.Zahl(r, 0) + t.Zahl(r, 1);
-        t.Stimmt(r, 3, t.Zahl(r, 2) + cm);
-        t.Stimmt(r, 7, t.Zahl(r, 3) + t.Zahl(r, 6));
-        t.Stimmt(r, 8, 100 * rhoS / (rhoS - 1) * t.Zahl(r, 7) / md);
-        const double tiefe = h0 + skala * (kSkala - t.Zahl(r, 3)) / kSkala + (h - va / az) / 2;
-        t.Stimmt(r, 5,
-                 1000 * std::sqrt(18 * Zaehigkeit(t.Zahl(r, 4)) * tiefe / 100 /
-                                  ((rhoS - 1) * 1000 * 9.81 * minuten * 60)));
-    }
-}
-
-// The falling head in the standpipe: k = a l / (A t) ln(h1 / h2), corrected to 10 °C.
-void PruefeDurchlaessigkeit(const Tabelle& t)
-{
-    const double trocken = t.Zahl(4) / (1 + t.Zahl(6));
-    t.Stimmt(5, 0, 1 - trocken / t.Zahl(3));
-    EXPECT_LT(t.Zahl(6), t.Zahl(7));
-    EXPECT_LE(t.Zahl(7), (1 - trocken / t.Zahl(3)) / trocken) << "above saturation";
-    double summe = 0;
-    int n = 0;
-    for (int r = 11; r < 27 && !t.Text(r, 6).empty(); ++r, ++n) {
-        const double sekunden = 60 * t.Zahl(r, 0) + t.Zahl(r, 1);
-        t.Stimmt(r, 5, Zaehigkeit(t.Zahl(r, 4)) / Zaehigkeit(10));
-        t.Stimmt(r, 6,
-                 t.Zahl(r, 5) * t.Zahl(10, 1) * t.Zahl(10, 2) / (t.Zahl(10, 3) * sekunden) *
-                     std::log(t.Zahl(r, 2) / t.Zahl(r, 3)) / 100);
-        summe += t.Zahl(r, 6);
-    }
-    ASSERT_GT(n, 0);
-    t.Stimmt(27, 0, summe / n);
+    return kurven;
 }
 
 } // namespace
 
-TEST(Musterdaten, SheetsDrawOnProtocolsOfTheirProjectAndPrintTheirValues)
-{
-    EXPECT_EQ(PruefeVerweise(BaueMusterprojekt()), 3);
-    // The large project's sheets draw on its nearest tests of each kind.
-    EXPECT_EQ(PruefeVerweise(BaueGrossesProjekt(150, 300)), 14);
-}
-
-TEST(Musterdaten, GrainSizeAndFilterRuleValuesFollowFromThePrintedSieveTables)
-{
-    const MusterProjekt muster = BaueMusterprojekt();
-    int kornverteilungen = 0;
-    for (const CProtokoll& protokoll : muster.protokolle) {
-        if (protokoll.GetPruefart() == 1000) {
-            PruefeKornkennwerte(protokoll);
-            ++kornverteilungen;
-        }
-        if (protokoll.GetPruefart() == 1015)
-            PruefeFilterregel(muster, protokoll);
-    }
-    EXPECT_EQ(kornverteilungen, 6);
-}
-
-// Every result the reports of these test types print follows, by the laboratory's rules, from
-// the raw values printed beside it, within the rounding of what is printed.
+// Every result the sample's reports print follows, by the laboratory's rules, from the raw values
+// printed beside it, within the rounding of what is printed; every test type with results is
+// recomputed in each of its protocols.
 TEST(Musterdaten, EveryPrintedResultFollowsFromThePrintedRawValues)
 {
+    const Druckeinstellungen einstellungen;
+    struct Nachrechnung
+    {
+        void (*pruefe)(const Druckseite&);
+        int mindestens; // protocols of the type in the sample
+    };
+    const std::map<int, Nachrechnung> nachrechnungen = {
+        {1000, {PruefeKornverteilung, 6}},  {1001, {PruefeProctor, 4}},
+        {1002, {PruefeVerdichtung, 5}},     {1003, {PruefeDynPlatte, 3}},
+        {1005, {PruefePlattendruck, 5}},    {1006, {PruefeZustandsgrenzen, 1}},
+        {1007, {PruefeTroxler, 4}},         {1008, {PruefeKorndichte, 1}},
+        {1009, {PruefeBindemittel, 1}},     {1010, {PruefeBodenaustausch, 1}},
+        {1011, {PruefeWassergehalt, 1}},    {1012, {PruefeDynPlatte, 3}},
+        {1013, {PruefeGluehverlust, 1}},    {1014, {PruefeSedimentation, 1}},
+        {1015, {PruefeFilterregel, 1}},     {1016, {PruefeKalkgehalt, 1}},
+        {1017, {PruefeDurchlaessigkeit, 1}}};
+    std::map<int, int> nachgerechnet;
     for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
+        const auto nachrechnung = nachrechnungen.find(protokoll.GetPruefart());
+        if (nachrechnung == nachrechnungen.end())
+            continue;
         SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
-        const Tabelle t(protokoll);
-        switch (protokoll.GetPruefart()) {
-        case 1001:
-            PruefeProctor(t);
-            break;
-        case 1002:
-            PruefeVerdichtung(t);
-            break;
-        case 1003:
-            PruefeLastplatte(t, kSpannung10);
-            break;
-        case 1012:
-            PruefeLastplatte(t, kSpannung15);
-            break;
-        case 1005:
-            PruefePlattendruck(t);
-            break;
-        case 1006:
-            PruefeZustandsgrenzen(t, protokoll.HoleFeld(1, 4));
-            break;
-        case 1007:
-            PruefeTroxler(t);
-            break;
-        case 1008:
-            for (int j = 0; j < t.Anzahl(0); ++j)
-                t.Stimmt(7, j,
-                         (t.Zahl(5, j) - t.Zahl(1, j)) /
-                             (t.Zahl(2, j) - (t.Zahl(6, j) - t.Zahl(5, j)) / t.Zahl(4, j)));
-            t.Stimmt(9, 0, Mittel(t, 7, 0, t.Anzahl(7)));
-            break;
-        case 1009:
-            t.Stimmt(8, 0, t.Zahl(1) * 1000 * t.Zahl(7) / 100);
-            t.Stimmt(9, 0, (t.Zahl(2) - t.Zahl(4)) * t.Zahl(1) * 1000);
-            break;
-        case 1010: {
-            int dicke = 0;
-            ASSERT_TRUE(BerechneEinbaustaerke(t.Zahl(3), t.Zahl(2), dicke));
-            EXPECT_EQ(t.Text(6), std::to_string(dicke));
-            EXPECT_EQ(t.Text(7), std::to_string(SucheEv2Soll(t.Zahl(2), t.Zahl(4))));
-            EXPECT_EQ(t.Text(8), std::to_string(SucheEv2Unterlage(t.Zahl(3), t.Zahl(4))));
-            break;
-        }
-        case 1011:
-            for (int s = 0; s < t.Anzahl(9); ++s)
-                t.Stimmt(9, s, Wassergehalt(t, 3, 4, 5, s));
-            t.Stimmt(10, 0, Mittel(t, 9, 0, t.Anzahl(9)));
-            break;
-        case 1013:
-            for (int j = 0; j < t.Anzahl(0); ++j) {
-                t.Stimmt(4, j, t.Zahl(2, j) - t.Zahl(3, j));
-                t.Stimmt(5, j, t.Zahl(4, j) / (t.Zahl(2, j) - t.Zahl(1, j)));
-            }
-            t.Stimmt(9, 0, Mittel(t, 5, 0, t.Anzahl(5)));
-            break;
-        case 1014:
-            PruefeSedimentation(t);
-            break;
-        case 1016:
-            PruefeKalkgehalt(t);
-            break;
-        case 1017:
-            PruefeDurchlaessigkeit(t);
-            break;
-        }
+        const Druckseite seite(protokoll);
+        nachrechnung->second.pruefe(seite);
+        nachgerechnet[protokoll.GetPruefart()] += seite.verglichen > 0;
     }
+    for (const auto& [pruefart, nachrechnung] : nachrechnungen)
+        EXPECT_GE(nachgerechnet[pruefart], nachrechnung.mindestens) << pruefart;
 }
 
-// A protocol that cites another protocol of the project by its number prints that protocol's
-// own printed values: the density pages and the binder their Proctor test, the soil
-// replacement its plate load test; and names the cited Proctor test's soil.
-TEST(Musterdaten, EveryReferenceToAnotherProtocolCarriesItsPrintedValues)
+// A protocol that cites another of the project prints what that protocol's own report prints:
+// the density pages and the binder their Proctor test's values and soil, the soil replacement
+// its plate load test's moduli, the filter rule each material's sieve rows and d-values; a
+// comparison repeats each compared test's header and draws its chart. What is cited is of the
+// right type and done no later.
+TEST(Musterdaten, EveryCitingPagePrintsTheCitedProtocolsOwnValues)
 {
-    struct Verweis
-    {
-        int nummer;                                   // field of the citing page
-        int pruefart;                                 // of the cited protocol
-        std::vector<std::tuple<int, int, int>> werte; // own field, cited field, sub-value
-    };
-    const std::map<int, Verweis> verweise = {
-        {1002, {24, 1001, {{25, 20, 0}, {26, 19, 0}}}},
-        {1007, {20, 1001, {{21, 20, 0}, {22, 19, 0}}}},
-        {1009, {0, 1001, {{1, 20, 0}, {2, 19, 0}, {3, 16, 0}}}},
-        {1010, {0, 1005, {{1, 17, 0}, {2, 21, 0}, {5, 22, 0}}}},
-    };
-    for (const MusterProjekt& projekt : {BaueMusterprojekt(), BaueGrossesProjekt(60, 600)}) {
-        const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
-        for (const CProtokoll& protokoll : projekt.protokolle) {
-            const auto verweis = verweise.find(protokoll.GetPruefart());
-            if (verweis == verweise.end())
-                continue;
+    const Druckeinstellungen einstellungen;
+    const Zitat proctor = {
+        1001, 10, 4, "Proctorversuch Nr.", {"Proctordichte", "optimaler Wassergehalt"}};
+    const std::map<int, Zitat> zitate = {
+        {1002, proctor},
+        {1007, proctor},
+        {1009,
+         {1001, 5.2, 1.8, "Werte lt. Proctorversuch", {"Proctordichte", "wopt", "Korndichte"}}},
+        {1010, {1005, 5.2, 1.8, "Plattendruckversuch Nr.", {"Ev1", "Ev2", "Ev2 / Ev1"}}}};
+    // Citing protocols of each type in the sample and in a large project.
+    const std::map<int, std::pair<int, int>> mindestens = {{1002, {5, 8}}, {1007, {4, 7}},
+                                                           {1009, {1, 7}}, {1010, {1, 7}},
+                                                           {1015, {1, 7}}, {1018, {2, 7}}};
+    const MusterProjekt projekte[] = {BaueMusterprojekt(), BaueGrossesProjekt(150, 300)};
+    for (int p = 0; p < 2; ++p) {
+        std::map<int, int> zitierend;
+        for (const CProtokoll& protokoll : projekte[p].protokolle) {
             SCOPED_TRACE(protokoll.GetID() + " (" + protokoll.GetPruefartID() + ")");
-            const Tabelle t(protokoll);
-            const auto& [nummer, pruefart, werte] = verweis->second;
-            for (int i = 0; i < t.Anzahl(nummer); ++i) {
-                const auto zitiert = nachNummer.find(t.Text(nummer, i));
-                ASSERT_NE(zitiert, nachNummer.end()) << "no protocol " << t.Text(nummer, i);
-                ASSERT_EQ(zitiert->second->GetPruefart(), pruefart);
-                const Tabelle quelle(*zitiert->second);
-                for (const auto& [feld, quellfeld, unterwert] : werte)
-                    EXPECT_EQ(t.Text(feld, i), quelle.Text(quellfeld, unterwert)) << feld;
-                if (pruefart == 1001) {
-                    EXPECT_EQ(protokoll.HoleFeld(1, 4), zitiert->second->HoleFeld(1, 4));
-                }
-            }
+            const int art = protokoll.GetPruefart();
+            const auto zitat = zitate.find(art);
+            const int zitiert = zitat != zitate.end()
+                                    ? PruefeZitate(projekte[p], protokoll, zitat->second)
+                                : art == 1015 ? PruefeFiltermaterialien(projekte[p], protokoll)
+                                : art == 1018 ? PruefeVergleich(projekte[p], protokoll)
+                                              : 0;
+            zitierend[art] += zitiert > 0;
         }
+        for (const auto& [art, anzahl] : mindestens)
+            EXPECT_GE(zitierend[art], p == 0 ? anzahl.first : anzahl.second) << art;
     }
 }
 
