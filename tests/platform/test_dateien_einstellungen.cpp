@@ -5,11 +5,14 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -135,8 +138,11 @@ TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
     for (const auto& fall : faelle) {
         std::filesystem::create_directories(std::filesystem::path(fall.fifo).parent_path());
         ASSERT_EQ(mkfifo(fall.fifo.c_str(), 0644), 0) << fall.fifo;
-        // Old enough for the lock's owner to count as gone: the writer would remove it then.
-        std::filesystem::last_write_time(fall.fifo, std::filesystem::file_time_type());
+        // Old enough for the lock's owner to count as gone, and with a reader, so that a writer
+        // that would remove it goes on instead of waiting for one for ever.
+        std::filesystem::last_write_time(fall.fifo, std::filesystem::file_time_type::clock::now() -
+                                                        std::chrono::hours(1));
+        const int leser = ::open(fall.fifo.c_str(), O_RDONLY | O_NONBLOCK);
         {
             const CFifoWaechter waechter(fall.fifo);
             EXPECT_EQ(SchreibeEinstellungInt("protokollnrDrucken", 0), !fall.druckLeer)
@@ -149,6 +155,7 @@ TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
                 << fall.fifo;
             EXPECT_FALSE(waechter.HatGewartet()) << fall.fifo;
         }
+        ::close(leser);
         EXPECT_TRUE(std::filesystem::is_fifo(fall.fifo)) << fall.fifo;
         for (const std::string& ordner : {benutzer, system}) {
             std::filesystem::remove_all(ordner + "/Tamrikwerk");
