@@ -643,10 +643,12 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
     const QString fifo = m_ordner.filePath(u"leser.pdf"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     const QByteArray projektVorher = LeseDatei(projekt);
-    const std::vector<std::pair<QString, std::string>> faelle{
-        {projekt, "Die geöffnete Projektdatei kann nicht überschrieben werden."},
-        {anderer, "Die geöffnete Projektdatei kann nicht überschrieben werden."},
-        {fifo, "Die Datei \"" + NachCp1252(fifo) + "\" kann nicht angelegt werden."}};
+    const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
+                             ProgrammTitel, MeldungsArt::Warnung};
+    const Meldung keineDatei{"Die Datei \"" + NachCp1252(fifo) + "\" kann nicht angelegt werden.",
+                             ProgrammTitel, MeldungsArt::Fehler};
+    const std::vector<std::pair<QString, Meldung>> faelle{
+        {projekt, geschuetzt}, {anderer, geschuetzt}, {fifo, keineDatei}};
 
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     for (const auto& [ziel, meldung] : faelle) {
@@ -656,8 +658,7 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
         BeantworteDruckdialog(m_kontext);
         m_ansicht->OnFilePrint();
         EXPECT_FALSE(leser.HatGelesen()) << ziel.toStdString();
-        ASSERT_EQ(m_meldungen.size(), 1u) << ziel.toStdString();
-        EXPECT_EQ(m_meldungen[0].text, meldung);
+        EXPECT_EQ(m_meldungen, std::vector{meldung}) << ziel.toStdString();
     }
     EXPECT_EQ(LeseDatei(projekt), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
