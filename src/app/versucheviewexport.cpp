@@ -6,6 +6,7 @@
 #include "app/versucheview.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -28,8 +29,9 @@ public:
 
     void accept() override
     {
+        // A folder is left to the dialog, which opens it.
         const QStringList gewaehlt = selectedFiles();
-        if (!gewaehlt.isEmpty() &&
+        if (!gewaehlt.isEmpty() && !QFileInfo(gewaehlt.constFirst()).isDir() &&
             !PruefeSchreibziel(gewaehlt.constFirst(), HoleVersucheApp()->HoleProjektPfad()))
             return;
         QFileDialog::accept();

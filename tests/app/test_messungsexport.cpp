@@ -390,4 +390,11 @@ TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)
         EXPECT_FALSE(std::filesystem::is_regular_file(ziel)) << ziel;
     }
     EXPECT_TRUE(std::filesystem::is_fifo(ordner + "leser.messungen"));
+
+    // A folder is no file either: the dialog opens it, as it always does.
+    ASSERT_TRUE(std::filesystem::create_directory(ordner + "Unterordner"));
+    m_meldungen.clear();
+    BeantworteDialog(AusCp1252(ordner + "Unterordner"));
+    m_ansicht->ExportiereMessungen();
+    EXPECT_TRUE(m_meldungen.empty());
 }
