@@ -51,15 +51,15 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
 
-// While it lives, no file of this process grows beyond `bytes`: a write past it fails as on a
-// full disk.
+// While it lives, no file of this process grows beyond `hoechstens` bytes: a write past it fails as
+// on a full disk.
 class CDateigrenze
 {
 public:
-    explicit CDateigrenze(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
+    explicit CDateigrenze(rlim_t hoechstens) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_vorher);
-        const rlimit grenze{bytes, m_vorher.rlim_max};
+        const rlimit grenze{hoechstens, m_vorher.rlim_max};
         setrlimit(RLIMIT_FSIZE, &grenze);
     }
     ~CDateigrenze()
