@@ -4,9 +4,13 @@
 #include "app/zusammenstellungszeile.h"
 #include "data/protokoll.h"
 #include "data/protokolle.h"
+#include "platform/schreibziel.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +25,26 @@ std::string Exportzeile(const CProtokoll& protokoll, const std::string& zusammen
         zeile += "|" + protokoll.HoleFeldSpeziell(kZusatzwertGruppe, 0) + "|" +
                  protokoll.HoleFeldSpeziell(kZusatzwertGruppe, 3);
     return zeile + "\"";
+}
+
+QByteArray MitTextzeilenenden(const std::string& text)
+{
+    QByteArray inhalt;
+    inhalt.reserve(static_cast<qsizetype>(text.size() + text.size() / 64));
+    for (char zeichen : text) {
+        if (zeichen == '\n')
+            inhalt.append('\r');
+        inhalt.append(zeichen);
+    }
+    return inhalt;
+}
+
+// Where no new file can be made beside it, QSaveFile writes the file itself: by the rights this
+// process has on the folder.
+bool WirdDirektGeschrieben(const QString& pfad)
+{
+    return faccessat(AT_FDCWD, QFile::encodeName(QFileInfo(pfad).absolutePath()).constData(), W_OK,
+                     AT_EACCESS) != 0;
 }
 
 } // namespace
@@ -47,21 +71,22 @@ std::string BildeMessungsExport(const std::vector<const ITEMINFOS*>& zeilen,
 ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text)
 {
     // The new file would take the place of a FIFO or a device (as superuser even /dev/null's).
-    if (const QFileInfo vorhanden(pfad); vorhanden.exists() && !vorhanden.isFile())
+    if (!IstFreiOderRegulaer(pfad))
         return ExportErgebnis::NichtAngelegt;
+    const bool direkt = WirdDirektGeschrieben(pfad);
     QSaveFile datei(pfad);
-    // Where no file can be made beside it, the file itself is written.
     datei.setDirectWriteFallback(true);
     if (!datei.open(QIODevice::WriteOnly))
         return ExportErgebnis::NichtAngelegt;
-    QByteArray inhalt;
-    inhalt.reserve(static_cast<qsizetype>(text.size() + text.size() / 64));
-    for (char zeichen : text) {
-        if (zeichen == '\n')
-            inhalt.append('\r');
-        inhalt.append(zeichen);
-    }
-    if (datei.write(inhalt) != inhalt.size() || !datei.commit())
-        return ExportErgebnis::NichtGeschrieben;
+    // A small file stays in QSaveFile's buffer until commit(), which ignores a failure to write
+    // it out (a full disk) and would put the cut file in the old one's place. Where the file
+    // itself is written, cancelling changes nothing and commit() succeeds all the same.
+    const QByteArray inhalt = MitTextzeilenenden(text);
+    const bool vollstaendig = datei.write(inhalt) == inhalt.size() && datei.flush();
+    if (!vollstaendig)
+        datei.cancelWriting();
+    const bool uebernommen = datei.commit();
+    if (!vollstaendig || !uebernommen)
+        return direkt ? ExportErgebnis::Unvollstaendig : ExportErgebnis::NichtGeschrieben;
     return ExportErgebnis::Geschrieben;
 }

@@ -22,8 +22,10 @@ enum class ExportErgebnis
 {
     Geschrieben,
     NichtAngelegt,
-    NichtGeschrieben
+    NichtGeschrieben, // an existing file keeps its old content
+    Unvollstaendig    // written in place, as its folder takes no new file: its old content is lost
 };
 // Writes the text anew with the line ends of a text file ("\r\n"). An existing file keeps its old
-// content until the new one is complete; a FIFO or a device is not written to.
+// content until the new one is complete, unless its folder takes no file beside it; a FIFO or a
+// device is not written to.
 ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text);

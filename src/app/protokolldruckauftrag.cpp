@@ -7,11 +7,13 @@
 #include "platform/qtdc.h"
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
+#include "platform/schreibziel.h"
 #include "report/versuchstypen.h"
 
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -63,6 +65,16 @@ std::string BildeKopfsatz(const CProtokolle& protokolle)
            protokolle.HoleMassnahmeWert("massnahme_protNrPraefix");
 }
 
+// The test object of the protocol with its data; null when its test type prints no report.
+std::unique_ptr<CVirtVersuch> LadeVersuch(const CProtokoll& protokoll)
+{
+    std::unique_ptr<CVirtVersuch> versuch =
+        ErzeugeVersuch(protokoll.GetPruefart(), protokoll.GetPruefartVER());
+    if (versuch)
+        versuch->LeseProtokollXml(protokoll.SchreibeXML(), false);
+    return versuch;
+}
+
 } // namespace
 
 std::unique_ptr<CVirtVersuch> ErzeugeVersuch(int pruefart, int version)
@@ -89,6 +101,40 @@ bool PruefeDruckauswahl(bool protokollseite, bool ausgewaehlt)
     return false;
 }
 
+bool PruefeBerichte(const CProtokolle& protokolle, const std::vector<std::string>& schluessel)
+{
+    const CProtokollIndex index(protokolle);
+    const auto hatSeiten = [&index](const std::string& id) {
+        const CProtokoll* protokoll = index.Finde(id);
+        const std::unique_ptr<CVirtVersuch> versuch = protokoll ? LadeVersuch(*protokoll) : nullptr;
+        return versuch && versuch->HoleSeitenzahl() > 0;
+    };
+    if (std::any_of(schluessel.begin(), schluessel.end(), hatSeiten))
+        return true;
+    ZeigeMeldung("Die Auswahl enthält kein Protokoll mit einem Bericht.", MeldungsArt::Warnung,
+                 "Drucken");
+    return false;
+}
+
+void MeldeDateifehler(const QString& pfad, const std::string& was)
+{
+    ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
+}
+
+bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt)
+{
+    if (IstDieselbeDatei(pfad, projekt)) {
+        ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
+                     MeldungsArt::Warnung);
+        return false;
+    }
+    if (!IstFreiOderRegulaer(pfad)) {
+        MeldeDateifehler(pfad, "kann nicht angelegt werden.");
+        return false;
+    }
+    return true;
+}
+
 void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protokolle,
                                                       const std::vector<std::string>& schluessel)
 {
@@ -99,13 +145,9 @@ void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protoko
     const CProtokollIndex index(protokolle);
     for (const std::string& id : schluessel) {
         const CProtokoll* protokoll = index.Finde(id);
-        if (protokoll == nullptr)
-            continue;
-        std::unique_ptr<CVirtVersuch> versuch =
-            ErzeugeVersuch(protokoll->GetPruefart(), protokoll->GetPruefartVER());
+        std::unique_ptr<CVirtVersuch> versuch = protokoll ? LadeVersuch(*protokoll) : nullptr;
         if (!versuch)
             continue;
-        versuch->LeseProtokollXml(protokoll->SchreibeXML(), false);
         versuch->SetzeKopfdaten(kopfsatz, fusstext);
         m_seiten.FuegeVersuchHinzu(std::move(versuch));
     }
@@ -188,11 +230,13 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
     const int gesamt = static_cast<int>(seiten.size());
     for (int i = 0; i < gesamt; ++i) {
         if (fortschritt && !fortschritt(i, gesamt)) {
-            // A file printer cannot abort; its incomplete file must not look like the job's.
+            // A file printer cannot abort; its incomplete file must not look like the job's. What
+            // is no longer a regular file there is not the one it wrote.
             const bool abgebrochen = drucker.abort();
             maler.end();
-            if (!abgebrochen && !drucker.outputFileName().isEmpty())
-                QFile::remove(drucker.outputFileName());
+            const QString datei = drucker.outputFileName();
+            if (!abgebrochen && !datei.isEmpty() && IstFreiOderRegulaer(datei))
+                QFile::remove(datei);
             return Druckergebnis::Abgebrochen;
         }
         if (i > 0)

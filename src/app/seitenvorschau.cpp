@@ -226,16 +226,16 @@ CSeitenvorschau::CSeitenvorschau(int seitenzahl, const QPageLayout& layout, Seit
     leiste->addSeparator();
 
     const auto blaettern = [this, leiste](const QString& text, auto ziel) {
-        leiste->addAction(text, this, [this, ziel] { m_ansicht->GeheZuSeite(ziel()); });
+        return leiste->addAction(text, this, [this, ziel] { m_ansicht->GeheZuSeite(ziel()); });
     };
     blaettern(u"Erste Seite"_s, [] { return 1; });
-    blaettern(u"Vorige Seite"_s, [this] { return m_ansicht->AktuelleSeite() - 1; });
+    m_vorige = blaettern(u"Vorige Seite"_s, [this] { return m_ansicht->AktuelleSeite() - 1; });
     m_seitenfeld->setRange(std::min(1, seitenzahl), std::max(0, seitenzahl));
     m_seitenfeld->setPrefix(u"Seite "_s);
     m_seitenfeld->setSuffix(u" von %1"_s.arg(std::max(0, seitenzahl)));
     m_seitenfeld->setKeyboardTracking(false);
     leiste->addWidget(m_seitenfeld);
-    blaettern(u"Nächste Seite"_s, [this] { return m_ansicht->AktuelleSeite() + 1; });
+    m_naechste = blaettern(u"Nächste Seite"_s, [this] { return m_ansicht->AktuelleSeite() + 1; });
     blaettern(u"Letzte Seite"_s, [seitenzahl] { return seitenzahl; });
     leiste->addSeparator();
     leiste->addAction(u"Verkleinern"_s, this,
@@ -251,11 +251,13 @@ CSeitenvorschau::CSeitenvorschau(int seitenzahl, const QPageLayout& layout, Seit
     for (QAction* aktion : leiste->actions())
         aktion->setEnabled(seitenzahl > 0 || aktion == leiste->actions().constLast());
     m_seitenfeld->setEnabled(seitenzahl > 0);
+    AktualisiereBlaettern(m_ansicht->AktuelleSeite());
 
     connect(m_seitenfeld, &QSpinBox::valueChanged, m_ansicht, &CSeitenansicht::GeheZuSeite);
     connect(m_ansicht, &CSeitenansicht::SeiteGewechselt, this, [this](int seite) {
         const QSignalBlocker still(m_seitenfeld);
         m_seitenfeld->setValue(seite);
+        AktualisiereBlaettern(seite);
     });
 
     auto* anordnung = new QVBoxLayout(this);
@@ -263,6 +265,12 @@ CSeitenvorschau::CSeitenvorschau(int seitenzahl, const QPageLayout& layout, Seit
     anordnung->setSpacing(0);
     anordnung->addWidget(leiste);
     anordnung->addWidget(m_ansicht);
+}
+
+void CSeitenvorschau::AktualisiereBlaettern(int seite)
+{
+    m_vorige->setEnabled(seite > 1);
+    m_naechste->setEnabled(seite < m_ansicht->Seitenzahl());
 }
 
 void CSeitenvorschau::PasseGroesseAn(const QSize& fenster)

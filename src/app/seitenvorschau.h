@@ -90,7 +90,12 @@ public:
     void PasseGroesseAn(const QSize& fenster);
 
 private:
+    // No page before the first one, none after the last.
+    void AktualisiereBlaettern(int seite);
+
     CSeitenansicht* m_ansicht;
     QSpinBox* m_seitenfeld;
     QAction* m_druckaktion;
+    QAction* m_vorige;
+    QAction* m_naechste;
 };

@@ -81,6 +81,10 @@ bool CVersucheView::OnPreparePrinting()
                                     : HoleMessungsListe();
     if (!PruefeDruckauswahl(protokollseite, liste->selectionModel()->hasSelection()))
         return false;
+    // No print dialog or preview for a job that would have no page.
+    if (protokollseite &&
+        !PruefeBerichte(HoleVersucheApp()->HoleProtokolle(), GewaehlteProtokolle()))
+        return false;
     // Reports print in portrait, the summary table of the measurements in landscape.
     HoleVersucheApp()->SetzeQuerformat(!protokollseite);
     return true;
@@ -99,6 +103,10 @@ void CVersucheView::OnBeginPrinting(const QPrinter& drucker)
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
 {
+    // Before the PDF writer opens the file the print dialog named, which it would wait on (a
+    // FIFO) or replace (the project).
+    if (!PruefeSchreibziel(drucker.outputFileName(), HoleVersucheApp()->HoleProjektPfad()))
+        return;
     QProgressDialog fortschritt(u"Drucken"_s, u"Abbrechen"_s, 0, 1, eltern ? eltern : window());
     fortschritt.setWindowTitle(u"Drucken"_s);
     fortschritt.setWindowModality(Qt::WindowModal);

@@ -1,10 +1,9 @@
 // The main view's export of the selected measurements.
 #include "app/messungsexport.h"
 #include "app/messungsliste.h"
+#include "app/protokolldruckauftrag.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
-#include "platform/meldung.h"
-#include "platform/qtext.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,18 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool IstDieselbeDatei(const QString& pfad, const std::filesystem::path& andere)
-{
-    if (andere.empty())
-        return false;
-    const QString kanonisch = QFileInfo(pfad).canonicalFilePath();
-    return !kanonisch.isEmpty() &&
-           kanonisch == QFileInfo(PfadAlsQString(andere)).canonicalFilePath();
-}
-
-// The save dialog of the export. The project is only ever read: choosing it is refused before
-// the dialog asks whether to overwrite, and the dialog stays open for another name. Qt's own
-// dialog, so that the refusal comes first on every desktop.
+// The save dialog of the export. The project is only ever read, and a FIFO or a device is no
+// file: choosing one is refused before the dialog asks whether to overwrite, and the dialog stays
+// open for another name. Qt's own dialog, so that the refusal comes first on every desktop.
 class CExportDialog : public QFileDialog
 {
 public:
@@ -39,13 +29,11 @@ public:
 
     void accept() override
     {
+        // A folder is left to the dialog, which opens it.
         const QStringList gewaehlt = selectedFiles();
-        if (!gewaehlt.isEmpty() &&
-            IstDieselbeDatei(gewaehlt.constFirst(), HoleVersucheApp()->HoleProjektPfad())) {
-            ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
-                         MeldungsArt::Warnung);
+        if (!gewaehlt.isEmpty() && !QFileInfo(gewaehlt.constFirst()).isDir() &&
+            !PruefeSchreibziel(gewaehlt.constFirst(), HoleVersucheApp()->HoleProjektPfad()))
             return;
-        }
         QFileDialog::accept();
     }
 };
@@ -75,12 +63,14 @@ void CVersucheView::ExportiereMessungen()
     case ExportErgebnis::Geschrieben:
         break;
     case ExportErgebnis::NichtAngelegt:
-        ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" kann nicht angelegt werden.",
-                     MeldungsArt::Fehler);
+        MeldeDateifehler(pfad, "kann nicht angelegt werden.");
         break;
     case ExportErgebnis::NichtGeschrieben:
-        ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" konnte nicht geschrieben werden.",
-                     MeldungsArt::Fehler);
+        MeldeDateifehler(pfad, "konnte nicht geschrieben werden.");
+        break;
+    case ExportErgebnis::Unvollstaendig:
+        MeldeDateifehler(pfad, "konnte nicht vollständig geschrieben werden. Ihr bisheriger "
+                               "Inhalt ist verloren.");
         break;
     }
 }

@@ -1,37 +1,39 @@
 #include "platform/einstellungen.h"
 
 #include "platform/qtext.h"
+#include "platform/schreibziel.h"
 
-#include <QFileInfo>
-#include <QLibraryInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace {
 
 const QString Hersteller = QStringLiteral("Tamrikwerk");
 
-// QSettings opens its files, the user's and the system's, the maker's and the program's, with a
-// plain open: on a FIFO that waits for a writer for ever, and a write would put a new file in its
-// place.
-bool SindRegulaer(const QString& programm)
+// The files QSettings opens for a store: the program's and the maker's file in every
+// configuration folder, the user's (XDG_CONFIG_HOME) first, then each of XDG_CONFIG_DIRS, and the
+// lock file beside the program's file in the user's folder, which it writes.
+QStringList Speicherdateien(const QString& programm)
 {
-    for (const QString& ordner :
-         {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-          QLibraryInfo::path(QLibraryInfo::SettingsPath)}) {
-        for (const QString& name : {Hersteller + u'/' + programm, Hersteller}) {
-            const QFileInfo datei(ordner + u'/' + name + QStringLiteral(".conf"));
-            if (datei.exists() && !datei.isFile())
-                return false;
-        }
-    }
-    return true;
+    const QString datei = Hersteller + u'/' + programm + QStringLiteral(".conf");
+    const QStringList ordner =
+        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    QStringList dateien;
+    if (!ordner.isEmpty())
+        dateien << ordner.constFirst() + u'/' + datei + QStringLiteral(".lock");
+    for (const QString& einer : ordner)
+        dateien << einer + u'/' + datei << einer + u'/' + Hersteller + QStringLiteral(".conf");
+    return dateien;
 }
 
-// A store with such a file reads as empty and takes no writes.
+// QSettings opens them with a plain open: on a FIFO that waits for the other end for ever, and a
+// write would put a new file in its place. A store with such a file reads as empty and takes no
+// writes.
 QSettings Speicher(const QString& programm)
 {
-    if (!SindRegulaer(programm))
+    const QStringList dateien = Speicherdateien(programm);
+    if (!std::all_of(dateien.begin(), dateien.end(), IstFreiOderRegulaer))
         return QSettings(QString(), QSettings::IniFormat);
     return QSettings(Hersteller, programm);
 }

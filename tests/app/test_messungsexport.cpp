@@ -13,11 +13,16 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +50,50 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
     QFile datei(pfad);
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
+
+// While it lives, no file of this process grows beyond `hoechstens` bytes: a write past it fails as
+// on a full disk.
+class CDateigrenze
+{
+public:
+    explicit CDateigrenze(rlim_t hoechstens) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        const rlimit grenze{hoechstens, m_vorher.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~CDateigrenze()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int);
+};
+
+// While it lives, this thread writes by the file rights alone, even as superuser, for whom a
+// folder without write permission would otherwise take new files.
+class CNurDateirechte
+{
+public:
+    CNurDateirechte() { SetzeUeberschreiben(false); }
+    ~CNurDateirechte() { SetzeUeberschreiben(true); }
+
+private:
+    static void SetzeUeberschreiben(bool erlaubt)
+    {
+        __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct daten[2]{};
+        if (syscall(SYS_capget, &kopf, daten) != 0)
+            return;
+        daten[0].effective = erlaubt ? daten[0].effective | (1u << CAP_DAC_OVERRIDE)
+                                     : daten[0].effective & ~(1u << CAP_DAC_OVERRIDE);
+        daten[0].effective &= daten[0].permitted;
+        syscall(SYS_capset, &kopf, daten);
+    }
+};
 
 } // namespace
 
@@ -277,6 +326,48 @@ TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
     EXPECT_EQ(LeseDatei(ordner + u"/Auszug.messungen"_s), Erwartet({0}));
 }
 
+TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemeldet)
+{
+    // As on a full disk, the export gets only its first bytes out. Where the new file is written
+    // beside the old one, the old one stays; where its folder takes no new file, the file itself
+    // is written and its old content is lost. Either way the user is told.
+    const QString nurLesbar = AusCp1252(ProgrammOrdnerText()) + u"/nur lesbar"_s;
+    ASSERT_TRUE(QDir().mkpath(nurLesbar));
+    const QString direkt = nurLesbar + u"/ziel.messungen"_s;
+    for (const QString& ziel : {m_ziel, direkt})
+        ASSERT_TRUE(SchreibeDatei(ziel, "alter Inhalt"));
+    ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
+    const struct
+    {
+        QString ziel;
+        QByteArray danach;
+        std::string meldung;
+    } faelle[] = {{m_ziel, "alter Inhalt",
+                   "Die Datei \"" + NachCp1252(m_ziel) + "\" konnte nicht geschrieben werden."},
+                  {direkt, "\"",
+                   "Die Datei \"" + NachCp1252(direkt) +
+                       "\" konnte nicht vollständig geschrieben werden. Ihr "
+                       "bisheriger Inhalt ist verloren."}};
+    Waehle(Messungen(), {0, 1, 2});
+    for (const auto& fall : faelle) {
+        m_meldungen.clear();
+        BeantworteDialog(fall.ziel);
+        {
+            const CNurDateirechte nurDateirechte;
+            const CDateigrenze grenze(1);
+            m_ansicht->ExportiereMessungen();
+        }
+        EXPECT_EQ(LeseDatei(fall.ziel), fall.danach);
+        EXPECT_EQ(m_meldungen,
+                  (std::vector<Meldung>{{fall.meldung, ProgrammTitel, MeldungsArt::Fehler}}));
+    }
+    chmod(QFile::encodeName(nurLesbar).constData(), 0755);
+    EXPECT_TRUE(QDir(AusCp1252(ProgrammOrdnerText()))
+                    .entryList({u"ziel.messungen?*"_s}, QDir::Files | QDir::Hidden)
+                    .isEmpty())
+        << "no part of the new file is left beside the old one";
+}
+
 TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)
 {
     // The new file would take their place: a FIFO another program reads from, a device (as
@@ -299,4 +390,11 @@ TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)
         EXPECT_FALSE(std::filesystem::is_regular_file(ziel)) << ziel;
     }
     EXPECT_TRUE(std::filesystem::is_fifo(ordner + "leser.messungen"));
+
+    // A folder is no file either: the dialog opens it, as it always does.
+    ASSERT_TRUE(std::filesystem::create_directory(ordner + "Unterordner"));
+    m_meldungen.clear();
+    BeantworteDialog(AusCp1252(ordner + "Unterordner"));
+    m_ansicht->ExportiereMessungen();
+    EXPECT_TRUE(m_meldungen.empty());
 }

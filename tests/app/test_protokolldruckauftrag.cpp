@@ -33,10 +33,17 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <climits>
+#include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -50,6 +57,12 @@ QString Poppler(const QString& programm, QStringList argumente)
     if (!prozess.waitForFinished(30000) || prozess.exitCode() != 0)
         return {};
     return QString::fromUtf8(prozess.readAllStandardOutput());
+}
+
+QByteArray LeseDatei(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray("(fehlt)");
 }
 
 int PdfSeitenzahl(const QString& pdf)
@@ -237,6 +250,17 @@ TEST_F(Druckauftrag, OnlyProtocolsWithAReportAndStillInTheCollectionAddPages)
     // The next job replaces the previous one.
     m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000020"});
     EXPECT_EQ(m_auftrag.GetSeitenzahl(), 0);
+
+    // A selection that would print no page is told so before any dialog opens; a Proctor test
+    // whose data give it no page has no report either.
+    CProtokoll ohneSeiten = BaueProtokoll(1001, 6, "0", 3); // P000007
+    ohneSeiten.SetzeFeld(3, 0, "0");
+    FuegeHinzu(std::move(ohneSeiten));
+    EXPECT_FALSE(PruefeBerichte(m_protokolle, {"P000020", "P999999", "P000007"}));
+    EXPECT_EQ(m_meldungen,
+              std::vector<std::string>{"Die Auswahl enthält kein Protokoll mit einem Bericht."});
+    EXPECT_TRUE(PruefeBerichte(m_protokolle, {"P000020", "P000021"}));
+    EXPECT_EQ(m_meldungen.size(), 1u);
 }
 
 TEST_F(Druckauftrag, ThePrintSettingsAreReadAgainBeforeEveryPage)
@@ -335,6 +359,16 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
               Druckergebnis::Abgebrochen);
     EXPECT_EQ(gezeichnet, 2) << "no page after the cancel";
     EXPECT_FALSE(QFile::exists(abgebrochen)) << "no incomplete file";
+
+    // What has taken the file's place meanwhile is not the print's to remove.
+    const std::string fifo = abgebrochen.toStdString();
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false,
+                                     [&](int, int) {
+                                         std::filesystem::remove(fifo);
+                                         return mkfifo(fifo.c_str(), 0644) != 0;
+                                     }),
+              Druckergebnis::Abgebrochen);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 class Druckbefehle : public AppUmgebung
@@ -540,17 +574,94 @@ TEST_F(Druckbefehle_Muster, APreviewShowsOnlyItsJobsPagesOnSheetsOfTheJobsOrient
     EXPECT_EQ(tabelle.ausrichtung, QPageLayout::Landscape);
     EXPECT_EQ(tabelle.gezeichnet, std::vector<int>{1});
 
-    // Only a comparison sheet, which has no report: nothing of the summary table comes back.
     m_ansicht->HoleTabCtrl()->setCurrentIndex(0);
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000020"});
-    const Vorschaubefund leer = ZeigeVorschau();
-    EXPECT_EQ(leer.seiten, 0);
-    EXPECT_TRUE(leer.gezeichnet.empty());
-
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000021"});
     const Vorschaubefund notiz = ZeigeVorschau();
     EXPECT_EQ(notiz.seiten, 2);
     EXPECT_EQ(notiz.ausrichtung, QPageLayout::Portrait);
+}
+
+TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
+{
+    // A comparison sheet has no report.
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000020"});
+    BeantworteDruckdialog(m_kontext);
+    m_ansicht->OnFilePrint();
+    EXPECT_EQ(ZeigeVorschau().seiten, -1) << "no preview";
+    EXPECT_FALSE(QFile::exists(PdfDatei()));
+    const Meldung keinBericht{"Die Auswahl enthält kein Protokoll mit einem Bericht.", "Drucken",
+                              MeldungsArt::Warnung};
+    EXPECT_EQ(m_meldungen, std::vector(2, keinBericht));
+}
+
+namespace {
+
+// Reads whatever is written into a FIFO, as the program at its other end would.
+class CFifoLeser
+{
+public:
+    explicit CFifoLeser(const std::string& fifo)
+        : m_fifo(fifo), m_faden([this] {
+              const int ende = ::open(m_fifo.c_str(), O_RDONLY);
+              char puffer[4096];
+              while (::read(ende, puffer, sizeof puffer) > 0)
+                  m_gelesen = true;
+              ::close(ende);
+              m_fertig = true;
+          })
+    {
+    }
+
+    ~CFifoLeser()
+    {
+        // A reader still waiting for a writer gets one that writes nothing.
+        while (!m_fertig) {
+            if (const int ende = ::open(m_fifo.c_str(), O_WRONLY | O_NONBLOCK); ende >= 0)
+                ::close(ende);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    bool HatGelesen() const { return m_gelesen; }
+
+private:
+    const std::string m_fifo;
+    std::atomic<bool> m_gelesen{false};
+    std::atomic<bool> m_fertig{false};
+    std::jthread m_faden; // last: started when the rest is there
+};
+
+} // namespace
+
+TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIsWritten)
+{
+    // The project, another name of it, a FIFO whose reader would get the PDF (or, without one,
+    // hold the viewer for ever).
+    const QString projekt = PfadAlsQString(m_app.HoleProjektPfad());
+    const QString anderer = m_ordner.filePath(u"anderer Name.axo"_s);
+    std::filesystem::create_hard_link(m_app.HoleProjektPfad(), PfadAusQString(anderer));
+    const QString fifo = m_ordner.filePath(u"leser.pdf"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QByteArray projektVorher = LeseDatei(projekt);
+    const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
+                             ProgrammTitel, MeldungsArt::Warnung};
+    const Meldung keineDatei{"Die Datei \"" + NachCp1252(fifo) + "\" kann nicht angelegt werden.",
+                             ProgrammTitel, MeldungsArt::Fehler};
+    const std::vector<std::pair<QString, Meldung>> faelle{
+        {projekt, geschuetzt}, {anderer, geschuetzt}, {fifo, keineDatei}};
+
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    for (const auto& [ziel, meldung] : faelle) {
+        m_meldungen.clear();
+        m_app.HoleDrucker().setOutputFileName(ziel);
+        const CFifoLeser leser(fifo.toStdString());
+        BeantworteDruckdialog(m_kontext);
+        m_ansicht->OnFilePrint();
+        EXPECT_FALSE(leser.HatGelesen()) << ziel.toStdString();
+        EXPECT_EQ(m_meldungen, std::vector{meldung}) << ziel.toStdString();
+    }
+    EXPECT_EQ(LeseDatei(projekt), projektVorher);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)

@@ -11,6 +11,9 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 #include <set>
+#include <utility>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -90,6 +93,54 @@ TEST(Seitenvorschau, AJobWithoutPagesShowsAnEmptyPreviewThatCannotPrint)
     EXPECT_FALSE(vorschau.Druckaktion()->isEnabled());
     vorschau.Druckaktion()->trigger();
     EXPECT_FALSE(gedruckt);
+}
+
+namespace {
+
+QAction* Aktion(const CSeitenvorschau& vorschau, const QString& text)
+{
+    for (QAction* aktion : vorschau.findChild<QToolBar*>()->actions())
+        if (aktion->text() == text)
+            return aktion;
+    return nullptr;
+}
+
+// Whether "Vorige Seite" and "Nächste Seite" are offered.
+std::pair<bool, bool> Blaettern(const CSeitenvorschau& vorschau)
+{
+    return {Aktion(vorschau, u"Vorige Seite"_s)->isEnabled(),
+            Aktion(vorschau, u"Nächste Seite"_s)->isEnabled()};
+}
+
+} // namespace
+
+TEST(Seitenvorschau, NoPagingBeforeTheFirstPageNorAfterTheLast)
+{
+    const CSeitenvorschau eineSeite(
+        1, Quer(), [](int, QPainter&, double) {}, [](QWidget*) {});
+    EXPECT_EQ(Blaettern(eineSeite), std::pair(false, false));
+
+    CSeitenvorschau vorschau(
+        3, Quer(), [](int, QPainter&, double) {}, [](QWidget*) {});
+    vorschau.resize(1000, 1200);
+    vorschau.show();
+    EXPECT_EQ(Blaettern(vorschau), std::pair(false, true));
+    // Each step: the action, the page it leads to, whether back and on are offered there.
+    const struct
+    {
+        const char16_t* aktion;
+        int seite;
+        std::pair<bool, bool> blaettern;
+    } schritte[] = {{u"Nächste Seite", 2, {true, true}},
+                    {u"Nächste Seite", 3, {true, false}},
+                    {u"Vorige Seite", 2, {true, true}},
+                    {u"Erste Seite", 1, {false, true}},
+                    {u"Letzte Seite", 3, {true, false}}};
+    for (const auto& schritt : schritte) {
+        Aktion(vorschau, QString::fromUtf16(schritt.aktion))->trigger();
+        EXPECT_EQ(vorschau.Ansicht().AktuelleSeite(), schritt.seite);
+        EXPECT_EQ(Blaettern(vorschau), schritt.blaettern) << schritt.seite;
+    }
 }
 
 using VorschauImViewer = ViewerUmgebung;

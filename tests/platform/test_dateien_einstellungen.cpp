@@ -5,10 +5,14 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -105,29 +109,61 @@ TEST(Einstellungen, PrintSettingsAreReadAfreshAndTellWhenMissing)
     EXPECT_EQ(LeseEinstellungInt("anteilAlsProzent"), std::nullopt);
 }
 
-TEST(Einstellungen, AStoreWhoseFileIsAFifoReadsAsEmptyAndTakesNoWrites)
+TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
 {
     // The store's own reader would wait on the FIFO for ever: for the profile at start-up, for
-    // the print settings before every page. Nor may a write put a file in its place.
-    const std::string ordner =
-        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/";
-    std::filesystem::create_directories(ordner);
-    const std::string druck = ordner + "AXO2011.n.conf";
-    const std::string profil = ordner + "AXO Protokolluebersicht.conf";
-    for (const std::string& fifo : {druck, profil})
-        ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    // the print settings before every page; its writer waits on a lock file that is one. Nor may
+    // a write put a file in its place. The store reads the program's and the maker's file in the
+    // user's folder and in every system folder.
+    QTemporaryDir systemOrdner;
+    const std::optional<QByteArray> vorherigeOrdner =
+        qEnvironmentVariableIsSet("XDG_CONFIG_DIRS") ? std::optional(qgetenv("XDG_CONFIG_DIRS"))
+                                                     : std::nullopt;
+    qputenv("XDG_CONFIG_DIRS", "/nicht/da:" + systemOrdner.path().toLocal8Bit());
+    const std::string benutzer = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString();
+    const std::string system = systemOrdner.path().toStdString();
+    const std::string druck = "/Tamrikwerk/AXO2011.n.conf";
+    const std::string profil = "/Tamrikwerk/AXO Protokolluebersicht.conf";
+    const std::string hersteller = "/Tamrikwerk.conf";
+    const struct
     {
-        const CFifoWaechter druckWaechter(druck);
-        const CFifoWaechter profilWaechter(profil);
-        EXPECT_FALSE(SchreibeEinstellungInt("protokollnrDrucken", 0));
-        EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), std::nullopt);
-        SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
-        EXPECT_EQ(LeseProfilText("spaltenbreiten", "liste0", "leer"), "leer");
-        EXPECT_FALSE(druckWaechter.HatGewartet());
-        EXPECT_FALSE(profilWaechter.HatGewartet());
+        std::string fifo;
+        bool druckLeer, profilLeer;
+    } faelle[] = {{benutzer + druck, true, false},
+                  {benutzer + profil, false, true},
+                  {benutzer + hersteller, true, true},
+                  {benutzer + druck + ".lock", true, false},
+                  {benutzer + profil + ".lock", false, true},
+                  {system + druck, true, false},
+                  {system + hersteller, true, true}};
+    for (const auto& fall : faelle) {
+        std::filesystem::create_directories(std::filesystem::path(fall.fifo).parent_path());
+        ASSERT_EQ(mkfifo(fall.fifo.c_str(), 0644), 0) << fall.fifo;
+        // Old enough for the lock's owner to count as gone, and with a reader, so that a writer
+        // that would remove it goes on instead of waiting for one for ever.
+        std::filesystem::last_write_time(fall.fifo, std::filesystem::file_time_type::clock::now() -
+                                                        std::chrono::hours(1));
+        const int leser = ::open(fall.fifo.c_str(), O_RDONLY | O_NONBLOCK);
+        {
+            const CFifoWaechter waechter(fall.fifo);
+            EXPECT_EQ(SchreibeEinstellungInt("protokollnrDrucken", 0), !fall.druckLeer)
+                << fall.fifo;
+            EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken").has_value(), !fall.druckLeer)
+                << fall.fifo;
+            SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
+            EXPECT_EQ(LeseProfilText("spaltenbreiten", "liste0", "leer"),
+                      fall.profilLeer ? "leer" : "80,120")
+                << fall.fifo;
+            EXPECT_FALSE(waechter.HatGewartet()) << fall.fifo;
+        }
+        ::close(leser);
+        EXPECT_TRUE(std::filesystem::is_fifo(fall.fifo)) << fall.fifo;
+        for (const std::string& ordner : {benutzer, system}) {
+            std::filesystem::remove_all(ordner + "/Tamrikwerk");
+            std::filesystem::remove(ordner + hersteller);
+        }
     }
-    for (const std::string& fifo : {druck, profil})
-        EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << fifo;
+    vorherigeOrdner ? qputenv("XDG_CONFIG_DIRS", *vorherigeOrdner) : qunsetenv("XDG_CONFIG_DIRS");
 }
 
 TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)

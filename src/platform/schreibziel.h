@@ -1,0 +1,13 @@
+#pragma once
+// Where the program may write: its exports, printed files and settings stores. Opening a FIFO
+// waits for the other end for ever, a device is fed, and a new file would take either's place;
+// so only a path that names nothing yet or a regular file is written.
+
+#include <QString>
+#include <filesystem>
+
+// True when nothing is at the path or it names a regular file (also through a link).
+bool IstFreiOderRegulaer(const QString& pfad);
+// True when both paths name one existing file, however they are written (links, "./", other
+// hard links of it).
+bool IstDieselbeDatei(const QString& pfad, const std::filesystem::path& andere);
