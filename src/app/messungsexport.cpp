@@ -4,6 +4,7 @@
 #include "app/zusammenstellungszeile.h"
 #include "data/protokoll.h"
 #include "data/protokolle.h"
+#include "platform/qtext.h"
 #include "platform/schreibziel.h"
 
 #include <QFile>
@@ -71,7 +72,7 @@ std::string BildeMessungsExport(const std::vector<const ITEMINFOS*>& zeilen,
 ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text)
 {
     // The new file would take the place of a FIFO or a device (as superuser even /dev/null's).
-    if (!IstFreiOderRegulaer(pfad))
+    if (!IstFreiOderRegulaer(PfadAusQString(pfad)))
         return ExportErgebnis::NichtAngelegt;
     const bool direkt = WirdDirektGeschrieben(pfad);
     QSaveFile datei(pfad);

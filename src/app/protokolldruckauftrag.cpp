@@ -123,12 +123,12 @@ void MeldeDateifehler(const QString& pfad, const std::string& was)
 
 bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt)
 {
-    if (IstDieselbeDatei(pfad, projekt)) {
+    if (IstDieselbeDatei(PfadAusQString(pfad), projekt)) {
         ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
                      MeldungsArt::Warnung);
         return false;
     }
-    if (!IstFreiOderRegulaer(pfad)) {
+    if (!IstFreiOderRegulaer(PfadAusQString(pfad))) {
         MeldeDateifehler(pfad, "kann nicht angelegt werden.");
         return false;
     }
@@ -235,7 +235,7 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
             const bool abgebrochen = drucker.abort();
             maler.end();
             const QString datei = drucker.outputFileName();
-            if (!abgebrochen && !datei.isEmpty() && IstFreiOderRegulaer(datei))
+            if (!abgebrochen && !datei.isEmpty() && IstFreiOderRegulaer(PfadAusQString(datei)))
                 QFile::remove(datei);
             return Druckergebnis::Abgebrochen;
         }

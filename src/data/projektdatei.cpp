@@ -2,6 +2,7 @@
 
 #include "platform/dateien.h"
 #include "platform/exceptions.h"
+#include "platform/schreibziel.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -71,21 +72,6 @@ Ladefehler GrundAus(int fehlernummer)
     default:
         return Ladefehler::NichtOeffenbar;
     }
-}
-
-// Whether the path names the file that is open under the descriptor.
-bool IstDieselbeDatei(int datei, const std::filesystem::path& pfad)
-{
-    struct stat offen, andere;
-    return ::fstat(datei, &offen) == 0 && ::stat(pfad.c_str(), &andere) == 0 &&
-           offen.st_dev == andere.st_dev && offen.st_ino == andere.st_ino;
-}
-
-// Whether nothing stands at the path yet, or a regular file.
-bool FehltOderIstDatei(const std::filesystem::path& pfad)
-{
-    struct stat info;
-    return ::stat(pfad.c_str(), &info) == 0 ? S_ISREG(info.st_mode) : errno == ENOENT;
 }
 
 // Closes a descriptor on every way out.
@@ -503,7 +489,7 @@ bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
 {
     const CDateiHalter ein(OeffneZumLesen(quelle));
     // The copy must never take the source's place, nor a device's or a FIFO's.
-    if (*ein < 0 || IstDieselbeDatei(*ein, ziel) || !FehltOderIstDatei(ziel))
+    if (*ein < 0 || IstDieselbeDatei(quelle, ziel) || !IstFreiOderRegulaer(ziel))
         return false;
     CZwischendatei aus(ziel);
     if (*aus < 0)

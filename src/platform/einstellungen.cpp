@@ -33,7 +33,9 @@ QStringList Speicherdateien(const QString& programm)
 QSettings Speicher(const QString& programm)
 {
     const QStringList dateien = Speicherdateien(programm);
-    if (!std::all_of(dateien.begin(), dateien.end(), IstFreiOderRegulaer))
+    if (!std::all_of(dateien.begin(), dateien.end(), [](const QString& datei) {
+            return IstFreiOderRegulaer(PfadAusQString(datei));
+        }))
         return QSettings(QString(), QSettings::IniFormat);
     return QSettings(Hersteller, programm);
 }

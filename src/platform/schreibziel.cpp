@@ -1,19 +1,17 @@
 #include "platform/schreibziel.h"
 
-#include "platform/qtext.h"
-
-#include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 #include <system_error>
 
-bool IstFreiOderRegulaer(const QString& pfad)
+bool IstFreiOderRegulaer(const std::filesystem::path& pfad)
 {
-    const QFileInfo ziel(pfad);
-    return !ziel.exists() || ziel.isFile();
+    struct stat info;
+    return ::stat(pfad.c_str(), &info) == 0 ? S_ISREG(info.st_mode) : errno == ENOENT;
 }
 
-bool IstDieselbeDatei(const QString& pfad, const std::filesystem::path& andere)
+bool IstDieselbeDatei(const std::filesystem::path& pfad, const std::filesystem::path& andere)
 {
     std::error_code fehler;
-    return !pfad.isEmpty() && !andere.empty() &&
-           std::filesystem::equivalent(PfadAusQString(pfad), andere, fehler);
+    return !pfad.empty() && !andere.empty() && std::filesystem::equivalent(pfad, andere, fehler);
 }

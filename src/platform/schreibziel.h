@@ -3,11 +3,10 @@
 // waits for the other end for ever, a device is fed, and a new file would take either's place;
 // so only a path that names nothing yet or a regular file is written.
 
-#include <QString>
 #include <filesystem>
 
 // True when nothing is at the path or it names a regular file (also through a link).
-bool IstFreiOderRegulaer(const QString& pfad);
+bool IstFreiOderRegulaer(const std::filesystem::path& pfad);
 // True when both paths name one existing file, however they are written (links, "./", other
 // hard links of it).
-bool IstDieselbeDatei(const QString& pfad, const std::filesystem::path& andere);
+bool IstDieselbeDatei(const std::filesystem::path& pfad, const std::filesystem::path& andere);
