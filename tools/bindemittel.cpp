@@ -36,10 +36,10 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
                             Text(kgJeM3, 0) + " kg/m³), gestrichelt " +
                             Komma(kBindemittelErhoeht, 1) + " % (" + Text(kgErhoeht, 0) +
                             " kg/m³)");
-    SetzeEckdaten(protokoll, {{"Bindemittel", seite[6]},
-                              {"Bindemittelzugabe", seite[7] + " %"},
-                              {"Bindemittelzugabe", seite[8] + " Kg/m³"},
-                              {"Wasserzugabe", seite[9] + " L/m³"}});
+    SetzeEckdaten(protokoll, {{"Bindem.", seite[6]},
+                              {"Zugabe", seite[7] + " %"},
+                              {"Zugabe", seite[8] + " Kg/m³"},
+                              {"Wasser", seite[9] + " L/m³"}});
 }
 
 } // namespace muster

@@ -228,10 +228,10 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
     blatt.SetzeSpeziellGruppe(5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
                                          "0@10@20@30@40@50@60@70@80@90@100", weiten, durchgaenge,
                                          "", "", "", "", "1", kreise}));
-    eckdaten.insert(eckdaten.end(), {{"Sperrbed. Filter 1", ergebnisse[0]},
-                                     {"Durchfl. Filter 1", ergebnisse[1]},
-                                     {"Sperrbed. Filter 2", ergebnisse[2]},
-                                     {"Durchfl. Filter 2", ergebnisse[3]}});
+    eckdaten.insert(eckdaten.end(), {{"Sperrb. F1", ergebnisse[0]},
+                                     {"Durchl. F1", ergebnisse[1]},
+                                     {"Sperrb. F2", ergebnisse[2]},
+                                     {"Durchl. F2", ergebnisse[3]}});
     SetzeEckdaten(blatt, eckdaten);
     // The header describes the soil the filters protect.
     UebernimmKopf(blatt, {materialien[0]});
@@ -266,9 +266,9 @@ void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
     // The plate load test, its Ev2 and the required Ev2, as the lists read them.
     blatt.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[3]}));
     blatt.SetzeSpeziellGruppe(5, Felder({"", "", seite[2], seite[4]}));
-    SetzeEckdaten(blatt, {{"Einbaustärke notwendig", seite[6] + " cm"},
-                          {"Ev2 zu erwarten", seite[7] + " MN/m²"},
-                          {"Ev2 der Unterlage notwendig", seite[8] + " MN/m²"}});
+    SetzeEckdaten(blatt, {{"Einbaust.", seite[6] + " cm"},
+                          {"Ev2 erw.", seite[7] + " MN/m²"},
+                          {"Unterlage", seite[8] + " MN/m²"}});
 }
 
 } // namespace

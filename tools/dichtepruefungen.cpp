@@ -168,7 +168,7 @@ void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int messungen,
                                                       {"NA", kennwerte + 2},
                                                       {"VERDGRAD", kennwerte + 15},
                                                       {"VERDGRAD_SOLL", kennwerte + 16}};
-    SetzeSpannenEckdaten(protokoll, "Verdichtungsgrad", Teile(seite[kennwerte + 15], '@'),
+    SetzeSpannenEckdaten(protokoll, "DPr", Teile(seite[kennwerte + 15], '@'),
                          StringHoleFeld(seite[kennwerte + 16], '@', 0), " %");
     for (int i = 0; i < messungen; ++i) {
         if (i >= static_cast<int>(stellen.size())) {

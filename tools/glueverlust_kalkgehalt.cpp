@@ -36,7 +36,7 @@ void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(
         4, Felder({Unterwerte(tiegel), Unterwerte(m1), Unterwerte(m2), Unterwerte(m3),
                    Unterwerte(m4), Unterwerte(vgl), "", "", "", mittel}));
-    SetzeEckdaten(protokoll, {{"Glühverlust", mittel}});
+    SetzeEckdaten(protokoll, {{"Glühverl.", mittel}});
 }
 
 void FuelleKalkgehalt(CProtokoll& protokoll, int nummer, int messungen)

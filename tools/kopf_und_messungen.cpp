@@ -173,8 +173,8 @@ void SetzeSpannenEckdaten(CProtokoll& protokoll, const std::string& groesse,
 {
     const auto [kleinster, groesster] = std::ranges::minmax_element(
         werte, {}, [](const std::string& wert) { return StringZuDoubleC(wert.c_str()); });
-    SetzeEckdaten(protokoll, {{groesse + " min.", *kleinster + einheit},
-                              {groesse + " max.", *groesster + einheit},
+    SetzeEckdaten(protokoll, {{groesse + " min", *kleinster + einheit},
+                              {groesse + " max", *groesster + einheit},
                               {groesse + " SOLL", soll + einheit}});
 }
 

@@ -251,10 +251,8 @@ std::vector<Kennwert> Kornkennwerte(const std::vector<Kornpunkt>& kurve)
 std::vector<std::pair<std::string, std::string>> KornEckdaten(const std::vector<Kennwert>& werte)
 {
     static const std::pair<size_t, const char*> auswahl[] = {
-        {8, "Bodengruppe"},   {9, "Frostempfindlichkeit"},
-        {7, "Größtkorn"},     {6, "Ungleichförmigkeitszahl"},
-        {1, "Krümmungszahl"}, {4, "Kiesanteil"},
-        {3, "Sandanteil"}};
+        {8, "Bodengr."}, {9, "Frostklasse"}, {7, "Größtkorn"}, {6, "CU"},
+        {1, "CC"},       {4, "Kiesanteil"},  {3, "Sandanteil"}};
     std::vector<std::pair<std::string, std::string>> eckdaten;
     for (const auto& [index, name] : auswahl) {
         const auto wert = std::ranges::find(werte, index, &Kennwert::index);

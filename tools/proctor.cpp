@@ -164,8 +164,8 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
                                              "25",
                                              "20",
                                              "0"}));
-    SetzeEckdaten(protokoll, {{"Proctordichte", Text(v.dichte, 3) + " g/cm³"},
-                              {"optimaler Wassergehalt", Text(v.wOpt, 3)}});
+    SetzeEckdaten(protokoll,
+                  {{"Pr.-Dichte", Text(v.dichte, 3) + " g/cm³"}, {"wopt", Text(v.wOpt, 3)}});
 
     // Chart: ticks around the points, the points, the optimum marked again, and the saturation
     // line (no air pores) as the second curve.

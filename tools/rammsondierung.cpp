@@ -75,9 +75,9 @@ void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
     protokoll.SetzeSpeziellGruppe(
         5, Felder({"0@5@10@15@20@25@30@35", Unterwerte(tiefen), Unterwerte(schlaege), ""}));
-    SetzeEckdaten(protokoll, {{"Sondiergerät", felder[3]},
-                              {"Sondiertiefe", tiefen.back() + " m"},
-                              {"Wasseranschnitt", felder[10] + " m"}});
+    SetzeEckdaten(
+        protokoll,
+        {{"Sonde", felder[3]}, {"Tiefe", tiefen.back() + " m"}, {"Wasser", felder[10] + " m"}});
 }
 
 } // namespace muster

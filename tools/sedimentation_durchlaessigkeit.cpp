@@ -68,8 +68,7 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
                         Text(r + ct, 2), Text(a, 1), anteil}));
     }
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    SetzeEckdaten(protokoll,
-                  {{"kleinste Korngröße", kleinste + " mm"}, {"Masseanteil atot", anteil + " %"}});
+    SetzeEckdaten(protokoll, {{"kleinste d", kleinste + " mm"}, {"atot", anteil + " %"}});
 }
 
 // An undisturbed sample of the clay with the grain density the laboratory measured, not quite
@@ -124,7 +123,7 @@ void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
     protokoll.SetzeSpeziellGruppe(5, Felder({"0@1@2@3@4@5@6@7@8@9", "1E-9@1E-8@1E-7@1E-6",
                                              Unterwerte(nr), Unterwerte(kWerte), "0"}));
-    SetzeEckdaten(protokoll, {{"Durchlässigkeitsbeiwert k10", mittel + " m/s"}});
+    SetzeEckdaten(protokoll, {{"k10", mittel + " m/s"}});
 }
 
 } // namespace muster

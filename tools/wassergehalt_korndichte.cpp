@@ -42,7 +42,7 @@ void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
         4, Felder({Unterwerte(probe), Unterwerte(entnahme), Unterwerte(tiefen), Unterwerte(tara),
                    Unterwerte(feucht), Unterwerte(trocken), "Probe", "Entnahmestelle", "Tiefe [m]",
                    Unterwerte(wasser), mittel}));
-    SetzeEckdaten(protokoll, {{"Wassergehalt", mittel}});
+    SetzeEckdaten(protokoll, {{"w Mittel", mittel}});
     if (messungen > 0)
         protokoll.FuegeMessungHinzu(NeueMessung(protokoll, 0, Messdaten({{"WNAT", mittel}})));
 }

@@ -144,11 +144,11 @@ void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen)
                                              Text(wUeber, 3),
                                              Text(ue, 3),
                                              Text(wFein, 3)}));
-    SetzeEckdaten(protokoll, {{"Fließgrenze", Text(wl, 3)},
-                              {"Ausrollgrenze", Text(wp, 3)},
-                              {"Plastizitätszahl", Text(ip, 3)},
-                              {"Konsistenzzahl", Text(ic, 2)},
-                              {"Bodengruppe", gruppe}});
+    SetzeEckdaten(protokoll, {{"wL", Text(wl, 3)},
+                              {"wP", Text(wp, 3)},
+                              {"IP", Text(ip, 3)},
+                              {"IC", Text(ic, 2)},
+                              {"Bodengr.", gruppe}});
 
     std::vector<double> wPunkte;
     for (const Wasserprobe& p : fliess)

@@ -9,10 +9,12 @@
 #include "diagrams/bindemitteldiagramm.h"
 #include "diagrams/kurven.h"
 #include "musterbauer.h"
+#include "platform/qtext.h"
 #include "platform/recordingdc.h"
 #include "platform/text.h"
 #include "report/virtversuch.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -1118,5 +1120,19 @@ TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
             EXPECT_TRUE(lage.first != vorige.first || vorige.second <= lage.second) << was;
             vorige = lage;
         }
+    }
+}
+
+// The details pane's key-data list gives each name 70 pixels, less the 3 it indents the text by:
+// every name of the sample reads there in full.
+TEST(Musterdaten, KeyDataNamesFitTheDetailsPane)
+{
+    const QFontMetrics schrift(CEckdatenListCtrl().font());
+    for (const CProtokoll& p : BaueMusterprojekt().protokolle) {
+        if (p.GetPruefart() >= 1018)
+            continue;
+        for (const auto& [name, wert] : ZerlegeEckdaten(p.HoleSpeziellBlock(6)))
+            EXPECT_LE(schrift.horizontalAdvance(AusCp1252(name)), 67)
+                << name << " (" << p.HoleProtokollnummer() << ")";
     }
 }
