@@ -13,31 +13,35 @@
 namespace muster {
 
 // The silty sand of the cut builds the dam and forms the subgrade; the gravel works delivers the
-// sandy gravel 0/32 of the soil replacement and the superstructure; the clay lies below the
-// bridge; the drain's filters come from their own pits.
+// sandy gravel 0/32 of the soil replacement and the frost protection layer, the quarry the crushed
+// rock of the base course; the clay lies below the bridge; the drain's filters come from their
+// own pits.
 const Boden kAushubboden{"SU", "Aushub km 1+200", "erdfeucht"};
 const Boden kKiessand{"GW", "Kieswerk Auental", "erdfeucht"};
+const Boden kSchotter{"GW", "Steinbruch Hohenfels", "erdfeucht"};
 const Boden kTon{"TM", "Baugrube BW 3", "steif"};
 const Boden kFiltersandBoden{"SE", "Sandgrube Eichholz", "erdfeucht"};
 const Boden kFilterkiesBoden{"GE", "Kieswerk Mühlbach", "erdfeucht"};
 
 // clang-format off
-// name, soil, top, lifts, spacing, DPr, Ev2, Ev2/Ev1, Evd; the range of Ev2 and of Ev2/Ev1
-const Schicht kDamm{          "Dammschüttung",        &kAushubboden,      0.00,              true,   20,  98,   0,    "",     0,   0,    0,    0.0,  0.0};
-const Schicht kErdplanum{     "Erdplanum",            &kAushubboden,      0.00,              false,  20,  100,  45,   "2.5",  25,  40,   72,   2.0,  2.45};
-const Schicht kAushubsohle{   "Aushubsohle",          &kTon,              -kAustauschdicke,  false,  10,  0,    45,   "2.5",  25,  18,   26,   1.6,  1.9};
-const Schicht kBodenaustausch{"Bodenaustausch",       &kKiessand,         0.00,              false,  10,  100,  45,   "2.5",  25,  55,   78,   1.8,  2.1};
-const Schicht kFrostschutz{   "Frostschutzschicht",   &kKiessand,         0.40,              false,  20,  0,    120,  "2.2",  65,  125,  165,  1.8,  2.1};
-const Schicht kSchottertrag{  "Schottertragschicht",  &kKiessand,         0.60,              false,  20,  0,    150,  "2.2",  80,  155,  200,  1.8,  2.1};
-const Schicht kFilter1{       "Filterschicht 1",      &kFiltersandBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
-const Schicht kFilter2{       "Filterschicht 2",      &kFilterkiesBoden,  0.00,              false,  10,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
+// name, soil, top, lifts, DPr, Ev2, Ev2/Ev1, Evd; the range of Ev2 and of Ev2/Ev1. The cut's soil
+// stands above the Erdplanum until it is dug; its samples go to the suitability tests.
+const Schicht kAushub{        "Aushub",               &kAushubboden,      1.50,              false,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
+const Schicht kDamm{          "Dammschüttung",        &kAushubboden,      0.00,              true,   98,   0,    "",     0,   0,    0,    0.0,  0.0};
+const Schicht kErdplanum{     "Erdplanum",            &kAushubboden,      0.00,              false,  100,  45,   "2.5",  25,  40,   72,   2.0,  2.45};
+const Schicht kAushubsohle{   "Aushubsohle",          &kTon,              -kAustauschdicke,  false,  0,    45,   "2.5",  25,  18,   26,   1.6,  1.9};
+const Schicht kBodenaustausch{"Bodenaustausch",       &kKiessand,         0.00,              false,  100,  45,   "2.5",  25,  55,   78,   1.8,  2.1};
+const Schicht kFrostschutz{   "Frostschutzschicht",   &kKiessand,         0.40,              false,  0,    120,  "2.2",  65,  125,  165,  1.8,  2.1};
+const Schicht kSchottertrag{  "Schottertragschicht",  &kSchotter,         0.60,              false,  0,    150,  "2.2",  80,  155,  200,  1.8,  2.1};
+const Schicht kFilter1{       "Filterschicht 1",      &kFiltersandBoden,  0.00,              false,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
+const Schicht kFilter2{       "Filterschicht 2",      &kFilterkiesBoden,  0.00,              false,  0,    0,    "",     0,   0,    0,    0.0,  0.0};
 // clang-format on
 
 const Schicht* SchichtNamens(const std::string& name)
 {
-    static const Schicht* const schichten[] = {&kDamm,           &kErdplanum,   &kAushubsohle,
-                                               &kBodenaustausch, &kFrostschutz, &kSchottertrag,
-                                               &kFilter1,        &kFilter2};
+    static const Schicht* const schichten[] = {&kAushub,       &kDamm,           &kErdplanum,
+                                               &kAushubsohle,  &kBodenaustausch, &kFrostschutz,
+                                               &kSchottertrag, &kFilter1,        &kFilter2};
     for (const Schicht* schicht : schichten)
         if (name == schicht->name)
             return schicht;
@@ -101,10 +105,9 @@ double Meter(const std::string& station)
                : 0.0;
 }
 
-// Cross-sections every 20 m: a test point belongs to the nearest.
 int Profil(double meter)
 {
-    return static_cast<int>(std::lround(meter / 20));
+    return static_cast<int>(std::lround(meter / kProfilabstand));
 }
 
 // The Erdplanum rises 1.5 per mille from 111.20 m NN at km 0+000.

@@ -14,7 +14,7 @@ struct Boden
     const char* zustand;
 };
 
-extern const Boden kAushubboden, kKiessand, kTon, kFiltersandBoden, kFilterkiesBoden;
+extern const Boden kAushubboden, kKiessand, kSchotter, kTon, kFiltersandBoden, kFilterkiesBoden;
 
 // A layer and what the ZTV E-StB and ZTV SoB-StB require of it: the degree of compaction (100 %
 // in the Planum zone, 98 % below), Ev2 and Ev2/Ev1 of the static plate load test, and Evd of the
@@ -28,7 +28,6 @@ struct Schicht
     const Boden* boden;
     double ueberPlanum;     // m from the Erdplanum up to the layer's top
     bool lagen;             // a fill built in lifts: its density tests name the lift
-    double abstand;         // m between the test points of one protocol
     int verdichtungSoll;    // %, 0 where no density test is made
     int ev2Soll;            // MN/m², 0 where no plate load test is made
     const char* ev2ev1Soll; // as the plate load page prints it
@@ -38,8 +37,8 @@ struct Schicht
 
 constexpr double kAustauschdicke = 0.40; // m of the soil replacement below the bridge's subgrade
 
-extern const Schicht kDamm, kErdplanum, kAushubsohle, kBodenaustausch, kFrostschutz, kSchottertrag,
-    kFilter1, kFilter2;
+extern const Schicht kAushub, kDamm, kErdplanum, kAushubsohle, kBodenaustausch, kFrostschutz,
+    kSchottertrag, kFilter1, kFilter2;
 
 // The layer of that name; none for another name.
 const Schicht* SchichtNamens(const std::string& name);
@@ -57,6 +56,10 @@ struct Strecke
 };
 
 const Strecke& StreckeDer(const Schicht& schicht);
+
+// Cross-sections every 20 m; the test points stand on them, those of one protocol on consecutive
+// ones.
+constexpr double kProfilabstand = 20; // m
 
 std::string Station(double meter);
 double Meter(const std::string& station);

@@ -233,8 +233,8 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
                                      {"Sperrb. F2", ergebnisse[2]},
                                      {"Durchl. F2", ergebnisse[3]}});
     SetzeEckdaten(blatt, eckdaten);
-    // The header describes the soil the filters protect.
-    UebernimmKopf(blatt, {materialien[0]});
+    // The header names the drain's place, where its filters lie.
+    UebernimmKopf(blatt, {materialien[1], materialien[2]});
 }
 
 // ---- Soil-replacement thickness: a recommendation from a static plate load test --------------

@@ -35,8 +35,8 @@ std::string Protokollverweis(const std::string& protokollnummer)
     return std::string(kNummernPraefix) + "-" + protokollnummer;
 }
 
-// Where a test of the given type stands when no plan places it: on its layer's stretch, leaving
-// room for ten test points.
+// Where a test of the given type stands when no plan places it: on a profile of its layer's
+// stretch, leaving room for ten test points.
 Ort StandardOrt(int pruefart, int nummer, const Schicht* schicht)
 {
     Ort ort;
@@ -44,9 +44,10 @@ Ort StandardOrt(int pruefart, int nummer, const Schicht* schicht)
     if (schicht == nullptr)
         return ort;
     const Strecke& strecke = StreckeDer(*schicht);
-    const double raum = std::max(strecke.bis - strecke.von - 9 * schicht->abstand, 10.0);
+    const double raum = std::max(strecke.bis - strecke.von - 9 * kProfilabstand, kProfilabstand);
     ort.schicht = schicht;
-    ort.station = strecke.von + Gerundet(std::fmod(nummer * 37.13, raum), 2);
+    ort.station =
+        strecke.von + kProfilabstand * std::floor(std::fmod(nummer * 37.13, raum) / kProfilabstand);
     ort.lage = Auswahl(kLagen, nummer + pruefart, 3);
     return ort;
 }
@@ -110,8 +111,8 @@ void SetzeEckdaten(CProtokoll& protokoll,
 }
 
 // A measurement at the protocol's test point `i` with the given data text. The first point is the
-// place the header names; the others follow along the header's layer at its spacing of test
-// points, each at another position. The header must be set first; a protocol without a place
+// place the header names; the others stand on the following profiles along the header's layer,
+// each at another position. The header must be set first; a protocol without a place
 // has measurements without one.
 MESSUNG NeueMessung(const CProtokoll& protokoll, int i, std::string daten)
 {
@@ -124,8 +125,7 @@ MESSUNG NeueMessung(const CProtokoll& protokoll, int i, std::string daten)
         return messung;
     const std::string lage = protokoll.HoleFeld(1, 3);
     const size_t erste = std::ranges::find(kLagen, lage) - kLagen.begin();
-    messung.station =
-        i == 0 ? station : Station(Meter(station) + i * SchichtDes(protokoll).abstand);
+    messung.station = i == 0 ? station : Station(Meter(station) + i * kProfilabstand);
     messung.schicht = protokoll.HoleFeld(1, 2);
     messung.lage = i == 0 ? lage : kLagen[(erste + i) % kLagen.size()];
     return messung;

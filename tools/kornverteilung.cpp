@@ -28,6 +28,17 @@ const Sieblinienbereich kFrostschutzschicht032 = {"Frostschutzschicht",
                                                    {31.5, "90", "100"},
                                                    {63, "100", "100"}}};
 
+const Sieblinienbereich kSchottertragschicht032 = {"Schottertragschicht",
+                                                   "0",
+                                                   "32",
+                                                   {{0.063, "0", "5"},
+                                                    {0.5, "4", "20"},
+                                                    {2, "15", "35"},
+                                                    {8, "35", "60"},
+                                                    {16, "55", "80"},
+                                                    {31.5, "90", "100"},
+                                                    {45, "100", "100"}}};
+
 } // namespace
 
 // clang-format off
@@ -55,6 +66,9 @@ const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
         {{{0.063, 2.1}, {0.125, 3.5}, {0.25, 6.2}, {0.5, 10.4}, {1, 15.8}, {2, 22.6}, {4, 33.1},
           {8, 49.4}, {16, 70.2}, {31.5, 92.3}, {63, 100.0}},
          {}, 5386.9, 4.4, "Nasssiebung", &kFrostschutzschicht032, &kFrostschutz},
+        {{{0.063, 3.2}, {0.125, 5.0}, {0.25, 7.5}, {0.5, 11.0}, {1, 16.0}, {2, 23.0}, {4, 32.0},
+          {8, 45.0}, {16, 65.0}, {31.5, 93.0}, {45, 100.0}},
+         {}, 6120.4, 5.2, "Nasssiebung", &kSchottertragschicht032, &kSchottertrag},
     }};
     return materialien;
 }

@@ -53,6 +53,7 @@ enum Kornprobe
     kFilterkies,   // its second filter around the pipe
     kSandkiesFein, // the finest and the coarsest sample of the frost protection layer
     kSandkiesGrob,
+    kSchotterTragschicht, // crushed rock 0/32 of the base course
     kKornproben
 };
 

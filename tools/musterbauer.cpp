@@ -44,65 +44,66 @@ struct Einsatz
 const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, FuegeMessungenHinzu};
 
 // The construction of the sample, in the order the project lists its protocols: the first of
-// each test type first. Suitability tests of the cut's sand in March; the dam in lifts from
-// mid-March; the bridge's clay below the excavation, its tests and the replacement from
+// each test type that has a report first. Suitability tests of the cut's sand in March; the dam in
+// lifts from mid-March; the bridge's clay below the excavation, its tests and the replacement from
 // mid-April; the site meeting in May; the subgrade of the cut from the end of May, then the
-// frost protection layer and the base course on the same stations.
+// frost protection layer and the base course on the same profiles.
 // clang-format off
 const std::vector<Einsatz>& Bauablauf()
 {
     static const std::vector<Einsatz> plan = {
-        {1000, "8",  &kFrostschutz,    1265, "Achse",        89, 1},
-        {1001, "3",  &kDamm,            125, "Achse",         3, 1},
-        {1002, "3",  &kDamm,             65, "rechts 2,5 m", 12, 3},
-        {1003, "4",  &kErdplanum,       845, "Achse",        55, 3},
-        {1004, "6",  &kAushubsohle,    1675, "Achse",        30, 1},
-        {1005, "6",  &kAushubsohle,    1665, "links 2,5 m",  31, 1},
+        {1000, "8",  &kFrostschutz,    1260, "Achse",        89, 1},
+        {1001, "11", &kAushub,         1200, "Achse",         3, 1},
+        {1002, "3",  &kDamm,             60, "rechts 2,5 m", 12, 3},
+        {1003, "4",  &kErdplanum,       840, "Achse",        55, 3},
+        {1004, "6",  &kAushubsohle,    1680, "Achse",        30, 1},
+        {1005, "6",  &kAushubsohle,    1660, "links 2,5 m",  31, 1},
         {1006, "10", &kAushubsohle,    1660, "rechts 2,5 m", 32, 1},
         {1007, "3",  &kDamm,            280, "links 2,5 m",  19, 3},
         {1008, "10", &kAushubsohle,    1660, "rechts 2,5 m", 34, 1},
         {1009, "5",  &kDamm,           1520, "Achse",        47, 1},
         {1010, "6",  nullptr,             0, "",             35, 1, kSandkies, {5}},
-        {1011, "3",  &kDamm,            235, "rechts 4,0 m", 14, 1},
-        {1012, "9",  &kSchottertrag,    845, "Achse",       109, 3},
+        {1011, "3",  &kDamm,            240, "rechts 4,0 m", 14, 1},
+        {1012, "9",  &kSchottertrag,    840, "Achse",       109, 3},
         {1013, "10", &kAushubsohle,    1660, "rechts 2,5 m", 36, 1},
         {1014, "10", &kAushubsohle,    1660, "rechts 2,5 m", 40, 1},
-        {1015, "0",  nullptr,             0, "",             76, 1, kSandkies, {37, 38, 39}},
+        {1015, "3",  nullptr,             0, "",             76, 1, kSandkies, {36, 37, 38}},
         {1016, "10", &kAushubsohle,    1660, "rechts 2,5 m", 37, 1},
         {1017, "10", &kAushubsohle,    1660, "rechts 2,5 m", 42, 1},
-        {1018, "0",  nullptr,             0, "",              8, 0, kSandkies, {1, 42, 43, 44}},
-        {1019, "0",  nullptr,             0, "",             17, 0},
-        {1020, "0",  nullptr,             0, "",             51, 0},
+        {1018, "11", nullptr,             0, "",              8, 0, kSandkies, {1, 41, 42, 43}},
+        {1020, "1",  nullptr,             0, "",             51, 0},
         // Today's sample of the frost protection layer beside its finest and coarsest.
-        {1018, "8",  nullptr,             0, "",             90, 0, kSandkies, {0, 40, 41}, &kKornvergleich},
+        {1018, "8",  nullptr,             0, "",             90, 0, kSandkies, {0, 39, 40}, &kKornvergleich},
         // Plate load tests on the subgrade, the soil replacement and the superstructure.
-        {1005, "4",  &kErdplanum,       905, "rechts 2,5 m", 57, 1},
-        {1003, "4",  &kErdplanum,      1015, "links 2,5 m",  62, 8},
-        {1005, "6",  &kBodenaustausch, 1695, "Achse",        45, 1},
-        {1003, "6",  &kBodenaustausch, 1625, "links 2,5 m",  44, 8},
-        {1005, "8",  &kFrostschutz,     905, "rechts 2,5 m", 85, 1},
-        {1012, "8",  &kFrostschutz,    1015, "links 2,5 m",  87, 8},
-        {1005, "9",  &kSchottertrag,    905, "rechts 2,5 m",104, 1},
-        {1012, "9",  &kSchottertrag,   1015, "links 2,5 m", 106, 8},
+        {1005, "4",  &kErdplanum,       900, "rechts 2,5 m", 57, 1},
+        {1003, "4",  &kErdplanum,      1020, "links 2,5 m",  62, 8},
+        {1005, "6",  &kBodenaustausch, 1700, "Achse",        45, 1},
+        {1003, "6",  &kBodenaustausch, 1620, "links 2,5 m",  44, 6},
+        {1005, "8",  &kFrostschutz,     900, "rechts 2,5 m", 85, 1},
+        {1012, "8",  &kFrostschutz,    1020, "links 2,5 m",  87, 8},
+        {1005, "9",  &kSchottertrag,    900, "rechts 2,5 m",104, 1},
+        {1012, "9",  &kSchottertrag,   1020, "links 2,5 m", 106, 8},
         // Field density on the dam and the subgrade by every method the sand allows; the gauge.
-        {1002, "3",  &kDamm,            415, "Achse",        27, 5},
-        {1002, "3",  &kDamm,            535, "links 5,0 m",  33, 4},
+        {1002, "3",  &kDamm,            420, "Achse",        27, 5},
+        {1002, "3",  &kDamm,            540, "links 5,0 m",  33, 4},
         {1002, "4",  &kErdplanum,       960, "Achse",        59, 3},
-        {1002, "4",  &kErdplanum,      1215, "rechts 2,5 m", 67, 5},
-        {1007, "3",  &kDamm,            155, "Achse",        39, 5},
-        {1007, "4",  &kErdplanum,      1105, "links 2,5 m",  64, 4},
-        {1007, "4",  &kErdplanum,      1295, "Achse",        69, 5},
-        // The sand a drain at the dam's foot drains and its two filters; two earlier samples of
-        // the frost protection layer.
-        {1000, "3",  &kDamm,            125, "Achse",         2, 1, kAushubsand},
-        {1000, "0",  &kFilter1,         125, "links 5,0 m",  73, 1, kFiltersand},
-        {1000, "0",  &kFilter2,         125, "links 5,0 m",  74, 1, kFilterkies},
-        {1000, "8",  &kFrostschutz,     855, "rechts 2,5 m", 79, 1, kSandkiesFein},
-        {1000, "8",  &kFrostschutz,    1135, "links 2,5 m",  83, 1, kSandkiesGrob},
+        {1002, "4",  &kErdplanum,      1220, "rechts 2,5 m", 67, 5},
+        {1007, "3",  &kDamm,            160, "Achse",        39, 5},
+        {1007, "4",  &kErdplanum,      1100, "links 2,5 m",  64, 4},
+        {1007, "4",  &kErdplanum,      1300, "Achse",        69, 5},
+        // The cut's sand, of the reference Proctor test's sample, which a drain at the dam's foot
+        // drains, and the drain's two filters; two earlier samples of the frost protection layer.
+        {1000, "11", &kAushub,         1200, "Achse",         2, 1, kAushubsand},
+        {1000, "3",  &kFilter1,         120, "links 5,0 m",  73, 1, kFiltersand},
+        {1000, "3",  &kFilter2,         120, "links 5,0 m",  74, 1, kFilterkies},
+        {1000, "8",  &kFrostschutz,     860, "rechts 2,5 m", 79, 1, kSandkiesFein},
+        {1000, "8",  &kFrostschutz,    1140, "links 2,5 m",  83, 1, kSandkiesGrob},
         // Suitability tests of the cut's sand beside the reference Proctor test.
-        {1001, "3",  &kDamm,            315, "links 2,5 m",   5, 1},
-        {1001, "3",  &kDamm,            480, "rechts 2,5 m",  6, 1},
-        {1001, "3",  &kDamm,            655, "Achse",         7, 1},
+        {1001, "11", &kAushub,         1180, "links 2,5 m",   5, 1},
+        {1001, "11", &kAushub,         1220, "rechts 2,5 m",  6, 1},
+        {1001, "11", &kAushub,         1240, "Achse",         7, 1},
+        // The base course's crushed rock.
+        {1000, "9",  &kSchottertrag,    860, "Achse",       100, 1, kSchotterTragschicht},
     };
     return plan;
 }
@@ -137,7 +138,8 @@ std::map<std::string, std::string> Vorgaben()
     };
 }
 
-// Three levels: earthworks and superstructure with their sections, and the laboratory.
+// Three levels: earthworks and superstructure with their sections, and the laboratory with the
+// suitability tests of the cut's soil.
 std::vector<std::string> Titelbaum()
 {
     return {
@@ -151,6 +153,7 @@ std::vector<std::string> Titelbaum()
         "8|Frostschutzschicht|2",
         "9|Schottertragschicht|2",
         "10|Laborversuche|1",
+        "11|Eignungsprüfungen Aushubboden|2",
     };
 }
 

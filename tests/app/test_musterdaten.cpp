@@ -731,7 +731,7 @@ TEST(Musterdaten, GrainSizeAndFilterRuleValuesFollowFromThePrintedSieveTables)
         if (protokoll.GetPruefart() == 1015)
             PruefeFilterregel(muster, protokoll);
     }
-    EXPECT_EQ(kornverteilungen, 6);
+    EXPECT_EQ(kornverteilungen, 7);
 }
 
 // Every result the reports of these test types print follows, by the laboratory's rules, from
@@ -1121,6 +1121,56 @@ TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
             vorige = lage;
         }
     }
+}
+
+// Every protocol has its place in the site file: a title of the tree and an area; test points
+// stand on the 20 m profiles they name; nothing is tested on a fill before its first lift; the
+// superstructure's layers are each of their own material, the base course crushed rock of a
+// quarry, each with a sieve analysis taken on it.
+TEST(Musterdaten, EveryProtocolHasItsPlaceInTheSiteFile)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    std::set<std::string> titel;
+    for (const std::string& eintrag : projekt.titel)
+        titel.insert(StringHoleFeld(eintrag, '|', 0));
+    // The first day a fill is tested on (its first lift) and the days anything names it.
+    std::map<std::string, std::string> ersteLage;
+    std::multimap<std::string, std::string> genannt;
+    std::map<std::string, std::set<std::string>> herkunft, gesiebt;
+    for (const CProtokoll& p : projekt.protokolle) {
+        SCOPED_TRACE(p.HoleProtokollnummer());
+        EXPECT_TRUE(titel.contains(p.GetTitelID())) << p.GetTitelID();
+        EXPECT_NE(p.HoleFeld(1, 0), "");
+        const std::string schicht = p.HoleFeld(1, 2), datum = p.HolePruefdatumRoh();
+        genannt.emplace(schicht, datum);
+        herkunft[schicht].insert(p.HoleFeld(1, 5));
+        if (p.GetPruefart() == 1000)
+            gesiebt[schicht].insert(p.HoleFeld(1, 5));
+        const Tabelle t(p);
+        for (int i = 0;
+             std::set{1002, 1003, 1007, 1012}.contains(p.GetPruefart()) && i < t.Anzahl(0); ++i) {
+            int profil = -1;
+            std::sscanf(StringHoleToken(t.Text(0, i), "#CRLF#", 1).c_str(), "Profil %d", &profil);
+            EXPECT_EQ(Meter(StringHoleToken(t.Text(0, i), "#CRLF#", 0)), 20.0 * profil)
+                << t.Text(0, i);
+            if (StringHoleToken(t.Text(1, i), "#CRLF#", 1).ends_with(". Lage") &&
+                (!ersteLage.contains(schicht) || datum < ersteLage[schicht]))
+                ersteLage[schicht] = datum;
+        }
+    }
+    ASSERT_FALSE(ersteLage.empty());
+    for (const auto& [schicht, erster] : ersteLage) {
+        const auto [von, bis] = genannt.equal_range(schicht);
+        for (auto eintrag = von; eintrag != bis; ++eintrag)
+            EXPECT_GE(eintrag->second, erster) << schicht << " before its first lift";
+    }
+    const auto& frostschutz = herkunft["Frostschutzschicht"];
+    const auto& tragschicht = herkunft["Schottertragschicht"];
+    ASSERT_EQ(tragschicht.size(), 1u);
+    EXPECT_FALSE(frostschutz.contains(*tragschicht.begin()));
+    EXPECT_TRUE(tragschicht.begin()->starts_with("Steinbruch")) << *tragschicht.begin();
+    for (const char* schicht : {"Frostschutzschicht", "Schottertragschicht"})
+        EXPECT_EQ(gesiebt[schicht], herkunft[schicht]) << schicht;
 }
 
 // The details pane's key-data list gives each name 70 pixels, less the 3 it indents the text by:

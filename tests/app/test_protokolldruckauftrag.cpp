@@ -374,6 +374,14 @@ TEST_F(Druckbefehle, WithoutSelectionNeitherPrintNorPreviewStarts)
 
 namespace {
 
+// The sample project and a protocol of a type that prints no report, as older projects hold.
+MusterProjekt MusterMitProtokollOhneBericht()
+{
+    MusterProjekt projekt = BaueMusterprojekt();
+    projekt.protokolle.push_back(BaueProtokoll(1019, 99, "0", 0)); // P000100
+    return projekt;
+}
+
 // Selects the rows of a list whose protocols have these identifiers.
 void Waehle(CAppListCtrl& liste, const std::set<std::string>& ids)
 {
@@ -389,17 +397,17 @@ void Waehle(CAppListCtrl& liste, const std::set<std::string>& ids)
 TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
 {
     const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
-    ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+    ASSERT_TRUE(SchreibeProjektDatei(MusterMitProtokollOhneBericht(), pfad));
     m_app.OeffneDokument(pfad);
     m_meldungen.clear();
     m_app.SetzeQuerformat(true);
 
-    // Proctor, a comparison sheet without report, and the two-page note.
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020", "P000021"});
+    // Proctor, a protocol without report, and the two-page note.
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000100", "P000020"});
     const std::vector<const ITEMINFOS*> auswahl =
         m_ansicht->HoleProtokollListe()->HoleAusgewaehlteInfos();
     ASSERT_EQ(auswahl.size(), 3u);
-    ASSERT_EQ(auswahl[1]->schluessel, "P000021");
+    ASSERT_EQ(auswahl[1]->schluessel, "P000020");
     ASSERT_EQ(auswahl[2]->schluessel, "P000002");
     ASSERT_TRUE(m_ansicht->OnPreparePrinting());
     EXPECT_TRUE(m_meldungen.empty());
@@ -414,7 +422,7 @@ TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
     EXPECT_EQ(m_ansicht->HoleDruckauftrag().GetSeitenzahl(), 3);
     m_ansicht->OnPrint(drucker, true);
     ASSERT_EQ(PdfSeitenzahl(datei), 3);
-    // The list, sorted by test type, shows the comparison sheet (no pages), the note, the
+    // The list, sorted by test type, shows the protocol without report (no pages), the note, the
     // Proctor test.
     const QString notiz = PdfSeitentext(datei, 1);
     EXPECT_TRUE(notiz.contains(u"Aktennotiz Baubesprechung"_s));
@@ -485,7 +493,7 @@ protected:
     {
         Druckbefehle::SetUp();
         const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
-        ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+        ASSERT_TRUE(SchreibeProjektDatei(MusterMitProtokollOhneBericht(), pfad));
         m_app.OeffneDokument(pfad);
         m_meldungen.clear();
         QPrinter& drucker = m_app.HoleDrucker();
@@ -540,14 +548,14 @@ TEST_F(Druckbefehle_Muster, APreviewShowsOnlyItsJobsPagesOnSheetsOfTheJobsOrient
     EXPECT_EQ(tabelle.ausrichtung, QPageLayout::Landscape);
     EXPECT_EQ(tabelle.gezeichnet, std::vector<int>{1});
 
-    // Only a comparison sheet, which has no report: nothing of the summary table comes back.
+    // Only a protocol without report: nothing of the summary table comes back.
     m_ansicht->HoleTabCtrl()->setCurrentIndex(0);
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000020"});
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000100"});
     const Vorschaubefund leer = ZeigeVorschau();
     EXPECT_EQ(leer.seiten, 0);
     EXPECT_TRUE(leer.gezeichnet.empty());
 
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000021"});
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000020"});
     const Vorschaubefund notiz = ZeigeVorschau();
     EXPECT_EQ(notiz.seiten, 2);
     EXPECT_EQ(notiz.ausrichtung, QPageLayout::Portrait);
@@ -575,7 +583,7 @@ TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsRep
 
 TEST_F(Druckbefehle_Muster, PrintingFromThePreviewTakesTheRangeOfItsPrintDialogAndTheJobsSheet)
 {
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000021"});
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020"});
     ZeigeVorschau([this](CSeitenvorschau& vorschau) {
         BeantworteDruckdialog(m_kontext, 2, 2);
         // The user turned the sheet in the print dialog's properties.
