@@ -21,7 +21,7 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
     const double kgErhoeht = Gerundet(proctor.dichte * 1000 * kBindemittelErhoeht / 100, 0);
     const double wasser = Gerundet((proctor.wOpt - wNat) * proctor.dichte * 1000, 0);
     const std::vector<std::string> seite = {BezugsproctorVerweis(), Text(proctor.dichte, 3),
-                                            Text(proctor.wOpt, 3),  Text(kProctorKorndichte, 2),
+                                            Text(proctor.wOpt, 3),  Text(proctor.korndichte, 3),
                                             Text(wNat, 3),          "12",
                                             "Mischbinder 70/30",    Text(kBindemittelanteil, 1),
                                             Text(kgJeM3, 0),        Text(wasser, 0)};

@@ -17,12 +17,14 @@ namespace muster {
 
 namespace {
 
-// The reference Proctor test and the soil of a density protocol, as printed.
+// The reference Proctor test and the soil of a density protocol, as printed: the soil's grain
+// density and oversize are the Proctor test's.
 struct Dichtebezug
 {
     double proctordichte;
     double wOpt;
     double korndichte;
+    double ueberkorn;
     double ueberkornDichte;
     double ueberkornWasser;
     std::string proctorNr;
@@ -33,46 +35,39 @@ struct Dichtebezug
 Dichtebezug BezugFuer(const Schicht& schicht)
 {
     const Proctorversuch& proctor = Bezugsproctor();
-    return {proctor.dichte,
-            proctor.wOpt,
-            kProctorKorndichte,
-            2.68,
-            0.012,
-            BezugsproctorVerweis(),
-            static_cast<double>(schicht.verdichtungSoll)};
+    return {proctor.dichte,          proctor.wOpt,
+            proctor.korndichte,      proctor.ueberkorn,
+            proctor.dichteUeberkorn, proctor.wUeberkorn,
+            BezugsproctorVerweis(),  static_cast<double>(schicht.verdichtungSoll)};
 }
 
-// A test point as printed: water content, dry density and oversize fraction.
+// A test point as printed: water content and dry density.
 struct Dichtepunkt
 {
     double w;
     double trockendichte;
-    double ueberkorn;
 };
 
 // The Proctor density and optimum water content of the soil with its oversize grain, after
 // DIN 18127.
-double ProctordichteMitUeberkorn(const Dichtebezug& b, double ueberkorn)
+double ProctordichteMitUeberkorn(const Dichtebezug& b)
 {
-    return Gerundet(1 / ((1 - ueberkorn) / b.proctordichte + ueberkorn / b.ueberkornDichte), 3);
+    return Gerundet(1 / ((1 - b.ueberkorn) / b.proctordichte + b.ueberkorn / b.ueberkornDichte), 3);
 }
 
-double WOptMitUeberkorn(const Dichtebezug& b, double ueberkorn)
+double WOptMitUeberkorn(const Dichtebezug& b)
 {
-    return Gerundet((1 - ueberkorn) * b.wOpt + ueberkorn * b.ueberkornWasser, 3);
+    return Gerundet((1 - b.ueberkorn) * b.wOpt + b.ueberkorn * b.ueberkornWasser, 3);
 }
 
 // A test point one to three points of water content on the dry side of the optimum, compacted to
 // between 0.8 % below and 3.7 % above the required degree, so that about one point in six falls
-// short; where oversize grain may be, every second point holds some of the few per cent above
-// 20 mm of the cut's sand.
-Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i, bool mitUeberkorn)
+// short.
+Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i)
 {
-    const double ueberkorn =
-        mitUeberkorn && i % 2 ? Gerundet(0.02 + 0.05 * Streuwert(nummer, i, 52), 3) : 0.0;
-    const double w = WOptMitUeberkorn(b, ueberkorn) - 0.03 + 0.02 * Streuwert(nummer, i, 53);
+    const double w = WOptMitUeberkorn(b) - 0.03 + 0.02 * Streuwert(nummer, i, 53);
     const double grad = b.sollProzent / 100 - 0.008 + 0.045 * Streuwert(nummer, i, 54);
-    return {w, grad * ProctordichteMitUeberkorn(b, ueberkorn), ueberkorn};
+    return {w, grad * ProctordichteMitUeberkorn(b)};
 }
 
 // The soil parameters, reference Proctor test, oversize grain and degrees of compaction, one
@@ -97,12 +92,12 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
         proctorNr.push_back(b.proctorNr);
         proctordichte.push_back(b.proctordichte);
         wOpt.push_back(b.wOpt);
-        ueberkorn.push_back(p.ueberkorn);
+        ueberkorn.push_back(b.ueberkorn);
         wUeberkorn.push_back(b.ueberkornWasser);
         dichteUeberkorn.push_back(b.ueberkornDichte);
-        const double bezugsdichte = ProctordichteMitUeberkorn(b, p.ueberkorn);
+        const double bezugsdichte = ProctordichteMitUeberkorn(b);
         proctordichteStrich.push_back(bezugsdichte);
-        wOptStrich.push_back(WOptMitUeberkorn(b, p.ueberkorn));
+        wOptStrich.push_back(WOptMitUeberkorn(b));
         grad.push_back(100 * p.trockendichte / bezugsdichte);
         soll.push_back(Text(b.sollProzent, 0));
     }
@@ -195,10 +190,7 @@ struct Volumenmessung
 Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
 {
     const double s = Streuwert(nummer, i, 57);
-    switch (verfahren) {
-    case 3002:
-        return {"10.0", "12.0", "", Gerundet(std::numbers::pi / 4 * 10.0 * 10.0 * 12.0, 1)};
-    case 3003: {
+    if (verfahren == 3003) {
         // A balloon cylinder of 12 cm bore: readings before and after, a small correction.
         const double l0 = Gerundet(1.5 + 0.8 * s, 2);
         const double l1 = Gerundet(l0 + 12.5 + 1.5 * Streuwert(nummer, i, 58), 2);
@@ -206,22 +198,19 @@ Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
         return {Text(l0, 2), Text(l1, 2), Text(ausgleich, 0),
                 Gerundet((l1 - l0) * std::numbers::pi / 4 * 12.0 * 12.0 + ausgleich, 1)};
     }
-    default: {
-        // Replacement by calibrated sand.
-        const double dichte = 1.452, masse = Gerundet(3900 + 500 * s, 1);
-        return {Text(dichte, 3), Text(masse, 1), "", Gerundet(masse / dichte, 1)};
-    }
-    }
+    // Replacement by calibrated sand.
+    const double dichte = 1.452, masse = Gerundet(3900 + 500 * s, 1);
+    return {Text(dichte, 3), Text(masse, 1), "", Gerundet(masse / dichte, 1)};
 }
 
 } // namespace
 
 // The field density protocols measure their volumes by the methods that the silty sand allows, in
-// turn: no block cut from a loose soil, the cutting cylinder only where no coarse grain stands in
-// its way, the balloon and the replacement by sand anywhere.
+// turn: the balloon and the replacement by sand; no block cut from a loose soil, no cutting
+// cylinder through its gravel.
 void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
 {
-    const int verfahren = 3002 + nummer % 4;
+    const int verfahren = 3003 + nummer % 2;
     // One test point per measurement, five at most.
     const int anzahl = std::clamp(messungen, 1, 5);
     const Dichtebezug bezug = BezugFuer(SchichtDes(protokoll));
@@ -229,7 +218,7 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
     std::vector<std::string> tara, feucht, trocken, wasser, a, b, c, volumen, taraProbe,
         feuchtProbe, feuchtdichte, trockendichte;
     for (int i = 0; i < anzahl; ++i) {
-        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i, verfahren != 3002);
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
         const double mt = Gerundet(35.0 + 10.0 * Streuwert(nummer, i, 59), 2);
         const double md = Gerundet(160.0 + 80.0 * Streuwert(nummer, i, 60), 2);
         const double mf = Gerundet(md * (1 + ziel.w), 2);
@@ -239,7 +228,7 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
         const double masse = Gerundet(ziel.trockendichte * (1 + w) * v.volumen, 1);
         const double dichte = Gerundet(masse / v.volumen, 3);
         const double dichteTrocken = Gerundet(dichte / (1 + w), 3);
-        punkte.push_back({w, dichteTrocken, ziel.ueberkorn});
+        punkte.push_back({w, dichteTrocken});
         tara.push_back(Text(mt, 2));
         feucht.push_back(Text(mt + mf, 2));
         trocken.push_back(Text(mt + md, 2));
@@ -298,7 +287,7 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
     std::vector<std::string> erste[3], zweite[3];
     std::vector<double> wasser, trocken, feucht;
     for (int i = 0; i < anzahl; ++i) {
-        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i, true);
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
         const std::vector<double> w = Ablesungen(ziel.w, 0.004, nummer, i, 62);
         const std::vector<double> rhoF =
             Ablesungen(ziel.trockendichte * (1 + ziel.w), 0.015, nummer, i, 63);
@@ -319,7 +308,7 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
         wasser.push_back(wi);
         trocken.push_back(rd);
         feucht.push_back(rf);
-        punkte.push_back({wi, rd, ziel.ueberkorn});
+        punkte.push_back({wi, rd});
     }
     const std::vector<MESSUNG> stellen = Pruefstellen(protokoll, anzahl);
     std::vector<std::string> felder = Beschreibungsfelder(protokoll, stellen);

@@ -26,7 +26,7 @@ const Sieblinienbereich kFrostschutzschicht032 = {"Frostschutzschicht",
                                                    {8, "35", "78"},
                                                    {16, "55", "90"},
                                                    {31.5, "90", "100"},
-                                                   {63, "100", "100"}}};
+                                                   {45, "100", "100"}}};
 
 const Sieblinienbereich kSchottertragschicht032 = {"Schottertragschicht",
                                                    "0",
@@ -46,7 +46,7 @@ const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
 {
     static const std::array<Kornmaterial, kKornproben> materialien = {{
         {{{0.063, 3.8}, {0.125, 10.0}, {0.25, 16.5}, {0.5, 23.0}, {1, 30.5}, {2, 40.0}, {4, 52.0},
-          {8, 65.5}, {16, 81.0}, {31.5, 96.0}, {63, 100.0}},
+          {8, 65.5}, {16, 81.0}, {31.5, 96.0}, {45, 100.0}},
          {{0.06, 3.7}, {0.03, 3.1}, {0.02, 2.7}, {0.01, 2.1}, {0.006, 1.6}, {0.002, 1.0}},
          5124.6, 6.3, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz},
         {{{0.063, 11.5}, {0.125, 21.0}, {0.25, 39.0}, {0.5, 57.0}, {1, 69.0}, {2, 77.5}, {4, 84.0},
@@ -60,11 +60,11 @@ const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
           {8, 91.2}, {16, 100.0}},
          {}, 2486.2, 1.9, "Trockensiebung", nullptr, &kFilter2},
         {{{0.063, 4.6}, {0.125, 7.5}, {0.25, 13.0}, {0.5, 22.5}, {1, 38.0}, {2, 57.0}, {4, 67.5},
-          {8, 77.0}, {16, 88.0}, {31.5, 97.5}, {63, 100.0}},
+          {8, 77.0}, {16, 88.0}, {31.5, 97.5}, {45, 100.0}},
          {{0.06, 4.5}, {0.03, 3.7}, {0.02, 3.2}, {0.01, 2.5}, {0.006, 2.0}, {0.002, 1.2}},
          4871.3, 5.1, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz},
         {{{0.063, 2.1}, {0.125, 3.5}, {0.25, 6.2}, {0.5, 10.4}, {1, 15.8}, {2, 22.6}, {4, 33.1},
-          {8, 49.4}, {16, 70.2}, {31.5, 92.3}, {63, 100.0}},
+          {8, 49.4}, {16, 70.2}, {31.5, 92.3}, {45, 100.0}},
          {}, 5386.9, 4.4, "Nasssiebung", &kFrostschutzschicht032, &kFrostschutz},
         {{{0.063, 3.2}, {0.125, 5.0}, {0.25, 7.5}, {0.5, 11.0}, {1, 16.0}, {2, 23.0}, {4, 32.0},
           {8, 45.0}, {16, 65.0}, {31.5, 93.0}, {45, 100.0}},
@@ -301,6 +301,12 @@ Grenzzeile GrenzenBei(const Sieblinienbereich* bereich, double weite, double dur
 }
 
 } // namespace
+
+double GedruckterDurchgang(Kornprobe probe, double weite)
+{
+    const Siebtabelle tabelle = Siebanalyse(Kornmaterialien()[probe]);
+    return DurchgangBei(LeseKornkurve(tabelle.weite, tabelle.summe), weite).value_or(0);
+}
 
 // The header names the sample's place, and the group its analysis gives is that of the layer's
 // soil.

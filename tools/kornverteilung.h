@@ -62,6 +62,8 @@ const std::array<Kornmaterial, kKornproben>& Kornmaterialien();
 std::vector<Kornpunkt> LeseKornkurve(const std::vector<std::string>& weiten,
                                      const std::vector<std::string>& durchgaenge);
 std::optional<double> KornBei(const std::vector<Kornpunkt>& kurve, double prozent);
+// The passing in per cent at a size on the curve that the material's analysis prints.
+double GedruckterDurchgang(Kornprobe probe, double weite);
 
 void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen,
                      const Kornmaterial& material);

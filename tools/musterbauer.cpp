@@ -104,6 +104,8 @@ const std::vector<Einsatz>& Bauablauf()
         {1001, "11", &kAushub,         1240, "Achse",         7, 1},
         // The base course's crushed rock.
         {1000, "9",  &kSchottertrag,    860, "Achse",       100, 1, kSchotterTragschicht},
+        // The grain density of the cut's sand, of the reference Proctor test's sample.
+        {1008, "11", &kAushub,         1200, "Achse",         3, 1},
     };
     return plan;
 }

@@ -4,8 +4,10 @@
 
 #include "diagrams/kurven.h"
 #include "kopf_und_messungen.h"
+#include "kornverteilung.h"
 #include "musterwerte.h"
 #include "tabellendaten.h"
+#include "wassergehalt_korndichte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +18,17 @@ namespace {
 
 constexpr double kProctorVolumen = 942.5; // cm³ of the 100 mm by 120 mm cylinder, as printed
 constexpr double kProctorZylinder = 4228; // g
+
+// The cylinder takes what passes 20 mm. The oversize above, sieved off and weighed, is gravel of
+// the cut's sand that holds little water.
+constexpr double kGroesstkorn = 20; // mm
+constexpr double kUeberkornWasser = 0.012;
+constexpr double kUeberkornDichte = 2.68; // g/cm³
+
+// The reference Proctor test of the density, water content and binder protocols: the second
+// protocol of every project the builder makes, in the sample also the second by date. Its sample
+// is the one the cut's sand was sieved from.
+constexpr int kBezugsproctorNummer = 1;
 
 // Water content where the drawn curve, followed from its peak one sample at a time in direction
 // `schritt`, falls to `dichte`; not a number when it ends first.
@@ -30,19 +43,47 @@ double WasserBeiDichte(const std::vector<double>& x, const std::vector<double>& 
     return std::nan("");
 }
 
+// The water content dish of one compaction point, weighed to 0.1 g: tare, tare plus dry and tare
+// plus moist mass, and the water content they give. Its dry mass is one whose water content has
+// no remainder beyond the printed digits worth a tenth of a gram in the cylinder, so that the dry
+// mass computed there from the printed water content is the one a reader computes from the dish.
+struct Schale
+{
+    double tara, trocken, feucht, w;
+};
+
+Schale WaegeSchale(double wZiel, int nummer, int i)
+{
+    const double tara = Gerundet(245 + 10 * Streuwert(nummer, i, 46), 1);
+    Schale schale{};
+    for (double md = Gerundet(480 + 40 * Streuwert(nummer, i, 47), 1); md < 600;
+         md = Gerundet(md + 0.1, 1)) {
+        const double feucht = Gerundet(tara + md * (1 + Gerundet(wZiel, 3)), 1);
+        schale = {tara, tara + md, feucht, (feucht - (tara + md)) / md};
+        if (std::abs(schale.w - Gerundet(schale.w, 3)) < 2e-5)
+            break;
+    }
+    return schale;
+}
+
 // One compaction point: the wet mass in the cylinder weighed to 0.1 g and the dry mass from it.
 // The dry density follows from the dry mass and, on the sheet, from the wet density and the
-// water content; where the two would print differently the wet mass is read again 0.1 g higher,
-// so that both give the one printed value.
+// water content; where the two would print differently, or the dry mass from the printed water
+// content would, the wet mass is read again 0.1 g higher, so that all give the printed values.
 void Verdichte(Proctorversuch& v, double w, double rho)
 {
+    const double wGedruckt = Gerundet(w, 3);
+    const auto Trocken = [](double feucht, double wasser) {
+        return Gerundet(kProctorZylinder + (feucht - kProctorZylinder) / (1 + wasser), 1);
+    };
     double feucht = Gerundet(kProctorZylinder + rho * (1 + w) * kProctorVolumen, 1);
     double trocken = 0, dichteFeucht = 0, dichteTrocken = 0;
     for (int versuch = 0; versuch < 20; ++versuch, feucht = Gerundet(feucht + 0.1, 1)) {
-        trocken = Gerundet(kProctorZylinder + (feucht - kProctorZylinder) / (1 + w), 1);
+        trocken = Trocken(feucht, w);
         dichteFeucht = Gerundet((feucht - kProctorZylinder) / kProctorVolumen, 3);
         dichteTrocken = Gerundet((trocken - kProctorZylinder) / kProctorVolumen, 3);
-        if (Gerundet(dichteFeucht / (1 + w), 3) == dichteTrocken)
+        if (Gerundet(dichteFeucht / (1 + wGedruckt), 3) == dichteTrocken &&
+            Trocken(feucht, wGedruckt) == trocken)
             break;
     }
     v.feuchtMitZylinder.push_back(feucht);
@@ -60,19 +101,29 @@ Proctorversuch Proctor(int nummer)
     // below 95 % so that the curve reaches every degree of the table.
     constexpr double kKruemmung = 60.0;
     Proctorversuch v;
+    v.korndichte = GemesseneKorndichte(kAushubboden);
+    v.wUeberkorn = kUeberkornWasser;
+    v.dichteUeberkorn = kUeberkornDichte;
+    const double ueberkorn = 1 - GedruckterDurchgang(kAushubsand, kGroesstkorn) / 100;
+    v.ueberkorn = Gerundet(nummer == kBezugsproctorNummer
+                               ? ueberkorn
+                               : ueberkorn * (0.8 + 0.4 * Streuwert(nummer, 0, 48)),
+                           3);
     for (int i = 0; i < kPunkte; ++i) {
         const double wi = wZiel + 0.022 * (i - 2) + 0.003 * (Streuwert(nummer, i, 44) - 0.5);
         const double rho = dichteZiel - kKruemmung * (wi - wZiel) * (wi - wZiel) +
                            0.004 * (Streuwert(nummer, i, 45) - 0.5);
-        const double mt = Gerundet(245 + 10 * Streuwert(nummer, i, 46), 1);
-        const double md = Gerundet(480 + 40 * Streuwert(nummer, i, 47), 1);
-        const double mf = Gerundet(mt + md * (1 + wi), 1);
-        const double w = Gerundet((mf - (mt + md)) / md, 3);
-        v.tara.push_back(mt);
-        v.taraTrocken.push_back(mt + md);
-        v.taraFeucht.push_back(mf);
-        v.w.push_back(w);
-        Verdichte(v, w, rho);
+        const Schale schale = WaegeSchale(wi, nummer, i);
+        v.tara.push_back(schale.tara);
+        v.taraTrocken.push_back(schale.trocken);
+        v.taraFeucht.push_back(schale.feucht);
+        v.w.push_back(Gerundet(schale.w, 3));
+        Verdichte(v, schale.w, rho);
+        // Corrected for the oversize after DIN 18127.
+        v.wKorrigiert.push_back(
+            Gerundet((1 - v.ueberkorn) * v.w.back() + v.ueberkorn * v.wUeberkorn, 3));
+        v.dichteKorrigiert.push_back(Gerundet(
+            1 / ((1 - v.ueberkorn) / v.dichteTrocken.back() + v.ueberkorn / v.dichteUeberkorn), 3));
     }
 
     // The optimum is read off the curve the diagram draws through the points.
@@ -91,7 +142,7 @@ Proctorversuch Proctor(int nummer)
     for (double grad : {1.00, 0.98, 0.97, 0.95}) {
         const double dichte = Gerundet(grad * v.dichte, 3);
         v.dichteJeGrad.push_back(dichte);
-        v.poren.push_back(Gerundet(1 - dichte / kProctorKorndichte, 3));
+        v.poren.push_back(Gerundet(1 - dichte / v.korndichte, 3));
         if (grad < 1)
             for (int schritt : {-1, 1})
                 v.wasserJeGrad.push_back(
@@ -99,15 +150,10 @@ Proctorversuch Proctor(int nummer)
     }
     for (size_t j = 0; j < v.wasserJeGrad.size(); ++j) {
         const double dichte = v.dichteJeGrad[(j + 1) / 2];
-        v.luftporen.push_back(
-            Gerundet(1 - dichte / kProctorKorndichte - v.wasserJeGrad[j] * dichte, 3));
+        v.luftporen.push_back(Gerundet(1 - dichte / v.korndichte - v.wasserJeGrad[j] * dichte, 3));
     }
     return v;
 }
-
-// The reference Proctor test of the density, water content and binder protocols: the second
-// protocol of every project the builder makes, in the sample also the second by date.
-constexpr int kBezugsproctorNummer = 1;
 
 } // namespace
 
@@ -139,12 +185,12 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
                                              Zahlen(v.trockenMitZylinder, 1),
                                              Zahlen(v.dichteFeucht, 3),
                                              Zahlen(v.dichteTrocken, 3),
-                                             "0.000",
-                                             "",
-                                             "",
-                                             Zahlen(v.w, 3),
-                                             Zahlen(v.dichteTrocken, 3),
-                                             Text(kProctorKorndichte, 2),
+                                             Text(v.ueberkorn, 3),
+                                             Text(v.wUeberkorn, 3),
+                                             Text(v.dichteUeberkorn, 3),
+                                             Zahlen(v.wKorrigiert, 3),
+                                             Zahlen(v.dichteKorrigiert, 3),
+                                             Text(v.korndichte, 3),
                                              "",
                                              "",
                                              Zahlen(v.wasserJeGrad, 3),
@@ -162,8 +208,8 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
                                              "2500",
                                              "3",
                                              "25",
-                                             "20",
-                                             "0"}));
+                                             Text(kGroesstkorn, 0),
+                                             Text(100 * v.ueberkorn, 1)}));
     SetzeEckdaten(protokoll,
                   {{"Pr.-Dichte", Text(v.dichte, 3) + " g/cm³"}, {"wopt", Text(v.wOpt, 3)}});
 
@@ -175,7 +221,7 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
     for (int i = 0; i <= 4; ++i) {
         const double wi = wMin + (wMax - wMin) * i / 4;
         wSaettigung.push_back(wi);
-        dichteSaettigung.push_back(kProctorKorndichte / (1 + wi * kProctorKorndichte));
+        dichteSaettigung.push_back(v.korndichte / (1 + wi * v.korndichte));
     }
     protokoll.SetzeSpeziellGruppe(
         5,

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "tabellendaten.h"
 #include "wassergehalt_korndichte.h"
+#include "zustandsgrenzen.h"
 
 #include <cmath>
 
@@ -33,7 +34,7 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr double kAz = 31.17, kVA = 67.0, kCm = 0.5, kH = 14.2, kSkala = 10.5, kH0 = 2.1;
-    const double rhoS = GemesseneKorndichte();
+    const double rhoS = GemesseneKorndichte(kTon);
     const double md = Gerundet(45.0 + 10.0 * Streuwert(nummer, 0, 82), 2);
     const double feinanteil = Gerundet(0.78 + 0.04 * Streuwert(nummer, 0, 83), 3);
     protokoll.SetzeFeld(2, 1,
@@ -71,19 +72,19 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
     SetzeEckdaten(protokoll, {{"kleinste d", kleinste + " mm"}, {"atot", anteil + " %"}});
 }
 
-// An undisturbed sample of the clay with the grain density the laboratory measured, not quite
-// saturated when built in and nearly so after the test. Each reading gives k at the test's
-// temperature from the fall of the standpipe, k = a l / (A t) ln(h1 / h2), brought to 10 °C by
-// the water's viscosity; the result is the mean of the printed values.
+// An undisturbed sample of the clay with the grain density and the natural water content the
+// laboratory measured, not quite saturated when built in and nearly so after the test. Each reading
+// gives k at the test's temperature from the fall of the standpipe, k = a l / (A t) ln(h1 / h2),
+// brought to 10 °C by the water's viscosity; the result is the mean of the printed values.
 void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    const double kKorndichte = GemesseneKorndichte();
+    const double kKorndichte = GemesseneKorndichte(kTon);
     constexpr double kRohr = 0.785, kLaenge = 12.00, kFlaeche = 78.54; // cm², cm, cm²
     constexpr int kMinuten = 30;
-    const double trockendichte = 1.68 + 0.06 * Streuwert(nummer, 0, 94);
-    const double wSattZiel = (1 - trockendichte / kKorndichte) / trockendichte;
-    const double wVorher = Gerundet(wSattZiel * (0.82 + 0.08 * Streuwert(nummer, 0, 95)), 3);
+    const double wVorher = NatuerlicherWassergehalt();
+    const double saettigung = 0.90 + 0.05 * Streuwert(nummer, 0, 95);
+    const double trockendichte = kKorndichte / (1 + wVorher * kKorndichte / saettigung);
     const double dichte = Gerundet(trockendichte * (1 + wVorher), 3);
     const double trocken = dichte / (1 + wVorher);
     const double wSatt = (1 - trocken / kKorndichte) / trocken;

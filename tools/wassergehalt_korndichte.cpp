@@ -8,6 +8,7 @@
 #include "proctor.h"
 #include "tabellendaten.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace muster {
@@ -49,18 +50,18 @@ void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
 
 namespace {
 
-// A pycnometer test of three partial samples of the clay, within 0.02 g/cm³ of each other.
+// A pycnometer test of three partial samples of a soil, within 0.02 g/cm³ of each other.
 struct Korndichteversuch
 {
     std::vector<std::string> kolben, m1, volumen, temperatur, dichteWasser, m2, m3, rohdichte;
     double mittel = 0;
 };
 
-Korndichteversuch Korndichte(int nummer)
+Korndichteversuch Korndichte(int nummer, double um)
 {
     constexpr int kTeilversuche = 3;
     Korndichteversuch v;
-    const double korndichte = 2.66 + 0.04 * Streuwert(nummer, 0, 36);
+    const double korndichte = um - 0.02 + 0.04 * Streuwert(nummer, 0, 36);
     double summe = 0;
     for (int j = 0; j < kTeilversuche; ++j) {
         const double masseKolben = Gerundet(92.0 + 8.0 * Streuwert(nummer, j, 31), 3);
@@ -89,22 +90,36 @@ Korndichteversuch Korndichte(int nummer)
     return v;
 }
 
-// The grain density the laboratory measured of the clay, which its other tests use: the ninth
-// protocol of every project the builder makes.
-constexpr int kKorndichteNummer = 8;
+// The grain density tests whose means the other tests of their soil use: the value the soil's
+// grains scatter about, and the protocol that holds the test, counted in every project the builder
+// makes: the clay's is the ninth, the sand's the 46th of the sample.
+struct Korndichtebezug
+{
+    const Boden* boden;
+    double um; // g/cm³
+    int nummer;
+};
+
+const Korndichtebezug kKorndichtebezuege[] = {{&kTon, 2.68, 8}, {&kAushubboden, 2.65, 45}};
+
+const Korndichtebezug& BezugVon(const Boden& boden)
+{
+    return *std::ranges::find(kKorndichtebezuege, &boden, &Korndichtebezug::boden);
+}
 
 } // namespace
 
-double GemesseneKorndichte()
+double GemesseneKorndichte(const Boden& boden)
 {
-    static const double mittel = Korndichte(kKorndichteNummer).mittel;
-    return mittel;
+    const Korndichtebezug& bezug = BezugVon(boden);
+    return Korndichte(bezug.nummer, bezug.um).mittel;
 }
 
+// The header's soil decides about which value its grains scatter.
 void FuelleKorndichte(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
-    const Korndichteversuch v = Korndichte(nummer);
+    const Korndichteversuch v = Korndichte(nummer, BezugVon(*SchichtDes(protokoll).boden).um);
     const std::string mittel = Text(v.mittel, 3);
     protokoll.SetzeSpeziellGruppe(
         4, Felder({Unterwerte(v.kolben), Unterwerte(v.m1), Unterwerte(v.volumen),

@@ -7,4 +7,7 @@ namespace muster {
 
 void FuelleZustandsgrenzen(CProtokoll& protokoll, int nummer, int messungen);
 
+// The natural water content the laboratory measured of the clay below the bridge.
+double NatuerlicherWassergehalt();
+
 } // namespace muster

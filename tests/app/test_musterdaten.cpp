@@ -1123,6 +1123,121 @@ TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
     }
 }
 
+namespace {
+
+// A protocol's place as its header names it: station, layer, position.
+std::string Stelle(const CProtokoll& p)
+{
+    return p.HoleFeld(1, 1) + "|" + p.HoleFeld(1, 2) + "|" + p.HoleFeld(1, 3);
+}
+
+// The protocols of the project of that type.
+std::vector<const CProtokoll*> VomTyp(const MusterProjekt& projekt, int pruefart)
+{
+    std::vector<const CProtokoll*> gefunden;
+    for (const CProtokoll& p : projekt.protokolle)
+        if (p.GetPruefart() == pruefart)
+            gefunden.push_back(&p);
+    return gefunden;
+}
+
+// Where a density page's block of soil parameters begins (Korndichte); the Proctor number stands
+// 7 fields on, the oversize 10 to 12.
+int Kennwertblock(int pruefart)
+{
+    return pruefart == 1002 ? 17 : 13;
+}
+
+} // namespace
+
+// Tests of one soil agree on what it holds. A Proctor test of what passes its largest grain states
+// the share above it that the soil's sieve analysis shows, the very share where both took one
+// sample, and corrects its points for it (DIN 18127); the density tests correct with the oversize
+// of the Proctor test they cite. An undisturbed specimen holds the natural water content of its
+// place. Every grain density a page uses was measured on its soil. A grading 0/D passes 1.4 D.
+TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
+    const auto Ueber = [](const CProtokoll& kv, double weite) {
+        const auto [weiten, summen] = Siebspalten(kv);
+        return 100 - DurchgangBei(Punkte(weiten, summen), weite).value_or(0);
+    };
+    for (const CProtokoll* pv : VomTyp(projekt, 1001)) {
+        SCOPED_TRACE(pv->HoleProtokollnummer());
+        const Tabelle t(*pv);
+        const double ue = t.Zahl(11);
+        for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
+            if (kv->HoleFeld(1, 5) != pv->HoleFeld(1, 5))
+                continue;
+            if (Ueber(*kv, t.Zahl(34)) > 0) {
+                EXPECT_GT(ue, 0) << "the soil of " << kv->HoleProtokollnummer() << " has oversize";
+            }
+            if (Stelle(*kv) == Stelle(*pv)) {
+                EXPECT_NEAR(ue, Ueber(*kv, t.Zahl(34)) / 100, 0.0005 + 1e-9);
+            }
+        }
+        t.Stimmt(35, 0, 100 * ue);
+        for (int i = 0; i < t.Anzahl(3); ++i) {
+            t.Stimmt(14, i, (1 - ue) * t.Zahl(3, i) + ue * t.Zahl(12));
+            t.Stimmt(15, i, 1 / ((1 - ue) / t.Zahl(10, i) + ue / t.Zahl(13)));
+        }
+    }
+    for (const int pruefart : {1002, 1007}) {
+        const int k = Kennwertblock(pruefart);
+        for (const CProtokoll* p : VomTyp(projekt, pruefart)) {
+            const Tabelle t(*p);
+            for (int i = 0; i < t.Anzahl(k); ++i) {
+                const Tabelle proctor(*nachNummer.at(t.Text(k + 7, i)));
+                for (int o = 0; o < 3; ++o)
+                    EXPECT_EQ(t.Text(k + 10 + o, i), proctor.Text(11 + o)) << p->GetID() << i;
+            }
+        }
+    }
+    for (const CProtokoll* wd : VomTyp(projekt, 1017)) {
+        for (const CProtokoll* zg : VomTyp(projekt, 1006)) {
+            if (Stelle(*zg) == Stelle(*wd) && zg->HoleFeld(1, 5) == wd->HoleFeld(1, 5)) {
+                EXPECT_EQ(Tabelle(*wd).Text(6), Tabelle(*zg).Text(7)) << "w of the specimen";
+            }
+        }
+    }
+    // Pages that use a soil's grain density: the field that holds it.
+    const std::map<int, int> korndichte = {
+        {1001, 16}, {1002, 17}, {1007, 13}, {1009, 3}, {1017, 3}};
+    std::map<std::string, std::string> gemessen;
+    for (const CProtokoll* kd : VomTyp(projekt, 1008))
+        gemessen[kd->HoleFeld(1, 5)] = Tabelle(*kd).Text(9);
+    for (const CProtokoll& p : projekt.protokolle) {
+        if (const auto feld = korndichte.find(p.GetPruefart()); feld != korndichte.end()) {
+            ASSERT_TRUE(gemessen.contains(p.HoleFeld(1, 5))) << p.HoleFeld(1, 5);
+            EXPECT_EQ(StringZuDouble(Tabelle(p).Text(feld->second)),
+                      StringZuDouble(gemessen[p.HoleFeld(1, 5)]))
+                << p.HoleProtokollnummer();
+        }
+    }
+    for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
+        const Tabelle t(*kv);
+        if (!t.Text(19).empty()) {
+            EXPECT_LE(StringZuDouble(Kennwert(*kv, 7)), 1.4 * t.Zahl(19) + 0.5)
+                << kv->HoleProtokollnummer();
+        }
+    }
+}
+
+// A Proctor point's dry mass in the cylinder follows from its wet mass and the water content
+// that its weighed dish gives, not the rounded one.
+TEST(Musterdaten, ProctorDryMassesFollowFromTheWeighedWaterContent)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    for (const CProtokoll* pv : VomTyp(projekt, 1001)) {
+        const Tabelle t(*pv);
+        for (int i = 0; i < t.Anzahl(3); ++i) {
+            const double w = (t.Zahl(2, i) - t.Zahl(1, i)) / (t.Zahl(1, i) - t.Zahl(0, i));
+            t.Stimmt(8, i, t.Zahl(4, i) + (t.Zahl(7, i) - t.Zahl(4, i)) / (1 + w));
+        }
+    }
+}
+
 // Every protocol has its place in the site file: a title of the tree and an area; test points
 // stand on the 20 m profiles they name; nothing is tested on a fill before its first lift; the
 // superstructure's layers are each of their own material, the base course crushed rock of a
