@@ -35,7 +35,7 @@ struct Schicht
     double ev2Von, ev2Bis, verhaeltnisVon, verhaeltnisBis;
 };
 
-constexpr double kAustauschdicke = 0.40; // m of the soil replacement below the bridge's subgrade
+constexpr double kAustauschdicke = 0.35; // m of the soil replacement below the bridge's subgrade
 
 extern const Schicht kAushub, kDamm, kErdplanum, kAushubsohle, kBodenaustausch, kFrostschutz,
     kSchottertrag, kFilter1, kFilter2;

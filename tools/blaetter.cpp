@@ -266,7 +266,8 @@ void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
     // The plate load test, its Ev2 and the required Ev2, as the lists read them.
     blatt.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[3]}));
     blatt.SetzeSpeziellGruppe(5, Felder({"", "", seite[2], seite[4]}));
-    SetzeEckdaten(blatt, {{"Einbaust.", seite[6] + " cm"},
+    SetzeEckdaten(blatt, {{"nötig", seite[6] + " cm"},
+                          {"geplant", seite[4] + " cm"},
                           {"Ev2 erw.", seite[7] + " MN/m²"},
                           {"Unterlage", seite[8] + " MN/m²"}});
 }

@@ -6,9 +6,11 @@
 #include "baustelle.h"
 #include "bindemittel.h"
 #include "data/textfunktionen.h"
+#include "diagrams/bindemitteldiagramm.h"
 #include "kopf_und_messungen.h"
 #include "musterwerte.h"
 #include "platform/text.h"
+#include "plattendruck.h"
 #include "proctor.h"
 #include "tabellendaten.h"
 
@@ -50,6 +52,14 @@ std::string Km(double meter)
 constexpr int kErsteBesprechungswoche = 10;
 constexpr const char* kVerfasser = "S. Lindholm";
 
+// The thickness of the soil replacement that the laboratory's design finds needed on the clay.
+int NoetigerAustausch()
+{
+    int dicke = 0;
+    BerechneEinbaustaerke(kBodenaustausch.ev2Soll, Ev2DerAushubsohle(), dicke);
+    return dicke;
+}
+
 // The note of the meeting on that day, two pages: what it states are the site's soils and
 // requirements, the reference Proctor test's values and the dates that follow from its own.
 std::vector<std::string> Notiztext(const std::string& datum)
@@ -90,11 +100,13 @@ std::vector<std::string> Notiztext(const std::string& datum)
             kTon.zustand + "er Konsistenz.",
         "   Der statische Plattendruckversuch auf der Sohle erreicht das",
         "   geforderte Ev2 von " + std::to_string(kBodenaustausch.ev2Soll) +
-            " MN/m² nicht. Nach der Bemessung des Labors",
-        "   wurden " + Komma(kAustauschdicke, 2) + " m gegen Kiessand 0/32 (" +
-            std::string(kKiessand.gruppe) + ") aus dem " + kKiessand.herkunft,
-        "   ausgetauscht; der Austausch wurde mit statischen und",
-        "   dynamischen Plattendruckversuchen geprüft.",
+            " MN/m² nicht. Die Bemessung des Labors ergibt",
+        "   eine Einbaustärke von " + std::to_string(NoetigerAustausch()) +
+            " cm; ausgetauscht wurden " + Komma(kAustauschdicke, 2) + " m",
+        "   gegen Kiessand 0/32 (" + std::string(kKiessand.gruppe) + ") aus dem " +
+            kKiessand.herkunft + ". Der Austausch",
+        "   wurde mit statischen und dynamischen Plattendruckversuchen",
+        "   geprüft.",
         "",
         "5. Bodenverbesserung",
         "   Für die Rampe im Abschnitt Süd empfiehlt das Labor, den Boden",
@@ -102,9 +114,9 @@ std::vector<std::string> Notiztext(const std::string& datum)
         "   optimalen Wassergehalt anzufeuchten.",
         "",
         "6. Probenahme",
-        "   Proben für Wassergehalt und Korndichte werden je Lage",
-        "   und Abschnitt entnommen und im Labor Nord untersucht.",
-        "   Die Probenbehälter sind mit Station und Lage zu",
+        "   Der Wassergehalt wird an jeder Prüfstelle bestimmt, die",
+        "   Korndichte des Aushubbodens wurde an der Eignungsprobe",
+        "   bestimmt. Die Probenbehälter sind mit Station und Lage zu",
         "   beschriften. Rückstellproben bleiben bis zur Abnahme im",
         "   Labor.",
         "",

@@ -99,7 +99,16 @@ Plattendruckversuch Plattendruck(int nummer, const Schicht& schicht)
     return v;
 }
 
+// The static plate load test on the clay below the bridge, whose Ev2 the soil replacement is
+// designed for: the sixth protocol of every project the builder makes.
+constexpr int kSohlenplatteNummer = 5;
+
 } // namespace
+
+double Ev2DerAushubsohle()
+{
+    return Plattendruck(kSohlenplatteNummer, kAushubsohle).ev2;
+}
 
 // The page prints the layer's required Ev2 and Ev2/Ev1.
 void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)

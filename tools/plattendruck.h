@@ -9,4 +9,7 @@ void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen);
 void FuelleDynPlatte10(CProtokoll& protokoll, int nummer, int messungen);
 void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen);
 
+// Ev2 of the clay below the bridge, as its static plate load test prints it.
+double Ev2DerAushubsohle();
+
 } // namespace muster

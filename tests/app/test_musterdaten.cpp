@@ -1238,6 +1238,30 @@ TEST(Musterdaten, ProctorDryMassesFollowFromTheWeighedWaterContent)
     }
 }
 
+// The site meeting's note quotes the soil replacement the laboratory designed: the thickness the
+// design finds needed, and the one exchanged, which the design plans and with which it expects
+// the required Ev2.
+TEST(Musterdaten, TheNoteQuotesTheReplacementTheLaboratoryDesigned)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const std::vector<const CProtokoll*> notizen = VomTyp(projekt, 1020);
+    const std::vector<const CProtokoll*> bemessungen = VomTyp(projekt, 1010);
+    ASSERT_EQ(notizen.size(), 1u);
+    ASSERT_EQ(bemessungen.size(), 1u);
+    const std::string text = StringMitErsetzung(Tabelle(*notizen[0]).Text(6), "#CRLF#", " ");
+    int noetig = -1, meter = -1, zentimeter = -1;
+    const size_t stelle = text.find("Bemessung des Labors");
+    ASSERT_NE(stelle, std::string::npos);
+    std::sscanf(text.c_str() + stelle,
+                "Bemessung des Labors ergibt eine Einbaustärke von %d cm; ausgetauscht wurden "
+                "%d,%d m",
+                &noetig, &meter, &zentimeter);
+    const Tabelle bemessung(*bemessungen[0]);
+    EXPECT_EQ(noetig, bemessung.Zahl(6)) << "needed";
+    EXPECT_EQ(100 * meter + zentimeter, bemessung.Zahl(4)) << "planned";
+    EXPECT_GE(bemessung.Zahl(7), bemessung.Zahl(3)) << "expected Ev2";
+}
+
 // Every protocol has its place in the site file: a title of the tree and an area; test points
 // stand on the 20 m profiles they name; nothing is tested on a fill before its first lift; the
 // superstructure's layers are each of their own material, the base course crushed rock of a
