@@ -62,11 +62,13 @@ double WOptMitUeberkorn(const Dichtebezug& b)
 
 // A test point one to three points of water content on the dry side of the optimum, compacted to
 // between 0.8 % below and 3.7 % above the required degree, so that about one point in six falls
-// short.
-Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i)
+// short; re-compacted, to between 1 % and 3.5 % above it.
+Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i, bool nachverdichtet)
 {
     const double w = WOptMitUeberkorn(b) - 0.03 + 0.02 * Streuwert(nummer, i, 53);
-    const double grad = b.sollProzent / 100 - 0.008 + 0.045 * Streuwert(nummer, i, 54);
+    const double streuung = Streuwert(nummer, i, 54);
+    const double grad = b.sollProzent / 100 +
+                        (nachverdichtet ? 0.01 + 0.025 * streuung : -0.008 + 0.045 * streuung);
     return {w, grad * ProctordichteMitUeberkorn(b)};
 }
 
@@ -132,14 +134,6 @@ std::vector<std::string> Beschreibungsfelder(const CProtokoll& protokoll,
         lage.push_back(stelle.lage);
     }
     return {Unterwerte(station), Unterwerte(schicht), Unterwerte(lage)};
-}
-
-std::vector<MESSUNG> Pruefstellen(const CProtokoll& protokoll, int punkte)
-{
-    std::vector<MESSUNG> stellen;
-    for (int i = 0; i < punkte; ++i)
-        stellen.push_back(NeueMessung(protokoll, i, ""));
-    return stellen;
 }
 
 // One measurement per test point at the point's place, with the values its column of the page
@@ -208,17 +202,17 @@ Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
 // The field density protocols measure their volumes by the methods that the silty sand allows, in
 // turn: the balloon and the replacement by sand; no block cut from a loose soil, no cutting
 // cylinder through its gravel.
-void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
+void FuelleVerdichtungAn(CProtokoll& protokoll, int nummer, int messungen,
+                         const Pruefpunkte& pruefpunkte)
 {
     const int verfahren = 3003 + nummer % 2;
-    // One test point per measurement, five at most.
-    const int anzahl = std::clamp(messungen, 1, 5);
+    const int anzahl = static_cast<int>(pruefpunkte.stellen.size());
     const Dichtebezug bezug = BezugFuer(SchichtDes(protokoll));
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> tara, feucht, trocken, wasser, a, b, c, volumen, taraProbe,
         feuchtProbe, feuchtdichte, trockendichte;
     for (int i = 0; i < anzahl; ++i) {
-        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i, pruefpunkte.nachverdichtet);
         const double mt = Gerundet(35.0 + 10.0 * Streuwert(nummer, i, 59), 2);
         const double md = Gerundet(160.0 + 80.0 * Streuwert(nummer, i, 60), 2);
         const double mf = Gerundet(md * (1 + ziel.w), 2);
@@ -242,8 +236,7 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
         feuchtdichte.push_back(Text(dichte, 3));
         trockendichte.push_back(Text(dichteTrocken, 3));
     }
-    const std::vector<MESSUNG> stellen = Pruefstellen(protokoll, anzahl);
-    std::vector<std::string> felder = Beschreibungsfelder(protokoll, stellen);
+    std::vector<std::string> felder = Beschreibungsfelder(protokoll, pruefpunkte.stellen);
     for (const auto* werte : {&tara, &feucht, &trocken, &wasser, &a, &b, &c, &volumen, &taraProbe})
         felder.push_back(Unterwerte(*werte));
     felder.push_back(""); // 12
@@ -258,7 +251,14 @@ void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back("");
     felder.push_back(std::to_string(verfahren)); // 37
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    FuegeDichtemessungenHinzu(protokoll, messungen, stellen, felder, 14, 17);
+    FuegeDichtemessungenHinzu(protokoll, messungen, pruefpunkte.stellen, felder, 14, 17);
+}
+
+// One test point per measurement, five at most.
+void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuelleVerdichtungAn(protokoll, nummer, messungen,
+                        Pruefstellen(protokoll, std::clamp(messungen, 1, 5)));
 }
 
 namespace {
@@ -277,17 +277,17 @@ std::vector<double> Ablesungen(double wert, double streuung, int nummer, int i, 
 // The gauge protocols of a sample take the three methods in turn: water content and dry
 // density, water content and wet density, both densities. The quantity not read follows from
 // the means of the two that are.
-void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
+void FuelleTroxlerAn(CProtokoll& protokoll, int nummer, int messungen,
+                     const Pruefpunkte& pruefpunkte)
 {
     const int verfahren = nummer % 3;
-    // One test point per measurement, five at most.
-    const int anzahl = std::clamp(messungen, 1, 5);
+    const int anzahl = static_cast<int>(pruefpunkte.stellen.size());
     const Dichtebezug bezug = BezugFuer(SchichtDes(protokoll));
     std::vector<Dichtepunkt> punkte;
     std::vector<std::string> erste[3], zweite[3];
     std::vector<double> wasser, trocken, feucht;
     for (int i = 0; i < anzahl; ++i) {
-        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i);
+        const Dichtepunkt ziel = ZielPunkt(bezug, nummer, i, pruefpunkte.nachverdichtet);
         const std::vector<double> w = Ablesungen(ziel.w, 0.004, nummer, i, 62);
         const std::vector<double> rhoF =
             Ablesungen(ziel.trockendichte * (1 + ziel.w), 0.015, nummer, i, 63);
@@ -310,8 +310,7 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
         feucht.push_back(rf);
         punkte.push_back({wi, rd});
     }
-    const std::vector<MESSUNG> stellen = Pruefstellen(protokoll, anzahl);
-    std::vector<std::string> felder = Beschreibungsfelder(protokoll, stellen);
+    std::vector<std::string> felder = Beschreibungsfelder(protokoll, pruefpunkte.stellen);
     for (const auto& ablesung : erste)
         felder.push_back(Unterwerte(ablesung)); // 3 to 5
     felder.push_back(Zahlen(wasser, 3));        // 6
@@ -328,7 +327,14 @@ void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
     felder.push_back(Zahlen(feucht, 3));         // 35
     felder.push_back(std::to_string(verfahren)); // 36
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
-    FuegeDichtemessungenHinzu(protokoll, messungen, stellen, felder, 10, 13);
+    FuegeDichtemessungenHinzu(protokoll, messungen, pruefpunkte.stellen, felder, 10, 13);
+}
+
+// One test point per measurement, five at most.
+void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
+{
+    FuelleTroxlerAn(protokoll, nummer, messungen,
+                    Pruefstellen(protokoll, std::clamp(messungen, 1, 5)));
 }
 
 } // namespace muster

@@ -131,6 +131,14 @@ MESSUNG NeueMessung(const CProtokoll& protokoll, int i, std::string daten)
     return messung;
 }
 
+Pruefpunkte Pruefstellen(const CProtokoll& protokoll, int anzahl)
+{
+    Pruefpunkte punkte;
+    for (int i = 0; i < anzahl; ++i)
+        punkte.stellen.push_back(NeueMessung(protokoll, i, ""));
+    return punkte;
+}
+
 // Measurements without values of their own: the lists take the protocol's results, which its
 // report prints, or show none.
 void FuegeMessungenHinzu(CProtokoll& protokoll, int, int anzahl)

@@ -23,7 +23,7 @@ struct Ort
 {
     const Schicht* schicht = nullptr;
     double station = 0; // m
-    const char* lage = "";
+    std::string lage;
     std::string datum;
 };
 
@@ -41,6 +41,17 @@ void SetzeSpannenEckdaten(CProtokoll& protokoll, const std::string& groesse,
                           const std::string& einheit);
 
 MESSUNG NeueMessung(const CProtokoll& protokoll, int i, std::string daten);
+
+// The test points of a protocol of several: where they stand, and whether they are tested again
+// after re-compaction, so that they meet the requirement.
+struct Pruefpunkte
+{
+    std::vector<MESSUNG> stellen;
+    bool nachverdichtet = false;
+};
+
+// The first `anzahl` test points the protocol's header places, as NeueMessung puts them.
+Pruefpunkte Pruefstellen(const CProtokoll& protokoll, int anzahl);
 void FuegeMessungenHinzu(CProtokoll& protokoll, int, int anzahl);
 void SetzeUnterart(CProtokoll& protokoll, int unterart);
 

@@ -62,13 +62,17 @@ const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
         {{{0.063, 4.6}, {0.125, 7.5}, {0.25, 13.0}, {0.5, 22.5}, {1, 38.0}, {2, 57.0}, {4, 67.5},
           {8, 77.0}, {16, 88.0}, {31.5, 97.5}, {45, 100.0}},
          {{0.06, 4.5}, {0.03, 3.7}, {0.02, 3.2}, {0.01, 2.5}, {0.006, 2.0}, {0.002, 1.2}},
-         4871.3, 5.1, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz},
+         4871.3, 5.1, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz,
+         kSandkiesNachgebessert},
         {{{0.063, 2.1}, {0.125, 3.5}, {0.25, 6.2}, {0.5, 10.4}, {1, 15.8}, {2, 22.6}, {4, 33.1},
           {8, 49.4}, {16, 70.2}, {31.5, 92.3}, {45, 100.0}},
          {}, 5386.9, 4.4, "Nasssiebung", &kFrostschutzschicht032, &kFrostschutz},
         {{{0.063, 3.2}, {0.125, 5.0}, {0.25, 7.5}, {0.5, 11.0}, {1, 16.0}, {2, 23.0}, {4, 32.0},
           {8, 45.0}, {16, 65.0}, {31.5, 93.0}, {45, 100.0}},
          {}, 6120.4, 5.2, "Nasssiebung", &kSchottertragschicht032, &kSchottertrag},
+        {{{0.063, 3.9}, {0.125, 6.2}, {0.25, 10.5}, {0.5, 17.0}, {1, 27.0}, {2, 41.0}, {4, 55.0},
+          {8, 69.0}, {16, 83.0}, {31.5, 96.0}, {45, 100.0}},
+         {}, 5012.8, 4.6, "Nasssiebung", &kFrostschutzschicht032, &kFrostschutz},
     }};
     return materialien;
 }

@@ -31,6 +31,19 @@ struct Sieblinienbereich
     std::vector<Grenzwerte> grenzen;
 };
 
+enum Kornprobe
+{
+    kSandkies,     // sandy gravel 0/32 of the frost protection layer, today's sample
+    kAushubsand,   // silty sand of the cut, the soil a drain's filters hold back
+    kFiltersand,   // the drain's first filter
+    kFilterkies,   // its second filter around the pipe
+    kSandkiesFein, // the finest and the coarsest sample of the frost protection layer
+    kSandkiesGrob,
+    kSchotterTragschicht,   // crushed rock 0/32 of the base course
+    kSandkiesNachgebessert, // the finest delivery, improved with coarse grain
+    kKornproben
+};
+
 // A soil or filter material of the sample. Its sieves run from the finest up to the first one that
 // everything passes, with the passing its weighed residues are made from. Where the fines matter
 // a sedimentation carries the curve below the sieves, largest size first as the chart stores it.
@@ -43,18 +56,8 @@ struct Kornmaterial
     const char* arbeitsweise;
     const Sieblinienbereich* bereich; // none where no grading range applies
     const Schicht* schicht;           // where the sample is taken
-};
-
-enum Kornprobe
-{
-    kSandkies,     // sandy gravel 0/32 of the frost protection layer, today's sample
-    kAushubsand,   // silty sand of the cut, the soil a drain's filters hold back
-    kFiltersand,   // the drain's first filter
-    kFilterkies,   // its second filter around the pipe
-    kSandkiesFein, // the finest and the coarsest sample of the frost protection layer
-    kSandkiesGrob,
-    kSchotterTragschicht, // crushed rock 0/32 of the base course
-    kKornproben
+    // The improved delivery that replaces one outside its grading range.
+    std::optional<Kornprobe> nachbesserung = {};
 };
 
 const std::array<Kornmaterial, kKornproben>& Kornmaterialien();

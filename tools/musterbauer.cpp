@@ -10,6 +10,7 @@
 #include "data/textfunktionen.h"
 #include "kopf_und_messungen.h"
 #include "kornverteilung.h"
+#include "nachpruefungen.h"
 #include "platform/text.h"
 #include "pruefarten.h"
 
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 #include <numeric>
+#include <optional>
 
 using namespace muster;
 
@@ -25,19 +27,22 @@ namespace {
 // One protocol of the sample: its test type (and the sub-type's own code where it has one), its
 // title, the layer, station (m) and position of its test, its working day from the project's
 // start, its measurements, and for a grain-size analysis the material. A sheet names the plan's
-// rows of the protocols it draws on instead of a place.
+// rows of the protocols it draws on instead of a place; a re-test the row it tests again and the
+// places it tests.
 struct Einsatz
 {
     int pruefart;
     const char* titel;
     const Schicht* schicht;
     double station;
-    const char* lage;
+    std::string lage;
     int tag;
     int messungen;
     Kornprobe probe = kSandkies;
     std::vector<size_t> quellen = {};
     const Pruefart* art = nullptr;
+    std::optional<size_t> nachpruefungVon = {};
+    std::vector<MESSUNG> stellen = {};
 };
 
 // The grain-size comparison of sub-type 1.
@@ -47,7 +52,8 @@ const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, FuegeMessungenHinzu
 // each test type that has a report first. Suitability tests of the cut's sand in March; the dam in
 // lifts from mid-March; the bridge's clay below the excavation, its tests and the replacement from
 // mid-April; the site meeting in May; the subgrade of the cut from the end of May, then the
-// frost protection layer and the base course on the same profiles.
+// frost protection layer and the base course on the same profiles. A test on the dam falls before
+// the last day of its lift, so that a re-test finds the lift still open.
 // clang-format off
 const std::vector<Einsatz>& Bauablauf()
 {
@@ -59,7 +65,7 @@ const std::vector<Einsatz>& Bauablauf()
         {1004, "6",  &kAushubsohle,    1680, "Achse",        30, 1},
         {1005, "6",  &kAushubsohle,    1660, "links 2,5 m",  31, 1},
         {1006, "10", &kAushubsohle,    1660, "rechts 2,5 m", 32, 1},
-        {1007, "3",  &kDamm,            280, "links 2,5 m",  19, 3},
+        {1007, "3",  &kDamm,            280, "links 2,5 m",  18, 3},
         {1008, "10", &kAushubsohle,    1660, "rechts 2,5 m", 34, 1},
         {1009, "5",  &kDamm,           1520, "Achse",        47, 1},
         {1010, "6",  nullptr,             0, "",             35, 1, kSandkies, {5}},
@@ -88,7 +94,7 @@ const std::vector<Einsatz>& Bauablauf()
         {1002, "3",  &kDamm,            540, "links 5,0 m",  33, 4},
         {1002, "4",  &kErdplanum,       960, "Achse",        59, 3},
         {1002, "4",  &kErdplanum,      1220, "rechts 2,5 m", 67, 5},
-        {1007, "3",  &kDamm,            160, "Achse",        39, 5},
+        {1007, "3",  &kDamm,            160, "Achse",        38, 5},
         {1007, "4",  &kErdplanum,      1100, "links 2,5 m",  64, 4},
         {1007, "4",  &kErdplanum,      1300, "Achse",        69, 5},
         // The cut's sand, of the reference Proctor test's sample, which a drain at the dam's foot
@@ -242,12 +248,49 @@ void VerweiseAufNaechste(std::vector<CProtokoll>& protokolle, const std::vector<
     }
 }
 
+// The protocol of the plan's row `i` with that running number.
+CProtokoll BaueEinsatz(const std::vector<Einsatz>& plan, size_t i, int laufend)
+{
+    const Einsatz& e = plan[i];
+    const int nummer = static_cast<int>(i);
+    const Ort ort{e.schicht, e.station, e.lage, Arbeitstag(e.tag)};
+    if (e.pruefart == 1000)
+        return BaueKornprotokoll(e.probe, nummer, laufend, e.titel, ort, e.messungen);
+    const Pruefart& art = e.art ? *e.art : PruefartVon(e.pruefart);
+    return BaueProtokollMit(e.stellen.empty() ? art.fuelle : Nachpruefung(e.stellen), e.pruefart,
+                            art, nummer, laufend, e.titel, ort, e.messungen);
+}
+
+// The plan and, on the working day after each test that falls short, its re-test at those of its
+// places: a density or plate test after re-compaction, a grading on the improved delivery.
+std::vector<Einsatz> MitNachpruefungen(std::vector<Einsatz> plan)
+{
+    for (size_t i = 0, geplant = plan.size(); i < geplant; ++i) {
+        const std::vector<MESSUNG> verfehlt =
+            VerfehltePruefungen(BaueEinsatz(plan, i, static_cast<int>(i)));
+        if (verfehlt.empty())
+            continue;
+        Einsatz nachpruefung = plan[i];
+        nachpruefung.station = Meter(verfehlt.front().station);
+        nachpruefung.lage = verfehlt.front().lage;
+        nachpruefung.tag += 1;
+        nachpruefung.messungen = static_cast<int>(verfehlt.size());
+        nachpruefung.nachpruefungVon = i;
+        if (nachpruefung.pruefart == 1000)
+            nachpruefung.probe = Kornmaterialien()[nachpruefung.probe].nachbesserung.value();
+        else
+            nachpruefung.stellen = verfehlt;
+        plan.push_back(nachpruefung);
+    }
+    return plan;
+}
+
 } // namespace
 
 MusterProjekt BaueMusterprojekt()
 {
     MusterProjekt projekt{Metadaten(), Titelbaum(), Vorgaben(), {}};
-    const std::vector<Einsatz>& plan = Bauablauf();
+    const std::vector<Einsatz> plan = MitNachpruefungen(Bauablauf());
     // The running numbers follow the working days.
     std::vector<size_t> folge(plan.size());
     std::iota(folge.begin(), folge.end(), 0);
@@ -256,23 +299,17 @@ MusterProjekt BaueMusterprojekt()
     for (size_t rang = 0; rang < folge.size(); ++rang)
         laufend[folge[rang]] = static_cast<int>(rang);
 
-    for (size_t i = 0; i < plan.size(); ++i) {
-        const Einsatz& e = plan[i];
-        const int nummer = static_cast<int>(i);
-        const Ort ort{e.schicht, e.station, e.lage, Arbeitstag(e.tag)};
-        const Pruefart& art = e.art ? *e.art : PruefartVon(e.pruefart);
-        projekt.protokolle.push_back(
-            e.pruefart == 1000
-                ? BaueKornprotokoll(e.probe, nummer, laufend[i], e.titel, ort, e.messungen)
-                : BaueProtokollMit(art.fuelle, e.pruefart, art, nummer, laufend[i], e.titel, ort,
-                                   e.messungen));
-    }
+    for (size_t i = 0; i < plan.size(); ++i)
+        projekt.protokolle.push_back(BaueEinsatz(plan, i, laufend[i]));
     for (size_t i = 0; i < plan.size(); ++i) {
         std::vector<const CProtokoll*> quellen;
         for (size_t quelle : plan[i].quellen)
             quellen.push_back(&projekt.protokolle[quelle]);
         if (!quellen.empty())
             SetzeQuellen(projekt.protokolle[i], quellen);
+        if (plan[i].nachpruefungVon)
+            BemerkeNachpruefung(projekt.protokolle[*plan[i].nachpruefungVon],
+                                projekt.protokolle[i]);
     }
     return projekt;
 }

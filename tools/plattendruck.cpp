@@ -203,18 +203,26 @@ const Fallgewicht kFallgewicht15{"LFG 15", "15", "75", 0.15, "5120-1", "22,5", "
 // The page has room for ten test points; further measurements have no values.
 constexpr int kDynPlattenpunkte = 10;
 
-// Each point on the layer, at its height, against the layer's required Evd.
-void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fallgewicht& art)
+} // namespace
+
+// Each point on the layer, at its height, against the layer's required Evd; the 15 kg device
+// for its own test type.
+void FuelleDynPlatteAn(CProtokoll& protokoll, int nummer, int messungen,
+                       const Pruefpunkte& pruefpunkte)
 {
+    const Fallgewicht& art = protokoll.GetPruefart() == 1012 ? kFallgewicht15 : kFallgewicht10;
     const Schicht& schicht = SchichtDes(protokoll);
     std::array<std::vector<std::string>, 21> felder;
     for (int i = 0; i < messungen; ++i) {
-        if (i >= kDynPlattenpunkte) {
+        if (i >= static_cast<int>(pruefpunkte.stellen.size())) {
             protokoll.FuegeMessungHinzu(NeueMessung(protokoll, i, ""));
             continue;
         }
-        // Most points pass; about one in six falls short of the required modulus.
-        const double ziel = schicht.evdSoll * (0.95 + 0.3 * Streuwert(nummer, i, 61));
+        // Most points pass; about one in six falls short of the required modulus, none once
+        // re-compacted.
+        const double streuung = Streuwert(nummer, i, 61);
+        const double ziel = schicht.evdSoll * (pruefpunkte.nachverdichtet ? 1.05 + 0.2 * streuung
+                                                                          : 0.95 + 0.3 * streuung);
         const double mittel = 1.5 * kPlattenradius * art.spannung / ziel;
         double summe = 0;
         for (size_t s = 0; s < 3; ++s) {
@@ -227,8 +235,8 @@ void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fal
         const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
         felder[7].push_back(Text(evd, 1));
         felder[8].push_back(std::to_string(schicht.evdSoll));
-        const MESSUNG messung = NeueMessung(
-            protokoll, i, Messdaten({{"EVD", felder[7].back()}, {"EVD_SOLL", felder[8].back()}}));
+        MESSUNG messung = pruefpunkte.stellen[i];
+        messung.daten = Messdaten({{"EVD", felder[7].back()}, {"EVD_SOLL", felder[8].back()}});
         felder[0].push_back(StationUndProfil(messung.station));
         felder[1].push_back(SchichtUndHoehe(protokoll, messung));
         felder[2].push_back(messung.lage);
@@ -248,16 +256,10 @@ void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen, const Fal
         SetzeSpannenEckdaten(protokoll, "Evd", felder[7], felder[8].front(), " MN/m²");
 }
 
-} // namespace
-
-void FuelleDynPlatte10(CProtokoll& protokoll, int nummer, int messungen)
+void FuelleDynPlatte(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht10);
-}
-
-void FuelleDynPlatte15(CProtokoll& protokoll, int nummer, int messungen)
-{
-    FuelleDynPlatte(protokoll, nummer, messungen, kFallgewicht15);
+    FuelleDynPlatteAn(protokoll, nummer, messungen,
+                      Pruefstellen(protokoll, std::min(messungen, kDynPlattenpunkte)));
 }
 
 } // namespace muster
