@@ -46,7 +46,7 @@ struct Einsatz
 };
 
 // The grain-size comparison of sub-type 1.
-const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, FuegeMessungenHinzu};
+const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, kViele, FuegeMessungenHinzu};
 
 // The construction of the sample, in the order the project lists its protocols: the first of
 // each test type that has a report first. Suitability tests of the cut's sand in March; the dam in
@@ -248,6 +248,30 @@ void VerweiseAufNaechste(std::vector<CProtokoll>& protokolle, const std::vector<
     }
 }
 
+// The measurements of a large project's protocols, whose types follow in turn: a protocol takes
+// an even share or what its type takes at most, and those that take any number share the rest
+// evenly, the first taking the remainder.
+std::vector<int> VerteileMessungen(int anzahlProtokolle, int anzahlMessungen)
+{
+    const int artAnzahl = kLetztePruefart - kErstePruefart + 1;
+    std::vector<int> messungen(anzahlProtokolle);
+    std::vector<int*> beliebig;
+    int rest = anzahlMessungen;
+    for (int i = 0; i < anzahlProtokolle; ++i) {
+        const int hoechstens = PruefartVon(kErstePruefart + i % artAnzahl).hoechstens;
+        if (hoechstens == kViele) {
+            beliebig.push_back(&messungen[i]);
+            continue;
+        }
+        messungen[i] = std::min(hoechstens, anzahlMessungen / anzahlProtokolle);
+        rest -= messungen[i];
+    }
+    const int anzahl = static_cast<int>(beliebig.size());
+    for (int k = 0; k < anzahl; ++k)
+        *beliebig[k] = rest / anzahl + (k < rest % anzahl ? 1 : 0);
+    return messungen;
+}
+
 // The protocol of the plan's row `i` with that running number.
 CProtokoll BaueEinsatz(const std::vector<Einsatz>& plan, size_t i, int laufend)
 {
@@ -322,10 +346,9 @@ MusterProjekt BaueGrossesProjekt(int anzahlProtokolle, int anzahlMessungen)
     projekt.protokolle.reserve(anzahlProtokolle);
     // The grain-size analyses take the sample's materials in turn.
     std::vector<int> proben(anzahlProtokolle, -1);
+    const std::vector<int> verteilt = VerteileMessungen(anzahlProtokolle, anzahlMessungen);
     for (int i = 0; i < anzahlProtokolle; ++i) {
-        // Spread the measurements evenly; the first protocols take the remainder.
-        const int messungen =
-            anzahlMessungen / anzahlProtokolle + (i < anzahlMessungen % anzahlProtokolle ? 1 : 0);
+        const int messungen = verteilt[i];
         const std::string titelId = std::to_string(i % (titelAnzahl + 1));
         const int pruefart = kErstePruefart + i % artAnzahl;
         if (pruefart != 1000) {

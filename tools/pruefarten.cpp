@@ -24,32 +24,33 @@ namespace {
 
 // The test types 1000 to 1020 (1019 has no catalogue row; the viewer must still list it). The
 // sheets 1010, 1015 and 1018 draw on protocols that are not built yet when they are: they get
-// measurements without values here, their data once the project is built.
+// measurements without values here, their data once the project is built. A static plate load
+// test and a water content stand at one place, a note at none.
 // clang-format off
 const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
 {
     static const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1> arten = {{
-        {"KV", 1, "",   false, &kFrostschutz,    FuelleKornverteilung},
-        {"PV", 1, "",   false, &kDamm,           FuelleProctor},
-        {"D_", 1, "",   true,  &kDamm,           FuelleVerdichtung},
-        {"LD", 1, "",   true,  &kErdplanum,      FuelleDynPlatte},
-        {"RS", 1, "",   true,  &kAushubsohle,    FuelleRammsondierung},
-        {"LP", 1, "",   true,  &kErdplanum,      FuellePlattendruck},
-        {"ZG", 1, "",   false, &kAushubsohle,    FuelleZustandsgrenzen},
-        {"DT", 1, "",   true,  &kErdplanum,      FuelleTroxler},
-        {"KD", 1, "",   false, &kAushubsohle,    FuelleKorndichte},
-        {"BV", 1, "",   false, &kDamm,           FuelleBindemittel},
-        {"BA", 1, "",   false, &kBodenaustausch, FuegeMessungenHinzu},
-        {"WG", 1, "",   true,  &kDamm,           FuelleWassergehalt},
-        {"L5", 1, "",   true,  &kFrostschutz,    FuelleDynPlatte},
-        {"GV", 1, "",   false, &kAushubsohle,    FuelleGlueverlust},
-        {"SE", 1, "",   false, &kAushubsohle,    FuelleSedimentation},
-        {"FT", 1, "",   false, &kDamm,           FuegeMessungenHinzu},
-        {"CA", 1, "",   false, &kAushubsohle,    FuelleKalkgehalt},
-        {"WD", 2, "",   false, &kAushubsohle,    FuelleDurchlaessigkeit},
-        {"GP", 2, "GP", false, nullptr,          FuegeMessungenHinzu},
-        {"",   1, "",   false, nullptr,          FuegeMessungenHinzu},
-        {"AN", 1, "",   false, nullptr,          FuelleNotiz},
+        {"KV", 1, "",   false, &kFrostschutz,    kViele, FuelleKornverteilung},
+        {"PV", 1, "",   false, &kDamm,           kViele, FuelleProctor},
+        {"D_", 1, "",   true,  &kDamm,           kViele, FuelleVerdichtung},
+        {"LD", 1, "",   true,  &kErdplanum,      kViele, FuelleDynPlatte},
+        {"RS", 1, "",   true,  &kAushubsohle,    kViele, FuelleRammsondierung},
+        {"LP", 1, "",   true,  &kErdplanum,      1,      FuellePlattendruck},
+        {"ZG", 1, "",   false, &kAushubsohle,    kViele, FuelleZustandsgrenzen},
+        {"DT", 1, "",   true,  &kErdplanum,      kViele, FuelleTroxler},
+        {"KD", 1, "",   false, &kAushubsohle,    kViele, FuelleKorndichte},
+        {"BV", 1, "",   false, &kDamm,           kViele, FuelleBindemittel},
+        {"BA", 1, "",   false, &kBodenaustausch, kViele, FuegeMessungenHinzu},
+        {"WG", 1, "",   true,  &kDamm,           1,      FuelleWassergehalt},
+        {"L5", 1, "",   true,  &kFrostschutz,    kViele, FuelleDynPlatte},
+        {"GV", 1, "",   false, &kAushubsohle,    kViele, FuelleGlueverlust},
+        {"SE", 1, "",   false, &kAushubsohle,    kViele, FuelleSedimentation},
+        {"FT", 1, "",   false, &kDamm,           kViele, FuegeMessungenHinzu},
+        {"CA", 1, "",   false, &kAushubsohle,    kViele, FuelleKalkgehalt},
+        {"WD", 2, "",   false, &kAushubsohle,    kViele, FuelleDurchlaessigkeit},
+        {"GP", 2, "GP", false, nullptr,          kViele, FuegeMessungenHinzu},
+        {"",   1, "",   false, nullptr,          kViele, FuegeMessungenHinzu},
+        {"AN", 1, "",   false, nullptr,          0,      FuelleNotiz},
     }};
     return arten;
 }

@@ -6,6 +6,7 @@
 #include "kopf_und_messungen.h"
 
 #include <functional>
+#include <limits>
 #include <string>
 
 namespace muster {
@@ -24,8 +25,11 @@ struct Pruefart
     const char* unterartKuerzel; // "pruefunterartKuerzel", where a sub-type needs its own code
     bool imFeld;                 // made on site within the hours the header names
     const Schicht* schicht;      // where it stands unless placed; none for sheets
+    int hoechstens;              // measurements it takes at most
     Fueller fuelle;
 };
+
+constexpr int kViele = std::numeric_limits<int>::max();
 
 const Pruefart& PruefartVon(int pruefart);
 

@@ -1390,3 +1390,17 @@ TEST(Musterdaten, KeyDataNamesFitTheDetailsPane)
                 << name << " (" << p.HoleProtokollnummer() << ")";
     }
 }
+
+// A large synthetic project holds as many protocols and measurements as asked for, whatever its
+// types of one place or none take.
+TEST(Musterdaten, LargeProjectsHoldTheRequestedProtocolsAndMeasurements)
+{
+    for (const auto& [protokolle, messungen] : {std::pair(420, 8000), {150, 300}, {60, 600}}) {
+        const MusterProjekt projekt = BaueGrossesProjekt(protokolle, messungen);
+        int gezaehlt = 0;
+        for (const CProtokoll& p : projekt.protokolle)
+            gezaehlt += p.GetAnzahlMessungen();
+        EXPECT_EQ(projekt.protokolle.size(), size_t(protokolle));
+        EXPECT_EQ(gezaehlt, messungen) << protokolle;
+    }
+}
