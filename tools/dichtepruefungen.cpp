@@ -173,6 +173,12 @@ void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int messungen,
     }
 }
 
+// One test point per measurement, five at most, as both pages have room for.
+Pruefpunkte Dichtepruefstellen(const CProtokoll& protokoll, int messungen)
+{
+    return Pruefstellen(protokoll, std::clamp(messungen, 1, 5));
+}
+
 // The volume of the hole by each method: the three measured values as printed and the volume
 // from them.
 struct Volumenmessung
@@ -254,11 +260,9 @@ void FuelleVerdichtungAn(CProtokoll& protokoll, int nummer, int messungen,
     FuegeDichtemessungenHinzu(protokoll, messungen, pruefpunkte.stellen, felder, 14, 17);
 }
 
-// One test point per measurement, five at most.
 void FuelleVerdichtung(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuelleVerdichtungAn(protokoll, nummer, messungen,
-                        Pruefstellen(protokoll, std::clamp(messungen, 1, 5)));
+    FuelleVerdichtungAn(protokoll, nummer, messungen, Dichtepruefstellen(protokoll, messungen));
 }
 
 namespace {
@@ -330,11 +334,9 @@ void FuelleTroxlerAn(CProtokoll& protokoll, int nummer, int messungen,
     FuegeDichtemessungenHinzu(protokoll, messungen, pruefpunkte.stellen, felder, 10, 13);
 }
 
-// One test point per measurement, five at most.
 void FuelleTroxler(CProtokoll& protokoll, int nummer, int messungen)
 {
-    FuelleTroxlerAn(protokoll, nummer, messungen,
-                    Pruefstellen(protokoll, std::clamp(messungen, 1, 5)));
+    FuelleTroxlerAn(protokoll, nummer, messungen, Dichtepruefstellen(protokoll, messungen));
 }
 
 } // namespace muster
