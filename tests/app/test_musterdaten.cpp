@@ -1240,8 +1240,8 @@ TEST(Musterdaten, ProctorDryMassesFollowFromTheWeighedWaterContent)
 
 namespace {
 
-// A test point of a page that falls short of its requirement, and where it stands as the page
-// describes it (fields 0 to 2; a grading's place is the header's).
+// Whether a test point meets its requirement, and where it stands as its page describes it
+// (fields 0 to 2; a grading's place is the header's).
 struct Pruefergebnis
 {
     std::string stelle;
