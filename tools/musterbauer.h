@@ -17,7 +17,8 @@ struct MusterProjekt
     std::vector<CProtokoll> protokolle;
 };
 
-// Test types of the sample: 1000 to 1020, each at least once.
+// Test types 1000 to 1020. Large projects hold each; the sample each but 1019, which has no
+// catalogue row and prints no report.
 constexpr int kErstePruefart = 1000;
 constexpr int kLetztePruefart = 1020;
 
@@ -27,9 +28,9 @@ constexpr int kLetztePruefart = 1020;
 CProtokoll BaueProtokoll(int pruefart, int nummer, const std::string& titelId, int messungen);
 
 // The sample project: metadata, a title tree of three levels, defaults and protocols of every
-// test type with measurements, as one construction site builds them: each header from its
-// title's stretch, layer and soil, the layers tested bottom up on working days, the running
-// numbers in the order of the dates.
+// test type with a report, with measurements, as one construction site builds them: each header
+// from its title's stretch, layer and soil, the layers tested bottom up on working days, each test
+// that falls short re-tested, the running numbers in the order of the dates.
 MusterProjekt BaueMusterprojekt();
 // A synthetic project of that many protocols and measurements in all, spread over the test
 // types and a title tree of three levels.

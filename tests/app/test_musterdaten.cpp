@@ -7,8 +7,11 @@
 #include "data/textfunktionen.h"
 #include "musterbauer.h"
 #include "nachrechnung.h"
+#include "platform/qtext.h"
+#include "platform/recordingdc.h"
 #include "platform/text.h"
 
+#include <QFontMetrics>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -159,10 +162,41 @@ public:
     {
         return StringZaehleFelderZeichen(StringHoleFeld(m_gruppe, '|', feld), '@');
     }
+    // The stored value is `wert` within the rounding of its text.
+    void Stimmt(int feld, int i, double wert) const
+    {
+        EXPECT_NEAR(Zahl(feld, i), wert, Rundung(Text(feld, i)) + 1e-9)
+            << "field " << feld << ", sub-value " << i;
+    }
 
 private:
     std::string m_gruppe;
 };
+
+// The sub-values of a field; none of an empty one.
+std::vector<std::string> Werte(const std::string& feld)
+{
+    std::vector<std::string> werte;
+    for (int i = 0; !feld.empty() && i < StringZaehleFelderZeichen(feld, '@'); ++i)
+        werte.push_back(StringHoleFeld(feld, '@', i));
+    return werte;
+}
+
+// Sizes and passing sums of a grain-size protocol's sieve rows.
+std::array<std::string, 2> Siebspalten(const CProtokoll& kv)
+{
+    std::array<std::string, 2> spalten;
+    for (int i = 1; i <= 16 && !kv.HoleUnterfeld(4, 0, i).empty(); ++i)
+        for (int s = 0; s < 2; ++s)
+            spalten[s] += (i > 1 ? "@" : "") + kv.HoleUnterfeld(4, 3 * s, i);
+    return spalten;
+}
+
+// A characteristic value of a grain-size protocol's table (7: the largest grain).
+std::string Kennwert(const CProtokoll& kv, int index)
+{
+    return kv.HoleUnterfeld(4, 15, index);
+}
 
 bool IstEigenerTyp(int pruefart)
 {
@@ -648,5 +682,288 @@ TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
             EXPECT_TRUE(lage.first != vorige.first || vorige.second <= lage.second) << was;
             vorige = lage;
         }
+    }
+}
+
+namespace {
+
+// A protocol's place as its header names it: station, layer, position.
+std::string Stelle(const CProtokoll& p)
+{
+    return p.HoleFeld(1, 1) + "|" + p.HoleFeld(1, 2) + "|" + p.HoleFeld(1, 3);
+}
+
+// The protocols of the project of that type.
+std::vector<const CProtokoll*> VomTyp(const MusterProjekt& projekt, int pruefart)
+{
+    std::vector<const CProtokoll*> gefunden;
+    for (const CProtokoll& p : projekt.protokolle)
+        if (p.GetPruefart() == pruefart)
+            gefunden.push_back(&p);
+    return gefunden;
+}
+
+// Where a density page's block of soil parameters begins (Korndichte); the Proctor number stands
+// 7 fields on, the oversize 10 to 12.
+int Kennwertblock(int pruefart)
+{
+    return pruefart == 1002 ? 17 : 13;
+}
+
+} // namespace
+
+// Tests of one soil agree on what it holds. A Proctor test of what passes its largest grain states
+// the share above it that the soil's sieve analysis shows, the very share where both took one
+// sample, and corrects its points for it (DIN 18127); the density tests correct with the oversize
+// of the Proctor test they cite. An undisturbed specimen holds the natural water content of its
+// place. Every grain density a page uses was measured on its soil. A grading 0/D passes 1.4 D.
+TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
+    const auto Ueber = [](const CProtokoll& kv, double weite) {
+        const auto [weiten, summen] = Siebspalten(kv);
+        const double durchgang = DurchgangBei(Punkte(weiten, summen), weite);
+        return std::isnan(durchgang) ? 100 : 100 - durchgang;
+    };
+    for (const CProtokoll* pv : VomTyp(projekt, 1001)) {
+        SCOPED_TRACE(pv->HoleProtokollnummer());
+        const Tabelle t(*pv);
+        const double ue = t.Zahl(11);
+        for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
+            if (kv->HoleFeld(1, 5) != pv->HoleFeld(1, 5))
+                continue;
+            if (Ueber(*kv, t.Zahl(34)) > 0) {
+                EXPECT_GT(ue, 0) << "the soil of " << kv->HoleProtokollnummer() << " has oversize";
+            }
+            if (Stelle(*kv) == Stelle(*pv)) {
+                EXPECT_NEAR(ue, Ueber(*kv, t.Zahl(34)) / 100, 0.0005 + 1e-9);
+            }
+        }
+        t.Stimmt(35, 0, 100 * ue);
+        for (int i = 0; i < t.Anzahl(3); ++i) {
+            t.Stimmt(14, i, (1 - ue) * t.Zahl(3, i) + ue * t.Zahl(12));
+            t.Stimmt(15, i, 1 / ((1 - ue) / t.Zahl(10, i) + ue / t.Zahl(13)));
+        }
+    }
+    for (const int pruefart : {1002, 1007}) {
+        const int k = Kennwertblock(pruefart);
+        for (const CProtokoll* p : VomTyp(projekt, pruefart)) {
+            const Tabelle t(*p);
+            for (int i = 0; i < t.Anzahl(k); ++i) {
+                const Tabelle proctor(*nachNummer.at(t.Text(k + 7, i)));
+                for (int o = 0; o < 3; ++o)
+                    EXPECT_EQ(t.Text(k + 10 + o, i), proctor.Text(11 + o)) << p->GetID() << i;
+            }
+        }
+    }
+    for (const CProtokoll* wd : VomTyp(projekt, 1017)) {
+        for (const CProtokoll* zg : VomTyp(projekt, 1006)) {
+            if (Stelle(*zg) == Stelle(*wd) && zg->HoleFeld(1, 5) == wd->HoleFeld(1, 5)) {
+                EXPECT_EQ(Tabelle(*wd).Text(6), Tabelle(*zg).Text(7)) << "w of the specimen";
+            }
+        }
+    }
+    // Pages that use a soil's grain density: the field that holds it.
+    const std::map<int, int> korndichte = {
+        {1001, 16}, {1002, 17}, {1007, 13}, {1009, 3}, {1017, 3}};
+    std::map<std::string, std::string> gemessen;
+    for (const CProtokoll* kd : VomTyp(projekt, 1008))
+        gemessen[kd->HoleFeld(1, 5)] = Tabelle(*kd).Text(9);
+    for (const CProtokoll& p : projekt.protokolle) {
+        if (const auto feld = korndichte.find(p.GetPruefart()); feld != korndichte.end()) {
+            ASSERT_TRUE(gemessen.contains(p.HoleFeld(1, 5))) << p.HoleFeld(1, 5);
+            EXPECT_EQ(StringZuDouble(Tabelle(p).Text(feld->second)),
+                      StringZuDouble(gemessen[p.HoleFeld(1, 5)]))
+                << p.HoleProtokollnummer();
+        }
+    }
+    for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
+        const Tabelle t(*kv);
+        if (!t.Text(19).empty()) {
+            EXPECT_LE(StringZuDouble(Kennwert(*kv, 7)), 1.4 * t.Zahl(19) + 0.5)
+                << kv->HoleProtokollnummer();
+        }
+    }
+}
+
+// A Proctor point's dry mass in the cylinder follows from its wet mass and the water content
+// that its weighed dish gives, not the rounded one.
+TEST(Musterdaten, ProctorDryMassesFollowFromTheWeighedWaterContent)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    for (const CProtokoll* pv : VomTyp(projekt, 1001)) {
+        const Tabelle t(*pv);
+        for (int i = 0; i < t.Anzahl(3); ++i) {
+            const double w = (t.Zahl(2, i) - t.Zahl(1, i)) / (t.Zahl(1, i) - t.Zahl(0, i));
+            t.Stimmt(8, i, t.Zahl(4, i) + (t.Zahl(7, i) - t.Zahl(4, i)) / (1 + w));
+        }
+    }
+}
+
+namespace {
+
+// Whether a test point meets its requirement, and where it stands as its page describes it
+// (fields 0 to 2; a grading's place is the header's).
+struct Pruefergebnis
+{
+    std::string stelle;
+    bool erfuellt;
+};
+
+std::vector<Pruefergebnis> Pruefergebnisse(const CProtokoll& p)
+{
+    const Tabelle t(p);
+    // Achieved and required value per point: DPr of the density pages, Evd of the plate pages.
+    const std::map<int, std::pair<int, int>> ist = {
+        {1002, {32, 33}}, {1007, {28, 29}}, {1003, {7, 8}}, {1012, {7, 8}}};
+    std::vector<Pruefergebnis> ergebnisse;
+    if (p.GetPruefart() == 1000) {
+        const std::vector<std::string> abweichungen = Werte(p.HoleFeldSpeziell(4, 6));
+        ergebnisse.push_back({Stelle(p), std::ranges::all_of(abweichungen, [](const auto& a) {
+                                  return a.empty() || StringZuDouble(a) == 0;
+                              })});
+    }
+    if (const auto felder = ist.find(p.GetPruefart()); felder != ist.end()) {
+        for (int i = 0; i < t.Anzahl(felder->second.first); ++i)
+            ergebnisse.push_back(
+                {t.Text(0, i) + "|" + t.Text(1, i) + "|" + t.Text(2, i),
+                 t.Zahl(felder->second.first, i) >= t.Zahl(felder->second.second, i)});
+    }
+    return ergebnisse;
+}
+
+} // namespace
+
+// A point or grading that falls short of its requirement is remarked on its page, and a later
+// test of the same kind at the very place, which names the first in its remark, meets it: the
+// re-compaction and re-test the site meeting's note promises.
+TEST(Musterdaten, FailedPointsAreRemarkedAndRetestedLaterAtTheirPlaces)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    int verfehlt = 0;
+    for (const CProtokoll& p : projekt.protokolle) {
+        const std::string nummer = Nummer(projekt, p);
+        SCOPED_TRACE(nummer);
+        for (const Pruefergebnis& punkt : Pruefergebnisse(p)) {
+            if (punkt.erfuellt)
+                continue;
+            ++verfehlt;
+            EXPECT_NE(p.HoleFeld(2, 1), "") << "no remark on " << punkt.stelle;
+            EXPECT_TRUE(std::ranges::any_of(
+                projekt.protokolle,
+                [&](const CProtokoll& q) {
+                    return q.GetPruefart() == p.GetPruefart() &&
+                           q.HolePruefdatumRoh() > p.HolePruefdatumRoh() &&
+                           q.HoleFeld(2, 1).find(nummer) != std::string::npos &&
+                           std::ranges::any_of(Pruefergebnisse(q), [&](const Pruefergebnis& neu) {
+                               return neu.stelle == punkt.stelle && neu.erfuellt;
+                           });
+                }))
+                << "no passing re-test at " << punkt.stelle;
+        }
+    }
+    EXPECT_GT(verfehlt, 0) << "the sample shows no re-test";
+}
+
+// The site meeting's note quotes the soil replacement the laboratory designed: the thickness the
+// design finds needed, and the one exchanged, which the design plans and with which it expects
+// the required Ev2.
+TEST(Musterdaten, TheNoteQuotesTheReplacementTheLaboratoryDesigned)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const std::vector<const CProtokoll*> notizen = VomTyp(projekt, 1020);
+    const std::vector<const CProtokoll*> bemessungen = VomTyp(projekt, 1010);
+    ASSERT_EQ(notizen.size(), 1u);
+    ASSERT_EQ(bemessungen.size(), 1u);
+    const std::string text = StringMitErsetzung(Tabelle(*notizen[0]).Text(6), "#CRLF#", " ");
+    int noetig = -1, meter = -1, zentimeter = -1;
+    const size_t stelle = text.find("Bemessung des Labors");
+    ASSERT_NE(stelle, std::string::npos);
+    std::sscanf(text.c_str() + stelle,
+                "Bemessung des Labors ergibt eine Einbaustärke von %d cm; ausgetauscht wurden "
+                "%d,%d m",
+                &noetig, &meter, &zentimeter);
+    const Tabelle bemessung(*bemessungen[0]);
+    EXPECT_EQ(noetig, bemessung.Zahl(6)) << "needed";
+    EXPECT_EQ(100 * meter + zentimeter, bemessung.Zahl(4)) << "planned";
+    EXPECT_GE(bemessung.Zahl(7), bemessung.Zahl(3)) << "expected Ev2";
+}
+
+// Every protocol has its place in the site file: a title of the tree and an area; test points
+// stand on the 20 m profiles they name; nothing is tested on a fill before its first lift; the
+// superstructure's layers are each of their own material, the base course crushed rock of a
+// quarry, each with a sieve analysis taken on it.
+TEST(Musterdaten, EveryProtocolHasItsPlaceInTheSiteFile)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    std::set<std::string> titel;
+    for (const std::string& eintrag : projekt.titel)
+        titel.insert(StringHoleFeld(eintrag, '|', 0));
+    // The first day a fill is tested on (its first lift) and the days anything names it.
+    std::map<std::string, std::string> ersteLage;
+    std::multimap<std::string, std::string> genannt;
+    std::map<std::string, std::set<std::string>> herkunft, gesiebt;
+    for (const CProtokoll& p : projekt.protokolle) {
+        SCOPED_TRACE(p.HoleProtokollnummer());
+        EXPECT_TRUE(titel.contains(p.GetTitelID())) << p.GetTitelID();
+        EXPECT_NE(p.HoleFeld(1, 0), "");
+        const std::string schicht = p.HoleFeld(1, 2), datum = p.HolePruefdatumRoh();
+        genannt.emplace(schicht, datum);
+        herkunft[schicht].insert(p.HoleFeld(1, 5));
+        if (p.GetPruefart() == 1000)
+            gesiebt[schicht].insert(p.HoleFeld(1, 5));
+        const Tabelle t(p);
+        for (int i = 0;
+             std::set{1002, 1003, 1007, 1012}.contains(p.GetPruefart()) && i < t.Anzahl(0); ++i) {
+            int profil = -1;
+            std::sscanf(StringHoleToken(t.Text(0, i), "#CRLF#", 1).c_str(), "Profil %d", &profil);
+            EXPECT_EQ(Meter(StringHoleToken(t.Text(0, i), "#CRLF#", 0)), 20.0 * profil)
+                << t.Text(0, i);
+            if (StringHoleToken(t.Text(1, i), "#CRLF#", 1).ends_with(". Lage") &&
+                (!ersteLage.contains(schicht) || datum < ersteLage[schicht]))
+                ersteLage[schicht] = datum;
+        }
+    }
+    ASSERT_FALSE(ersteLage.empty());
+    for (const auto& [schicht, erster] : ersteLage) {
+        const auto [von, bis] = genannt.equal_range(schicht);
+        for (auto eintrag = von; eintrag != bis; ++eintrag)
+            EXPECT_GE(eintrag->second, erster) << schicht << " before its first lift";
+    }
+    const auto& frostschutz = herkunft["Frostschutzschicht"];
+    const auto& tragschicht = herkunft["Schottertragschicht"];
+    ASSERT_EQ(tragschicht.size(), 1u);
+    EXPECT_FALSE(frostschutz.contains(*tragschicht.begin()));
+    EXPECT_TRUE(tragschicht.begin()->starts_with("Steinbruch")) << *tragschicht.begin();
+    for (const char* schicht : {"Frostschutzschicht", "Schottertragschicht"})
+        EXPECT_EQ(gesiebt[schicht], herkunft[schicht]) << schicht;
+}
+
+// The details pane's key-data list gives each name 70 pixels, less the 3 it indents the text by:
+// every name of the sample reads there in full.
+TEST(Musterdaten, KeyDataNamesFitTheDetailsPane)
+{
+    const QFontMetrics schrift(CEckdatenListCtrl().font());
+    for (const CProtokoll& p : BaueMusterprojekt().protokolle) {
+        if (p.GetPruefart() >= 1018)
+            continue;
+        for (const auto& [name, wert] : ZerlegeEckdaten(p.HoleSpeziellBlock(6)))
+            EXPECT_LE(schrift.horizontalAdvance(AusCp1252(name)), 67)
+                << name << " (" << p.HoleProtokollnummer() << ")";
+    }
+}
+
+// A large synthetic project holds as many protocols and measurements as asked for, whatever its
+// types of one place or none take.
+TEST(Musterdaten, LargeProjectsHoldTheRequestedProtocolsAndMeasurements)
+{
+    for (const auto& [protokolle, messungen] : {std::pair(420, 8000), {150, 300}, {60, 600}}) {
+        const MusterProjekt projekt = BaueGrossesProjekt(protokolle, messungen);
+        int gezaehlt = 0;
+        for (const CProtokoll& p : projekt.protokolle)
+            gezaehlt += p.GetAnzahlMessungen();
+        EXPECT_EQ(projekt.protokolle.size(), size_t(protokolle));
+        EXPECT_EQ(gezaehlt, messungen) << protokolle;
     }
 }

@@ -408,6 +408,14 @@ TEST_F(Druckbefehle, WithoutSelectionNeitherPrintNorPreviewStarts)
 
 namespace {
 
+// The sample project and a protocol of a type that prints no report, as older projects hold.
+MusterProjekt MusterMitProtokollOhneBericht()
+{
+    MusterProjekt projekt = BaueMusterprojekt();
+    projekt.protokolle.push_back(BaueProtokoll(1019, 99, "0", 0)); // P000100
+    return projekt;
+}
+
 // Selects the rows of a list whose protocols have these identifiers.
 void Waehle(CAppListCtrl& liste, const std::set<std::string>& ids)
 {
@@ -423,17 +431,17 @@ void Waehle(CAppListCtrl& liste, const std::set<std::string>& ids)
 TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
 {
     const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
-    ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+    ASSERT_TRUE(SchreibeProjektDatei(MusterMitProtokollOhneBericht(), pfad));
     m_app.OeffneDokument(pfad);
     m_meldungen.clear();
     m_app.SetzeQuerformat(true);
 
-    // Proctor, a comparison sheet without report, and the two-page note.
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020", "P000021"});
+    // Proctor, a protocol without report, and the two-page note.
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000100", "P000020"});
     const std::vector<const ITEMINFOS*> auswahl =
         m_ansicht->HoleProtokollListe()->HoleAusgewaehlteInfos();
     ASSERT_EQ(auswahl.size(), 3u);
-    ASSERT_EQ(auswahl[1]->schluessel, "P000021");
+    ASSERT_EQ(auswahl[1]->schluessel, "P000020");
     ASSERT_EQ(auswahl[2]->schluessel, "P000002");
     ASSERT_TRUE(m_ansicht->OnPreparePrinting());
     EXPECT_TRUE(m_meldungen.empty());
@@ -448,7 +456,7 @@ TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
     EXPECT_EQ(m_ansicht->HoleDruckauftrag().GetSeitenzahl(), 3);
     m_ansicht->OnPrint(drucker, true);
     ASSERT_EQ(PdfSeitenzahl(datei), 3);
-    // The list, sorted by test type, shows the comparison sheet (no pages), the note, the
+    // The list, sorted by test type, shows the protocol without report (no pages), the note, the
     // Proctor test.
     const QString notiz = PdfSeitentext(datei, 1);
     EXPECT_TRUE(notiz.contains(u"Aktennotiz Baubesprechung"_s));
@@ -519,7 +527,7 @@ protected:
     {
         Druckbefehle::SetUp();
         const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
-        ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+        ASSERT_TRUE(SchreibeProjektDatei(MusterMitProtokollOhneBericht(), pfad));
         m_app.OeffneDokument(pfad);
         m_meldungen.clear();
         QPrinter& drucker = m_app.HoleDrucker();
@@ -575,7 +583,7 @@ TEST_F(Druckbefehle_Muster, APreviewShowsOnlyItsJobsPagesOnSheetsOfTheJobsOrient
     EXPECT_EQ(tabelle.gezeichnet, std::vector<int>{1});
 
     m_ansicht->HoleTabCtrl()->setCurrentIndex(0);
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000021"});
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000020"});
     const Vorschaubefund notiz = ZeigeVorschau();
     EXPECT_EQ(notiz.seiten, 2);
     EXPECT_EQ(notiz.ausrichtung, QPageLayout::Portrait);
@@ -583,8 +591,7 @@ TEST_F(Druckbefehle_Muster, APreviewShowsOnlyItsJobsPagesOnSheetsOfTheJobsOrient
 
 TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
 {
-    // A comparison sheet has no report.
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000020"});
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000100"});
     BeantworteDruckdialog(m_kontext);
     m_ansicht->OnFilePrint();
     EXPECT_EQ(ZeigeVorschau().seiten, -1) << "no preview";
@@ -686,7 +693,7 @@ TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsRep
 
 TEST_F(Druckbefehle_Muster, PrintingFromThePreviewTakesTheRangeOfItsPrintDialogAndTheJobsSheet)
 {
-    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000021"});
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020"});
     ZeigeVorschau([this](CSeitenvorschau& vorschau) {
         BeantworteDruckdialog(m_kontext, 2, 2);
         // The user turned the sheet in the print dialog's properties.

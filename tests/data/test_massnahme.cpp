@@ -181,7 +181,7 @@ TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateiname"), "Musterprojekt.axo");
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateipfad"), pfad);
 
-    EXPECT_EQ(protokolle.GetAnzahlTitel(), 10);
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 11);
     EXPECT_EQ(protokolle.BildeTitelPfad("3"),
               "Erdbau -> Bauabschnitt Nord -> Dammschüttung km 0+000 bis 0+800");
     EXPECT_EQ(protokolle.HoleTitelText("10"), "Laborversuche");
@@ -191,25 +191,24 @@ TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
     ASSERT_EQ(protokolle.GetAnzahl(), static_cast<int>(muster.protokolle.size()));
     const auto saetze = ProtokollsaetzeIn(LeseDatei(pfad));
     std::vector<std::string> erwartet;
-    for (const char* titel : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}) {
+    for (const char* titel : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}) {
         const auto ids = ErwarteteReihenfolge(saetze, titel);
         erwartet.insert(erwartet.end(), ids.begin(), ids.end());
     }
     EXPECT_EQ(IdsDerSammlung(protokolle), erwartet);
 
-    // Each test type is there with its header record and measurements.
-    for (int pruefart = kErstePruefart; pruefart <= kLetztePruefart; ++pruefart) {
-        const CProtokoll& vorlage = muster.protokolle[pruefart - kErstePruefart];
+    // Each protocol is there with its header record and measurements.
+    for (const CProtokoll& vorlage : muster.protokolle) {
         const CProtokoll* geladen = protokolle.FindeProtokoll(vorlage.GetID());
-        ASSERT_NE(geladen, nullptr) << pruefart;
-        EXPECT_EQ(geladen->GetPruefart(), pruefart);
+        ASSERT_NE(geladen, nullptr) << vorlage.GetID();
+        EXPECT_EQ(geladen->GetPruefart(), vorlage.GetPruefart());
         EXPECT_EQ(geladen->GetTitelID(), vorlage.GetTitelID());
         EXPECT_EQ(geladen->GetDatenAllgemein(), vorlage.GetDatenAllgemein());
         EXPECT_EQ(geladen->GetAnzahlMessungen(), vorlage.GetAnzahlMessungen());
         EXPECT_EQ(geladen->SchreibeXML(), vorlage.SchreibeXML());
     }
-    const CProtokoll* lastplatte =
-        protokolle.FindeProtokoll(muster.protokolle[1005 - kErstePruefart].GetID());
+    const CProtokoll* lastplatte = protokolle.FindeProtokoll(
+        std::ranges::find(muster.protokolle, 1005, &CProtokoll::GetPruefart)->GetID());
     ASSERT_NE(lastplatte, nullptr);
     EXPECT_TRUE(lastplatte->HoleProtokollnummer().ends_with("LP"));
     EXPECT_EQ(lastplatte->HoleProtokollnummer().size(), 7u);
@@ -226,13 +225,13 @@ TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
 {
     CProtokolle protokolle;
     EXPECT_EQ(protokolle.LadeMassnahme(SchreibeMuster()).fehler, Ladefehler::Keiner);
-    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x6741109f3b49ebd0u);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x8fa30da22af1e79du);
 
     const std::string gross = Pfad("gross.axo");
     ASSERT_TRUE(SchreibeProjektDatei(BaueGrossesProjekt(5000, 100000), gross));
     EXPECT_EQ(protokolle.LadeMassnahme(gross).fehler, Ladefehler::Keiner);
     ASSERT_EQ(protokolle.GetAnzahl(), 5000);
-    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0xa2bc843c60015e12u);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0xc34de05f437da029u);
 }
 
 TEST_F(Laden, EveryProtocolOfAProjectReadInBlocksSideBySideIsThere)
@@ -259,7 +258,7 @@ TEST_F(Laden, TheProjectIsTheFileAsTheScanReadIt)
     EXPECT_TRUE(massnahme.LeseProjektDatei());
     EXPECT_EQ(massnahme.HoleMetadatum("bezeichnung"),
               "Ortsumgehung Lindenfeld, B 417 Bauabschnitt 2");
-    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 10);
+    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 11);
     EXPECT_EQ(massnahme.HoleAnzahlVorgaben(), 3);
     EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), MusterProtokolle());
 }
@@ -305,19 +304,19 @@ TEST_F(Laden, ProjectRecordHoldsMetadataTitlesDefaultsAndProtocols)
     EXPECT_EQ(massnahme.HoleMetadatum("auftragnr"), "A-2026-0415");
     EXPECT_EQ(massnahme.HoleMetadatum("datumBeendet"), "");
     EXPECT_TRUE(massnahme.IstNotizUnveraendert());
-    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 10);
+    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 11);
     EXPECT_EQ(massnahme.HoleAnzahlVorgaben(), 3);
     EXPECT_EQ(massnahme.HoleVorgabe("bemerkung"), "Prüfung nach ZTV E-StB.\r\nWerte vorläufig.");
     EXPECT_EQ(massnahme.HoleVorgabe("fehlt"), "");
     EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), MusterProtokolle());
-    EXPECT_EQ(massnahme.ZaehleProtokolleMitTitel("4"), 7);
+    EXPECT_EQ(massnahme.ZaehleProtokolleMitTitel("4"), 10);
     // Title 2 with its sections 3 and 4.
-    EXPECT_EQ(massnahme.ZaehleProtokolleUnterTitel("2"), 18);
+    EXPECT_EQ(massnahme.ZaehleProtokolleUnterTitel("2"), 24);
     EXPECT_EQ(massnahme.HoleProtokollnummern().size(), size_t(MusterProtokolle()));
     std::string f0, f1, f2, f3;
     EXPECT_TRUE(massnahme.HoleTitelFelder(2, f0, f1, f2, f3));
     EXPECT_EQ(f0 + "/" + f2 + "/" + f3, "3/3/");
-    EXPECT_THROW(massnahme.HoleTitelFelder(10, f0, f1, f2, f3), CInvalidArgException);
+    EXPECT_THROW(massnahme.HoleTitelFelder(11, f0, f1, f2, f3), CInvalidArgException);
     EXPECT_THROW(massnahme.HoleProtokoll(-1), CInvalidArgException);
 }
 
@@ -651,7 +650,7 @@ TEST_F(Laden, OverviewDocumentCarriesTheChosenTitlesProtocols)
         const std::string titel = protokolle.GetProtokoll(i)->GetTitelID();
         EXPECT_TRUE(titel == "2" || titel == "3" || titel == "4") << titel;
     }
-    EXPECT_EQ(protokolle.GetAnzahlTitel(), 10);
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 11);
     EXPECT_TRUE(protokolle.IstTitelGewaehlt("3"));
     EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "2|Bauabschnitt Nord|2");
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateipfad"), pfad);

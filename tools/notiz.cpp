@@ -1,0 +1,163 @@
+// File note of a site meeting.
+
+#include "notiz.h"
+
+#include "arbeitstage.h"
+#include "baustelle.h"
+#include "bindemittel.h"
+#include "data/textfunktionen.h"
+#include "diagrams/bindemitteldiagramm.h"
+#include "kopf_und_messungen.h"
+#include "musterwerte.h"
+#include "platform/text.h"
+#include "plattendruck.h"
+#include "proctor.h"
+#include "tabellendaten.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace muster {
+
+namespace {
+
+// The calendar week after ISO 8601: the week of its Thursday.
+int Kalenderwoche(const std::string& jjjjmmtt)
+{
+    using namespace std::chrono;
+    const sys_days tag = Datum(jjjjmmtt);
+    const sys_days donnerstag = tag + days{4 - static_cast<int>(weekday{tag}.iso_encoding())};
+    const sys_days neujahr{year_month_day{donnerstag}.year() / January / 1};
+    return static_cast<int>((donnerstag - neujahr).count() / 7 + 1);
+}
+
+// The Tuesday of the following week, "TT.MM.JJJJ".
+std::string DienstagDerFolgewoche(const std::string& jjjjmmtt)
+{
+    using namespace std::chrono;
+    const sys_days tag = Datum(jjjjmmtt);
+    return StringDatumJJJJMMTTZuTTMMJJJJ(
+        JJJJMMTT(tag + days{9 - static_cast<int>(weekday{tag}.iso_encoding())}));
+}
+
+// Kilometre and metre of a station, as titles and notes name stretches.
+std::string Km(double meter)
+{
+    const std::string station = Station(meter);
+    return station.substr(0, station.find(','));
+}
+
+// The site meetings are weekly from the project's first week on, and the laboratory writes the
+// note.
+constexpr int kErsteBesprechungswoche = 10;
+constexpr const char* kVerfasser = "S. Lindholm";
+
+// The thickness of the soil replacement that the laboratory's design finds needed on the clay.
+int NoetigerAustausch()
+{
+    int dicke = 0;
+    BerechneEinbaustaerke(kBodenaustausch.ev2Soll, Ev2DerAushubsohle(), dicke);
+    return dicke;
+}
+
+// The note of the meeting on that day, two pages: what it states are the site's soils and
+// requirements, the reference Proctor test's values and the dates that follow from its own.
+std::vector<std::string> Notiztext(const std::string& datum)
+{
+    const Proctorversuch& proctor = Bezugsproctor();
+    const Strecke& damm = StreckeDer(kDamm);
+    const Boden& boden = *kDamm.boden;
+    return {
+        "Teilnehmer: Bauherr (Herr Albers), Bauleitung Tiefbau Kranich",
+        "(Frau Decker), Prüflabor (Herr Brenner, Frau Lindholm)",
+        "",
+        "1. Stand der Erdarbeiten",
+        "   Die Dammschüttung km " + Km(damm.von) + " bis " + Km(damm.bis) + " ist bis zur " +
+            std::to_string(LageAm(datum)) + ". Lage",
+        "   hergestellt, in Lagen von 0,30 m. Eingebaut wird " + std::string(boden.gruppe) + ",",
+        "   " + std::string(boden.zustand) + ", aus dem " + boden.herkunft + " (Proctorversuch " +
+            BezugsproctorVerweis() + ":",
+        "   Proctordichte " + Komma(proctor.dichte, 3) + " g/cm³, optimaler Wassergehalt " +
+            Komma(100 * proctor.wOpt, 1) + " %).",
+        "",
+        "2. Ergebnisse der Eigenüberwachung",
+        "   Gefordert sind Verdichtungsgrade von " + std::to_string(kDamm.verdichtungSoll) +
+            " % in der Dammschüttung",
+        "   und " + std::to_string(kErdplanum.verdichtungSoll) +
+            " % im Planumsbereich. Prüfstellen unter der Anforderung",
+        "   werden nachverdichtet und erneut geprüft.",
+        "   Die Wassergehalte liegen unter dem optimalen Wassergehalt; der",
+        "   Boden ist vor dem Verdichten gleichmäßig anzufeuchten.",
+        "",
+        "3. Witterung",
+        "   Bei anhaltendem Regen ist der Einbau einzustellen. Die",
+        "   Oberfläche ist am Abend mit Gefälle abzuwalzen, damit",
+        "   Niederschlag abläuft. Gefrorener Boden wird nicht",
+        "   eingebaut, auf gefrorenem Untergrund wird nicht geschüttet.",
+        "",
+        "4. Bodenaustausch Brücke BW 3",
+        "   Die Aushubsohle zeigt bindigen Boden (" + std::string(kTon.gruppe) + ") in " +
+            kTon.zustand + "er Konsistenz.",
+        "   Der statische Plattendruckversuch auf der Sohle erreicht das",
+        "   geforderte Ev2 von " + std::to_string(kBodenaustausch.ev2Soll) +
+            " MN/m² nicht. Die Bemessung des Labors ergibt",
+        "   eine Einbaustärke von " + std::to_string(NoetigerAustausch()) +
+            " cm; ausgetauscht wurden " + Komma(kAustauschdicke, 2) + " m",
+        "   gegen Kiessand 0/32 (" + std::string(kKiessand.gruppe) + ") aus dem " +
+            kKiessand.herkunft + ". Der Austausch",
+        "   wurde mit statischen und dynamischen Plattendruckversuchen",
+        "   geprüft.",
+        "",
+        "5. Bodenverbesserung",
+        "   Für die Rampe im Abschnitt Süd empfiehlt das Labor, den Boden",
+        "   mit " + Komma(kBindemittelanteil, 1) + " % Mischbinder 70/30 zu verbessern und bis zum",
+        "   optimalen Wassergehalt anzufeuchten.",
+        "",
+        "6. Probenahme",
+        "   Der Wassergehalt wird an jeder Prüfstelle bestimmt, die",
+        "   Korndichte des Aushubbodens wurde an der Eignungsprobe",
+        "   bestimmt. Die Probenbehälter sind mit Station und Lage zu",
+        "   beschriften. Rückstellproben bleiben bis zur Abnahme im",
+        "   Labor.",
+        "",
+        "7. Termine",
+        "   Nächste Baubesprechung am Dienstag, " + DienstagDerFolgewoche(datum) + ", 09:00 Uhr,",
+        "   im Baucontainer an der Anschlussstelle West.",
+        "   Die Ergebnisse der Nachprüfungen werden bis Freitag übermittelt.",
+        "",
+        "8. Verschiedenes",
+        "   Die Zufahrt über den Wirtschaftsweg ist für Fahrzeuge über",
+        "   7,5 t gesperrt; Transporte fahren über die B 417.",
+        "   Die Beweissicherung an den Nachbargebäuden ist abgeschlossen.",
+        "",
+        std::string("Aufgestellt: ") + kVerfasser,
+        "Verteiler: Teilnehmer, Bauakte",
+    };
+}
+
+} // namespace
+
+// A note concerns the whole stretch and names no soil; its number is the protocol's, and it
+// lists the protocols of the week before the meeting.
+void FuelleNotiz(CProtokoll& protokoll, int, int)
+{
+    const std::string datum = protokoll.HolePruefdatumRoh();
+    const std::string bereich = "km " + Km(0) + " bis " + Km(kStreckenende);
+    const int woche = Kalenderwoche(datum);
+    const std::vector<std::string> zeilen = Notiztext(datum);
+    const int seiten = static_cast<int>((zeilen.size() + 49) / 50);
+    protokoll.SetzeFeld(1, 0, bereich);
+    protokoll.SetzeFeld(1, 13, kVerfasser);
+    protokoll.SetzeFeld(3, 0, std::to_string(seiten));
+    protokoll.SetzeSpeziellGruppe(
+        4,
+        Felder({bereich, StringFormat("Baubesprechung Nr. %d", woche - kErsteBesprechungswoche + 1),
+                "Verdichtung Dammschüttung und Bodenaustausch", protokoll.HoleProtokollnummer(),
+                datum, kVerfasser, Verbunden(zeilen, "#CRLF#"),
+                StringFormat("Lageplan Prüfstellen#CRLF#Prüfprotokolle KW %d#CRLF#"
+                             "Fotodokumentation#CRLF#Terminplan Erdbau",
+                             woche - 1),
+                "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
+}
+
+} // namespace muster
