@@ -58,7 +58,7 @@ struct Bereich
 };
 
 const Bereich kBereiche[] = {
-    {0, "Bauabschnitt 1 Nord"}, {1400, "Bauabschnitt 2 Süd"}, {1620, "Brücke BW 3"}};
+    {0, "Teilabschnitt Nord"}, {1400, "Teilabschnitt Süd"}, {1620, "Brücke BW 3"}};
 
 } // namespace
 

@@ -31,11 +31,10 @@ void FuelleBindemittel(CProtokoll& protokoll, int nummer, int messungen)
     protokoll.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[1], seite[4], "",
                                              seite[6], seite[7], seite[8], seite[9]}));
     protokoll.SetzeSpeziellGruppe(5, Felder({"", "", Text(kgJeM3, 1), Text(kgErhoeht, 1)}));
-    protokoll.SetzeFeld(2, 1,
-                        "Diagramm: durchgezogen " + Komma(kBindemittelanteil, 1) + " % (" +
-                            Text(kgJeM3, 0) + " kg/m³), gestrichelt " +
-                            Komma(kBindemittelErhoeht, 1) + " % (" + Text(kgErhoeht, 0) +
-                            " kg/m³)");
+    SetzeBemerkung(protokoll, "Diagramm: durchgezogen " + Komma(kBindemittelanteil, 1) + " % (" +
+                                  Text(kgJeM3, 0) + " kg/m³), gestrichelt " +
+                                  Komma(kBindemittelErhoeht, 1) + " % (" + Text(kgErhoeht, 0) +
+                                  " kg/m³)");
     SetzeEckdaten(protokoll, {{"Bindem.", seite[6]},
                               {"Zugabe", seite[7] + " %"},
                               {"Zugabe", seite[8] + " Kg/m³"},

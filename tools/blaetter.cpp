@@ -32,15 +32,24 @@ void DatiereNach(CProtokoll& blatt, const std::vector<const CProtokoll*>& quelle
         blatt.SetzeFeld(1, 9, NaechsterArbeitstag(spaetestes));
 }
 
-// Of area, station, layer, position, soil type, origin and state the sheet's header keeps what the
-// protocols it describes share.
-void UebernimmKopf(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
+// Each value of a header field that the protocols hold, once, in their order.
+std::vector<std::string> Kopfwerte(const std::vector<const CProtokoll*>& quellen, int feld)
 {
-    for (int feld = 0; feld < 7 && !quellen.empty(); ++feld) {
-        const std::string wert = quellen.front()->HoleFeld(1, feld);
-        const bool gemeinsam = std::ranges::all_of(
-            quellen, [&](const CProtokoll* q) { return q->HoleFeld(1, feld) == wert; });
-        blatt.SetzeFeld(1, feld, gemeinsam ? wert : "");
+    std::vector<std::string> werte;
+    for (const CProtokoll* quelle : quellen)
+        if (std::ranges::find(werte, quelle->HoleFeld(1, feld)) == werte.end())
+            werte.push_back(quelle->HoleFeld(1, feld));
+    return werte;
+}
+
+// Of area, station, layer, position, soil type, origin and state the sheet's header keeps what the
+// protocols it describes share, or, `verbunden`, each of their values joined by " / ".
+void UebernimmKopf(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen,
+                   bool verbunden = false)
+{
+    for (int feld = 0; feld < 7; ++feld) {
+        const std::vector<std::string> werte = Kopfwerte(quellen, feld);
+        blatt.SetzeFeld(1, feld, werte.size() == 1 || verbunden ? Verbunden(werte, " / ") : "");
     }
 }
 
@@ -134,8 +143,25 @@ void VerlegeMessungen(CProtokoll& blatt)
     blatt = neu;
 }
 
+// The remarks of the compared tests that re-test another of them, each after its number.
+std::string Nachpruefungen(const std::vector<const CProtokoll*>& quellen)
+{
+    std::vector<std::string> bemerkungen;
+    for (const CProtokoll* nachpruefung : quellen) {
+        const std::string bemerkung = nachpruefung->HoleFeld(2, 1);
+        if (std::ranges::any_of(quellen, [&](const CProtokoll* quelle) {
+                return quelle != nachpruefung &&
+                       bemerkung.find(Protokollverweis(quelle->HoleProtokollnummer())) !=
+                           std::string::npos;
+            }))
+            bemerkungen.push_back(Protokollverweis(nachpruefung->HoleProtokollnummer()) + ": " +
+                                  bemerkung);
+    }
+    return Verbunden(bemerkungen, "; ");
+}
+
 // A comparison sheet of up to six tests of the project: colours, legend texts and the curves'
-// chart data, each the compared test's own.
+// chart data, each the compared test's own; its remark names the re-tests among them.
 void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
 {
     const bool proctor = blatt.GetPruefartVER() == 2;
@@ -154,6 +180,7 @@ void SetzeVergleich(CProtokoll& blatt, const std::vector<const CProtokoll*>& que
     }
     blatt.SetzeSpeziellGruppe(2, Felder(gruppe2));
     blatt.SetzeSpeziellGruppe(6, Felder(kurven));
+    SetzeBemerkung(blatt, Nachpruefungen(quellen));
     UebernimmKopf(blatt, quellen);
 }
 
@@ -233,8 +260,8 @@ void SetzeFiltermaterialien(CProtokoll& blatt, const std::array<const CProtokoll
                                      {"Sperrb. F2", ergebnisse[2]},
                                      {"Durchl. F2", ergebnisse[3]}});
     SetzeEckdaten(blatt, eckdaten);
-    // The header names the drain's place, where its filters lie.
-    UebernimmKopf(blatt, {materialien[1], materialien[2]});
+    // The header names the drain's place, where its filters lie, their layers and soils.
+    UebernimmKopf(blatt, {materialien[1], materialien[2]}, true);
 }
 
 // ---- Soil-replacement thickness: a recommendation from a static plate load test --------------
@@ -266,10 +293,12 @@ void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
     // The plate load test, its Ev2 and the required Ev2, as the lists read them.
     blatt.SetzeSpeziellGruppe(2, Felder({seite[0], "", seite[2], seite[3]}));
     blatt.SetzeSpeziellGruppe(5, Felder({"", "", seite[2], seite[4]}));
+    // The subgrade's value is the least Ev2 on which the planned thickness reaches the required
+    // one, not the Ev2 measured on it.
     SetzeEckdaten(blatt, {{"nötig", seite[6] + " cm"},
                           {"geplant", seite[4] + " cm"},
                           {"Ev2 erw.", seite[7] + " MN/m²"},
-                          {"Unterlage", seite[8] + " MN/m²"}});
+                          {"Unterl. min", seite[8] + " MN/m²"}});
 }
 
 } // namespace

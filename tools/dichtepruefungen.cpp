@@ -18,7 +18,8 @@ namespace muster {
 namespace {
 
 // The reference Proctor test and the soil of a density protocol, as printed: the soil's grain
-// density and oversize are the Proctor test's.
+// density and oversize are the Proctor test's, and so are the Proctor density and optimum water
+// content of the soil with its oversize grain.
 struct Dichtebezug
 {
     double proctordichte;
@@ -27,6 +28,8 @@ struct Dichtebezug
     double ueberkorn;
     double ueberkornDichte;
     double ueberkornWasser;
+    double proctordichteMitUeberkorn;
+    double wOptMitUeberkorn;
     std::string proctorNr;
     double sollProzent;
 };
@@ -35,10 +38,16 @@ struct Dichtebezug
 Dichtebezug BezugFuer(const Schicht& schicht)
 {
     const Proctorversuch& proctor = Bezugsproctor();
-    return {proctor.dichte,          proctor.wOpt,
-            proctor.korndichte,      proctor.ueberkorn,
-            proctor.dichteUeberkorn, proctor.wUeberkorn,
-            BezugsproctorVerweis(),  static_cast<double>(schicht.verdichtungSoll)};
+    return {proctor.dichte,
+            proctor.wOpt,
+            proctor.korndichte,
+            proctor.ueberkorn,
+            proctor.dichteUeberkorn,
+            proctor.wUeberkorn,
+            proctor.dichteMitUeberkorn,
+            proctor.wOptMitUeberkorn,
+            BezugsproctorVerweis(),
+            static_cast<double>(schicht.verdichtungSoll)};
 }
 
 // A test point as printed: water content and dry density.
@@ -48,28 +57,16 @@ struct Dichtepunkt
     double trockendichte;
 };
 
-// The Proctor density and optimum water content of the soil with its oversize grain, after
-// DIN 18127.
-double ProctordichteMitUeberkorn(const Dichtebezug& b)
-{
-    return Gerundet(1 / ((1 - b.ueberkorn) / b.proctordichte + b.ueberkorn / b.ueberkornDichte), 3);
-}
-
-double WOptMitUeberkorn(const Dichtebezug& b)
-{
-    return Gerundet((1 - b.ueberkorn) * b.wOpt + b.ueberkorn * b.ueberkornWasser, 3);
-}
-
 // A test point one to three points of water content on the dry side of the optimum, compacted to
 // between 0.8 % below and 3.7 % above the required degree, so that about one point in six falls
 // short; re-compacted, to between 1 % and 3.5 % above it.
 Dichtepunkt ZielPunkt(const Dichtebezug& b, int nummer, int i, bool nachverdichtet)
 {
-    const double w = WOptMitUeberkorn(b) - 0.03 + 0.02 * Streuwert(nummer, i, 53);
+    const double w = b.wOptMitUeberkorn - 0.03 + 0.02 * Streuwert(nummer, i, 53);
     const double streuung = Streuwert(nummer, i, 54);
     const double grad = b.sollProzent / 100 +
                         (nachverdichtet ? 0.01 + 0.025 * streuung : -0.008 + 0.045 * streuung);
-    return {w, grad * ProctordichteMitUeberkorn(b)};
+    return {w, grad * b.proctordichteMitUeberkorn};
 }
 
 // The soil parameters, reference Proctor test, oversize grain and degrees of compaction, one
@@ -97,10 +94,9 @@ std::vector<std::string> Kennwertfelder(const Dichtebezug& b,
         ueberkorn.push_back(b.ueberkorn);
         wUeberkorn.push_back(b.ueberkornWasser);
         dichteUeberkorn.push_back(b.ueberkornDichte);
-        const double bezugsdichte = ProctordichteMitUeberkorn(b);
-        proctordichteStrich.push_back(bezugsdichte);
-        wOptStrich.push_back(WOptMitUeberkorn(b));
-        grad.push_back(100 * p.trockendichte / bezugsdichte);
+        proctordichteStrich.push_back(b.proctordichteMitUeberkorn);
+        wOptStrich.push_back(b.wOptMitUeberkorn);
+        grad.push_back(100 * p.trockendichte / b.proctordichteMitUeberkorn);
         soll.push_back(Text(b.sollProzent, 0));
     }
     return {Zahlen(korndichte, 3),

@@ -90,6 +90,14 @@ const Schicht& SchichtDes(const CProtokoll& protokoll)
     return schicht ? *schicht : kDamm;
 }
 
+// The remark the report prints (group 2), and the header's field 7, which the details pane
+// shows: the sibling program keeps both alike.
+void SetzeBemerkung(CProtokoll& protokoll, const std::string& bemerkung)
+{
+    protokoll.SetzeFeld(2, 1, bemerkung);
+    protokoll.SetzeFeld(1, 7, bemerkung);
+}
+
 // The data text of a measurement: "[KEY|value]" for each value that the lists show.
 std::string Messdaten(const std::vector<std::pair<std::string, std::string>>& werte)
 {

@@ -32,6 +32,7 @@ void SetzeBoden(CProtokoll& protokoll, const Boden& boden);
 void SetzeKopfsatz(CProtokoll& protokoll, int nummer, const std::string& protokollnummer,
                    const Ort& ort, bool imFeld);
 const Schicht& SchichtDes(const CProtokoll& protokoll);
+void SetzeBemerkung(CProtokoll& protokoll, const std::string& bemerkung);
 
 std::string Messdaten(const std::vector<std::pair<std::string, std::string>>& werte);
 void SetzeEckdaten(CProtokoll& protokoll,

@@ -49,11 +49,12 @@ struct Einsatz
 const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, kViele, FuegeMessungenHinzu};
 
 // The construction of the sample, in the order the project lists its protocols: the first of
-// each test type that has a report first. Suitability tests of the cut's sand in March; the dam in
-// lifts from mid-March; the bridge's clay below the excavation, its tests and the replacement from
-// mid-April; the site meeting in May; the subgrade of the cut from the end of May, then the
-// frost protection layer and the base course on the same profiles. A test on the dam falls before
-// the last day of its lift, so that a re-test finds the lift still open.
+// each test type that has a report first. Suitability tests of the cut's sand and of the drain's
+// filters in early March; the dam in lifts from mid-March, each lift tested; the bridge's clay
+// below the excavation, its tests and the replacement from mid-April; the site meeting in May;
+// the subgrade of the cut from the end of May, then the frost protection layer and the base course
+// on the same profiles. A test on the dam falls before the last day of its lift, so that a re-test
+// finds the lift still open.
 // clang-format off
 const std::vector<Einsatz>& Bauablauf()
 {
@@ -73,7 +74,7 @@ const std::vector<Einsatz>& Bauablauf()
         {1012, "9",  &kSchottertrag,    840, "Achse",       109, 3},
         {1013, "10", &kAushubsohle,    1660, "rechts 2,5 m", 36, 1},
         {1014, "10", &kAushubsohle,    1660, "rechts 2,5 m", 40, 1},
-        {1015, "3",  nullptr,             0, "",             76, 1, kSandkies, {36, 37, 38}},
+        {1015, "12", nullptr,             0, "",              6, 1, kSandkies, {36, 37, 38}},
         {1016, "10", &kAushubsohle,    1660, "rechts 2,5 m", 37, 1},
         {1017, "10", &kAushubsohle,    1660, "rechts 2,5 m", 42, 1},
         {1018, "11", nullptr,             0, "",              8, 0, kSandkies, {1, 41, 42, 43}},
@@ -98,10 +99,11 @@ const std::vector<Einsatz>& Bauablauf()
         {1007, "4",  &kErdplanum,      1100, "links 2,5 m",  64, 4},
         {1007, "4",  &kErdplanum,      1300, "Achse",        69, 5},
         // The cut's sand, of the reference Proctor test's sample, which a drain at the dam's foot
-        // drains, and the drain's two filters; two earlier samples of the frost protection layer.
+        // drains, and the drain's two filters, proven on their deliveries before the dam's first
+        // lift covers the drain; two earlier samples of the frost protection layer.
         {1000, "11", &kAushub,         1200, "Achse",         2, 1, kAushubsand},
-        {1000, "3",  &kFilter1,         120, "links 5,0 m",  73, 1, kFiltersand},
-        {1000, "3",  &kFilter2,         120, "links 5,0 m",  74, 1, kFilterkies},
+        {1000, "12", &kFilter1,         120, "links 5,0 m",   4, 1, kFiltersand},
+        {1000, "12", &kFilter2,         120, "links 5,0 m",   5, 1, kFilterkies},
         {1000, "8",  &kFrostschutz,     860, "rechts 2,5 m", 79, 1, kSandkiesFein},
         {1000, "8",  &kFrostschutz,    1140, "links 2,5 m",  83, 1, kSandkiesGrob},
         // Suitability tests of the cut's sand beside the reference Proctor test.
@@ -112,6 +114,10 @@ const std::vector<Einsatz>& Bauablauf()
         {1000, "9",  &kSchottertrag,    860, "Achse",       100, 1, kSchotterTragschicht},
         // The grain density of the cut's sand, of the reference Proctor test's sample.
         {1008, "11", &kAushub,         1200, "Achse",         3, 1},
+        // The dam's other lifts, each tested before the next covers it.
+        {1002, "3",  &kDamm,            340, "links 2,5 m",  22, 3},
+        {1007, "3",  &kDamm,            620, "rechts 2,5 m", 42, 3},
+        {1002, "3",  &kDamm,            700, "Achse",        47, 3},
     };
     return plan;
 }
@@ -146,22 +152,24 @@ std::map<std::string, std::string> Vorgaben()
     };
 }
 
-// Three levels: earthworks and superstructure with their sections, and the laboratory with the
-// suitability tests of the cut's soil.
+// Three levels: earthworks and superstructure with their sections (parts of the project's
+// Bauabschnitt, so called Teilabschnitt), and the laboratory with the suitability tests of the
+// cut's soil and of the filter materials.
 std::vector<std::string> Titelbaum()
 {
     return {
         "1|Erdbau|1",
-        "2|Bauabschnitt Nord|2",
+        "2|Teilabschnitt Nord|2",
         "3|Dammschüttung km 0+000 bis 0+800|3",
         "4|Planum km 0+800 bis 1+400|3",
-        "5|Bauabschnitt Süd|2",
+        "5|Teilabschnitt Süd|2",
         "6|Bodenaustausch Brücke BW 3|3",
         "7|Oberbau|1",
         "8|Frostschutzschicht|2",
         "9|Schottertragschicht|2",
         "10|Laborversuche|1",
         "11|Eignungsprüfungen Aushubboden|2",
+        "12|Eignungsprüfungen Filterstoffe|2",
     };
 }
 
@@ -325,15 +333,23 @@ MusterProjekt BaueMusterprojekt()
 
     for (size_t i = 0; i < plan.size(); ++i)
         projekt.protokolle.push_back(BaueEinsatz(plan, i, laufend[i]));
-    for (size_t i = 0; i < plan.size(); ++i) {
-        std::vector<const CProtokoll*> quellen;
-        for (size_t quelle : plan[i].quellen)
-            quellen.push_back(&projekt.protokolle[quelle]);
-        if (!quellen.empty())
-            SetzeQuellen(projekt.protokolle[i], quellen);
+    for (size_t i = 0; i < plan.size(); ++i)
         if (plan[i].nachpruefungVon)
             BemerkeNachpruefung(projekt.protokolle[*plan[i].nachpruefungVon],
                                 projekt.protokolle[i]);
+    for (size_t i = 0; i < plan.size(); ++i) {
+        // A sheet that draws on a test that fell short draws on its re-test beside it.
+        std::vector<const CProtokoll*> quellen;
+        for (size_t quelle : plan[i].quellen) {
+            quellen.push_back(&projekt.protokolle[quelle]);
+            for (size_t j = 0; j < plan.size(); ++j)
+                if (plan[j].nachpruefungVon == quelle)
+                    quellen.push_back(&projekt.protokolle[j]);
+        }
+        if (!quellen.empty())
+            SetzeQuellen(projekt.protokolle[i], quellen);
+        if (plan[i].pruefart == 1010)
+            BemerkeBodenaustausch(projekt.protokolle[plan[i].quellen.at(0)], projekt.protokolle[i]);
     }
     return projekt;
 }

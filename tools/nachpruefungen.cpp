@@ -90,21 +90,29 @@ void BemerkeNachpruefung(CProtokoll& verfehlt, CProtokoll& nachpruefung)
 {
     const std::string nummer = Protokollverweis(verfehlt.HoleProtokollnummer());
     if (verfehlt.GetPruefart() == 1000) {
-        verfehlt.SetzeFeld(2, 1,
-                           "Sieblinie außerhalb des Sieblinienbereichs: Lieferung nachbessern und "
-                           "erneut prüfen");
-        nachpruefung.SetzeFeld(2, 1,
-                               "Nachprüfung von " + nummer + " an der nachgebesserten Lieferung");
+        SetzeBemerkung(verfehlt,
+                       "Sieblinie außerhalb des Sieblinienbereichs: Lieferung nachbessern und "
+                       "erneut prüfen");
+        SetzeBemerkung(nachpruefung,
+                       "Nachprüfung von " + nummer + " an der nachgebesserten Lieferung");
         return;
     }
     const std::vector<MESSUNG> stellen = VerfehltePruefungen(verfehlt);
     const bool einer = stellen.size() == 1;
-    verfehlt.SetzeFeld(2, 1,
-                       (einer ? "Prüfpunkt " : "Prüfpunkte ") + Aufzaehlung(stellen) +
-                           " unter der Anforderung: nachverdichten und erneut prüfen");
-    nachpruefung.SetzeFeld(2, 1,
-                           (einer ? "Nachprüfung von Prüfpunkt " : "Nachprüfung der Prüfpunkte ") +
-                               Aufzaehlung(stellen) + " aus " + nummer + " nach Nachverdichtung");
+    SetzeBemerkung(verfehlt, (einer ? "Prüfpunkt " : "Prüfpunkte ") + Aufzaehlung(stellen) +
+                                 " unter der Anforderung: nachverdichten und erneut prüfen");
+    SetzeBemerkung(nachpruefung,
+                   (einer ? "Nachprüfung von Prüfpunkt " : "Nachprüfung der Prüfpunkte ") +
+                       Aufzaehlung(stellen) + " aus " + nummer + " nach Nachverdichtung");
+}
+
+void BemerkeBodenaustausch(CProtokoll& platte, const CProtokoll& bemessung)
+{
+    if (StringZuDouble(platte.HoleFeldSpeziell(4, 21)) >=
+        StringZuDouble(platte.HoleFeldSpeziell(4, 34)))
+        return;
+    SetzeBemerkung(platte, "Ev2 unter der Anforderung: Bodenaustausch nach Bemessung " +
+                               Protokollverweis(bemessung.HoleProtokollnummer()));
 }
 
 } // namespace muster

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 
 namespace muster {
 
@@ -61,31 +62,38 @@ int NoetigerAustausch()
 }
 
 // The note of the meeting on that day, two pages: what it states are the site's soils and
-// requirements, the reference Proctor test's values and the dates that follow from its own.
+// requirements, the reference Proctor test's values with the oversize that the compaction degrees
+// use, the lifts finished (each tested before the next was placed, every re-test done) and the
+// dates that follow from its own.
 std::vector<std::string> Notiztext(const std::string& datum)
 {
     const Proctorversuch& proctor = Bezugsproctor();
     const Strecke& damm = StreckeDer(kDamm);
     const Boden& boden = *kDamm.boden;
+    const int lage = LageAm(datum);
     return {
         "Teilnehmer: Bauherr (Herr Albers), Bauleitung Tiefbau Kranich",
         "(Frau Decker), Prüflabor (Herr Brenner, Frau Lindholm)",
         "",
         "1. Stand der Erdarbeiten",
         "   Die Dammschüttung km " + Km(damm.von) + " bis " + Km(damm.bis) + " ist bis zur " +
-            std::to_string(LageAm(datum)) + ". Lage",
-        "   hergestellt, in Lagen von 0,30 m. Eingebaut wird " + std::string(boden.gruppe) + ",",
-        "   " + std::string(boden.zustand) + ", aus dem " + boden.herkunft + " (Proctorversuch " +
-            BezugsproctorVerweis() + ":",
-        "   Proctordichte " + Komma(proctor.dichte, 3) + " g/cm³, optimaler Wassergehalt " +
-            Komma(100 * proctor.wOpt, 1) + " %).",
+            std::to_string(lage - 1) + ". Lage",
+        "   hergestellt und geprüft, in Lagen von 0,30 m; die " + std::to_string(lage) +
+            ". Lage wird",
+        "   eingebaut. Eingebaut wird " + std::string(boden.gruppe) + ", " + boden.zustand +
+            ", aus dem " + boden.herkunft,
+        "   (Proctorversuch " + BezugsproctorVerweis() + " mit " +
+            Komma(100 * proctor.ueberkorn, 1) + " % Überkorn: Proctordichte",
+        "   " + Komma(proctor.dichteMitUeberkorn, 3) + " g/cm³, optimaler Wassergehalt " +
+            Komma(100 * proctor.wOptMitUeberkorn, 1) + " %).",
         "",
         "2. Ergebnisse der Eigenüberwachung",
         "   Gefordert sind Verdichtungsgrade von " + std::to_string(kDamm.verdichtungSoll) +
             " % in der Dammschüttung",
         "   und " + std::to_string(kErdplanum.verdichtungSoll) +
-            " % im Planumsbereich. Prüfstellen unter der Anforderung",
-        "   werden nachverdichtet und erneut geprüft.",
+            " % im Planumsbereich. Jede Lage wird vor dem Überschütten",
+        "   geprüft. Prüfstellen unter der Anforderung werden nachverdichtet",
+        "   und erneut geprüft. Offene Nachprüfungen: keine.",
         "   Die Wassergehalte liegen unter dem optimalen Wassergehalt; der",
         "   Boden ist vor dem Verdichten gleichmäßig anzufeuchten.",
         "",
@@ -102,14 +110,15 @@ std::vector<std::string> Notiztext(const std::string& datum)
         "   geforderte Ev2 von " + std::to_string(kBodenaustausch.ev2Soll) +
             " MN/m² nicht. Die Bemessung des Labors ergibt",
         "   eine Einbaustärke von " + std::to_string(NoetigerAustausch()) +
-            " cm; ausgetauscht wurden " + Komma(kAustauschdicke, 2) + " m",
+            " cm; ausgetauscht wurden " + std::to_string(std::lround(100 * kAustauschdicke)) +
+            " cm",
         "   gegen Kiessand 0/32 (" + std::string(kKiessand.gruppe) + ") aus dem " +
             kKiessand.herkunft + ". Der Austausch",
         "   wurde mit statischen und dynamischen Plattendruckversuchen",
         "   geprüft.",
         "",
         "5. Bodenverbesserung",
-        "   Für die Rampe im Abschnitt Süd empfiehlt das Labor, den Boden",
+        "   Für die Rampe im Teilabschnitt Süd empfiehlt das Labor, den Boden",
         "   mit " + Komma(kBindemittelanteil, 1) + " % Mischbinder 70/30 zu verbessern und bis zum",
         "   optimalen Wassergehalt anzufeuchten.",
         "",
@@ -123,7 +132,6 @@ std::vector<std::string> Notiztext(const std::string& datum)
         "7. Termine",
         "   Nächste Baubesprechung am Dienstag, " + DienstagDerFolgewoche(datum) + ", 09:00 Uhr,",
         "   im Baucontainer an der Anschlussstelle West.",
-        "   Die Ergebnisse der Nachprüfungen werden bis Freitag übermittelt.",
         "",
         "8. Verschiedenes",
         "   Die Zufahrt über den Wirtschaftsweg ist für Fahrzeuge über",
@@ -138,7 +146,7 @@ std::vector<std::string> Notiztext(const std::string& datum)
 } // namespace
 
 // A note concerns the whole stretch and names no soil; its number is the protocol's, and it
-// lists the protocols of the week before the meeting.
+// attaches the test reports of the weeks from the project's start to the week before the meeting.
 void FuelleNotiz(CProtokoll& protokoll, int, int)
 {
     const std::string datum = protokoll.HolePruefdatumRoh();
@@ -151,13 +159,15 @@ void FuelleNotiz(CProtokoll& protokoll, int, int)
     protokoll.SetzeFeld(3, 0, std::to_string(seiten));
     protokoll.SetzeSpeziellGruppe(
         4,
-        Felder({bereich, StringFormat("Baubesprechung Nr. %d", woche - kErsteBesprechungswoche + 1),
-                "Verdichtung Dammschüttung und Bodenaustausch", protokoll.HoleProtokollnummer(),
-                datum, kVerfasser, Verbunden(zeilen, "#CRLF#"),
-                StringFormat("Lageplan Prüfstellen#CRLF#Prüfprotokolle KW %d#CRLF#"
-                             "Fotodokumentation#CRLF#Terminplan Erdbau",
-                             woche - 1),
-                "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
+        Felder(
+            {bereich, StringFormat("Baubesprechung Nr. %d", woche - kErsteBesprechungswoche + 1),
+             "Verdichtung Dammschüttung und Bodenaustausch", protokoll.HoleProtokollnummer(), datum,
+             kVerfasser, Verbunden(zeilen, "#CRLF#"),
+             // Five entries fill three columns; the long one stands last, in the widest.
+             StringFormat("Teilnehmerliste#CRLF#Lageplan Prüfstellen#CRLF#Fotodokumentation#CRLF#"
+                          "Terminplan Erdbau#CRLF#Prüfprotokolle KW %d bis %d",
+                          Kalenderwoche(Arbeitstage().front()), woche - 1),
+             "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
 }
 
 } // namespace muster

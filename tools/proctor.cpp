@@ -92,6 +92,19 @@ void Verdichte(Proctorversuch& v, double w, double rho)
     v.dichteTrocken.push_back(dichteTrocken);
 }
 
+// The water content of the whole soil from that of what passes the largest grain, the oversize
+// holding its own (DIN 18127).
+double WasserMitUeberkorn(const Proctorversuch& v, double w)
+{
+    return Gerundet((1 - v.ueberkorn) * w + v.ueberkorn * v.wUeberkorn, 3);
+}
+
+// The dry density of the whole soil from that of what passes the largest grain.
+double DichteMitUeberkorn(const Proctorversuch& v, double dichte)
+{
+    return Gerundet(1 / ((1 - v.ueberkorn) / dichte + v.ueberkorn / v.dichteUeberkorn), 3);
+}
+
 Proctorversuch Proctor(int nummer)
 {
     constexpr int kPunkte = 5;
@@ -119,11 +132,8 @@ Proctorversuch Proctor(int nummer)
         v.taraFeucht.push_back(schale.feucht);
         v.w.push_back(Gerundet(schale.w, 3));
         Verdichte(v, schale.w, rho);
-        // Corrected for the oversize after DIN 18127.
-        v.wKorrigiert.push_back(
-            Gerundet((1 - v.ueberkorn) * v.w.back() + v.ueberkorn * v.wUeberkorn, 3));
-        v.dichteKorrigiert.push_back(Gerundet(
-            1 / ((1 - v.ueberkorn) / v.dichteTrocken.back() + v.ueberkorn / v.dichteUeberkorn), 3));
+        v.wKorrigiert.push_back(WasserMitUeberkorn(v, v.w.back()));
+        v.dichteKorrigiert.push_back(DichteMitUeberkorn(v, v.dichteTrocken.back()));
     }
 
     // The optimum is read off the curve the diagram draws through the points.
@@ -138,6 +148,8 @@ Proctorversuch Proctor(int nummer)
         std::max_element(kurveY.begin(), kurveY.begin() + letzte + 1) - kurveY.begin());
     v.dichte = Gerundet(kurveY[gipfel], 3);
     v.wOpt = Gerundet(kurveX[gipfel], 3);
+    v.dichteMitUeberkorn = DichteMitUeberkorn(v, v.dichte);
+    v.wOptMitUeberkorn = WasserMitUeberkorn(v, v.wOpt);
     v.wasserJeGrad = {v.wOpt};
     for (double grad : {1.00, 0.98, 0.97, 0.95}) {
         const double dichte = Gerundet(grad * v.dichte, 3);
@@ -212,6 +224,10 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
                                              Text(100 * v.ueberkorn, 1)}));
     SetzeEckdaten(protokoll,
                   {{"Pr.-Dichte", Text(v.dichte, 3) + " g/cm³"}, {"wopt", Text(v.wOpt, 3)}});
+    SetzeBemerkung(protokoll, "Mit " + Komma(100 * v.ueberkorn, 1) + " % Überkorn: Proctordichte " +
+                                  Komma(v.dichteMitUeberkorn, 3) +
+                                  " g/cm³, optimaler Wassergehalt " +
+                                  Komma(100 * v.wOptMitUeberkorn, 1) + " %");
 
     // Chart: ticks around the points, the points, the optimum marked again, and the saturation
     // line (no air pores) as the second curve.

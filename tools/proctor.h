@@ -15,13 +15,14 @@ namespace muster {
 // A Proctor test as its page prints it: the soil's measured grain density, the oversize share and
 // what the oversize holds, the points from the printed masses and corrected for the oversize, the
 // optimum where the drawn curve peaks, and the water contents, densities and pores at 100, 98, 97
-// and 95 %.
+// and 95 %; its remark states the optimum corrected for the oversize (DIN 18127), which the
+// density tests that cite it compute with.
 struct Proctorversuch
 {
     double korndichte = 0, ueberkorn = 0, wUeberkorn = 0, dichteUeberkorn = 0;
     std::vector<double> tara, taraTrocken, taraFeucht, w, feuchtMitZylinder, trockenMitZylinder,
         dichteFeucht, dichteTrocken, wKorrigiert, dichteKorrigiert;
-    double dichte = 0, wOpt = 0;
+    double dichte = 0, wOpt = 0, dichteMitUeberkorn = 0, wOptMitUeberkorn = 0;
     // Water contents: the optimum, then dry and wet side per degree below 100 %.
     std::vector<double> wasserJeGrad, dichteJeGrad, poren, luftporen;
 };

@@ -37,9 +37,8 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
     const double rhoS = GemesseneKorndichte(kTon);
     const double md = Gerundet(45.0 + 10.0 * Streuwert(nummer, 0, 82), 2);
     const double feinanteil = Gerundet(0.78 + 0.04 * Streuwert(nummer, 0, 83), 3);
-    protokoll.SetzeFeld(2, 1,
-                        "atot = a · " + Komma(feinanteil, 3) + " (Anteil < 0,125 mm an der " +
-                            "Gesamtprobe " + Komma(100 * feinanteil, 1) + " %)");
+    SetzeBemerkung(protokoll, "atot = a · " + Komma(feinanteil, 3) + " (Anteil < 0,125 mm an der " +
+                                  "Gesamtprobe " + Komma(100 * feinanteil, 1) + " %)");
     std::vector<std::string> felder{
         Unterwerte({"H-17", Text(kAz, 2), Text(kVA, 1), Text(kCm, 1), Text(kH, 1), Text(kSkala, 1),
                     Text(kH0, 1), Text(rhoS, 3), Text(md, 2)})};

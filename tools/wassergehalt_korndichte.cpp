@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace muster {
 
@@ -50,22 +51,32 @@ void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
 
 namespace {
 
-// A pycnometer test of three partial samples of a soil, within 0.02 g/cm³ of each other.
+// A pycnometer test of three partial samples of a soil, one in each of the laboratory's flasks,
+// within 0.02 g/cm³ of each other.
 struct Korndichteversuch
 {
     std::vector<std::string> kolben, m1, volumen, temperatur, dichteWasser, m2, m3, rohdichte;
     double mittel = 0;
 };
 
+// The laboratory's calibrated pycnometer flasks: mass in g and volume in cm³.
+struct Kolben
+{
+    const char* nummer;
+    double masse, volumen;
+};
+
+constexpr Kolben kKolben[] = {
+    {"P03", 96.412, 250.08}, {"P07", 93.857, 250.13}, {"P11", 98.205, 249.96}};
+
 Korndichteversuch Korndichte(int nummer, double um)
 {
-    constexpr int kTeilversuche = 3;
     Korndichteversuch v;
     const double korndichte = um - 0.02 + 0.04 * Streuwert(nummer, 0, 36);
     double summe = 0;
-    for (int j = 0; j < kTeilversuche; ++j) {
-        const double masseKolben = Gerundet(92.0 + 8.0 * Streuwert(nummer, j, 31), 3);
-        const double v0 = Gerundet(249.9 + 0.4 * Streuwert(nummer, j, 32), 2);
+    for (int j = 0; j < static_cast<int>(std::size(kKolben)); ++j) {
+        const double masseKolben = kKolben[j].masse;
+        const double v0 = kKolben[j].volumen;
         const double t = Gerundet(19.5 + 1.5 * Streuwert(nummer, j, 33), 1);
         // Density of water near 20 °C, enough for a sample.
         const double rhoW = Gerundet(0.99820 - 0.00021 * (t - 20.0), 4);
@@ -77,7 +88,7 @@ Korndichteversuch Korndichte(int nummer, double um)
         const double gemessen =
             Gerundet((mitProbe - masseKolben) / (v0 - (mitWasser - mitProbe) / rhoW), 3);
         summe += gemessen;
-        v.kolben.push_back(StringFormat("P%02d", 3 + j * 4));
+        v.kolben.push_back(kKolben[j].nummer);
         v.m1.push_back(Text(masseKolben, 3));
         v.volumen.push_back(Text(v0, 2));
         v.temperatur.push_back(Text(t, 1));
@@ -86,7 +97,7 @@ Korndichteversuch Korndichte(int nummer, double um)
         v.m3.push_back(Text(mitWasser, 3));
         v.rohdichte.push_back(Text(gemessen, 3));
     }
-    v.mittel = Gerundet(summe / kTeilversuche, 3);
+    v.mittel = Gerundet(summe / static_cast<double>(std::size(kKolben)), 3);
     return v;
 }
 

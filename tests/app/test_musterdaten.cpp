@@ -349,9 +349,9 @@ TEST(Musterdaten, EveryPrintedResultFollowsFromThePrintedRawValues)
     };
     const std::map<int, Nachrechnung> nachrechnungen = {
         {1000, {PruefeKornverteilung, 8}},  {1001, {PruefeProctor, 4}},
-        {1002, {PruefeVerdichtung, 8}},     {1003, {PruefeDynPlatte, 6}},
+        {1002, {PruefeVerdichtung, 10}},    {1003, {PruefeDynPlatte, 6}},
         {1005, {PruefePlattendruck, 5}},    {1006, {PruefeZustandsgrenzen, 1}},
-        {1007, {PruefeTroxler, 7}},         {1008, {PruefeKorndichte, 2}},
+        {1007, {PruefeTroxler, 8}},         {1008, {PruefeKorndichte, 2}},
         {1009, {PruefeBindemittel, 1}},     {1010, {PruefeBodenaustausch, 1}},
         {1011, {PruefeWassergehalt, 1}},    {1012, {PruefeDynPlatte, 4}},
         {1013, {PruefeGluehverlust, 1}},    {1014, {PruefeSedimentation, 1}},
@@ -388,9 +388,9 @@ TEST(Musterdaten, EveryCitingPagePrintsTheCitedProtocolsOwnValues)
          {1001, 5.2, 1.8, "Werte lt. Proctorversuch", {"Proctordichte", "wopt", "Korndichte"}}},
         {1010, {1005, 5.2, 1.8, "Plattendruckversuch Nr.", {"Ev1", "Ev2", "Ev2 / Ev1"}}}};
     // Citing protocols of each type in the sample and in a large project.
-    const std::map<int, std::pair<int, int>> anzahlen = {{1002, {8, 8}}, {1007, {7, 7}},
-                                                         {1009, {1, 7}}, {1010, {1, 7}},
-                                                         {1015, {1, 7}}, {1018, {2, 7}}};
+    const std::map<int, std::pair<int, int>> anzahlen = {{1002, {10, 8}}, {1007, {8, 7}},
+                                                         {1009, {1, 7}},  {1010, {1, 7}},
+                                                         {1015, {1, 7}},  {1018, {2, 7}}};
     const MusterProjekt projekte[] = {BaueMusterprojekt(), BaueGrossesProjekt(150, 300)};
     for (int p = 0; p < 2; ++p) {
         std::map<int, int> zitierend;
@@ -704,10 +704,21 @@ std::vector<const CProtokoll*> VomTyp(const MusterProjekt& projekt, int pruefart
 }
 
 // Where a density page's block of soil parameters begins (Korndichte); the Proctor number stands
-// 7 fields on, the oversize 10 to 12.
+// 7 fields on, the oversize 10 to 12, the Proctor density and water content with it 13 and 14.
 int Kennwertblock(int pruefart)
 {
     return pruefart == 1002 ? 17 : 13;
+}
+
+// The number that follows the first `nach` in a running text, decimal comma or point; not a
+// number where none follows.
+double ZahlNach(const std::string& text, const std::string& nach)
+{
+    const size_t stelle = text.find(nach);
+    const size_t ziffer = stelle == std::string::npos
+                              ? stelle
+                              : text.find_first_of("0123456789", stelle + nach.size());
+    return ziffer == std::string::npos ? NAN : StringZuDouble(text.substr(ziffer));
 }
 
 } // namespace
@@ -715,8 +726,9 @@ int Kennwertblock(int pruefart)
 // Tests of one soil agree on what it holds. A Proctor test of what passes its largest grain states
 // the share above it that the soil's sieve analysis shows, the very share where both took one
 // sample, and corrects its points for it (DIN 18127); the density tests correct with the oversize
-// of the Proctor test they cite. An undisturbed specimen holds the natural water content of its
-// place. Every grain density a page uses was measured on its soil. A grading 0/D passes 1.4 D.
+// of the Proctor test they cite, to the Proctor density and water content with oversize that the
+// Proctor test states in its remark. An undisturbed specimen holds the natural water content of
+// its place. Every grain density a page uses was measured on its soil. A grading 0/D passes 1.4 D.
 TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -751,9 +763,16 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
         for (const CProtokoll* p : VomTyp(projekt, pruefart)) {
             const Tabelle t(*p);
             for (int i = 0; i < t.Anzahl(k); ++i) {
-                const Tabelle proctor(*nachNummer.at(t.Text(k + 7, i)));
+                const CProtokoll& pv = *nachNummer.at(t.Text(k + 7, i));
+                const Tabelle proctor(pv);
                 for (int o = 0; o < 3; ++o)
                     EXPECT_EQ(t.Text(k + 10 + o, i), proctor.Text(11 + o)) << p->GetID() << i;
+                const std::string bemerkung = pv.HoleFeld(2, 1);
+                EXPECT_EQ(t.Zahl(k + 13, i), ZahlNach(bemerkung, "Proctordichte"))
+                    << p->GetID() << i << ": " << bemerkung;
+                EXPECT_EQ(t.Text(k + 14, i),
+                          StringFormat("%.3f", ZahlNach(bemerkung, "Wassergehalt") / 100))
+                    << p->GetID() << i << ": " << bemerkung;
             }
         }
     }
@@ -801,10 +820,30 @@ TEST(Musterdaten, ProctorDryMassesFollowFromTheWeighedWaterContent)
     }
 }
 
+// The laboratory calibrates its pycnometer flasks once: a flask has one mass and one volume in
+// every grain density test that uses it.
+TEST(Musterdaten, EachPycnometerFlaskKeepsOneCalibration)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    std::map<std::string, std::set<std::string>> kalibrierung;
+    std::map<std::string, int> benutzt;
+    for (const CProtokoll* kd : VomTyp(projekt, 1008)) {
+        const Tabelle t(*kd);
+        for (int i = 0; i < t.Anzahl(0); ++i) {
+            kalibrierung[t.Text(0, i)].insert(t.Text(1, i) + " g, " + t.Text(2, i) + " cm³");
+            ++benutzt[t.Text(0, i)];
+        }
+    }
+    for (const auto& [kolben, werte] : kalibrierung)
+        EXPECT_EQ(werte.size(), 1u) << kolben << ": " << *werte.begin() << " / " << *werte.rbegin();
+    EXPECT_TRUE(std::ranges::any_of(benutzt, [](const auto& k) { return k.second > 1; }))
+        << "no flask is used twice";
+}
+
 namespace {
 
 // Whether a test point meets its requirement, and where it stands as its page describes it
-// (fields 0 to 2; a grading's place is the header's).
+// (fields 0 to 2; a grading's or a static plate load test's place is the header's).
 struct Pruefergebnis
 {
     std::string stelle;
@@ -824,6 +863,9 @@ std::vector<Pruefergebnis> Pruefergebnisse(const CProtokoll& p)
                                   return a.empty() || StringZuDouble(a) == 0;
                               })});
     }
+    // Ev2 at least, Ev2/Ev1 at most what the layer requires.
+    if (p.GetPruefart() == 1005)
+        ergebnisse.push_back({Stelle(p), t.Zahl(21) >= t.Zahl(34) && t.Zahl(22) <= t.Zahl(35)});
     if (const auto felder = ist.find(p.GetPruefart()); felder != ist.end()) {
         for (int i = 0; i < t.Anzahl(felder->second.first); ++i)
             ergebnisse.push_back(
@@ -833,14 +875,37 @@ std::vector<Pruefergebnis> Pruefergebnisse(const CProtokoll& p)
     return ergebnisse;
 }
 
+// Whether a test of the same kind after `p`, before the day `bis`, names `p` in its remark and
+// meets the requirement at the place where `p` fell short.
+bool NachgeprueftVor(const MusterProjekt& projekt, const CProtokoll& p, const std::string& stelle,
+                     const std::string& bis)
+{
+    return std::ranges::any_of(projekt.protokolle, [&](const CProtokoll& q) {
+        return q.GetPruefart() == p.GetPruefart() &&
+               q.HolePruefdatumRoh() > p.HolePruefdatumRoh() && q.HolePruefdatumRoh() < bis &&
+               q.HoleFeld(2, 1).find(Nummer(projekt, p)) != std::string::npos &&
+               std::ranges::any_of(Pruefergebnisse(q), [&](const Pruefergebnis& neu) {
+                   return neu.stelle == stelle && neu.erfuellt;
+               });
+    });
+}
+
+bool Erfuellt(const CProtokoll& p)
+{
+    return std::ranges::all_of(Pruefergebnisse(p), &Pruefergebnis::erfuellt);
+}
+
 } // namespace
 
-// A point or grading that falls short of its requirement is remarked on its page, and a later
-// test of the same kind at the very place, which names the first in its remark, meets it: the
-// re-compaction and re-test the site meeting's note promises.
-TEST(Musterdaten, FailedPointsAreRemarkedAndRetestedLaterAtTheirPlaces)
+// A test that falls short of its requirement is remarked on its page and answered later: a point
+// or grading by a test of the same kind at the very place, which names the first in its remark and
+// meets it (the re-compaction and re-test the site meeting's note promises); a subgrade too soft
+// for its Ev2 by the soil replacement designed on it, which the remark names. A comparison that
+// shows a failed grading shows its re-test beside it, and its remark says which is which.
+TEST(Musterdaten, FailedTestsAreRemarkedAndAnsweredByLaterOnes)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
     int verfehlt = 0;
     for (const CProtokoll& p : projekt.protokolle) {
         const std::string nummer = Nummer(projekt, p);
@@ -850,56 +915,166 @@ TEST(Musterdaten, FailedPointsAreRemarkedAndRetestedLaterAtTheirPlaces)
                 continue;
             ++verfehlt;
             EXPECT_NE(p.HoleFeld(2, 1), "") << "no remark on " << punkt.stelle;
-            EXPECT_TRUE(std::ranges::any_of(
-                projekt.protokolle,
-                [&](const CProtokoll& q) {
-                    return q.GetPruefart() == p.GetPruefart() &&
-                           q.HolePruefdatumRoh() > p.HolePruefdatumRoh() &&
-                           q.HoleFeld(2, 1).find(nummer) != std::string::npos &&
-                           std::ranges::any_of(Pruefergebnisse(q), [&](const Pruefergebnis& neu) {
-                               return neu.stelle == punkt.stelle && neu.erfuellt;
-                           });
-                }))
-                << "no passing re-test at " << punkt.stelle;
+            if (p.GetPruefart() != 1005) {
+                EXPECT_TRUE(NachgeprueftVor(projekt, p, punkt.stelle, "99999999"))
+                    << "no passing re-test at " << punkt.stelle;
+                continue;
+            }
+            const auto bemessung = std::ranges::find_if(projekt.protokolle, [&](const auto& q) {
+                return q.GetPruefart() == 1010 && Tabelle(q).Text(0) == nummer;
+            });
+            ASSERT_NE(bemessung, projekt.protokolle.end()) << "no soil replacement designed";
+            EXPECT_NE(p.HoleFeld(2, 1).find(Nummer(projekt, *bemessung)), std::string::npos)
+                << p.HoleFeld(2, 1);
+        }
+        for (int c = 0; p.GetPruefart() == 1018 && p.GetPruefartVER() == 1 && c < 6; ++c) {
+            const std::string verglichen = StringHoleFeld(p.HoleFeldSpeziell(2, c + 4), '@', 1);
+            if (verglichen.empty() || Erfuellt(*nachNummer.at(verglichen)))
+                continue;
+            std::string nachpruefung;
+            for (int d = 0; d < 6; ++d) {
+                const std::string anderer = StringHoleFeld(p.HoleFeldSpeziell(2, d + 4), '@', 1);
+                if (!anderer.empty() &&
+                    nachNummer.at(anderer)->HoleFeld(2, 1).find(verglichen) != std::string::npos)
+                    nachpruefung = anderer;
+            }
+            EXPECT_NE(nachpruefung, "") << verglichen << " compared without its re-test";
+            EXPECT_NE(p.HoleFeld(2, 1).find(nachpruefung + ": Nachprüfung von " + verglichen),
+                      std::string::npos)
+                << "the remark does not say which is the re-test: " << p.HoleFeld(2, 1);
         }
     }
-    EXPECT_GT(verfehlt, 0) << "the sample shows no re-test";
+    EXPECT_GT(verfehlt, 0) << "the sample shows no failed test";
 }
 
-// The site meeting's note quotes the soil replacement the laboratory designed: the thickness the
-// design finds needed, and the one exchanged, which the design plans and with which it expects
-// the required Ev2.
-TEST(Musterdaten, TheNoteQuotesTheReplacementTheLaboratoryDesigned)
+namespace {
+
+// A note's running text with its line breaks and indents as single blanks.
+std::string Fliesstext(const std::string& zeilen)
+{
+    std::string text;
+    for (const char c : StringMitErsetzung(zeilen, "#CRLF#", " "))
+        if (c != ' ' || (!text.empty() && text.back() != ' '))
+            text += c;
+    return text;
+}
+
+// The calendar week after ISO 8601 of a day "JJJJMMTT": the week of its Thursday.
+int Kalenderwoche(const std::string& jjjjmmtt)
+{
+    using namespace std::chrono;
+    const sys_days tag{year{std::stoi(jjjjmmtt.substr(0, 4))} / std::stoi(jjjjmmtt.substr(4, 2)) /
+                       std::stoi(jjjjmmtt.substr(6, 2))};
+    const sys_days donnerstag = tag + days{4 - static_cast<int>(weekday{tag}.iso_encoding())};
+    return static_cast<int>(
+        (donnerstag - sys_days{year_month_day{donnerstag}.year() / January / 1}).count() / 7 + 1);
+}
+
+} // namespace
+
+// The site meeting's note quotes what the site file holds on its day: the Proctor density and
+// water content that the compaction degrees of its Proctor test use; the dam's lifts built and
+// each of them tested; no re-test promised that is not open; the soil replacement the laboratory
+// designed, in one unit: the thickness needed and the one exchanged, which the design plans and
+// with which it expects the required Ev2; and as attachment the test reports of the weeks that hold
+// every protocol before it.
+TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
     const std::vector<const CProtokoll*> notizen = VomTyp(projekt, 1020);
     const std::vector<const CProtokoll*> bemessungen = VomTyp(projekt, 1010);
     ASSERT_EQ(notizen.size(), 1u);
     ASSERT_EQ(bemessungen.size(), 1u);
-    const std::string text = StringMitErsetzung(Tabelle(*notizen[0]).Text(6), "#CRLF#", " ");
-    int noetig = -1, meter = -1, zentimeter = -1;
+    const std::string datum = notizen[0]->HolePruefdatumRoh();
+    const std::string text = Fliesstext(Tabelle(*notizen[0]).Text(6));
+
+    const size_t proctor = text.find("Proctorversuch OL-");
+    ASSERT_NE(proctor, std::string::npos);
+    const std::string zitiert = text.substr(proctor + 15, 10), bezug = text.substr(proctor);
+    int verwendet = 0;
+    // Lifts that a density test before the note names, and whether a failed test is not yet
+    // answered by its re-test.
+    std::set<int> gepruefteLagen;
+    bool nachpruefungOffen = false;
+    std::set<int> wochen;
+    for (const CProtokoll& p : projekt.protokolle) {
+        if (p.HolePruefdatumRoh() >= datum)
+            continue;
+        SCOPED_TRACE(Nummer(projekt, p));
+        wochen.insert(Kalenderwoche(p.HolePruefdatumRoh()));
+        for (const Pruefergebnis& punkt : Pruefergebnisse(p))
+            nachpruefungOffen |= !punkt.erfuellt && p.GetPruefart() != 1005 &&
+                                 !NachgeprueftVor(projekt, p, punkt.stelle, datum);
+        if (p.GetPruefart() != 1002 && p.GetPruefart() != 1007)
+            continue;
+        const Tabelle t(p);
+        const int k = Kennwertblock(p.GetPruefart());
+        for (int i = 0; i < t.Anzahl(k); ++i) {
+            if (const std::string lage = StringHoleToken(t.Text(1, i), "#CRLF#", 1);
+                lage.ends_with(". Lage"))
+                gepruefteLagen.insert(std::stoi(lage));
+            if (t.Text(k + 7, i) != zitiert)
+                continue;
+            ++verwendet;
+            EXPECT_EQ(t.Zahl(k + 13, i), ZahlNach(bezug, "Proctordichte")) << bezug;
+            EXPECT_EQ(t.Text(k + 14, i),
+                      StringFormat("%.3f", ZahlNach(bezug, "Wassergehalt") / 100))
+                << bezug;
+        }
+    }
+    EXPECT_GT(verwendet, 0) << "no compaction degree uses " << zitiert;
+
+    int hergestellt = -1;
+    const size_t damm = text.find("Die Dammschüttung");
+    ASSERT_NE(damm, std::string::npos);
+    std::sscanf(text.c_str() + text.find("bis zur ", damm),
+                "bis zur %d. Lage hergestellt und geprüft", &hergestellt);
+    ASSERT_GT(hergestellt, 0) << text.substr(damm, 120);
+    ASSERT_FALSE(gepruefteLagen.empty());
+    for (int lage = 1; lage <= hergestellt; ++lage)
+        EXPECT_TRUE(gepruefteLagen.contains(lage)) << "lift " << lage << " is not tested";
+    EXPECT_LE(*gepruefteLagen.rbegin(), hergestellt + 1);
+
+    EXPECT_EQ(text.find("Offene Nachprüfungen: keine") != std::string::npos, !nachpruefungOffen);
+    EXPECT_EQ(text.find("Ergebnisse der Nachprüfungen") != std::string::npos, nachpruefungOffen);
+
+    int noetig = -1, ausgetauscht = -1;
     const size_t stelle = text.find("Bemessung des Labors");
     ASSERT_NE(stelle, std::string::npos);
-    std::sscanf(text.c_str() + stelle,
-                "Bemessung des Labors ergibt eine Einbaustärke von %d cm; ausgetauscht wurden "
-                "%d,%d m",
-                &noetig, &meter, &zentimeter);
+    std::sscanf(
+        text.c_str() + stelle,
+        "Bemessung des Labors ergibt eine Einbaustärke von %d cm; ausgetauscht wurden %d cm",
+        &noetig, &ausgetauscht);
     const Tabelle bemessung(*bemessungen[0]);
     EXPECT_EQ(noetig, bemessung.Zahl(6)) << "needed";
-    EXPECT_EQ(100 * meter + zentimeter, bemessung.Zahl(4)) << "planned";
+    EXPECT_EQ(ausgetauscht, bemessung.Zahl(4)) << "planned";
     EXPECT_GE(bemessung.Zahl(7), bemessung.Zahl(3)) << "expected Ev2";
+
+    int von = -1, bis = -1;
+    const std::string anlagen = Fliesstext(Tabelle(*notizen[0]).Text(7));
+    const size_t protokolle = anlagen.find("Prüfprotokolle");
+    ASSERT_NE(protokolle, std::string::npos) << anlagen;
+    std::sscanf(anlagen.c_str() + protokolle, "Prüfprotokolle KW %d bis %d", &von, &bis);
+    EXPECT_EQ(von, *wochen.begin()) << anlagen;
+    EXPECT_EQ(bis, *wochen.rbegin()) << anlagen;
 }
 
-// Every protocol has its place in the site file: a title of the tree and an area; test points
-// stand on the 20 m profiles they name; nothing is tested on a fill before its first lift; the
-// superstructure's layers are each of their own material, the base course crushed rock of a
-// quarry, each with a sieve analysis taken on it.
+// Every protocol has its place in the site file: a title of the tree and an area, neither of
+// which is called a Bauabschnitt where the project is one; test points stand on the 20 m profiles
+// they name; nothing is tested on a fill before its first lift, and a drain's filters below it are
+// proven before: the filter rule and its filters' sieve analyses, its header naming where the
+// filters lie and what they are; the superstructure's layers are each of their own material, the
+// base course crushed rock of a quarry, each with a sieve analysis taken on it.
 TEST(Musterdaten, EveryProtocolHasItsPlaceInTheSiteFile)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
+    const bool bauabschnitt =
+        projekt.metadaten.at("bezeichnung").find("Bauabschnitt") != std::string::npos;
     std::set<std::string> titel;
-    for (const std::string& eintrag : projekt.titel)
+    for (const std::string& eintrag : projekt.titel) {
         titel.insert(StringHoleFeld(eintrag, '|', 0));
+        EXPECT_FALSE(bauabschnitt && eintrag.find("Bauabschnitt") != std::string::npos) << eintrag;
+    }
     // The first day a fill is tested on (its first lift) and the days anything names it.
     std::map<std::string, std::string> ersteLage;
     std::multimap<std::string, std::string> genannt;
@@ -908,6 +1083,8 @@ TEST(Musterdaten, EveryProtocolHasItsPlaceInTheSiteFile)
         SCOPED_TRACE(p.HoleProtokollnummer());
         EXPECT_TRUE(titel.contains(p.GetTitelID())) << p.GetTitelID();
         EXPECT_NE(p.HoleFeld(1, 0), "");
+        EXPECT_FALSE(bauabschnitt && p.HoleFeld(1, 0).find("Bauabschnitt") != std::string::npos)
+            << p.HoleFeld(1, 0);
         const std::string schicht = p.HoleFeld(1, 2), datum = p.HolePruefdatumRoh();
         genannt.emplace(schicht, datum);
         herkunft[schicht].insert(p.HoleFeld(1, 5));
@@ -926,10 +1103,26 @@ TEST(Musterdaten, EveryProtocolHasItsPlaceInTheSiteFile)
         }
     }
     ASSERT_FALSE(ersteLage.empty());
+    std::string ersterEinbau = ersteLage.begin()->second;
     for (const auto& [schicht, erster] : ersteLage) {
         const auto [von, bis] = genannt.equal_range(schicht);
         for (auto eintrag = von; eintrag != bis; ++eintrag)
             EXPECT_GE(eintrag->second, erster) << schicht << " before its first lift";
+        ersterEinbau = std::min(ersterEinbau, erster);
+    }
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
+    for (const CProtokoll* regel : VomTyp(projekt, 1015)) {
+        SCOPED_TRACE(regel->HoleProtokollnummer());
+        EXPECT_LT(regel->HolePruefdatumRoh(), ersterEinbau);
+        for (int m = 1; m < 3; ++m) {
+            const CProtokoll& filter =
+                *nachNummer.at(StringHoleFeld(regel->HoleFeldSpeziell(2, 4 + m), '@', 5));
+            EXPECT_LT(filter.HolePruefdatumRoh(), ersterEinbau) << filter.HoleProtokollnummer();
+            for (int feld = 1; feld < 6; ++feld)
+                EXPECT_NE(regel->HoleFeld(1, feld).find(filter.HoleFeld(1, feld)),
+                          std::string::npos)
+                    << "header field " << feld << ": '" << regel->HoleFeld(1, feld) << "'";
+        }
     }
     const auto& frostschutz = herkunft["Frostschutzschicht"];
     const auto& tragschicht = herkunft["Schottertragschicht"];
@@ -941,16 +1134,47 @@ TEST(Musterdaten, EveryProtocolHasItsPlaceInTheSiteFile)
 }
 
 // The details pane's key-data list gives each name 70 pixels, less the 3 it indents the text by:
-// every name of the sample reads there in full.
+// every name of the sample reads there in full, and none reads as another value: a value of the
+// subgrade that is not the Ev2 measured on it is named as the least it needs.
 TEST(Musterdaten, KeyDataNamesFitTheDetailsPane)
 {
     const QFontMetrics schrift(CEckdatenListCtrl().font());
     for (const CProtokoll& p : BaueMusterprojekt().protokolle) {
         if (p.GetPruefart() >= 1018)
             continue;
-        for (const auto& [name, wert] : ZerlegeEckdaten(p.HoleSpeziellBlock(6)))
+        for (const auto& [name, wert] : ZerlegeEckdaten(p.HoleSpeziellBlock(6))) {
             EXPECT_LE(schrift.horizontalAdvance(AusCp1252(name)), 67)
                 << name << " (" << p.HoleProtokollnummer() << ")";
+            if (p.GetPruefart() == 1010 && name.find("Unterl") != std::string::npos) {
+                EXPECT_TRUE(StringZuDouble(wert) == Tabelle(p).Zahl(2) ||
+                            name.find("min") != std::string::npos)
+                    << name << " " << wert;
+            }
+        }
+    }
+}
+
+// The details pane shows the header's remark (its field 7), the report prints the remark of the
+// general data's second group: the sibling program keeps both alike.
+TEST(Musterdaten, TheDetailsPaneShowsTheRemarkTheReportPrints)
+{
+    int bemerkt = 0;
+    for (const CProtokoll& p : BaueMusterprojekt().protokolle) {
+        EXPECT_EQ(p.HoleFeld(1, 7), p.HoleFeld(2, 1)) << p.HoleProtokollnummer();
+        bemerkt += !p.HoleFeld(2, 1).empty();
+    }
+    EXPECT_GT(bemerkt, 0);
+}
+
+// A sieve analysis reads as weighed: the residue of a sieve differs from that of the next.
+TEST(Musterdaten, SieveResiduesDifferFromSieveToSieve)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
+        const std::vector<std::string> anteile = Werte(kv->HoleFeldSpeziell(4, 2));
+        for (size_t i = 1; i < anteile.size(); ++i)
+            EXPECT_NE(anteile[i - 1], anteile[i])
+                << kv->HoleProtokollnummer() << " residues " << i - 1 << " and " << i << " (%)";
     }
 }
 

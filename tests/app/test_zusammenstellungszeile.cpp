@@ -141,9 +141,9 @@ TEST(Zusammenstellungszeile, ALargeVariedJobKeepsItsPageBreaksAndFittedTexts)
                std::to_string(druck.Zeilenseite(i)) + "\n");
         ersteZeile.emplace(druck.Zeilenseite(i), i);
     }
-    EXPECT_EQ(seiten, 411);
+    EXPECT_EQ(seiten, 430);
     EXPECT_EQ(ersteZeile[2], 19);
-    EXPECT_EQ(ersteZeile[100], 1926);
-    EXPECT_EQ(ersteZeile[411], 7999);
-    EXPECT_EQ(pruefsumme, 16323015444641122742ull);
+    EXPECT_EQ(ersteZeile[100], 1852);
+    EXPECT_EQ(ersteZeile[430], 7976);
+    EXPECT_EQ(pruefsumme, 17983858924756772246ull);
 }

@@ -181,9 +181,9 @@ TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateiname"), "Musterprojekt.axo");
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateipfad"), pfad);
 
-    EXPECT_EQ(protokolle.GetAnzahlTitel(), 11);
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 12);
     EXPECT_EQ(protokolle.BildeTitelPfad("3"),
-              "Erdbau -> Bauabschnitt Nord -> Dammschüttung km 0+000 bis 0+800");
+              "Erdbau -> Teilabschnitt Nord -> Dammschüttung km 0+000 bis 0+800");
     EXPECT_EQ(protokolle.HoleTitelText("10"), "Laborversuche");
 
     // Every protocol once: the root's first, then each title's in title-list order, and within
@@ -191,7 +191,7 @@ TEST_F(Laden, SampleProjectLoadsEndToEndIntoTheCollection)
     ASSERT_EQ(protokolle.GetAnzahl(), static_cast<int>(muster.protokolle.size()));
     const auto saetze = ProtokollsaetzeIn(LeseDatei(pfad));
     std::vector<std::string> erwartet;
-    for (const char* titel : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}) {
+    for (const char* titel : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}) {
         const auto ids = ErwarteteReihenfolge(saetze, titel);
         erwartet.insert(erwartet.end(), ids.begin(), ids.end());
     }
@@ -225,13 +225,13 @@ TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
 {
     CProtokolle protokolle;
     EXPECT_EQ(protokolle.LadeMassnahme(SchreibeMuster()).fehler, Ladefehler::Keiner);
-    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x8fa30da22af1e79du);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x2d210d2152df31b8u);
 
     const std::string gross = Pfad("gross.axo");
     ASSERT_TRUE(SchreibeProjektDatei(BaueGrossesProjekt(5000, 100000), gross));
     EXPECT_EQ(protokolle.LadeMassnahme(gross).fehler, Ladefehler::Keiner);
     ASSERT_EQ(protokolle.GetAnzahl(), 5000);
-    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0xc34de05f437da029u);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x9c78a969921af33cu);
 }
 
 TEST_F(Laden, EveryProtocolOfAProjectReadInBlocksSideBySideIsThere)
@@ -258,7 +258,7 @@ TEST_F(Laden, TheProjectIsTheFileAsTheScanReadIt)
     EXPECT_TRUE(massnahme.LeseProjektDatei());
     EXPECT_EQ(massnahme.HoleMetadatum("bezeichnung"),
               "Ortsumgehung Lindenfeld, B 417 Bauabschnitt 2");
-    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 11);
+    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 12);
     EXPECT_EQ(massnahme.HoleAnzahlVorgaben(), 3);
     EXPECT_EQ(massnahme.HoleAnzahlProtokolle(), MusterProtokolle());
 }
@@ -304,7 +304,7 @@ TEST_F(Laden, ProjectRecordHoldsMetadataTitlesDefaultsAndProtocols)
     EXPECT_EQ(massnahme.HoleMetadatum("auftragnr"), "A-2026-0415");
     EXPECT_EQ(massnahme.HoleMetadatum("datumBeendet"), "");
     EXPECT_TRUE(massnahme.IstNotizUnveraendert());
-    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 11);
+    EXPECT_EQ(massnahme.HoleAnzahlTitel(), 12);
     EXPECT_EQ(massnahme.HoleAnzahlVorgaben(), 3);
     EXPECT_EQ(massnahme.HoleVorgabe("bemerkung"), "Prüfung nach ZTV E-StB.\r\nWerte vorläufig.");
     EXPECT_EQ(massnahme.HoleVorgabe("fehlt"), "");
@@ -316,7 +316,7 @@ TEST_F(Laden, ProjectRecordHoldsMetadataTitlesDefaultsAndProtocols)
     std::string f0, f1, f2, f3;
     EXPECT_TRUE(massnahme.HoleTitelFelder(2, f0, f1, f2, f3));
     EXPECT_EQ(f0 + "/" + f2 + "/" + f3, "3/3/");
-    EXPECT_THROW(massnahme.HoleTitelFelder(11, f0, f1, f2, f3), CInvalidArgException);
+    EXPECT_THROW(massnahme.HoleTitelFelder(12, f0, f1, f2, f3), CInvalidArgException);
     EXPECT_THROW(massnahme.HoleProtokoll(-1), CInvalidArgException);
 }
 
@@ -641,7 +641,7 @@ TEST_F(Laden, OverviewDocumentCarriesTheChosenTitlesProtocols)
     ASSERT_TRUE(xml.FindeElement("protokolle4uebersicht"));
     EXPECT_EQ(xml.HoleAttribut("version"), "0.0.1");
     ASSERT_TRUE(xml.FindeKindElement("massnahme_pfad"));
-    EXPECT_EQ(xml.HoleKindDaten(), " --> Erdbau --> Bauabschnitt Nord");
+    EXPECT_EQ(xml.HoleKindDaten(), " --> Erdbau --> Teilabschnitt Nord");
 
     CProtokolle protokolle;
     ASSERT_TRUE(protokolle.LadeUebersicht(Schreibe("u.xml", uebersicht)));
@@ -650,9 +650,9 @@ TEST_F(Laden, OverviewDocumentCarriesTheChosenTitlesProtocols)
         const std::string titel = protokolle.GetProtokoll(i)->GetTitelID();
         EXPECT_TRUE(titel == "2" || titel == "3" || titel == "4") << titel;
     }
-    EXPECT_EQ(protokolle.GetAnzahlTitel(), 11);
+    EXPECT_EQ(protokolle.GetAnzahlTitel(), 12);
     EXPECT_TRUE(protokolle.IstTitelGewaehlt("3"));
-    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "2|Bauabschnitt Nord|2");
+    EXPECT_EQ(protokolle.HoleGewaehltenTiteleintrag(), "2|Teilabschnitt Nord|2");
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_dateipfad"), pfad);
     // The reader looks for the file name first, which the document holds after the path.
     EXPECT_EQ(protokolle.HoleMassnahmeWert("massnahme_pfad"), "");
