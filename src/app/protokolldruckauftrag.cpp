@@ -116,25 +116,6 @@ bool PruefeBerichte(const CProtokolle& protokolle, const std::vector<std::string
     return false;
 }
 
-void MeldeDateifehler(const QString& pfad, const std::string& was)
-{
-    ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
-}
-
-bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt)
-{
-    if (IstDieselbeDatei(PfadAusQString(pfad), projekt)) {
-        ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
-                     MeldungsArt::Warnung);
-        return false;
-    }
-    if (!IstFreiOderRegulaer(PfadAusQString(pfad))) {
-        MeldeDateifehler(pfad, "kann nicht angelegt werden.");
-        return false;
-    }
-    return true;
-}
-
 void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protokolle,
                                                       const std::vector<std::string>& schluessel)
 {

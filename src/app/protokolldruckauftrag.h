@@ -9,7 +9,6 @@
 #include "platform/gdi.h"
 #include "report/druckseitenverwaltung.h"
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,7 +20,6 @@ class CProtokolle;
 class CVirtVersuch;
 class QPainter;
 class QPrinter;
-class QString;
 
 // The test object of a test type; null for a type that prints no report (1019 and any number
 // outside 1000..1020). `version` is the protocol's test-type version.
@@ -37,12 +35,6 @@ bool PruefeDruckauswahl(bool protokollseite, bool ausgewaehlt);
 // False, after the message, when none of the selected protocols (`schluessel`, their
 // identifiers) has a page to print.
 bool PruefeBerichte(const CProtokolle& protokolle, const std::vector<std::string>& schluessel);
-
-// A message on a file: "Die Datei "<pfad>" " followed by what went wrong with it.
-void MeldeDateifehler(const QString& pfad, const std::string& was);
-// False, after the message, when nothing may be written at `pfad`: the open project `projekt`,
-// which is only ever read, or a FIFO, a device or a folder. An empty path (no file) may be.
-bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt);
 
 class CProtokolldruckAuftrag
 {

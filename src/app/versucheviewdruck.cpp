@@ -1,5 +1,6 @@
 // The main view's print and preview commands.
 #include "app/protokollliste.h"
+#include "app/schreibzielmeldung.h"
 #include "app/seitenvorschau.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"

@@ -1,7 +1,7 @@
 // The main view's export of the selected measurements.
 #include "app/messungsexport.h"
 #include "app/messungsliste.h"
-#include "app/protokolldruckauftrag.h"
+#include "app/schreibzielmeldung.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 
