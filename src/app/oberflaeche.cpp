@@ -1,50 +1,15 @@
 #include "app/oberflaeche.h"
 
 #include "platform/qtext.h"
+#include "platform/umgebungsvariable.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
-#include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-std::optional<QByteArray> LiesVariable(const char* name)
-{
-    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
-}
-
-void SetzeVariable(const char* name, const std::optional<QByteArray>& wert)
-{
-    if (wert)
-        qputenv(name, *wert);
-    else
-        qunsetenv(name);
-}
-
-// A variable of the environment, set or removed for the lifetime of the object.
-class CVariableAufZeit
-{
-public:
-    CVariableAufZeit(const char* name, const std::optional<QByteArray>& wert)
-        : m_name(name), m_vorher(LiesVariable(name))
-    {
-        SetzeVariable(name, wert);
-    }
-    ~CVariableAufZeit() { SetzeVariable(m_name, m_vorher); }
-    CVariableAufZeit(const CVariableAufZeit&) = delete;
-    CVariableAufZeit& operator=(const CVariableAufZeit&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<QByteArray> m_vorher;
-};
-
-} // namespace
 
 CQtAnwendung::CQtAnwendung(int& argc, char** argv)
 {

@@ -2,6 +2,7 @@
 // running viewer with the save dialog.
 #include "app/messungsexport.h"
 #include "app/zusammenstellungszeile.h"
+#include "support/dateigrenze.h"
 #include "viewer_fixtur.h"
 
 #include <QApplication>
@@ -13,12 +14,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
@@ -50,28 +49,6 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
     QFile datei(pfad);
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
-
-// While it lives, no file of this process grows beyond `hoechstens` bytes: a write past it fails as
-// on a full disk.
-class CDateigrenze
-{
-public:
-    explicit CDateigrenze(rlim_t hoechstens) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_vorher);
-        const rlimit grenze{hoechstens, m_vorher.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &grenze);
-    }
-    ~CDateigrenze()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_vorher);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_vorher{};
-    void (*m_signal)(int);
-};
 
 // While it lives, this thread writes by the file rights alone, even as superuser, for whom a
 // folder without write permission would otherwise take new files.

@@ -18,6 +18,7 @@
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
+#include "support/fifo.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -33,17 +34,12 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <atomic>
-#include <chrono>
 #include <climits>
-#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -600,45 +596,6 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
                               MeldungsArt::Warnung};
     EXPECT_EQ(m_meldungen, std::vector(2, keinBericht));
 }
-
-namespace {
-
-// Reads whatever is written into a FIFO, as the program at its other end would.
-class CFifoLeser
-{
-public:
-    explicit CFifoLeser(const std::string& fifo)
-        : m_fifo(fifo), m_faden([this] {
-              const int ende = ::open(m_fifo.c_str(), O_RDONLY);
-              char puffer[4096];
-              while (::read(ende, puffer, sizeof puffer) > 0)
-                  m_gelesen = true;
-              ::close(ende);
-              m_fertig = true;
-          })
-    {
-    }
-
-    ~CFifoLeser()
-    {
-        // A reader still waiting for a writer gets one that writes nothing.
-        while (!m_fertig) {
-            if (const int ende = ::open(m_fifo.c_str(), O_WRONLY | O_NONBLOCK); ende >= 0)
-                ::close(ende);
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    }
-
-    bool HatGelesen() const { return m_gelesen; }
-
-private:
-    const std::string m_fifo;
-    std::atomic<bool> m_gelesen{false};
-    std::atomic<bool> m_fertig{false};
-    std::jthread m_faden; // last: started when the rest is there
-};
-
-} // namespace
 
 TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIsWritten)
 {

@@ -1,5 +1,6 @@
 // Reading files whole: streams without a size, limits, signals and files that are none.
 #include "platform/dateien.h"
+#include "support/fifo.h"
 
 #include <QTemporaryDir>
 #include <atomic>
@@ -192,7 +193,6 @@ TEST(OeffneZumLesen, AWriterWaitingOnAFifoStaysWaiting)
     EXPECT_EQ(datei < 0 ? errno : 0, EINVAL);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_FALSE(losgelassen);
-    const int leser = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const CFifoLeser leser(fifo);
     schreiber.join();
-    ::close(leser);
 }
