@@ -1,13 +1,14 @@
 #include "platform/schreibziel.h"
 
-#include <cerrno>
 #include <sys/stat.h>
 #include <system_error>
 
 bool IstFreiOderRegulaer(const std::filesystem::path& pfad)
 {
+    // A path that cannot be looked at (a folder without search permission, one through a file)
+    // is left to the open, which fails there as it should.
     struct stat info;
-    return ::stat(pfad.c_str(), &info) == 0 ? S_ISREG(info.st_mode) : errno == ENOENT;
+    return ::stat(pfad.c_str(), &info) != 0 || S_ISREG(info.st_mode);
 }
 
 bool IstDieselbeDatei(const std::filesystem::path& pfad, const std::filesystem::path& andere)

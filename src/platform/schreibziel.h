@@ -5,7 +5,8 @@
 
 #include <filesystem>
 
-// True when nothing is at the path or it names a regular file (also through a link).
+// False only when the path names something that is no regular file (also through a link); true
+// when it names a regular file, nothing, or cannot be looked at.
 bool IstFreiOderRegulaer(const std::filesystem::path& pfad);
 // True when both paths name one existing file, however they are written (links, "./", other
 // hard links of it).

@@ -5,6 +5,7 @@
 #include "support/fifo.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
 #include <fcntl.h>
@@ -161,6 +162,26 @@ TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
             std::filesystem::remove(ordner + hersteller);
         }
     }
+}
+
+TEST(Einstellungen, ASystemFolderThatCannotBeLookedIntoLeavesTheStoresAsTheyAre)
+{
+    // One system folder runs through a file, another may not be searched (the superuser searches
+    // it all the same): neither holds a file of the stores, and the user's own settings go on.
+    QTemporaryDir ordner;
+    LegeDateiAn(ordner, "datei");
+    const QString gesperrt = ordner.filePath(QStringLiteral("gesperrt"));
+    ASSERT_TRUE(QDir().mkpath(gesperrt + QStringLiteral("/Tamrikwerk")));
+    ASSERT_TRUE(QFile::setPermissions(gesperrt, QFileDevice::Permissions()));
+    const CVariableAufZeit systemOrdner(
+        "XDG_CONFIG_DIRS",
+        (ordner.filePath(QStringLiteral("datei/xdg")) + u':' + gesperrt).toLocal8Bit());
+    EXPECT_TRUE(SchreibeEinstellungInt("protokollnrDrucken", 0));
+    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), 0);
+    SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "liste0", "leer"), "80,120");
+    QFile::setPermissions(gesperrt,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)
