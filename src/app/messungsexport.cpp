@@ -73,7 +73,7 @@ ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& te
 {
     // The new file would take the place of a FIFO or a device (as superuser even /dev/null's).
     if (!IstFreiOderRegulaer(PfadAusQString(pfad)))
-        return ExportErgebnis::NichtAngelegt;
+        return ExportErgebnis::KeineDatei;
     const bool direkt = WirdDirektGeschrieben(pfad);
     QSaveFile datei(pfad);
     datei.setDirectWriteFallback(true);

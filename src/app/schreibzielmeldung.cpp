@@ -9,6 +9,12 @@ void MeldeDateifehler(const QString& pfad, const std::string& was)
     ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
 }
 
+void MeldeKeineGewoehnlicheDatei(const QString& pfad)
+{
+    MeldeDateifehler(pfad,
+                     std::string("kann nicht beschrieben werden: ") + kKeineGewoehnlicheDatei);
+}
+
 bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt)
 {
     if (IstDieselbeDatei(PfadAusQString(pfad), projekt)) {
@@ -17,7 +23,7 @@ bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt
         return false;
     }
     if (!IstFreiOderRegulaer(PfadAusQString(pfad))) {
-        MeldeDateifehler(pfad, "kann nicht angelegt werden.");
+        MeldeKeineGewoehnlicheDatei(pfad);
         return false;
     }
     return true;

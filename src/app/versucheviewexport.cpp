@@ -62,6 +62,9 @@ void CVersucheView::ExportiereMessungen()
     switch (SchreibeGewaehlteMessungen(pfad)) {
     case ExportErgebnis::Geschrieben:
         break;
+    case ExportErgebnis::KeineDatei:
+        MeldeKeineGewoehnlicheDatei(pfad);
+        break;
     case ExportErgebnis::NichtAngelegt:
         MeldeDateifehler(pfad, "kann nicht angelegt werden.");
         break;

@@ -128,6 +128,10 @@ TEST(Messungsexport, DateiMitZeilenendenDesTextmodusNeuGeschrieben)
 
     EXPECT_EQ(SchreibeMessungsExport(ordner.filePath(u"fehlt/x.messungen"_s), "a\n"),
               ExportErgebnis::NichtAngelegt);
+    // A FIFO put in the chosen file's place after the dialog is not written to.
+    const QString fifo = ordner.filePath(u"fifo.messungen"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    EXPECT_EQ(SchreibeMessungsExport(fifo, "a\n"), ExportErgebnis::KeineDatei);
 }
 
 namespace {
@@ -362,7 +366,9 @@ TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)
         BeantworteDialog(AusCp1252(ziel));
         m_ansicht->ExportiereMessungen();
         EXPECT_EQ(m_meldungen,
-                  (std::vector<Meldung>{{"Die Datei \"" + ziel + "\" kann nicht angelegt werden.",
+                  (std::vector<Meldung>{{"Die Datei \"" + ziel +
+                                             "\" kann nicht beschrieben werden: Es ist keine "
+                                             "gewöhnliche Datei.",
                                          ProgrammTitel, MeldungsArt::Fehler}}));
         EXPECT_FALSE(std::filesystem::is_regular_file(ziel)) << ziel;
     }

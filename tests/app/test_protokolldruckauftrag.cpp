@@ -609,8 +609,10 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
                              ProgrammTitel, MeldungsArt::Warnung};
-    const Meldung keineDatei{"Die Datei \"" + NachCp1252(fifo) + "\" kann nicht angelegt werden.",
-                             ProgrammTitel, MeldungsArt::Fehler};
+    const Meldung keineDatei{
+        "Die Datei \"" + NachCp1252(fifo) +
+            "\" kann nicht beschrieben werden: Es ist keine gewöhnliche Datei.",
+        ProgrammTitel, MeldungsArt::Fehler};
     const std::vector<std::pair<QString, Meldung>> faelle{
         {projekt, geschuetzt}, {anderer, geschuetzt}, {fifo, keineDatei}};
 
