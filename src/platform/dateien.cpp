@@ -128,6 +128,20 @@ int64_t LiesVoll(int datei, void* ziel, int64_t anzahl)
     return gelesen;
 }
 
+bool SchreibeVoll(int datei, std::string_view bytes)
+{
+    size_t geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        const ssize_t n = ::write(datei, bytes.data() + geschrieben, bytes.size() - geschrieben);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        geschrieben += n;
+    }
+    return true;
+}
+
 bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse, size_t hoechstens)
 {
     struct stat info;

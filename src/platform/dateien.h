@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The folder of the executable, without a trailing "/". Tests may set another one.
@@ -30,6 +31,8 @@ int OeffneZumLesen(const std::filesystem::path& pfad);
 // Reads up to `anzahl` bytes from a descriptor, fewer only at the end of the file; -1 on a read
 // error, such as a failing disk, a pulled stick or a lost network share gives.
 int64_t LiesVoll(int datei, void* ziel, int64_t anzahl);
+// Writes all the bytes to a descriptor; false when a write fails, such as on a full disk.
+bool SchreibeVoll(int datei, std::string_view bytes);
 // The rest of the file from the current position, in as few reads as its size allows, into room
 // that is not filled with zeros first. False on a read error; false with errno EFBIG for more
 // than `hoechstens` bytes, found before anything is read or allocated when the file's size tells,
