@@ -74,16 +74,26 @@ public:
         Gedruckt,
         KeineSeiteImBereich, // the chosen range holds none of the job's pages: nothing printed
         Abgebrochen,         // by the user, after the pages reported
-        NichtBegonnen        // the printer cannot be started (a PDF file that cannot be written)
+        NichtBegonnen,       // the printer cannot be started (a PDF file that cannot be made)
+        NichtGeschrieben     // a PDF file not written whole: an old one at its place is kept
     };
     // Told before each page (from 1) how many of how many are done; false cancels the print.
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;
     // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet. A
-    // job without pages prints nothing, so no empty sheet comes out.
+    // job without pages prints nothing, so no empty sheet comes out. A printer's file is
+    // replaced only by a whole one.
     Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                const Fortschritt& fortschritt = {});
 
 private:
+    // Prints into a file that takes the place of the one the printer names only when it is whole.
+    Druckergebnis DruckeInDatei(const QPrinter& drucker, const std::vector<int>& seiten,
+                                const Fortschritt& fortschritt);
+    // Begins the painter on the printer and draws the pages; unless it was cancelled, the painter
+    // stays active for the caller to end.
+    Druckergebnis ZeichneSeiten(QPrinter& drucker, QPainter& maler, const std::vector<int>& seiten,
+                                const Fortschritt& fortschritt);
+
     CDruckseitenVerwaltung m_seiten;
     CZusammenstellungDruck m_zusammenstellung;
     bool m_zusammenstellungAktiv = false;

@@ -132,6 +132,9 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget*
     case CProtokolldruckAuftrag::Druckergebnis::NichtBegonnen:
         ZeigeMeldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Fehler);
         break;
+    case CProtokolldruckAuftrag::Druckergebnis::NichtGeschrieben:
+        MeldeDateifehler(drucker.outputFileName(), "konnte nicht geschrieben werden.");
+        break;
     }
 }
 

@@ -37,7 +37,9 @@ bool CZwischendatei::Ersetze()
     const bool gesichert = ::fsync(m_datei) == 0;
     const bool geschlossen = ::close(m_datei) == 0;
     m_datei = -1;
-    if (gesichert && geschlossen && ::rename(m_pfad.c_str(), m_ziel.c_str()) == 0)
+    // What has meanwhile taken the destination's place and is no file keeps it.
+    if (gesichert && geschlossen && IstFreiOderRegulaer(m_ziel) &&
+        ::rename(m_pfad.c_str(), m_ziel.c_str()) == 0)
         return true;
     ::unlink(m_pfad.c_str());
     return false;

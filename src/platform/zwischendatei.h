@@ -20,7 +20,8 @@ public:
     // For a writer that opens the file by its name.
     const std::filesystem::path& Pfad() const { return m_pfad; }
     // Puts the file, once it is on the disk, in the destination's place; false, removing it, when
-    // that fails: a write the disk refused only now fails here.
+    // that fails (a write the disk refused only now fails here) or when a FIFO, a device or a
+    // folder has taken that place.
     bool Ersetze();
 
 private:

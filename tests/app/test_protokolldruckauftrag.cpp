@@ -18,12 +18,14 @@
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
+#include "support/dateigrenze.h"
 #include "support/fifo.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QItemSelectionModel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -36,6 +38,7 @@
 #include <QTimer>
 #include <climits>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
@@ -356,7 +359,15 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
     EXPECT_EQ(gezeichnet, 2) << "no page after the cancel";
     EXPECT_FALSE(QFile::exists(abgebrochen)) << "no incomplete file";
 
-    // What has taken the file's place meanwhile is not the print's to remove.
+    // An old file stays as it was.
+    const QByteArray alt = LeseDatei(ganz);
+    RichtePdfEin(drucker, ganz);
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false, [](int fertig, int) { return fertig < 2; }),
+              Druckergebnis::Abgebrochen);
+    EXPECT_EQ(LeseDatei(ganz), alt);
+    RichtePdfEin(drucker, abgebrochen);
+
+    // What has taken the file's place meanwhile is neither the print's to remove nor to replace.
     const std::string fifo = abgebrochen.toStdString();
     EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false,
                                      [&](int, int) {
@@ -365,6 +376,15 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
                                      }),
               Druckergebnis::Abgebrochen);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    {
+        const CFifoLeser leser(fifo);
+        EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::NichtGeschrieben);
+        EXPECT_FALSE(leser.HatGelesen());
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{u"abgebrochen.pdf"_s, u"ganz.pdf"_s}))
+        << "nothing left beside them";
 }
 
 class Druckbefehle : public AppUmgebung
@@ -628,6 +648,44 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
     }
     EXPECT_EQ(LeseDatei(projekt), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
+}
+
+TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
+{
+    // The old report, reached through a link, read and written by its owner only.
+    namespace fs = std::filesystem;
+    const QString alt = m_ordner.filePath(u"alt.pdf"_s);
+    const QString verweis = m_ordner.filePath(u"verweis.pdf"_s);
+    std::ofstream(PfadAusQString(alt)) << "alter Bericht";
+    const fs::perms rechte = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(PfadAusQString(alt), rechte);
+    fs::create_symlink("alt.pdf", PfadAusQString(verweis));
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(verweis);
+    m_ansicht->OnBeginPrinting(drucker);
+
+    // As on a full disk, the PDF writer gets only its first bytes out, and tells no one.
+    {
+        const CDateigrenze grenze(4096);
+        m_ansicht->OnPrint(drucker, true);
+    }
+    EXPECT_EQ(LeseDatei(alt), "alter Bericht");
+    EXPECT_EQ(m_meldungen, (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(verweis) +
+                                                      "\" konnte nicht geschrieben werden.",
+                                                  ProgrammTitel, MeldungsArt::Fehler}}));
+
+    // The next print of the same printer is whole.
+    m_meldungen.clear();
+    m_ansicht->OnPrint(drucker, true);
+    EXPECT_TRUE(m_meldungen.empty());
+    EXPECT_EQ(PdfSeitenzahl(alt), 1);
+    EXPECT_TRUE(fs::is_symlink(PfadAusQString(verweis)));
+    EXPECT_EQ(fs::status(PfadAusQString(alt)).permissions(), rechte);
+    EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{u"alt.pdf"_s, u"verweis.pdf"_s}))
+        << "nothing left beside them";
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)
