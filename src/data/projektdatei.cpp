@@ -270,12 +270,13 @@ bool CProjektDatei::LeseIndex()
     }
     std::unique_ptr<char[]> bytes;
     size_t groesse = 0;
-    const bool gelesen = LiesBisEnde(*datei, bytes, groesse, kGroessteLaenge);
+    const Leseergebnis ergebnis = LiesBisEnde(*datei, bytes, groesse, kGroessteLaenge);
     m_dateigroesse = groesse;
     // A file that fails while it is read (a failing disk, a pulled stick) counts as one that
     // cannot be read: nothing of it is taken.
-    if (!gelesen) {
-        m_indexfehler = errno == EFBIG ? Ladefehler::ZuGross : Ladefehler::Lesefehler;
+    if (ergebnis != Leseergebnis::Gelesen) {
+        m_indexfehler =
+            ergebnis == Leseergebnis::ZuGross ? Ladefehler::ZuGross : Ladefehler::Lesefehler;
         return false;
     }
     m_indexfehler = Ladefehler::Keiner;
