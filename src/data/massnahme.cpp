@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <exception>
 #include <fstream>
+#include <new>
 #include <set>
 #include <string_view>
 #include <system_error>
@@ -108,11 +109,18 @@ bool CMassnahme::Lade(const std::filesystem::path& pfad)
 {
     m_dateipfad = pfad;
     m_datei.SetzeDateiname(pfad);
-    if (!m_datei.LeseIndex()) {
-        m_ladefehler = m_datei.HoleIndexfehler();
+    bool ganz = false;
+    try {
+        if (!m_datei.LeseIndex()) {
+            m_ladefehler = m_datei.HoleIndexfehler();
+            return false;
+        }
+        ganz = LeseProjektDatei();
+    } catch (const std::bad_alloc&) {
+        // A project the memory cannot hold is one that cannot be read.
+        m_ladefehler = Ladefehler::SpeicherFehlt;
         return false;
     }
-    const bool ganz = LeseProjektDatei();
     m_notiz = HoleMetadatum("notiz");
     if (!m_datei.HatSaetze())
         m_ladefehler = Ladefehler::KeineProjektdatei;
@@ -222,12 +230,16 @@ bool LadeXmlDokument(const std::filesystem::path& dateiname, CMarkup& xml)
 
 bool CMassnahme::LadeXmlDatei(const std::filesystem::path& dateiname)
 {
-    CMarkup xml;
-    if (!LadeXmlDokument(dateiname, xml))
-        return false;
-    m_dateipfad = dateiname;
-    LeseMassnahmeXml(xml);
-    return true;
+    try {
+        CMarkup xml;
+        if (!LadeXmlDokument(dateiname, xml))
+            return false;
+        m_dateipfad = dateiname;
+        LeseMassnahmeXml(xml);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false; // a document the memory cannot hold is one that cannot be read
+    }
 }
 
 bool CMassnahme::LeseMassnahmeXml(CMarkup& xml)

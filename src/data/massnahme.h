@@ -29,7 +29,8 @@ public:
     CMassnahme(const CMassnahme&) = delete;
     CMassnahme& operator=(const CMassnahme&) = delete;
 
-    // Reads, indexes and parses the project file; false when it cannot be opened or read.
+    // Reads, indexes and parses the project file; false when it cannot be opened or read, or the
+    // memory cannot hold it (SpeicherFehlt).
     bool Lade(const std::filesystem::path& pfad);
     // Why the last load did not read the whole file, and the file's size.
     Ladebefund HoleLadebefund() const { return {m_ladefehler, m_datei.HoleDateigroesse()}; }
@@ -87,7 +88,8 @@ public:
     bool SchreibeTitelliste();
     bool SchreibeVorgabedaten();
 
-    // A whole project kept as one XML document ("massnahme").
+    // A whole project kept as one XML document ("massnahme"); false also when the memory cannot
+    // hold it.
     bool LadeXmlDatei(const std::filesystem::path& dateiname);
     bool LeseMassnahmeXml(CMarkup& xml);
     // Loads the file named by the value "dateiname" in the folder, as Lade does, without titles.

@@ -35,9 +35,10 @@ Ladebefund CProtokolle::LadeMassnahme(const std::filesystem::path& pfad)
 {
     CMassnahme massnahme;
     Leere();
+    if (!massnahme.Lade(pfad))
+        return massnahme.HoleLadebefund();
     try {
-        if (massnahme.Lade(pfad))
-            UebernimmMassnahme(massnahme, *this);
+        UebernimmMassnahme(massnahme, *this);
         return massnahme.HoleLadebefund();
     } catch (const std::bad_alloc&) {
         // A project the memory cannot hold is one that cannot be read.
@@ -241,8 +242,12 @@ std::string CProtokolle::HoleGewaehltenTiteleintrag() const
 
 bool CProtokolle::LadeUebersicht(const std::filesystem::path& pfad)
 {
-    CMarkup xml;
-    return LadeXmlDokument(pfad, xml) && LeseUebersichtXML(xml);
+    try {
+        CMarkup xml;
+        return LadeXmlDokument(pfad, xml) && LeseUebersichtXML(xml);
+    } catch (const std::bad_alloc&) {
+        return false; // a document the memory cannot hold is one that cannot be read
+    }
 }
 
 bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
