@@ -282,15 +282,20 @@ bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
     if (!datei.Oeffne())
         return false;
     xml.BetreteElement();
-    std::string text;
+    // A read that fails is a file that cannot be read: as in a load, none of its protocols is
+    // taken, so they are added only once every record has read.
+    std::vector<std::string> saetze;
     try {
+        std::string text;
         while (xml.FindeKindElement("protokoll_pos")) {
             const long position = std::strtol(xml.HoleKindDaten().c_str(), nullptr, 10);
             if (datei.LeseSatz(position, text))
-                FuegeProtokollAusXmlHinzu(*this, text);
+                saetze.push_back(std::move(text));
         }
     } catch (const CFileException&) {
-        return false; // a read that fails is a file that cannot be read, as in a load
+        return false;
     }
+    for (const std::string& satz : saetze)
+        FuegeProtokollAusXmlHinzu(*this, satz);
     return true;
 }
