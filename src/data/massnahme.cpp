@@ -8,12 +8,12 @@
 #include "platform/exceptions.h"
 #include "platform/meldung.h"
 #include "platform/text.h"
+#include "platform/zwischendatei.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <exception>
-#include <fstream>
 #include <new>
 #include <set>
 #include <string_view>
@@ -551,16 +551,16 @@ bool CMassnahme::SchreibeVorgabedaten()
 
 void CMassnahme::SchreibeProtokollListe(int auswahl, const std::string& dateiname) const
 {
-    std::ofstream datei(dateiname, std::ios::binary | std::ios::trunc);
-    if (!datei)
-        return;
+    std::string liste;
     const char* pruefart = auswahl == 1 ? "1001" : auswahl == 5 ? "1005" : nullptr;
-    if (!pruefart)
-        return;
     for (const auto& protokoll : m_protokolle) {
-        if (protokoll->GetPruefartID() == pruefart)
-            datei << protokoll->BildeUebersichtszeile() << "\n";
+        if (pruefart && protokoll->GetPruefartID() == pruefart)
+            liste += protokoll->BildeUebersichtszeile() + "\n";
     }
+    // Only a whole list takes an old one's place, and never a FIFO's or a device's.
+    CZwischendatei datei(dateiname);
+    if (*datei >= 0 && SchreibeVoll(*datei, liste))
+        datei.Ersetze();
 }
 
 // ---- Hand-over to the collection -------------------------------------------------------------

@@ -102,7 +102,9 @@ public:
     // collection; the project holds no protocols afterwards.
     void UebernimmInProtokolle(CProtokolle& protokolle);
     // Writes "[number][general group 1][special group 3]" lines of the protocols of test type
-    // 1001 (selector 1) or 1005 (selector 5).
+    // 1001 (selector 1) or 1005 (selector 5); any other selector writes an empty file. An old
+    // file keeps its content unless the list is written whole; a FIFO or a device is not
+    // written to.
     void SchreibeProtokollListe(int auswahl, const std::string& dateiname) const;
 
     // "0" followed by every title identifier in title-list order, each once.

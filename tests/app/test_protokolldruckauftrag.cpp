@@ -377,7 +377,7 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
               Druckergebnis::Abgebrochen);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     {
-        const CFifoLeser leser(fifo);
+        CFifoLeser leser(fifo);
         EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::NichtGeschrieben);
         EXPECT_FALSE(leser.HatGelesen());
     }
@@ -640,7 +640,7 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
     for (const auto& [ziel, meldung] : faelle) {
         m_meldungen.clear();
         m_app.HoleDrucker().setOutputFileName(ziel);
-        const CFifoLeser leser(fifo.toStdString());
+        CFifoLeser leser(fifo.toStdString());
         BeantworteDruckdialog(m_kontext);
         m_ansicht->OnFilePrint();
         EXPECT_FALSE(leser.HatGelesen()) << ziel.toStdString();

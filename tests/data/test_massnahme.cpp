@@ -9,8 +9,11 @@
 #include "platform/exceptions.h"
 #include "platform/meldung.h"
 #include "projektdatei_bauer.h"
+#include "support/dateigrenze.h"
+#include "support/fifo.h"
 
 #include <cstdint>
+#include <ctime>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,6 +21,7 @@
 #include <set>
 #include <string_view>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -753,6 +757,46 @@ TEST_F(Laden, TheOtherReadersTellAReadErrorAndRefuseOverlongDocuments)
     EXPECT_FALSE(protokolle.LadeUebersicht(gross));
     SetzeMeldungsAusgabe(vorher);
     EXPECT_THAT(meldungen, IsEmpty());
+}
+
+TEST_F(Laden, TheWritersNothingCallsWriteNoFileButTheirOwn)
+{
+    // The protocol list neither feeds a FIFO nor cuts an old list short on a full disk.
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(SchreibeMuster()));
+    const std::string fifo = Pfad("liste.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    {
+        CFifoLeser leser(fifo);
+        massnahme.SchreibeProtokollListe(1, fifo);
+        EXPECT_FALSE(leser.HatGelesen());
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    const std::string alt = Schreibe("liste.txt", "alte Liste");
+    {
+        const CDateigrenze grenze(100);
+        massnahme.SchreibeProtokollListe(1, alt);
+    }
+    EXPECT_EQ(LeseDatei(alt), "alte Liste");
+
+    // A time-stamp file is made only where nothing is: not through a link lying at its name,
+    // even one to nowhere. Its names are those of this second and the next.
+    const std::string ordner = Pfad("stempel");
+    std::filesystem::create_directory(ordner);
+    const std::string anderswo = Pfad("anderswo.txt");
+    const std::time_t jetzt = std::time(nullptr);
+    for (std::time_t sekunde : {jetzt, jetzt + 1}) {
+        std::tm ortszeit{};
+        localtime_r(&sekunde, &ortszeit);
+        char name[32];
+        std::strftime(name, sizeof name, "/%y%m%d%H%M%S.txt", &ortszeit);
+        std::filesystem::create_symlink(anderswo, ordner + name);
+    }
+    std::string pfad;
+    ASSERT_TRUE(SchreibeZeitstempelDatei(ordner, "txt", pfad, "neu"));
+    EXPECT_FALSE(std::filesystem::exists(anderswo));
+    EXPECT_FALSE(std::filesystem::is_symlink(pfad));
+    EXPECT_EQ(LeseDatei(pfad), "neu");
 }
 
 TEST(Titelverwaltung, MapsEachTitleToItsFullPath)

@@ -62,7 +62,20 @@ public:
     {
     }
 
-    ~CFifoLeser()
+    ~CFifoLeser() { Beende(); }
+    CFifoLeser(const CFifoLeser&) = delete;
+    CFifoLeser& operator=(const CFifoLeser&) = delete;
+
+    // Whether anything was written into the FIFO; the reading ends first, so that a writer that
+    // has written is counted however late the reader came to read.
+    bool HatGelesen()
+    {
+        Beende();
+        return m_gelesen;
+    }
+
+private:
+    void Beende()
     {
         // A reader still waiting for a writer gets one that writes nothing.
         while (!m_fertig) {
@@ -71,12 +84,7 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
-    CFifoLeser(const CFifoLeser&) = delete;
-    CFifoLeser& operator=(const CFifoLeser&) = delete;
 
-    bool HatGelesen() const { return m_gelesen; }
-
-private:
     const std::string m_fifo;
     std::atomic<bool> m_gelesen{false};
     std::atomic<bool> m_fertig{false};
