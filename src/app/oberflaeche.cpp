@@ -14,16 +14,15 @@ using namespace Qt::StringLiterals;
 CQtAnwendung::CQtAnwendung(int& argc, char** argv)
 {
     {
-        // Qt's dialogs take their dates and sizes from the locale the environment names while the
-        // application is built. Programs opened from here keep the user's own.
+        // Qt reads the system locale, which every QLocale defaults to and Qt's dialogs take their
+        // dates, sizes and file types from, from the environment while the application is built,
+        // and never again. Programs opened from here keep the user's own.
         const CVariableAufZeit gebiet("LC_ALL", "de_DE.UTF-8");
         const CVariableAufZeit sprachen("LANGUAGE", std::nullopt);
         m_qt = std::make_unique<QApplication>(argc, argv);
     }
     // Qt has set the numeric locale from the environment; numbers are read and written with ".".
     std::setlocale(LC_NUMERIC, "C");
-    // Every QLocale, such as the file types' names in the file dialogs, speaks German.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     InstalliereQtUebersetzung(m_qtTexte);
 }
 
