@@ -1,5 +1,6 @@
 #include "data/massnahme.h"
 
+#include "data/bloecke.h"
 #include "data/markup.h"
 #include "data/protokolle.h"
 #include "data/textfunktionen.h"
@@ -13,11 +14,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <exception>
 #include <new>
 #include <set>
 #include <string_view>
-#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -46,44 +45,6 @@ void LeseKindTexte(CMarkup& xml, const std::string& name, std::vector<std::strin
 std::string Feld(const std::string& eintrag, int n)
 {
     return StringHoleFeld(eintrag, '|', n);
-}
-
-// Runs aufgabe(i) for every i below anzahl, for a large count in a few contiguous blocks side by
-// side: a large project's records read in a fraction of the time. The tasks must not share
-// anything they change. Afterwards the exception of the first block that raised one is raised.
-template <class Aufgabe> void FuerAlleInBloecken(size_t anzahl, Aufgabe&& aufgabe)
-{
-    constexpr size_t kHoechstensBloecke = 4;
-    constexpr size_t kMindestProBlock = 500; // fewer are read before a thread has started
-    const size_t bloecke = std::clamp<size_t>(
-        std::min<size_t>(anzahl / kMindestProBlock, std::thread::hardware_concurrency()), 1,
-        kHoechstensBloecke);
-    std::vector<std::exception_ptr> fehler(bloecke);
-    const auto block = [&](size_t b) {
-        try {
-            for (size_t i = anzahl * b / bloecke; i < anzahl * (b + 1) / bloecke; ++i)
-                aufgabe(i);
-        } catch (...) {
-            fehler[b] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> helfer;
-        std::vector<size_t> hier{0};
-        for (size_t b = 1; b < bloecke; ++b) {
-            try {
-                helfer.emplace_back(block, b);
-            } catch (const std::system_error&) {
-                hier.push_back(b); // no thread to be had: the block runs here
-            }
-        }
-        for (size_t b : hier)
-            block(b);
-    }
-    for (const std::exception_ptr& f : fehler) {
-        if (f)
-            std::rethrow_exception(f);
-    }
 }
 
 void PruefeIndex(int index, size_t anzahl, const char* was)
@@ -170,7 +131,7 @@ bool CMassnahme::LeseProtokolle()
     // Each record reads on its own, where it stands in the record file's memory; a record that
     // does not read as a protocol leaves its place empty.
     std::vector<std::unique_ptr<CProtokoll>> gelesen(saetze.size());
-    FuerAlleInBloecken(saetze.size(), [&](size_t i) {
+    FuerAlleInBloecken(saetze.size(), std::thread::hardware_concurrency(), [&](size_t i) {
         auto protokoll = std::make_unique<CProtokoll>();
         if (protokoll->LeseXML(saetze[i]->text))
             gelesen[i] = std::move(protokoll);

@@ -1,3 +1,4 @@
+#include "data/bloecke.h"
 #include "data/markup.h"
 #include "data/massnahme.h"
 #include "data/positionsmap.h"
@@ -23,6 +24,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace projektdatei_bauer;
@@ -238,16 +240,33 @@ TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
     EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0xc34de05f437da029u);
 }
 
-TEST_F(Laden, EveryProtocolOfAProjectReadInBlocksSideBySideIsThere)
+TEST(Bloecke, EveryItemRunsOnceInContiguousBlocksSideBySideWhateverTheMachinesCores)
 {
-    // 1,501 records do not split evenly into the blocks.
-    std::string bytes;
-    for (int i = 0; i < 1501; ++i)
-        bytes += ProtokollSatz(std::to_string(i), "0");
-    CMassnahme massnahme;
-    ASSERT_TRUE(massnahme.Lade(Schreibe("p.axo", bytes)));
-    const std::vector<std::string> ids = IdsDerMassnahme(massnahme);
-    EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), 1501u);
+    // 1,501 items do not split evenly: four cores give three blocks of 500 at least, each on a
+    // thread of its own.
+    constexpr size_t kAnzahl = 1501;
+    std::vector<int> laeufe(kAnzahl);
+    std::vector<std::thread::id> faeden(kAnzahl);
+    FuerAlleInBloecken(kAnzahl, 4, [&](size_t i) {
+        ++laeufe[i];
+        faeden[i] = std::this_thread::get_id();
+    });
+    EXPECT_EQ(std::ranges::count(laeufe, 1), static_cast<std::ptrdiff_t>(kAnzahl));
+    std::vector<size_t> blockanfaenge{0};
+    for (size_t i = 1; i < kAnzahl; ++i) {
+        if (faeden[i] != faeden[i - 1])
+            blockanfaenge.push_back(i);
+    }
+    EXPECT_EQ(blockanfaenge, (std::vector<size_t>{0, 500, 1000}));
+    EXPECT_EQ(faeden[0], std::this_thread::get_id());
+
+    // A block that fails passes its exception on, once all blocks have ended.
+    EXPECT_THROW(FuerAlleInBloecken(kAnzahl, 4,
+                                    [](size_t i) {
+                                        if (i == 1200)
+                                            throw CInvalidArgException("Satz 1200");
+                                    }),
+                 CInvalidArgException);
 }
 
 TEST_F(Laden, TheProjectIsTheFileAsTheScanReadIt)
