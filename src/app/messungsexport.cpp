@@ -7,7 +7,6 @@
 #include "platform/qtext.h"
 #include "platform/schreibziel.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <fcntl.h>
@@ -41,11 +40,12 @@ QByteArray MitTextzeilenenden(const std::string& text)
 }
 
 // Where no new file can be made beside it, QSaveFile writes the file itself: by the rights this
-// process has on the folder.
+// process has on the folder of the file a link points to, where QSaveFile writes.
 bool WirdDirektGeschrieben(const QString& pfad)
 {
-    return faccessat(AT_FDCWD, QFile::encodeName(QFileInfo(pfad).absolutePath()).constData(), W_OK,
-                     AT_EACCESS) != 0;
+    const std::filesystem::path ordner =
+        Verweisziel(PfadAusQString(QFileInfo(pfad).absoluteFilePath())).parent_path();
+    return faccessat(AT_FDCWD, ordner.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
 } // namespace
@@ -73,17 +73,19 @@ ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& te
 {
     // The new file would take the place of a FIFO or a device (as superuser even /dev/null's).
     if (!IstFreiOderRegulaer(PfadAusQString(pfad)))
-        return ExportErgebnis::NichtAngelegt;
+        return ExportErgebnis::KeineDatei;
     const bool direkt = WirdDirektGeschrieben(pfad);
     QSaveFile datei(pfad);
     datei.setDirectWriteFallback(true);
     if (!datei.open(QIODevice::WriteOnly))
         return ExportErgebnis::NichtAngelegt;
     // A small file stays in QSaveFile's buffer until commit(), which ignores a failure to write
-    // it out (a full disk) and would put the cut file in the old one's place. Where the file
-    // itself is written, cancelling changes nothing and commit() succeeds all the same.
+    // it out (a full disk) or to sync it (a network share or a quota refusing what it had
+    // taken) and would put the cut file in the old one's place. Where the file itself is
+    // written, cancelling changes nothing and commit() succeeds all the same.
     const QByteArray inhalt = MitTextzeilenenden(text);
-    const bool vollstaendig = datei.write(inhalt) == inhalt.size() && datei.flush();
+    const bool vollstaendig =
+        datei.write(inhalt) == inhalt.size() && datei.flush() && ::fsync(datei.handle()) == 0;
     if (!vollstaendig)
         datei.cancelWriting();
     const bool uebernommen = datei.commit();

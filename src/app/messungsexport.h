@@ -21,11 +21,12 @@ std::string BildeMessungsExport(const std::vector<const ITEMINFOS*>& zeilen,
 enum class ExportErgebnis
 {
     Geschrieben,
+    KeineDatei, // a FIFO, a device or a folder, which no file may replace
     NichtAngelegt,
     NichtGeschrieben, // an existing file keeps its old content
     Unvollstaendig    // written in place, as its folder takes no new file: its old content is lost
 };
 // Writes the text anew with the line ends of a text file ("\r\n"). An existing file keeps its old
 // content until the new one is complete, unless its folder takes no file beside it; a FIFO or a
-// device is not written to.
+// device is not written to (KeineDatei).
 ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text);

@@ -1,64 +1,28 @@
 #include "app/oberflaeche.h"
 
 #include "platform/qtext.h"
+#include "platform/umgebungsvariable.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
-#include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-std::optional<QByteArray> LiesVariable(const char* name)
-{
-    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
-}
-
-void SetzeVariable(const char* name, const std::optional<QByteArray>& wert)
-{
-    if (wert)
-        qputenv(name, *wert);
-    else
-        qunsetenv(name);
-}
-
-// A variable of the environment, set or removed for the lifetime of the object.
-class CVariableAufZeit
-{
-public:
-    CVariableAufZeit(const char* name, const std::optional<QByteArray>& wert)
-        : m_name(name), m_vorher(LiesVariable(name))
-    {
-        SetzeVariable(name, wert);
-    }
-    ~CVariableAufZeit() { SetzeVariable(m_name, m_vorher); }
-    CVariableAufZeit(const CVariableAufZeit&) = delete;
-    CVariableAufZeit& operator=(const CVariableAufZeit&) = delete;
-
-private:
-    const char* m_name;
-    std::optional<QByteArray> m_vorher;
-};
-
-} // namespace
 
 CQtAnwendung::CQtAnwendung(int& argc, char** argv)
 {
     {
-        // Qt's dialogs take their dates and sizes from the locale the environment names while the
-        // application is built. Programs opened from here keep the user's own.
+        // Qt reads the system locale, which every QLocale defaults to and Qt's dialogs take their
+        // dates, sizes and file types from, from the environment while the application is built,
+        // and never again. Programs opened from here keep the user's own.
         const CVariableAufZeit gebiet("LC_ALL", "de_DE.UTF-8");
         const CVariableAufZeit sprachen("LANGUAGE", std::nullopt);
         m_qt = std::make_unique<QApplication>(argc, argv);
     }
     // Qt has set the numeric locale from the environment; numbers are read and written with ".".
     std::setlocale(LC_NUMERIC, "C");
-    // Every QLocale, such as the file types' names in the file dialogs, speaks German.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     InstalliereQtUebersetzung(m_qtTexte);
 }
 

@@ -7,14 +7,16 @@
 #include "platform/qtdc.h"
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
-#include "platform/schreibziel.h"
+#include "platform/zwischendatei.h"
 #include "report/versuchstypen.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -75,6 +77,50 @@ std::unique_ptr<CVirtVersuch> LadeVersuch(const CProtokoll& protokoll)
     return versuch;
 }
 
+// A PDF printer of the file's own, set up as the user's printer: Qt's PDF writer writes nothing
+// more for the rest of its printer's life after one write failed, and the application keeps one
+// printer for the whole run.
+void RichteDateidruckerEin(QPrinter& dateidrucker, const QPrinter& drucker, const QString& datei)
+{
+    dateidrucker.setOutputFormat(QPrinter::PdfFormat);
+    dateidrucker.setOutputFileName(datei);
+    dateidrucker.setResolution(drucker.resolution());
+    dateidrucker.setFullPage(drucker.fullPage());
+    dateidrucker.setPageLayout(drucker.pageLayout());
+    dateidrucker.setColorMode(drucker.colorMode());
+    dateidrucker.setPdfVersion(drucker.pdfVersion());
+    dateidrucker.setDocName(drucker.docName());
+    dateidrucker.setCreator(drucker.creator());
+}
+
+// Whether the PDF writer got its whole file out. It does not look at its writes, and one that
+// failed cuts off or moves all that follows: the file must end with its last lines, and the
+// cross-reference table stand where the last line but one says it does.
+bool IstPdfVollstaendig(const std::filesystem::path& pdf)
+{
+    constexpr std::streamoff kSchluss = 64; // "startxref", the table's offset, "%%EOF"
+    std::ifstream datei(pdf, std::ios::binary | std::ios::ate);
+    const std::streamoff groesse = datei.tellg();
+    if (!datei || groesse < kSchluss)
+        return false;
+    std::string schluss(kSchluss, '\0');
+    datei.seekg(groesse - kSchluss);
+    datei.read(schluss.data(), kSchluss);
+    const size_t marke = schluss.rfind("startxref");
+    if (!datei || marke == std::string::npos)
+        return false;
+    std::istringstream zeilen(schluss.substr(marke + std::strlen("startxref")));
+    std::streamoff tabelle = -1;
+    std::string ende;
+    if (!(zeilen >> tabelle >> ende) || ende != "%%EOF" || !(zeilen >> std::ws).eof() ||
+        tabelle < 0 || tabelle > groesse - 4)
+        return false;
+    std::string anfang(4, '\0');
+    datei.seekg(tabelle);
+    datei.read(anfang.data(), 4);
+    return datei && anfang == "xref";
+}
+
 } // namespace
 
 std::unique_ptr<CVirtVersuch> ErzeugeVersuch(int pruefart, int version)
@@ -114,25 +160,6 @@ bool PruefeBerichte(const CProtokolle& protokolle, const std::vector<std::string
     ZeigeMeldung("Die Auswahl enthält kein Protokoll mit einem Bericht.", MeldungsArt::Warnung,
                  "Drucken");
     return false;
-}
-
-void MeldeDateifehler(const QString& pfad, const std::string& was)
-{
-    ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
-}
-
-bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt)
-{
-    if (IstDieselbeDatei(PfadAusQString(pfad), projekt)) {
-        ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
-                     MeldungsArt::Warnung);
-        return false;
-    }
-    if (!IstFreiOderRegulaer(PfadAusQString(pfad))) {
-        MeldeDateifehler(pfad, "kann nicht angelegt werden.");
-        return false;
-    }
-    return true;
 }
 
 void CProtokolldruckAuftrag::BereiteProtokolldruckVor(const CProtokolle& protokolle,
@@ -221,22 +248,47 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
     const std::vector<int> seiten = ZuDruckendeSeiten(drucker, nurGewaehlte);
     if (seiten.empty())
         return GetSeitenzahl() == 0 ? Druckergebnis::Gedruckt : Druckergebnis::KeineSeiteImBereich;
+    if (!drucker.outputFileName().isEmpty())
+        return DruckeInDatei(drucker, seiten, fortschritt);
+    QPainter maler; // ends the job when it goes
+    return ZeichneSeiten(drucker, maler, seiten, fortschritt);
+}
 
+CProtokolldruckAuftrag::Druckergebnis
+CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const std::vector<int>& seiten,
+                                      const Fortschritt& fortschritt)
+{
+    // The file is printed beside its place and takes it only when it is whole: a full disk or a
+    // cancel leaves an old file there as it was.
+    CZwischendatei zwischendatei(PfadAusQString(drucker.outputFileName()));
+    if (*zwischendatei < 0)
+        return Druckergebnis::NichtBegonnen;
+    QPrinter dateidrucker(QPrinter::HighResolution);
+    RichteDateidruckerEin(dateidrucker, drucker, PfadAlsQString(zwischendatei.Pfad()));
+    QPainter maler;
+    const Druckergebnis ergebnis = ZeichneSeiten(dateidrucker, maler, seiten, fortschritt);
+    if (ergebnis != Druckergebnis::Gedruckt)
+        return ergebnis;
+    const bool beendet = maler.end();
+    return beendet && IstPdfVollstaendig(zwischendatei.Pfad()) && zwischendatei.Ersetze()
+               ? Druckergebnis::Gedruckt
+               : Druckergebnis::NichtGeschrieben;
+}
+
+CProtokolldruckAuftrag::Druckergebnis
+CProtokolldruckAuftrag::ZeichneSeiten(QPrinter& drucker, QPainter& maler,
+                                      const std::vector<int>& seiten,
+                                      const Fortschritt& fortschritt)
+{
     // The rectangle of the printer's sheet, whatever the preview beside it draws on.
     const RECT rechteck = BildeSeitenrechteck(LeseDruckbereich(drucker));
-    QPainter maler;
     if (!maler.begin(&drucker))
         return Druckergebnis::NichtBegonnen;
     const int gesamt = static_cast<int>(seiten.size());
     for (int i = 0; i < gesamt; ++i) {
         if (fortschritt && !fortschritt(i, gesamt)) {
-            // A file printer cannot abort; its incomplete file must not look like the job's. What
-            // is no longer a regular file there is not the one it wrote.
-            const bool abgebrochen = drucker.abort();
+            drucker.abort();
             maler.end();
-            const QString datei = drucker.outputFileName();
-            if (!abgebrochen && !datei.isEmpty() && IstFreiOderRegulaer(PfadAusQString(datei)))
-                QFile::remove(datei);
             return Druckergebnis::Abgebrochen;
         }
         if (i > 0)
@@ -244,6 +296,5 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
         ZeichneSeite(seiten[std::size_t(i)], maler, drucker.logicalDpiX(), drucker.logicalDpiY(),
                      rechteck);
     }
-    maler.end();
     return Druckergebnis::Gedruckt;
 }

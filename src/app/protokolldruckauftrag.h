@@ -9,7 +9,6 @@
 #include "platform/gdi.h"
 #include "report/druckseitenverwaltung.h"
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,7 +20,6 @@ class CProtokolle;
 class CVirtVersuch;
 class QPainter;
 class QPrinter;
-class QString;
 
 // The test object of a test type; null for a type that prints no report (1019 and any number
 // outside 1000..1020). `version` is the protocol's test-type version.
@@ -37,12 +35,6 @@ bool PruefeDruckauswahl(bool protokollseite, bool ausgewaehlt);
 // False, after the message, when none of the selected protocols (`schluessel`, their
 // identifiers) has a page to print.
 bool PruefeBerichte(const CProtokolle& protokolle, const std::vector<std::string>& schluessel);
-
-// A message on a file: "Die Datei "<pfad>" " followed by what went wrong with it.
-void MeldeDateifehler(const QString& pfad, const std::string& was);
-// False, after the message, when nothing may be written at `pfad`: the open project `projekt`,
-// which is only ever read, or a FIFO, a device or a folder. An empty path (no file) may be.
-bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt);
 
 class CProtokolldruckAuftrag
 {
@@ -82,16 +74,26 @@ public:
         Gedruckt,
         KeineSeiteImBereich, // the chosen range holds none of the job's pages: nothing printed
         Abgebrochen,         // by the user, after the pages reported
-        NichtBegonnen        // the printer cannot be started (a PDF file that cannot be written)
+        NichtBegonnen,       // the printer cannot be started (a PDF file that cannot be made)
+        NichtGeschrieben     // a PDF file not written whole: an old one at its place is kept
     };
     // Told before each page (from 1) how many of how many are done; false cancels the print.
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;
     // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet. A
-    // job without pages prints nothing, so no empty sheet comes out.
+    // job without pages prints nothing, so no empty sheet comes out. A printer's file is
+    // replaced only by a whole one.
     Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                const Fortschritt& fortschritt = {});
 
 private:
+    // Prints into a file that takes the place of the one the printer names only when it is whole.
+    Druckergebnis DruckeInDatei(const QPrinter& drucker, const std::vector<int>& seiten,
+                                const Fortschritt& fortschritt);
+    // Begins the painter on the printer and draws the pages; unless it was cancelled, the painter
+    // stays active for the caller to end.
+    Druckergebnis ZeichneSeiten(QPrinter& drucker, QPainter& maler, const std::vector<int>& seiten,
+                                const Fortschritt& fortschritt);
+
     CDruckseitenVerwaltung m_seiten;
     CZusammenstellungDruck m_zusammenstellung;
     bool m_zusammenstellungAktiv = false;

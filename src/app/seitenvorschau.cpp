@@ -228,7 +228,7 @@ CSeitenvorschau::CSeitenvorschau(int seitenzahl, const QPageLayout& layout, Seit
     const auto blaettern = [this, leiste](const QString& text, auto ziel) {
         return leiste->addAction(text, this, [this, ziel] { m_ansicht->GeheZuSeite(ziel()); });
     };
-    blaettern(u"Erste Seite"_s, [] { return 1; });
+    m_erste = blaettern(u"Erste Seite"_s, [] { return 1; });
     m_vorige = blaettern(u"Vorige Seite"_s, [this] { return m_ansicht->AktuelleSeite() - 1; });
     m_seitenfeld->setRange(std::min(1, seitenzahl), std::max(0, seitenzahl));
     m_seitenfeld->setPrefix(u"Seite "_s);
@@ -236,7 +236,7 @@ CSeitenvorschau::CSeitenvorschau(int seitenzahl, const QPageLayout& layout, Seit
     m_seitenfeld->setKeyboardTracking(false);
     leiste->addWidget(m_seitenfeld);
     m_naechste = blaettern(u"Nächste Seite"_s, [this] { return m_ansicht->AktuelleSeite() + 1; });
-    blaettern(u"Letzte Seite"_s, [seitenzahl] { return seitenzahl; });
+    m_letzte = blaettern(u"Letzte Seite"_s, [seitenzahl] { return seitenzahl; });
     leiste->addSeparator();
     leiste->addAction(u"Verkleinern"_s, this,
                       [this] { m_ansicht->SetzeMassstab(m_ansicht->Massstab() / kZoomSchritt); });
@@ -269,8 +269,10 @@ CSeitenvorschau::CSeitenvorschau(int seitenzahl, const QPageLayout& layout, Seit
 
 void CSeitenvorschau::AktualisiereBlaettern(int seite)
 {
-    m_vorige->setEnabled(seite > 1);
-    m_naechste->setEnabled(seite < m_ansicht->Seitenzahl());
+    for (QAction* zurueck : {m_erste, m_vorige})
+        zurueck->setEnabled(seite > 1);
+    for (QAction* weiter : {m_naechste, m_letzte})
+        weiter->setEnabled(seite < m_ansicht->Seitenzahl());
 }
 
 void CSeitenvorschau::PasseGroesseAn(const QSize& fenster)

@@ -96,6 +96,8 @@ private:
     CSeitenansicht* m_ansicht;
     QSpinBox* m_seitenfeld;
     QAction* m_druckaktion;
+    QAction* m_erste;
     QAction* m_vorige;
     QAction* m_naechste;
+    QAction* m_letzte;
 };

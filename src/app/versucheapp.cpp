@@ -3,6 +3,7 @@
 #include "app/befehle.h"
 #include "app/druckereinrichtung.h"
 #include "app/mainframe.h"
+#include "app/schreibzielmeldung.h"
 #include "app/versucheview.h"
 #include "data/pfade.h"
 #include "pages/seitenlogo.h"
@@ -100,7 +101,7 @@ std::string BildeLademeldung(const Ladebefund& befund, const std::filesystem::pa
     case Ladefehler::NichtOeffenbar:
         return nichtGeoeffnet + ".";
     case Ladefehler::KeineDatei:
-        return nichtGelesen + "Es ist keine gewöhnliche Datei.";
+        return nichtGelesen + kKeineGewoehnlicheDatei;
     case Ladefehler::ZuGross:
         return nichtGelesen + "Sie ist mit " + LesbareGroesse(befund.dateigroesse) +
                " zu groß für eine Projektdatei (höchstens " +

@@ -1,5 +1,6 @@
 // The main view's print and preview commands.
 #include "app/protokollliste.h"
+#include "app/schreibzielmeldung.h"
 #include "app/seitenvorschau.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
@@ -130,6 +131,9 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget*
         break;
     case CProtokolldruckAuftrag::Druckergebnis::NichtBegonnen:
         ZeigeMeldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Fehler);
+        break;
+    case CProtokolldruckAuftrag::Druckergebnis::NichtGeschrieben:
+        MeldeDateifehler(drucker.outputFileName(), "konnte nicht geschrieben werden.");
         break;
     }
 }

@@ -1,7 +1,7 @@
 // The main view's export of the selected measurements.
 #include "app/messungsexport.h"
 #include "app/messungsliste.h"
-#include "app/protokolldruckauftrag.h"
+#include "app/schreibzielmeldung.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 
@@ -61,6 +61,9 @@ void CVersucheView::ExportiereMessungen()
     const QString pfad = dialog.selectedFiles().constFirst();
     switch (SchreibeGewaehlteMessungen(pfad)) {
     case ExportErgebnis::Geschrieben:
+        break;
+    case ExportErgebnis::KeineDatei:
+        MeldeKeineGewoehnlicheDatei(pfad);
         break;
     case ExportErgebnis::NichtAngelegt:
         MeldeDateifehler(pfad, "kann nicht angelegt werden.");

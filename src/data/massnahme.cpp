@@ -1,5 +1,6 @@
 #include "data/massnahme.h"
 
+#include "data/bloecke.h"
 #include "data/markup.h"
 #include "data/protokolle.h"
 #include "data/textfunktionen.h"
@@ -8,15 +9,14 @@
 #include "platform/exceptions.h"
 #include "platform/meldung.h"
 #include "platform/text.h"
+#include "platform/zwischendatei.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <exception>
-#include <fstream>
+#include <new>
 #include <set>
 #include <string_view>
-#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -47,44 +47,6 @@ std::string Feld(const std::string& eintrag, int n)
     return StringHoleFeld(eintrag, '|', n);
 }
 
-// Runs aufgabe(i) for every i below anzahl, for a large count in a few contiguous blocks side by
-// side: a large project's records read in a fraction of the time. The tasks must not share
-// anything they change. Afterwards the exception of the first block that raised one is raised.
-template <class Aufgabe> void FuerAlleInBloecken(size_t anzahl, Aufgabe&& aufgabe)
-{
-    constexpr size_t kHoechstensBloecke = 4;
-    constexpr size_t kMindestProBlock = 500; // fewer are read before a thread has started
-    const size_t bloecke = std::clamp<size_t>(
-        std::min<size_t>(anzahl / kMindestProBlock, std::thread::hardware_concurrency()), 1,
-        kHoechstensBloecke);
-    std::vector<std::exception_ptr> fehler(bloecke);
-    const auto block = [&](size_t b) {
-        try {
-            for (size_t i = anzahl * b / bloecke; i < anzahl * (b + 1) / bloecke; ++i)
-                aufgabe(i);
-        } catch (...) {
-            fehler[b] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> helfer;
-        std::vector<size_t> hier{0};
-        for (size_t b = 1; b < bloecke; ++b) {
-            try {
-                helfer.emplace_back(block, b);
-            } catch (const std::system_error&) {
-                hier.push_back(b); // no thread to be had: the block runs here
-            }
-        }
-        for (size_t b : hier)
-            block(b);
-    }
-    for (const std::exception_ptr& f : fehler) {
-        if (f)
-            std::rethrow_exception(f);
-    }
-}
-
 void PruefeIndex(int index, size_t anzahl, const char* was)
 {
     if (index < 0 || static_cast<size_t>(index) >= anzahl)
@@ -108,11 +70,18 @@ bool CMassnahme::Lade(const std::filesystem::path& pfad)
 {
     m_dateipfad = pfad;
     m_datei.SetzeDateiname(pfad);
-    if (!m_datei.LeseIndex()) {
-        m_ladefehler = m_datei.HoleIndexfehler();
+    bool ganz = false;
+    try {
+        if (!m_datei.LeseIndex()) {
+            m_ladefehler = m_datei.HoleIndexfehler();
+            return false;
+        }
+        ganz = LeseProjektDatei();
+    } catch (const std::bad_alloc&) {
+        // A project the memory cannot hold is one that cannot be read.
+        m_ladefehler = Ladefehler::SpeicherFehlt;
         return false;
     }
-    const bool ganz = LeseProjektDatei();
     m_notiz = HoleMetadatum("notiz");
     if (!m_datei.HatSaetze())
         m_ladefehler = Ladefehler::KeineProjektdatei;
@@ -162,7 +131,7 @@ bool CMassnahme::LeseProtokolle()
     // Each record reads on its own, where it stands in the record file's memory; a record that
     // does not read as a protocol leaves its place empty.
     std::vector<std::unique_ptr<CProtokoll>> gelesen(saetze.size());
-    FuerAlleInBloecken(saetze.size(), [&](size_t i) {
+    FuerAlleInBloecken(saetze.size(), std::thread::hardware_concurrency(), [&](size_t i) {
         auto protokoll = std::make_unique<CProtokoll>();
         if (protokoll->LeseXML(saetze[i]->text))
             gelesen[i] = std::move(protokoll);
@@ -222,12 +191,16 @@ bool LadeXmlDokument(const std::filesystem::path& dateiname, CMarkup& xml)
 
 bool CMassnahme::LadeXmlDatei(const std::filesystem::path& dateiname)
 {
-    CMarkup xml;
-    if (!LadeXmlDokument(dateiname, xml))
-        return false;
-    m_dateipfad = dateiname;
-    LeseMassnahmeXml(xml);
-    return true;
+    try {
+        CMarkup xml;
+        if (!LadeXmlDokument(dateiname, xml))
+            return false;
+        m_dateipfad = dateiname;
+        LeseMassnahmeXml(xml);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false; // a document the memory cannot hold is one that cannot be read
+    }
 }
 
 bool CMassnahme::LeseMassnahmeXml(CMarkup& xml)
@@ -539,16 +512,16 @@ bool CMassnahme::SchreibeVorgabedaten()
 
 void CMassnahme::SchreibeProtokollListe(int auswahl, const std::string& dateiname) const
 {
-    std::ofstream datei(dateiname, std::ios::binary | std::ios::trunc);
-    if (!datei)
-        return;
+    std::string liste;
     const char* pruefart = auswahl == 1 ? "1001" : auswahl == 5 ? "1005" : nullptr;
-    if (!pruefart)
-        return;
     for (const auto& protokoll : m_protokolle) {
-        if (protokoll->GetPruefartID() == pruefart)
-            datei << protokoll->BildeUebersichtszeile() << "\n";
+        if (pruefart && protokoll->GetPruefartID() == pruefart)
+            liste += protokoll->BildeUebersichtszeile() + "\n";
     }
+    // Only a whole list takes an old one's place, and never a FIFO's or a device's.
+    CZwischendatei datei(dateiname);
+    if (*datei >= 0 && SchreibeVoll(*datei, liste))
+        datei.Ersetze();
 }
 
 // ---- Hand-over to the collection -------------------------------------------------------------

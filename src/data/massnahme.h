@@ -29,7 +29,8 @@ public:
     CMassnahme(const CMassnahme&) = delete;
     CMassnahme& operator=(const CMassnahme&) = delete;
 
-    // Reads, indexes and parses the project file; false when it cannot be opened or read.
+    // Reads, indexes and parses the project file; false when it cannot be opened or read, or the
+    // memory cannot hold it (SpeicherFehlt).
     bool Lade(const std::filesystem::path& pfad);
     // Why the last load did not read the whole file, and the file's size.
     Ladebefund HoleLadebefund() const { return {m_ladefehler, m_datei.HoleDateigroesse()}; }
@@ -87,7 +88,8 @@ public:
     bool SchreibeTitelliste();
     bool SchreibeVorgabedaten();
 
-    // A whole project kept as one XML document ("massnahme").
+    // A whole project kept as one XML document ("massnahme"); false also when the memory cannot
+    // hold it.
     bool LadeXmlDatei(const std::filesystem::path& dateiname);
     bool LeseMassnahmeXml(CMarkup& xml);
     // Loads the file named by the value "dateiname" in the folder, as Lade does, without titles.
@@ -100,7 +102,9 @@ public:
     // collection; the project holds no protocols afterwards.
     void UebernimmInProtokolle(CProtokolle& protokolle);
     // Writes "[number][general group 1][special group 3]" lines of the protocols of test type
-    // 1001 (selector 1) or 1005 (selector 5).
+    // 1001 (selector 1) or 1005 (selector 5); any other selector writes an empty file. An old
+    // file keeps its content unless the list is written whole; a FIFO or a device is not
+    // written to.
     void SchreibeProtokollListe(int auswahl, const std::string& dateiname) const;
 
     // "0" followed by every title identifier in title-list order, each once.

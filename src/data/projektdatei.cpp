@@ -3,6 +3,7 @@
 #include "platform/dateien.h"
 #include "platform/exceptions.h"
 #include "platform/schreibziel.h"
+#include "platform/zwischendatei.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -30,19 +31,13 @@ int64_t Lies(int datei, void* ziel, int64_t anzahl)
     return gelesen;
 }
 
-void SchreibeVoll(int datei, std::string_view bytes)
+// SchreibeVoll, with a write error as the file layer's exception.
+void Schreibe(int datei, std::string_view bytes)
 {
     if (datei < 0)
         throw CFileException("Schreiben: Datei ist nicht geöffnet");
-    size_t geschrieben = 0;
-    while (geschrieben < bytes.size()) {
-        const ssize_t n = ::write(datei, bytes.data() + geschrieben, bytes.size() - geschrieben);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            DateiFehler("Schreiben");
-        geschrieben += n;
-    }
+    if (!SchreibeVoll(datei, bytes))
+        DateiFehler("Schreiben");
 }
 
 int64_t Suche(int datei, int64_t position, int woher)
@@ -90,52 +85,6 @@ public:
 
 private:
     int m_datei;
-};
-
-// A file written beside its destination that takes the destination's place only once it is
-// whole: one given up halfway is removed, and the destination stays as it was.
-class CZwischendatei
-{
-public:
-    explicit CZwischendatei(const std::filesystem::path& ziel) : m_ziel(ziel)
-    {
-        // Named after the process and a count, so that no other copy writes to it.
-        for (int nummer = 0; m_datei < 0 && nummer < 100; ++nummer) {
-            m_pfad = ziel;
-            m_pfad += ".~" + std::to_string(::getpid()) + "-" + std::to_string(nummer);
-            m_datei = ::open(m_pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-            if (m_datei < 0 && errno != EEXIST)
-                break;
-        }
-    }
-    ~CZwischendatei()
-    {
-        if (m_datei >= 0) {
-            ::close(m_datei);
-            ::unlink(m_pfad.c_str());
-        }
-    }
-    CZwischendatei(const CZwischendatei&) = delete;
-    CZwischendatei& operator=(const CZwischendatei&) = delete;
-    int operator*() const { return m_datei; }
-
-    // Puts the file, once it is on the disk, in the destination's place; false, removing it,
-    // when that fails.
-    bool Ersetze()
-    {
-        const bool gesichert = ::fsync(m_datei) == 0;
-        const bool geschlossen = ::close(m_datei) == 0;
-        m_datei = -1;
-        if (gesichert && geschlossen && ::rename(m_pfad.c_str(), m_ziel.c_str()) == 0)
-            return true;
-        ::unlink(m_pfad.c_str());
-        return false;
-    }
-
-private:
-    std::filesystem::path m_ziel;
-    std::filesystem::path m_pfad;
-    int m_datei = -1;
 };
 
 uint32_t LeseU32(const unsigned char* bytes)
@@ -321,12 +270,13 @@ bool CProjektDatei::LeseIndex()
     }
     std::unique_ptr<char[]> bytes;
     size_t groesse = 0;
-    const bool gelesen = LiesBisEnde(*datei, bytes, groesse, kGroessteLaenge);
+    const Leseergebnis ergebnis = LiesBisEnde(*datei, bytes, groesse, kGroessteLaenge);
     m_dateigroesse = groesse;
     // A file that fails while it is read (a failing disk, a pulled stick) counts as one that
     // cannot be read: nothing of it is taken.
-    if (!gelesen) {
-        m_indexfehler = errno == EFBIG ? Ladefehler::ZuGross : Ladefehler::Lesefehler;
+    if (ergebnis != Leseergebnis::Gelesen) {
+        m_indexfehler =
+            ergebnis == Leseergebnis::ZuGross ? Ladefehler::ZuGross : Ladefehler::Lesefehler;
         return false;
     }
     m_indexfehler = Ladefehler::Keiner;
@@ -385,7 +335,7 @@ long CProjektDatei::SchreibeSatz(uint8_t art, std::string_view text, long altePo
     if (gespeichert.size() >= kTextGrenze)
         return -1;
     const long position = Suche(m_datei, 0, SEEK_END);
-    SchreibeVoll(m_datei, SatzBytes(art, gespeichert));
+    Schreibe(m_datei, SatzBytes(art, gespeichert));
     if (altePosition >= 0)
         MarkiereGeloescht(altePosition);
     return position;
@@ -427,7 +377,7 @@ bool CProjektDatei::MarkiereGeloescht(long position)
     if (position < 0 || position > laenge - kKopfLaenge)
         return false;
     Suche(m_datei, position + 5, SEEK_SET);
-    SchreibeVoll(m_datei, std::string_view("\1", 1));
+    Schreibe(m_datei, std::string_view("\1", 1));
     return true;
 }
 
@@ -505,7 +455,7 @@ bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
             if (Lies(*ein, text.data(), kopf.laenge) < kopf.laenge)
                 break;
             if (!kopf.geloescht)
-                SchreibeVoll(*aus, SatzBytes(kopf.art, text));
+                Schreibe(*aus, SatzBytes(kopf.art, text));
         }
     } catch (const CFileException&) {
         return false;

@@ -87,8 +87,9 @@ public:
     // Reads the record at the position from the open file; false with an empty text when no
     // readable record stands there.
     bool LeseSatz(long position, std::string& text);
-    // The root records as the scans found them and the writers left them, from memory: the file
-    // is not read again; "" for a root the file does not hold.
+    // The texts of the root records. They read nothing: each hands out the text held in memory
+    // since the scan found the record or a writer wrote it, so a file changed after the scan
+    // cannot mix into the project. "" for a root the file does not hold.
     const std::string& LeseMetadatenSatz() const { return m_metadaten.text; }
     const std::string& LeseTitellisteSatz() const { return m_titelliste.text; }
     const std::string& LeseVorgabedatenSatz() const { return m_vorgabedaten.text; }

@@ -35,9 +35,10 @@ Ladebefund CProtokolle::LadeMassnahme(const std::filesystem::path& pfad)
 {
     CMassnahme massnahme;
     Leere();
+    if (!massnahme.Lade(pfad))
+        return massnahme.HoleLadebefund();
     try {
-        if (massnahme.Lade(pfad))
-            UebernimmMassnahme(massnahme, *this);
+        UebernimmMassnahme(massnahme, *this);
         return massnahme.HoleLadebefund();
     } catch (const std::bad_alloc&) {
         // A project the memory cannot hold is one that cannot be read.
@@ -241,8 +242,12 @@ std::string CProtokolle::HoleGewaehltenTiteleintrag() const
 
 bool CProtokolle::LadeUebersicht(const std::filesystem::path& pfad)
 {
-    CMarkup xml;
-    return LadeXmlDokument(pfad, xml) && LeseUebersichtXML(xml);
+    try {
+        CMarkup xml;
+        return LadeXmlDokument(pfad, xml) && LeseUebersichtXML(xml);
+    } catch (const std::bad_alloc&) {
+        return false; // a document the memory cannot hold is one that cannot be read
+    }
 }
 
 bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
@@ -277,15 +282,20 @@ bool CProtokolle::LeseUebersichtXML(CMarkup& xml)
     if (!datei.Oeffne())
         return false;
     xml.BetreteElement();
-    std::string text;
+    // A read that fails is a file that cannot be read: as in a load, none of its protocols is
+    // taken, so they are added only once every record has read.
+    std::vector<std::string> saetze;
     try {
+        std::string text;
         while (xml.FindeKindElement("protokoll_pos")) {
             const long position = std::strtol(xml.HoleKindDaten().c_str(), nullptr, 10);
             if (datei.LeseSatz(position, text))
-                FuegeProtokollAusXmlHinzu(*this, text);
+                saetze.push_back(std::move(text));
         }
     } catch (const CFileException&) {
-        return false; // a read that fails is a file that cannot be read, as in a load
+        return false;
     }
+    for (const std::string& satz : saetze)
+        FuegeProtokollAusXmlHinzu(*this, satz);
     return true;
 }

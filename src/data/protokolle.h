@@ -67,7 +67,8 @@ public:
     // A spare text that nothing sets; emptying the collection leaves it alone.
     const std::string& HoleReservetext() const { return m_reservetext; }
 
-    // Reader of the overview hand-over document that a project can build.
+    // Reader of the overview hand-over document that a project can build; false also when the
+    // memory cannot hold it.
     bool LadeUebersicht(const std::filesystem::path& pfad);
     bool LeseUebersichtXML(CMarkup& xml);
 

@@ -2,10 +2,11 @@
 
 #include "platform/dateien.h"
 
+#include <cerrno>
 #include <chrono>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <pwd.h>
 #include <thread>
 #include <unistd.h>
@@ -89,16 +90,22 @@ bool SchreibeZeitstempelDatei(const std::string& ordner, const std::string& endu
     std::error_code fehler;
     if (!std::filesystem::is_directory(ordner, fehler))
         return false;
-    // The name changes once a second; a name already taken waits for the next one.
+    // The name changes once a second; a name already taken, by anything at all (a file, a link,
+    // a FIFO), waits for the next one. The file is made where nothing is, so it is never one that
+    // was there before.
+    int datei = -1;
     for (;;) {
         pfad = ordner + "/" + HoleZeitstempel() + "." + endung;
-        if (!std::filesystem::exists(pfad, fehler))
+        datei = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (datei >= 0 || errno != EEXIST)
             break;
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
-    std::ofstream datei(pfad, std::ios::binary);
-    if (!datei)
+    if (datei < 0)
         return false;
-    datei << inhalt;
-    return static_cast<bool>(datei);
+    const bool geschrieben = SchreibeVoll(datei, inhalt);
+    if (::close(datei) == 0 && geschrieben)
+        return true;
+    ::unlink(pfad.c_str()); // a file cut short is not left to pass for a whole one
+    return false;
 }

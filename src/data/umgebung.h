@@ -26,6 +26,7 @@ std::string HoleZeitstempel();
 std::string HoleZeitstempelLesbar();
 
 // Writes the content to a new file "<folder>/<time stamp>.<extension>", waiting for the next
-// second when that name is taken; false when the folder is missing or the file cannot be made.
+// second when anything has that name; false when the folder is missing or the file cannot be
+// made or written whole.
 bool SchreibeZeitstempelDatei(const std::string& ordner, const std::string& endung,
                               std::string& pfad, const std::string& inhalt);

@@ -128,19 +128,32 @@ int64_t LiesVoll(int datei, void* ziel, int64_t anzahl)
     return gelesen;
 }
 
-bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse, size_t hoechstens)
+bool SchreibeVoll(int datei, std::string_view bytes)
+{
+    size_t geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        const ssize_t n = ::write(datei, bytes.data() + geschrieben, bytes.size() - geschrieben);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        geschrieben += n;
+    }
+    return true;
+}
+
+Leseergebnis LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse,
+                         size_t hoechstens)
 {
     struct stat info;
     groesse = ::fstat(datei, &info) == 0 && info.st_size > 0 ? info.st_size : 0;
-    if (groesse > hoechstens) {
-        errno = EFBIG;
-        return false;
-    }
+    if (groesse > hoechstens)
+        return Leseergebnis::ZuGross;
     size_t platz = groesse;
     inhalt = std::make_unique_for_overwrite<char[]>(platz);
     const int64_t gelesen = LiesVoll(datei, inhalt.get(), static_cast<int64_t>(platz));
     if (gelesen < 0)
-        return false;
+        return Leseergebnis::Lesefehler;
     groesse = gelesen;
     // A file that grows while it is read, or tells no size (those under /proc), is read on to its
     // end. The room doubles when it is full, so that no byte is copied more than a few times.
@@ -148,11 +161,10 @@ bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse, si
     for (;;) {
         const int64_t n = LiesVoll(datei, block, sizeof block);
         if (n <= 0)
-            return n == 0;
+            return n == 0 ? Leseergebnis::Gelesen : Leseergebnis::Lesefehler;
         if (static_cast<size_t>(n) > hoechstens - groesse) {
             groesse += n;
-            errno = EFBIG;
-            return false;
+            return Leseergebnis::ZuGross;
         }
         if (groesse + n > platz) {
             platz = std::min(std::max(2 * platz, groesse + n), hoechstens);
@@ -174,7 +186,7 @@ bool LeseGanzeDatei(const std::filesystem::path& pfad, std::string& inhalt, size
     try {
         std::unique_ptr<char[]> bytes;
         size_t groesse = 0;
-        gelesen = LiesBisEnde(datei, bytes, groesse, hoechstens);
+        gelesen = LiesBisEnde(datei, bytes, groesse, hoechstens) == Leseergebnis::Gelesen;
         if (gelesen)
             inhalt.assign(bytes.get(), groesse);
     } catch (const std::bad_alloc&) {

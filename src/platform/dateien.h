@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The folder of the executable, without a trailing "/". Tests may set another one.
@@ -30,11 +31,20 @@ int OeffneZumLesen(const std::filesystem::path& pfad);
 // Reads up to `anzahl` bytes from a descriptor, fewer only at the end of the file; -1 on a read
 // error, such as a failing disk, a pulled stick or a lost network share gives.
 int64_t LiesVoll(int datei, void* ziel, int64_t anzahl);
+// Writes all the bytes to a descriptor; false when a write fails, such as on a full disk.
+bool SchreibeVoll(int datei, std::string_view bytes);
+enum class Leseergebnis
+{
+    Gelesen,
+    Lesefehler,
+    ZuGross
+};
 // The rest of the file from the current position, in as few reads as its size allows, into room
-// that is not filled with zeros first. False on a read error; false with errno EFBIG for more
-// than `hoechstens` bytes, found before anything is read or allocated when the file's size tells,
-// with `groesse` then the size found. std::bad_alloc when there is no room for the bytes.
-bool LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse, size_t hoechstens);
+// that is not filled with zeros first. ZuGross for more than `hoechstens` bytes, found before
+// anything is read or allocated when the file's size tells, with `groesse` then the size found.
+// std::bad_alloc when there is no room for the bytes.
+Leseergebnis LiesBisEnde(int datei, std::unique_ptr<char[]>& inhalt, size_t& groesse,
+                         size_t hoechstens);
 
 // Reads a whole file of at most `hoechstens` bytes; false when it cannot be opened or read, is
 // larger, is no regular file (a folder, a FIFO or a device) or finds no memory for its bytes.

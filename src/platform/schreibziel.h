@@ -5,8 +5,12 @@
 
 #include <filesystem>
 
-// True when nothing is at the path or it names a regular file (also through a link).
+// False only when the path names something that is no regular file (also through a link); true
+// when it names a regular file, nothing, or cannot be looked at.
 bool IstFreiOderRegulaer(const std::filesystem::path& pfad);
+// Where a file written at the path lands: its links followed as far as they lead, also to a
+// file that is not there yet.
+std::filesystem::path Verweisziel(const std::filesystem::path& pfad);
 // True when both paths name one existing file, however they are written (links, "./", other
 // hard links of it).
 bool IstDieselbeDatei(const std::filesystem::path& pfad, const std::filesystem::path& andere);

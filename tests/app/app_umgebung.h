@@ -6,11 +6,13 @@
 #include "platform/dateien.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
+#include "platform/umgebungsvariable.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -44,10 +46,8 @@ protected:
         ASSERT_TRUE(m_programmOrdner.isValid());
         ASSERT_TRUE(m_socketOrdner.isValid());
         ASSERT_TRUE(m_laufzeitOrdner.isValid());
-        m_vorherigesTmp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", m_socketOrdner.path().toLocal8Bit());
-        m_vorherigeLaufzeit = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", m_laufzeitOrdner.path().toLocal8Bit());
+        m_tmp.emplace("TMPDIR", m_socketOrdner.path().toLocal8Bit());
+        m_laufzeit.emplace("XDG_RUNTIME_DIR", m_laufzeitOrdner.path().toLocal8Bit());
         m_vorherigesVerzeichnis = QDir::currentPath();
         SetzeProgrammOrdner(ProgrammOrdnerText());
         m_vorherigeAusgabe = SetzeMeldungsAusgabe(
@@ -58,8 +58,8 @@ protected:
     {
         SetzeMeldungsAusgabe(m_vorherigeAusgabe);
         QDir::setCurrent(m_vorherigesVerzeichnis);
-        qputenv("TMPDIR", m_vorherigesTmp);
-        qputenv("XDG_RUNTIME_DIR", m_vorherigeLaufzeit);
+        m_tmp.reset();
+        m_laufzeit.reset();
     }
 
     std::string ProgrammOrdnerText() const { return NachCp1252(m_programmOrdner.path()); }
@@ -73,8 +73,8 @@ protected:
     std::vector<Meldung> m_meldungen;
 
 private:
-    QByteArray m_vorherigesTmp;
-    QByteArray m_vorherigeLaufzeit;
+    std::optional<CVariableAufZeit> m_tmp;
+    std::optional<CVariableAufZeit> m_laufzeit;
     QString m_vorherigesVerzeichnis;
     MeldungsAusgabe m_vorherigeAusgabe;
 };

@@ -161,11 +161,10 @@ TEST_F(Hauptfenster, FrontRequestArrivesOnTheUsersOwnSocketNamedAfterTheWindowCl
     // Another user of the machine has a runtime folder of their own, and with it a viewer of
     // their own beside this one.
     QTemporaryDir andererBenutzer;
-    qputenv("XDG_RUNTIME_DIR", andererBenutzer.path().toLocal8Bit());
+    const CVariableAufZeit laufzeit("XDG_RUNTIME_DIR", andererBenutzer.path().toLocal8Bit());
     CGeschwisterVerbindung zweiter;
     EXPECT_TRUE(zweiter.Lausche(GeschwisterAdresse(name)));
     EXPECT_EQ(zweiter.Name(), andererBenutzer.path() + u'/' + name);
-    qputenv("XDG_RUNTIME_DIR", LaufzeitOrdner().toLocal8Bit());
 }
 
 TEST_F(Hauptfenster, ViewStartsOnTheProtocolsTabWithItsControls)

@@ -2,6 +2,7 @@
 // running viewer with the save dialog.
 #include "app/messungsexport.h"
 #include "app/zusammenstellungszeile.h"
+#include "support/dateigrenze.h"
 #include "viewer_fixtur.h"
 
 #include <QApplication>
@@ -13,12 +14,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <csignal>
+#include <atomic>
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
@@ -51,28 +52,6 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
 
-// While it lives, no file of this process grows beyond `hoechstens` bytes: a write past it fails as
-// on a full disk.
-class CDateigrenze
-{
-public:
-    explicit CDateigrenze(rlim_t hoechstens) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_vorher);
-        const rlimit grenze{hoechstens, m_vorher.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &grenze);
-    }
-    ~CDateigrenze()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_vorher);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_vorher{};
-    void (*m_signal)(int);
-};
-
 // While it lives, this thread writes by the file rights alone, even as superuser, for whom a
 // folder without write permission would otherwise take new files.
 class CNurDateirechte
@@ -95,7 +74,20 @@ private:
     }
 };
 
+// While set, every fsync of the process fails, as one does on a network share or over a quota
+// when the disk refuses data it had taken into its cache.
+std::atomic<bool> g_syncScheitert{false};
+
 } // namespace
+
+extern "C" int fsync(int datei)
+{
+    if (g_syncScheitert) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_fsync, datei));
+}
 
 TEST(Messungsexport, ZeileInAnfuehrungszeichenMitZusatzwertenNurFuerKV)
 {
@@ -151,6 +143,18 @@ TEST(Messungsexport, DateiMitZeilenendenDesTextmodusNeuGeschrieben)
 
     EXPECT_EQ(SchreibeMessungsExport(ordner.filePath(u"fehlt/x.messungen"_s), "a\n"),
               ExportErgebnis::NichtAngelegt);
+    // A FIFO put in the chosen file's place after the dialog is not written to.
+    const QString fifo = ordner.filePath(u"fifo.messungen"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    EXPECT_EQ(SchreibeMessungsExport(fifo, "a\n"), ExportErgebnis::KeineDatei);
+
+    // A write the disk refuses only when the file is synced keeps the old file too.
+    g_syncScheitert = true;
+    const ExportErgebnis spaet = SchreibeMessungsExport(pfad, "neu\n");
+    g_syncScheitert = false;
+    EXPECT_EQ(spaet, ExportErgebnis::NichtGeschrieben);
+    EXPECT_EQ(LeseDatei(pfad), QByteArray("\"Stra\xdf"
+                                          "e|\"\r\n\"b|\"\r\n"));
 }
 
 namespace {
@@ -330,26 +334,32 @@ TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemel
 {
     // As on a full disk, the export gets only its first bytes out. Where the new file is written
     // beside the old one, the old one stays; where its folder takes no new file, the file itself
-    // is written and its old content is lost. Either way the user is told.
-    const QString nurLesbar = AusCp1252(ProgrammOrdnerText()) + u"/nur lesbar"_s;
+    // is written and its old content is lost. Either way the user is told. A link is followed:
+    // the file it points to is the one written, in its own folder.
+    const QString ordner = AusCp1252(ProgrammOrdnerText());
+    const QString nurLesbar = ordner + u"/nur lesbar"_s;
     ASSERT_TRUE(QDir().mkpath(nurLesbar));
     const QString direkt = nurLesbar + u"/ziel.messungen"_s;
-    for (const QString& ziel : {m_ziel, direkt})
-        ASSERT_TRUE(SchreibeDatei(ziel, "alter Inhalt"));
+    const QString verweisAufDirekt = ordner + u"/verweis.messungen"_s;
+    const QString verweisAusNurLesbar = nurLesbar + u"/verweis.messungen"_s;
+    ASSERT_TRUE(QFile::link(direkt, verweisAufDirekt));
+    ASSERT_TRUE(QFile::link(m_ziel, verweisAusNurLesbar));
     ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
+    const std::string nichtGeschrieben = "\" konnte nicht geschrieben werden.";
+    const std::string verloren =
+        "\" konnte nicht vollständig geschrieben werden. Ihr bisheriger Inhalt ist verloren.";
     const struct
     {
-        QString ziel;
+        QString ziel, datei;
         QByteArray danach;
         std::string meldung;
-    } faelle[] = {{m_ziel, "alter Inhalt",
-                   "Die Datei \"" + NachCp1252(m_ziel) + "\" konnte nicht geschrieben werden."},
-                  {direkt, "\"",
-                   "Die Datei \"" + NachCp1252(direkt) +
-                       "\" konnte nicht vollständig geschrieben werden. Ihr "
-                       "bisheriger Inhalt ist verloren."}};
+    } faelle[] = {{m_ziel, m_ziel, "alter Inhalt", nichtGeschrieben},
+                  {direkt, direkt, "\"", verloren},
+                  {verweisAufDirekt, direkt, "\"", verloren},
+                  {verweisAusNurLesbar, m_ziel, "alter Inhalt", nichtGeschrieben}};
     Waehle(Messungen(), {0, 1, 2});
     for (const auto& fall : faelle) {
+        ASSERT_TRUE(SchreibeDatei(fall.datei, "alter Inhalt"));
         m_meldungen.clear();
         BeantworteDialog(fall.ziel);
         {
@@ -357,9 +367,10 @@ TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemel
             const CDateigrenze grenze(1);
             m_ansicht->ExportiereMessungen();
         }
-        EXPECT_EQ(LeseDatei(fall.ziel), fall.danach);
+        EXPECT_EQ(LeseDatei(fall.datei), fall.danach) << fall.ziel.toStdString();
         EXPECT_EQ(m_meldungen,
-                  (std::vector<Meldung>{{fall.meldung, ProgrammTitel, MeldungsArt::Fehler}}));
+                  (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(fall.ziel) + fall.meldung,
+                                         ProgrammTitel, MeldungsArt::Fehler}}));
     }
     chmod(QFile::encodeName(nurLesbar).constData(), 0755);
     EXPECT_TRUE(QDir(AusCp1252(ProgrammOrdnerText()))
@@ -385,7 +396,9 @@ TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)
         BeantworteDialog(AusCp1252(ziel));
         m_ansicht->ExportiereMessungen();
         EXPECT_EQ(m_meldungen,
-                  (std::vector<Meldung>{{"Die Datei \"" + ziel + "\" kann nicht angelegt werden.",
+                  (std::vector<Meldung>{{"Die Datei \"" + ziel +
+                                             "\" kann nicht beschrieben werden: Es ist keine "
+                                             "gewöhnliche Datei.",
                                          ProgrammTitel, MeldungsArt::Fehler}}));
         EXPECT_FALSE(std::filesystem::is_regular_file(ziel)) << ziel;
     }

@@ -18,11 +18,14 @@
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
 #include "report/versuchstypen.h"
+#include "support/dateigrenze.h"
+#include "support/fifo.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QItemSelectionModel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,17 +36,13 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <atomic>
-#include <chrono>
 #include <climits>
-#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -360,7 +359,15 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
     EXPECT_EQ(gezeichnet, 2) << "no page after the cancel";
     EXPECT_FALSE(QFile::exists(abgebrochen)) << "no incomplete file";
 
-    // What has taken the file's place meanwhile is not the print's to remove.
+    // An old file stays as it was.
+    const QByteArray alt = LeseDatei(ganz);
+    RichtePdfEin(drucker, ganz);
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false, [](int fertig, int) { return fertig < 2; }),
+              Druckergebnis::Abgebrochen);
+    EXPECT_EQ(LeseDatei(ganz), alt);
+    RichtePdfEin(drucker, abgebrochen);
+
+    // What has taken the file's place meanwhile is neither the print's to remove nor to replace.
     const std::string fifo = abgebrochen.toStdString();
     EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false,
                                      [&](int, int) {
@@ -369,6 +376,15 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
                                      }),
               Druckergebnis::Abgebrochen);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    {
+        CFifoLeser leser(fifo);
+        EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::NichtGeschrieben);
+        EXPECT_FALSE(leser.HatGelesen());
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{u"abgebrochen.pdf"_s, u"ganz.pdf"_s}))
+        << "nothing left beside them";
 }
 
 class Druckbefehle : public AppUmgebung
@@ -601,45 +617,6 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
     EXPECT_EQ(m_meldungen, std::vector(2, keinBericht));
 }
 
-namespace {
-
-// Reads whatever is written into a FIFO, as the program at its other end would.
-class CFifoLeser
-{
-public:
-    explicit CFifoLeser(const std::string& fifo)
-        : m_fifo(fifo), m_faden([this] {
-              const int ende = ::open(m_fifo.c_str(), O_RDONLY);
-              char puffer[4096];
-              while (::read(ende, puffer, sizeof puffer) > 0)
-                  m_gelesen = true;
-              ::close(ende);
-              m_fertig = true;
-          })
-    {
-    }
-
-    ~CFifoLeser()
-    {
-        // A reader still waiting for a writer gets one that writes nothing.
-        while (!m_fertig) {
-            if (const int ende = ::open(m_fifo.c_str(), O_WRONLY | O_NONBLOCK); ende >= 0)
-                ::close(ende);
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-    }
-
-    bool HatGelesen() const { return m_gelesen; }
-
-private:
-    const std::string m_fifo;
-    std::atomic<bool> m_gelesen{false};
-    std::atomic<bool> m_fertig{false};
-    std::jthread m_faden; // last: started when the rest is there
-};
-
-} // namespace
-
 TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIsWritten)
 {
     // The project, another name of it, a FIFO whose reader would get the PDF (or, without one,
@@ -652,8 +629,10 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
                              ProgrammTitel, MeldungsArt::Warnung};
-    const Meldung keineDatei{"Die Datei \"" + NachCp1252(fifo) + "\" kann nicht angelegt werden.",
-                             ProgrammTitel, MeldungsArt::Fehler};
+    const Meldung keineDatei{
+        "Die Datei \"" + NachCp1252(fifo) +
+            "\" kann nicht beschrieben werden: Es ist keine gewöhnliche Datei.",
+        ProgrammTitel, MeldungsArt::Fehler};
     const std::vector<std::pair<QString, Meldung>> faelle{
         {projekt, geschuetzt}, {anderer, geschuetzt}, {fifo, keineDatei}};
 
@@ -661,7 +640,7 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
     for (const auto& [ziel, meldung] : faelle) {
         m_meldungen.clear();
         m_app.HoleDrucker().setOutputFileName(ziel);
-        const CFifoLeser leser(fifo.toStdString());
+        CFifoLeser leser(fifo.toStdString());
         BeantworteDruckdialog(m_kontext);
         m_ansicht->OnFilePrint();
         EXPECT_FALSE(leser.HatGelesen()) << ziel.toStdString();
@@ -669,6 +648,44 @@ TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIs
     }
     EXPECT_EQ(LeseDatei(projekt), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
+}
+
+TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
+{
+    // The old report, reached through a link, read and written by its owner only.
+    namespace fs = std::filesystem;
+    const QString alt = m_ordner.filePath(u"alt.pdf"_s);
+    const QString verweis = m_ordner.filePath(u"verweis.pdf"_s);
+    std::ofstream(PfadAusQString(alt)) << "alter Bericht";
+    const fs::perms rechte = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(PfadAusQString(alt), rechte);
+    fs::create_symlink("alt.pdf", PfadAusQString(verweis));
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(verweis);
+    m_ansicht->OnBeginPrinting(drucker);
+
+    // As on a full disk, the PDF writer gets only its first bytes out, and tells no one.
+    {
+        const CDateigrenze grenze(4096);
+        m_ansicht->OnPrint(drucker, true);
+    }
+    EXPECT_EQ(LeseDatei(alt), "alter Bericht");
+    EXPECT_EQ(m_meldungen, (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(verweis) +
+                                                      "\" konnte nicht geschrieben werden.",
+                                                  ProgrammTitel, MeldungsArt::Fehler}}));
+
+    // The next print of the same printer is whole.
+    m_meldungen.clear();
+    m_ansicht->OnPrint(drucker, true);
+    EXPECT_TRUE(m_meldungen.empty());
+    EXPECT_EQ(PdfSeitenzahl(alt), 1);
+    EXPECT_TRUE(fs::is_symlink(PfadAusQString(verweis)));
+    EXPECT_EQ(fs::status(PfadAusQString(alt)).permissions(), rechte);
+    EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{u"alt.pdf"_s, u"verweis.pdf"_s}))
+        << "nothing left beside them";
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)

@@ -9,9 +9,9 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
+#include <array>
 #include <gtest/gtest.h>
 #include <set>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -105,37 +105,42 @@ QAction* Aktion(const CSeitenvorschau& vorschau, const QString& text)
     return nullptr;
 }
 
-// Whether "Vorige Seite" and "Nächste Seite" are offered.
-std::pair<bool, bool> Blaettern(const CSeitenvorschau& vorschau)
+// Whether "Erste Seite", "Vorige Seite", "Nächste Seite" and "Letzte Seite" are offered.
+std::array<bool, 4> Blaettern(const CSeitenvorschau& vorschau)
 {
-    return {Aktion(vorschau, u"Vorige Seite"_s)->isEnabled(),
-            Aktion(vorschau, u"Nächste Seite"_s)->isEnabled()};
+    std::array<bool, 4> angeboten{};
+    const char16_t* aktionen[] = {u"Erste Seite", u"Vorige Seite", u"Nächste Seite",
+                                  u"Letzte Seite"};
+    for (size_t i = 0; i < angeboten.size(); ++i)
+        angeboten[i] = Aktion(vorschau, QString::fromUtf16(aktionen[i]))->isEnabled();
+    return angeboten;
 }
 
 } // namespace
 
 TEST(Seitenvorschau, NoPagingBeforeTheFirstPageNorAfterTheLast)
 {
+    using Angebot = std::array<bool, 4>;
     const CSeitenvorschau eineSeite(
         1, Quer(), [](int, QPainter&, double) {}, [](QWidget*) {});
-    EXPECT_EQ(Blaettern(eineSeite), std::pair(false, false));
+    EXPECT_EQ(Blaettern(eineSeite), (Angebot{false, false, false, false}));
 
     CSeitenvorschau vorschau(
         3, Quer(), [](int, QPainter&, double) {}, [](QWidget*) {});
     vorschau.resize(1000, 1200);
     vorschau.show();
-    EXPECT_EQ(Blaettern(vorschau), std::pair(false, true));
-    // Each step: the action, the page it leads to, whether back and on are offered there.
+    EXPECT_EQ(Blaettern(vorschau), (Angebot{false, false, true, true}));
+    // Each step: the action, the page it leads to, which paging actions are offered there.
     const struct
     {
         const char16_t* aktion;
         int seite;
-        std::pair<bool, bool> blaettern;
-    } schritte[] = {{u"Nächste Seite", 2, {true, true}},
-                    {u"Nächste Seite", 3, {true, false}},
-                    {u"Vorige Seite", 2, {true, true}},
-                    {u"Erste Seite", 1, {false, true}},
-                    {u"Letzte Seite", 3, {true, false}}};
+        Angebot blaettern;
+    } schritte[] = {{u"Nächste Seite", 2, {true, true, true, true}},
+                    {u"Nächste Seite", 3, {true, true, false, false}},
+                    {u"Vorige Seite", 2, {true, true, true, true}},
+                    {u"Erste Seite", 1, {false, false, true, true}},
+                    {u"Letzte Seite", 3, {true, true, false, false}}};
     for (const auto& schritt : schritte) {
         Aktion(vorschau, QString::fromUtf16(schritt.aktion))->trigger();
         EXPECT_EQ(vorschau.Ansicht().AktuelleSeite(), schritt.seite);

@@ -12,7 +12,7 @@
 #include "platform/text.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
-#include "support/fifo_waechter.h"
+#include "support/fifo.h"
 
 #include <QFile>
 #include <QFileDialog>

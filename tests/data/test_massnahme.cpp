@@ -1,3 +1,4 @@
+#include "data/bloecke.h"
 #include "data/markup.h"
 #include "data/massnahme.h"
 #include "data/positionsmap.h"
@@ -9,8 +10,11 @@
 #include "platform/exceptions.h"
 #include "platform/meldung.h"
 #include "projektdatei_bauer.h"
+#include "support/dateigrenze.h"
+#include "support/fifo.h"
 
 #include <cstdint>
+#include <ctime>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,7 +22,9 @@
 #include <set>
 #include <string_view>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace projektdatei_bauer;
@@ -234,16 +240,33 @@ TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
     EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x9c78a969921af33cu);
 }
 
-TEST_F(Laden, EveryProtocolOfAProjectReadInBlocksSideBySideIsThere)
+TEST(Bloecke, EveryItemRunsOnceInContiguousBlocksSideBySideWhateverTheMachinesCores)
 {
-    // 1,501 records do not split evenly into the blocks.
-    std::string bytes;
-    for (int i = 0; i < 1501; ++i)
-        bytes += ProtokollSatz(std::to_string(i), "0");
-    CMassnahme massnahme;
-    ASSERT_TRUE(massnahme.Lade(Schreibe("p.axo", bytes)));
-    const std::vector<std::string> ids = IdsDerMassnahme(massnahme);
-    EXPECT_EQ(std::set<std::string>(ids.begin(), ids.end()).size(), 1501u);
+    // 1,501 items do not split evenly: four cores give three blocks of 500 at least, each on a
+    // thread of its own.
+    constexpr size_t kAnzahl = 1501;
+    std::vector<int> laeufe(kAnzahl);
+    std::vector<std::thread::id> faeden(kAnzahl);
+    FuerAlleInBloecken(kAnzahl, 4, [&](size_t i) {
+        ++laeufe[i];
+        faeden[i] = std::this_thread::get_id();
+    });
+    EXPECT_EQ(std::ranges::count(laeufe, 1), static_cast<std::ptrdiff_t>(kAnzahl));
+    std::vector<size_t> blockanfaenge{0};
+    for (size_t i = 1; i < kAnzahl; ++i) {
+        if (faeden[i] != faeden[i - 1])
+            blockanfaenge.push_back(i);
+    }
+    EXPECT_EQ(blockanfaenge, (std::vector<size_t>{0, 500, 1000}));
+    EXPECT_EQ(faeden[0], std::this_thread::get_id());
+
+    // A block that fails passes its exception on, once all blocks have ended.
+    EXPECT_THROW(FuerAlleInBloecken(kAnzahl, 4,
+                                    [](size_t i) {
+                                        if (i == 1200)
+                                            throw CInvalidArgException("Satz 1200");
+                                    }),
+                 CInvalidArgException);
 }
 
 TEST_F(Laden, TheProjectIsTheFileAsTheScanReadIt)
@@ -264,11 +287,18 @@ TEST_F(Laden, TheProjectIsTheFileAsTheScanReadIt)
 }
 
 #if !defined(__SANITIZE_ADDRESS__) // its allocator ends the process instead of failing
-TEST_F(Laden, WithoutMemoryForTheFileTheLoadSaysSoAndRaisesNothing)
+TEST_F(Laden, WithoutMemoryForTheFileTheLoadsSayNoAndRaiseNothing)
 {
-    // A sparse file just inside a project file's size, read by a process with little room.
+    // A sparse file just inside a project file's size, and an XML document that reads but whose
+    // eight million elements do not parse, read by a process with little room.
     const std::string pfad = Schreibe("gross.axo", MetadatenSatz({}));
     std::filesystem::resize_file(pfad, CProjektDatei::kGroessteLaenge - 1);
+    std::string elemente;
+    for (int i = 0; i < 8 << 20; ++i)
+        elemente += "<a/>";
+    const std::string xml =
+        Schreibe("gross.xml", "<protokolle4uebersicht>" + elemente + "</protokolle4uebersicht>");
+    elemente = {};
     const pid_t kind = ::fork();
     if (kind == 0) {
         // The child never returns into the test: 0 when the load said so, 2 when it raised.
@@ -282,7 +312,15 @@ TEST_F(Laden, WithoutMemoryForTheFileTheLoadSaysSoAndRaisesNothing)
             const Ladefehler fehler = protokolle.LadeMassnahme(pfad).fehler;
             std::string inhalt;
             const bool gelesen = LeseGanzeDatei(pfad, inhalt, CProjektDatei::kGroessteLaenge);
-            ::_exit(fehler == Ladefehler::SpeicherFehlt && protokolle.GetAnzahl() == 0 && !gelesen
+            CMassnahme ausOrdner;
+            const bool ausOrdnerGeladen =
+                ausOrdner.LadeAusOrdner({{"dateiname", "gross.axo"}}, m_ordner);
+            const bool xmlGeladen =
+                CMassnahme().LadeXmlDatei(xml) || CProtokolle().LadeUebersicht(xml);
+            ::_exit(fehler == Ladefehler::SpeicherFehlt && protokolle.GetAnzahl() == 0 &&
+                            !gelesen && !ausOrdnerGeladen &&
+                            ausOrdner.HoleLadebefund().fehler == Ladefehler::SpeicherFehlt &&
+                            !xmlGeladen
                         ? 0
                         : 1);
         } catch (...) {
@@ -716,11 +754,17 @@ TEST_F(Laden, TheOtherReadersTellAReadErrorAndRefuseOverlongDocuments)
     CMassnahme ausOrdner;
     EXPECT_FALSE(ausOrdner.LadeAusOrdner({{"dateiname", "lesefehler.axo"}}, m_ordner));
     EXPECT_EQ(ausOrdner.HoleLadebefund().fehler, Ladefehler::Lesefehler);
+    // The overview's first position is a record in this process's memory, which reads; the
+    // second fails. Nothing is taken, as in a load.
+    const std::string satz = ProtokollSatz("P1", "0");
     CProtokolle protokolle;
     EXPECT_FALSE(protokolle.LadeUebersicht(
         Schreibe("u.xml", "<protokolle4uebersicht><massnahme_dateipfad>" + Pfad("lesefehler.axo") +
-                              "</massnahme_dateipfad><gewaehlteTitel/><protokolle><protokoll_pos>0"
-                              "</protokoll_pos></protokolle></protokolle4uebersicht>")));
+                              "</massnahme_dateipfad><gewaehlteTitel/><protokolle><protokoll_pos>" +
+                              std::to_string(reinterpret_cast<uintptr_t>(satz.data())) +
+                              "</protokoll_pos><protokoll_pos>0</protokoll_pos></protokolle>"
+                              "</protokolle4uebersicht>")));
+    EXPECT_EQ(protokolle.GetAnzahl(), 0);
 
     // XML documents over 256 MiB are not read at all (sparse: the size costs nothing).
     std::vector<std::string> meldungen;
@@ -732,6 +776,46 @@ TEST_F(Laden, TheOtherReadersTellAReadErrorAndRefuseOverlongDocuments)
     EXPECT_FALSE(protokolle.LadeUebersicht(gross));
     SetzeMeldungsAusgabe(vorher);
     EXPECT_THAT(meldungen, IsEmpty());
+}
+
+TEST_F(Laden, TheWritersNothingCallsWriteNoFileButTheirOwn)
+{
+    // The protocol list neither feeds a FIFO nor cuts an old list short on a full disk.
+    CMassnahme massnahme;
+    ASSERT_TRUE(massnahme.Lade(SchreibeMuster()));
+    const std::string fifo = Pfad("liste.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    {
+        CFifoLeser leser(fifo);
+        massnahme.SchreibeProtokollListe(1, fifo);
+        EXPECT_FALSE(leser.HatGelesen());
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    const std::string alt = Schreibe("liste.txt", "alte Liste");
+    {
+        const CDateigrenze grenze(100);
+        massnahme.SchreibeProtokollListe(1, alt);
+    }
+    EXPECT_EQ(LeseDatei(alt), "alte Liste");
+
+    // A time-stamp file is made only where nothing is: not through a link lying at its name,
+    // even one to nowhere. Its names are those of this second and the next.
+    const std::string ordner = Pfad("stempel");
+    std::filesystem::create_directory(ordner);
+    const std::string anderswo = Pfad("anderswo.txt");
+    const std::time_t jetzt = std::time(nullptr);
+    for (std::time_t sekunde : {jetzt, jetzt + 1}) {
+        std::tm ortszeit{};
+        localtime_r(&sekunde, &ortszeit);
+        char name[32];
+        std::strftime(name, sizeof name, "/%y%m%d%H%M%S.txt", &ortszeit);
+        std::filesystem::create_symlink(anderswo, ordner + name);
+    }
+    std::string pfad;
+    ASSERT_TRUE(SchreibeZeitstempelDatei(ordner, "txt", pfad, "neu"));
+    EXPECT_FALSE(std::filesystem::exists(anderswo));
+    EXPECT_FALSE(std::filesystem::is_symlink(pfad));
+    EXPECT_EQ(LeseDatei(pfad), "neu");
 }
 
 TEST(Titelverwaltung, MapsEachTitleToItsFullPath)

@@ -1,12 +1,11 @@
 #include "data/projektdatei.h"
 #include "platform/exceptions.h"
+#include "support/dateigrenze.h"
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -317,15 +316,10 @@ TEST_F(ProjektDateiTest, ACopyThatFailsLeavesTheDestinationAsItWas)
     // Reading /proc/self/mem from its start fails as a failing disk does.
     EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze("/proc/self/mem", ziel));
     // A write that fails halfway: no file may grow beyond 6000 bytes.
-    struct rlimit dateigroesse;
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &dateigroesse), 0);
-    const auto signalVorher = std::signal(SIGXFSZ, SIG_IGN);
-    const struct rlimit eng = {6000, dateigroesse.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &eng);
-    const bool kopiert = CProjektDatei::KopiereLebendeSaetze(quelle, ziel);
-    ::setrlimit(RLIMIT_FSIZE, &dateigroesse);
-    std::signal(SIGXFSZ, signalVorher);
-    EXPECT_FALSE(kopiert);
+    {
+        const CDateigrenze grenze(6000);
+        EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, ziel));
+    }
     EXPECT_EQ(Inhalt(ziel), "alt");
     // Nor does a copy take the place of a FIFO.
     ASSERT_EQ(::mkfifo(Pfad("fifo").c_str(), 0644), 0);

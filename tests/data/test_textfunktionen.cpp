@@ -1,8 +1,8 @@
 #include "data/textfunktionen.h"
+#include "platform/umgebungsvariable.h"
 
 #include <climits>
 #include <clocale>
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
 #include <vector>
@@ -260,28 +260,15 @@ namespace {
 class DeutscheUmgebung
 {
 public:
-    DeutscheUmgebung()
-    {
-        for (const char* name : {"LANG", "LC_ALL", "LC_NUMERIC"}) {
-            const char* wert = std::getenv(name);
-            m_alt.emplace_back(name, wert ? std::optional<std::string>(wert) : std::nullopt);
-        }
-        unsetenv("LC_ALL");
-        unsetenv("LC_NUMERIC");
-        setenv("LANG", "de_DE.UTF-8", 1);
-        m_aktiv = std::setlocale(LC_ALL, "") != nullptr;
-    }
-    ~DeutscheUmgebung()
-    {
-        for (const auto& [name, wert] : m_alt)
-            wert ? setenv(name.c_str(), wert->c_str(), 1) : unsetenv(name.c_str());
-        std::setlocale(LC_ALL, "C");
-    }
+    DeutscheUmgebung() : m_aktiv(std::setlocale(LC_ALL, "") != nullptr) {}
+    ~DeutscheUmgebung() { std::setlocale(LC_ALL, "C"); }
     bool Aktiv() const { return m_aktiv; }
 
 private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> m_alt;
-    bool m_aktiv = false;
+    const CVariableAufZeit m_alles{"LC_ALL", std::nullopt};
+    const CVariableAufZeit m_zahlen{"LC_NUMERIC", std::nullopt};
+    const CVariableAufZeit m_sprache{"LANG", "de_DE.UTF-8"};
+    const bool m_aktiv;
 };
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "platform/dateien.h"
 #include "platform/einstellungen.h"
 #include "platform/meldung.h"
-#include "support/fifo_waechter.h"
+#include "platform/umgebungsvariable.h"
+#include "support/fifo.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
 #include <fcntl.h>
@@ -116,10 +118,8 @@ TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
     // a write put a file in its place. The store reads the program's and the maker's file in the
     // user's folder and in every system folder.
     QTemporaryDir systemOrdner;
-    const std::optional<QByteArray> vorherigeOrdner =
-        qEnvironmentVariableIsSet("XDG_CONFIG_DIRS") ? std::optional(qgetenv("XDG_CONFIG_DIRS"))
-                                                     : std::nullopt;
-    qputenv("XDG_CONFIG_DIRS", "/nicht/da:" + systemOrdner.path().toLocal8Bit());
+    const CVariableAufZeit systemOrdnerListe("XDG_CONFIG_DIRS",
+                                             "/nicht/da:" + systemOrdner.path().toLocal8Bit());
     const std::string benutzer = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString();
     const std::string system = systemOrdner.path().toStdString();
     const std::string druck = "/Tamrikwerk/AXO2011.n.conf";
@@ -143,8 +143,8 @@ TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
         // that would remove it goes on instead of waiting for one for ever.
         std::filesystem::last_write_time(fall.fifo, std::filesystem::file_time_type::clock::now() -
                                                         std::chrono::hours(1));
-        const int leser = ::open(fall.fifo.c_str(), O_RDONLY | O_NONBLOCK);
         {
+            const CFifoLeser leser(fall.fifo);
             const CFifoWaechter waechter(fall.fifo);
             EXPECT_EQ(SchreibeEinstellungInt("protokollnrDrucken", 0), !fall.druckLeer)
                 << fall.fifo;
@@ -156,14 +156,32 @@ TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
                 << fall.fifo;
             EXPECT_FALSE(waechter.HatGewartet()) << fall.fifo;
         }
-        ::close(leser);
         EXPECT_TRUE(std::filesystem::is_fifo(fall.fifo)) << fall.fifo;
         for (const std::string& ordner : {benutzer, system}) {
             std::filesystem::remove_all(ordner + "/Tamrikwerk");
             std::filesystem::remove(ordner + hersteller);
         }
     }
-    vorherigeOrdner ? qputenv("XDG_CONFIG_DIRS", *vorherigeOrdner) : qunsetenv("XDG_CONFIG_DIRS");
+}
+
+TEST(Einstellungen, ASystemFolderThatCannotBeLookedIntoLeavesTheStoresAsTheyAre)
+{
+    // One system folder runs through a file, another may not be searched (the superuser searches
+    // it all the same): neither holds a file of the stores, and the user's own settings go on.
+    QTemporaryDir ordner;
+    LegeDateiAn(ordner, "datei");
+    const QString gesperrt = ordner.filePath(QStringLiteral("gesperrt"));
+    ASSERT_TRUE(QDir().mkpath(gesperrt + QStringLiteral("/Tamrikwerk")));
+    ASSERT_TRUE(QFile::setPermissions(gesperrt, QFileDevice::Permissions()));
+    const CVariableAufZeit systemOrdner(
+        "XDG_CONFIG_DIRS",
+        (ordner.filePath(QStringLiteral("datei/xdg")) + u':' + gesperrt).toLocal8Bit());
+    EXPECT_TRUE(SchreibeEinstellungInt("protokollnrDrucken", 0));
+    EXPECT_EQ(LeseEinstellungInt("protokollnrDrucken"), 0);
+    SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
+    EXPECT_EQ(LeseProfilText("spaltenbreiten", "liste0", "leer"), "80,120");
+    QFile::setPermissions(gesperrt,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(Einstellungen, ProfileKeepsTextsAndNumbersBySection)

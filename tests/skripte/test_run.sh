@@ -17,10 +17,18 @@ chmod +x "$baum/run" "$baum/scripts"/* "$baum/build/axo-reader"
 cd "$tmp/arbeit"
 touch "$tmp/ziele/x.axo.bak" unter/p.axo
 ln -s "$tmp/ziele/x.axo.bak" l.axo
+# Through a link to a folder, ".." leads to that folder's parent, where the file the user means is.
+mkdir "$tmp/ziele/sub"
+ln -s "$tmp/ziele/sub" verzeichnis
+echo gemeint >"$tmp/ziele/x.axo"
+echo anderes >x.axo
 erwartet="$tmp/arbeit/l.axo
-$tmp/arbeit/unter/p.axo"
-ergebnis=$("$baum/run" l.axo unter/../unter/p.axo)
+$tmp/arbeit/unter/../unter/p.axo
+$tmp/arbeit/verzeichnis/../x.axo
+$tmp/ziele/x.axo"
+ergebnis=$("$baum/run" l.axo unter/../unter/p.axo verzeichnis/../x.axo "$tmp/ziele/x.axo")
 if [ "$ergebnis" != "$erwartet" ]; then
   printf 'The viewer got:\n%s\ninstead of:\n%s\n' "$ergebnis" "$erwartet" >&2
   exit 1
 fi
+[ "$(cat "$tmp/arbeit/verzeichnis/../x.axo")" = gemeint ]

@@ -1,0 +1,30 @@
+#include "app/schreibzielmeldung.h"
+
+#include "platform/meldung.h"
+#include "platform/qtext.h"
+#include "platform/schreibziel.h"
+
+void MeldeDateifehler(const QString& pfad, const std::string& was)
+{
+    ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
+}
+
+void MeldeKeineGewoehnlicheDatei(const QString& pfad)
+{
+    MeldeDateifehler(pfad,
+                     std::string("kann nicht beschrieben werden: ") + kKeineGewoehnlicheDatei);
+}
+
+bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt)
+{
+    if (IstDieselbeDatei(PfadAusQString(pfad), projekt)) {
+        ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
+                     MeldungsArt::Warnung);
+        return false;
+    }
+    if (!IstFreiOderRegulaer(PfadAusQString(pfad))) {
+        MeldeKeineGewoehnlicheDatei(pfad);
+        return false;
+    }
+    return true;
+}

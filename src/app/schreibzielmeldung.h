@@ -1,0 +1,19 @@
+#pragma once
+// Where the print and the export may write, and how they tell the user about a file they cannot
+// write.
+
+#include <filesystem>
+#include <string>
+
+class QString;
+
+// Why a FIFO, a device or a folder is neither read as a project nor written as a file.
+inline constexpr const char* kKeineGewoehnlicheDatei = "Es ist keine gewöhnliche Datei.";
+
+// A message on a file: "Die Datei "<pfad>" " followed by what went wrong with it.
+void MeldeDateifehler(const QString& pfad, const std::string& was);
+// The message on a print or export target that is no regular file.
+void MeldeKeineGewoehnlicheDatei(const QString& pfad);
+// False, after the message, when nothing may be written at `pfad`: the open project `projekt`,
+// which is only ever read, or a FIFO, a device or a folder. An empty path (no file) may be.
+bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt);
