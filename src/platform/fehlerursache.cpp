@@ -1,0 +1,23 @@
+#include "platform/fehlerursache.h"
+
+#include <cerrno>
+
+std::string BeschreibeUrsache(int fehlernummer)
+{
+    switch (fehlernummer) {
+    case ENOSPC:
+    case EDQUOT:
+        return "Auf dem Datenträger ist kein Platz mehr.";
+    case EACCES:
+    case EPERM:
+        return "Die Berechtigung dafür fehlt.";
+    case EROFS:
+        return "Das Dateisystem ist schreibgeschützt.";
+    case ELOOP:
+        return "Der Pfad enthält eine Schleife symbolischer Verknüpfungen.";
+    case ENAMETOOLONG:
+        return "Der Name ist zu lang.";
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The cause the system gives for a failed file operation, as one German sentence for a message.
+
+#include <string>
+
+// The sentence for `fehlernummer` (an errno value), such as "Auf dem Datenträger ist kein Platz
+// mehr."; empty for a cause that is not worth telling a user.
+std::string BeschreibeUrsache(int fehlernummer);
