@@ -23,14 +23,23 @@ if [ ! -e "$APT_PROTOKOLL.gesperrt" ]; then
 fi
 echo "$*" >>"$APT_PROTOKOLL"
 ENDE
-printf '#!/bin/sh\nexit 1\n' >"$tmp/bin/dpkg-query"
+# Only a package whose status ends in "ok installed" is there; one half installed or removed is not.
+cat >"$tmp/bin/dpkg-query" <<'ENDE'
+#!/bin/sh
+case $3 in
+fertig) printf 'install ok installed' ;;
+paket-a) printf 'unknown ok not-installed' ;;
+paket-b) printf 'install reinstreq half-installed' ;;
+*) exit 1 ;;
+esac
+ENDE
 printf '#!/bin/sh\nexec "$@"\n' >"$tmp/bin/sudo"
 printf '#!/bin/sh\n' >"$tmp/bin/sleep"
 chmod +x "$tmp/bin"/*
 
 export APT_PROTOKOLL=$tmp/apt.txt
 env -u LC_ALL PATH="$tmp/bin:$PATH" LANG=de_DE.UTF-8 LANGUAGE=de:en \
-  "$quellen/scripts/apt-pakete" paket-a paket-b
+  "$quellen/scripts/apt-pakete" paket-a fertig paket-b
 erwartet="update -qq
 install -y -qq --no-install-recommends paket-a paket-b"
 if [ "$(sed 's/^-o DPkg::Lock::Timeout=60 //' "$APT_PROTOKOLL")" != "$erwartet" ]; then
