@@ -22,6 +22,10 @@ function(axo_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
 endfunction()
 
+# A test that runs longer than this has hung: it fails instead of holding the run. The slowest
+# takes seven seconds, several times that under the sanitizers and on two cores.
+set(AXO_TEST_ZEITLIMIT 120)
+
 # axo_test(FOLDER f LIBS l...)
 # One GoogleTest executable per tests/<f>, linked with the given libraries and tests/support.
 function(axo_test folder)
@@ -40,5 +44,6 @@ function(axo_test folder)
   target_link_libraries(${target} PRIVATE axo_test_support ${ARG_LIBS} GTest::gtest GTest::gmock)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;AXO_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;AXO_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+               TIMEOUT ${AXO_TEST_ZEITLIMIT})
 endfunction()

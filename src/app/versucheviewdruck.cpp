@@ -8,11 +8,48 @@
 #include "platform/text.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whether the print may go to the file `pfad` named in the print dialog, after the message if not.
+bool PruefeDruckdatei(const QString& pfad)
+{
+    if (!PruefeSchreibziel(pfad, HoleVersucheApp()->HoleProjektPfad()))
+        return false;
+    if (!QFileInfo(pfad).absoluteDir().exists()) {
+        MeldeDateifehler(pfad, "kann nicht angelegt werden: Der Ordner ist nicht vorhanden.");
+        return false;
+    }
+    return true;
+}
+
+// When its print button is pressed, Qt's print dialog opens the output file itself to learn
+// whether it may write there: it would wait on a FIFO until another program reads it, and it
+// asks whether to overwrite the project before the print refuses it. The file is checked first,
+// and the dialog stays open for another name.
+void PruefeDruckdateiVorQt(QPrintDialog& dialog)
+{
+    auto* knoepfe = dialog.findChild<QDialogButtonBox*>();
+    const auto* name = dialog.findChild<QLineEdit*>(u"filename"_s);
+    if (knoepfe == nullptr || name == nullptr ||
+        !QObject::disconnect(knoepfe, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields())))
+        return;
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, [&dialog, name] {
+        if (!name->isEnabled() || PruefeDruckdatei(name->text()))
+            QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+    });
+}
+
+} // namespace
 
 CWarteCursor::CWarteCursor()
 {
@@ -67,6 +104,7 @@ bool CVersucheView::FrageDruckerAb(QPrinter& drucker, QWidget* eltern)
     drucker.setPrintRange(QPrinter::AllPages);
     drucker.setFromTo(0, 0);
     QPrintDialog dialog(&drucker, eltern);
+    PruefeDruckdateiVorQt(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     // A page is never drawn on a sheet of the other orientation.

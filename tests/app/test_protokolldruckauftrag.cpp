@@ -25,8 +25,11 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QItemSelectionModel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -520,10 +523,13 @@ struct Vorschaubefund
     std::vector<int> gezeichnet;
 };
 
-// Answers the next print dialog: pages `von` to `bis` (0: all pages as offered), then prints.
-void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0)
+// Answers the next print dialog as a user would: pages `von` to `bis` (0: all pages as offered),
+// then presses "Drucken", "Yes" to Qt's question whether to overwrite a file and "OK" to its
+// warnings. A dialog that stays open after that, having refused the file, is cancelled and
+// counted in `abgelehnt`.
+void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0, int* abgelehnt = nullptr)
 {
-    QTimer::singleShot(0, &kontext, [von, bis] {
+    QTimer::singleShot(0, &kontext, [von, bis, abgelehnt] {
         auto* dialog = OffenesFenster<QPrintDialog>();
         if (dialog == nullptr)
             return;
@@ -532,7 +538,20 @@ void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0)
             dialog->findChild<QSpinBox*>(u"to"_s)->setValue(bis);
             dialog->findChild<QSpinBox*>(u"from"_s)->setValue(von);
         }
-        dialog->accept();
+        QTimer ja;
+        QObject::connect(&ja, &QTimer::timeout, [] {
+            if (auto* frage = OffenesFenster<QMessageBox>())
+                (frage->button(QMessageBox::Yes) ? frage->button(QMessageBox::Yes)
+                                                 : frage->button(QMessageBox::Ok))
+                    ->click();
+        });
+        ja.start(10);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        if (dialog->isVisible()) {
+            dialog->reject();
+            if (abgelehnt != nullptr)
+                ++*abgelehnt;
+        }
     });
 }
 
@@ -617,37 +636,46 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
     EXPECT_EQ(m_meldungen, std::vector(2, keinBericht));
 }
 
-TEST_F(Druckbefehle_Muster, APrintIntoTheProjectOrAFifoIsRefusedBeforeAnythingIsWritten)
+TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesTheProjectAFifoOrAMissingFolderBeforeQtOpensIt)
 {
-    // The project, another name of it, a FIFO whose reader would get the PDF (or, without one,
-    // hold the viewer for ever).
+    // The project, another name of it, a FIFO without a reader (Qt's own check would hold the
+    // viewer until one came), a file in a folder that is not there: each is refused in the dialog,
+    // which stays open, before Qt asks to overwrite it or opens it.
     const QString projekt = PfadAlsQString(m_app.HoleProjektPfad());
     const QString anderer = m_ordner.filePath(u"anderer Name.axo"_s);
     std::filesystem::create_hard_link(m_app.HoleProjektPfad(), PfadAusQString(anderer));
     const QString fifo = m_ordner.filePath(u"leser.pdf"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString ohneOrdner = m_ordner.filePath(u"fehlt/druck.pdf"_s);
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
                              ProgrammTitel, MeldungsArt::Warnung};
-    const Meldung keineDatei{
-        "Die Datei \"" + NachCp1252(fifo) +
-            "\" kann nicht beschrieben werden: Es ist keine gewöhnliche Datei.",
-        ProgrammTitel, MeldungsArt::Fehler};
+    const auto dateifehler = [](const QString& pfad, const std::string& was) {
+        return Meldung{"Die Datei \"" + NachCp1252(pfad) + "\" " + was, ProgrammTitel,
+                       MeldungsArt::Fehler};
+    };
     const std::vector<std::pair<QString, Meldung>> faelle{
-        {projekt, geschuetzt}, {anderer, geschuetzt}, {fifo, keineDatei}};
+        {projekt, geschuetzt},
+        {anderer, geschuetzt},
+        {fifo, dateifehler(fifo, "kann nicht beschrieben werden: Es ist keine gewöhnliche Datei.")},
+        {ohneOrdner, dateifehler(ohneOrdner, "kann nicht angelegt werden: Der Ordner ist nicht "
+                                             "vorhanden.")}};
 
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     for (const auto& [ziel, meldung] : faelle) {
         m_meldungen.clear();
         m_app.HoleDrucker().setOutputFileName(ziel);
-        CFifoLeser leser(fifo.toStdString());
-        BeantworteDruckdialog(m_kontext);
+        int abgelehnt = 0;
+        const CFifoWaechter waechter(fifo.toStdString());
+        BeantworteDruckdialog(m_kontext, 0, 0, &abgelehnt);
         m_ansicht->OnFilePrint();
-        EXPECT_FALSE(leser.HatGelesen()) << ziel.toStdString();
+        EXPECT_FALSE(waechter.HatGewartet()) << ziel.toStdString();
+        EXPECT_EQ(abgelehnt, 1) << ziel.toStdString();
         EXPECT_EQ(m_meldungen, std::vector{meldung}) << ziel.toStdString();
     }
     EXPECT_EQ(LeseDatei(projekt), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
+    EXPECT_FALSE(QFile::exists(ohneOrdner));
 }
 
 TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # ./run hands the viewer each file the user names as an absolute path under the name the user gave,
-# also when it is a link: the viewer opens only names ending in ".axo", whatever the link points
-# to. The set-up, the build and the viewer are stand-ins that do nothing but report.
+# also when it is a link (the viewer opens only names ending in ".axo", whatever the link points
+# to) or missing, and builds only the viewer. The set-up, the build and the viewer are stand-ins
+# that do nothing but report.
 set -euo pipefail
 quellen=$1
 tmp=$(cd "$(mktemp -d)" && pwd -P)
@@ -10,7 +11,7 @@ baum=$tmp/baum
 mkdir -p "$baum/scripts" "$baum/build" "$tmp/arbeit/unter" "$tmp/ziele"
 cp "$quellen/run" "$baum/run"
 printf '#!/bin/sh\n' >"$baum/scripts/setup"
-printf '#!/bin/sh\n' >"$baum/scripts/build"
+printf '#!/bin/sh\necho "$@" >"$0.aufruf"\n' >"$baum/scripts/build"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@"\n' >"$baum/build/axo-reader"
 chmod +x "$baum/run" "$baum/scripts"/* "$baum/build/axo-reader"
 
@@ -22,13 +23,19 @@ mkdir "$tmp/ziele/sub"
 ln -s "$tmp/ziele/sub" verzeichnis
 echo gemeint >"$tmp/ziele/x.axo"
 echo anderes >x.axo
+# A name that is missing where the user is stays theirs, also when the tree holds such a file.
+touch "$baum/nur-dort.axo"
 erwartet="$tmp/arbeit/l.axo
 $tmp/arbeit/unter/../unter/p.axo
 $tmp/arbeit/verzeichnis/../x.axo
-$tmp/ziele/x.axo"
-ergebnis=$("$baum/run" l.axo unter/../unter/p.axo verzeichnis/../x.axo "$tmp/ziele/x.axo")
+$tmp/ziele/x.axo
+$tmp/arbeit/fehlt.axo
+$tmp/arbeit/nur-dort.axo"
+ergebnis=$("$baum/run" l.axo unter/../unter/p.axo verzeichnis/../x.axo "$tmp/ziele/x.axo" \
+  fehlt.axo nur-dort.axo)
 if [ "$ergebnis" != "$erwartet" ]; then
   printf 'The viewer got:\n%s\ninstead of:\n%s\n' "$ergebnis" "$erwartet" >&2
   exit 1
 fi
 [ "$(cat "$tmp/arbeit/verzeichnis/../x.axo")" = gemeint ]
+[ "$(cat "$baum/scripts/build.aufruf")" = "build betrachter" ]
