@@ -65,7 +65,8 @@ ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& te
     CZwischendatei datei(PfadAusQString(pfad),
                          CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
     const bool angelegt = *datei >= 0;
-    const bool geschrieben = angelegt && datei.Schreibe(MitTextzeilenenden(text)) && datei.Ersetze();
+    const bool geschrieben =
+        angelegt && datei.Schreibe(MitTextzeilenenden(text)) && datei.Ersetze();
     if (fehlernummer)
         *fehlernummer = datei.Fehlernummer();
     if (!angelegt)

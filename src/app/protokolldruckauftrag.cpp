@@ -267,8 +267,7 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
     const Druckergebnis ergebnis = ZeichneSeiten(schreiber, rechteck, maler, seiten, fortschritt);
     if (ergebnis != Druckergebnis::Gedruckt)
         return ergebnis;
-    maler.end();
-    const bool ersetzt = datei.Ersetze();
+    const bool ersetzt = maler.end() && datei.Ersetze();
     m_fehlernummer = datei.Fehlernummer();
     if (ersetzt)
         return Druckergebnis::Gedruckt;

@@ -35,7 +35,8 @@ public:
     bool Schreibe(std::string_view bytes);
     // Puts the file, once it is on the disk and every write of `Schreibe` succeeded, in the
     // destination's place; false, removing it, when that fails (a write the disk refused only now
-    // fails here) or when a FIFO, a device or a folder has taken that place.
+    // fails here) or when a FIFO, a device or a folder has taken that place. The destination
+    // written itself is only synced.
     bool Ersetze();
     // The errno of the failure that made the file, a write or `Ersetze` fail; 0 when none did.
     int Fehlernummer() const { return m_fehlernummer; }

@@ -374,14 +374,13 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
         QString ziel;
         int syncFehler; // 0: the sync succeeds
         std::string meldung;
-    } faelle[] = {
-        {schleife, 0,
-         "\" kann nicht angelegt werden: Der Pfad enthält eine Schleife symbolischer "
-         "Verknüpfungen."},
-        {nurLesbar + u"/neu.messungen"_s, 0,
-         "\" kann nicht angelegt werden: Die Berechtigung dafür fehlt."},
-        {m_ziel, ENOSPC,
-         "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."}};
+    } faelle[] = {{schleife, 0,
+                   "\" kann nicht angelegt werden: Der Pfad enthält eine Schleife symbolischer "
+                   "Verknüpfungen."},
+                  {nurLesbar + u"/neu.messungen"_s, 0,
+                   "\" kann nicht angelegt werden: Die Berechtigung dafür fehlt."},
+                  {m_ziel, ENOSPC,
+                   "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."}};
     Waehle(Messungen(), {0});
     for (const auto& fall : faelle) {
         m_meldungen.clear();

@@ -687,13 +687,13 @@ TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
     }
     EXPECT_EQ(LeseDatei(alt), "alter Bericht");
     const std::string datei = "Die Datei \"" + NachCp1252(verweis);
-    EXPECT_EQ(m_meldungen,
-              (std::vector<Meldung>{
-                  {datei + "\" konnte nicht geschrieben werden.", ProgrammTitel,
-                   MeldungsArt::Fehler},
-                  {datei + "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein "
-                           "Platz mehr.",
-                   ProgrammTitel, MeldungsArt::Fehler}}));
+    EXPECT_EQ(
+        m_meldungen,
+        (std::vector<Meldung>{
+            {datei + "\" konnte nicht geschrieben werden.", ProgrammTitel, MeldungsArt::Fehler},
+            {datei + "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein "
+                     "Platz mehr.",
+             ProgrammTitel, MeldungsArt::Fehler}}));
 
     // The next print of the same printer is whole, and keeps owner and permission bits.
     m_meldungen.clear();
