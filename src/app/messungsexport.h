@@ -28,5 +28,7 @@ enum class ExportErgebnis
 };
 // Writes the text anew with the line ends of a text file ("\r\n"). An existing file keeps its old
 // content until the new one is complete, unless its folder takes no file beside it; a FIFO or a
-// device is not written to (KeineDatei).
-ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text);
+// device is not written to (KeineDatei). `fehlernummer`, where given, gets the errno of a failure
+// (0 when the system gave none).
+ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text,
+                                      int* fehlernummer = nullptr);

@@ -10,13 +10,12 @@
 #include "platform/zwischendatei.h"
 #include "report/versuchstypen.h"
 
+#include <QIODevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
 #include <array>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -77,48 +76,36 @@ std::unique_ptr<CVirtVersuch> LadeVersuch(const CProtokoll& protokoll)
     return versuch;
 }
 
-// A PDF printer of the file's own, set up as the user's printer: Qt's PDF writer writes nothing
-// more for the rest of its printer's life after one write failed, and the application keeps one
-// printer for the whole run.
-void RichteDateidruckerEin(QPrinter& dateidrucker, const QPrinter& drucker, const QString& datei)
+// The PDF writer's way into the file written beside its place. Qt's PDF writer does not look at
+// its writes; the file remembers whether one failed, and why.
+class CZwischendateiGeraet : public QIODevice
 {
-    dateidrucker.setOutputFormat(QPrinter::PdfFormat);
-    dateidrucker.setOutputFileName(datei);
-    dateidrucker.setResolution(drucker.resolution());
-    dateidrucker.setFullPage(drucker.fullPage());
-    dateidrucker.setPageLayout(drucker.pageLayout());
-    dateidrucker.setColorMode(drucker.colorMode());
-    dateidrucker.setPdfVersion(drucker.pdfVersion());
-    dateidrucker.setDocName(drucker.docName());
-    dateidrucker.setCreator(drucker.creator());
-}
+public:
+    explicit CZwischendateiGeraet(CZwischendatei& datei) : m_datei(datei)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    bool isSequential() const override { return true; }
 
-// Whether the PDF writer got its whole file out. It does not look at its writes, and one that
-// failed cuts off or moves all that follows: the file must end with its last lines, and the
-// cross-reference table stand where the last line but one says it does.
-bool IstPdfVollstaendig(const std::filesystem::path& pdf)
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* daten, qint64 laenge) override
+    {
+        return m_datei.Schreibe({daten, static_cast<std::size_t>(laenge)}) ? laenge : -1;
+    }
+
+private:
+    CZwischendatei& m_datei;
+};
+
+// The file's PDF writer, set up as the user's printer.
+void RichteDateischreiberEin(QPdfWriter& schreiber, const QPrinter& drucker)
 {
-    constexpr std::streamoff kSchluss = 64; // "startxref", the table's offset, "%%EOF"
-    std::ifstream datei(pdf, std::ios::binary | std::ios::ate);
-    const std::streamoff groesse = datei.tellg();
-    if (!datei || groesse < kSchluss)
-        return false;
-    std::string schluss(kSchluss, '\0');
-    datei.seekg(groesse - kSchluss);
-    datei.read(schluss.data(), kSchluss);
-    const size_t marke = schluss.rfind("startxref");
-    if (!datei || marke == std::string::npos)
-        return false;
-    std::istringstream zeilen(schluss.substr(marke + std::strlen("startxref")));
-    std::streamoff tabelle = -1;
-    std::string ende;
-    if (!(zeilen >> tabelle >> ende) || ende != "%%EOF" || !(zeilen >> std::ws).eof() ||
-        tabelle < 0 || tabelle > groesse - 4)
-        return false;
-    std::string anfang(4, '\0');
-    datei.seekg(tabelle);
-    datei.read(anfang.data(), 4);
-    return datei && anfang == "xref";
+    schreiber.setResolution(drucker.resolution());
+    schreiber.setPageLayout(drucker.pageLayout());
+    schreiber.setPdfVersion(drucker.pdfVersion());
+    schreiber.setTitle(drucker.docName());
+    schreiber.setCreator(drucker.creator());
 }
 
 } // namespace
@@ -245,55 +232,63 @@ CProtokolldruckAuftrag::Druckergebnis
 CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                      const Fortschritt& fortschritt)
 {
+    m_fehlernummer = 0;
     const std::vector<int> seiten = ZuDruckendeSeiten(drucker, nurGewaehlte);
     if (seiten.empty())
         return GetSeitenzahl() == 0 ? Druckergebnis::Gedruckt : Druckergebnis::KeineSeiteImBereich;
+    // The rectangle of the printer's sheet, whatever the preview beside it draws on.
+    const RECT rechteck = BildeSeitenrechteck(LeseDruckbereich(drucker));
     if (!drucker.outputFileName().isEmpty())
-        return DruckeInDatei(drucker, seiten, fortschritt);
+        return DruckeInDatei(drucker, rechteck, seiten, fortschritt);
     QPainter maler; // ends the job when it goes
-    return ZeichneSeiten(drucker, maler, seiten, fortschritt);
+    const Druckergebnis ergebnis = ZeichneSeiten(drucker, rechteck, maler, seiten, fortschritt);
+    if (ergebnis == Druckergebnis::Abgebrochen)
+        drucker.abort();
+    return ergebnis;
 }
 
 CProtokolldruckAuftrag::Druckergebnis
-CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const std::vector<int>& seiten,
-                                      const Fortschritt& fortschritt)
-{
-    // The file is printed beside its place and takes it only when it is whole: a full disk or a
-    // cancel leaves an old file there as it was.
-    CZwischendatei zwischendatei(PfadAusQString(drucker.outputFileName()));
-    if (*zwischendatei < 0)
-        return Druckergebnis::NichtBegonnen;
-    QPrinter dateidrucker(QPrinter::HighResolution);
-    RichteDateidruckerEin(dateidrucker, drucker, PfadAlsQString(zwischendatei.Pfad()));
-    QPainter maler;
-    const Druckergebnis ergebnis = ZeichneSeiten(dateidrucker, maler, seiten, fortschritt);
-    if (ergebnis != Druckergebnis::Gedruckt)
-        return ergebnis;
-    const bool beendet = maler.end();
-    return beendet && IstPdfVollstaendig(zwischendatei.Pfad()) && zwischendatei.Ersetze()
-               ? Druckergebnis::Gedruckt
-               : Druckergebnis::NichtGeschrieben;
-}
-
-CProtokolldruckAuftrag::Druckergebnis
-CProtokolldruckAuftrag::ZeichneSeiten(QPrinter& drucker, QPainter& maler,
+CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& rechteck,
                                       const std::vector<int>& seiten,
                                       const Fortschritt& fortschritt)
 {
-    // The rectangle of the printer's sheet, whatever the preview beside it draws on.
-    const RECT rechteck = BildeSeitenrechteck(LeseDruckbereich(drucker));
-    if (!maler.begin(&drucker))
+    // The file is printed beside its place and takes it only when it is whole: a full disk or a
+    // cancel leaves an old file there as it was. Where its folder takes no new file, the file
+    // itself is printed.
+    CZwischendatei datei(PfadAusQString(drucker.outputFileName()),
+                         CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+    m_fehlernummer = datei.Fehlernummer();
+    if (*datei < 0)
+        return Druckergebnis::NichtAngelegt;
+    CZwischendateiGeraet geraet(datei);
+    QPdfWriter schreiber(&geraet);
+    RichteDateischreiberEin(schreiber, drucker);
+    QPainter maler;
+    const Druckergebnis ergebnis = ZeichneSeiten(schreiber, rechteck, maler, seiten, fortschritt);
+    if (ergebnis != Druckergebnis::Gedruckt)
+        return ergebnis;
+    const bool ersetzt = maler.end() && datei.Ersetze();
+    m_fehlernummer = datei.Fehlernummer();
+    if (ersetzt)
+        return Druckergebnis::Gedruckt;
+    return datei.SchreibtZielSelbst() ? Druckergebnis::Unvollstaendig
+                                      : Druckergebnis::NichtGeschrieben;
+}
+
+CProtokolldruckAuftrag::Druckergebnis
+CProtokolldruckAuftrag::ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rechteck,
+                                      QPainter& maler, const std::vector<int>& seiten,
+                                      const Fortschritt& fortschritt)
+{
+    if (!maler.begin(&geraet))
         return Druckergebnis::NichtBegonnen;
     const int gesamt = static_cast<int>(seiten.size());
     for (int i = 0; i < gesamt; ++i) {
-        if (fortschritt && !fortschritt(i, gesamt)) {
-            drucker.abort();
-            maler.end();
+        if (fortschritt && !fortschritt(i, gesamt))
             return Druckergebnis::Abgebrochen;
-        }
         if (i > 0)
-            drucker.newPage();
-        ZeichneSeite(seiten[std::size_t(i)], maler, drucker.logicalDpiX(), drucker.logicalDpiY(),
+            geraet.newPage();
+        ZeichneSeite(seiten[std::size_t(i)], maler, geraet.logicalDpiX(), geraet.logicalDpiY(),
                      rechteck);
     }
     return Druckergebnis::Gedruckt;

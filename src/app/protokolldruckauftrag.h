@@ -18,6 +18,7 @@
 class CDC;
 class CProtokolle;
 class CVirtVersuch;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -74,8 +75,10 @@ public:
         Gedruckt,
         KeineSeiteImBereich, // the chosen range holds none of the job's pages: nothing printed
         Abgebrochen,         // by the user, after the pages reported
-        NichtBegonnen,       // the printer cannot be started (a PDF file that cannot be made)
-        NichtGeschrieben     // a PDF file not written whole: an old one at its place is kept
+        NichtBegonnen,       // the printer cannot be started
+        NichtAngelegt,       // the PDF file cannot be made
+        NichtGeschrieben,    // a PDF file not written whole: an old one at its place is kept
+        Unvollstaendig       // written in place, as its folder takes no new file: the old is lost
     };
     // Told before each page (from 1) how many of how many are done; false cancels the print.
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;
@@ -84,18 +87,21 @@ public:
     // replaced only by a whole one.
     Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                const Fortschritt& fortschritt = {});
+    // The errno of the failure of the last print into a file; 0 when the system gave none.
+    int HoleFehlernummer() const { return m_fehlernummer; }
 
 private:
     // Prints into a file that takes the place of the one the printer names only when it is whole.
-    Druckergebnis DruckeInDatei(const QPrinter& drucker, const std::vector<int>& seiten,
-                                const Fortschritt& fortschritt);
-    // Begins the painter on the printer and draws the pages; unless it was cancelled, the painter
-    // stays active for the caller to end.
-    Druckergebnis ZeichneSeiten(QPrinter& drucker, QPainter& maler, const std::vector<int>& seiten,
-                                const Fortschritt& fortschritt);
+    Druckergebnis DruckeInDatei(const QPrinter& drucker, const RECT& rechteck,
+                                const std::vector<int>& seiten, const Fortschritt& fortschritt);
+    // Begins the painter on the device and draws the pages on sheets whose page rectangle is
+    // `rechteck`; the painter stays active for the caller to end.
+    Druckergebnis ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rechteck, QPainter& maler,
+                                const std::vector<int>& seiten, const Fortschritt& fortschritt);
 
     CDruckseitenVerwaltung m_seiten;
     CZusammenstellungDruck m_zusammenstellung;
     bool m_zusammenstellungAktiv = false;
     RECT m_seitenRechteck{};
+    int m_fehlernummer = 0;
 };

@@ -1,5 +1,6 @@
 #include "app/schreibzielmeldung.h"
 
+#include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 #include "platform/schreibziel.h"
@@ -8,6 +9,17 @@ void MeldeDateifehler(const QString& pfad, const std::string& was)
 {
     ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
 }
+
+namespace {
+
+// The sentence ended by ": " and the cause where the system gave one, else by a full stop.
+std::string MitUrsache(const std::string& satz, int fehlernummer)
+{
+    const std::string ursache = BeschreibeUrsache(fehlernummer);
+    return ursache.empty() ? satz + "." : satz + ": " + ursache;
+}
+
+} // namespace
 
 void MeldeKeineGewoehnlicheDatei(const QString& pfad)
 {
@@ -27,4 +39,20 @@ bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt
         return false;
     }
     return true;
+}
+
+void MeldeNichtAngelegt(const QString& pfad, int fehlernummer)
+{
+    MeldeDateifehler(pfad, MitUrsache("kann nicht angelegt werden", fehlernummer));
+}
+
+void MeldeNichtGeschrieben(const QString& pfad, int fehlernummer)
+{
+    MeldeDateifehler(pfad, MitUrsache("konnte nicht geschrieben werden", fehlernummer));
+}
+
+void MeldeUnvollstaendig(const QString& pfad, int fehlernummer)
+{
+    MeldeDateifehler(pfad, MitUrsache("konnte nicht vollständig geschrieben werden", fehlernummer) +
+                               " Ihr bisheriger Inhalt ist verloren.");
 }

@@ -14,6 +14,12 @@ inline constexpr const char* kKeineGewoehnlicheDatei = "Es ist keine gewöhnlich
 void MeldeDateifehler(const QString& pfad, const std::string& was);
 // The message on a print or export target that is no regular file.
 void MeldeKeineGewoehnlicheDatei(const QString& pfad);
+// The messages on a file the print or the export could not make, could not write whole beside
+// the old one (which is kept), or could not write whole in place (where the old content is lost).
+// Each names the cause the system gave in `fehlernummer` (an errno value) where there is one.
+void MeldeNichtAngelegt(const QString& pfad, int fehlernummer);
+void MeldeNichtGeschrieben(const QString& pfad, int fehlernummer);
+void MeldeUnvollstaendig(const QString& pfad, int fehlernummer);
 // False, after the message, when nothing may be written at `pfad`: the open project `projekt`,
 // which is only ever read, or a FIFO, a device or a folder. An empty path (no file) may be.
 bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt);

@@ -111,8 +111,9 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
-    // The export's lines of the selected rows, gathered once the file is chosen.
-    ExportErgebnis SchreibeGewaehlteMessungen(const QString& pfad) const;
+    // The export's lines of the selected rows, gathered once the file is chosen; `fehlernummer`
+    // gets the errno of a failure.
+    ExportErgebnis SchreibeGewaehlteMessungen(const QString& pfad, int& fehlernummer) const;
     // The print dialog, starting at all pages; false when cancelled.
     bool FrageDruckerAb(QPrinter& drucker, QWidget* eltern);
     void ErzeugeSteuerelemente();

@@ -140,24 +140,42 @@ void CVersucheView::OnBeginPrinting(const QPrinter& drucker)
         m_druckauftrag.BereiteZusammenstellungVor(protokolle, GewaehlteMessungen());
 }
 
-void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
+namespace {
+
+// Prints with a progress dialog over `fenster`, which lets the window repaint and the user cancel
+// between two pages. The dialog is gone when this returns, so that no message about the print
+// opens under it.
+CProtokolldruckAuftrag::Druckergebnis DruckeMitFortschritt(CProtokolldruckAuftrag& auftrag,
+                                                           QPrinter& drucker,
+                                                           bool nurGewaehlteSeiten,
+                                                           QWidget* fenster)
 {
-    // Before the PDF writer opens the file the print dialog named, which it would wait on (a
-    // FIFO) or replace (the project).
-    if (!PruefeSchreibziel(drucker.outputFileName(), HoleVersucheApp()->HoleProjektPfad()))
-        return;
-    QProgressDialog fortschritt(u"Drucken"_s, u"Abbrechen"_s, 0, 1, eltern ? eltern : window());
+    QProgressDialog fortschritt(u"Drucken"_s, u"Abbrechen"_s, 0, 1, fenster);
     fortschritt.setWindowTitle(u"Drucken"_s);
     fortschritt.setWindowModality(Qt::WindowModal);
     fortschritt.setMinimumDuration(500);
-    // The dialog lets the window repaint and the user cancel between two pages.
     const auto meldeSeite = [&fortschritt](int fertig, int gesamt) {
         fortschritt.setMaximum(gesamt);
         fortschritt.setLabelText(u"Seite %1 von %2"_s.arg(fertig + 1).arg(gesamt));
         fortschritt.setValue(fertig);
         return !fortschritt.wasCanceled();
     };
-    switch (m_druckauftrag.DruckeSeiten(drucker, nurGewaehlteSeiten, meldeSeite)) {
+    return auftrag.DruckeSeiten(drucker, nurGewaehlteSeiten, meldeSeite);
+}
+
+} // namespace
+
+void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
+{
+    // Before the PDF writer opens the file the print dialog named, which it would wait on (a
+    // FIFO) or replace (the project).
+    if (!PruefeSchreibziel(drucker.outputFileName(), HoleVersucheApp()->HoleProjektPfad()))
+        return;
+    const CProtokolldruckAuftrag::Druckergebnis ergebnis = DruckeMitFortschritt(
+        m_druckauftrag, drucker, nurGewaehlteSeiten, eltern ? eltern : window());
+    const QString datei = drucker.outputFileName();
+    const int fehlernummer = m_druckauftrag.HoleFehlernummer();
+    switch (ergebnis) {
     case CProtokolldruckAuftrag::Druckergebnis::Gedruckt:
     case CProtokolldruckAuftrag::Druckergebnis::Abgebrochen:
         break;
@@ -170,8 +188,14 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget*
     case CProtokolldruckAuftrag::Druckergebnis::NichtBegonnen:
         ZeigeMeldung("Der Druck konnte nicht begonnen werden.", MeldungsArt::Fehler);
         break;
+    case CProtokolldruckAuftrag::Druckergebnis::NichtAngelegt:
+        MeldeNichtAngelegt(datei, fehlernummer);
+        break;
     case CProtokolldruckAuftrag::Druckergebnis::NichtGeschrieben:
-        MeldeDateifehler(drucker.outputFileName(), "konnte nicht geschrieben werden.");
+        MeldeNichtGeschrieben(datei, fehlernummer);
+        break;
+    case CProtokolldruckAuftrag::Druckergebnis::Unvollstaendig:
+        MeldeUnvollstaendig(datei, fehlernummer);
         break;
     }
 }

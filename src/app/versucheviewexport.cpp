@@ -40,13 +40,15 @@ public:
 
 } // namespace
 
-ExportErgebnis CVersucheView::SchreibeGewaehlteMessungen(const QString& pfad) const
+ExportErgebnis CVersucheView::SchreibeGewaehlteMessungen(const QString& pfad,
+                                                         int& fehlernummer) const
 {
     const CWarteCursor warten;
     const std::string text = BildeMessungsExport(m_messungsListe->HoleAusgewaehlteInfos(),
                                                  HoleVersucheApp()->HoleProtokolle());
     // Rows whose protocols are all gone since the choice leave the file alone.
-    return text.empty() ? ExportErgebnis::Geschrieben : SchreibeMessungsExport(pfad, text);
+    return text.empty() ? ExportErgebnis::Geschrieben
+                        : SchreibeMessungsExport(pfad, text, &fehlernummer);
 }
 
 void CVersucheView::ExportiereMessungen()
@@ -59,21 +61,21 @@ void CVersucheView::ExportiereMessungen()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString pfad = dialog.selectedFiles().constFirst();
-    switch (SchreibeGewaehlteMessungen(pfad)) {
+    int fehlernummer = 0;
+    switch (SchreibeGewaehlteMessungen(pfad, fehlernummer)) {
     case ExportErgebnis::Geschrieben:
         break;
     case ExportErgebnis::KeineDatei:
         MeldeKeineGewoehnlicheDatei(pfad);
         break;
     case ExportErgebnis::NichtAngelegt:
-        MeldeDateifehler(pfad, "kann nicht angelegt werden.");
+        MeldeNichtAngelegt(pfad, fehlernummer);
         break;
     case ExportErgebnis::NichtGeschrieben:
-        MeldeDateifehler(pfad, "konnte nicht geschrieben werden.");
+        MeldeNichtGeschrieben(pfad, fehlernummer);
         break;
     case ExportErgebnis::Unvollstaendig:
-        MeldeDateifehler(pfad, "konnte nicht vollständig geschrieben werden. Ihr bisheriger "
-                               "Inhalt ist verloren.");
+        MeldeUnvollstaendig(pfad, fehlernummer);
         break;
     }
 }

@@ -3,6 +3,8 @@
 #include "app/messungsexport.h"
 #include "app/zusammenstellungszeile.h"
 #include "support/dateigrenze.h"
+#include "support/nurdateirechte.h"
+#include "support/syncfehler.h"
 #include "viewer_fixtur.h"
 
 #include <QApplication>
@@ -14,14 +16,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -52,42 +51,7 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
 
-// While it lives, this thread writes by the file rights alone, even as superuser, for whom a
-// folder without write permission would otherwise take new files.
-class CNurDateirechte
-{
-public:
-    CNurDateirechte() { SetzeUeberschreiben(false); }
-    ~CNurDateirechte() { SetzeUeberschreiben(true); }
-
-private:
-    static void SetzeUeberschreiben(bool erlaubt)
-    {
-        __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct daten[2]{};
-        if (syscall(SYS_capget, &kopf, daten) != 0)
-            return;
-        daten[0].effective = erlaubt ? daten[0].effective | (1u << CAP_DAC_OVERRIDE)
-                                     : daten[0].effective & ~(1u << CAP_DAC_OVERRIDE);
-        daten[0].effective &= daten[0].permitted;
-        syscall(SYS_capset, &kopf, daten);
-    }
-};
-
-// While set, every fsync of the process fails, as one does on a network share or over a quota
-// when the disk refuses data it had taken into its cache.
-std::atomic<bool> g_syncScheitert{false};
-
 } // namespace
-
-extern "C" int fsync(int datei)
-{
-    if (g_syncScheitert) {
-        errno = EIO;
-        return -1;
-    }
-    return static_cast<int>(syscall(SYS_fsync, datei));
-}
 
 TEST(Messungsexport, ZeileInAnfuehrungszeichenMitZusatzwertenNurFuerKV)
 {
@@ -141,18 +105,36 @@ TEST(Messungsexport, DateiMitZeilenendenDesTextmodusNeuGeschrieben)
     EXPECT_EQ(LeseDatei(pfad), QByteArray("\"Stra\xdf"
                                           "e|\"\r\n\"b|\"\r\n"));
 
-    EXPECT_EQ(SchreibeMessungsExport(ordner.filePath(u"fehlt/x.messungen"_s), "a\n"),
-              ExportErgebnis::NichtAngelegt);
+    // A file that cannot be made, with the cause the system gives.
+    const QString schleife = ordner.filePath(u"schleife.messungen"_s);
+    ASSERT_TRUE(QFile::link(schleife, schleife));
+    const struct
+    {
+        QString ziel;
+        int fehlernummer;
+    } nichtAngelegt[] = {
+        {ordner.filePath(u"fehlt/x.messungen"_s), ENOENT},
+        {schleife, ELOOP},
+        {ordner.filePath(QStringList(22, QString(200, u'a')).join(u'/')), ENAMETOOLONG}};
+    for (const auto& fall : nichtAngelegt) {
+        int fehlernummer = 0;
+        EXPECT_EQ(SchreibeMessungsExport(fall.ziel, "a\n", &fehlernummer),
+                  ExportErgebnis::NichtAngelegt);
+        EXPECT_EQ(fehlernummer, fall.fehlernummer);
+    }
     // A FIFO put in the chosen file's place after the dialog is not written to.
     const QString fifo = ordner.filePath(u"fifo.messungen"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
     EXPECT_EQ(SchreibeMessungsExport(fifo, "a\n"), ExportErgebnis::KeineDatei);
 
     // A write the disk refuses only when the file is synced keeps the old file too.
-    g_syncScheitert = true;
-    const ExportErgebnis spaet = SchreibeMessungsExport(pfad, "neu\n");
-    g_syncScheitert = false;
-    EXPECT_EQ(spaet, ExportErgebnis::NichtGeschrieben);
+    int fehlernummer = 0;
+    {
+        const CSyncScheitert voll(ENOSPC);
+        EXPECT_EQ(SchreibeMessungsExport(pfad, "neu\n", &fehlernummer),
+                  ExportErgebnis::NichtGeschrieben);
+    }
+    EXPECT_EQ(fehlernummer, ENOSPC);
     EXPECT_EQ(LeseDatei(pfad), QByteArray("\"Stra\xdf"
                                           "e|\"\r\n\"b|\"\r\n"));
 }
@@ -377,6 +359,42 @@ TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemel
                     .entryList({u"ziel.messungen?*"_s}, QDir::Files | QDir::Hidden)
                     .isEmpty())
         << "no part of the new file is left beside the old one";
+}
+
+TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
+{
+    const QString ordner = AusCp1252(ProgrammOrdnerText());
+    const QString schleife = ordner + u"/schleife.messungen"_s;
+    ASSERT_TRUE(QFile::link(schleife, schleife));
+    const QString nurLesbar = ordner + u"/nur lesbar"_s;
+    ASSERT_TRUE(QDir().mkpath(nurLesbar));
+    ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
+    const struct
+    {
+        QString ziel;
+        int syncFehler; // 0: the sync succeeds
+        std::string meldung;
+    } faelle[] = {{schleife, 0,
+                   "\" kann nicht angelegt werden: Der Pfad enthält eine Schleife symbolischer "
+                   "Verknüpfungen."},
+                  {nurLesbar + u"/neu.messungen"_s, 0,
+                   "\" kann nicht angelegt werden: Die Berechtigung dafür fehlt."},
+                  {m_ziel, ENOSPC,
+                   "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."}};
+    Waehle(Messungen(), {0});
+    for (const auto& fall : faelle) {
+        m_meldungen.clear();
+        BeantworteDialog(fall.ziel);
+        {
+            const CNurDateirechte nurDateirechte;
+            const CSyncScheitert sync(fall.syncFehler);
+            m_ansicht->ExportiereMessungen();
+        }
+        EXPECT_EQ(m_meldungen,
+                  (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(fall.ziel) + fall.meldung,
+                                         ProgrammTitel, MeldungsArt::Fehler}}));
+    }
+    chmod(QFile::encodeName(nurLesbar).constData(), 0755);
 }
 
 TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)

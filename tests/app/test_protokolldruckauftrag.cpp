@@ -20,9 +20,12 @@
 #include "report/versuchstypen.h"
 #include "support/dateigrenze.h"
 #include "support/fifo.h"
+#include "support/nurdateirechte.h"
+#include "support/syncfehler.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -34,11 +37,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -332,7 +337,8 @@ TEST_F(Druckauftrag, APdfThatCannotBeWrittenIsReported)
     m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002"});
     QPrinter drucker(QPrinter::HighResolution);
     RichtePdfEin(drucker, m_ordner.filePath(u"fehlt/bericht.pdf"_s));
-    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::NichtBegonnen);
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::NichtAngelegt);
+    EXPECT_EQ(m_auftrag.HoleFehlernummer(), ENOENT);
 }
 
 TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
@@ -506,6 +512,7 @@ TEST_F(Druckbefehle, ProtocolsPrintInPortraitAndMeasurementsAsLandscapeSummary)
     m_ansicht->OnPrint(querdrucker, true);
     ASSERT_EQ(PdfSeitenzahl(tabelle), 1);
     EXPECT_TRUE(PdfSeitentext(tabelle, 1).contains(u"Zusammenstellung der Prüfergebnisse"_s));
+    EXPECT_TRUE(Poppler(u"pdfinfo"_s, {tabelle}).contains(u"842 x 595 pts"_s));
 
     // The next report job switches back to portrait.
     m_ansicht->HoleTabCtrl()->setCurrentIndex(0);
@@ -680,40 +687,107 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesTheProjectAFifoOrAMissingFolder
 
 TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
 {
-    // The old report, reached through a link, read and written by its owner only.
+    // The old report, reached through a link, under a name too long to take a suffix, another
+    // user's, with set-ID bits.
     namespace fs = std::filesystem;
-    const QString alt = m_ordner.filePath(u"alt.pdf"_s);
+    const QString altName = QString(246, u'a') + u".pdf"_s;
+    const QString alt = m_ordner.filePath(altName);
     const QString verweis = m_ordner.filePath(u"verweis.pdf"_s);
     std::ofstream(PfadAusQString(alt)) << "alter Bericht";
-    const fs::perms rechte = fs::perms::owner_read | fs::perms::owner_write;
-    fs::permissions(PfadAusQString(alt), rechte);
-    fs::create_symlink("alt.pdf", PfadAusQString(verweis));
+    ASSERT_EQ(chown(QFile::encodeName(alt).constData(), 4321, 4322), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(alt).constData(), 06750), 0);
+    fs::create_symlink(PfadAusQString(altName), PfadAusQString(verweis));
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setOutputFileName(verweis);
     m_ansicht->OnBeginPrinting(drucker);
 
-    // As on a full disk, the PDF writer gets only its first bytes out, and tells no one.
+    // As on a full disk, the PDF writer gets only its first bytes out; or the disk refuses them
+    // only when the file is synced, and says why.
     {
         const CDateigrenze grenze(4096);
         m_ansicht->OnPrint(drucker, true);
     }
+    {
+        const CSyncScheitert voll(ENOSPC);
+        m_ansicht->OnPrint(drucker, true);
+    }
     EXPECT_EQ(LeseDatei(alt), "alter Bericht");
-    EXPECT_EQ(m_meldungen, (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(verweis) +
-                                                      "\" konnte nicht geschrieben werden.",
-                                                  ProgrammTitel, MeldungsArt::Fehler}}));
+    const std::string datei = "Die Datei \"" + NachCp1252(verweis);
+    EXPECT_EQ(
+        m_meldungen,
+        (std::vector<Meldung>{
+            {datei + "\" konnte nicht geschrieben werden.", ProgrammTitel, MeldungsArt::Fehler},
+            {datei + "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein "
+                     "Platz mehr.",
+             ProgrammTitel, MeldungsArt::Fehler}}));
 
-    // The next print of the same printer is whole.
+    // The next print of the same printer is whole, and keeps owner and permission bits.
     m_meldungen.clear();
     m_ansicht->OnPrint(drucker, true);
     EXPECT_TRUE(m_meldungen.empty());
     EXPECT_EQ(PdfSeitenzahl(alt), 1);
     EXPECT_TRUE(fs::is_symlink(PfadAusQString(verweis)));
-    EXPECT_EQ(fs::status(PfadAusQString(alt)).permissions(), rechte);
+    struct stat info;
+    ASSERT_EQ(stat(QFile::encodeName(alt).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0750u);
+    EXPECT_EQ(info.st_uid, 4321u);
+    EXPECT_EQ(info.st_gid, 4322u);
     EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-              (QStringList{u"alt.pdf"_s, u"verweis.pdf"_s}))
+              (QStringList{altName, u"verweis.pdf"_s}))
         << "nothing left beside them";
+}
+
+TEST_F(Druckbefehle_Muster, AFileInAFolderThatTakesNoNewFileIsPrintedInPlace)
+{
+    // A writable report in a folder the user may not write to: the file itself is printed, and a
+    // failure then says that its old content is lost. Each message opens with the progress
+    // dialog gone, in front of the window.
+    const QString ordner = m_ordner.filePath(u"nur lesbar"_s);
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    const QString bericht = ordner + u"/bericht.pdf"_s;
+    const QString neu = ordner + u"/neu.pdf"_s;
+    std::ofstream(PfadAusQString(bericht)) << "alter Bericht";
+    ASSERT_EQ(chmod(QFile::encodeName(ordner).constData(), 0555), 0);
+    bool fortschrittOffen = false;
+    MeldungsAusgabe weiter;
+    weiter = SetzeMeldungsAusgabe([&](const Meldung& meldung) {
+        for (QWidget* fenster : QApplication::topLevelWidgets())
+            fortschrittOffen |= qobject_cast<QProgressDialog*>(fenster) != nullptr;
+        weiter(meldung);
+    });
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    const auto drucke = [this](const QString& ziel) {
+        m_app.HoleDrucker().setOutputFileName(ziel);
+        BeantworteDruckdialog(m_kontext);
+        m_ansicht->OnFilePrint();
+    };
+    {
+        const CNurDateirechte nurDateirechte;
+        drucke(bericht);
+        EXPECT_TRUE(m_meldungen.empty());
+        EXPECT_EQ(PdfSeitenzahl(bericht), 1);
+        {
+            const CDateigrenze grenze(4096);
+            drucke(bericht);
+        }
+        drucke(neu);
+    }
+    SetzeMeldungsAusgabe(weiter);
+    chmod(QFile::encodeName(ordner).constData(), 0755);
+    EXPECT_EQ(m_meldungen,
+              (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(bericht) +
+                                         "\" konnte nicht vollständig geschrieben werden. Ihr "
+                                         "bisheriger Inhalt ist verloren.",
+                                     ProgrammTitel, MeldungsArt::Fehler},
+                                    {"Die Datei \"" + NachCp1252(neu) +
+                                         "\" kann nicht angelegt werden: Die Berechtigung dafür "
+                                         "fehlt.",
+                                     ProgrammTitel, MeldungsArt::Fehler}}));
+    EXPECT_FALSE(fortschrittOffen);
+    EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{u"bericht.pdf"_s});
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)

@@ -1,7 +1,9 @@
 #include "data/projektdatei.h"
 #include "platform/exceptions.h"
 #include "support/dateigrenze.h"
+#include "support/syncfehler.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -318,6 +320,11 @@ TEST_F(ProjektDateiTest, ACopyThatFailsLeavesTheDestinationAsItWas)
     // A write that fails halfway: no file may grow beyond 6000 bytes.
     {
         const CDateigrenze grenze(6000);
+        EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, ziel));
+    }
+    // A write the disk refuses only when the copy is synced.
+    {
+        const CSyncScheitert voll(ENOSPC);
         EXPECT_FALSE(CProjektDatei::KopiereLebendeSaetze(quelle, ziel));
     }
     EXPECT_EQ(Inhalt(ziel), "alt");
