@@ -3,6 +3,7 @@
 #include "app/messungsexport.h"
 #include "app/zusammenstellungszeile.h"
 #include "support/dateigrenze.h"
+#include "support/dateirechte.h"
 #include "viewer_fixtur.h"
 
 #include <QApplication>
@@ -19,7 +20,6 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
@@ -51,28 +51,6 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt)
     QFile datei(pfad);
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
-
-// While it lives, this thread writes by the file rights alone, even as superuser, for whom a
-// folder without write permission would otherwise take new files.
-class CNurDateirechte
-{
-public:
-    CNurDateirechte() { SetzeUeberschreiben(false); }
-    ~CNurDateirechte() { SetzeUeberschreiben(true); }
-
-private:
-    static void SetzeUeberschreiben(bool erlaubt)
-    {
-        __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct daten[2]{};
-        if (syscall(SYS_capget, &kopf, daten) != 0)
-            return;
-        daten[0].effective = erlaubt ? daten[0].effective | (1u << CAP_DAC_OVERRIDE)
-                                     : daten[0].effective & ~(1u << CAP_DAC_OVERRIDE);
-        daten[0].effective &= daten[0].permitted;
-        syscall(SYS_capset, &kopf, daten);
-    }
-};
 
 // While set, every fsync of the process fails, as one does on a network share or over a quota
 // when the disk refuses data it had taken into its cache.
