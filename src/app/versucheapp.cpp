@@ -8,6 +8,7 @@
 #include "data/pfade.h"
 #include "pages/seitenlogo.h"
 #include "platform/dateien.h"
+#include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 #include "platform/text.h"
@@ -94,12 +95,12 @@ std::string BildeLademeldung(const Ladebefund& befund, const std::filesystem::pa
         return "";
     case Ladefehler::NichtVorhanden:
         return nichtGeoeffnet + ": Sie ist nicht vorhanden.";
-    case Ladefehler::KeinZugriff:
-        return nichtGeoeffnet + ": Der Zugriff ist nicht erlaubt.";
     case Ladefehler::IstOrdner:
         return nichtGeoeffnet + ": Es ist ein Ordner.";
-    case Ladefehler::NichtOeffenbar:
-        return nichtGeoeffnet + ".";
+    case Ladefehler::NichtOeffenbar: {
+        const std::string ursache = BeschreibeUrsache(befund.fehlernummer);
+        return nichtGeoeffnet + (ursache.empty() ? "." : ": " + ursache);
+    }
     case Ladefehler::KeineDatei:
         return nichtGelesen + kKeineGewoehnlicheDatei;
     case Ladefehler::ZuGross:

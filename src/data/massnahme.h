@@ -32,8 +32,11 @@ public:
     // Reads, indexes and parses the project file; false when it cannot be opened or read, or the
     // memory cannot hold it (SpeicherFehlt).
     bool Lade(const std::filesystem::path& pfad);
-    // Why the last load did not read the whole file, and the file's size.
-    Ladebefund HoleLadebefund() const { return {m_ladefehler, m_datei.HoleDateigroesse()}; }
+    // Why the last load did not read the whole file, the file's size and why it did not open.
+    Ladebefund HoleLadebefund() const
+    {
+        return {m_ladefehler, m_datei.HoleDateigroesse(), m_datei.HoleOeffnungsfehler()};
+    }
     // Parses the records the index scan read; false when a record does not read: a root record
     // stops the parsing, a protocol record is passed over.
     bool LeseProjektDatei();

@@ -57,9 +57,6 @@ Ladefehler GrundAus(int fehlernummer)
     case ENOENT:
     case ENOTDIR:
         return Ladefehler::NichtVorhanden;
-    case EACCES:
-    case EPERM:
-        return Ladefehler::KeinZugriff;
     case EISDIR:
         return Ladefehler::IstOrdner;
     case EINVAL:
@@ -114,6 +111,25 @@ std::string SatzBytes(uint8_t art, std::string_view text)
     bytes += '\0';
     bytes += text;
     return bytes;
+}
+
+// Looks at the first record's header, so that a file that is no project is not read on: one
+// whose first record is too long to read, where the scan would end before anything is indexed, or
+// one that begins with a header of zeros, an empty record of no kind that no writer makes, such
+// as a file of zeros. Lesefehler when the header cannot be read; otherwise the file is at its
+// start again.
+Ladefehler PruefeErstenKopf(int datei)
+{
+    unsigned char bytes[CProjektDatei::kKopfLaenge];
+    const int64_t gelesen = LiesVoll(datei, bytes, sizeof bytes);
+    if (gelesen < 0 || ::lseek(datei, 0, SEEK_SET) != 0)
+        return Ladefehler::Lesefehler;
+    if (gelesen < static_cast<int64_t>(sizeof bytes))
+        return Ladefehler::Keiner; // too short for a record: the scan finds nothing either
+    const CProjektDatei::Satzkopf kopf = KopfAus(bytes);
+    const bool nullen = kopf.laenge == 0 && kopf.art == 0 && kopf.geloescht == 0;
+    return nullen || kopf.laenge >= CProjektDatei::kTextGrenze ? Ladefehler::KeineProjektdatei
+                                                               : Ladefehler::Keiner;
 }
 
 // Reads the 6-byte record header at the current position of a descriptor; false when the file
@@ -254,20 +270,24 @@ void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string
     }
 }
 
-// The file is read whole in one go, refused before anything is read when it is larger than its
-// records can be, and its records are taken from memory, where the position map's texts stay.
-// Nothing of it is read again: a file changed or removed after the scan cannot mix into what
-// the scan found.
+// Past its first record's header, the file is read whole in one go, refused before more is read
+// when it is larger than its records can be, and its records are taken from memory, where the
+// position map's texts stay. Nothing of it is read again: a file changed or removed after the
+// scan cannot mix into what the scan found.
 bool CProjektDatei::LeseIndex()
 {
     GibPufferFrei();
     Schliesse();
     m_dateigroesse = 0;
     const CDateiHalter datei(OeffneZumLesen(m_dateiname));
+    m_oeffnungsfehler = *datei < 0 ? errno : 0;
     if (*datei < 0) {
-        m_indexfehler = GrundAus(errno);
+        m_indexfehler = GrundAus(m_oeffnungsfehler);
         return false;
     }
+    m_indexfehler = PruefeErstenKopf(*datei);
+    if (m_indexfehler != Ladefehler::Keiner)
+        return m_indexfehler == Ladefehler::KeineProjektdatei; // scanned, and nothing found
     std::unique_ptr<char[]> bytes;
     size_t groesse = 0;
     const Leseergebnis ergebnis = LiesBisEnde(*datei, bytes, groesse, kGroessteLaenge);

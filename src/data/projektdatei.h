@@ -18,10 +18,9 @@ enum class Ladefehler
 {
     Keiner,
     NichtVorhanden,
-    KeinZugriff,
     IstOrdner,
     KeineDatei,     // no regular file: a FIFO, a device, a socket
-    NichtOeffenbar, // cannot be opened for another reason
+    NichtOeffenbar, // cannot be opened for another reason, such as a missing permission
     ZuGross,        // larger than a project file can be
     Lesefehler,     // a read failed
     SpeicherFehlt,  // no memory for the project
@@ -30,11 +29,13 @@ enum class Ladefehler
     SatzUnlesbar,
 };
 
-// What a load tells of its file: why it was not read whole, and the size it was found to have.
+// What a load tells of its file: why it was not read whole, the size it was found to have and,
+// for a file that did not open, the errno the system gave.
 struct Ladebefund
 {
     Ladefehler fehler = Ladefehler::Keiner;
     uint64_t dateigroesse = 0;
+    int fehlernummer = 0;
 
     bool operator==(const Ladebefund&) const = default;
 };
@@ -73,11 +74,14 @@ public:
     const std::filesystem::path& HoleDateiname() const { return m_dateiname; }
 
     // Reads the whole file in one go and scans it into the position map and the root records;
-    // false when the file cannot be opened, is too large or fails while it is read.
+    // false when the file cannot be opened, is too large or fails while it is read. A file whose
+    // first record cannot begin a project is not read on: nothing of it is indexed.
     bool LeseIndex();
-    // Why the last scan did not read the whole file: it did not open or read, or it ended inside
-    // a record or at one too long to read.
+    // Why the last scan did not read the whole file: it did not open or read, its first record
+    // begins no project, or it ended inside a record or at one too long to read.
     Ladefehler HoleIndexfehler() const { return m_indexfehler; }
+    // The errno of an open the last scan failed at; 0 when the file opened.
+    int HoleOeffnungsfehler() const { return m_oeffnungsfehler; }
     // The size the last scan found, also of a file it refused as too large.
     uint64_t HoleDateigroesse() const { return m_dateigroesse; }
     // Whether the scans found any record this program reads.
@@ -152,6 +156,7 @@ private:
     int m_datei = -1; // file descriptor, -1 when closed
     std::filesystem::path m_dateiname;
     Ladefehler m_indexfehler = Ladefehler::Keiner;
+    int m_oeffnungsfehler = 0;
     uint64_t m_dateigroesse = 0;
     Wurzel m_vorgabedaten;
     Wurzel m_metadaten;

@@ -3,7 +3,7 @@
 #include "app/messungsexport.h"
 #include "app/zusammenstellungszeile.h"
 #include "support/dateigrenze.h"
-#include "support/nurdateirechte.h"
+#include "support/dateirechte.h"
 #include "support/syncfehler.h"
 #include "viewer_fixtur.h"
 

@@ -20,7 +20,7 @@
 #include "report/versuchstypen.h"
 #include "support/dateigrenze.h"
 #include "support/fifo.h"
-#include "support/nurdateirechte.h"
+#include "support/dateirechte.h"
 #include "support/syncfehler.h"
 
 #include <QAbstractButton>

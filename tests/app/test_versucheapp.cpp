@@ -12,6 +12,7 @@
 #include "platform/text.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
+#include "support/dateirechte.h"
 #include "support/fifo.h"
 
 #include <QFile>
@@ -339,6 +340,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
         {"leer.axo", "", "ist keine AXO-Projektdatei."},
         {"zufall.axo", zufall, "ist keine AXO-Projektdatei."},
         {"nullen.axo", "", "ist keine AXO-Projektdatei."},
+        {"nullen_2gb.axo", "", "ist keine AXO-Projektdatei."},
         {"halb.axo", Haelfte(muster), teilweise + "endet vorzeitig."},
         {"gross.axo", MitUeberlangemSatz(muster), teilweise + unlesbar},
         {"beschaedigt.axo", beschaedigt, teilweise + unlesbar},
@@ -346,12 +348,15 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
          nichtGelesen + "Sie ist mit 100 GB zu groß für eine Projektdatei (höchstens 2 GB)."},
         {"knapp.axo", muster,
          nichtGelesen + "Sie ist mit 2,1 GB zu groß für eine Projektdatei (höchstens 2 GB)."},
-        {"gesperrt.axo", muster, "kann nicht geöffnet werden: Der Zugriff ist nicht erlaubt."}};
+        {"gesperrt.axo", muster, "kann nicht geöffnet werden: Die Berechtigung dafür fehlt."}};
     for (const auto& [name, inhalt, ursache] : dateien)
         std::ofstream(ordner + name, std::ios::binary) << inhalt;
-    // Sparse: cheap to make; the two larger than a project file may be are never read.
-    const std::map<std::string, uintmax_t> gedehnt = {
-        {"nullen.axo", 200u << 20}, {"riesig.axo", 100ull << 30}, {"knapp.axo", (2ull << 30) + 1}};
+    // Sparse: cheap to make; the two larger than a project file may be, and the zeros past their
+    // first record's header, are never read.
+    const std::map<std::string, uintmax_t> gedehnt = {{"nullen.axo", 200u << 20},
+                                                      {"nullen_2gb.axo", 2ull << 30},
+                                                      {"riesig.axo", 100ull << 30},
+                                                      {"knapp.axo", (2ull << 30) + 1}};
     for (const auto& [name, groesse] : gedehnt)
         fs::resize_file(ordner + name, groesse);
     // A day old, so that any write would show whatever the clock's resolution.
@@ -364,16 +369,20 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
     fs::create_symlink("/proc/self/mem", ordner + "lesefehler.axo");
     ASSERT_EQ(mkfifo((ordner + "fifo.axo").c_str(), 0644), 0);
     fs::create_symlink("/dev/zero", ordner + "geraet.axo");
+    fs::create_symlink("kreis.axo", ordner + "schleife.axo");
+    fs::create_symlink("schleife.axo", ordner + "kreis.axo");
+    const std::string langerName(4457 - ordner.size() - 4, 'n'); // a path of 4,457 characters
     std::vector<std::pair<std::string, std::string>> faelle = {
         {"fehlt.axo", "kann nicht geöffnet werden: Sie ist nicht vorhanden."},
         {"ordner.axo", "kann nicht geöffnet werden: Es ist ein Ordner."},
         {"lesefehler.axo", nichtGelesen + "Beim Lesen ist ein Fehler aufgetreten."},
         {"fifo.axo", nichtGelesen + "Es ist keine gewöhnliche Datei."},
-        {"geraet.axo", nichtGelesen + "Es ist keine gewöhnliche Datei."}};
-    for (const auto& [name, inhalt, ursache] : dateien) {
-        if (name != "gesperrt.axo" || geteuid() != 0) // permissions do not keep the superuser out
-            faelle.emplace_back(name, ursache);
-    }
+        {"geraet.axo", nichtGelesen + "Es ist keine gewöhnliche Datei."},
+        {"schleife.axo", "kann nicht geöffnet werden: Der Pfad enthält eine Schleife symbolischer "
+                         "Verknüpfungen."},
+        {langerName + ".axo", "kann nicht geöffnet werden: Der Name ist zu lang."}};
+    for (const auto& [name, inhalt, ursache] : dateien)
+        faelle.emplace_back(name, ursache);
 
     bool fensterBeiMeldung = false;
     SetzeMeldungsAusgabe([&](const Meldung& meldung) {
@@ -381,6 +390,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
         const CMainFrame* fenster = HoleVersucheApp()->HoleHauptfenster();
         fensterBeiMeldung = fenster != nullptr && fenster->isVisible();
     });
+    const CNurDateirechte nurDateirechte; // permissions keep the superuser out too
     for (const auto& [name, ursache] : faelle) {
         SCOPED_TRACE(name);
         const std::string pfad = ordner + name;

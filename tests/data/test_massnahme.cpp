@@ -18,6 +18,7 @@
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <random>
 #include <set>
 #include <string_view>
@@ -268,6 +269,48 @@ TEST(Bloecke, EveryItemRunsOnceInContiguousBlocksSideBySideWhateverTheMachinesCo
                                     }),
                  CInvalidArgException);
 }
+
+#if !defined(__SANITIZE_ADDRESS__) // its shadow memory does not fit under an address-space limit
+TEST(Bloecke, ABlockWithoutAThreadRunsOnTheCallingThread)
+{
+    constexpr size_t kAnzahl = 1501;
+    std::vector<int> laeufe(kAnzahl);
+    std::vector<std::thread::id> faeden(kAnzahl);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        // A child with no room for a thread's stack: every thread wants one larger than those
+        // of ended threads kept for reuse, and the address space has no room left for it.
+        pthread_attr_t attribute;
+        ::pthread_attr_init(&attribute);
+        ::pthread_attr_setstacksize(&attribute, size_t{64} << 20);
+        ::pthread_setattr_default_np(&attribute);
+        long seiten = 0;
+        std::ifstream("/proc/self/statm") >> seiten;
+        const rlim_t grenze = seiten * ::sysconf(_SC_PAGESIZE) + (rlim_t{1} << 20);
+        const struct rlimit raum = {grenze, grenze};
+        ::setrlimit(RLIMIT_AS, &raum);
+        try {
+            FuerAlleInBloecken(kAnzahl, 4, [&](size_t i) {
+                ++laeufe[i];
+                faeden[i] = std::this_thread::get_id();
+            });
+        } catch (...) {
+            ::_exit(3);
+        }
+        if (std::ranges::count(laeufe, 1) != static_cast<std::ptrdiff_t>(kAnzahl))
+            ::_exit(1);
+        ::_exit(std::ranges::count(faeden, std::this_thread::get_id()) ==
+                        static_cast<std::ptrdiff_t>(kAnzahl)
+                    ? 0
+                    : 2);
+    }
+    int zustand = 0;
+    ASSERT_EQ(::waitpid(kind, &zustand, 0), kind);
+    ASSERT_TRUE(WIFEXITED(zustand)) << "ended by signal " << WTERMSIG(zustand);
+    EXPECT_EQ(WEXITSTATUS(zustand), 0)
+        << "1: an item did not run once; 2: a thread started after all; 3: it raised";
+}
+#endif
 
 TEST_F(Laden, TheProjectIsTheFileAsTheScanReadIt)
 {

@@ -242,6 +242,10 @@ TEST_F(ProjektDateiTest, WritersAppendAndMarkOnlyTheDeletedByte)
     EXPECT_TRUE(p.HaengeSatzAn(5, ""));
     EXPECT_EQ(p.SchreibeTitellisteSatz("<titel_liste/>"), 94);
     EXPECT_EQ(p.SchreibeVorgabedatenSatz("<v/>"), 114);
+    // The roots hand out what was written last, not what the scan found.
+    EXPECT_EQ(p.LeseMetadatenSatz(), "<metadaten>neu</metadaten>");
+    EXPECT_EQ(p.LeseTitellisteSatz(), "<titel_liste/>");
+    EXPECT_EQ(p.LeseVorgabedatenSatz(), "<v/>");
     p.Schliesse();
     const std::string erwartet = Satz(2, "<metadaten>alt</metadaten>", 1) +
                                  Satz(2, "<metadaten>neu</metadaten>") + Satz(1, "abc", 1) +
@@ -261,6 +265,7 @@ TEST_F(ProjektDateiTest, WritersAppendAndMarkOnlyTheDeletedByte)
     EXPECT_EQ(p.SchreibeMetadatenSatz(std::string(16384, 'x')), -1);
     EXPECT_FALSE(p.HaengeSatzAn(1, std::string(16384, 'x')));
     EXPECT_EQ(p.HoleMetadatenPosition(), 32);
+    EXPECT_EQ(p.LeseMetadatenSatz(), "<metadaten>neu</metadaten>");
     EXPECT_EQ(p.HoleKennungen().count("gross"), 0u);
     EXPECT_EQ(p.FuegeEintragHinzu("max", std::string(16383, 'y')),
               static_cast<long>(erwartet.size()));

@@ -1,6 +1,7 @@
 #pragma once
-// While it lives, this thread writes by the file rights alone, even as superuser, for whom a
-// folder without write permission would otherwise take new files.
+// While it lives, this thread reads and writes by the file rights alone, even as superuser, for
+// whom a file without read permission would otherwise open and a folder without write permission
+// would take new files.
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -17,12 +18,13 @@ public:
 private:
     static void SetzeUeberschreiben(bool erlaubt)
     {
+        constexpr unsigned kUeberschreiben = 1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH;
         __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
         __user_cap_data_struct daten[2]{};
         if (syscall(SYS_capget, &kopf, daten) != 0)
             return;
-        daten[0].effective = erlaubt ? daten[0].effective | (1u << CAP_DAC_OVERRIDE)
-                                     : daten[0].effective & ~(1u << CAP_DAC_OVERRIDE);
+        daten[0].effective =
+            erlaubt ? daten[0].effective | kUeberschreiben : daten[0].effective & ~kUeberschreiben;
         daten[0].effective &= daten[0].permitted;
         syscall(SYS_capset, &kopf, daten);
     }
