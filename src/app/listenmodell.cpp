@@ -7,7 +7,33 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <tuple>
 #include <unordered_map>
+#include <utility>
+
+namespace {
+
+// The elements of `folge` by their rank in `raenge` (0 .. anzahl - 1); those of equal rank keep
+// their order. Counting the elements per rank sorts in one pass.
+std::vector<int> NachRang(const std::vector<int>& folge, const std::vector<int>& raenge, int anzahl,
+                          bool absteigend)
+{
+    const auto fach = [&](int eintrag) {
+        const int rang = raenge[static_cast<size_t>(eintrag)];
+        return static_cast<size_t>(absteigend ? anzahl - 1 - rang : rang);
+    };
+    std::vector<int> platz(static_cast<size_t>(anzahl) + 1, 0);
+    for (int eintrag : folge)
+        ++platz[fach(eintrag) + 1];
+    for (size_t f = 1; f < platz.size(); ++f)
+        platz[f] += platz[f - 1];
+    std::vector<int> sortiert(folge.size());
+    for (int eintrag : folge)
+        sortiert[static_cast<size_t>(platz[fach(eintrag)]++)] = eintrag;
+    return sortiert;
+}
+
+} // namespace
 
 CListenModell::CListenModell(const CZellenQuelle& quelle, QObject* parent)
     : QAbstractTableModel(parent), m_quelle(quelle)
@@ -104,21 +130,10 @@ void CListenModell::Sortiere(int parameter)
         return;
 
     const RANGFOLGE& rangfolge = HoleRangfolge(spalte);
+    std::vector<int> sortiert =
+        NachRang(HoleGleichstandsfolge(), rangfolge.raenge, rangfolge.anzahl, absteigend);
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const std::vector<int> vorher = m_reihenfolge;
-    // Counting the rows per rank, then placing them in their present order, keeps equal texts in
-    // their order both ways.
-    std::vector<int> platz(static_cast<size_t>(rangfolge.anzahl) + 1, 0);
-    const auto fach = [&](int eintrag) {
-        const int rang = rangfolge.raenge[static_cast<size_t>(eintrag)];
-        return absteigend ? rangfolge.anzahl - 1 - rang : rang;
-    };
-    for (int eintrag : vorher)
-        ++platz[static_cast<size_t>(fach(eintrag)) + 1];
-    for (size_t f = 1; f < platz.size(); ++f)
-        platz[f] += platz[f - 1];
-    for (int eintrag : vorher)
-        m_reihenfolge[static_cast<size_t>(platz[static_cast<size_t>(fach(eintrag))]++)] = eintrag;
+    const std::vector<int> vorher = std::exchange(m_reihenfolge, std::move(sortiert));
 
     std::vector<int> neueZeile(m_zeilen.size());
     for (size_t zeile = 0; zeile < m_reihenfolge.size(); ++zeile)
@@ -185,10 +200,36 @@ const CListenModell::RANGFOLGE& CListenModell::HoleRangfolge(int spalte)
     return rangfolge;
 }
 
+const std::vector<int>& CListenModell::HoleGleichstandsfolge()
+{
+    if (!m_gleichstandsfolge.empty())
+        return m_gleichstandsfolge;
+    // Made on the first sort after a fill. First each protocol's rows by running number, the
+    // protocols in collection order: mostly the fill's own order, which needs no sort.
+    // Measurements with the same running number stay in the protocol's order.
+    std::vector<int> laufendeNummern(m_zeilen.size());
+    for (size_t eintrag = 0; eintrag < m_zeilen.size(); ++eintrag)
+        laufendeNummern[eintrag] = GanzeZahl(m_zeilen[eintrag].info.messungsId);
+    const auto schluessel = [&](int eintrag) {
+        const auto e = static_cast<size_t>(eintrag);
+        return std::tuple(m_zeilen[e].protokoll, laufendeNummern[e], eintrag);
+    };
+    const auto kommtVor = [&schluessel](int a, int b) { return schluessel(a) < schluessel(b); };
+    std::vector<int> folge(m_zeilen.size());
+    std::iota(folge.begin(), folge.end(), 0);
+    if (!std::is_sorted(folge.begin(), folge.end(), kommtVor))
+        std::sort(folge.begin(), folge.end(), kommtVor);
+    // Then by protocol number, so protocols with the same number keep their rows apart.
+    const RANGFOLGE& nummern = HoleRangfolge(kProtokollNummerSpalte);
+    m_gleichstandsfolge = NachRang(folge, nummern.raenge, nummern.anzahl, false);
+    return m_gleichstandsfolge;
+}
+
 void CListenModell::VerwirfRangfolgen()
 {
     for (RANGFOLGE& rangfolge : m_rangfolgen)
         rangfolge = {};
+    m_gleichstandsfolge.clear();
 }
 
 const LISTENZEILE* CListenModell::HoleZeile(int zeile) const

@@ -48,6 +48,8 @@ protected:
 
 // The sort parameter of a column head: the column, plus this for descending order.
 inline constexpr int kAbsteigend = 100;
+// Both lists show the protocol number in this column.
+inline constexpr int kProtokollNummerSpalte = 11;
 
 class CListenModell : public QAbstractTableModel
 {
@@ -79,7 +81,9 @@ public:
 
     // Sorts by the sort texts of column `parameter` (ascending), or of `parameter` - 100
     // (descending) from 100 on, without regard to case: the texts compare byte by byte after
-    // lower-casing. Rows with equal texts keep their order.
+    // lower-casing. Rows with equal texts follow the protocol number's sort text, each protocol's
+    // rows together by running number, ascending in either direction: a site file reads in the
+    // order it was tested.
     void Sortiere(int parameter);
 
     // Null for a row outside the list.
@@ -98,6 +102,8 @@ private:
     };
     void HoleZelle(int zeile, int spalte, std::string& text, std::string& sortierText) const;
     const RANGFOLGE& HoleRangfolge(int spalte);
+    // The elements of m_zeilen in the order rows with equal sort texts take.
+    const std::vector<int>& HoleGleichstandsfolge();
     void VerwirfRangfolgen();
 
     const CZellenQuelle& m_quelle;
@@ -105,4 +111,5 @@ private:
     std::vector<LISTENZEILE> m_zeilen; // as filled
     std::vector<int> m_reihenfolge;    // list row -> element of m_zeilen
     std::array<RANGFOLGE, kAnzahlSortierTexte> m_rangfolgen;
+    std::vector<int> m_gleichstandsfolge; // empty until first use
 };

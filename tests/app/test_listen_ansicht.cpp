@@ -1,7 +1,9 @@
 // The two lists inside the running viewer: filled at start and after File Open, sorted by
-// column 1, the column reset of the shown tab, and the protocols chosen for printing.
+// column 1, the column reset of the shown tab, and the protocols and measurements chosen for
+// printing.
 #include "app/mainframe.h"
 #include "app/messungsliste.h"
+#include "app/messungsseite.h"
 #include "app/protokollliste.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
@@ -11,6 +13,7 @@
 #include "platform/einstellungen.h"
 
 #include <QItemSelectionModel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -112,7 +115,10 @@ TEST_F(ListenImViewer, ZuruecksetzenNurFuerDieGezeigteSeiteUndDruckauswahl)
 {
     const std::string projekt = SchreibeProjekt(
         "projekt.axo", "P", "Erdbau",
-        {{.id = "X", .titelId = "1", .kopffelder = Nummer("2"), .messungen = {Messung("1")}},
+        {{.id = "X",
+          .titelId = "1",
+          .kopffelder = Nummer("2"),
+          .messungen = {Messung("1"), Messung("2"), Messung("3")}},
          {.id = "Y", .titelId = "1", .kopffelder = Nummer("1"), .messungen = {Messung("1")}},
          {.id = "Z", .titelId = "1", .kopffelder = Nummer("3"), .messungen = {Messung("1")}}});
     auto app = std::make_unique<CVersucheApp>();
@@ -131,8 +137,17 @@ TEST_F(ListenImViewer, ZuruecksetzenNurFuerDieGezeigteSeiteUndDruckauswahl)
     ansicht->OnSpaltenZuruecksetzen();
     EXPECT_EQ(protokolle.header()->sectionSize(3), 113);
 
-    // Printing takes the selected protocols top to bottom.
+    // The summary prints the selected measurements as the list shows them from the start: by
+    // protocol number, each protocol's in running-number order.
+    ansicht->HoleMessungsseite()->HoleAllesMarkierenKnopf().click();
+    EXPECT_EQ(ansicht->GewaehlteMessungen(),
+              (std::vector<MessungsSchluessel>{
+                  {"Y", "1"}, {"X", "1"}, {"X", "2"}, {"X", "3"}, {"Z", "1"}}));
+
+    // Printing takes the selected protocols top to bottom; those of one type come by number from
+    // the start.
     EXPECT_TRUE(ansicht->GewaehlteProtokolle().empty());
+    EXPECT_EQ(Schluessel(protokolle), (std::vector<std::string>{"Y", "X", "Z"}));
     protokolle.SortiereNachSpalte(11);
     ASSERT_EQ(Schluessel(protokolle), (std::vector<std::string>{"Y", "X", "Z"}));
     QItemSelectionModel& auswahl = *protokolle.selectionModel();

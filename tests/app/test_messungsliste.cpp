@@ -256,6 +256,42 @@ TEST_F(Messungsliste, SortierenNachStationDatumUndTitel)
     EXPECT_EQ(Spalte(liste, 18), (std::vector<std::string>{"0.0001", "1.2", "9.25", "10.5"}));
 }
 
+TEST_F(Messungsliste, GleicheTexteNachProtokollnummerUndLaufenderNummer)
+{
+    // Inserted at their protocols' index, the rows come scrambled; P2 holds its measurements in
+    // another order than their running numbers, P3 has P0's number.
+    const auto nummer = [](const std::string& nr) {
+        return std::vector<std::string>{"", "", "", "", "", "", "", "", nr};
+    };
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(
+        protokolle,
+        {{.id = "P0",
+          .kopffelder = nummer("0002"),
+          .messungen = {Messung("1"), Messung("2"), Messung("3")}},
+         {.id = "K",
+          .pruefartId = "1000",
+          .kopffelder = nummer("0001"),
+          .messungen = {Messung("1")}},
+         {.id = "P2", .kopffelder = nummer("0001"), .messungen = {Messung("10"), Messung("9")}},
+         {.id = "P3", .kopffelder = nummer("0002"), .messungen = {Messung("1"), Messung("2")}}});
+    CMessungsListCtrl liste;
+    liste.FuelleListe(protokolle, m_katalog, "");
+
+    // Within one test type by protocol number, each protocol's rows together by running number,
+    // whichever way the type sorts.
+    const std::vector<std::string> proctor = {"P2-9", "P2-10", "P0-1", "P0-2",
+                                              "P0-3", "P3-1",  "P3-2"};
+    std::vector<std::string> absteigend = proctor;
+    absteigend.push_back("K-1");
+    liste.header()->sectionClicked(1);
+    EXPECT_EQ(Zeilen(liste), absteigend);
+    std::vector<std::string> aufsteigend = {"K-1"};
+    aufsteigend.insert(aufsteigend.end(), proctor.begin(), proctor.end());
+    liste.header()->sectionClicked(1);
+    EXPECT_EQ(Zeilen(liste), aufsteigend);
+}
+
 TEST_F(Messungsliste, LayoutJeListenartUeberstehtNeustart)
 {
     // A mode of its own keeps this test's profile entries apart from the others'.

@@ -294,6 +294,33 @@ TEST_F(Protokollliste, SortierenPerSpaltenkopf)
     EXPECT_EQ(gewaehlt[0].row(), 2);
 }
 
+TEST_F(Protokollliste, GleicheTexteNachProtokollnummer)
+{
+    const auto protokoll = [](const std::string& id, const std::string& art,
+                              const std::string& nummer) {
+        return ProtokollVorlage{
+            .id = id, .pruefartId = art, .kopffelder = {"", "", "", "", "", "", "", "", nummer}};
+    };
+    CProtokolle protokolle;
+    FuegeProtokolleHinzu(protokolle,
+                         {protokoll("A", "1001", "00040"), protokoll("B", "1001", "00043"),
+                          protokoll("K", "1000", "00050"), protokoll("C", "1001", "00033"),
+                          protokoll("D", "1001", "00044")});
+    auto liste = NeueListe();
+    liste->FuelleListe(protokolle, m_katalog);
+    const auto schluessel = [&] {
+        std::vector<std::string> ids;
+        for (int zeile = 0; zeile < liste->HoleModell().rowCount(); ++zeile)
+            ids.push_back(liste->HoleInfo(zeile)->schluessel);
+        return ids;
+    };
+    // The protocols of one test type by number, whichever way the type sorts.
+    liste->SortiereNachSpalte(1);
+    EXPECT_EQ(schluessel(), (std::vector<std::string>{"K", "C", "A", "B", "D"}));
+    liste->SortiereNachSpalte(1 + kAbsteigend);
+    EXPECT_EQ(schluessel(), (std::vector<std::string>{"C", "A", "B", "D", "K"}));
+}
+
 TEST_F(Protokollliste, AusgewaehltSindZeilenMitJederZelle)
 {
     CProtokolle protokolle;
@@ -365,19 +392,20 @@ TEST(Listenmodell, SortiertOhneRuecksichtAufGrossKlein)
         return ergebnis;
     };
     // Lower case decides, so "_" comes before the letters; bytes count unsigned, so umlauts
-    // follow "z"; equal texts keep their order both ways.
+    // follow "z"; equal texts, without protocol numbers here, come in fill order both ways.
     modell.Sortiere(1);
     EXPECT_EQ(texte(),
               (std::vector<std::string>{"", "A_", "AA", "ab", "abc", "ABC", "zebra", "Ärger"}));
     modell.Sortiere(1 + kAbsteigend);
     EXPECT_EQ(texte(),
               (std::vector<std::string>{"Ärger", "zebra", "abc", "ABC", "ab", "AA", "A_", ""}));
-    // Columns without sort texts, and parameters beyond them, change nothing.
-    modell.Sortiere(0);
-    EXPECT_EQ(texte().front(), "Ärger");
+    // Parameters beyond the columns change nothing; in a column without sort texts all rows are
+    // equal.
     modell.Sortiere(kAnzahlSortierTexte);
     modell.Sortiere(-1);
     EXPECT_EQ(texte().front(), "Ärger");
+    modell.Sortiere(0);
+    EXPECT_EQ(texte().front(), "zebra");
 }
 
 TEST_F(Protokollliste, KontextmenueNurAufZeilen)
