@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -28,26 +29,56 @@ QStringList Speicherdateien(const QString& programm)
 }
 
 // QSettings opens them with a plain open: on a FIFO that waits for the other end for ever, and a
-// write would put a new file in its place. A store with such a file reads as empty and takes no
-// writes.
-QSettings Speicher(const QString& programm)
+// write would put a new file in its place. A store with such a file is refused: it starts empty
+// and keeps what is written to it in memory, opening, creating or removing no file, not even a
+// lock file.
+class CSpeicher
 {
-    const QStringList dateien = Speicherdateien(programm);
-    if (!std::all_of(dateien.begin(), dateien.end(), [](const QString& datei) {
-            return IstFreiOderRegulaer(PfadAusQString(datei));
-        }))
-        return QSettings(QString(), QSettings::IniFormat);
-    return QSettings(Hersteller, programm);
+public:
+    explicit CSpeicher(const QString& programm)
+    {
+        const QStringList dateien = Speicherdateien(programm);
+        if (std::all_of(dateien.begin(), dateien.end(), [](const QString& datei) {
+                return IstFreiOderRegulaer(PfadAusQString(datei));
+            }))
+            m_datei.emplace(Hersteller, programm);
+    }
+
+    QVariant Wert(const QString& schluessel) const
+    {
+        return m_datei ? m_datei->value(schluessel) : m_imSpeicher.value(schluessel);
+    }
+
+    void SetzeWert(const QString& schluessel, const QVariant& wert)
+    {
+        if (m_datei)
+            m_datei->setValue(schluessel, wert);
+        else
+            m_imSpeicher.insert(schluessel, wert);
+    }
+
+    // Writes through at once, so that a failure can be told; a refused store is never written.
+    bool Sichere()
+    {
+        if (!m_datei)
+            return false;
+        m_datei->sync();
+        return m_datei->status() == QSettings::NoError;
+    }
+
+private:
+    std::optional<QSettings> m_datei;
+    QVariantMap m_imSpeicher;
+};
+
+CSpeicher DruckEinstellungen()
+{
+    return CSpeicher(QStringLiteral("AXO2011.n"));
 }
 
-QSettings DruckEinstellungen()
+CSpeicher Profil()
 {
-    return Speicher(QStringLiteral("AXO2011.n"));
-}
-
-QSettings Profil()
-{
-    return Speicher(QStringLiteral("AXO Protokolluebersicht"));
+    return CSpeicher(QStringLiteral("AXO Protokolluebersicht"));
 }
 
 QString Schluessel(const std::string& abschnitt, const std::string& schluessel)
@@ -62,12 +93,10 @@ std::optional<int> AlsInt(const QVariant& wert)
     return ok ? std::optional(zahl) : std::nullopt;
 }
 
-// Writes through at once, so that a failure can be told.
-bool Schreibe(QSettings&& einstellungen, const QString& schluessel, const QVariant& wert)
+bool Schreibe(CSpeicher&& speicher, const QString& schluessel, const QVariant& wert)
 {
-    einstellungen.setValue(schluessel, wert);
-    einstellungen.sync();
-    return einstellungen.status() == QSettings::NoError;
+    speicher.SetzeWert(schluessel, wert);
+    return speicher.Sichere();
 }
 
 } // namespace
@@ -75,7 +104,7 @@ bool Schreibe(QSettings&& einstellungen, const QString& schluessel, const QVaria
 std::optional<int> LeseEinstellungInt(const std::string& name)
 {
     // A fresh QSettings object reads the file again, so changes by other programs are seen.
-    return AlsInt(DruckEinstellungen().value(AusCp1252(name)));
+    return AlsInt(DruckEinstellungen().Wert(AusCp1252(name)));
 }
 
 bool SchreibeEinstellungInt(const std::string& name, int wert)
@@ -85,7 +114,7 @@ bool SchreibeEinstellungInt(const std::string& name, int wert)
 
 std::optional<std::string> LeseEinstellungText(const std::string& name)
 {
-    const QVariant wert = DruckEinstellungen().value(AusCp1252(name));
+    const QVariant wert = DruckEinstellungen().Wert(AusCp1252(name));
     return wert.isValid() ? std::optional(NachCp1252(wert.toString())) : std::nullopt;
 }
 
@@ -97,33 +126,33 @@ bool SchreibeEinstellungText(const std::string& name, const std::string& wert)
 std::string LeseProfilText(const std::string& abschnitt, const std::string& schluessel,
                            const std::string& vorgabe)
 {
-    const QVariant wert = Profil().value(Schluessel(abschnitt, schluessel));
+    const QVariant wert = Profil().Wert(Schluessel(abschnitt, schluessel));
     return wert.isValid() ? NachCp1252(wert.toString()) : vorgabe;
 }
 
 void SchreibeProfilText(const std::string& abschnitt, const std::string& schluessel,
                         const std::string& wert)
 {
-    Profil().setValue(Schluessel(abschnitt, schluessel), AusCp1252(wert));
+    Profil().SetzeWert(Schluessel(abschnitt, schluessel), AusCp1252(wert));
 }
 
 std::filesystem::path LeseProfilPfad(const std::string& abschnitt, const std::string& schluessel)
 {
-    return PfadAusQString(Profil().value(Schluessel(abschnitt, schluessel)).toString());
+    return PfadAusQString(Profil().Wert(Schluessel(abschnitt, schluessel)).toString());
 }
 
 void SchreibeProfilPfad(const std::string& abschnitt, const std::string& schluessel,
                         const std::filesystem::path& pfad)
 {
-    Profil().setValue(Schluessel(abschnitt, schluessel), PfadAlsQString(pfad));
+    Profil().SetzeWert(Schluessel(abschnitt, schluessel), PfadAlsQString(pfad));
 }
 
 int LeseProfilInt(const std::string& abschnitt, const std::string& schluessel, int vorgabe)
 {
-    return AlsInt(Profil().value(Schluessel(abschnitt, schluessel))).value_or(vorgabe);
+    return AlsInt(Profil().Wert(Schluessel(abschnitt, schluessel))).value_or(vorgabe);
 }
 
 void SchreibeProfilInt(const std::string& abschnitt, const std::string& schluessel, int wert)
 {
-    Profil().setValue(Schluessel(abschnitt, schluessel), wert);
+    Profil().SetzeWert(Schluessel(abschnitt, schluessel), wert);
 }

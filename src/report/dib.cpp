@@ -10,6 +10,7 @@
 #include <istream>
 #include <iterator>
 #include <limits>
+#include <new>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -403,11 +404,18 @@ std::size_t CDib::LadeLogoDatei(const std::string& dateiname)
     Freigeben();
     // A logo of a page's width in full colour takes a few megabytes.
     constexpr std::size_t kGroessteLaenge = 64u << 20;
-    std::string inhalt;
-    if (!LeseGanzeDatei(dateiname, inhalt, kGroessteLaenge))
+    // A small run-length file may unpack into many megabytes: a logo that finds no room is one
+    // that cannot be used, and start-up goes on without it.
+    try {
+        std::string inhalt;
+        if (!LeseGanzeDatei(dateiname, inhalt, kGroessteLaenge))
+            return 0;
+        EntschluesseleLogoPuffer(inhalt.data(), inhalt.size());
+        return Uebernehme(inhalt.data(), inhalt.size()) ? inhalt.size() : 0;
+    } catch (const std::bad_alloc&) {
+        Freigeben();
         return 0;
-    EntschluesseleLogoPuffer(inhalt.data(), inhalt.size());
-    return Uebernehme(inhalt.data(), inhalt.size()) ? inhalt.size() : 0;
+    }
 }
 
 std::size_t CDib::Lese(std::istream& datei)

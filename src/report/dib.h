@@ -39,7 +39,8 @@ public:
     // the number of rows painted, 0 when empty.
     int Zeichne(CDC* dc, const RECT* ziel, const RECT* quelle) const;
 
-    // Reads a scrambled logo file; bytes taken, 0 when it is missing or not a usable bitmap.
+    // Reads a scrambled logo file; bytes taken, 0 when it is missing, not a usable bitmap or finds
+    // no memory to unpack into.
     std::size_t LadeLogoDatei(const std::string& dateiname);
     // Plain bitmap file from the stream's current position; bytes read, 0 on failure.
     std::size_t Lese(std::istream& datei);

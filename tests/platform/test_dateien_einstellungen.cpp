@@ -164,6 +164,56 @@ TEST(Einstellungen, AStoreWithAFifoAmongItsFilesReadsAsEmptyAndTakesNoWrites)
     }
 }
 
+TEST(Einstellungen, ARefusedStoreLeavesTheWorkingFolderAlone)
+{
+    // A store refused for a FIFO among its files has no file of its own; a lock file for one
+    // would be ".lock" in the working folder, which is the program folder once started. There a
+    // regular file holds a user's data, old enough for a lock's owner to count as gone, or a FIFO
+    // waits for a writer.
+    const std::string hersteller =
+        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk.conf";
+    ASSERT_EQ(mkfifo(hersteller.c_str(), 0644), 0);
+    QTemporaryDir arbeitsordner;
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(arbeitsordner.path());
+    const std::string sperre = arbeitsordner.filePath(QStringLiteral(".lock")).toStdString();
+    for (const bool alsFifo : {false, true}) {
+        SCOPED_TRACE(alsFifo ? "FIFO" : "regular file");
+        if (alsFifo)
+            EXPECT_EQ(mkfifo(sperre.c_str(), 0644), 0);
+        else
+            LegeDateiAn(arbeitsordner, ".lock", "Daten");
+        const auto alt = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
+        std::filesystem::last_write_time(sperre, alt);
+        {
+            // Should the store open the FIFO, a reader of the test's own lets a writer go on, and
+            // the watchdog a reader; with that reader about, the watchdog's count tells nothing.
+            const int leser = alsFifo ? ::open(sperre.c_str(), O_RDONLY | O_NONBLOCK) : -1;
+            const CFifoWaechter waechterSperre(sperre);
+            const CFifoWaechter waechterSpeicher(hersteller);
+            EXPECT_FALSE(SchreibeEinstellungInt("protokollnrDrucken", 0));
+            SchreibeProfilText("spaltenbreiten", "liste0", "80,120");
+            EXPECT_FALSE(waechterSpeicher.HatGewartet());
+            if (leser >= 0)
+                ::close(leser);
+        }
+        EXPECT_EQ(QDir(arbeitsordner.path()).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral(".lock")});
+        EXPECT_EQ(std::filesystem::is_fifo(sperre), alsFifo);
+        std::error_code fehler;
+        EXPECT_EQ(std::filesystem::last_write_time(sperre, fehler), alt);
+        std::string inhalt;
+        if (!alsFifo) {
+            EXPECT_TRUE(LeseGanzeDatei(sperre, inhalt, 64));
+            EXPECT_EQ(inhalt, "Daten");
+        }
+        std::filesystem::remove(sperre);
+    }
+    QDir::setCurrent(vorher);
+    std::filesystem::remove(hersteller);
+}
+
 TEST(Einstellungen, ASystemFolderThatCannotBeLookedIntoLeavesTheStoresAsTheyAre)
 {
     // One system folder runs through a file, another may not be searched (the superuser searches

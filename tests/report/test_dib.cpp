@@ -12,6 +12,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -472,6 +475,49 @@ TEST_F(LogoDateien, NumberedLogoFileIsPreferredToTheDefaultOne)
 
     SetzeProgrammOrdner(vorher);
 }
+
+#if !defined(__SANITIZE_ADDRESS__) // its allocator ends the process instead of failing
+TEST_F(LogoDateien, ALogoWithoutRoomToUnpackLoadsAsNoneAndEndsNothing)
+{
+    // A run-length logo of 4096 x 4096 pixels whose stream is its end mark alone: 1,080 bytes
+    // that unpack into 16 MiB, loaded at start-up by a process with less room than that.
+    BmpBauer bmp;
+    bmp.breite = 4096;
+    bmp.hoehe = 4096;
+    bmp.bitsProBildpunkt = 8;
+    bmp.kompression = 1;
+    bmp.farben.assign(256, Weiss);
+    bmp.bits = Bytes({0, 1});
+    bmp.bildGroesse = 2;
+    const std::string datei = bmp.Datei();
+    SchreibeLogo("axo.sys", datei);
+    const std::string vorher = ProgrammOrdner();
+    SetzeProgrammOrdner(m_ordner.path().toStdString());
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        // The child never returns into the test: 0 when the logo was refused, 2 when it raised.
+        try {
+            long seiten = 0;
+            std::ifstream("/proc/self/statm") >> seiten;
+            const rlim_t grenze = seiten * ::sysconf(_SC_PAGESIZE) + (rlim_t{8} << 20);
+            const struct rlimit raum = {grenze, grenze};
+            ::setrlimit(RLIMIT_AS, &raum);
+            ::_exit(!LadeFirmenlogo(m_dib) && m_dib.IstLeer() ? 0 : 1);
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    int zustand = 0;
+    const pid_t beendet = ::waitpid(kind, &zustand, 0);
+    const bool mitRaumGeladen = LadeFirmenlogo(m_dib);
+    SetzeProgrammOrdner(vorher);
+    EXPECT_EQ(datei.size(), 1080u);
+    EXPECT_TRUE(mitRaumGeladen) << "with room it is a logo";
+    ASSERT_EQ(beendet, kind);
+    ASSERT_TRUE(WIFEXITED(zustand)) << "ended by signal " << WTERMSIG(zustand);
+    EXPECT_EQ(WEXITSTATUS(zustand), 0);
+}
+#endif
 
 TEST_F(LogoDateien, PaintsTheWholePictureStretchedIntoTheDestination)
 {
