@@ -12,6 +12,7 @@
 #include "projektdatei_bauer.h"
 #include "support/dateigrenze.h"
 #include "support/fifo.h"
+#include "support/speichergrenze.h"
 
 #include <cstdint>
 #include <ctime>
@@ -22,9 +23,7 @@
 #include <random>
 #include <set>
 #include <string_view>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -276,39 +275,25 @@ TEST(Bloecke, ABlockWithoutAThreadRunsOnTheCallingThread)
     constexpr size_t kAnzahl = 1501;
     std::vector<int> laeufe(kAnzahl);
     std::vector<std::thread::id> faeden(kAnzahl);
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        // A child with no room for a thread's stack: every thread wants one larger than those
-        // of ended threads kept for reuse, and the address space has no room left for it.
+    // No room for a thread's stack: every thread wants one larger than those of ended threads
+    // kept for reuse, and the address space has no room left for it.
+    const int ergebnis = ImKindMitSpeichergrenze(std::size_t{1} << 20, [&] {
         pthread_attr_t attribute;
         ::pthread_attr_init(&attribute);
-        ::pthread_attr_setstacksize(&attribute, size_t{64} << 20);
+        ::pthread_attr_setstacksize(&attribute, std::size_t{64} << 20);
         ::pthread_setattr_default_np(&attribute);
-        long seiten = 0;
-        std::ifstream("/proc/self/statm") >> seiten;
-        const rlim_t grenze = seiten * ::sysconf(_SC_PAGESIZE) + (rlim_t{1} << 20);
-        const struct rlimit raum = {grenze, grenze};
-        ::setrlimit(RLIMIT_AS, &raum);
-        try {
-            FuerAlleInBloecken(kAnzahl, 4, [&](size_t i) {
-                ++laeufe[i];
-                faeden[i] = std::this_thread::get_id();
-            });
-        } catch (...) {
-            ::_exit(3);
-        }
+        FuerAlleInBloecken(kAnzahl, 4, [&](size_t i) {
+            ++laeufe[i];
+            faeden[i] = std::this_thread::get_id();
+        });
         if (std::ranges::count(laeufe, 1) != static_cast<std::ptrdiff_t>(kAnzahl))
-            ::_exit(1);
-        ::_exit(std::ranges::count(faeden, std::this_thread::get_id()) ==
-                        static_cast<std::ptrdiff_t>(kAnzahl)
-                    ? 0
-                    : 2);
-    }
-    int zustand = 0;
-    ASSERT_EQ(::waitpid(kind, &zustand, 0), kind);
-    ASSERT_TRUE(WIFEXITED(zustand)) << "ended by signal " << WTERMSIG(zustand);
-    EXPECT_EQ(WEXITSTATUS(zustand), 0)
-        << "1: an item did not run once; 2: a thread started after all; 3: it raised";
+            return 1;
+        return std::ranges::count(faeden, std::this_thread::get_id()) ==
+                       static_cast<std::ptrdiff_t>(kAnzahl)
+                   ? 0
+                   : 3;
+    });
+    EXPECT_EQ(ergebnis, 0) << "1: an item did not run once; 2: it raised; 3: a thread started";
 }
 #endif
 
@@ -342,38 +327,23 @@ TEST_F(Laden, WithoutMemoryForTheFileTheLoadsSayNoAndRaiseNothing)
     const std::string xml =
         Schreibe("gross.xml", "<protokolle4uebersicht>" + elemente + "</protokolle4uebersicht>");
     elemente = {};
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        // The child never returns into the test: 0 when the load said so, 2 when it raised.
-        try {
-            long seiten = 0;
-            std::ifstream("/proc/self/statm") >> seiten;
-            const rlim_t grenze = seiten * ::sysconf(_SC_PAGESIZE) + (rlim_t{256} << 20);
-            const struct rlimit raum = {grenze, grenze};
-            ::setrlimit(RLIMIT_AS, &raum);
-            CProtokolle protokolle;
-            const Ladefehler fehler = protokolle.LadeMassnahme(pfad).fehler;
-            std::string inhalt;
-            const bool gelesen = LeseGanzeDatei(pfad, inhalt, CProjektDatei::kGroessteLaenge);
-            CMassnahme ausOrdner;
-            const bool ausOrdnerGeladen =
-                ausOrdner.LadeAusOrdner({{"dateiname", "gross.axo"}}, m_ordner);
-            const bool xmlGeladen =
-                CMassnahme().LadeXmlDatei(xml) || CProtokolle().LadeUebersicht(xml);
-            ::_exit(fehler == Ladefehler::SpeicherFehlt && protokolle.GetAnzahl() == 0 &&
-                            !gelesen && !ausOrdnerGeladen &&
-                            ausOrdner.HoleLadebefund().fehler == Ladefehler::SpeicherFehlt &&
-                            !xmlGeladen
-                        ? 0
-                        : 1);
-        } catch (...) {
-            ::_exit(2);
-        }
-    }
-    int zustand = 0;
-    ASSERT_EQ(::waitpid(kind, &zustand, 0), kind);
-    ASSERT_TRUE(WIFEXITED(zustand)) << "ended by signal " << WTERMSIG(zustand);
-    EXPECT_EQ(WEXITSTATUS(zustand), 0);
+    const int ergebnis = ImKindMitSpeichergrenze(std::size_t{256} << 20, [&] {
+        CProtokolle protokolle;
+        const Ladefehler fehler = protokolle.LadeMassnahme(pfad).fehler;
+        std::string inhalt;
+        const bool gelesen = LeseGanzeDatei(pfad, inhalt, CProjektDatei::kGroessteLaenge);
+        CMassnahme ausOrdner;
+        const bool ausOrdnerGeladen =
+            ausOrdner.LadeAusOrdner({{"dateiname", "gross.axo"}}, m_ordner);
+        const bool xmlGeladen = CMassnahme().LadeXmlDatei(xml) || CProtokolle().LadeUebersicht(xml);
+        return fehler == Ladefehler::SpeicherFehlt && protokolle.GetAnzahl() == 0 && !gelesen &&
+                       !ausOrdnerGeladen &&
+                       ausOrdner.HoleLadebefund().fehler == Ladefehler::SpeicherFehlt &&
+                       !xmlGeladen
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(ergebnis, 0) << "1: a load did not say no; 2: it raised";
 }
 #endif
 
