@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -26,7 +27,7 @@ bool PruefeDruckdatei(const QString& pfad)
     if (!PruefeSchreibziel(pfad, HoleVersucheApp()->HoleProjektPfad()))
         return false;
     if (!QFileInfo(pfad).absoluteDir().exists()) {
-        MeldeDateifehler(pfad, "kann nicht angelegt werden: Der Ordner ist nicht vorhanden.");
+        MeldeNichtAngelegt(pfad, ENOENT);
         return false;
     }
     return true;

@@ -17,6 +17,8 @@ std::string BeschreibeUrsache(int fehlernummer)
         return "Der Pfad enthält eine Schleife symbolischer Verknüpfungen.";
     case ENAMETOOLONG:
         return "Der Name ist zu lang.";
+    case ENOENT:
+        return "Der Ordner ist nicht vorhanden.";
     default:
         return {};
     }

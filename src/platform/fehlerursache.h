@@ -4,5 +4,6 @@
 #include <string>
 
 // The sentence for `fehlernummer` (an errno value), such as "Auf dem Datenträger ist kein Platz
-// mehr."; empty for a cause that is not worth telling a user.
+// mehr."; empty for a cause that is not worth telling a user. ENOENT is said of a file to be
+// made: its folder is missing.
 std::string BeschreibeUrsache(int fehlernummer);
