@@ -349,7 +349,7 @@ MusterProjekt BaueMusterprojekt()
         if (!quellen.empty())
             SetzeQuellen(projekt.protokolle[i], quellen);
         if (plan[i].pruefart == 1010)
-            BemerkeBodenaustausch(projekt.protokolle[plan[i].quellen.at(0)], projekt.protokolle[i]);
+            BemerkeBodenaustausch(projekt.protokolle[plan[i].quellen.at(0)]);
     }
     return projekt;
 }

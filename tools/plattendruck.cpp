@@ -231,7 +231,7 @@ void FuelleDynPlatteAn(CProtokoll& protokoll, int nummer, int messungen,
             summe += setzung;
             felder[3 + s].push_back(Text(setzung, 3));
         }
-        const double mittelGemessen = Gerundet(summe / 3, 3);
+        const double mittelGemessen = summe / 3;
         const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
         felder[7].push_back(Text(evd, 1));
         felder[8].push_back(std::to_string(schicht.evdSoll));

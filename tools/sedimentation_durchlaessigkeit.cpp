@@ -56,10 +56,9 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
         const double ct = Gerundet(0.2 * (t - 20.0), 2);
         // Stokes: the grains that have sunk from the surface to the hydrometer bulb's centre.
         const double tiefe = kH0 + kSkala * (kSkalaEnde - r) / kSkalaEnde + (kH - kVA / kAz) / 2;
-        const double d = Gerundet(1000 * std::sqrt(18 * Zaehigkeit(t) * tiefe / 100 /
-                                                   ((rhoS - 1) * 1000 * 9.81 * tMinuten * 60)),
-                                  4);
-        const double a = Gerundet(100 * rhoS / (rhoS - 1) * (r + ct) / md, 1);
+        const double d = 1000 * std::sqrt(18 * Zaehigkeit(t) * tiefe / 100 /
+                                          ((rhoS - 1) * 1000 * 9.81 * tMinuten * 60));
+        const double a = 100 * rhoS / (rhoS - 1) * (r + ct) / md;
         kleinste = Text(d, 4);
         anteil = Text(a * feinanteil, 1);
         felder.push_back(
@@ -102,20 +101,22 @@ void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
     const double k10 = (2.0 + 3.0 * Streuwert(nummer, 0, 91)) * 1e-8;
     std::vector<std::string> nr, kWerte;
     double summe = 0;
+    // The water in the standpipe falls on from one reading to the next.
+    double h1 = 1.200;
     for (int i = 0; i < 8; ++i) {
         const double t = Gerundet(18.5 + 1.5 * Streuwert(nummer, i, 92), 1);
-        const double faktor = Gerundet(Zaehigkeit(t) / Zaehigkeit(10), 3);
+        const double faktor = Zaehigkeit(t) / Zaehigkeit(10);
         const double kZiel = k10 * (1 + 0.15 * (Streuwert(nummer, i, 93) - 0.5));
-        const double h1 = Gerundet(1.20 - 0.05 * i, 3);
         const double faktorFall = kRohr * kLaenge / (kFlaeche * kMinuten * 60);
         const double h2 = Gerundet(h1 * std::exp(-kZiel / faktor * 100 / faktorFall), 3);
         // m/s from cm/s
-        const std::string k = StringFormat("%.2E", faktor * faktorFall * std::log(h1 / h2) / 100);
-        summe += StringZuDoubleC(k.c_str());
+        const double k = faktor * faktorFall * std::log(h1 / h2) / 100;
+        summe += k;
+        kWerte.push_back(StringFormat("%.2E", k));
         felder.push_back(Unterwerte({std::to_string(kMinuten), "0", Text(h1, 3), Text(h2, 3),
-                                     Text(t, 1), Text(faktor, 3), k}));
+                                     Text(t, 1), Text(faktor, 3), kWerte.back()}));
+        h1 = h2;
         nr.push_back(StringFormat("%d", i + 1));
-        kWerte.push_back(k);
     }
     felder.resize(27);
     const std::string mittel = StringFormat("%.2E", summe / 8);
