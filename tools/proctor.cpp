@@ -20,10 +20,10 @@ constexpr double kProctorVolumen = 942.5; // cm³ of the 100 mm by 120 mm cylind
 constexpr double kProctorZylinder = 4228; // g
 
 // The cylinder takes what passes 20 mm. The oversize above, sieved off and weighed, is gravel of
-// the cut's sand that holds little water.
+// the cut's sand that holds little water; its grains are of the sand's rock, whose grain density
+// the laboratory measured.
 constexpr double kGroesstkorn = 20; // mm
 constexpr double kUeberkornWasser = 0.012;
-constexpr double kUeberkornDichte = 2.68; // g/cm³
 
 // The reference Proctor test of the density, water content and binder protocols: the second
 // protocol of every project the builder makes, in the sample also the second by date. Its sample
@@ -110,7 +110,7 @@ Proctorversuch Proctor(int nummer)
     Proctorversuch v;
     v.korndichte = GemesseneKorndichte(kAushubboden);
     v.wUeberkorn = kUeberkornWasser;
-    v.dichteUeberkorn = kUeberkornDichte;
+    v.dichteUeberkorn = v.korndichte;
     const double ueberkorn = 1 - GedruckterDurchgang(kAushubsand, kGroesstkorn) / 100;
     v.ueberkorn = Gerundet(nummer == kBezugsproctorNummer
                                ? ueberkorn

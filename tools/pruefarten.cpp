@@ -44,7 +44,7 @@ const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
         {"WG", 1, "",   true,  &kDamm,           1,      FuelleWassergehalt},
         {"L5", 1, "",   true,  &kFrostschutz,    kViele, FuelleDynPlatte},
         {"GV", 1, "",   false, &kAushubsohle,    kViele, FuelleGlueverlust},
-        {"SE", 1, "",   false, &kAushubsohle,    kViele, FuelleSedimentation},
+        {"SE", 1, "",   false, &kAushub,         kViele, FuelleSedimentation},
         {"FT", 1, "",   false, &kDamm,           kViele, FuegeMessungenHinzu},
         {"CA", 1, "",   false, &kAushubsohle,    kViele, FuelleKalkgehalt},
         {"WD", 2, "",   false, &kAushubsohle,    kViele, FuelleDurchlaessigkeit},

@@ -1,9 +1,10 @@
-// Sedimentation and permeability of the clay.
+// Sedimentation of the cut's sand and permeability of the clay.
 
 #include "sedimentation_durchlaessigkeit.h"
 
 #include "data/textfunktionen.h"
 #include "kopf_und_messungen.h"
+#include "kornverteilung.h"
 #include "musterwerte.h"
 #include "platform/text.h"
 #include "tabellendaten.h"
@@ -27,16 +28,17 @@ constexpr double kSkalaEnde = 35.0;
 
 } // namespace
 
-// The fraction below 0.125 mm of the clay with the grain density the laboratory measured: about a
-// quarter of the whole sample is clay. The share of the whole sample that passed into the
-// cylinder, from its sieving, turns a into atot; the remark line names it.
+// The fines below 0.125 mm of the cut's sand, with the grain density the laboratory measured of
+// it, hold the share of the whole sample that its wet sieving prints at 0.125 mm, which turns a
+// into atot; the remark line names it. Each reading is one the suspension of the sand's fines
+// gives at its time, read to 0.1; size and shares follow from the readings unrounded.
 void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr double kAz = 31.17, kVA = 67.0, kCm = 0.5, kH = 14.2, kSkala = 10.5, kH0 = 2.1;
-    const double rhoS = GemesseneKorndichte(kTon);
+    const double rhoS = GemesseneKorndichte(*SchichtDes(protokoll).boden);
     const double md = Gerundet(45.0 + 10.0 * Streuwert(nummer, 0, 82), 2);
-    const double feinanteil = Gerundet(0.78 + 0.04 * Streuwert(nummer, 0, 83), 3);
+    const double feinanteil = Gerundet(GedruckterDurchgang(kAushubsand, 0.125) / 100, 3);
     SetzeBemerkung(protokoll, "atot = a · " + Komma(feinanteil, 3) + " (Anteil < 0,125 mm an der " +
                                   "Gesamtprobe " + Komma(100 * feinanteil, 1) + " %)");
     std::vector<std::string> felder{
@@ -44,27 +46,37 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
                     Text(kH0, 1), Text(rhoS, 3), Text(md, 2)})};
     const int zeiten[][2] = {{0, 0},  {0, 1}, {0, 2}, {0, 5}, {0, 15}, {0, 30},
                              {0, 45}, {2, 0}, {4, 0}, {6, 0}, {12, 0}, {24, 0}};
+    // Stokes: the grains that have sunk from the surface to the hydrometer bulb's centre by the
+    // reading r at t °C after that many minutes; the share a of the fines that r gives.
+    const auto Korngroesse = [&](double r, double t, double minuten) {
+        const double tiefe = kH0 + kSkala * (kSkalaEnde - r) / kSkalaEnde + (kH - kVA / kAz) / 2;
+        return 1000 * std::sqrt(18 * Zaehigkeit(t) * tiefe / 100 /
+                                ((rhoS - 1) * 1000 * 9.81 * minuten * 60));
+    };
+    const auto Anteil = [&](double rMitKorrektur) {
+        return 100 * rhoS / (rhoS - 1) * rMitKorrektur / md;
+    };
     std::string kleinste, anteil;
     for (int i = 0; i < 12; ++i) {
         const auto [stunden, minuten] = zeiten[i];
         const double tMinuten = i == 0 ? 0.5 : 60.0 * stunden + minuten;
-        // Suspension density falls with the log of time as the coarser grains settle.
-        const double rStrich = Gerundet(
-            30.0 - 6.0 * std::log10(tMinuten / 0.5) + 0.3 * (Streuwert(nummer, i, 84) - 0.5), 1);
-        const double r = rStrich + kCm;
         const double t = Gerundet(20.0 + 1.5 * Streuwert(nummer, i, 85), 1);
         const double ct = Gerundet(0.2 * (t - 20.0), 2);
-        // Stokes: the grains that have sunk from the surface to the hydrometer bulb's centre.
-        const double tiefe = kH0 + kSkala * (kSkalaEnde - r) / kSkalaEnde + (kH - kVA / kAz) / 2;
-        const double d = 1000 * std::sqrt(18 * Zaehigkeit(t) * tiefe / 100 /
-                                          ((rhoS - 1) * 1000 * 9.81 * tMinuten * 60));
-        const double a = 100 * rhoS / (rhoS - 1) * (r + ct) / md;
+        // The depth the size depends on follows the reading: a few turns settle both.
+        double r = 20;
+        for (int schritt = 0; schritt < 10; ++schritt)
+            r = Schlaemmdurchgang(kAushubsand, Korngroesse(r, t, tMinuten)) / feinanteil / 100 *
+                    md * (rhoS - 1) / rhoS -
+                ct;
+        const double rStrich = Gerundet(r - kCm + 0.2 * (Streuwert(nummer, i, 84) - 0.5), 1);
+        const double d = Korngroesse(rStrich + kCm, t, tMinuten);
+        const double a = Anteil(rStrich + kCm + ct);
         kleinste = Text(d, 4);
         anteil = Text(a * feinanteil, 1);
-        felder.push_back(
-            Unterwerte({StringFormat("%d", stunden), i == 0 ? "0.5" : StringFormat("%d", minuten),
-                        Text(rStrich, 1), Text(r, 1), Text(t, 1), kleinste, Text(ct, 2),
-                        Text(r + ct, 2), Text(a, 1), anteil}));
+        felder.push_back(Unterwerte({StringFormat("%d", stunden),
+                                     i == 0 ? "0.5" : StringFormat("%d", minuten), Text(rStrich, 1),
+                                     Text(rStrich + kCm, 1), Text(t, 1), kleinste, Text(ct, 2),
+                                     Text(rStrich + kCm + ct, 2), Text(a, 1), anteil}));
     }
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
     SetzeEckdaten(protokoll, {{"kleinste d", kleinste + " mm"}, {"atot", anteil + " %"}});

@@ -754,7 +754,8 @@ double ZahlNach(const std::string& text, const std::string& nach)
 // sample, and corrects its points for it (DIN 18127); the density tests correct with the oversize
 // of the Proctor test they cite, to the Proctor density and water content with oversize that the
 // Proctor test states in its remark. An undisturbed specimen holds the natural water content of
-// its place. Every grain density a page uses was measured on its soil. A grading 0/D passes 1.4 D.
+// its place. Every grain density a page uses, the oversize's too, was measured on its soil before.
+// A grading 0/D passes 1.4 D.
 TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -812,18 +813,24 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
             }
         }
     }
-    // Pages that use a soil's grain density: the field that holds it.
-    const std::map<int, int> korndichte = {
-        {1001, 16}, {1002, 17}, {1007, 13}, {1009, 3}, {1017, 3}};
-    std::map<std::string, std::string> gemessen;
+    // Pages that use a soil's grain density, of its grains or of a Proctor test's oversize: the
+    // field and sub-value that hold it. The grain density test that measured it is done earlier.
+    const std::multimap<int, std::pair<int, int>> korndichte = {
+        {1001, {16, 0}}, {1001, {13, 0}}, {1002, {17, 0}}, {1007, {13, 0}},
+        {1009, {3, 0}},  {1014, {0, 7}},  {1017, {3, 0}}};
+    std::map<std::string, const CProtokoll*> gemessen;
     for (const CProtokoll* kd : VomTyp(projekt, 1008))
-        gemessen[kd->HoleFeld(1, 5)] = Tabelle(*kd).Text(9);
+        gemessen[kd->HoleFeld(1, 5)] = kd;
     for (const CProtokoll& p : projekt.protokolle) {
-        if (const auto feld = korndichte.find(p.GetPruefart()); feld != korndichte.end()) {
+        const auto [von, bis] = korndichte.equal_range(p.GetPruefart());
+        for (auto feld = von; feld != bis; ++feld) {
+            SCOPED_TRACE(p.HoleProtokollnummer());
             ASSERT_TRUE(gemessen.contains(p.HoleFeld(1, 5))) << p.HoleFeld(1, 5);
-            EXPECT_EQ(StringZuDouble(Tabelle(p).Text(feld->second)),
-                      StringZuDouble(gemessen[p.HoleFeld(1, 5)]))
-                << p.HoleProtokollnummer();
+            const CProtokoll& kd = *gemessen[p.HoleFeld(1, 5)];
+            EXPECT_EQ(StringZuDouble(Tabelle(p).Text(feld->second.first, feld->second.second)),
+                      Tabelle(kd).Zahl(9))
+                << "field " << feld->second.first;
+            EXPECT_LT(kd.HolePruefdatumRoh(), p.HolePruefdatumRoh()) << kd.HoleProtokollnummer();
         }
     }
     for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
@@ -832,6 +839,47 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
             EXPECT_LE(StringZuDouble(Kennwert(*kv, 7)), 1.4 * t.Zahl(19) + 0.5)
                 << kv->HoleProtokollnummer();
         }
+    }
+}
+
+// A grain-size curve below the sieves is a sedimentation of the project: the analysis names it in
+// its remark and draws the sizes and passings it prints below the finest sieve; it is of the same
+// sample, and its fines' share of the whole sample is the passing at 0.125 mm the sieving prints.
+TEST(Musterdaten, FinesBelowTheSievesComeFromASedimentationOfTheSample)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
+    const auto Probe = [](const CProtokoll& p) { return Stelle(p) + "|" + p.HoleFeld(1, 5); };
+    int geschlaemmt = 0;
+    for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
+        SCOPED_TRACE(kv->HoleProtokollnummer());
+        const Kurve fein = Punkte(kv->HoleFeldSpeziell(5, 10), kv->HoleFeldSpeziell(5, 12));
+        if (fein.empty())
+            continue;
+        ++geschlaemmt;
+        const std::string bemerkung = kv->HoleFeld(2, 1);
+        const size_t verweis = bemerkung.find("OL-");
+        ASSERT_NE(verweis, std::string::npos) << "no sedimentation named: " << bemerkung;
+        const CProtokoll& se = *nachNummer.at(bemerkung.substr(verweis, 10));
+        EXPECT_EQ(se.GetPruefart(), 1014);
+        EXPECT_EQ(Probe(se), Probe(*kv));
+        const Tabelle t(se);
+        const double feinstesSieb = StringZuDouble(Siebspalten(*kv)[0]);
+        Kurve gedruckt;
+        for (int ablesung = 1; !t.Text(ablesung).empty(); ++ablesung)
+            if (t.Zahl(ablesung, 5) < feinstesSieb)
+                gedruckt.emplace_back(t.Zahl(ablesung, 5), t.Zahl(ablesung, 9));
+        EXPECT_EQ(fein, gedruckt);
+    }
+    EXPECT_GT(geschlaemmt, 0);
+    for (const CProtokoll* se : VomTyp(projekt, 1014)) {
+        SCOPED_TRACE(se->HoleProtokollnummer());
+        const double anteil = ZahlNach(se->HoleFeld(2, 1), "atot = a");
+        EXPECT_TRUE(std::ranges::any_of(VomTyp(projekt, 1000), [&](const CProtokoll* kv) {
+            const auto [weiten, summen] = Siebspalten(*kv);
+            return Probe(*kv) == Probe(*se) &&
+                   std::abs(DurchgangBei(Punkte(weiten, summen), 0.125) - 100 * anteil) < 1e-6;
+        })) << "no sieving of the sample gives the share " << anteil;
     }
 }
 
