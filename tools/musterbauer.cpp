@@ -46,7 +46,7 @@ struct Einsatz
 };
 
 // The grain-size comparison of sub-type 1.
-const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, kViele, FuegeMessungenHinzu};
+const Pruefart kKornvergleich{"GK", 1, "GK", {}, nullptr, kViele, FuegeMessungenHinzu};
 
 // The construction of the sample, in the order the project lists its protocols: the first of
 // each test type that has a report first. Suitability tests of the cut's sand and of the drain's

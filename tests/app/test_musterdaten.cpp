@@ -1278,3 +1278,54 @@ TEST(Musterdaten, AProbingRecordsTheRodsOnlyAtDepthsItReached)
         EXPECT_LE(t.Anzahl(2), t.Anzahl(0) / 10) << rs->HoleProtokollnummer();
     }
 }
+
+// A test on site takes the longer the more points it tests: of one type, a one-point re-test less
+// time than a test of several. Two tests at one place on one day do not overlap.
+TEST(Musterdaten, TestsOnSiteTakeTimeByTheirPointsAndNeverShareAPlaceAtOnce)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const auto Minuten = [](const std::string& uhrzeit) {
+        int stunden = -1, minuten = -1;
+        std::sscanf(uhrzeit.c_str(), "%d:%d", &stunden, &minuten);
+        return 60 * stunden + minuten;
+    };
+    struct Feldtest
+    {
+        const CProtokoll* protokoll;
+        int von, bis;
+        std::set<std::string> stellen;
+    };
+    std::vector<Feldtest> tests;
+    for (const CProtokoll& p : projekt.protokolle) {
+        if (p.HoleFeld(1, 10).empty())
+            continue;
+        Feldtest test{&p, Minuten(p.HoleFeld(1, 10)), Minuten(p.HoleFeld(1, 11)), {}};
+        for (int m = 0; m < p.GetAnzahlMessungen(); ++m) {
+            MESSUNG messung;
+            p.GetMessung(m, messung);
+            test.stellen.insert(messung.station + " " + messung.lage);
+        }
+        tests.push_back(test);
+    }
+    ASSERT_FALSE(tests.empty());
+    for (const Feldtest& a : tests) {
+        for (const Feldtest& b : tests) {
+            SCOPED_TRACE(a.protokoll->HoleProtokollnummer() + " " + a.protokoll->HoleFeld(1, 10) +
+                         "-" + a.protokoll->HoleFeld(1, 11) + ", " +
+                         b.protokoll->HoleProtokollnummer() + " " + b.protokoll->HoleFeld(1, 10) +
+                         "-" + b.protokoll->HoleFeld(1, 11));
+            EXPECT_LT(a.von, a.bis);
+            if (a.protokoll->GetPruefart() == b.protokoll->GetPruefart() &&
+                a.protokoll->GetAnzahlMessungen() < b.protokoll->GetAnzahlMessungen()) {
+                EXPECT_LT(a.bis - a.von, b.bis - b.von);
+            }
+            const bool beieinander = a.protokoll != b.protokoll &&
+                                     a.protokoll->HolePruefdatumRoh() ==
+                                         b.protokoll->HolePruefdatumRoh() &&
+                                     std::ranges::any_of(a.stellen, [&](const std::string& stelle) {
+                                         return b.stellen.contains(stelle);
+                                     });
+            EXPECT_FALSE(beieinander && a.von < b.bis && b.von < a.bis);
+        }
+    }
+}
