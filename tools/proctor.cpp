@@ -44,9 +44,7 @@ double WasserBeiDichte(const std::vector<double>& x, const std::vector<double>& 
 }
 
 // The water content dish of one compaction point, weighed to 0.1 g: tare, tare plus dry and tare
-// plus moist mass, and the water content they give. Its dry mass is one whose water content has
-// no remainder beyond the printed digits worth a tenth of a gram in the cylinder, so that the dry
-// mass computed there from the printed water content is the one a reader computes from the dish.
+// plus moist mass, and the water content they give.
 struct Schale
 {
     double tara, trocken, feucht, w;
@@ -55,15 +53,9 @@ struct Schale
 Schale WaegeSchale(double wZiel, int nummer, int i)
 {
     const double tara = Gerundet(245 + 10 * Streuwert(nummer, i, 46), 1);
-    Schale schale{};
-    for (double md = Gerundet(480 + 40 * Streuwert(nummer, i, 47), 1); md < 600;
-         md = Gerundet(md + 0.1, 1)) {
-        const double feucht = Gerundet(tara + md * (1 + Gerundet(wZiel, 3)), 1);
-        schale = {tara, tara + md, feucht, (feucht - (tara + md)) / md};
-        if (std::abs(schale.w - Gerundet(schale.w, 3)) < 2e-5)
-            break;
-    }
-    return schale;
+    const double md = Gerundet(480 + 40 * Streuwert(nummer, i, 47), 1);
+    const double feucht = Gerundet(tara + md * (1 + wZiel), 1);
+    return {tara, tara + md, feucht, (feucht - (tara + md)) / md};
 }
 
 // One compaction point: the wet mass in the cylinder weighed to 0.1 g; the dry mass and the
