@@ -647,15 +647,15 @@ inline void PruefePlattendruck(const Druckseite& s)
     zweit.insert(zweit.begin(), {0, ent.back().second});
     const double kopf = s.Zeile("a0"), hoechste = erst.back().first;
     const Tafel koeffizienten(s, 8, 3), ev(s, 17, 2);
+    std::vector<double> module;
     for (const auto& [ast, zeile] : {std::pair{erst, kopf + 1}, {zweit, kopf + 2}}) {
         const std::array<double, 3> a = Ausgleichsparabel(ast);
         for (int k = 0; k < 3; ++k)
             koeffizienten.Stimmt(zeile, k, a[k]);
-        ev.Stimmt(zeile, 0,
-                  1.5 * radius /
-                      (koeffizienten.Zahl(zeile, 1) + koeffizienten.Zahl(zeile, 2) * hoechste));
+        module.push_back(1.5 * radius / (a[1] + a[2] * hoechste));
+        ev.Stimmt(zeile, 0, module.back());
     }
-    Tafel(s, 21, 2).Stimmt(kopf + 1.5, 0, ev.Zahl(kopf + 2) / ev.Zahl(kopf + 1));
+    Tafel(s, 21, 2).Stimmt(kopf + 1.5, 0, module[1] / module[0]);
 }
 
 // DIN 18122: the flow line over log N read at 25 blows; the plastic limit and the natural water
