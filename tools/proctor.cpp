@@ -218,7 +218,8 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
 
     // Chart: ticks around the points, the points, the optimum marked again, and the saturation
     // line (no air pores) as the second curve.
-    const std::vector<double> wPunkte = Gedruckt(v.w, 3), dichtePunkte = Gedruckt(v.dichteTrocken, 3);
+    const std::vector<double> wPunkte = Gedruckt(v.w, 3),
+                              dichtePunkte = Gedruckt(v.dichteTrocken, 3);
     const double wMin = wPunkte.front() - 0.02, wMax = wPunkte.back() + 0.02;
     const double dichteMin = *std::min_element(dichtePunkte.begin(), dichtePunkte.end());
     std::vector<double> wSaettigung, dichteSaettigung;

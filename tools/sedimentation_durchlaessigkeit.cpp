@@ -73,10 +73,10 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
         const double a = Anteil(rStrich + kCm + ct);
         kleinste = Text(d, 4);
         anteil = Text(a * feinanteil, 1);
-        felder.push_back(Unterwerte({StringFormat("%d", stunden),
-                                     i == 0 ? "0.5" : StringFormat("%d", minuten), Text(rStrich, 1),
-                                     Text(rStrich + kCm, 1), Text(t, 1), kleinste, Text(ct, 2),
-                                     Text(rStrich + kCm + ct, 2), Text(a, 1), anteil}));
+        felder.push_back(
+            Unterwerte({StringFormat("%d", stunden), i == 0 ? "0.5" : StringFormat("%d", minuten),
+                        Text(rStrich, 1), Text(rStrich + kCm, 1), Text(t, 1), kleinste, Text(ct, 2),
+                        Text(rStrich + kCm + ct, 2), Text(a, 1), anteil}));
     }
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
     SetzeEckdaten(protokoll, {{"kleinste d", kleinste + " mm"}, {"atot", anteil + " %"}});

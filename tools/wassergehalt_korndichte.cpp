@@ -85,8 +85,7 @@ Korndichteversuch Korndichte(int nummer, double um)
         const double mitProbe = Gerundet(masseKolben + probe, 3);
         const double mitWasser = Gerundet(mitProbe + (v0 - probe / rho) * rhoW, 3);
         // The sample's volume is the flask's less the water that fills the rest.
-        const double gemessen =
-            (mitProbe - masseKolben) / (v0 - (mitWasser - mitProbe) / rhoW);
+        const double gemessen = (mitProbe - masseKolben) / (v0 - (mitWasser - mitProbe) / rhoW);
         summe += gemessen;
         v.kolben.push_back(kKolben[j].nummer);
         v.m1.push_back(Text(masseKolben, 3));

@@ -875,11 +875,13 @@ TEST(Musterdaten, FinesBelowTheSievesComeFromASedimentationOfTheSample)
     for (const CProtokoll* se : VomTyp(projekt, 1014)) {
         SCOPED_TRACE(se->HoleProtokollnummer());
         const double anteil = ZahlNach(se->HoleFeld(2, 1), "atot = a");
-        EXPECT_TRUE(std::ranges::any_of(VomTyp(projekt, 1000), [&](const CProtokoll* kv) {
+        const auto GibtAnteil = [&](const CProtokoll* kv) {
             const auto [weiten, summen] = Siebspalten(*kv);
             return Probe(*kv) == Probe(*se) &&
                    std::abs(DurchgangBei(Punkte(weiten, summen), 0.125) - 100 * anteil) < 1e-6;
-        })) << "no sieving of the sample gives the share " << anteil;
+        };
+        EXPECT_TRUE(std::ranges::any_of(VomTyp(projekt, 1000), GibtAnteil))
+            << "no sieving of the sample gives the share " << anteil;
     }
 }
 
@@ -1319,12 +1321,11 @@ TEST(Musterdaten, TestsOnSiteTakeTimeByTheirPointsAndNeverShareAPlaceAtOnce)
                 a.protokoll->GetAnzahlMessungen() < b.protokoll->GetAnzahlMessungen()) {
                 EXPECT_LT(a.bis - a.von, b.bis - b.von);
             }
-            const bool beieinander = a.protokoll != b.protokoll &&
-                                     a.protokoll->HolePruefdatumRoh() ==
-                                         b.protokoll->HolePruefdatumRoh() &&
-                                     std::ranges::any_of(a.stellen, [&](const std::string& stelle) {
-                                         return b.stellen.contains(stelle);
-                                     });
+            const auto BeiB = [&](const std::string& stelle) { return b.stellen.contains(stelle); };
+            const bool beieinander =
+                a.protokoll != b.protokoll &&
+                a.protokoll->HolePruefdatumRoh() == b.protokoll->HolePruefdatumRoh() &&
+                std::ranges::any_of(a.stellen, BeiB);
             EXPECT_FALSE(beieinander && a.von < b.bis && b.von < a.bis);
         }
     }
