@@ -73,7 +73,8 @@ const char* BereichBei(double meter)
 
 namespace {
 
-const Strecke kStrecken[] = {{&kDamm, 0, 800},
+const Strecke kStrecken[] = {{&kAushub, 800, 1400},
+                             {&kDamm, 0, 800},
                              {&kErdplanum, 800, 1400},
                              {&kFrostschutz, 800, 1400},
                              {&kSchottertrag, 800, 1400},

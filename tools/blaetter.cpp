@@ -309,6 +309,9 @@ void SetzeBodenaustausch(CProtokoll& blatt, const CProtokoll& platte)
 void SetzeQuellen(CProtokoll& blatt, const std::vector<const CProtokoll*>& quellen)
 {
     switch (blatt.GetPruefart()) {
+    case 1000:
+        SetzeSchlaemmung(blatt, *quellen.at(0));
+        break;
     case 1010:
         SetzeBodenaustausch(blatt, *quellen.at(0));
         break;

@@ -141,9 +141,11 @@ void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int messungen,
                                const std::vector<std::string>& seite, size_t trockendichte,
                                size_t kennwerte)
 {
+    // The row's Proctor density and optimum are the reference its degree of compaction is
+    // computed with: those with the oversize.
     const std::pair<const char*, size_t> quellen[] = {{"PRNR", kennwerte + 7},
-                                                      {"RPR", kennwerte + 8},
-                                                      {"WOPT", kennwerte + 9},
+                                                      {"RPR", kennwerte + 13},
+                                                      {"WOPT", kennwerte + 14},
                                                       {"UE", kennwerte + 10},
                                                       {"RPR_X", kennwerte + 13},
                                                       {"WOPT_X", kennwerte + 14},
@@ -176,7 +178,7 @@ Pruefpunkte Dichtepruefstellen(const CProtokoll& protokoll, int messungen)
 }
 
 // The volume of the hole by each method: the three measured values as printed and the volume
-// from them.
+// from them, unrounded.
 struct Volumenmessung
 {
     std::string a, b, c;
@@ -192,11 +194,11 @@ Volumenmessung MesseVolumen(int verfahren, int nummer, int i)
         const double l1 = Gerundet(l0 + 12.5 + 1.5 * Streuwert(nummer, i, 58), 2);
         const double ausgleich = -std::round(5 + 10 * s);
         return {Text(l0, 2), Text(l1, 2), Text(ausgleich, 0),
-                Gerundet((l1 - l0) * std::numbers::pi / 4 * 12.0 * 12.0 + ausgleich, 1)};
+                (l1 - l0) * std::numbers::pi / 4 * 12.0 * 12.0 + ausgleich};
     }
     // Replacement by calibrated sand.
     const double dichte = 1.452, masse = Gerundet(3900 + 500 * s, 1);
-    return {Text(dichte, 3), Text(masse, 1), "", Gerundet(masse / dichte, 1)};
+    return {Text(dichte, 3), Text(masse, 1), "", masse / dichte};
 }
 
 } // namespace
@@ -218,12 +220,13 @@ void FuelleVerdichtungAn(CProtokoll& protokoll, int nummer, int messungen,
         const double mt = Gerundet(35.0 + 10.0 * Streuwert(nummer, i, 59), 2);
         const double md = Gerundet(160.0 + 80.0 * Streuwert(nummer, i, 60), 2);
         const double mf = Gerundet(md * (1 + ziel.w), 2);
-        const double w = Gerundet((mf - md) / md, 3);
+        // The masses are what was weighed; what follows from them is computed unrounded.
+        const double w = (mf - md) / md;
         const Volumenmessung v = MesseVolumen(verfahren, nummer, i);
         const double eimer = Gerundet(480.0 + 40.0 * Streuwert(nummer, i, 61), 1);
         const double masse = Gerundet(ziel.trockendichte * (1 + w) * v.volumen, 1);
-        const double dichte = Gerundet(masse / v.volumen, 3);
-        const double dichteTrocken = Gerundet(dichte / (1 + w), 3);
+        const double dichte = masse / v.volumen;
+        const double dichteTrocken = dichte / (1 + w);
         punkte.push_back({w, dichteTrocken});
         tara.push_back(Text(mt, 2));
         feucht.push_back(Text(mt + mf, 2));
@@ -300,11 +303,11 @@ void FuelleTroxlerAn(CProtokoll& protokoll, int nummer, int messungen,
         }
         double wi = Mittel(w), rd = Mittel(rhoD), rf = Mittel(rhoF);
         if (verfahren == 1)
-            rd = Gerundet(rf / (1 + wi), 3);
+            rd = rf / (1 + wi);
         else if (verfahren == 2)
-            wi = Gerundet(rf / rd - 1, 3);
+            wi = rf / rd - 1;
         else
-            rf = Gerundet(rd * (1 + wi), 3);
+            rf = rd * (1 + wi);
         wasser.push_back(wi);
         trocken.push_back(rd);
         feucht.push_back(rf);

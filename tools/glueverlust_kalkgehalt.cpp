@@ -23,7 +23,7 @@ void FuelleGlueverlust(CProtokoll& protokoll, int nummer, int messungen)
         const double verlust = probe * (anteil + 0.004 * (Streuwert(nummer, j, 73) - 0.5));
         const double geglueht = Gerundet(ungeglueht - verlust, 3);
         const double masseverlust = Gerundet(ungeglueht - geglueht, 3);
-        const double v = Gerundet(masseverlust / (ungeglueht - leer), 4);
+        const double v = masseverlust / (ungeglueht - leer);
         summe += v;
         tiegel.push_back(StringFormat("T%d", 11 + 3 * j));
         m1.push_back(Text(leer, 3));
@@ -58,12 +58,14 @@ void FuelleKalkgehalt(CProtokoll& protokoll, int nummer, int messungen)
         const double karbonat = md * (gehalt + 0.006 * (Streuwert(nummer, j, 79) - 0.5));
         const double vg = Gerundet(karbonat / kKarbonatJeGas / normierung, 1);
         const double vgStrich = Gerundet(vg * (0.80 + 0.1 * Streuwert(nummer, j, 80)), 1);
-        const double v0 = Gerundet(vg * normierung, 1);
-        const double mCa = Gerundet(v0 * kKarbonatJeGas, 4);
-        const double v0Strich = Gerundet(vgStrich * normierung, 1);
-        const double mCaStrich = Gerundet(v0Strich * kKarbonatJeGas, 4);
-        const double kalzit = Gerundet(mCaStrich / mCa, 3);
-        const double prozent = Gerundet(100 * mCa / md, 1);
+        // The readings, the mass and the conditions are what was measured; what follows from
+        // them is computed unrounded.
+        const double v0 = vg * normierung;
+        const double mCa = v0 * kKarbonatJeGas;
+        const double v0Strich = vgStrich * normierung;
+        const double mCaStrich = v0Strich * kKarbonatJeGas;
+        const double kalzit = mCaStrich / mCa;
+        const double prozent = 100 * mCa / md;
         summe += prozent;
         const double werte[] = {md,  t,        p,         vgStrich, vg,         v0,
                                 mCa, v0Strich, mCaStrich, kalzit,   1 - kalzit, prozent};

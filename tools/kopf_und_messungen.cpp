@@ -60,9 +60,9 @@ void SetzeBoden(CProtokoll& protokoll, const Boden& boden)
 }
 
 // Group 1 of the general data text, the protocol's header record: area, station, layer,
-// position and soil from the place; the hours for tests on site.
+// position and soil from the place, number, date and staff.
 void SetzeKopfsatz(CProtokoll& protokoll, int nummer, const std::string& protokollnummer,
-                   const Ort& ort, bool imFeld)
+                   const Ort& ort)
 {
     if (ort.schicht) {
         protokoll.SetzeFeld(1, 0, BereichBei(ort.station));
@@ -71,16 +71,31 @@ void SetzeKopfsatz(CProtokoll& protokoll, int nummer, const std::string& protoko
         protokoll.SetzeFeld(1, 3, ort.lage);
         SetzeBoden(protokoll, *ort.schicht->boden);
     }
-    const std::string felder[] = {
-        protokollnummer,
-        ort.datum,
-        imFeld ? StringFormat("%02d:%02d", 7 + nummer % 4, nummer * 15 % 60) : "",
-        imFeld ? StringFormat("%02d:%02d", 11 + nummer % 4, nummer * 15 % 60) : "",
-        Auswahl(kPruefer, nummer, 7),
-        Auswahl(kPruefer, nummer, 8),
-    };
-    for (int feld = 0; feld < static_cast<int>(std::size(felder)); ++feld)
-        protokoll.SetzeFeld(1, 8 + feld, felder[feld]);
+    protokoll.SetzeFeld(1, 8, protokollnummer);
+    protokoll.SetzeFeld(1, 9, ort.datum);
+    protokoll.SetzeFeld(1, 12, Auswahl(kPruefer, nummer, 7));
+    protokoll.SetzeFeld(1, 13, Auswahl(kPruefer, nummer, 8));
+}
+
+namespace {
+
+std::string Uhrzeit(int minuten)
+{
+    return StringFormat("%02d:%02d", minuten / 60, minuten % 60);
+}
+
+// A crew tests ten points a day at most; a test on site has one at least.
+constexpr int kPunkteJeTag = 10;
+
+} // namespace
+
+// Fields 10 and 11 of the header: from and to.
+void SetzePruefzeit(CProtokoll& protokoll, int nummer, const Feldzeit& zeit)
+{
+    const int beginn = 60 * (7 + nummer % 4) + nummer * 15 % 60;
+    const int punkte = std::clamp(protokoll.GetAnzahlMessungen(), 1, kPunkteJeTag);
+    protokoll.SetzeFeld(1, 10, Uhrzeit(beginn));
+    protokoll.SetzeFeld(1, 11, Uhrzeit(beginn + zeit.ruesten + punkte * zeit.jePunkt));
 }
 
 // The layer the header names.

@@ -30,7 +30,18 @@ struct Ort
 Ort StandardOrt(int pruefart, int nummer, const Schicht* schicht);
 void SetzeBoden(CProtokoll& protokoll, const Boden& boden);
 void SetzeKopfsatz(CProtokoll& protokoll, int nummer, const std::string& protokollnummer,
-                   const Ort& ort, bool imFeld);
+                   const Ort& ort);
+
+// Minutes a test on site takes to set up and at each test point; a laboratory test takes none.
+struct Feldzeit
+{
+    int ruesten = 0;
+    int jePunkt = 0;
+};
+
+// The hours of a test on site: from a start between 07:00 and 10:45 through its set-up and its
+// test points.
+void SetzePruefzeit(CProtokoll& protokoll, int nummer, const Feldzeit& zeit);
 const Schicht& SchichtDes(const CProtokoll& protokoll);
 void SetzeBemerkung(CProtokoll& protokoll, const std::string& bemerkung);
 

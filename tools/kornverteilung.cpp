@@ -47,12 +47,12 @@ const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
     static const std::array<Kornmaterial, kKornproben> materialien = {{
         {{{0.063, 3.8}, {0.125, 10.0}, {0.25, 16.6}, {0.5, 23.0}, {1, 30.5}, {2, 40.0}, {4, 52.0},
           {8, 65.5}, {16, 81.0}, {31.5, 96.0}, {45, 100.0}},
-         {{0.06, 3.7}, {0.03, 3.1}, {0.02, 2.7}, {0.01, 2.1}, {0.006, 1.6}, {0.002, 1.0}},
-         5124.6, 6.3, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz},
+         {}, 5124.6, 6.3, "Nasssiebung", &kFrostschutzschicht032, &kFrostschutz},
         {{{0.063, 11.5}, {0.125, 21.0}, {0.25, 38.2}, {0.5, 57.0}, {1, 69.0}, {2, 77.5}, {4, 84.0},
           {8, 90.0}, {16, 94.5}, {31.5, 100.0}},
-         {{0.06, 11.2}, {0.03, 8.9}, {0.02, 7.6}, {0.01, 5.8}, {0.006, 4.6}, {0.002, 2.9}},
-         2612.4, 2.8, "Nasssiebung mit Sedimentation", nullptr, &kDamm},
+         {{0.06, 11.2}, {0.03, 8.9}, {0.02, 7.6}, {0.01, 5.8}, {0.006, 4.6}, {0.002, 2.9},
+          {0.001, 2.1}},
+         2612.4, 2.8, "Nasssiebung", nullptr, &kDamm},
         {{{0.063, 0.6}, {0.125, 1.4}, {0.25, 3.9}, {0.5, 14.2}, {1, 41.5}, {2, 74.8}, {4, 97.1},
           {8, 100.0}},
          {}, 1528.7, 1.2, "Trockensiebung", nullptr, &kFilter1},
@@ -61,8 +61,7 @@ const std::array<Kornmaterial, kKornproben>& Kornmaterialien()
          {}, 2486.2, 1.9, "Trockensiebung", nullptr, &kFilter2},
         {{{0.063, 4.6}, {0.125, 7.5}, {0.25, 13.0}, {0.5, 22.5}, {1, 38.0}, {2, 57.0}, {4, 67.5},
           {8, 76.6}, {16, 88.0}, {31.5, 97.2}, {45, 100.0}},
-         {{0.06, 4.5}, {0.03, 3.7}, {0.02, 3.2}, {0.01, 2.5}, {0.006, 2.0}, {0.002, 1.2}},
-         4871.3, 5.1, "Nasssiebung mit Sedimentation", &kFrostschutzschicht032, &kFrostschutz,
+         {}, 4871.3, 5.1, "Nasssiebung", &kFrostschutzschicht032, &kFrostschutz,
          kSandkiesNachgebessert},
         {{{0.063, 2.1}, {0.125, 3.5}, {0.25, 6.2}, {0.5, 10.4}, {1, 15.8}, {2, 22.6}, {4, 33.1},
           {8, 49.4}, {16, 70.2}, {31.5, 92.3}, {45, 100.0}},
@@ -227,7 +226,7 @@ std::string Reibungswinkel(const std::string& gruppe)
 }
 
 // Everything the page's table of characteristic values gives, read from the printed curve by the
-// rule of `KornBei`. A value the curve does not reach (the clay without a sedimentation) is not
+// rule of `KornBei`. A value the curve does not reach (the clay of a sieving alone) is not
 // printed; every material of the table reaches 10 % and 0.063 mm within its curve.
 std::vector<Kennwert> Kornkennwerte(const std::vector<Kornpunkt>& kurve)
 {
@@ -304,6 +303,29 @@ Grenzzeile GrenzenBei(const Sieblinienbereich* bereich, double weite, double dur
     return {};
 }
 
+// The table of characteristic values and the key data of an analysis from its curve.
+void SetzeKennwerte(CProtokoll& protokoll, const std::vector<Kornpunkt>& kurve)
+{
+    const std::vector<Kennwert> kennwerte = Kornkennwerte(kurve);
+    std::vector<std::string> felder = Teile(protokoll.HoleSpeziellBlock(4), '|');
+    felder[12] = KennwertFeld(kennwerte, &Kennwert::name);
+    felder[13] = KennwertFeld(kennwerte, &Kennwert::symbol);
+    felder[14] = KennwertFeld(kennwerte, &Kennwert::einheit);
+    felder[15] = KennwertFeld(kennwerte, &Kennwert::wert);
+    protokoll.SetzeSpeziellGruppe(4, Felder(felder));
+    SetzeEckdaten(protokoll, KornEckdaten(kennwerte));
+}
+
+// The printed sieve rows of an analysis: size and passing, the pan left out.
+std::vector<Kornpunkt> GedruckteSiebkurve(const CProtokoll& kornverteilung)
+{
+    std::vector<std::string> weiten = Teile(kornverteilung.HoleFeldSpeziell(4, 0), '@'),
+                             summen = Teile(kornverteilung.HoleFeldSpeziell(4, 3), '@');
+    weiten.erase(weiten.begin());
+    summen.erase(summen.begin());
+    return LeseKornkurve(weiten, summen);
+}
+
 } // namespace
 
 double GedruckterDurchgang(Kornprobe probe, double weite)
@@ -312,24 +334,24 @@ double GedruckterDurchgang(Kornprobe probe, double weite)
     return DurchgangBei(LeseKornkurve(tabelle.weite, tabelle.summe), weite).value_or(0);
 }
 
+double Schlaemmdurchgang(Kornprobe probe, double weite)
+{
+    const Kornmaterial& material = Kornmaterialien()[probe];
+    const Siebtabelle tabelle = Siebanalyse(material);
+    std::vector<Kornpunkt> kurve(material.schlaemmung.rbegin(), material.schlaemmung.rend());
+    for (const Kornpunkt& sieb : LeseKornkurve(tabelle.weite, tabelle.summe))
+        if (sieb.first > kurve.back().first)
+            kurve.push_back(sieb);
+    return DurchgangBei(kurve, weite).value_or(0);
+}
+
 // The header names the sample's place, and the group its analysis gives is that of the layer's
-// soil.
+// soil. The curve is the sieves' until a sedimentation of the sample carries it below them.
 void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen, const Kornmaterial& material)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     const Siebtabelle tabelle = Siebanalyse(material);
-    std::vector<std::string> feinWeite, feinDurchgang;
-    for (const auto& [w, d] : material.schlaemmung) {
-        feinWeite.push_back(StringFormat("%g", w));
-        feinDurchgang.push_back(Text(d, 1));
-    }
-    // The curve the page shows: the sedimentation below the finest sieve, then the sieves.
-    std::vector<Kornpunkt> kurve;
-    for (const Kornpunkt& p : LeseKornkurve(feinWeite, feinDurchgang))
-        if (p.first < material.siebe.front().first)
-            kurve.insert(kurve.begin(), p);
     const std::vector<Kornpunkt> siebkurve = LeseKornkurve(tabelle.weite, tabelle.summe);
-    kurve.insert(kurve.end(), siebkurve.begin(), siebkurve.end());
 
     std::vector<std::string> min, max, abweichung;
     std::vector<std::string> grenzeOben, durchgangOben, grenzeUnten, durchgangUnten;
@@ -348,7 +370,6 @@ void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen, const Kor
             durchgangUnten.push_back(grenzen.min);
         }
     }
-    const std::vector<Kennwert> kennwerte = Kornkennwerte(kurve);
     const Sieblinienbereich keiner{"", "", "", {}};
     const Sieblinienbereich& bereich = material.bereich ? *material.bereich : keiner;
     protokoll.SetzeSpeziellGruppe(4, Felder({"@" + Unterwerte(tabelle.weite),
@@ -363,27 +384,58 @@ void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen, const Kor
                                              material.arbeitsweise,
                                              "",
                                              "",
-                                             KennwertFeld(kennwerte, &Kennwert::name),
-                                             KennwertFeld(kennwerte, &Kennwert::symbol),
-                                             KennwertFeld(kennwerte, &Kennwert::einheit),
-                                             KennwertFeld(kennwerte, &Kennwert::wert),
+                                             "",
+                                             "",
+                                             "",
+                                             "",
                                              "",
                                              bereich.name,
                                              bereich.von,
                                              bereich.bis}));
+    SetzeKennwerte(protokoll, siebkurve);
     // The sieve set; the lists show its largest sieve, the first that everything passes, as the
     // largest grain.
     protokoll.SetzeSpeziellGruppe(2, "@" + Unterwerte(tabelle.weite));
-    SetzeEckdaten(protokoll, KornEckdaten(kennwerte));
 
     // Chart: the class band, the sieve curve, the grading range as triangle marks above (upper
-    // limit) and below (lower limit), and the sedimentation curve.
+    // limit) and below (lower limit); the sedimentation curve, where there is one, in rows 10
+    // and 12.
     protokoll.SetzeSpeziellGruppe(
         5, Felder({"0.001@0.002@0.006@0.02@0.06@0.2@0.6@2@6.3@20@63@200",
                    "0@10@20@30@40@50@60@70@80@90@100", Unterwerte(tabelle.weite),
                    Unterwerte(tabelle.summe), Unterwerte(grenzeOben), Unterwerte(durchgangOben),
-                   Unterwerte(grenzeUnten), Unterwerte(durchgangUnten), "1", "",
-                   Unterwerte(feinWeite), "", Unterwerte(feinDurchgang)}));
+                   Unterwerte(grenzeUnten), Unterwerte(durchgangUnten), "1", "", "", "", ""}));
+}
+
+// The sedimentation's grain sizes and passings of the whole sample below the finest sieve, as it
+// prints them, carry the curve: the chart draws them, the characteristic values follow, the
+// method and the remark name the sedimentation.
+void SetzeSchlaemmung(CProtokoll& kornverteilung, const CProtokoll& sedimentation)
+{
+    const std::vector<Kornpunkt> siebkurve = GedruckteSiebkurve(kornverteilung);
+    std::vector<std::string> feinWeite, feinDurchgang;
+    for (int ablesung = 1; !sedimentation.HoleFeldSpeziell(4, ablesung).empty(); ++ablesung) {
+        const std::string weite = sedimentation.HoleUnterfeld(4, ablesung, 5);
+        if (StringZuDoubleC(weite.c_str()) >= siebkurve.front().first)
+            continue;
+        feinWeite.push_back(weite);
+        feinDurchgang.push_back(sedimentation.HoleUnterfeld(4, ablesung, 9));
+    }
+    std::vector<Kornpunkt> kurve;
+    for (const Kornpunkt& p : LeseKornkurve(feinWeite, feinDurchgang))
+        kurve.insert(kurve.begin(), p);
+    kurve.insert(kurve.end(), siebkurve.begin(), siebkurve.end());
+
+    std::vector<std::string> felder = Teile(kornverteilung.HoleSpeziellBlock(4), '|');
+    felder[9] = "Nasssiebung mit Sedimentation";
+    kornverteilung.SetzeSpeziellGruppe(4, Felder(felder));
+    SetzeKennwerte(kornverteilung, kurve);
+    std::vector<std::string> diagramm = Teile(kornverteilung.HoleSpeziellBlock(5), '|');
+    diagramm[10] = Unterwerte(feinWeite);
+    diagramm[12] = Unterwerte(feinDurchgang);
+    kornverteilung.SetzeSpeziellGruppe(5, Felder(diagramm));
+    SetzeBemerkung(kornverteilung, "Schlämmkorn nach Sedimentation " +
+                                       Protokollverweis(sedimentation.HoleProtokollnummer()));
 }
 
 // A grain-size protocol of the test-type table: today's sample of the frost protection layer.

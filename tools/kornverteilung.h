@@ -45,8 +45,8 @@ enum Kornprobe
 };
 
 // A soil or filter material of the sample. Its sieves run from the finest up to the first one that
-// everything passes, with the passing its weighed residues are made from. Where the fines matter
-// a sedimentation carries the curve below the sieves, largest size first as the chart stores it.
+// everything passes, with the passing its weighed residues are made from. Where the fines matter,
+// the passing below the sieves that a sedimentation of the material finds, largest size first.
 struct Kornmaterial
 {
     std::vector<Kornpunkt> siebe;
@@ -67,9 +67,14 @@ std::vector<Kornpunkt> LeseKornkurve(const std::vector<std::string>& weiten,
 std::optional<double> KornBei(const std::vector<Kornpunkt>& kurve, double prozent);
 // The passing in per cent at a size on the curve that the material's analysis prints.
 double GedruckterDurchgang(Kornprobe probe, double weite);
+// The passing in per cent of the whole sample at a size below the sieves, on the curve of its
+// fines joined to the printed sieves.
+double Schlaemmdurchgang(Kornprobe probe, double weite);
 
 void FuelleKornprobe(CProtokoll& protokoll, int nummer, int messungen,
                      const Kornmaterial& material);
+// The analysis carried below its sieves by a sedimentation protocol of its sample.
+void SetzeSchlaemmung(CProtokoll& kornverteilung, const CProtokoll& sedimentation);
 void FuelleKornverteilung(CProtokoll& protokoll, int nummer, int messungen);
 
 } // namespace muster

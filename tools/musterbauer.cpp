@@ -46,7 +46,7 @@ struct Einsatz
 };
 
 // The grain-size comparison of sub-type 1.
-const Pruefart kKornvergleich{"GK", 1, "GK", false, nullptr, kViele, FuegeMessungenHinzu};
+const Pruefart kKornvergleich{"GK", 1, "GK", {}, nullptr, kViele, FuegeMessungenHinzu};
 
 // The construction of the sample, in the order the project lists its protocols: the first of
 // each test type that has a report first. Suitability tests of the cut's sand and of the drain's
@@ -73,7 +73,7 @@ const std::vector<Einsatz>& Bauablauf()
         {1011, "3",  &kDamm,            240, "rechts 4,0 m", 14, 1},
         {1012, "9",  &kSchottertrag,    840, "Achse",       109, 3},
         {1013, "10", &kAushubsohle,    1660, "rechts 2,5 m", 36, 1},
-        {1014, "10", &kAushubsohle,    1660, "rechts 2,5 m", 40, 1},
+        {1014, "11", &kAushub,         1200, "Achse",         3, 1},
         {1015, "12", nullptr,             0, "",              6, 1, kSandkies, {36, 37, 38}},
         {1016, "10", &kAushubsohle,    1660, "rechts 2,5 m", 37, 1},
         {1017, "10", &kAushubsohle,    1660, "rechts 2,5 m", 42, 1},
@@ -98,10 +98,11 @@ const std::vector<Einsatz>& Bauablauf()
         {1007, "3",  &kDamm,            160, "Achse",        38, 5},
         {1007, "4",  &kErdplanum,      1100, "links 2,5 m",  64, 4},
         {1007, "4",  &kErdplanum,      1300, "Achse",        69, 5},
-        // The cut's sand, of the reference Proctor test's sample, which a drain at the dam's foot
-        // drains, and the drain's two filters, proven on their deliveries before the dam's first
-        // lift covers the drain; two earlier samples of the frost protection layer.
-        {1000, "11", &kAushub,         1200, "Achse",         2, 1, kAushubsand},
+        // The cut's sand, of the reference Proctor test's sample, sieved and carried below the
+        // sieves by its sedimentation, which a drain at the dam's foot drains, and the drain's two
+        // filters, proven on their deliveries before the dam's first lift covers the drain; two
+        // earlier samples of the frost protection layer.
+        {1000, "11", &kAushub,         1200, "Achse",         4, 1, kAushubsand, {14}},
         {1000, "12", &kFilter1,         120, "links 5,0 m",   4, 1, kFiltersand},
         {1000, "12", &kFilter2,         120, "links 5,0 m",   5, 1, kFilterkies},
         {1000, "8",  &kFrostschutz,     860, "rechts 2,5 m", 79, 1, kSandkiesFein},
@@ -112,8 +113,9 @@ const std::vector<Einsatz>& Bauablauf()
         {1001, "11", &kAushub,         1240, "Achse",         7, 1},
         // The base course's crushed rock.
         {1000, "9",  &kSchottertrag,    860, "Achse",       100, 1, kSchotterTragschicht},
-        // The grain density of the cut's sand, of the reference Proctor test's sample.
-        {1008, "11", &kAushub,         1200, "Achse",         3, 1},
+        // The grain density of the cut's sand, of the reference Proctor test's sample, which its
+        // Proctor tests and its sedimentation use.
+        {1008, "11", &kAushub,         1200, "Achse",         2, 1},
         // The dam's other lifts, each tested before the next covers it.
         {1002, "3",  &kDamm,            340, "links 2,5 m",  22, 3},
         {1007, "3",  &kDamm,            620, "rechts 2,5 m", 42, 3},
@@ -246,6 +248,11 @@ void VerweiseAufNaechste(std::vector<CProtokoll>& protokolle, const std::vector<
                 return j < i && protokolle[j].GetPruefart() == 1005;
             });
         }
+        // The sand of the cut is carried below its sieves by a sedimentation.
+        if (blatt.GetPruefart() == 1000 && proben[i] == kAushubsand) {
+            quellen = Naechste(protokolle, i, 1,
+                               [&](size_t j) { return protokolle[j].GetPruefart() == 1014; });
+        }
         for (int m = 0; blatt.GetPruefart() == 1015 && m < 3; ++m) {
             const auto quelle =
                 Naechste(protokolle, i, 1, [&](size_t j) { return proben[j] == kAushubsand + m; });
@@ -349,7 +356,7 @@ MusterProjekt BaueMusterprojekt()
         if (!quellen.empty())
             SetzeQuellen(projekt.protokolle[i], quellen);
         if (plan[i].pruefart == 1010)
-            BemerkeBodenaustausch(projekt.protokolle[plan[i].quellen.at(0)], projekt.protokolle[i]);
+            BemerkeBodenaustausch(projekt.protokolle[plan[i].quellen.at(0)]);
     }
     return projekt;
 }

@@ -21,8 +21,8 @@ double Streuwert(int nummer, int index, int art)
     return (x % 10000) / 10000.0;
 }
 
-// A laboratory computes its results from the values on its sheet: a raw value is rounded as the
-// report prints it, and what follows is computed from that number. Rounding is half up on the
+// A raw value is what was weighed or read, to the digits the report prints; a result is computed
+// from the raw values unrounded and rounded only where it is printed. Rounding is half up on the
 // decimal value: 0.95 × 1.910 is 1.8145 on paper and prints 1.815, whatever the binary fraction
 // of the product holds.
 double Gerundet(double wert, int stellen)

@@ -21,14 +21,14 @@ const char* Auswahl(const std::array<const char*, N>& texte, int nummer, int art
 // A value rounded as the report prints it, half up on the decimal value.
 double Gerundet(double wert, int stellen);
 
-// The mean of the values, or of what `wert` reads from each element, to three decimals.
+// The mean of the values, or of what `wert` reads from each element, unrounded.
 template <typename Liste, typename Projektion = std::identity>
 double Mittel(const Liste& liste, Projektion wert = {})
 {
     double summe = 0;
     for (const auto& element : liste)
         summe += std::invoke(wert, element);
-    return Gerundet(summe / static_cast<double>(std::size(liste)), 3);
+    return summe / static_cast<double>(std::size(liste));
 }
 
 // The value rounded and printed with that many decimals; with the decimal comma of running text.

@@ -106,13 +106,12 @@ void BemerkeNachpruefung(CProtokoll& verfehlt, CProtokoll& nachpruefung)
                        Aufzaehlung(stellen) + " aus " + nummer + " nach Nachverdichtung");
 }
 
-void BemerkeBodenaustausch(CProtokoll& platte, const CProtokoll& bemessung)
+void BemerkeBodenaustausch(CProtokoll& platte)
 {
     if (StringZuDouble(platte.HoleFeldSpeziell(4, 21)) >=
         StringZuDouble(platte.HoleFeldSpeziell(4, 34)))
         return;
-    SetzeBemerkung(platte, "Ev2 unter der Anforderung: Bodenaustausch nach Bemessung " +
-                               Protokollverweis(bemessung.HoleProtokollnummer()));
+    SetzeBemerkung(platte, "Ev2 unter der Anforderung: Bodenaustausch bemessen und einbauen");
 }
 
 } // namespace muster

@@ -19,8 +19,8 @@ Fueller Nachpruefung(std::vector<MESSUNG> stellen);
 // The remarks on a protocol that falls short and on its re-test, which names it.
 void BemerkeNachpruefung(CProtokoll& verfehlt, CProtokoll& nachpruefung);
 
-// The remark on a static plate load test whose Ev2 falls short: the soil replacement designed on
-// it, which names it in turn.
-void BemerkeBodenaustausch(CProtokoll& platte, const CProtokoll& bemessung);
+// The remark on a static plate load test whose Ev2 falls short: a soil replacement is needed. The
+// design, made later, names the test; the test cannot name it.
+void BemerkeBodenaustausch(CProtokoll& platte);
 
 } // namespace muster

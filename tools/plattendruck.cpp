@@ -49,8 +49,7 @@ double Verformungsmodul(const std::array<double, 3>& kurve)
     return 1.5 * kPlattenradius / (kurve[1] + kurve[2] * kSpannungMax);
 }
 
-// A branch with its starting point, settlements in mm, fitted as the report's diagram fits it;
-// the coefficients as printed.
+// A branch with its starting point, settlements in mm, fitted as the report's diagram fits it.
 std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
 {
     std::vector<double> x{p0}, y{s0};
@@ -60,8 +59,6 @@ std::array<double, 3> PasseAn(double p0, double s0, const Laststufen& ast)
     }
     std::array<double, 3> a{};
     AusgleichsParabel(x, y, 0, static_cast<int>(x.size()), a[0], a[1], a[2]);
-    for (double& koeffizient : a)
-        koeffizient = Gerundet(koeffizient, 4);
     return a;
 }
 
@@ -94,8 +91,8 @@ Plattendruckversuch Plattendruck(int nummer, const Schicht& schicht)
         v.zweit.Lese(p, rest + b1 * p + b2 * p * p);
     v.a = PasseAn(0, 0, v.erst);
     v.b = PasseAn(0, v.ent.setzung.back() / 100, v.zweit);
-    v.ev1 = Gerundet(Verformungsmodul(v.a), 1);
-    v.ev2 = Gerundet(Verformungsmodul(v.b), 1);
+    v.ev1 = Verformungsmodul(v.a);
+    v.ev2 = Verformungsmodul(v.b);
     return v;
 }
 
@@ -107,7 +104,7 @@ constexpr int kSohlenplatteNummer = 5;
 
 double Ev2DerAushubsohle()
 {
-    return Plattendruck(kSohlenplatteNummer, kAushubsohle).ev2;
+    return Gerundet(Plattendruck(kSohlenplatteNummer, kAushubsohle).ev2, 1);
 }
 
 // The page prints the layer's required Ev2 and Ev2/Ev1.
@@ -231,7 +228,7 @@ void FuelleDynPlatteAn(CProtokoll& protokoll, int nummer, int messungen,
             summe += setzung;
             felder[3 + s].push_back(Text(setzung, 3));
         }
-        const double mittelGemessen = Gerundet(summe / 3, 3);
+        const double mittelGemessen = summe / 3;
         const double evd = 1.5 * kPlattenradius * art.spannung / mittelGemessen;
         felder[7].push_back(Text(evd, 1));
         felder[8].push_back(std::to_string(schicht.evdSoll));

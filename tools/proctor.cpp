@@ -20,10 +20,10 @@ constexpr double kProctorVolumen = 942.5; // cm³ of the 100 mm by 120 mm cylind
 constexpr double kProctorZylinder = 4228; // g
 
 // The cylinder takes what passes 20 mm. The oversize above, sieved off and weighed, is gravel of
-// the cut's sand that holds little water.
+// the cut's sand that holds little water; its grains are of the sand's rock, whose grain density
+// the laboratory measured.
 constexpr double kGroesstkorn = 20; // mm
 constexpr double kUeberkornWasser = 0.012;
-constexpr double kUeberkornDichte = 2.68; // g/cm³
 
 // The reference Proctor test of the density, water content and binder protocols: the second
 // protocol of every project the builder makes, in the sample also the second by date. Its sample
@@ -44,9 +44,7 @@ double WasserBeiDichte(const std::vector<double>& x, const std::vector<double>& 
 }
 
 // The water content dish of one compaction point, weighed to 0.1 g: tare, tare plus dry and tare
-// plus moist mass, and the water content they give. Its dry mass is one whose water content has
-// no remainder beyond the printed digits worth a tenth of a gram in the cylinder, so that the dry
-// mass computed there from the printed water content is the one a reader computes from the dish.
+// plus moist mass, and the water content they give.
 struct Schale
 {
     double tara, trocken, feucht, w;
@@ -55,54 +53,42 @@ struct Schale
 Schale WaegeSchale(double wZiel, int nummer, int i)
 {
     const double tara = Gerundet(245 + 10 * Streuwert(nummer, i, 46), 1);
-    Schale schale{};
-    for (double md = Gerundet(480 + 40 * Streuwert(nummer, i, 47), 1); md < 600;
-         md = Gerundet(md + 0.1, 1)) {
-        const double feucht = Gerundet(tara + md * (1 + Gerundet(wZiel, 3)), 1);
-        schale = {tara, tara + md, feucht, (feucht - (tara + md)) / md};
-        if (std::abs(schale.w - Gerundet(schale.w, 3)) < 2e-5)
-            break;
-    }
-    return schale;
+    const double md = Gerundet(480 + 40 * Streuwert(nummer, i, 47), 1);
+    const double feucht = Gerundet(tara + md * (1 + wZiel), 1);
+    return {tara, tara + md, feucht, (feucht - (tara + md)) / md};
 }
 
-// One compaction point: the wet mass in the cylinder weighed to 0.1 g and the dry mass from it.
-// The dry density follows from the dry mass and, on the sheet, from the wet density and the
-// water content; where the two would print differently, or the dry mass from the printed water
-// content would, the wet mass is read again 0.1 g higher, so that all give the printed values.
+// One compaction point: the wet mass in the cylinder weighed to 0.1 g; the dry mass and the
+// densities follow from it and the dish's water content, unrounded. The sheet also gives the dry
+// density from the printed dry mass; where the two would print differently, the wet mass is read
+// again 0.1 g higher, so that both give the printed value.
 void Verdichte(Proctorversuch& v, double w, double rho)
 {
-    const double wGedruckt = Gerundet(w, 3);
-    const auto Trocken = [](double feucht, double wasser) {
-        return Gerundet(kProctorZylinder + (feucht - kProctorZylinder) / (1 + wasser), 1);
-    };
     double feucht = Gerundet(kProctorZylinder + rho * (1 + w) * kProctorVolumen, 1);
-    double trocken = 0, dichteFeucht = 0, dichteTrocken = 0;
+    double trocken = 0;
     for (int versuch = 0; versuch < 20; ++versuch, feucht = Gerundet(feucht + 0.1, 1)) {
-        trocken = Trocken(feucht, w);
-        dichteFeucht = Gerundet((feucht - kProctorZylinder) / kProctorVolumen, 3);
-        dichteTrocken = Gerundet((trocken - kProctorZylinder) / kProctorVolumen, 3);
-        if (Gerundet(dichteFeucht / (1 + wGedruckt), 3) == dichteTrocken &&
-            Trocken(feucht, wGedruckt) == trocken)
+        trocken = kProctorZylinder + (feucht - kProctorZylinder) / (1 + w);
+        if (Gerundet((trocken - kProctorZylinder) / kProctorVolumen, 3) ==
+            Gerundet((Gerundet(trocken, 1) - kProctorZylinder) / kProctorVolumen, 3))
             break;
     }
     v.feuchtMitZylinder.push_back(feucht);
     v.trockenMitZylinder.push_back(trocken);
-    v.dichteFeucht.push_back(dichteFeucht);
-    v.dichteTrocken.push_back(dichteTrocken);
+    v.dichteFeucht.push_back((feucht - kProctorZylinder) / kProctorVolumen);
+    v.dichteTrocken.push_back((trocken - kProctorZylinder) / kProctorVolumen);
 }
 
 // The water content of the whole soil from that of what passes the largest grain, the oversize
 // holding its own (DIN 18127).
 double WasserMitUeberkorn(const Proctorversuch& v, double w)
 {
-    return Gerundet((1 - v.ueberkorn) * w + v.ueberkorn * v.wUeberkorn, 3);
+    return (1 - v.ueberkorn) * w + v.ueberkorn * v.wUeberkorn;
 }
 
 // The dry density of the whole soil from that of what passes the largest grain.
 double DichteMitUeberkorn(const Proctorversuch& v, double dichte)
 {
-    return Gerundet(1 / ((1 - v.ueberkorn) / dichte + v.ueberkorn / v.dichteUeberkorn), 3);
+    return 1 / ((1 - v.ueberkorn) / dichte + v.ueberkorn / v.dichteUeberkorn);
 }
 
 Proctorversuch Proctor(int nummer)
@@ -116,7 +102,7 @@ Proctorversuch Proctor(int nummer)
     Proctorversuch v;
     v.korndichte = GemesseneKorndichte(kAushubboden);
     v.wUeberkorn = kUeberkornWasser;
-    v.dichteUeberkorn = kUeberkornDichte;
+    v.dichteUeberkorn = v.korndichte;
     const double ueberkorn = 1 - GedruckterDurchgang(kAushubsand, kGroesstkorn) / 100;
     v.ueberkorn = Gerundet(nummer == kBezugsproctorNummer
                                ? ueberkorn
@@ -130,14 +116,15 @@ Proctorversuch Proctor(int nummer)
         v.tara.push_back(schale.tara);
         v.taraTrocken.push_back(schale.trocken);
         v.taraFeucht.push_back(schale.feucht);
-        v.w.push_back(Gerundet(schale.w, 3));
+        v.w.push_back(schale.w);
         Verdichte(v, schale.w, rho);
         v.wKorrigiert.push_back(WasserMitUeberkorn(v, v.w.back()));
         v.dichteKorrigiert.push_back(DichteMitUeberkorn(v, v.dichteTrocken.back()));
     }
 
-    // The optimum is read off the curve the diagram draws through the points.
-    std::vector<double> x = v.w, y = v.dichteTrocken, kurveX, kurveY;
+    // The optimum is read off the curve the diagram draws through the points as printed. The
+    // values with the oversize, which the density tests cite, follow from the printed optimum.
+    std::vector<double> x = Gedruckt(v.w, 3), y = Gedruckt(v.dichteTrocken, 3), kurveX, kurveY;
     x.push_back(0);
     y.push_back(0);
     constexpr int kProben = 320;
@@ -148,8 +135,8 @@ Proctorversuch Proctor(int nummer)
         std::max_element(kurveY.begin(), kurveY.begin() + letzte + 1) - kurveY.begin());
     v.dichte = Gerundet(kurveY[gipfel], 3);
     v.wOpt = Gerundet(kurveX[gipfel], 3);
-    v.dichteMitUeberkorn = DichteMitUeberkorn(v, v.dichte);
-    v.wOptMitUeberkorn = WasserMitUeberkorn(v, v.wOpt);
+    v.dichteMitUeberkorn = Gerundet(DichteMitUeberkorn(v, v.dichte), 3);
+    v.wOptMitUeberkorn = Gerundet(WasserMitUeberkorn(v, v.wOpt), 3);
     v.wasserJeGrad = {v.wOpt};
     for (double grad : {1.00, 0.98, 0.97, 0.95}) {
         const double dichte = Gerundet(grad * v.dichte, 3);
@@ -231,8 +218,10 @@ void FuelleProctor(CProtokoll& protokoll, int nummer, int messungen)
 
     // Chart: ticks around the points, the points, the optimum marked again, and the saturation
     // line (no air pores) as the second curve.
-    const double wMin = v.w.front() - 0.02, wMax = v.w.back() + 0.02;
-    const double dichteMin = *std::min_element(v.dichteTrocken.begin(), v.dichteTrocken.end());
+    const std::vector<double> wPunkte = Gedruckt(v.w, 3),
+                              dichtePunkte = Gedruckt(v.dichteTrocken, 3);
+    const double wMin = wPunkte.front() - 0.02, wMax = wPunkte.back() + 0.02;
+    const double dichteMin = *std::min_element(dichtePunkte.begin(), dichtePunkte.end());
     std::vector<double> wSaettigung, dichteSaettigung;
     for (int i = 0; i <= 4; ++i) {
         const double wi = wMin + (wMax - wMin) * i / 4;

@@ -25,32 +25,33 @@ namespace {
 // The test types 1000 to 1020 (1019 has no catalogue row; the viewer must still list it). The
 // sheets 1010, 1015 and 1018 draw on protocols that are not built yet when they are: they get
 // measurements without values here, their data once the project is built. A static plate load
-// test and a water content stand at one place, a note at none.
+// test and a water content stand at one place, a note at none. A test on site takes minutes to set
+// up and at each point: a density test by sand or balloon is slow, a gauge or drop weight quick.
 // clang-format off
 const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1>& Pruefarten()
 {
     static const std::array<Pruefart, kLetztePruefart - kErstePruefart + 1> arten = {{
-        {"KV", 1, "",   false, &kFrostschutz,    kViele, FuelleKornverteilung},
-        {"PV", 1, "",   false, &kDamm,           kViele, FuelleProctor},
-        {"D_", 1, "",   true,  &kDamm,           kViele, FuelleVerdichtung},
-        {"LD", 1, "",   true,  &kErdplanum,      kViele, FuelleDynPlatte},
-        {"RS", 1, "",   true,  &kAushubsohle,    kViele, FuelleRammsondierung},
-        {"LP", 1, "",   true,  &kErdplanum,      1,      FuellePlattendruck},
-        {"ZG", 1, "",   false, &kAushubsohle,    kViele, FuelleZustandsgrenzen},
-        {"DT", 1, "",   true,  &kErdplanum,      kViele, FuelleTroxler},
-        {"KD", 1, "",   false, &kAushubsohle,    kViele, FuelleKorndichte},
-        {"BV", 1, "",   false, &kDamm,           kViele, FuelleBindemittel},
-        {"BA", 1, "",   false, &kBodenaustausch, kViele, FuegeMessungenHinzu},
-        {"WG", 1, "",   true,  &kDamm,           1,      FuelleWassergehalt},
-        {"L5", 1, "",   true,  &kFrostschutz,    kViele, FuelleDynPlatte},
-        {"GV", 1, "",   false, &kAushubsohle,    kViele, FuelleGlueverlust},
-        {"SE", 1, "",   false, &kAushubsohle,    kViele, FuelleSedimentation},
-        {"FT", 1, "",   false, &kDamm,           kViele, FuegeMessungenHinzu},
-        {"CA", 1, "",   false, &kAushubsohle,    kViele, FuelleKalkgehalt},
-        {"WD", 2, "",   false, &kAushubsohle,    kViele, FuelleDurchlaessigkeit},
-        {"GP", 2, "GP", false, nullptr,          kViele, FuegeMessungenHinzu},
-        {"",   1, "",   false, nullptr,          kViele, FuegeMessungenHinzu},
-        {"AN", 1, "",   false, nullptr,          0,      FuelleNotiz},
+        {"KV", 1, "",   {},        &kFrostschutz,    kViele, FuelleKornverteilung},
+        {"PV", 1, "",   {},        &kDamm,           kViele, FuelleProctor},
+        {"D_", 1, "",   {30, 45},  &kDamm,           kViele, FuelleVerdichtung},
+        {"LD", 1, "",   {20, 10},  &kErdplanum,      kViele, FuelleDynPlatte},
+        {"RS", 1, "",   {30, 90},  &kAushubsohle,    kViele, FuelleRammsondierung},
+        {"LP", 1, "",   {30, 120}, &kErdplanum,      1,      FuellePlattendruck},
+        {"ZG", 1, "",   {},        &kAushubsohle,    kViele, FuelleZustandsgrenzen},
+        {"DT", 1, "",   {15, 15},  &kErdplanum,      kViele, FuelleTroxler},
+        {"KD", 1, "",   {},        &kAushubsohle,    kViele, FuelleKorndichte},
+        {"BV", 1, "",   {},        &kDamm,           kViele, FuelleBindemittel},
+        {"BA", 1, "",   {},        &kBodenaustausch, kViele, FuegeMessungenHinzu},
+        {"WG", 1, "",   {10, 20},  &kDamm,           1,      FuelleWassergehalt},
+        {"L5", 1, "",   {20, 10},  &kFrostschutz,    kViele, FuelleDynPlatte},
+        {"GV", 1, "",   {},        &kAushubsohle,    kViele, FuelleGlueverlust},
+        {"SE", 1, "",   {},        &kAushub,         kViele, FuelleSedimentation},
+        {"FT", 1, "",   {},        &kDamm,           kViele, FuegeMessungenHinzu},
+        {"CA", 1, "",   {},        &kAushubsohle,    kViele, FuelleKalkgehalt},
+        {"WD", 2, "",   {},        &kAushubsohle,    kViele, FuelleDurchlaessigkeit},
+        {"GP", 2, "GP", {},        nullptr,          kViele, FuegeMessungenHinzu},
+        {"",   1, "",   {},        nullptr,          kViele, FuegeMessungenHinzu},
+        {"AN", 1, "",   {},        nullptr,          0,      FuelleNotiz},
     }};
     return arten;
 }
@@ -72,8 +73,10 @@ CProtokoll BaueProtokollMit(const Fueller& fueller, int pruefart, const Pruefart
     CProtokoll protokoll;
     protokoll.Initialisiere(StringFormat("P%06d", nummer + 1), titelId, std::to_string(pruefart));
     protokoll.SetzePruefunterartKuerzel(art.unterartKuerzel);
-    SetzeKopfsatz(protokoll, nummer, Protokollnummer(laufendeNummer, art.kuerzel), ort, art.imFeld);
+    SetzeKopfsatz(protokoll, nummer, Protokollnummer(laufendeNummer, art.kuerzel), ort);
     fueller(protokoll, nummer, messungen);
+    if (art.feldzeit.jePunkt > 0)
+        SetzePruefzeit(protokoll, nummer, art.feldzeit);
     SetzeUnterart(protokoll, art.unterart);
     return protokoll;
 }

@@ -23,7 +23,7 @@ struct Pruefart
     const char* kuerzel;         // of the protocol number
     int unterart;                // "pruefart_VER"
     const char* unterartKuerzel; // "pruefunterartKuerzel", where a sub-type needs its own code
-    bool imFeld;                 // made on site within the hours the header names
+    Feldzeit feldzeit;           // on site, within the hours the header names; none in the lab
     const Schicht* schicht;      // where it stands unless placed; none for sheets
     int hoechstens;              // measurements it takes at most
     Fueller fuelle;

@@ -52,8 +52,8 @@ void FuelleRammsondierung(CProtokoll& protokoll, int nummer, int messungen)
         tiefen.push_back(Text(tiefe, 1));
     }
     bemerkungen.back() = "Abbruch";
-    // The rods turned freely down to the last metre begun.
-    std::vector<std::string> drehbar((werte + 9) / 10, "ja");
+    // The rods are turned at each full metre reached: freely until they stick in the gravel.
+    std::vector<std::string> drehbar(werte / 10, "ja");
     drehbar.back() = "nein";
     const Schicht& sohle = SchichtDes(protokoll);
     std::vector<std::string> felder{Unterwerte(schlaege),

@@ -1,9 +1,10 @@
-// Sedimentation and permeability of the clay.
+// Sedimentation of the cut's sand and permeability of the clay.
 
 #include "sedimentation_durchlaessigkeit.h"
 
 #include "data/textfunktionen.h"
 #include "kopf_und_messungen.h"
+#include "kornverteilung.h"
 #include "musterwerte.h"
 #include "platform/text.h"
 #include "tabellendaten.h"
@@ -27,16 +28,17 @@ constexpr double kSkalaEnde = 35.0;
 
 } // namespace
 
-// The fraction below 0.125 mm of the clay with the grain density the laboratory measured: about a
-// quarter of the whole sample is clay. The share of the whole sample that passed into the
-// cylinder, from its sieving, turns a into atot; the remark line names it.
+// The fines below 0.125 mm of the cut's sand, with the grain density the laboratory measured of
+// it, hold the share of the whole sample that its wet sieving prints at 0.125 mm, which turns a
+// into atot; the remark line names it. Each reading is one the suspension of the sand's fines
+// gives at its time, read to 0.1; size and shares follow from the readings unrounded.
 void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
 {
     FuegeMessungenHinzu(protokoll, nummer, messungen);
     constexpr double kAz = 31.17, kVA = 67.0, kCm = 0.5, kH = 14.2, kSkala = 10.5, kH0 = 2.1;
-    const double rhoS = GemesseneKorndichte(kTon);
+    const double rhoS = GemesseneKorndichte(*SchichtDes(protokoll).boden);
     const double md = Gerundet(45.0 + 10.0 * Streuwert(nummer, 0, 82), 2);
-    const double feinanteil = Gerundet(0.78 + 0.04 * Streuwert(nummer, 0, 83), 3);
+    const double feinanteil = Gerundet(GedruckterDurchgang(kAushubsand, 0.125) / 100, 3);
     SetzeBemerkung(protokoll, "atot = a · " + Komma(feinanteil, 3) + " (Anteil < 0,125 mm an der " +
                                   "Gesamtprobe " + Komma(100 * feinanteil, 1) + " %)");
     std::vector<std::string> felder{
@@ -44,28 +46,37 @@ void FuelleSedimentation(CProtokoll& protokoll, int nummer, int messungen)
                     Text(kH0, 1), Text(rhoS, 3), Text(md, 2)})};
     const int zeiten[][2] = {{0, 0},  {0, 1}, {0, 2}, {0, 5}, {0, 15}, {0, 30},
                              {0, 45}, {2, 0}, {4, 0}, {6, 0}, {12, 0}, {24, 0}};
+    // Stokes: the grains that have sunk from the surface to the hydrometer bulb's centre by the
+    // reading r at t °C after that many minutes; the share a of the fines that r gives.
+    const auto Korngroesse = [&](double r, double t, double minuten) {
+        const double tiefe = kH0 + kSkala * (kSkalaEnde - r) / kSkalaEnde + (kH - kVA / kAz) / 2;
+        return 1000 * std::sqrt(18 * Zaehigkeit(t) * tiefe / 100 /
+                                ((rhoS - 1) * 1000 * 9.81 * minuten * 60));
+    };
+    const auto Anteil = [&](double rMitKorrektur) {
+        return 100 * rhoS / (rhoS - 1) * rMitKorrektur / md;
+    };
     std::string kleinste, anteil;
     for (int i = 0; i < 12; ++i) {
         const auto [stunden, minuten] = zeiten[i];
         const double tMinuten = i == 0 ? 0.5 : 60.0 * stunden + minuten;
-        // Suspension density falls with the log of time as the coarser grains settle.
-        const double rStrich = Gerundet(
-            30.0 - 6.0 * std::log10(tMinuten / 0.5) + 0.3 * (Streuwert(nummer, i, 84) - 0.5), 1);
-        const double r = rStrich + kCm;
         const double t = Gerundet(20.0 + 1.5 * Streuwert(nummer, i, 85), 1);
         const double ct = Gerundet(0.2 * (t - 20.0), 2);
-        // Stokes: the grains that have sunk from the surface to the hydrometer bulb's centre.
-        const double tiefe = kH0 + kSkala * (kSkalaEnde - r) / kSkalaEnde + (kH - kVA / kAz) / 2;
-        const double d = Gerundet(1000 * std::sqrt(18 * Zaehigkeit(t) * tiefe / 100 /
-                                                   ((rhoS - 1) * 1000 * 9.81 * tMinuten * 60)),
-                                  4);
-        const double a = Gerundet(100 * rhoS / (rhoS - 1) * (r + ct) / md, 1);
+        // The depth the size depends on follows the reading: a few turns settle both.
+        double r = 20;
+        for (int schritt = 0; schritt < 10; ++schritt)
+            r = Schlaemmdurchgang(kAushubsand, Korngroesse(r, t, tMinuten)) / feinanteil / 100 *
+                    md * (rhoS - 1) / rhoS -
+                ct;
+        const double rStrich = Gerundet(r - kCm + 0.2 * (Streuwert(nummer, i, 84) - 0.5), 1);
+        const double d = Korngroesse(rStrich + kCm, t, tMinuten);
+        const double a = Anteil(rStrich + kCm + ct);
         kleinste = Text(d, 4);
         anteil = Text(a * feinanteil, 1);
         felder.push_back(
             Unterwerte({StringFormat("%d", stunden), i == 0 ? "0.5" : StringFormat("%d", minuten),
-                        Text(rStrich, 1), Text(r, 1), Text(t, 1), kleinste, Text(ct, 2),
-                        Text(r + ct, 2), Text(a, 1), anteil}));
+                        Text(rStrich, 1), Text(rStrich + kCm, 1), Text(t, 1), kleinste, Text(ct, 2),
+                        Text(rStrich + kCm + ct, 2), Text(a, 1), anteil}));
     }
     protokoll.SetzeSpeziellGruppe(4, Felder(felder));
     SetzeEckdaten(protokoll, {{"kleinste d", kleinste + " mm"}, {"atot", anteil + " %"}});
@@ -102,20 +113,22 @@ void FuelleDurchlaessigkeit(CProtokoll& protokoll, int nummer, int messungen)
     const double k10 = (2.0 + 3.0 * Streuwert(nummer, 0, 91)) * 1e-8;
     std::vector<std::string> nr, kWerte;
     double summe = 0;
+    // The water in the standpipe falls on from one reading to the next.
+    double h1 = 1.200;
     for (int i = 0; i < 8; ++i) {
         const double t = Gerundet(18.5 + 1.5 * Streuwert(nummer, i, 92), 1);
-        const double faktor = Gerundet(Zaehigkeit(t) / Zaehigkeit(10), 3);
+        const double faktor = Zaehigkeit(t) / Zaehigkeit(10);
         const double kZiel = k10 * (1 + 0.15 * (Streuwert(nummer, i, 93) - 0.5));
-        const double h1 = Gerundet(1.20 - 0.05 * i, 3);
         const double faktorFall = kRohr * kLaenge / (kFlaeche * kMinuten * 60);
         const double h2 = Gerundet(h1 * std::exp(-kZiel / faktor * 100 / faktorFall), 3);
         // m/s from cm/s
-        const std::string k = StringFormat("%.2E", faktor * faktorFall * std::log(h1 / h2) / 100);
-        summe += StringZuDoubleC(k.c_str());
+        const double k = faktor * faktorFall * std::log(h1 / h2) / 100;
+        summe += k;
+        kWerte.push_back(StringFormat("%.2E", k));
         felder.push_back(Unterwerte({std::to_string(kMinuten), "0", Text(h1, 3), Text(h2, 3),
-                                     Text(t, 1), Text(faktor, 3), k}));
+                                     Text(t, 1), Text(faktor, 3), kWerte.back()}));
+        h1 = h2;
         nr.push_back(StringFormat("%d", i + 1));
-        kWerte.push_back(k);
     }
     felder.resize(27);
     const std::string mittel = StringFormat("%.2E", summe / 8);

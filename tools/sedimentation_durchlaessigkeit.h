@@ -1,5 +1,5 @@
 #pragma once
-// Sedimentation and permeability of the clay.
+// Sedimentation of the cut's sand and permeability of the clay.
 
 #include "data/protokoll.h"
 

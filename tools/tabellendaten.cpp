@@ -48,6 +48,15 @@ std::string Zahlen(const std::vector<double>& werte, int stellen)
     return Unterwerte(texte);
 }
 
+// The values as printed with that many decimals.
+std::vector<double> Gedruckt(const std::vector<double>& werte, int stellen)
+{
+    std::vector<double> gedruckt;
+    for (double w : werte)
+        gedruckt.push_back(Gerundet(w, stellen));
+    return gedruckt;
+}
+
 // Tick values from the multiple of `schritt` below `von` to the one above `bis`.
 std::string Striche(double von, double bis, double schritt, int stellen)
 {

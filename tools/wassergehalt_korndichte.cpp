@@ -29,7 +29,7 @@ void FuelleWassergehalt(CProtokoll& protokoll, int nummer, int messungen)
         const double mt = Gerundet(38.0 + 12.0 * Streuwert(nummer, s, 21), 2);
         const double md = Gerundet(180.0 + 120.0 * Streuwert(nummer, s, 22), 2);
         const double mf = Gerundet(md * (1 + wBoden + 0.004 * (Streuwert(nummer, s, 25) - 0.5)), 2);
-        const double w = Gerundet((mf - md) / md, 3);
+        const double w = (mf - md) / md;
         summe += w;
         probe.push_back(StringFormat("Teilprobe %d", s + 1));
         entnahme.push_back(stelle);
@@ -85,8 +85,7 @@ Korndichteversuch Korndichte(int nummer, double um)
         const double mitProbe = Gerundet(masseKolben + probe, 3);
         const double mitWasser = Gerundet(mitProbe + (v0 - probe / rho) * rhoW, 3);
         // The sample's volume is the flask's less the water that fills the rest.
-        const double gemessen =
-            Gerundet((mitProbe - masseKolben) / (v0 - (mitWasser - mitProbe) / rhoW), 3);
+        const double gemessen = (mitProbe - masseKolben) / (v0 - (mitWasser - mitProbe) / rhoW);
         summe += gemessen;
         v.kolben.push_back(kKolben[j].nummer);
         v.m1.push_back(Text(masseKolben, 3));

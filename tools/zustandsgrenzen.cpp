@@ -26,7 +26,7 @@ Wasserprobe BildeWasserprobe(double tara, double trockenmasse, double w)
     const double t = Gerundet(tara, 2);
     const double trocken = Gerundet(t + trockenmasse, 2);
     const double feucht = Gerundet(t + trockenmasse * (1 + w), 2);
-    return {t, feucht, trocken, Gerundet((feucht - trocken) / (trocken - t), 3)};
+    return {t, feucht, trocken, (feucht - trocken) / (trocken - t)};
 }
 
 // Soil group of a fine-grained soil after DIN 18196 from its place in the plasticity chart:
@@ -87,14 +87,14 @@ Zustandsgrenzenversuch Zustandsgrenzen(int nummer)
     const double k = n.size();
     v.steigung = (k * sxy - sx * sy) / (k * sxx - sx * sx);
     v.achse = (sy - v.steigung * sx) / k;
-    v.wl = Gerundet(v.FliessW(25), 3);
+    v.wl = v.FliessW(25);
 
     // Oversize above 0.4 mm: a little gravelly sand that holds less water. The consistency is
     // that of the fines, whose water content the oversize would understate.
     v.md = Gerundet(450 + 50 * Streuwert(nummer, 0, 63), 1);
     v.mUeber = Gerundet(v.md * (0.08 + 0.06 * Streuwert(nummer, 0, 64)), 1);
     v.wUeber = 0.04;
-    v.ue = Gerundet(v.mUeber / v.md, 3);
+    v.ue = v.mUeber / v.md;
 
     // Plastic limit: three rolling tests; natural water content: three samples of the clay's
     // stiff state, its fines near Ic 0.87.
@@ -108,10 +108,10 @@ Zustandsgrenzenversuch Zustandsgrenzen(int nummer)
             wFeinZiel * (1 - v.ue) + v.ue * v.wUeber + 0.006 * (Streuwert(nummer, i, 62) - 0.5)));
     }
     v.wp = Mittel(v.ausroll, &Wasserprobe::w);
-    v.ip = Gerundet(v.wl - v.wp, 3);
+    v.ip = v.wl - v.wp;
     v.wnat = Mittel(v.natuerlich, &Wasserprobe::w);
-    v.wFein = Gerundet((v.wnat - v.ue * v.wUeber) / (1 - v.ue), 3);
-    v.ic = Gerundet((v.wl - v.wFein) / v.ip, 2);
+    v.wFein = (v.wnat - v.ue * v.wUeber) / (1 - v.ue);
+    v.ic = (v.wl - v.wFein) / v.ip;
     return v;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Page 1 of a protocol's report as a reader takes values from it, and each report's results
-// recomputed from the raw values it prints by the laboratory's rules.
+// recomputed from the raw values it prints by the laboratory's rules: from what was weighed and
+// read, unrounded, never from a result as printed.
 
 #include "app/protokolldruckauftrag.h"
 #include "data/pfade.h"
@@ -347,14 +348,13 @@ inline Kurve Siebkurve(const Druckseite& s)
 }
 
 // The water contents of the dishes of a table whose rows from `tara` on hold tare, tare + wet
-// and tare + dry mass and the water content, one dish a column.
+// and tare + dry mass and the water content, one dish a column, as the masses give them.
 inline std::vector<double> Wassergehalte(const Tafel& t, double tara)
 {
     std::vector<double> w;
     for (int c = 0; c < t.Anzahl(tara); ++c) {
-        t.Stimmt(tara + 3, c,
-                 Wassergehalt(t.Zahl(tara, c), t.Zahl(tara + 1, c), t.Zahl(tara + 2, c)));
-        w.push_back(t.Zahl(tara + 3, c));
+        w.push_back(Wassergehalt(t.Zahl(tara, c), t.Zahl(tara + 1, c), t.Zahl(tara + 2, c)));
+        t.Stimmt(tara + 3, c, w.back());
     }
     return w;
 }
@@ -458,18 +458,23 @@ inline void PruefeProctor(const Druckseite& s)
     const double ue = t.Zahl(s.Zeile("Überkornanteil")), wUe = t.Zahl(s.Zeile("Wassergehalt ü")),
                  dichteUe = t.Zahl(s.Zeile("Korndichte ü"));
     t.Stimmt(geraet, 9, 100 * ue);
-    std::vector<double> x = Wassergehalte(t, tara), y;
-    const int n = int(x.size());
+    const std::vector<double> wasserDerSchalen = Wassergehalte(t, tara);
+    const int n = int(wasserDerSchalen.size());
+    // The diagram draws its curve through the points as printed.
+    std::vector<double> x, y;
     for (int i = 0; i < n; ++i) {
         const auto Wert = [&](double zeile) { return t.Zahl(zeile, i); };
+        const double wi = wasserDerSchalen[i];
         t.Stimmt(volumen, i, kreis * Wert(hoehe) / 10);
         const double nass = Wert(feuchtMitZylinder) - Wert(zylinder);
+        const double trocken = nass / Wert(volumen) / (1 + wi);
         t.Stimmt(rho, i, nass / Wert(volumen));
-        t.Stimmt(rhoD, i, Wert(rho) / (1 + Wert(w)));
+        t.Stimmt(rhoD, i, trocken);
         t.Stimmt(rhoD, i, (Wert(trockenMitZylinder) - Wert(zylinder)) / Wert(volumen));
-        t.Stimmt(trockenMitZylinder, i, Wert(zylinder) + nass / (1 + Wert(w)));
-        t.Stimmt(s.Zeile("Trockendichte '"), i, DichteMitUeberkorn(Wert(rhoD), ue, dichteUe));
-        t.Stimmt(s.Zeile("Wassergehalt '"), i, WasserMitUeberkorn(Wert(w), ue, wUe));
+        t.Stimmt(trockenMitZylinder, i, Wert(zylinder) + nass / (1 + wi));
+        t.Stimmt(s.Zeile("Trockendichte '"), i, DichteMitUeberkorn(trocken, ue, dichteUe));
+        t.Stimmt(s.Zeile("Wassergehalt '"), i, WasserMitUeberkorn(wi, ue, wUe));
+        x.push_back(Wert(w));
         y.push_back(Wert(rhoD));
     }
 
@@ -556,17 +561,18 @@ inline void PruefeVerdichtung(const Druckseite& s)
     // The soil taken out: its tare, and tare and soil in the row below.
     const double probe = s.Zeile("Taramasse", s.Zeile("Bodenprobe"));
     const double abmessungen = s.Zeile("Bestimmung des Volumens");
-    const double tara = s.Zeile("Taramasse"), w = tara + 3, volumen = s.Zeile("Volumen"),
+    const double tara = s.Zeile("Taramasse"), volumen = s.Zeile("Volumen"),
                  rho = s.Zeile("Feuchtdichte"), rhoD = s.Zeile("Trockendichte");
-    const int punkte = int(Wassergehalte(t, tara).size());
-    for (int i = 0; i < punkte; ++i) {
+    const std::vector<double> wasser = Wassergehalte(t, tara);
+    for (int i = 0; i < int(wasser.size()); ++i) {
         const auto Wert = [&](double zeile) { return t.Zahl(zeile, i); };
-        t.Stimmt(
-            volumen, i,
-            methode->second(Wert(abmessungen + 1), Wert(abmessungen + 2), Wert(abmessungen + 3)));
-        t.Stimmt(rho, i, (Wert(probe + 1) - Wert(probe)) / Wert(volumen));
-        t.Stimmt(rhoD, i, Wert(rho) / (1 + Wert(w)));
-        PruefeBodenkennwerte(s, t, i, Wert(rhoD), Wert(w));
+        const double v =
+            methode->second(Wert(abmessungen + 1), Wert(abmessungen + 2), Wert(abmessungen + 3));
+        const double feucht = (Wert(probe + 1) - Wert(probe)) / v;
+        t.Stimmt(volumen, i, v);
+        t.Stimmt(rho, i, feucht);
+        t.Stimmt(rhoD, i, feucht / (1 + wasser[i]));
+        PruefeBodenkennwerte(s, t, i, feucht / (1 + wasser[i]), wasser[i]);
     }
 }
 
@@ -582,20 +588,21 @@ inline void PruefeTroxler(const Druckseite& s)
                                                          {"Bestimmung der Trockendichte", rhoD}};
     for (int i = 0; i < t.Anzahl(w); ++i) {
         const auto Wert = [&](double zeile) { return t.Zahl(zeile, i); };
-        std::set<double> gelesen;
+        // The means of the readings, by the row of their result.
+        std::map<double, double> mittel;
         for (const auto& [kopf, ergebnis] : ablesungen)
-            for (double k : s.Zeilen(kopf)) {
-                t.Stimmt(ergebnis, i, (Wert(k + 1) + Wert(k + 2) + Wert(k + 3)) / 3);
-                gelesen.insert(ergebnis);
-            }
-        EXPECT_EQ(gelesen.size(), 2u);
-        if (!gelesen.contains(rho))
-            t.Stimmt(rho, i, Wert(rhoD) * (1 + Wert(w)));
-        if (!gelesen.contains(rhoD))
-            t.Stimmt(rhoD, i, Wert(rho) / (1 + Wert(w)));
-        if (!gelesen.contains(w))
-            t.Stimmt(w, i, Wert(rho) / Wert(rhoD) - 1);
-        PruefeBodenkennwerte(s, t, i, Wert(rhoD), Wert(w));
+            for (double k : s.Zeilen(kopf))
+                mittel[ergebnis] = (Wert(k + 1) + Wert(k + 2) + Wert(k + 3)) / 3;
+        EXPECT_EQ(mittel.size(), 2u);
+        if (!mittel.contains(rho))
+            mittel[rho] = mittel[rhoD] * (1 + mittel[w]);
+        if (!mittel.contains(rhoD))
+            mittel[rhoD] = mittel[rho] / (1 + mittel[w]);
+        if (!mittel.contains(w))
+            mittel[w] = mittel[rho] / mittel[rhoD] - 1;
+        for (const auto& [zeile, wert] : mittel)
+            t.Stimmt(zeile, i, wert);
+        PruefeBodenkennwerte(s, t, i, mittel[rhoD], mittel[w]);
     }
 }
 
@@ -612,8 +619,9 @@ inline void PruefeDynPlatte(const Druckseite& s)
     for (double mittel : s.Zeilen("S  i.M."))
         for (int j = 0; j < punkte.Anzahl(mittel); ++j) {
             const auto Wert = [&](double zeile) { return punkte.Zahl(zeile, j); };
-            punkte.Stimmt(mittel, j, (Wert(mittel - 3) + Wert(mittel - 2) + Wert(mittel - 1)) / 3);
-            punkte.Stimmt(mittel + 1, j, 1.5 * radius * sigma->second / Wert(mittel));
+            const double setzung = (Wert(mittel - 3) + Wert(mittel - 2) + Wert(mittel - 1)) / 3;
+            punkte.Stimmt(mittel, j, setzung);
+            punkte.Stimmt(mittel + 1, j, 1.5 * radius * sigma->second / setzung);
         }
 }
 
@@ -639,15 +647,15 @@ inline void PruefePlattendruck(const Druckseite& s)
     zweit.insert(zweit.begin(), {0, ent.back().second});
     const double kopf = s.Zeile("a0"), hoechste = erst.back().first;
     const Tafel koeffizienten(s, 8, 3), ev(s, 17, 2);
+    std::vector<double> module;
     for (const auto& [ast, zeile] : {std::pair{erst, kopf + 1}, {zweit, kopf + 2}}) {
         const std::array<double, 3> a = Ausgleichsparabel(ast);
         for (int k = 0; k < 3; ++k)
             koeffizienten.Stimmt(zeile, k, a[k]);
-        ev.Stimmt(zeile, 0,
-                  1.5 * radius /
-                      (koeffizienten.Zahl(zeile, 1) + koeffizienten.Zahl(zeile, 2) * hoechste));
+        module.push_back(1.5 * radius / (a[1] + a[2] * hoechste));
+        ev.Stimmt(zeile, 0, module.back());
     }
-    Tafel(s, 21, 2).Stimmt(kopf + 1.5, 0, ev.Zahl(kopf + 2) / ev.Zahl(kopf + 1));
+    Tafel(s, 21, 2).Stimmt(kopf + 1.5, 0, module[1] / module[0]);
 }
 
 // DIN 18122: the flow line over log N read at 25 blows; the plastic limit and the natural water
@@ -668,28 +676,31 @@ inline void PruefeZustandsgrenzen(const Druckseite& s)
     const double wl = s.Zeile("Fließgrenze"), wp = s.Zeile("Ausrollgrenze"),
                  wnat = s.Zeile("nat. Wassergehalt"), ip = s.Zeile("Plastizitätszahl"),
                  ic = s.Zeile("Konsistenzzahl");
-    index.Stimmt(wl, 0, (sy - steigung * sx) / n + steigung * std::log10(25.0));
-    index.Stimmt(wp, 0, Mittel(Wassergehalte(fliess, roll)));
+    const double fliessgrenze = (sy - steigung * sx) / n + steigung * std::log10(25.0);
+    const double ausrollgrenze = Mittel(Wassergehalte(fliess, roll));
+    const double plastizitaet = fliessgrenze - ausrollgrenze;
+    index.Stimmt(wl, 0, fliessgrenze);
+    index.Stimmt(wp, 0, ausrollgrenze);
     const double natuerlich = Mittel(Wassergehalte(natur, tara));
     breit.Stimmt(tara + 4, 0, natuerlich);
     index.Stimmt(wnat, 0, natuerlich);
-    index.Stimmt(ip, 0, index.Zahl(wl) - index.Zahl(wp));
+    index.Stimmt(ip, 0, plastizitaet);
     // Below its heading: dry mass, mass and water content of the grains above 0.4 mm, their
     // share, the water content of the rest.
     const double ue = s.Zeile("Überkorn [<25%]");
-    natur.Stimmt(ue + 4, 0, natur.Zahl(ue + 2) / natur.Zahl(ue + 1));
-    const double anteil = natur.Zahl(ue + 4);
-    breit.Stimmt(ue + 5, 0, (index.Zahl(wnat) - anteil * natur.Zahl(ue + 3)) / (1 - anteil));
-    index.Stimmt(ic, 0, (index.Zahl(wl) - breit.Zahl(ue + 5)) / index.Zahl(ip));
-    index.Stimmt(s.Zeile("Liquiditätszahl"), 0, 1 - index.Zahl(ic));
+    const double anteil = natur.Zahl(ue + 2) / natur.Zahl(ue + 1);
+    const double feinanteil = (natuerlich - anteil * natur.Zahl(ue + 3)) / (1 - anteil);
+    const double konsistenz = (fliessgrenze - feinanteil) / plastizitaet;
+    natur.Stimmt(ue + 4, 0, anteil);
+    breit.Stimmt(ue + 5, 0, feinanteil);
+    index.Stimmt(ic, 0, konsistenz);
+    index.Stimmt(s.Zeile("Liquiditätszahl"), 0, 1 - konsistenz);
     // DIN 18196: clays above the A-line, light, medium and highly plastic by wl.
-    const double fliessgrenze = index.Zahl(wl), plastizitaet = index.Zahl(ip);
     EXPECT_EQ(Kopfwert(s, "Bodenart"),
               std::string(plastizitaet >= 0.73 * (fliessgrenze - 0.20) ? "T" : "U") +
                   (fliessgrenze < 0.35    ? "L"
                    : fliessgrenze <= 0.50 ? "M"
                                           : "A"));
-    const double konsistenz = index.Zahl(ic);
     EXPECT_EQ(Kopfwert(s, "Bodenzustand"), konsistenz < 0      ? "flüssig"
                                            : konsistenz < 0.5  ? "breiig"
                                            : konsistenz < 0.75 ? "weich"
@@ -705,8 +716,8 @@ inline void PruefeWassergehalt(const Druckseite& s)
     // The samples' rows lie 1.8 apart below the heads; their values hang half a row below.
     std::vector<double> w;
     for (double z = s.Zeile("Taramasse") + 2.5; !t.Text(z).empty(); z += 1.8) {
-        t.Stimmt(z, 3, Wassergehalt(t.Zahl(z), t.Zahl(z, 1), t.Zahl(z, 2)));
-        w.push_back(t.Zahl(z, 3));
+        w.push_back(Wassergehalt(t.Zahl(z), t.Zahl(z, 1), t.Zahl(z, 2)));
+        t.Stimmt(z, 3, w.back());
     }
     t.Stimmt(s.Zeile("Mittelwert:"), 3, Mittel(w));
 }
@@ -722,8 +733,8 @@ inline void PruefeKorndichte(const Druckseite& s)
     std::vector<double> dichten;
     for (int j = 0; j < t.Anzahl(m1); ++j) {
         const auto Wert = [&](double zeile) { return t.Zahl(zeile, j); };
-        t.Stimmt(rho, j, (Wert(m2) - Wert(m1)) / (Wert(v) - (Wert(m3) - Wert(m2)) / Wert(wasser)));
-        dichten.push_back(Wert(rho));
+        dichten.push_back((Wert(m2) - Wert(m1)) / (Wert(v) - (Wert(m3) - Wert(m2)) / Wert(wasser)));
+        t.Stimmt(rho, j, dichten.back());
     }
     Tafel(s, 12.5, 17.5).Stimmt(s.Zeile("Rohdichte"), 0, Mittel(dichten));
 }
@@ -737,9 +748,10 @@ inline void PruefeGluehverlust(const Druckseite& s)
                  verlust = s.Zeile("Glühverlust (Teilversuch)");
     std::vector<double> verluste;
     for (int j = 0; j < t.Anzahl(m1); ++j) {
-        t.Stimmt(m4, j, t.Zahl(m2, j) - t.Zahl(m3, j));
-        t.Stimmt(verlust, j, t.Zahl(m4, j) / (t.Zahl(m2, j) - t.Zahl(m1, j)));
-        verluste.push_back(t.Zahl(verlust, j));
+        const double masseverlust = t.Zahl(m2, j) - t.Zahl(m3, j);
+        verluste.push_back(masseverlust / (t.Zahl(m2, j) - t.Zahl(m1, j)));
+        t.Stimmt(m4, j, masseverlust);
+        t.Stimmt(verlust, j, verluste.back());
     }
     Tafel(s, 19.5, 3.5).Stimmt(s.Zeile("Glühverlust Mittelwert"), 0, Mittel(verluste));
 }
@@ -760,15 +772,17 @@ inline void PruefeKalkgehalt(const Druckseite& s)
         const auto Wert = [&](double zeile) { return t.Zahl(zeile, j); };
         const double normal = Wert(s.Zeile("abs. Luftdruck")) / 101.325 * 273.15 /
                               (273.15 + Wert(s.Zeile("Temperatur")));
-        t.Stimmt(s.Zeile("Volumen des Gases"), j,
-                 Wert(s.Zeile("Ablesung nach Versuchsende")) * normal);
-        t.Stimmt(karbonat, j, Wert(s.Zeile("Volumen des Gases")) * kKarbonatJeGas);
-        t.Stimmt(gas30, j, Wert(s.Zeile("Ablesung nach 30 s")) * normal);
-        t.Stimmt(kalzit, j, Wert(gas30) * kKarbonatJeGas);
-        t.Stimmt(anteil, j, Wert(kalzit) / Wert(karbonat));
-        t.Stimmt(s.Zeile("Dolomitanteil"), j, 1 - Wert(anteil));
-        t.Stimmt(gehalt, j, 100 * Wert(karbonat) / Wert(trocken));
-        gehalte.push_back(Wert(gehalt));
+        const double gas = Wert(s.Zeile("Ablesung nach Versuchsende")) * normal;
+        const double gasNach30s = Wert(s.Zeile("Ablesung nach 30 s")) * normal;
+        const double kalzitanteil = gasNach30s / gas;
+        gehalte.push_back(100 * gas * kKarbonatJeGas / Wert(trocken));
+        t.Stimmt(s.Zeile("Volumen des Gases"), j, gas);
+        t.Stimmt(karbonat, j, gas * kKarbonatJeGas);
+        t.Stimmt(gas30, j, gasNach30s);
+        t.Stimmt(kalzit, j, gasNach30s * kKarbonatJeGas);
+        t.Stimmt(anteil, j, kalzitanteil);
+        t.Stimmt(s.Zeile("Dolomitanteil"), j, 1 - kalzitanteil);
+        t.Stimmt(gehalt, j, gehalte.back());
     }
     Tafel(s, 14, 14).Stimmt(s.Zeile("Kalkgehalt ( i.M.)"), 0, Mittel(gehalte));
 }
@@ -792,10 +806,11 @@ inline void PruefeSedimentation(const Druckseite& s)
     const Tafel t(s, {0, 1.8, 3.6, 6, 9, 12.5, 16, 19.5, 23, 26.5, 30});
     for (double z = s.Zeile("Stunden") + 1; !t.Text(z).empty(); ++z) {
         const auto Wert = [&](int spalte) { return t.Zahl(z, spalte); };
+        const double a = 100 * rhoS / (rhoS - 1) * (Wert(2) + cm + Wert(6)) / md;
         t.Stimmt(z, 3, Wert(2) + cm);
         t.Stimmt(z, 7, Wert(3) + Wert(6));
-        t.Stimmt(z, 8, 100 * rhoS / (rhoS - 1) * Wert(7) / md);
-        t.Stimmt(z, 9, Wert(8) * gesamt);
+        t.Stimmt(z, 8, a);
+        t.Stimmt(z, 9, a * gesamt);
         const double tiefe = h0 + skala * (kSkala - Wert(3)) / kSkala + (h - va / az) / 2;
         const double sekunden = 60 * (60 * Wert(0) + Wert(1));
         t.Stimmt(z, 5,
@@ -827,11 +842,15 @@ inline void PruefeDurchlaessigkeit(const Druckseite& s)
     const double einheiten = s.Zeile("[ min ]");
     std::vector<double> k;
     for (double z = einheiten + 1; !t.Text(z, 6).empty(); ++z) {
-        t.Stimmt(z, 5, Zaehigkeit(t.Zahl(z, 4)) / Zaehigkeit(10));
-        t.Stimmt(z, 6,
-                 t.Zahl(z, 5) * a * l / (flaeche * (60 * t.Zahl(z) + t.Zahl(z, 1))) *
-                     std::log(t.Zahl(z, 2) / t.Zahl(z, 3)) / 100);
-        k.push_back(t.Zahl(z, 6));
+        const double faktor = Zaehigkeit(t.Zahl(z, 4)) / Zaehigkeit(10);
+        k.push_back(faktor * a * l / (flaeche * (60 * t.Zahl(z) + t.Zahl(z, 1))) *
+                    std::log(t.Zahl(z, 2) / t.Zahl(z, 3)) / 100);
+        t.Stimmt(z, 5, faktor);
+        t.Stimmt(z, 6, k.back());
+        // The standpipe falls on from one reading to the next.
+        if (z > einheiten + 1) {
+            EXPECT_EQ(t.Text(z, 2), t.Text(z - 1, 3)) << "reading in row " << z;
+        }
     }
     // The result stands below the sixteen reading rows.
     Tafel(s, 25.2, 4.8).Stimmt(einheiten + 17, 0, Mittel(k));

@@ -32,7 +32,7 @@ using Beschriftungen = std::map<int, std::string>;
 const std::map<int, Beschriftungen>& Seitenbeschriftungen()
 {
     static const Beschriftungen dichte = {
-        {23, "Proctorversuch Nr."}, {22, "Proctordichte"}, {21, "optimaler Wassergehalt"},
+        {23, "Proctorversuch Nr."}, {22, "Proctordichte '"}, {21, "optimaler Wassergehalt '"},
         {36, "Überkornanteil"}, {35, "Proctordichte '"}, {34, "optimaler Wassergehalt '"},
         {25, "Wassergehalt"}, {29, "Trockendichte"}, {26, "Porenanteil"},
         {27, "Luftporenanteil"}, {24, "DPr IST"}, {33, "DPr SOLL >="}};
@@ -129,6 +129,31 @@ TEST(Musterdaten, EveryListResultStandsOnTheReportInTheRowThatNamesIt)
             }
         }
     }
+}
+
+// A density row shows the Proctor density its degree of compaction was computed with: the
+// degree follows from the row's dry density and Proctor density, within their rounding.
+TEST(Musterdaten, ADensityRowShowsTheReferenceItsDegreeOfCompactionUses)
+{
+    int zeilen = 0;
+    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
+        for (int m = 0; m < protokoll.GetAnzahlMessungen(); ++m) {
+            MESSUNG messung;
+            protokoll.GetMessung(m, messung);
+            const auto Wert = [&](int id) {
+                std::string text, schluessel;
+                protokoll.HoleMessungsSpalte("", id, messung, text, schluessel);
+                return StringZuDouble(text);
+            };
+            const double grad = Wert(24), trocken = Wert(29), proctor = Wert(22);
+            if (grad == 0)
+                continue;
+            ++zeilen;
+            EXPECT_NEAR(grad, 100 * trocken / proctor, 0.05 + 100 * 0.0005 / proctor + 1e-9)
+                << protokoll.HoleProtokollnummer() << ", measurement " << messung.lfdNr;
+        }
+    }
+    EXPECT_GT(zeilen, 0);
 }
 
 namespace {
@@ -585,8 +610,9 @@ TEST(Musterdaten, TheSampleReadsAsOneSiteBuiltBottomUpDayByDay)
                       p.HoleFeld(1, 1) + "|" + schicht + "|" + p.HoleFeld(1, 3));
         }
         // Working days from the project's start; each protocol cited ("OL-", five digits, the
-        // code) is earlier and has a lower number.
-        const std::string datum = p.HolePruefdatumRoh(), speziell = p.GetDatenSpeziell();
+        // code), in its tables or its remark, is earlier and has a lower number.
+        const std::string datum = p.HolePruefdatumRoh(),
+                          speziell = p.GetDatenAllgemein() + p.GetDatenSpeziell();
         EXPECT_TRUE(IstArbeitstag(datum) && datum >= projekt.metadaten.at("datumAngelegt"));
         for (size_t a = speziell.find("OL-"); a != std::string::npos;
              a = speziell.find("OL-", a + 1)) {
@@ -728,7 +754,8 @@ double ZahlNach(const std::string& text, const std::string& nach)
 // sample, and corrects its points for it (DIN 18127); the density tests correct with the oversize
 // of the Proctor test they cite, to the Proctor density and water content with oversize that the
 // Proctor test states in its remark. An undisturbed specimen holds the natural water content of
-// its place. Every grain density a page uses was measured on its soil. A grading 0/D passes 1.4 D.
+// its place. Every grain density a page uses, the oversize's too, was measured on its soil before.
+// A grading 0/D passes 1.4 D.
 TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -753,9 +780,12 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
             }
         }
         t.Stimmt(35, 0, 100 * ue);
+        // Each point from its dish and its wet mass in the cylinder.
         for (int i = 0; i < t.Anzahl(3); ++i) {
-            t.Stimmt(14, i, (1 - ue) * t.Zahl(3, i) + ue * t.Zahl(12));
-            t.Stimmt(15, i, 1 / ((1 - ue) / t.Zahl(10, i) + ue / t.Zahl(13)));
+            const double w = (t.Zahl(2, i) - t.Zahl(1, i)) / (t.Zahl(1, i) - t.Zahl(0, i));
+            const double trocken = (t.Zahl(7, i) - t.Zahl(4, i)) / t.Zahl(6, i) / (1 + w);
+            t.Stimmt(14, i, (1 - ue) * w + ue * t.Zahl(12));
+            t.Stimmt(15, i, 1 / ((1 - ue) / trocken + ue / t.Zahl(13)));
         }
     }
     for (const int pruefart : {1002, 1007}) {
@@ -783,18 +813,24 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
             }
         }
     }
-    // Pages that use a soil's grain density: the field that holds it.
-    const std::map<int, int> korndichte = {
-        {1001, 16}, {1002, 17}, {1007, 13}, {1009, 3}, {1017, 3}};
-    std::map<std::string, std::string> gemessen;
+    // Pages that use a soil's grain density, of its grains or of a Proctor test's oversize: the
+    // field and sub-value that hold it. The grain density test that measured it is done earlier.
+    const std::multimap<int, std::pair<int, int>> korndichte = {
+        {1001, {16, 0}}, {1001, {13, 0}}, {1002, {17, 0}}, {1007, {13, 0}},
+        {1009, {3, 0}},  {1014, {0, 7}},  {1017, {3, 0}}};
+    std::map<std::string, const CProtokoll*> gemessen;
     for (const CProtokoll* kd : VomTyp(projekt, 1008))
-        gemessen[kd->HoleFeld(1, 5)] = Tabelle(*kd).Text(9);
+        gemessen[kd->HoleFeld(1, 5)] = kd;
     for (const CProtokoll& p : projekt.protokolle) {
-        if (const auto feld = korndichte.find(p.GetPruefart()); feld != korndichte.end()) {
+        const auto [von, bis] = korndichte.equal_range(p.GetPruefart());
+        for (auto feld = von; feld != bis; ++feld) {
+            SCOPED_TRACE(p.HoleProtokollnummer());
             ASSERT_TRUE(gemessen.contains(p.HoleFeld(1, 5))) << p.HoleFeld(1, 5);
-            EXPECT_EQ(StringZuDouble(Tabelle(p).Text(feld->second)),
-                      StringZuDouble(gemessen[p.HoleFeld(1, 5)]))
-                << p.HoleProtokollnummer();
+            const CProtokoll& kd = *gemessen[p.HoleFeld(1, 5)];
+            EXPECT_EQ(StringZuDouble(Tabelle(p).Text(feld->second.first, feld->second.second)),
+                      Tabelle(kd).Zahl(9))
+                << "field " << feld->second.first;
+            EXPECT_LT(kd.HolePruefdatumRoh(), p.HolePruefdatumRoh()) << kd.HoleProtokollnummer();
         }
     }
     for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
@@ -803,6 +839,49 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
             EXPECT_LE(StringZuDouble(Kennwert(*kv, 7)), 1.4 * t.Zahl(19) + 0.5)
                 << kv->HoleProtokollnummer();
         }
+    }
+}
+
+// A grain-size curve below the sieves is a sedimentation of the project: the analysis names it in
+// its remark and draws the sizes and passings it prints below the finest sieve; it is of the same
+// sample, and its fines' share of the whole sample is the passing at 0.125 mm the sieving prints.
+TEST(Musterdaten, FinesBelowTheSievesComeFromASedimentationOfTheSample)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
+    const auto Probe = [](const CProtokoll& p) { return Stelle(p) + "|" + p.HoleFeld(1, 5); };
+    int geschlaemmt = 0;
+    for (const CProtokoll* kv : VomTyp(projekt, 1000)) {
+        SCOPED_TRACE(kv->HoleProtokollnummer());
+        const Kurve fein = Punkte(kv->HoleFeldSpeziell(5, 10), kv->HoleFeldSpeziell(5, 12));
+        if (fein.empty())
+            continue;
+        ++geschlaemmt;
+        const std::string bemerkung = kv->HoleFeld(2, 1);
+        const size_t verweis = bemerkung.find("OL-");
+        ASSERT_NE(verweis, std::string::npos) << "no sedimentation named: " << bemerkung;
+        const CProtokoll& se = *nachNummer.at(bemerkung.substr(verweis, 10));
+        EXPECT_EQ(se.GetPruefart(), 1014);
+        EXPECT_EQ(Probe(se), Probe(*kv));
+        const Tabelle t(se);
+        const double feinstesSieb = StringZuDouble(Siebspalten(*kv)[0]);
+        Kurve gedruckt;
+        for (int ablesung = 1; !t.Text(ablesung).empty(); ++ablesung)
+            if (t.Zahl(ablesung, 5) < feinstesSieb)
+                gedruckt.emplace_back(t.Zahl(ablesung, 5), t.Zahl(ablesung, 9));
+        EXPECT_EQ(fein, gedruckt);
+    }
+    EXPECT_GT(geschlaemmt, 0);
+    for (const CProtokoll* se : VomTyp(projekt, 1014)) {
+        SCOPED_TRACE(se->HoleProtokollnummer());
+        const double anteil = ZahlNach(se->HoleFeld(2, 1), "atot = a");
+        const auto GibtAnteil = [&](const CProtokoll* kv) {
+            const auto [weiten, summen] = Siebspalten(*kv);
+            return Probe(*kv) == Probe(*se) &&
+                   std::abs(DurchgangBei(Punkte(weiten, summen), 0.125) - 100 * anteil) < 1e-6;
+        };
+        EXPECT_TRUE(std::ranges::any_of(VomTyp(projekt, 1000), GibtAnteil))
+            << "no sieving of the sample gives the share " << anteil;
     }
 }
 
@@ -900,7 +979,7 @@ bool Erfuellt(const CProtokoll& p)
 // A test that falls short of its requirement is remarked on its page and answered later: a point
 // or grading by a test of the same kind at the very place, which names the first in its remark and
 // meets it (the re-compaction and re-test the site meeting's note promises); a subgrade too soft
-// for its Ev2 by the soil replacement designed on it, which the remark names. A comparison that
+// for its Ev2 by the soil replacement designed on it, which names it. A comparison that
 // shows a failed grading shows its re-test beside it, and its remark says which is which.
 TEST(Musterdaten, FailedTestsAreRemarkedAndAnsweredByLaterOnes)
 {
@@ -923,9 +1002,7 @@ TEST(Musterdaten, FailedTestsAreRemarkedAndAnsweredByLaterOnes)
             const auto bemessung = std::ranges::find_if(projekt.protokolle, [&](const auto& q) {
                 return q.GetPruefart() == 1010 && Tabelle(q).Text(0) == nummer;
             });
-            ASSERT_NE(bemessung, projekt.protokolle.end()) << "no soil replacement designed";
-            EXPECT_NE(p.HoleFeld(2, 1).find(Nummer(projekt, *bemessung)), std::string::npos)
-                << p.HoleFeld(2, 1);
+            EXPECT_NE(bemessung, projekt.protokolle.end()) << "no soil replacement designed";
         }
         for (int c = 0; p.GetPruefart() == 1018 && p.GetPruefartVER() == 1 && c < 6; ++c) {
             const std::string verglichen = StringHoleFeld(p.HoleFeldSpeziell(2, c + 4), '@', 1);
@@ -1188,5 +1265,68 @@ TEST(Musterdaten, LargeProjectsHoldTheRequestedProtocolsAndMeasurements)
             gezaehlt += p.GetAnzahlMessungen();
         EXPECT_EQ(projekt.protokolle.size(), size_t(protokolle));
         EXPECT_EQ(gezaehlt, messungen) << protokolle;
+    }
+}
+
+// A dynamic probing records whether the rods turn only at the full metres it reached.
+TEST(Musterdaten, AProbingRecordsTheRodsOnlyAtDepthsItReached)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const std::vector<const CProtokoll*> sondierungen = VomTyp(projekt, 1004);
+    ASSERT_FALSE(sondierungen.empty());
+    for (const CProtokoll* rs : sondierungen) {
+        const Tabelle t(*rs);
+        // One blow count per 10 cm.
+        EXPECT_LE(t.Anzahl(2), t.Anzahl(0) / 10) << rs->HoleProtokollnummer();
+    }
+}
+
+// A test on site takes the longer the more points it tests: of one type, a one-point re-test less
+// time than a test of several. Two tests at one place on one day do not overlap.
+TEST(Musterdaten, TestsOnSiteTakeTimeByTheirPointsAndNeverShareAPlaceAtOnce)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    const auto Minuten = [](const std::string& uhrzeit) {
+        int stunden = -1, minuten = -1;
+        std::sscanf(uhrzeit.c_str(), "%d:%d", &stunden, &minuten);
+        return 60 * stunden + minuten;
+    };
+    struct Feldtest
+    {
+        const CProtokoll* protokoll;
+        int von, bis;
+        std::set<std::string> stellen;
+    };
+    std::vector<Feldtest> tests;
+    for (const CProtokoll& p : projekt.protokolle) {
+        if (p.HoleFeld(1, 10).empty())
+            continue;
+        Feldtest test{&p, Minuten(p.HoleFeld(1, 10)), Minuten(p.HoleFeld(1, 11)), {}};
+        for (int m = 0; m < p.GetAnzahlMessungen(); ++m) {
+            MESSUNG messung;
+            p.GetMessung(m, messung);
+            test.stellen.insert(messung.station + " " + messung.lage);
+        }
+        tests.push_back(test);
+    }
+    ASSERT_FALSE(tests.empty());
+    for (const Feldtest& a : tests) {
+        for (const Feldtest& b : tests) {
+            SCOPED_TRACE(a.protokoll->HoleProtokollnummer() + " " + a.protokoll->HoleFeld(1, 10) +
+                         "-" + a.protokoll->HoleFeld(1, 11) + ", " +
+                         b.protokoll->HoleProtokollnummer() + " " + b.protokoll->HoleFeld(1, 10) +
+                         "-" + b.protokoll->HoleFeld(1, 11));
+            EXPECT_LT(a.von, a.bis);
+            if (a.protokoll->GetPruefart() == b.protokoll->GetPruefart() &&
+                a.protokoll->GetAnzahlMessungen() < b.protokoll->GetAnzahlMessungen()) {
+                EXPECT_LT(a.bis - a.von, b.bis - b.von);
+            }
+            const auto BeiB = [&](const std::string& stelle) { return b.stellen.contains(stelle); };
+            const bool beieinander =
+                a.protokoll != b.protokoll &&
+                a.protokoll->HolePruefdatumRoh() == b.protokoll->HolePruefdatumRoh() &&
+                std::ranges::any_of(a.stellen, BeiB);
+            EXPECT_FALSE(beieinander && a.von < b.bis && b.von < a.bis);
+        }
     }
 }
