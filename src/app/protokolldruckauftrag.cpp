@@ -205,11 +205,11 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc, const RECT& seitenR
 }
 
 bool CProtokolldruckAuftrag::ZeichneSeite(int seite, QPainter& maler, double dpiX, double dpiY,
-                                          const RECT& seitenRechteck)
+                                          const RECT& seitenRechteck, bool graustufen)
 {
     // Each page starts from a fresh device context, whatever the last one left selected.
     maler.save();
-    QtDC dc(maler, dpiX, dpiY);
+    QtDC dc(maler, dpiX, dpiY, graustufen);
     const bool gezeichnet = DruckeSeite(seite, dc, seitenRechteck);
     maler.restore();
     return gezeichnet;
@@ -241,7 +241,9 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
     if (!drucker.outputFileName().isEmpty())
         return DruckeInDatei(drucker, rechteck, seiten, fortschritt);
     QPainter maler; // ends the job when it goes
-    const Druckergebnis ergebnis = ZeichneSeiten(drucker, rechteck, maler, seiten, fortschritt);
+    // The printer prints in its own colour mode.
+    const Druckergebnis ergebnis =
+        ZeichneSeiten(drucker, rechteck, maler, seiten, fortschritt, false);
     if (ergebnis == Druckergebnis::Abgebrochen)
         drucker.abort();
     return ergebnis;
@@ -264,7 +266,10 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
     QPdfWriter schreiber(&geraet);
     RichteDateischreiberEin(schreiber, drucker);
     QPainter maler;
-    const Druckergebnis ergebnis = ZeichneSeiten(schreiber, rechteck, maler, seiten, fortschritt);
+    // The PDF writer knows no colour mode: a grayscale printer's file is drawn in gray.
+    const bool graustufen = drucker.colorMode() == QPrinter::GrayScale;
+    const Druckergebnis ergebnis =
+        ZeichneSeiten(schreiber, rechteck, maler, seiten, fortschritt, graustufen);
     if (ergebnis != Druckergebnis::Gedruckt)
         return ergebnis;
     const bool ersetzt = maler.end() && datei.Ersetze();
@@ -278,7 +283,7 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
 CProtokolldruckAuftrag::Druckergebnis
 CProtokolldruckAuftrag::ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rechteck,
                                       QPainter& maler, const std::vector<int>& seiten,
-                                      const Fortschritt& fortschritt)
+                                      const Fortschritt& fortschritt, bool graustufen)
 {
     if (!maler.begin(&geraet))
         return Druckergebnis::NichtBegonnen;
@@ -289,7 +294,7 @@ CProtokolldruckAuftrag::ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rec
         if (i > 0)
             geraet.newPage();
         ZeichneSeite(seiten[std::size_t(i)], maler, geraet.logicalDpiX(), geraet.logicalDpiY(),
-                     rechteck);
+                     rechteck, graustufen);
     }
     return Druckergebnis::Gedruckt;
 }

@@ -63,8 +63,9 @@ public:
 
     // Draws job page n on a painter whose origin is the corner of the printable area, at that
     // many device pixels per inch: the one routine of the printer's and the preview's pages.
+    // With `graustufen` its colours are drawn in gray.
     bool ZeichneSeite(int seite, QPainter& maler, double dpiX, double dpiY,
-                      const RECT& seitenRechteck);
+                      const RECT& seitenRechteck, bool graustufen = false);
 
     // The job's pages that a print with `nurGewaehlte` puts on paper: all, or those of the page
     // ranges chosen in the print dialog.
@@ -95,9 +96,10 @@ private:
     Druckergebnis DruckeInDatei(const QPrinter& drucker, const RECT& rechteck,
                                 const std::vector<int>& seiten, const Fortschritt& fortschritt);
     // Begins the painter on the device and draws the pages on sheets whose page rectangle is
-    // `rechteck`; the painter stays active for the caller to end.
+    // `rechteck`, in gray with `graustufen`; the painter stays active for the caller to end.
     Druckergebnis ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rechteck, QPainter& maler,
-                                const std::vector<int>& seiten, const Fortschritt& fortschritt);
+                                const std::vector<int>& seiten, const Fortschritt& fortschritt,
+                                bool graustufen);
 
     CDruckseitenVerwaltung m_seiten;
     CZusammenstellungDruck m_zusammenstellung;

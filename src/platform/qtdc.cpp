@@ -50,13 +50,26 @@ QImage BildAusDib(const DIB& dib)
     return QImage::fromData(datei, "BMP");
 }
 
+// Each pixel in its gray, weighted as colours are.
+QImage Grauwerte(const QImage& bild)
+{
+    QImage grau(bild.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < bild.height(); ++y) {
+        uchar* zeile = grau.scanLine(y);
+        for (int x = 0; x < bild.width(); ++x)
+            zeile[x] = static_cast<uchar>(qGray(bild.pixel(x, y)));
+    }
+    return grau;
+}
+
 // The logo is the same bitmap on every page: it is decoded once, and being one image, a PDF
-// embeds it once however many pages show it.
-const QImage& ZuletztGemaltesBild(const DIB& dib)
+// embeds it once however many pages show it. Its gray is made once too.
+const QImage& ZuletztGemaltesBild(const DIB& dib, bool graustufen)
 {
     static QByteArray info;
     static QByteArray bits;
     static QImage bild;
+    static QImage grau;
     const auto gleich = [](const QByteArray& kopie, const unsigned char* daten,
                            std::size_t groesse) {
         return std::size_t(kopie.size()) == groesse &&
@@ -64,10 +77,15 @@ const QImage& ZuletztGemaltesBild(const DIB& dib)
     };
     if (!gleich(info, dib.info, dib.infoGroesse) || !gleich(bits, dib.bits, dib.bitsGroesse)) {
         bild = BildAusDib(dib);
+        grau = QImage();
         info = QByteArray(reinterpret_cast<const char*>(dib.info), qsizetype(dib.infoGroesse));
         bits = QByteArray(reinterpret_cast<const char*>(dib.bits), qsizetype(dib.bitsGroesse));
     }
-    return bild;
+    if (!graustufen)
+        return bild;
+    if (grau.isNull() && !bild.isNull())
+        grau = Grauwerte(bild);
+    return grau;
 }
 
 } // namespace
@@ -77,10 +95,19 @@ QtDC::QtDC(QPainter& painter)
 {
 }
 
-QtDC::QtDC(QPainter& painter, double dpiX, double dpiY)
+QtDC::QtDC(QPainter& painter, double dpiX, double dpiY, bool graustufen)
     : CDC(SchriftMetrik()), m_painter(painter), m_basis(painter.transform()),
-      m_einheiten(QTransform::fromScale(dpiX / 2540.0, -dpiY / 2540.0)), m_pixelJeMm(dpiX / 25.4)
+      m_einheiten(QTransform::fromScale(dpiX / 2540.0, -dpiY / 2540.0)), m_pixelJeMm(dpiX / 25.4),
+      m_graustufen(graustufen)
 {
+}
+
+QColor QtDC::Farbe(COLORREF farbe) const
+{
+    if (!m_graustufen)
+        return AlsQColor(farbe);
+    const int grau = qGray(GetRValue(farbe), GetGValue(farbe), GetBValue(farbe));
+    return QColor(grau, grau, grau);
 }
 
 QPen QtDC::Stift() const
@@ -88,7 +115,7 @@ QPen QtDC::Stift() const
     const CPen& stift = AktuellerZustand().stift;
     if (stift.Stil() == PS_NULL)
         return QPen(Qt::NoPen);
-    QPen pen(AlsQColor(stift.Farbe()));
+    QPen pen(Farbe(stift.Farbe()));
     if (stift.Breite() <= 1) {
         // One device pixel; dotted as 0.3 mm dots and gaps, so that dots show at any resolution.
         pen.setCosmetic(true);
@@ -111,7 +138,7 @@ void QtDC::RichteFormenEin()
     m_painter.setTransform(m_einheiten * m_basis);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setPen(Stift());
-    m_painter.setBrush(AlsQColor(AktuellerZustand().pinsel.Farbe()));
+    m_painter.setBrush(Farbe(AktuellerZustand().pinsel.Farbe()));
 }
 
 void QtDC::ZeichneLinienzug(const std::vector<POINT>& punkte)
@@ -150,7 +177,7 @@ void QtDC::FuelleRechteck(const RECT& r, const CBrush& pinsel)
 {
     m_painter.save();
     m_painter.setTransform(m_einheiten * m_basis);
-    m_painter.fillRect(Rechteck(r), AlsQColor(pinsel.Farbe()));
+    m_painter.fillRect(Rechteck(r), Farbe(pinsel.Farbe()));
     m_painter.restore();
 }
 
@@ -179,7 +206,7 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
     if (zustand.hintergrundModus == OPAQUE)
         m_painter.fillRect(QRectF(links, grundlinie - zelle.aufstieg, ausgabe.breite,
                                   zelle.aufstieg + zelle.abstieg),
-                           AlsQColor(zustand.hintergrundFarbe));
+                           Farbe(zustand.hintergrundFarbe));
 
     // Glyphs are placed by the same advances the metric measured, so drawn and measured widths
     // agree.
@@ -200,7 +227,7 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
     m_painter.setTransform(QTransform::fromScale(skala, skala) * textRahmen * m_einheiten *
                            m_basis);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
-    m_painter.setPen(AlsQColor(zustand.textFarbe));
+    m_painter.setPen(Farbe(zustand.textFarbe));
     m_painter.drawGlyphRun(QPointF(0, 0), lauf);
     // Overstruck a little to the right, as Windows emboldens a face that lacks bold outlines:
     // the copy is text too, so a PDF stays small and its text selectable.
@@ -211,7 +238,7 @@ void QtDC::ZeichneText(const TextAusgabe& ausgabe)
 
 bool QtDC::ZeichneBild(const BildAusgabe& ausgabe)
 {
-    const QImage& bild = ZuletztGemaltesBild(*ausgabe.bild);
+    const QImage& bild = ZuletztGemaltesBild(*ausgabe.bild, m_graustufen);
     if (bild.isNull())
         return false;
     // Source rows count from the bottom of a bottom-up bitmap; Qt counts from the top.

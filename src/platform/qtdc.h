@@ -18,7 +18,9 @@ class QtDC : public CDC
 {
 public:
     explicit QtDC(QPainter& painter);
-    QtDC(QPainter& painter, double dpiX, double dpiY);
+    // With `graustufen`, every colour and bitmap is drawn in its gray, as a grayscale printer
+    // would print it.
+    QtDC(QPainter& painter, double dpiX, double dpiY, bool graustufen = false);
 
 protected:
     void ZeichneLinienzug(const std::vector<POINT>& punkte) override;
@@ -30,6 +32,7 @@ protected:
     bool ZeichneBild(const BildAusgabe& ausgabe) override;
 
 private:
+    QColor Farbe(COLORREF farbe) const;
     QPen Stift() const;
     void RichteFormenEin();
 
@@ -37,4 +40,5 @@ private:
     QTransform m_basis;     // the painter's own transform when the context was made
     QTransform m_einheiten; // logical units to device pixels
     double m_pixelJeMm;
+    bool m_graustufen;
 };

@@ -17,6 +17,8 @@
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
+#include "report/bmp_bauer.h"
+#include "report/dib.h"
 #include "report/versuchstypen.h"
 #include "support/dateigrenze.h"
 #include "support/fifo.h"
@@ -30,6 +32,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QImage>
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +46,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <filesystem>
@@ -57,13 +61,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Output of one of poppler's command-line tools on a file.
-QString Poppler(const QString& programm, QStringList argumente)
+QByteArray PopplerAusgabe(const QString& programm, QStringList argumente)
 {
     QProcess prozess;
     prozess.start(programm, argumente);
     if (!prozess.waitForFinished(30000) || prozess.exitCode() != 0)
         return {};
-    return QString::fromUtf8(prozess.readAllStandardOutput());
+    return prozess.readAllStandardOutput();
+}
+
+QString Poppler(const QString& programm, QStringList argumente)
+{
+    return QString::fromUtf8(PopplerAusgabe(programm, argumente));
 }
 
 QByteArray LeseDatei(const QString& pfad)
@@ -84,6 +93,24 @@ QString PdfSeitentext(const QString& pdf, int seite)
 {
     const QString nummer = QString::number(seite);
     return Poppler(u"pdftotext"_s, {u"-f"_s, nummer, u"-l"_s, nummer, pdf, u"-"_s});
+}
+
+// The pixels of the PDF's first page, rendered at 50 dpi, whose colour is not a gray.
+int FarbigePixel(const QString& pdf)
+{
+    const QImage bild = QImage::fromData(
+        PopplerAusgabe(u"pdftoppm"_s, {u"-r"_s, u"50"_s, u"-f"_s, u"1"_s, u"-l"_s, u"1"_s, pdf}),
+        "PPM");
+    if (bild.isNull())
+        return -1;
+    int farbig = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor farbe = bild.pixelColor(x, y);
+            const auto [dunkel, hell] = std::minmax({farbe.red(), farbe.green(), farbe.blue()});
+            farbig += hell - dunkel > 8;
+        }
+    return farbig;
 }
 
 // The texts a recording context got, as one string per text output.
@@ -531,15 +558,18 @@ struct Vorschaubefund
 };
 
 // Answers the next print dialog as a user would: pages `von` to `bis` (0: all pages as offered),
-// then presses "Drucken", "Yes" to Qt's question whether to overwrite a file and "OK" to its
-// warnings. A dialog that stays open after that, having refused the file, is cancelled and
-// counted in `abgelehnt`.
-void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0, int* abgelehnt = nullptr)
+// the colour mode `farbmodus` ("color" or "grayscale"; empty: as offered), then presses
+// "Drucken", "Yes" to Qt's question whether to overwrite a file and "OK" to its warnings. A dialog
+// that stays open after that, having refused the file, is cancelled and counted in `abgelehnt`.
+void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0, int* abgelehnt = nullptr,
+                           const QString& farbmodus = {})
 {
-    QTimer::singleShot(0, &kontext, [von, bis, abgelehnt] {
+    QTimer::singleShot(0, &kontext, [von, bis, abgelehnt, farbmodus] {
         auto* dialog = OffenesFenster<QPrintDialog>();
         if (dialog == nullptr)
             return;
+        if (!farbmodus.isEmpty())
+            dialog->findChild<QRadioButton*>(farbmodus)->click();
         if (von > 0) {
             dialog->findChild<QRadioButton*>(u"printRange"_s)->setChecked(true);
             dialog->findChild<QSpinBox*>(u"to"_s)->setValue(bis);
@@ -822,6 +852,31 @@ TEST_F(Druckbefehle_Muster, PrintingFromThePreviewTakesTheRangeOfItsPrintDialogA
     // The list shows the note (pages 1 and 2) before the Proctor test.
     EXPECT_TRUE(seite.contains(u"Seite 2 von 2"_s)) << seite.toStdString();
     EXPECT_TRUE(Poppler(u"pdfinfo"_s, {PdfDatei()}).contains(u"595 x 842 pts"_s));
+}
+
+TEST_F(Druckbefehle_Muster, AFileChosenToPrintInGrayscaleHoldsNoColour)
+{
+    // A red logo in the page head, and the combined diagram, which draws its curves in colour.
+    BmpBauer rot;
+    rot.bits = std::string("\x00\x00\xFF\x00", 4);
+    std::string logo = rot.Datei();
+    EntschluesseleLogoPuffer(logo.data(), logo.size());
+    std::ofstream(PfadAusQString(m_programmOrdner.filePath(u"axo.sys"_s)), std::ios::binary)
+        << logo;
+    ASSERT_TRUE(m_app.LadeFirmenlogo());
+    std::string kombiniert;
+    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle)
+        if (protokoll.GetPruefart() == 1018 && kombiniert.empty())
+            kombiniert = protokoll.GetID();
+    Waehle(*m_ansicht->HoleProtokollListe(), {kombiniert});
+    const auto farbigePixel = [this](const QString& farbmodus) {
+        QFile::remove(PdfDatei());
+        BeantworteDruckdialog(m_kontext, 0, 0, nullptr, farbmodus);
+        m_ansicht->OnFilePrint();
+        return FarbigePixel(PdfDatei());
+    };
+    EXPECT_EQ(farbigePixel(u"grayscale"_s), 0);
+    EXPECT_GT(farbigePixel(u"color"_s), 100);
 }
 
 namespace {
