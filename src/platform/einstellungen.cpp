@@ -29,9 +29,9 @@ QStringList Speicherdateien(const QString& programm)
 }
 
 // QSettings opens them with a plain open: on a FIFO that waits for the other end for ever, and a
-// write would put a new file in its place. A store with such a file is refused: it starts empty
-// and keeps what is written to it in memory, opening, creating or removing no file, not even a
-// lock file.
+// write would put a new file in its place. A store with such a file is refused: it reads as empty
+// and takes no writes, and it opens, creates or removes no file, not even a lock file (Qt's store
+// without a file would lock ".lock" in the working folder).
 class CSpeicher
 {
 public:
@@ -46,15 +46,13 @@ public:
 
     QVariant Wert(const QString& schluessel) const
     {
-        return m_datei ? m_datei->value(schluessel) : m_imSpeicher.value(schluessel);
+        return m_datei ? m_datei->value(schluessel) : QVariant();
     }
 
     void SetzeWert(const QString& schluessel, const QVariant& wert)
     {
         if (m_datei)
             m_datei->setValue(schluessel, wert);
-        else
-            m_imSpeicher.insert(schluessel, wert);
     }
 
     // Writes through at once, so that a failure can be told; a refused store is never written.
@@ -67,8 +65,7 @@ public:
     }
 
 private:
-    std::optional<QSettings> m_datei;
-    QVariantMap m_imSpeicher;
+    std::optional<QSettings> m_datei; // none for a refused store
 };
 
 CSpeicher DruckEinstellungen()
