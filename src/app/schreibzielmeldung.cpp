@@ -10,17 +10,6 @@ void MeldeDateifehler(const QString& pfad, const std::string& was)
     ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
 }
 
-namespace {
-
-// The sentence ended by ": " and the cause where the system gave one, else by a full stop.
-std::string MitUrsache(const std::string& satz, int fehlernummer)
-{
-    const std::string ursache = BeschreibeUrsache(fehlernummer);
-    return ursache.empty() ? satz + "." : satz + ": " + ursache;
-}
-
-} // namespace
-
 void MeldeKeineGewoehnlicheDatei(const QString& pfad)
 {
     MeldeDateifehler(pfad,

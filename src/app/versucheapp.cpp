@@ -97,10 +97,8 @@ std::string BildeLademeldung(const Ladebefund& befund, const std::filesystem::pa
         return nichtGeoeffnet + ": Sie ist nicht vorhanden.";
     case Ladefehler::IstOrdner:
         return nichtGeoeffnet + ": Es ist ein Ordner.";
-    case Ladefehler::NichtOeffenbar: {
-        const std::string ursache = BeschreibeUrsache(befund.fehlernummer);
-        return nichtGeoeffnet + (ursache.empty() ? "." : ": " + ursache);
-    }
+    case Ladefehler::NichtOeffenbar:
+        return MitUrsache(nichtGeoeffnet, befund.fehlernummer);
     case Ladefehler::KeineDatei:
         return nichtGelesen + kKeineGewoehnlicheDatei;
     case Ladefehler::ZuGross:

@@ -23,3 +23,9 @@ std::string BeschreibeUrsache(int fehlernummer)
         return {};
     }
 }
+
+std::string MitUrsache(const std::string& satz, int fehlernummer)
+{
+    const std::string ursache = BeschreibeUrsache(fehlernummer);
+    return ursache.empty() ? satz + "." : satz + ": " + ursache;
+}

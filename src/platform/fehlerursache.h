@@ -7,3 +7,5 @@
 // mehr."; empty for a cause that is not worth telling a user. ENOENT is said of a file to be
 // made: its folder is missing.
 std::string BeschreibeUrsache(int fehlernummer);
+// `satz` ended by ": " and the cause where there is one to tell, else by a full stop.
+std::string MitUrsache(const std::string& satz, int fehlernummer);
