@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# ./run hands the viewer each file the user names as an absolute path under the name the user gave,
-# also when it is a link (the viewer opens only names ending in ".axo", whatever the link points
-# to) or missing, and builds only the viewer. The set-up, the build and the viewer are stand-ins
+# ./run hands the viewer each project the user names as an absolute path under the name the user
+# gave, also when it is a link (the viewer opens only names ending in ".axo", whatever the link
+# points to) or missing, every other argument (Qt's options and their values) as given, and builds
+# only the viewer. The set-up, the build and the viewer are stand-ins
 # that do nothing but report.
 set -euo pipefail
 quellen=$1
@@ -30,9 +31,13 @@ $tmp/arbeit/unter/../unter/p.axo
 $tmp/arbeit/verzeichnis/../x.axo
 $tmp/ziele/x.axo
 $tmp/arbeit/fehlt.axo
-$tmp/arbeit/nur-dort.axo"
+$tmp/arbeit/nur-dort.axo
+-style
+fusion
+-reverse
+notiz.txt"
 ergebnis=$("$baum/run" l.axo unter/../unter/p.axo verzeichnis/../x.axo "$tmp/ziele/x.axo" \
-  fehlt.axo nur-dort.axo)
+  fehlt.axo nur-dort.axo -style fusion -reverse notiz.txt)
 if [ "$ergebnis" != "$erwartet" ]; then
   printf 'The viewer got:\n%s\ninstead of:\n%s\n' "$ergebnis" "$erwartet" >&2
   exit 1
