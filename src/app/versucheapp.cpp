@@ -11,6 +11,7 @@
 #include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
+#include "platform/schreibziel.h"
 #include "platform/text.h"
 #include "report/firmenlogo.h"
 
@@ -148,15 +149,18 @@ CVersucheApp::CVersucheApp()
 
 CVersucheApp::~CVersucheApp()
 {
-    // The windows go first: the lists still reach the application while they close.
+    // The windows go first: the lists still reach the application while they close, and store
+    // their layouts, which never go into the project.
     m_hauptfenster.reset();
     m_pMainView = nullptr;
+    SetzeNurGeleseneDatei({});
     g_app = nullptr;
 }
 
 void CVersucheApp::LadeProjekt(const std::filesystem::path& pfad)
 {
     m_projektPfad = pfad;
+    SetzeNurGeleseneDatei(pfad);
     const Ladebefund befund = m_protokolle.LadeMassnahme(pfad);
     // File New loads from no path at all, which is nothing to tell.
     m_ladebefund = pfad.empty() ? Ladebefund{} : befund;

@@ -29,18 +29,23 @@ QStringList Speicherdateien(const QString& programm)
 }
 
 // QSettings opens them with a plain open: on a FIFO that waits for the other end for ever, and a
-// write would put a new file in its place. A store with such a file is refused: it reads as empty
-// and takes no writes, and it opens, creates or removes no file, not even a lock file (Qt's store
-// without a file would lock ".lock" in the working folder).
+// write would put a new file in its place. Through a link to the project, or as another name of
+// it, a write would put settings text in its place. A store with such a file is refused: it reads
+// as empty and takes no writes, and it opens, creates or removes no file, not even a lock file
+// (Qt's store without a file would lock ".lock" in the working folder).
+bool IstSpeicherbar(const QString& datei)
+{
+    const std::filesystem::path pfad = PfadAusQString(datei);
+    return IstFreiOderRegulaer(pfad) && !IstNurGeleseneDatei(pfad);
+}
+
 class CSpeicher
 {
 public:
     explicit CSpeicher(const QString& programm)
     {
         const QStringList dateien = Speicherdateien(programm);
-        if (std::all_of(dateien.begin(), dateien.end(), [](const QString& datei) {
-                return IstFreiOderRegulaer(PfadAusQString(datei));
-            }))
+        if (std::all_of(dateien.begin(), dateien.end(), IstSpeicherbar))
             m_datei.emplace(Hersteller, programm);
     }
 

@@ -3,6 +3,12 @@
 #include <sys/stat.h>
 #include <system_error>
 
+namespace {
+
+std::filesystem::path g_nurGelesen;
+
+} // namespace
+
 bool IstFreiOderRegulaer(const std::filesystem::path& pfad)
 {
     // A path that cannot be looked at (a folder without search permission, one through a file)
@@ -30,4 +36,14 @@ bool IstDieselbeDatei(const std::filesystem::path& pfad, const std::filesystem::
 {
     std::error_code fehler;
     return !pfad.empty() && !andere.empty() && std::filesystem::equivalent(pfad, andere, fehler);
+}
+
+void SetzeNurGeleseneDatei(const std::filesystem::path& pfad)
+{
+    g_nurGelesen = pfad;
+}
+
+bool IstNurGeleseneDatei(const std::filesystem::path& pfad)
+{
+    return IstDieselbeDatei(pfad, g_nurGelesen);
 }

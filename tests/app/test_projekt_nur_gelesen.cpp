@@ -1,9 +1,10 @@
-// The viewer only ever reads the project file: previews, prints and exports leave its bytes and
-// its time stamp as they were.
+// The viewer only ever reads the project file: previews, prints, exports and the stored settings
+// leave its bytes and its time stamp as they were.
 #include "app/seitenvorschau.h"
 #include "viewer_fixtur.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QPrinter>
 #include <QTimer>
 #include <chrono>
@@ -104,4 +105,43 @@ TEST_F(NurGelesen, PreviewPrintSummaryAndExportLeaveTheProjectFileAsItWas)
     m_app.reset(); // the viewer's end
     EXPECT_EQ(Bytes(pfad), bytes);
     EXPECT_EQ(std::filesystem::last_write_time(pfad), zeit);
+}
+
+TEST_F(NurGelesen, ASettingsFileThatIsTheProjectIsNeverWritten)
+{
+    // The profile's file (written with the recent files, on a changed column layout and at the
+    // end) or its lock file is a link to the project, or another name of it. The store leaves
+    // both alone.
+    namespace fs = std::filesystem;
+    const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
+    const std::string ordner =
+        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/";
+    const std::string profil = ordner + "AXO Protokolluebersicht.conf";
+    const struct
+    {
+        std::string datei;
+        bool hart;
+    } faelle[] = {{profil, false}, {profil, true}, {profil + ".lock", false}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.datei + (fall.hart ? " (hard link)" : " (symbolic link)"));
+        ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
+        // A day old: any write shows, and a lock file's owner counts as long gone.
+        const auto zeit = fs::file_time_type::clock::now() - std::chrono::hours(24);
+        fs::last_write_time(pfad, zeit);
+        const std::string bytes = Bytes(pfad);
+        fs::create_directories(ordner);
+        if (fall.hart)
+            fs::create_hard_link(pfad, fall.datei);
+        else
+            fs::create_symlink(pfad, fall.datei);
+        Starte(pfad);
+        Protokolle().header()->resizeSection(2, 123);
+        m_app->OeffneDokument(pfad);
+        m_app.reset();
+
+        EXPECT_EQ(Bytes(pfad), bytes);
+        EXPECT_EQ(fs::last_write_time(pfad), zeit);
+        EXPECT_TRUE(fs::equivalent(fall.datei, pfad));
+        fs::remove_all(ordner);
+    }
 }

@@ -187,6 +187,31 @@ TEST_F(ProjektDateiTest, ARecordCutOffByTheEndOfTheFileIsNotIndexed)
     EXPECT_EQ(leerAmEnde.HoleTitellistePosition(), drittePosition);
 }
 
+TEST_F(ProjektDateiTest, OnlyAHeaderOfZerosOrTooLongAFirstRecordMarksAFileThatIsNoProject)
+{
+    // The first record, then a protocol: an empty record of a kind and the longest readable one
+    // are read on; a header of zeros or a length no record may have is no project at all, rather
+    // than one with an unreadable record.
+    const std::string protokoll = Satz(1, "<protokoll ID=\"1\"/>");
+    const struct
+    {
+        std::string ersterSatz;
+        Ladefehler fehler;
+        size_t protokolle;
+    } faelle[] = {{Satz(0, ""), Ladefehler::KeineProjektdatei, 0},
+                  {Satz(4, ""), Ladefehler::Keiner, 1},
+                  {Satz(7, std::string(16383, 'x')), Ladefehler::Keiner, 1},
+                  {Satz(1, "ab", 0, 16384), Ladefehler::KeineProjektdatei, 0}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(testing::PrintToString(fall.ersterSatz.substr(0, 6)));
+        CProjektDatei p;
+        p.SetzeDateiname(Schreibe("p.axo", fall.ersterSatz + protokoll));
+        EXPECT_TRUE(p.LeseIndex());
+        EXPECT_EQ(p.HoleIndexfehler(), fall.fehler);
+        EXPECT_EQ(p.HolePositionen().Anzahl(), fall.protokolle);
+    }
+}
+
 TEST(CPositionsMap, VisitsBucketsInOrderAndEachChainFromItsHead)
 {
     CPositionsMap map;

@@ -284,13 +284,14 @@ TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
     rle8.kompression = 1;
     rle8.farbenBenutzt = 4;
     rle8.farben = {Schwarz, Rot, Gruen, Blau};
-    rle8.bits = Bytes({3, 1, 1, 2, 0, 0,       // bottom row: a run of three, a run of one
-                       0, 3, 3, 2, 1, 0, 0, 0, // three literals, padded to a word; rest stays 0
-                       0, 2, 2, 0, 2, 3,       // jump two to the right, then a run of two
-                       3, 1, 0, 1});           // a run past the right edge is dropped; end
+    rle8.bits = Bytes({3, 1, 1, 2, 0, 0, // bottom row: a run of three, a run of one
+                       0, 3, 3, 2, 1, 0, // three literals, padded to a word,
+                       1, 2, 0, 0,       // then a run of one
+                       0, 2, 2, 0, 2, 3, // jump two to the right, then a run of two
+                       3, 1, 0, 1});     // a run past the right edge is dropped; end
     rle8.bildGroesse = std::uint32_t(rle8.bits.size());
-    EXPECT_EQ(Lade(rle8), (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Schwarz, Rot, Rot,
-                                Rot, Gruen}));
+    EXPECT_EQ(Lade(rle8),
+              (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Gruen, Rot, Rot, Rot, Gruen}));
 
     BmpBauer rle4 = rle8;
     rle4.breite = 5;
