@@ -21,8 +21,8 @@
 #include "report/dib.h"
 #include "report/versuchstypen.h"
 #include "support/dateigrenze.h"
-#include "support/fifo.h"
 #include "support/dateirechte.h"
+#include "support/fifo.h"
 #include "support/syncfehler.h"
 
 #include <QAbstractButton>
@@ -35,12 +35,12 @@
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -673,16 +673,20 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
     EXPECT_EQ(m_meldungen, std::vector(2, keinBericht));
 }
 
-TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesTheProjectAFifoOrAMissingFolderBeforeQtOpensIt)
+TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpensIt)
 {
     // The project, another name of it, a FIFO without a reader (Qt's own check would hold the
-    // viewer until one came), a file in a folder that is not there: each is refused in the dialog,
-    // which stays open, before Qt asks to overwrite it or opens it.
+    // viewer until one came), a link loop, a name too long, a file in a folder that is not there:
+    // each is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it
+    // (and calls it write-protected).
     const QString projekt = PfadAlsQString(m_app.HoleProjektPfad());
     const QString anderer = m_ordner.filePath(u"anderer Name.axo"_s);
     std::filesystem::create_hard_link(m_app.HoleProjektPfad(), PfadAusQString(anderer));
     const QString fifo = m_ordner.filePath(u"leser.pdf"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString schleife = m_ordner.filePath(u"schleife.pdf"_s);
+    ASSERT_TRUE(QFile::link(schleife, schleife));
+    const QString zuLang = m_ordner.filePath(QString(256, u'a') + u".pdf"_s);
     const QString ohneOrdner = m_ordner.filePath(u"fehlt/druck.pdf"_s);
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
@@ -695,6 +699,9 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesTheProjectAFifoOrAMissingFolder
         {projekt, geschuetzt},
         {anderer, geschuetzt},
         {fifo, dateifehler(fifo, "kann nicht beschrieben werden: Es ist keine gewöhnliche Datei.")},
+        {schleife, dateifehler(schleife, "kann nicht angelegt werden: Der Pfad enthält eine "
+                                         "Schleife symbolischer Verknüpfungen.")},
+        {zuLang, dateifehler(zuLang, "kann nicht angelegt werden: Der Name ist zu lang.")},
         {ohneOrdner, dateifehler(ohneOrdner, "kann nicht angelegt werden: Der Ordner ist nicht "
                                              "vorhanden.")}};
 
