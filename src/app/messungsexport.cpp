@@ -72,7 +72,7 @@ ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& te
     if (!angelegt)
         return ExportErgebnis::NichtAngelegt;
     if (!geschrieben)
-        return datei.SchreibtZielSelbst() ? ExportErgebnis::Unvollstaendig
-                                          : ExportErgebnis::NichtGeschrieben;
+        return datei.ZielBeschaedigt() ? ExportErgebnis::Unvollstaendig
+                                       : ExportErgebnis::NichtGeschrieben;
     return ExportErgebnis::Geschrieben;
 }

@@ -24,11 +24,11 @@ enum class ExportErgebnis
     KeineDatei, // a FIFO, a device or a folder, which no file may replace
     NichtAngelegt,
     NichtGeschrieben, // an existing file keeps its old content
-    Unvollstaendig    // written in place, as its folder takes no new file: its old content is lost
+    Unvollstaendig    // failed while written in place: its old content is lost
 };
 // Writes the text anew with the line ends of a text file ("\r\n"). An existing file keeps its old
-// content until the new one is complete, unless its folder takes no file beside it; a FIFO or a
-// device is not written to (KeineDatei). `fehlernummer`, where given, gets the errno of a failure
-// (0 when the system gave none).
+// content until the new one is complete, and is written itself only where no new file can take
+// its place as its owner's; a FIFO or a device is not written to (KeineDatei). `fehlernummer`,
+// where given, gets the errno of a failure (0 when the system gave none).
 ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& text,
                                       int* fehlernummer = nullptr);

@@ -255,8 +255,10 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
                                       const Fortschritt& fortschritt)
 {
     // The file is printed beside its place and takes it only when it is whole: a full disk or a
-    // cancel leaves an old file there as it was. Where its folder takes no new file, the file
-    // itself is printed.
+    // cancel leaves an old file there as it was. Where the new file cannot take the old one's
+    // place as its owner's (its folder takes no new file or lets only the owner replace it, or
+    // the file could not be given back to the owner), the whole report is written into the old
+    // file at the end.
     CZwischendatei datei(PfadAusQString(drucker.outputFileName()),
                          CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
     m_fehlernummer = datei.Fehlernummer();
@@ -276,8 +278,8 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
     m_fehlernummer = datei.Fehlernummer();
     if (ersetzt)
         return Druckergebnis::Gedruckt;
-    return datei.SchreibtZielSelbst() ? Druckergebnis::Unvollstaendig
-                                      : Druckergebnis::NichtGeschrieben;
+    return datei.ZielBeschaedigt() ? Druckergebnis::Unvollstaendig
+                                   : Druckergebnis::NichtGeschrieben;
 }
 
 CProtokolldruckAuftrag::Druckergebnis

@@ -79,7 +79,7 @@ public:
         NichtBegonnen,       // the printer cannot be started
         NichtAngelegt,       // the PDF file cannot be made
         NichtGeschrieben,    // a PDF file not written whole: an old one at its place is kept
-        Unvollstaendig       // written in place, as its folder takes no new file: the old is lost
+        Unvollstaendig       // failed while written in place: the old content is lost
     };
     // Told before each page (from 1) how many of how many are done; false cancels the print.
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;

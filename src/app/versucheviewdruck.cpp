@@ -16,18 +16,30 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <cerrno>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Why no file can be made at `pfad`, as far as its name tells: a loop of links or a name too long
+// on its way (the errno of each), or a folder that is not there; 0 when none of these.
+int HindernisDesNamens(const QString& pfad)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0 &&
+        (errno == ELOOP || errno == ENAMETOOLONG))
+        return errno;
+    return QFileInfo(pfad).absoluteDir().exists() ? 0 : ENOENT;
+}
 
 // Whether the print may go to the file `pfad` named in the print dialog, after the message if not.
 bool PruefeDruckdatei(const QString& pfad)
 {
     if (!PruefeSchreibziel(pfad, HoleVersucheApp()->HoleProjektPfad()))
         return false;
-    if (!QFileInfo(pfad).absoluteDir().exists()) {
-        MeldeNichtAngelegt(pfad, ENOENT);
+    if (const int fehlernummer = HindernisDesNamens(pfad)) {
+        MeldeNichtAngelegt(pfad, fehlernummer);
         return false;
     }
     return true;

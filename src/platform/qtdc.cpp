@@ -50,10 +50,12 @@ QImage BildAusDib(const DIB& dib)
     return QImage::fromData(datei, "BMP");
 }
 
-// Each pixel in its gray, weighted as colours are.
+// Each pixel in its gray, weighted as colours are; a null image when there is no memory for it.
 QImage Grauwerte(const QImage& bild)
 {
     QImage grau(bild.size(), QImage::Format_Grayscale8);
+    if (grau.isNull())
+        return grau;
     for (int y = 0; y < bild.height(); ++y) {
         uchar* zeile = grau.scanLine(y);
         for (int x = 0; x < bild.width(); ++x)

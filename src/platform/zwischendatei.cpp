@@ -4,70 +4,121 @@
 #include "platform/schreibziel.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
-#include <string>
-#include <sys/stat.h>
+#include <fstream>
+#include <sys/mman.h>
 #include <unistd.h>
 
 namespace {
 
-void UebernimmBesitzUndRechte(int datei, const struct stat& bisher)
+// Writes reach the file in blocks of this size, and the content is copied in them.
+constexpr std::size_t kBlock = 64 * 1024;
+
+// The process's file-creation mask, read without setting it: umask() can only be read by setting
+// it, which would change it for a moment for every thread making a file.
+mode_t Erstellungsmaske()
 {
-    // Where the process may not give the file away, it stays the process's own, as a new one.
-    [[maybe_unused]] const bool uebergeben = ::fchown(datei, bisher.st_uid, bisher.st_gid) == 0;
-    // The permission bits only: set-ID bits would make a program of a printed file.
-    ::fchmod(datei, bisher.st_mode & 0777);
+    std::ifstream status("/proc/self/status");
+    for (std::string zeile; std::getline(status, zeile);)
+        if (zeile.starts_with("Umask:"))
+            return static_cast<mode_t>(std::strtoul(zeile.c_str() + 6, nullptr, 8));
+    return 077; // unknown: the file stays its owner's alone
+}
+
+// Gives the file the owner and group of the old one; false when the process may not give both.
+bool UebernimmBesitz(int datei, const struct stat& bisher)
+{
+    [[maybe_unused]] const int ergebnis = ::fchown(datei, bisher.st_uid, bisher.st_gid);
+    // Some file systems take the change without making it.
+    struct stat jetzt;
+    return ::fstat(datei, &jetzt) == 0 && jetzt.st_uid == bisher.st_uid &&
+           jetzt.st_gid == bisher.st_gid;
+}
+
+// The regular file, opened to be written without changing it yet; -1 when it cannot be.
+int OeffneZumUeberschreiben(const std::filesystem::path& pfad)
+{
+    const int datei = ::open(pfad.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info;
+    if (datei >= 0 && (::fstat(datei, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(datei);
+        return -1;
+    }
+    return datei;
+}
+
+// Copies all of `quelle` over `ziel` from its start, and cuts `ziel` off after it.
+bool KopiereInhalt(int quelle, int ziel)
+{
+    if (::lseek(quelle, 0, SEEK_SET) != 0)
+        return false;
+    std::string block(kBlock, '\0');
+    off_t laenge = 0;
+    for (;;) {
+        const int64_t gelesen = LiesVoll(quelle, block.data(), kBlock);
+        if (gelesen < 0 || !SchreibeVoll(ziel, {block.data(), std::size_t(gelesen)}))
+            return false;
+        laenge += gelesen;
+        if (gelesen < int64_t(kBlock))
+            return ::ftruncate(ziel, laenge) == 0;
+    }
 }
 
 } // namespace
 
 CZwischendatei::CZwischendatei(const std::filesystem::path& ziel, InGeschuetztemOrdner geschuetzt)
-    : m_ziel(Verweisziel(ziel))
+    : m_ziel(Verweisziel(ziel)), m_geschuetzt(geschuetzt)
 {
-    struct stat bisher;
-    const bool vorhanden = ::stat(m_ziel.c_str(), &bisher) == 0;
+    m_zielVorhanden = ::stat(m_ziel.c_str(), &m_bisher) == 0;
     // A destination that cannot be looked at (a link loop, a path too long) cannot be written.
-    if (!vorhanden && errno != ENOENT) {
+    if (!m_zielVorhanden && errno != ENOENT) {
         MerkeFehler();
         return;
     }
     LegeDanebenAn();
-    if (m_datei >= 0) {
-        if (vorhanden)
-            UebernimmBesitzUndRechte(m_datei, bisher);
-        return;
-    }
-    if (m_fehlernummer == EACCES && vorhanden && S_ISREG(bisher.st_mode) &&
-        geschuetzt == InGeschuetztemOrdner::ZielSelbstSchreiben) {
-        m_fehlernummer = 0;
-        m_datei = ::open(m_ziel.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        m_zielSelbst = m_datei >= 0;
-        if (!m_zielSelbst)
-            MerkeFehler();
-    }
+    if (m_datei < 0 && m_fehlernummer == EACCES)
+        SammleImSpeicher();
 }
 
 CZwischendatei::~CZwischendatei()
 {
-    if (m_datei < 0)
-        return;
-    ::close(m_datei);
-    if (!m_zielSelbst)
-        ::unlink(m_pfad.c_str());
+    Schliesse();
 }
 
 void CZwischendatei::LegeDanebenAn()
 {
     const std::filesystem::path ordner = m_ziel.parent_path();
     const std::string name = ".~axo" + std::to_string(::getpid()) + "-";
-    for (int nummer = 0; m_datei < 0 && nummer < 100; ++nummer) {
-        m_pfad = ordner / (name + std::to_string(nummer));
-        m_datei = ::open(m_pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (m_datei < 0 && errno != EEXIST)
+    for (int nummer = 0; nummer < 100; ++nummer) {
+        const std::filesystem::path pfad = ordner / (name + std::to_string(nummer));
+        m_datei = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (m_datei >= 0) {
+            m_pfad = pfad;
+            return;
+        }
+        if (errno != EEXIST)
             break;
     }
+    MerkeFehler();
+}
+
+void CZwischendatei::SammleImSpeicher()
+{
+    if (!OeffneZielSelbst())
+        return;
+    m_fehlernummer = 0;
+    m_datei = ::memfd_create("axo", MFD_CLOEXEC);
     if (m_datei < 0)
         MerkeFehler();
+}
+
+bool CZwischendatei::OeffneZielSelbst()
+{
+    if (m_geschuetzt == InGeschuetztemOrdner::ZielSelbstSchreiben && m_zielVorhanden &&
+        S_ISREG(m_bisher.st_mode))
+        m_zielDatei = OeffneZumUeberschreiben(m_ziel);
+    return m_zielDatei >= 0;
 }
 
 void CZwischendatei::MerkeFehler()
@@ -81,29 +132,80 @@ bool CZwischendatei::Schreibe(std::string_view bytes)
     // After a failed write the file has a gap: nothing more goes in.
     if (m_fehlernummer != 0)
         return false;
+    if (m_puffer.size() + bytes.size() > kBlock && !SchreibePuffer())
+        return false;
+    if (bytes.size() >= kBlock)
+        return SchreibeAus(bytes);
+    m_puffer.append(bytes);
+    return true;
+}
+
+bool CZwischendatei::SchreibeAus(std::string_view bytes)
+{
     if (SchreibeVoll(m_datei, bytes))
         return true;
     MerkeFehler();
     return false;
 }
 
+bool CZwischendatei::SchreibePuffer()
+{
+    const bool geschrieben = SchreibeAus(m_puffer);
+    m_puffer.clear();
+    return geschrieben;
+}
+
 bool CZwischendatei::Ersetze()
 {
+    const bool ersetzt = m_datei >= 0 && m_fehlernummer == 0 && SchreibePuffer() &&
+                         (m_pfad.empty() ? SchreibeInsZiel() : NimmPlatzEin());
+    Schliesse();
+    return ersetzt;
+}
+
+bool CZwischendatei::NimmPlatzEin()
+{
+    // A file the process may not give to the old one's owner and group would take it from them;
+    // and it could not replace another user's file in a folder where only a file's owner may.
+    if (m_zielVorhanden && !UebernimmBesitz(m_datei, m_bisher) && OeffneZielSelbst())
+        return SchreibeInsZiel();
+    // The permission bits only: set-ID bits would make a program of a printed file.
+    ::fchmod(m_datei, m_zielVorhanden ? m_bisher.st_mode & 0777 : 0666 & ~Erstellungsmaske());
     // The descriptor was open before anything was written, so its sync reports every write that
     // has not reached the disk, also one made through another descriptor.
-    if (::fsync(m_datei) != 0)
+    if (::fsync(m_datei) != 0) {
         MerkeFehler();
-    if (::close(m_datei) != 0)
-        MerkeFehler();
-    m_datei = -1;
-    if (m_zielSelbst)
-        return m_fehlernummer == 0;
-    // What has meanwhile taken the destination's place and is no file keeps it.
-    if (m_fehlernummer == 0 && IstFreiOderRegulaer(m_ziel)) {
-        if (::rename(m_pfad.c_str(), m_ziel.c_str()) == 0)
-            return true;
-        MerkeFehler();
+        return false;
     }
-    ::unlink(m_pfad.c_str());
+    // What has meanwhile taken the destination's place and is no file keeps it.
+    if (!IstFreiOderRegulaer(m_ziel))
+        return false;
+    if (::rename(m_pfad.c_str(), m_ziel.c_str()) != 0) {
+        MerkeFehler();
+        return false;
+    }
+    m_pfad.clear();
+    return true;
+}
+
+bool CZwischendatei::SchreibeInsZiel()
+{
+    if (KopiereInhalt(m_datei, m_zielDatei) && ::fsync(m_zielDatei) == 0)
+        return true;
+    MerkeFehler();
+    m_zielBeschaedigt = true;
     return false;
+}
+
+void CZwischendatei::Schliesse()
+{
+    if (m_datei >= 0)
+        ::close(m_datei);
+    if (m_zielDatei >= 0)
+        ::close(m_zielDatei);
+    if (!m_pfad.empty())
+        ::unlink(m_pfad.c_str());
+    m_datei = -1;
+    m_zielDatei = -1;
+    m_pfad.clear();
 }

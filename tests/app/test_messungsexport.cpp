@@ -314,10 +314,10 @@ TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
 
 TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemeldet)
 {
-    // As on a full disk, the export gets only its first bytes out. Where the new file is written
-    // beside the old one, the old one stays; where its folder takes no new file, the file itself
-    // is written and its old content is lost. Either way the user is told. A link is followed:
-    // the file it points to is the one written, in its own folder.
+    // As on a full disk, the export gets only its first bytes out. The old file stays, whether
+    // the new one is written beside it or, where its folder takes no new file, the file itself
+    // would be written once the whole text is ready. The user is told. A link is followed: the
+    // file it points to is the one written, in its own folder.
     const QString ordner = AusCp1252(ProgrammOrdnerText());
     const QString nurLesbar = ordner + u"/nur lesbar"_s;
     ASSERT_TRUE(QDir().mkpath(nurLesbar));
@@ -327,18 +327,13 @@ TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemel
     ASSERT_TRUE(QFile::link(direkt, verweisAufDirekt));
     ASSERT_TRUE(QFile::link(m_ziel, verweisAusNurLesbar));
     ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
-    const std::string nichtGeschrieben = "\" konnte nicht geschrieben werden.";
-    const std::string verloren =
-        "\" konnte nicht vollständig geschrieben werden. Ihr bisheriger Inhalt ist verloren.";
     const struct
     {
         QString ziel, datei;
-        QByteArray danach;
-        std::string meldung;
-    } faelle[] = {{m_ziel, m_ziel, "alter Inhalt", nichtGeschrieben},
-                  {direkt, direkt, "\"", verloren},
-                  {verweisAufDirekt, direkt, "\"", verloren},
-                  {verweisAusNurLesbar, m_ziel, "alter Inhalt", nichtGeschrieben}};
+    } faelle[] = {{m_ziel, m_ziel},
+                  {direkt, direkt},
+                  {verweisAufDirekt, direkt},
+                  {verweisAusNurLesbar, m_ziel}};
     Waehle(Messungen(), {0, 1, 2});
     for (const auto& fall : faelle) {
         ASSERT_TRUE(SchreibeDatei(fall.datei, "alter Inhalt"));
@@ -349,10 +344,10 @@ TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemel
             const CDateigrenze grenze(1);
             m_ansicht->ExportiereMessungen();
         }
-        EXPECT_EQ(LeseDatei(fall.datei), fall.danach) << fall.ziel.toStdString();
-        EXPECT_EQ(m_meldungen,
-                  (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(fall.ziel) + fall.meldung,
-                                         ProgrammTitel, MeldungsArt::Fehler}}));
+        EXPECT_EQ(LeseDatei(fall.datei), "alter Inhalt") << fall.ziel.toStdString();
+        EXPECT_EQ(m_meldungen, (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(fall.ziel) +
+                                                          "\" konnte nicht geschrieben werden.",
+                                                      ProgrammTitel, MeldungsArt::Fehler}}));
     }
     chmod(QFile::encodeName(nurLesbar).constData(), 0755);
     EXPECT_TRUE(QDir(AusCp1252(ProgrammOrdnerText()))
@@ -368,7 +363,18 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
     ASSERT_TRUE(QFile::link(schleife, schleife));
     const QString nurLesbar = ordner + u"/nur lesbar"_s;
     ASSERT_TRUE(QDir().mkpath(nurLesbar));
+    const QString imNurLesbaren = nurLesbar + u"/alt.messungen"_s;
+    ASSERT_TRUE(SchreibeDatei(imNurLesbaren, "alter Inhalt"));
     ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
+    // Another user's file that the user may not write, in a folder where only a file's owner may
+    // replace it.
+    const QString gemeinsam = ordner + u"/gemeinsam"_s;
+    ASSERT_TRUE(QDir().mkpath(gemeinsam));
+    ASSERT_EQ(chown(QFile::encodeName(gemeinsam).constData(), 4000, 4000), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(gemeinsam).constData(), 01777), 0);
+    const QString fremd = gemeinsam + u"/fremd.messungen"_s;
+    ASSERT_TRUE(SchreibeDatei(fremd, "alter Inhalt"));
+    ASSERT_EQ(chown(QFile::encodeName(fremd).constData(), 4321, 4321), 0);
     const struct
     {
         QString ziel;
@@ -380,7 +386,11 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
                   {nurLesbar + u"/neu.messungen"_s, 0,
                    "\" kann nicht angelegt werden: Die Berechtigung dafür fehlt."},
                   {m_ziel, ENOSPC,
-                   "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."}};
+                   "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."},
+                  {imNurLesbaren, ENOSPC,
+                   "\" konnte nicht vollständig geschrieben werden: Auf dem Datenträger ist kein "
+                   "Platz mehr. Ihr bisheriger Inhalt ist verloren."},
+                  {fremd, 0, "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."}};
     Waehle(Messungen(), {0});
     for (const auto& fall : faelle) {
         m_meldungen.clear();
@@ -395,6 +405,7 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
                                          ProgrammTitel, MeldungsArt::Fehler}}));
     }
     chmod(QFile::encodeName(nurLesbar).constData(), 0755);
+    EXPECT_EQ(LeseDatei(fremd), "alter Inhalt");
 }
 
 TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)

@@ -21,8 +21,8 @@
 #include "report/dib.h"
 #include "report/versuchstypen.h"
 #include "support/dateigrenze.h"
-#include "support/fifo.h"
 #include "support/dateirechte.h"
+#include "support/fifo.h"
 #include "support/syncfehler.h"
 
 #include <QAbstractButton>
@@ -32,15 +32,16 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -55,6 +56,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -395,12 +397,23 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
     EXPECT_EQ(gezeichnet, 2) << "no page after the cancel";
     EXPECT_FALSE(QFile::exists(abgebrochen)) << "no incomplete file";
 
-    // An old file stays as it was.
+    // An old file stays as it was, also one in a folder that takes no new file, which would be
+    // printed in place.
     const QByteArray alt = LeseDatei(ganz);
-    RichtePdfEin(drucker, ganz);
-    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false, [](int fertig, int) { return fertig < 2; }),
-              Druckergebnis::Abgebrochen);
-    EXPECT_EQ(LeseDatei(ganz), alt);
+    const QString nurLesbar = m_ordner.filePath(u"nur lesbar"_s);
+    const QString imNurLesbaren = nurLesbar + u"/ganz.pdf"_s;
+    ASSERT_TRUE(QDir().mkpath(nurLesbar));
+    ASSERT_TRUE(QFile::copy(ganz, imNurLesbaren));
+    ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
+    for (const QString& ziel : {ganz, imNurLesbaren}) {
+        RichtePdfEin(drucker, ziel);
+        const CNurDateirechte nurDateirechte;
+        EXPECT_EQ(
+            m_auftrag.DruckeSeiten(drucker, false, [](int fertig, int) { return fertig < 2; }),
+            Druckergebnis::Abgebrochen);
+        EXPECT_EQ(LeseDatei(ziel), alt) << ziel.toStdString();
+    }
+    chmod(QFile::encodeName(nurLesbar).constData(), 0755);
     RichtePdfEin(drucker, abgebrochen);
 
     // What has taken the file's place meanwhile is neither the print's to remove nor to replace.
@@ -421,6 +434,72 @@ TEST_F(Druckauftrag, ALongPrintTellsItsProgressAndCanBeCancelled)
     EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               (QStringList{u"abgebrochen.pdf"_s, u"ganz.pdf"_s}))
         << "nothing left beside them";
+}
+
+namespace {
+
+// The permission bits of a file.
+unsigned Rechte(const QString& pfad)
+{
+    struct stat info;
+    return stat(QFile::encodeName(pfad).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// The write calls this thread has made so far.
+long Schreibaufrufe()
+{
+    std::ifstream io("/proc/thread-self/io");
+    std::string name;
+    long wert = 0;
+    while (io >> name >> wert)
+        if (name == "syscw:")
+            return wert;
+    return -1;
+}
+
+} // namespace
+
+TEST_F(Druckauftrag, AFileBeingPrintedIsReadableByNoOtherUntilItIsWhole)
+{
+    // Only the whole file takes an old one's permission bits, or a new file's; before, another
+    // user who opens it could read the report.
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000021"});
+    QPrinter drucker(QPrinter::HighResolution);
+    const QString alt = m_ordner.filePath(u"alt.pdf"_s);
+    const QString neu = m_ordner.filePath(u"neu.pdf"_s);
+    std::ofstream(PfadAusQString(alt)) << "alter Bericht";
+    ASSERT_EQ(chmod(QFile::encodeName(alt).constData(), 0644), 0);
+    std::set<unsigned> rechteWaehrendDesDrucks;
+    const auto beobachte = [&](int, int) {
+        for (const QString& datei :
+             QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
+            if (datei != u"alt.pdf"_s)
+                rechteWaehrendDesDrucks.insert(Rechte(m_ordner.filePath(datei)));
+        return true;
+    };
+    const mode_t maske = umask(027);
+    for (const QString& ziel : {alt, neu}) {
+        RichtePdfEin(drucker, ziel);
+        EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false, beobachte), Druckergebnis::Gedruckt);
+    }
+    umask(maske);
+    EXPECT_EQ(rechteWaehrendDesDrucks, std::set<unsigned>{0600});
+    EXPECT_EQ(Rechte(alt), 0644u);
+    EXPECT_EQ(Rechte(neu), 0640u);
+}
+
+TEST_F(Druckauftrag, APrintedFileReachesTheDiskInBlocks)
+{
+    m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000005", "P000021"});
+    QPrinter drucker(QPrinter::HighResolution);
+    const QString datei = m_ordner.filePath(u"bericht.pdf"_s);
+    RichtePdfEin(drucker, datei);
+    const long vorher = Schreibaufrufe();
+    ASSERT_GE(vorher, 0);
+    EXPECT_EQ(m_auftrag.DruckeSeiten(drucker, false), Druckergebnis::Gedruckt);
+    const long aufrufe = Schreibaufrufe() - vorher;
+    const qint64 groesse = QFileInfo(datei).size();
+    EXPECT_LE(aufrufe, groesse / 32768 + 4) << groesse << " bytes";
 }
 
 class Druckbefehle : public AppUmgebung
@@ -673,16 +752,20 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
     EXPECT_EQ(m_meldungen, std::vector(2, keinBericht));
 }
 
-TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesTheProjectAFifoOrAMissingFolderBeforeQtOpensIt)
+TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpensIt)
 {
     // The project, another name of it, a FIFO without a reader (Qt's own check would hold the
-    // viewer until one came), a file in a folder that is not there: each is refused in the dialog,
-    // which stays open, before Qt asks to overwrite it or opens it.
+    // viewer until one came), a link loop, a name too long, a file in a folder that is not there:
+    // each is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it
+    // (and calls it write-protected).
     const QString projekt = PfadAlsQString(m_app.HoleProjektPfad());
     const QString anderer = m_ordner.filePath(u"anderer Name.axo"_s);
     std::filesystem::create_hard_link(m_app.HoleProjektPfad(), PfadAusQString(anderer));
     const QString fifo = m_ordner.filePath(u"leser.pdf"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString schleife = m_ordner.filePath(u"schleife.pdf"_s);
+    ASSERT_TRUE(QFile::link(schleife, schleife));
+    const QString zuLang = m_ordner.filePath(QString(256, u'a') + u".pdf"_s);
     const QString ohneOrdner = m_ordner.filePath(u"fehlt/druck.pdf"_s);
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
@@ -695,6 +778,9 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesTheProjectAFifoOrAMissingFolder
         {projekt, geschuetzt},
         {anderer, geschuetzt},
         {fifo, dateifehler(fifo, "kann nicht beschrieben werden: Es ist keine gewöhnliche Datei.")},
+        {schleife, dateifehler(schleife, "kann nicht angelegt werden: Der Pfad enthält eine "
+                                         "Schleife symbolischer Verknüpfungen.")},
+        {zuLang, dateifehler(zuLang, "kann nicht angelegt werden: Der Name ist zu lang.")},
         {ohneOrdner, dateifehler(ohneOrdner, "kann nicht angelegt werden: Der Ordner ist nicht "
                                              "vorhanden.")}};
 
@@ -771,9 +857,11 @@ TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
 
 TEST_F(Druckbefehle_Muster, AFileInAFolderThatTakesNoNewFileIsPrintedInPlace)
 {
-    // A writable report in a folder the user may not write to: the file itself is printed, and a
-    // failure then says that its old content is lost. Each message opens with the progress
-    // dialog gone, in front of the window. A new file there is refused by the print dialog.
+    // A writable report in a folder the user may not write to: the file itself is printed once
+    // the whole report is ready. A failure before keeps the old file; one while it is written
+    // (here the disk refusing the data when it is synced) says that its old content is lost.
+    // Each message opens with the progress dialog gone, in front of the window. A new file there
+    // is refused by the print dialog.
     const QString ordner = m_ordner.filePath(u"nur lesbar"_s);
     ASSERT_TRUE(QDir().mkpath(ordner));
     const QString bericht = ordner + u"/bericht.pdf"_s;
@@ -799,8 +887,14 @@ TEST_F(Druckbefehle_Muster, AFileInAFolderThatTakesNoNewFileIsPrintedInPlace)
         drucke(bericht);
         EXPECT_TRUE(m_meldungen.empty());
         EXPECT_EQ(PdfSeitenzahl(bericht), 1);
+        const QByteArray gedruckt = LeseDatei(bericht);
         {
             const CDateigrenze grenze(4096);
+            drucke(bericht);
+        }
+        EXPECT_EQ(LeseDatei(bericht), gedruckt);
+        {
+            const CSyncScheitert voll(ENOSPC);
             drucke(bericht);
         }
         drucke(neu);
@@ -808,14 +902,51 @@ TEST_F(Druckbefehle_Muster, AFileInAFolderThatTakesNoNewFileIsPrintedInPlace)
     }
     SetzeMeldungsAusgabe(weiter);
     chmod(QFile::encodeName(ordner).constData(), 0755);
-    EXPECT_EQ(m_meldungen,
-              (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(bericht) +
-                                         "\" konnte nicht vollständig geschrieben werden. Ihr "
-                                         "bisheriger Inhalt ist verloren.",
-                                     ProgrammTitel, MeldungsArt::Fehler}}));
+    const std::string datei = "Die Datei \"" + NachCp1252(bericht);
+    EXPECT_EQ(
+        m_meldungen,
+        (std::vector<Meldung>{
+            {datei + "\" konnte nicht geschrieben werden.", ProgrammTitel, MeldungsArt::Fehler},
+            {datei + "\" konnte nicht vollständig geschrieben werden: Auf dem Datenträger "
+                     "ist kein Platz mehr. Ihr bisheriger Inhalt ist verloren.",
+             ProgrammTitel, MeldungsArt::Fehler}}));
     EXPECT_FALSE(fortschrittOffen);
     EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList{u"bericht.pdf"_s});
+}
+
+TEST_F(Druckbefehle_Muster, AnotherUsersFileKeepsItsOwnerAndGroupWhenAMemberOfItsGroupPrints)
+{
+    // A report of another user that its group may write, printed by a member of that group: in
+    // an ordinary folder, where a new file could not be given to that user, and in a folder where
+    // only a file's owner may replace it. Each is printed in place and stays its owner's.
+    const QString gemeinsam = m_ordner.filePath(u"gemeinsam"_s);
+    ASSERT_TRUE(QDir().mkpath(gemeinsam));
+    ASSERT_EQ(chown(QFile::encodeName(gemeinsam).constData(), 4000, 4000), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(gemeinsam).constData(), 01777), 0);
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    for (const QString& ordner : {m_ordner.path(), gemeinsam}) {
+        const QString bericht = ordner + u"/bericht.pdf"_s;
+        std::ofstream(PfadAusQString(bericht)) << "alter Bericht";
+        ASSERT_EQ(chown(QFile::encodeName(bericht).constData(), 4321, getgid()), 0);
+        ASSERT_EQ(chmod(QFile::encodeName(bericht).constData(), 0660), 0);
+        m_app.HoleDrucker().setOutputFileName(bericht);
+        {
+            const CNurDateirechte nurDateirechte;
+            BeantworteDruckdialog(m_kontext);
+            m_ansicht->OnFilePrint();
+        }
+        EXPECT_EQ(PdfSeitenzahl(bericht), 1) << ordner.toStdString();
+        struct stat info;
+        ASSERT_EQ(stat(QFile::encodeName(bericht).constData(), &info), 0);
+        EXPECT_EQ(info.st_uid, 4321u) << ordner.toStdString();
+        EXPECT_EQ(info.st_gid, getgid()) << ordner.toStdString();
+        EXPECT_EQ(info.st_mode & 07777, 0660u) << ordner.toStdString();
+        EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList{u"bericht.pdf"_s})
+            << "nothing left beside it";
+    }
+    EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)

@@ -3,10 +3,12 @@
 #include "platform/qtdc.h"
 #include "platform/recordingdc.h"
 #include "platform/schriften.h"
+#include "support/speichergrenze.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -38,10 +40,11 @@ struct Leinwand
         bild.setDotsPerMeterY(qRound(dpi / 0.0254));
     }
 
-    template <typename Zeichnen> void Male(Zeichnen zeichnen)
+    template <typename Zeichnen> void Male(Zeichnen zeichnen, bool graustufen = false)
     {
         QPainter painter(&bild);
-        QtDC dc(painter);
+        QtDC dc(painter, painter.device()->logicalDpiX(), painter.device()->logicalDpiY(),
+                graustufen);
         zeichnen(dc);
     }
 
@@ -297,6 +300,87 @@ TEST(QtDC, ShapesFillWithTheBrushAndTextBackgroundIsOpaqueByDefault)
     EXPECT_EQ(b.pixelColor(200, 600), QColor(Qt::red));
     EXPECT_EQ(b.pixelColor(501, 501), QColor(Qt::green)); // the cell behind the text
 }
+
+TEST(QtDC, InGrayEveryColourTakesTheGrayOfItsWeights)
+{
+    // Red weighs more than blue: of pure colours, red prints lighter. Pens, brushes, filled
+    // rectangles, the text background and bitmaps alike.
+    const auto grau = [](int r, int g, int b) {
+        const int wert = qGray(r, g, b);
+        return qRgb(wert, wert, wert);
+    };
+    const QRgb rotGrau = grau(255, 0, 0);
+    const QRgb blauGrau = grau(0, 0, 255);
+    const QRgb gruenGrau = grau(0, 255, 0);
+    const DibMuster muster = ErzeugeDibMuster(64, 32);
+    Leinwand leinwand(1000, 1000, 254);
+    leinwand.Male(
+        [&](CDC& dc) {
+            dc.SelectObject(CPen(PS_SOLID, 40, RGB(255, 0, 0)));
+            dc.MoveTo(1000, -500);
+            dc.LineTo(3000, -500);
+            dc.SelectObject(CBrush(RGB(0, 0, 255)));
+            dc.Rectangle(5000, -1000, 7000, -3000);
+            dc.FillRect({1000, -5000, 3000, -7000}, CBrush(RGB(255, 0, 0)));
+            dc.FillRect({5000, -5000, 7000, -7000}, CBrush(RGB(0, 0, 255)));
+            dc.SetBkColor(RGB(0, 255, 0));
+            dc.TextOut(5000, -8000, "ii");
+            dc.StretchDIBits(1000, -8000, 640, -320, 0, 0, 64, 32, muster.Sicht());
+        },
+        true);
+    const QImage& b = leinwand.bild;
+    const struct
+    {
+        const char* was;
+        QPoint punkt;
+        QRgb grau;
+    } faelle[] = {{"pen", {200, 50}, rotGrau},
+                  {"brush", {600, 200}, blauGrau},
+                  {"filled rectangle", {200, 600}, rotGrau},
+                  {"filled rectangle", {600, 600}, blauGrau},
+                  {"text background", {501, 801}, gruenGrau},
+                  {"bitmap, upper half", {140, 807}, rotGrau},
+                  {"bitmap, lower half", {140, 825}, blauGrau}};
+    for (const auto& fall : faelle)
+        EXPECT_EQ(b.pixel(fall.punkt), fall.grau) << fall.was;
+}
+
+#if !defined(__SANITIZE_ADDRESS__) // its allocator ends the process instead of failing
+TEST(QtDC, ALogoWithoutRoomForItsGrayIsLeftOut)
+{
+    // A black logo of 9000 x 9000 pixels at one bit each, drawn once in colour: its gray copy
+    // takes 81 MB, more than the process has and than any of its allocator's arenas holds.
+    constexpr int kSeite = 9000;
+    constexpr int kZeilenLaenge = (kSeite + 31) / 32 * 4;
+    DibMuster logo;
+    logo.info.assign(48, 0); // the header and a palette of black and white
+    SchreibeLe32(logo.info, 0, 40);
+    SchreibeLe32(logo.info, 4, kSeite);
+    SchreibeLe32(logo.info, 8, kSeite);
+    logo.info[12] = 1;
+    logo.info[14] = 1;
+    logo.info[32] = 2;
+    SchreibeLe32(logo.info, 44, 0xFFFFFF);
+    logo.bits.assign(std::size_t{kZeilenLaenge} * kSeite, 0);
+    const auto zeichne = [&logo](CDC& dc) {
+        return dc.StretchDIBits(0, 0, 1000, -1000, 0, 0, kSeite, kSeite, logo.Sicht());
+    };
+    Leinwand leinwand(100, 100, 254);
+    int zeilen = 0;
+    // Qt reads no image of this size unless told to; its gray alone needs that much.
+    const int grenze = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(0);
+    leinwand.Male([&](CDC& dc) { zeilen = zeichne(dc); });
+    QImageReader::setAllocationLimit(grenze);
+    ASSERT_EQ(zeilen, kSeite);
+    const int ergebnis = ImKindMitSpeichergrenze(std::size_t{4} << 20, [&] {
+        int grau = -1;
+        leinwand.Male([&](CDC& dc) { grau = zeichne(dc); }, true);
+        return grau == 0 ? 0 : 1;
+    });
+    EXPECT_EQ(ergebnis, 0) << "1: drawn; -1: the process died";
+}
+#endif
 
 TEST(QtDC, TextMeasuresTheSameOnAPdfWriterAndAnImage)
 {
