@@ -8,6 +8,7 @@
 #include "data/pfade.h"
 #include "pages/seitenlogo.h"
 #include "platform/dateien.h"
+#include "platform/einstellungen.h"
 #include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
@@ -232,8 +233,11 @@ bool CVersucheApp::OnFileNew()
 
 void CVersucheApp::OnFileOpen()
 {
-    const QString pfad = QFileDialog::getOpenFileName(m_hauptfenster.get(), u"Öffnen"_s, QString(),
-                                                      u"AXO Dateien (*.axo)"_s);
+    const QString pfad = [this] {
+        const CQtSpeicherUmleitung qtSpeicher;
+        return QFileDialog::getOpenFileName(m_hauptfenster.get(), u"Öffnen"_s, QString(),
+                                            u"AXO Dateien (*.axo)"_s);
+    }();
     if (!pfad.isEmpty())
         OeffneDokument(PfadAusQString(pfad));
 }

@@ -4,6 +4,7 @@
 #include "app/seitenvorschau.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
+#include "platform/einstellungen.h"
 #include "platform/meldung.h"
 #include "platform/text.h"
 
@@ -116,10 +117,13 @@ bool CVersucheView::FrageDruckerAb(QPrinter& drucker, QWidget* eltern)
     // Every job starts at all pages, whatever range the last one was printed with.
     drucker.setPrintRange(QPrinter::AllPages);
     drucker.setFromTo(0, 0);
-    QPrintDialog dialog(&drucker, eltern);
-    PruefeDruckdateiVorQt(dialog);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
+    {
+        const CQtSpeicherUmleitung qtSpeicher; // for the file dialog of its output file
+        QPrintDialog dialog(&drucker, eltern);
+        PruefeDruckdateiVorQt(dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+    }
     // A page is never drawn on a sheet of the other orientation.
     HoleVersucheApp()->SetzeQuerformat(!IstProtokollseiteAktiv());
     return true;

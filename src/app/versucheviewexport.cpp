@@ -4,6 +4,7 @@
 #include "app/schreibzielmeldung.h"
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
+#include "platform/einstellungen.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -38,6 +39,16 @@ public:
     }
 };
 
+// The file the user chooses for the export; empty when none.
+QString FrageExportdateiAb(QWidget* eltern)
+{
+    const CQtSpeicherUmleitung qtSpeicher;
+    CExportDialog dialog(eltern);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 ExportErgebnis CVersucheView::SchreibeGewaehlteMessungen(const QString& pfad,
@@ -57,10 +68,9 @@ void CVersucheView::ExportiereMessungen()
         return;
 
     // The file first: gathering many rows takes a moment the user should not wait for twice.
-    CExportDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString pfad = FrageExportdateiAb(this);
+    if (pfad.isEmpty())
         return;
-    const QString pfad = dialog.selectedFiles().constFirst();
     int fehlernummer = 0;
     switch (SchreibeGewaehlteMessungen(pfad, fehlernummer)) {
     case ExportErgebnis::Geschrieben:

@@ -5,6 +5,7 @@
 
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <optional>
 
@@ -33,10 +34,18 @@ QStringList Speicherdateien(const QString& programm)
 // it, a write would put settings text in its place. A store with such a file is refused: it reads
 // as empty and takes no writes, and it opens, creates or removes no file, not even a lock file
 // (Qt's store without a file would lock ".lock" in the working folder).
-bool IstSpeicherbar(const QString& datei)
+bool IstSpeicherbar(const QStringList& dateien)
 {
-    const std::filesystem::path pfad = PfadAusQString(datei);
-    return IstFreiOderRegulaer(pfad) && !IstNurGeleseneDatei(pfad);
+    return std::all_of(dateien.begin(), dateien.end(), [](const QString& datei) {
+        const std::filesystem::path pfad = PfadAusQString(datei);
+        return IstFreiOderRegulaer(pfad) && !IstNurGeleseneDatei(pfad);
+    });
+}
+
+// The user's folder of settings, where a store writes.
+QString Benutzerordner()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
 class CSpeicher
@@ -44,8 +53,7 @@ class CSpeicher
 public:
     explicit CSpeicher(const QString& programm)
     {
-        const QStringList dateien = Speicherdateien(programm);
-        if (std::all_of(dateien.begin(), dateien.end(), IstSpeicherbar))
+        if (IstSpeicherbar(Speicherdateien(programm)))
             m_datei.emplace(Hersteller, programm);
     }
 
@@ -102,6 +110,21 @@ bool Schreibe(CSpeicher&& speicher, const QString& schluessel, const QVariant& w
 }
 
 } // namespace
+
+CQtSpeicherUmleitung::CQtSpeicherUmleitung()
+{
+    const QString datei = Benutzerordner() + QStringLiteral("/QtProject.conf");
+    if (IstSpeicherbar({datei, datei + QStringLiteral(".lock")}))
+        return;
+    m_ersatzordner = std::make_unique<QTemporaryDir>();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_ersatzordner->path());
+}
+
+CQtSpeicherUmleitung::~CQtSpeicherUmleitung()
+{
+    if (m_ersatzordner)
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Benutzerordner());
+}
 
 std::optional<int> LeseEinstellungInt(const std::string& name)
 {

@@ -110,18 +110,20 @@ TEST_F(NurGelesen, PreviewPrintSummaryAndExportLeaveTheProjectFileAsItWas)
 TEST_F(NurGelesen, ASettingsFileThatIsTheProjectIsNeverWritten)
 {
     // The profile's file (written with the recent files, on a changed column layout and at the
-    // end) or its lock file is a link to the project, or another name of it. The store leaves
-    // both alone.
+    // end) or its lock file, or the file of Qt's own store (written by the export's file dialog)
+    // is a link to the project, or another name of it. Each is left alone.
     namespace fs = std::filesystem;
     const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
-    const std::string ordner =
-        qEnvironmentVariable("XDG_CONFIG_HOME").toStdString() + "/Tamrikwerk/";
+    const std::string konfiguration = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString();
+    const std::string ordner = konfiguration + "/Tamrikwerk/";
     const std::string profil = ordner + "AXO Protokolluebersicht.conf";
+    const std::string qt = konfiguration + "/QtProject.conf";
     const struct
     {
         std::string datei;
         bool hart;
-    } faelle[] = {{profil, false}, {profil, true}, {profil + ".lock", false}};
+    } faelle[] = {
+        {profil, false}, {profil, true}, {profil + ".lock", false}, {qt, false}, {qt, true}};
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.datei + (fall.hart ? " (hard link)" : " (symbolic link)"));
         ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
@@ -137,11 +139,17 @@ TEST_F(NurGelesen, ASettingsFileThatIsTheProjectIsNeverWritten)
         Starte(pfad);
         Protokolle().header()->resizeSection(2, 123);
         m_app->OeffneDokument(pfad);
+        m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+        WaehleAlle(Messungen());
+        const std::string export_ = ProgrammOrdnerText() + "/alle.messungen";
+        Exportiere(AusCp1252(export_));
         m_app.reset();
+        EXPECT_TRUE(fs::remove(export_));
 
         EXPECT_EQ(Bytes(pfad), bytes);
         EXPECT_EQ(fs::last_write_time(pfad), zeit);
         EXPECT_TRUE(fs::equivalent(fall.datei, pfad));
         fs::remove_all(ordner);
+        fs::remove(qt);
     }
 }
