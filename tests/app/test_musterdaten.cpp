@@ -32,7 +32,7 @@ using Beschriftungen = std::map<int, std::string>;
 const std::map<int, Beschriftungen>& Seitenbeschriftungen()
 {
     static const Beschriftungen dichte = {
-        {23, "Proctorversuch Nr."}, {22, "Proctordichte '"}, {21, "optimaler Wassergehalt '"},
+        {23, "Proctorversuch Nr."}, {22, "Proctordichte"}, {21, "optimaler Wassergehalt"},
         {36, "Überkornanteil"}, {35, "Proctordichte '"}, {34, "optimaler Wassergehalt '"},
         {25, "Wassergehalt"}, {29, "Trockendichte"}, {26, "Porenanteil"},
         {27, "Luftporenanteil"}, {24, "DPr IST"}, {33, "DPr SOLL >="}};
@@ -129,31 +129,6 @@ TEST(Musterdaten, EveryListResultStandsOnTheReportInTheRowThatNamesIt)
             }
         }
     }
-}
-
-// A density row shows the Proctor density its degree of compaction was computed with: the
-// degree follows from the row's dry density and Proctor density, within their rounding.
-TEST(Musterdaten, ADensityRowShowsTheReferenceItsDegreeOfCompactionUses)
-{
-    int zeilen = 0;
-    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
-        for (int m = 0; m < protokoll.GetAnzahlMessungen(); ++m) {
-            MESSUNG messung;
-            protokoll.GetMessung(m, messung);
-            const auto Wert = [&](int id) {
-                std::string text, schluessel;
-                protokoll.HoleMessungsSpalte("", id, messung, text, schluessel);
-                return StringZuDouble(text);
-            };
-            const double grad = Wert(24), trocken = Wert(29), proctor = Wert(22);
-            if (grad == 0)
-                continue;
-            ++zeilen;
-            EXPECT_NEAR(grad, 100 * trocken / proctor, 0.05 + 100 * 0.0005 / proctor + 1e-9)
-                << protokoll.HoleProtokollnummer() << ", measurement " << messung.lfdNr;
-        }
-    }
-    EXPECT_GT(zeilen, 0);
 }
 
 namespace {
@@ -730,7 +705,8 @@ std::vector<const CProtokoll*> VomTyp(const MusterProjekt& projekt, int pruefart
 }
 
 // Where a density page's block of soil parameters begins (Korndichte); the Proctor number stands
-// 7 fields on, the oversize 10 to 12, the Proctor density and water content with it 13 and 14.
+// 7 fields on, the Proctor density and water content 8 and 9, the oversize 10 to 12, the Proctor
+// density and water content with it 13 and 14.
 int Kennwertblock(int pruefart)
 {
     return pruefart == 1002 ? 17 : 13;
@@ -748,6 +724,40 @@ double ZahlNach(const std::string& text, const std::string& nach)
 }
 
 } // namespace
+
+// A density row shows under "Proctorversuch ohne ü" the Proctor density and optimum water content
+// of the Proctor test it cites, and under "Proctorvers. mit ü" those with the oversize, as its page
+// prints them; its degree of compaction follows from its dry density and the Proctor density with
+// the oversize, within their rounding.
+TEST(Musterdaten, ADensityRowShowsEachProctorReferenceUnderItsHead)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    int zeilen = 0;
+    for (const int pruefart : {1002, 1007}) {
+        const int k = Kennwertblock(pruefart);
+        for (const CProtokoll* p : VomTyp(projekt, pruefart)) {
+            const Tabelle t(*p);
+            for (int m = 0; m < t.Anzahl(k); ++m) {
+                MESSUNG messung;
+                p->GetMessung(m, messung);
+                const auto Wert = [&](int id) {
+                    std::string text, schluessel;
+                    p->HoleMessungsSpalte("", id, messung, text, schluessel);
+                    return StringZuDouble(text);
+                };
+                SCOPED_TRACE(p->HoleProtokollnummer() + ", measurement " + messung.lfdNr);
+                EXPECT_EQ(Wert(22), t.Zahl(k + 8, m)) << "ohne ü";
+                EXPECT_EQ(Wert(21), t.Zahl(k + 9, m)) << "ohne ü";
+                EXPECT_EQ(Wert(35), t.Zahl(k + 13, m)) << "mit ü";
+                EXPECT_EQ(Wert(34), t.Zahl(k + 14, m)) << "mit ü";
+                EXPECT_NEAR(Wert(24), 100 * Wert(29) / Wert(35),
+                            0.05 + 100 * 0.0005 / Wert(35) + 1e-9);
+                ++zeilen;
+            }
+        }
+    }
+    EXPECT_GT(zeilen, 0);
+}
 
 // Tests of one soil agree on what it holds. A Proctor test of what passes its largest grain states
 // the share above it that the soil's sieve analysis shows, the very share where both took one
