@@ -203,14 +203,27 @@ bool IstEigenerTyp(int pruefart)
     return pruefart != 1000 && pruefart != 1015 && pruefart < 1018;
 }
 
-// What a page prints of the protocol it cites, where and for which test type.
+// What a page prints of the protocol it cites, where and for which test type; of a Proctor test
+// either its own values or those with the oversize.
 struct Zitat
 {
     int pruefart;
     double links, breite; // the columns of number and values, one per test point
     std::string nummer;
     std::vector<std::string> werte;
+    bool mitUeberkorn = false;
 };
+
+// The number that follows the first `nach` in a running text, decimal comma or point; not a
+// number where none follows.
+double ZahlNach(const std::string& text, const std::string& nach)
+{
+    const size_t stelle = text.find(nach);
+    const size_t ziffer = stelle == std::string::npos
+                              ? stelle
+                              : text.find_first_of("0123456789", stelle + nach.size());
+    return ziffer == std::string::npos ? NAN : StringZuDouble(text.substr(ziffer));
+}
 
 // What the page of a cited test prints that others cite: a Proctor test's density and water
 // content at 100 % and its grain density; a static plate load test's Ev1, Ev2 and their ratio.
@@ -225,6 +238,16 @@ std::vector<std::string> ZitierteWerte(const Druckseite& s)
     const double kopf = s.Zeile("a0");
     const Tafel ev(s, 17, 2);
     return {ev.Text(kopf + 1), ev.Text(kopf + 2), Tafel(s, 21, 2).Text(kopf + 1.5)};
+}
+
+// What a Proctor test states of its soil with the oversize, in its remark: the Proctor density and
+// optimum water content; and the grain density its page prints.
+std::vector<std::string> WerteMitUeberkorn(const Druckseite& s)
+{
+    const std::string bemerkung = s.Protokoll().HoleFeld(2, 1);
+    return {StringFormat("%.3f", ZahlNach(bemerkung, "Proctordichte")),
+            StringFormat("%.3f", ZahlNach(bemerkung, "Wassergehalt") / 100),
+            ZitierteWerte(s).at(2)};
 }
 
 // The one protocol of the project with that number, of the type the citing protocol draws on
@@ -254,7 +277,8 @@ int PruefeZitate(const MusterProjekt& projekt, const CProtokoll& protokoll, cons
         if (quelle == nullptr)
             continue;
         const Druckseite q(*quelle);
-        const std::vector<std::string> werte = ZitierteWerte(q);
+        const std::vector<std::string> werte =
+            zitat.mitUeberkorn ? WerteMitUeberkorn(q) : ZitierteWerte(q);
         for (size_t k = 0; k < zitat.werte.size(); ++k)
             EXPECT_EQ(t.Text(s.Zeile(zitat.werte[k]), i), werte.at(k)) << zitat.werte[k];
         if (zitat.pruefart == 1001) {
@@ -372,10 +396,10 @@ TEST(Musterdaten, EveryPrintedResultFollowsFromThePrintedRawValues)
 }
 
 // A protocol that cites another of the project prints what that protocol's own report prints:
-// the density pages and the binder their Proctor test's values and soil, the soil replacement
-// its plate load test's moduli, the filter rule each material's sieve rows and d-values; a
-// comparison repeats each compared test's header and draws its chart. What is cited is of the
-// right type and done no later.
+// the density pages their Proctor test's values and soil, the binder those it states with the
+// oversize, the soil replacement its plate load test's moduli, the filter rule each material's
+// sieve rows and d-values; a comparison repeats each compared test's header and draws its chart.
+// What is cited is of the right type and done no later.
 TEST(Musterdaten, EveryCitingPagePrintsTheCitedProtocolsOwnValues)
 {
     const Druckeinstellungen einstellungen;
@@ -385,7 +409,12 @@ TEST(Musterdaten, EveryCitingPagePrintsTheCitedProtocolsOwnValues)
         {1002, proctor},
         {1007, proctor},
         {1009,
-         {1001, 5.2, 1.8, "Werte lt. Proctorversuch", {"Proctordichte", "wopt", "Korndichte"}}},
+         {1001,
+          5.2,
+          1.8,
+          "Werte lt. Proctorversuch",
+          {"Proctordichte", "wopt", "Korndichte"},
+          true}},
         {1010, {1005, 5.2, 1.8, "Plattendruckversuch Nr.", {"Ev1", "Ev2", "Ev2 / Ev1"}}}};
     // Citing protocols of each type in the sample and in a large project.
     const std::map<int, std::pair<int, int>> anzahlen = {{1002, {10, 8}}, {1007, {8, 7}},
@@ -710,17 +739,6 @@ std::vector<const CProtokoll*> VomTyp(const MusterProjekt& projekt, int pruefart
 int Kennwertblock(int pruefart)
 {
     return pruefart == 1002 ? 17 : 13;
-}
-
-// The number that follows the first `nach` in a running text, decimal comma or point; not a
-// number where none follows.
-double ZahlNach(const std::string& text, const std::string& nach)
-{
-    const size_t stelle = text.find(nach);
-    const size_t ziffer = stelle == std::string::npos
-                              ? stelle
-                              : text.find_first_of("0123456789", stelle + nach.size());
-    return ziffer == std::string::npos ? NAN : StringZuDouble(text.substr(ziffer));
 }
 
 } // namespace
@@ -1060,11 +1078,11 @@ int Kalenderwoche(const std::string& jjjjmmtt)
 } // namespace
 
 // The site meeting's note quotes what the site file holds on its day: the Proctor density and
-// water content that the compaction degrees of its Proctor test use; the dam's lifts built and
-// each of them tested; no re-test promised that is not open; the soil replacement the laboratory
-// designed, in one unit: the thickness needed and the one exchanged, which the design plans and
-// with which it expects the required Ev2; and as attachment the test reports of the weeks that hold
-// every protocol before it.
+// water content that the compaction degrees of its Proctor test and the binder recommendation
+// use; the dam's lifts built and each of them tested; no re-test promised that is not open; the
+// soil replacement the laboratory designed, in one unit: the thickness needed and the one
+// exchanged, which the design plans and with which it expects the required Ev2; and as attachment
+// the test reports of the weeks that hold every protocol before it.
 TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -1110,6 +1128,12 @@ TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
         }
     }
     EXPECT_GT(verwendet, 0) << "no compaction degree uses " << zitiert;
+    // The binder recommendation wets to the optimum the note tells the site to wet to.
+    for (const CProtokoll* bindemittel : VomTyp(projekt, 1009)) {
+        const Tabelle t(*bindemittel);
+        EXPECT_EQ(t.Zahl(1), ZahlNach(bezug, "Proctordichte")) << bezug;
+        EXPECT_EQ(t.Text(2), StringFormat("%.3f", ZahlNach(bezug, "Wassergehalt") / 100)) << bezug;
+    }
 
     int hergestellt = -1;
     const size_t damm = text.find("bis zur ", text.find("Die Dammschüttung"));
