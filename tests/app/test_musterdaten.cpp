@@ -947,6 +947,28 @@ TEST(Musterdaten, EachPycnometerFlaskKeepsOneCalibration)
         << "no flask is used twice";
 }
 
+// A static plate load test on the 300 mm plate loads first in steps until the normal stress
+// reaches 0.5 MN/m² or the plate has settled 5 mm, whichever comes first; it unloads to half and a
+// quarter of the greatest stress and to none, and loads again up to the first loading's last step
+// but one.
+TEST(Musterdaten, AFirstLoadingEndsAtHalfAMegapascalOrFiveMillimetresSettlement)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    for (const CProtokoll* lp : VomTyp(projekt, 1005)) {
+        SCOPED_TRACE(lp->HoleProtokollnummer());
+        // Stresses of the three branches in fields 1, 5 and 9; settlements in 0.01 mm in field 3.
+        const Tabelle t(*lp);
+        const int stufen = t.Anzahl(1);
+        ASSERT_GT(stufen, 1);
+        for (int i = 0; i < stufen; ++i)
+            EXPECT_EQ(t.Zahl(1, i) >= 0.5 || t.Zahl(3, i) >= 500, i == stufen - 1) << "step " << i;
+        ASSERT_EQ(t.Anzahl(5), 3);
+        for (int i = 0; i < 3; ++i)
+            t.Stimmt(5, i, t.Zahl(1, stufen - 1) * (2 - i) / 4);
+        EXPECT_EQ(t.Text(9, t.Anzahl(9) - 1), t.Text(1, stufen - 2));
+    }
+}
+
 namespace {
 
 // Whether a test point meets its requirement, and where it stands as its page describes it
