@@ -779,11 +779,12 @@ TEST(Musterdaten, ADensityRowShowsEachProctorReferenceUnderItsHead)
 
 // Tests of one soil agree on what it holds. A Proctor test of what passes its largest grain states
 // the share above it that the soil's sieve analysis shows, the very share where both took one
-// sample, and corrects its points for it (DIN 18127); the density tests correct with the oversize
-// of the Proctor test they cite, to the Proctor density and water content with oversize that the
-// Proctor test states in its remark. An undisturbed specimen holds the natural water content of
-// its place. Every grain density a page uses, the oversize's too, was measured on its soil before.
-// A grading 0/D passes 1.4 D.
+// sample, and corrects its points for it (DIN 18127), none above the Proctor density with the
+// oversize that its remark states; the density tests correct with the oversize of the Proctor test
+// they cite, to the Proctor density and water content with oversize that the Proctor test states
+// in its remark. An undisturbed specimen holds the natural water content of its place. Every grain
+// density a page uses, the oversize's too, was measured on its soil before. A grading 0/D passes
+// 1.4 D.
 TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -814,6 +815,8 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
             const double trocken = (t.Zahl(7, i) - t.Zahl(4, i)) / t.Zahl(6, i) / (1 + w);
             t.Stimmt(14, i, (1 - ue) * w + ue * t.Zahl(12));
             t.Stimmt(15, i, 1 / ((1 - ue) / trocken + ue / t.Zahl(13)));
+            EXPECT_LE(t.Zahl(15, i), ZahlNach(pv->HoleFeld(2, 1), "Proctordichte"))
+                << "point " << i << " lies above the Proctor density with oversize";
         }
     }
     for (const int pruefart : {1002, 1007}) {
