@@ -124,7 +124,7 @@ std::vector<std::string> Notiztext(const std::string& datum)
         "",
         "6. Probenahme",
         "   Der Wassergehalt wird an jeder Prüfstelle bestimmt, die",
-        "   Korndichte des Aushubbodens wurde an der Eignungsprobe",
+        "   Korndichte des Aushubbodens wurde an der " + std::string(kBezugsprobe),
         "   bestimmt. Die Probenbehälter sind mit Station und Lage zu",
         "   beschriften. Rückstellproben bleiben bis zur Abnahme im",
         "   Labor.",

@@ -1106,7 +1106,8 @@ int Kalenderwoche(const std::string& jjjjmmtt)
 // water content that the compaction degrees of its Proctor test and the binder recommendation
 // use; the dam's lifts built and each of them tested; no re-test promised that is not open; the
 // soil replacement the laboratory designed, in one unit: the thickness needed and the one
-// exchanged, which the design plans and with which it expects the required Ev2; and as attachment
+// exchanged, which the design plans and with which it expects the required Ev2; the sample of the
+// cut's grain density by the name the comparison of its Proctor tests gives it; and as attachment
 // the test reports of the weeks that hold every protocol before it.
 TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
 {
@@ -1184,6 +1185,31 @@ TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
     EXPECT_EQ(noetig, bemessung.Zahl(6)) << "needed";
     EXPECT_EQ(ausgetauscht, bemessung.Zahl(4)) << "planned";
     EXPECT_GE(bemessung.Zahl(7), bemessung.Zahl(3)) << "expected Ev2";
+
+    // The sample the cut's grain density was measured on, by the name the Proctor comparison
+    // gives the Proctor test of that sample.
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
+    const auto KorndichteGemessen = [&](const CProtokoll& proctor) {
+        return std::ranges::any_of(VomTyp(projekt, 1008), [&](const CProtokoll* korndichte) {
+            return korndichte->HoleFeld(1, 2) == "Aushub" && Stelle(*korndichte) == Stelle(proctor);
+        });
+    };
+    int benannt = 0;
+    for (const CProtokoll* vergleich : VomTyp(projekt, 1018)) {
+        for (int c = 0; c < 6; ++c) {
+            const std::string legende = vergleich->HoleFeldSpeziell(2, c + 4);
+            const auto proctor = nachNummer.find(StringHoleFeld(legende, '@', 1));
+            if (proctor == nachNummer.end() || proctor->second->GetPruefart() != 1001 ||
+                !KorndichteGemessen(*proctor->second))
+                continue;
+            ++benannt;
+            const std::string probe = StringHoleFeld(legende, '@', 9);
+            EXPECT_NE(text.find("Korndichte des Aushubbodens wurde an der " + probe + " "),
+                      std::string::npos)
+                << probe;
+        }
+    }
+    EXPECT_GT(benannt, 0);
 
     int von = -1, bis = -1;
     const std::string anlagen = Fliesstext(Tabelle(*notizen[0]).Text(7));
