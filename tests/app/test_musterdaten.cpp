@@ -1366,16 +1366,59 @@ TEST(Musterdaten, AProbingRecordsTheRodsOnlyAtDepthsItReached)
     }
 }
 
+namespace {
+
+// Minutes of a time of day "HH:MM".
+int Minuten(const std::string& uhrzeit)
+{
+    int stunden = -1, minuten = -1;
+    std::sscanf(uhrzeit.c_str(), "%d:%d", &stunden, &minuten);
+    return 60 * stunden + minuten;
+}
+
+// A site meeting: its day "JJJJMMTT", its time in minutes and the surnames of the laboratory's
+// participants.
+struct Besprechung
+{
+    std::string datum;
+    int von, bis;
+    std::set<std::string> teilnehmer;
+};
+
+// The meetings the notes name: the one a note records and the one it announces, weekly at the
+// hour it names and with the same participants; a meeting takes two hours.
+std::vector<Besprechung> Besprechungen(const MusterProjekt& projekt)
+{
+    std::vector<Besprechung> besprechungen;
+    for (const CProtokoll* notiz : VomTyp(projekt, 1020)) {
+        const std::string text = Fliesstext(Tabelle(*notiz).Text(6));
+        const size_t labor = text.find("Prüflabor (") + std::string("Prüflabor (").size();
+        const std::string liste = text.substr(labor, text.find(')', labor) - labor);
+        std::set<std::string> teilnehmer;
+        for (int i = 0; i < StringZaehleFelderZeichen(liste, ','); ++i) {
+            const std::string person = StringHoleFeld(liste, ',', i);
+            teilnehmer.insert(person.substr(person.rfind(' ') + 1));
+        }
+        int tag = 0, monat = 0, jahr = 0, stunde = -1, minute = -1;
+        std::sscanf(text.c_str() + text.find("Nächste Baubesprechung am "),
+                    "Nächste Baubesprechung am %*[^,], %d.%d.%d, %d:%d Uhr", &tag, &monat, &jahr,
+                    &stunde, &minute);
+        const int von = 60 * stunde + minute;
+        for (const std::string& datum :
+             {notiz->HolePruefdatumRoh(), StringFormat("%04d%02d%02d", jahr, monat, tag)})
+            besprechungen.push_back({datum, von, von + 120, teilnehmer});
+    }
+    return besprechungen;
+}
+
+} // namespace
+
 // A test on site takes the longer the more points it tests: of one type, a one-point re-test less
-// time than a test of several. Two tests at one place on one day do not overlap.
+// time than a test of several. Two tests at one place on one day do not overlap, nor does a test
+// with a site meeting its tester attends.
 TEST(Musterdaten, TestsOnSiteTakeTimeByTheirPointsAndNeverShareAPlaceAtOnce)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
-    const auto Minuten = [](const std::string& uhrzeit) {
-        int stunden = -1, minuten = -1;
-        std::sscanf(uhrzeit.c_str(), "%d:%d", &stunden, &minuten);
-        return 60 * stunden + minuten;
-    };
     struct Feldtest
     {
         const CProtokoll* protokoll;
@@ -1412,6 +1455,18 @@ TEST(Musterdaten, TestsOnSiteTakeTimeByTheirPointsAndNeverShareAPlaceAtOnce)
                 a.protokoll->HolePruefdatumRoh() == b.protokoll->HolePruefdatumRoh() &&
                 std::ranges::any_of(a.stellen, BeiB);
             EXPECT_FALSE(beieinander && a.von < b.bis && b.von < a.bis);
+        }
+    }
+    const std::vector<Besprechung> besprechungen = Besprechungen(projekt);
+    ASSERT_FALSE(besprechungen.empty());
+    for (const Feldtest& test : tests) {
+        const std::string pruefer = test.protokoll->HoleFeld(1, 12);
+        for (const Besprechung& b : besprechungen) {
+            const bool dabei = test.protokoll->HolePruefdatumRoh() == b.datum &&
+                               b.teilnehmer.contains(pruefer.substr(pruefer.rfind(' ') + 1));
+            EXPECT_FALSE(dabei && test.von < b.bis && b.von < test.bis)
+                << test.protokoll->HoleProtokollnummer() << " by " << pruefer << " "
+                << test.protokoll->HoleFeld(1, 10) << " at the meeting of " << b.datum;
         }
     }
 }

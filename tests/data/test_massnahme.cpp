@@ -231,7 +231,7 @@ TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
 {
     CProtokolle protokolle;
     EXPECT_EQ(protokolle.LadeMassnahme(SchreibeMuster()).fehler, Ladefehler::Keiner);
-    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x0ef115f83ad9ca48u);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x8f8b0a5662c43fdau);
 
     const std::string gross = Pfad("gross.axo");
     ASSERT_TRUE(SchreibeProjektDatei(BaueGrossesProjekt(5000, 100000), gross));
