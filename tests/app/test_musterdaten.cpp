@@ -1392,18 +1392,22 @@ std::vector<Besprechung> Besprechungen(const MusterProjekt& projekt)
     std::vector<Besprechung> besprechungen;
     for (const CProtokoll* notiz : VomTyp(projekt, 1020)) {
         const std::string text = Fliesstext(Tabelle(*notiz).Text(6));
-        const size_t labor = text.find("Prüflabor (") + std::string("Prüflabor (").size();
-        const std::string liste = text.substr(labor, text.find(')', labor) - labor);
+        const size_t labor = text.find("Prüflabor ("), termin = text.find("Nächste Baubesprechung");
+        EXPECT_NE(labor, std::string::npos) << text;
+        EXPECT_NE(termin, std::string::npos) << text;
+        if (labor == std::string::npos || termin == std::string::npos)
+            continue;
+        const std::string liste = StringHoleZwischen(text.substr(labor), '(', ')', 0);
         std::set<std::string> teilnehmer;
         for (int i = 0; i < StringZaehleFelderZeichen(liste, ','); ++i) {
             const std::string person = StringHoleFeld(liste, ',', i);
             teilnehmer.insert(person.substr(person.rfind(' ') + 1));
         }
-        int tag = 0, monat = 0, jahr = 0, stunde = -1, minute = -1;
-        std::sscanf(text.c_str() + text.find("Nächste Baubesprechung am "),
-                    "Nächste Baubesprechung am %*[^,], %d.%d.%d, %d:%d Uhr", &tag, &monat, &jahr,
-                    &stunde, &minute);
-        const int von = 60 * stunde + minute;
+        int tag = 0, monat = 0, jahr = 0;
+        char uhrzeit[6] = "";
+        std::sscanf(text.c_str() + termin, "Nächste Baubesprechung am %*[^,], %d.%d.%d, %5s Uhr",
+                    &tag, &monat, &jahr, uhrzeit);
+        const int von = Minuten(uhrzeit);
         for (const std::string& datum :
              {notiz->HolePruefdatumRoh(), StringFormat("%04d%02d%02d", jahr, monat, tag)})
             besprechungen.push_back({datum, von, von + 120, teilnehmer});
