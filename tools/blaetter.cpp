@@ -114,7 +114,7 @@ std::string Kommentar(const CProtokoll& quelle)
 {
     if (quelle.GetPruefart() == 1001)
         return Protokollverweis(quelle.HoleProtokollnummer()) == BezugsproctorVerweis()
-                   ? "Bezugsprobe"
+                   ? kBezugsprobe
                    : "Eignungsprüfung";
     if (quelle.HoleFeldSpeziell(4, 18).empty())
         return "";

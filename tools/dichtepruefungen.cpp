@@ -141,11 +141,11 @@ void FuegeDichtemessungenHinzu(CProtokoll& protokoll, int messungen,
                                const std::vector<std::string>& seite, size_t trockendichte,
                                size_t kennwerte)
 {
-    // The row's Proctor density and optimum are the reference its degree of compaction is
-    // computed with: those with the oversize.
+    // The row's Proctor density and optimum are the Proctor test's own, those with the oversize
+    // the reference its degree of compaction is computed with.
     const std::pair<const char*, size_t> quellen[] = {{"PRNR", kennwerte + 7},
-                                                      {"RPR", kennwerte + 13},
-                                                      {"WOPT", kennwerte + 14},
+                                                      {"RPR", kennwerte + 8},
+                                                      {"WOPT", kennwerte + 9},
                                                       {"UE", kennwerte + 10},
                                                       {"RPR_X", kennwerte + 13},
                                                       {"WOPT_X", kennwerte + 14},

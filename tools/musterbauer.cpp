@@ -11,6 +11,7 @@
 #include "kopf_und_messungen.h"
 #include "kornverteilung.h"
 #include "nachpruefungen.h"
+#include "notiz.h"
 #include "platform/text.h"
 #include "pruefarten.h"
 
@@ -340,6 +341,7 @@ MusterProjekt BaueMusterprojekt()
 
     for (size_t i = 0; i < plan.size(); ++i)
         projekt.protokolle.push_back(BaueEinsatz(plan, i, laufend[i]));
+    BesetzeBesprechungstage(projekt.protokolle);
     for (size_t i = 0; i < plan.size(); ++i)
         if (plan[i].nachpruefungVon)
             BemerkeNachpruefung(projekt.protokolle[*plan[i].nachpruefungVon],

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <set>
 
 namespace muster {
 
@@ -32,13 +33,12 @@ int Kalenderwoche(const std::string& jjjjmmtt)
     return static_cast<int>((donnerstag - neujahr).count() / 7 + 1);
 }
 
-// The Tuesday of the following week, "TT.MM.JJJJ".
-std::string DienstagDerFolgewoche(const std::string& jjjjmmtt)
+// The day of the next meeting: the Tuesday of the following week.
+std::string NaechsteBesprechung(const std::string& jjjjmmtt)
 {
     using namespace std::chrono;
     const sys_days tag = Datum(jjjjmmtt);
-    return StringDatumJJJJMMTTZuTTMMJJJJ(
-        JJJJMMTT(tag + days{9 - static_cast<int>(weekday{tag}.iso_encoding())}));
+    return JJJJMMTT(tag + days{9 - static_cast<int>(weekday{tag}.iso_encoding())});
 }
 
 // Kilometre and metre of a station, as titles and notes name stretches.
@@ -49,9 +49,10 @@ std::string Km(double meter)
 }
 
 // The site meetings are weekly from the project's first week on, and the laboratory writes the
-// note.
+// note. Two of its testers attend, Herr Brenner and Frau Lindholm; the third tests on site.
 constexpr int kErsteBesprechungswoche = 10;
 constexpr const char* kVerfasser = "S. Lindholm";
+constexpr const char* kPrueferAmBesprechungstag = "M. Ortwein";
 
 // The thickness of the soil replacement that the laboratory's design finds needed on the clay.
 int NoetigerAustausch()
@@ -124,13 +125,14 @@ std::vector<std::string> Notiztext(const std::string& datum)
         "",
         "6. Probenahme",
         "   Der Wassergehalt wird an jeder Prüfstelle bestimmt, die",
-        "   Korndichte des Aushubbodens wurde an der Eignungsprobe",
+        "   Korndichte des Aushubbodens wurde an der " + std::string(kBezugsprobe),
         "   bestimmt. Die Probenbehälter sind mit Station und Lage zu",
         "   beschriften. Rückstellproben bleiben bis zur Abnahme im",
         "   Labor.",
         "",
         "7. Termine",
-        "   Nächste Baubesprechung am Dienstag, " + DienstagDerFolgewoche(datum) + ", 09:00 Uhr,",
+        "   Nächste Baubesprechung am Dienstag, " +
+            StringDatumJJJJMMTTZuTTMMJJJJ(NaechsteBesprechung(datum)) + ", 09:00 Uhr,",
         "   im Baucontainer an der Anschlussstelle West.",
         "",
         "8. Verschiedenes",
@@ -168,6 +170,19 @@ void FuelleNotiz(CProtokoll& protokoll, int, int)
                           "Terminplan Erdbau#CRLF#Prüfprotokolle KW %d bis %d",
                           Kalenderwoche(Arbeitstage().front()), woche - 1),
              "", "", std::to_string(seiten), "", "Aktennotiz Baubesprechung"}));
+}
+
+void BesetzeBesprechungstage(std::vector<CProtokoll>& protokolle)
+{
+    std::set<std::string> tage;
+    for (const CProtokoll& notiz : protokolle)
+        if (notiz.GetPruefart() == 1020)
+            tage.insert(
+                {notiz.HolePruefdatumRoh(), NaechsteBesprechung(notiz.HolePruefdatumRoh())});
+    // A test on site names the hours it took.
+    for (CProtokoll& protokoll : protokolle)
+        if (!protokoll.HoleFeld(1, 10).empty() && tage.contains(protokoll.HolePruefdatumRoh()))
+            protokoll.SetzeFeld(1, 12, kPrueferAmBesprechungstag);
 }
 
 } // namespace muster

@@ -18,10 +18,13 @@ namespace {
 
 constexpr double kPlattenradius = 150; // mm
 
-// Static plate load test after the standard load steps up to 0.5 MN/m²: the dial reads through
-// a lever, so the settlement is the reading times the transmission factor.
+// Static plate load test after the standard load steps: the first loading ends at 0.5 MN/m² or
+// at the step where the plate has settled 5 mm, whichever comes first. The dial reads through a
+// lever, so the settlement is the reading times the transmission factor.
 constexpr double kSpannungMax = 0.5;
+constexpr double kSetzungMax = 5.0; // mm
 constexpr double kUebersetzung = 2.0;
+constexpr std::array<double, 6> kLaststufen = {0.08, 0.16, 0.25, 0.33, 0.42, 0.50};
 
 struct Laststufen
 {
@@ -44,9 +47,10 @@ struct Plattendruckversuch
     double ev1, ev2;
 };
 
-double Verformungsmodul(const std::array<double, 3>& kurve)
+// The modulus of a branch at the greatest stress of the first loading.
+double Verformungsmodul(const std::array<double, 3>& kurve, double hoechste)
 {
-    return 1.5 * kPlattenradius / (kurve[1] + kurve[2] * kSpannungMax);
+    return 1.5 * kPlattenradius / (kurve[1] + kurve[2] * hoechste);
 }
 
 // A branch with its starting point, settlements in mm, fitted as the report's diagram fits it.
@@ -76,23 +80,30 @@ Plattendruckversuch Plattendruck(int nummer, const Schicht& schicht)
     const double a2 = -(0.1 + 0.1 * Streuwert(nummer, 0, 53)) * 1.5 * kPlattenradius / ev1;
     const double a1 = 1.5 * kPlattenradius / ev1 - a2 * kSpannungMax;
     const double a0 = 0.02 + 0.05 * Streuwert(nummer, 0, 54);
-    const double b2 = -0.1 * Streuwert(nummer, 0, 55) * 1.5 * kPlattenradius / ev2;
-    const double b1 = 1.5 * kPlattenradius / ev2 - b2 * kSpannungMax;
-    const double sMax = a0 + a1 * kSpannungMax + a2 * kSpannungMax * kSpannungMax;
-    const double rest = sMax - b1 * kSpannungMax - b2 * kSpannungMax * kSpannungMax;
+    const auto Erstbelastung = [&](double p) { return a0 + a1 * p + a2 * p * p; };
 
     Plattendruckversuch v;
-    for (double p : {0.08, 0.16, 0.25, 0.33, 0.42, 0.50})
-        v.erst.Lese(p, a0 + a1 * p + a2 * p * p);
-    for (double p : {0.25, 0.125, 0.0})
-        v.ent.Lese(p, rest + (sMax - rest) * std::pow(p / kSpannungMax, 0.7));
+    for (const double p : kLaststufen) {
+        v.erst.Lese(p, Erstbelastung(p));
+        if (v.erst.setzung.back() / 100 >= kSetzungMax)
+            break;
+    }
+    const double hoechste = v.erst.spannung.back(), sMax = Erstbelastung(hoechste);
+    const double b2 = -0.1 * Streuwert(nummer, 0, 55) * 1.5 * kPlattenradius / ev2;
+    const double b1 = 1.5 * kPlattenradius / ev2 - b2 * hoechste;
+    const double rest = sMax - b1 * hoechste - b2 * hoechste * hoechste;
+    // Unloading to half and a quarter of the greatest stress and to none.
+    for (const double anteil : {0.5, 0.25, 0.0})
+        v.ent.Lese(anteil * hoechste, rest + (sMax - rest) * std::pow(anteil, 0.7));
     // Reloading up to the last step but one.
-    for (double p : {0.08, 0.16, 0.25, 0.33, 0.42})
+    for (size_t i = 0; i + 1 < v.erst.spannung.size(); ++i) {
+        const double p = v.erst.spannung[i];
         v.zweit.Lese(p, rest + b1 * p + b2 * p * p);
+    }
     v.a = PasseAn(0, 0, v.erst);
     v.b = PasseAn(0, v.ent.setzung.back() / 100, v.zweit);
-    v.ev1 = Verformungsmodul(v.a);
-    v.ev2 = Verformungsmodul(v.b);
+    v.ev1 = Verformungsmodul(v.a, hoechste);
+    v.ev2 = Verformungsmodul(v.b, hoechste);
     return v;
 }
 
@@ -165,7 +176,7 @@ void FuellePlattendruck(CProtokoll& protokoll, int nummer, int messungen)
     // Chart: the unloading runs from the top of the first loading, the reloading from the end
     // of the unloading.
     const double hoechste = v.erst.setzung.back();
-    std::vector<double> entLast{kSpannungMax}, entSetzung{hoechste};
+    std::vector<double> entLast{v.erst.spannung.back()}, entSetzung{hoechste};
     entLast.insert(entLast.end(), v.ent.spannung.begin(), v.ent.spannung.end());
     entSetzung.insert(entSetzung.end(), v.ent.setzung.begin(), v.ent.setzung.end());
     std::vector<double> zweitLast{0}, zweitSetzung{v.ent.setzung.back()};

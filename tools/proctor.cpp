@@ -58,26 +58,6 @@ Schale WaegeSchale(double wZiel, int nummer, int i)
     return {tara, tara + md, feucht, (feucht - (tara + md)) / md};
 }
 
-// One compaction point: the wet mass in the cylinder weighed to 0.1 g; the dry mass and the
-// densities follow from it and the dish's water content, unrounded. The sheet also gives the dry
-// density from the printed dry mass; where the two would print differently, the wet mass is read
-// again 0.1 g higher, so that both give the printed value.
-void Verdichte(Proctorversuch& v, double w, double rho)
-{
-    double feucht = Gerundet(kProctorZylinder + rho * (1 + w) * kProctorVolumen, 1);
-    double trocken = 0;
-    for (int versuch = 0; versuch < 20; ++versuch, feucht = Gerundet(feucht + 0.1, 1)) {
-        trocken = kProctorZylinder + (feucht - kProctorZylinder) / (1 + w);
-        if (Gerundet((trocken - kProctorZylinder) / kProctorVolumen, 3) ==
-            Gerundet((Gerundet(trocken, 1) - kProctorZylinder) / kProctorVolumen, 3))
-            break;
-    }
-    v.feuchtMitZylinder.push_back(feucht);
-    v.trockenMitZylinder.push_back(trocken);
-    v.dichteFeucht.push_back((feucht - kProctorZylinder) / kProctorVolumen);
-    v.dichteTrocken.push_back((trocken - kProctorZylinder) / kProctorVolumen);
-}
-
 // The water content of the whole soil from that of what passes the largest grain, the oversize
 // holding its own (DIN 18127).
 double WasserMitUeberkorn(const Proctorversuch& v, double w)
@@ -89,6 +69,32 @@ double WasserMitUeberkorn(const Proctorversuch& v, double w)
 double DichteMitUeberkorn(const Proctorversuch& v, double dichte)
 {
     return 1 / ((1 - v.ueberkorn) / dichte + v.ueberkorn / v.dichteUeberkorn);
+}
+
+// One compaction point: the wet mass in the cylinder weighed to 0.1 g; the dry mass and the
+// densities follow from it and the dish's water content, unrounded. The sheet also gives the dry
+// density from the printed dry mass; where the two would print differently, the wet mass is read
+// again 0.1 g higher, so that both give the printed value. So it is where the point corrected for
+// the oversize would print above the printed dry density corrected: the curve and the Proctor
+// density take the printed one, and no corrected point lies above the Proctor density with the
+// oversize.
+void Verdichte(Proctorversuch& v, double w, double rho)
+{
+    double feucht = Gerundet(kProctorZylinder + rho * (1 + w) * kProctorVolumen, 1);
+    double trocken = 0;
+    for (int versuch = 0; versuch < 20; ++versuch, feucht = Gerundet(feucht + 0.1, 1)) {
+        trocken = kProctorZylinder + (feucht - kProctorZylinder) / (1 + w);
+        const double dichte = (trocken - kProctorZylinder) / kProctorVolumen;
+        if (Gerundet(dichte, 3) ==
+                Gerundet((Gerundet(trocken, 1) - kProctorZylinder) / kProctorVolumen, 3) &&
+            Gerundet(DichteMitUeberkorn(v, dichte), 3) <=
+                Gerundet(DichteMitUeberkorn(v, Gerundet(dichte, 3)), 3))
+            break;
+    }
+    v.feuchtMitZylinder.push_back(feucht);
+    v.trockenMitZylinder.push_back(trocken);
+    v.dichteFeucht.push_back((feucht - kProctorZylinder) / kProctorVolumen);
+    v.dichteTrocken.push_back((trocken - kProctorZylinder) / kProctorVolumen);
 }
 
 Proctorversuch Proctor(int nummer)

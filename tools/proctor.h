@@ -27,6 +27,10 @@ struct Proctorversuch
     std::vector<double> wasserJeGrad, dichteJeGrad, poren, luftporen;
 };
 
+// The name of the reference Proctor test's sample, on which the cut's sand was also sieved and its
+// grain density measured.
+inline constexpr const char* kBezugsprobe = "Bezugsprobe";
+
 // The reference Proctor test of the density, water content and binder protocols, and its number
 // as the others cite it.
 const Proctorversuch& Bezugsproctor();

@@ -32,7 +32,7 @@ using Beschriftungen = std::map<int, std::string>;
 const std::map<int, Beschriftungen>& Seitenbeschriftungen()
 {
     static const Beschriftungen dichte = {
-        {23, "Proctorversuch Nr."}, {22, "Proctordichte '"}, {21, "optimaler Wassergehalt '"},
+        {23, "Proctorversuch Nr."}, {22, "Proctordichte"}, {21, "optimaler Wassergehalt"},
         {36, "Überkornanteil"}, {35, "Proctordichte '"}, {34, "optimaler Wassergehalt '"},
         {25, "Wassergehalt"}, {29, "Trockendichte"}, {26, "Porenanteil"},
         {27, "Luftporenanteil"}, {24, "DPr IST"}, {33, "DPr SOLL >="}};
@@ -131,31 +131,6 @@ TEST(Musterdaten, EveryListResultStandsOnTheReportInTheRowThatNamesIt)
     }
 }
 
-// A density row shows the Proctor density its degree of compaction was computed with: the
-// degree follows from the row's dry density and Proctor density, within their rounding.
-TEST(Musterdaten, ADensityRowShowsTheReferenceItsDegreeOfCompactionUses)
-{
-    int zeilen = 0;
-    for (const CProtokoll& protokoll : BaueMusterprojekt().protokolle) {
-        for (int m = 0; m < protokoll.GetAnzahlMessungen(); ++m) {
-            MESSUNG messung;
-            protokoll.GetMessung(m, messung);
-            const auto Wert = [&](int id) {
-                std::string text, schluessel;
-                protokoll.HoleMessungsSpalte("", id, messung, text, schluessel);
-                return StringZuDouble(text);
-            };
-            const double grad = Wert(24), trocken = Wert(29), proctor = Wert(22);
-            if (grad == 0)
-                continue;
-            ++zeilen;
-            EXPECT_NEAR(grad, 100 * trocken / proctor, 0.05 + 100 * 0.0005 / proctor + 1e-9)
-                << protokoll.HoleProtokollnummer() << ", measurement " << messung.lfdNr;
-        }
-    }
-    EXPECT_GT(zeilen, 0);
-}
-
 namespace {
 
 // A protocol's number as its report prints it.
@@ -228,14 +203,27 @@ bool IstEigenerTyp(int pruefart)
     return pruefart != 1000 && pruefart != 1015 && pruefart < 1018;
 }
 
-// What a page prints of the protocol it cites, where and for which test type.
+// What a page prints of the protocol it cites, where and for which test type; of a Proctor test
+// either its own values or those with the oversize.
 struct Zitat
 {
     int pruefart;
     double links, breite; // the columns of number and values, one per test point
     std::string nummer;
     std::vector<std::string> werte;
+    bool mitUeberkorn = false;
 };
+
+// The number that follows the first `nach` in a running text, decimal comma or point; not a
+// number where none follows.
+double ZahlNach(const std::string& text, const std::string& nach)
+{
+    const size_t stelle = text.find(nach);
+    const size_t ziffer = stelle == std::string::npos
+                              ? stelle
+                              : text.find_first_of("0123456789", stelle + nach.size());
+    return ziffer == std::string::npos ? NAN : StringZuDouble(text.substr(ziffer));
+}
 
 // What the page of a cited test prints that others cite: a Proctor test's density and water
 // content at 100 % and its grain density; a static plate load test's Ev1, Ev2 and their ratio.
@@ -250,6 +238,16 @@ std::vector<std::string> ZitierteWerte(const Druckseite& s)
     const double kopf = s.Zeile("a0");
     const Tafel ev(s, 17, 2);
     return {ev.Text(kopf + 1), ev.Text(kopf + 2), Tafel(s, 21, 2).Text(kopf + 1.5)};
+}
+
+// What a Proctor test states of its soil with the oversize, in its remark: the Proctor density and
+// optimum water content; and the grain density its page prints.
+std::vector<std::string> WerteMitUeberkorn(const Druckseite& s)
+{
+    const std::string bemerkung = s.Protokoll().HoleFeld(2, 1);
+    return {StringFormat("%.3f", ZahlNach(bemerkung, "Proctordichte")),
+            StringFormat("%.3f", ZahlNach(bemerkung, "Wassergehalt") / 100),
+            ZitierteWerte(s).at(2)};
 }
 
 // The one protocol of the project with that number, of the type the citing protocol draws on
@@ -279,7 +277,8 @@ int PruefeZitate(const MusterProjekt& projekt, const CProtokoll& protokoll, cons
         if (quelle == nullptr)
             continue;
         const Druckseite q(*quelle);
-        const std::vector<std::string> werte = ZitierteWerte(q);
+        const std::vector<std::string> werte =
+            zitat.mitUeberkorn ? WerteMitUeberkorn(q) : ZitierteWerte(q);
         for (size_t k = 0; k < zitat.werte.size(); ++k)
             EXPECT_EQ(t.Text(s.Zeile(zitat.werte[k]), i), werte.at(k)) << zitat.werte[k];
         if (zitat.pruefart == 1001) {
@@ -397,10 +396,10 @@ TEST(Musterdaten, EveryPrintedResultFollowsFromThePrintedRawValues)
 }
 
 // A protocol that cites another of the project prints what that protocol's own report prints:
-// the density pages and the binder their Proctor test's values and soil, the soil replacement
-// its plate load test's moduli, the filter rule each material's sieve rows and d-values; a
-// comparison repeats each compared test's header and draws its chart. What is cited is of the
-// right type and done no later.
+// the density pages their Proctor test's values and soil, the binder those it states with the
+// oversize, the soil replacement its plate load test's moduli, the filter rule each material's
+// sieve rows and d-values; a comparison repeats each compared test's header and draws its chart.
+// What is cited is of the right type and done no later.
 TEST(Musterdaten, EveryCitingPagePrintsTheCitedProtocolsOwnValues)
 {
     const Druckeinstellungen einstellungen;
@@ -410,7 +409,12 @@ TEST(Musterdaten, EveryCitingPagePrintsTheCitedProtocolsOwnValues)
         {1002, proctor},
         {1007, proctor},
         {1009,
-         {1001, 5.2, 1.8, "Werte lt. Proctorversuch", {"Proctordichte", "wopt", "Korndichte"}}},
+         {1001,
+          5.2,
+          1.8,
+          "Werte lt. Proctorversuch",
+          {"Proctordichte", "wopt", "Korndichte"},
+          true}},
         {1010, {1005, 5.2, 1.8, "Plattendruckversuch Nr.", {"Ev1", "Ev2", "Ev2 / Ev1"}}}};
     // Citing protocols of each type in the sample and in a large project.
     const std::map<int, std::pair<int, int>> anzahlen = {{1002, {10, 8}}, {1007, {8, 7}},
@@ -730,32 +734,57 @@ std::vector<const CProtokoll*> VomTyp(const MusterProjekt& projekt, int pruefart
 }
 
 // Where a density page's block of soil parameters begins (Korndichte); the Proctor number stands
-// 7 fields on, the oversize 10 to 12, the Proctor density and water content with it 13 and 14.
+// 7 fields on, the Proctor density and water content 8 and 9, the oversize 10 to 12, the Proctor
+// density and water content with it 13 and 14.
 int Kennwertblock(int pruefart)
 {
     return pruefart == 1002 ? 17 : 13;
 }
 
-// The number that follows the first `nach` in a running text, decimal comma or point; not a
-// number where none follows.
-double ZahlNach(const std::string& text, const std::string& nach)
-{
-    const size_t stelle = text.find(nach);
-    const size_t ziffer = stelle == std::string::npos
-                              ? stelle
-                              : text.find_first_of("0123456789", stelle + nach.size());
-    return ziffer == std::string::npos ? NAN : StringZuDouble(text.substr(ziffer));
-}
-
 } // namespace
+
+// A density row shows under "Proctorversuch ohne ü" the Proctor density and optimum water content
+// of the Proctor test it cites, and under "Proctorvers. mit ü" those with the oversize, as its page
+// prints them; its degree of compaction follows from its dry density and the Proctor density with
+// the oversize, within their rounding.
+TEST(Musterdaten, ADensityRowShowsEachProctorReferenceUnderItsHead)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    int zeilen = 0;
+    for (const int pruefart : {1002, 1007}) {
+        const int k = Kennwertblock(pruefart);
+        for (const CProtokoll* p : VomTyp(projekt, pruefart)) {
+            const Tabelle t(*p);
+            for (int m = 0; m < t.Anzahl(k); ++m) {
+                MESSUNG messung;
+                p->GetMessung(m, messung);
+                const auto Wert = [&](int id) {
+                    std::string text, schluessel;
+                    p->HoleMessungsSpalte("", id, messung, text, schluessel);
+                    return StringZuDouble(text);
+                };
+                SCOPED_TRACE(p->HoleProtokollnummer() + ", measurement " + messung.lfdNr);
+                EXPECT_EQ(Wert(22), t.Zahl(k + 8, m)) << "ohne ü";
+                EXPECT_EQ(Wert(21), t.Zahl(k + 9, m)) << "ohne ü";
+                EXPECT_EQ(Wert(35), t.Zahl(k + 13, m)) << "mit ü";
+                EXPECT_EQ(Wert(34), t.Zahl(k + 14, m)) << "mit ü";
+                EXPECT_NEAR(Wert(24), 100 * Wert(29) / Wert(35),
+                            0.05 + 100 * 0.0005 / Wert(35) + 1e-9);
+                ++zeilen;
+            }
+        }
+    }
+    EXPECT_GT(zeilen, 0);
+}
 
 // Tests of one soil agree on what it holds. A Proctor test of what passes its largest grain states
 // the share above it that the soil's sieve analysis shows, the very share where both took one
-// sample, and corrects its points for it (DIN 18127); the density tests correct with the oversize
-// of the Proctor test they cite, to the Proctor density and water content with oversize that the
-// Proctor test states in its remark. An undisturbed specimen holds the natural water content of
-// its place. Every grain density a page uses, the oversize's too, was measured on its soil before.
-// A grading 0/D passes 1.4 D.
+// sample, and corrects its points for it (DIN 18127), none above the Proctor density with the
+// oversize that its remark states; the density tests correct with the oversize of the Proctor test
+// they cite, to the Proctor density and water content with oversize that the Proctor test states
+// in its remark. An undisturbed specimen holds the natural water content of its place. Every grain
+// density a page uses, the oversize's too, was measured on its soil before. A grading 0/D passes
+// 1.4 D.
 TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -786,6 +815,8 @@ TEST(Musterdaten, TestsOfOneSoilAgreeOnItsGrainsAndWater)
             const double trocken = (t.Zahl(7, i) - t.Zahl(4, i)) / t.Zahl(6, i) / (1 + w);
             t.Stimmt(14, i, (1 - ue) * w + ue * t.Zahl(12));
             t.Stimmt(15, i, 1 / ((1 - ue) / trocken + ue / t.Zahl(13)));
+            EXPECT_LE(t.Zahl(15, i), ZahlNach(pv->HoleFeld(2, 1), "Proctordichte"))
+                << "point " << i << " lies above the Proctor density with oversize";
         }
     }
     for (const int pruefart : {1002, 1007}) {
@@ -919,6 +950,28 @@ TEST(Musterdaten, EachPycnometerFlaskKeepsOneCalibration)
         << "no flask is used twice";
 }
 
+// A static plate load test on the 300 mm plate loads first in steps until the normal stress
+// reaches 0.5 MN/m² or the plate has settled 5 mm, whichever comes first; it unloads to half and a
+// quarter of the greatest stress and to none, and loads again up to the first loading's last step
+// but one.
+TEST(Musterdaten, AFirstLoadingEndsAtHalfAMegapascalOrFiveMillimetresSettlement)
+{
+    const MusterProjekt projekt = BaueMusterprojekt();
+    for (const CProtokoll* lp : VomTyp(projekt, 1005)) {
+        SCOPED_TRACE(lp->HoleProtokollnummer());
+        // Stresses of the three branches in fields 1, 5 and 9; settlements in 0.01 mm in field 3.
+        const Tabelle t(*lp);
+        const int stufen = t.Anzahl(1);
+        ASSERT_GT(stufen, 1);
+        for (int i = 0; i < stufen; ++i)
+            EXPECT_EQ(t.Zahl(1, i) >= 0.5 || t.Zahl(3, i) >= 500, i == stufen - 1) << "step " << i;
+        ASSERT_EQ(t.Anzahl(5), 3);
+        for (int i = 0; i < 3; ++i)
+            t.Stimmt(5, i, t.Zahl(1, stufen - 1) * (2 - i) / 4);
+        EXPECT_EQ(t.Text(9, t.Anzahl(9) - 1), t.Text(1, stufen - 2));
+    }
+}
+
 namespace {
 
 // Whether a test point meets its requirement, and where it stands as its page describes it
@@ -1050,11 +1103,12 @@ int Kalenderwoche(const std::string& jjjjmmtt)
 } // namespace
 
 // The site meeting's note quotes what the site file holds on its day: the Proctor density and
-// water content that the compaction degrees of its Proctor test use; the dam's lifts built and
-// each of them tested; no re-test promised that is not open; the soil replacement the laboratory
-// designed, in one unit: the thickness needed and the one exchanged, which the design plans and
-// with which it expects the required Ev2; and as attachment the test reports of the weeks that hold
-// every protocol before it.
+// water content that the compaction degrees of its Proctor test and the binder recommendation
+// use; the dam's lifts built and each of them tested; no re-test promised that is not open; the
+// soil replacement the laboratory designed, in one unit: the thickness needed and the one
+// exchanged, which the design plans and with which it expects the required Ev2; the sample of the
+// cut's grain density by the name the comparison of its Proctor tests gives it; and as attachment
+// the test reports of the weeks that hold every protocol before it.
 TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
@@ -1100,6 +1154,12 @@ TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
         }
     }
     EXPECT_GT(verwendet, 0) << "no compaction degree uses " << zitiert;
+    // The binder recommendation wets to the optimum the note tells the site to wet to.
+    for (const CProtokoll* bindemittel : VomTyp(projekt, 1009)) {
+        const Tabelle t(*bindemittel);
+        EXPECT_EQ(t.Zahl(1), ZahlNach(bezug, "Proctordichte")) << bezug;
+        EXPECT_EQ(t.Text(2), StringFormat("%.3f", ZahlNach(bezug, "Wassergehalt") / 100)) << bezug;
+    }
 
     int hergestellt = -1;
     const size_t damm = text.find("bis zur ", text.find("Die Dammschüttung"));
@@ -1125,6 +1185,31 @@ TEST(Musterdaten, TheNoteQuotesWhatTheSiteFileHoldsOnItsDay)
     EXPECT_EQ(noetig, bemessung.Zahl(6)) << "needed";
     EXPECT_EQ(ausgetauscht, bemessung.Zahl(4)) << "planned";
     EXPECT_GE(bemessung.Zahl(7), bemessung.Zahl(3)) << "expected Ev2";
+
+    // The sample the cut's grain density was measured on, by the name the Proctor comparison
+    // gives the Proctor test of that sample.
+    const std::map<std::string, const CProtokoll*> nachNummer = NachNummer(projekt);
+    const auto KorndichteGemessen = [&](const CProtokoll& proctor) {
+        return std::ranges::any_of(VomTyp(projekt, 1008), [&](const CProtokoll* korndichte) {
+            return korndichte->HoleFeld(1, 2) == "Aushub" && Stelle(*korndichte) == Stelle(proctor);
+        });
+    };
+    int benannt = 0;
+    for (const CProtokoll* vergleich : VomTyp(projekt, 1018)) {
+        for (int c = 0; c < 6; ++c) {
+            const std::string legende = vergleich->HoleFeldSpeziell(2, c + 4);
+            const auto proctor = nachNummer.find(StringHoleFeld(legende, '@', 1));
+            if (proctor == nachNummer.end() || proctor->second->GetPruefart() != 1001 ||
+                !KorndichteGemessen(*proctor->second))
+                continue;
+            ++benannt;
+            const std::string probe = StringHoleFeld(legende, '@', 9);
+            EXPECT_NE(text.find("Korndichte des Aushubbodens wurde an der " + probe + " "),
+                      std::string::npos)
+                << probe;
+        }
+    }
+    EXPECT_GT(benannt, 0);
 
     int von = -1, bis = -1;
     const std::string anlagen = Fliesstext(Tabelle(*notizen[0]).Text(7));
@@ -1281,16 +1366,63 @@ TEST(Musterdaten, AProbingRecordsTheRodsOnlyAtDepthsItReached)
     }
 }
 
+namespace {
+
+// Minutes of a time of day "HH:MM".
+int Minuten(const std::string& uhrzeit)
+{
+    int stunden = -1, minuten = -1;
+    std::sscanf(uhrzeit.c_str(), "%d:%d", &stunden, &minuten);
+    return 60 * stunden + minuten;
+}
+
+// A site meeting: its day "JJJJMMTT", its time in minutes and the surnames of the laboratory's
+// participants.
+struct Besprechung
+{
+    std::string datum;
+    int von, bis;
+    std::set<std::string> teilnehmer;
+};
+
+// The meetings the notes name: the one a note records and the one it announces, weekly at the
+// hour it names and with the same participants; a meeting takes two hours.
+std::vector<Besprechung> Besprechungen(const MusterProjekt& projekt)
+{
+    std::vector<Besprechung> besprechungen;
+    for (const CProtokoll* notiz : VomTyp(projekt, 1020)) {
+        const std::string text = Fliesstext(Tabelle(*notiz).Text(6));
+        const size_t labor = text.find("Prüflabor ("), termin = text.find("Nächste Baubesprechung");
+        EXPECT_NE(labor, std::string::npos) << text;
+        EXPECT_NE(termin, std::string::npos) << text;
+        if (labor == std::string::npos || termin == std::string::npos)
+            continue;
+        const std::string liste = StringHoleZwischen(text.substr(labor), '(', ')', 0);
+        std::set<std::string> teilnehmer;
+        for (int i = 0; i < StringZaehleFelderZeichen(liste, ','); ++i) {
+            const std::string person = StringHoleFeld(liste, ',', i);
+            teilnehmer.insert(person.substr(person.rfind(' ') + 1));
+        }
+        int tag = 0, monat = 0, jahr = 0;
+        char uhrzeit[6] = "";
+        std::sscanf(text.c_str() + termin, "Nächste Baubesprechung am %*[^,], %d.%d.%d, %5s Uhr",
+                    &tag, &monat, &jahr, uhrzeit);
+        const int von = Minuten(uhrzeit);
+        for (const std::string& datum :
+             {notiz->HolePruefdatumRoh(), StringFormat("%04d%02d%02d", jahr, monat, tag)})
+            besprechungen.push_back({datum, von, von + 120, teilnehmer});
+    }
+    return besprechungen;
+}
+
+} // namespace
+
 // A test on site takes the longer the more points it tests: of one type, a one-point re-test less
-// time than a test of several. Two tests at one place on one day do not overlap.
+// time than a test of several. Two tests at one place on one day do not overlap, nor does a test
+// with a site meeting its tester attends.
 TEST(Musterdaten, TestsOnSiteTakeTimeByTheirPointsAndNeverShareAPlaceAtOnce)
 {
     const MusterProjekt projekt = BaueMusterprojekt();
-    const auto Minuten = [](const std::string& uhrzeit) {
-        int stunden = -1, minuten = -1;
-        std::sscanf(uhrzeit.c_str(), "%d:%d", &stunden, &minuten);
-        return 60 * stunden + minuten;
-    };
     struct Feldtest
     {
         const CProtokoll* protokoll;
@@ -1327,6 +1459,18 @@ TEST(Musterdaten, TestsOnSiteTakeTimeByTheirPointsAndNeverShareAPlaceAtOnce)
                 a.protokoll->HolePruefdatumRoh() == b.protokoll->HolePruefdatumRoh() &&
                 std::ranges::any_of(a.stellen, BeiB);
             EXPECT_FALSE(beieinander && a.von < b.bis && b.von < a.bis);
+        }
+    }
+    const std::vector<Besprechung> besprechungen = Besprechungen(projekt);
+    ASSERT_FALSE(besprechungen.empty());
+    for (const Feldtest& test : tests) {
+        const std::string pruefer = test.protokoll->HoleFeld(1, 12);
+        for (const Besprechung& b : besprechungen) {
+            const bool dabei = test.protokoll->HolePruefdatumRoh() == b.datum &&
+                               b.teilnehmer.contains(pruefer.substr(pruefer.rfind(' ') + 1));
+            EXPECT_FALSE(dabei && test.von < b.bis && b.von < test.bis)
+                << test.protokoll->HoleProtokollnummer() << " by " << pruefer << " "
+                << test.protokoll->HoleFeld(1, 10) << " at the meeting of " << b.datum;
         }
     }
 }

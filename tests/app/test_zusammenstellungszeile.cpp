@@ -145,5 +145,5 @@ TEST(Zusammenstellungszeile, ALargeVariedJobKeepsItsPageBreaksAndFittedTexts)
     EXPECT_EQ(ersteZeile[2], 19);
     EXPECT_EQ(ersteZeile[100], 1852);
     EXPECT_EQ(ersteZeile[430], 7976);
-    EXPECT_EQ(pruefsumme, 17592245868158107752ull);
+    EXPECT_EQ(pruefsumme, 15165333987061598446ull);
 }

@@ -231,13 +231,13 @@ TEST_F(Laden, ProjectsLoadEveryFieldAsTheyAlwaysHave)
 {
     CProtokolle protokolle;
     EXPECT_EQ(protokolle.LadeMassnahme(SchreibeMuster()).fehler, Ladefehler::Keiner);
-    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x7ef588e71fd3ba0fu);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x8f8b0a5662c43fdau);
 
     const std::string gross = Pfad("gross.axo");
     ASSERT_TRUE(SchreibeProjektDatei(BaueGrossesProjekt(5000, 100000), gross));
     EXPECT_EQ(protokolle.LadeMassnahme(gross).fehler, Ladefehler::Keiner);
     ASSERT_EQ(protokolle.GetAnzahl(), 5000);
-    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x0c126c5ad9a38c31u);
+    EXPECT_EQ(PruefsummeDerSammlung(protokolle), 0x7dd86057824dfb3du);
 }
 
 TEST(Bloecke, EveryItemRunsOnceInContiguousBlocksSideBySideWhateverTheMachinesCores)
