@@ -1,6 +1,7 @@
 // The viewer only ever reads the project file: previews, prints, exports and the stored settings
 // leave its bytes and its time stamp as they were.
 #include "app/seitenvorschau.h"
+#include "support/fifo.h"
 #include "viewer_fixtur.h"
 
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -110,9 +112,17 @@ TEST_F(NurGelesen, PreviewPrintSummaryAndExportLeaveTheProjectFileAsItWas)
 TEST_F(NurGelesen, ASettingsFileThatIsTheProjectIsNeverWritten)
 {
     // The profile's file (written with the recent files, on a changed column layout and at the
-    // end) or its lock file, or the file of Qt's own store (written by the export's file dialog)
-    // is a link to the project, or another name of it. Each is left alone.
+    // end) or its lock file, or the file of Qt's own store (read and written by the export's file
+    // dialog) is a link to the project, or another name of it; Qt's may also be a FIFO, on which
+    // its reader would wait for ever. Each is left alone, and the project too.
     namespace fs = std::filesystem;
+    enum class Art
+    {
+        Verweis,
+        HarterLink,
+        Fifo
+    };
+    const char* const kArten[] = {"a symbolic link", "a hard link", "a FIFO"};
     const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
     const std::string konfiguration = qEnvironmentVariable("XDG_CONFIG_HOME").toStdString();
     const std::string ordner = konfiguration + "/Tamrikwerk/";
@@ -121,34 +131,45 @@ TEST_F(NurGelesen, ASettingsFileThatIsTheProjectIsNeverWritten)
     const struct
     {
         std::string datei;
-        bool hart;
+        Art art;
     } faelle[] = {
-        {profil, false}, {profil, true}, {profil + ".lock", false}, {qt, false}, {qt, true}};
+        {profil, Art::Verweis}, {profil, Art::HarterLink}, {profil + ".lock", Art::Verweis},
+        {qt, Art::Verweis},     {qt, Art::HarterLink},     {qt, Art::Fifo}};
     for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.datei + (fall.hart ? " (hard link)" : " (symbolic link)"));
+        SCOPED_TRACE(fall.datei + " as " + kArten[int(fall.art)]);
         ASSERT_TRUE(SchreibeProjektDatei(BaueMusterprojekt(), pfad));
         // A day old: any write shows, and a lock file's owner counts as long gone.
         const auto zeit = fs::file_time_type::clock::now() - std::chrono::hours(24);
         fs::last_write_time(pfad, zeit);
         const std::string bytes = Bytes(pfad);
         fs::create_directories(ordner);
-        if (fall.hart)
+        if (fall.art == Art::HarterLink)
             fs::create_hard_link(pfad, fall.datei);
-        else
+        else if (fall.art == Art::Verweis)
             fs::create_symlink(pfad, fall.datei);
-        Starte(pfad);
-        Protokolle().header()->resizeSection(2, 123);
-        m_app->OeffneDokument(pfad);
-        m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
-        WaehleAlle(Messungen());
+        else
+            ASSERT_EQ(mkfifo(fall.datei.c_str(), 0644), 0);
         const std::string export_ = ProgrammOrdnerText() + "/alle.messungen";
-        Exportiere(AusCp1252(export_));
-        m_app.reset();
+        {
+            const CFifoLeser leser(fall.datei);
+            const CFifoWaechter waechter(fall.datei);
+            Starte(pfad);
+            Protokolle().header()->resizeSection(2, 123);
+            m_app->OeffneDokument(pfad);
+            m_ansicht->HoleTabCtrl()->setCurrentIndex(1);
+            WaehleAlle(Messungen());
+            Exportiere(AusCp1252(export_));
+            m_app.reset();
+            EXPECT_FALSE(waechter.HatGewartet());
+        }
         EXPECT_TRUE(fs::remove(export_));
 
         EXPECT_EQ(Bytes(pfad), bytes);
         EXPECT_EQ(fs::last_write_time(pfad), zeit);
-        EXPECT_TRUE(fs::equivalent(fall.datei, pfad));
+        if (fall.art == Art::Fifo)
+            EXPECT_TRUE(fs::is_fifo(fall.datei));
+        else
+            EXPECT_TRUE(fs::equivalent(fall.datei, pfad));
         fs::remove_all(ordner);
         fs::remove(qt);
     }
