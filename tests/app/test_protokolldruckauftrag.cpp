@@ -445,18 +445,6 @@ unsigned Rechte(const QString& pfad)
     return stat(QFile::encodeName(pfad).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
-// The write calls this thread has made so far.
-long Schreibaufrufe()
-{
-    std::ifstream io("/proc/thread-self/io");
-    std::string name;
-    long wert = 0;
-    while (io >> name >> wert)
-        if (name == "syscw:")
-            return wert;
-    return -1;
-}
-
 } // namespace
 
 TEST_F(Druckauftrag, AFileBeingPrintedIsReadableByNoOtherUntilItIsWhole)
@@ -488,6 +476,23 @@ TEST_F(Druckauftrag, AFileBeingPrintedIsReadableByNoOtherUntilItIsWhole)
     EXPECT_EQ(Rechte(neu), 0640u);
 }
 
+#if !defined(__SANITIZE_ADDRESS__) // the sanitizers' checks of a pointer write to a pipe of theirs
+namespace {
+
+// The write calls this thread has made so far.
+long Schreibaufrufe()
+{
+    std::ifstream io("/proc/thread-self/io");
+    std::string name;
+    long wert = 0;
+    while (io >> name >> wert)
+        if (name == "syscw:")
+            return wert;
+    return -1;
+}
+
+} // namespace
+
 TEST_F(Druckauftrag, APrintedFileReachesTheDiskInBlocks)
 {
     m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002", "P000005", "P000021"});
@@ -501,6 +506,7 @@ TEST_F(Druckauftrag, APrintedFileReachesTheDiskInBlocks)
     const qint64 groesse = QFileInfo(datei).size();
     EXPECT_LE(aufrufe, groesse / 32768 + 4) << groesse << " bytes";
 }
+#endif
 
 class Druckbefehle : public AppUmgebung
 {
