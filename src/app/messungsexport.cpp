@@ -64,7 +64,7 @@ ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& te
         return ExportErgebnis::KeineDatei;
     CZwischendatei datei(PfadAusQString(pfad),
                          CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
-    const bool angelegt = *datei >= 0;
+    const bool angelegt = datei.IstAngelegt();
     const bool geschrieben =
         angelegt && datei.Schreibe(MitTextzeilenenden(text)) && datei.Ersetze();
     if (fehlernummer)

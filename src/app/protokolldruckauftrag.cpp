@@ -262,7 +262,7 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
     CZwischendatei datei(PfadAusQString(drucker.outputFileName()),
                          CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
     m_fehlernummer = datei.Fehlernummer();
-    if (*datei < 0)
+    if (!datei.IstAngelegt())
         return Druckergebnis::NichtAngelegt;
     CZwischendateiGeraet geraet(datei);
     QPdfWriter schreiber(&geraet);

@@ -520,7 +520,7 @@ void CMassnahme::SchreibeProtokollListe(int auswahl, const std::string& dateinam
     }
     // Only a whole list takes an old one's place, and never a FIFO's or a device's.
     CZwischendatei datei(dateiname);
-    if (*datei >= 0 && SchreibeVoll(*datei, liste))
+    if (datei.IstAngelegt() && datei.Schreibe(liste))
         datei.Ersetze();
 }
 

@@ -462,7 +462,7 @@ bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
     if (*ein < 0 || IstDieselbeDatei(quelle, ziel) || !IstFreiOderRegulaer(ziel))
         return false;
     CZwischendatei aus(ziel);
-    if (*aus < 0)
+    if (!aus.IstAngelegt())
         return false;
     try {
         Satzkopf kopf;
@@ -474,8 +474,8 @@ bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
             text.resize(kopf.laenge);
             if (Lies(*ein, text.data(), kopf.laenge) < kopf.laenge)
                 break;
-            if (!kopf.geloescht)
-                Schreibe(*aus, SatzBytes(kopf.art, text));
+            if (!kopf.geloescht && !aus.Schreibe(SatzBytes(kopf.art, text)))
+                return false;
         }
     } catch (const CFileException&) {
         return false;

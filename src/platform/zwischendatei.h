@@ -32,9 +32,8 @@ public:
     CZwischendatei(const CZwischendatei&) = delete;
     CZwischendatei& operator=(const CZwischendatei&) = delete;
 
-    // The descriptor to write to, for a writer that does not use `Schreibe`; -1 when the file
-    // could not be made.
-    int operator*() const { return m_datei; }
+    // False when the file could not be made (`Fehlernummer` tells why).
+    bool IstAngelegt() const { return m_datei >= 0; }
     // Appends the bytes, which reach the file in blocks; false, remembering why, when a write
     // fails, such as on a full disk.
     bool Schreibe(std::string_view bytes);
