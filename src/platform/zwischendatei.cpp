@@ -36,16 +36,47 @@ bool UebernimmBesitz(int datei, const struct stat& bisher)
            jetzt.st_gid == bisher.st_gid;
 }
 
-// The regular file, opened to be written without changing it yet; -1 when it cannot be.
-int OeffneZumUeberschreiben(const std::filesystem::path& pfad)
+// The same file as the one `bisher` tells of.
+bool IstDieselbe(const struct stat& info, const struct stat& bisher)
 {
-    const int datei = ::open(pfad.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    return info.st_dev == bisher.st_dev && info.st_ino == bisher.st_ino;
+}
+
+// The regular file seen at the start (`bisher`), opened to be written without changing it yet;
+// -1 when it cannot be, errno ESTALE when another file or a link has meanwhile taken its place.
+int OeffneZumUeberschreiben(const std::filesystem::path& pfad, const struct stat& bisher)
+{
+    const int datei = ::open(pfad.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (datei < 0) {
+        if (errno == ELOOP)
+            errno = ESTALE;
+        return -1;
+    }
     struct stat info;
-    if (datei >= 0 && (::fstat(datei, &info) != 0 || !S_ISREG(info.st_mode))) {
+    if (::fstat(datei, &info) != 0 || !S_ISREG(info.st_mode) || !IstDieselbe(info, bisher)) {
         ::close(datei);
+        errno = ESTALE;
         return -1;
     }
     return datei;
+}
+
+// True while the path, not followed where it is a link, names the open file.
+bool NenntDieDatei(const std::filesystem::path& pfad, int datei)
+{
+    struct stat name, offen;
+    return ::lstat(pfad.c_str(), &name) == 0 && ::fstat(datei, &offen) == 0 &&
+           IstDieselbe(name, offen);
+}
+
+// Reserves the room for `laenge` bytes in the file before any of its bytes is overwritten, so
+// that a full disk is found while its old content is whole; its size stays as it is. True also
+// where the file system cannot reserve room.
+bool ReserviereRaum(int datei, off_t laenge)
+{
+    if (laenge == 0 || ::fallocate(datei, FALLOC_FL_KEEP_SIZE, 0, laenge) == 0)
+        return true;
+    return errno == EOPNOTSUPP || errno == ENOSYS;
 }
 
 // Copies all of `quelle` over `ziel` from its start, and cuts `ziel` off after it.
@@ -115,9 +146,14 @@ void CZwischendatei::SammleImSpeicher()
 
 bool CZwischendatei::OeffneZielSelbst()
 {
-    if (m_geschuetzt == InGeschuetztemOrdner::ZielSelbstSchreiben && m_zielVorhanden &&
-        S_ISREG(m_bisher.st_mode))
-        m_zielDatei = OeffneZumUeberschreiben(m_ziel);
+    if (m_geschuetzt != InGeschuetztemOrdner::ZielSelbstSchreiben || !m_zielVorhanden ||
+        !S_ISREG(m_bisher.st_mode))
+        return false;
+    m_zielDatei = OeffneZumUeberschreiben(m_ziel, m_bisher);
+    // Written in place is only the file seen at the start, never one put there meanwhile, nor
+    // the file a link put there names.
+    if (m_zielDatei < 0 && errno == ESTALE)
+        m_fehlernummer = ESTALE;
     return m_zielDatei >= 0;
 }
 
@@ -167,8 +203,12 @@ bool CZwischendatei::NimmPlatzEin()
 {
     // A file the process may not give to the old one's owner and group would take it from them;
     // and it could not replace another user's file in a folder where only a file's owner may.
-    if (m_zielVorhanden && !UebernimmBesitz(m_datei, m_bisher) && OeffneZielSelbst())
-        return SchreibeInsZiel();
+    if (m_zielVorhanden && !UebernimmBesitz(m_datei, m_bisher)) {
+        if (OeffneZielSelbst())
+            return SchreibeInsZiel();
+        if (m_fehlernummer != 0)
+            return false;
+    }
     // The permission bits only: set-ID bits would make a program of a printed file.
     ::fchmod(m_datei, m_zielVorhanden ? m_bisher.st_mode & 0777 : 0666 & ~Erstellungsmaske());
     // The descriptor was open before anything was written, so its sync reports every write that
@@ -190,6 +230,16 @@ bool CZwischendatei::NimmPlatzEin()
 
 bool CZwischendatei::SchreibeInsZiel()
 {
+    // The file opened at the start may since have been moved away, and another put at its name.
+    if (!NenntDieDatei(m_ziel, m_zielDatei)) {
+        m_fehlernummer = ESTALE;
+        return false;
+    }
+    struct stat inhalt;
+    if (::fstat(m_datei, &inhalt) != 0 || !ReserviereRaum(m_zielDatei, inhalt.st_size)) {
+        MerkeFehler();
+        return false;
+    }
     if (KopiereInhalt(m_datei, m_zielDatei) && ::fsync(m_zielDatei) == 0)
         return true;
     MerkeFehler();

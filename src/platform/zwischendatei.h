@@ -40,8 +40,11 @@ public:
     // Puts the content, once every write succeeded, in the destination's place: the file itself,
     // on the disk, with the destination's owner, group and permission bits (a new destination's
     // by the file-creation mask), or else, as the constructor was told, the content written into
-    // the destination. False, removing the file, when that fails (a write the disk refused only
-    // now fails here) or when a FIFO, a device or a folder has taken the destination's place.
+    // the destination, once the room for all of it is reserved. Only the file that was the
+    // destination when this object was made is ever written; where another file or a link has
+    // meanwhile taken its place, nothing is (errno ESTALE). False, removing the file, when that
+    // fails (a write the disk refused only now fails here) or when a FIFO, a device or a folder
+    // has taken the destination's place.
     bool Ersetze();
     // True when a failure came while the destination itself was written: its old content is
     // lost.

@@ -1,0 +1,282 @@
+// The file written beside its destination, or into it at the end: the destination ends up holding
+// exactly what was written, or, after a cancel or a failure, exactly what it held before.
+#include "platform/zwischendatei.h"
+#include "support/dateigrenze.h"
+#include "support/dateirechte.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <sched.h>
+#include <string>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kBlock = 64 * 1024;
+constexpr uid_t kAndererBenutzer = 4321;
+
+std::string Inhalt(std::size_t laenge, unsigned saat)
+{
+    std::string bytes(laenge, '\0');
+    for (std::size_t i = 0; i < laenge; ++i)
+        bytes[i] = static_cast<char>((i * 131 + i / 251 + saat) % 256);
+    return bytes;
+}
+
+std::string Lies(const fs::path& pfad)
+{
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
+}
+
+void Schreibe(const fs::path& pfad, const std::string& bytes)
+{
+    std::ofstream(pfad, std::ios::binary) << bytes;
+}
+
+// Hands the content over in pieces of several sizes, one of them more than a block, as the PDF
+// writer's many small and few large writes come.
+bool SchreibeStueckweise(CZwischendatei& datei, const std::string& inhalt)
+{
+    constexpr std::size_t kStuecke[] = {3000, 1, 70000, 20011};
+    for (std::size_t stelle = 0, i = 0; stelle < inhalt.size(); ++i) {
+        const std::size_t laenge = std::min(kStuecke[i % 4], inhalt.size() - stelle);
+        if (!datei.Schreibe(std::string_view(inhalt).substr(stelle, laenge)))
+            return false;
+        stelle += laenge;
+    }
+    return true;
+}
+
+std::vector<std::string> Eintraege(const fs::path& ordner)
+{
+    std::vector<std::string> namen;
+    for (const auto& eintrag : fs::directory_iterator(ordner))
+        namen.push_back(eintrag.path().filename().string());
+    return namen;
+}
+
+// The three ways the destination gets its content.
+enum class Weg
+{
+    Daneben,        // a new file beside it takes its place
+    ImSpeicher,     // the folder takes no new file: gathered in memory, then written into it
+    FremderBesitzer // another user's file, writable by the group: written into it at the end
+};
+const char* const kWegNamen[] = {"beside and renamed", "in place from memory",
+                                 "in place keeping another user's owner"};
+
+// A folder with the destination's old file, set up for one way.
+struct Ziel
+{
+    Ziel(const QTemporaryDir& tmp, Weg weg, const std::string& alt)
+        : ordner(tmp.path().toStdString() + "/ziel"), datei(ordner / "bericht.pdf")
+    {
+        fs::create_directory(ordner);
+        Schreibe(datei, alt);
+        if (weg == Weg::FremderBesitzer) {
+            EXPECT_EQ(::chown(datei.c_str(), kAndererBenutzer, ::getgid()), 0);
+            EXPECT_EQ(::chmod(datei.c_str(), 0660), 0);
+        }
+        if (weg == Weg::ImSpeicher) {
+            EXPECT_EQ(::chmod(ordner.c_str(), 0555), 0);
+        }
+    }
+    ~Ziel()
+    {
+        ::chmod(ordner.c_str(), 0755);
+        fs::remove_all(ordner);
+    }
+
+    fs::path ordner, datei;
+};
+
+} // namespace
+
+TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFailureItsOldBytes)
+{
+    // Every way of writing, with contents around the block size, over an old file shorter and
+    // longer than the new content. The writes of a failure go beyond a file size limit, as on a
+    // full disk.
+    enum class Ende
+    {
+        Ersetzt,
+        Abgebrochen,
+        Gescheitert
+    };
+    QTemporaryDir tmp;
+    for (const Weg weg : {Weg::Daneben, Weg::ImSpeicher, Weg::FremderBesitzer})
+        for (const std::size_t laenge : {std::size_t{0}, std::size_t{1}, kBlock - 1, kBlock,
+                                         kBlock + 1, 200 * std::size_t{1024}})
+            for (const std::size_t alteLaenge : {laenge / 2, laenge + 3000})
+                for (const Ende ende : {Ende::Ersetzt, Ende::Abgebrochen, Ende::Gescheitert}) {
+                    if (ende == Ende::Gescheitert && laenge == 0)
+                        continue;
+                    SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + ", " +
+                                 std::to_string(laenge) + " bytes over " +
+                                 std::to_string(alteLaenge) + ", end " +
+                                 std::to_string(int(ende)));
+                    const std::string alt = Inhalt(alteLaenge, 7);
+                    const std::string neu = Inhalt(laenge, 1);
+                    const Ziel ziel(tmp, weg, alt);
+                    bool ersetzt = false;
+                    {
+                        const CNurDateirechte nurDateirechte;
+                        std::optional<CDateigrenze> grenze;
+                        if (ende == Ende::Gescheitert)
+                            grenze.emplace(laenge - 1);
+                        CZwischendatei datei(ziel.datei,
+                                             CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+                        ASSERT_TRUE(datei.IstAngelegt());
+                        const bool geschrieben = SchreibeStueckweise(datei, neu);
+                        if (ende != Ende::Abgebrochen)
+                            ersetzt = geschrieben && datei.Ersetze();
+                        EXPECT_FALSE(datei.ZielBeschaedigt());
+                    }
+                    EXPECT_EQ(ersetzt, ende == Ende::Ersetzt);
+                    const std::string jetzt = Lies(ziel.datei);
+                    EXPECT_EQ(jetzt.size(), ersetzt ? laenge : alteLaenge);
+                    EXPECT_TRUE(jetzt == (ersetzt ? neu : alt));
+                    EXPECT_EQ(Eintraege(ziel.ordner), std::vector<std::string>{"bericht.pdf"});
+                    struct stat info;
+                    ASSERT_EQ(::stat(ziel.datei.c_str(), &info), 0);
+                    EXPECT_EQ(info.st_uid,
+                              weg == Weg::FremderBesitzer ? kAndererBenutzer : ::getuid());
+                }
+}
+
+TEST(Zwischendatei, InPlaceOnlyTheFileSeenAtTheStartIsWritten)
+{
+    // While the content is made, the file is moved away and a link to another file the user may
+    // write (or another file) is put at its name. Neither that file nor the one moved away is
+    // written; the failure is told as another file having taken the destination's place.
+    QTemporaryDir tmp;
+    for (const Weg weg : {Weg::ImSpeicher, Weg::FremderBesitzer})
+        for (const bool verweis : {true, false}) {
+            SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + (verweis ? ", a link" : ", a file"));
+            const Ziel ziel(tmp, weg, "alter Bericht");
+            const fs::path opfer = tmp.path().toStdString() + "/projekt.axo";
+            const fs::path weg_ = tmp.path().toStdString() + "/weg.pdf";
+            Schreibe(opfer, "Projekt");
+            {
+                const CNurDateirechte nurDateirechte;
+                CZwischendatei datei(ziel.datei,
+                                     CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+                ASSERT_TRUE(datei.IstAngelegt());
+                EXPECT_TRUE(SchreibeStueckweise(datei, Inhalt(100000, 3)));
+                // As the folder's owner, who may open it for a moment.
+                ::chmod(ziel.ordner.c_str(), 0755);
+                fs::rename(ziel.datei, weg_);
+                if (verweis)
+                    fs::create_symlink(opfer, ziel.datei);
+                else
+                    Schreibe(ziel.datei, "neu da");
+                if (weg == Weg::ImSpeicher)
+                    ::chmod(ziel.ordner.c_str(), 0555);
+                EXPECT_FALSE(datei.Ersetze());
+                EXPECT_EQ(datei.Fehlernummer(), ESTALE);
+                EXPECT_FALSE(datei.ZielBeschaedigt());
+            }
+            EXPECT_EQ(Lies(opfer), "Projekt");
+            EXPECT_EQ(Lies(weg_), "alter Bericht");
+            EXPECT_EQ(fs::is_symlink(ziel.datei), verweis);
+            if (!verweis) {
+                EXPECT_EQ(Lies(ziel.datei), "neu da");
+            }
+            EXPECT_EQ(Eintraege(ziel.ordner), std::vector<std::string>{"bericht.pdf"});
+            fs::remove(weg_);
+        }
+}
+
+namespace {
+
+// Runs `pruefung` in a forked child, in a mount namespace of its own where `ordner` holds a file
+// system of `groesse` bytes. The child's exit code: what `pruefung` returned (0 when it held), 77
+// when no such file system can be had here, -1 when the child did not end by itself.
+int AufKleinemDatentraeger(const fs::path& ordner, std::size_t groesse,
+                           const std::function<int()>& pruefung)
+{
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        const std::string groesseOption = "size=" + std::to_string(groesse);
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", ordner.c_str(), "tmpfs", 0, groesseOption.c_str()) != 0)
+            ::_exit(77);
+        ::_exit(pruefung());
+    }
+    int zustand = 0;
+    if (kind < 0 || ::waitpid(kind, &zustand, 0) != kind || !WIFEXITED(zustand))
+        return -1;
+    return WEXITSTATUS(zustand);
+}
+
+// Fills the file system of `ordner` until only about `frei` bytes are left.
+bool FuelleBisAuf(const fs::path& ordner, std::size_t frei)
+{
+    std::FILE* fueller = std::fopen((ordner / "fueller").c_str(), "wb");
+    if (fueller == nullptr)
+        return false;
+    const std::string block(4096, 'f');
+    std::size_t geschrieben = 0;
+    while (std::fwrite(block.data(), 1, block.size(), fueller) == block.size() &&
+           std::fflush(fueller) == 0)
+        geschrieben += block.size();
+    std::fclose(fueller);
+    std::error_code fehler;
+    fs::resize_file(ordner / "fueller", geschrieben > frei ? geschrieben - frei : 0, fehler);
+    return geschrieben > frei && !fehler;
+}
+
+} // namespace
+
+TEST(Zwischendatei, InPlaceTheRoomForTheWholeContentIsReservedBeforeTheOldFileIsTouched)
+{
+    // A disk with room for less than the new content asks: written in place, the old file stays
+    // whole and the full disk is told.
+    QTemporaryDir tmp;
+    const fs::path platte = tmp.path().toStdString();
+    const std::string alt = Inhalt(kBlock + 1, 7);
+    const std::string neu = Inhalt(200 * 1024, 1);
+    for (const Weg weg : {Weg::ImSpeicher, Weg::FremderBesitzer}) {
+        SCOPED_TRACE(kWegNamen[int(weg)]);
+        const int ergebnis = AufKleinemDatentraeger(platte, 1024 * 1024, [&] {
+            const Ziel ziel(tmp, weg, alt);
+            // The file made beside another user's file fits; the old file cannot grow after it.
+            const std::size_t frei = weg == Weg::ImSpeicher ? 16 * 1024 : neu.size() + 16 * 1024;
+            if (!FuelleBisAuf(platte, frei))
+                return 10;
+            const CNurDateirechte nurDateirechte;
+            CZwischendatei datei(ziel.datei,
+                                 CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+            if (!SchreibeStueckweise(datei, neu))
+                return 11;
+            if (datei.Ersetze())
+                return 1;
+            if (datei.ZielBeschaedigt())
+                return 2;
+            if (datei.Fehlernummer() != ENOSPC)
+                return 3;
+            if (Lies(ziel.datei) != alt)
+                return 4;
+            return Eintraege(ziel.ordner) == std::vector<std::string>{"bericht.pdf"} ? 0 : 5;
+        });
+        if (ergebnis == 77)
+            GTEST_SKIP() << "no file system of its own can be mounted here";
+        EXPECT_EQ(ergebnis, 0) << "1: reported written, 2: old content lost, 3: not told as a "
+                                  "full disk, 4: old file changed, 5: a file left beside it";
+    }
+}
