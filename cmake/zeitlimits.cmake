@@ -1,8 +1,20 @@
 # cmake -DORDNER=<build folder> -P zeitlimits.cmake
 # Fails, naming them, when tests of the build folder have no time limit: such a test, once it
 # hangs, holds the whole run instead of failing.
+# ctest rewrites the logs in Testing/ of the folder it runs in, which tell after a failed run what
+# failed, and this check runs while the suite is still writing them: the build folder's tests are
+# listed from a folder of its own.
+set(tmp /tmp)
+if(DEFINED ENV{TMPDIR})
+  set(tmp "$ENV{TMPDIR}")
+endif()
+string(RANDOM LENGTH 12 zufall)
+set(liste "${tmp}/zeitlimits-${zufall}")
+file(MAKE_DIRECTORY "${liste}")
+file(WRITE "${liste}/CTestTestfile.cmake" "subdirs([==[${ORDNER}]==])\n")
 execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --show-only=json-v1
-                WORKING_DIRECTORY ${ORDNER} OUTPUT_VARIABLE json RESULT_VARIABLE ergebnis)
+                WORKING_DIRECTORY ${liste} OUTPUT_VARIABLE json RESULT_VARIABLE ergebnis)
+file(REMOVE_RECURSE "${liste}")
 if(NOT ergebnis EQUAL 0)
   message(FATAL_ERROR "ctest could not list the tests of ${ORDNER}")
 endif()

@@ -2,8 +2,9 @@
 # ./run hands the viewer each project the user names as an absolute path under the name the user
 # gave, also when it is a link (the viewer opens only names ending in ".axo", whatever the link
 # points to) or missing, every other argument (Qt's options and their values) as given, and builds
-# only the viewer. The set-up, the build and the viewer are stand-ins
-# that do nothing but report.
+# only the viewer. Without a project among them the sample comes first, where the viewer takes its
+# project from once Qt has removed its own options. The set-up, the build and the viewer are
+# stand-ins that do nothing but report.
 set -euo pipefail
 quellen=$1
 tmp=$(cd "$(mktemp -d)" && pwd -P)
@@ -43,4 +44,13 @@ if [ "$ergebnis" != "$erwartet" ]; then
   exit 1
 fi
 [ "$(cat "$tmp/arbeit/verzeichnis/../x.axo")" = gemeint ]
+erwartet="$baum/build/Musterprojekt.axo
+-style
+fusion
+notiz.txt"
+ergebnis=$("$baum/run" -style fusion notiz.txt)
+if [ "$ergebnis" != "$erwartet" ]; then
+  printf 'Without a project the viewer got:\n%s\ninstead of:\n%s\n' "$ergebnis" "$erwartet" >&2
+  exit 1
+fi
 [ "$(cat "$baum/scripts/build.aufruf")" = "build betrachter" ]
