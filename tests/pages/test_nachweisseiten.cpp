@@ -148,7 +148,7 @@ TEST_F(Nachweisseiten, FilterRulePrintsDataAsStoredAndAnEmptyIndicatorRow)
     tabelle += "|0.033@0.096@0.285@x@0.130@1.141@Schluff";
     tabelle += "|0.437@0.900@1.854@x@1.747@7.416@Sand";
     tabelle += "|3.592@7.000@13.641@x@14.369@54.563@Kies|||||";
-    tabelle += "|erfüllt 1@erfüllt 2@erfüllt 3@erfüllt 4";
+    tabelle += "|erfüllt@verfehlt@knapp@ungeprüft";
     CV_Terzaghi::DruckeNachweis(druck, dc, seite, tabelle, "", "FT", versuch.Raster);
 
     EXPECT_EQ(versuch.Raster.GetText(1, 0), "Schluff");
@@ -159,6 +159,12 @@ TEST_F(Nachweisseiten, FilterRulePrintsDataAsStoredAndAnEmptyIndicatorRow)
     EXPECT_EQ(versuch.Raster.GetText(11, 3), "54.563");
     for (int c = 0; c <= 3; ++c)
         EXPECT_EQ(versuch.Raster.GetText(9, c), "") << c;
+    // Each result two rows under its own head: blocking ("Sperrbed.") and permeability
+    // ("Durchfl.") of soil against filter 1, then of filter 1 against filter 2.
+    const std::pair<std::string, double> ergebnisse[] = {
+        {"erfüllt", 53.6}, {"verfehlt", 56.6}, {"knapp", 60.6}, {"ungeprüft", 63.6}};
+    for (const auto& [ergebnis, y] : ergebnisse)
+        EXPECT_EQ(Laeufe(ergebnis), std::vector{Anker(33, 24.3, y, ergebnis)}) << ergebnis;
     // Nothing of the unprinted cell 3 and no legend without legend data.
     for (const DCEintrag& e : dc.Texte())
         EXPECT_EQ(e.text.find('x'), std::string::npos) << e.text;

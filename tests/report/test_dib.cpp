@@ -284,24 +284,29 @@ TEST_F(LogoDateien, RunLengthBitmapsDecodeRunsLiteralsJumpsAndClipAtTheEdges)
     rle8.kompression = 1;
     rle8.farbenBenutzt = 4;
     rle8.farben = {Schwarz, Rot, Gruen, Blau};
-    rle8.bits = Bytes({3, 1, 1, 2, 0, 0, // bottom row: a run of three, a run of one
-                       0, 3, 3, 2, 1, 0, // three literals, padded to a word,
-                       1, 2, 0, 0,       // then a run of one
-                       0, 2, 2, 0, 2, 3, // jump two to the right, then a run of two
-                       3, 1, 0, 1});     // a run past the right edge is dropped; end
+    rle8.bits = Bytes({3, 1, 1, 2, 0, 0,   // bottom row: a run of three, a run of one
+                       0, 3, 3, 2, 1, 0,   // three literals, padded to a word,
+                       1, 2, 0, 0,         // then a run of one
+                       1, 1, 0, 2, 1, 0,   // a run of one, jump one to the right,
+                       2, 3, 3, 1, 0, 1}); // a run of two; one past the right edge is dropped
     rle8.bildGroesse = std::uint32_t(rle8.bits.size());
     EXPECT_EQ(Lade(rle8),
-              (Bild{Schwarz, Schwarz, Blau, Blau, Blau, Gruen, Rot, Gruen, Rot, Rot, Rot, Gruen}));
+              (Bild{Rot, Schwarz, Blau, Blau, Blau, Gruen, Rot, Gruen, Rot, Rot, Rot, Gruen}));
 
     BmpBauer rle4 = rle8;
-    rle4.breite = 5;
-    rle4.hoehe = 2;
+    rle4.breite = 8;
+    rle4.hoehe = 3;
     rle4.bitsProBildpunkt = 4;
     rle4.kompression = 2;
-    rle4.bits = Bytes({5, 0x12, 0, 0, // alternating nibbles
-                       0, 3, 0x32, 0x10, 2, 0x30, 0, 1});
+    rle4.bits =
+        Bytes({5, 0x12, 0,    3,    0x32, 0x10, 0, 0,    // alternating nibbles; three literals
+               0, 5,    0x32, 0x12, 0x20, 0,    1, 0x30, // five literals, padded; a run of one
+               0, 2,    1,    1,    1,    0x10, 0, 1});  // jump one right and one up; a run; end
     rle4.bildGroesse = std::uint32_t(rle4.bits.size());
-    EXPECT_EQ(Lade(rle4), (Bild{Blau, Gruen, Rot, Blau, Schwarz, Rot, Gruen, Rot, Gruen, Rot}));
+    EXPECT_EQ(Lade(rle4),
+              (Bild{Schwarz, Schwarz, Schwarz, Schwarz, Schwarz, Schwarz, Schwarz, Rot,
+                    Blau,    Gruen,   Rot,     Gruen,   Gruen,   Blau,    Schwarz, Schwarz, //
+                    Rot,     Gruen,   Rot,     Gruen,   Rot,     Blau,    Gruen,   Rot}));
 
     // A stream that breaks off inside a literal run ends the picture there.
     rle8.bits = Bytes({2, 3, 0, 5, 1, 2});
