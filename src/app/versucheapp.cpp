@@ -6,6 +6,7 @@
 #include "app/schreibzielmeldung.h"
 #include "app/versucheview.h"
 #include "data/pfade.h"
+#include "data/projektdatei.h"
 #include "pages/seitenlogo.h"
 #include "platform/dateien.h"
 #include "platform/einstellungen.h"
@@ -141,6 +142,8 @@ bool CAxoApp::LadeFirmenlogo()
 CVersucheApp::CVersucheApp()
 {
     g_app = this;
+    // No settings store writes to a file that reads as a project, loaded or not.
+    SetzeProjekterkennung(&CProjektDatei::LiestSichAlsProjekt);
     connect(&m_geschwister, &CGeschwisterVerbindung::kopierdatenEmpfangen, this,
             [this](const QByteArray& daten) {
                 if (m_hauptfenster)
@@ -154,14 +157,15 @@ CVersucheApp::~CVersucheApp()
     // their layouts, which never go into the project.
     m_hauptfenster.reset();
     m_pMainView = nullptr;
-    SetzeNurGeleseneDatei({});
+    VergissNurGeleseneDateien();
+    SetzeProjekterkennung(nullptr);
     g_app = nullptr;
 }
 
 void CVersucheApp::LadeProjekt(const std::filesystem::path& pfad)
 {
     m_projektPfad = pfad;
-    SetzeNurGeleseneDatei(pfad);
+    MerkeNurGeleseneDatei(pfad);
     const Ladebefund befund = m_protokolle.LadeMassnahme(pfad);
     // File New loads from no path at all, which is nothing to tell.
     m_ladebefund = pfad.empty() ? Ladebefund{} : befund;

@@ -69,7 +69,8 @@ public:
     QPrinter& HoleDrucker();
 
     // Loads a project into the collection ("" empties it) and remembers where it came from and
-    // why it was not read whole; no settings store writes to that file.
+    // why it was not read whole; no settings store writes to that file in this run, also once
+    // another is loaded.
     void LadeProjekt(const std::filesystem::path& pfad);
     // The file the collection was loaded from; nothing is ever written to it.
     const std::filesystem::path& HoleProjektPfad() const { return m_projektPfad; }

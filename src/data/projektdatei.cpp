@@ -113,11 +113,18 @@ std::string SatzBytes(uint8_t art, std::string_view text)
     return bytes;
 }
 
-// Looks at the first record's header, so that a file that is no project is not read on: one
-// whose first record is too long to read, where the scan would end before anything is indexed, or
-// one that begins with a header of zeros, an empty record of no kind that no writer makes, such
-// as a file of zeros. Lesefehler when the header cannot be read; otherwise the file is at its
-// start again.
+// Whether a project can begin with the record header: not with one whose record is too long to
+// read, where the scan would end before anything is indexed, nor with a header of zeros, an
+// empty record of no kind that no writer makes, such as a file of zeros begins with.
+bool BeginntProjekt(const unsigned char* bytes)
+{
+    const CProjektDatei::Satzkopf kopf = KopfAus(bytes);
+    const bool nullen = kopf.laenge == 0 && kopf.art == 0 && kopf.geloescht == 0;
+    return !nullen && kopf.laenge < CProjektDatei::kTextGrenze;
+}
+
+// Looks at the first record's header, so that a file that is no project is not read on.
+// Lesefehler when the header cannot be read; otherwise the file is at its start again.
 Ladefehler PruefeErstenKopf(int datei)
 {
     unsigned char bytes[CProjektDatei::kKopfLaenge];
@@ -126,10 +133,7 @@ Ladefehler PruefeErstenKopf(int datei)
         return Ladefehler::Lesefehler;
     if (gelesen < static_cast<int64_t>(sizeof bytes))
         return Ladefehler::Keiner; // too short for a record: the scan finds nothing either
-    const CProjektDatei::Satzkopf kopf = KopfAus(bytes);
-    const bool nullen = kopf.laenge == 0 && kopf.art == 0 && kopf.geloescht == 0;
-    return nullen || kopf.laenge >= CProjektDatei::kTextGrenze ? Ladefehler::KeineProjektdatei
-                                                               : Ladefehler::Keiner;
+    return BeginntProjekt(bytes) ? Ladefehler::Keiner : Ladefehler::KeineProjektdatei;
 }
 
 // Reads the 6-byte record header at the current position of a descriptor; false when the file
@@ -452,6 +456,14 @@ bool CProjektDatei::PruefeDatei(const std::filesystem::path& dateiname)
     } catch (const CFileException&) {
         return false;
     }
+}
+
+bool CProjektDatei::LiestSichAlsProjekt(const std::filesystem::path& dateiname)
+{
+    const CDateiHalter datei(OeffneZumLesen(dateiname));
+    unsigned char bytes[kKopfLaenge];
+    return *datei >= 0 && LiesVoll(*datei, bytes, sizeof bytes) == kKopfLaenge &&
+           BeginntProjekt(bytes);
 }
 
 bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,

@@ -128,6 +128,10 @@ public:
 
     // Whether the record chain ends exactly at the end of the file.
     static bool PruefeDatei(const std::filesystem::path& dateiname);
+    // Whether the file begins as a project does, with a first record header LeseIndex reads on
+    // from. One shorter than a header, an empty one too, or one that does not open does not; nor
+    // does a text, as a header's length holds zero bytes.
+    static bool LiestSichAlsProjekt(const std::filesystem::path& dateiname);
     // Writes a copy holding only the live records. False when the source holds a record too
     // long to read or a read or write fails; the destination is then left as it was.
     static bool KopiereLebendeSaetze(const std::filesystem::path& quelle,

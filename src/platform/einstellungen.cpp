@@ -30,7 +30,7 @@ QStringList Speicherdateien(const QString& programm)
 }
 
 // QSettings opens them with a plain open: on a FIFO that waits for the other end for ever, and a
-// write would put a new file in its place. Through a link to the project, or as another name of
+// write would put a new file in its place. Through a link to a project, or as another name of
 // it, a write would put settings text in its place. A store with such a file is refused: it reads
 // as empty and takes no writes, and it opens, creates or removes no file, not even a lock file
 // (Qt's store without a file would lock ".lock" in the working folder).

@@ -33,8 +33,8 @@ void SchreibeProfilInt(const std::string& abschnitt, const std::string& schluess
 // Qt's own dialogs (the file dialogs, also the one the print dialog opens) keep their state in
 // Qt's store, "QtProject.conf" in the user's folder: read as one opens, written as it closes.
 // While an object of this class lives, that store, where the program's own stores would refuse
-// it (a FIFO, the loaded project under another name), is kept in a private folder instead, which
-// goes with the object.
+// it (a FIFO, a project under another name), is kept in a private folder instead, which goes with
+// the object.
 class CQtSpeicherUmleitung
 {
 public:

@@ -1,11 +1,16 @@
 #include "platform/schreibziel.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 #include <system_error>
+#include <vector>
 
 namespace {
 
-std::filesystem::path g_nurGelesen;
+// Every file loaded as a project in this run, by the name it was loaded under; compared as files
+// when asked, so that a link to one or another hard link of it counts too.
+std::vector<std::filesystem::path> g_nurGelesen;
+Projekterkennung g_projekterkennung = nullptr;
 
 } // namespace
 
@@ -38,12 +43,28 @@ bool IstDieselbeDatei(const std::filesystem::path& pfad, const std::filesystem::
     return !pfad.empty() && !andere.empty() && std::filesystem::equivalent(pfad, andere, fehler);
 }
 
-void SetzeNurGeleseneDatei(const std::filesystem::path& pfad)
+void MerkeNurGeleseneDatei(const std::filesystem::path& pfad)
 {
-    g_nurGelesen = pfad;
+    if (!pfad.empty() &&
+        std::find(g_nurGelesen.begin(), g_nurGelesen.end(), pfad) == g_nurGelesen.end())
+        g_nurGelesen.push_back(pfad);
+}
+
+void VergissNurGeleseneDateien()
+{
+    g_nurGelesen.clear();
 }
 
 bool IstNurGeleseneDatei(const std::filesystem::path& pfad)
 {
-    return IstDieselbeDatei(pfad, g_nurGelesen);
+    return std::any_of(g_nurGelesen.begin(), g_nurGelesen.end(),
+                       [&pfad](const std::filesystem::path& datei) {
+                           return IstDieselbeDatei(pfad, datei);
+                       }) ||
+           (g_projekterkennung != nullptr && g_projekterkennung(pfad));
+}
+
+void SetzeProjekterkennung(Projekterkennung erkennung)
+{
+    g_projekterkennung = erkennung;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Where the program may write: its exports, printed files and settings stores. Opening a FIFO
 // waits for the other end for ever, a device is fed, and a new file would take either's place;
-// so only a path that names nothing yet or a regular file is written. The file the program only
-// reads, the loaded project, is never one of its settings stores, under whatever name.
+// so only a path that names nothing yet or a regular file is written. The files the program only
+// reads, projects, are never one of its settings stores, under whatever name.
 
 #include <filesystem>
 
@@ -15,7 +15,13 @@ std::filesystem::path Verweisziel(const std::filesystem::path& pfad);
 // True when both paths name one existing file, however they are written (links, "./", other
 // hard links of it).
 bool IstDieselbeDatei(const std::filesystem::path& pfad, const std::filesystem::path& andere);
-// The file the program only reads, set when a project is loaded ("" when none is); true when the
-// path names it, however it is written.
-void SetzeNurGeleseneDatei(const std::filesystem::path& pfad);
+// The files the program only reads: every file it loaded as a project in this run, remembered as
+// it is loaded ("" is none) until the run forgets them at its end, and any other file that reads
+// as a project. True when the path names one of them, however it is written.
+void MerkeNurGeleseneDatei(const std::filesystem::path& pfad);
+void VergissNurGeleseneDateien();
 bool IstNurGeleseneDatei(const std::filesystem::path& pfad);
+// Whether a file reads as a project is known where projects are read, which hands it over here
+// (nullptr: no file does).
+using Projekterkennung = bool (*)(const std::filesystem::path& pfad);
+void SetzeProjekterkennung(Projekterkennung erkennung);

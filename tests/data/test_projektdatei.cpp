@@ -212,6 +212,23 @@ TEST_F(ProjektDateiTest, OnlyAHeaderOfZerosOrTooLongAFirstRecordMarksAFileThatIs
     }
 }
 
+TEST_F(ProjektDateiTest, AFileReadsAsAProjectOnlyWhenItsFirstHeaderCanBeginOne)
+{
+    // Such a file is never a settings store; a file too short for a header, such as a new
+    // settings file, or a text, such as settings, can be one.
+    const struct
+    {
+        std::string inhalt;
+        bool projekt;
+    } faelle[] = {{Satz(1, "<protokoll ID=\"1\"/>"), true}, {"", false},
+                  {Satz(4, "").substr(0, 5), false},        {Satz(0, "") + Satz(1, "ab"), false},
+                  {Satz(1, "ab", 0, 16384), false},         {"[General]\nx=1\n", false}};
+    for (const auto& fall : faelle)
+        EXPECT_EQ(CProjektDatei::LiestSichAlsProjekt(Schreibe("p", fall.inhalt)), fall.projekt)
+            << testing::PrintToString(fall.inhalt);
+    EXPECT_FALSE(CProjektDatei::LiestSichAlsProjekt(Pfad("fehlt")));
+}
+
 TEST(CPositionsMap, VisitsBucketsInOrderAndEachChainFromItsHead)
 {
     CPositionsMap map;
