@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <cerrno>
+#include <string>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -180,6 +181,15 @@ CProtokolldruckAuftrag::Druckergebnis DruckeMitFortschritt(CProtokolldruckAuftra
     return auftrag.DruckeSeiten(drucker, nurGewaehlteSeiten, meldeSeite);
 }
 
+// Why a print failed on page `seite`; with `fehlernummer` ENOMEM, that the memory ran out.
+std::string Seitenfehler(int seite, int fehlernummer)
+{
+    std::string text = StringFormat("Seite %d konnte nicht gezeichnet werden.", seite);
+    if (fehlernummer == ENOMEM)
+        text += " Der Arbeitsspeicher reicht nicht aus.";
+    return text;
+}
+
 } // namespace
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
@@ -214,6 +224,14 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget*
     case CProtokolldruckAuftrag::Druckergebnis::Unvollstaendig:
         MeldeUnvollstaendig(datei, fehlernummer);
         break;
+    case CProtokolldruckAuftrag::Druckergebnis::SeiteFehlt: {
+        const std::string grund = Seitenfehler(m_druckauftrag.HoleFehlseite(), fehlernummer);
+        if (datei.isEmpty())
+            ZeigeMeldung("Der Druck wurde abgebrochen: " + grund, MeldungsArt::Fehler);
+        else
+            MeldeDateifehler(datei, "konnte nicht geschrieben werden: " + grund);
+        break;
+    }
     }
 }
 
