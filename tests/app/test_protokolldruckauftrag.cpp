@@ -765,9 +765,9 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
 TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpensIt)
 {
     // The project, another name of it, a FIFO without a reader (Qt's own check would hold the
-    // viewer until one came), a link loop, a name too long, a file in a folder that is not there:
-    // each is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it
-    // (and calls it write-protected).
+    // viewer until one came), a link loop, a name too long, a file in a folder that is not there,
+    // a link to one: each is refused in the dialog, which stays open, before Qt asks to overwrite
+    // it or opens it (and calls it write-protected).
     const QString projekt = PfadAlsQString(m_app.HoleProjektPfad());
     const QString anderer = m_ordner.filePath(u"anderer Name.axo"_s);
     std::filesystem::create_hard_link(m_app.HoleProjektPfad(), PfadAusQString(anderer));
@@ -777,6 +777,8 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
     ASSERT_TRUE(QFile::link(schleife, schleife));
     const QString zuLang = m_ordner.filePath(QString(256, u'a') + u".pdf"_s);
     const QString ohneOrdner = m_ordner.filePath(u"fehlt/druck.pdf"_s);
+    const QString verweisOhneOrdner = m_ordner.filePath(u"verweis.pdf"_s);
+    ASSERT_TRUE(QFile::link(u"fehlt/druck.pdf"_s, verweisOhneOrdner));
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
                              ProgrammTitel, MeldungsArt::Warnung};
@@ -792,7 +794,9 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
                                          "Schleife symbolischer Verknüpfungen.")},
         {zuLang, dateifehler(zuLang, "kann nicht angelegt werden: Der Name ist zu lang.")},
         {ohneOrdner, dateifehler(ohneOrdner, "kann nicht angelegt werden: Der Ordner ist nicht "
-                                             "vorhanden.")}};
+                                             "vorhanden.")},
+        {verweisOhneOrdner, dateifehler(verweisOhneOrdner, "kann nicht angelegt werden: Der "
+                                                           "Ordner ist nicht vorhanden.")}};
 
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     for (const auto& [ziel, meldung] : faelle) {
@@ -809,6 +813,29 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
     EXPECT_EQ(LeseDatei(projekt), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
     EXPECT_FALSE(QFile::exists(ohneOrdner));
+}
+
+TEST_F(Druckbefehle_Muster, APrintIntoALinkToAFileNotThereYetWritesTheFileItNames)
+{
+    // Qt's print dialog, to learn whether it may write there, would make an empty file where the
+    // link points and then remove the link instead of it.
+    ASSERT_TRUE(QDir(m_ordner.path()).mkdir(u"archiv"_s));
+    const QString verweis = m_ordner.filePath(u"bericht.pdf"_s);
+    const QString ziel = m_ordner.filePath(u"archiv/bericht 2024.pdf"_s);
+    ASSERT_TRUE(QFile::link(u"archiv/bericht 2024.pdf"_s, verweis));
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020"});
+    m_app.HoleDrucker().setOutputFileName(verweis);
+    BeantworteDruckdialog(m_kontext);
+    m_ansicht->OnFilePrint();
+    EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
+    EXPECT_EQ(QFileInfo(verweis).symLinkTarget().toStdString(), ziel.toStdString());
+    EXPECT_EQ(PdfSeitenzahl(ziel), 3);
+    EXPECT_EQ(m_app.HoleDrucker().outputFileName().toStdString(), verweis.toStdString())
+        << "the next dialog offers the link";
+    EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{u"bericht.pdf"_s});
+    EXPECT_EQ(QDir(m_ordner.filePath(u"archiv"_s)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"bericht 2024.pdf"_s});
 }
 
 TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
