@@ -11,11 +11,14 @@
 #include "report/versuchstypen.h"
 
 #include <QIODevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <new>
 
 namespace {
 
@@ -108,6 +111,38 @@ void RichteDateischreiberEin(QPdfWriter& schreiber, const QPrinter& drucker)
     schreiber.setCreator(drucker.creator());
 }
 
+// Logs why page `seite` failed, from within the handler of what it threw; ENOMEM when the memory
+// ran out, else 0.
+int NotiereSeitenfehler(int seite)
+{
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        qWarning("Druckseite %d abgebrochen: kein Arbeitsspeicher", seite);
+        return ENOMEM;
+    } catch (const std::exception& fehler) {
+        qWarning("Druckseite %d abgebrochen: %s", seite, qUtf8Printable(AusCp1252(fehler.what())));
+    } catch (...) {
+        qWarning("Druckseite %d abgebrochen", seite);
+    }
+    return 0;
+}
+
+// Ends the painter of a print given up. Qt's PDF writer puts out the page it holds as it ends,
+// which fails again where the memory ran out; the painter is then let go without that, as the
+// same failure in its destructor would end the program.
+void BeendeAufgegeben(QPainter& maler)
+{
+    if (!maler.isActive())
+        return;
+    try {
+        maler.end();
+    } catch (...) {
+        maler.paintEngine()->setActive(false);
+        maler.end();
+    }
+}
+
 } // namespace
 
 std::unique_ptr<CVirtVersuch> ErzeugeVersuch(int pruefart, int version)
@@ -188,20 +223,23 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc, const RECT& seitenR
 {
     if (seite < 1 || seite > GetSeitenzahl())
         return false;
-    // A setting changed while the job runs takes effect with the next page.
-    g_pfade.LeseRegistry();
     try {
-        if (m_zusammenstellungAktiv)
-            m_zusammenstellung.DruckeSeite(seite, &dc, seitenRechteck);
-        else
-            m_seiten.DruckeSeite(seite, &dc, seitenRechteck);
+        ZeichneSeiteAuf(seite, dc, seitenRechteck);
         return true;
-    } catch (const std::exception& fehler) {
-        qWarning("Druckseite %d abgebrochen: %s", seite, qUtf8Printable(AusCp1252(fehler.what())));
     } catch (...) {
-        qWarning("Druckseite %d abgebrochen", seite);
+        NotiereSeitenfehler(seite);
     }
     return false;
+}
+
+void CProtokolldruckAuftrag::ZeichneSeiteAuf(int seite, CDC& dc, const RECT& seitenRechteck)
+{
+    // A setting changed while the job runs takes effect with the next page.
+    g_pfade.LeseRegistry();
+    if (m_zusammenstellungAktiv)
+        m_zusammenstellung.DruckeSeite(seite, &dc, seitenRechteck);
+    else
+        m_seiten.DruckeSeite(seite, &dc, seitenRechteck);
 }
 
 bool CProtokolldruckAuftrag::ZeichneSeite(int seite, QPainter& maler, double dpiX, double dpiY,
@@ -233,6 +271,7 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                      const Fortschritt& fortschritt)
 {
     m_fehlernummer = 0;
+    m_fehlseite = 0;
     const std::vector<int> seiten = ZuDruckendeSeiten(drucker, nurGewaehlte);
     if (seiten.empty())
         return GetSeitenzahl() == 0 ? Druckergebnis::Gedruckt : Druckergebnis::KeineSeiteImBereich;
@@ -244,8 +283,10 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
     // The printer prints in its own colour mode.
     const Druckergebnis ergebnis =
         ZeichneSeiten(drucker, rechteck, maler, seiten, fortschritt, false);
-    if (ergebnis == Druckergebnis::Abgebrochen)
+    if (ergebnis == Druckergebnis::Abgebrochen || ergebnis == Druckergebnis::SeiteFehlt) {
         drucker.abort();
+        BeendeAufgegeben(maler);
+    }
     return ergebnis;
 }
 
@@ -254,11 +295,11 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
                                       const std::vector<int>& seiten,
                                       const Fortschritt& fortschritt)
 {
-    // The file is printed beside its place and takes it only when it is whole: a full disk or a
-    // cancel leaves an old file there as it was. Where the new file cannot take the old one's
-    // place as its owner's (its folder takes no new file or lets only the owner replace it, or
-    // the file could not be given back to the owner), the whole report is written into the old
-    // file at the end.
+    // The file is printed beside its place and takes it only when it is whole: a full disk, a
+    // cancel or a page that fails leaves an old file there as it was. Where the new file cannot
+    // take the old one's place as its owner's (its folder takes no new file or lets only the owner
+    // replace it, or the file could not be given back to the owner), the whole report is written
+    // into the old file at the end.
     CZwischendatei datei(PfadAusQString(drucker.outputFileName()),
                          CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
     m_fehlernummer = datei.Fehlernummer();
@@ -272,8 +313,10 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
     const bool graustufen = drucker.colorMode() == QPrinter::GrayScale;
     const Druckergebnis ergebnis =
         ZeichneSeiten(schreiber, rechteck, maler, seiten, fortschritt, graustufen);
-    if (ergebnis != Druckergebnis::Gedruckt)
+    if (ergebnis != Druckergebnis::Gedruckt) {
+        BeendeAufgegeben(maler);
         return ergebnis;
+    }
     const bool ersetzt = maler.end() && datei.Ersetze();
     m_fehlernummer = datei.Fehlernummer();
     if (ersetzt)
@@ -293,10 +336,21 @@ CProtokolldruckAuftrag::ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rec
     for (int i = 0; i < gesamt; ++i) {
         if (fortschritt && !fortschritt(i, gesamt))
             return Druckergebnis::Abgebrochen;
-        if (i > 0)
-            geraet.newPage();
-        ZeichneSeite(seiten[std::size_t(i)], maler, geraet.logicalDpiX(), geraet.logicalDpiY(),
-                     rechteck, graustufen);
+        const int seite = seiten[std::size_t(i)];
+        // A print without one of its pages is none. Qt's writer puts out the last sheet when it
+        // starts the next one, which may find no memory either.
+        try {
+            if (i > 0)
+                geraet.newPage();
+            maler.save();
+            QtDC dc(maler, geraet.logicalDpiX(), geraet.logicalDpiY(), graustufen);
+            ZeichneSeiteAuf(seite, dc, rechteck);
+            maler.restore();
+        } catch (...) {
+            m_fehlernummer = NotiereSeitenfehler(seite);
+            m_fehlseite = seite;
+            return Druckergebnis::SeiteFehlt;
+        }
     }
     return Druckergebnis::Gedruckt;
 }

@@ -62,8 +62,8 @@ public:
     bool DruckeSeite(int seite, CDC& dc, const RECT& seitenRechteck);
 
     // Draws job page n on a painter whose origin is the corner of the printable area, at that
-    // many device pixels per inch: the one routine of the printer's and the preview's pages.
-    // With `graustufen` its colours are drawn in gray.
+    // many device pixels per inch, as a print draws it: the preview's pages. With `graustufen`
+    // its colours are drawn in gray. A failure ends only this page, as in `DruckeSeite`.
     bool ZeichneSeite(int seite, QPainter& maler, double dpiX, double dpiY,
                       const RECT& seitenRechteck, bool graustufen = false);
 
@@ -79,24 +79,32 @@ public:
         NichtBegonnen,       // the printer cannot be started
         NichtAngelegt,       // the PDF file cannot be made
         NichtGeschrieben,    // a PDF file not written whole: an old one at its place is kept
-        Unvollstaendig       // failed while written in place: the old content is lost
+        Unvollstaendig,      // failed while written in place: the old content is lost
+        SeiteFehlt           // a page could not be drawn: nothing printed, an old file kept
     };
     // Told before each page (from 1) how many of how many are done; false cancels the print.
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;
     // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet. A
     // job without pages prints nothing, so no empty sheet comes out. A printer's file is
-    // replaced only by a whole one.
+    // replaced only by a whole one. A page that cannot be drawn fails the whole print, whose
+    // printer job is then aborted.
     Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                const Fortschritt& fortschritt = {});
-    // The errno of the failure of the last print into a file; 0 when the system gave none.
+    // The errno of the failure of the last print into a file, ENOMEM for a page the memory did
+    // not suffice for; 0 when the system gave none.
     int HoleFehlernummer() const { return m_fehlernummer; }
+    // The job page that failed the last print; 0 when none did.
+    int HoleFehlseite() const { return m_fehlseite; }
 
 private:
+    // Draws job page n, which the job has, and lets through what the page throws.
+    void ZeichneSeiteAuf(int seite, CDC& dc, const RECT& seitenRechteck);
     // Prints into a file that takes the place of the one the printer names only when it is whole.
     Druckergebnis DruckeInDatei(const QPrinter& drucker, const RECT& rechteck,
                                 const std::vector<int>& seiten, const Fortschritt& fortschritt);
     // Begins the painter on the device and draws the pages on sheets whose page rectangle is
-    // `rechteck`, in gray with `graustufen`; the painter stays active for the caller to end.
+    // `rechteck`, in gray with `graustufen`; the painter stays active for the caller to end. A
+    // page that fails, or the new sheet for it, ends the drawing.
     Druckergebnis ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rechteck, QPainter& maler,
                                 const std::vector<int>& seiten, const Fortschritt& fortschritt,
                                 bool graustufen);
@@ -106,4 +114,5 @@ private:
     bool m_zusammenstellungAktiv = false;
     RECT m_seitenRechteck{};
     int m_fehlernummer = 0;
+    int m_fehlseite = 0;
 };

@@ -6,6 +6,8 @@
 #include "app/versucheview.h"
 #include "platform/einstellungen.h"
 #include "platform/meldung.h"
+#include "platform/qtext.h"
+#include "platform/schreibziel.h"
 #include "platform/text.h"
 
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <cerrno>
+#include <string>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -24,14 +27,16 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Why no file can be made at `pfad`, as far as its name tells: a loop of links or a name too long
-// on its way (the errno of each), or a folder that is not there; 0 when none of these.
+// on its way (the errno of each), or a folder that is not there, also one a link points into; 0
+// when none of these.
 int HindernisDesNamens(const QString& pfad)
 {
     struct stat info;
     if (::stat(QFile::encodeName(pfad).constData(), &info) != 0 &&
         (errno == ELOOP || errno == ENAMETOOLONG))
         return errno;
-    return QFileInfo(pfad).absoluteDir().exists() ? 0 : ENOENT;
+    const QString ziel = PfadAlsQString(Verweisziel(PfadAusQString(pfad)));
+    return QFileInfo(ziel).absoluteDir().exists() ? 0 : ENOENT;
 }
 
 // Whether the print may go to the file `pfad` named in the print dialog, after the message if not.
@@ -46,6 +51,26 @@ bool PruefeDruckdatei(const QString& pfad)
     return true;
 }
 
+// Lets Qt's print dialog check the file named in `name` and take it when it may be written. Qt
+// makes a file that is not there to learn that and removes it again: through a link to a file
+// not there yet, it would make that file and remove the link. It checks the file the link names
+// instead, and the printer keeps the link's name, as a print through it writes that file.
+void PruefeMitQt(QPrintDialog& dialog, QLineEdit& name)
+{
+    const QString pfad = name.text();
+    const QFileInfo info(pfad);
+    if (!info.isSymLink() || info.exists()) {
+        QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+        return;
+    }
+    const QString ziel = PfadAlsQString(Verweisziel(PfadAusQString(pfad)));
+    name.setText(ziel);
+    QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+    name.setText(pfad);
+    if (dialog.result() == QDialog::Accepted && dialog.printer()->outputFileName() == ziel)
+        dialog.printer()->setOutputFileName(pfad);
+}
+
 // When its print button is pressed, Qt's print dialog opens the output file itself to learn
 // whether it may write there: it would wait on a FIFO until another program reads it, and it
 // asks whether to overwrite the project before the print refuses it. The file is checked first,
@@ -53,13 +78,15 @@ bool PruefeDruckdatei(const QString& pfad)
 void PruefeDruckdateiVorQt(QPrintDialog& dialog)
 {
     auto* knoepfe = dialog.findChild<QDialogButtonBox*>();
-    const auto* name = dialog.findChild<QLineEdit*>(u"filename"_s);
+    auto* name = dialog.findChild<QLineEdit*>(u"filename"_s);
     if (knoepfe == nullptr || name == nullptr ||
         !QObject::disconnect(knoepfe, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields())))
         return;
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, [&dialog, name] {
-        if (!name->isEnabled() || PruefeDruckdatei(name->text()))
+        if (!name->isEnabled())
             QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+        else if (PruefeDruckdatei(name->text()))
+            PruefeMitQt(dialog, *name);
     });
 }
 
@@ -180,6 +207,15 @@ CProtokolldruckAuftrag::Druckergebnis DruckeMitFortschritt(CProtokolldruckAuftra
     return auftrag.DruckeSeiten(drucker, nurGewaehlteSeiten, meldeSeite);
 }
 
+// Why a print failed on page `seite`; with `fehlernummer` ENOMEM, that the memory ran out.
+std::string Seitenfehler(int seite, int fehlernummer)
+{
+    std::string text = StringFormat("Seite %d konnte nicht gezeichnet werden.", seite);
+    if (fehlernummer == ENOMEM)
+        text += " Der Arbeitsspeicher reicht nicht aus.";
+    return text;
+}
+
 } // namespace
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
@@ -214,6 +250,14 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget*
     case CProtokolldruckAuftrag::Druckergebnis::Unvollstaendig:
         MeldeUnvollstaendig(datei, fehlernummer);
         break;
+    case CProtokolldruckAuftrag::Druckergebnis::SeiteFehlt: {
+        const std::string grund = Seitenfehler(m_druckauftrag.HoleFehlseite(), fehlernummer);
+        if (datei.isEmpty())
+            ZeigeMeldung("Der Druck wurde abgebrochen: " + grund, MeldungsArt::Fehler);
+        else
+            MeldeDateifehler(datei, "konnte nicht geschrieben werden: " + grund);
+        break;
+    }
     }
 }
 

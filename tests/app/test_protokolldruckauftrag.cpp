@@ -23,6 +23,7 @@
 #include "support/dateigrenze.h"
 #include "support/dateirechte.h"
 #include "support/fifo.h"
+#include "support/speichergrenze.h"
 #include "support/syncfehler.h"
 
 #include <QAbstractButton>
@@ -36,7 +37,9 @@
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -54,6 +57,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <new>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -761,9 +765,9 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
 TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpensIt)
 {
     // The project, another name of it, a FIFO without a reader (Qt's own check would hold the
-    // viewer until one came), a link loop, a name too long, a file in a folder that is not there:
-    // each is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it
-    // (and calls it write-protected).
+    // viewer until one came), a link loop, a name too long, a file in a folder that is not there,
+    // a link to one: each is refused in the dialog, which stays open, before Qt asks to overwrite
+    // it or opens it (and calls it write-protected).
     const QString projekt = PfadAlsQString(m_app.HoleProjektPfad());
     const QString anderer = m_ordner.filePath(u"anderer Name.axo"_s);
     std::filesystem::create_hard_link(m_app.HoleProjektPfad(), PfadAusQString(anderer));
@@ -773,6 +777,8 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
     ASSERT_TRUE(QFile::link(schleife, schleife));
     const QString zuLang = m_ordner.filePath(QString(256, u'a') + u".pdf"_s);
     const QString ohneOrdner = m_ordner.filePath(u"fehlt/druck.pdf"_s);
+    const QString verweisOhneOrdner = m_ordner.filePath(u"verweis.pdf"_s);
+    ASSERT_TRUE(QFile::link(u"fehlt/druck.pdf"_s, verweisOhneOrdner));
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
                              ProgrammTitel, MeldungsArt::Warnung};
@@ -788,7 +794,9 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
                                          "Schleife symbolischer Verknüpfungen.")},
         {zuLang, dateifehler(zuLang, "kann nicht angelegt werden: Der Name ist zu lang.")},
         {ohneOrdner, dateifehler(ohneOrdner, "kann nicht angelegt werden: Der Ordner ist nicht "
-                                             "vorhanden.")}};
+                                             "vorhanden.")},
+        {verweisOhneOrdner, dateifehler(verweisOhneOrdner, "kann nicht angelegt werden: Der "
+                                                           "Ordner ist nicht vorhanden.")}};
 
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     for (const auto& [ziel, meldung] : faelle) {
@@ -805,6 +813,29 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
     EXPECT_EQ(LeseDatei(projekt), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
     EXPECT_FALSE(QFile::exists(ohneOrdner));
+}
+
+TEST_F(Druckbefehle_Muster, APrintIntoALinkToAFileNotThereYetWritesTheFileItNames)
+{
+    // Qt's print dialog, to learn whether it may write there, would make an empty file where the
+    // link points and then remove the link instead of it.
+    ASSERT_TRUE(QDir(m_ordner.path()).mkdir(u"archiv"_s));
+    const QString verweis = m_ordner.filePath(u"bericht.pdf"_s);
+    const QString ziel = m_ordner.filePath(u"archiv/bericht 2024.pdf"_s);
+    ASSERT_TRUE(QFile::link(u"archiv/bericht 2024.pdf"_s, verweis));
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020"});
+    m_app.HoleDrucker().setOutputFileName(verweis);
+    BeantworteDruckdialog(m_kontext);
+    m_ansicht->OnFilePrint();
+    EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
+    EXPECT_EQ(QFileInfo(verweis).symLinkTarget().toStdString(), ziel.toStdString());
+    EXPECT_EQ(PdfSeitenzahl(ziel), 3);
+    EXPECT_EQ(m_app.HoleDrucker().outputFileName().toStdString(), verweis.toStdString())
+        << "the next dialog offers the link";
+    EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{u"bericht.pdf"_s});
+    EXPECT_EQ(QDir(m_ordner.filePath(u"archiv"_s)).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"bericht 2024.pdf"_s});
 }
 
 TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
@@ -1018,6 +1049,133 @@ TEST_F(Druckbefehle_Muster, AFileChosenToPrintInGrayscaleHoldsNoColour)
 
 namespace {
 
+// A printer without an output file, as the print dialog leaves one that prints on paper: it
+// draws nothing and tells whether its job was aborted. With `ohneSpeicher` it finds no memory for
+// a new sheet.
+class CTestdrucker : public QPrinter
+{
+public:
+    explicit CTestdrucker(bool ohneSpeicher)
+    {
+        m_werk.ohneSpeicher = ohneSpeicher;
+        setEngines(&m_werk, &m_werk);
+    }
+    bool Abgebrochen() const { return m_werk.zustand == QPrinter::Aborted; }
+
+private:
+    struct Werk : QPaintEngine, QPrintEngine
+    {
+        Werk() : QPaintEngine(AllFeatures) {}
+        bool begin(QPaintDevice*) override
+        {
+            zustand = QPrinter::Active;
+            return true;
+        }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        Type type() const override { return User; }
+        void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
+        QVariant property(PrintEnginePropertyKey) const override { return {}; }
+        bool newPage() override
+        {
+            if (ohneSpeicher)
+                throw std::bad_alloc();
+            return true;
+        }
+        bool abort() override
+        {
+            zustand = QPrinter::Aborted;
+            return true;
+        }
+        int metric(QPaintDevice::PaintDeviceMetric was) const override
+        {
+            // A sheet of an inch at 1200 dpi.
+            switch (was) {
+            case QPaintDevice::PdmWidthMM:
+            case QPaintDevice::PdmHeightMM:
+                return 25;
+            case QPaintDevice::PdmDevicePixelRatio:
+                return 1;
+            case QPaintDevice::PdmDevicePixelRatioScaled:
+                return int(QPaintDevice::devicePixelRatioFScale());
+            default:
+                return 1200;
+            }
+        }
+        QPrinter::PrinterState printerState() const override { return zustand; }
+
+        QPrinter::PrinterState zustand = QPrinter::Idle;
+        bool ohneSpeicher = false;
+    };
+    Werk m_werk;
+};
+
+} // namespace
+
+TEST_F(Druckbefehle_Muster, APageThatCannotBeDrawnFailsThePrint)
+{
+    // A permeability test whose chart has fewer y than x values: its page fails when drawn,
+    // after the Proctor test's page. The old report stays, in an ordinary folder and in one that
+    // takes no new file (there it would be printed in place). A printer's job is aborted, also
+    // where the printer finds no memory for that page's sheet.
+    MusterProjekt projekt = MusterMitProtokollOhneBericht();
+    std::string kaputt;
+    for (CProtokoll& protokoll : projekt.protokolle)
+        if (protokoll.GetPruefart() == 1017 && kaputt.empty()) {
+            protokoll.SetzeSpeziellGruppe(5, "0@10|1E-9@1E-6|1@2@3|1E-8@1E-8|0");
+            kaputt = protokoll.GetID();
+        }
+    const std::string pfad = ProgrammOrdnerText() + "/Musterprojekt.axo";
+    ASSERT_TRUE(SchreibeProjektDatei(projekt, pfad));
+    m_app.OeffneDokument(pfad);
+    m_meldungen.clear();
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", kaputt});
+
+    const QString nurLesbar = m_ordner.filePath(u"nur lesbar"_s);
+    ASSERT_TRUE(QDir().mkpath(nurLesbar));
+    const QStringList ordner{m_ordner.path(), nurLesbar};
+    for (const QString& o : ordner)
+        std::ofstream(PfadAusQString(o + u"/bericht.pdf"_s)) << "alter Bericht";
+    ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
+    std::vector<Meldung> erwartet;
+    for (const QString& o : ordner) {
+        const QString bericht = o + u"/bericht.pdf"_s;
+        {
+            const CNurDateirechte nurDateirechte;
+            QPrinter drucker(QPrinter::HighResolution);
+            drucker.setOutputFileName(bericht);
+            m_ansicht->OnBeginPrinting(drucker);
+            m_ansicht->OnPrint(drucker, true);
+        }
+        EXPECT_EQ(LeseDatei(bericht), "alter Bericht") << o.toStdString();
+        EXPECT_EQ(QDir(o).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList{u"bericht.pdf"_s})
+            << "nothing left beside it";
+        erwartet.push_back({"Die Datei \"" + NachCp1252(bericht) +
+                                "\" konnte nicht geschrieben werden: Seite 2 konnte nicht "
+                                "gezeichnet werden.",
+                            ProgrammTitel, MeldungsArt::Fehler});
+    }
+    chmod(QFile::encodeName(nurLesbar).constData(), 0755);
+    for (const bool ohneSpeicher : {false, true}) {
+        CTestdrucker papier(ohneSpeicher);
+        m_ansicht->OnBeginPrinting(papier);
+        m_ansicht->OnPrint(papier, true);
+        EXPECT_TRUE(papier.Abgebrochen()) << ohneSpeicher;
+    }
+    const std::string papierfehler =
+        "Der Druck wurde abgebrochen: Seite 2 konnte nicht gezeichnet werden.";
+    erwartet.push_back({papierfehler, ProgrammTitel, MeldungsArt::Fehler});
+    erwartet.push_back({papierfehler + " Der Arbeitsspeicher reicht nicht aus.", ProgrammTitel,
+                        MeldungsArt::Fehler});
+    EXPECT_EQ(m_meldungen, erwartet);
+}
+
+namespace {
+
 std::vector<QString> g_warnungen;
 
 // The test platform's own note on every window shown is no warning of the program.
@@ -1060,3 +1218,42 @@ TEST_F(Druckbefehle_Muster, PrinterSetUpAfterAPdfJobChoosesPrinterPaperAndOrient
     EXPECT_EQ(layout.pageSize().id(), QPageSize::A5);
     EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
 }
+
+#if !defined(__SANITIZE_ADDRESS__) // whose allocator ends the process instead of throwing
+TEST_F(Druckbefehle_Muster, APageWithoutMemoryNamesTheCause)
+{
+    // A logo of 4096 x 4096 colour pixels, which the page copies to draw it, in a viewer with too
+    // little memory left for that copy, or for Qt's PDF writer to finish the file it has begun.
+    BmpBauer gross;
+    gross.breite = gross.hoehe = 4096;
+    gross.bits.assign(std::size_t{4096} * 4096 * 3, '\x40');
+    {
+        std::string logo = gross.Datei();
+        gross.bits = {};
+        EntschluesseleLogoPuffer(logo.data(), logo.size());
+        std::ofstream(PfadAusQString(m_programmOrdner.filePath(u"axo.sys"_s)), std::ios::binary)
+            << logo;
+    }
+    ASSERT_TRUE(m_app.LadeFirmenlogo());
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    const QString bericht = PdfDatei();
+    std::ofstream(PfadAusQString(bericht)) << "alter Bericht";
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFileName(bericht);
+    m_ansicht->OnBeginPrinting(drucker);
+    const std::vector<Meldung> erwartet{
+        {"Die Datei \"" + NachCp1252(bericht) +
+             "\" konnte nicht geschrieben werden: Seite 1 konnte nicht gezeichnet werden. Der "
+             "Arbeitsspeicher reicht nicht aus.",
+         ProgrammTitel, MeldungsArt::Fehler}};
+    // In the child: 1 for another message, 4 for a changed file, 8 for a file left beside it.
+    const int ergebnis = ImKindMitSpeichergrenze(std::size_t{16} << 20, [&] {
+        m_ansicht->OnPrint(drucker, true);
+        const QStringList dateien =
+            QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        return (m_meldungen != erwartet) | (LeseDatei(bericht) != "alter Bericht") << 2 |
+               (dateien != QStringList{u"druck.pdf"_s}) << 3;
+    });
+    EXPECT_EQ(ergebnis, 0) << "2: raised; -1: the process died";
+}
+#endif
