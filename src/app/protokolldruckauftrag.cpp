@@ -7,6 +7,7 @@
 #include "platform/qtdc.h"
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
+#include "platform/text.h"
 #include "platform/zwischendatei.h"
 #include "report/versuchstypen.h"
 
@@ -111,35 +112,37 @@ void RichteDateischreiberEin(QPdfWriter& schreiber, const QPrinter& drucker)
     schreiber.setCreator(drucker.creator());
 }
 
-// Logs why page `seite` failed, from within the handler of what it threw; ENOMEM when the memory
-// ran out, else 0.
-int NotiereSeitenfehler(int seite)
+// Logs why the print failed on page `seite` (0: before its first page), from within the handler
+// of what was thrown; ENOMEM when the memory ran out, else 0.
+int NotiereDruckfehler(int seite)
 {
+    const std::string wo = seite > 0 ? StringFormat("Druckseite %d", seite) : "Druck";
     try {
         throw;
     } catch (const std::bad_alloc&) {
-        qWarning("Druckseite %d abgebrochen: kein Arbeitsspeicher", seite);
+        qWarning("%s abgebrochen: kein Arbeitsspeicher", wo.c_str());
         return ENOMEM;
     } catch (const std::exception& fehler) {
-        qWarning("Druckseite %d abgebrochen: %s", seite, qUtf8Printable(AusCp1252(fehler.what())));
+        qWarning("%s abgebrochen: %s", wo.c_str(), qUtf8Printable(AusCp1252(fehler.what())));
     } catch (...) {
-        qWarning("Druckseite %d abgebrochen", seite);
+        qWarning("%s abgebrochen", wo.c_str());
     }
     return 0;
 }
 
-// Ends the painter of a print given up. Qt's PDF writer puts out the page it holds as it ends,
-// which fails again where the memory ran out; the painter is then let go without that, as the
-// same failure in its destructor would end the program.
-void BeendeAufgegeben(QPainter& maler)
+// Ends the painter, whose writer then puts out the page it holds and what its file still lacks:
+// 0, ENOMEM when the memory ran out there, -1 for another failure. Without memory the painter is
+// let go without its writer's end, as the same failure in its destructor would end the program.
+int BeendeMaler(QPainter& maler)
 {
     if (!maler.isActive())
-        return;
+        return 0;
     try {
-        maler.end();
-    } catch (...) {
+        return maler.end() ? 0 : -1;
+    } catch (const std::bad_alloc&) {
         maler.paintEngine()->setActive(false);
         maler.end();
+        return ENOMEM;
     }
 }
 
@@ -227,7 +230,7 @@ bool CProtokolldruckAuftrag::DruckeSeite(int seite, CDC& dc, const RECT& seitenR
         ZeichneSeiteAuf(seite, dc, seitenRechteck);
         return true;
     } catch (...) {
-        NotiereSeitenfehler(seite);
+        NotiereDruckfehler(seite);
     }
     return false;
 }
@@ -283,9 +286,12 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
     // The printer prints in its own colour mode.
     const Druckergebnis ergebnis =
         ZeichneSeiten(drucker, rechteck, maler, seiten, fortschritt, false);
-    if (ergebnis == Druckergebnis::Abgebrochen || ergebnis == Druckergebnis::SeiteFehlt) {
+    if (ergebnis == Druckergebnis::Abgebrochen || ergebnis == Druckergebnis::Gescheitert) {
         drucker.abort();
-        BeendeAufgegeben(maler);
+        BeendeMaler(maler);
+    } else if (ergebnis == Druckergebnis::Gedruckt && BeendeMaler(maler) == ENOMEM) {
+        m_fehlernummer = ENOMEM;
+        return Druckergebnis::Gescheitert;
     }
     return ergebnis;
 }
@@ -313,11 +319,14 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
     const bool graustufen = drucker.colorMode() == QPrinter::GrayScale;
     const Druckergebnis ergebnis =
         ZeichneSeiten(schreiber, rechteck, maler, seiten, fortschritt, graustufen);
-    if (ergebnis != Druckergebnis::Gedruckt) {
-        BeendeAufgegeben(maler);
+    const int beendet = BeendeMaler(maler);
+    if (ergebnis != Druckergebnis::Gedruckt)
         return ergebnis;
+    if (beendet == ENOMEM) {
+        m_fehlernummer = ENOMEM;
+        return Druckergebnis::Gescheitert;
     }
-    const bool ersetzt = maler.end() && datei.Ersetze();
+    const bool ersetzt = beendet == 0 && datei.Ersetze();
     m_fehlernummer = datei.Fehlernummer();
     if (ersetzt)
         return Druckergebnis::Gedruckt;
@@ -330,27 +339,28 @@ CProtokolldruckAuftrag::ZeichneSeiten(QPagedPaintDevice& geraet, const RECT& rec
                                       QPainter& maler, const std::vector<int>& seiten,
                                       const Fortschritt& fortschritt, bool graustufen)
 {
-    if (!maler.begin(&geraet))
-        return Druckergebnis::NichtBegonnen;
     const int gesamt = static_cast<int>(seiten.size());
-    for (int i = 0; i < gesamt; ++i) {
-        if (fortschritt && !fortschritt(i, gesamt))
-            return Druckergebnis::Abgebrochen;
-        const int seite = seiten[std::size_t(i)];
-        // A print without one of its pages is none. Qt's writer puts out the last sheet when it
-        // starts the next one, which may find no memory either.
-        try {
+    // A print without one of its pages is none. Qt's writer puts out the last sheet when it
+    // starts the next one, which may find no memory either, nor may its start.
+    int seite = 0;
+    try {
+        if (!maler.begin(&geraet))
+            return Druckergebnis::NichtBegonnen;
+        for (int i = 0; i < gesamt; ++i) {
+            if (fortschritt && !fortschritt(i, gesamt))
+                return Druckergebnis::Abgebrochen;
+            seite = seiten[std::size_t(i)];
             if (i > 0)
                 geraet.newPage();
             maler.save();
             QtDC dc(maler, geraet.logicalDpiX(), geraet.logicalDpiY(), graustufen);
             ZeichneSeiteAuf(seite, dc, rechteck);
             maler.restore();
-        } catch (...) {
-            m_fehlernummer = NotiereSeitenfehler(seite);
-            m_fehlseite = seite;
-            return Druckergebnis::SeiteFehlt;
         }
+    } catch (...) {
+        m_fehlernummer = NotiereDruckfehler(seite);
+        m_fehlseite = seite;
+        return Druckergebnis::Gescheitert;
     }
     return Druckergebnis::Gedruckt;
 }

@@ -80,20 +80,22 @@ public:
         NichtAngelegt,       // the PDF file cannot be made
         NichtGeschrieben,    // a PDF file not written whole: an old one at its place is kept
         Unvollstaendig,      // failed while written in place: the old content is lost
-        SeiteFehlt           // a page could not be drawn: nothing printed, an old file kept
+        Gescheitert // a page could not be drawn (`HoleFehlseite`), or the job not started or
+                    // finished for want of memory: nothing printed, an old file kept
     };
     // Told before each page (from 1) how many of how many are done; false cancels the print.
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;
     // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet. A
     // job without pages prints nothing, so no empty sheet comes out. A printer's file is
     // replaced only by a whole one. A page that cannot be drawn fails the whole print, whose
-    // printer job is then aborted.
+    // printer job is then aborted; so does a want of memory as the job starts or ends.
     Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                const Fortschritt& fortschritt = {});
-    // The errno of the failure of the last print into a file, ENOMEM for a page the memory did
+    // The errno of the failure of the last print into a file, ENOMEM for a print the memory did
     // not suffice for; 0 when the system gave none.
     int HoleFehlernummer() const { return m_fehlernummer; }
-    // The job page that failed the last print; 0 when none did.
+    // The job page that failed the last print; 0 when none did, also where it failed before or
+    // after its pages.
     int HoleFehlseite() const { return m_fehlseite; }
 
 private:

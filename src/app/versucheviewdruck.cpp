@@ -5,6 +5,7 @@
 #include "app/versucheapp.h"
 #include "app/versucheview.h"
 #include "platform/einstellungen.h"
+#include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 #include "platform/schreibziel.h"
@@ -207,13 +208,14 @@ CProtokolldruckAuftrag::Druckergebnis DruckeMitFortschritt(CProtokolldruckAuftra
     return auftrag.DruckeSeiten(drucker, nurGewaehlteSeiten, meldeSeite);
 }
 
-// Why a print failed on page `seite`; with `fehlernummer` ENOMEM, that the memory ran out.
-std::string Seitenfehler(int seite, int fehlernummer)
+// Why a print failed: the page that could not be drawn, if one did not, and the cause.
+std::string Druckfehler(int seite, int fehlernummer)
 {
-    std::string text = StringFormat("Seite %d konnte nicht gezeichnet werden.", seite);
-    if (fehlernummer == ENOMEM)
-        text += " Der Arbeitsspeicher reicht nicht aus.";
-    return text;
+    const std::string ursache = BeschreibeUrsache(fehlernummer);
+    if (seite == 0)
+        return ursache;
+    const std::string text = StringFormat("Seite %d konnte nicht gezeichnet werden.", seite);
+    return ursache.empty() ? text : text + " " + ursache;
 }
 
 } // namespace
@@ -250,8 +252,8 @@ void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget*
     case CProtokolldruckAuftrag::Druckergebnis::Unvollstaendig:
         MeldeUnvollstaendig(datei, fehlernummer);
         break;
-    case CProtokolldruckAuftrag::Druckergebnis::SeiteFehlt: {
-        const std::string grund = Seitenfehler(m_druckauftrag.HoleFehlseite(), fehlernummer);
+    case CProtokolldruckAuftrag::Druckergebnis::Gescheitert: {
+        const std::string grund = Druckfehler(m_druckauftrag.HoleFehlseite(), fehlernummer);
         if (datei.isEmpty())
             ZeigeMeldung("Der Druck wurde abgebrochen: " + grund, MeldungsArt::Fehler);
         else

@@ -19,6 +19,8 @@ std::string BeschreibeUrsache(int fehlernummer)
         return "Der Name ist zu lang.";
     case ENOENT:
         return "Der Ordner ist nicht vorhanden.";
+    case ENOMEM:
+        return "Der Arbeitsspeicher reicht nicht aus.";
     case ESTALE:
         return "An ihrer Stelle steht inzwischen eine andere Datei.";
     default:
