@@ -1270,8 +1270,7 @@ TEST_F(Druckbefehle_Muster, APrintWithoutMemoryNamesTheCause)
         if (fall.grossesLogo) {
             std::string logo = gross.Datei();
             EntschluesseleLogoPuffer(logo.data(), logo.size());
-            std::ofstream(PfadAusQString(m_programmOrdner.filePath(u"axo.sys"_s)),
-                          std::ios::binary)
+            std::ofstream(PfadAusQString(m_programmOrdner.filePath(u"axo.sys"_s)), std::ios::binary)
                 << logo;
             ASSERT_TRUE(m_app.LadeFirmenlogo());
         }

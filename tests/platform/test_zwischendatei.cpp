@@ -125,9 +125,8 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
                 for (const Ende ende : {Ende::Ersetzt, Ende::Abgebrochen, Ende::Gescheitert}) {
                     if (ende == Ende::Gescheitert && laenge == 0)
                         continue;
-                    SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + ", " +
-                                 std::to_string(laenge) + " bytes over " +
-                                 std::to_string(alteLaenge) + ", end " +
+                    SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + ", " + std::to_string(laenge) +
+                                 " bytes over " + std::to_string(alteLaenge) + ", end " +
                                  std::to_string(int(ende)));
                     const std::string alt = Inhalt(alteLaenge, 7);
                     const std::string neu = Inhalt(laenge, 1);
@@ -138,8 +137,8 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
                         std::optional<CDateigrenze> grenze;
                         if (ende == Ende::Gescheitert)
                             grenze.emplace(laenge - 1);
-                        CZwischendatei datei(ziel.datei,
-                                             CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+                        CZwischendatei datei(
+                            ziel.datei, CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
                         ASSERT_TRUE(datei.IstAngelegt());
                         const bool geschrieben = SchreibeStueckweise(datei, neu);
                         if (ende != Ende::Abgebrochen)
