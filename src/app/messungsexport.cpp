@@ -70,7 +70,8 @@ ExportErgebnis SchreibeMessungsExport(const QString& pfad, const std::string& te
     if (fehlernummer)
         *fehlernummer = datei.Fehlernummer();
     if (!angelegt)
-        return ExportErgebnis::NichtAngelegt;
+        return datei.IstAbgelehnt() ? ExportErgebnis::NichtGeschrieben
+                                    : ExportErgebnis::NichtAngelegt;
     if (!geschrieben)
         return datei.ZielBeschaedigt() ? ExportErgebnis::Unvollstaendig
                                        : ExportErgebnis::NichtGeschrieben;

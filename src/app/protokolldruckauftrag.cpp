@@ -146,6 +146,26 @@ int BeendeMaler(QPainter& maler)
     }
 }
 
+// The sheets in the order they come out. Qt leaves the print dialog's copies, collated or not, to
+// the program where the printer cannot make them, as in a file, and its page order in a file.
+std::vector<int> Blattfolge(const QPrinter& drucker, std::vector<int> seiten, bool inDatei)
+{
+    if (inDatei && drucker.pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(seiten.begin(), seiten.end());
+    const std::size_t kopien =
+        inDatei || !drucker.supportsMultipleCopies() ? std::max(1, drucker.copyCount()) : 1;
+    std::vector<int> blaetter;
+    blaetter.reserve(seiten.size() * kopien);
+    if (drucker.collateCopies()) {
+        for (std::size_t kopie = 0; kopie < kopien; ++kopie)
+            blaetter.insert(blaetter.end(), seiten.begin(), seiten.end());
+    } else {
+        for (int seite : seiten)
+            blaetter.insert(blaetter.end(), kopien, seite);
+    }
+    return blaetter;
+}
+
 } // namespace
 
 std::unique_ptr<CVirtVersuch> ErzeugeVersuch(int pruefart, int version)
@@ -280,12 +300,14 @@ CProtokolldruckAuftrag::DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
         return GetSeitenzahl() == 0 ? Druckergebnis::Gedruckt : Druckergebnis::KeineSeiteImBereich;
     // The rectangle of the printer's sheet, whatever the preview beside it draws on.
     const RECT rechteck = BildeSeitenrechteck(LeseDruckbereich(drucker));
-    if (!drucker.outputFileName().isEmpty())
-        return DruckeInDatei(drucker, rechteck, seiten, fortschritt);
+    const bool inDatei = !drucker.outputFileName().isEmpty();
+    const std::vector<int> blaetter = Blattfolge(drucker, seiten, inDatei);
+    if (inDatei)
+        return DruckeInDatei(drucker, rechteck, blaetter, fortschritt);
     QPainter maler; // ends the job when it goes
     // The printer prints in its own colour mode.
     const Druckergebnis ergebnis =
-        ZeichneSeiten(drucker, rechteck, maler, seiten, fortschritt, false);
+        ZeichneSeiten(drucker, rechteck, maler, blaetter, fortschritt, false);
     if (ergebnis == Druckergebnis::Abgebrochen || ergebnis == Druckergebnis::Gescheitert) {
         drucker.abort();
         BeendeMaler(maler);
@@ -310,7 +332,8 @@ CProtokolldruckAuftrag::DruckeInDatei(const QPrinter& drucker, const RECT& recht
                          CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
     m_fehlernummer = datei.Fehlernummer();
     if (!datei.IstAngelegt())
-        return Druckergebnis::NichtAngelegt;
+        return datei.IstAbgelehnt() ? Druckergebnis::NichtGeschrieben
+                                    : Druckergebnis::NichtAngelegt;
     CZwischendateiGeraet geraet(datei);
     QPdfWriter schreiber(&geraet);
     RichteDateischreiberEin(schreiber, drucker);

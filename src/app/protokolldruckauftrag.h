@@ -85,8 +85,9 @@ public:
     };
     // Told before each page (from 1) how many of how many are done; false cancels the print.
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;
-    // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet. A
-    // job without pages prints nothing, so no empty sheet comes out. A printer's file is
+    // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet, in the
+    // copies (collated or not) and page order of the print dialog, where the printer does not
+    // make them itself. A job without pages prints nothing, so no empty sheet comes out. A printer's file is
     // replaced only by a whole one. A page that cannot be drawn fails the whole print, whose
     // printer job is then aborted; so does a want of memory as the job starts or ends.
     Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,

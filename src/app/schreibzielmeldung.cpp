@@ -1,5 +1,6 @@
 #include "app/schreibzielmeldung.h"
 
+#include "platform/dateien.h"
 #include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
@@ -18,12 +19,27 @@ void MeldeKeineGewoehnlicheDatei(const QString& pfad)
 
 bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt)
 {
-    if (IstDieselbeDatei(PfadAusQString(pfad), projekt)) {
+    const std::filesystem::path ziel = PfadAusQString(pfad);
+    const std::filesystem::path verweis = Verweisziel(ziel);
+    if (IstFremderVerweis(verweis)) {
+        MeldeDateifehler(pfad, "kann nicht beschrieben werden: Die Verknüpfung \"" +
+                                   PfadAlsText(verweis) +
+                                   "\" gehört einem anderen Benutzer, und in einem Ordner, in den "
+                                   "jeder schreiben darf, wird ihr nicht gefolgt.");
+        return false;
+    }
+    if (IstDieselbeDatei(ziel, projekt)) {
         ZeigeMeldung("Die geöffnete Projektdatei kann nicht überschrieben werden.",
                      MeldungsArt::Warnung);
         return false;
     }
-    if (!IstFreiOderRegulaer(PfadAusQString(pfad))) {
+    if (IstNurGeleseneDatei(ziel)) {
+        ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) +
+                         "\" ist eine Projektdatei. Projektdateien werden nicht überschrieben.",
+                     MeldungsArt::Warnung);
+        return false;
+    }
+    if (!IstFreiOderRegulaer(ziel)) {
         MeldeKeineGewoehnlicheDatei(pfad);
         return false;
     }

@@ -20,6 +20,7 @@ void MeldeKeineGewoehnlicheDatei(const QString& pfad);
 void MeldeNichtAngelegt(const QString& pfad, int fehlernummer);
 void MeldeNichtGeschrieben(const QString& pfad, int fehlernummer);
 void MeldeUnvollstaendig(const QString& pfad, int fehlernummer);
-// False, after the message, when nothing may be written at `pfad`: the open project `projekt`,
-// which is only ever read, or a FIFO, a device or a folder. An empty path (no file) may be.
+// False, after the message, when nothing may be written at `pfad`: a link the system would not
+// follow there, the open project `projekt` or another project, which are only ever read, or a
+// FIFO, a device or a folder. An empty path (no file) may be.
 bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt);

@@ -20,36 +20,55 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <cerrno>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Why no file can be made at `pfad`, as far as its name tells: a loop of links or a name too long
-// on its way (the errno of each), or a folder that is not there, also one a link points into; 0
-// when none of these.
-int HindernisDesNamens(const QString& pfad)
+// A file name without a folder means one in the home folder, where the print dialog proposes its
+// file: the program's working folder is one the user never sees.
+QString ImHeimordner(const QString& pfad)
+{
+    return pfad.isEmpty() || QDir::isAbsolutePath(pfad) ? pfad : QDir::home().filePath(pfad);
+}
+
+// Why no file can be made at `pfad`, as far as its name tells, after the message: a loop of links
+// or a name too long on its way, or a folder (also one a link points into) that is not there or
+// takes no new file, named in the message. False when none of these.
+bool MeldeHindernisDesNamens(const QString& pfad)
 {
     struct stat info;
     if (::stat(QFile::encodeName(pfad).constData(), &info) != 0 &&
-        (errno == ELOOP || errno == ENAMETOOLONG))
-        return errno;
-    const QString ziel = PfadAlsQString(Verweisziel(PfadAusQString(pfad)));
-    return QFileInfo(ziel).absoluteDir().exists() ? 0 : ENOENT;
+        (errno == ELOOP || errno == ENAMETOOLONG)) {
+        MeldeNichtAngelegt(pfad, errno);
+        return true;
+    }
+    const QFileInfo ziel(PfadAlsQString(Verweisziel(PfadAusQString(pfad))));
+    if (ziel.exists())
+        return false;
+    const QString ordner = ziel.absolutePath();
+    const std::string name = "\"" + NachCp1252(ordner) + "\"";
+    if (!QFileInfo(ordner).isDir())
+        MeldeDateifehler(pfad, "kann nicht angelegt werden: Der Ordner " + name +
+                                   " ist nicht vorhanden.");
+    else if (::faccessat(AT_FDCWD, QFile::encodeName(ordner).constData(), W_OK | X_OK,
+                         AT_EACCESS) != 0)
+        MeldeDateifehler(pfad,
+                         MitUrsache("kann im Ordner " + name + " nicht angelegt werden", errno));
+    else
+        return false;
+    return true;
 }
 
 // Whether the print may go to the file `pfad` named in the print dialog, after the message if not.
 bool PruefeDruckdatei(const QString& pfad)
 {
-    if (!PruefeSchreibziel(pfad, HoleVersucheApp()->HoleProjektPfad()))
-        return false;
-    if (const int fehlernummer = HindernisDesNamens(pfad)) {
-        MeldeNichtAngelegt(pfad, fehlernummer);
-        return false;
-    }
-    return true;
+    return PruefeSchreibziel(pfad, HoleVersucheApp()->HoleProjektPfad()) &&
+           !MeldeHindernisDesNamens(pfad);
 }
 
 // Lets Qt's print dialog check the file named in `name` and take it when it may be written. Qt
@@ -84,9 +103,12 @@ void PruefeDruckdateiVorQt(QPrintDialog& dialog)
         !QObject::disconnect(knoepfe, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields())))
         return;
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, [&dialog, name] {
-        if (!name->isEnabled())
+        if (!name->isEnabled()) {
             QMetaObject::invokeMethod(&dialog, "_q_checkFields");
-        else if (PruefeDruckdatei(name->text()))
+            return;
+        }
+        name->setText(ImHeimordner(name->text()));
+        if (PruefeDruckdatei(name->text()))
             PruefeMitQt(dialog, *name);
     });
 }
@@ -222,6 +244,7 @@ std::string Druckfehler(int seite, int fehlernummer)
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
 {
+    drucker.setOutputFileName(ImHeimordner(drucker.outputFileName()));
     // Before the PDF writer opens the file the print dialog named, which it would wait on (a
     // FIFO) or replace (the project).
     if (!PruefeSchreibziel(drucker.outputFileName(), HoleVersucheApp()->HoleProjektPfad()))

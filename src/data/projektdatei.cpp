@@ -473,7 +473,8 @@ bool CProjektDatei::KopiereLebendeSaetze(const std::filesystem::path& quelle,
     // The copy must never take the source's place, nor a device's or a FIFO's.
     if (*ein < 0 || IstDieselbeDatei(quelle, ziel) || !IstFreiOderRegulaer(ziel))
         return false;
-    CZwischendatei aus(ziel);
+    CZwischendatei aus(ziel, CZwischendatei::InGeschuetztemOrdner::Aufgeben,
+                       CZwischendatei::Inhalt::Projekt);
     if (!aus.IstAngelegt())
         return false;
     try {

@@ -3,7 +3,6 @@
 #include "pages/seitenkoerper.h"
 #include "pages/seitenlogo.h"
 #include "platform/cdc.h"
-#include "report/dib.h"
 #include "report/protokolldruck.h"
 #include "report/virtversuch.h"
 
@@ -14,15 +13,10 @@ const char* const kNachweis = "AXO Reader " AXO_VERSION;
 
 void ZeichneLogo(CSeitenAbbildung& abbildung, CDC& dc)
 {
-    const CDib* logo = Seitenlogo();
-    if (!logo || logo->IstLeer())
-        return;
     // Half a millimetre inside the logo band on every side; the picture is stretched to fill it.
     const POINT oben = abbildung.Transformiere(-0.16, -1.6);
     const POINT unten = abbildung.Transformiere(30.26, 3.0);
-    const RECT ziel{oben.x + 50, oben.y - 50, unten.x - 50, unten.y + 50};
-    const RECT quelle{0, 0, logo->Breite(), logo->Hoehe()};
-    logo->Zeichne(&dc, &ziel, &quelle);
+    ZeichneSeitenlogo(dc, {oben.x + 50, oben.y - 50, unten.x - 50, unten.y + 50});
 }
 
 } // namespace

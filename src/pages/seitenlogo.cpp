@@ -1,5 +1,9 @@
 #include "pages/seitenlogo.h"
 
+#include "report/dib.h"
+
+#include <new>
+
 namespace {
 
 // Owned by the application object, which outlives every printed page.
@@ -15,4 +19,15 @@ void SetzeSeitenlogo(const CDib* logo)
 const CDib* Seitenlogo()
 {
     return g_seitenlogo;
+}
+
+void ZeichneSeitenlogo(CDC& dc, const RECT& ziel)
+{
+    const CDib* logo = Seitenlogo();
+    if (!logo || logo->IstLeer())
+        return;
+    const RECT quelle{0, 0, logo->Breite(), logo->Hoehe()};
+    // A page without the logo it should carry is not printed as if it were whole.
+    if (logo->Zeichne(&dc, &ziel, &quelle) == 0)
+        throw std::bad_alloc();
 }

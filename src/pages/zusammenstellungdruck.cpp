@@ -6,7 +6,6 @@
 #include "pages/seitenlogo.h"
 #include "platform/cdc.h"
 #include "platform/text.h"
-#include "report/dib.h"
 #include "report/seitenabbildung.h"
 
 #include <cstdint>
@@ -148,13 +147,9 @@ void CZusammenstellungDruck::DruckeKopfErsteSeite(CDC& dc, RECT band) const
     dc.SelectObject(m_mittel);
     ZeichneLinieV(dc, SpaltenX(0) + kLogoBreite, band.top, band.bottom);
 
-    const CDib* logo = Seitenlogo();
-    if (!logo || logo->IstLeer())
-        return;
     // Stretched to fill the band left of the separator, half a millimetre inside it.
-    const RECT ziel{band.left + 50, band.top - 50, band.left + kLogoBreite - 50, band.bottom + 50};
-    const RECT quelle{0, 0, logo->Breite(), logo->Hoehe()};
-    logo->Zeichne(&dc, &ziel, &quelle);
+    ZeichneSeitenlogo(
+        dc, {band.left + 50, band.top - 50, band.left + kLogoBreite - 50, band.bottom + 50});
 }
 
 void CZusammenstellungDruck::DruckeTitel(int seite, CDC& dc, RECT band) const

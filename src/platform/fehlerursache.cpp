@@ -1,10 +1,15 @@
 #include "platform/fehlerursache.h"
 
 #include <cerrno>
+#include <cstring>
 
 std::string BeschreibeUrsache(int fehlernummer)
 {
     switch (fehlernummer) {
+    case 0:
+        return {};
+    case kIstProjektdatei:
+        return "Sie ist eine Projektdatei, und Projektdateien werden nicht überschrieben.";
     case ENOSPC:
     case EDQUOT:
         return "Auf dem Datenträger ist kein Platz mehr.";
@@ -18,13 +23,23 @@ std::string BeschreibeUrsache(int fehlernummer)
     case ENAMETOOLONG:
         return "Der Name ist zu lang.";
     case ENOENT:
+    case ENOTDIR:
         return "Der Ordner ist nicht vorhanden.";
     case ENOMEM:
         return "Der Arbeitsspeicher reicht nicht aus.";
     case ESTALE:
         return "An ihrer Stelle steht inzwischen eine andere Datei.";
-    default:
-        return {};
+    case EFBIG:
+        return "Sie würde größer, als das System einer Datei erlaubt.";
+    case EIO:
+        return "Der Datenträger meldet einen Fehler.";
+    case ETXTBSY:
+        return "Sie wird gerade als Programm ausgeführt.";
+    default: {
+        const char* name = ::strerrorname_np(fehlernummer);
+        return "Das System meldet den Fehler " +
+               (name != nullptr ? std::string(name) : std::to_string(fehlernummer)) + ".";
+    }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -22,12 +23,24 @@ bool IstFreiOderRegulaer(const std::filesystem::path& pfad)
     return ::stat(pfad.c_str(), &info) != 0 || S_ISREG(info.st_mode);
 }
 
+bool IstFremderVerweis(const std::filesystem::path& pfad)
+{
+    constexpr mode_t kOffenUndKlebend = S_ISVTX | S_IWOTH;
+    struct stat verweis, ordner;
+    const std::filesystem::path eltern = pfad.has_parent_path() ? pfad.parent_path() : ".";
+    return ::lstat(pfad.c_str(), &verweis) == 0 && S_ISLNK(verweis.st_mode) &&
+           ::stat(eltern.c_str(), &ordner) == 0 &&
+           (ordner.st_mode & kOffenUndKlebend) == kOffenUndKlebend &&
+           verweis.st_uid != ::geteuid() && verweis.st_uid != ordner.st_uid;
+}
+
 std::filesystem::path Verweisziel(const std::filesystem::path& pfad)
 {
     constexpr int kHoechsteTiefe = 40; // as the kernel follows them
     std::filesystem::path ziel = pfad;
     std::error_code fehler;
-    for (int tiefe = 0; tiefe < kHoechsteTiefe && std::filesystem::is_symlink(ziel, fehler);
+    for (int tiefe = 0; tiefe < kHoechsteTiefe && std::filesystem::is_symlink(ziel, fehler) &&
+                        !IstFremderVerweis(ziel);
          ++tiefe) {
         const std::filesystem::path verweis = std::filesystem::read_symlink(ziel, fehler);
         if (fehler)

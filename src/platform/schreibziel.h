@@ -9,8 +9,13 @@
 // False only when the path names something that is no regular file (also through a link); true
 // when it names a regular file, nothing, or cannot be looked at.
 bool IstFreiOderRegulaer(const std::filesystem::path& pfad);
+// True when the path names a link the system does not follow, whatever the machine's setting:
+// one in a sticky folder that anyone may write, belonging neither to the user nor to the
+// folder's owner (another user may have put it there to have the user write where it points).
+bool IstFremderVerweis(const std::filesystem::path& pfad);
 // Where a file written at the path lands: its links followed as far as they lead, also to a
-// file that is not there yet.
+// file that is not there yet, but never through a link the system does not follow, which is
+// then where it ends.
 std::filesystem::path Verweisziel(const std::filesystem::path& pfad);
 // True when both paths name one existing file, however they are written (links, "./", other
 // hard links of it).

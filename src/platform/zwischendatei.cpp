@@ -1,12 +1,15 @@
 #include "platform/zwischendatei.h"
 
 #include "platform/dateien.h"
+#include "platform/fehlerursache.h"
 #include "platform/schreibziel.h"
 
+#include <acl/libacl.h>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <sys/acl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -36,6 +39,20 @@ bool UebernimmBesitz(int datei, const struct stat& bisher)
            jetzt.st_gid == bisher.st_gid;
 }
 
+// Gives the file the permission bits and the access control list of the old file `alt`, whose
+// bits are `rechte`; false when it cannot. Its set-ID bits are not given: they would make a
+// program of a printed file.
+bool UebernimmZugriffsrechte(int datei, const std::filesystem::path& alt, mode_t rechte)
+{
+    acl_t liste = ::acl_get_file(alt.c_str(), ACL_TYPE_ACCESS);
+    if (liste == nullptr) // a file system without access control lists has the bits alone
+        return errno == EOPNOTSUPP && ::fchmod(datei, rechte & 0777) == 0;
+    const bool gegeben = ::acl_equiv_mode(liste, nullptr) == 0 ? ::fchmod(datei, rechte & 0777) == 0
+                                                               : ::acl_set_fd(datei, liste) == 0;
+    ::acl_free(liste);
+    return gegeben;
+}
+
 // The same file as the one `bisher` tells of.
 bool IstDieselbe(const struct stat& info, const struct stat& bisher)
 {
@@ -61,22 +78,18 @@ int OeffneZumUeberschreiben(const std::filesystem::path& pfad, const struct stat
     return datei;
 }
 
-// True while the path, not followed where it is a link, names the open file.
-bool NenntDieDatei(const std::filesystem::path& pfad, int datei)
-{
-    struct stat name, offen;
-    return ::lstat(pfad.c_str(), &name) == 0 && ::fstat(datei, &offen) == 0 &&
-           IstDieselbe(name, offen);
-}
-
 // Reserves the room for `laenge` bytes in the file before any of its bytes is overwritten, so
 // that a full disk is found while its old content is whole; its size stays as it is. True also
 // where the file system cannot reserve room.
 bool ReserviereRaum(int datei, off_t laenge)
 {
-    if (laenge == 0 || ::fallocate(datei, FALLOC_FL_KEEP_SIZE, 0, laenge) == 0)
+    if (laenge == 0)
         return true;
-    return errno == EOPNOTSUPP || errno == ENOSYS;
+    int ergebnis;
+    do
+        ergebnis = ::fallocate(datei, FALLOC_FL_KEEP_SIZE, 0, laenge);
+    while (ergebnis != 0 && errno == EINTR);
+    return ergebnis == 0 || errno == EOPNOTSUPP || errno == ENOSYS;
 }
 
 // Copies all of `quelle` over `ziel` from its start, and cuts `ziel` off after it.
@@ -98,15 +111,22 @@ bool KopiereInhalt(int quelle, int ziel)
 
 } // namespace
 
-CZwischendatei::CZwischendatei(const std::filesystem::path& ziel, InGeschuetztemOrdner geschuetzt)
-    : m_ziel(Verweisziel(ziel)), m_geschuetzt(geschuetzt)
+CZwischendatei::CZwischendatei(const std::filesystem::path& ziel, InGeschuetztemOrdner geschuetzt,
+                               Inhalt inhalt)
+    : m_ziel(Verweisziel(ziel)), m_geschuetzt(geschuetzt), m_inhalt(inhalt)
 {
+    if (IstFremderVerweis(m_ziel)) {
+        LehneAb(EACCES);
+        return;
+    }
     m_zielVorhanden = ::stat(m_ziel.c_str(), &m_bisher) == 0;
     // A destination that cannot be looked at (a link loop, a path too long) cannot be written.
     if (!m_zielVorhanden && errno != ENOENT) {
         MerkeFehler();
         return;
     }
+    if (m_zielVorhanden && !PruefeZiel())
+        return;
     LegeDanebenAn();
     if (m_datei < 0 && m_fehlernummer == EACCES)
         SammleImSpeicher();
@@ -115,6 +135,46 @@ CZwischendatei::CZwischendatei(const std::filesystem::path& ziel, InGeschuetztem
 CZwischendatei::~CZwischendatei()
 {
     Schliesse();
+}
+
+bool CZwischendatei::PruefeZiel()
+{
+    if (!S_ISREG(m_bisher.st_mode))
+        return LehneAb(0);
+    // By the user's own rights, as the superuser's: writable by anyone then.
+    if (::faccessat(AT_FDCWD, m_ziel.c_str(), W_OK, AT_EACCESS) != 0)
+        return LehneAb(errno);
+    if (m_inhalt == Inhalt::Ausgabe && IstNurGeleseneDatei(m_ziel))
+        return LehneAb(kIstProjektdatei);
+    return true;
+}
+
+bool CZwischendatei::LehneAb(int fehlernummer)
+{
+    m_abgelehnt = true;
+    m_fehlernummer = fehlernummer;
+    return false;
+}
+
+bool CZwischendatei::NenntNochDasZiel()
+{
+    // Not followed where it is a link: a link put there names another file.
+    struct stat jetzt;
+    if (::lstat(m_ziel.c_str(), &jetzt) != 0) {
+        if (errno != ENOENT) {
+            MerkeFehler();
+            return false;
+        }
+        // Gone: a new file may take its place, but one written in place would go with it.
+        m_zielVorhanden = false;
+        if (!m_pfad.empty())
+            return true;
+    } else if (m_zielVorhanden && IstDieselbe(jetzt, m_bisher)) {
+        m_bisher = jetzt;
+        return true;
+    }
+    m_fehlernummer = ESTALE;
+    return false;
 }
 
 void CZwischendatei::LegeDanebenAn()
@@ -149,11 +209,11 @@ bool CZwischendatei::OeffneZielSelbst()
     if (m_geschuetzt != InGeschuetztemOrdner::ZielSelbstSchreiben || !m_zielVorhanden ||
         !S_ISREG(m_bisher.st_mode))
         return false;
-    m_zielDatei = OeffneZumUeberschreiben(m_ziel, m_bisher);
     // Written in place is only the file seen at the start, never one put there meanwhile, nor
     // the file a link put there names.
-    if (m_zielDatei < 0 && errno == ESTALE)
-        m_fehlernummer = ESTALE;
+    m_zielDatei = OeffneZumUeberschreiben(m_ziel, m_bisher);
+    if (m_zielDatei < 0)
+        m_fehlernummer = errno;
     return m_zielDatei >= 0;
 }
 
@@ -193,7 +253,9 @@ bool CZwischendatei::SchreibePuffer()
 
 bool CZwischendatei::Ersetze()
 {
+    // What the rules refuse now, such as a file write-protected meanwhile, is not written either.
     const bool ersetzt = m_datei >= 0 && m_fehlernummer == 0 && SchreibePuffer() &&
+                         NenntNochDasZiel() && (!m_zielVorhanden || PruefeZiel()) &&
                          (m_pfad.empty() ? SchreibeInsZiel() : NimmPlatzEin());
     Schliesse();
     return ersetzt;
@@ -201,26 +263,17 @@ bool CZwischendatei::Ersetze()
 
 bool CZwischendatei::NimmPlatzEin()
 {
-    // A file the process may not give to the old one's owner and group would take it from them;
-    // and it could not replace another user's file in a folder where only a file's owner may.
-    if (m_zielVorhanden && !UebernimmBesitz(m_datei, m_bisher)) {
-        if (OeffneZielSelbst())
-            return SchreibeInsZiel();
-        if (m_fehlernummer != 0)
-            return false;
-    }
-    // The permission bits only: set-ID bits would make a program of a printed file.
-    ::fchmod(m_datei, m_zielVorhanden ? m_bisher.st_mode & 0777 : 0666 & ~Erstellungsmaske());
+    // A new file that the process may not give everything of the old one would take it from
+    // its owner, group or the users its list lets in; nor could it replace another user's file
+    // in a folder where only a file's owner may.
+    if (!m_zielVorhanden)
+        ::fchmod(m_datei, 0666 & ~Erstellungsmaske());
+    else if (!UebernimmBesitz(m_datei, m_bisher) ||
+             !UebernimmZugriffsrechte(m_datei, m_ziel, m_bisher.st_mode))
+        return SchreibeStattdessenInsZiel();
     // The descriptor was open before anything was written, so its sync reports every write that
     // has not reached the disk, also one made through another descriptor.
-    if (::fsync(m_datei) != 0) {
-        MerkeFehler();
-        return false;
-    }
-    // What has meanwhile taken the destination's place and is no file keeps it.
-    if (!IstFreiOderRegulaer(m_ziel))
-        return false;
-    if (::rename(m_pfad.c_str(), m_ziel.c_str()) != 0) {
+    if (::fsync(m_datei) != 0 || ::rename(m_pfad.c_str(), m_ziel.c_str()) != 0) {
         MerkeFehler();
         return false;
     }
@@ -228,13 +281,17 @@ bool CZwischendatei::NimmPlatzEin()
     return true;
 }
 
+bool CZwischendatei::SchreibeStattdessenInsZiel()
+{
+    if (OeffneZielSelbst())
+        return SchreibeInsZiel();
+    if (m_fehlernummer == 0) // told to give up
+        m_fehlernummer = EPERM;
+    return false;
+}
+
 bool CZwischendatei::SchreibeInsZiel()
 {
-    // The file opened at the start may since have been moved away, and another put at its name.
-    if (!NenntDieDatei(m_ziel, m_zielDatei)) {
-        m_fehlernummer = ESTALE;
-        return false;
-    }
     struct stat inhalt;
     if (::fstat(m_datei, &inhalt) != 0 || !ReserviereRaum(m_zielDatei, inhalt.st_size)) {
         MerkeFehler();

@@ -326,6 +326,7 @@ TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemel
     const QString verweisAusNurLesbar = nurLesbar + u"/verweis.messungen"_s;
     ASSERT_TRUE(QFile::link(direkt, verweisAufDirekt));
     ASSERT_TRUE(QFile::link(m_ziel, verweisAusNurLesbar));
+    ASSERT_TRUE(SchreibeDatei(direkt, ""));
     ASSERT_EQ(chmod(QFile::encodeName(nurLesbar).constData(), 0555), 0);
     const struct
     {
@@ -346,7 +347,9 @@ TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemel
         }
         EXPECT_EQ(LeseDatei(fall.datei), "alter Inhalt") << fall.ziel.toStdString();
         EXPECT_EQ(m_meldungen, (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(fall.ziel) +
-                                                          "\" konnte nicht geschrieben werden.",
+                                                          "\" konnte nicht geschrieben werden: "
+                                                          "Sie würde größer, als das System "
+                                                          "einer Datei erlaubt.",
                                                       ProgrammTitel, MeldungsArt::Fehler}}));
     }
     chmod(QFile::encodeName(nurLesbar).constData(), 0755);

@@ -793,10 +793,13 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
         {schleife, dateifehler(schleife, "kann nicht angelegt werden: Der Pfad enthält eine "
                                          "Schleife symbolischer Verknüpfungen.")},
         {zuLang, dateifehler(zuLang, "kann nicht angelegt werden: Der Name ist zu lang.")},
-        {ohneOrdner, dateifehler(ohneOrdner, "kann nicht angelegt werden: Der Ordner ist nicht "
-                                             "vorhanden.")},
-        {verweisOhneOrdner, dateifehler(verweisOhneOrdner, "kann nicht angelegt werden: Der "
-                                                           "Ordner ist nicht vorhanden.")}};
+        {ohneOrdner, dateifehler(ohneOrdner, "kann nicht angelegt werden: Der Ordner \"" +
+                                                 NachCp1252(m_ordner.filePath(u"fehlt"_s)) +
+                                                 "\" ist nicht vorhanden.")},
+        {verweisOhneOrdner,
+         dateifehler(verweisOhneOrdner, "kann nicht angelegt werden: Der Ordner \"" +
+                                            NachCp1252(m_ordner.filePath(u"fehlt"_s)) +
+                                            "\" ist nicht vorhanden.")}};
 
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     for (const auto& [ziel, meldung] : faelle) {
@@ -871,7 +874,9 @@ TEST_F(Druckbefehle_Muster, APrintedFileTakesTheOldOnesPlaceOnlyWhenItIsWhole)
     EXPECT_EQ(
         m_meldungen,
         (std::vector<Meldung>{
-            {datei + "\" konnte nicht geschrieben werden.", ProgrammTitel, MeldungsArt::Fehler},
+            {datei + "\" konnte nicht geschrieben werden: Sie würde größer, als das System einer "
+                     "Datei erlaubt.",
+             ProgrammTitel, MeldungsArt::Fehler},
             {datei + "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein "
                      "Platz mehr.",
              ProgrammTitel, MeldungsArt::Fehler}}));
@@ -943,9 +948,14 @@ TEST_F(Druckbefehle_Muster, AFileInAFolderThatTakesNoNewFileIsPrintedInPlace)
     EXPECT_EQ(
         m_meldungen,
         (std::vector<Meldung>{
-            {datei + "\" konnte nicht geschrieben werden.", ProgrammTitel, MeldungsArt::Fehler},
+            {datei + "\" konnte nicht geschrieben werden: Sie würde größer, als das System einer "
+                     "Datei erlaubt.",
+             ProgrammTitel, MeldungsArt::Fehler},
             {datei + "\" konnte nicht vollständig geschrieben werden: Auf dem Datenträger "
                      "ist kein Platz mehr. Ihr bisheriger Inhalt ist verloren.",
+             ProgrammTitel, MeldungsArt::Fehler},
+            {"Die Datei \"" + NachCp1252(neu) + "\" kann im Ordner \"" + NachCp1252(ordner) +
+                 "\" nicht angelegt werden: Die Berechtigung dafür fehlt.",
              ProgrammTitel, MeldungsArt::Fehler}}));
     EXPECT_FALSE(fortschrittOffen);
     EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden | QDir::System),

@@ -118,7 +118,9 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
         Gescheitert
     };
     QTemporaryDir tmp;
-    for (const Weg weg : {Weg::Daneben, Weg::ImSpeicher, Weg::FremderBesitzer})
+    for (const Weg weg : {Weg::Daneben, Weg::ImSpeicher, Weg::FremderBesitzer}) {
+        if (weg == Weg::FremderBesitzer && !DarfBesitzGeben(kWegNamen[int(weg)]))
+            continue;
         for (const std::size_t laenge : {std::size_t{0}, std::size_t{1}, kBlock - 1, kBlock,
                                          kBlock + 1, 200 * std::size_t{1024}})
             for (const std::size_t alteLaenge : {laenge / 2, laenge + 3000})
@@ -155,20 +157,29 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
                     EXPECT_EQ(info.st_uid,
                               weg == Weg::FremderBesitzer ? kAndererBenutzer : ::getuid());
                 }
+    }
 }
 
 TEST(Zwischendatei, InPlaceOnlyTheFileSeenAtTheStartIsWritten)
 {
     // While the content is made, the file is moved away and a link to another file the user may
-    // write (or another file) is put at its name. Neither that file nor the one moved away is
+    // write, a link to the moved file, or another file is put at its name. None of them is
     // written; the failure is told as another file having taken the destination's place.
+    enum class Neu
+    {
+        VerweisAufAndere,
+        VerweisAufWeggeschobene,
+        Datei
+    };
     QTemporaryDir tmp;
-    for (const Weg weg : {Weg::ImSpeicher, Weg::FremderBesitzer})
-        for (const bool verweis : {true, false}) {
-            SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + (verweis ? ", a link" : ", a file"));
+    const fs::path opfer = tmp.path().toStdString() + "/projekt.axo";
+    const fs::path weggeschoben = tmp.path().toStdString() + "/weg.pdf";
+    for (const Weg weg : {Weg::ImSpeicher, Weg::FremderBesitzer}) {
+        if (weg == Weg::FremderBesitzer && !DarfBesitzGeben(kWegNamen[int(weg)]))
+            continue;
+        for (const Neu neu : {Neu::VerweisAufAndere, Neu::VerweisAufWeggeschobene, Neu::Datei}) {
+            SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + ", " + std::to_string(int(neu)));
             const Ziel ziel(tmp, weg, "alter Bericht");
-            const fs::path opfer = tmp.path().toStdString() + "/projekt.axo";
-            const fs::path weg_ = tmp.path().toStdString() + "/weg.pdf";
             Schreibe(opfer, "Projekt");
             {
                 const CNurDateirechte nurDateirechte;
@@ -178,11 +189,12 @@ TEST(Zwischendatei, InPlaceOnlyTheFileSeenAtTheStartIsWritten)
                 EXPECT_TRUE(SchreibeStueckweise(datei, Inhalt(100000, 3)));
                 // As the folder's owner, who may open it for a moment.
                 ::chmod(ziel.ordner.c_str(), 0755);
-                fs::rename(ziel.datei, weg_);
-                if (verweis)
-                    fs::create_symlink(opfer, ziel.datei);
-                else
+                fs::rename(ziel.datei, weggeschoben);
+                if (neu == Neu::Datei)
                     Schreibe(ziel.datei, "neu da");
+                else
+                    fs::create_symlink(neu == Neu::VerweisAufAndere ? opfer : weggeschoben,
+                                       ziel.datei);
                 if (weg == Weg::ImSpeicher)
                     ::chmod(ziel.ordner.c_str(), 0555);
                 EXPECT_FALSE(datei.Ersetze());
@@ -190,28 +202,91 @@ TEST(Zwischendatei, InPlaceOnlyTheFileSeenAtTheStartIsWritten)
                 EXPECT_FALSE(datei.ZielBeschaedigt());
             }
             EXPECT_EQ(Lies(opfer), "Projekt");
-            EXPECT_EQ(Lies(weg_), "alter Bericht");
-            EXPECT_EQ(fs::is_symlink(ziel.datei), verweis);
-            if (!verweis) {
+            EXPECT_EQ(Lies(weggeschoben), "alter Bericht");
+            EXPECT_EQ(fs::is_symlink(ziel.datei), neu != Neu::Datei);
+            if (neu == Neu::Datei) {
                 EXPECT_EQ(Lies(ziel.datei), "neu da");
             }
             EXPECT_EQ(Eintraege(ziel.ordner), std::vector<std::string>{"bericht.pdf"});
-            fs::remove(weg_);
+            fs::remove(weggeschoben);
         }
+    }
+}
+
+TEST(Zwischendatei, AFileTheUserMayNotWriteIsNeitherReplacedNorWritten)
+{
+    // The user's own file, write-protected before the writing begins or while the content is
+    // made, in every way; so is another user's file that its group may write no longer. Nothing of
+    // it changes, nothing is left beside it.
+    QTemporaryDir tmp;
+    for (const Weg weg : {Weg::Daneben, Weg::ImSpeicher, Weg::FremderBesitzer}) {
+        if (weg == Weg::FremderBesitzer && !DarfBesitzGeben(kWegNamen[int(weg)]))
+            continue;
+        for (const bool waehrenddessen : {false, true}) {
+            SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + (waehrenddessen ? ", meanwhile" : ""));
+            const Ziel ziel(tmp, weg, "alter Bericht");
+            struct stat vorher;
+            ASSERT_EQ(::stat(ziel.datei.c_str(), &vorher), 0);
+            const mode_t geschuetzt = vorher.st_mode & 07444;
+            if (!waehrenddessen)
+                ::chmod(ziel.datei.c_str(), geschuetzt);
+            {
+                std::optional<CNurDateirechte> nurDateirechte(std::in_place);
+                CZwischendatei datei(ziel.datei,
+                                     CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+                if (waehrenddessen) {
+                    EXPECT_TRUE(datei.Schreibe("neuer Bericht"));
+                    nurDateirechte.reset(); // as the file's owner
+                    ::chmod(ziel.datei.c_str(), geschuetzt);
+                    nurDateirechte.emplace();
+                }
+                EXPECT_FALSE(waehrenddessen ? datei.Ersetze() : datei.IstAngelegt());
+                EXPECT_TRUE(datei.IstAbgelehnt());
+                EXPECT_EQ(datei.Fehlernummer(), EACCES);
+            }
+            struct stat nachher;
+            ASSERT_EQ(::stat(ziel.datei.c_str(), &nachher), 0);
+            EXPECT_EQ(Lies(ziel.datei), "alter Bericht");
+            EXPECT_EQ(nachher.st_mode, vorher.st_mode & ~0222);
+            EXPECT_EQ(nachher.st_uid, vorher.st_uid);
+            EXPECT_EQ(Eintraege(ziel.ordner), std::vector<std::string>{"bericht.pdf"});
+        }
+    }
 }
 
 namespace {
 
-// Runs `pruefung` in a forked child, in a mount namespace of its own where `ordner` holds a file
-// system of `groesse` bytes. The child's exit code: what `pruefung` returned (0 when it held), 77
-// when no such file system can be had here, -1 when the child did not end by itself.
+// Writes `text` to a file of the process's own in /proc; false when it cannot.
+bool SchreibeProzessdatei(const char* name, const std::string& text)
+{
+    std::ofstream datei(std::string("/proc/self/") + name);
+    return static_cast<bool>(datei << text << std::flush);
+}
+
+// Makes the process the superuser of a user namespace of its own, as itself outside it: there it
+// may mount what it owns. The superuser needs none.
+bool WirdSuperuserImEigenenNamensraum()
+{
+    if (::geteuid() == 0)
+        return true;
+    const std::string benutzer = std::to_string(::geteuid()), gruppe = std::to_string(::getegid());
+    return ::unshare(CLONE_NEWUSER) == 0 &&
+           SchreibeProzessdatei("uid_map", "0 " + benutzer + " 1") &&
+           SchreibeProzessdatei("setgroups", "deny") &&
+           SchreibeProzessdatei("gid_map", "0 " + gruppe + " 1");
+}
+
+// Runs `pruefung` in a forked child, in a mount namespace of its own (and, for a user who is not
+// the superuser, a user namespace) where `ordner` holds a file system of `groesse` bytes. The
+// child's exit code: what `pruefung` returned (0 when it held), 77 when no such file system can be
+// had here, -1 when the child did not end by itself.
 int AufKleinemDatentraeger(const fs::path& ordner, std::size_t groesse,
                            const std::function<int()>& pruefung)
 {
     const pid_t kind = ::fork();
     if (kind == 0) {
         const std::string groesseOption = "size=" + std::to_string(groesse);
-        if (::unshare(CLONE_NEWNS) != 0 ||
+        if (!WirdSuperuserImEigenenNamensraum() || ::unshare(CLONE_NEWNS) != 0 ||
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
             ::mount("tmpfs", ordner.c_str(), "tmpfs", 0, groesseOption.c_str()) != 0)
             ::_exit(77);
@@ -251,6 +326,8 @@ TEST(Zwischendatei, InPlaceTheRoomForTheWholeContentIsReservedBeforeTheOldFileIs
     const std::string alt = Inhalt(kBlock + 1, 7);
     const std::string neu = Inhalt(200 * 1024, 1);
     for (const Weg weg : {Weg::ImSpeicher, Weg::FremderBesitzer}) {
+        if (weg == Weg::FremderBesitzer && !DarfBesitzGeben(kWegNamen[int(weg)]))
+            continue;
         SCOPED_TRACE(kWegNamen[int(weg)]);
         const int ergebnis = AufKleinemDatentraeger(platte, 1024 * 1024, [&] {
             const Ziel ziel(tmp, weg, alt);
