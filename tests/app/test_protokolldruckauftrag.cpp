@@ -2,6 +2,7 @@
 // the pages as they come out of a PDF printer, read back with poppler's tools.
 #include "app/druckereinrichtung.h"
 #include "app/mainframe.h"
+#include "app/messungsexport.h"
 #include "app/messungsliste.h"
 #include "app/protokolldruckauftrag.h"
 #include "app/protokollliste.h"
@@ -14,6 +15,7 @@
 #include "musterbauer.h"
 #include "platform/einstellungen.h"
 #include "platform/exceptions.h"
+#include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
@@ -57,9 +59,12 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <new>
 #include <set>
+#include <sys/acl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -994,6 +999,134 @@ TEST_F(Druckbefehle_Muster, AnotherUsersFileKeepsItsOwnerAndGroupWhenAMemberOfIt
             << "nothing left beside it";
     }
     EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
+}
+
+namespace {
+
+// What a writer must not lose of a file it replaces, and the bytes it keeps when refused.
+struct Dateistand
+{
+    QByteArray bytes;
+    uid_t besitzer = 0;
+    gid_t gruppe = 0;
+    mode_t rechte = 0;
+    std::string zugriffsliste; // the attribute that holds the access control list
+    bool operator==(const Dateistand&) const = default;
+};
+
+Dateistand LeseDateistand(const std::filesystem::path& pfad)
+{
+    struct stat info
+    {
+    };
+    EXPECT_EQ(stat(pfad.c_str(), &info), 0);
+    std::string liste(1024, '\0');
+    const ssize_t laenge =
+        getxattr(pfad.c_str(), "system.posix_acl_access", liste.data(), liste.size());
+    liste.resize(std::max<ssize_t>(laenge, 0));
+    return {LeseDatei(PfadAlsQString(pfad)), info.st_uid, info.st_gid, info.st_mode, liste};
+}
+
+} // namespace
+
+TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfAReplacedFile)
+{
+    // By the user's own rights, also as superuser, in folders shared with colleagues. Refused: the
+    // user's own write-protected file, a colleague's file in a folder the group may write, a link
+    // a colleague put in a sticky folder that anyone may write, to the user's own file, and a
+    // project never loaded. Written, keeping all they had: the user's own file that one colleague
+    // may read through its access control list, and the user's own link in that sticky folder.
+    // The print job and the export alike, leaving nothing beside the file.
+    namespace fs = std::filesystem;
+    const fs::path ordner = PfadAusQString(m_ordner.path());
+    const fs::path gruppe = ordner / "gruppe", offen = ordner / "offen";
+    fs::create_directory(gruppe);
+    fs::create_directory(offen);
+    ASSERT_EQ(chmod(gruppe.c_str(), 0775), 0);
+    ASSERT_EQ(chmod(offen.c_str(), 01777), 0);
+    const auto alt = [](const fs::path& pfad, mode_t rechte) {
+        std::ofstream(pfad) << "alter Inhalt";
+        EXPECT_EQ(chmod(pfad.c_str(), rechte), 0);
+        return pfad;
+    };
+    const auto verweis = [](const fs::path& ziel, const fs::path& pfad) {
+        fs::create_symlink(ziel, pfad);
+        return pfad;
+    };
+    const std::string verboten = "konnte nicht geschrieben werden: Die Berechtigung dafür fehlt.";
+    struct Fall
+    {
+        fs::path pfad, datei;
+        int fehlernummer; // 0: written
+        std::string meldung;
+    };
+    const fs::path eigener = alt(ordner / "eigener.pdf", 0640);
+    const fs::path projekt = ordner / "anderes.axo";
+    fs::copy_file(m_app.HoleProjektPfad(), projekt);
+    std::vector<Fall> faelle{
+        {alt(ordner / "nurlesen.messungen", 0444), ordner / "nurlesen.messungen", EACCES, verboten},
+        {verweis(eigener, offen / "eigener.pdf"), eigener, 0, ""},
+        {projekt, projekt, kIstProjektdatei,
+         "ist eine Projektdatei. Projektdateien werden nicht überschrieben."}};
+    const fs::path geteilt = alt(ordner / "geteilt.pdf", 0600);
+    acl_t liste = acl_from_text("u::rw-,u:4321:r--,g::---,m::r--,o::---");
+    if (acl_set_file(geteilt.c_str(), ACL_TYPE_ACCESS, liste) == 0)
+        faelle.push_back({geteilt, geteilt, 0, ""});
+    else
+        std::cout << "[ SKIPPED  ] an access control list: none on this file system" << std::endl;
+    acl_free(liste);
+    if (DarfBesitzGeben("a colleague's file and link")) {
+        ASSERT_EQ(chown(gruppe.c_str(), 4000, getgid()), 0);
+        ASSERT_EQ(chown(offen.c_str(), 4000, 4000), 0);
+        const fs::path bericht = alt(gruppe / "bericht.messungen", 0644);
+        ASSERT_EQ(chown(bericht.c_str(), 4321, getgid()), 0);
+        const fs::path profil = alt(ordner / ".profile", 0644);
+        const fs::path fremd = verweis(profil, offen / "bericht.messungen");
+        ASSERT_EQ(lchown(fremd.c_str(), 4321, 4321), 0);
+        faelle.push_back({bericht, bericht, EACCES, verboten});
+        faelle.push_back({fremd, profil, EACCES,
+                          "kann nicht beschrieben werden: Die Verknüpfung \"" + fremd.string() +
+                              "\" gehört einem anderen Benutzer, und in einem Ordner, in den jeder "
+                              "schreiben darf, wird ihr nicht gefolgt."});
+    }
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    m_ansicht->OnBeginPrinting(drucker);
+    for (const Fall& fall : faelle)
+        for (const bool exportieren : {false, true}) {
+            SCOPED_TRACE(fall.pfad.string() + (exportieren ? ", export" : ", print"));
+            const QString pfad = PfadAlsQString(fall.pfad);
+            const Dateistand vorher = LeseDateistand(fall.datei);
+            const QDir daneben(PfadAlsQString(fall.pfad.parent_path()));
+            const QStringList eintraege = daneben.entryList(QDir::AllEntries | QDir::Hidden);
+            m_meldungen.clear();
+            int fehlernummer = 0;
+            {
+                const CNurDateirechte nurDateirechte;
+                drucker.setOutputFileName(pfad);
+                if (exportieren)
+                    EXPECT_EQ(SchreibeMessungsExport(pfad, "neu\n", &fehlernummer),
+                              fall.fehlernummer ? ExportErgebnis::NichtGeschrieben
+                                                : ExportErgebnis::Geschrieben);
+                else
+                    m_ansicht->OnPrint(drucker, true);
+            }
+            Dateistand nachher = LeseDateistand(fall.datei);
+            EXPECT_NE(nachher.bytes == vorher.bytes, fall.fehlernummer == 0);
+            nachher.bytes = vorher.bytes;
+            EXPECT_EQ(nachher, vorher);
+            EXPECT_EQ(daneben.entryList(QDir::AllEntries | QDir::Hidden), eintraege)
+                << "nothing left beside it";
+            if (exportieren)
+                EXPECT_EQ(fehlernummer, fall.fehlernummer);
+            else if (fall.fehlernummer != 0)
+                ASSERT_EQ(m_meldungen.size(), 1u);
+            EXPECT_EQ(m_meldungen.empty() ? "" : m_meldungen[0].text,
+                      exportieren || fall.meldung.empty()
+                          ? ""
+                          : "Die Datei \"" + fall.pfad.string() + "\" " + fall.meldung);
+        }
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)
