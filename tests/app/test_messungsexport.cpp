@@ -310,6 +310,14 @@ TEST_F(ExportImViewer, AbbruchUndProjektdateiSchreibenNichts)
     BeantworteDialog(ordner + u"/Auszug"_s);
     m_ansicht->ExportiereMessungen();
     EXPECT_EQ(LeseDatei(ordner + u"/Auszug.messungen"_s), Erwartet({0}));
+
+    // Nor the project loaded before.
+    BeantworteDialog(projekt);
+    m_ansicht->ExportiereMessungen();
+    EXPECT_EQ(LeseDatei(projekt), vorher);
+    EXPECT_EQ(m_meldungen.back().text, "Die Datei \"" + NachCp1252(projekt) +
+                                           "\" ist eine Projektdatei. Projektdateien werden "
+                                           "nicht überschrieben.");
 }
 
 TEST_F(ExportImViewer, EinVollerDatentraegerLaesstDieAlteDateiStehenUndWirdGemeldet)

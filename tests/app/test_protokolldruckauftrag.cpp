@@ -13,12 +13,14 @@
 #include "data/pfade.h"
 #include "data/protokolle.h"
 #include "musterbauer.h"
+#include "pages/seitenlogo.h"
 #include "platform/einstellungen.h"
 #include "platform/exceptions.h"
 #include "platform/fehlerursache.h"
 #include "platform/meldung.h"
 #include "platform/qtext.h"
 #include "platform/recordingdc.h"
+#include "platform/umgebungsvariable.h"
 #include "report/bmp_bauer.h"
 #include "report/dib.h"
 #include "report/versuchstypen.h"
@@ -32,6 +34,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -62,6 +65,7 @@
 #include <iostream>
 #include <new>
 #include <set>
+#include <sstream>
 #include <sys/acl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -147,6 +151,13 @@ protected:
     {
         throw CInvalidArgException("Text nicht darstellbar");
     }
+};
+
+// Paints no picture, as a context whose picture found no memory.
+class BildloserDC : public RecordingDC
+{
+protected:
+    bool ZeichneBild(const BildAusgabe&) override { return false; }
 };
 
 using Druckergebnis = CProtokolldruckAuftrag::Druckergebnis;
@@ -335,6 +346,23 @@ TEST_F(Druckauftrag, AFailingPageKeepsWhatItDrewAndTheJobGoesOn)
     EXPECT_FALSE(bricht.Eintraege().empty()) << "the frame drawn before the failure is kept";
     EXPECT_TRUE(m_auftrag.DruckeSeite(2, naechste));
     EXPECT_TRUE(EnthaeltText(naechste, "OL-00005PV"));
+}
+
+TEST_F(Druckauftrag, ALogoThatCannotBePaintedFailsItsPage)
+{
+    // A report page and the summary table's first page; without a logo they need none.
+    CDib logo;
+    std::istringstream datei(BmpBauer{.bits = std::string(4, '\0')}.Datei());
+    ASSERT_GT(logo.Lese(datei), 0u);
+    for (const CDib* seitenlogo : std::initializer_list<const CDib*>{nullptr, &logo}) {
+        SetzeSeitenlogo(seitenlogo);
+        BildloserDC bericht, tabelle;
+        m_auftrag.BereiteProtokolldruckVor(m_protokolle, {"P000002"});
+        EXPECT_EQ(m_auftrag.DruckeSeite(1, bericht), seitenlogo == nullptr);
+        m_auftrag.BereiteZusammenstellungVor(m_protokolle, {{"P000002", "1"}});
+        EXPECT_EQ(m_auftrag.DruckeSeite(1, tabelle), seitenlogo == nullptr);
+    }
+    SetzeSeitenlogo(nullptr);
 }
 
 TEST_F(Druckauftrag, APdfHoldsTheJobsPagesOrTheRangeChosenInThePrintDialog)
@@ -652,18 +680,22 @@ struct Vorschaubefund
 };
 
 // Answers the next print dialog as a user would: pages `von` to `bis` (0: all pages as offered),
-// the colour mode `farbmodus` ("color" or "grayscale"; empty: as offered), then presses
-// "Drucken", "Yes" to Qt's question whether to overwrite a file and "OK" to its warnings. A dialog
-// that stays open after that, having refused the file, is cancelled and counted in `abgelehnt`.
+// the colour mode `farbmodus` ("color" or "grayscale"; empty: as offered), what `einstellen`
+// sets, then presses "Drucken", "Yes" to Qt's question whether to overwrite a file and "OK" to
+// its warnings. A dialog that stays open after that, having refused the file, is cancelled and
+// counted in `abgelehnt`.
 void BeantworteDruckdialog(QObject& kontext, int von = 0, int bis = 0, int* abgelehnt = nullptr,
-                           const QString& farbmodus = {})
+                           const QString& farbmodus = {},
+                           const std::function<void(QPrintDialog&)>& einstellen = {})
 {
-    QTimer::singleShot(0, &kontext, [von, bis, abgelehnt, farbmodus] {
+    QTimer::singleShot(0, &kontext, [von, bis, abgelehnt, farbmodus, einstellen] {
         auto* dialog = OffenesFenster<QPrintDialog>();
         if (dialog == nullptr)
             return;
         if (!farbmodus.isEmpty())
             dialog->findChild<QRadioButton*>(farbmodus)->click();
+        if (einstellen)
+            einstellen(*dialog);
         if (von > 0) {
             dialog->findChild<QRadioButton*>(u"printRange"_s)->setChecked(true);
             dialog->findChild<QSpinBox*>(u"to"_s)->setValue(bis);
@@ -769,10 +801,16 @@ TEST_F(Druckbefehle_Muster, ASelectionWithoutAReportIsToldSoWithoutADialog)
 
 TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpensIt)
 {
-    // The project, another name of it, a FIFO without a reader (Qt's own check would hold the
-    // viewer until one came), a link loop, a name too long, a file in a folder that is not there,
-    // a link to one: each is refused in the dialog, which stays open, before Qt asks to overwrite
-    // it or opens it (and calls it write-protected).
+    // The project, another name of it, the project loaded before it, one never loaded, a FIFO
+    // without a reader (Qt's own check would hold the viewer until one came), a link loop, a name
+    // too long, a file in a folder that is not there, a link to one: each is refused in the
+    // dialog, which stays open, before Qt asks to overwrite it or opens it (and calls it
+    // write-protected).
+    const QString frueher = PfadAlsQString(m_app.HoleProjektPfad());
+    const QString nieGeladen = m_ordner.filePath(u"nie geladen.axo"_s);
+    ASSERT_TRUE(QFile::copy(frueher, nieGeladen));
+    ASSERT_TRUE(QFile::copy(frueher, m_ordner.filePath(u"jetzt.axo"_s)));
+    m_app.OeffneDokument(QFile::encodeName(m_ordner.filePath(u"jetzt.axo"_s)).toStdString());
     const QString projekt = PfadAlsQString(m_app.HoleProjektPfad());
     const QString anderer = m_ordner.filePath(u"anderer Name.axo"_s);
     std::filesystem::create_hard_link(m_app.HoleProjektPfad(), PfadAusQString(anderer));
@@ -791,9 +829,16 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
         return Meldung{"Die Datei \"" + NachCp1252(pfad) + "\" " + was, ProgrammTitel,
                        MeldungsArt::Fehler};
     };
+    const auto projektdatei = [](const QString& pfad) {
+        return Meldung{"Die Datei \"" + NachCp1252(pfad) +
+                           "\" ist eine Projektdatei. Projektdateien werden nicht überschrieben.",
+                       ProgrammTitel, MeldungsArt::Warnung};
+    };
     const std::vector<std::pair<QString, Meldung>> faelle{
         {projekt, geschuetzt},
         {anderer, geschuetzt},
+        {frueher, projektdatei(frueher)},
+        {nieGeladen, projektdatei(nieGeladen)},
         {fifo, dateifehler(fifo, "kann nicht beschrieben werden: Es ist keine gewöhnliche Datei.")},
         {schleife, dateifehler(schleife, "kann nicht angelegt werden: Der Pfad enthält eine "
                                          "Schleife symbolischer Verknüpfungen.")},
@@ -818,7 +863,8 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
         EXPECT_EQ(abgelehnt, 1) << ziel.toStdString();
         EXPECT_EQ(m_meldungen, std::vector{meldung}) << ziel.toStdString();
     }
-    EXPECT_EQ(LeseDatei(projekt), projektVorher);
+    for (const QString& datei : {projekt, frueher, nieGeladen})
+        EXPECT_EQ(LeseDatei(datei), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
     EXPECT_FALSE(QFile::exists(ohneOrdner));
 }
@@ -1152,6 +1198,70 @@ TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsRep
     ASSERT_EQ(m_meldungen.size(), 1u);
     EXPECT_EQ(m_meldungen[0].text, "Der gewählte Seitenbereich enthält keine Seite dieses "
                                    "Druckauftrags. Er hat die Seiten 1 bis 1.");
+}
+
+TEST_F(Druckbefehle_Muster, APdfHoldsTheCopiesAndThePageOrderChosenInThePrintDialog)
+{
+    // Qt leaves both to the program in a file: reports and the summary table alike.
+    const auto drucke = [this](int kopien, bool sortiert, bool umgekehrt) {
+        BeantworteDruckdialog(m_kontext, 0, 0, nullptr, {}, [=](QPrintDialog& dialog) {
+            dialog.findChild<QSpinBox*>(u"copies"_s)->setValue(kopien);
+            dialog.findChild<QCheckBox*>(u"collate"_s)->setChecked(sortiert);
+            dialog.findChild<QCheckBox*>(u"reverse"_s)->setChecked(umgekehrt);
+        });
+        m_ansicht->OnFilePrint();
+        QStringList seiten;
+        for (int seite = 1; seite <= PdfSeitenzahl(PdfDatei()); ++seite)
+            seiten << PdfSeitentext(PdfDatei(), seite);
+        return seiten;
+    };
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002", "P000020"});
+    const QStringList s = drucke(1, true, false);
+    ASSERT_EQ(s.size(), 3);
+    EXPECT_EQ(drucke(2, true, false), (QStringList{s[0], s[1], s[2], s[0], s[1], s[2]}));
+    EXPECT_EQ(drucke(2, false, true), (QStringList{s[2], s[2], s[1], s[1], s[0], s[0]}));
+    EXPECT_EQ(drucke(1, true, true), (QStringList{s[2], s[1], s[0]}));
+
+    WaehleMessungen({0, 1});
+    EXPECT_EQ(drucke(3, true, false).size(), 3);
+    EXPECT_TRUE(m_meldungen.empty());
+}
+
+TEST_F(Druckbefehle_Muster, AFileNameWithoutAFolderIsPrintedInTheHomeFolder)
+{
+    // Not in the viewer's working folder, the program folder, which the user never sees and which
+    // here takes no new file; through the print dialog and by the print job alone. A home folder
+    // that takes no new file is named as the cause.
+    const CVariableAufZeit heim("HOME", m_ordner.path().toLocal8Bit());
+    const QString programmordner = QDir::currentPath();
+    ASSERT_EQ(chmod(QFile::encodeName(programmordner).constData(), 0555), 0);
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    {
+        const CNurDateirechte nurDateirechte;
+        m_app.HoleDrucker().setOutputFileName(u"relativ.pdf"_s);
+        BeantworteDruckdialog(m_kontext);
+        m_ansicht->OnFilePrint();
+        QPrinter drucker(QPrinter::HighResolution);
+        drucker.setOutputFileName(u"allein.pdf"_s);
+        m_ansicht->OnBeginPrinting(drucker);
+        m_ansicht->OnPrint(drucker, true);
+        ASSERT_EQ(chmod(QFile::encodeName(m_ordner.path()).constData(), 0555), 0);
+        m_app.HoleDrucker().setOutputFileName(u"neu.pdf"_s);
+        int abgelehnt = 0;
+        BeantworteDruckdialog(m_kontext, 0, 0, &abgelehnt);
+        m_ansicht->OnFilePrint();
+        EXPECT_EQ(abgelehnt, 1);
+    }
+    chmod(QFile::encodeName(m_ordner.path()).constData(), 0755);
+    chmod(QFile::encodeName(programmordner).constData(), 0755);
+    EXPECT_EQ(PdfSeitenzahl(m_ordner.filePath(u"relativ.pdf"_s)), 1);
+    EXPECT_EQ(PdfSeitenzahl(m_ordner.filePath(u"allein.pdf"_s)), 1);
+    EXPECT_EQ(m_meldungen,
+              (std::vector<Meldung>{{"Die Datei \"" + NachCp1252(m_ordner.filePath(u"neu.pdf"_s)) +
+                                         "\" kann im Ordner \"" + NachCp1252(m_ordner.path()) +
+                                         "\" nicht angelegt werden: Die Berechtigung "
+                                         "dafür fehlt.",
+                                     ProgrammTitel, MeldungsArt::Fehler}}));
 }
 
 TEST_F(Druckbefehle_Muster, PrintingFromThePreviewTakesTheRangeOfItsPrintDialogAndTheJobsSheet)

@@ -365,6 +365,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
         fs::last_write_time(ordner + name, zeit);
     fs::permissions(ordner + "gesperrt.axo", fs::perms::none);
     fs::create_directory(ordner + "ordner.axo");
+    std::ofstream(ordner + "notizen.txt") << "kein Ordner";
     // Reading /proc/self/mem from its start fails as a failing disk does.
     fs::create_symlink("/proc/self/mem", ordner + "lesefehler.axo");
     ASSERT_EQ(mkfifo((ordner + "fifo.axo").c_str(), 0644), 0);
@@ -374,6 +375,7 @@ TEST_F(Start, AProjectReadInPartOrNotAtAllIsToldOnceAfterTheLoad)
     const std::string langerName(4457 - ordner.size() - 4, 'n'); // a path of 4,457 characters
     std::vector<std::pair<std::string, std::string>> faelle = {
         {"fehlt.axo", "kann nicht geöffnet werden: Sie ist nicht vorhanden."},
+        {"notizen.txt/projekt.axo", "kann nicht geöffnet werden: Sie ist nicht vorhanden."},
         {"ordner.axo", "kann nicht geöffnet werden: Es ist ein Ordner."},
         {"lesefehler.axo", nichtGelesen + "Beim Lesen ist ein Fehler aufgetreten."},
         {"fifo.axo", nichtGelesen + "Es ist keine gewöhnliche Datei."},

@@ -53,4 +53,10 @@ if [ "$ergebnis" != "$erwartet" ]; then
   printf 'Without a project the viewer got:\n%s\ninstead of:\n%s\n' "$ergebnis" "$erwartet" >&2
   exit 1
 fi
+# An absolute project alone is the project.
+ergebnis=$("$baum/run" "$tmp/ziele/x.axo")
+if [ "$ergebnis" != "$tmp/ziele/x.axo" ]; then
+  printf 'With an absolute project the viewer got:\n%s\n' "$ergebnis" >&2
+  exit 1
+fi
 [ "$(cat "$baum/scripts/build.aufruf")" = "build betrachter" ]
