@@ -141,7 +141,7 @@ bool CZwischendatei::PruefeZiel()
 {
     if (!S_ISREG(m_bisher.st_mode))
         return LehneAb(0);
-    // By the user's own rights, as the superuser's: writable by anyone then.
+    // By the rights the process has, not those of its real user: the superuser may write any.
     if (::faccessat(AT_FDCWD, m_ziel.c_str(), W_OK, AT_EACCESS) != 0)
         return LehneAb(errno);
     if (m_inhalt == Inhalt::Ausgabe && IstNurGeleseneDatei(m_ziel))
