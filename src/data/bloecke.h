@@ -10,3 +10,7 @@
 // calling thread, as does one no thread can be had for. The tasks must not share anything they
 // change. Afterwards the exception of the first block that raised one is raised.
 void FuerAlleInBloecken(size_t anzahl, unsigned kerne, const std::function<void(size_t)>& aufgabe);
+
+// The cores this process may run on, which may be fewer than the machine has: blocks beyond them
+// would only take turns.
+unsigned NutzbareKerne();

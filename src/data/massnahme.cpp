@@ -17,7 +17,6 @@
 #include <new>
 #include <set>
 #include <string_view>
-#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -131,7 +130,7 @@ bool CMassnahme::LeseProtokolle()
     // Each record reads on its own, where it stands in the record file's memory; a record that
     // does not read as a protocol leaves its place empty.
     std::vector<std::unique_ptr<CProtokoll>> gelesen(saetze.size());
-    FuerAlleInBloecken(saetze.size(), std::thread::hardware_concurrency(), [&](size_t i) {
+    FuerAlleInBloecken(saetze.size(), NutzbareKerne(), [&](size_t i) {
         auto protokoll = std::make_unique<CProtokoll>();
         if (protokoll->LeseXML(saetze[i]->text))
             gelesen[i] = std::move(protokoll);

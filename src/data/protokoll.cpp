@@ -11,6 +11,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <string_view>
 #include <utility>
@@ -47,13 +49,37 @@ int ZahlAusText(std::string_view text)
 constexpr std::array<std::string_view, 6> kProtokollAttribute = {
     "version", "ID", "titel_ID", "pruefart_ID", "pruefart_VER", "pruefunterartKuerzel"};
 
+template <class Wort> Wort WortAus(const char* bytes)
+{
+    Wort wort;
+    std::memcpy(&wort, bytes, sizeof wort);
+    return wort;
+}
+
+// Whether the first `laenge` bytes of a and b are equal, compared in words, the last one
+// overlapping those before.
+template <class Wort> bool GleicheWorte(const char* a, const char* b, size_t laenge)
+{
+    for (size_t i = 0; i + sizeof(Wort) < laenge; i += sizeof(Wort)) {
+        if (WortAus<Wort>(a + i) != WortAus<Wort>(b + i))
+            return false;
+    }
+    const size_t letztes = laenge - sizeof(Wort);
+    return WortAus<Wort>(a + letztes) == WortAus<Wort>(b + letztes);
+}
+
 // Short texts compared where they stand: a library call costs more than their few bytes.
 bool GleicherText(std::string_view text, size_t pos, std::string_view muster)
 {
     if (pos > text.size() || text.size() - pos < muster.size())
         return false;
+    const char* hier = text.data() + pos;
+    if (muster.size() >= sizeof(uint64_t))
+        return GleicheWorte<uint64_t>(hier, muster.data(), muster.size());
+    if (muster.size() >= sizeof(uint32_t))
+        return GleicheWorte<uint32_t>(hier, muster.data(), muster.size());
     for (size_t i = 0; i < muster.size(); ++i) {
-        if (text[pos + i] != muster[i])
+        if (hier[i] != muster[i])
             return false;
     }
     return true;
@@ -111,6 +137,8 @@ public:
     {
         // Names mostly stand in the written order: the one after the last found is tried first.
         size_t naechster = 0;
+        while (naechster < N && NimmGeschriebenes(namen[naechster], werte[naechster]))
+            ++naechster;
         const int ende = CMarkup::LiesSchlichteAttribute(
             m_text, static_cast<int>(m_pos), [&](const CMarkup::AttributPos& a) {
                 if constexpr (N > 0) {
@@ -133,6 +161,25 @@ public:
         if (leer && (static_cast<size_t>(ende) + 1 >= m_text.size() || m_text[ende + 1] != '>'))
             return false;
         m_pos = ende + (leer ? 2 : 1);
+        return true;
+    }
+
+    // The attribute of that name as the writers put it, behind one blank; the walk over the
+    // attributes takes any other form.
+    bool NimmGeschriebenes(std::string_view name, Rohwert& wert)
+    {
+        const size_t wertAnfang = m_pos + 1 + name.size() + 2;
+        if (wertAnfang > m_text.size() || m_text[m_pos] != ' ' ||
+            !GleicherText(m_text, m_pos + 1, name) || m_text[wertAnfang - 2] != '=' ||
+            m_text[wertAnfang - 1] != '"')
+            return false;
+        int mitUnd = 0;
+        const size_t wertEnde = markup_zeichen::BisAnfuehrungOderGroesser(
+            m_text.data(), static_cast<int>(wertAnfang), static_cast<int>(m_text.size()), mitUnd);
+        if (wertEnde >= m_text.size() || m_text[wertEnde] != '"')
+            return false;
+        wert = {m_text.substr(wertAnfang, wertEnde - wertAnfang), mitUnd != 0, true};
+        m_pos = wertEnde + 1;
         return true;
     }
 
