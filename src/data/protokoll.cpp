@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -36,11 +35,14 @@ int ZahlAusText(std::string_view text)
     const bool negativ = text.front() == '-';
     if (negativ || text.front() == '+')
         text.remove_prefix(1);
-    unsigned long long betrag = 0;
-    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), betrag);
-    if (fehler == std::errc::invalid_argument)
+    if (text.empty() || text.front() < '0' || text.front() > '9')
         return 0;
-    if (fehler == std::errc::result_out_of_range || betrag > INT_MAX)
+    // Held just beyond the int range, which any longer run of digits clamps to as well.
+    constexpr uint64_t kUeberInt = uint64_t{INT_MAX} + 1;
+    uint64_t betrag = 0;
+    for (size_t i = 0; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        betrag = std::min(betrag * 10 + static_cast<uint64_t>(text[i] - '0'), kUeberInt);
+    if (betrag > INT_MAX)
         return negativ ? INT_MIN : INT_MAX;
     return negativ ? -static_cast<int>(betrag) : static_cast<int>(betrag);
 }
@@ -455,10 +457,19 @@ void CProtokoll::GetMessung(int index, MESSUNG& messung) const
     messung.daten = MessungsFeld(index, kDaten);
 }
 
+namespace {
+
+[[noreturn]] void MessungenZuGross()
+{
+    throw CInvalidArgException("Messungen eines Protokolls über 4 GB");
+}
+
+} // namespace
+
 void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende)
 {
     if (ende > UINT32_MAX)
-        throw CInvalidArgException("Messungen eines Protokolls über 4 GB");
+        MessungenZuGross();
     enden.ende[feld] = static_cast<uint32_t>(ende);
 }
 
