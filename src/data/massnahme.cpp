@@ -132,7 +132,7 @@ bool CMassnahme::LeseProtokolle()
     std::vector<std::unique_ptr<CProtokoll>> gelesen(saetze.size());
     FuerAlleInBloecken(saetze.size(), NutzbareKerne(), [&](size_t i) {
         auto protokoll = std::make_unique<CProtokoll>();
-        if (protokoll->LeseXML(saetze[i]->text))
+        if (protokoll->LeseXML(CProjektDatei::BisNull(saetze[i]->text)))
             gelesen[i] = std::move(protokoll);
     });
     m_datei.HoleKennungen().reserve(saetze.size());

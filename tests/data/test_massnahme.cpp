@@ -338,8 +338,7 @@ TEST_F(Laden, WithoutMemoryForTheFileTheLoadsSayNoAndRaiseNothing)
         const bool xmlGeladen = CMassnahme().LadeXmlDatei(xml) || CProtokolle().LadeUebersicht(xml);
         return fehler == Ladefehler::SpeicherFehlt && protokolle.GetAnzahl() == 0 && !gelesen &&
                        !ausOrdnerGeladen &&
-                       ausOrdner.HoleLadebefund().fehler == Ladefehler::SpeicherFehlt &&
-                       !xmlGeladen
+                       ausOrdner.HoleLadebefund().fehler == Ladefehler::SpeicherFehlt && !xmlGeladen
                    ? 0
                    : 1;
     });
@@ -562,6 +561,14 @@ TEST_F(Laden, DamagedFilesLoadWhatPrecedesTheDamage)
     CMassnahme mitMuell;
     ASSERT_TRUE(mitMuell.Lade(Schreibe("muell.axo", garbage)));
     EXPECT_EQ(mitMuell.HoleAnzahlProtokolle(), 10);
+
+    // A record's text ends at its first zero byte: cut inside the start tag, it is no protocol.
+    std::string abgeschnitten = ProtokollXml("A", "0");
+    abgeschnitten.insert(abgeschnitten.find("\"A\"") + 2, std::string("\0B", 2));
+    CMassnahme mitNull;
+    ASSERT_TRUE(mitNull.Lade(
+        Schreibe("null.axo", Satz(1, abgeschnitten) + Satz(1, ProtokollXml("C", "0")))));
+    EXPECT_THAT(IdsDerMassnahme(mitNull), ElementsAre("C"));
 
     // Scrambled bytes anywhere never crash the load.
     uint32_t zufall = 12345;
