@@ -1,8 +1,10 @@
 #pragma once
-// Work on the many records of a large project, shared among a few threads.
+// Work on the many records of a large project: shared among a few threads, or walked in turn.
 
 #include <cstddef>
 #include <functional>
+#include <memory>
+#include <vector>
 
 // Runs aufgabe(i) for every i below anzahl; a large count in contiguous blocks side by side, one
 // per core of `kerne` but no more than four, of 500 at least (fewer are done before a thread has
@@ -14,3 +16,21 @@ void FuerAlleInBloecken(size_t anzahl, unsigned kerne, const std::function<void(
 // The cores this process may run on, which may be fewer than the machine has: blocks beyond them
 // would only take turns.
 unsigned NutzbareKerne();
+
+// Calls aufgabe(i) for every index of the objects in turn, asking the memory for the object a
+// few places ahead meanwhile: objects made one by one lie scattered, and each would otherwise
+// make the walk wait for it. Empty places are passed to the task all the same.
+template <class T, class Aufgabe>
+void FuerJedesVorausgeholt(const std::vector<std::unique_ptr<T>>& objekte, Aufgabe&& aufgabe)
+{
+    constexpr size_t kVoraus = 6;
+    constexpr size_t kZeile = 64; // the cache line of the machines this runs on
+    for (size_t i = 0; i < objekte.size(); ++i) {
+        if (i + kVoraus < objekte.size() && objekte[i + kVoraus]) {
+            const auto* bytes = reinterpret_cast<const char*>(objekte[i + kVoraus].get());
+            for (size_t versatz = 0; versatz < sizeof(T); versatz += kZeile)
+                __builtin_prefetch(bytes + versatz);
+        }
+        aufgabe(i);
+    }
+}

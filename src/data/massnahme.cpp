@@ -139,13 +139,13 @@ bool CMassnahme::LeseProtokolle()
     m_protokolle.reserve(saetze.size());
     m_protokollPositionen.reserve(saetze.size());
     const bool alle = std::ranges::all_of(gelesen, [](const auto& p) { return p != nullptr; });
-    for (size_t i = 0; i < saetze.size(); ++i) {
+    FuerJedesVorausgeholt(gelesen, [&](size_t i) {
         if (!gelesen[i])
-            continue;
+            return;
         m_datei.HoleKennungen()[gelesen[i]->GetID()] = saetze[i]->position;
         m_protokolle.push_back(std::move(gelesen[i]));
         m_protokollPositionen.push_back(saetze[i]->position);
-    }
+    });
     return alle;
 }
 
@@ -583,11 +583,11 @@ void CMassnahme::UebernimmInProtokolle(CProtokolle& protokolle)
     for (size_t platz = 0; platz < reihenfolge.size(); ++platz)
         platzDesTitels.emplace(reihenfolge[platz], platz);
     std::vector<std::vector<int>> nachPlatz(reihenfolge.size());
-    for (int i = 0; i < HoleAnzahlProtokolle(); ++i) {
+    FuerJedesVorausgeholt(m_protokolle, [&](size_t i) {
         const auto platz = platzDesTitels.find(m_protokolle[i]->GetTitelID());
         if (platz != platzDesTitels.end())
-            nachPlatz[platz->second].push_back(i);
-    }
+            nachPlatz[platz->second].push_back(static_cast<int>(i));
+    });
 
     // The protocols read from their records pass over as they are: reading each record and
     // parsing it a second time would give the same protocols at twice the cost.
