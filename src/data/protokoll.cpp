@@ -388,8 +388,8 @@ CProtokoll& CProtokoll::operator=(const CProtokoll& quelle)
     m_artIndex = quelle.m_artIndex;
     m_pruefartVer = quelle.m_pruefartVer;
     m_pruefunterartKuerzel = quelle.m_pruefunterartKuerzel;
-    m_messungsTexte = quelle.m_messungsTexte;
     m_messungen = quelle.m_messungen;
+    m_anzahlMessungen = quelle.m_anzahlMessungen;
     return *this;
 }
 
@@ -437,12 +437,35 @@ int ListenartVonPruefart(int pruefart)
     return 0;
 }
 
+CProtokoll::Messungsenden CProtokoll::Messungszeile(int index) const
+{
+    Messungsenden zeile;
+    std::memcpy(&zeile, m_messungen.data() + index * sizeof zeile, sizeof zeile);
+    return zeile;
+}
+
+std::string_view CProtokoll::MessungsTexte() const
+{
+    return std::string_view(m_messungen).substr(m_anzahlMessungen * sizeof(Messungsenden));
+}
+
 std::string_view CProtokoll::MessungsFeld(int index, Messungsfeld feld) const
 {
-    const uint32_t anfang = feld > kLfdNr ? m_messungen[index].ende[feld - 1]
-                            : index > 0   ? m_messungen[index - 1].ende[kDaten]
+    const Messungsenden zeile = Messungszeile(index);
+    const uint32_t anfang = feld > kLfdNr ? zeile.ende[feld - 1]
+                            : index > 0   ? Messungszeile(index - 1).ende[kDaten]
                                           : 0;
-    return std::string_view(m_messungsTexte).substr(anfang, m_messungen[index].ende[feld] - anfang);
+    return MessungsTexte().substr(anfang, zeile.ende[feld] - anfang);
+}
+
+void CProtokoll::SetzeMessungen(std::span<const Messungsenden> zeilen, std::string_view texte)
+{
+    std::string messungen;
+    messungen.reserve(zeilen.size_bytes() + texte.size());
+    messungen.append(reinterpret_cast<const char*>(zeilen.data()), zeilen.size_bytes());
+    messungen.append(texte);
+    m_messungen = std::move(messungen);
+    m_anzahlMessungen = static_cast<int>(zeilen.size());
 }
 
 void CProtokoll::GetMessung(int index, MESSUNG& messung) const
@@ -450,7 +473,7 @@ void CProtokoll::GetMessung(int index, MESSUNG& messung) const
     if (index < 0 || index >= GetAnzahlMessungen())
         throw CInvalidArgException("Messung " + std::to_string(index) + " gibt es nicht");
     messung.lfdNr = MessungsFeld(index, kLfdNr);
-    messung.lfdNrWert = m_messungen[index].lfdNrWert;
+    messung.lfdNrWert = Messungszeile(index).lfdNrWert;
     messung.station = MessungsFeld(index, kStation);
     messung.schicht = MessungsFeld(index, kSchicht);
     messung.lage = MessungsFeld(index, kLage);
@@ -473,9 +496,15 @@ void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size
     enden.ende[feld] = static_cast<uint32_t>(ende);
 }
 
+// The measurements are laid out anew with the one added: protocols are built a measurement at a
+// time only where they are made up, for samples and tests.
 void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
 {
-    Messungsenden enden;
+    std::vector<Messungsenden> zeilen(m_anzahlMessungen);
+    for (int i = 0; i < m_anzahlMessungen; ++i)
+        zeilen[i] = Messungszeile(i);
+    std::string texte(MessungsTexte());
+    Messungsenden& enden = zeilen.emplace_back();
     enden.lfdNrWert = messung.lfdNrWert;
     const std::pair<Messungsfeld, const std::string*> felder[] = {{kLfdNr, &messung.lfdNr},
                                                                   {kStation, &messung.station},
@@ -483,10 +512,10 @@ void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
                                                                   {kLage, &messung.lage},
                                                                   {kDaten, &messung.daten}};
     for (const auto& [feld, text] : felder) {
-        m_messungsTexte += *text;
-        MerkeMessungsEnde(enden, feld, m_messungsTexte.size());
+        texte += *text;
+        MerkeMessungsEnde(enden, feld, texte.size());
     }
-    m_messungen.push_back(enden);
+    SetzeMessungen(zeilen, texte);
 }
 
 void CProtokoll::SetzeArtIndex()
@@ -571,16 +600,14 @@ bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
     }
     daten_speziell.clear();
     speziell.HaengeAn(daten_speziell);
-    m_messungsTexte.assign(texte);
-    m_messungen.assign(messungen.begin(), messungen.end());
+    SetzeMessungen(messungen, texte);
     return true;
 }
 
 bool CProtokoll::LeseXML(CMarkup& dokument)
 {
     SetzeDatentexte("", "");
-    m_messungsTexte.clear();
-    m_messungen.clear();
+    SetzeMessungen({}, {});
     if (!dokument.FindeElement("protokoll"))
         return false;
 
@@ -619,27 +646,28 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
 {
     int anfang = 0, ende = 0;
     dokument.HoleElementBereich(anfang, ende);
-    m_messungsTexte.reserve(ende - anfang);
+    std::string texte;
+    texte.reserve(ende - anfang);
     size_t kinder = 0;
     while (dokument.FindeKindElement())
         ++kinder;
-    m_messungen.reserve(kinder);
+    std::vector<Messungsenden> zeilen;
+    zeilen.reserve(kinder);
     dokument.VerlasseElement();
     dokument.BetreteElement();
     std::array<size_t, kMessungsAttribute.size()> attributEnden;
     while (dokument.FindeKindElement("messung")) {
-        const size_t messungsAnfang = m_messungsTexte.size();
-        Messungsenden& enden = m_messungen.emplace_back();
-        dokument.HaengeKindAttributeAn(kMessungsAttribute, m_messungsTexte, attributEnden);
+        const size_t messungsAnfang = texte.size();
+        Messungsenden& enden = zeilen.emplace_back();
+        dokument.HaengeKindAttributeAn(kMessungsAttribute, texte, attributEnden);
         for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage})
             MerkeMessungsEnde(enden, feld, attributEnden[feld]);
-        dokument.HaengeKindDatenAn(m_messungsTexte);
-        MerkeMessungsEnde(enden, kDaten, m_messungsTexte.size());
-        enden.lfdNrWert =
-            ZahlAusText(std::string_view(m_messungsTexte)
-                            .substr(messungsAnfang, attributEnden[kLfdNr] - messungsAnfang));
+        dokument.HaengeKindDatenAn(texte);
+        MerkeMessungsEnde(enden, kDaten, texte.size());
+        enden.lfdNrWert = ZahlAusText(
+            std::string_view(texte).substr(messungsAnfang, attributEnden[kLfdNr] - messungsAnfang));
     }
-    m_messungsTexte.shrink_to_fit();
+    SetzeMessungen(zeilen, texte);
 }
 
 std::string CProtokoll::SchreibeXML() const
