@@ -17,6 +17,15 @@ void FuerAlleInBloecken(size_t anzahl, unsigned kerne, const std::function<void(
 // would only take turns.
 unsigned NutzbareKerne();
 
+// Asks the memory for bytes ahead of their use, so that they are on their way meanwhile.
+inline void HoleVoraus(const void* anfang, size_t laenge)
+{
+    constexpr size_t kZeile = 64; // the cache line of the machines this runs on
+    const auto* bytes = static_cast<const char*>(anfang);
+    for (size_t versatz = 0; versatz < laenge; versatz += kZeile)
+        __builtin_prefetch(bytes + versatz);
+}
+
 // Calls aufgabe(i) for every index of the objects in turn, asking the memory for the object a
 // few places ahead meanwhile: objects made one by one lie scattered, and each would otherwise
 // make the walk wait for it. Empty places are passed to the task all the same.
@@ -24,13 +33,9 @@ template <class T, class Aufgabe>
 void FuerJedesVorausgeholt(const std::vector<std::unique_ptr<T>>& objekte, Aufgabe&& aufgabe)
 {
     constexpr size_t kVoraus = 6;
-    constexpr size_t kZeile = 64; // the cache line of the machines this runs on
     for (size_t i = 0; i < objekte.size(); ++i) {
-        if (i + kVoraus < objekte.size() && objekte[i + kVoraus]) {
-            const auto* bytes = reinterpret_cast<const char*>(objekte[i + kVoraus].get());
-            for (size_t versatz = 0; versatz < sizeof(T); versatz += kZeile)
-                __builtin_prefetch(bytes + versatz);
-        }
+        if (i + kVoraus < objekte.size() && objekte[i + kVoraus])
+            HoleVoraus(objekte[i + kVoraus].get(), sizeof(T));
         aufgabe(i);
     }
 }

@@ -131,6 +131,10 @@ bool CMassnahme::LeseProtokolle()
     // does not read as a protocol leaves its place empty.
     std::vector<std::unique_ptr<CProtokoll>> gelesen(saetze.size());
     FuerAlleInBloecken(saetze.size(), NutzbareKerne(), [&](size_t i) {
+        // The records come in the map's order, scattered over the file: the next is fetched
+        // while this one is read.
+        if (i + 1 < saetze.size())
+            HoleVoraus(saetze[i + 1]->text.data(), saetze[i + 1]->text.size());
         auto protokoll = std::make_unique<CProtokoll>();
         if (protokoll->LeseXML(CProjektDatei::BisNull(saetze[i]->text)))
             gelesen[i] = std::move(protokoll);
