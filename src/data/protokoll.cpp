@@ -103,6 +103,54 @@ struct Rohwert
     }
 };
 
+// Room for the texts of a record's measurements while they are read, one after the other. A
+// value never grows as it is read, so room for the record's length holds them all, with a short
+// value's block of bytes to spare.
+class CTextPuffer
+{
+public:
+    void Beginne(std::string_view satz)
+    {
+        if (m_platz.size() < satz.size() + kKurz)
+            m_platz.resize(satz.size() + kKurz);
+        m_satzEnde = satz.data() + satz.size();
+        m_laenge = 0;
+    }
+
+    void HaengeAn(const Rohwert& wert)
+    {
+        if (wert.text.empty())
+            return;
+        if (wert.mitUnd) {
+            std::string demaskiert;
+            wert.HaengeAn(demaskiert);
+            Kopiere(demaskiert);
+        } else if (wert.text.size() <= kKurz && m_satzEnde - wert.text.data() >= kKurz) {
+            // A short value, most are, goes as one block of bytes of the record: whatever comes
+            // next overwrites those behind it.
+            std::memcpy(m_platz.data() + m_laenge, wert.text.data(), kKurz);
+            m_laenge += wert.text.size();
+        } else {
+            Kopiere(wert.text);
+        }
+    }
+
+    std::string_view Text() const { return {m_platz.data(), m_laenge}; }
+
+private:
+    static constexpr ptrdiff_t kKurz = 16;
+
+    void Kopiere(std::string_view text)
+    {
+        std::memcpy(m_platz.data() + m_laenge, text.data(), text.size());
+        m_laenge += text.size();
+    }
+
+    std::vector<char> m_platz;
+    const char* m_satzEnde = nullptr;
+    size_t m_laenge = 0;
+};
+
 // Reads a protocol record laid out as the writers lay it out, front to back without building a
 // document:
 //   <protokoll ..><daten><daten_allgemein>..</daten_allgemein><daten_speziell>..</daten_speziell>
@@ -489,7 +537,7 @@ namespace {
 
 } // namespace
 
-void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende)
+inline void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende)
 {
     if (ende > UINT32_MAX)
         MessungenZuGross();
@@ -549,9 +597,9 @@ bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
         !satz.StartTag("<daten_messungen", leer))
         return false;
     // Reused by every record read on this thread: the measurements are copied out at their size.
-    thread_local std::string texte;
+    thread_local CTextPuffer texte;
     thread_local std::vector<Messungsenden> messungen;
-    texte.clear();
+    texte.Beginne(xml);
     messungen.clear();
     if (!leer) {
         std::array<Rohwert, kMessungsAttribute.size()> werte;
@@ -563,15 +611,14 @@ bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
                 (!leer && !satz.Inhalt("</messung>", daten)))
                 return false;
             Messungsenden& enden = messungen.emplace_back();
-            const size_t anfang = texte.size();
+            const size_t anfang = texte.Text().size();
             for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage}) {
-                werte[feld].HaengeAn(texte);
-                MerkeMessungsEnde(enden, feld, texte.size());
+                texte.HaengeAn(werte[feld]);
+                MerkeMessungsEnde(enden, feld, texte.Text().size());
             }
-            daten.HaengeAn(texte);
-            MerkeMessungsEnde(enden, kDaten, texte.size());
-            enden.lfdNrWert =
-                ZahlAusText(std::string_view(texte).substr(anfang, enden.ende[kLfdNr] - anfang));
+            texte.HaengeAn(daten);
+            MerkeMessungsEnde(enden, kDaten, texte.Text().size());
+            enden.lfdNrWert = ZahlAusText(texte.Text().substr(anfang, enden.ende[kLfdNr] - anfang));
         }
         if (!satz.EndTag("</daten_messungen>"))
             return false;
@@ -600,7 +647,7 @@ bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
     }
     daten_speziell.clear();
     speziell.HaengeAn(daten_speziell);
-    SetzeMessungen(messungen, texte);
+    SetzeMessungen(messungen, texte.Text());
     return true;
 }
 
