@@ -103,9 +103,9 @@ struct Rohwert
     }
 };
 
-// Room for the texts of a record's measurements while they are read, one after the other. A
-// value never grows as it is read, so room for the record's length holds them all, with a short
-// value's block of bytes to spare.
+// Room for the texts of a record's measurements while they are read, one after the other; the
+// values handed to it stand in the record it began with. A value never grows as it is read, so
+// room for the record's length holds them all, with a short value's block of bytes to spare.
 class CTextPuffer
 {
 public:
