@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <random>
+#include <sched.h>
 #include <set>
 #include <string_view>
 #include <sys/stat.h>
@@ -267,6 +268,20 @@ TEST(Bloecke, EveryItemRunsOnceInContiguousBlocksSideBySideWhateverTheMachinesCo
                                             throw CInvalidArgException("Satz 1200");
                                     }),
                  CInvalidArgException);
+}
+
+// Held to one core, as "taskset -c 2" holds a process, a load reads its records in one block.
+TEST(Bloecke, UsableCoresAreThoseTheThreadMayRunOn)
+{
+    unsigned kerne = 0;
+    std::thread([&kerne] {
+        cpu_set_t einer;
+        CPU_ZERO(&einer);
+        CPU_SET(::sched_getcpu(), &einer);
+        if (::sched_setaffinity(0, sizeof einer, &einer) == 0)
+            kerne = NutzbareKerne();
+    }).join();
+    EXPECT_EQ(kerne, 1u);
 }
 
 #if !defined(__SANITIZE_ADDRESS__) // its shadow memory does not fit under an address-space limit
