@@ -139,18 +139,30 @@ bool CMassnahme::LeseProtokolle()
         if (protokoll->LeseXML(CProjektDatei::BisNull(saetze[i]->text)))
             gelesen[i] = std::move(protokoll);
     });
-    m_datei.HoleKennungen().reserve(saetze.size());
     m_protokolle.reserve(saetze.size());
     m_protokollPositionen.reserve(saetze.size());
     const bool alle = std::ranges::all_of(gelesen, [](const auto& p) { return p != nullptr; });
     FuerJedesVorausgeholt(gelesen, [&](size_t i) {
         if (!gelesen[i])
             return;
-        m_datei.HoleKennungen()[gelesen[i]->GetID()] = saetze[i]->position;
         m_protokolle.push_back(std::move(gelesen[i]));
         m_protokollPositionen.push_back(saetze[i]->position);
     });
+    m_kennungenFehlen = true;
     return alle;
+}
+
+CProjektDatei& CMassnahme::HoleProjektDatei()
+{
+    if (m_kennungenFehlen) {
+        std::unordered_map<std::string, long>& kennungen = m_datei.HoleKennungen();
+        for (size_t i = 0; i < m_protokolle.size(); ++i) {
+            if (m_protokollPositionen[i] >= 0)
+                kennungen[m_protokolle[i]->GetID()] = m_protokollPositionen[i];
+        }
+        m_kennungenFehlen = false;
+    }
+    return m_datei;
 }
 
 std::string MitCrLf(const std::string& text)
