@@ -142,12 +142,12 @@ bool CMassnahme::LeseProtokolle()
     m_protokolle.reserve(saetze.size());
     m_protokollPositionen.reserve(saetze.size());
     const bool alle = std::ranges::all_of(gelesen, [](const auto& p) { return p != nullptr; });
-    FuerJedesVorausgeholt(gelesen, [&](size_t i) {
+    for (size_t i = 0; i < saetze.size(); ++i) {
         if (!gelesen[i])
-            return;
+            continue;
         m_protokolle.push_back(std::move(gelesen[i]));
         m_protokollPositionen.push_back(saetze[i]->position);
-    });
+    }
     m_kennungenFehlen = true;
     return alle;
 }
