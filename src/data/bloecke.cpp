@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <sched.h>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -38,4 +39,12 @@ void FuerAlleInBloecken(size_t anzahl, unsigned kerne, const std::function<void(
         if (f)
             std::rethrow_exception(f);
     }
+}
+
+unsigned NutzbareKerne()
+{
+    cpu_set_t kerne;
+    if (::sched_getaffinity(0, sizeof kerne, &kerne) == 0)
+        return static_cast<unsigned>(CPU_COUNT(&kerne));
+    return std::thread::hardware_concurrency(); // more cores than the set can name
 }

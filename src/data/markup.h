@@ -6,12 +6,15 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <map>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace markup_zeichen {
 
@@ -42,33 +45,26 @@ inline Art ArtVon(char c)
     return static_cast<Art>(kArten[static_cast<unsigned char>(c)]);
 }
 
-// The bytes of an 8-byte word that equal c, as their high bits. A bit above a match (later in
-// the text on a little-endian machine) may be set for a byte that does not match; the lowest
-// set bit is always exact.
-constexpr uint64_t GleicheBytes(uint64_t wort, char c)
-{
-    constexpr uint64_t kEinsen = 0x0101010101010101u;
-    const uint64_t x = wort ^ (kEinsen * static_cast<unsigned char>(c));
-    return (x - kEinsen) & ~x & (kEinsen << 7);
-}
-
 // From `pos` to the first '"' or ">" of the text (its length when there is none), noting
-// whether a "&" stands before it; eight bytes at a time where the machine allows.
+// whether a "&" stands before it; sixteen bytes at a time where the machine can.
 inline int BisAnfuehrungOderGroesser(const char* d, int pos, int laenge, int& mitUnd)
 {
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; pos + 8 <= laenge; pos += 8) {
-            uint64_t wort;
-            std::memcpy(&wort, d + pos, sizeof wort);
-            const uint64_t und = GleicheBytes(wort, '&');
-            const uint64_t ende = GleicheBytes(wort, '"') | GleicheBytes(wort, '>');
-            if (ende) {
-                mitUnd |= (und & ((ende & -ende) - 1)) != 0;
-                return pos + std::countr_zero(ende) / 8;
-            }
-            mitUnd |= und != 0;
+#if defined(__SSE2__)
+    const __m128i anfuehrung = _mm_set1_epi8('"');
+    const __m128i groesser = _mm_set1_epi8('>');
+    const __m128i und = _mm_set1_epi8('&');
+    for (; pos + 16 <= laenge; pos += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + pos));
+        const unsigned ende = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(block, anfuehrung), _mm_cmpeq_epi8(block, groesser))));
+        const unsigned unds = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, und)));
+        if (ende) {
+            mitUnd |= (unds & ((ende & -ende) - 1)) != 0;
+            return pos + std::countr_zero(ende);
         }
+        mitUnd |= unds != 0;
     }
+#endif
     for (; pos < laenge && d[pos] != '"' && d[pos] != '>'; ++pos)
         mitUnd |= d[pos] == '&';
     return pos;

@@ -17,7 +17,6 @@
 #include <new>
 #include <set>
 #include <string_view>
-#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -131,23 +130,39 @@ bool CMassnahme::LeseProtokolle()
     // Each record reads on its own, where it stands in the record file's memory; a record that
     // does not read as a protocol leaves its place empty.
     std::vector<std::unique_ptr<CProtokoll>> gelesen(saetze.size());
-    FuerAlleInBloecken(saetze.size(), std::thread::hardware_concurrency(), [&](size_t i) {
+    FuerAlleInBloecken(saetze.size(), NutzbareKerne(), [&](size_t i) {
+        // The records come in the map's order, scattered over the file: the next is fetched
+        // while this one is read.
+        if (i + 1 < saetze.size())
+            HoleVoraus(saetze[i + 1]->text.data(), saetze[i + 1]->text.size());
         auto protokoll = std::make_unique<CProtokoll>();
-        if (protokoll->LeseXML(saetze[i]->text))
+        if (protokoll->LeseXML(CProjektDatei::BisNull(saetze[i]->text)))
             gelesen[i] = std::move(protokoll);
     });
-    m_datei.HoleKennungen().reserve(saetze.size());
     m_protokolle.reserve(saetze.size());
     m_protokollPositionen.reserve(saetze.size());
     const bool alle = std::ranges::all_of(gelesen, [](const auto& p) { return p != nullptr; });
     for (size_t i = 0; i < saetze.size(); ++i) {
         if (!gelesen[i])
             continue;
-        m_datei.HoleKennungen()[gelesen[i]->GetID()] = saetze[i]->position;
         m_protokolle.push_back(std::move(gelesen[i]));
         m_protokollPositionen.push_back(saetze[i]->position);
     }
+    m_kennungenFehlen = true;
     return alle;
+}
+
+CProjektDatei& CMassnahme::HoleProjektDatei()
+{
+    if (m_kennungenFehlen) {
+        std::unordered_map<std::string, long>& kennungen = m_datei.HoleKennungen();
+        for (size_t i = 0; i < m_protokolle.size(); ++i) {
+            if (m_protokollPositionen[i] >= 0)
+                kennungen[m_protokolle[i]->GetID()] = m_protokollPositionen[i];
+        }
+        m_kennungenFehlen = false;
+    }
+    return m_datei;
 }
 
 std::string MitCrLf(const std::string& text)
@@ -584,11 +599,11 @@ void CMassnahme::UebernimmInProtokolle(CProtokolle& protokolle)
     for (size_t platz = 0; platz < reihenfolge.size(); ++platz)
         platzDesTitels.emplace(reihenfolge[platz], platz);
     std::vector<std::vector<int>> nachPlatz(reihenfolge.size());
-    for (int i = 0; i < HoleAnzahlProtokolle(); ++i) {
+    FuerJedesVorausgeholt(m_protokolle, [&](size_t i) {
         const auto platz = platzDesTitels.find(m_protokolle[i]->GetTitelID());
         if (platz != platzDesTitels.end())
-            nachPlatz[platz->second].push_back(i);
-    }
+            nachPlatz[platz->second].push_back(static_cast<int>(i));
+    });
 
     // The protocols read from their records pass over as they are: reading each record and
     // parsing it a second time would give the same protocols at twice the cost.

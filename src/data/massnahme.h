@@ -113,7 +113,10 @@ public:
     // "0" followed by every title identifier in title-list order, each once.
     std::vector<std::string> HoleTitelreihenfolge() const;
 
-    CProjektDatei& HoleProjektDatei() { return m_datei; }
+    // The project file. Its identifier map names the record of each protocol read from it that
+    // the project holds (of records sharing an identifier, the one read last); the map is filled
+    // when first asked for, since a load into the collection never needs it.
+    CProjektDatei& HoleProjektDatei();
 
 private:
     void LeseMetadaten(CMarkup& xml);
@@ -131,6 +134,7 @@ private:
     std::string m_notiz;
     std::filesystem::path m_dateipfad;
     Ladefehler m_ladefehler = Ladefehler::Keiner;
+    bool m_kennungenFehlen = false; // protocols read that the identifier map does not name yet
     std::map<std::string, std::string> m_vorgaben;
     std::map<std::string, std::string> m_metadaten;
     std::vector<std::string> m_titel;

@@ -94,12 +94,6 @@ CProjektDatei::Satzkopf KopfAus(const unsigned char* bytes)
     return {LeseU32(bytes), bytes[4], bytes[5]};
 }
 
-// A stored text ends at its first zero byte.
-std::string_view BisNull(std::string_view text)
-{
-    return text.substr(0, std::min(text.find('\0'), text.size()));
-}
-
 std::string SatzBytes(uint8_t art, std::string_view text)
 {
     const auto laenge = static_cast<uint32_t>(text.size());
@@ -152,6 +146,11 @@ bool LeseKopfAus(int datei, CProjektDatei::Satzkopf& kopf)
 CProjektDatei::~CProjektDatei()
 {
     Schliesse();
+}
+
+std::string_view CProjektDatei::BisNull(std::string_view bytes)
+{
+    return bytes.substr(0, std::min(bytes.find('\0'), bytes.size()));
 }
 
 bool CProjektDatei::SetzeDateiname(const std::filesystem::path& dateiname)
@@ -258,7 +257,7 @@ void CProjektDatei::NimmInIndex(long position, const Satzkopf& kopf, std::string
         return;
     switch (kopf.art) {
     case kProtokoll:
-        m_positionen.Setze(position, BisNull(text));
+        m_positionen.Setze(position, text);
         break;
     case kMetadaten:
         m_metadaten = {position, std::string(BisNull(text))};

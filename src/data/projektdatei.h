@@ -98,7 +98,12 @@ public:
     const std::string& LeseTitellisteSatz() const { return m_titelliste.text; }
     const std::string& LeseVorgabedatenSatz() const { return m_vorgabedaten.text; }
 
+    // The live protocol records with their bytes as the file holds them, not yet cut at a zero
+    // byte: whoever reads a record's text cuts it with BisNull, going through its bytes once,
+    // right before they are parsed.
     const CPositionsMap& HolePositionen() const { return m_positionen; }
+    // A stored text ends at its first zero byte.
+    static std::string_view BisNull(std::string_view bytes);
     // Protocol identifier → record position; filled by whoever parses the protocols.
     std::unordered_map<std::string, long>& HoleKennungen() { return m_kennungen; }
     long HoleMetadatenPosition() const { return m_metadaten.position; }

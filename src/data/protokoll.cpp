@@ -8,9 +8,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <string_view>
 #include <utility>
@@ -34,11 +35,14 @@ int ZahlAusText(std::string_view text)
     const bool negativ = text.front() == '-';
     if (negativ || text.front() == '+')
         text.remove_prefix(1);
-    unsigned long long betrag = 0;
-    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), betrag);
-    if (fehler == std::errc::invalid_argument)
+    if (text.empty() || text.front() < '0' || text.front() > '9')
         return 0;
-    if (fehler == std::errc::result_out_of_range || betrag > INT_MAX)
+    // Held just beyond the int range, which any longer run of digits clamps to as well.
+    constexpr uint64_t kUeberInt = uint64_t{INT_MAX} + 1;
+    uint64_t betrag = 0;
+    for (size_t i = 0; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        betrag = std::min(betrag * 10 + static_cast<uint64_t>(text[i] - '0'), kUeberInt);
+    if (betrag > INT_MAX)
         return negativ ? INT_MIN : INT_MAX;
     return negativ ? -static_cast<int>(betrag) : static_cast<int>(betrag);
 }
@@ -47,13 +51,37 @@ int ZahlAusText(std::string_view text)
 constexpr std::array<std::string_view, 6> kProtokollAttribute = {
     "version", "ID", "titel_ID", "pruefart_ID", "pruefart_VER", "pruefunterartKuerzel"};
 
+template <class Wort> Wort WortAus(const char* bytes)
+{
+    Wort wort;
+    std::memcpy(&wort, bytes, sizeof wort);
+    return wort;
+}
+
+// Whether the first `laenge` bytes of a and b are equal, compared in words, the last one
+// overlapping those before.
+template <class Wort> bool GleicheWorte(const char* a, const char* b, size_t laenge)
+{
+    for (size_t i = 0; i + sizeof(Wort) < laenge; i += sizeof(Wort)) {
+        if (WortAus<Wort>(a + i) != WortAus<Wort>(b + i))
+            return false;
+    }
+    const size_t letztes = laenge - sizeof(Wort);
+    return WortAus<Wort>(a + letztes) == WortAus<Wort>(b + letztes);
+}
+
 // Short texts compared where they stand: a library call costs more than their few bytes.
 bool GleicherText(std::string_view text, size_t pos, std::string_view muster)
 {
     if (pos > text.size() || text.size() - pos < muster.size())
         return false;
+    const char* hier = text.data() + pos;
+    if (muster.size() >= sizeof(uint64_t))
+        return GleicheWorte<uint64_t>(hier, muster.data(), muster.size());
+    if (muster.size() >= sizeof(uint32_t))
+        return GleicheWorte<uint32_t>(hier, muster.data(), muster.size());
     for (size_t i = 0; i < muster.size(); ++i) {
-        if (text[pos + i] != muster[i])
+        if (hier[i] != muster[i])
             return false;
     }
     return true;
@@ -73,6 +101,54 @@ struct Rohwert
         else
             ziel.append(text);
     }
+};
+
+// Room for the texts of a record's measurements while they are read, one after the other; the
+// values handed to it stand in the record it began with. A value never grows as it is read, so
+// room for the record's length holds them all, with a short value's block of bytes to spare.
+class CTextPuffer
+{
+public:
+    void Beginne(std::string_view satz)
+    {
+        if (m_platz.size() < satz.size() + kKurz)
+            m_platz.resize(satz.size() + kKurz);
+        m_satzEnde = satz.data() + satz.size();
+        m_laenge = 0;
+    }
+
+    void HaengeAn(const Rohwert& wert)
+    {
+        if (wert.text.empty())
+            return;
+        if (wert.mitUnd) {
+            std::string demaskiert;
+            wert.HaengeAn(demaskiert);
+            Kopiere(demaskiert);
+        } else if (wert.text.size() <= kKurz && m_satzEnde - wert.text.data() >= kKurz) {
+            // A short value, most are, goes as one block of bytes of the record: whatever comes
+            // next overwrites those behind it.
+            std::memcpy(m_platz.data() + m_laenge, wert.text.data(), kKurz);
+            m_laenge += wert.text.size();
+        } else {
+            Kopiere(wert.text);
+        }
+    }
+
+    std::string_view Text() const { return {m_platz.data(), m_laenge}; }
+
+private:
+    static constexpr ptrdiff_t kKurz = 16;
+
+    void Kopiere(std::string_view text)
+    {
+        std::memcpy(m_platz.data() + m_laenge, text.data(), text.size());
+        m_laenge += text.size();
+    }
+
+    std::vector<char> m_platz;
+    const char* m_satzEnde = nullptr;
+    size_t m_laenge = 0;
 };
 
 // Reads a protocol record laid out as the writers lay it out, front to back without building a
@@ -111,6 +187,8 @@ public:
     {
         // Names mostly stand in the written order: the one after the last found is tried first.
         size_t naechster = 0;
+        while (naechster < N && NimmGeschriebenes(namen[naechster], werte[naechster]))
+            ++naechster;
         const int ende = CMarkup::LiesSchlichteAttribute(
             m_text, static_cast<int>(m_pos), [&](const CMarkup::AttributPos& a) {
                 if constexpr (N > 0) {
@@ -133,6 +211,25 @@ public:
         if (leer && (static_cast<size_t>(ende) + 1 >= m_text.size() || m_text[ende + 1] != '>'))
             return false;
         m_pos = ende + (leer ? 2 : 1);
+        return true;
+    }
+
+    // The attribute of that name as the writers put it, behind one blank; the walk over the
+    // attributes takes any other form.
+    bool NimmGeschriebenes(std::string_view name, Rohwert& wert)
+    {
+        const size_t wertAnfang = m_pos + 1 + name.size() + 2;
+        if (wertAnfang > m_text.size() || m_text[m_pos] != ' ' ||
+            !GleicherText(m_text, m_pos + 1, name) || m_text[wertAnfang - 2] != '=' ||
+            m_text[wertAnfang - 1] != '"')
+            return false;
+        int mitUnd = 0;
+        const size_t wertEnde = markup_zeichen::BisAnfuehrungOderGroesser(
+            m_text.data(), static_cast<int>(wertAnfang), static_cast<int>(m_text.size()), mitUnd);
+        if (wertEnde >= m_text.size() || m_text[wertEnde] != '"')
+            return false;
+        wert = {m_text.substr(wertAnfang, wertEnde - wertAnfang), mitUnd != 0, true};
+        m_pos = wertEnde + 1;
         return true;
     }
 
@@ -339,8 +436,8 @@ CProtokoll& CProtokoll::operator=(const CProtokoll& quelle)
     m_artIndex = quelle.m_artIndex;
     m_pruefartVer = quelle.m_pruefartVer;
     m_pruefunterartKuerzel = quelle.m_pruefunterartKuerzel;
-    m_messungsTexte = quelle.m_messungsTexte;
     m_messungen = quelle.m_messungen;
+    m_anzahlMessungen = quelle.m_anzahlMessungen;
     return *this;
 }
 
@@ -388,12 +485,35 @@ int ListenartVonPruefart(int pruefart)
     return 0;
 }
 
+CProtokoll::Messungsenden CProtokoll::Messungszeile(int index) const
+{
+    Messungsenden zeile;
+    std::memcpy(&zeile, m_messungen.data() + index * sizeof zeile, sizeof zeile);
+    return zeile;
+}
+
+std::string_view CProtokoll::MessungsTexte() const
+{
+    return std::string_view(m_messungen).substr(m_anzahlMessungen * sizeof(Messungsenden));
+}
+
 std::string_view CProtokoll::MessungsFeld(int index, Messungsfeld feld) const
 {
-    const uint32_t anfang = feld > kLfdNr ? m_messungen[index].ende[feld - 1]
-                            : index > 0   ? m_messungen[index - 1].ende[kDaten]
+    const Messungsenden zeile = Messungszeile(index);
+    const uint32_t anfang = feld > kLfdNr ? zeile.ende[feld - 1]
+                            : index > 0   ? Messungszeile(index - 1).ende[kDaten]
                                           : 0;
-    return std::string_view(m_messungsTexte).substr(anfang, m_messungen[index].ende[feld] - anfang);
+    return MessungsTexte().substr(anfang, zeile.ende[feld] - anfang);
+}
+
+void CProtokoll::SetzeMessungen(std::span<const Messungsenden> zeilen, std::string_view texte)
+{
+    std::string messungen;
+    messungen.reserve(zeilen.size_bytes() + texte.size());
+    messungen.append(reinterpret_cast<const char*>(zeilen.data()), zeilen.size_bytes());
+    messungen.append(texte);
+    m_messungen = std::move(messungen);
+    m_anzahlMessungen = static_cast<int>(zeilen.size());
 }
 
 void CProtokoll::GetMessung(int index, MESSUNG& messung) const
@@ -401,23 +521,38 @@ void CProtokoll::GetMessung(int index, MESSUNG& messung) const
     if (index < 0 || index >= GetAnzahlMessungen())
         throw CInvalidArgException("Messung " + std::to_string(index) + " gibt es nicht");
     messung.lfdNr = MessungsFeld(index, kLfdNr);
-    messung.lfdNrWert = m_messungen[index].lfdNrWert;
+    messung.lfdNrWert = Messungszeile(index).lfdNrWert;
     messung.station = MessungsFeld(index, kStation);
     messung.schicht = MessungsFeld(index, kSchicht);
     messung.lage = MessungsFeld(index, kLage);
     messung.daten = MessungsFeld(index, kDaten);
 }
 
-void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende)
+namespace {
+
+[[noreturn]] void MessungenZuGross()
+{
+    throw CInvalidArgException("Messungen eines Protokolls über 4 GB");
+}
+
+} // namespace
+
+inline void CProtokoll::MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende)
 {
     if (ende > UINT32_MAX)
-        throw CInvalidArgException("Messungen eines Protokolls über 4 GB");
+        MessungenZuGross();
     enden.ende[feld] = static_cast<uint32_t>(ende);
 }
 
+// The measurements are laid out anew with the one added: protocols are built a measurement at a
+// time only where they are made up, for samples and tests.
 void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
 {
-    Messungsenden enden;
+    std::vector<Messungsenden> zeilen(m_anzahlMessungen);
+    for (int i = 0; i < m_anzahlMessungen; ++i)
+        zeilen[i] = Messungszeile(i);
+    std::string texte(MessungsTexte());
+    Messungsenden& enden = zeilen.emplace_back();
     enden.lfdNrWert = messung.lfdNrWert;
     const std::pair<Messungsfeld, const std::string*> felder[] = {{kLfdNr, &messung.lfdNr},
                                                                   {kStation, &messung.station},
@@ -425,10 +560,10 @@ void CProtokoll::FuegeMessungHinzu(const MESSUNG& messung)
                                                                   {kLage, &messung.lage},
                                                                   {kDaten, &messung.daten}};
     for (const auto& [feld, text] : felder) {
-        m_messungsTexte += *text;
-        MerkeMessungsEnde(enden, feld, m_messungsTexte.size());
+        texte += *text;
+        MerkeMessungsEnde(enden, feld, texte.size());
     }
-    m_messungen.push_back(enden);
+    SetzeMessungen(zeilen, texte);
 }
 
 void CProtokoll::SetzeArtIndex()
@@ -462,9 +597,9 @@ bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
         !satz.StartTag("<daten_messungen", leer))
         return false;
     // Reused by every record read on this thread: the measurements are copied out at their size.
-    thread_local std::string texte;
+    thread_local CTextPuffer texte;
     thread_local std::vector<Messungsenden> messungen;
-    texte.clear();
+    texte.Beginne(xml);
     messungen.clear();
     if (!leer) {
         std::array<Rohwert, kMessungsAttribute.size()> werte;
@@ -476,15 +611,14 @@ bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
                 (!leer && !satz.Inhalt("</messung>", daten)))
                 return false;
             Messungsenden& enden = messungen.emplace_back();
-            const size_t anfang = texte.size();
+            const size_t anfang = texte.Text().size();
             for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage}) {
-                werte[feld].HaengeAn(texte);
-                MerkeMessungsEnde(enden, feld, texte.size());
+                texte.HaengeAn(werte[feld]);
+                MerkeMessungsEnde(enden, feld, texte.Text().size());
             }
-            daten.HaengeAn(texte);
-            MerkeMessungsEnde(enden, kDaten, texte.size());
-            enden.lfdNrWert =
-                ZahlAusText(std::string_view(texte).substr(anfang, enden.ende[kLfdNr] - anfang));
+            texte.HaengeAn(daten);
+            MerkeMessungsEnde(enden, kDaten, texte.Text().size());
+            enden.lfdNrWert = ZahlAusText(texte.Text().substr(anfang, enden.ende[kLfdNr] - anfang));
         }
         if (!satz.EndTag("</daten_messungen>"))
             return false;
@@ -513,16 +647,14 @@ bool CProtokoll::LeseSchlichtenSatz(std::string_view xml)
     }
     daten_speziell.clear();
     speziell.HaengeAn(daten_speziell);
-    m_messungsTexte.assign(texte);
-    m_messungen.assign(messungen.begin(), messungen.end());
+    SetzeMessungen(messungen, texte.Text());
     return true;
 }
 
 bool CProtokoll::LeseXML(CMarkup& dokument)
 {
     SetzeDatentexte("", "");
-    m_messungsTexte.clear();
-    m_messungen.clear();
+    SetzeMessungen({}, {});
     if (!dokument.FindeElement("protokoll"))
         return false;
 
@@ -561,27 +693,28 @@ void CProtokoll::LeseMessungen(CMarkup& dokument)
 {
     int anfang = 0, ende = 0;
     dokument.HoleElementBereich(anfang, ende);
-    m_messungsTexte.reserve(ende - anfang);
+    std::string texte;
+    texte.reserve(ende - anfang);
     size_t kinder = 0;
     while (dokument.FindeKindElement())
         ++kinder;
-    m_messungen.reserve(kinder);
+    std::vector<Messungsenden> zeilen;
+    zeilen.reserve(kinder);
     dokument.VerlasseElement();
     dokument.BetreteElement();
     std::array<size_t, kMessungsAttribute.size()> attributEnden;
     while (dokument.FindeKindElement("messung")) {
-        const size_t messungsAnfang = m_messungsTexte.size();
-        Messungsenden& enden = m_messungen.emplace_back();
-        dokument.HaengeKindAttributeAn(kMessungsAttribute, m_messungsTexte, attributEnden);
+        const size_t messungsAnfang = texte.size();
+        Messungsenden& enden = zeilen.emplace_back();
+        dokument.HaengeKindAttributeAn(kMessungsAttribute, texte, attributEnden);
         for (Messungsfeld feld : {kLfdNr, kStation, kSchicht, kLage})
             MerkeMessungsEnde(enden, feld, attributEnden[feld]);
-        dokument.HaengeKindDatenAn(m_messungsTexte);
-        MerkeMessungsEnde(enden, kDaten, m_messungsTexte.size());
-        enden.lfdNrWert =
-            ZahlAusText(std::string_view(m_messungsTexte)
-                            .substr(messungsAnfang, attributEnden[kLfdNr] - messungsAnfang));
+        dokument.HaengeKindDatenAn(texte);
+        MerkeMessungsEnde(enden, kDaten, texte.size());
+        enden.lfdNrWert = ZahlAusText(
+            std::string_view(texte).substr(messungsAnfang, attributEnden[kLfdNr] - messungsAnfang));
     }
-    m_messungsTexte.shrink_to_fit();
+    SetzeMessungen(zeilen, texte);
 }
 
 std::string CProtokoll::SchreibeXML() const

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,7 +68,7 @@ public:
     void SetzeProtokollnummerRoh(const std::string& nummer);
     void SetzePruefdatumRoh(const std::string& datum);
 
-    int GetAnzahlMessungen() const { return static_cast<int>(m_messungen.size()); }
+    int GetAnzahlMessungen() const { return m_anzahlMessungen; }
     // Copies measurement i; CInvalidArgException for an index outside the measurements.
     void GetMessung(int index, MESSUNG& messung) const;
     void FuegeMessungHinzu(const MESSUNG& messung);
@@ -110,9 +111,9 @@ private:
     int m_pruefartVer = 0;
     std::string m_pruefunterartKuerzel;
 
-    // The measurements are kept as one text holding all their fields one after the other, and
-    // per measurement the end of each field in it: two allocations for all measurements of a
-    // protocol instead of a handful for each.
+    // The measurements are kept in one text, a single allocation for all measurements of a
+    // protocol instead of a handful for each: first a row per measurement with the end of each of
+    // its fields, then the texts of all fields one after the other, where the ends point.
     enum Messungsfeld
     {
         kLfdNr,
@@ -127,7 +128,11 @@ private:
         std::array<uint32_t, kAnzahlMessungsfelder> ende{};
         int lfdNrWert = 0;
     };
+    Messungsenden Messungszeile(int index) const;
+    std::string_view MessungsTexte() const;
     std::string_view MessungsFeld(int index, Messungsfeld feld) const;
+    // The rows and texts of all measurements become the protocol's measurements.
+    void SetzeMessungen(std::span<const Messungsenden> zeilen, std::string_view texte);
     // The record as the writers lay it out, read without a document; false, changing nothing,
     // for any other record, which the document then reads.
     bool LeseSchlichtenSatz(std::string_view xml);
@@ -135,8 +140,8 @@ private:
     void MerkeMessungsEnde(Messungsenden& enden, Messungsfeld feld, size_t ende);
     void LeseMessungen(CMarkup& dokument);
 
-    std::string m_messungsTexte;
-    std::vector<Messungsenden> m_messungen;
+    std::string m_messungen;
+    int m_anzahlMessungen = 0;
 };
 
 // The identity attributes of a protocol's XML text.

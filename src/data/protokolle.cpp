@@ -1,5 +1,6 @@
 #include "data/protokolle.h"
 
+#include "data/bloecke.h"
 #include "data/markup.h"
 #include "data/massnahme.h"
 #include "data/projektdatei.h"
@@ -56,6 +57,8 @@ void UebernimmMassnahme(CMassnahme& massnahme, CProtokolle& protokolle)
 
 void CProtokolle::Leere()
 {
+    // One by one, each fetched ahead: a large project's protocols lie scattered in memory.
+    FuerJedesVorausgeholt(m_protokolle, [this](size_t i) { m_protokolle[i].reset(); });
     m_protokolle.clear();
     m_werte.clear();
     m_titel.clear();

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <random>
+#include <sched.h>
 #include <set>
 #include <string_view>
 #include <sys/stat.h>
@@ -269,6 +270,20 @@ TEST(Bloecke, EveryItemRunsOnceInContiguousBlocksSideBySideWhateverTheMachinesCo
                  CInvalidArgException);
 }
 
+// Held to one core, as "taskset -c 2" holds a process, a load reads its records in one block.
+TEST(Bloecke, UsableCoresAreThoseTheThreadMayRunOn)
+{
+    unsigned kerne = 0;
+    std::thread([&kerne] {
+        cpu_set_t einer;
+        CPU_ZERO(&einer);
+        CPU_SET(::sched_getcpu(), &einer);
+        if (::sched_setaffinity(0, sizeof einer, &einer) == 0)
+            kerne = NutzbareKerne();
+    }).join();
+    EXPECT_EQ(kerne, 1u);
+}
+
 #if !defined(__SANITIZE_ADDRESS__) // its shadow memory does not fit under an address-space limit
 TEST(Bloecke, ABlockWithoutAThreadRunsOnTheCallingThread)
 {
@@ -338,8 +353,7 @@ TEST_F(Laden, WithoutMemoryForTheFileTheLoadsSayNoAndRaiseNothing)
         const bool xmlGeladen = CMassnahme().LadeXmlDatei(xml) || CProtokolle().LadeUebersicht(xml);
         return fehler == Ladefehler::SpeicherFehlt && protokolle.GetAnzahl() == 0 && !gelesen &&
                        !ausOrdnerGeladen &&
-                       ausOrdner.HoleLadebefund().fehler == Ladefehler::SpeicherFehlt &&
-                       !xmlGeladen
+                       ausOrdner.HoleLadebefund().fehler == Ladefehler::SpeicherFehlt && !xmlGeladen
                    ? 0
                    : 1;
     });
@@ -562,6 +576,14 @@ TEST_F(Laden, DamagedFilesLoadWhatPrecedesTheDamage)
     CMassnahme mitMuell;
     ASSERT_TRUE(mitMuell.Lade(Schreibe("muell.axo", garbage)));
     EXPECT_EQ(mitMuell.HoleAnzahlProtokolle(), 10);
+
+    // A record's text ends at its first zero byte: cut inside the start tag, it is no protocol.
+    std::string abgeschnitten = ProtokollXml("A", "0");
+    abgeschnitten.insert(abgeschnitten.find("\"A\"") + 2, std::string("\0B", 2));
+    CMassnahme mitNull;
+    ASSERT_TRUE(mitNull.Lade(
+        Schreibe("null.axo", Satz(1, abgeschnitten) + Satz(1, ProtokollXml("C", "0")))));
+    EXPECT_THAT(IdsDerMassnahme(mitNull), ElementsAre("C"));
 
     // Scrambled bytes anywhere never crash the load.
     uint32_t zufall = 12345;

@@ -138,7 +138,8 @@ TEST_F(ProjektDateiTest, ScanIndexesLiveRecordsAndSkipsTheRest)
         ASSERT_NE(map.Finde(position[1]), nullptr);
         EXPECT_EQ(*map.Finde(position[1]), "<protokoll ID=\"1\"/>");
         EXPECT_EQ(map.Finde(position[2]), nullptr);
-        EXPECT_EQ(*map.Finde(position[10]), "vor");
+        EXPECT_EQ(*map.Finde(position[10]), std::string("vor\0nach", 8));
+        EXPECT_EQ(CProjektDatei::BisNull(*map.Finde(position[10])), "vor");
         EXPECT_EQ(map.Finde(position[11])->size(), 16383u);
 
         ASSERT_TRUE(p.Oeffne());
