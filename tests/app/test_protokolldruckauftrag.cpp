@@ -351,8 +351,10 @@ TEST_F(Druckauftrag, AFailingPageKeepsWhatItDrewAndTheJobGoesOn)
 TEST_F(Druckauftrag, ALogoThatCannotBePaintedFailsItsPage)
 {
     // A report page and the summary table's first page; without a logo they need none.
+    BmpBauer bild;
+    bild.bits = std::string(4, '\0');
     CDib logo;
-    std::istringstream datei(BmpBauer{.bits = std::string(4, '\0')}.Datei());
+    std::istringstream datei(bild.Datei());
     ASSERT_GT(logo.Lese(datei), 0u);
     for (const CDib* seitenlogo : std::initializer_list<const CDib*>{nullptr, &logo}) {
         SetzeSeitenlogo(seitenlogo);
