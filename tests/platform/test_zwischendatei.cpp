@@ -42,9 +42,11 @@ std::string Lies(const fs::path& pfad)
     return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
 }
 
-void Schreibe(const fs::path& pfad, const std::string& bytes)
+// False when the bytes could not be written.
+bool Schreibe(const fs::path& pfad, const std::string& bytes)
 {
-    std::ofstream(pfad, std::ios::binary) << bytes;
+    std::ofstream datei(pfad, std::ios::binary);
+    return static_cast<bool>(datei << bytes << std::flush);
 }
 
 // Hands the content over in pieces of several sizes, one of them more than a block, as the PDF
@@ -223,13 +225,6 @@ TEST(Zwischendatei, InPlaceOnlyTheFileSeenAtTheStartIsWritten)
 
 namespace {
 
-// Writes `text` to a file of the process's own in /proc; false when it cannot.
-bool SchreibeProzessdatei(const char* name, const std::string& text)
-{
-    std::ofstream datei(std::string("/proc/self/") + name);
-    return static_cast<bool>(datei << text << std::flush);
-}
-
 // Makes the process the superuser of a user namespace of its own, as itself outside it: there it
 // may mount what it owns. The superuser needs none.
 bool WirdSuperuserImEigenenNamensraum()
@@ -238,9 +233,9 @@ bool WirdSuperuserImEigenenNamensraum()
         return true;
     const std::string benutzer = std::to_string(::geteuid()), gruppe = std::to_string(::getegid());
     return ::unshare(CLONE_NEWUSER) == 0 &&
-           SchreibeProzessdatei("uid_map", "0 " + benutzer + " 1") &&
-           SchreibeProzessdatei("setgroups", "deny") &&
-           SchreibeProzessdatei("gid_map", "0 " + gruppe + " 1");
+           Schreibe("/proc/self/uid_map", "0 " + benutzer + " 1") &&
+           Schreibe("/proc/self/setgroups", "deny") &&
+           Schreibe("/proc/self/gid_map", "0 " + gruppe + " 1");
 }
 
 // Runs `pruefung` in a forked child, in a mount namespace of its own (and, for a user who is not
