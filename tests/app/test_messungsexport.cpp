@@ -384,6 +384,10 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
     const QString fremd = gemeinsam + u"/fremd.messungen"_s;
     ASSERT_TRUE(SchreibeDatei(fremd, "alter Inhalt"));
     const bool mitFremdem = DarfBesitzGeben("another user's file");
+    // The user's own file, write-protected: asked whether to overwrite it, the user says yes.
+    const QString schreibgeschuetzt = ordner + u"/nurlesen.messungen"_s;
+    ASSERT_TRUE(SchreibeDatei(schreibgeschuetzt, "alter Inhalt"));
+    ASSERT_EQ(chmod(QFile::encodeName(schreibgeschuetzt).constData(), 0444), 0);
     if (mitFremdem) {
         ASSERT_EQ(chown(QFile::encodeName(gemeinsam).constData(), 4000, 4000), 0);
         ASSERT_EQ(chmod(QFile::encodeName(gemeinsam).constData(), 01777), 0);
@@ -404,7 +408,9 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
                   {imNurLesbaren, ENOSPC,
                    "\" konnte nicht vollständig geschrieben werden: Auf dem Datenträger ist kein "
                    "Platz mehr. Ihr bisheriger Inhalt ist verloren."},
-                  {fremd, 0, "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."}};
+                  {fremd, 0, "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."},
+                  {schreibgeschuetzt, 0,
+                   "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."}};
     Waehle(Messungen(), {0});
     for (const auto& fall : faelle) {
         if (fall.ziel == fremd && !mitFremdem)
@@ -422,6 +428,7 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
     }
     chmod(QFile::encodeName(nurLesbar).constData(), 0755);
     EXPECT_EQ(LeseDatei(fremd), "alter Inhalt");
+    EXPECT_EQ(LeseDatei(schreibgeschuetzt), "alter Inhalt");
 }
 
 TEST_F(ExportImViewer, FifoUndGeraetWerdenNichtDurchEineDateiErsetzt)
