@@ -5,12 +5,14 @@
 #include "platform/schreibziel.h"
 
 #include <acl/libacl.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/acl.h>
 #include <sys/mman.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -40,15 +42,61 @@ bool UebernimmBesitz(int datei, const struct stat& bisher)
 }
 
 // Gives the file the permission bits and the access control list of the old file `alt`, whose
-// bits are `rechte`; false when it cannot. Its set-ID bits are not given: they would make a
+// bits are `rechte`, and nothing else: not the entries of its folder's default list, which it
+// got where it was made. False when it cannot. Its set-ID bits are not given: they would make a
 // program of a printed file.
 bool UebernimmZugriffsrechte(int datei, const std::filesystem::path& alt, mode_t rechte)
 {
     acl_t liste = ::acl_get_file(alt.c_str(), ACL_TYPE_ACCESS);
     if (liste == nullptr) // a file system without access control lists has the bits alone
         return errno == EOPNOTSUPP && ::fchmod(datei, rechte & 0777) == 0;
-    const bool gegeben = ::acl_equiv_mode(liste, nullptr) == 0 ? ::fchmod(datei, rechte & 0777) == 0
-                                                               : ::acl_set_fd(datei, liste) == 0;
+    // A list that says no more than the bits is none.
+    if (::acl_equiv_mode(liste, nullptr) == 0) {
+        ::acl_free(liste);
+        liste = ::acl_from_mode(rechte & 0777);
+    }
+    const bool gegeben = liste != nullptr && ::acl_set_fd(datei, liste) == 0;
+    if (liste != nullptr)
+        ::acl_free(liste);
+    return gegeben;
+}
+
+// Takes execute from the entries a new file's mode limits: the owner's, the others', and the
+// mask, or where a list has none, the owning group's.
+void NimmAusfuehrenWeg(acl_t liste)
+{
+    const auto eintraege = [liste](auto&& fuerJeden) {
+        acl_entry_t eintrag;
+        acl_tag_t art;
+        for (int welcher = ACL_FIRST_ENTRY; ::acl_get_entry(liste, welcher, &eintrag) == 1;
+             welcher = ACL_NEXT_ENTRY)
+            if (::acl_get_tag_type(eintrag, &art) == 0)
+                fuerJeden(eintrag, art);
+    };
+    bool mitMaske = false;
+    eintraege([&mitMaske](acl_entry_t, acl_tag_t art) { mitMaske |= art == ACL_MASK; });
+    const acl_tag_t gruppenklasse = mitMaske ? ACL_MASK : ACL_GROUP_OBJ;
+    eintraege([gruppenklasse](acl_entry_t eintrag, acl_tag_t art) {
+        acl_permset_t rechte;
+        if ((art == ACL_USER_OBJ || art == ACL_OTHER || art == gruppenklasse) &&
+            ::acl_get_permset(eintrag, &rechte) == 0 && ::acl_delete_perm(rechte, ACL_EXECUTE) == 0)
+            ::acl_set_permset(eintrag, rechte);
+    });
+}
+
+// Gives a new file in `ordner` the rights the system gives any file made there with the usual
+// 0666: the folder's default access control list where it has one, which the file-creation mask
+// does not touch, else those bits less the mask. False when it cannot.
+bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& ordner)
+{
+    acl_t liste = ::acl_get_file(ordner.c_str(), ACL_TYPE_DEFAULT);
+    if (liste == nullptr || ::acl_entries(liste) <= 0) {
+        if (liste != nullptr)
+            ::acl_free(liste);
+        return ::fchmod(datei, 0666 & ~Erstellungsmaske()) == 0;
+    }
+    NimmAusfuehrenWeg(liste);
+    const bool gegeben = ::acl_set_fd(datei, liste) == 0;
     ::acl_free(liste);
     return gegeben;
 }
@@ -78,9 +126,29 @@ int OeffneZumUeberschreiben(const std::filesystem::path& pfad, const struct stat
     return datei;
 }
 
+// Whether the file's file system has room for `laenge` bytes of it now, counting the blocks its
+// old content holds, which it writes over, and one block in every (block size / 4) for the
+// blocks that map the others, as a file system without extents needs.
+bool HatRaumFuer(int datei, off_t laenge)
+{
+    struct statvfs platte;
+    struct stat info;
+    if (::fstatvfs(datei, &platte) != 0 || ::fstat(datei, &info) != 0)
+        return false;
+    const unsigned long long block = std::max<unsigned long>(platte.f_frsize, 512);
+    const unsigned long long daten = (static_cast<unsigned long long>(laenge) + block - 1) / block;
+    const unsigned long long noetig = daten + daten / (block / 4) + 2;
+    const unsigned long long frei =
+        platte.f_bavail + static_cast<unsigned long long>(info.st_blocks) * 512 / block;
+    if (noetig <= frei)
+        return true;
+    errno = ENOSPC;
+    return false;
+}
+
 // Reserves the room for `laenge` bytes in the file before any of its bytes is overwritten, so
-// that a full disk is found while its old content is whole; its size stays as it is. True also
-// where the file system cannot reserve room.
+// that a full disk is found while its old content is whole; its size stays as it is. Where the
+// file system cannot reserve room, the room must at least be free now.
 bool ReserviereRaum(int datei, off_t laenge)
 {
     if (laenge == 0)
@@ -89,7 +157,9 @@ bool ReserviereRaum(int datei, off_t laenge)
     do
         ergebnis = ::fallocate(datei, FALLOC_FL_KEEP_SIZE, 0, laenge);
     while (ergebnis != 0 && errno == EINTR);
-    return ergebnis == 0 || errno == EOPNOTSUPP || errno == ENOSYS;
+    if (ergebnis == 0)
+        return true;
+    return (errno == EOPNOTSUPP || errno == ENOSYS) && HatRaumFuer(datei, laenge);
 }
 
 // Copies all of `quelle` over `ziel` from its start, and cuts `ziel` off after it.
@@ -266,10 +336,13 @@ bool CZwischendatei::NimmPlatzEin()
     // A new file that the process may not give everything of the old one would take it from
     // its owner, group or the users its list lets in; nor could it replace another user's file
     // in a folder where only a file's owner may.
-    if (!m_zielVorhanden)
-        ::fchmod(m_datei, 0666 & ~Erstellungsmaske());
-    else if (!UebernimmBesitz(m_datei, m_bisher) ||
-             !UebernimmZugriffsrechte(m_datei, m_ziel, m_bisher.st_mode))
+    if (!m_zielVorhanden) {
+        if (!GibRechteEinerNeuenDatei(m_datei, m_pfad.parent_path())) {
+            MerkeFehler();
+            return false;
+        }
+    } else if (!UebernimmBesitz(m_datei, m_bisher) ||
+               !UebernimmZugriffsrechte(m_datei, m_ziel, m_bisher.st_mode))
         return SchreibeStattdessenInsZiel();
     // The descriptor was open before anything was written, so its sync reports every write that
     // has not reached the disk, also one made through another descriptor.

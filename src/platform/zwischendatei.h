@@ -5,8 +5,11 @@
 // 1. An existing file is written only if the user may write that file itself.
 // 2. A project is never written: neither a file loaded as one in this run nor any file that reads
 //    as one. Only a project copy writes one (never its own source, which it checks itself).
-// 3. The new file has everything of the old one: owner, group, permission bits and access control
-//    list. Where it cannot, the old file is written in place, which keeps them all, or nothing is.
+// 3. A new file gets what any program's file made in its folder gets (open with 0666): the
+//    folder's default access control list where it has one, else 0666 less the file-creation
+//    mask. A file that replaces another gets exactly the old one's owner, group, permission bits
+//    and access control list, nothing less and nothing its folder's default list would add.
+//    Where it cannot, the old file is written in place, which keeps them all, or nothing is.
 // 4. A link is followed only where the system would follow it: in a sticky folder that anyone
 //    may write, only the user's own links and those of the folder's owner.
 // 5. Whatever fails, the old file keeps its bytes (but for a failure while it is written in
@@ -61,13 +64,13 @@ public:
     // fails, such as on a full disk.
     bool Schreibe(std::string_view bytes);
     // Puts the content, once every write succeeded, in the destination's place: the file itself,
-    // on the disk, with everything of the old file (a new destination's permission bits by the
-    // file-creation mask), or else, as the constructor was told, the content written into the
-    // destination, once the room for all of it is reserved. Only the file that was the
-    // destination when this object was made is ever replaced or written, and where there was
-    // none, none that has come since: where another file or a link has meanwhile taken its
-    // place, nothing is (errno ESTALE). False, removing the file, when that or the rules refuse
-    // (`IstAbgelehnt`), or the writing fails (a write the disk refused only now fails here).
+    // on the disk, with the rights of rule 3, or else, as the constructor was told, the content
+    // written into the destination, once the room for all of it is reserved (or, where the file
+    // system cannot reserve room, found free). Only the file that was the destination when this
+    // object was made is ever replaced or written, and where there was none, none that has come
+    // since: where another file or a link has meanwhile taken its place, nothing is (errno
+    // ESTALE). False, removing the file, when that or the rules refuse (`IstAbgelehnt`), or the
+    // writing fails (a write the disk refused only now fails here).
     bool Ersetze();
     // True when a failure came while the destination itself was written: its old content is
     // lost.

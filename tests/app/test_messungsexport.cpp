@@ -4,7 +4,7 @@
 #include "app/zusammenstellungszeile.h"
 #include "support/dateigrenze.h"
 #include "support/dateirechte.h"
-#include "support/syncfehler.h"
+#include "support/systemfehler.h"
 #include "viewer_fixtur.h"
 
 #include <QApplication>

@@ -28,7 +28,7 @@
 #include "support/dateirechte.h"
 #include "support/fifo.h"
 #include "support/speichergrenze.h"
-#include "support/syncfehler.h"
+#include "support/systemfehler.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -58,6 +58,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -1067,6 +1068,13 @@ struct Dateistand
     bool operator==(const Dateistand&) const = default;
 };
 
+void PrintTo(const Dateistand& stand, std::ostream* aus)
+{
+    *aus << stand.bytes.size() << " bytes, " << stand.besitzer << ':' << stand.gruppe << ", mode "
+         << std::oct << stand.rechte << std::dec << ", a list of " << stand.zugriffsliste.size()
+         << " bytes";
+}
+
 Dateistand LeseDateistand(const std::filesystem::path& pfad)
 {
     struct stat info
@@ -1078,6 +1086,17 @@ Dateistand LeseDateistand(const std::filesystem::path& pfad)
         getxattr(pfad.c_str(), "system.posix_acl_access", liste.data(), liste.size());
     liste.resize(std::max<ssize_t>(laenge, 0));
     return {LeseDatei(PfadAlsQString(pfad)), info.st_uid, info.st_gid, info.st_mode, liste};
+}
+
+// Shares the folder as a group does: every file made there gets the list, whatever the user's
+// file-creation mask (a colleague and the user's group may write, others nothing).
+void GibVorgabeliste(const std::filesystem::path& ordner)
+{
+    const std::string text =
+        "u::rwx,u:4321:rwx,g::r-x,g:" + std::to_string(getgid()) + ":rwx,m::rwx,o::---";
+    acl_t liste = acl_from_text(text.c_str());
+    EXPECT_EQ(acl_set_file(ordner.c_str(), ACL_TYPE_DEFAULT, liste), 0);
+    acl_free(liste);
 }
 
 } // namespace
@@ -1108,6 +1127,12 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
         std::string meldung;
     };
     const fs::path projekt = ordner / "anderes.axo", eigener = alt(ordner / "eigener.pdf", 0640);
+    // A file without a list of its own in a folder with a default list, which a new file there
+    // would get.
+    const fs::path geteilt = ordner / "geteilt";
+    fs::create_directory(geteilt);
+    const fs::path privat = alt(geteilt / "privat.pdf", 0640);
+    GibVorgabeliste(geteilt);
     fs::copy_file(m_app.HoleProjektPfad(), projekt);
     fs::create_symlink(eigener, offen / "eigener.pdf");
     std::vector<Fall> faelle{
@@ -1115,6 +1140,7 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
         {projekt, projekt, kIstProjektdatei,
          "ist eine Projektdatei. Projektdateien werden nicht überschrieben."},
         {offen / "eigener.pdf", eigener, 0, ""},
+        {privat, privat, 0, ""},
         {alt(ordner / "geteilt.pdf", 0600), ordner / "geteilt.pdf", 0, ""}};
     acl_t liste = acl_from_text("u::rw-,u:4321:r--,g::---,m::r--,o::---");
     ASSERT_EQ(acl_set_file(faelle.back().datei.c_str(), ACL_TYPE_ACCESS, liste), 0);
@@ -1163,6 +1189,47 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
                           ? ""
                           : "Die Datei \"" + fall.pfad.string() + "\" " + fall.meldung);
         }
+}
+
+TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
+{
+    // Owner, group, permission bits and access control list of a file any program makes with
+    // the usual 0666: by the file-creation mask in a plain folder, by the folder's default list
+    // in a folder shared through one. The print job and the export alike, under three masks.
+    namespace fs = std::filesystem;
+    const fs::path ordner = PfadAusQString(m_ordner.path()), geteilt = ordner / "geteilt";
+    fs::create_directory(geteilt);
+    ASSERT_EQ(chmod(geteilt.c_str(), 02770), 0);
+    GibVorgabeliste(geteilt);
+    Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
+    QPrinter& drucker = m_app.HoleDrucker();
+    m_ansicht->OnBeginPrinting(drucker);
+    const mode_t maskeVorher = umask(022);
+    for (const mode_t maske : {022, 002, 077})
+        for (const fs::path& o : {ordner, geteilt}) {
+            umask(maske);
+            const fs::path vergleich = o / "vergleich";
+            ASSERT_EQ(close(open(vergleich.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0666)), 0);
+            const Dateistand erwartet = LeseDateistand(vergleich);
+            for (const bool exportieren : {false, true}) {
+                SCOPED_TRACE(o.string() + ", mask " + std::to_string(maske) +
+                             (exportieren ? ", export" : ", print"));
+                const fs::path neu = o / (exportieren ? "neu.messungen" : "neu.pdf");
+                const QString pfad = PfadAlsQString(neu);
+                drucker.setOutputFileName(pfad);
+                if (exportieren)
+                    EXPECT_EQ(SchreibeMessungsExport(pfad, "neu\n"), ExportErgebnis::Geschrieben);
+                else
+                    m_ansicht->OnPrint(drucker, true);
+                Dateistand neuerStand = LeseDateistand(neu);
+                neuerStand.bytes = erwartet.bytes;
+                EXPECT_EQ(neuerStand, erwartet);
+                fs::remove(neu);
+            }
+            fs::remove(vergleich);
+        }
+    umask(maskeVorher);
+    EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)

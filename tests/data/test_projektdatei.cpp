@@ -1,7 +1,7 @@
 #include "data/projektdatei.h"
 #include "platform/exceptions.h"
 #include "support/dateigrenze.h"
-#include "support/syncfehler.h"
+#include "support/systemfehler.h"
 
 #include <cerrno>
 #include <filesystem>

@@ -3,6 +3,7 @@
 #include "platform/zwischendatei.h"
 #include "support/dateigrenze.h"
 #include "support/dateirechte.h"
+#include "support/systemfehler.h"
 
 #include <QTemporaryDir>
 #include <algorithm>
@@ -282,7 +283,7 @@ bool FuelleBisAuf(const fs::path& ordner, std::size_t frei)
 TEST(Zwischendatei, InPlaceTheRoomForTheWholeContentIsReservedBeforeTheOldFileIsTouched)
 {
     // A disk with room for less than the new content asks: written in place, the old file stays
-    // whole and the full disk is told.
+    // whole and the full disk is told, also on a file system that cannot reserve room.
     QTemporaryDir tmp;
     const fs::path platte = tmp.path().toStdString();
     const std::string alt = Inhalt(kBlock + 1, 7);
@@ -290,31 +291,39 @@ TEST(Zwischendatei, InPlaceTheRoomForTheWholeContentIsReservedBeforeTheOldFileIs
     for (const Weg weg : {Weg::ImSpeicher, Weg::FremderBesitzer}) {
         if (weg == Weg::FremderBesitzer && !DarfBesitzGeben(kWegNamen[int(weg)]))
             continue;
-        SCOPED_TRACE(kWegNamen[int(weg)]);
-        const int ergebnis = AufKleinemDatentraeger(platte, 1024 * 1024, [&] {
-            const Ziel ziel(tmp, weg, alt);
-            // The file made beside another user's file fits; the old file cannot grow after it.
-            const std::size_t frei = weg == Weg::ImSpeicher ? 16 * 1024 : neu.size() + 16 * 1024;
-            if (!FuelleBisAuf(platte, frei))
-                return 10;
-            const CNurDateirechte nurDateirechte;
-            CZwischendatei datei(ziel.datei,
-                                 CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
-            if (!SchreibeStueckweise(datei, neu))
-                return 11;
-            if (datei.Ersetze())
-                return 1;
-            if (datei.ZielBeschaedigt())
-                return 2;
-            if (datei.Fehlernummer() != ENOSPC)
-                return 3;
-            if (Lies(ziel.datei) != alt)
-                return 4;
-            return Eintraege(ziel.ordner) == std::vector<std::string>{"bericht.pdf"} ? 0 : 5;
-        });
-        if (ergebnis == 77)
-            GTEST_SKIP() << "no file system of its own can be mounted here";
-        EXPECT_EQ(ergebnis, 0) << "1: reported written, 2: old content lost, 3: not told as a "
-                                  "full disk, 4: old file changed, 5: a file left beside it";
+        for (const bool reservierbar : {true, false}) {
+            SCOPED_TRACE(std::string(kWegNamen[int(weg)]) +
+                         (reservierbar ? "" : ", no room can be reserved"));
+            const int ergebnis = AufKleinemDatentraeger(platte, 1024 * 1024, [&] {
+                const Ziel ziel(tmp, weg, alt);
+                // The file made beside another user's file fits; the old file cannot grow after
+                // it.
+                const std::size_t frei =
+                    weg == Weg::ImSpeicher ? 16 * 1024 : neu.size() + 16 * 1024;
+                if (!FuelleBisAuf(platte, frei))
+                    return 10;
+                const CNurDateirechte nurDateirechte;
+                std::optional<CReservierenScheitert> ohneReservieren;
+                if (!reservierbar)
+                    ohneReservieren.emplace(EOPNOTSUPP);
+                CZwischendatei datei(ziel.datei,
+                                     CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+                if (!SchreibeStueckweise(datei, neu))
+                    return 11;
+                if (datei.Ersetze())
+                    return 1;
+                if (datei.ZielBeschaedigt())
+                    return 2;
+                if (datei.Fehlernummer() != ENOSPC)
+                    return 3;
+                if (Lies(ziel.datei) != alt)
+                    return 4;
+                return Eintraege(ziel.ordner) == std::vector<std::string>{"bericht.pdf"} ? 0 : 5;
+            });
+            if (ergebnis == 77)
+                GTEST_SKIP() << "no file system of its own can be mounted here";
+            EXPECT_EQ(ergebnis, 0) << "1: reported written, 2: old content lost, 3: not told as a "
+                                      "full disk, 4: old file changed, 5: a file left beside it";
+        }
     }
 }
