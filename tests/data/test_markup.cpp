@@ -168,6 +168,8 @@ TEST(CMarkupLesen, AttributesFollowTheWalkOverTheStartTag)
         // A ">" inside a value ends the start tag, but not the walk over its attributes.
         {"<a x=\"1>2\" y=\"3\">t</a>", {"x", "y"}, {"1>2", "3"}},
         {"<a lage=\"&lt;A&gt;\" lfdNr=\"7\"/>", {"lfdNr", "lage"}, {"7", "<A>"}},
+        // A reference in the last sixteen bytes of the text, which are gone through one by one.
+        {"<a x=\"1&amp;2\"/>", {"x"}, {"1&2"}},
     };
     for (const auto& fall : faelle) {
         CMarkup m;

@@ -100,6 +100,10 @@ TEST_F(ProjektDateiTest, EmptyAndMissingFiles)
 
 TEST_F(ProjektDateiTest, ScanIndexesLiveRecordsAndSkipsTheRest)
 {
+    // A record's text ends at its first zero byte: what stands behind it is read by no one.
+    const auto NachNull = [](std::string text) {
+        return text + std::string(1, '\0') + "<titel>1|dahinter|0</titel>";
+    };
     // The first length over the limit, and one whose third byte is set (65,536 bytes or more).
     for (const std::string& ueberlang :
          {Satz(1, "ab", 0, 16384), Satz(1, std::string(70000, 'y'))}) {
@@ -111,10 +115,10 @@ TEST_F(ProjektDateiTest, ScanIndexesLiveRecordsAndSkipsTheRest)
             Satz(4, "vier"),                                 // 3
             Satz(5, "fuenf"),                                // 4
             Satz(7, "sieben"),                               // 5
-            Satz(2, "<metadaten>neu</metadaten>"),           // 6
-            Satz(3, "<titel_liste/>"),                       // 7
+            Satz(2, NachNull("<metadaten>neu</metadaten>")), // 6
+            Satz(3, NachNull("<titel_liste/>")),             // 7
             Satz(3, "<titel_liste>weg</titel_liste>", 0xFF), // 8: deleted, the live one stays
-            Satz(6, "<vorgabedaten/>"),                      // 9
+            Satz(6, NachNull("<vorgabedaten/>")),            // 9
             Satz(1, std::string("vor\0nach", 8)),            // 10: text ends at the zero byte
             Satz(1, std::string(16383, 'x')),                // 11: longest readable text
             ueberlang,                                       // 12: too long, ends the scan

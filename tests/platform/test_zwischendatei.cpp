@@ -113,13 +113,15 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
 {
     // Every way of writing, with contents around the block size, over an old file shorter and
     // longer than the new content. The writes of a failure go beyond a file size limit, as on a
-    // full disk; a file write-protected while the content is made is not written either.
+    // full disk; a file write-protected while the content is made is not written either, one
+    // whose permission bits the user changes meanwhile is written with the new ones.
     enum class Ende
     {
         Ersetzt,
         Abgebrochen,
         Gescheitert,
-        Schreibgeschuetzt
+        Schreibgeschuetzt,
+        RechteGeaendert
     };
     QTemporaryDir tmp;
     for (const Weg weg : {Weg::Daneben, Weg::ImSpeicher, Weg::FremderBesitzer}) {
@@ -129,7 +131,7 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
                                          kBlock + 1, 200 * std::size_t{1024}})
             for (const std::size_t alteLaenge : {laenge / 2, laenge + 3000})
                 for (const Ende ende : {Ende::Ersetzt, Ende::Abgebrochen, Ende::Gescheitert,
-                                        Ende::Schreibgeschuetzt}) {
+                                        Ende::Schreibgeschuetzt, Ende::RechteGeaendert}) {
                     if (ende == Ende::Gescheitert && laenge == 0)
                         continue;
                     SCOPED_TRACE(std::string(kWegNamen[int(weg)]) + ", " + std::to_string(laenge) +
@@ -138,6 +140,11 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
                     const std::string alt = Inhalt(alteLaenge, 7);
                     const std::string neu = Inhalt(laenge, 1);
                     const Ziel ziel(tmp, weg, alt);
+                    struct stat info;
+                    ASSERT_EQ(::stat(ziel.datei.c_str(), &info), 0);
+                    mode_t rechte = info.st_mode & 07777;
+                    if (ende == Ende::Schreibgeschuetzt || ende == Ende::RechteGeaendert)
+                        rechte = ende == Ende::Schreibgeschuetzt ? 0444 : 0620;
                     bool ersetzt = false;
                     {
                         std::optional<CNurDateirechte> nurDateirechte(std::in_place);
@@ -148,9 +155,9 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
                             ziel.datei, CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
                         ASSERT_TRUE(datei.IstAngelegt());
                         const bool geschrieben = SchreibeStueckweise(datei, neu);
-                        if (ende == Ende::Schreibgeschuetzt) {
+                        if (rechte != (info.st_mode & 07777)) {
                             nurDateirechte.reset(); // as the file's owner
-                            ::chmod(ziel.datei.c_str(), 0444);
+                            ::chmod(ziel.datei.c_str(), rechte);
                             nurDateirechte.emplace();
                         }
                         if (ende != Ende::Abgebrochen)
@@ -158,15 +165,15 @@ TEST(Zwischendatei, TheDestinationHoldsExactlyWhatWasWrittenOrAfterACancelOrFail
                         EXPECT_FALSE(datei.ZielBeschaedigt());
                         EXPECT_EQ(datei.IstAbgelehnt(), ende == Ende::Schreibgeschuetzt);
                     }
-                    EXPECT_EQ(ersetzt, ende == Ende::Ersetzt);
+                    EXPECT_EQ(ersetzt, ende == Ende::Ersetzt || ende == Ende::RechteGeaendert);
                     const std::string jetzt = Lies(ziel.datei);
                     EXPECT_EQ(jetzt.size(), ersetzt ? laenge : alteLaenge);
                     EXPECT_TRUE(jetzt == (ersetzt ? neu : alt));
                     EXPECT_EQ(Eintraege(ziel.ordner), std::vector<std::string>{"bericht.pdf"});
-                    struct stat info;
                     ASSERT_EQ(::stat(ziel.datei.c_str(), &info), 0);
                     EXPECT_EQ(info.st_uid,
                               weg == Weg::FremderBesitzer ? kAndererBenutzer : ::getuid());
+                    EXPECT_EQ(info.st_mode & 07777, rechte);
                 }
     }
 }
