@@ -244,7 +244,10 @@ std::string Druckfehler(int seite, int fehlernummer)
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
 {
-    drucker.setOutputFileName(ImHeimordner(drucker.outputFileName()));
+    // Set anew only where it had no folder: the name set decides the printer's output format.
+    if (const QString datei = ImHeimordner(drucker.outputFileName());
+        datei != drucker.outputFileName())
+        drucker.setOutputFileName(datei);
     // Before the PDF writer opens the file the print dialog named, which it would wait on (a
     // FIFO) or replace (the project).
     if (!PruefeSchreibziel(drucker.outputFileName(), HoleVersucheApp()->HoleProjektPfad()))

@@ -1274,8 +1274,15 @@ TEST_F(Druckbefehle_Muster, APdfHoldsTheCopiesAndThePageOrderChosenInThePrintDia
     EXPECT_EQ(drucke(2, false, true), (QStringList{s[2], s[2], s[1], s[1], s[0], s[0]}));
     EXPECT_EQ(drucke(1, true, true), (QStringList{s[2], s[1], s[0]}));
 
-    WaehleMessungen({0, 1});
-    EXPECT_EQ(drucke(3, true, false).size(), 3);
+    // Every measurement: a table of several pages.
+    WaehleMessungen({});
+    m_ansicht->HoleMessungsListe()->selectAll();
+    const QStringList t = drucke(1, true, false);
+    ASSERT_GT(t.size(), 1);
+    QStringList umgekehrt;
+    for (auto seite = t.rbegin(); seite != t.rend(); ++seite)
+        umgekehrt << *seite << *seite;
+    EXPECT_EQ(drucke(2, false, true), umgekehrt);
     EXPECT_TRUE(m_meldungen.empty());
 }
 
@@ -1352,7 +1359,7 @@ enum class Speichermangel
 };
 
 // A printer without an output file, as the print dialog leaves one that prints on paper: it
-// draws nothing and tells whether its job was aborted.
+// draws nothing, keeps the output file named to it, and tells whether its job was aborted.
 class CTestdrucker : public QPrinter
 {
 public:
@@ -1383,8 +1390,15 @@ private:
         void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
         void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
         Type type() const override { return User; }
-        void setProperty(PrintEnginePropertyKey, const QVariant&) override {}
-        QVariant property(PrintEnginePropertyKey) const override { return {}; }
+        void setProperty(PrintEnginePropertyKey schluessel, const QVariant& wert) override
+        {
+            if (schluessel == PPK_OutputFileName)
+                datei = wert;
+        }
+        QVariant property(PrintEnginePropertyKey schluessel) const override
+        {
+            return schluessel == PPK_OutputFileName ? datei : QVariant();
+        }
         bool newPage() override
         {
             if (mangel == Speichermangel::NeuesBlatt)
@@ -1415,6 +1429,7 @@ private:
 
         QPrinter::PrinterState zustand = QPrinter::Idle;
         Speichermangel mangel = Speichermangel::Keiner;
+        QVariant datei;
     };
     Werk m_werk;
 };
@@ -1471,6 +1486,7 @@ TEST_F(Druckbefehle_Muster, APageThatCannotBeDrawnFailsThePrint)
         m_ansicht->OnBeginPrinting(papier);
         m_ansicht->OnPrint(papier, true);
         EXPECT_TRUE(papier.Abgebrochen()) << int(mangel);
+        EXPECT_EQ(papier.outputFileName().toStdString(), "") << "still on paper";
     }
     const std::string papierfehler =
         "Der Druck wurde abgebrochen: Seite 2 konnte nicht gezeichnet werden.";
