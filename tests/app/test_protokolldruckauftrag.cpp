@@ -1024,8 +1024,8 @@ TEST_F(Druckbefehle_Muster, AnotherUsersFileKeepsItsOwnerAndGroupWhenAMemberOfIt
     // A report of another user that its group may write, printed by a member of that group: in
     // an ordinary folder, where a new file could not be given to that user, and in a folder where
     // only a file's owner may replace it. Each is printed in place and stays its owner's.
-    if (!DarfBesitzGeben("another user's report"))
-        GTEST_SKIP() << "only the superuser may give a file to another user";
+    if (!KannBesitzGeben())
+        GTEST_SKIP() << kNurDerSuperuserGibtBesitz;
     const QString gemeinsam = m_ordner.filePath(u"gemeinsam"_s);
     ASSERT_TRUE(QDir().mkpath(gemeinsam));
     ASSERT_EQ(chown(QFile::encodeName(gemeinsam).constData(), 4000, 4000), 0);

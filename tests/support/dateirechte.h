@@ -1,28 +1,40 @@
 #pragma once
-// While it lives, this thread reads and writes by the file rights alone, even as superuser, for
-// whom a file without read permission would otherwise open, a folder without write permission
-// would take new files, a file could be given to any owner and another user's file be replaced
-// in a folder where only a file's owner may replace it.
+// The rights over files that only the superuser has: whether a test may use them, and a scope
+// without them.
 
-#include <iostream>
+#include "support/ausgelassen.h"
+
 #include <linux/capability.h>
 #include <string>
 #include <sys/syscall.h>
 #include <unistd.h>
 
-// Whether this process may give a file to another user, as the superuser alone may. Where it may
-// not, the case `fall` that needs it is skipped, and the test's output says so.
-inline bool DarfBesitzGeben(const std::string& fall)
+// Why a case that gives a file to another user does not run where the process may not.
+inline constexpr const char* kNurDerSuperuserGibtBesitz =
+    "only the superuser may give a file to another user";
+
+// Whether this process may give a file to another user, as the superuser alone may.
+inline bool KannBesitzGeben()
 {
     __user_cap_header_struct kopf{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct daten[2]{};
-    if (syscall(SYS_capget, &kopf, daten) == 0 && (daten[0].effective & 1u << CAP_CHOWN) != 0)
+    return syscall(SYS_capget, &kopf, daten) == 0 && (daten[0].effective & 1u << CAP_CHOWN) != 0;
+}
+
+// The same for the case `fall` of a test that needs it: where it may not, the case is skipped,
+// saying so.
+inline bool DarfBesitzGeben(const std::string& fall)
+{
+    if (KannBesitzGeben())
         return true;
-    std::cout << "[ SKIPPED  ] " << fall << ": only the superuser may give a file to another user"
-              << std::endl;
+    MeldeAusgelassenenFall(fall, kNurDerSuperuserGibtBesitz);
     return false;
 }
 
+// While it lives, this thread reads and writes by the file rights alone, even as superuser, for
+// whom a file without read permission would otherwise open, a folder without write permission
+// would take new files, a file could be given to any owner and another user's file be replaced
+// in a folder where only a file's owner may replace it.
 class CNurDateirechte
 {
 public:

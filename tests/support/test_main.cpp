@@ -1,7 +1,10 @@
 // Every test executable runs inside a QApplication (offscreen), as the program does, with the
 // numeric locale put back to "C" after Qt has set it from the environment. Settings go to a
 // temporary folder, never to the user's own. All tests of an executable share that one process, so
-// each test starts as on a first run: no stored settings, and an application no test can end.
+// each test starts as on a first run: no stored settings, and an application no test can end. A
+// test skipped as a whole is listed with its reason (support/ausgelassen.h).
+#include "support/ausgelassen.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -41,6 +44,13 @@ private:
     QString m_ordner;
 };
 
+// A test skipped as a whole goes on the list of cases not run, with its reason.
+class AusgelasseneTests : public ::testing::EmptyTestEventListener
+{
+public:
+    void OnTestEnd(const ::testing::TestInfo& test) override { VermerkeWennAusgelassen(test); }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -52,6 +62,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", konfiguration.path().toLocal8Bit());
     ::testing::UnitTest::GetInstance()->listeners().Append(
         new FrischeEinstellungen(konfiguration.path()));
+    ::testing::UnitTest::GetInstance()->listeners().Append(new AusgelasseneTests);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     EndeSperre endeSperre;
