@@ -64,10 +64,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <linux/fs.h>
 #include <new>
 #include <set>
 #include <sstream>
 #include <sys/acl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -1088,6 +1090,19 @@ Dateistand LeseDateistand(const std::filesystem::path& pfad)
     return {LeseDatei(PfadAlsQString(pfad)), info.st_uid, info.st_gid, info.st_mode, liste};
 }
 
+// Makes the file immutable, or no longer; false when the process or the file system cannot.
+bool SetzeUnveraenderlich(const std::filesystem::path& pfad, bool unveraenderlich)
+{
+    const int datei = open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    int merkmale = 0;
+    bool gesetzt = datei >= 0 && ioctl(datei, FS_IOC_GETFLAGS, &merkmale) == 0;
+    merkmale = unveraenderlich ? merkmale | FS_IMMUTABLE_FL : merkmale & ~FS_IMMUTABLE_FL;
+    gesetzt = gesetzt && ioctl(datei, FS_IOC_SETFLAGS, &merkmale) == 0;
+    if (datei >= 0)
+        close(datei);
+    return gesetzt;
+}
+
 // Shares the folder as a group does: every file made there gets the list, whatever the user's
 // file-creation mask (a colleague and the user's group may write, others nothing).
 void GibVorgabeliste(const std::filesystem::path& ordner)
@@ -1104,10 +1119,13 @@ void GibVorgabeliste(const std::filesystem::path& ordner)
 TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfAReplacedFile)
 {
     // By the user's own rights, in folders shared with colleagues. Refused: the user's own
-    // write-protected file, a project never loaded, a colleague's file in a folder the group may
-    // write, a colleague's link to the user's file in a sticky folder anyone may write. Written,
-    // keeping all they had: a file one colleague may read through its access control list, and
-    // the user's own link in the sticky folder. The print job and the export alike.
+    // write-protected file, a project never loaded, an immutable file, a colleague's file in a
+    // folder the group may write, a colleague's link to the user's file in a sticky folder anyone
+    // may write. Written, keeping all they had: a file one colleague may read through its access
+    // control list, one without a list in a folder with a default list, and the files of links
+    // the system follows: the user's own and the folder owner's in the sticky folder, a
+    // colleague's in a folder anyone may write that is not sticky, and in a sticky one only the
+    // group may write. The print job and the export alike.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path());
     const fs::path gruppe = ordner / "gruppe", offen = ordner / "offen";
@@ -1157,7 +1175,28 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
                           "kann nicht beschrieben werden: Die Verknüpfung \"" + fremd.string() +
                               "\" gehört einem anderen Benutzer, und in einem Ordner, in den jeder "
                               "schreiben darf, wird ihr nicht gefolgt."});
+        const fs::path alle = ordner / "alle", klebend = ordner / "klebend";
+        fs::create_directory(alle);
+        fs::create_directory(klebend);
+        ASSERT_EQ(chmod(alle.c_str(), 0777) | chmod(klebend.c_str(), 01775) |
+                      chown(alle.c_str(), 4000, 4000) | chown(klebend.c_str(), 4000, getgid()),
+                  0);
+        for (const auto& [verweis, besitzer] : {std::pair{offen / "vom Besitzer.pdf", 4000},
+                                                {alle / "fremd.pdf", 4321},
+                                                {klebend / "fremd.pdf", 4321}}) {
+            const fs::path datei = alt(ordner / (verweis.parent_path().filename() += ".pdf"), 0640);
+            fs::create_symlink(datei, verweis);
+            ASSERT_EQ(lchown(verweis.c_str(), besitzer, besitzer), 0);
+            faelle.push_back({verweis, datei, 0, ""});
+        }
     }
+    const fs::path unveraenderlich = alt(ordner / "unveraenderlich.pdf", 0644);
+    if (SetzeUnveraenderlich(unveraenderlich, true))
+        faelle.push_back({unveraenderlich, unveraenderlich, EPERM, verboten});
+    else
+        MeldeAusgelassenenFall("an immutable file",
+                               geteuid() == 0 ? "the file system here has no immutable files"
+                                              : "only the superuser may make a file immutable");
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     QPrinter& drucker = m_app.HoleDrucker();
     m_ansicht->OnBeginPrinting(drucker);
@@ -1189,6 +1228,7 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
                           ? ""
                           : "Die Datei \"" + fall.pfad.string() + "\" " + fall.meldung);
         }
+    SetzeUnveraenderlich(unveraenderlich, false);
 }
 
 TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
