@@ -6,6 +6,13 @@
 #include "platform/qtext.h"
 #include "platform/schreibziel.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 void MeldeDateifehler(const QString& pfad, const std::string& was)
 {
     ZeigeMeldung("Die Datei \"" + NachCp1252(pfad) + "\" " + was, MeldungsArt::Fehler);
@@ -44,6 +51,43 @@ bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt
         return false;
     }
     return true;
+}
+
+namespace {
+
+// Why no file can be made at `pfad`, as far as its name tells, after the message: a loop of links
+// or a name too long on its way, or a folder (also one a link points into) that is not there or
+// takes no new file, named in the message. False when none of these.
+bool MeldeHindernisDesNamens(const QString& pfad)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0 &&
+        (errno == ELOOP || errno == ENAMETOOLONG)) {
+        MeldeNichtAngelegt(pfad, errno);
+        return true;
+    }
+    const QFileInfo ziel(PfadAlsQString(Verweisziel(PfadAusQString(pfad))));
+    if (ziel.exists())
+        return false;
+    const QString ordner = ziel.absolutePath();
+    const std::string name = "\"" + NachCp1252(ordner) + "\"";
+    if (!QFileInfo(ordner).isDir())
+        MeldeDateifehler(pfad, "kann nicht angelegt werden: Der Ordner " + name +
+                                   " ist nicht vorhanden.");
+    else if (::faccessat(AT_FDCWD, QFile::encodeName(ordner).constData(), W_OK | X_OK,
+                         AT_EACCESS) != 0)
+        MeldeDateifehler(pfad,
+                         MitUrsache("kann im Ordner " + name + " nicht angelegt werden", errno));
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+bool PruefeGewaehlteDatei(const QString& pfad, const std::filesystem::path& projekt)
+{
+    return PruefeSchreibziel(pfad, projekt) && !MeldeHindernisDesNamens(pfad);
 }
 
 void MeldeNichtAngelegt(const QString& pfad, int fehlernummer)

@@ -24,3 +24,8 @@ void MeldeUnvollstaendig(const QString& pfad, int fehlernummer);
 // follow there, the open project `projekt` or another project, which are only ever read, or a
 // FIFO, a device or a folder. An empty path (no file) may be.
 bool PruefeSchreibziel(const QString& pfad, const std::filesystem::path& projekt);
+// The same for a file chosen in a dialog, before the dialog takes it: also false, after the
+// message, where no file can be made at `pfad` as far as its name tells (a loop of links or a
+// name too long on its way, a folder that is not there or takes no new file, which the message
+// names).
+bool PruefeGewaehlteDatei(const QString& pfad, const std::filesystem::path& projekt);

@@ -19,11 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <cerrno>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,41 +30,6 @@ namespace {
 QString ImHeimordner(const QString& pfad)
 {
     return pfad.isEmpty() || QDir::isAbsolutePath(pfad) ? pfad : QDir::home().filePath(pfad);
-}
-
-// Why no file can be made at `pfad`, as far as its name tells, after the message: a loop of links
-// or a name too long on its way, or a folder (also one a link points into) that is not there or
-// takes no new file, named in the message. False when none of these.
-bool MeldeHindernisDesNamens(const QString& pfad)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(pfad).constData(), &info) != 0 &&
-        (errno == ELOOP || errno == ENAMETOOLONG)) {
-        MeldeNichtAngelegt(pfad, errno);
-        return true;
-    }
-    const QFileInfo ziel(PfadAlsQString(Verweisziel(PfadAusQString(pfad))));
-    if (ziel.exists())
-        return false;
-    const QString ordner = ziel.absolutePath();
-    const std::string name = "\"" + NachCp1252(ordner) + "\"";
-    if (!QFileInfo(ordner).isDir())
-        MeldeDateifehler(pfad, "kann nicht angelegt werden: Der Ordner " + name +
-                                   " ist nicht vorhanden.");
-    else if (::faccessat(AT_FDCWD, QFile::encodeName(ordner).constData(), W_OK | X_OK,
-                         AT_EACCESS) != 0)
-        MeldeDateifehler(pfad,
-                         MitUrsache("kann im Ordner " + name + " nicht angelegt werden", errno));
-    else
-        return false;
-    return true;
-}
-
-// Whether the print may go to the file `pfad` named in the print dialog, after the message if not.
-bool PruefeDruckdatei(const QString& pfad)
-{
-    return PruefeSchreibziel(pfad, HoleVersucheApp()->HoleProjektPfad()) &&
-           !MeldeHindernisDesNamens(pfad);
 }
 
 // Lets Qt's print dialog check the file named in `name` and take it when it may be written. Qt
@@ -108,7 +69,7 @@ void PruefeDruckdateiVorQt(QPrintDialog& dialog)
             return;
         }
         name->setText(ImHeimordner(name->text()));
-        if (PruefeDruckdatei(name->text()))
+        if (PruefeGewaehlteDatei(name->text(), HoleVersucheApp()->HoleProjektPfad()))
             PruefeMitQt(dialog, *name);
     });
 }

@@ -13,9 +13,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The save dialog of the export. The project is only ever read, and a FIFO or a device is no
-// file: choosing one is refused before the dialog asks whether to overwrite, and the dialog stays
-// open for another name. Qt's own dialog, so that the refusal comes first on every desktop.
+// The save dialog of the export. The project is only ever read, a FIFO or a device is no file,
+// and a folder that takes no new file is named as the cause: choosing such a file is refused
+// before the dialog asks whether to overwrite, and the dialog stays open for another name. Qt's own
+// dialog, so that the refusal comes first on every desktop.
 class CExportDialog : public QFileDialog
 {
 public:
@@ -33,7 +34,7 @@ public:
         // A folder is left to the dialog, which opens it.
         const QStringList gewaehlt = selectedFiles();
         if (!gewaehlt.isEmpty() && !QFileInfo(gewaehlt.constFirst()).isDir() &&
-            !PruefeSchreibziel(gewaehlt.constFirst(), HoleVersucheApp()->HoleProjektPfad()))
+            !PruefeGewaehlteDatei(gewaehlt.constFirst(), HoleVersucheApp()->HoleProjektPfad()))
             return;
         QFileDialog::accept();
     }

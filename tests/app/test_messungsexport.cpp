@@ -402,7 +402,8 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
                    "\" kann nicht angelegt werden: Der Pfad enthält eine Schleife symbolischer "
                    "Verknüpfungen."},
                   {nurLesbar + u"/neu.messungen"_s, 0,
-                   "\" kann nicht angelegt werden: Die Berechtigung dafür fehlt."},
+                   "\" kann im Ordner \"" + NachCp1252(nurLesbar) +
+                       "\" nicht angelegt werden: Die Berechtigung dafür fehlt."},
                   {m_ziel, ENOSPC,
                    "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."},
                   {imNurLesbaren, ENOSPC,
