@@ -65,23 +65,26 @@ bool UebernimmZugriffsrechte(int datei, const std::filesystem::path& alt, mode_t
 // mask, or where a list has none, the owning group's.
 void NimmAusfuehrenWeg(acl_t liste)
 {
-    const auto eintraege = [liste](auto&& fuerJeden) {
-        acl_entry_t eintrag;
-        acl_tag_t art;
-        for (int welcher = ACL_FIRST_ENTRY; ::acl_get_entry(liste, welcher, &eintrag) == 1;
-             welcher = ACL_NEXT_ENTRY)
-            if (::acl_get_tag_type(eintrag, &art) == 0)
-                fuerJeden(eintrag, art);
-    };
-    bool mitMaske = false;
-    eintraege([&mitMaske](acl_entry_t, acl_tag_t art) { mitMaske |= art == ACL_MASK; });
-    const acl_tag_t gruppenklasse = mitMaske ? ACL_MASK : ACL_GROUP_OBJ;
-    eintraege([gruppenklasse](acl_entry_t eintrag, acl_tag_t art) {
+    const auto nimmWeg = [](acl_entry_t eintrag) {
         acl_permset_t rechte;
-        if ((art == ACL_USER_OBJ || art == ACL_OTHER || art == gruppenklasse) &&
-            ::acl_get_permset(eintrag, &rechte) == 0 && ::acl_delete_perm(rechte, ACL_EXECUTE) == 0)
+        if (::acl_get_permset(eintrag, &rechte) == 0 && ::acl_delete_perm(rechte, ACL_EXECUTE) == 0)
             ::acl_set_permset(eintrag, rechte);
-    });
+    };
+    acl_entry_t eintrag, gruppe = nullptr;
+    bool mitMaske = false;
+    for (int welcher = ACL_FIRST_ENTRY; ::acl_get_entry(liste, welcher, &eintrag) == 1;
+         welcher = ACL_NEXT_ENTRY) {
+        acl_tag_t art;
+        if (::acl_get_tag_type(eintrag, &art) != 0)
+            continue;
+        if (art == ACL_USER_OBJ || art == ACL_OTHER || art == ACL_MASK)
+            nimmWeg(eintrag);
+        mitMaske |= art == ACL_MASK;
+        if (art == ACL_GROUP_OBJ)
+            gruppe = eintrag;
+    }
+    if (!mitMaske && gruppe != nullptr)
+        nimmWeg(gruppe);
 }
 
 // Gives a new file in `ordner` the rights the system gives any file made there with the usual

@@ -1103,12 +1103,13 @@ bool SetzeUnveraenderlich(const std::filesystem::path& pfad, bool unveraenderlic
     return gesetzt;
 }
 
-// Shares the folder as a group does: every file made there gets the list, whatever the user's
-// file-creation mask (a colleague and the user's group may write, others nothing).
-void GibVorgabeliste(const std::filesystem::path& ordner)
+// Gives the folder the default list `text`, which every file made there gets, whatever the
+// user's file-creation mask. By default the list of a folder a group shares: a colleague and the
+// user's group may write, others nothing.
+void GibVorgabeliste(const std::filesystem::path& ordner, std::string text = {})
 {
-    const std::string text =
-        "u::rwx,u:4321:rwx,g::r-x,g:" + std::to_string(getgid()) + ":rwx,m::rwx,o::---";
+    if (text.empty())
+        text = "u::rwx,u:4321:rwx,g::r-x,g:" + std::to_string(getgid()) + ":rwx,m::rwx,o::---";
     acl_t liste = acl_from_text(text.c_str());
     EXPECT_EQ(acl_set_file(ordner.c_str(), ACL_TYPE_DEFAULT, liste), 0);
     acl_free(liste);
@@ -1235,18 +1236,22 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
 {
     // Owner, group, permission bits and access control list of a file any program makes with
     // the usual 0666: by the file-creation mask in a plain folder, by the folder's default list
-    // in a folder shared through one. The print job and the export alike, under three masks.
+    // in a folder shared through one, and in one whose list has no mask. The print job and the
+    // export alike, under three masks.
     namespace fs = std::filesystem;
-    const fs::path ordner = PfadAusQString(m_ordner.path()), geteilt = ordner / "geteilt";
+    const fs::path ordner = PfadAusQString(m_ordner.path()), geteilt = ordner / "geteilt",
+                   ohneMaske = ordner / "ohne Maske";
     fs::create_directory(geteilt);
+    fs::create_directory(ohneMaske);
     ASSERT_EQ(chmod(geteilt.c_str(), 02770), 0);
     GibVorgabeliste(geteilt);
+    GibVorgabeliste(ohneMaske, "u::rwx,g::rwx,o::r-x");
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     QPrinter& drucker = m_app.HoleDrucker();
     m_ansicht->OnBeginPrinting(drucker);
     const mode_t maskeVorher = umask(022);
     for (const mode_t maske : {022, 002, 077})
-        for (const fs::path& o : {ordner, geteilt}) {
+        for (const fs::path& o : {ordner, geteilt, ohneMaske}) {
             umask(maske);
             const fs::path vergleich = o / "vergleich";
             ASSERT_EQ(close(open(vergleich.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0666)), 0);
