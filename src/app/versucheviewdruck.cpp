@@ -205,7 +205,7 @@ std::string Druckfehler(int seite, int fehlernummer)
 
 void CVersucheView::OnPrint(QPrinter& drucker, bool nurGewaehlteSeiten, QWidget* eltern)
 {
-    // Set anew only where it had no folder: the name set decides the printer's output format.
+    // Set anew only where the name was relative: the name set decides the printer's output format.
     if (const QString datei = ImHeimordner(drucker.outputFileName());
         datei != drucker.outputFileName())
         drucker.setOutputFileName(datei);

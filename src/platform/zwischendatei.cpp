@@ -67,8 +67,8 @@ void NimmAusfuehrenWeg(acl_t liste)
 {
     const auto nimmWeg = [](acl_entry_t eintrag) {
         acl_permset_t rechte;
-        if (::acl_get_permset(eintrag, &rechte) == 0 && ::acl_delete_perm(rechte, ACL_EXECUTE) == 0)
-            ::acl_set_permset(eintrag, rechte);
+        if (::acl_get_permset(eintrag, &rechte) == 0) // the entry's own, changed in place
+            ::acl_delete_perm(rechte, ACL_EXECUTE);
     };
     acl_entry_t eintrag, gruppe = nullptr;
     bool mitMaske = false;
@@ -87,12 +87,15 @@ void NimmAusfuehrenWeg(acl_t liste)
         nimmWeg(gruppe);
 }
 
-// Gives a new file in `ordner` the rights the system gives any file made there with the usual
-// 0666: the folder's default access control list where it has one, which the file-creation mask
-// does not touch, else those bits less the mask. False when it cannot.
-bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& ordner)
+// Gives the new file `pfad` the rights the system gives any file made in its folder with the
+// usual 0666: the folder's default access control list where it has one, which the
+// file-creation mask does not touch, else those bits less the mask. False when it cannot.
+bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& pfad)
 {
+    const std::filesystem::path ordner = pfad.has_parent_path() ? pfad.parent_path() : ".";
     acl_t liste = ::acl_get_file(ordner.c_str(), ACL_TYPE_DEFAULT);
+    if (liste == nullptr && errno != EOPNOTSUPP) // a list there that cannot be read
+        return false;
     if (liste == nullptr || ::acl_entries(liste) <= 0) {
         if (liste != nullptr)
             ::acl_free(liste);
@@ -131,13 +134,16 @@ int OeffneZumUeberschreiben(const std::filesystem::path& pfad, const struct stat
 
 // Whether the file's file system has room for `laenge` bytes of it now, counting the blocks its
 // old content holds, which it writes over, and one block in every (block size / 4) for the
-// blocks that map the others, as a file system without extents needs.
+// blocks that map the others, as a file system without extents needs. A quota, or a file system
+// that writes a file's new bytes elsewhere before it frees the old ones, is not seen here.
 bool HatRaumFuer(int datei, off_t laenge)
 {
     struct statvfs platte;
     struct stat info;
     if (::fstatvfs(datei, &platte) != 0 || ::fstat(datei, &info) != 0)
         return false;
+    if (platte.f_blocks == 0) // a file system that tells nothing of its size, as some FUSE ones
+        return true;
     const unsigned long long block = std::max<unsigned long>(platte.f_frsize, 512);
     const unsigned long long daten = (static_cast<unsigned long long>(laenge) + block - 1) / block;
     const unsigned long long noetig = daten + daten / (block / 4) + 2;
@@ -336,16 +342,16 @@ bool CZwischendatei::Ersetze()
 
 bool CZwischendatei::NimmPlatzEin()
 {
-    // A new file that the process may not give everything of the old one would take it from
-    // its owner, group or the users its list lets in; nor could it replace another user's file
-    // in a folder where only a file's owner may.
     if (!m_zielVorhanden) {
-        if (!GibRechteEinerNeuenDatei(m_datei, m_pfad.parent_path())) {
+        if (!GibRechteEinerNeuenDatei(m_datei, m_pfad)) {
             MerkeFehler();
             return false;
         }
     } else if (!UebernimmBesitz(m_datei, m_bisher) ||
                !UebernimmZugriffsrechte(m_datei, m_ziel, m_bisher.st_mode))
+        // A new file that the process may not give everything of the old one would take it
+        // from its owner, group or the users its list lets in; nor could it replace another
+        // user's file in a folder where only a file's owner may.
         return SchreibeStattdessenInsZiel();
     // The descriptor was open before anything was written, so its sync reports every write that
     // has not reached the disk, also one made through another descriptor.

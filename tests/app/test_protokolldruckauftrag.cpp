@@ -1196,8 +1196,8 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
         faelle.push_back({unveraenderlich, unveraenderlich, EPERM, verboten});
     else
         MeldeAusgelassenenFall("an immutable file",
-                               geteuid() == 0 ? "the file system here has no immutable files"
-                                              : "only the superuser may make a file immutable");
+                               errno == EPERM ? "only the superuser may make a file immutable"
+                                              : "the file system here has no immutable files");
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     QPrinter& drucker = m_app.HoleDrucker();
     m_ansicht->OnBeginPrinting(drucker);
@@ -1249,7 +1249,11 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     QPrinter& drucker = m_app.HoleDrucker();
     m_ansicht->OnBeginPrinting(drucker);
-    const mode_t maskeVorher = umask(022);
+    struct Maske
+    {
+        const mode_t vorher = umask(022);
+        ~Maske() { umask(vorher); }
+    } maskeVorher;
     for (const mode_t maske : {022, 002, 077})
         for (const fs::path& o : {ordner, geteilt, ohneMaske}) {
             umask(maske);
@@ -1273,7 +1277,6 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
             }
             fs::remove(vergleich);
         }
-    umask(maskeVorher);
     EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
 }
 

@@ -290,7 +290,8 @@ bool FuelleBisAuf(const fs::path& ordner, std::size_t frei)
 TEST(Zwischendatei, InPlaceTheRoomForTheWholeContentIsReservedBeforeTheOldFileIsTouched)
 {
     // A disk with room for less than the new content asks: written in place, the old file stays
-    // whole and the full disk is told, also on a file system that cannot reserve room.
+    // whole and the full disk is told, also on a file system that cannot reserve room; once there
+    // is room, the content is written.
     QTemporaryDir tmp;
     const fs::path platte = tmp.path().toStdString();
     const std::string alt = Inhalt(kBlock + 1, 7);
@@ -325,12 +326,22 @@ TEST(Zwischendatei, InPlaceTheRoomForTheWholeContentIsReservedBeforeTheOldFileIs
                     return 3;
                 if (Lies(ziel.datei) != alt)
                     return 4;
-                return Eintraege(ziel.ordner) == std::vector<std::string>{"bericht.pdf"} ? 0 : 5;
+                if (Eintraege(ziel.ordner) != std::vector<std::string>{"bericht.pdf"})
+                    return 5;
+                // Once there is room, it is written.
+                fs::remove(platte / "fueller");
+                CZwischendatei wieder(ziel.datei,
+                                      CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+                return SchreibeStueckweise(wieder, neu) && wieder.Ersetze() &&
+                               Lies(ziel.datei) == neu
+                           ? 0
+                           : 6;
             });
             if (ergebnis == 77)
                 GTEST_SKIP() << "no file system of its own can be mounted here";
             EXPECT_EQ(ergebnis, 0) << "1: reported written, 2: old content lost, 3: not told as a "
-                                      "full disk, 4: old file changed, 5: a file left beside it";
+                                      "full disk, 4: old file changed, 5: a file left beside it, "
+                                      "6: not written once there was room";
         }
     }
 }
