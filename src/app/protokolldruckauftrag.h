@@ -87,8 +87,8 @@ public:
     using Fortschritt = std::function<bool(int fertig, int gesamt)>;
     // Draws the pages on the printer, one sheet each, with the page rectangle of its sheet, in the
     // copies (collated or not) and page order of the print dialog, where the printer does not
-    // make them itself. A job without pages prints nothing, so no empty sheet comes out. A printer's file is
-    // replaced only by a whole one. A page that cannot be drawn fails the whole print, whose
+    // make them itself. A job without pages prints nothing, so no empty sheet comes out. A
+    // printer's file is replaced only by a whole one. A page that cannot be drawn fails the whole print, whose
     // printer job is then aborted; so does a want of memory as the job starts or ends.
     Druckergebnis DruckeSeiten(QPrinter& drucker, bool nurGewaehlte,
                                const Fortschritt& fortschritt = {});

@@ -770,6 +770,18 @@ protected:
 
     QString PdfDatei() const { return m_ordner.filePath(u"druck.pdf"_s); }
 
+    // Writes `pfad` as the print job begun on `drucker` does, or as the export does, which tells
+    // its cause in `fehlernummer`.
+    void DruckeOderExportiere(QPrinter& drucker, const QString& pfad, bool exportieren,
+                              int* fehlernummer = nullptr)
+    {
+        drucker.setOutputFileName(pfad);
+        if (exportieren)
+            SchreibeMessungsExport(pfad, "neu\n", fehlernummer);
+        else
+            m_ansicht->OnPrint(drucker, true);
+    }
+
     QTemporaryDir m_ordner;
     QObject m_kontext;
 };
@@ -1212,11 +1224,7 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
             int fehlernummer = fall.fehlernummer;
             {
                 const CNurDateirechte nurDateirechte;
-                drucker.setOutputFileName(pfad);
-                if (exportieren)
-                    SchreibeMessungsExport(pfad, "neu\n", &fehlernummer);
-                else
-                    m_ansicht->OnPrint(drucker, true);
+                DruckeOderExportiere(drucker, pfad, exportieren, &fehlernummer);
             }
             Dateistand nachher = LeseDateistand(fall.datei);
             EXPECT_NE(nachher.bytes == vorher.bytes, fall.fehlernummer == 0);
@@ -1264,12 +1272,7 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
                 SCOPED_TRACE(o.string() + ", mask " + std::to_string(maske) +
                              (exportieren ? ", export" : ", print"));
                 const fs::path neu = o / (exportieren ? "neu.messungen" : "neu.pdf");
-                const QString pfad = PfadAlsQString(neu);
-                drucker.setOutputFileName(pfad);
-                if (exportieren)
-                    EXPECT_EQ(SchreibeMessungsExport(pfad, "neu\n"), ExportErgebnis::Geschrieben);
-                else
-                    m_ansicht->OnPrint(drucker, true);
+                DruckeOderExportiere(drucker, PfadAlsQString(neu), exportieren);
                 Dateistand neuerStand = LeseDateistand(neu);
                 neuerStand.bytes = erwartet.bytes;
                 EXPECT_EQ(neuerStand, erwartet);
