@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <memory>
+#include <type_traits>
 #include <sys/acl.h>
 #include <sys/mman.h>
 #include <sys/statvfs.h>
@@ -31,34 +33,59 @@ mode_t Erstellungsmaske()
     return 077; // unknown: the file stays its owner's alone
 }
 
-// Gives the file the owner and group of the old one; false when the process may not give both.
-bool UebernimmBesitz(int datei, const struct stat& bisher)
+// Where a file system refuses to keep a right given to a file (FAT or a Windows share through
+// FUSE, a mount that refuses every mode change), the file keeps what it has.
+bool KeinRechtGespeichert(int fehlernummer)
 {
-    [[maybe_unused]] const int ergebnis = ::fchown(datei, bisher.st_uid, bisher.st_gid);
-    // Some file systems take the change without making it.
-    struct stat jetzt;
-    return ::fstat(datei, &jetzt) == 0 && jetzt.st_uid == bisher.st_uid &&
-           jetzt.st_gid == bisher.st_gid;
+    return fehlernummer == EPERM || fehlernummer == EOPNOTSUPP || fehlernummer == ENOSYS;
 }
 
-// Gives the file the permission bits and the access control list of the old file `alt`, whose
-// bits are `rechte`, and nothing else: not the entries of its folder's default list, which it
-// got where it was made. False when it cannot. Its set-ID bits are not given: they would make a
-// program of a printed file.
-bool UebernimmZugriffsrechte(int datei, const std::filesystem::path& alt, mode_t rechte)
+struct ListeFreigeben
 {
-    acl_t liste = ::acl_get_file(alt.c_str(), ACL_TYPE_ACCESS);
-    if (liste == nullptr) // a file system without access control lists has the bits alone
-        return errno == EOPNOTSUPP && ::fchmod(datei, rechte & 0777) == 0;
-    // A list that says no more than the bits is none.
-    if (::acl_equiv_mode(liste, nullptr) == 0) {
-        ::acl_free(liste);
-        liste = ::acl_from_mode(rechte & 0777);
-    }
-    const bool gegeben = liste != nullptr && ::acl_set_fd(datei, liste) == 0;
-    if (liste != nullptr)
-        ::acl_free(liste);
-    return gegeben;
+    void operator()(void* liste) const { ::acl_free(liste); }
+};
+using Zugriffsliste = std::unique_ptr<std::remove_pointer_t<acl_t>, ListeFreigeben>;
+
+// The access control list `acl_get_*` read, or where the file system keeps none, the one of the
+// permission bits `rechte`; null when it cannot be read.
+Zugriffsliste ListeOderBits(acl_t gelesen, mode_t rechte)
+{
+    if (gelesen == nullptr && errno == EOPNOTSUPP)
+        gelesen = ::acl_from_mode(rechte & 0777);
+    return Zugriffsliste(gelesen);
+}
+
+// Whether the list says more than the permission bits.
+bool HatEintraege(const Zugriffsliste& liste)
+{
+    return liste != nullptr && ::acl_equiv_mode(liste.get(), nullptr) != 0;
+}
+
+// Gives the file the owner, group, permission bits and access control list `alt` of the old file
+// that `bisher` tells of, as far as the process and its file system let it: the bits with
+// fchmod, a list only where one is in play (the old file's entries beyond its bits, or the
+// entries the file took from its folder's default list, which are taken away). True when the file
+// now has exactly the old one's. Its set-ID bits are not given: they would make a program of a
+// printed file.
+bool UebernimmRechte(int datei, const struct stat& bisher, const Zugriffsliste& alt)
+{
+    if (alt == nullptr)
+        return false;
+    // A right refused shows in what the file has after these, which decides: some file systems
+    // refuse a change that changes nothing, others take a change without making it.
+    const mode_t rechte = bisher.st_mode & 0777;
+    [[maybe_unused]] const int besitz = ::fchown(datei, bisher.st_uid, bisher.st_gid);
+    ::fchmod(datei, rechte);
+    if (HatEintraege(alt))
+        ::acl_set_fd(datei, alt.get());
+    else if (HatEintraege(ListeOderBits(::acl_get_fd(datei), rechte)))
+        ::acl_set_fd(datei, Zugriffsliste(::acl_from_mode(rechte)).get());
+    struct stat jetzt;
+    if (::fstat(datei, &jetzt) != 0 || jetzt.st_uid != bisher.st_uid ||
+        jetzt.st_gid != bisher.st_gid || (jetzt.st_mode & 0777) != rechte)
+        return false;
+    const Zugriffsliste liste = ListeOderBits(::acl_get_fd(datei), jetzt.st_mode);
+    return liste != nullptr && ::acl_cmp(liste.get(), alt.get()) == 0;
 }
 
 // Takes execute from the entries a new file's mode limits: the owner's, the others', and the
@@ -89,22 +116,23 @@ void NimmAusfuehrenWeg(acl_t liste)
 
 // Gives the new file `pfad` the rights the system gives any file made in its folder with the
 // usual 0666: the folder's default access control list where it has one, which the
-// file-creation mask does not touch, else those bits less the mask. False when it cannot.
+// file-creation mask does not touch, else those bits less the mask. Where the file system does
+// not keep them, the file keeps those it was made with, which are never more. False when it
+// cannot, also when the folder's list cannot be read: the file would get more than it allows.
 bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& pfad)
 {
     const std::filesystem::path ordner = pfad.has_parent_path() ? pfad.parent_path() : ".";
-    acl_t liste = ::acl_get_file(ordner.c_str(), ACL_TYPE_DEFAULT);
+    const Zugriffsliste liste(::acl_get_file(ordner.c_str(), ACL_TYPE_DEFAULT));
     if (liste == nullptr && errno != EOPNOTSUPP) // a list there that cannot be read
         return false;
-    if (liste == nullptr || ::acl_entries(liste) <= 0) {
-        if (liste != nullptr)
-            ::acl_free(liste);
-        return ::fchmod(datei, 0666 & ~Erstellungsmaske()) == 0;
+    int ergebnis;
+    if (liste == nullptr || ::acl_entries(liste.get()) <= 0) {
+        ergebnis = ::fchmod(datei, 0666 & ~Erstellungsmaske());
+    } else {
+        NimmAusfuehrenWeg(liste.get());
+        ergebnis = ::acl_set_fd(datei, liste.get());
     }
-    NimmAusfuehrenWeg(liste);
-    const bool gegeben = ::acl_set_fd(datei, liste) == 0;
-    ::acl_free(liste);
-    return gegeben;
+    return ergebnis == 0 || KeinRechtGespeichert(errno);
 }
 
 // The same file as the one `bisher` tells of.
@@ -171,7 +199,8 @@ bool ReserviereRaum(int datei, off_t laenge)
     return (errno == EOPNOTSUPP || errno == ENOSYS) && HatRaumFuer(datei, laenge);
 }
 
-// Copies all of `quelle` over `ziel` from its start, and cuts `ziel` off after it.
+// Copies all of `quelle` over `ziel` from its start, and cuts `ziel` off after it where it is
+// longer: some file systems refuse to set the size a file has.
 bool KopiereInhalt(int quelle, int ziel)
 {
     if (::lseek(quelle, 0, SEEK_SET) != 0)
@@ -183,8 +212,11 @@ bool KopiereInhalt(int quelle, int ziel)
         if (gelesen < 0 || !SchreibeVoll(ziel, {block.data(), std::size_t(gelesen)}))
             return false;
         laenge += gelesen;
-        if (gelesen < int64_t(kBlock))
-            return ::ftruncate(ziel, laenge) == 0;
+        if (gelesen < int64_t(kBlock)) {
+            struct stat info;
+            return ::fstat(ziel, &info) == 0 &&
+                   (info.st_size == laenge || ::ftruncate(ziel, laenge) == 0);
+        }
     }
 }
 
@@ -347,8 +379,9 @@ bool CZwischendatei::NimmPlatzEin()
             MerkeFehler();
             return false;
         }
-    } else if (!UebernimmBesitz(m_datei, m_bisher) ||
-               !UebernimmZugriffsrechte(m_datei, m_ziel, m_bisher.st_mode))
+    } else if (!UebernimmRechte(m_datei, m_bisher,
+                                ListeOderBits(::acl_get_file(m_ziel.c_str(), ACL_TYPE_ACCESS),
+                                              m_bisher.st_mode)))
         // A new file that the process may not give everything of the old one would take it
         // from its owner, group or the users its list lets in; nor could it replace another
         // user's file in a folder where only a file's owner may.

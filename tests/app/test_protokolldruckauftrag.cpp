@@ -820,8 +820,8 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
 {
     // The project, another name of it, the project loaded before it, one never loaded, a FIFO
     // without a reader (Qt's own check would hold the viewer until one came), a link loop, a name
-    // too long, a file in a folder that is not there, a link to one: each is refused in the
-    // dialog, which stays open, before Qt asks to overwrite it or opens it (and calls it
+    // too long, a file in a folder that is not there, a link to one, a name through a file: each
+    // is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it (and calls it
     // write-protected).
     const QString frueher = PfadAlsQString(m_app.HoleProjektPfad());
     const QString nieGeladen = m_ordner.filePath(u"nie geladen.axo"_s);
@@ -839,6 +839,9 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
     const QString ohneOrdner = m_ordner.filePath(u"fehlt/druck.pdf"_s);
     const QString verweisOhneOrdner = m_ordner.filePath(u"verweis.pdf"_s);
     ASSERT_TRUE(QFile::link(u"fehlt/druck.pdf"_s, verweisOhneOrdner));
+    const QString notizen = m_ordner.filePath(u"notizen.txt"_s);
+    const QString durchDatei = notizen + u"/druck.pdf"_s;
+    std::ofstream(PfadAusQString(notizen)) << "Notizen";
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
                              ProgrammTitel, MeldungsArt::Warnung};
@@ -866,7 +869,9 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
         {verweisOhneOrdner,
          dateifehler(verweisOhneOrdner, "kann nicht angelegt werden: Der Ordner \"" +
                                             NachCp1252(m_ordner.filePath(u"fehlt"_s)) +
-                                            "\" ist nicht vorhanden.")}};
+                                            "\" ist nicht vorhanden.")},
+        {durchDatei, dateifehler(durchDatei, "kann nicht angelegt werden: Der Ordner \"" +
+                                                 NachCp1252(notizen) + "\" ist nicht vorhanden.")}};
 
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     for (const auto& [ziel, meldung] : faelle) {
@@ -1102,6 +1107,15 @@ Dateistand LeseDateistand(const std::filesystem::path& pfad)
     return {LeseDatei(PfadAlsQString(pfad)), info.st_uid, info.st_gid, info.st_mode, liste};
 }
 
+// The file's inode, another one once it is replaced whole.
+ino_t Knoten(const std::filesystem::path& pfad)
+{
+    struct stat info
+    {
+    };
+    return stat(pfad.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
 // Makes the file immutable, or no longer; false when the process or the file system cannot.
 bool SetzeUnveraenderlich(const std::filesystem::path& pfad, bool unveraenderlich)
 {
@@ -1138,7 +1152,10 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     // control list, one without a list in a folder with a default list, and the files of links
     // the system follows: the user's own and the folder owner's in the sticky folder, a
     // colleague's in a folder anyone may write that is not sticky, and in a sticky one only the
-    // group may write. The print job and the export alike.
+    // group may write. On file systems that keep rights in part: the user's own file where no
+    // mode can be changed, written in place unless it has the mode every new file has there, and
+    // where lists cannot be kept or are kept without effect. Each file that is not written in
+    // place is replaced whole. The print job and the export alike.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path());
     const fs::path gruppe = ordner / "gruppe", offen = ordner / "offen";
@@ -1156,6 +1173,8 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
         fs::path pfad, datei;
         int fehlernummer; // 0: written
         std::string meldung;
+        Rechtehaltung haltung = {};
+        bool anOrt = false; // written in place
     };
     const fs::path projekt = ordner / "anderes.axo", eigener = alt(ordner / "eigener.pdf", 0640);
     // A file without a list of its own in a folder with a default list, which a new file there
@@ -1176,6 +1195,19 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     acl_t liste = acl_from_text("u::rw-,u:4321:r--,g::---,m::r--,o::---");
     ASSERT_EQ(acl_set_file(faelle.back().datei.c_str(), ACL_TYPE_ACCESS, liste), 0);
     acl_free(liste);
+    for (const int fehler : {EPERM, EOPNOTSUPP, ENOSYS}) {
+        const fs::path datei = alt(ordner / (strerrorname_np(fehler) + std::string(".pdf")), 0644);
+        faelle.push_back({datei, datei, 0, "", {fehler, 0, fehler}, true});
+    }
+    const fs::path fest = alt(ordner / "fest.pdf", 0600);
+    faelle.push_back({fest, fest, 0, "", {ENOSYS, 0, ENOSYS}});
+    for (const mode_t rechte : {0644, 0640})
+        for (const int fehler : {0, ENODATA}) {
+            const fs::path datei =
+                alt(ordner / ("listen " + std::to_string(rechte) + std::to_string(fehler)), rechte);
+            faelle.push_back({datei, datei, 0, "",
+                              {0, fehler, fehler != 0 ? EOPNOTSUPP : Rechtehaltung::kOhneWirkung}});
+        }
     if (DarfBesitzGeben("a colleague's file and link")) {
         const fs::path bericht = alt(gruppe / "bericht.messungen", 0644);
         const fs::path profil = alt(ordner / ".profile", 0644), fremd = offen / "bericht.pdf";
@@ -1222,11 +1254,16 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
             const QStringList eintraege = daneben.entryList(QDir::AllEntries | QDir::Hidden);
             m_meldungen.clear();
             int fehlernummer = fall.fehlernummer;
+            const ino_t knoten = Knoten(fall.datei);
             {
                 const CNurDateirechte nurDateirechte;
+                const CRechtehaltung haltung(fall.haltung);
                 DruckeOderExportiere(drucker, pfad, exportieren, &fehlernummer);
             }
             Dateistand nachher = LeseDateistand(fall.datei);
+            if (fall.fehlernummer == 0) {
+                EXPECT_EQ(Knoten(fall.datei) == knoten, fall.anOrt);
+            }
             EXPECT_NE(nachher.bytes == vorher.bytes, fall.fehlernummer == 0);
             nachher.bytes = vorher.bytes;
             EXPECT_EQ(nachher, vorher);
@@ -1245,7 +1282,9 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
     // Owner, group, permission bits and access control list of a file any program makes with
     // the usual 0666: by the file-creation mask in a plain folder, by the folder's default list
     // in a folder shared through one, and in one whose list has no mask. The print job and the
-    // export alike, under three masks.
+    // export alike, under three masks. On a file system that refuses to keep the rights given,
+    // the file is written with those it has, never more than that; where the folder's default
+    // list cannot be read, none is written, saying why.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path()), geteilt = ordner / "geteilt",
                    ohneMaske = ordner / "ohne Maske";
@@ -1262,25 +1301,55 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
         const mode_t vorher = umask(022);
         ~Maske() { umask(vorher); }
     } maskeVorher;
+    const Rechtehaltung haltungen[] = {
+        {}, {EPERM, 0, EPERM}, {EOPNOTSUPP, 0, EOPNOTSUPP}, {ENOSYS, 0, ENOSYS}, {0, EIO, 0}};
     for (const mode_t maske : {022, 002, 077})
         for (const fs::path& o : {ordner, geteilt, ohneMaske}) {
             umask(maske);
             const fs::path vergleich = o / "vergleich";
             ASSERT_EQ(close(open(vergleich.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0666)), 0);
             const Dateistand erwartet = LeseDateistand(vergleich);
-            for (const bool exportieren : {false, true}) {
-                SCOPED_TRACE(o.string() + ", mask " + std::to_string(maske) +
-                             (exportieren ? ", export" : ", print"));
-                const fs::path neu = o / (exportieren ? "neu.messungen" : "neu.pdf");
-                DruckeOderExportiere(drucker, PfadAlsQString(neu), exportieren);
-                Dateistand neuerStand = LeseDateistand(neu);
-                neuerStand.bytes = erwartet.bytes;
-                EXPECT_EQ(neuerStand, erwartet);
-                fs::remove(neu);
-            }
+            const QDir daneben(PfadAlsQString(o));
+            const auto dateien = [&daneben] {
+                return daneben.entryList(QDir::Files | QDir::Hidden | QDir::System);
+            };
+            const QStringList zuvor = dateien();
+            for (const Rechtehaltung& haltung : haltungen)
+                for (const bool exportieren : {false, true}) {
+                    SCOPED_TRACE(o.string() + ", mask " + std::to_string(maske) + ", errno " +
+                                 std::to_string(haltung.modus + haltung.listeLesen) +
+                                 (exportieren ? ", export" : ", print"));
+                    const fs::path neu = o / (exportieren ? "neu.messungen" : "neu.pdf");
+                    m_meldungen.clear();
+                    int fehlernummer = haltung.listeLesen;
+                    {
+                        const CRechtehaltung rechtehaltung(haltung);
+                        DruckeOderExportiere(drucker, PfadAlsQString(neu), exportieren,
+                                             &fehlernummer);
+                    }
+                    EXPECT_EQ(fehlernummer, haltung.listeLesen);
+                    if (haltung.listeLesen != 0) {
+                        EXPECT_EQ(dateien(), zuvor);
+                        EXPECT_EQ(m_meldungen.empty() ? "" : m_meldungen.front().text,
+                                  exportieren ? ""
+                                              : "Die Datei \"" + neu.string() +
+                                                    "\" konnte nicht geschrieben werden: Der "
+                                                    "Datenträger meldet einen Fehler.");
+                        continue;
+                    }
+                    EXPECT_EQ(dateien().size(), zuvor.size() + 1) << "nothing left beside it";
+                    Dateistand neuerStand = LeseDateistand(neu);
+                    neuerStand.bytes = erwartet.bytes;
+                    if (haltung.modus == 0) {
+                        EXPECT_EQ(neuerStand, erwartet);
+                    } else {
+                        EXPECT_EQ(neuerStand.rechte & ~erwartet.rechte, 0u) << "no wider";
+                    }
+                    EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
+                    fs::remove(neu);
+                }
             fs::remove(vergleich);
         }
-    EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
 }
 
 TEST_F(Druckbefehle_Muster, EveryPrintStartsAtAllPagesAndARangeWithoutPagesIsReported)

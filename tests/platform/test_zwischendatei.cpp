@@ -345,3 +345,50 @@ TEST(Zwischendatei, InPlaceTheRoomForTheWholeContentIsReservedBeforeTheOldFileIs
         }
     }
 }
+
+TEST(Zwischendatei, WithoutReservingTheRoomTheBlocksFreeToTheUserDecide)
+{
+    // A file system of 4 KiB blocks that cannot reserve room. A content needs its blocks, one more
+    // in every 1024 to map them, and two; the old content's blocks count as free. What does not
+    // fit keeps the old file whole; what fits is written.
+    struct Fall
+    {
+        const char* was;
+        std::size_t laenge, alteLaenge;
+        Plattenbloecke platte;
+        bool geschrieben;
+    };
+    constexpr std::size_t kKiB = 1024;
+    const Fall faelle[] = {
+        {"only the superuser's reserve is free", 100 * kKiB, 4 * kKiB, {4096, 1000000, 1000000, 0},
+         false},
+        {"one block short of the content and the block that maps it", 4096 * kKiB, 4 * kKiB,
+         {4096, 1000000, 1000000, 1025}, false},
+        {"just the room, counting the block the old content frees", 4096 * kKiB, 4 * kKiB,
+         {4096, 1000000, 1000000, 1026}, true},
+        {"814 KiB over 800 KiB with 10 blocks free", 814 * kKiB, 800 * kKiB,
+         {4096, 1000000, 10, 10}, true},
+        {"a file system that tells nothing of its size", 100 * kKiB, 4 * kKiB, {4096, 0, 0, 0},
+         true}};
+    QTemporaryDir tmp;
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.was);
+        const std::string alt = Inhalt(fall.alteLaenge, 7), neu = Inhalt(fall.laenge, 1);
+        const Ziel ziel(tmp, Weg::ImSpeicher, alt);
+        bool ersetzt = false;
+        {
+            const CNurDateirechte nurDateirechte;
+            const CReservierenScheitert ohneReservieren(EOPNOTSUPP);
+            const CPlattenstand platte(fall.platte);
+            CZwischendatei datei(ziel.datei,
+                                 CZwischendatei::InGeschuetztemOrdner::ZielSelbstSchreiben);
+            ASSERT_TRUE(SchreibeStueckweise(datei, neu));
+            ersetzt = datei.Ersetze();
+            EXPECT_FALSE(datei.ZielBeschaedigt());
+            EXPECT_EQ(datei.Fehlernummer(), fall.geschrieben ? 0 : ENOSPC);
+        }
+        EXPECT_EQ(ersetzt, fall.geschrieben);
+        EXPECT_TRUE(Lies(ziel.datei) == (fall.geschrieben ? neu : alt));
+        EXPECT_EQ(Eintraege(ziel.ordner), std::vector<std::string>{"bericht.pdf"});
+    }
+}
