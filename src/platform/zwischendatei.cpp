@@ -11,10 +11,10 @@
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
-#include <type_traits>
 #include <sys/acl.h>
 #include <sys/mman.h>
 #include <sys/statvfs.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace {

@@ -7,9 +7,11 @@
 //    as one. Only a project copy writes one (never its own source, which it checks itself).
 // 3. A new file gets what any program's file made in its folder gets (open with 0666): the
 //    folder's default access control list where it has one, else 0666 less the file-creation
-//    mask. A file that replaces another gets exactly the old one's owner, group, permission bits
-//    and access control list, nothing less and nothing its folder's default list would add.
-//    Where it cannot, the old file is written in place, which keeps them all, or nothing is.
+//    mask; on a file system that keeps no rights of its own, what it gives the file, which is
+//    never more. A file that replaces another takes its place only where it ends up with exactly
+//    the old one's owner, group, permission bits and access control list, nothing less and
+//    nothing its folder's default list would add. Where it does not, the old file is written in
+//    place, which keeps them all, or nothing is.
 // 4. A link is followed only where the system would follow it: in a sticky folder that anyone
 //    may write, only the user's own links and those of the folder's owner.
 // 5. Whatever fails, the old file keeps its bytes (but for a failure while it is written in

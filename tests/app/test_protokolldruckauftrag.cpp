@@ -821,8 +821,8 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
     // The project, another name of it, the project loaded before it, one never loaded, a FIFO
     // without a reader (Qt's own check would hold the viewer until one came), a link loop, a name
     // too long, a file in a folder that is not there, a link to one, a name through a file: each
-    // is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it (and calls it
-    // write-protected).
+    // is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it (and
+    // calls it write-protected).
     const QString frueher = PfadAlsQString(m_app.HoleProjektPfad());
     const QString nieGeladen = m_ordner.filePath(u"nie geladen.axo"_s);
     ASSERT_TRUE(QFile::copy(frueher, nieGeladen));
@@ -1152,10 +1152,12 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     // control list, one without a list in a folder with a default list, and the files of links
     // the system follows: the user's own and the folder owner's in the sticky folder, a
     // colleague's in a folder anyone may write that is not sticky, and in a sticky one only the
-    // group may write. On file systems that keep rights in part: the user's own file where no
-    // mode can be changed, written in place unless it has the mode every new file has there, and
-    // where lists cannot be kept or are kept without effect. Each file that is not written in
-    // place is replaced whole. The print job and the export alike.
+    // group may write. The user's own files on file systems that keep rights in part: where no
+    // mode can be changed, written in place unless the new file has the old one's rights already
+    // (as on FAT, where all files have the same); where no list is kept, or a list written is
+    // kept without effect, replaced whole, but written in place where that would lose the old
+    // one's list. Each file that is not written in place is replaced whole. The print job and the
+    // export alike.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path());
     const fs::path gruppe = ordner / "gruppe", offen = ordner / "offen";
@@ -1185,29 +1187,45 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     GibVorgabeliste(geteilt);
     fs::copy_file(m_app.HoleProjektPfad(), projekt);
     fs::create_symlink(eigener, offen / "eigener.pdf");
+    // A file one colleague may read through its access control list.
+    const auto mitListe = [&alt](const fs::path& pfad) {
+        alt(pfad, 0600);
+        acl_t liste = acl_from_text("u::rw-,u:4321:r--,g::---,m::r--,o::---");
+        EXPECT_EQ(acl_set_file(pfad.c_str(), ACL_TYPE_ACCESS, liste), 0);
+        acl_free(liste);
+        return pfad;
+    };
+    const fs::path geteiltePdf = mitListe(ordner / "geteilt.pdf");
     std::vector<Fall> faelle{
         {alt(ordner / "nurlesen.messungen", 0444), ordner / "nurlesen.messungen", EACCES, verboten},
         {projekt, projekt, kIstProjektdatei,
          "ist eine Projektdatei. Projektdateien werden nicht überschrieben."},
         {offen / "eigener.pdf", eigener, 0, ""},
         {privat, privat, 0, ""},
-        {alt(ordner / "geteilt.pdf", 0600), ordner / "geteilt.pdf", 0, ""}};
-    acl_t liste = acl_from_text("u::rw-,u:4321:r--,g::---,m::r--,o::---");
-    ASSERT_EQ(acl_set_file(faelle.back().datei.c_str(), ACL_TYPE_ACCESS, liste), 0);
-    acl_free(liste);
-    for (const int fehler : {EPERM, EOPNOTSUPP, ENOSYS}) {
-        const fs::path datei = alt(ordner / (strerrorname_np(fehler) + std::string(".pdf")), 0644);
-        faelle.push_back({datei, datei, 0, "", {fehler, 0, fehler}, true});
+        {geteiltePdf, geteiltePdf, 0, ""}};
+    // The user's own files on file systems that keep rights in part.
+    const Rechtehaltung ohneListen{0, ENODATA, EOPNOTSUPP},
+        ohneWirkung{0, 0, Rechtehaltung::kOhneWirkung};
+    const struct
+    {
+        const char* name;
+        mode_t rechte;
+        Rechtehaltung haltung;
+        bool anOrt;
+    } teilweise[] = {{"EPERM.pdf", 0644, {EPERM, 0, EPERM}, true},
+                     {"EOPNOTSUPP.pdf", 0644, {EOPNOTSUPP, 0, EOPNOTSUPP}, true},
+                     {"ENOSYS.pdf", 0644, {ENOSYS, 0, ENOSYS}, true},
+                     {"wie jede neue.pdf", 0600, {ENOSYS, 0, ENOSYS}, false},
+                     {"ohne Listen 644.pdf", 0644, ohneListen, false},
+                     {"ohne Listen 640.pdf", 0640, ohneListen, false},
+                     {"ohne Wirkung 644.pdf", 0644, ohneWirkung, false},
+                     {"ohne Wirkung 640.pdf", 0640, ohneWirkung, false}};
+    for (const auto& [name, rechte, haltung, anOrt] : teilweise) {
+        const fs::path datei = alt(ordner / name, rechte);
+        faelle.push_back({datei, datei, 0, "", haltung, anOrt});
     }
-    const fs::path fest = alt(ordner / "fest.pdf", 0600);
-    faelle.push_back({fest, fest, 0, "", {ENOSYS, 0, ENOSYS}});
-    for (const mode_t rechte : {0644, 0640})
-        for (const int fehler : {0, ENODATA}) {
-            const fs::path datei =
-                alt(ordner / ("listen " + std::to_string(rechte) + std::to_string(fehler)), rechte);
-            faelle.push_back({datei, datei, 0, "",
-                              {0, fehler, fehler != 0 ? EOPNOTSUPP : Rechtehaltung::kOhneWirkung}});
-        }
+    const fs::path listeOhneWirkung = mitListe(ordner / "geteilt ohne Wirkung.pdf");
+    faelle.push_back({listeOhneWirkung, listeOhneWirkung, 0, "", ohneWirkung, true});
     if (DarfBesitzGeben("a colleague's file and link")) {
         const fs::path bericht = alt(gruppe / "bericht.messungen", 0644);
         const fs::path profil = alt(ordner / ".profile", 0644), fremd = offen / "bericht.pdf";
@@ -1283,8 +1301,8 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
     // the usual 0666: by the file-creation mask in a plain folder, by the folder's default list
     // in a folder shared through one, and in one whose list has no mask. The print job and the
     // export alike, under three masks. On a file system that refuses to keep the rights given,
-    // the file is written with those it has, never more than that; where the folder's default
-    // list cannot be read, none is written, saying why.
+    // the file is written with those it has, never more than that; where the disk fails giving
+    // them or reading the folder's default list, none is written, saying why.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path()), geteilt = ordner / "geteilt",
                    ohneMaske = ordner / "ohne Maske";
@@ -1301,8 +1319,16 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
         const mode_t vorher = umask(022);
         ~Maske() { umask(vorher); }
     } maskeVorher;
-    const Rechtehaltung haltungen[] = {
-        {}, {EPERM, 0, EPERM}, {EOPNOTSUPP, 0, EOPNOTSUPP}, {ENOSYS, 0, ENOSYS}, {0, EIO, 0}};
+    const struct
+    {
+        Rechtehaltung haltung;
+        int fehlernummer; // 0: written
+    } haltungen[] = {{{}, 0},
+                     {{EPERM, 0, EPERM}, 0},
+                     {{EOPNOTSUPP, 0, EOPNOTSUPP}, 0},
+                     {{ENOSYS, 0, ENOSYS}, 0},
+                     {{EIO, 0, EIO}, EIO},
+                     {{0, EIO, 0}, EIO}};
     for (const mode_t maske : {022, 002, 077})
         for (const fs::path& o : {ordner, geteilt, ohneMaske}) {
             umask(maske);
@@ -1314,21 +1340,22 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
                 return daneben.entryList(QDir::Files | QDir::Hidden | QDir::System);
             };
             const QStringList zuvor = dateien();
-            for (const Rechtehaltung& haltung : haltungen)
+            for (const auto& [haltung, fehler] : haltungen)
                 for (const bool exportieren : {false, true}) {
                     SCOPED_TRACE(o.string() + ", mask " + std::to_string(maske) + ", errno " +
-                                 std::to_string(haltung.modus + haltung.listeLesen) +
+                                 std::to_string(haltung.modus) + "/" +
+                                 std::to_string(haltung.listeLesen) +
                                  (exportieren ? ", export" : ", print"));
                     const fs::path neu = o / (exportieren ? "neu.messungen" : "neu.pdf");
                     m_meldungen.clear();
-                    int fehlernummer = haltung.listeLesen;
+                    int fehlernummer = fehler;
                     {
                         const CRechtehaltung rechtehaltung(haltung);
                         DruckeOderExportiere(drucker, PfadAlsQString(neu), exportieren,
                                              &fehlernummer);
                     }
-                    EXPECT_EQ(fehlernummer, haltung.listeLesen);
-                    if (haltung.listeLesen != 0) {
+                    EXPECT_EQ(fehlernummer, fehler);
+                    if (fehler != 0) {
                         EXPECT_EQ(dateien(), zuvor);
                         EXPECT_EQ(m_meldungen.empty() ? "" : m_meldungen.front().text,
                                   exportieren ? ""

@@ -358,18 +358,14 @@ TEST(Zwischendatei, WithoutReservingTheRoomTheBlocksFreeToTheUserDecide)
         Plattenbloecke platte;
         bool geschrieben;
     };
-    constexpr std::size_t kKiB = 1024;
+    constexpr std::size_t kKiB = 1024, kMiB = 1024 * kKiB;
+    constexpr fsblkcnt_t kViel = 1000000;
     const Fall faelle[] = {
-        {"only the superuser's reserve is free", 100 * kKiB, 4 * kKiB, {4096, 1000000, 1000000, 0},
-         false},
-        {"one block short of the content and the block that maps it", 4096 * kKiB, 4 * kKiB,
-         {4096, 1000000, 1000000, 1025}, false},
-        {"just the room, counting the block the old content frees", 4096 * kKiB, 4 * kKiB,
-         {4096, 1000000, 1000000, 1026}, true},
-        {"814 KiB over 800 KiB with 10 blocks free", 814 * kKiB, 800 * kKiB,
-         {4096, 1000000, 10, 10}, true},
-        {"a file system that tells nothing of its size", 100 * kKiB, 4 * kKiB, {4096, 0, 0, 0},
-         true}};
+        {"the superuser's reserve alone", 100 * kKiB, 4 * kKiB, {4096, kViel, kViel, 0}, false},
+        {"a block short of data and map", 4 * kMiB, 4 * kKiB, {4096, kViel, kViel, 1025}, false},
+        {"just room with the old block", 4 * kMiB, 4 * kKiB, {4096, kViel, kViel, 1026}, true},
+        {"814 KiB over 800 KiB, 10 free", 814 * kKiB, 800 * kKiB, {4096, kViel, 10, 10}, true},
+        {"no size told", 100 * kKiB, 4 * kKiB, {4096, 0, 0, 0}, true}};
     QTemporaryDir tmp;
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.was);

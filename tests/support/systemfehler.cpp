@@ -72,8 +72,8 @@ extern "C" ssize_t getxattr(const char* pfad, const char* name, void* wert, size
 
 extern "C" ssize_t fgetxattr(int datei, const char* name, void* wert, size_t groesse)
 {
-    return ScheitertOderRuft(IstZugriffsliste(name) ? g_listeLesenFehler.load() : 0,
-                             SYS_fgetxattr, datei, name, wert, groesse);
+    return ScheitertOderRuft(IstZugriffsliste(name) ? g_listeLesenFehler.load() : 0, SYS_fgetxattr,
+                             datei, name, wert, groesse);
 }
 
 extern "C" int fsetxattr(int datei, const char* name, const void* wert, size_t groesse, int art)
