@@ -40,6 +40,7 @@ bool KeinRechtGespeichert(int fehlernummer)
     return fehlernummer == EPERM || fehlernummer == EOPNOTSUPP || fehlernummer == ENOSYS;
 }
 
+// An access control list that libacl made, freed where it goes.
 struct ListeFreigeben
 {
     void operator()(void* liste) const { ::acl_free(liste); }
