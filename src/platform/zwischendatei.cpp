@@ -7,9 +7,7 @@
 #include <acl/libacl.h>
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
 #include <memory>
 #include <sys/acl.h>
 #include <sys/mman.h>
@@ -22,22 +20,13 @@ namespace {
 // Writes reach the file in blocks of this size, and the content is copied in them.
 constexpr std::size_t kBlock = 64 * 1024;
 
-// The process's file-creation mask, read without setting it: umask() can only be read by setting
-// it, which would change it for a moment for every thread making a file.
-mode_t Erstellungsmaske()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string zeile; std::getline(status, zeile);)
-        if (zeile.starts_with("Umask:"))
-            return static_cast<mode_t>(std::strtoul(zeile.c_str() + 6, nullptr, 8));
-    return 077; // unknown: the file stays its owner's alone
-}
-
-// Where a file system refuses to keep a right given to a file (FAT or a Windows share through
-// FUSE, a mount that refuses every mode change), the file keeps what it has.
+// Where a file system refuses to keep a right given to a file the process has made and owns
+// (FAT or a Windows share through FUSE, a mount or a share's server that refuses every mode
+// change, a security module), the file keeps what it has.
 bool KeinRechtGespeichert(int fehlernummer)
 {
-    return fehlernummer == EPERM || fehlernummer == EOPNOTSUPP || fehlernummer == ENOSYS;
+    return fehlernummer == EPERM || fehlernummer == EACCES || fehlernummer == EOPNOTSUPP ||
+           fehlernummer == ENOSYS;
 }
 
 // An access control list that libacl made, freed where it goes.
@@ -47,93 +36,114 @@ struct ListeFreigeben
 };
 using Zugriffsliste = std::unique_ptr<std::remove_pointer_t<acl_t>, ListeFreigeben>;
 
-// The access control list `acl_get_*` read, or where the file system keeps none, the one of the
-// permission bits `rechte`; null when it cannot be read.
-Zugriffsliste ListeOderBits(acl_t gelesen, mode_t rechte)
+// The access control list of the open file `datei`, or of the file `pfad` where it is -1; where
+// the file system keeps none, the one of the permission bits `rechte`. Null when it cannot be
+// read.
+Zugriffsliste LiesListe(int datei, const char* pfad, mode_t rechte)
 {
-    if (gelesen == nullptr && errno == EOPNOTSUPP)
-        gelesen = ::acl_from_mode(rechte & 0777);
-    return Zugriffsliste(gelesen);
+    acl_t liste = datei >= 0 ? ::acl_get_fd(datei) : ::acl_get_file(pfad, ACL_TYPE_ACCESS);
+    if (liste == nullptr && errno == EOPNOTSUPP)
+        liste = ::acl_from_mode(rechte & 0777);
+    return Zugriffsliste(liste);
 }
 
-// Whether the list says more than the permission bits.
-bool HatEintraege(const Zugriffsliste& liste)
+// Whether the list says more than the permission bits: it names a user or a group.
+bool SagtMehrAlsDieBits(const Zugriffsliste& liste)
 {
     return liste != nullptr && ::acl_equiv_mode(liste.get(), nullptr) != 0;
 }
 
+// Gives the file the permission bits `rechte` with fchmod, and a list only where one is in play:
+// `liste` where it says more than the bits, else none, taking away the entries the file took from
+// its folder's default list. 0, or the errno of the call that failed.
+int GibBitsUndListe(int datei, mode_t rechte, const Zugriffsliste& liste)
+{
+    int ergebnis = ::fchmod(datei, rechte);
+    if (ergebnis == 0 && SagtMehrAlsDieBits(liste))
+        ergebnis = ::acl_set_fd(datei, liste.get());
+    else if (ergebnis == 0 && SagtMehrAlsDieBits(LiesListe(datei, nullptr, rechte)))
+        ergebnis = ::acl_set_fd(datei, Zugriffsliste(::acl_from_mode(rechte)).get());
+    return ergebnis == 0 ? 0 : errno;
+}
+
 // Gives the file the owner, group, permission bits and access control list `alt` of the old file
-// that `bisher` tells of, as far as the process and its file system let it: the bits with
-// fchmod, a list only where one is in play (the old file's entries beyond its bits, or the
-// entries the file took from its folder's default list, which are taken away). True when the file
-// now has exactly the old one's. Its set-ID bits are not given: they would make a program of a
-// printed file.
+// that `bisher` tells of, as far as the process and its file system let it; bits and list only
+// once it has the old one's owner and group. True when the file now has exactly the old one's;
+// where it does not, it is its owner's alone. Its set-ID bits are not given: they would make a
+// program of a printed file.
 bool UebernimmRechte(int datei, const struct stat& bisher, const Zugriffsliste& alt)
 {
     if (alt == nullptr)
         return false;
-    // A right refused shows in what the file has after these, which decides: some file systems
-    // refuse a change that changes nothing, others take a change without making it.
-    const mode_t rechte = bisher.st_mode & 0777;
+    // Given to a file of another owner or group, the old one's rights would let in others.
     [[maybe_unused]] const int besitz = ::fchown(datei, bisher.st_uid, bisher.st_gid);
-    ::fchmod(datei, rechte);
-    if (HatEintraege(alt))
-        ::acl_set_fd(datei, alt.get());
-    else if (HatEintraege(ListeOderBits(::acl_get_fd(datei), rechte)))
-        ::acl_set_fd(datei, Zugriffsliste(::acl_from_mode(rechte)).get());
     struct stat jetzt;
     if (::fstat(datei, &jetzt) != 0 || jetzt.st_uid != bisher.st_uid ||
-        jetzt.st_gid != bisher.st_gid || (jetzt.st_mode & 0777) != rechte)
+        jetzt.st_gid != bisher.st_gid)
         return false;
-    const Zugriffsliste liste = ListeOderBits(::acl_get_fd(datei), jetzt.st_mode);
-    return liste != nullptr && ::acl_cmp(liste.get(), alt.get()) == 0;
+    // A right refused shows in what the file has after this, which decides: some file systems
+    // refuse a change that changes nothing, others take a change without making it.
+    const mode_t rechte = bisher.st_mode & 0777;
+    GibBitsUndListe(datei, rechte, alt);
+    const Zugriffsliste liste = ::fstat(datei, &jetzt) == 0 && (jetzt.st_mode & 0777) == rechte
+                                    ? LiesListe(datei, nullptr, rechte)
+                                    : nullptr;
+    if (liste != nullptr && ::acl_cmp(liste.get(), alt.get()) == 0)
+        return true;
+    ::fchmod(datei, S_IRUSR | S_IWUSR);
+    return false;
 }
 
-// Takes execute from the entries a new file's mode limits: the owner's, the others', and the
-// mask, or where a list has none, the owning group's.
-void NimmAusfuehrenWeg(acl_t liste)
+// Makes a file that is not there yet in `ordner` with the permission bits `rechte`, under a short
+// name of the program's own, and names it in `pfad`; -1 when it cannot.
+int LegeDateiAn(const std::filesystem::path& ordner, mode_t rechte, std::filesystem::path& pfad)
 {
-    const auto nimmWeg = [](acl_entry_t eintrag) {
-        acl_permset_t rechte;
-        if (::acl_get_permset(eintrag, &rechte) == 0) // the entry's own, changed in place
-            ::acl_delete_perm(rechte, ACL_EXECUTE);
-    };
-    acl_entry_t eintrag, gruppe = nullptr;
-    bool mitMaske = false;
-    for (int welcher = ACL_FIRST_ENTRY; ::acl_get_entry(liste, welcher, &eintrag) == 1;
-         welcher = ACL_NEXT_ENTRY) {
-        acl_tag_t art;
-        if (::acl_get_tag_type(eintrag, &art) != 0)
-            continue;
-        if (art == ACL_USER_OBJ || art == ACL_OTHER || art == ACL_MASK)
-            nimmWeg(eintrag);
-        mitMaske |= art == ACL_MASK;
-        if (art == ACL_GROUP_OBJ)
-            gruppe = eintrag;
+    const std::string name = ".~axo" + std::to_string(::getpid()) + "-";
+    for (int nummer = 0; nummer < 100; ++nummer) {
+        pfad = ordner / (name + std::to_string(nummer));
+        const int datei = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, rechte);
+        if (datei >= 0 || errno != EEXIST)
+            return datei;
     }
-    if (!mitMaske && gruppe != nullptr)
-        nimmWeg(gruppe);
+    return -1;
 }
 
-// Gives the new file `pfad` the rights the system gives any file made in its folder with the
-// usual 0666: the folder's default access control list where it has one, which the
-// file-creation mask does not touch, else those bits less the mask. Where the file system does
-// not keep them, the file keeps those it was made with, which are never more. False when it
-// cannot, also when the folder's list cannot be read: the file would get more than it allows.
-bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& pfad)
+// The permission bits (`rechte`) and access control list (`liste`) that the system gives any
+// program's new file in `ordner`: those of an empty file made there with the usual 0666, removed
+// at once. The file-creation mask, the folder's default list or a share's server, whose lists
+// may not show here, decide them. False when that file cannot be made or its list cannot be read.
+bool RechteEinerNeuenDatei(const std::filesystem::path& ordner, mode_t& rechte,
+                           Zugriffsliste& liste)
 {
-    const std::filesystem::path ordner = pfad.has_parent_path() ? pfad.parent_path() : ".";
-    const Zugriffsliste liste(::acl_get_file(ordner.c_str(), ACL_TYPE_DEFAULT));
-    if (liste == nullptr && errno != EOPNOTSUPP) // a list there that cannot be read
+    std::filesystem::path pfad;
+    const int datei = LegeDateiAn(ordner, 0666, pfad);
+    if (datei < 0)
         return false;
-    int ergebnis;
-    if (liste == nullptr || ::acl_entries(liste.get()) <= 0) {
-        ergebnis = ::fchmod(datei, 0666 & ~Erstellungsmaske());
-    } else {
-        NimmAusfuehrenWeg(liste.get());
-        ergebnis = ::acl_set_fd(datei, liste.get());
+    struct stat info;
+    if (::fstat(datei, &info) == 0) {
+        rechte = info.st_mode & 0777;
+        liste = LiesListe(datei, nullptr, rechte);
     }
-    return ergebnis == 0 || KeinRechtGespeichert(errno);
+    const int fehlernummer = errno;
+    ::close(datei);
+    ::unlink(pfad.c_str());
+    errno = fehlernummer;
+    return liste != nullptr;
+}
+
+// Gives the new file the permission bits and access control list that any program's new file
+// beside it gets, whose owner and group it has. Where its file system does not keep rights, it
+// keeps those it was made with, which are never more. False when it cannot, also when those
+// rights cannot be told: the file would get more than they allow.
+bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& ordner)
+{
+    mode_t rechte = 0;
+    Zugriffsliste liste;
+    if (!RechteEinerNeuenDatei(ordner, rechte, liste))
+        return false;
+    const int fehlernummer = GibBitsUndListe(datei, rechte, liste);
+    errno = fehlernummer;
+    return fehlernummer == 0 || KeinRechtGespeichert(fehlernummer);
 }
 
 // The same file as the one `bisher` tells of.
@@ -291,19 +301,12 @@ bool CZwischendatei::NenntNochDasZiel()
 
 void CZwischendatei::LegeDanebenAn()
 {
-    const std::filesystem::path ordner = m_ziel.parent_path();
-    const std::string name = ".~axo" + std::to_string(::getpid()) + "-";
-    for (int nummer = 0; nummer < 100; ++nummer) {
-        const std::filesystem::path pfad = ordner / (name + std::to_string(nummer));
-        m_datei = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (m_datei >= 0) {
-            m_pfad = pfad;
-            return;
-        }
-        if (errno != EEXIST)
-            break;
-    }
-    MerkeFehler();
+    std::filesystem::path pfad;
+    m_datei = LegeDateiAn(m_ziel.parent_path(), S_IRUSR | S_IWUSR, pfad);
+    if (m_datei >= 0)
+        m_pfad = pfad;
+    else
+        MerkeFehler();
 }
 
 void CZwischendatei::SammleImSpeicher()
@@ -376,13 +379,11 @@ bool CZwischendatei::Ersetze()
 bool CZwischendatei::NimmPlatzEin()
 {
     if (!m_zielVorhanden) {
-        if (!GibRechteEinerNeuenDatei(m_datei, m_pfad)) {
+        if (!GibRechteEinerNeuenDatei(m_datei, m_pfad.parent_path())) {
             MerkeFehler();
             return false;
         }
-    } else if (!UebernimmRechte(m_datei, m_bisher,
-                                ListeOderBits(::acl_get_file(m_ziel.c_str(), ACL_TYPE_ACCESS),
-                                              m_bisher.st_mode)))
+    } else if (!UebernimmRechte(m_datei, m_bisher, LiesListe(-1, m_ziel.c_str(), m_bisher.st_mode)))
         // A new file that the process may not give everything of the old one would take it
         // from its owner, group or the users its list lets in; nor could it replace another
         // user's file in a folder where only a file's owner may.

@@ -55,6 +55,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <acl/libacl.h>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -62,12 +63,16 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <linux/fs.h>
+#include <map>
 #include <new>
+#include <optional>
 #include <set>
 #include <sstream>
+#include <string.h>
 #include <sys/acl.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -1116,6 +1121,96 @@ ino_t Knoten(const std::filesystem::path& pfad)
     return stat(pfad.c_str(), &info) == 0 ? info.st_ino : 0;
 }
 
+// Whom the file lets in, and how far: the rights of its owner and of each user its access control
+// list names ("u:<uid>"), of its group and each group named ("g:<gid>"), and of others ("o"), as
+// far as the list's mask lets them.
+using Zugang = std::map<std::string, acl_perm_t>;
+
+Zugang LeseZugang(const std::filesystem::path& pfad)
+{
+    struct stat info
+    {
+    };
+    EXPECT_EQ(stat(pfad.c_str(), &info), 0);
+    acl_t liste = acl_get_file(pfad.c_str(), ACL_TYPE_ACCESS);
+    if (liste == nullptr) // a file system without lists
+        liste = acl_from_mode(info.st_mode);
+    Zugang zugang;
+    acl_perm_t maske = ACL_READ | ACL_WRITE | ACL_EXECUTE;
+    acl_entry_t eintrag;
+    for (int welcher = ACL_FIRST_ENTRY; acl_get_entry(liste, welcher, &eintrag) == 1;
+         welcher = ACL_NEXT_ENTRY) {
+        acl_tag_t art;
+        acl_permset_t rechte;
+        acl_get_tag_type(eintrag, &art);
+        acl_get_permset(eintrag, &rechte);
+        acl_perm_t erlaubt = 0;
+        for (const acl_perm_t recht : {ACL_READ, ACL_WRITE, ACL_EXECUTE})
+            erlaubt |= acl_get_perm(rechte, recht) == 1 ? recht : 0;
+        void* wer = art == ACL_USER || art == ACL_GROUP ? acl_get_qualifier(eintrag) : nullptr;
+        const auto id = [wer](unsigned sonst) { return wer ? *static_cast<id_t*>(wer) : sonst; };
+        if (art == ACL_MASK)
+            maske = erlaubt;
+        else if (art == ACL_OTHER)
+            zugang["o"] = erlaubt;
+        else if (art == ACL_USER_OBJ || art == ACL_USER)
+            zugang["u:" + std::to_string(id(info.st_uid))] = erlaubt;
+        else
+            zugang["g:" + std::to_string(id(info.st_gid))] = erlaubt;
+        acl_free(wer);
+    }
+    acl_free(liste);
+    for (auto& [wer, erlaubt] : zugang)
+        if (wer != "o" && wer != "u:" + std::to_string(info.st_uid))
+            erlaubt &= maske;
+    return zugang;
+}
+
+// Each user or group whom `neu` gives a right that `alt` does not give them: a user or group `alt`
+// does not name gets only what others get. The user `schreiber`, whose file `neu` is, aside.
+std::string MehrZugang(const Zugang& neu, const Zugang& alt, std::optional<uid_t> schreiber = {})
+{
+    std::string mehr;
+    for (const auto& [wer, erlaubt] : neu) {
+        const auto bisher = alt.find(wer);
+        const acl_perm_t dort = bisher != alt.end() ? bisher->second : alt.at("o");
+        if ((erlaubt & ~dort) != 0 && (!schreiber || wer != "u:" + std::to_string(*schreiber)))
+            mehr += wer + " ";
+    }
+    return mehr;
+}
+
+// How a file system keeps rights, as a case's label tells it.
+std::string Beschreibe(const Rechtehaltung& haltung)
+{
+    const auto wie = [](int fehler) -> std::string {
+        return fehler == 0                             ? "works"
+               : fehler == Rechtehaltung::kOhneWirkung ? "has no effect"
+                                                       : strerrorname_np(fehler);
+    };
+    return "mode change " + wie(haltung.modus) + ", list read " + wie(haltung.listeLesen) +
+           ", list write " + wie(haltung.listeSchreiben);
+}
+
+// While it lives, the process is also a member of `gruppe`.
+class CAuchInGruppe
+{
+public:
+    explicit CAuchInGruppe(gid_t gruppe) : m_vorher(getgroups(0, nullptr))
+    {
+        getgroups(int(m_vorher.size()), m_vorher.data());
+        std::vector<gid_t> gruppen = m_vorher;
+        gruppen.push_back(gruppe);
+        EXPECT_EQ(setgroups(gruppen.size(), gruppen.data()), 0);
+    }
+    ~CAuchInGruppe() { setgroups(m_vorher.size(), m_vorher.data()); }
+    CAuchInGruppe(const CAuchInGruppe&) = delete;
+    CAuchInGruppe& operator=(const CAuchInGruppe&) = delete;
+
+private:
+    std::vector<gid_t> m_vorher;
+};
+
 // Makes the file immutable, or no longer; false when the process or the file system cannot.
 bool SetzeUnveraenderlich(const std::filesystem::path& pfad, bool unveraenderlich)
 {
@@ -1156,8 +1251,12 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     // mode can be changed, written in place unless the new file has the old one's rights already
     // (as on FAT, where all files have the same); where no list is kept, or a list written is
     // kept without effect, replaced whole, but written in place where that would lose the old
-    // one's list. Each file that is not written in place is replaced whole. The print job and the
-    // export alike.
+    // one's list. Where the user may not give a file its owner and group (a colleague's file the
+    // user may write as a member of its group, in a plain folder or one whose new files get a
+    // third group; the user's own file in a group an administrator gave it), written in place.
+    // Each file that is not written in place is replaced whole. Whenever a file is synced, the file
+    // made beside it lets nobody in but the user further than the old file does. The print job
+    // and the export alike.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path());
     const fs::path gruppe = ordner / "gruppe", offen = ordner / "offen";
@@ -1218,6 +1317,7 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
                      {"wie jede neue.pdf", 0600, {ENOSYS, 0, ENOSYS}, false},
                      {"ohne Listen 644.pdf", 0644, ohneListen, false},
                      {"ohne Listen 640.pdf", 0640, ohneListen, false},
+                     {"kennt keine Listen.pdf", 0644, {0, EOPNOTSUPP, EOPNOTSUPP}, false},
                      {"ohne Wirkung 644.pdf", 0644, ohneWirkung, false},
                      {"ohne Wirkung 640.pdf", 0640, ohneWirkung, false}};
     for (const auto& [name, rechte, haltung, anOrt] : teilweise) {
@@ -1226,7 +1326,21 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     }
     const fs::path listeOhneWirkung = mitListe(ordner / "geteilt ohne Wirkung.pdf");
     faelle.push_back({listeOhneWirkung, listeOhneWirkung, 0, "", ohneWirkung, true});
+    std::optional<CAuchInGruppe> kollegen;
     if (DarfBesitzGeben("a colleague's file and link")) {
+        kollegen.emplace(3000);
+        const fs::path setgid = ordner / "setgid";
+        fs::create_directory(setgid);
+        ASSERT_EQ(chown(setgid.c_str(), getuid(), 4001), 0);
+        ASSERT_EQ(chmod(setgid.c_str(), 02775), 0);
+        for (const fs::path& o : {ordner, setgid}) {
+            const fs::path kollegin = alt(o / "kollegin.messungen", 0660);
+            ASSERT_EQ(chown(kollegin.c_str(), 2001, 3000), 0);
+            faelle.push_back({kollegin, kollegin, 0, "", {}, true});
+        }
+        const fs::path fremdeGruppe = alt(ordner / "fremde Gruppe.pdf", 0640);
+        ASSERT_EQ(chown(fremdeGruppe.c_str(), getuid(), 3001), 0);
+        faelle.push_back({fremdeGruppe, fremdeGruppe, 0, "", {}, true});
         const fs::path bericht = alt(gruppe / "bericht.messungen", 0644);
         const fs::path profil = alt(ordner / ".profile", 0644), fremd = offen / "bericht.pdf";
         fs::create_symlink(profil, fremd);
@@ -1268,16 +1382,24 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
             SCOPED_TRACE(fall.pfad.string() + (exportieren ? ", export" : ", print"));
             const QString pfad = PfadAlsQString(fall.pfad);
             const Dateistand vorher = LeseDateistand(fall.datei);
+            const Zugang zugang = LeseZugang(fall.datei);
             const QDir daneben(PfadAlsQString(fall.pfad.parent_path()));
             const QStringList eintraege = daneben.entryList(QDir::AllEntries | QDir::Hidden);
             m_meldungen.clear();
             int fehlernummer = fall.fehlernummer;
             const ino_t knoten = Knoten(fall.datei);
+            std::string mehrZugang;
             {
                 const CNurDateirechte nurDateirechte;
                 const CRechtehaltung haltung(fall.haltung);
+                const CVorDemSync nachsehen([&] {
+                    for (const auto& eintrag : fs::directory_iterator(fall.datei.parent_path()))
+                        if (eintrag.path().filename().string().starts_with(".~axo"))
+                            mehrZugang += MehrZugang(LeseZugang(eintrag), zugang, getuid());
+                });
                 DruckeOderExportiere(drucker, pfad, exportieren, &fehlernummer);
             }
+            EXPECT_EQ(mehrZugang, "") << "let in by the file beside it";
             Dateistand nachher = LeseDateistand(fall.datei);
             if (fall.fehlernummer == 0) {
                 EXPECT_EQ(Knoten(fall.datei) == knoten, fall.anOrt);
@@ -1302,8 +1424,9 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
     // in a folder shared through one, and in one whose list has no mask. The print job and the
     // export alike, under three masks. On a file system that refuses to keep the rights given,
     // or keeps a list without effect, the file is written with those it has, never more than
-    // that; where the disk fails giving them or reading the folder's default list, none is
-    // written, saying why.
+    // that, in its bits and its list; where the file system hides the lists, the file still has
+    // exactly those of any program's file. Where the disk fails giving them or reading a new
+    // file's list, none is written, saying why.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path()), geteilt = ordner / "geteilt",
                    ohneMaske = ordner / "ohne Maske";
@@ -1328,7 +1451,9 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
                      {{EPERM, 0, EPERM}, 0},
                      {{EOPNOTSUPP, 0, EOPNOTSUPP}, 0},
                      {{ENOSYS, 0, ENOSYS}, 0},
+                     {{EACCES, 0, EACCES}, 0},
                      {{0, 0, Rechtehaltung::kOhneWirkung}, 0},
+                     {{0, EOPNOTSUPP, EOPNOTSUPP}, 0},
                      {{EIO, 0, EIO}, EIO},
                      {{0, EIO, 0}, EIO}};
     for (const mode_t maske : {022, 002, 077})
@@ -1337,6 +1462,7 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
             const fs::path vergleich = o / "vergleich";
             ASSERT_EQ(close(open(vergleich.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0666)), 0);
             const Dateistand erwartet = LeseDateistand(vergleich);
+            const Zugang zugang = LeseZugang(vergleich);
             const QDir daneben(PfadAlsQString(o));
             const auto dateien = [&daneben] {
                 return daneben.entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -1344,10 +1470,10 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
             const QStringList zuvor = dateien();
             for (const auto& [haltung, fehler] : haltungen)
                 for (const bool exportieren : {false, true}) {
-                    SCOPED_TRACE(o.string() + ", mask " + std::to_string(maske) + ", errno " +
-                                 std::to_string(haltung.modus) + "/" +
-                                 std::to_string(haltung.listeLesen) +
-                                 (exportieren ? ", export" : ", print"));
+                    std::ostringstream wie;
+                    wie << o.string() << ", mask " << std::oct << maske << ", "
+                        << Beschreibe(haltung) << (exportieren ? ", export" : ", print");
+                    SCOPED_TRACE(wie.str());
                     const fs::path neu = o / (exportieren ? "neu.messungen" : "neu.pdf");
                     m_meldungen.clear();
                     int fehlernummer = fehler;
@@ -1369,10 +1495,11 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
                     EXPECT_EQ(dateien().size(), zuvor.size() + 1) << "nothing left beside it";
                     Dateistand neuerStand = LeseDateistand(neu);
                     neuerStand.bytes = erwartet.bytes;
-                    if (haltung.modus == 0 && haltung.listeSchreiben == 0) {
+                    if (haltung.modus == 0 &&
+                        haltung.listeSchreiben != Rechtehaltung::kOhneWirkung) {
                         EXPECT_EQ(neuerStand, erwartet);
                     } else {
-                        EXPECT_EQ(neuerStand.rechte & ~erwartet.rechte, 0u) << "no wider";
+                        EXPECT_EQ(MehrZugang(LeseZugang(neu), zugang), "") << "no wider";
                     }
                     EXPECT_EQ(m_meldungen, std::vector<Meldung>{});
                     fs::remove(neu);

@@ -8,11 +8,14 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 // 0 while the call does its work.
 std::atomic<int> g_syncFehler{0};
+// Called before every fsync while set.
+std::function<void()> g_vorDemSync;
 std::atomic<int> g_reservierFehler{0};
 std::atomic<int> g_modusFehler{0};
 std::atomic<int> g_listeLesenFehler{0};
@@ -42,6 +45,8 @@ long ScheitertOderRuft(int fehler, long nummer, Argumente... argumente)
 // Linked into a test only with the classes, so they stand in for the C library's there alone.
 extern "C" int fsync(int datei)
 {
+    if (g_vorDemSync)
+        g_vorDemSync();
     return static_cast<int>(ScheitertOderRuft(g_syncFehler, SYS_fsync, datei));
 }
 
@@ -107,6 +112,16 @@ CSyncScheitert::CSyncScheitert(int fehlernummer)
 CSyncScheitert::~CSyncScheitert()
 {
     g_syncFehler = 0;
+}
+
+CVorDemSync::CVorDemSync(std::function<void()> nachsehen)
+{
+    g_vorDemSync = std::move(nachsehen);
+}
+
+CVorDemSync::~CVorDemSync()
+{
+    g_vorDemSync = nullptr;
 }
 
 CReservierenScheitert::CReservierenScheitert(int fehlernummer)

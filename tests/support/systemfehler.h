@@ -2,13 +2,14 @@
 // Failures of the system that a test cannot bring about otherwise. While one of these lives, the
 // process's calls behave as told:
 // - every fsync fails, as one does on a network share or over a quota when the disk refuses data
-//   it had taken into its cache;
+//   it had taken into its cache, or first lets the test look at the disk as it is then;
 // - every fallocate fails, as on a file system that cannot reserve room (EOPNOTSUPP: ext2, NFS
 //   before version 4.2, many FUSE file systems);
 // - the rights of a file are kept in part or not at all, as on FAT or a Windows share through
 //   FUSE, or a mount that refuses every mode change;
 // - fstatvfs tells the same blocks of every file system, as a disk nearly full would.
 
+#include <functional>
 #include <sys/statvfs.h>
 
 class CSyncScheitert
@@ -18,6 +19,15 @@ public:
     ~CSyncScheitert();
     CSyncScheitert(const CSyncScheitert&) = delete;
     CSyncScheitert& operator=(const CSyncScheitert&) = delete;
+};
+
+class CVorDemSync
+{
+public:
+    explicit CVorDemSync(std::function<void()> nachsehen);
+    ~CVorDemSync();
+    CVorDemSync(const CVorDemSync&) = delete;
+    CVorDemSync& operator=(const CVorDemSync&) = delete;
 };
 
 class CReservierenScheitert
