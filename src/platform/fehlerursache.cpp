@@ -33,6 +33,16 @@ std::string BeschreibeUrsache(int fehlernummer)
         return "Sie würde größer, als das System einer Datei erlaubt.";
     case EIO:
         return "Der Datenträger meldet einen Fehler.";
+    // A share reached over the network (NFS, SMB, sshfs) that has gone away.
+    case ENOTCONN:
+    case ECONNRESET:
+    case ECONNABORTED:
+    case ETIMEDOUT:
+    case EHOSTUNREACH:
+    case EHOSTDOWN:
+    case ENETDOWN:
+    case ENETUNREACH:
+        return "Die Verbindung zum Laufwerk ist unterbrochen.";
     case ETXTBSY:
         return "Sie wird gerade als Programm ausgeführt.";
     default: {

@@ -393,25 +393,36 @@ TEST_F(ExportImViewer, DieMeldungNenntDieUrsacheDesSystems)
         ASSERT_EQ(chmod(QFile::encodeName(gemeinsam).constData(), 01777), 0);
         ASSERT_EQ(chown(QFile::encodeName(fremd).constData(), 4321, 4321), 0);
     }
+    // A share on the network that has gone away while the file was written.
+    const std::string getrennt =
+        "\" konnte nicht geschrieben werden: Die Verbindung zum Laufwerk ist unterbrochen.";
     const struct
     {
         QString ziel;
         int syncFehler; // 0: the sync succeeds
         std::string meldung;
-    } faelle[] = {{schleife, 0,
-                   "\" kann nicht angelegt werden: Der Pfad enthält eine Schleife symbolischer "
-                   "Verknüpfungen."},
-                  {nurLesbar + u"/neu.messungen"_s, 0,
-                   "\" kann im Ordner \"" + NachCp1252(nurLesbar) +
-                       "\" nicht angelegt werden: Die Berechtigung dafür fehlt."},
-                  {m_ziel, ENOSPC,
-                   "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."},
-                  {imNurLesbaren, ENOSPC,
-                   "\" konnte nicht vollständig geschrieben werden: Auf dem Datenträger ist kein "
-                   "Platz mehr. Ihr bisheriger Inhalt ist verloren."},
-                  {fremd, 0, "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."},
-                  {schreibgeschuetzt, 0,
-                   "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."}};
+    } faelle[] = {
+        {schleife, 0,
+         "\" kann nicht angelegt werden: Der Pfad enthält eine Schleife symbolischer "
+         "Verknüpfungen."},
+        {nurLesbar + u"/neu.messungen"_s, 0,
+         "\" kann im Ordner \"" + NachCp1252(nurLesbar) +
+             "\" nicht angelegt werden: Die Berechtigung dafür fehlt."},
+        {m_ziel, ENOSPC,
+         "\" konnte nicht geschrieben werden: Auf dem Datenträger ist kein Platz mehr."},
+        {imNurLesbaren, ENOSPC,
+         "\" konnte nicht vollständig geschrieben werden: Auf dem Datenträger ist kein "
+         "Platz mehr. Ihr bisheriger Inhalt ist verloren."},
+        {fremd, 0, "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."},
+        {schreibgeschuetzt, 0, "\" konnte nicht geschrieben werden: Die Berechtigung dafür fehlt."},
+        {m_ziel, ENOTCONN, getrennt},
+        {m_ziel, ECONNRESET, getrennt},
+        {m_ziel, ECONNABORTED, getrennt},
+        {m_ziel, ETIMEDOUT, getrennt},
+        {m_ziel, EHOSTUNREACH, getrennt},
+        {m_ziel, EHOSTDOWN, getrennt},
+        {m_ziel, ENETDOWN, getrennt},
+        {m_ziel, ENETUNREACH, getrennt}};
     Waehle(Messungen(), {0});
     for (const auto& fall : faelle) {
         if (fall.ziel == fremd && !mitFremdem)

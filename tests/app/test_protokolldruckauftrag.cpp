@@ -825,9 +825,9 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
 {
     // The project, another name of it, the project loaded before it, one never loaded, a FIFO
     // without a reader (Qt's own check would hold the viewer until one came), a link loop, a name
-    // too long, a file in a folder that is not there, a link to one, a name through a file: each
-    // is refused in the dialog, which stays open, before Qt asks to overwrite it or opens it (and
-    // calls it write-protected).
+    // too long, a file in a folder that is not there, a link to one, a name through a file, a file
+    // in a folder that may be written but not searched: each is refused in the dialog, which stays
+    // open, before Qt asks to overwrite it or opens it (and calls it write-protected).
     const QString frueher = PfadAlsQString(m_app.HoleProjektPfad());
     const QString nieGeladen = m_ordner.filePath(u"nie geladen.axo"_s);
     ASSERT_TRUE(QFile::copy(frueher, nieGeladen));
@@ -847,6 +847,10 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
     const QString notizen = m_ordner.filePath(u"notizen.txt"_s);
     const QString durchDatei = notizen + u"/druck.pdf"_s;
     std::ofstream(PfadAusQString(notizen)) << "Notizen";
+    const QString ohneSuche = m_ordner.filePath(u"ohne Suche"_s);
+    const QString inOhneSuche = ohneSuche + u"/druck.pdf"_s;
+    ASSERT_TRUE(QDir().mkpath(ohneSuche));
+    ASSERT_EQ(chmod(QFile::encodeName(ohneSuche).constData(), 0666), 0);
     const QByteArray projektVorher = LeseDatei(projekt);
     const Meldung geschuetzt{"Die geöffnete Projektdatei kann nicht überschrieben werden.",
                              ProgrammTitel, MeldungsArt::Warnung};
@@ -876,7 +880,10 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
                                             NachCp1252(m_ordner.filePath(u"fehlt"_s)) +
                                             "\" ist nicht vorhanden.")},
         {durchDatei, dateifehler(durchDatei, "kann nicht angelegt werden: Der Ordner \"" +
-                                                 NachCp1252(notizen) + "\" ist nicht vorhanden.")}};
+                                                 NachCp1252(notizen) + "\" ist nicht vorhanden.")},
+        {inOhneSuche,
+         dateifehler(inOhneSuche, "kann im Ordner \"" + NachCp1252(ohneSuche) +
+                                      "\" nicht angelegt werden: Die Berechtigung dafür fehlt.")}};
 
     Waehle(*m_ansicht->HoleProtokollListe(), {"P000002"});
     for (const auto& [ziel, meldung] : faelle) {
@@ -885,7 +892,10 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
         int abgelehnt = 0;
         const CFifoWaechter waechter(fifo.toStdString());
         BeantworteDruckdialog(m_kontext, 0, 0, &abgelehnt);
-        m_ansicht->OnFilePrint();
+        {
+            const CNurDateirechte nurDateirechte;
+            m_ansicht->OnFilePrint();
+        }
         EXPECT_FALSE(waechter.HatGewartet()) << ziel.toStdString();
         EXPECT_EQ(abgelehnt, 1) << ziel.toStdString();
         EXPECT_EQ(m_meldungen, std::vector{meldung}) << ziel.toStdString();
@@ -894,6 +904,7 @@ TEST_F(Druckbefehle_Muster, ThePrintDialogRefusesWhatCannotBePrintedBeforeQtOpen
         EXPECT_EQ(LeseDatei(datei), projektVorher);
     EXPECT_TRUE(std::filesystem::is_fifo(fifo.toStdString()));
     EXPECT_FALSE(QFile::exists(ohneOrdner));
+    chmod(QFile::encodeName(ohneSuche).constData(), 0755);
 }
 
 TEST_F(Druckbefehle_Muster, APrintIntoALinkToAFileNotThereYetWritesTheFileItNames)
