@@ -128,6 +128,45 @@ TEST(Spaltenfilter, WerteDerSpaltenUndAngeboteneWerte)
     EXPECT_FALSE(passt(*protokolle.FindeProtokoll("B"), Messung("1", "0+110")));
 }
 
+// Each filterable column filters by its own value. Protocol p holds "p<column>p" in every
+// column, whether title, measurement or header field: a filter on W's value hides V's row.
+TEST(Spaltenfilter, JedeFilterbareSpalteFiltert)
+{
+    const auto wert = [](const std::string& p, int spalte) {
+        return p + std::to_string(spalte) + p;
+    };
+    const auto vorlage = [&wert](const std::string& p, const std::string& titelId) {
+        ProtokollVorlage vorlage{.id = p, .titelId = titelId};
+        for (int spalte = 3; spalte <= 16; ++spalte)
+            vorlage.kopffelder.push_back(wert(p, spalte));
+        MESSUNG messung = Messung("1", wert(p, 4));
+        messung.schicht = wert(p, 5);
+        messung.lage = wert(p, 6);
+        vorlage.messungen = {messung};
+        return vorlage;
+    };
+    CProtokolle protokolle;
+    protokolle.FuegeTitelHinzu("1|W2W|0");
+    protokolle.FuegeTitelHinzu("2|V2V|0");
+    FuegeProtokolleHinzu(protokolle, {vorlage("W", "1"), vorlage("V", "2")});
+    const CProtokoll& w = *protokolle.FindeProtokoll("W");
+    const CProtokoll& v = *protokolle.FindeProtokoll("V");
+    MESSUNG messungW, messungV;
+    w.GetMessung(0, messungW);
+    v.GetMessung(0, messungV);
+
+    // Every filterable column, "Titel" to "Bearbeiter".
+    ASSERT_EQ(FilterspaltenName(16), "Bearbeiter");
+    for (int spalte = 2; spalte <= 16; ++spalte) {
+        Filterspalten filter{};
+        filter[spalte] = BildeSpaltenfilter(false, Enthaelt, wert("w", spalte), 0, "");
+        const MessungsFilter passt = BaueMessungsFilter(filter, protokolle);
+        ASSERT_TRUE(passt) << spalte;
+        EXPECT_TRUE(passt(w, messungW)) << spalte;
+        EXPECT_FALSE(passt(v, messungV)) << "column " << spalte << " hides nothing";
+    }
+}
+
 TEST(Spaltenfilter, DialogZeigtUndBildetDenFilter)
 {
     CFilterSetzenDlg dialog("1|2|NORD|9|", "Bereich/Bauabschnitt", {"Nord", "Süd"}, QPoint(0, 0));

@@ -82,7 +82,7 @@ TEST(Zusammenstellungszeile, RowsFindTheirProtocolAsTheCollectionsSearchDoes)
 {
     CProtokolle protokolle;
     protokolle.SetzeMassnahmeWert("massnahme_bezeichnung", "Ortsumgehung");
-    protokolle.FuegeHinzu(std::make_unique<CProtokoll>(BaueProtokoll(1002, 1, "0", 2)));
+    protokolle.FuegeHinzu(std::make_unique<CProtokoll>(BaueProtokoll(1002, 1, "0", 3)));
     CProtokoll spaeter = Dichtepruefung();
     spaeter.SetzeID(protokolle.GetProtokoll(0)->GetID());
     protokolle.FuegeHinzu(std::make_unique<CProtokoll>(spaeter));
@@ -93,10 +93,14 @@ TEST(Zusammenstellungszeile, RowsFindTheirProtocolAsTheCollectionsSearchDoes)
     EXPECT_EQ(index.Finde("P999999"), nullptr);
 
     CZusammenstellungDruck druck;
-    BereiteZusammenstellungszeilenVor(druck, protokolle, {{id, "1"}, {"P999999", "1"}, {id, "2"}});
-    ASSERT_EQ(druck.AnzahlZeilen(), 2);
-    EXPECT_EQ(druck.Zeilentext(0), BildeZusammenstellungszeile(spaeter, "1"));
-    EXPECT_EQ(druck.Zeilentext(1), BildeZusammenstellungszeile(spaeter, "2"));
+    // "3" is the earlier protocol's alone: its row, the first of the later one, has none of the
+    // measurements the later one was indexed with.
+    BereiteZusammenstellungszeilenVor(druck, protokolle,
+                                      {{id, "3"}, {id, "1"}, {"P999999", "1"}, {id, "2"}});
+    ASSERT_EQ(druck.AnzahlZeilen(), 3);
+    EXPECT_EQ(druck.Zeilentext(0), BildeZusammenstellungszeile(spaeter, "3"));
+    EXPECT_EQ(druck.Zeilentext(1), BildeZusammenstellungszeile(spaeter, "1"));
+    EXPECT_EQ(druck.Zeilentext(2), BildeZusammenstellungszeile(spaeter, "2"));
 }
 
 // A large varied job of the synthetic project, some protocols with area and soil names that
