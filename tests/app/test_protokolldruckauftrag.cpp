@@ -1338,7 +1338,7 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     const fs::path listeOhneWirkung = mitListe(ordner / "geteilt ohne Wirkung.pdf");
     faelle.push_back({listeOhneWirkung, listeOhneWirkung, 0, "", ohneWirkung, true});
     std::optional<CAuchInGruppe> kollegen;
-    if (DarfBesitzGeben("a colleague's file and link")) {
+    if (DarfBesitzGeben("colleagues' files and links, an own file of another group")) {
         kollegen.emplace(3000);
         const fs::path setgid = ordner / "setgid";
         fs::create_directory(setgid);
