@@ -53,16 +53,20 @@ bool SagtMehrAlsDieBits(const Zugriffsliste& liste)
     return liste != nullptr && ::acl_equiv_mode(liste.get(), nullptr) != 0;
 }
 
-// Gives the file the permission bits `rechte` with fchmod, and a list only where one is in play:
-// `liste` where it says more than the bits, else none, taking away the entries the file took from
-// its folder's default list. 0, or the errno of the call that failed.
-int GibBitsUndListe(int datei, mode_t rechte, const Zugriffsliste& liste)
+// Gives the file a list only where one is in play: `liste` where it says more than the bits
+// `rechte`, else none, taking away the entries the file took from its folder's default list; then
+// the bits with fchmod, which a file system without lists keeps alone. The list comes first: bits
+// given before it would widen the mask over the entries the file took from its folder. 0, or the
+// errno of the call that failed.
+int GibListeUndBits(int datei, mode_t rechte, const Zugriffsliste& liste)
 {
-    int ergebnis = ::fchmod(datei, rechte);
-    if (ergebnis == 0 && SagtMehrAlsDieBits(liste))
+    int ergebnis = 0;
+    if (SagtMehrAlsDieBits(liste))
         ergebnis = ::acl_set_fd(datei, liste.get());
-    else if (ergebnis == 0 && SagtMehrAlsDieBits(LiesListe(datei, nullptr, rechte)))
+    else if (SagtMehrAlsDieBits(LiesListe(datei, nullptr, rechte)))
         ergebnis = ::acl_set_fd(datei, Zugriffsliste(::acl_from_mode(rechte)).get());
+    if (ergebnis == 0)
+        ergebnis = ::fchmod(datei, rechte);
     return ergebnis == 0 ? 0 : errno;
 }
 
@@ -84,7 +88,7 @@ bool UebernimmRechte(int datei, const struct stat& bisher, const Zugriffsliste& 
     // A right refused shows in what the file has after this, which decides: some file systems
     // refuse a change that changes nothing, others take a change without making it.
     const mode_t rechte = bisher.st_mode & 0777;
-    GibBitsUndListe(datei, rechte, alt);
+    GibListeUndBits(datei, rechte, alt);
     const Zugriffsliste liste = ::fstat(datei, &jetzt) == 0 && (jetzt.st_mode & 0777) == rechte
                                     ? LiesListe(datei, nullptr, rechte)
                                     : nullptr;
@@ -141,7 +145,10 @@ bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& ordner)
     Zugriffsliste liste;
     if (!RechteEinerNeuenDatei(ordner, rechte, liste))
         return false;
-    const int fehlernummer = GibBitsUndListe(datei, rechte, liste);
+    // The bits first: the entries the file took from its folder are then as wide as in any
+    // program's file there, also where the list cannot be written.
+    const int fehlernummer =
+        ::fchmod(datei, rechte) == 0 ? GibListeUndBits(datei, rechte, liste) : errno;
     errno = fehlernummer;
     return fehlernummer == 0 || KeinRechtGespeichert(fehlernummer);
 }

@@ -1265,9 +1265,9 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     // one's list. Where the user may not give a file its owner and group (a colleague's file the
     // user may write as a member of its group, in a plain folder or one whose new files get a
     // third group; the user's own file in a group an administrator gave it), written in place.
-    // Each file that is not written in place is replaced whole. Whenever a file is synced, the file
-    // made beside it lets nobody in but the user further than the old file does. The print job
-    // and the export alike.
+    // Each file that is not written in place is replaced whole. Whenever a file is synced or given
+    // a list, the file made beside it lets nobody in but the user further than the old file does,
+    // also where the folder's default list would. The print job and the export alike.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path());
     const fs::path gruppe = ordner / "gruppe", offen = ordner / "offen";
@@ -1403,7 +1403,7 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
             {
                 const CNurDateirechte nurDateirechte;
                 const CRechtehaltung haltung(fall.haltung);
-                const CVorDemSync nachsehen([&] {
+                const CNachsehen nachsehen([&] {
                     for (const auto& eintrag : fs::directory_iterator(fall.datei.parent_path()))
                         if (eintrag.path().filename().string().starts_with(".~axo"))
                             mehrZugang += MehrZugang(LeseZugang(eintrag), zugang, getuid());
@@ -1463,6 +1463,7 @@ TEST_F(Druckbefehle_Muster, ANewFileGetsTheRightsAnyProgramGetsInItsFolder)
                      {{EOPNOTSUPP, 0, EOPNOTSUPP}, 0},
                      {{ENOSYS, 0, ENOSYS}, 0},
                      {{EACCES, 0, EACCES}, 0},
+                     {{0, 0, EACCES}, 0},
                      {{0, 0, Rechtehaltung::kOhneWirkung}, 0},
                      {{0, EOPNOTSUPP, EOPNOTSUPP}, 0},
                      {{EIO, 0, EIO}, EIO},

@@ -14,8 +14,8 @@ namespace {
 
 // 0 while the call does its work.
 std::atomic<int> g_syncFehler{0};
-// Called before every fsync while set.
-std::function<void()> g_vorDemSync;
+// Called before every fsync and every write of an access control list while set.
+std::function<void()> g_nachsehen;
 std::atomic<int> g_reservierFehler{0};
 std::atomic<int> g_modusFehler{0};
 std::atomic<int> g_listeLesenFehler{0};
@@ -45,8 +45,8 @@ long ScheitertOderRuft(int fehler, long nummer, Argumente... argumente)
 // Linked into a test only with the classes, so they stand in for the C library's there alone.
 extern "C" int fsync(int datei)
 {
-    if (g_vorDemSync)
-        g_vorDemSync();
+    if (g_nachsehen)
+        g_nachsehen();
     return static_cast<int>(ScheitertOderRuft(g_syncFehler, SYS_fsync, datei));
 }
 
@@ -83,6 +83,8 @@ extern "C" ssize_t fgetxattr(int datei, const char* name, void* wert, size_t gro
 
 extern "C" int fsetxattr(int datei, const char* name, const void* wert, size_t groesse, int art)
 {
+    if (g_nachsehen && IstZugriffsliste(name))
+        g_nachsehen();
     const int fehler = IstZugriffsliste(name) ? g_listeSchreibenFehler.load() : 0;
     if (fehler == Rechtehaltung::kOhneWirkung)
         return 0;
@@ -114,14 +116,14 @@ CSyncScheitert::~CSyncScheitert()
     g_syncFehler = 0;
 }
 
-CVorDemSync::CVorDemSync(std::function<void()> nachsehen)
+CNachsehen::CNachsehen(std::function<void()> nachsehen)
 {
-    g_vorDemSync = std::move(nachsehen);
+    g_nachsehen = std::move(nachsehen);
 }
 
-CVorDemSync::~CVorDemSync()
+CNachsehen::~CNachsehen()
 {
-    g_vorDemSync = nullptr;
+    g_nachsehen = nullptr;
 }
 
 CReservierenScheitert::CReservierenScheitert(int fehlernummer)

@@ -2,7 +2,9 @@
 // Failures of the system that a test cannot bring about otherwise. While one of these lives, the
 // process's calls behave as told:
 // - every fsync fails, as one does on a network share or over a quota when the disk refuses data
-//   it had taken into its cache, or first lets the test look at the disk as it is then;
+//   it had taken into its cache;
+// - every fsync and every write of an access control list first lets the test look at the disk
+//   as it is then;
 // - every fallocate fails, as on a file system that cannot reserve room (EOPNOTSUPP: ext2, NFS
 //   before version 4.2, many FUSE file systems);
 // - the rights of a file are kept in part or not at all, as on FAT or a Windows share through
@@ -21,13 +23,13 @@ public:
     CSyncScheitert& operator=(const CSyncScheitert&) = delete;
 };
 
-class CVorDemSync
+class CNachsehen
 {
 public:
-    explicit CVorDemSync(std::function<void()> nachsehen);
-    ~CVorDemSync();
-    CVorDemSync(const CVorDemSync&) = delete;
-    CVorDemSync& operator=(const CVorDemSync&) = delete;
+    explicit CNachsehen(std::function<void()> nachsehen);
+    ~CNachsehen();
+    CNachsehen(const CNachsehen&) = delete;
+    CNachsehen& operator=(const CNachsehen&) = delete;
 };
 
 class CReservierenScheitert
