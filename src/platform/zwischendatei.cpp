@@ -53,28 +53,24 @@ bool SagtMehrAlsDieBits(const Zugriffsliste& liste)
     return liste != nullptr && ::acl_equiv_mode(liste.get(), nullptr) != 0;
 }
 
-// Gives the file a list only where one is in play: `liste` where it says more than the bits
-// `rechte`, else none, taking away the entries the file took from its folder's default list; then
-// the bits with fchmod, which a file system without lists keeps alone. The list comes first: bits
-// given before it would widen the mask over the entries the file took from its folder. 0, or the
-// errno of the call that failed.
-int GibListeUndBits(int datei, mode_t rechte, const Zugriffsliste& liste)
+// Gives the file the permission bits `rechte` with a list where one is in play, which carries
+// them: `liste` where it says more than the bits, or where the file took entries from its folder's
+// default list, the list of the bits alone, which takes them away. Else the bits with fchmod. Bits
+// given apart from a list would widen its mask over the entries the file took from its folder.
+void GibListeOderBits(int datei, mode_t rechte, const Zugriffsliste& liste)
 {
-    int ergebnis = 0;
     if (SagtMehrAlsDieBits(liste))
-        ergebnis = ::acl_set_fd(datei, liste.get());
+        ::acl_set_fd(datei, liste.get());
     else if (SagtMehrAlsDieBits(LiesListe(datei, nullptr, rechte)))
-        ergebnis = ::acl_set_fd(datei, Zugriffsliste(::acl_from_mode(rechte)).get());
-    if (ergebnis == 0)
-        ergebnis = ::fchmod(datei, rechte);
-    return ergebnis == 0 ? 0 : errno;
+        ::acl_set_fd(datei, Zugriffsliste(::acl_from_mode(rechte)).get());
+    else
+        ::fchmod(datei, rechte);
 }
 
 // Gives the file the owner, group, permission bits and access control list `alt` of the old file
 // that `bisher` tells of, as far as the process and its file system let it; bits and list only
-// once it has the old one's owner and group. True when the file now has exactly the old one's;
-// where it does not, it is its owner's alone. Its set-ID bits are not given: they would make a
-// program of a printed file.
+// once it has the old one's owner and group. True when the file now has exactly the old one's.
+// Its set-ID bits are not given: they would make a program of a printed file.
 bool UebernimmRechte(int datei, const struct stat& bisher, const Zugriffsliste& alt)
 {
     if (alt == nullptr)
@@ -88,14 +84,11 @@ bool UebernimmRechte(int datei, const struct stat& bisher, const Zugriffsliste& 
     // A right refused shows in what the file has after this, which decides: some file systems
     // refuse a change that changes nothing, others take a change without making it.
     const mode_t rechte = bisher.st_mode & 0777;
-    GibListeUndBits(datei, rechte, alt);
+    GibListeOderBits(datei, rechte, alt);
     const Zugriffsliste liste = ::fstat(datei, &jetzt) == 0 && (jetzt.st_mode & 0777) == rechte
                                     ? LiesListe(datei, nullptr, rechte)
                                     : nullptr;
-    if (liste != nullptr && ::acl_cmp(liste.get(), alt.get()) == 0)
-        return true;
-    ::fchmod(datei, S_IRUSR | S_IWUSR);
-    return false;
+    return liste != nullptr && ::acl_cmp(liste.get(), alt.get()) == 0;
 }
 
 // Makes a file that is not there yet in `ordner` with the permission bits `rechte`, under a short
@@ -147,10 +140,10 @@ bool GibRechteEinerNeuenDatei(int datei, const std::filesystem::path& ordner)
         return false;
     // The bits first: the entries the file took from its folder are then as wide as in any
     // program's file there, also where the list cannot be written.
-    const int fehlernummer =
-        ::fchmod(datei, rechte) == 0 ? GibListeUndBits(datei, rechte, liste) : errno;
-    errno = fehlernummer;
-    return fehlernummer == 0 || KeinRechtGespeichert(fehlernummer);
+    int ergebnis = ::fchmod(datei, rechte);
+    if (ergebnis == 0 && SagtMehrAlsDieBits(liste))
+        ergebnis = ::acl_set_fd(datei, liste.get());
+    return ergebnis == 0 || KeinRechtGespeichert(errno);
 }
 
 // The same file as the one `bisher` tells of.

@@ -8,11 +8,11 @@
 // 3. A new file gets what any program's file made in its folder gets, which the system is asked
 //    by making an empty one there with 0666: its permission bits and access control list; on a
 //    file system that keeps no rights of its own, what it gives the file, which is never more. A
-//    file that replaces another is given the old one's permission bits and access control list
-//    only once it has the old one's owner and group, and takes its place only where it ends up
-//    with exactly all four, nothing less and nothing its folder's default list would add. Where
-//    it does not, the old file is written in place, which keeps them all, or nothing is, and
-//    until then the file beside it is its owner's alone.
+//    file that is to replace another is its owner's alone until it has the old one's owner and
+//    group, and only then is given the old one's permission bits and access control list. It
+//    takes the old one's place only where it ends up with exactly all four, nothing less and
+//    nothing its folder's default list would add. Where it does not, the old file is written in
+//    place, which keeps them all, or nothing is.
 // 4. A link is followed only where the system would follow it: in a sticky folder that anyone
 //    may write, only the user's own links and those of the folder's owner.
 // 5. Whatever fails, the old file keeps its bytes (but for a failure while it is written in

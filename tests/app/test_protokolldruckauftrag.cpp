@@ -1266,8 +1266,9 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     // user may write as a member of its group, in a plain folder or one whose new files get a
     // third group; the user's own file in a group an administrator gave it), written in place.
     // Each file that is not written in place is replaced whole. Whenever a file is synced or given
-    // a list, the file made beside it lets nobody in but the user further than the old file does,
-    // also where the folder's default list would. The print job and the export alike.
+    // bits or a list, the file made beside it lets nobody in but the user further than the old
+    // file does, also where the folder's default list would and a mount refuses to write a list.
+    // The print job and the export alike.
     namespace fs = std::filesystem;
     const fs::path ordner = PfadAusQString(m_ordner.path());
     const fs::path gruppe = ordner / "gruppe", offen = ordner / "offen";
@@ -1293,7 +1294,8 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
     // would get.
     const fs::path geteilt = ordner / "geteilt";
     fs::create_directory(geteilt);
-    const fs::path privat = alt(geteilt / "privat.pdf", 0640);
+    const fs::path privat = alt(geteilt / "privat.pdf", 0640),
+                   verweigert = alt(geteilt / "Liste verweigert.pdf", 0640);
     GibVorgabeliste(geteilt);
     fs::copy_file(m_app.HoleProjektPfad(), projekt);
     fs::create_symlink(eigener, offen / "eigener.pdf");
@@ -1312,6 +1314,7 @@ TEST_F(Druckbefehle_Muster, PrintAndExportWriteOnlyWhatTheUserMayAndKeepAllOfARe
          "ist eine Projektdatei. Projektdateien werden nicht überschrieben."},
         {offen / "eigener.pdf", eigener, 0, ""},
         {privat, privat, 0, ""},
+        {verweigert, verweigert, 0, "", {0, 0, EACCES}, true},
         {geteiltePdf, geteiltePdf, 0, ""}};
     // The user's own files on file systems that keep rights in part.
     const Rechtehaltung ohneListen{0, ENODATA, EOPNOTSUPP},

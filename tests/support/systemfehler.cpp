@@ -14,7 +14,7 @@ namespace {
 
 // 0 while the call does its work.
 std::atomic<int> g_syncFehler{0};
-// Called before every fsync and every write of an access control list while set.
+// Called before every fsync, fchmod and write of an access control list while set.
 std::function<void()> g_nachsehen;
 std::atomic<int> g_reservierFehler{0};
 std::atomic<int> g_modusFehler{0};
@@ -58,6 +58,8 @@ extern "C" int fallocate(int datei, int art, off_t anfang, off_t laenge)
 
 extern "C" int fchmod(int datei, mode_t rechte)
 {
+    if (g_nachsehen)
+        g_nachsehen();
     return static_cast<int>(ScheitertOderRuft(g_modusFehler, SYS_fchmod, datei, rechte));
 }
 

@@ -3,8 +3,8 @@
 // process's calls behave as told:
 // - every fsync fails, as one does on a network share or over a quota when the disk refuses data
 //   it had taken into its cache;
-// - every fsync and every write of an access control list first lets the test look at the disk
-//   as it is then;
+// - every fsync, fchmod and write of an access control list first lets the test look at the
+//   disk as it is then;
 // - every fallocate fails, as on a file system that cannot reserve room (EOPNOTSUPP: ext2, NFS
 //   before version 4.2, many FUSE file systems);
 // - the rights of a file are kept in part or not at all, as on FAT or a Windows share through
