@@ -24,6 +24,12 @@ std::atomic<int> g_listeSchreibenFehler{0};
 std::atomic<bool> g_plattenstandGilt{false};
 Plattenbloecke g_plattenstand;
 
+void SiehNach()
+{
+    if (g_nachsehen)
+        g_nachsehen();
+}
+
 bool IstZugriffsliste(const char* name)
 {
     return std::strncmp(name, "system.posix_acl_", 17) == 0;
@@ -45,8 +51,7 @@ long ScheitertOderRuft(int fehler, long nummer, Argumente... argumente)
 // Linked into a test only with the classes, so they stand in for the C library's there alone.
 extern "C" int fsync(int datei)
 {
-    if (g_nachsehen)
-        g_nachsehen();
+    SiehNach();
     return static_cast<int>(ScheitertOderRuft(g_syncFehler, SYS_fsync, datei));
 }
 
@@ -58,8 +63,7 @@ extern "C" int fallocate(int datei, int art, off_t anfang, off_t laenge)
 
 extern "C" int fchmod(int datei, mode_t rechte)
 {
-    if (g_nachsehen)
-        g_nachsehen();
+    SiehNach();
     return static_cast<int>(ScheitertOderRuft(g_modusFehler, SYS_fchmod, datei, rechte));
 }
 
@@ -85,8 +89,8 @@ extern "C" ssize_t fgetxattr(int datei, const char* name, void* wert, size_t gro
 
 extern "C" int fsetxattr(int datei, const char* name, const void* wert, size_t groesse, int art)
 {
-    if (g_nachsehen && IstZugriffsliste(name))
-        g_nachsehen();
+    if (IstZugriffsliste(name))
+        SiehNach();
     const int fehler = IstZugriffsliste(name) ? g_listeSchreibenFehler.load() : 0;
     if (fehler == Rechtehaltung::kOhneWirkung)
         return 0;
